@@ -1,0 +1,56 @@
+# Helpers shared by every folder's CMakeLists.txt.
+#
+# mv_library(<name> [PUBLIC_LINKS ...] [PRIVATE_LINKS ...] [INCLUDES ...])
+#   A shared library from every *.cpp of the current folder.
+# mv_tests(<name> LINKS ...)
+#   tests/*.cpp as one unit-test program (label "unit"), and
+#   tests/integration/*.cpp, when present, as <name>_integration (label "integration").
+# mv_fuzz(<name> SOURCE <file> LINKS ... [CORPUS <dir>])
+#   With MV_BUILD_FUZZ a libFuzzer target; otherwise, with tests on, a program that
+#   replays the corpus through the same entry point, run by CTest as a unit test.
+
+function(mv_library name)
+  cmake_parse_arguments(A "" "" "PUBLIC_LINKS;PRIVATE_LINKS;INCLUDES;SOURCES" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  add_library(${name} SHARED ${srcs} ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${A_INCLUDES})
+  target_link_libraries(${name} PUBLIC ${A_PUBLIC_LINKS} PRIVATE ${A_PRIVATE_LINKS})
+endfunction()
+
+function(mv_tests name)
+  cmake_parse_arguments(A "" "" "LINKS" ${ARGN})
+  if(NOT MV_BUILD_TESTS)
+    return()
+  endif()
+  file(GLOB unit_srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(unit_srcs)
+    add_executable(${name} ${unit_srcs})
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${A_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT 600)
+  endif()
+  file(GLOB int_srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/integration/*.cpp)
+  if(int_srcs)
+    add_executable(${name}_integration ${int_srcs})
+    target_include_directories(${name}_integration PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    target_link_libraries(${name}_integration PRIVATE ${A_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
+    add_test(NAME ${name}_integration COMMAND ${name}_integration)
+    set_tests_properties(${name}_integration PROPERTIES LABELS integration TIMEOUT 900)
+  endif()
+endfunction()
+
+function(mv_fuzz name)
+  cmake_parse_arguments(A "" "SOURCE;CORPUS" "LINKS" ${ARGN})
+  if(MV_BUILD_FUZZ)
+    add_executable(${name} ${A_SOURCE})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${A_LINKS})
+  elseif(MV_BUILD_TESTS AND A_CORPUS)
+    add_executable(${name}_replay ${A_SOURCE} ${PROJECT_SOURCE_DIR}/cmake/FuzzReplayMain.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${A_LINKS})
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${A_CORPUS})
+    set_tests_properties(${name}_replay PROPERTIES LABELS unit TIMEOUT 300)
+  endif()
+endfunction()
