@@ -32,6 +32,8 @@ using LRESULT = intptr_t;
 using UINT_PTR = uintptr_t;
 using INT_PTR = intptr_t;
 using DWORD_PTR = uintptr_t;
+using LONG_PTR = intptr_t;
+using ULONG_PTR = uintptr_t;
 
 using LPSTR = char*;
 using LPCSTR = const char*;
