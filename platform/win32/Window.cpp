@@ -87,6 +87,13 @@ bool IsDescendant(HWND ancestor, HWND hwnd)
     return false;
 }
 
+// A thread's input slot, forgotten once its window is gone.
+HWND Live(HWND& slot)
+{
+    if (slot && !IsWindow(slot)) slot = nullptr;
+    return slot;
+}
+
 bool IsFrozen(HWND hwnd)
 {
     Guard guard(Lock());
@@ -809,16 +816,12 @@ HWND SetFocus(HWND hwnd)
 
 HWND GetFocus()
 {
-    auto q = CurrentQueue();
-    if (q->focus && !IsWindow(q->focus)) q->focus = nullptr;
-    return q->focus;
+    return Live(CurrentQueue()->focus);
 }
 
 HWND GetActiveWindow()
 {
-    auto q = CurrentQueue();
-    if (q->active && !IsWindow(q->active)) q->active = nullptr;
-    return q->active;
+    return Live(CurrentQueue()->active);
 }
 
 HWND SetActiveWindow(HWND hwnd)
@@ -883,9 +886,7 @@ BOOL ReleaseCapture()
 
 HWND GetCapture()
 {
-    auto q = CurrentQueue();
-    if (q->capture && !IsWindow(q->capture)) q->capture = nullptr;
-    return q->capture;
+    return Live(CurrentQueue()->capture);
 }
 
 // ---------------------------------------------------------------- rectangles
