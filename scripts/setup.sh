@@ -12,7 +12,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev ffmpeg
   libmp3lame-dev
   libcurl4-openssl-dev
-  libfreetype-dev libfontconfig-dev libx11-dev libxext-dev xvfb xauth
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core libx11-dev libxext-dev xvfb xauth
   libstb-dev
   libudev-dev
   python3-pyftpdlib

@@ -1,0 +1,34 @@
+#pragma once
+// Internal: the screen behind screen device contexts: a 32-bit raster that mirrors the
+// X11 root window around each drawing call when a display is reachable.
+#include "win32/WinTypes.h"
+
+#include <memory>
+#include <mutex>
+
+class GdiBitmap;
+
+class GdiScreen {
+public:
+    static GdiScreen& Instance();
+    ~GdiScreen();
+
+    GdiBitmap& Raster() { return *mRaster; }
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
+    bool HasDisplay() const { return mDisplay != nullptr; }
+    // Copies the area from the display into the raster, and back after drawing.
+    void Pull(const RECT& area);
+    void Push(const RECT& area);
+    bool QueryPointer(POINT* point);
+    std::recursive_mutex& Lock() { return mLock; }
+
+private:
+    GdiScreen();
+    bool Clip(const RECT& area, RECT& clipped) const;
+
+    std::recursive_mutex mLock;
+    void* mDisplay = nullptr;
+    int mWidth = 1024, mHeight = 768;
+    std::unique_ptr<GdiBitmap> mRaster;
+};

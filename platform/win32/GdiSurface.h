@@ -1,0 +1,16 @@
+#pragma once
+// What the window layer needs of GDI to give windows and the desktop their device contexts.
+#include "win32/WinTypes.h"
+
+// A device context over the whole screen: the X11 root window when a display is reachable,
+// otherwise a screen raster of our own. Delete it with DeleteDC.
+HDC GdiCreateScreenDc();
+SIZE GdiGetScreenSize();
+int GdiGetScreenBitsPerPixel();
+// True when the screen is a real X11 display.
+bool GdiScreenIsDisplay();
+// The pointer on the X11 display; false without one.
+bool GdiQueryDisplayPointer(POINT* point);
+// A clip in device coordinates that SelectClipRgn(dc, NULL) does not lift (a window's
+// region and update area); the region is copied; NULL removes it.
+BOOL GdiSetSystemClip(HDC dc, HRGN region);

@@ -1,0 +1,76 @@
+#include "win32/Rect.h"
+
+#include <algorithm>
+
+BOOL SetRect(RECT* rect, int left, int top, int right, int bottom)
+{
+    if (!rect) return FALSE;
+    *rect = RECT{left, top, right, bottom};
+    return TRUE;
+}
+
+BOOL SetRectEmpty(RECT* rect) { return SetRect(rect, 0, 0, 0, 0); }
+
+BOOL CopyRect(RECT* target, const RECT* source)
+{
+    if (!target || !source) return FALSE;
+    *target = *source;
+    return TRUE;
+}
+
+BOOL InflateRect(RECT* rect, int dx, int dy)
+{
+    if (!rect) return FALSE;
+    rect->left -= dx;
+    rect->top -= dy;
+    rect->right += dx;
+    rect->bottom += dy;
+    return TRUE;
+}
+
+BOOL OffsetRect(RECT* rect, int dx, int dy)
+{
+    if (!rect) return FALSE;
+    rect->left += dx;
+    rect->right += dx;
+    rect->top += dy;
+    rect->bottom += dy;
+    return TRUE;
+}
+
+BOOL IsRectEmpty(const RECT* rect)
+{
+    return !rect || rect->left >= rect->right || rect->top >= rect->bottom;
+}
+
+BOOL EqualRect(const RECT* a, const RECT* b)
+{
+    if (!a || !b) return FALSE;
+    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
+}
+
+BOOL PtInRect(const RECT* rect, POINT point)
+{
+    return rect && point.x >= rect->left && point.x < rect->right && point.y >= rect->top && point.y < rect->bottom;
+}
+
+BOOL IntersectRect(RECT* target, const RECT* a, const RECT* b)
+{
+    if (!target) return FALSE;
+    if (!a || !b || IsRectEmpty(a) || IsRectEmpty(b)) return SetRectEmpty(target), FALSE;
+    RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+           std::min(a->bottom, b->bottom)};
+    if (IsRectEmpty(&r)) return SetRectEmpty(target), FALSE;
+    *target = r;
+    return TRUE;
+}
+
+BOOL UnionRect(RECT* target, const RECT* a, const RECT* b)
+{
+    if (!target || !a || !b) return FALSE;
+    if (IsRectEmpty(a)) return IsRectEmpty(b) ? (SetRectEmpty(target), FALSE) : CopyRect(target, b);
+    if (IsRectEmpty(b)) return CopyRect(target, a);
+    *target = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
+                   std::max(a->bottom, b->bottom)};
+    return TRUE;
+}
