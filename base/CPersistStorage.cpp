@@ -282,11 +282,14 @@ void CPersistStorage::LoadStringLength(const char* name, ULONG& length)
 {
     ResetLoad(false);
     uint32_t at = m_cursor;
-    bool failedBefore = m_loadFailed;
-    length = 0;
-    Load(name, length);
+    m_peeked = false;
+    // Callers size buffers by this: a length the stream cannot hold fails the load.
+    if (!LoadTextLength(name, length)) {
+        length = 0;
+        return;
+    }
     m_cursor = at;
-    m_peeked = !m_loadFailed && !failedBefore;
+    m_peeked = true;
     m_peekedAt = at;
     m_peekedLength = length;
 }

@@ -182,7 +182,7 @@ TEST(CPersistStorage, MalformedStreamsFailTheLoad)
     struct Case {
         const char* what;
         Bytes plain;
-        int load;   // 0 long, 1 text into 8 bytes, 2 handle, 3 text after its length, 4 text without it
+        int load;   // 0 long, 1 text into 8 bytes, 2 handle, 3 text after its length, 4 text without it, 5 length
     };
     const Case cases[] = {
         {"truncated long", {0, 0, 1}, 0},
@@ -193,6 +193,7 @@ TEST(CPersistStorage, MalformedStreamsFailTheLoad)
         {"text of length 0", {0, 0, 0, 0}, 3},
         {"text without a known length", {0, 0, 0, 2, 'a', 0}, 4},
         {"empty stream", {}, 0},
+        {"text length beyond the stream, asked first", {0x7F, 0, 0, 0, 'a', 0}, 5},
     };
     for (const auto& c : cases) {
         CPersistStorage s;
@@ -208,6 +209,7 @@ TEST(CPersistStorage, MalformedStreamsFailTheLoad)
         case 2: s.Load("h", handle); EXPECT_EQ(0u, handle.GetSize()) << c.what; break;
         case 3: s.LoadStringLength("t", length); s.Load("t", text); EXPECT_STREQ("", text) << c.what; break;
         case 4: s.Load("t", text); EXPECT_STREQ("", text) << c.what; break;
+        case 5: length = 1; s.LoadStringLength("t", length); EXPECT_EQ(0u, length) << c.what; break;
         }
         EXPECT_TRUE(s.LoadFailed()) << c.what;
         s.Load("v", value);   // everything after a failure yields zeros
