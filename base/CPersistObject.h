@@ -49,6 +49,19 @@ public:
     static const char* const kPersistObjectIdTag;
     static const char* const kPersistObjectVersionTag;
 
+protected:
+    // The middle of every property setter: store a changed value and announce it.
+    // A setter is: v = Validate<P>(v); if (!ChangeProperty(field, v, code)) return false;
+    // SideEffect<P>Changed(); return true.
+    template <typename T, typename V>
+    bool ChangeProperty(T& field, const V& value, LONG code)
+    {
+        if (field == value) return false;
+        field = value;
+        Notify(code, 0, 0);
+        return true;
+    }
+
 private:
     ULONG m_objectId;
     ULONG m_objectVersion = kCurrentVersion;

@@ -35,10 +35,7 @@ void CTaggedHandle::SideEffectTagChanged() {}
 
 bool CTaggedHandle::SetTag(ULONG tag)
 {
-    tag = ValidateTag(tag);
-    if (tag == m_tag) return false;
-    m_tag = tag;
-    Notify(kTagChangedNotice, 0, 0);
+    if (!ChangeProperty(m_tag, ValidateTag(tag), kTagChangedNotice)) return false;
     SideEffectTagChanged();
     return true;
 }

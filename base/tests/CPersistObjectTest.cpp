@@ -512,3 +512,29 @@ TEST(CPersistObject, CompleteSaveAndLoadUseTheSameObjectName)
     ASSERT_NE(nullptr, loaded);
     EXPECT_EQ((std::vector<std::string>{"content", "content"}), storage.names);
 }
+
+TEST(CTaggedHandle, SetterValidatesThenNotifiesThenRunsItsSideEffect)
+{
+    struct Even : CTaggedHandle {
+        ULONG ValidateTag(ULONG tag) override { return tag & ~1u; }
+        void SideEffectTagChanged() override { events.push_back("side effect"); }
+        std::vector<std::string> events;
+    };
+    struct Log : CListener {
+        explicit Log(Even& h) : handle(h) {}
+        bool Respond(long, CBroadcaster*, long, long) override
+        {
+            handle.events.push_back("notice " + std::to_string(handle.GetTag()));
+            return true;
+        }
+        Even& handle;
+    };
+    Even h;
+    Log log(h);
+    h.AddListener(&log);
+    EXPECT_TRUE(h.SetTag(5));
+    EXPECT_EQ(4u, h.GetTag());
+    EXPECT_FALSE(h.SetTag(5));   // validated to the value it has
+    EXPECT_EQ((std::vector<std::string>{"notice 4", "side effect"}), h.events);
+    h.RemoveListener(&log);
+}
