@@ -54,3 +54,13 @@ function(mv_fuzz name)
     set_tests_properties(${name}_replay PROPERTIES LABELS unit TIMEOUT 300)
   endif()
 endfunction()
+
+# mv_version_resource(<target>)
+#   Gives a program the version record that the version-information calls find in it:
+#   the project's version.
+function(mv_version_resource target)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.cpp)
+  file(CONFIGURE OUTPUT ${out} CONTENT
+       "#include \"win32/VersionResource.h\"\nMV_VERSION_RESOURCE(@PROJECT_VERSION_MAJOR@, @PROJECT_VERSION_MINOR@, @PROJECT_VERSION_PATCH@, @PROJECT_VERSION_TWEAK@);\n")
+  target_sources(${target} PRIVATE ${out})
+endfunction()

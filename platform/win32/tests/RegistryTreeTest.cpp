@@ -1,0 +1,73 @@
+#include "win32/RegistryTree.h"
+
+#include <gtest/gtest.h>
+
+TEST(RegistryTree, ReadsEachValueFormAndRefusesMalformedOnes)
+{
+    struct Case {
+        const char* line;
+        bool readable;
+        DWORD type;
+        std::string data;
+    };
+    const Case cases[] = {
+        {"\"A\"=dword:0000002a", true, 4, std::string("\x2a\0\0\0", 4)},
+        {"\"A\" = dword:1", true, 4, std::string("\x01\0\0\0", 4)},
+        {"\"A\"=dword:123456789", false, 0, ""},
+        {"\"A\"=dword:", false, 0, ""},
+        {"\"A\"=\"x\\\\y\\\"z\\x01\\t\"", true, 1, "x\\y\"z\x01\t"},
+        {"\"A\"=\"bad escape \\q\"", false, 0, ""},
+        {"\"A\"=\"trailing\" junk", false, 0, ""},
+        {"\"A\"=\"\\x4\"", false, 0, ""},
+        {"\"A\"=hex:00,ff, 7f", true, 3, std::string("\0\xff\x7f", 3)},
+        {"\"A\"=hex:", true, 3, ""},
+        {"\"A\"=hex:0", false, 0, ""},
+        {"\"A\"=hex(7):61,00", true, 7, std::string("a\0", 2)},
+        {"\"A\"=hex(7:61", false, 0, ""},
+        {"\"A\"", false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        MvRegKey root;
+        root.Parse(std::string("[k]\n") + c.line + "\n");
+        const MvRegValue* value = root.FindKey("k")->FindValue("a");
+        ASSERT_EQ(c.readable, value != nullptr) << c.line;
+        if (!value) {
+            // Kept verbatim for the next writer.
+            EXPECT_NE(std::string::npos, root.Write().find(std::string(c.line) + "\n")) << c.line;
+            continue;
+        }
+        EXPECT_EQ(c.type, value->type) << c.line;
+        EXPECT_EQ(c.data, value->data) << c.line;
+    }
+}
+
+TEST(RegistryTree, WritingReadsBackTheSameTree)
+{
+    MvRegKey root;
+    MvRegKey* key = root.FindPath("software\\Morvane\\zTellora\\Crash Guard", true);
+    ASSERT_NE(nullptr, key);
+    key->SetValue({"Running", 4, std::string("\1\0\0\0", 4)});
+    key->SetValue({"Odd \"name\"", 1, std::string("line\r\nnext\x7f", 11)});
+    key->SetValue({"", 3, std::string("\0\1", 2)});
+    root.SetValue({"RootValue", 1, "r"});
+    std::string text = root.Write();
+    MvRegKey again;
+    again.Parse(text);
+    EXPECT_EQ(text, again.Write());
+    const MvRegKey* found = again.FindPath("SOFTWARE\\MORVANE\\ZTELLORA\\crash guard", false);
+    ASSERT_NE(nullptr, found);
+    EXPECT_EQ("Crash Guard", found->Name());
+    EXPECT_EQ(std::string("line\r\nnext\x7f", 11), found->FindValue("odd \"NAME\"")->data);
+}
+
+TEST(RegistryTree, RefusesInvalidNamesAndEndlessDepth)
+{
+    MvRegKey root;
+    EXPECT_EQ(nullptr, root.FindPath("a\\b\x01", true));
+    EXPECT_EQ(nullptr, root.FindPath(std::string(256, 'k'), true));
+    std::string deep;
+    for (size_t i = 0; i <= MvRegKey::kMaxDepth; ++i) deep += "d\\";
+    EXPECT_EQ(nullptr, root.FindPath(deep, true));
+    root.Parse("[" + deep + "]\n\"v\"=dword:1\n");
+    EXPECT_EQ(nullptr, root.FindPath(deep, false));
+}
