@@ -237,6 +237,24 @@ LONG RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE*
     return ERROR_SUCCESS;
 }
 
+namespace {
+
+// Changes the values of an open key that allows setting them.
+LONG ChangeValues(HKEY key, const std::function<LONG(MvRegKey&)>& change)
+{
+    Store& store = TheStore();
+    std::lock_guard<std::mutex> guard(store.lock);
+    Target target;
+    if (!Resolve(store, key, target)) return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+    return Modify(store, target.root, [&](MvRegKey& tree) -> LONG {
+        MvRegKey* found = FindKey(tree, target.path);
+        return found ? change(*found) : ERROR_KEY_DELETED;
+    });
+}
+
+}
+
 LONG RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size)
 {
     if ((!data && size) || size > kMaxValueSize) return ERROR_INVALID_PARAMETER;
@@ -244,30 +262,16 @@ LONG RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYT
     if (name.size() > MvRegKey::kMaxValueName) return ERROR_INVALID_PARAMETER;
     std::string bytes(reinterpret_cast<const char*>(data ? data : reinterpret_cast<const BYTE*>("")), size);
     if (type == REG_SZ) bytes = bytes.substr(0, bytes.find('\0'));
-    Store& store = TheStore();
-    std::lock_guard<std::mutex> guard(store.lock);
-    Target target;
-    if (!Resolve(store, key, target)) return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-    return Modify(store, target.root, [&](MvRegKey& tree) -> LONG {
-        MvRegKey* found = FindKey(tree, target.path);
-        if (!found) return ERROR_KEY_DELETED;
-        found->SetValue({name, type, bytes});
+    return ChangeValues(key, [&](MvRegKey& found) -> LONG {
+        found.SetValue({name, type, bytes});
         return ERROR_SUCCESS;
     });
 }
 
 LONG RegDeleteValue(HKEY key, const char* valueName)
 {
-    Store& store = TheStore();
-    std::lock_guard<std::mutex> guard(store.lock);
-    Target target;
-    if (!Resolve(store, key, target)) return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-    return Modify(store, target.root, [&](MvRegKey& tree) -> LONG {
-        MvRegKey* found = FindKey(tree, target.path);
-        if (!found) return ERROR_KEY_DELETED;
-        return found->RemoveValue(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return ChangeValues(key, [&](MvRegKey& found) -> LONG {
+        return found.RemoveValue(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 }
 
