@@ -1,0 +1,13 @@
+#pragma once
+// Rich text format streaming of the rich edit model: the subset it keeps (fonts, sizes, bold,
+// italic, underline, strike-out, colours, paragraph alignment and indents, Unicode text).
+#include "win32/CtlTextFormat.h"
+
+#include <string>
+#include <string_view>
+
+// Reads rich text into `out`; text before the first group or without the "{\rtf" signature
+// fails. Unknown destinations are skipped, malformed input never reads out of bounds.
+bool CtlReadRtf(std::string_view data, const CtlCharFormat& base, CtlRichText& out);
+// Writes the text as a complete rich text document; every paragraph, the last too, ends with \par.
+std::string CtlWriteRtf(const CtlRichText& text);
