@@ -1,14 +1,7 @@
 #pragma once
 // The common controls: notification codes, trackbar, progress bar, tab, header, list view,
 // tree view, IP address, tool tip and image lists.
-#include "win32/Messages.h"
-
-#ifndef MAKEWPARAM
-#define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
-#endif
-#ifndef MAKELPARAM
-#define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
-#endif
+#include "win32/CtlMessages.h"
 
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize;
@@ -475,15 +468,7 @@ struct NMLISTVIEW {
 using LPNMLISTVIEW = NMLISTVIEW*;
 using NM_LISTVIEW = NMLISTVIEW;
 
-struct NMITEMACTIVATE {
-    NMHDR hdr;
-    int iItem;
-    int iSubItem;
-    UINT uNewState;
-    UINT uOldState;
-    UINT uChanged;
-    POINT ptAction;
-    LPARAM lParam;
+struct NMITEMACTIVATE : NMLISTVIEW {
     UINT uKeyFlags;
 };
 

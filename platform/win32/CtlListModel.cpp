@@ -23,29 +23,26 @@ std::string CtlListModel::ItemText(int index) const
     return index >= 0 && index < Count() ? m_items[static_cast<size_t>(index)].text : std::string();
 }
 
-int CtlListModel::FindPrefix(int after, const std::string& text) const
+template <typename Match>
+static int FindFrom(const std::vector<CtlListItem>& items, int after, Match match)
 {
-    int n = Count();
-    if (n == 0) return -1;
+    int n = static_cast<int>(items.size());
     if (after < -1 || after >= n) after = -1;
     for (int k = 1; k <= n; ++k) {
         int i = (after + k) % n;
-        const auto& item = m_items[static_cast<size_t>(i)];
-        if (CtlStartsNoCase(item.text, text)) return i;
+        if (match(items[static_cast<size_t>(i)])) return i;
     }
     return -1;
 }
 
+int CtlListModel::FindPrefix(int after, const std::string& text) const
+{
+    return FindFrom(m_items, after, [&](const CtlListItem& item) { return CtlStartsNoCase(item.text, text); });
+}
+
 int CtlListModel::FindExact(int after, const std::string& text) const
 {
-    int n = Count();
-    if (n == 0) return -1;
-    if (after < -1 || after >= n) after = -1;
-    for (int k = 1; k <= n; ++k) {
-        int i = (after + k) % n;
-        if (CtlCompareNoCase(m_items[static_cast<size_t>(i)].text, text) == 0) return i;
-    }
-    return -1;
+    return FindFrom(m_items, after, [&](const CtlListItem& item) { return CtlCompareNoCase(item.text, text) == 0; });
 }
 
 int CtlListModel::Compare(LPARAM value, int index)
@@ -137,11 +134,8 @@ LRESULT CtlListModel::HandleList(Op op, WPARAM wParam, LPARAM lParam)
     case Op::Find:
     case Op::FindExact:
         // Without strings both searches look for the item data.
-        if (!HasStrings()) {
-            for (int i = 0; i < Count(); ++i)
-                if (m_items[static_cast<size_t>(i)].data == static_cast<DWORD_PTR>(lParam)) return i;
-            return -1;
-        }
+        if (!HasStrings())
+            return FindFrom(m_items, index, [&](const CtlListItem& item) { return item.data == static_cast<DWORD_PTR>(lParam); });
         return op == Op::Find ? FindPrefix(index, CtlTextArg(lParam)) : FindExact(index, CtlTextArg(lParam));
     case Op::GetData:
         return valid ? static_cast<LRESULT>(m_items[static_cast<size_t>(index)].data) : -1;
