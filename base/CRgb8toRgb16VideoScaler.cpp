@@ -1,0 +1,39 @@
+#include "CRgb8toRgb16VideoScaler.h"
+
+#include "ScalerSources.h"
+#include "ScalerWalk.h"
+#include "UColorSpace.h"
+
+void CRgb8toRgb16VideoScaler::InitializeXMaps()
+{
+    SetMap(m_xMap, m_inBytePerPixel, m_inputWidth, m_outputWidth);
+}
+
+void CRgb8toRgb16VideoScaler::InitializeYMaps()
+{
+    SetMap(m_yMap, m_inLineSize, m_inputHeight, m_outputHeight);
+}
+
+void CRgb8toRgb16VideoScaler::TransformMaps()
+{
+    TransformMap(m_xMap, m_yMap);
+}
+
+void CRgb8toRgb16VideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
+{
+    m_colour565[index] = UColorSpace::MakeRgb565(r, g, b);
+    m_colour555[index] = UColorSpace::MakeRgb555(r, g, b);
+    const BYTE y = UColorSpace::RGBtoY(r, g, b);
+    m_grey565[index] = UColorSpace::MakeRgb565(y, y, y);
+    m_grey555[index] = UColorSpace::MakeRgb555(y, y, y);
+}
+
+void CRgb8toRgb16VideoScaler::ColorScaleSelf()
+{
+    StartMaps(GetInputRgbDataStart(), m_xMap, m_yMap);
+    ScalerSources::Grid src(m_xMap, m_yMap);
+    const bool rgb555 = m_outputColor == kColorRgb555;
+    const unsigned short* table = m_color ? (rgb555 ? m_colour555 : m_colour565) : (rgb555 ? m_grey555 : m_grey565);
+    ScalerWalk::Words(*this, GetOutputDataStart(), m_outLineSize, false, [&](int i) { src.Row(i); },
+                      [&](int j) { return table[*src.At(j)]; });
+}
