@@ -17,8 +17,9 @@ public:
     virtual BYTE* GetInputYDataStart();
     virtual BYTE* GetInputUDataStart();
     virtual BYTE* GetInputVDataStart();
-    // Cached layouts of derived classes depend on the input settings.
-    virtual void ResetFlags() {}
+    // Called by the setters on a change; deliberately not virtual: a derived scaler's cached
+    // layout is cleared by its owner.
+    void ResetFlags() {}
 
     void SetInputX(unsigned short v);
     void SetInputY(unsigned short v);

@@ -45,7 +45,7 @@ public:
     ~CVideoScaler() override = default;
 
     void SetInputData(BYTE* data) override;
-    void ResetFlags() override;
+    virtual void ResetFlags();
     virtual void Scale();
     virtual void Initialize();
     virtual void InitializeInputOffset();
