@@ -1,36 +1,16 @@
 #include "CRgb16VideoScaler.h"
 
-#include <cstring>
-
 #include "ScalerSources.h"
 #include "ScalerWalk.h"
 
-void CRgb16VideoScaler::InitializeXMaps()
-{
-    SetMap(m_xMap, m_inBytePerPixel, m_inputWidth, m_outputWidth);
-}
-
-void CRgb16VideoScaler::InitializeYMaps()
-{
-    SetMap(m_yMap, m_inLineSize, m_inputHeight, m_outputHeight);
-}
-
-void CRgb16VideoScaler::TransformMaps()
-{
-    TransformMap(m_xMap, m_yMap);
-}
-
 void CRgb16VideoScaler::ColorScaleSelf()
 {
-    StartMaps(GetInputRgbDataStart(), m_xMap, m_yMap);
-    BYTE* out = GetOutputDataStart();
+    BYTE* out = StartPixelMaps();
     ScalerSources::Rgb16Pixels src(m_xMap, m_yMap, m_inputColor == kColorRgb565);
     auto row = [&](int i) { src.Row(i); };
     if (m_inputColor == m_outputColor) {
         if (CanCopyLines()) {
-            const size_t bytes = size_t(m_inputWidth) * 2;
-            for (int i = 0; i < m_outputHeight; ++i, out += m_outLineSize)
-                std::memcpy(out, m_yMap.GetDataPtr(i), bytes);
+            CopyLines(out, m_outLineSize, m_yMap, 0, size_t(m_inputWidth) * 2);
             return;
         }
         ScalerWalk::Words(*this, out, m_outLineSize, true, row, [&](int j) { return src.Word(j); });
@@ -49,7 +29,7 @@ void CRgb16VideoScaler::ColorScaleSelf()
 
 void CRgb16VideoScaler::GreyScaleScaleSelf()
 {
-    StartMaps(GetInputRgbDataStart(), m_xMap, m_yMap);
+    StartPixelMaps();
     ScalerSources::Rgb16Pixels src(m_xMap, m_yMap, m_inputColor == kColorRgb565);
     ScalerWalk::Rgb16Output(*this, src, GetOutputDataStart(), m_outLineSize, m_outputColor == kColorRgb565, true,
                             false);

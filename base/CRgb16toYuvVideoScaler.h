@@ -1,15 +1,8 @@
 #pragma once
 // Scales 16-bit RGB into the YUV formats and the luma outputs.
-#include "CVideoScaler.h"
+#include "CPixelChromaMapVideoScaler.h"
 
-class CRgb16toYuvVideoScaler : public CVideoScaler {
+class CRgb16toYuvVideoScaler : public CPixelChromaMapVideoScaler {
 public:
-    void InitializeXMaps() override;
-    void InitializeYMaps() override;
-    void TransformMaps() override;
     void ColorScaleSelf() override;
-
-private:
-    CMemoryMap m_yxMap, m_cxMap;
-    CMemoryMap m_yyMap, m_cyMap;
 };

@@ -4,21 +4,6 @@
 #include "ScalerWalk.h"
 #include "UColorSpace.h"
 
-void CRgb8toRgb16VideoScaler::InitializeXMaps()
-{
-    SetMap(m_xMap, m_inBytePerPixel, m_inputWidth, m_outputWidth);
-}
-
-void CRgb8toRgb16VideoScaler::InitializeYMaps()
-{
-    SetMap(m_yMap, m_inLineSize, m_inputHeight, m_outputHeight);
-}
-
-void CRgb8toRgb16VideoScaler::TransformMaps()
-{
-    TransformMap(m_xMap, m_yMap);
-}
-
 void CRgb8toRgb16VideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 {
     m_colour565[index] = UColorSpace::MakeRgb565(r, g, b);
@@ -30,7 +15,7 @@ void CRgb8toRgb16VideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 
 void CRgb8toRgb16VideoScaler::ColorScaleSelf()
 {
-    StartMaps(GetInputRgbDataStart(), m_xMap, m_yMap);
+    StartPixelMaps();
     ScalerSources::Grid src(m_xMap, m_yMap);
     const bool rgb555 = m_outputColor == kColorRgb555;
     const unsigned short* table = m_color ? (rgb555 ? m_colour555 : m_colour565) : (rgb555 ? m_grey555 : m_grey565);

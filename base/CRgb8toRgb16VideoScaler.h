@@ -1,12 +1,9 @@
 #pragma once
 // Scales palettised 8-bit frames into 16-bit RGB through precomputed words.
-#include "CVideoScaler.h"
+#include "CPixelMapVideoScaler.h"
 
-class CRgb8toRgb16VideoScaler : public CVideoScaler {
+class CRgb8toRgb16VideoScaler : public CPixelMapVideoScaler {
 public:
-    void InitializeXMaps() override;
-    void InitializeYMaps() override;
-    void TransformMaps() override;
     void ColorScaleSelf() override;
     void SetPalette(BYTE r, BYTE g, BYTE b, BYTE index) override;
 
@@ -15,5 +12,4 @@ private:
     unsigned short m_colour555[256] = {};
     unsigned short m_grey565[256] = {};
     unsigned short m_grey555[256] = {};
-    CMemoryMap m_xMap, m_yMap;
 };

@@ -4,21 +4,6 @@
 #include "ScalerWalk.h"
 #include "UColorSpace.h"
 
-void CRgb8toRgbVideoScaler::InitializeXMaps()
-{
-    SetMap(m_xMap, m_inBytePerPixel, m_inputWidth, m_outputWidth);
-}
-
-void CRgb8toRgbVideoScaler::InitializeYMaps()
-{
-    SetMap(m_yMap, m_inLineSize, m_inputHeight, m_outputHeight);
-}
-
-void CRgb8toRgbVideoScaler::TransformMaps()
-{
-    TransformMap(m_xMap, m_yMap);
-}
-
 void CRgb8toRgbVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 {
     m_red[index] = r;
@@ -29,23 +14,13 @@ void CRgb8toRgbVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 
 void CRgb8toRgbVideoScaler::ColorScaleSelf()
 {
-    ScaleRgb(false);
-}
-
-void CRgb8toRgbVideoScaler::GreyScaleScaleSelf()
-{
-    ScaleRgb(true);
-}
-
-void CRgb8toRgbVideoScaler::ScaleRgb(bool grey)
-{
     if (!RgbOutput())
         return;
-    StartMaps(GetInputRgbDataStart(), m_xMap, m_yMap);
+    BYTE* out = StartPixelMaps();
     ScalerSources::Rgb8Pixels src{{m_xMap, m_yMap}, m_red, m_green, m_blue, m_grey};
     ScalerWalk::RgbRules rules;
     rules.maskAll = false;
     rules.fullGInRg = true;
-    ScalerWalk::RgbOutput(*this, src, GetOutputDataStart(), m_outLineSize, m_outBytePerPixel, OutputRgbOffsets(),
-                          ScalerWalk::ChannelsOf(m_outputColor), grey, rules);
+    ScalerWalk::RgbOutput(*this, src, out, m_outLineSize, m_outBytePerPixel, OutputRgbOffsets(),
+                          ScalerWalk::ChannelsOf(m_outputColor), !m_color, rules);
 }

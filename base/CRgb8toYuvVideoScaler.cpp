@@ -35,24 +35,6 @@ CRgb8toYuvVideoScaler::CRgb8toYuvVideoScaler()
     std::memset(m_v, 128, sizeof m_v);
 }
 
-void CRgb8toYuvVideoScaler::InitializeXMaps()
-{
-    SetMap(m_yxMap, m_inBytePerPixel, m_inputWidth, GetOutputYWidth());
-    SetMap(m_cxMap, m_inBytePerPixel, m_inputWidth, GetOutputUWidth());
-}
-
-void CRgb8toYuvVideoScaler::InitializeYMaps()
-{
-    SetMap(m_yyMap, m_inLineSize, m_inputHeight, GetOutputYHeight());
-    SetMap(m_cyMap, m_inLineSize, m_inputHeight, GetOutputUHeight());
-}
-
-void CRgb8toYuvVideoScaler::TransformMaps()
-{
-    TransformMap(m_yxMap, m_yyMap);
-    TransformMap(m_cxMap, m_cyMap);
-}
-
 void CRgb8toYuvVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 {
     m_y[index] = UColorSpace::RGBtoY(r, g, b);
@@ -62,10 +44,8 @@ void CRgb8toYuvVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
 
 void CRgb8toYuvVideoScaler::ColorScaleSelf()
 {
-    BYTE* data = GetInputRgbDataStart();
-    StartMaps(data, m_yxMap, m_yyMap);
-    StartMaps(data, m_cxMap, m_cyMap);
-    PaletteYuv src{{m_yxMap, m_yyMap}, {m_cxMap, m_cyMap}, m_y, m_u, m_v};
+    StartChromaMaps();
+    PaletteYuv src{{m_xMap, m_yMap}, {m_cxMap, m_cyMap}, m_y, m_u, m_v};
     ScalerWalk::YuvOutput(*this, src, OutputYuvTarget(false, 0), m_outputColor,
                           ScalerWalk::LumaRgbRule::GreyOneByteOnly);
 }

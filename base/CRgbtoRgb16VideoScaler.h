@@ -1,14 +1,8 @@
 #pragma once
 // Scales 24- and 32-bit RGB into 16-bit RGB.
-#include "CVideoScaler.h"
+#include "CPixelMapVideoScaler.h"
 
-class CRgbtoRgb16VideoScaler : public CVideoScaler {
+class CRgbtoRgb16VideoScaler : public CPixelMapVideoScaler {
 public:
-    void InitializeXMaps() override;
-    void InitializeYMaps() override;
-    void TransformMaps() override;
     void ColorScaleSelf() override;
-
-private:
-    CMemoryMap m_xMap, m_yMap;
 };

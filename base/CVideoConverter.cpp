@@ -1,4 +1,5 @@
 #include "CVideoConverter.h"
+#include "StoreChanged.h"
 
 #include <algorithm>
 
@@ -20,15 +21,6 @@
 using namespace VideoFormats;
 
 namespace {
-
-template <class T>
-bool Store(T& field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 // Keeps an input rectangle inside a frame that changed from oldLength to length: a rectangle that
 // was empty or covered the whole old frame covers the new one; any other is cut to fit.
@@ -112,7 +104,7 @@ void CVideoConverter::Reset()
 #define MV_CONVERTER_SETTER(Name, Type, field) \
     void CVideoConverter::Name(Type v)         \
     {                                          \
-        if (Store(field, v))                   \
+        if (StoreChanged(field, v))                   \
             Reset();                           \
     }
 
@@ -139,7 +131,7 @@ void CVideoConverter::SetOriginalWidth(unsigned short w)
 {
     const unsigned short x = m_inputX, width = m_inputWidth;
     FitRange(m_inputX, m_inputWidth, m_originalWidth, w);
-    if (Store(m_originalWidth, w) || x != m_inputX || width != m_inputWidth)
+    if (StoreChanged(m_originalWidth, w) || x != m_inputX || width != m_inputWidth)
         Reset();
 }
 
@@ -147,13 +139,13 @@ void CVideoConverter::SetOriginalHeight(unsigned short h)
 {
     const unsigned short y = m_inputY, height = m_inputHeight;
     FitRange(m_inputY, m_inputHeight, m_originalHeight, h);
-    if (Store(m_originalHeight, h) || y != m_inputY || height != m_inputHeight)
+    if (StoreChanged(m_originalHeight, h) || y != m_inputY || height != m_inputHeight)
         Reset();
 }
 
 void CVideoConverter::SetTargetWidth(unsigned short w)
 {
-    if (Store(m_targetWidth, w)) {
+    if (StoreChanged(m_targetWidth, w)) {
         m_outputX = 0;
         m_outputWidth = w;
         Reset();
@@ -162,7 +154,7 @@ void CVideoConverter::SetTargetWidth(unsigned short w)
 
 void CVideoConverter::SetTargetHeight(unsigned short h)
 {
-    if (Store(m_targetHeight, h)) {
+    if (StoreChanged(m_targetHeight, h)) {
         m_outputY = 0;
         m_outputHeight = h;
         Reset();

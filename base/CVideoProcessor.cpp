@@ -1,4 +1,5 @@
 #include "CVideoProcessor.h"
+#include "StoreChanged.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -42,72 +43,63 @@ CVideoProcessor::~CVideoProcessor()
     ResetMask();
 }
 
-template <class T>
-static bool Store(T& field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 void CVideoProcessor::SetInputX(unsigned short v)
 {
-    if (Store(m_inputX, v))
+    if (StoreChanged(m_inputX, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputY(unsigned short v)
 {
-    if (Store(m_inputY, v))
+    if (StoreChanged(m_inputY, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputWidth(unsigned short v)
 {
-    if (Store(m_inputWidth, v))
+    if (StoreChanged(m_inputWidth, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputHeight(unsigned short v)
 {
-    if (Store(m_inputHeight, v))
+    if (StoreChanged(m_inputHeight, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputImageWidth(unsigned short v)
 {
-    if (Store(m_inputImageWidth, v))
+    if (StoreChanged(m_inputImageWidth, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputImageHeight(unsigned short v)
 {
-    if (Store(m_inputImageHeight, v))
+    if (StoreChanged(m_inputImageHeight, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputColor(EColorFormat v)
 {
-    if (Store(m_inputColor, v))
+    if (StoreChanged(m_inputColor, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetFlip(bool v)
 {
-    if (Store(m_flip, v))
+    if (StoreChanged(m_flip, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetInputTopDown(bool v)
 {
-    if (Store(m_inputTopDown, v))
+    if (StoreChanged(m_inputTopDown, v))
         ResetFlags();
 }
 
 void CVideoProcessor::SetOriginalWidth(unsigned short w)
 {
-    if (!Store(m_originalWidth, w))
+    if (!StoreChanged(m_originalWidth, w))
         return;
     m_inputX = 0;
     m_inputWidth = w;
@@ -117,7 +109,7 @@ void CVideoProcessor::SetOriginalWidth(unsigned short w)
 
 void CVideoProcessor::SetOriginalHeight(unsigned short h)
 {
-    if (!Store(m_originalHeight, h))
+    if (!StoreChanged(m_originalHeight, h))
         return;
     m_inputY = 0;
     m_inputHeight = h;

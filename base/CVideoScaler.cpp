@@ -1,4 +1,5 @@
 #include "CVideoScaler.h"
+#include "StoreChanged.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,15 +10,6 @@
 using namespace VideoFormats;
 
 namespace {
-
-template <class T>
-bool Store(T& field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 bool IsLumaRgb32(int f)
 {
@@ -55,7 +47,7 @@ void CVideoScaler::ResetFlags()
 
 void CVideoScaler::SetTargetWidth(unsigned short w)
 {
-    if (!Store(m_targetWidth, w))
+    if (!StoreChanged(m_targetWidth, w))
         return;
     m_outputX = 0;
     m_outputWidth = w;
@@ -64,7 +56,7 @@ void CVideoScaler::SetTargetWidth(unsigned short w)
 
 void CVideoScaler::SetTargetHeight(unsigned short h)
 {
-    if (!Store(m_targetHeight, h))
+    if (!StoreChanged(m_targetHeight, h))
         return;
     m_outputY = 0;
     m_outputHeight = h;
@@ -73,55 +65,55 @@ void CVideoScaler::SetTargetHeight(unsigned short h)
 
 void CVideoScaler::SetOutputX(unsigned short x)
 {
-    if (Store(m_outputX, AdjustOutputX(x)))
+    if (StoreChanged(m_outputX, AdjustOutputX(x)))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputY(unsigned short y)
 {
-    if (Store(m_outputY, y))
+    if (StoreChanged(m_outputY, y))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputWidth(unsigned short w)
 {
-    if (Store(m_outputWidth, w))
+    if (StoreChanged(m_outputWidth, w))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputHeight(unsigned short h)
 {
-    if (Store(m_outputHeight, h))
+    if (StoreChanged(m_outputHeight, h))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputImageWidth(unsigned short w)
 {
-    if (Store(m_outputImageWidth, w))
+    if (StoreChanged(m_outputImageWidth, w))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputImageHeight(unsigned short h)
 {
-    if (Store(m_outputImageHeight, h))
+    if (StoreChanged(m_outputImageHeight, h))
         ResetFlags();
 }
 
 void CVideoScaler::SetImageFlip(EImageFlip flip)
 {
-    if (Store(m_imageFlip, flip))
+    if (StoreChanged(m_imageFlip, flip))
         ResetFlags();
 }
 
 void CVideoScaler::SetImageRotation(EImageRotation rotation)
 {
-    if (Store(m_imageRotation, rotation))
+    if (StoreChanged(m_imageRotation, rotation))
         ResetFlags();
 }
 
 void CVideoScaler::SetOutputColor(EColorFormat color)
 {
-    if (!Store(m_outputColor, color))
+    if (!StoreChanged(m_outputColor, color))
         return;
     ResetFlags();
     SetOutputX(AdjustOutputX(m_outputX));
@@ -494,6 +486,13 @@ bool CVideoScaler::CanCopyLines() const
 {
     return m_outputColor == m_inputColor && m_outputWidth == m_inputWidth && m_imageRotation == kImageRotationNone &&
            m_imageFlip != kImageFlipLeftRight && !m_mask;
+}
+
+void CVideoScaler::CopyLines(BYTE* out, ptrdiff_t outLine, const CMemoryMap& lines, ptrdiff_t back,
+                             size_t bytes) const
+{
+    for (int i = 0; i < m_outputHeight; ++i, out += outLine)
+        std::memcpy(out, lines.GetDataPtr(i) - back, bytes);
 }
 
 // ---- Mask ----

@@ -163,6 +163,8 @@ protected:
     void StartMaps(BYTE* data, CMemoryMap& x, CMemoryMap& y) const { y.SetStart(CalculateDataStart(data, x, y)); }
     // Whether the same-format, same-width, unrotated, unmirrored, unmasked case copies lines.
     bool CanCopyLines() const;
+    // The whole-line path: bytes from each input line the Y map picks, minus back.
+    void CopyLines(BYTE* out, ptrdiff_t outLine, const CMemoryMap& lines, ptrdiff_t back, size_t bytes) const;
     void ClampRectangles();
     RgbOffsets OutputRgbOffsets() const { return {m_outROffset, m_outGOffset, m_outBOffset}; }
     YuvTarget OutputYuvTarget(bool useMask, int chromaMaskColumn) const;

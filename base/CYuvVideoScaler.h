@@ -1,15 +1,9 @@
 #pragma once
 // Scales the YUV formats and the luma plane into the YUV formats and the luma outputs.
-#include "CVideoScaler.h"
+#include "CPlaneMapVideoScaler.h"
 
-class CYuvVideoScaler : public CVideoScaler {
+class CYuvVideoScaler : public CPlaneMapVideoScaler {
 public:
-    void InitializeXMaps() override;
-    void InitializeYMaps() override;
-    void TransformMaps() override;
+    CYuvVideoScaler() : CPlaneMapVideoScaler(true) {}
     void ColorScaleSelf() override;
-
-private:
-    CMemoryMap m_yxMap, m_uxMap, m_vxMap;
-    CMemoryMap m_yyMap, m_uyMap, m_vyMap;
 };

@@ -1,15 +1,9 @@
 #pragma once
 // Scales the YUV formats and the luma plane into 16-bit RGB.
-#include "CVideoScaler.h"
+#include "CPlaneMapVideoScaler.h"
 
-class CYuvtoRgb16VideoScaler : public CVideoScaler {
+class CYuvtoRgb16VideoScaler : public CPlaneMapVideoScaler {
 public:
-    void InitializeXMaps() override;
-    void InitializeYMaps() override;
-    void TransformMaps() override;
+    CYuvtoRgb16VideoScaler() : CPlaneMapVideoScaler(false) {}
     void ColorScaleSelf() override;
-
-private:
-    CMemoryMap m_yxMap, m_uxMap, m_vxMap;
-    CMemoryMap m_yyMap, m_uyMap, m_vyMap;
 };
