@@ -51,7 +51,12 @@ bool CObjectDisplay::Respond(long code, CBroadcaster* sender, long a, long b)
     if (source && sender == source) {
         auto* item = reinterpret_cast<CPersistObject*>(a);
         if (code == CPersistList::kListItemAddedNotice) {
-            CreateChild(item, static_cast<int>(b));
+            // Add announces -1; a sorted list may have put the item anywhere.
+            auto* list = dynamic_cast<CPersistList*>(source);
+            int index = static_cast<int>(b);
+            if (index == -1 && list)
+                index = list->GetIndex(item);
+            CreateChild(item, index);
             return true;
         }
         if (code == CPersistList::kListItemRemovedNotice) {

@@ -272,3 +272,36 @@ TEST(CObjectDisplay, BaseDisplayCreatesNoChildren)
     EXPECT_EQ(display.CreateDisplayHandle(&list, -1), 0);
     EXPECT_FALSE(display.CanCopy() || display.CanPaste() || display.CanDelete() || display.CanSelectAll());
 }
+
+namespace {
+
+int ByValue(const void* a, const void* b)
+{
+    auto value = [](const void* p) { return static_cast<const CPersistValueList*>(p)->GetAt(0); };
+    return value(a) < value(b) ? -1 : value(a) > value(b) ? 1 : 0;
+}
+
+CPersistValueList* Valued(LONG value)
+{
+    auto* item = new CPersistValueList;
+    item->Add(value);
+    return item;
+}
+
+} // namespace
+
+TEST(CObjectDisplay, KeepsTheOrderOfASortedList)
+{
+    CPersistList list;
+    list.SetCompareFunction(ByValue);
+    list.Add(Valued(10));
+    list.Add(Valued(30));
+    Root root;
+    root.SetObject(&list);
+
+    CPersistValueList* middle = Valued(20);
+    list.Add(middle);
+    ASSERT_EQ(list.GetIndex(middle), 1);
+    EXPECT_EQ(root.GetChildDisplay(1)->GetObjectA(), middle);
+    EXPECT_EQ(Objects(root), (std::vector<CPersistObject*>{list.GetAt(0), list.GetAt(1), list.GetAt(2)}));
+}
