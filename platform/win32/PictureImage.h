@@ -1,0 +1,25 @@
+#pragma once
+// Internal: a decoded picture and the decoders that make one. Pixels run top-down as
+// 0xAARRGGBB; every decoder bounds its reads by the data it was given.
+#include "win32/Picture.h"
+
+#include <cstdint>
+#include <vector>
+
+struct PictureImage {
+    int width = 0;
+    int height = 0;
+    bool hasAlpha = false;
+    std::vector<uint32_t> pixels;
+
+    // Sizes the image; TooLarge past the accepted limits.
+    PictureError Allocate(int w, int h);
+};
+
+// Any supported picture, chosen by its signature.
+PictureError DecodePicture(const uint8_t* data, size_t size, PictureImage& out);
+// A BMP file ("BM" header), or a bare DIB as icons and clipboards keep them.
+PictureError DecodeBmp(const uint8_t* data, size_t size, PictureImage& out);
+PictureError DecodeDib(const uint8_t* data, size_t size, PictureImage& out, size_t pixelOffset);
+// PNG, JPEG and GIF (first frame).
+PictureError DecodeWithStb(const uint8_t* data, size_t size, PictureImage& out);

@@ -1,0 +1,152 @@
+#include "GdiCanvas.h"
+#include "win32/Gdi.h"
+#include "win32/Icon.h"
+
+#include <gtest/gtest.h>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
+void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
+
+// A 4 x 4 .ico/.cur of one 24-bit DIB entry: left half red, right half blue, and the
+// AND mask making the top row transparent (black there, as icon editors store it).
+std::vector<uint8_t> IconFile(bool cursor, int hotX = 0, int hotY = 0)
+{
+    std::vector<uint8_t> image;
+    Put32(image, 40);
+    Put32(image, 4);
+    Put32(image, 8);  // both halves
+    Put16(image, 1);
+    Put16(image, 24);
+    image.resize(40, 0);
+    for (int row = 0; row < 4; ++row)
+        for (int x = 0; x < 4; ++x) {
+            if (row == 3) image.insert(image.end(), {0, 0, 0});
+            else if (x < 2) image.insert(image.end(), {0, 0, 255});
+            else image.insert(image.end(), {255, 0, 0});
+        }
+    for (int row = 0; row < 4; ++row) Put32(image, row == 3 ? 0xF0 : 0x00);  // bottom-up: last row is the top
+    std::vector<uint8_t> file;
+    Put16(file, 0);
+    Put16(file, cursor ? 2 : 1);
+    Put16(file, 1);
+    file.insert(file.end(), {4, 4, 0, 0});
+    Put16(file, static_cast<uint32_t>(cursor ? hotX : 1));
+    Put16(file, static_cast<uint32_t>(cursor ? hotY : 24));
+    Put32(file, static_cast<uint32_t>(image.size()));
+    Put32(file, 22);
+    file.insert(file.end(), image.begin(), image.end());
+    return file;
+}
+
+}
+
+TEST(Icon, IconFilesDrawThroughTheirMask)
+{
+    std::vector<uint8_t> file = IconFile(false);
+    HICON icon = MvCreateIconFromData(file.data(), file.size(), false, 0, 0);
+    ASSERT_NE(nullptr, icon);
+    GdiCanvas canvas(6, 6, RGB(0, 255, 0));
+    ASSERT_TRUE(DrawIcon(canvas.Dc(), 1, 1, icon));
+    EXPECT_EQ(RGB(0, 255, 0), canvas.At(1, 1));  // masked top row
+    EXPECT_EQ(RGB(255, 0, 0), canvas.At(1, 2));
+    EXPECT_EQ(RGB(0, 0, 255), canvas.At(4, 4));
+    EXPECT_EQ(RGB(0, 255, 0), canvas.At(5, 5));
+
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    EXPECT_TRUE(info.fIcon);
+    BITMAP b;
+    GetObjectA(info.hbmColor, sizeof(b), &b);
+    EXPECT_EQ(4, b.bmWidth);
+    GetObjectA(info.hbmMask, sizeof(b), &b);
+    EXPECT_EQ(1, b.bmBitsPixel);
+    // An icon made back from its own information draws the same.
+    HICON again = CreateIconIndirect(&info);
+    GdiCanvas second(6, 6, RGB(0, 255, 0));
+    DrawIcon(second.Dc(), 1, 1, again);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(canvas.At(x, y), second.At(x, y)) << x << "," << y;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(again);
+    DestroyIcon(icon);
+}
+
+TEST(Icon, CursorsKeepTheirHotSpotAndStockShapesExist)
+{
+    std::vector<uint8_t> file = IconFile(true, 2, 3);
+    HCURSOR cursor = MvCreateIconFromData(file.data(), file.size(), true, 32, 32);
+    ASSERT_NE(nullptr, cursor);
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(2u, info.xHotspot);
+    EXPECT_EQ(3u, info.yHotspot);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyCursor(cursor);
+
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    ASSERT_NE(nullptr, arrow);
+    EXPECT_EQ(arrow, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_TRUE(DestroyCursor(arrow));  // stock shapes survive
+    EXPECT_EQ(nullptr, SetCursor(arrow));
+    EXPECT_EQ(arrow, GetCursor());
+    SetCursor(nullptr);
+    GdiCanvas canvas(40, 40, RGB(0, 255, 0));
+    DrawIcon(canvas.Dc(), 0, 0, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_NE(RGB(0, 255, 0), canvas.At(16, 16));
+    EXPECT_EQ(RGB(0, 255, 0), canvas.At(0, 0));
+}
+
+TEST(Icon, MalformedIconDataIsRefused)
+{
+    std::vector<uint8_t> good = IconFile(false);
+    std::vector<uint8_t> badOffset = good;
+    badOffset[18] = 0xFF;
+    std::vector<uint8_t> noEntries = good;
+    noEntries[4] = 0;
+    std::vector<uint8_t> cut(good.begin(), good.begin() + 30);
+    for (const auto& bytes : {badOffset, noEntries, cut, std::vector<uint8_t>{0, 0, 1, 0}})
+        EXPECT_EQ(nullptr, MvCreateIconFromData(bytes.data(), bytes.size(), false, 0, 0));
+}
+
+TEST(Icon, ResourcesLoadByIdFromTheModulesFolder)
+{
+    auto folder = std::filesystem::temp_directory_path() / ("mvgdi-res-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::filesystem::path(__FILE__).parent_path() / "data" / "picture.bmp",
+                               folder / "10088.bmp", std::filesystem::copy_options::overwrite_existing);
+    std::vector<uint8_t> icon = IconFile(false);
+    std::ofstream(folder / "128.ico", std::ios::binary).write(reinterpret_cast<const char*>(icon.data()),
+                                                              static_cast<std::streamsize>(icon.size()));
+    auto module = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x1234));
+    ASSERT_TRUE(MvSetResourceFolder(module, folder.c_str()));
+    HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCE(10088));
+    ASSERT_NE(nullptr, bitmap);
+    BITMAP b;
+    GetObjectA(bitmap, sizeof(b), &b);
+    EXPECT_EQ(8, b.bmWidth);
+    EXPECT_EQ(6, b.bmHeight);
+    EXPECT_EQ(nullptr, LoadBitmapA(module, MAKEINTRESOURCE(10089)));
+    EXPECT_EQ(nullptr, LoadBitmapA(nullptr, MAKEINTRESOURCE(10088)));
+    HICON loaded = LoadIconA(module, MAKEINTRESOURCE(128));
+    EXPECT_NE(nullptr, loaded);
+    HANDLE dib = LoadImageA(nullptr, (folder / "10088.bmp").c_str(), IMAGE_BITMAP, 0, 0,
+                            LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(nullptr, dib);
+    DIBSECTION ds;
+    EXPECT_EQ(static_cast<int>(sizeof(ds)), GetObjectA(dib, sizeof(ds), &ds));
+    DeleteObject(dib);
+    DestroyIcon(loaded);
+    DeleteObject(bitmap);
+    MvSetResourceFolder(module, nullptr);
+    std::filesystem::remove_all(folder);
+}
