@@ -21,7 +21,7 @@ protected:
     }
     void TearDown() override
     {
-        SpSetThreadPoster(nullptr);
+        SpSetThreadPoster(nullptr); // back to window messages
         CSpeechEngine::SetCurrent(nullptr);
         CoUninitialize();
         std::lock_guard<std::mutex> guard(sLock);

@@ -3,6 +3,7 @@
 #include "sapi/SpHelpers.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpTokens.h"
+#include "win32/MessageLoop.h"
 #include "win32/WaveFormat.h"
 
 #include <algorithm>
@@ -315,6 +316,22 @@ TEST_F(VoiceToSpeakers, TheCallbackRunsOnTheRegisteringThreadsLoop)
     SafeRelease(voice);
     Pump();
     EXPECT_EQ(before, gCalls);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VoiceToSpeakers, WithoutAStandInTheCallbackTravelsAsAWindowMessage)
+{
+    SpSetThreadPoster(nullptr);
+    gCalls = 0;
+    ASSERT_EQ(S_OK, voice->SetNotifyCallbackFunction(&OnNotify, 5, 6));
+    ASSERT_EQ(S_OK, voice->Speak(u"a", SPF_ASYNC, nullptr));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(5000));
+    EXPECT_EQ(0, gCalls) << "nothing runs until the thread's loop does";
+    EXPECT_TRUE(MvPumpUntil([] { return gCalls > 0; }, 2000));
+    EXPECT_EQ(SpCurrentThreadKey(), gCallThread);
 }
 
 } // namespace

@@ -1,0 +1,237 @@
+#include "CSpeechSystem.h"
+#include "CTextToAudioAdministrator.h"
+#include "CTextToWavFileAdministrator.h"
+#include "MessageLog.h"
+#include "com/ComRuntime.h"
+#include "sapi/SpVoice.h"
+#include "win32/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kParagraph =
+    "The quick brown fox jumps over the lazy dog. Speech is written into a file on a worker thread, "
+    "while the interface stays free. It costs 12345 dollars, or so they say! Numbers, dates like 3/4/2021 "
+    "and abbreviations such as Dr. Smith are read aloud as words.";
+
+struct SWaveInfo {
+    uint16_t format = 0, channels = 0, bits = 0;
+    uint32_t rate = 0, dataBytes = 0;
+    size_t fileBytes = 0;
+};
+
+SWaveInfo ReadWave(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), {});
+    SWaveInfo info;
+    info.fileBytes = b.size();
+    if (b.size() < 44 || std::string(b.begin(), b.begin() + 4) != "RIFF" || std::string(b.begin() + 8, b.begin() + 16) != "WAVEfmt ")
+        return info;
+    auto u16 = [&](size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); };
+    auto u32 = [&](size_t at) { return static_cast<uint32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24); };
+    info.format = u16(20);
+    info.channels = u16(22);
+    info.rate = u32(24);
+    info.bits = u16(34);
+    info.dataBytes = u32(40);
+    return info;
+}
+
+struct SRecording {
+    std::vector<std::pair<ULONG, ULONG>> positions; // word position and length seen by polling
+    bool finished = false;
+};
+
+// What the recording thread does: COM for the thread, an administrator made and
+// destroyed there, WaitUntilDone in steps of 50 ms and the status for progress.
+SRecording Record(const std::string& text, const fs::path& file, unsigned long rate, unsigned short channels,
+                  unsigned short bits, const char* voice, int stopAfterMs = -1)
+{
+    SRecording result;
+    std::thread worker([&] {
+        CoInitialize(nullptr);
+        {
+            CTextToWavFileAdministrator admin;
+            admin.SetFilePath(file.string().c_str());
+            admin.SetVoice(voice);
+            admin.SetRate(0);
+            admin.SetVolume(100);
+            admin.SetSampleRate(rate);
+            admin.SetChannelCount(channels);
+            admin.SetBitsPerSample(bits);
+            admin.SetText(text.c_str());
+            admin.Play();
+            ISpVoice* v = admin.GetTalker().GetVoice();
+            auto started = std::chrono::steady_clock::now();
+            while (v) {
+                if (v->WaitUntilDone(50) != S_FALSE) {
+                    result.finished = true;
+                    break;
+                }
+                SPVOICESTATUS status{};
+                if (SUCCEEDED(v->GetStatus(&status, nullptr)) &&
+                    (result.positions.empty() || result.positions.back().first != status.ulInputWordPos))
+                    result.positions.emplace_back(status.ulInputWordPos, status.ulInputWordLen);
+                if (stopAfterMs >= 0 && std::chrono::steady_clock::now() - started > std::chrono::milliseconds(stopAfterMs)) break;
+            }
+            admin.Stop();
+        }
+        CoUninitialize();
+    });
+    worker.join();
+    return result;
+}
+
+std::u16string Wide(const std::string& s)
+{
+    std::u16string out;
+    // The texts here are ASCII apart from the invalid-UTF-8 case, checked by length only.
+    for (char c : s) out.push_back(static_cast<unsigned char>(c));
+    return out;
+}
+
+class SpeechIntegration : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        system = new CSpeechSystem;
+        ASSERT_GT(system->GetVoiceCount(), 0) << "espeak-ng lists no voice";
+        english = "English (America)";
+        dir = fs::temp_directory_path() / "mv_speech_integration";
+        fs::remove_all(dir);
+    }
+    void TearDown() override
+    {
+        delete system;
+        fs::remove_all(dir);
+        CoUninitialize();
+    }
+    CSpeechSystem* system = nullptr;
+    std::string english;
+    fs::path dir;
+};
+
+TEST_F(SpeechIntegration, RecordsAParagraphOnAWorkerThread)
+{
+    fs::path file = dir / "nested" / "paragraph.wav";
+    SRecording rec = Record(kParagraph, file, 22050, 1, 16, english.c_str());
+    EXPECT_TRUE(rec.finished);
+
+    SWaveInfo wave = ReadWave(file);
+    EXPECT_EQ(1, wave.format);
+    EXPECT_EQ(22050u, wave.rate);
+    EXPECT_EQ(1, wave.channels);
+    EXPECT_EQ(16, wave.bits);
+    EXPECT_EQ(wave.fileBytes - 44, wave.dataBytes);
+    // About 50 words at a normal speed of roughly 175 words a minute: some 17 s.
+    double seconds = wave.dataBytes / 44100.0;
+    EXPECT_GT(seconds, 8.0);
+    EXPECT_LT(seconds, 40.0);
+
+    // Every position polled is the start of a word of the text.
+    std::string text = kParagraph;
+    for (auto [position, length] : rec.positions) {
+        if (position == 0 && length == 0) continue;
+        ASSERT_LE(position + length, text.size());
+        EXPECT_TRUE(position == 0 || text[position - 1] == ' ' || text[position - 1] == '/') << position;
+        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(text[position]))) << position;
+    }
+}
+
+TEST_F(SpeechIntegration, RecordsInTheFormatAsked)
+{
+    struct Case {
+        unsigned long rate;
+        unsigned short channels, bits;
+    };
+    for (Case c : {Case{8000, 1, 8}, Case{44100, 2, 16}, Case{48000, 2, 24}}) {
+        fs::path file = dir / ("format" + std::to_string(c.rate) + ".wav");
+        Record("Format check.", file, c.rate, c.channels, c.bits, english.c_str());
+        SWaveInfo wave = ReadWave(file);
+        EXPECT_EQ(c.rate, wave.rate);
+        EXPECT_EQ(c.channels, wave.channels);
+        EXPECT_EQ(c.bits, wave.bits);
+        double seconds = static_cast<double>(wave.dataBytes) / (c.rate * c.channels * c.bits / 8);
+        EXPECT_GT(seconds, 0.4) << c.rate;
+        EXPECT_LT(seconds, 4.0) << c.rate;
+    }
+    fs::path none = dir / "zero" / "none.wav";
+    Record("Nothing.", none, 0, 1, 16, english.c_str());
+    EXPECT_FALSE(fs::exists(none));
+}
+
+TEST_F(SpeechIntegration, BadInputIsSpokenOrSkippedWithinTheText)
+{
+    const std::string cases[] = {
+        "",
+        "\x01\x02\x03 control \x07 characters\t\r\n here \x1b[0m",
+        "invalid \xff\xfe utf-8 \xc3 bytes \xed\xa0\x80 end",
+        "<speak><voice name='x'>markup</voice> &amp; <bookmark mark='1'/> text</speak>",
+        "9999999999999999999999 1.2.3.4 $$$ ... !!! ???",
+    };
+    int i = 0;
+    for (const std::string& text : cases) {
+        fs::path file = dir / ("bad" + std::to_string(i++) + ".wav");
+        SRecording rec = Record(text, file, 22050, 1, 16, english.c_str());
+        EXPECT_TRUE(rec.finished) << i;
+        size_t units = Wide(text).size();
+        for (auto [position, length] : rec.positions) EXPECT_LE(position + length, units) << i;
+        SWaveInfo wave = ReadWave(file);
+        EXPECT_EQ(22050u, wave.rate) << i;
+    }
+}
+
+TEST_F(SpeechIntegration, AMegabyteOfTextStopsPromptly)
+{
+    std::string text;
+    while (text.size() < (1 << 20)) text += "A long text goes on and on, sentence after sentence. ";
+    fs::path file = dir / "long.wav";
+    auto started = std::chrono::steady_clock::now();
+    SRecording rec = Record(text, file, 22050, 1, 16, english.c_str(), 1500);
+    auto took = std::chrono::steady_clock::now() - started;
+    EXPECT_LT(took, std::chrono::seconds(20));
+    SWaveInfo wave = ReadWave(file);
+    EXPECT_EQ(wave.fileBytes - 44, wave.dataBytes);
+    EXPECT_GT(wave.dataBytes, 0u);
+    for (auto [position, length] : rec.positions) EXPECT_LE(position + length, text.size());
+}
+
+TEST_F(SpeechIntegration, SpeakerWordsArriveOnTheThreadThatMadeTheAdministrator)
+{
+    CTextToAudioAdministrator admin;
+    CMessageLog log;
+    admin.AddListener(&log);
+    admin.SetVoice(english.c_str());
+    admin.SetText("Hello there, world.");
+    ASSERT_TRUE(admin.Play());
+    EXPECT_TRUE(MvPumpUntil([&] { return !admin.IsSpeaking(); }, 20000));
+    std::string text = "Hello there, world.";
+    std::vector<std::string> words;
+    // A sentence start repeats the current word, so neighbours may be the same.
+    for (const SHeard& h : log.heard) {
+        if (h.message != kSpeechWordMessage) continue;
+        std::string word = text.substr(static_cast<size_t>(h.a), static_cast<size_t>(h.b));
+        if (words.empty() || words.back() != word) words.push_back(word);
+    }
+    EXPECT_EQ((std::vector<std::string>{"Hello", "there", "world"}), words);
+    ASSERT_FALSE(log.heard.empty());
+    EXPECT_EQ(kSpeechStartedMessage, log.heard.front().message);
+    for (const SHeard& h : log.heard) EXPECT_NE(kSpeechEndedMessage, h.message);
+    admin.RemoveListener(&log);
+}
+
+} // namespace
