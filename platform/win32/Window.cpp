@@ -19,6 +19,8 @@ constexpr int kMenuBar = 19;
 constexpr int kScrollBar = 16;
 
 HWND gLocked = nullptr;          // LockWindowUpdate
+thread_local void (*tCreateHook)(HWND, void*) = nullptr;
+thread_local void* tCreateContext = nullptr;
 HWND gForeground = nullptr;
 POINT gCursor{0, 0};
 
@@ -198,6 +200,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         }
     }
     Notify(hwnd, MvWindowEvent::Created);
+    if (auto hook = tCreateHook) {
+        tCreateHook = nullptr;
+        hook(hwnd, tCreateContext);
+    }
 
     CREATESTRUCTA cs{param, instance, menu, parent, height, width, y, x, static_cast<LONG>(style), windowName,
                      className, exStyle};
@@ -231,6 +237,12 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     if (!IsWindow(hwnd)) return nullptr;
     if (style & WS_VISIBLE) ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_MAXIMIZE : SW_SHOW);
     return IsWindow(hwnd) ? hwnd : nullptr;
+}
+
+void MvHookNextWindow(void (*hook)(HWND, void*), void* context)
+{
+    tCreateHook = hook;
+    tCreateContext = context;
 }
 
 BOOL IsWindow(HWND hwnd)
@@ -434,7 +446,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value)
         }
     }
     if (styleChange) {
-        struct { DWORD oldStyle, newStyle; } change{static_cast<DWORD>(old), static_cast<DWORD>(value)};
+        STYLESTRUCT change{static_cast<DWORD>(old), static_cast<DWORD>(value)};
         SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
         Notify(hwnd, event);
     }

@@ -55,6 +55,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 #define CreateWindow CreateWindowA
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
+// Calls hook(hwnd, context) for the next window the calling thread creates, before
+// its first message, so a class library can attach its object and subclass it.
+void MvHookNextWindow(void (*hook)(HWND, void*), void* context);
 
 LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,25 @@
+#include "afx/CObject.h"
+
+const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), nullptr, nullptr};
+
+CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CObject);
+}
+
+bool CObject::IsKindOf(const CRuntimeClass* cls) const
+{
+    return GetRuntimeClass()->IsDerivedFrom(cls);
+}
+
+CObject* CRuntimeClass::CreateObject() const
+{
+    return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
+}
+
+bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
+{
+    for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
+        if (c == base) return true;
+    return false;
+}
