@@ -4,6 +4,7 @@
 #include "afx/CDataExchange.h"
 #include "afx/CMenu.h"
 #include "afx/HandleMap.h"
+#include "win32/CtlMessages.h"
 #include "win32/MessageBox.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
@@ -660,13 +661,13 @@ void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR) { return static_cast<BOOL>(Default()); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT item)
+void CWnd::OnDrawItem(int, DRAWITEMSTRUCT* item)
 {
     if (item && item->CtlType != ODT_MENU && ReflectLastMsg(item->hwndItem)) return;
     Default();
 }
 
-void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT item)
+void CWnd::OnMeasureItem(int, MEASUREITEMSTRUCT* item)
 {
     if (item && item->CtlType != ODT_MENU && ReflectLastMsg(::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID)))) return;
     Default();

@@ -186,8 +186,8 @@ protected:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnWindowPosChanged(WINDOWPOS* pos);
     void OnWindowPosChanging(WINDOWPOS* pos);
-    void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
-    void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item);
+    void OnDrawItem(int id, DRAWITEMSTRUCT* item);
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
     BOOL OnDeviceChange(UINT event, DWORD_PTR data);
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
 

@@ -11,6 +11,8 @@ class CCmdTarget;
 class CCmdUI;
 class CWnd;
 class CPoint;
+struct DRAWITEMSTRUCT;
+struct MEASUREITEMSTRUCT;
 
 // Command-target codes: plain commands, update requests; notifications are
 // passed as MAKELONG(code, WM_NOTIFY).
@@ -167,13 +169,13 @@ template <auto P> bool WindowPos(CCmdTarget* t, MvMsgCall& c)
 }
 template <auto P> bool DrawItem(CCmdTarget* t, MvMsgCall& c)
 {
-    (Obj<P>(t)->*P)(static_cast<int>(c.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam));
+    (Obj<P>(t)->*P)(static_cast<int>(c.wParam), reinterpret_cast<DRAWITEMSTRUCT*>(c.lParam));
     *c.result = TRUE;
     return true;
 }
 template <auto P> bool MeasureItem(CCmdTarget* t, MvMsgCall& c)
 {
-    (Obj<P>(t)->*P)(static_cast<int>(c.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam));
+    (Obj<P>(t)->*P)(static_cast<int>(c.wParam), reinterpret_cast<MEASUREITEMSTRUCT*>(c.lParam));
     *c.result = TRUE;
     return true;
 }
