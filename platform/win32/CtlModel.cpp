@@ -29,6 +29,7 @@ void CtlModel::Unwatch(int cookie)
 
 void CtlModel::Changed()
 {
+    if (m_host) m_host->Invalidate();
     // An observer may unwatch while being told.
     auto observers = m_observers;
     for (auto& entry : observers)
