@@ -62,15 +62,8 @@ void CtlButton::UserClick()
 void CtlButton::DrawItem(HDC dc)
 {
     if (Type() != BS_OWNERDRAW) return;
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = Id();
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = (m_pushed ? ODS_SELECTED : 0) | (m_focus ? ODS_FOCUS : 0) | (IsEnabled() ? 0 : ODS_DISABLED);
-    item.hwndItem = Window();
-    item.hDC = dc;
-    item.rcItem = Host() ? Host()->ClientRect() : RECT{};
-    ToParent(WM_DRAWITEM, Id(), reinterpret_cast<LPARAM>(&item));
+    DrawOwnerItem(ODT_BUTTON, 0, (m_pushed ? ODS_SELECTED : 0) | (m_focus ? ODS_FOCUS : 0), dc,
+                  Host() ? Host()->ClientRect() : RECT{});
 }
 
 LRESULT CtlButton::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)

@@ -57,6 +57,8 @@ protected:
     }
     LRESULT Notify(NMHDR& header, UINT code);
     LRESULT ToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    // Asks the parent to draw an owner-drawn control (or one of its items) into dc.
+    LRESULT DrawOwnerItem(UINT type, UINT item, UINT state, HDC dc, RECT rect, DWORD_PTR data = 0);
     CtlHost* Host() const { return m_host; }
 
 private:

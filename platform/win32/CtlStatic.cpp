@@ -32,13 +32,5 @@ LRESULT CtlStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& hand
 void CtlStatic::DrawItem(HDC dc)
 {
     if ((Style() & SS_TYPEMASK) != SS_OWNERDRAW) return;
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_STATIC;
-    item.CtlID = Id();
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = IsEnabled() ? 0 : ODS_DISABLED;
-    item.hwndItem = Window();
-    item.hDC = dc;
-    item.rcItem = Host() ? Host()->ClientRect() : RECT{};
-    ToParent(WM_DRAWITEM, Id(), reinterpret_cast<LPARAM>(&item));
+    DrawOwnerItem(ODT_STATIC, 0, 0, dc, Host() ? Host()->ClientRect() : RECT{});
 }
