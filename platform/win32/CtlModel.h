@@ -21,8 +21,6 @@ public:
     virtual void UncheckRadioSiblings() {}
     // The control changed its own style (read-only, check-box list...).
     virtual void StyleChanged(DWORD) {}
-    // The control's look changed: the window is to be painted again.
-    virtual void Invalidate() {}
 };
 
 class CtlModel {
@@ -48,17 +46,10 @@ public:
     void Unwatch(int cookie);
 
 protected:
-    // Tells observers and asks for a repaint.
     void Changed();
     LRESULT Command(int code);
-    static POINT PointOf(LPARAM lParam)
-    {
-        return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-    }
     LRESULT Notify(NMHDR& header, UINT code);
     LRESULT ToParent(UINT message, WPARAM wParam, LPARAM lParam);
-    // Asks the parent to draw an owner-drawn control (or one of its items) into dc.
-    LRESULT DrawOwnerItem(UINT type, UINT item, UINT state, HDC dc, RECT rect, DWORD_PTR data = 0);
     CtlHost* Host() const { return m_host; }
 
 private:

@@ -29,6 +29,6 @@ private:
 
     std::recursive_mutex mLock;
     void* mDisplay = nullptr;
-    int mWidth = 1024, mHeight = 768;
+    int mWidth = 1280, mHeight = 1024;  // the window layer's headless screen
     std::unique_ptr<GdiBitmap> mRaster;
 };

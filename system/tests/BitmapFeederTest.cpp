@@ -1,0 +1,181 @@
+#include "CBitmapFeeder.h"
+#include "CBitmapLoader.h"
+#include "CDcBitmapFeeder.h"
+#include "CDcBitmapLoader.h"
+#include "UBitmapUtils.h"
+#include "UColorSpace.h"
+#include "win32/Gdi.h"
+#include "win32/Icon.h"
+#include "win32/Module.h"
+
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+std::string Sample(const char* name)
+{
+    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "platform" / "win32" /
+            "tests" / "data" / name)
+        .string();
+}
+
+// A scratch file removed at the end of the test.
+struct TempFile {
+    explicit TempFile(const std::string& bytes)
+        : path((std::filesystem::temp_directory_path() / ("mvsys-bmp-" + std::to_string(::getpid()) + "-" +
+                                                           std::to_string(sCount++)))
+                   .string())
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    ~TempFile() { std::filesystem::remove(path); }
+    std::string path;
+    static inline int sCount = 0;
+};
+
+uint32_t Pixel32(const BYTE* data, int stride, int x, int y)
+{
+    const BYTE* p = data + y * stride + x * 4;
+    return (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
+}
+
+// The samples' colours pass through a lossy conversion; compare by the dominant channel.
+bool IsBlue(uint32_t rgb) { return (rgb & 0xFF) > 0xC0 && (rgb >> 16) < 0x40; }
+
+}
+
+TEST(BitmapFeeder, BufferSizeFollowsFormatAndSize)
+{
+    CBitmapFeeder feeder;
+    EXPECT_EQ(kColorArgb32, feeder.GetColor());
+    EXPECT_EQ(nullptr, feeder.GetBuffer());  // no size, no buffer
+    feeder.SetColor(kColorRgb24);
+    feeder.SetBitmapWidth(320);
+    feeder.SetBitmapHeight(240);
+    EXPECT_EQ(UColorSpace::GetImageSize(24, 320, 240), feeder.GetBufferSize());
+    EXPECT_NE(nullptr, feeder.GetBuffer());
+    feeder.SetBufferSize(1000);
+    EXPECT_EQ(1000u, feeder.GetBufferSize());
+    feeder.ResetBuffer();
+    struct Case { EColorFormat color; unsigned short depth; };
+    for (Case c : {Case{kColorRgb555, 16}, Case{kColorRgb565, 16}, Case{kColorRgb24, 24}, Case{kColorArgb32, 32},
+                   Case{kColorRgb8, 32}}) {
+        feeder.SetColor(c.color);
+        EXPECT_EQ(c.depth, feeder.GetColorDepth()) << c.color;
+    }
+}
+
+TEST(BitmapFeeder, DcFeederDrawsIntoItsOwnBuffer)
+{
+    CDcBitmapFeeder feeder;
+    const CValueList& colors = feeder.GetColorList();
+    ASSERT_EQ(4, colors.GetItemCount());
+    feeder.SetColor(kColorRgb565);
+    feeder.SetBitmapWidth(8);
+    feeder.SetBitmapHeight(4);
+    feeder.SetNegativeHeight(true);
+    BYTE* buffer = feeder.GetBuffer();
+    ASSERT_NE(nullptr, buffer);
+    ASSERT_NE(nullptr, feeder.GetDc());
+    HGDIOBJ old = SelectObject(feeder.GetDc(), feeder.GetBitmap());
+    SetPixel(feeder.GetDc(), 0, 0, RGB(255, 0, 0));
+    SelectObject(feeder.GetDc(), old);
+    EXPECT_EQ(0x00, buffer[0]);  // top-down: the first row in memory is the top
+    EXPECT_EQ(0xF8, buffer[1]);
+    feeder.ResetBuffer();
+    EXPECT_EQ(nullptr, feeder.GetBitmap());
+}
+
+TEST(BitmapLoader, LoadsPictureFilesAndRefusesOthers)
+{
+    CBitmapLoader loader;
+    EXPECT_FALSE(loader.Load("/nonexistent/picture.jpg"));
+    EXPECT_EQ(nullptr, loader.GetBitmap());
+    EXPECT_EQ(0, loader.GetWidth());
+    ASSERT_TRUE(loader.Load(Sample("picture.jpg").c_str()));
+    EXPECT_EQ(8, loader.GetWidth());
+    EXPECT_EQ(-6, loader.GetHeight());
+    EXPECT_EQ(kColorArgb32, loader.GetColor());
+    std::unique_ptr<BYTE[]> data(loader.GetData());
+    ASSERT_NE(nullptr, data);
+    EXPECT_TRUE(IsBlue(Pixel32(data.get(), 32, 0, 0)));  // the blue block is at the top left
+    EXPECT_FALSE(IsBlue(Pixel32(data.get(), 32, 0, 5)));
+
+    TempFile empty("");
+    TempFile text("not a picture at all");
+    EXPECT_FALSE(loader.Load(empty.path.c_str()));
+    EXPECT_FALSE(loader.Load(text.path.c_str()));
+    EXPECT_EQ(nullptr, loader.GetBitmap());
+    EXPECT_EQ(nullptr, loader.GetData());
+}
+
+TEST(BitmapLoader, DcLoaderKeepsABottomUpCopy)
+{
+    CBitmapLoader plain;
+    CDcBitmapLoader loader;
+    ASSERT_TRUE(plain.Load(Sample("picture.bmp").c_str()));
+    ASSERT_TRUE(loader.Load(Sample("picture.bmp").c_str()));
+    EXPECT_EQ(-6, plain.GetHeight());
+    EXPECT_EQ(6, loader.GetHeight());
+    EXPECT_EQ(kColorArgb32, loader.GetColor());
+    BYTE* data = loader.GetData();
+    ASSERT_NE(nullptr, data);
+    EXPECT_TRUE(IsBlue(Pixel32(data, 32, 0, 5)));  // the top row is last in memory
+    EXPECT_FALSE(IsBlue(Pixel32(data, 32, 0, 0)));
+    loader.Detach();
+    EXPECT_EQ(nullptr, loader.GetData());
+}
+
+TEST(BitmapLoader, ResourcesLoadByModuleAndId)
+{
+    auto folder = std::filesystem::temp_directory_path() / ("mvsys-res-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(Sample("picture.bmp"), folder / "42.bmp",
+                               std::filesystem::copy_options::overwrite_existing);
+    MvSetResourceFolder(GetModuleHandle(nullptr), folder.c_str());
+    CDcBitmapLoader loader;
+    ASSERT_TRUE(loader.Load(nullptr, 42));
+    EXPECT_EQ(8, loader.GetWidth());
+    EXPECT_FALSE(loader.Load(nullptr, 43));
+    EXPECT_FALSE(loader.Load("no-such-module", 42));
+    MvSetResourceFolder(GetModuleHandle(nullptr), nullptr);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(BitmapUtils, MakeMonochromeGreysBrightPixelsOnly)
+{
+    EXPECT_EQ(2, UBitmapUtils::GetBytesPerPixel(15));
+    EXPECT_EQ(3, UBitmapUtils::GetBytesPerPixel(24));
+    EXPECT_EQ(0, UBitmapUtils::GetBytesPerPixel(8));
+    UColorSpace::Initialize();
+    BYTE grey = UColorSpace::YCbCrtoR(128, 128, 128);
+    for (UINT depth : {16u, 32u}) {
+        HBITMAP bitmap = CreateBitmap(3, 1, 1, depth, nullptr);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        SetPixel(dc, 0, 0, RGB(0, 0, 0));
+        SetPixel(dc, 1, 0, RGB(255, 0, 0));
+        SetPixel(dc, 2, 0, RGB(255, 255, 255));
+        SelectObject(dc, old);
+        UBitmapUtils::MakeMonochrome(bitmap);
+        old = SelectObject(dc, bitmap);
+        EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 0, 0)) << depth;
+        COLORREF red = GetPixel(dc, 1, 0);
+        EXPECT_NEAR(grey, GetRValue(red), depth == 16 ? 8 : 0) << depth;
+        EXPECT_EQ(GetRValue(red), GetBValue(red)) << depth;
+        COLORREF white = GetPixel(dc, 2, 0);
+        EXPECT_GE(GetRValue(white), 0xF0) << depth;
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    HBITMAP none = nullptr;
+    UBitmapUtils::MakeMonochrome(none);
+    EXPECT_EQ(nullptr, none);
+}
