@@ -73,23 +73,30 @@ void CBroadcaster::RemoveAllListeners()
 bool CBroadcaster::Broadcast(long message, const void* p, const void* q)
 {
     if (!m_broadcasting) return true;
-    SBroadcastRound round;
     int count = m_listeners.GetItemCount();
     if (count == 0) return true;
+    SBroadcastRound round;
     round.pending.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) round.pending.push_back(static_cast<CListener*>(m_listeners.GetAt(i)));
     round.next = round.pending.size();
     round.outer = m_rounds;
     m_rounds = &round;
+    // Unlinks the round however the broadcast ends, unless the handler destroyed this broadcaster.
+    struct Unlink {
+        CBroadcaster* sender;
+        SBroadcastRound& round;
+        ~Unlink()
+        {
+            if (!round.senderDied) sender->m_rounds = round.outer;
+        }
+    } unlink{this, round};
     while (round.next > 0) {
         CListener* listener = round.pending[--round.next];
         if (listener && listener->IsListening()) {
             listener->ListenToMessage(message, p, q);
-            // The handler may have destroyed this broadcaster: touch nothing of it.
             if (round.senderDied) return true;
         }
     }
-    m_rounds = round.outer;
     return true;
 }
 
