@@ -6,40 +6,62 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <set>
 
 namespace {
 
 constexpr UINT kNotifyMessage = WM_APP + 0x5A1;
 constexpr const char* kClassName = "MvSpeechNotify";
 
+using Call = std::function<void()>;
+
+// A thread's hidden window and the calls posted to it and not yet run, which are
+// freed with the window when the thread ends without running them.
+struct ThreadEntry {
+    HWND hwnd = nullptr;
+    std::set<Call*> pending;
+};
+
 std::mutex gLock;
-std::map<SpThreadKey, HWND>& Windows()
+std::map<SpThreadKey, ThreadEntry>& Threads()
 {
-    static auto* windows = new std::map<SpThreadKey, HWND>; // outlives thread exits at shutdown
-    return *windows;
+    static auto* threads = new std::map<SpThreadKey, ThreadEntry>; // outlives thread exits at shutdown
+    return *threads;
 }
 std::atomic<SpThreadKey> gNextKey{1};
 
 LRESULT NotifyWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != kNotifyMessage) return DefWindowProcA(hwnd, message, wParam, lParam);
-    auto* call = reinterpret_cast<std::function<void()>*>(lParam);
+    auto* call = reinterpret_cast<Call*>(lParam);
+    {
+        std::lock_guard<std::mutex> guard(gLock);
+        auto it = Threads().find(static_cast<SpThreadKey>(wParam));
+        if (it == Threads().end() || it->second.pending.erase(call) == 0) return 0;
+    }
     (*call)();
     delete call;
     return 0;
 }
 
-bool PostByWindow(SpThreadKey thread, std::function<void()> call)
+bool PostByWindow(SpThreadKey thread, Call call)
 {
+    auto* heap = new Call(std::move(call));
     HWND hwnd = nullptr;
     {
         std::lock_guard<std::mutex> guard(gLock);
-        auto it = Windows().find(thread);
-        if (it != Windows().end()) hwnd = it->second;
+        auto it = Threads().find(thread);
+        if (it != Threads().end() && it->second.hwnd) {
+            hwnd = it->second.hwnd;
+            it->second.pending.insert(heap);
+        }
     }
-    if (!hwnd) return false;
-    auto* heap = new std::function<void()>(std::move(call));
-    if (PostMessageA(hwnd, kNotifyMessage, 0, reinterpret_cast<LPARAM>(heap))) return true;
+    if (hwnd && PostMessageA(hwnd, kNotifyMessage, static_cast<WPARAM>(thread), reinterpret_cast<LPARAM>(heap))) return true;
+    if (hwnd) {
+        std::lock_guard<std::mutex> guard(gLock);
+        auto it = Threads().find(thread);
+        if (it != Threads().end()) it->second.pending.erase(heap);
+    }
     delete heap;
     return false;
 }
@@ -53,14 +75,17 @@ struct ThreadWindow {
     ~ThreadWindow()
     {
         if (!key) return;
+        std::set<Call*> unrun;
         {
             std::lock_guard<std::mutex> guard(gLock);
-            Windows().erase(key);
+            unrun.swap(Threads()[key].pending);
+            Threads().erase(key);
         }
+        for (Call* call : unrun) delete call;
         if (hwnd) DestroyWindow(hwnd);
     }
 };
-thread_local ThreadWindow tWindow;
+thread_local SpThreadKey tKey = 0;
 
 HWND MakeWindow()
 {
@@ -78,13 +103,20 @@ HWND MakeWindow()
 
 SpThreadKey SpCurrentThreadKey()
 {
-    if (!tWindow.key) {
-        tWindow.key = gNextKey++;
-        tWindow.hwnd = MakeWindow();
-        std::lock_guard<std::mutex> guard(gLock);
-        if (tWindow.hwnd) Windows()[tWindow.key] = tWindow.hwnd;
+    if (!tKey) {
+        // The window layer's thread state is made first, so that it outlives ours at
+        // thread exit and the window can still be destroyed then.
+        HWND hwnd = MakeWindow();
+        tKey = gNextKey++;
+        if (hwnd) {
+            std::lock_guard<std::mutex> guard(gLock);
+            Threads()[tKey].hwnd = hwnd;
+        }
+        thread_local ThreadWindow owner;
+        owner.key = tKey;
+        owner.hwnd = hwnd;
     }
-    return tWindow.key;
+    return tKey;
 }
 
 void SpSetThreadPoster(SpThreadPoster poster)
