@@ -272,19 +272,31 @@ BOOL DeleteFile(const char* path)
     return TRUE;
 }
 
-BOOL MoveFile(const char* from, const char* to)
+BOOL MoveFile(const char* from, const char* to) { return MoveFileEx(from, to, 0); }
+
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags)
 {
     if (!from || !to) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (::access(to, F_OK) == 0) {
+    if (!(flags & MOVEFILE_REPLACE_EXISTING) && ::access(to, F_OK) == 0) {
         SetLastError(ERROR_ALREADY_EXISTS);
         return FALSE;
     }
     if (::rename(from, to) != 0) {
         MvSetLastErrorFromErrno(errno, from);
         return FALSE;
+    }
+    if (flags & MOVEFILE_WRITE_THROUGH) {
+        std::string folder(to);
+        size_t slash = folder.find_last_of('/');
+        folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
+        int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
     }
     return TRUE;
 }

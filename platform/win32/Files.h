@@ -22,6 +22,8 @@
 #define INVALID_FILE_SIZE 0xFFFFFFFFu
 #define INVALID_SET_FILE_POINTER 0xFFFFFFFFu
 #define INVALID_FILE_ATTRIBUTES 0xFFFFFFFFu
+#define MOVEFILE_REPLACE_EXISTING 0x00000001u
+#define MOVEFILE_WRITE_THROUGH 0x00000008u
 
 struct OVERLAPPED {
     ULONG_PTR Internal = 0;     // the completed operation's error code
@@ -50,6 +52,8 @@ BOOL GetFileSizeEx(HANDLE file, LARGE_INTEGER* size);
 
 BOOL DeleteFile(const char* path);
 BOOL MoveFile(const char* from, const char* to);
+// Renames within one file system; with MOVEFILE_REPLACE_EXISTING the target is replaced atomically.
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags);
 BOOL CreateDirectory(const char* path, void* security);
 BOOL RemoveDirectory(const char* path);
 DWORD GetFileAttributes(const char* path);

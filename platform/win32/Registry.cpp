@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kRootCount = 4;
 const char* const kRootFiles[kRootCount] = {"classes.reg", "user.reg", "machine.reg", "users.reg"};
+constexpr int kUserRoot = 1;
 constexpr int kMachineRoot = 2;
 constexpr DWORD kMaxValueSize = 1u << 20;
 
@@ -49,9 +50,10 @@ int RootIndex(HKEY key)
 
 std::string RootFile(int root) { return MvConfigHome() + "/Morvane/" + kRootFiles[root]; }
 
-// What the platform answers as the machine's own entries when the file does not say otherwise.
-void AddMachineDefaults(int root, MvRegKey& tree)
+// What every installation holds, present even before the file says anything.
+void AddRootDefaults(int root, MvRegKey& tree)
 {
+    if (root == kUserRoot) tree.FindPath("Software", true);
     if (root != kMachineRoot) return;
     MvRegKey* version = tree.FindPath("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", true);
     if (!version->FindValue("CurrentVersion")) version->SetValue({"CurrentVersion", REG_SZ, "5.1"});
@@ -61,7 +63,7 @@ void AddMachineDefaults(int root, MvRegKey& tree)
 void Load(int root, const std::string& bytes, MvRegKey& tree)
 {
     tree.Parse(bytes);
-    AddMachineDefaults(root, tree);
+    AddRootDefaults(root, tree);
 }
 
 bool SameFile(const struct stat& a, const struct stat& b)

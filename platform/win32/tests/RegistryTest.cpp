@@ -84,7 +84,7 @@ TEST_F(Registry, ValuesPersistInTheUsersFileAndIgnoreCase)
     RegCloseKey(again);
 
     std::string file = FileText();
-    EXPECT_NE(std::string::npos, file.find("[software\\Morvane\\zTellora\\Debug]\n\"Enable\"=dword:00000001\n")) << file;
+    EXPECT_NE(std::string::npos, file.find("[Software\\Morvane\\zTellora\\Debug]\n\"Enable\"=dword:00000001\n")) << file;
 }
 
 TEST_F(Registry, KeysKeepTheirFirstSpellingAndEnumerateInNameOrder)

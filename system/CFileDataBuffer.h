@@ -1,0 +1,12 @@
+#pragma once
+// A block of the overlapped file writer, with the file offset it is written at.
+#include "CDataBuffer.h"
+
+class CFileDataBuffer : public CDataBuffer {
+public:
+    uint32_t GetOffset() const { return m_offset; }
+    void SetOffset(uint32_t offset) { m_offset = offset; }
+
+private:
+    uint32_t m_offset = 0;
+};
