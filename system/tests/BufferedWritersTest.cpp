@@ -5,6 +5,7 @@
 
 #include "win32/TestHome.h"
 #include "win32/Threads.h"
+#include "WaitUntil.h"
 #include "win32/WaveOut.h"
 
 #include <atomic>
@@ -16,15 +17,6 @@
 #include <string>
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 500; ++i) {
-        if (condition()) return true;
-        Sleep(10);
-    }
-    return condition();
-}
 
 const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 

@@ -4,6 +4,7 @@
 #include "CSimpleWorkerThread.h"
 
 #include "win32/Threads.h"
+#include "WaitUntil.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
@@ -59,15 +60,6 @@ private:
     std::atomic<int>* m_deaths;
     HANDLE m_gate;
 };
-
-bool WaitUntil(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 500; ++i) {
-        if (condition()) return true;
-        Sleep(10);
-    }
-    return condition();
-}
 
 }
 
