@@ -2,6 +2,7 @@
 
 #include "win32/GdiBitmap.h"
 #include "win32/Rect.h"
+#include "win32/XErrorTrap.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,9 +10,6 @@
 #include <cstring>
 
 namespace {
-
-// Xlib's default handler ends the process; a failed request here is only a failed call.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
 Display* AsDisplay(void* d) { return static_cast<Display*>(d); }
 
@@ -27,7 +25,7 @@ GdiScreen::GdiScreen()
 {
     const char* name = std::getenv("DISPLAY");
     if (name && *name) {
-        XSetErrorHandler(IgnoreXError);
+        MvInstallXErrorTrap();
         if (Display* d = XOpenDisplay(name)) {
             mDisplay = d;
             mWidth = DisplayWidth(d, DefaultScreen(d));
