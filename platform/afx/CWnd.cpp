@@ -3,6 +3,7 @@
 #include "afx/CCmdUI.h"
 #include "afx/CDataExchange.h"
 #include "afx/CMenu.h"
+#include "afx/CWinApp.h"
 #include "afx/HandleMap.h"
 #include "win32/CtlMessages.h"
 #include "win32/MessageBox.h"
@@ -103,6 +104,7 @@ LRESULT MvAfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_NCDESTROY) {
         // The last message: the object lets go of its window, then may delete itself.
         if (CWnd* still = CWnd::FromHandlePermanent(hwnd)) {
+            AfxMainWindowGone(still);
             if (still->m_pfnSuper) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(still->m_pfnSuper));
             still->Detach();
             still->PostNcDestroy();
@@ -414,7 +416,6 @@ void CWnd::EndModalLoop(int result)
 
 int CWnd::RunModalLoop()
 {
-    m_modal = true;
     HWND self = m_hWnd;
     while (ContinueModal()) {
         MSG msg;
@@ -626,6 +627,16 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
 int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
 {
     return ::MessageBoxA(m_hWnd, text, caption, type);
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL big)
+{
+    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? 1 : 0, reinterpret_cast<LPARAM>(icon)));
+}
+
+HICON CWnd::GetIcon(BOOL big) const
+{
+    return reinterpret_cast<HICON>(SendMessage(WM_GETICON, big ? 1 : 0, 0));
 }
 
 // ---------------------------------------------------------------- default handlers

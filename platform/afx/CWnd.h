@@ -57,7 +57,8 @@ public:
     virtual void DoDataExchange(CDataExchange* dx);
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int result);
-    // Pumps this thread's messages until EndModalLoop; the answer is its result.
+    // Pumps this thread's messages until EndModalLoop (the caller sets m_modal
+    // first) or the window is gone; the answer is EndModalLoop's result.
     int RunModalLoop();
     // Offers msg to PreTranslateMessage of its window and each parent up to stop.
     static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
@@ -153,6 +154,8 @@ public:
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = 0);
+    HICON SetIcon(HICON icon, BOOL big);
+    HICON GetIcon(BOOL big) const;
 
     void SetTemporaryHandle(HWND hwnd) { m_hWnd = hwnd; m_temporary = true; }
 
@@ -197,9 +200,11 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+    // Attaches the next window this thread creates to self (a CWnd*).
+    static void CreationHook(HWND hwnd, void* self);
+
 private:
     friend LRESULT MvAfxWndProc(HWND, UINT, WPARAM, LPARAM);
-    static void CreationHook(HWND hwnd, void* self);
     void Subclass(HWND hwnd);
     bool m_temporary = false;
 };

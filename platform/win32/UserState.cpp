@@ -1,12 +1,12 @@
 #include "win32/UserState.h"
 
+#include "win32/Threads.h"
 #include "win32/Window.h"
 
 #include <algorithm>
 #include <cctype>
 #include <poll.h>
 #include <sys/eventfd.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace mvuser {
@@ -108,8 +108,8 @@ std::recursive_mutex& Lock()
 
 DWORD CurrentThread()
 {
-    static thread_local DWORD id = static_cast<DWORD>(syscall(SYS_gettid));
-    return id;
+    // The kernel layer's thread id, so PostThreadMessage takes GetCurrentThreadId().
+    return GetCurrentThreadId();
 }
 
 std::shared_ptr<ThreadQueue> CurrentQueue()

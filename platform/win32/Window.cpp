@@ -380,6 +380,15 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(GetPropA(hwnd, "MvFont"));
+    case WM_SETICON: {
+        const char* slot = wParam ? "MvIconBig" : "MvIconSmall";
+        HANDLE old = GetPropA(hwnd, slot);
+        SetPropA(hwnd, slot, reinterpret_cast<HANDLE>(lParam));
+        Notify(hwnd, MvWindowEvent::Style);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_GETICON:
+        return reinterpret_cast<LRESULT>(GetPropA(hwnd, wParam ? "MvIconBig" : "MvIconSmall"));
     case WM_MOUSEACTIVATE:
         return 1;
     default:

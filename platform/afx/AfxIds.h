@@ -1,0 +1,33 @@
+#pragma once
+// Window and command ids the frame and its bars use.
+
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define ID_SEPARATOR 0
+#define ID_INDICATOR_EXT 0xE700
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_SCRL 0xE703
+#define AFX_IDS_IDLEMESSAGE 0xE001
+#define FWS_ADDTOTITLE 0x00008000L
+#define WM_IDLEUPDATECMDUI 0x0363
+
+// Standard commands.
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_FILE_CLOSE 0xE102
+#define ID_FILE_SAVE 0xE103
+#define ID_FILE_SAVE_AS 0xE104
+#define ID_EDIT_CLEAR 0xE120
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_REDO 0xE12C
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+#define ID_HELP_FINDER 0xE143
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151

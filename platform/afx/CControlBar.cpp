@@ -1,0 +1,36 @@
+#include "afx/CControlBar.h"
+
+#include "afx/CFrameWnd.h"
+#include "win32/WindowObserver.h"
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+END_MESSAGE_MAP()
+
+BOOL CControlBar::CreateBar(LPCTSTR windowName, DWORD style, CWnd* parent, UINT id)
+{
+    if (!parent) return FALSE;
+    m_barStyle = style & (CBRS_ALIGN_ANY | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC);
+    DWORD windowStyle = (style & ~(CBRS_ALIGN_ANY | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC)) | WS_CHILD;
+    if (!CreateEx(0, AfxRegisterWndClass(0), windowName, windowStyle, CRect(0, 0, 0, GetBarHeight()), parent, id))
+        return FALSE;
+    if (auto* frame = dynamic_cast<CFrameWnd*>(parent)) frame->RecalcLayout();
+    return TRUE;
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    if (!IsWindowVisible()) return 0;
+    CWnd* owner = GetParent();
+    auto* frame = dynamic_cast<CFrameWnd*>(owner);
+    if (!frame && owner) frame = dynamic_cast<CFrameWnd*>(owner->GetTopLevelParent());
+    if (frame) OnUpdateCmdUI(frame, static_cast<BOOL>(wParam));
+    return 0;
+}
+
+void CControlBar::Changed()
+{
+    MvNotifyWindowObservers(m_hWnd, MvWindowEvent::ControlState);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A top-level frame: menu, accelerators and title from one resource id, control
+// bars laid out at its edges, the first pane filling the rest, and command routing
+// with update handlers for menus and bars.
+#include "afx/AfxIds.h"
+#include "afx/CWnd.h"
+
+#include <vector>
+
+class CControlBar;
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+public:
+    CFrameWnd() = default;
+
+    static const CRect rectDefault;
+    BOOL Create(LPCTSTR className, LPCTSTR title, DWORD style = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                CWnd* parent = nullptr, LPCTSTR menuName = nullptr, DWORD exStyle = 0, void* context = nullptr);
+    // Title (the text of string resId up to its first '\n'), menu and accelerators from resId.
+    virtual BOOL LoadFrame(UINT resId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
+                           void* context = nullptr);
+    BOOL LoadAccelTable(LPCTSTR name);
+    void ActivateFrame(int command = -1);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PostNcDestroy() override;
+
+    virtual void RecalcLayout(BOOL notify = TRUE);
+    virtual void GetMessageString(UINT id, CString& text) const;
+    void SetMessageText(LPCTSTR text);
+    void SetMessageText(UINT id);
+    CWnd* GetMessageBar();
+    void SetTitle(LPCTSTR title);
+    CString GetTitle() const;
+    void EnableDocking(DWORD) {}
+    void DockControlBar(CControlBar*) {}
+    // Refreshes menu items of popup from the update handlers (as opening the menu does).
+    void UpdateMenuItems(CMenu* popup);
+
+    BOOL m_bAutoMenuEnable = TRUE;
+    HACCEL m_hAccelTable = nullptr;
+
+protected:
+    void OnSize(UINT type, int cx, int cy);
+    void OnClose();
+    void OnSetFocus(CWnd* old);
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    void OnUpdateKeyIndicator(CCmdUI* ui);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_title;
+};
