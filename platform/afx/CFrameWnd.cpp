@@ -108,7 +108,7 @@ void CFrameWnd::RecalcLayout(BOOL)
     for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(*it));
-        if (!bar || !bar->IsWindowVisible()) continue;
+        if (!bar || !(bar->GetStyle() & WS_VISIBLE)) continue;
         int height = bar->GetBarHeight();
         if (bar->GetBarStyle() & CBRS_BOTTOM) {
             bar->MoveWindow(client.left, client.bottom - height, client.Width(), height);

@@ -22,9 +22,10 @@ State& S()
 
 int MvDefaultMessageBoxAnswer(UINT type)
 {
-    static const int buttons[6][3] = {{IDOK, IDOK, IDOK},          {IDOK, IDCANCEL, IDCANCEL},
+    // A default beyond the box's buttons falls back to its first button.
+    static const int buttons[6][3] = {{IDOK, IDOK, IDOK},          {IDOK, IDCANCEL, IDOK},
                                       {IDABORT, IDRETRY, IDIGNORE}, {IDYES, IDNO, IDCANCEL},
-                                      {IDYES, IDNO, IDNO},          {IDRETRY, IDCANCEL, IDCANCEL}};
+                                      {IDYES, IDNO, IDYES},         {IDRETRY, IDCANCEL, IDRETRY}};
     UINT kind = type & MB_TYPEMASK;
     UINT def = (type & MB_DEFMASK) >> 8;
     if (kind > 5) kind = 0;

@@ -5,6 +5,7 @@
 #include "win32/Messages.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
@@ -15,6 +16,8 @@
 UINT MvResourceId(LPCSTR name);
 
 struct MvMenuItemTemplate {
+    MvMenuItemTemplate(std::string text_, UINT id_ = 0, UINT flags_ = 0, std::vector<MvMenuItemTemplate> popup_ = {})
+        : text(std::move(text_)), id(id_), flags(flags_), popup(std::move(popup_)) {}
     std::string text;                       // "&File", "Cu&t\tCtrl+X"
     UINT id = 0;                            // command id; 0 with MF_SEPARATOR
     UINT flags = 0;                         // MF_SEPARATOR, MF_GRAYED, MF_CHECKED, ...
