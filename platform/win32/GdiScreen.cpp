@@ -28,6 +28,7 @@ GdiScreen::GdiScreen()
         MvInstallXErrorTrap();
         if (Display* d = XOpenDisplay(name)) {
             mDisplay = d;
+            MvWatchDisplayLoss(d, &mLost);
             mWidth = DisplayWidth(d, DefaultScreen(d));
             mHeight = DisplayHeight(d, DefaultScreen(d));
         }
@@ -38,7 +39,7 @@ GdiScreen::GdiScreen()
 
 GdiScreen::~GdiScreen()
 {
-    if (mDisplay) XCloseDisplay(AsDisplay(mDisplay));
+    if (mDisplay && !mLost) XCloseDisplay(AsDisplay(mDisplay));
 }
 
 bool GdiScreen::Clip(const RECT& area, RECT& clipped) const
@@ -50,7 +51,7 @@ bool GdiScreen::Clip(const RECT& area, RECT& clipped) const
 void GdiScreen::Pull(const RECT& area)
 {
     RECT r;
-    if (!mDisplay || !Clip(area, r)) return;
+    if (!HasDisplay() || !Clip(area, r)) return;
     Display* d = AsDisplay(mDisplay);
     XImage* image = XGetImage(d, DefaultRootWindow(d), r.left, r.top, static_cast<unsigned>(r.right - r.left),
                               static_cast<unsigned>(r.bottom - r.top), AllPlanes, ZPixmap);
@@ -75,7 +76,7 @@ void GdiScreen::Pull(const RECT& area)
 void GdiScreen::Push(const RECT& area)
 {
     RECT r;
-    if (!mDisplay || !Clip(area, r)) return;
+    if (!HasDisplay() || !Clip(area, r)) return;
     Display* d = AsDisplay(mDisplay);
     int screen = DefaultScreen(d);
     if (DefaultDepth(d, screen) != 24 && DefaultDepth(d, screen) != 32) return;
@@ -96,7 +97,7 @@ void GdiScreen::Push(const RECT& area)
 
 bool GdiScreen::QueryPointer(POINT* point)
 {
-    if (!mDisplay || !point) return false;
+    if (!HasDisplay() || !point) return false;
     Display* d = AsDisplay(mDisplay);
     Window root, child;
     int rootX, rootY, winX, winY;

@@ -3,6 +3,7 @@
 // X11 root window around each drawing call when a display is reachable.
 #include "win32/WinTypes.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -16,7 +17,7 @@ public:
     GdiBitmap& Raster() { return *mRaster; }
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
-    bool HasDisplay() const { return mDisplay != nullptr; }
+    bool HasDisplay() const { return mDisplay != nullptr && !mLost; }
     // Copies the area from the display into the raster, and back after drawing.
     void Pull(const RECT& area);
     void Push(const RECT& area);
@@ -29,6 +30,7 @@ private:
 
     std::recursive_mutex mLock;
     void* mDisplay = nullptr;
+    std::atomic<bool> mLost{false};
     int mWidth = 1280, mHeight = 1024;  // the window layer's headless screen
     std::unique_ptr<GdiBitmap> mRaster;
 };

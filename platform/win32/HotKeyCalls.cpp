@@ -9,6 +9,7 @@
 #include <X11/keysym.h>
 #include <poll.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
@@ -76,7 +77,7 @@ public:
     bool Register(HWND hwnd, int id, UINT modifiers, UINT vk)
     {
         std::lock_guard<std::mutex> guard(mLock);
-        if (!mDisplay || !hwnd) return false;
+        if (!mDisplay || mLost || !hwnd) return false;
         KeySym sym = SymOf(vk);
         KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(mDisplay, sym);
         if (!code) return false;
@@ -103,7 +104,7 @@ public:
         std::lock_guard<std::mutex> guard(mLock);
         for (auto it = mKeys.begin(); it != mKeys.end(); ++it) {
             if (it->hwnd != hwnd || it->id != id) continue;
-            if (mDisplay) {
+            if (mDisplay && !mLost) {
                 for (unsigned lock : kLockVariants)
                     XUngrabKey(mDisplay, it->code, it->mask | lock, DefaultRootWindow(mDisplay));
                 XSync(mDisplay, False);
@@ -122,6 +123,7 @@ private:
         MvInstallXErrorTrap();
         mDisplay = XOpenDisplay(name);
         if (!mDisplay) return;
+        MvWatchDisplayLoss(mDisplay, &mLost);
         // Key presses sent to the root window arrive here too, as grabbed ones do.
         XSelectInput(mDisplay, DefaultRootWindow(mDisplay), KeyPressMask);
         XSync(mDisplay, False);
@@ -131,13 +133,13 @@ private:
     void Watch()
     {
         int fd = ConnectionNumber(mDisplay);
-        for (;;) {
+        while (!mLost) {
             pollfd p{fd, POLLIN, 0};
             ::poll(&p, 1, 100);
             std::vector<MSG> posts;
             {
                 std::lock_guard<std::mutex> guard(mLock);
-                while (XPending(mDisplay)) {
+                while (!mLost && XPending(mDisplay) > 0) {
                     XEvent event;
                     XNextEvent(mDisplay, &event);
                     if (event.type != KeyPress) continue;
@@ -153,6 +155,7 @@ private:
 
     std::mutex mLock;
     Display* mDisplay = nullptr;
+    std::atomic<bool> mLost{false};  // the server went away: hot keys are refused from then on
     std::vector<HotKey> mKeys;
 };
 

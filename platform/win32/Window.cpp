@@ -1,5 +1,6 @@
 #include "win32/Window.h"
 
+#include "win32/GdiSurface.h"
 #include "win32/MessageQueue.h"
 #include "win32/Timer.h"
 #include "win32/UserState.h"
@@ -12,8 +13,9 @@ using namespace mvuser;
 
 namespace {
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
+// The screen GDI draws on: the X11 display when one is reachable, else 1280 x 1024.
+int ScreenWidth() { return GdiGetScreenSize().cx; }
+int ScreenHeight() { return GdiGetScreenSize().cy; }
 constexpr int kCaption = 18;
 constexpr int kMenuBar = 19;
 constexpr int kScrollBar = 16;
@@ -918,7 +920,7 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect)
     auto w = Find(hwnd);
     if (!rect) return FALSE;
     if (!hwnd) {
-        *rect = RECT{0, 0, kScreenWidth, kScreenHeight};
+        *rect = RECT{0, 0, ScreenWidth(), ScreenHeight()};
         return TRUE;
     }
     if (!w) return FALSE;
@@ -933,7 +935,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect)
     Guard guard(Lock());
     if (!rect) return FALSE;
     if (!hwnd) {
-        *rect = RECT{0, 0, kScreenWidth, kScreenHeight};
+        *rect = RECT{0, 0, ScreenWidth(), ScreenHeight()};
         return TRUE;
     }
     auto w = Find(hwnd);
@@ -1261,9 +1263,9 @@ BOOL DrawMenuBar(HWND hwnd)
 int GetSystemMetrics(int index)
 {
     switch (index) {
-    case SM_CXSCREEN: case SM_CXFULLSCREEN: return kScreenWidth;
-    case SM_CYSCREEN: return kScreenHeight;
-    case SM_CYFULLSCREEN: return kScreenHeight - kCaption;
+    case SM_CXSCREEN: case SM_CXFULLSCREEN: return ScreenWidth();
+    case SM_CYSCREEN: return ScreenHeight();
+    case SM_CYFULLSCREEN: return ScreenHeight() - kCaption;
     case SM_CXVSCROLL: case SM_CYHSCROLL: return kScrollBar;
     case SM_CYCAPTION: return kCaption;
     case SM_CXBORDER: case SM_CYBORDER: return 1;
