@@ -1,13 +1,13 @@
 #include "CSpeechOutputFile.h"
 
 #include "CSpeechTalker.h"
+#include "UDirectoryUtils.h"
 #include "UStringBuffer.h"
 #include "com/ComRuntime.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpVoice.h"
 #include "win32/WaveFormat.h"
 
-#include <filesystem>
 #include <vector>
 
 CSpeechOutputFile::CSpeechOutputFile(const CSpeechOutputFile& other)
@@ -38,9 +38,7 @@ bool CSpeechOutputFile::Create()
     if (m_path.IsEmpty() || !m_talker || !m_talker->GetVoice()) return false;
     WAVEFORMATEX format{};
     if (!BuildWavFormat(format)) return false;
-    // Missing folders are made first; a failure shows when the file cannot be opened.
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(m_path.GetString()).parent_path(), ignored);
+    UDirectoryUtils::EstablishPath(m_path); // a failure shows when the file cannot be made
     if (FAILED(CoCreateInstance(CLSID_SpStream, nullptr, CLSCTX_ALL, IID_ISpStream, reinterpret_cast<void**>(&m_stream)))) {
         m_stream = nullptr;
         return false;

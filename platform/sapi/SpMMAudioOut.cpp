@@ -1,7 +1,7 @@
 #include "sapi/SpMMAudioOut.h"
 
 #include "com/ComRuntime.h"
-#include "sapi/AudioDevice.h"
+#include "sapi/WaveOutPlayer.h"
 #include "sapi/PcmConverter.h"
 
 CSpMMAudioOut::CSpMMAudioOut()
@@ -49,8 +49,8 @@ HRESULT CSpMMAudioOut::SetFormat(REFGUID formatId, const WAVEFORMATEX* format)
 bool CSpMMAudioOut::OpenLocked()
 {
     if (m_state != SPAS_CLOSED) return true;
-    m_device = CAudioDevice::Make();
-    if (!m_device || !m_device->Open(m_format)) {
+    m_device = std::make_unique<CWaveOutPlayer>();
+    if (!m_device->Open(m_format)) {
         m_device.reset();
         return false;
     }
@@ -90,7 +90,7 @@ HRESULT CSpMMAudioOut::Write(const void* data, ULONG bytes, ULONG* written)
 {
     if (written) *written = 0;
     if (!data && bytes) return E_POINTER;
-    CAudioDevice* device;
+    CWaveOutPlayer* device;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (!OpenLocked()) return SPERR_DEVICE_BUSY;

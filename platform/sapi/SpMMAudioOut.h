@@ -1,6 +1,6 @@
 #pragma once
-// The default audio output: the speakers through the sound device, in the format set
-// on it (the engine's own format until one is set).
+// The default audio output: the speakers through wave-out, in the format set on it
+// (the engine's own format until one is set).
 #include "com/ComObject.h"
 #include "sapi/SpStreams.h"
 #include "win32/WaveFormat.h"
@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-class CAudioDevice;
+class CWaveOutPlayer;
 
 class CSpMMAudioOut : public TComObject<ISpAudio> {
 public:
@@ -25,12 +25,13 @@ public:
 protected:
     ~CSpMMAudioOut() override;
 
+
 private:
     bool OpenLocked();
 
     std::mutex m_lock; // guards state; never held while Write blocks
     WAVEFORMATEX m_format{};
-    std::unique_ptr<CAudioDevice> m_device;
+    std::unique_ptr<CWaveOutPlayer> m_device;
     SPAUDIOSTATE m_state = SPAS_CLOSED;
     uint64_t m_written = 0;
 };

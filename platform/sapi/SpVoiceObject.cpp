@@ -19,7 +19,7 @@ namespace {
 
 constexpr size_t kPieceCodePoints = 4000;   // engine lock held per piece
 constexpr size_t kAheadSeconds = 30;        // synthesis runs at most this far ahead
-constexpr uint32_t kAudioSliceDivisor = 25; // 40 ms slices to the speakers
+constexpr uint32_t kAudioSliceDivisor = 40; // 25 ms slices to the speakers
 constexpr ULONG kInfinite = 0xFFFFFFFF;
 
 std::u16string TokenId(ISpObjectToken* token)
@@ -114,9 +114,9 @@ CSpVoice::~CSpVoice()
         std::lock_guard<std::recursive_mutex> guard(m_link->lock);
         m_link->voice = nullptr;
     }
+    Interrupt();
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        PurgeLocked();
         m_quit = true;
         m_paused = false;
     }
@@ -264,10 +264,10 @@ HRESULT CSpVoice::Speak(LPCWSTR text, DWORD flags, ULONG* streamNumber)
     // Markup is never parsed: text is spoken as written. The default voice is looked up
     // outside the lock, as the catalog may ask the engine.
     ISpObjectToken* fallback = text ? DefaultVoiceToken() : nullptr;
+    if (flags & SPF_PURGEBEFORESPEAK) Interrupt();
     ULONG stream = 0;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (flags & SPF_PURGEBEFORESPEAK) PurgeLocked();
         if (text) {
             Request request;
             request.text = text;
@@ -302,6 +302,20 @@ void CSpVoice::PurgeLocked()
     m_bufferedSamples = 0;
     m_wake.notify_all();
     m_idle.notify_all();
+}
+
+void CSpVoice::Interrupt()
+{
+    ISpAudio* audio = nullptr;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        PurgeLocked();
+        audio = m_playingAudio;
+        if (audio) audio->AddRef();
+    }
+    // A write waiting on the speakers (paused, or a full device) returns at once.
+    if (audio) audio->SetState(SPAS_STOP, 0);
+    SafeRelease(audio);
 }
 
 HRESULT CSpVoice::Pause()

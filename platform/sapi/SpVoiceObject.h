@@ -55,6 +55,7 @@ private:
 
     void EnsureThreads();
     void PurgeLocked();
+    void Interrupt(); // purge, and stop the speakers mid-write
     bool IdleLocked() const;
     void SynthesizeLoop();
     void Synthesize(Request& request, uint64_t generation);

@@ -4,6 +4,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/NotifyPoster.h"
 #include "sapi/SpVoice.h"
+#include "win32/WaveOut.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +19,11 @@ protected:
         CoInitialize(nullptr);
         CSpeechEngine::SetCurrent(&engine);
         SpSetThreadPoster(&Post);
+        MvWaveOutUseNullDevice(true); // paced like speakers, silent on any machine
     }
     void TearDown() override
     {
+        MvWaveOutUseNullDevice(false);
         SpSetThreadPoster(nullptr); // back to window messages
         CSpeechEngine::SetCurrent(nullptr);
         CoUninitialize();

@@ -1,5 +1,4 @@
 #include "SapiFixture.h"
-#include "sapi/AudioDevice.h"
 #include "sapi/SpHelpers.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpTokens.h"
@@ -289,6 +288,21 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     ids = Ids(Drain(voice));
     ASSERT_FALSE(ids.empty());
     EXPECT_EQ(SPEI_END_INPUT_STREAM, ids.back()) << ::testing::PrintToString(ids);
+}
+
+TEST_F(VoiceToSpeakers, StoppingWhilePausedNeitherHangsNorLeavesSound)
+{
+    std::u16string longText(500, u'y');
+    ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_EQ(S_OK, voice->Pause());
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(2000));
+    ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
+    auto started = std::chrono::steady_clock::now();
+    SafeRelease(voice); // paused and speaking: the release must not wait for the sound
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
 }
 
 int gCalls = 0;
