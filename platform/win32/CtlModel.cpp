@@ -29,6 +29,7 @@ void CtlModel::Unwatch(int cookie)
 
 void CtlModel::Changed()
 {
+    if (m_host) m_host->Invalidate();
     // An observer may unwatch while being told.
     auto observers = m_observers;
     for (auto& entry : observers)
@@ -51,4 +52,10 @@ LRESULT CtlModel::Notify(NMHDR& header, UINT code)
     header.idFrom = m_id;
     header.code = code;
     return ToParent(WM_NOTIFY, m_id, reinterpret_cast<LPARAM>(&header));
+}
+
+LRESULT CtlModel::DrawOwnerItem(UINT type, UINT item, UINT state, HDC dc, RECT rect, DWORD_PTR data)
+{
+    DRAWITEMSTRUCT draw{type, m_id, item, ODA_DRAWENTIRE, state | (IsEnabled() ? 0u : ODS_DISABLED), m_window, dc, rect, data};
+    return ToParent(WM_DRAWITEM, m_id, reinterpret_cast<LPARAM>(&draw));
 }

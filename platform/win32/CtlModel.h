@@ -21,6 +21,10 @@ public:
     virtual void UncheckRadioSiblings() {}
     // The control changed its own style (read-only, check-box list...).
     virtual void StyleChanged(DWORD) {}
+    // The control's look changed: the window is to be painted again.
+    virtual void Invalidate() {}
+    // A child window of the control (a list view's header), handed `param` at creation.
+    virtual HWND CreateChild(const char*, DWORD, void*) { return nullptr; }
 };
 
 class CtlModel {
@@ -40,16 +44,25 @@ public:
     // The control's message handling; `handled` false leaves the message to default processing.
     virtual LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) = 0;
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Draws the control into dc when its window is painted (owner drawing, custom drawing).
+    virtual void Paint(HDC) {}
 
     // Observers are told after every change of state.
     int Watch(std::function<void()> observer);
     void Unwatch(int cookie);
 
 protected:
+    // Tells observers and asks for a repaint.
     void Changed();
     LRESULT Command(int code);
+    static POINT PointOf(LPARAM lParam)
+    {
+        return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    }
     LRESULT Notify(NMHDR& header, UINT code);
     LRESULT ToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    // Asks the parent to draw an owner-drawn control (or one of its items) into dc.
+    LRESULT DrawOwnerItem(UINT type, UINT item, UINT state, HDC dc, RECT rect, DWORD_PTR data = 0);
     CtlHost* Host() const { return m_host; }
 
 private:

@@ -22,8 +22,8 @@ public:
         else if (message == WM_NOTIFY)
             notices.push_back({message, static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->code),
                                static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->idFrom)});
-        else
-            notices.push_back({message, 0, 0});
+        else // scroll notices carry their code in the low word
+            notices.push_back({message, LOWORD(wParam), 0});
         return answer ? answer(message, wParam, lParam) : 0;
     }
     bool IsEnabled() const override { return enabled; }

@@ -1,0 +1,174 @@
+#include "WindowTestSupport.h"
+
+#include "win32/CommCtrl.h"
+#include "win32/CtlButton.h"
+#include "win32/CtlComboBox.h"
+#include "win32/CtlEdit.h"
+#include "win32/CtlTrackbar.h"
+#include "win32/CtlWindow.h"
+#include "win32/RichEdit.h"
+#include "win32/MessageLoop.h"
+#include "win32/WindowObserver.h"
+
+#include <gtest/gtest.h>
+
+using namespace wintest;
+
+namespace {
+
+class CtlWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Recorder::Get().Clear();
+        parent = MakeWindow(nullptr, WS_OVERLAPPEDWINDOW);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(parent);
+        MvPumpUntilIdle();
+        Recorder::Get().Clear();
+    }
+    HWND Child(const char* cls, DWORD style, int id, const char* caption = "", RECT r = {0, 0, 180, 24})
+    {
+        return CreateWindowExA(0, cls, caption, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr,
+                               nullptr);
+    }
+    // The notification codes the parent received from one control, in order.
+    std::vector<int> CommandsFrom(int id)
+    {
+        std::vector<int> codes;
+        for (auto& r : Recorder::Get().Of(parent, WM_COMMAND))
+            if (LOWORD(r.wParam) == id) codes.push_back(HIWORD(r.wParam));
+        return codes;
+    }
+    HWND parent = nullptr;
+};
+
+TEST_F(CtlWindowTest, ClickingAButtonWindowTellsTheParent)
+{
+    HWND box = Child(WC_BUTTON, BS_AUTOCHECKBOX, 5, "Bold");
+    ASSERT_TRUE(box);
+    ASSERT_NE(CtlModelAs<CtlButton>(box), nullptr);
+    SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(CommandsFrom(5), (std::vector<int>{BN_CLICKED}));
+    EXPECT_EQ(GetFocus(), box);
+    char text[16];
+    GetWindowTextA(box, text, sizeof text);
+    EXPECT_STREQ(text, "Bold");
+    EnableWindow(box, FALSE);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(CommandsFrom(5).size(), 1u);
+}
+
+TEST_F(CtlWindowTest, AutoRadioButtonsOfAGroupExcludeEachOther)
+{
+    HWND a = Child(WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 1);
+    HWND b = Child(WC_BUTTON, BS_AUTORADIOBUTTON, 2);
+    HWND c = Child(WC_BUTTON, BS_AUTORADIOBUTTON, 3);
+    HWND other = Child(WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 4);
+    // Siblings in tab order, as a dialog lays out its template.
+    for (HWND h : {a, b, c, other}) SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SendMessageA(a, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(other, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(c, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(c, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(other, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(CtlWindowTest, AnEditStartsWithItsCaptionSilently)
+{
+    HWND edit = Child(WC_EDIT, ES_AUTOHSCROLL, 9, "abc");
+    char text[16];
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "abc");
+    EXPECT_TRUE(CommandsFrom(9).empty());
+    SendMessageA(edit, WM_CHAR, 'd', 0);
+    EXPECT_EQ(CommandsFrom(9), (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(CtlModelAs<CtlEdit>(edit)->GetText(), "dabc"); // a new text leaves the caret at its start
+    SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(CtlWindowTest, ComboSelectionByTheUserReachesTheParentAndObservers)
+{
+    struct Counter : IMvWindowObserver {
+        HWND watched = nullptr;
+        int changes = 0;
+        void OnWindowEvent(HWND hwnd, MvWindowEvent event) override
+        {
+            if (hwnd == watched && event == MvWindowEvent::ControlState) ++changes;
+        }
+    } observer;
+    HWND combo = Child(WC_COMBOBOX, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL, 20001);
+    observer.watched = combo;
+    MvAddWindowObserver(&observer);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zira"));
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("David"));
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    EXPECT_TRUE(CommandsFrom(20001).empty());
+    CtlModelAs<CtlComboBox>(combo)->UserPick(0);
+    std::vector<int> codes = CommandsFrom(20001);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 1);
+    char text[16];
+    GetWindowTextA(combo, text, sizeof text);
+    EXPECT_STREQ(text, "David");
+    EXPECT_GT(observer.changes, 0);
+    MvRemoveWindowObserver(&observer);
+}
+
+TEST_F(CtlWindowTest, ReleasingATrackbarThumbNotifiesTheParent)
+{
+    HWND bar = Child(TRACKBAR_CLASS, TBS_HORZ | TBS_BOTH | TBS_NOTICKS, 20003, "", {0, 0, 200, 30});
+    SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    auto* model = CtlModelAs<CtlTrackbar>(bar);
+    ASSERT_NE(model, nullptr);
+    POINT from = model->PointOf(0);
+    POINT to = model->PointOf(40);
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    EXPECT_EQ(GetCapture(), bar);
+    SendMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 40);
+    EXPECT_EQ(GetCapture(), nullptr);
+    auto notes = Recorder::Get().Of(parent, WM_NOTIFY);
+    ASSERT_EQ(notes.size(), 1u);
+    auto* header = reinterpret_cast<NMHDR*>(notes[0].lParam);
+    (void)header; // the record only lived during the send; the id travels in wParam
+    EXPECT_EQ(notes[0].wParam, 20003u);
+    EXPECT_FALSE(Recorder::Get().Of(parent, WM_HSCROLL).empty());
+}
+
+TEST_F(CtlWindowTest, AListViewHeaderWindowTurnsClicksIntoColumnClicks)
+{
+    HWND list = Child(WC_LISTVIEW, LVS_REPORT, 10089, "", {0, 0, 300, 200});
+    LVCOLUMN column{LVCF_TEXT | LVCF_WIDTH, 0, 120, const_cast<char*>("Property"), 0, 0, 0, 0};
+    SendMessageA(list, LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
+    auto header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    ASSERT_TRUE(header);
+    EXPECT_EQ(GetParent(header), list);
+    EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 1);
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    auto notes = Recorder::Get().Of(parent, WM_NOTIFY);
+    ASSERT_EQ(notes.size(), 1u);
+    SetWindowLongA(header, GWL_STYLE, GetWindowLongA(header, GWL_STYLE) & ~HDS_BUTTONS);
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    EXPECT_EQ(Recorder::Get().Of(parent, WM_NOTIFY).size(), 1u);
+    DestroyWindow(list);
+}
+
+TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
+{
+    EXPECT_EQ(CtlModelOf(parent), nullptr);
+    HWND edit = Child(RICHEDIT_CLASS, ES_MULTILINE, 10078);
+    EXPECT_NE(CtlModelOf(edit), nullptr);
+    DestroyWindow(edit);
+    EXPECT_EQ(CtlModelOf(edit), nullptr);
+}
+
+} // namespace
