@@ -1,0 +1,89 @@
+#include "win32/Shell.h"
+
+#include "win32/UserState.h"
+
+#include <cstring>
+#include <spawn.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+using mvuser::Guard;
+using mvuser::Lock;
+
+namespace {
+
+struct State {
+    MvShellOpenHandler handler;
+    std::vector<std::string> opened;
+};
+
+State& S()
+{
+    static State* state = new State;
+    return *state;
+}
+
+HINSTANCE Code(intptr_t value)
+{
+    return reinterpret_cast<HINSTANCE>(value);
+}
+
+bool IsExecutableFile(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH));
+}
+
+bool Spawn(const std::string& target)
+{
+    std::string program = "xdg-open";
+    char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
+    pid_t pid;
+    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+    // Reap it without making the caller wait for the viewer.
+    std::thread([pid] {
+        int status;
+        waitpid(pid, &status, 0);
+    }).detach();
+    return true;
+}
+
+} // namespace
+
+HINSTANCE ShellExecuteA(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR directory, int)
+{
+    if (!file || !*file) return Code(SE_ERR_FNF);
+    if (verb && *verb && strcasecmp(verb, "open") != 0 && strcasecmp(verb, "explore") != 0) return Code(SE_ERR_NOASSOC);
+    std::string target = file;
+    if (directory && *directory && target[0] != '/' && target.find("://") == std::string::npos &&
+        target.rfind("mailto:", 0) != 0)
+        target = std::string(directory) + "/" + target;
+    // A program (a downloaded installer, say) is never started from here.
+    if (target.find("://") == std::string::npos && IsExecutableFile(target)) return Code(SE_ERR_ACCESSDENIED);
+    MvShellOpenHandler handler;
+    {
+        Guard guard(Lock());
+        S().opened.push_back(target);
+        handler = S().handler;
+    }
+    bool ok = handler ? handler(target) : Spawn(target);
+    return Code(ok ? 42 : SE_ERR_FNF);
+}
+
+void MvSetShellOpenHandler(MvShellOpenHandler handler)
+{
+    Guard guard(Lock());
+    S().handler = std::move(handler);
+}
+
+std::vector<std::string> MvTakeShellOpens()
+{
+    Guard guard(Lock());
+    std::vector<std::string> out;
+    out.swap(S().opened);
+    return out;
+}
