@@ -1,32 +1,25 @@
 #include "win32/CommonDialogs.h"
 
 #include "win32/MessageBox.h"
-#include "win32/UserState.h"
+#include "win32/ScriptedPrompt.h"
 #include "win32/Window.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <sys/stat.h>
-
-using mvuser::Guard;
-using mvuser::Lock;
 
 namespace {
 
-struct State {
-    MvFileDialogHandler fileHandler;
-    std::deque<MvFileDialogAnswer> fileScript;
-    std::vector<MvFileDialogRequest> fileShown;
-    MvFolderHandler folderHandler;
-    std::deque<MvFolderAnswer> folderScript;
-    std::vector<MvFolderRequest> folderShown;
-};
-
-State& S()
+MvScriptedPrompt<MvFileDialogRequest, MvFileDialogAnswer>& Files()
 {
-    static State* state = new State;
-    return *state;
+    static auto* prompt = new MvScriptedPrompt<MvFileDialogRequest, MvFileDialogAnswer>;
+    return *prompt;
+}
+
+MvScriptedPrompt<MvFolderRequest, MvFolderAnswer>& Folders()
+{
+    static auto* prompt = new MvScriptedPrompt<MvFolderRequest, MvFolderAnswer>;
+    return *prompt;
 }
 
 thread_local DWORD tError = 0;
@@ -153,21 +146,7 @@ BOOL Prompt(LPOPENFILENAMEA ofn, bool save)
         tError = FNERR_INVALIDFILENAME;
         return FALSE;
     }
-    MvFileDialogAnswer answer;
-    MvFileDialogHandler handler;
-    bool scripted = false;
-    {
-        Guard guard(Lock());
-        S().fileShown.push_back(request);
-        if (!S().fileScript.empty()) {
-            answer = S().fileScript.front();
-            S().fileScript.pop_front();
-            scripted = true;
-        } else {
-            handler = S().fileHandler;
-        }
-    }
-    if (!scripted && handler) answer = handler(request);
+    MvFileDialogAnswer answer = Files().Ask(request, MvFileDialogAnswer{});
     if (!answer.ok || answer.paths.empty()) return FALSE;
     if (!(ofn->Flags & OFN_ALLOWMULTISELECT) && answer.paths.size() > 1) answer.paths.resize(1);
     std::string ext = DefaultExtension(ofn->lpstrDefExt);
@@ -205,25 +184,9 @@ BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) { return Prompt(ofn, false); }
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { return Prompt(ofn, true); }
 DWORD CommDlgExtendedError() { return tError; }
 
-void MvSetFileDialogHandler(MvFileDialogHandler handler)
-{
-    Guard guard(Lock());
-    S().fileHandler = std::move(handler);
-}
-
-void MvScriptFileDialog(MvFileDialogAnswer answer)
-{
-    Guard guard(Lock());
-    S().fileScript.push_back(std::move(answer));
-}
-
-std::vector<MvFileDialogRequest> MvTakeShownFileDialogs()
-{
-    Guard guard(Lock());
-    std::vector<MvFileDialogRequest> out;
-    out.swap(S().fileShown);
-    return out;
-}
+void MvSetFileDialogHandler(MvFileDialogHandler handler) { Files().SetHandler(std::move(handler)); }
+void MvScriptFileDialog(MvFileDialogAnswer answer) { Files().Push(std::move(answer)); }
+std::vector<MvFileDialogRequest> MvTakeShownFileDialogs() { return Files().TakeShown(); }
 
 LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA info)
 {
@@ -248,21 +211,7 @@ LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA info)
             DestroyWindow(browser);
         }
     }
-    MvFolderAnswer answer;
-    MvFolderHandler handler;
-    bool scripted = false;
-    {
-        Guard guard(Lock());
-        S().folderShown.push_back(request);
-        if (!S().folderScript.empty()) {
-            answer = S().folderScript.front();
-            S().folderScript.pop_front();
-            scripted = true;
-        } else {
-            handler = S().folderHandler;
-        }
-    }
-    if (!scripted && handler) answer = handler(request);
+    MvFolderAnswer answer = Folders().Ask(request, MvFolderAnswer{});
     if (!answer.ok || answer.path.size() >= MAX_PATH || !IsDir(answer.path)) return nullptr;
     if (info->pszDisplayName) {
         std::string name = NameOf(answer.path);
@@ -294,22 +243,6 @@ void ILFree(LPITEMIDLIST list)
     std::free(list);
 }
 
-void MvSetFolderHandler(MvFolderHandler handler)
-{
-    Guard guard(Lock());
-    S().folderHandler = std::move(handler);
-}
-
-void MvScriptFolder(MvFolderAnswer answer)
-{
-    Guard guard(Lock());
-    S().folderScript.push_back(std::move(answer));
-}
-
-std::vector<MvFolderRequest> MvTakeShownFolderPrompts()
-{
-    Guard guard(Lock());
-    std::vector<MvFolderRequest> out;
-    out.swap(S().folderShown);
-    return out;
-}
+void MvSetFolderHandler(MvFolderHandler handler) { Folders().SetHandler(std::move(handler)); }
+void MvScriptFolder(MvFolderAnswer answer) { Folders().Push(std::move(answer)); }
+std::vector<MvFolderRequest> MvTakeShownFolderPrompts() { return Folders().TakeShown(); }

@@ -1,22 +1,12 @@
 #include "win32/MessageBox.h"
 
-#include "win32/UserState.h"
-
-#include <deque>
-
-using mvuser::Guard;
-using mvuser::Lock;
+#include "win32/ScriptedPrompt.h"
 
 namespace {
-struct State {
-    MvMessageBoxHandler handler;
-    std::deque<int> answers;
-    std::vector<MvMessageBoxRequest> shown;
-};
-State& S()
+MvScriptedPrompt<MvMessageBoxRequest, int>& Boxes()
 {
-    static State* state = new State;
-    return *state;
+    static auto* prompt = new MvScriptedPrompt<MvMessageBoxRequest, int>;
+    return *prompt;
 }
 } // namespace
 
@@ -36,19 +26,8 @@ int MvDefaultMessageBoxAnswer(UINT type)
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     MvMessageBoxRequest request{owner, text ? text : "", caption ? caption : "Error", type, 0};
-    MvMessageBoxHandler handler;
-    {
-        Guard guard(Lock());
-        if (!S().answers.empty()) {
-            request.answer = S().answers.front();
-            S().answers.pop_front();
-        }
-        handler = S().handler;
-    }
-    if (!request.answer) request.answer = handler ? handler(request) : MvDefaultMessageBoxAnswer(type);
-    Guard guard(Lock());
-    S().shown.push_back(request);
-    return request.answer;
+    return Boxes().Ask(request, MvDefaultMessageBoxAnswer(type),
+                       [](MvMessageBoxRequest& r, const int& answer) { r.answer = answer; });
 }
 
 BOOL MessageBeep(UINT)
@@ -56,22 +35,6 @@ BOOL MessageBeep(UINT)
     return TRUE;
 }
 
-void MvSetMessageBoxHandler(MvMessageBoxHandler handler)
-{
-    Guard guard(Lock());
-    S().handler = std::move(handler);
-}
-
-void MvScriptMessageBoxAnswer(int answer)
-{
-    Guard guard(Lock());
-    S().answers.push_back(answer);
-}
-
-std::vector<MvMessageBoxRequest> MvTakeShownMessageBoxes()
-{
-    Guard guard(Lock());
-    std::vector<MvMessageBoxRequest> out;
-    out.swap(S().shown);
-    return out;
-}
+void MvSetMessageBoxHandler(MvMessageBoxHandler handler) { Boxes().SetHandler(std::move(handler)); }
+void MvScriptMessageBoxAnswer(int answer) { Boxes().Push(answer); }
+std::vector<MvMessageBoxRequest> MvTakeShownMessageBoxes() { return Boxes().TakeShown(); }
