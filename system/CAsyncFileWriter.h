@@ -1,7 +1,8 @@
 #pragma once
 // Writes a stream of blocks to a file with overlapped writes, two buffers at a time. The
 // writes complete on the producer's thread while it waits alertably, which WriteData and
-// CloseSelf do, so every block handed in is written before the file closes.
+// CloseSelf do, so every block handed in is written before the file closes. Write and
+// close on one thread: completions run only on the thread that queued the writes.
 #include "CBufferController.h"
 
 #include "win32/Files.h"
