@@ -10,7 +10,7 @@
 class MvLockedFile {
 public:
     // Settings files larger than this are read only up to it and never rewritten.
-    static constexpr size_t kMaxSize = 16u << 20;
+    static constexpr size_t kMaxSize = 4u << 20;
 
     // Empty bytes for a missing file. False when it exists but cannot be read; oversized
     // files give their first kMaxSize bytes and set *truncated.
