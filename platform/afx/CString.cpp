@@ -1,5 +1,7 @@
 #include "afx/CString.h"
 
+#include "win32/Resources.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -322,3 +324,11 @@ bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
 bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
 bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
 bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
+
+bool CString::LoadString(unsigned id)
+{
+    const char* text = MvFindString(id);
+    if (!text) return false;
+    m_text = text;
+    return true;
+}

@@ -66,6 +66,9 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(const char* set) const;
 
+    // The text of string resource id (win32/Resources.h); false, leaving the text, when there is none.
+    bool LoadString(unsigned id);
+
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void FormatV(const char* format, va_list args);
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -28,7 +28,7 @@ const std::vector<MvMenuItemTemplate>* MvFindMenuResource(LPCSTR name);
 
 bool MvRegisterString(UINT id, const char* text);
 int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int max);
-#define LoadString LoadStringA
+inline int LoadString(HINSTANCE instance, UINT id, LPSTR buffer, int max) { return LoadStringA(instance, id, buffer, max); }
 // The string's text, or null when there is none.
 const char* MvFindString(UINT id);
 
