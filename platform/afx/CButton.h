@@ -1,0 +1,25 @@
+#pragma once
+// The button control of the class library; owner-drawn buttons draw themselves in DrawItem.
+#include "afx/CWnd.h"
+#include "win32/CtlMessages.h"
+
+class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+public:
+    CButton() = default;
+    BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    UINT GetState() const;
+    void SetState(BOOL highlight);
+    int GetCheck() const;
+    void SetCheck(int check);
+    UINT GetButtonStyle() const;
+    void SetButtonStyle(UINT style, BOOL redraw = TRUE);
+    HICON SetIcon(HICON icon);
+    HICON GetIcon() const;
+    HBITMAP SetBitmap(HBITMAP bitmap);
+    HBITMAP GetBitmap() const;
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+};
