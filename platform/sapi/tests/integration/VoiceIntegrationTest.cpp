@@ -104,3 +104,34 @@ TEST_F(EspeakVoice, SpeaksIntoAWavFileWithWordEvents)
 }
 
 } // namespace
+
+#include "sapi/EspeakEngine.h"
+
+namespace {
+
+TEST(EspeakEngine, RateTenIsThreeTimesAndMinusTenAThirdOfTheNormalSpeed)
+{
+    const std::string text = "The committee met on Tuesday to discuss the budget for the coming year, and several "
+                             "members argued that the library should open longer in the evenings.";
+    std::u32string wide(text.begin(), text.end());
+    auto seconds = [&](int rate) {
+        size_t samples = 0;
+        EXPECT_TRUE(CEspeakEngine::Instance().Synthesize(wide, "gmw/en-US", rate, [&](const int16_t*, size_t n, const std::vector<CEngineMark>&) {
+            samples += n;
+            return true;
+        }));
+        return samples / 22050.0;
+    };
+    double normal = seconds(0);
+    ASSERT_GT(normal, 3.0);
+    double fast = normal / seconds(10);
+    double slow = seconds(-10) / normal;
+    EXPECT_GT(fast, 2.4);
+    EXPECT_LT(fast, 3.6);
+    EXPECT_GT(slow, 2.4);
+    EXPECT_LT(slow, 3.6);
+    EXPECT_LT(seconds(5), normal);
+    EXPECT_GT(seconds(-5), normal);
+}
+
+} // namespace
