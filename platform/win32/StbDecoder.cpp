@@ -22,11 +22,53 @@
 
 #include <limits>
 
+namespace {
+
+size_t ReadBe16(const uint8_t* p) { return size_t(p[0]) << 8 | p[1]; }
+
+// stb_image builds a Huffman table from a DHT segment without checking that its code
+// counts stay within 256, and then writes past the table; such files are refused here.
+bool JpegTablesSound(const uint8_t* data, size_t size)
+{
+    size_t pos = 2;
+    while (pos + 4 <= size) {
+        if (data[pos] != 0xFF) {
+            ++pos;  // entropy-coded data between scans
+            continue;
+        }
+        uint8_t marker = data[pos + 1];
+        if (marker == 0xFF || marker == 0x00 || marker == 0x01 || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += marker == 0xFF ? 1 : 2;
+            continue;
+        }
+        if (marker == 0xD9) return true;
+        size_t length = ReadBe16(data + pos + 2);
+        // A truncated table is read as zeros by stb, so it too is refused; other truncated
+        // segments stb reports itself.
+        if (length < 2 || length > size - pos - 2) return marker != 0xC4;
+        if (marker == 0xC4) {
+            size_t p = pos + 4, end = pos + 2 + length;
+            while (p < end) {
+                if (end - p < 17) return false;
+                size_t codes = 0;
+                for (size_t i = 0; i < 16; ++i) codes += data[p + 1 + i];
+                if (codes > 256 || codes > end - p - 17) return false;
+                p += 17 + codes;
+            }
+        }
+        pos += 2 + length;
+    }
+    return true;
+}
+
+}
+
 PictureError DecodeWithStb(const uint8_t* data, size_t size, PictureImage& out)
 {
     if (size > size_t(std::numeric_limits<int>::max())) return PictureError::TooLarge;
     int w = 0, h = 0, channels = 0;
     int length = static_cast<int>(size);
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8 && !JpegTablesSound(data, size)) return PictureError::Malformed;
     // Check the announced size before any pixel memory is taken.
     if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return PictureError::Malformed;
     if (w <= 0 || h <= 0) return PictureError::Malformed;
