@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds, Access access) : mDc(dc), mAccess(access)
+GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds) : mDc(dc)
 {
     GdiBitmap* target = dc.Target();
     if (!target || !target->Valid()) return;
@@ -26,8 +26,7 @@ GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds, Access access) : mDc(dc), 
 
 GdiPainter::~GdiPainter()
 {
-    if (mTarget && mAccess == Access::Write && mDc.GetType() == GdiDc::Type::Screen)
-        GdiScreen::Instance().Push(mBounds);
+    if (mTarget && mDc.GetType() == GdiDc::Type::Screen) GdiScreen::Instance().Push(mBounds);
 }
 
 bool GdiPainter::Visible(int x, int y) const

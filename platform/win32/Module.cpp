@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <strings.h>
 #include <cctype>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -125,9 +124,7 @@ FARPROC GetProcAddress(HMODULE module, const char* name)
 
 HMODULE GetModuleHandle(const char* name)
 {
-    // The system's user library is this layer, already loaded: its C names are found in
-    // the program's own scope.
-    if (name && strcasecmp(name, "user32.dll") != 0) {
+    if (name) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return nullptr;
     }

@@ -1,0 +1,282 @@
+#include "CXmlNode.h"
+
+#include "CHandle.h"
+
+#include <cstring>
+
+namespace {
+
+int CompareKeys(const char* a, const char* b)
+{
+    // Byte order as unsigned characters: upper case sorts before lower case.
+    return std::strcmp(a, b);
+}
+
+int CompareNodes(const void* a, const void* b)
+{
+    return CompareKeys(static_cast<const CXmlNode*>(a)->GetKey(), static_cast<const CXmlNode*>(b)->GetKey());
+}
+
+int SearchNode(const void* item, const void* key, int)
+{
+    return CompareKeys(static_cast<const CXmlNode*>(item)->GetKey(), static_cast<const char*>(key));
+}
+
+}
+
+CXmlNode::CXmlNode()
+{
+    m_children.SetCompareFunction(CompareNodes);
+    m_children.SetSearchFunction(SearchNode);
+}
+
+CXmlNode::CXmlNode(const CXmlNode& other) : m_parent(other.m_parent), m_key(other.m_key), m_value(other.m_value)
+{
+    m_children.SetCompareFunction(CompareNodes);
+    m_children.SetSearchFunction(SearchNode);
+    CopyChildrenFrom(other);
+}
+
+CXmlNode& CXmlNode::operator=(const CXmlNode& other)
+{
+    if (this == &other) return *this;
+    DeleteChildren();
+    m_parent = other.m_parent;
+    m_key = other.m_key;
+    m_value = other.m_value;
+    CopyChildrenFrom(other);
+    return *this;
+}
+
+CXmlNode::~CXmlNode()
+{
+    DeleteChildren();
+}
+
+void CXmlNode::CopyChildrenFrom(const CXmlNode& other)
+{
+    for (int i = 0; i < other.GetChildCount(); ++i) {
+        auto* copy = new CXmlNode(*other.GetChild(i));
+        copy->SetParent(this);
+        m_children.Add(copy, GetChildCount());
+    }
+}
+
+void CXmlNode::DeleteChildren()
+{
+    for (int i = GetChildCount() - 1; i >= 0; --i)
+        delete GetChild(i);
+    m_children.RemoveAll();
+}
+
+CString CXmlNode::MakeXmlKey(const char* text)
+{
+    CString key(text);
+    key.TrimRight(' ');
+    key.Replace(' ', '_');
+    return key;
+}
+
+CString CXmlNode::EscapeText(const char* text)
+{
+    CString out;
+    for (const char* p = text ? text : ""; *p; ++p) {
+        switch (*p) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        default: out += *p; break;
+        }
+    }
+    return out;
+}
+
+CString CXmlNode::UnescapeText(const char* text)
+{
+    static const struct { const char* entity; char ch; } kEntities[] = {{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
+    CString out;
+    for (const char* p = text ? text : ""; *p;) {
+        bool replaced = false;
+        if (*p == '&') {
+            for (const auto& e : kEntities) {
+                size_t n = std::strlen(e.entity);
+                if (std::strncmp(p, e.entity, n) == 0) {
+                    out += e.ch;
+                    p += n;
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced) out += *p++;
+    }
+    return out;
+}
+
+void CXmlNode::Reset()
+{
+    m_key.Empty();
+    m_value.Empty();
+    DeleteChildren();
+}
+
+CString CXmlNode::GetStartTag() const
+{
+    CString tag;
+    tag.Format("<%s>", m_key.GetString());
+    return tag;
+}
+
+CString CXmlNode::GetEndTag() const
+{
+    CString tag;
+    tag.Format("</%s>", m_key.GetString());
+    return tag;
+}
+
+CString CXmlNode::GetEmptyTag() const
+{
+    CString tag;
+    tag.Format("<%s />", m_key.GetString());
+    return tag;
+}
+
+void CXmlNode::AddElement(CXmlNode* node)
+{
+    if (!node) return;
+    node->SetParent(this);
+    // After every child with an equal key, so same-named siblings keep their order.
+    int lo = 0;
+    int hi = GetChildCount();
+    while (lo < hi) {
+        int mid = lo + (hi - lo) / 2;
+        if (CompareKeys(GetChild(mid)->GetKey(), node->GetKey()) <= 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    m_children.Add(node, lo);
+}
+
+void CXmlNode::RemoveElement(CXmlNode* node)
+{
+    if (!node) return;
+    for (int i = 0; i < GetChildCount(); ++i) {
+        if (GetChild(i) == node) {
+            m_children.RemoveAt(i);
+            node->SetParent(nullptr);
+            return;
+        }
+    }
+}
+
+CXmlNode* CXmlNode::FindChild(const char* name, bool create)
+{
+    CString key = MakeXmlKey(name);
+    auto* found = static_cast<CXmlNode*>(m_children.Find(key.GetString(), 0));
+    if (found || !create) return found;
+    return AddNode(key);
+}
+
+CXmlNode* CXmlNode::AddValue(const char* name, const char* value)
+{
+    auto* node = new CXmlNode;
+    node->SetKey(name);
+    node->SetValue(value);
+    AddElement(node);
+    return node;
+}
+
+CXmlNode* CXmlNode::AddNode(const char* name)
+{
+    return AddValue(name, "");
+}
+
+void CXmlNode::Write(CHandle& buffer, int level)
+{
+    if (!m_key.IsEmpty()) WriteSelf(buffer, level);
+}
+
+void CXmlNode::WriteSelf(CHandle& buffer, int level)
+{
+    WriteIndent(buffer, level);
+    if (!m_value.IsEmpty()) {
+        WriteText(buffer, GetStartTag());
+        WriteText(buffer, EscapeText(m_value));
+        WriteText(buffer, GetEndTag());
+        WriteNewLine(buffer);
+    } else if (GetChildCount() > 0) {
+        WriteText(buffer, GetStartTag());
+        WriteNewLine(buffer);
+        for (int i = 0; i < GetChildCount(); ++i)
+            GetChild(i)->Write(buffer, level + 1);
+        WriteIndent(buffer, level);
+        WriteText(buffer, GetEndTag());
+        WriteNewLine(buffer);
+    } else {
+        WriteText(buffer, GetEmptyTag());
+        WriteNewLine(buffer);
+    }
+}
+
+void CXmlNode::WriteText(CHandle& buffer, const char* text)
+{
+    if (text && *text) buffer.Append(reinterpret_cast<const unsigned char*>(text), static_cast<uint32_t>(std::strlen(text)));
+}
+
+void CXmlNode::WriteNewLine(CHandle& buffer)
+{
+    WriteText(buffer, "\r\n");
+}
+
+void CXmlNode::WriteIndent(CHandle&, int)
+{
+    // The format has no indentation.
+}
+
+const char* CXmlNode::Parse(const char* text)
+{
+    return ParseElement(text, 0);
+}
+
+const char* CXmlNode::ParseElement(const char* text, int depth)
+{
+    Reset();
+    const char* start = text;
+    const char* slash = nullptr;
+    const char* valueStart = nullptr;
+    bool keySet = false;
+    const char* p = text;
+    while (*p) {
+        char c = *p;
+        if (c == '/') {
+            slash = p;
+            ++p;
+        } else if (c == '>' && !keySet) {
+            if (slash && slash + 1 == p) {
+                SetKey(CString(start, static_cast<int>(slash - start)));
+                return p + 1;
+            }
+            SetKey(CString(start, static_cast<int>(p - start)));
+            keySet = true;
+            valueStart = p + 1;
+            ++p;
+        } else if (c == '<') {
+            CString endTag = GetEndTag();
+            if (std::strncmp(p, endTag, static_cast<size_t>(endTag.GetLength())) == 0) {
+                if (valueStart) m_value = UnescapeText(CString(valueStart, static_cast<int>(p - valueStart)));
+                return p + endTag.GetLength();
+            }
+            if (depth + 1 >= kMaxDepth) {
+                ++p;
+                continue;
+            }
+            auto* child = new CXmlNode;
+            p = child->ParseElement(p + 1, depth + 1);
+            AddElement(child);
+        } else {
+            ++p;
+        }
+    }
+    return p;
+}

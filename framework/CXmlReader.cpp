@@ -1,0 +1,86 @@
+#include "CXmlReader.h"
+
+#include "CXmlDocument.h"
+
+#include <fstream>
+#include <string>
+
+CXmlReader::CXmlReader(const CXmlReader& other) : m_filePath(other.m_filePath)
+{
+    // A copy owns a tree of its own, so neither reader frees the other's nodes.
+    if (other.m_top) SetTopNode(new CXmlNode(*other.m_top), true);
+}
+
+CXmlReader& CXmlReader::operator=(const CXmlReader& other)
+{
+    if (this == &other) return *this;
+    ReleaseTop();
+    m_filePath = other.m_filePath;
+    if (other.m_top) SetTopNode(new CXmlNode(*other.m_top), true);
+    return *this;
+}
+
+CXmlReader::~CXmlReader()
+{
+    ReleaseTop();
+}
+
+void CXmlReader::ReleaseTop()
+{
+    if (m_ownsTop) delete m_top;
+    m_top = nullptr;
+    m_ownsTop = false;
+    m_current = nullptr;
+}
+
+void CXmlReader::SetFilePath(const char* path)
+{
+    m_filePath = path;
+    std::ifstream in(m_filePath.GetString(), std::ios::binary);
+    if (!in) return;
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size <= 0 || size > kMaxFileSize) return;
+    in.seekg(0, std::ios::beg);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (!in.read(bytes.data(), size)) return;
+    Parse(bytes.c_str());
+}
+
+bool CXmlReader::Parse(const char* text)
+{
+    auto* document = new CXmlDocument;
+    if (!document->Parse(text)) {
+        delete document;
+        return false;
+    }
+    SetTopNode(document, true);
+    return true;
+}
+
+void CXmlReader::SetTopNode(CXmlNode* node, bool owns)
+{
+    ReleaseTop();
+    m_top = node;
+    m_ownsTop = owns;
+}
+
+void CXmlReader::EnterNode(const char* name)
+{
+    if (!m_current)
+        m_current = m_top;
+    else
+        m_current = m_current->FindChild(name, true);
+}
+
+void CXmlReader::LeaveNode()
+{
+    if (m_current) m_current = m_current->GetParent();
+}
+
+CString CXmlReader::ReadValue(const char* name) const
+{
+    if (!m_current) return CString();
+    CXmlNode* child = m_current->FindChild(name, false);
+    return child ? child->GetValue() : CString();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Parses an XML settings file or text into a node tree and walks it by name.
+#include "afx/CString.h"
+
+class CXmlNode;
+
+class CXmlReader {
+public:
+    // Larger files are not settings files; refusing them keeps memory bounded.
+    static constexpr long kMaxFileSize = 64L * 1024 * 1024;
+
+    CXmlReader() = default;
+    CXmlReader(const CXmlReader& other);
+    CXmlReader& operator=(const CXmlReader& other);
+    virtual ~CXmlReader();
+
+    void SetFilePath(const char* path);
+    const CString& GetFilePath() const { return m_filePath; }
+    bool Parse(const char* text);
+    void SetTopNode(CXmlNode* node, bool owns);
+    CXmlNode* GetTopNode() const { return m_top; }
+    CXmlNode* GetCurrentNode() const { return m_current; }
+
+    void EnterNode(const char* name);
+    void LeaveNode();
+    CString ReadValue(const char* name) const;
+    bool HasData() const { return m_top != nullptr; }
+
+private:
+    void ReleaseTop();
+
+    CString m_filePath;
+    CXmlNode* m_top = nullptr;
+    bool m_ownsTop = false;
+    CXmlNode* m_current = nullptr;
+};

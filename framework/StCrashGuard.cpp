@@ -1,0 +1,33 @@
+#include "StCrashGuard.h"
+
+#include "CRegistry.h"
+
+namespace {
+
+CRegistry Mark()
+{
+    return CRegistry("Crash Guard", "Running");
+}
+
+}
+
+StCrashGuard* StCrashGuard::sGuard = nullptr;
+
+StCrashGuard::StCrashGuard()
+{
+    CRegistry mark = Mark();
+    m_crashed = mark.GetValue(0) != 0;
+    mark.SetValue(1);
+    if (!sGuard) sGuard = this;
+}
+
+StCrashGuard::~StCrashGuard()
+{
+    Mark().SetValue(0);
+    if (sGuard == this) sGuard = nullptr;
+}
+
+bool StCrashGuard::CrashedLastTime()
+{
+    return sGuard && sGuard->Crashed();
+}

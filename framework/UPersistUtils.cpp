@@ -1,0 +1,61 @@
+#include "UPersistUtils.h"
+
+#include "CHandle.h"
+#include "CPersistObject.h"
+#include "CPersistStorage.h"
+#include "UFileUtils.h"
+#include "UHexConverter.h"
+
+#include <cstring>
+
+void UPersistUtils::Load(CPersistStorage& storage, const char* name, CString& text)
+{
+    ULONG length = 0;
+    storage.LoadStringLength(name, length);
+    if (length < 1) length = 1;
+    char* buffer = text.GetBuffer(static_cast<int>(length));
+    storage.Load(name, buffer);
+    text.ReleaseBuffer();
+}
+
+bool UPersistUtils::Load(const char* path, CPersistObject& object)
+{
+    CHandle bytes;
+    if (!UFileUtils::ReadFile(path, bytes)) return false;
+    object.Clear();
+    CPersistStorage storage;
+    storage.SetData(bytes.GetBuffer(), bytes.GetSize());
+    object.Load("Settings", storage);
+    return !storage.LoadFailed();
+}
+
+bool UPersistUtils::Save(const char* path, CPersistObject& object)
+{
+    CPersistStorage storage;
+    object.Save("Settings", storage);
+    ULONG size = 0;
+    unsigned char* data = storage.GetData(size);
+    return UFileUtils::WriteFile(path, data, size);
+}
+
+CString UPersistUtils::Encrypt(const char* text)
+{
+    if (!text || !*text) return CString();
+    return CString(UHexConverter::MakeText(reinterpret_cast<const unsigned char*>(text),
+                                           static_cast<ULONG>(std::strlen(text)), true));
+}
+
+CString UPersistUtils::Decrypt(const char* text)
+{
+    if (!text || !*text) return CString();
+    size_t length = std::strlen(text) / 2;
+    const unsigned char* bytes = UHexConverter::MakeData(text, true);
+    return CString(reinterpret_cast<const char*>(bytes), static_cast<int>(length));
+}
+
+void UPersistUtils::DecryptLoad(CPersistStorage& storage, const char* name, CString& text)
+{
+    CString stored;
+    Load(storage, name, stored);
+    text = Decrypt(stored);
+}

@@ -1,0 +1,193 @@
+#include "CPersistDataHost.h"
+#include "CPersistObject.h"
+#include "CPersistStorage.h"
+#include "CRegistry.h"
+#include "StApplicationId.h"
+#include "StCrashGuard.h"
+#include "UDirectoryUtils.h"
+#include "UPersistStorage.h"
+#include "UPersistUtils.h"
+#include "win32/CommonDialogs.h"
+#include "win32/TestHome.h"
+
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class Record : public CPersistObject {
+public:
+    LONG number = 0;
+    CString text;
+    void Clear() override
+    {
+        CPersistObject::Clear();
+        number = 0;
+        text.Empty();
+    }
+    void SaveSelf(const char* n, CPersistStorage& s) override
+    {
+        CPersistObject::SaveSelf(n, s);
+        s.Save("Number", number);
+        s.Save("Text", text.GetString());
+    }
+    void LoadSelf(const char* n, CPersistStorage& s) override
+    {
+        CPersistObject::LoadSelf(n, s);
+        s.Load("Number", number);
+        UPersistUtils::Load(s, "Text", text);
+    }
+};
+
+DWORD GuardMark()
+{
+    return CRegistry("Crash Guard", "Running").GetValue(99);
+}
+
+std::string UserFile(const char* name)
+{
+    return std::string(UDirectoryUtils::GetUserAppDataDirectory()) + name;
+}
+
+class SettingsFiles : public ::testing::Test {
+protected:
+    MvTestHome home;
+};
+
+}
+
+TEST_F(SettingsFiles, DefaultFilesRoundTrip)
+{
+    Record saved;
+    saved.number = 42;
+    saved.text = "a <b> & c";
+    ASSERT_TRUE(UPersistStorage::DefaultSave(saved, "Settings", "Data.xml"));
+    Record loaded;
+    ASSERT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", "Data.xml"));
+    EXPECT_EQ(42, loaded.number);
+    EXPECT_EQ(CString("a <b> & c"), loaded.text);
+    EXPECT_EQ(0u, GuardMark());
+}
+
+TEST_F(SettingsFiles, ALoadThatCrashedLastTimeIsSkippedOnce)
+{
+    Record saved;
+    saved.number = 5;
+    ASSERT_TRUE(UPersistStorage::DefaultSave(saved, "Settings", "Data.xml"));
+    CRegistry("Crash Guard", "Running").SetValue(1);
+
+    Record loaded;
+    EXPECT_FALSE(UPersistStorage::DefaultLoad(loaded, "Settings", "Data.xml"));
+    EXPECT_EQ(0, loaded.number);
+    EXPECT_EQ(0u, GuardMark());
+    EXPECT_TRUE(UPersistStorage::DefaultLoad(loaded, "Settings", "Data.xml"));
+    EXPECT_EQ(5, loaded.number);
+}
+
+TEST_F(SettingsFiles, MissingOrForeignFilesLeaveTheObjectAlone)
+{
+    Record record;
+    record.number = 3;
+    EXPECT_FALSE(UPersistStorage::DefaultLoad(record, "Settings", "Missing.xml"));
+    EXPECT_EQ(0u, GuardMark());
+    UDirectoryUtils::EstablishPath(UserFile("Foreign.xml").c_str());
+    std::ofstream(UserFile("Foreign.xml")) << "not xml at all";
+    EXPECT_FALSE(UPersistStorage::SystemLoad(record, "Settings", "Missing.xml"));
+    EXPECT_FALSE(UPersistStorage::DefaultLoad(record, "Settings", "Foreign.xml"));
+    EXPECT_EQ(3, record.number);
+}
+
+TEST_F(SettingsFiles, ASaveThatCannotBeWrittenReportsFailure)
+{
+    std::string blocker = std::string(UDirectoryUtils::GetUserAppDataDirectory()) + "blocker";
+    UDirectoryUtils::EstablishPath(blocker.c_str());
+    std::ofstream(blocker) << "x";
+    Record record;
+    EXPECT_FALSE(UPersistStorage::DefaultSave(record, "Settings", "blocker/Data.xml"));
+}
+
+TEST_F(SettingsFiles, BinaryFilesHoldWholeObjects)
+{
+    std::string path = UserFile("record.bin");
+    UDirectoryUtils::EstablishPath(path.c_str());
+    Record saved;
+    saved.number = -7;
+    saved.text = "binary";
+    ASSERT_TRUE(UPersistUtils::Save(path.c_str(), saved));
+
+    Record loaded;
+    loaded.number = 9;
+    EXPECT_FALSE(UPersistUtils::Load(UserFile("none.bin").c_str(), loaded));
+    EXPECT_EQ(9, loaded.number);
+    ASSERT_TRUE(UPersistUtils::Load(path.c_str(), loaded));
+    EXPECT_EQ(-7, loaded.number);
+    EXPECT_EQ(CString("binary"), loaded.text);
+
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "\x01\x02";
+    EXPECT_FALSE(UPersistUtils::Load(path.c_str(), loaded));
+}
+
+TEST_F(SettingsFiles, PasswordsAreScrambledReversibly)
+{
+    const char* texts[] = {"secret", "p@ss w0rd!", "\xC3\xA9t\xC3\xA9"};
+    for (const char* text : texts) {
+        CString scrambled = UPersistUtils::Encrypt(text);
+        EXPECT_EQ(-1, scrambled.Find(text));
+        EXPECT_EQ(CString(text), UPersistUtils::Decrypt(scrambled));
+    }
+    EXPECT_EQ(CString(""), UPersistUtils::Decrypt(UPersistUtils::Encrypt("")));
+}
+
+TEST_F(SettingsFiles, TheDataHostDescribesItsFiles)
+{
+    CPersistDataHost host;
+    EXPECT_EQ(CString("Data"), host.GetFileDescription());
+    EXPECT_EQ(CString("Data.xml"), host.GetDefaultFileName());
+    EXPECT_FALSE(host.SaveDefault());   // no data object: nothing done
+    Record record;
+    record.number = 11;
+    host.SetData(&record);
+    EXPECT_TRUE(host.SaveDefault());
+    record.number = 0;
+    EXPECT_TRUE(host.LoadDefault());
+    EXPECT_EQ(11, record.number);
+}
+
+TEST_F(SettingsFiles, PromptedFilesUseOneFilterAndKeepTheObjectOnAForeignFile)
+{
+    StApplicationId application(98102);
+    CPersistDataHost host;
+    Record record;
+    record.number = 21;
+    host.SetData(&record);
+    std::string path = UserFile("chosen.xml");
+    UDirectoryUtils::EstablishPath(path.c_str());
+
+    MvTakeShownFileDialogs();
+    MvFileDialogAnswer save;
+    save.ok = true;
+    save.paths = {path};
+    MvScriptFileDialog(save);
+    ASSERT_TRUE(host.SaveData());
+    auto shown = MvTakeShownFileDialogs();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_TRUE(shown[0].save);
+    ASSERT_EQ(1u, shown[0].filters.size());
+    EXPECT_EQ(std::string(host.GetFileDescription()) + "(*.xml)", shown[0].filters[0].first);
+    EXPECT_EQ("*.xml", shown[0].filters[0].second);
+
+    record.number = 0;
+    MvScriptFileDialog(save);
+    ASSERT_TRUE(host.LoadData());
+    EXPECT_EQ(21, record.number);
+
+    std::ofstream(path, std::ios::trunc) << "no settings here";
+    MvScriptFileDialog(save);
+    EXPECT_FALSE(host.LoadData());
+    EXPECT_EQ(21, record.number);
+
+    MvScriptFileDialog(MvFileDialogAnswer{});
+    EXPECT_FALSE(host.SaveData());
+    MvTakeShownFileDialogs();
+}
