@@ -66,7 +66,8 @@ char* UTimecodeUtils::FriendlyFormat(double seconds)
 char* UTimecodeUtils::Format(double seconds)
 {
     unsigned long whole = WholeSeconds(seconds);
-    int hundredths = seconds > 0 ? static_cast<int>((seconds - static_cast<double>(whole)) * 100) : 0;
+    // A hair above the fraction so that 1.29 s shows .29, not the .28 its binary form truncates to.
+    int hundredths = seconds > 0 ? static_cast<int>((seconds - static_cast<double>(whole)) * 100 + 1e-7) : 0;
     if (hundredths > 99) hundredths = 99;
     return FormatTimecode(static_cast<int>(whole / 3600), static_cast<int>(whole / 60 % 60),
                           static_cast<int>(whole % 60), hundredths, true);

@@ -19,6 +19,8 @@ TEST(UTimecodeUtils, Formats)
         {UTimecodeUtils::FriendlyFormat(3725), "1:02:05"},
         {UTimecodeUtils::FriendlyFormat(309), "5:09"},
         {UTimecodeUtils::Format(3723.456), "01:02:03.45"},
+        {UTimecodeUtils::Format(1.29), "00:00:01.29"},
+        {UTimecodeUtils::Format(59.999), "00:00:59.99"},
         {UTimecodeUtils::FormatShort(3723.9), "01:02:03"},
         {UTimecodeUtils::FormatTimecode(1, 2, 3, 4, false), "01:02:03,04"},
         {UTimecodeUtils::FormatTime(309), "00:05:09"},

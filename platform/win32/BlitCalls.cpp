@@ -178,7 +178,7 @@ COLORREF GetPixel(HDC dc, int x, int y)
     GdiDc* d = Dc(dc);
     if (!d) return CLR_INVALID;
     POINT p = d->ToDevice(x, y);
-    GdiPainter painter(*d, RECT{p.x, p.y, p.x + 1, p.y + 1});
+    GdiPainter painter(*d, RECT{p.x, p.y, p.x + 1, p.y + 1}, GdiPainter::Access::Read);
     if (!painter.Ok() || !painter.Visible(p.x, p.y)) return CLR_INVALID;
     return GdiPainter::ToColorRef(painter.Read(p.x, p.y));
 }

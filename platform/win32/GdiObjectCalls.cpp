@@ -2,6 +2,7 @@
 #include "win32/Gdi.h"
 #include "win32/GdiBitmap.h"
 #include "win32/GdiBrush.h"
+#include "win32/GdiDc.h"
 #include "win32/GdiFont.h"
 #include "win32/GdiPen.h"
 #include "win32/GdiStock.h"
@@ -28,7 +29,8 @@ DWORD GetObjectType(HGDIOBJ object)
 {
     GdiObject* o = GdiObject::Find(object);
     if (!o || o->Kind() == GdiKind::Icon) return 0;
-    if (o->Kind() == GdiKind::Dc) return OBJ_MEMDC;
+    if (o->Kind() == GdiKind::Dc)
+        return static_cast<GdiDc*>(o)->GetType() == GdiDc::Type::Memory ? OBJ_MEMDC : OBJ_DC;
     return static_cast<DWORD>(o->Kind());
 }
 

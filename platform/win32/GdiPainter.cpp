@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds) : mDc(dc)
+GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds, Access access) : mDc(dc), mAccess(access)
 {
     GdiBitmap* target = dc.Target();
     if (!target || !target->Valid()) return;
@@ -26,7 +26,8 @@ GdiPainter::GdiPainter(GdiDc& dc, const RECT& bounds) : mDc(dc)
 
 GdiPainter::~GdiPainter()
 {
-    if (mTarget && mDc.GetType() == GdiDc::Type::Screen) GdiScreen::Instance().Push(mBounds);
+    if (mTarget && mAccess == Access::Write && mDc.GetType() == GdiDc::Type::Screen)
+        GdiScreen::Instance().Push(mBounds);
 }
 
 bool GdiPainter::Visible(int x, int y) const

@@ -13,8 +13,9 @@ class GdiDc;
 
 class GdiPainter {
 public:
-    // bounds: the device area the call may touch.
-    GdiPainter(GdiDc& dc, const RECT& bounds);
+    // bounds: the device area the call may touch; a reading painter leaves the screen as it is.
+    enum class Access { Write, Read };
+    GdiPainter(GdiDc& dc, const RECT& bounds, Access access = Access::Write);
     ~GdiPainter();
     GdiPainter(const GdiPainter&) = delete;
     GdiPainter& operator=(const GdiPainter&) = delete;
@@ -41,6 +42,7 @@ private:
     RECT mBounds{0, 0, 0, 0};
     RegionShape mClip;
     bool mSimple = false;
+    Access mAccess;
     std::vector<RECT> mRects;
     std::unique_lock<std::recursive_mutex> mScreenLock;
 };

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <strings.h>
 #include <cctype>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -124,7 +125,9 @@ FARPROC GetProcAddress(HMODULE module, const char* name)
 
 HMODULE GetModuleHandle(const char* name)
 {
-    if (name) {
+    // The system's user library is this layer, already loaded: its C names are found in
+    // the program's own scope.
+    if (name && strcasecmp(name, "user32.dll") != 0) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return nullptr;
     }

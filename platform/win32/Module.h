@@ -10,7 +10,7 @@ using FARPROC = void*;
 HMODULE LoadLibrary(const char* name);
 BOOL FreeLibrary(HMODULE module);
 FARPROC GetProcAddress(HMODULE module, const char* name);
-// Null gives the program's own module.
+// Null gives the program's own module; so does "user32.dll", which is this layer itself.
 HMODULE GetModuleHandle(const char* name);
 
 struct VS_FIXEDFILEINFO {

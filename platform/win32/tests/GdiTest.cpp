@@ -314,9 +314,15 @@ TEST(Gdi, HandlesAreCheckedAndSelectedObjectsStay)
     EXPECT_FALSE(DeleteObject(bitmap));  // selected
     HDC other = CreateCompatibleDC(nullptr);
     EXPECT_EQ(nullptr, SelectObject(other, bitmap));  // in one DC at a time
+    HDC screen = GdiCreateScreenDc();
+    EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), GetObjectType(dc));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_DC), GetObjectType(screen));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(bitmap));
+    DeleteDC(screen);
     SelectObject(dc, old);
     EXPECT_TRUE(DeleteObject(bitmap));
     EXPECT_FALSE(DeleteObject(bitmap));
+    EXPECT_EQ(0u, GetObjectType(bitmap));
     EXPECT_EQ(nullptr, SelectObject(dc, bitmap));
     EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
     EXPECT_NE(nullptr, GetStockObject(WHITE_BRUSH));
