@@ -265,8 +265,10 @@ BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd) return FALSE;
     HWND hwnd = m_hWnd;
+    bool temporary = m_temporary;
+    // An attached object may delete itself in PostNcDestroy: touch it no more after.
     BOOL ok = ::DestroyWindow(hwnd);
-    if (m_temporary) m_hWnd = nullptr;
+    if (temporary && ok) m_hWnd = nullptr;
     return ok;
 }
 
