@@ -65,25 +65,29 @@ PictureError DecodeDib(const uint8_t* data, size_t size, PictureImage& out, size
             int64_t w = static_cast<int32_t>(header == 12 ? (data[4] | (data[5] << 8)) : Read32(data + 4));
             int64_t h = static_cast<int32_t>(header == 12 ? (data[6] | (data[7] << 8)) : Read32(data + 8));
             if (h < 0) h = -h;
-            if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide || uint64_t(w < 0 ? -w : w) * uint64_t(h) * 4 > GdiBitmap::kMaxBytes)
+            if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide ||
+                uint64_t(w < 0 ? -w : w) * uint64_t(h) > PictureImage::kMaxPixels)
                 return PictureError::TooLarge;
         }
         return header > size ? PictureError::Truncated : PictureError::Malformed;
     }
     size_t offset = pixelOffset ? pixelOffset : f.headerBytes;
     if (offset > size) return PictureError::Truncated;
-    if (PictureError e = out.Allocate(f.width, f.height); e != PictureError::None) return e;
     const uint8_t* bits = data + offset;
     size_t available = size - offset;
+    bool rle = f.compression == BI_RLE4 || f.compression == BI_RLE8;
+    // Size limits first, then whether the data holds what the header announces, before any pixel memory.
+    if (uint64_t(f.width) * uint64_t(f.height) > PictureImage::kMaxPixels) return PictureError::TooLarge;
+    if (!rle && available < f.ImageSize()) return PictureError::Truncated;
+    if (PictureError e = out.Allocate(f.width, f.height); e != PictureError::None) return e;
 
-    if (f.compression == BI_RLE4 || f.compression == BI_RLE8) {
+    if (rle) {
         std::vector<uint8_t> indices;
         PictureError e = DecodeRle(bits, available, f, indices);
         if (e != PictureError::None) return e;
         for (size_t k = 0; k < indices.size(); ++k) out.pixels[k] = ToArgb(f.colors[indices[k] % f.colors.size()]);
         return PictureError::None;
     }
-    if (available < f.ImageSize()) return PictureError::Truncated;
     // Read through a raster of the stored layout, so that every depth and mask is handled once.
     auto raster = f.MakeBitmap(true);
     if (!raster) return PictureError::TooLarge;

@@ -8,8 +8,7 @@
 PictureError PictureImage::Allocate(int w, int h)
 {
     if (w <= 0 || h <= 0) return PictureError::Malformed;
-    if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide ||
-        uint64_t(w) * uint64_t(h) * 4 > GdiBitmap::kMaxBytes)
+    if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide || uint64_t(w) * uint64_t(h) > kMaxPixels)
         return PictureError::TooLarge;
     try {
         pixels.assign(size_t(w) * size_t(h), 0xFF000000u);

@@ -7,6 +7,9 @@
 #include <vector>
 
 struct PictureImage {
+    // Decoding holds a few copies of the pixels; larger pictures are refused as too large.
+    static constexpr uint64_t kMaxPixels = 40ull * 1000 * 1000;
+
     int width = 0;
     int height = 0;
     bool hasAlpha = false;

@@ -72,7 +72,7 @@ PictureError DecodeWithStb(const uint8_t* data, size_t size, PictureImage& out)
     // Check the announced size before any pixel memory is taken.
     if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return PictureError::Malformed;
     if (w <= 0 || h <= 0) return PictureError::Malformed;
-    if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide || uint64_t(w) * uint64_t(h) * 4 > GdiBitmap::kMaxBytes)
+    if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide || uint64_t(w) * uint64_t(h) > PictureImage::kMaxPixels)
         return PictureError::TooLarge;
     stbi_uc* rgba = stbi_load_from_memory(data, length, &w, &h, &channels, 4);
     if (!rgba) return PictureError::Malformed;

@@ -193,6 +193,7 @@ TEST(Picture, BadInputFailsClearly)
     std::vector<uint8_t> good = ReadFile(DataPath("picture.bmp"));
     std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
     std::vector<uint8_t> huge = Bmp(InfoHeader(60000, 60000, 32, BI_RGB, 0), 40);
+    std::vector<uint8_t> bigButEmpty = Bmp(InfoHeader(6000, 6000, 24, BI_RGB, 0), 40);
     std::vector<uint8_t> hugeRle = Bmp(InfoHeader(65000, 65000, 8, BI_RLE8, 0), 40);
     std::vector<uint8_t> png = ReadFile(DataPath("picture.png"));
     std::vector<uint8_t> cutPng(png.begin(), png.begin() + 40);
@@ -207,6 +208,7 @@ TEST(Picture, BadInputFailsClearly)
         {"truncated bmp", truncated, PictureError::Truncated},
         {"huge bmp", huge, PictureError::TooLarge},
         {"huge rle", hugeRle, PictureError::TooLarge},
+        {"6000 x 6000 announced, no pixels", bigButEmpty, PictureError::Truncated},
         {"cut png", cutPng, PictureError::Malformed},
         {"gif announcing 65535 x 65535", gif, PictureError::TooLarge},
         {"jpeg header only", jpeg, PictureError::Malformed},
