@@ -593,6 +593,7 @@ MV_DECLARE_HANDLE(HTREEITEM);
 #define TVN_DELETEITEM (TVN_FIRST - 9)
 #define TVN_BEGINLABELEDIT (TVN_FIRST - 10)
 #define TVN_ENDLABELEDIT (TVN_FIRST - 11)
+#define TVN_KEYDOWN (TVN_FIRST - 12)
 
 struct TVITEM {
     UINT mask;
@@ -632,6 +633,12 @@ struct NMTREEVIEW {
 };
 using LPNMTREEVIEW = NMTREEVIEW*;
 using NM_TREEVIEW = NMTREEVIEW;
+
+struct NMTVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+};
 
 struct NMTVDISPINFO {
     NMHDR hdr;

@@ -12,6 +12,7 @@
 #include "win32/CtlStatic.h"
 #include "win32/CtlTab.h"
 #include "win32/CtlTrackbar.h"
+#include "win32/CtlTreeView.h"
 #include "win32/MessageQueue.h"
 #include "win32/Paint.h"
 #include "win32/RichEdit.h"
@@ -224,6 +225,7 @@ void CtlRegisterControlClasses()
         CtlRegisterClass(WC_IPADDRESS, Make<CtlIpAddress>());
         CtlRegisterClass(WC_HEADER, Make<CtlHeader>());
         CtlRegisterClass(WC_LISTVIEW, Make<CtlListView>());
+        CtlRegisterClass(WC_TREEVIEW, Make<CtlTreeView>());
     });
 }
 

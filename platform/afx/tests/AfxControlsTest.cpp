@@ -6,6 +6,7 @@
 #include "afx/CRichEditCtrl.h"
 #include "afx/CSliderCtrl.h"
 #include "afx/CTabCtrl.h"
+#include "afx/CTreeCtrl.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlComboBox.h"
 #include "win32/CtlTrackbar.h"
@@ -201,6 +202,30 @@ TEST_F(AfxControlsTest, TabIpAddressAndImageLists)
     CImageList* old = tabs.SetImageList(&images);
     EXPECT_EQ(old, nullptr);
     EXPECT_EQ(tabs.GetImageList()->GetSafeHandle(), images.GetSafeHandle());
+}
+
+TEST_F(AfxControlsTest, TreeControlItemsAndSelection)
+{
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(TVS_HASBUTTONS | TVS_LINESATROOT | WS_VISIBLE, CRect(0, 0, 200, 200), &m_panel, 10088));
+    HTREEITEM object = tree.InsertItem("Object");
+    HTREEITEM value = tree.InsertItem("obj id: 7", object);
+    tree.SetItemData(value, 42);
+    EXPECT_EQ(tree.GetItemText(value), "obj id: 7");
+    EXPECT_EQ(tree.GetParentItem(value), object);
+    EXPECT_EQ(tree.GetChildItem(object), value);
+    EXPECT_TRUE(tree.ItemHasChildren(object));
+    EXPECT_EQ(tree.GetItemData(value), 42u);
+    EXPECT_TRUE(tree.SelectItem(value));
+    EXPECT_EQ(tree.GetSelectedItem(), value);
+    EXPECT_TRUE(tree.GetItemState(object, TVIS_EXPANDED)) << "selecting shows the item";
+    CRect r;
+    EXPECT_TRUE(tree.GetItemRect(value, &r, TRUE));
+    UINT flags = 0;
+    EXPECT_EQ(tree.HitTest(CPoint(r.left + 1, r.top + 1), &flags), value);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMLABEL));
+    tree.DeleteAllItems();
+    EXPECT_EQ(tree.GetCount(), 0u);
 }
 
 } // namespace
