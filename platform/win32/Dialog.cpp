@@ -1,6 +1,8 @@
 #include "win32/Dialog.h"
 
 #include "win32/CtlMessages.h"
+#include "win32/Font.h"
+#include "win32/Gdi.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
 #include "win32/Resources.h"
@@ -36,6 +38,15 @@ thread_local std::vector<HWND> tModals;
 constexpr const char* kEnded = "MvDlgEnded";
 constexpr const char* kResult = "MvDlgResult";
 constexpr const char* kDefId = "MvDlgDefId";
+constexpr const char* kFont = "MvDlgFont";
+
+// The template's font, owned by the dialog and given to every control.
+HFONT MakeFont(const MvDialogTemplate& t)
+{
+    int height = -(static_cast<int>(t.fontSize) * 96 + 36) / 72;
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH, t.fontName.c_str());
+}
 
 void RegisterDialogClass()
 {
@@ -136,6 +147,11 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const MvDialogTemplate* t, H
                                   at.x, at.y, width, height, parent, nullptr, instance, reinterpret_cast<LPVOID>(param));
     if (!dialog) return nullptr;
     SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
+    HFONT font = (style & DS_SETFONT) ? MakeFont(*t) : nullptr;
+    if (font) {
+        SetPropA(dialog, kFont, font);
+        SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     for (const MvDialogItem& item : t->items) {
         RECT r = ToPixels(item.x, item.y, item.cx, item.cy);
         HWND control = CreateWindowExA(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(), item.text.c_str(),
@@ -146,6 +162,7 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const MvDialogTemplate* t, H
             DestroyWindow(dialog);
             return nullptr;
         }
+        if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     HWND first = FirstTabStop(dialog);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IsWindow(dialog)) {
@@ -237,6 +254,9 @@ LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     case DM_SETDEFID:
         SetPropA(dialog, kDefId, reinterpret_cast<HANDLE>(wParam));
         return TRUE;
+    case WM_NCDESTROY:
+        if (HANDLE font = RemovePropA(dialog, kFont)) DeleteObject(font);
+        return DefWindowProcA(dialog, message, wParam, lParam);
     case WM_NEXTDLGCTL: {
         HWND next = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
         if (next) SetFocus(next);

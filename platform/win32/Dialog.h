@@ -81,9 +81,10 @@ LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LP
 #define GetDlgItemText GetDlgItemTextA
 #define SendDlgItemMessage SendDlgItemMessageA
 
-// Modal dialogs in tests and backends: when a modal dialog's loop starts, the next
-// scripted action (else the handler) runs inside that loop with the dialog; it
-// can click, type and end the dialog as a user would. With neither, the loop waits.
+// Modal dialogs in tests and backends: once a modal dialog is shown, the next
+// scripted action (else the handler) runs with it, just before its loop starts
+// waiting; it can click, type, post or end the dialog as a user would. With
+// neither, the loop waits for whatever ends the dialog.
 using MvModalAction = std::function<void(HWND dialog)>;
 void MvScriptModal(MvModalAction action);
 void MvSetModalHandler(MvModalAction handler);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr UINT kTemplate = 7100;
@@ -144,6 +147,43 @@ TEST(CDialog, PanelPageIgnoresEnterAndEscapeAndLivesInItsHost)
     EXPECT_TRUE(page.IsWindowVisible()) << "neither closed nor hidden";
     host.DestroyWindow();
     EXPECT_EQ(page.m_hWnd, nullptr) << "destroyed with its host";
+}
+
+// The hidden window a worker thread reports its end to.
+class CThreadsWindow : public CWnd {
+public:
+    CDialog* m_dialog = nullptr;
+    std::atomic<bool> m_onOwnThread{false};
+    DWORD m_owner = MvCurrentThreadId();
+protected:
+    LRESULT OnFinish(WPARAM, LPARAM)
+    {
+        m_onOwnThread = MvCurrentThreadId() == m_owner;
+        m_dialog->EndDialog(IDOK);
+        return 2000001;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CThreadsWindow, CWnd)
+    ON_MESSAGE(1226, OnFinish)
+END_MESSAGE_MAP()
+
+TEST(CDialog, ModalLoopHandlesWhatWorkerThreadsSend)
+{
+    CNameDialog progress;
+    CThreadsWindow threads;
+    ASSERT_TRUE(threads.CreateEx(0, nullptr, "Threads", WS_POPUP | WS_BORDER | WS_SYSMENU, CRect(0, 0, 20, 20), nullptr, 0));
+    threads.m_dialog = &progress;
+    std::atomic<LRESULT> answer{0};
+    std::thread worker;
+    MvScriptModal([&](HWND) {
+        worker = std::thread([&] { answer = ::SendMessageA(threads.m_hWnd, 1226, 0, 0); });
+    });
+    EXPECT_EQ(progress.DoModal(), IDOK);
+    worker.join();
+    EXPECT_EQ(answer.load(), 2000001) << "the worker waited for the user-interface thread's answer";
+    EXPECT_TRUE(threads.m_onOwnThread.load());
+    threads.DestroyWindow();
 }
 
 } // namespace

@@ -45,7 +45,7 @@ MvDialogTemplate Template()
 {
     RegisterButton();
     MvDialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     t.cx = 100;
     t.cy = 40;
     t.caption = "Test";
@@ -93,6 +93,9 @@ TEST(Dialog, TemplateBecomesWindowsInPixelsWithFocusOnFirstTabStop)
     EXPECT_STREQ(text, "OK");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 100));
     EXPECT_FALSE(IsWindowVisible(dialog)) << "shown only with WS_VISIBLE";
+    HANDLE font = reinterpret_cast<HANDLE>(SendMessageA(ok, WM_GETFONT, 0, 0));
+    EXPECT_NE(font, nullptr) << "DS_SETFONT: every control gets the template's font";
+    EXPECT_EQ(reinterpret_cast<HANDLE>(SendMessageA(dialog, WM_GETFONT, 0, 0)), font);
     RECT du{0, 0, 8, 8};
     MapDialogRect(dialog, &du);
     EXPECT_EQ(du.right, 12);
