@@ -29,12 +29,3 @@ HBITMAP CButton::SetBitmap(HBITMAP bitmap)
 
 HBITMAP CButton::GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP)); }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
-
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, result);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (result) *result = TRUE;
-    return TRUE;
-}

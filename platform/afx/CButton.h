@@ -1,9 +1,8 @@
 #pragma once
 // The button control of the class library; owner-drawn buttons draw themselves in DrawItem.
-#include "afx/CWnd.h"
-#include "win32/CtlMessages.h"
+#include "afx/AfxDrawnControl.h"
 
-class CButton : public CWnd {
+class CButton : public AfxDrawnControl {
     DECLARE_DYNAMIC(CButton)
 public:
     CButton() = default;
@@ -18,8 +17,4 @@ public:
     HICON GetIcon() const;
     HBITMAP SetBitmap(HBITMAP bitmap);
     HBITMAP GetBitmap() const;
-    virtual void DrawItem(LPDRAWITEMSTRUCT item);
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

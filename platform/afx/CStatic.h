@@ -1,9 +1,8 @@
 #pragma once
 // The static control of the class library.
-#include "afx/CWnd.h"
-#include "win32/CtlMessages.h"
+#include "afx/AfxDrawnControl.h"
 
-class CStatic : public CWnd {
+class CStatic : public AfxDrawnControl {
     DECLARE_DYNAMIC(CStatic)
 public:
     CStatic() = default;
@@ -12,8 +11,4 @@ public:
     HICON GetIcon() const;
     HBITMAP SetBitmap(HBITMAP bitmap);
     HBITMAP GetBitmap() const;
-    virtual void DrawItem(LPDRAWITEMSTRUCT item);
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -11,6 +11,7 @@
 #include "win32/CtlRichEdit.h"
 #include "win32/CtlStatic.h"
 #include "win32/CtlTab.h"
+#include "win32/CtlToolTip.h"
 #include "win32/CtlTrackbar.h"
 #include "win32/CtlTreeView.h"
 #include "win32/MessageQueue.h"
@@ -226,6 +227,7 @@ void CtlRegisterControlClasses()
         CtlRegisterClass(WC_HEADER, Make<CtlHeader>());
         CtlRegisterClass(WC_LISTVIEW, Make<CtlListView>());
         CtlRegisterClass(WC_TREEVIEW, Make<CtlTreeView>());
+        CtlRegisterClass(TOOLTIPS_CLASS, Make<CtlToolTip>());
     });
 }
 

@@ -6,9 +6,11 @@
 #include "afx/CRichEditCtrl.h"
 #include "afx/CSliderCtrl.h"
 #include "afx/CTabCtrl.h"
+#include "afx/CToolTipCtrl.h"
 #include "afx/CTreeCtrl.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlComboBox.h"
+#include "win32/CtlToolTip.h"
 #include "win32/CtlTrackbar.h"
 #include "win32/CtlWindow.h"
 #include "win32/MessageLoop.h"
@@ -226,6 +228,32 @@ TEST_F(AfxControlsTest, TreeControlItemsAndSelection)
     EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMLABEL));
     tree.DeleteAllItems();
     EXPECT_EQ(tree.GetCount(), 0u);
+}
+
+TEST_F(AfxControlsTest, ToolTipShowsTheTextOfTheToolUnderTheMouse)
+{
+    CButton button;
+    ASSERT_TRUE(button.Create("Bold", WS_VISIBLE, CRect(10, 10, 40, 30), &m_panel, 10069));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&button));
+    tip.Activate(FALSE);
+    tip.SetMaxTipWidth(400);
+    EXPECT_TRUE(tip.AddTool(&button, "Bold", nullptr, 1));
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    tip.UpdateTipText("Bold text", &button, 1);
+    CString text;
+    tip.GetText(text, &button, 1);
+    EXPECT_EQ(text, "Bold text");
+    auto* model = CtlModelAs<CtlToolTip>(tip);
+    ASSERT_NE(model, nullptr);
+    MSG move{button.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {}};
+    tip.RelayEvent(&move);
+    EXPECT_EQ(model->Shown(), -1) << "an inactive tip shows nothing";
+    tip.Activate(TRUE);
+    tip.RelayEvent(&move);
+    EXPECT_EQ(model->ShownText(), "Bold text");
+    EXPECT_EQ(model->MaxTipWidth(), 400);
+    tip.DestroyWindow();
 }
 
 } // namespace
