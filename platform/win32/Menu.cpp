@@ -290,6 +290,17 @@ HMENU GetSystemMenu(HWND hwnd, BOOL revert)
     return menu;
 }
 
+void MvDestroyMenusOf(HWND hwnd, HMENU bar)
+{
+    Guard guard(Lock());
+    if (bar) DestroyTree(bar);
+    auto& sys = M().systemMenus;
+    auto found = sys.find(hwnd);
+    if (found == sys.end()) return;
+    DestroyTree(found->second);
+    sys.erase(found);
+}
+
 static HMENU Build(const std::vector<MvMenuItemTemplate>& items, bool popup)
 {
     HMENU menu = popup ? CreatePopupMenu() : CreateMenu();

@@ -67,6 +67,9 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
 #define GetMenuString GetMenuStringA
 #define LoadMenu LoadMenuA
 
+// A destroyed window takes its menu bar and system menu with it.
+void MvDestroyMenusOf(HWND hwnd, HMENU bar);
+
 // The user's choice in a tracked popup: the command id, or 0 when dismissed.
 using MvPopupMenuHandler = std::function<UINT(HMENU menu, HWND owner, POINT at)>;
 void MvSetPopupMenuHandler(MvPopupMenuHandler handler);

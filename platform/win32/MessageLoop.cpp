@@ -74,6 +74,8 @@ int MvProcessPending()
         if (!Handle(msg)) break;
         ++n;
     }
+    // Whatever is left keeps the wake-up descriptor readable for the next round.
+    if (MvNextTimeout() == 0) CurrentQueue()->Wake();
     return n;
 }
 

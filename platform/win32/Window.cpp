@@ -1,6 +1,7 @@
 #include "win32/Window.h"
 
 #include "win32/GdiSurface.h"
+#include "win32/Menu.h"
 #include "win32/MessageQueue.h"
 #include "win32/Timer.h"
 #include "win32/UserState.h"
@@ -294,6 +295,7 @@ BOOL DestroyWindow(HWND hwnd)
         t.erase(std::remove_if(t.begin(), t.end(), [&](const TimerEntry& e) { return e.hwnd == hwnd; }), t.end());
     }
     SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
+    MvDestroyMenusOf(hwnd, (w->style & WS_CHILD) ? nullptr : w->menu);
     {
         Guard guard(Lock());
         Unlink(*w);

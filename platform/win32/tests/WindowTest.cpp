@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "win32/Menu.h"
 #include "win32/MessageLoop.h"
 #include "win32/WindowObserver.h"
 
@@ -310,4 +311,23 @@ TEST_F(WindowTest, ObserversSeeModelChanges)
     EXPECT_EQ(o.Count(h, MvWindowEvent::Destroyed), 1);
 }
 
+} // namespace
+
+namespace {
+TEST(WindowMenus, DestroyingAWindowDestroysItsMenus)
+{
+    HMENU bar = CreateMenu();
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 10, "Item");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&File");
+    HWND h = CreateWindowExA(0, wintest::TestClass(), "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, bar, nullptr, nullptr);
+    ASSERT_EQ(GetMenu(h), bar);
+    HMENU sys = GetSystemMenu(h, FALSE);
+    ASSERT_NE(sys, nullptr);
+    EXPECT_EQ(GetMenuState(sys, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    DestroyWindow(h);
+    EXPECT_FALSE(IsMenu(bar));
+    EXPECT_FALSE(IsMenu(popup));
+    EXPECT_FALSE(IsMenu(sys));
+}
 } // namespace
