@@ -1,7 +1,9 @@
 #include "afx/CWnd.h"
 
 #include "afx/CCmdUI.h"
+#include "afx/CDC.h"
 #include "afx/CDataExchange.h"
+#include "afx/CGdiObject.h"
 #include "afx/CMenu.h"
 #include "afx/CWinApp.h"
 #include "afx/HandleMap.h"
@@ -90,6 +92,8 @@ void AfxDeleteTempMaps()
 {
     Windows().DeleteTemporary();
     MvDeleteTempMenus();
+    MvDeleteTempGdiObjects();
+    MvDeleteTempDcs();
 }
 
 // ---------------------------------------------------------------- the procedure

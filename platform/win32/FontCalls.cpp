@@ -219,6 +219,13 @@ BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, const cha
 {
     GdiDc* d = Dc(dc);
     if (!d || !FontOf(*d) || (!text && count > 0)) return FALSE;
+    // The rectangle counts whichever way round its corners are given.
+    RECT ordered{};
+    if (rect) {
+        ordered = RECT{std::min(rect->left, rect->right), std::min(rect->top, rect->bottom),
+                       std::max(rect->left, rect->right), std::max(rect->top, rect->bottom)};
+        rect = &ordered;
+    }
     if ((options & ETO_OPAQUE) && rect) {
         RECT r = d->ToDevice(*rect);
         GdiPainter painter(*d, r);

@@ -1,0 +1,15 @@
+#pragma once
+// BeginPaint in the constructor, EndPaint in the destructor, for WM_PAINT handlers.
+#include "afx/CDC.h"
+#include "win32/Paint.h"
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps{};
+
+protected:
+    HWND m_hWnd = nullptr;
+};

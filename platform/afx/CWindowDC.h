@@ -1,0 +1,12 @@
+#pragma once
+// The whole window's DC (the screen's for none), released at destruction.
+#include "afx/CDC.h"
+
+class CWindowDC : public CDC {
+public:
+    explicit CWindowDC(CWnd* window);
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd = nullptr;
+};

@@ -1,0 +1,22 @@
+// The window DC classes: client, whole window and painting.
+#include "afx/CClientDC.h"
+#include "afx/CPaintDC.h"
+#include "afx/CWindowDC.h"
+#include "afx/CWnd.h"
+
+namespace {
+HWND HandleOf(CWnd* window) { return window ? window->m_hWnd : nullptr; }
+} // namespace
+
+CClientDC::CClientDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetDC(m_hWnd)); }
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+
+CWindowDC::CWindowDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetWindowDC(m_hWnd)); }
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+
+CPaintDC::CPaintDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
+CPaintDC::~CPaintDC()
+{
+    Detach();
+    ::EndPaint(m_hWnd, &m_ps);
+}
