@@ -1,12 +1,8 @@
 #pragma once
 // The client area's DC of a window (the screen's for none), released at destruction.
-#include "afx/CDC.h"
+#include "afx/CWindowDC.h"
 
-class CClientDC : public CDC {
+class CClientDC : public CWindowDC {
 public:
-    explicit CClientDC(CWnd* window);
-    ~CClientDC() override;
-
-protected:
-    HWND m_hWnd = nullptr;
+    explicit CClientDC(CWnd* window) : CWindowDC(window, true) {}
 };

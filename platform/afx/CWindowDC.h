@@ -8,5 +8,7 @@ public:
     ~CWindowDC() override;
 
 protected:
+    // client: the DC of the client area only.
+    CWindowDC(CWnd* window, bool client);
     HWND m_hWnd = nullptr;
 };

@@ -8,10 +8,11 @@ namespace {
 HWND HandleOf(CWnd* window) { return window ? window->m_hWnd : nullptr; }
 } // namespace
 
-CClientDC::CClientDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetDC(m_hWnd)); }
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
-
-CWindowDC::CWindowDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::GetWindowDC(m_hWnd)); }
+CWindowDC::CWindowDC(CWnd* window) : CWindowDC(window, false) {}
+CWindowDC::CWindowDC(CWnd* window, bool client) : m_hWnd(HandleOf(window))
+{
+    Attach(client ? ::GetDC(m_hWnd) : ::GetWindowDC(m_hWnd));
+}
 CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CPaintDC::CPaintDC(CWnd* window) : m_hWnd(HandleOf(window)) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
