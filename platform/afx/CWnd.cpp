@@ -677,6 +677,23 @@ void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR) { return static_cast<BOOL>(Default()); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd* wnd, UINT)
+{
+    // The control may answer for itself (ON_WM_CTLCOLOR_REFLECT).
+    LRESULT result = 0;
+    if (wnd && ReflectLastMsg(wnd->m_hWnd, &result)) return reinterpret_cast<HBRUSH>(result);
+    return reinterpret_cast<HBRUSH>(Default());
+}
 
 void CWnd::OnDrawItem(int, DRAWITEMSTRUCT* item)
 {

@@ -11,6 +11,8 @@
 #include "win32/Window.h"
 
 class CDataExchange;
+class CDC;
+class CFont;
 class CMenu;
 class CScrollBar;
 
@@ -157,6 +159,13 @@ public:
     HICON SetIcon(HICON icon, BOOL big);
     HICON GetIcon(BOOL big) const;
 
+    // Drawing: defined with the class library's GDI classes (afx/CDC.h, afx/CFont.h).
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* dc);
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const;
+
     void SetTemporaryHandle(HWND hwnd) { m_hWnd = hwnd; m_temporary = true; }
 
 protected:
@@ -193,6 +202,12 @@ protected:
     void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
     BOOL OnDeviceChange(UINT event, DWORD_PTR data);
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+    BOOL OnEraseBkgnd(CDC* dc);
+    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT kind);
+    void OnHScroll(UINT code, UINT position, CScrollBar* bar);
+    void OnVScroll(UINT code, UINT position, CScrollBar* bar);
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    HCURSOR OnQueryDragIcon();
 
     WNDPROC m_pfnSuper = nullptr;   // the procedure the window had before it was attached
     int m_nModalResult = -1;

@@ -7,6 +7,9 @@
 //   END_MESSAGE_MAP()
 #include "win32/Messages.h"
 
+#include <tuple>
+#include <type_traits>
+
 class CCmdTarget;
 class CCmdUI;
 class CWnd;
@@ -59,6 +62,11 @@ struct AFX_CMDHANDLERINFO {
 };
 
 namespace mvafx {
+
+template <class P> struct ArgsOf;
+template <class C, class R, class... A> struct ArgsOf<R (C::*)(A...)> { using type = std::tuple<A...>; };
+// The class a handler's n-th parameter points to (CDC, CScrollBar, ...), named only where the map is used.
+template <auto P, size_t N> using PointeeOf = std::remove_pointer_t<std::tuple_element_t<N, typename ArgsOf<decltype(P)>::type>>;
 
 template <class P> struct ClassOf;
 template <class C, class R, class... A> struct ClassOf<R (C::*)(A...)> { using type = C; };
@@ -185,6 +193,49 @@ template <auto P> bool DeviceChange(CCmdTarget* t, MvMsgCall& c)
     return true;
 }
 template <auto P> bool InitMenuPopup(CCmdTarget* t, MvMsgCall& c);   // defined in afx/CMenu.h
+template <auto P> bool EraseBkgnd(CCmdTarget* t, MvMsgCall& c)
+{
+    *c.result = (Obj<P>(t)->*P)(PointeeOf<P, 0>::FromHandle(reinterpret_cast<HDC>(c.wParam)));
+    return true;
+}
+template <auto P> bool CtlColor(CCmdTarget* t, MvMsgCall& c)
+{
+    HBRUSH brush = (Obj<P>(t)->*P)(PointeeOf<P, 0>::FromHandle(reinterpret_cast<HDC>(c.wParam)),
+                                   WndFromHandle(reinterpret_cast<HWND>(c.lParam)), c.message - WM_CTLCOLORMSGBOX);
+    *c.result = reinterpret_cast<LRESULT>(brush);
+    return true;
+}
+// A reflected colour request: a null brush leaves it to the parent.
+template <auto P> bool CtlColorReflect(CCmdTarget* t, MvMsgCall& c)
+{
+    HBRUSH brush = (Obj<P>(t)->*P)(PointeeOf<P, 0>::FromHandle(reinterpret_cast<HDC>(c.wParam)),
+                                   c.message - MV_REFLECT_BASE - WM_CTLCOLORMSGBOX);
+    *c.result = reinterpret_cast<LRESULT>(brush);
+    return brush != nullptr;
+}
+template <auto P> bool Scroll(CCmdTarget* t, MvMsgCall& c)
+{
+    (Obj<P>(t)->*P)(LOWORD(c.wParam), static_cast<SHORT>(HIWORD(c.wParam)),
+                    reinterpret_cast<PointeeOf<P, 2>*>(WndFromHandle(reinterpret_cast<HWND>(c.lParam))));
+    *c.result = 0;
+    return true;
+}
+template <auto P> bool ScrollReflect(CCmdTarget* t, MvMsgCall& c)
+{
+    (Obj<P>(t)->*P)(LOWORD(c.wParam), static_cast<SHORT>(HIWORD(c.wParam)));
+    *c.result = 0;
+    return true;
+}
+template <auto P> bool SetCursor(CCmdTarget* t, MvMsgCall& c)
+{
+    *c.result = (Obj<P>(t)->*P)(WndFromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam));
+    return true;
+}
+template <auto P> bool QueryDragIcon(CCmdTarget* t, MvMsgCall& c)
+{
+    *c.result = reinterpret_cast<LRESULT>((Obj<P>(t)->*P)());
+    return true;
+}
 
 } // namespace mvafx
 
@@ -288,3 +339,27 @@ protected:                                                                      
 #define ON_WM_MEASUREITEM() MV_ENTRY(WM_MEASUREITEM, 0, 0, 0, MeasureItem, OnMeasureItem)
 #define ON_WM_DEVICECHANGE() MV_ENTRY(WM_DEVICECHANGE, 0, 0, 0, DeviceChange, OnDeviceChange)
 #define ON_WM_INITMENUPOPUP() MV_ENTRY(WM_INITMENUPOPUP, 0, 0, 0, InitMenuPopup, OnInitMenuPopup)
+// These name the class library's drawing classes (CDC, CScrollBar) in their handlers.
+#define ON_WM_ERASEBKGND() MV_ENTRY(WM_ERASEBKGND, 0, 0, 0, EraseBkgnd, OnEraseBkgnd)
+#define MV_CTLCOLOR_ENTRIES(base, thunk, fn)                                                                         \
+    MV_ENTRY((base) + WM_CTLCOLORMSGBOX, 0, 0, 0, thunk, fn) MV_ENTRY((base) + WM_CTLCOLOREDIT, 0, 0, 0, thunk, fn)   \
+    MV_ENTRY((base) + WM_CTLCOLORLISTBOX, 0, 0, 0, thunk, fn) MV_ENTRY((base) + WM_CTLCOLORBTN, 0, 0, 0, thunk, fn)   \
+    MV_ENTRY((base) + WM_CTLCOLORDLG, 0, 0, 0, thunk, fn) MV_ENTRY((base) + WM_CTLCOLORSCROLLBAR, 0, 0, 0, thunk, fn) \
+    MV_ENTRY((base) + WM_CTLCOLORSTATIC, 0, 0, 0, thunk, fn)
+// HBRUSH OnCtlColor(CDC*, CWnd*, UINT kind): kind is CTLCOLOR_MSGBOX (0) ... CTLCOLOR_STATIC (6).
+#define ON_WM_CTLCOLOR() MV_CTLCOLOR_ENTRIES(0, CtlColor, OnCtlColor)
+// HBRUSH CtlColor(CDC*, UINT kind) in the control itself.
+#define ON_WM_CTLCOLOR_REFLECT() MV_CTLCOLOR_ENTRIES(MV_REFLECT_BASE, CtlColorReflect, CtlColor)
+#define ON_WM_HSCROLL() MV_ENTRY(WM_HSCROLL, 0, 0, 0, Scroll, OnHScroll)
+#define ON_WM_VSCROLL() MV_ENTRY(WM_VSCROLL, 0, 0, 0, Scroll, OnVScroll)
+#define ON_WM_HSCROLL_REFLECT() MV_ENTRY(MV_REFLECT_BASE + WM_HSCROLL, 0, 0, 0, ScrollReflect, HScroll)
+#define ON_WM_VSCROLL_REFLECT() MV_ENTRY(MV_REFLECT_BASE + WM_VSCROLL, 0, 0, 0, ScrollReflect, VScroll)
+#define ON_WM_SETCURSOR() MV_ENTRY(WM_SETCURSOR, 0, 0, 0, SetCursor, OnSetCursor)
+#define ON_WM_QUERYDRAGICON() MV_ENTRY(WM_QUERYDRAGICON, 0, 0, 0, QueryDragIcon, OnQueryDragIcon)
+#define CTLCOLOR_MSGBOX 0
+#define CTLCOLOR_EDIT 1
+#define CTLCOLOR_LISTBOX 2
+#define CTLCOLOR_BTN 3
+#define CTLCOLOR_DLG 4
+#define CTLCOLOR_SCROLLBAR 5
+#define CTLCOLOR_STATIC 6
