@@ -199,3 +199,37 @@ TEST_F(FrameTest, ClosingTheMainFrameDeletesItAndQuits)
 }
 
 } // namespace
+
+namespace {
+
+class CRunApp : public CWinApp {
+public:
+    int m_idle = 0;
+    BOOL InitInstance() override
+    {
+        auto* frame = new CFrameWnd;
+        if (!frame->Create(nullptr, "Run")) return FALSE;
+        m_pMainWnd = frame;
+        frame->ShowWindow(SW_SHOW);
+        return TRUE;
+    }
+    BOOL OnIdle(LONG count) override
+    {
+        // The first idle moment closes the window, as a user would.
+        if (m_idle++ == 0) m_pMainWnd->PostMessage(WM_CLOSE);
+        return CWinApp::OnIdle(count);
+    }
+    int ExitInstance() override { return CWinApp::ExitInstance() + 7; }
+};
+
+TEST(WinApp, RunEndsWhenTheMainWindowCloses)
+{
+    CRunApp app;
+    EXPECT_EQ(AfxGetApp(), &app);
+    EXPECT_EQ(AfxWinMain(), 7);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_GE(app.m_idle, 1);
+    MvSetPreTranslateHook(nullptr);
+}
+
+} // namespace
