@@ -19,6 +19,7 @@ namespace {
 
 constexpr size_t kPieceCodePoints = 4000;   // engine lock held per piece
 constexpr size_t kAheadSeconds = 30;        // synthesis runs at most this far ahead
+constexpr size_t kBatchesPerSecond = 5;     // sound handed to the playing thread in 200 ms batches
 constexpr uint32_t kAudioSliceDivisor = 40; // 25 ms slices to the speakers
 constexpr ULONG kInfinite = 0xFFFFFFFF;
 
@@ -140,6 +141,11 @@ void CSpVoice::EnsureThreads()
 {
     if (!m_synthThread.joinable()) m_synthThread = std::thread([this] { SynthesizeLoop(); });
     if (!m_renderThread.joinable()) m_renderThread = std::thread([this] { RenderLoop(); });
+}
+
+size_t CSpVoice::AheadLimit()
+{
+    return CSpeechEngine::Current().SampleRate() * kAheadSeconds;
 }
 
 bool CSpVoice::IdleLocked() const
@@ -388,7 +394,7 @@ void CSpVoice::SynthesizeLoop()
         SafeRelease(request.output);
         guard.lock();
         m_synthesizing = false;
-        m_idle.notify_all();
+        if (IdleLocked()) m_idle.notify_all();
     }
 }
 
@@ -396,15 +402,18 @@ bool CSpVoice::PushChunk(Chunk&& chunk, uint64_t generation)
 {
     std::unique_lock<std::mutex> guard(m_lock);
     // Run ahead of playback by a bounded amount.
-    const size_t limit = CSpeechEngine::Current().SampleRate() * kAheadSeconds;
+    const size_t limit = AheadLimit();
     m_wake.wait(guard, [&] { return m_quit || m_generation != generation || m_bufferedSamples < limit; });
     if (m_quit || m_generation != generation) {
         chunk.ReleaseRefs();
         return false;
     }
     m_bufferedSamples += chunk.samples.size();
+    // The playing thread waits only on an empty buffer; waking it more often costs time.
+    bool wasEmpty = m_chunks.empty();
     m_chunks.push_back(std::move(chunk));
-    m_wake.notify_all();
+    guard.unlock();
+    if (wasEmpty) m_wake.notify_all();
     return true;
 }
 
@@ -423,6 +432,10 @@ void CSpVoice::Synthesize(Request& request, uint64_t generation)
     if (first.token) first.token->AddRef();
     if (!PushChunk(std::move(first), generation)) return;
 
+    // The engine's sound is handed on in batches, so the two threads meet seldom.
+    const size_t batch = engine.SampleRate() / kBatchesPerSecond;
+    Chunk pending;
+    pending.stream = request.stream;
     uint64_t streamSamples = 0;
     bool alive = true;
     bool failed = false;
@@ -430,9 +443,7 @@ void CSpVoice::Synthesize(Request& request, uint64_t generation)
         std::u32string piece = text.CodePoints().substr(begin, end - begin);
         uint64_t pieceBase = streamSamples;
         auto sink = [&](const int16_t* samples, size_t count, const std::vector<CEngineMark>& marks) {
-            Chunk chunk;
-            chunk.stream = request.stream;
-            chunk.samples.assign(samples, samples + count);
+            pending.samples.insert(pending.samples.end(), samples, samples + count);
             for (const CEngineMark& m : marks) {
                 Mark mark;
                 mark.sample = pieceBase + m.sample;
@@ -450,11 +461,13 @@ void CSpVoice::Synthesize(Request& request, uint64_t generation)
                 }
                 mark.wParam = length;
                 mark.lParam = static_cast<LPARAM>(at);
-                chunk.marks.push_back(mark);
+                pending.marks.push_back(mark);
             }
             streamSamples += count;
-            if (chunk.samples.empty() && chunk.marks.empty()) return true;
-            alive = PushChunk(std::move(chunk), generation);
+            if (pending.samples.size() < batch) return true;
+            alive = PushChunk(std::move(pending), generation);
+            pending = Chunk{};
+            pending.stream = request.stream;
             return alive;
         };
         if (!engine.Synthesize(piece, engineVoice, static_cast<int>(request.rate), sink)) failed = alive;
@@ -464,10 +477,8 @@ void CSpVoice::Synthesize(Request& request, uint64_t generation)
         std::lock_guard<std::mutex> guard(m_lock);
         m_status.hrLastResult = E_FAIL;
     }
-    Chunk last;
-    last.stream = request.stream;
-    last.last = true;
-    PushChunk(std::move(last), generation);
+    pending.last = true;
+    PushChunk(std::move(pending), generation);
 }
 
 // ---- playing thread ----
@@ -481,18 +492,19 @@ void CSpVoice::RenderLoop()
         if (m_quit) break;
         Chunk chunk = std::move(m_chunks.front());
         m_chunks.pop_front();
+        bool wasFull = m_bufferedSamples >= AheadLimit();
         m_bufferedSamples -= std::min(m_bufferedSamples, chunk.samples.size());
         m_rendering = true;
         uint64_t generation = m_generation;
         guard.unlock();
-        m_wake.notify_all(); // room for the synthesiser
+        if (wasFull) m_wake.notify_all(); // room for the synthesiser
         if (playing.active && playing.generation != generation) EndStream(playing, false);
         playing.generation = generation;
         Render(chunk, playing);
         chunk.ReleaseRefs();
         guard.lock();
         m_rendering = false;
-        m_idle.notify_all();
+        if (IdleLocked()) m_idle.notify_all();
     }
     guard.unlock();
     if (playing.active) EndStream(playing, false);

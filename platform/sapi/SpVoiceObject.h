@@ -57,6 +57,7 @@ private:
     void PurgeLocked();
     void Interrupt(); // purge, and stop the speakers mid-write
     bool IdleLocked() const;
+    static size_t AheadLimit(); // engine samples buffered at most
     void SynthesizeLoop();
     void Synthesize(Request& request, uint64_t generation);
     bool PushChunk(Chunk&& chunk, uint64_t generation);
