@@ -3,6 +3,7 @@
 // resized by nearest-neighbour sampling and optionally mirrored and rotated, into a rectangle of
 // an output frame of another colour format, blacking the rest of the output frame.
 #include <cstddef>
+#include <vector>
 
 #include "CMemoryMap.h"
 #include "CVideoProcessor.h"
@@ -123,6 +124,14 @@ public:
     BYTE* GetOutputVLine(int row) const;
 
     bool GetMask(int x, int y);
+    bool HasMask() const { return m_mask != nullptr; }
+    // Working memory of the row kernels; grows on first use after a size change only.
+    BYTE* Scratch(size_t bytes)
+    {
+        if (m_scratch.size() < bytes)
+            m_scratch.resize(bytes);
+        return m_scratch.data();
+    }
     // The mask bytes of output row y, indexed through GetMaskColumns(); null without a mask.
     const BYTE* GetMaskRow(int y);
     const ptrdiff_t* GetMaskColumns() const { return m_maskXMap.GetTable(); }
@@ -206,4 +215,5 @@ protected:
     bool m_blacked = false;
     CMemoryMap m_maskXMap;
     CMemoryMap m_maskYMap;
+    std::vector<BYTE> m_scratch;
 };

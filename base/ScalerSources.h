@@ -2,18 +2,43 @@
 // The input side of the scalers: readers of one input layout through X/Y map pairs, giving the
 // values of an output position (see ScalerWalk.h for the two source shapes).
 #include <cstddef>
+#include <type_traits>
 
 #include "CMemoryMap.h"
 #include "UColorSpace.h"
+#include "VideoRowKernels.h"
 
 namespace ScalerSources {
 
 // One sampling grid: output row i, column j -> input byte.
 struct Grid {
-    Grid(const CMemoryMap& x, const CMemoryMap& y) : ymap(&y), cols(x.GetTable()) {}
+    Grid(const CMemoryMap& x, const CMemoryMap& y) : xmap(&x), ymap(&y), cols(x.GetTable()) {}
     void Row(int i) { row = ymap->GetDataPtr(i); }
     const BYTE* At(int j) const { return row + cols[j]; }
+    // Column j reads input byte j.
+    bool Identity() const { return xmap->GetGap() == 1 && xmap->GetInputLength() == xmap->GetOutputLength(); }
+    // The constant byte step between columns when the map is a whole-number decimation, else 0.
+    long Stride() const
+    {
+        const unsigned in = xmap->GetInputLength(), out = xmap->GetOutputLength();
+        return out && in % out == 0 && xmap->GetGap() > 0 ? long(in / out) * xmap->GetGap() : 0;
+    }
+    // Column j reads input byte j / 2.
+    bool Doubled() const { return xmap->GetGap() == 1 && 2 * xmap->GetInputLength() == xmap->GetOutputLength(); }
+    // The bytes of columns 0 .. n-1 in a row: the input itself when the grid is the identity.
+    const BYTE* Gather(int n, BYTE* into) const
+    {
+        if (Identity())
+            return row;
+        // Locals: the stores below could otherwise alias this grid and force reloads.
+        const BYTE* const from = row;
+        const ptrdiff_t* const at = cols;
+        for (int j = 0; j < n; ++j)
+            into[j] = from[at[j]];
+        return into;
+    }
 
+    const CMemoryMap* xmap;
     const CMemoryMap* ymap;
     const ptrdiff_t* cols;
     const BYTE* row = nullptr;
@@ -106,6 +131,16 @@ struct YuvPixels {
         b = UColorSpace::YCbCrtoB(yy, uu, vv);
     }
     BYTE Grey(int j) const { return *y.At(j); }
+    // Writes the colours of columns 0 .. n-1 of the prepared row as B, G, R at bytes 0, 1, 2 of
+    // pixels step bytes apart; scratch holds 3n bytes.
+    void RgbRow(BYTE* out, int n, int step, BYTE* scratch) const
+    {
+        const BYTE* ys = y.Gather(n, scratch);
+        if (u.Doubled() && v.Doubled())
+            VideoRowKernels::YuvToRgb(ys, u.row, v.row, n, true, out, step);
+        else
+            VideoRowKernels::YuvToRgb(ys, u.Gather(n, scratch + n), v.Gather(n, scratch + 2 * n), n, false, out, step);
+    }
     // YUV-output shape.
     void LumaRow(int i) { y.Row(i); }
     BYTE Luma(int j) const { return *y.At(j); }
@@ -132,6 +167,52 @@ struct RgbToYuv {
         BYTE r, g, b;
         luma.Rgb(j, r, g, b);
         return UColorSpace::RGBtoY(r, g, b);
+    }
+    // Whole rows. Eight-bit inputs keep these sums inside the video range, so no clamping is
+    // needed and the results equal UColorSpace's.
+    void LumaRow(BYTE* y, int n, BYTE* /*scratch*/) const
+    {
+        ForRow(luma, n, [y](int j, int r, int g, int b) { y[j] = BYTE((66 * r + 129 * g + 25 * b + 4096) >> 8); });
+    }
+    void ChromaRowInto(BYTE* u, BYTE* v, int n) const
+    {
+        ForRow(chroma, n, [u, v](int k, int r, int g, int b) {
+            u[k] = BYTE((-38 * r - 74 * g + 112 * b + 32768) >> 8);
+            v[k] = BYTE((112 * r - 94 * g - 18 * b + 32768) >> 8);
+        });
+    }
+
+    // Calls f(j, r, g, b) for columns 0 .. n-1; common packed strides get loops the compiler
+    // can vectorise.
+    template <class F>
+    static void ForRow(const Pixels& p, int n, F f)
+    {
+        if constexpr (std::is_same_v<Pixels, RgbPixels>) {
+            if (p.ro == 2 && p.go == 1 && p.bo == 0) {
+                switch (p.grid.Stride()) {
+                case 3: return Strided<3>(p, n, f);
+                case 4: return Strided<4>(p, n, f);
+                case 6: return Strided<6>(p, n, f);
+                case 8: return Strided<8>(p, n, f);
+                default: break;
+                }
+            }
+        }
+        for (int j = 0; j < n; ++j) {
+            BYTE r, g, b;
+            p.Rgb(j, r, g, b);
+            f(j, r, g, b);
+        }
+    }
+    // B, G, R at bytes 0, 1, 2 of pixels S bytes apart.
+    template <int S, class F>
+    static void Strided(const RgbPixels& p, int n, F f)
+    {
+        const BYTE* row = p.grid.row;
+        for (int j = 0; j < n; ++j) {
+            const BYTE* q = row + j * S;
+            f(j, q[2], q[1], q[0]);
+        }
     }
     void ChromaRow(int c) { chroma.Row(c); }
     void Chroma(int k, BYTE& cb, BYTE& cr) const

@@ -6,6 +6,8 @@
 // LumaRow(i), Luma(j), ChromaRow(c) and Chroma(k, u, v), read through the maps of the matching
 // resolution.
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "CVideoScaler.h"
 #include "UColorSpace.h"
@@ -78,11 +80,26 @@ struct RgbRules {
     bool fullGInRg = false;     // the Rg subset writes G whole
 };
 
+template <class Source>
+concept RowSource = requires(const Source& s, BYTE* out, BYTE* scratch) { s.RgbRow(out, 0, 3, scratch); };
+
 template <Channels C, class Source>
 void RgbVariant(CVideoScaler& s, Source& src, BYTE* out, ptrdiff_t line, int step, const RgbOffsets& at,
                 bool useMask, bool grey, bool fullG)
 {
     auto row = [&](int i) { src.Row(i); };
+    if constexpr (C == Channels::Rgb && RowSource<Source>) {
+        // Whole rows for the usual B, G, R byte order.
+        if (!grey && (!useMask || !s.HasMask()) && at.r == 2 && at.g == 1 && at.b == 0 && (step == 3 || step == 4)) {
+            const int h = s.GetOutputHeight(), w = s.GetOutputWidth();
+            BYTE* scratch = s.Scratch(size_t(w) * 3);
+            for (int i = 0; i < h; ++i, out += line) {
+                src.Row(i);
+                src.RgbRow(out, w, step, scratch);
+            }
+            return;
+        }
+    }
     if (grey) {
         Pixels(s, out, line, step, useMask, row, [&](BYTE* o, int j) {
             const BYTE y = src.Grey(j);
@@ -120,8 +137,31 @@ void RgbOutput(CVideoScaler& s, Source& src, BYTE* out, ptrdiff_t line, int step
 using YuvTarget = CVideoScaler::YuvTarget;
 
 template <class Source>
+concept LumaRowSource = requires(const Source& s, BYTE* y, BYTE* scratch) { s.LumaRow(y, 0, scratch); };
+
+// Luma of a whole row written bytewise: true when the source and the layout allow it.
+template <class Source>
+bool LumaRowInto(CVideoScaler& s, Source& src, int i, BYTE* out, int step, bool useMask, int w)
+{
+    if constexpr (LumaRowSource<Source>) {
+        if (step == 1 && (!useMask || !s.HasMask())) {
+            src.LumaRow(i);
+            src.LumaRow(out, w, s.Scratch(size_t(w) * 3));
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class Source>
 void Luma(CVideoScaler& s, Source& src, BYTE* out, ptrdiff_t line, int step, bool useMask, bool twoBytes)
 {
+    const int w = s.GetOutputWidth();
+    if (!twoBytes && LumaRowInto(s, src, 0, out, step, useMask, w)) {
+        for (int i = 1; i < s.GetOutputHeight(); ++i)
+            LumaRowInto(s, src, i, out + i * line, step, useMask, w);
+        return;
+    }
     auto row = [&](int i) { src.LumaRow(i); };
     if (twoBytes)
         Pixels(s, out, line, step, useMask, row, [&](BYTE* o, int j) { o[0] = o[1] = src.Luma(j); });
@@ -191,6 +231,8 @@ void Yuv420(CVideoScaler& s, Source& src, const YuvTarget& t)
     for (int c = 0; c < rows; ++c) {
         for (int half = 0; half < 2; ++half) {
             const int i = 2 * c + half;
+            if (LumaRowInto(s, src, i, t.y + i * t.yLine, t.yStep, t.useMask, w))
+                continue;
             src.LumaRow(i);
             const BYTE* mask = t.useMask ? s.GetMaskRow(i) : nullptr;
             BYTE* y = t.y + i * t.yLine;
@@ -199,9 +241,15 @@ void Yuv420(CVideoScaler& s, Source& src, const YuvTarget& t)
                     *y = src.Luma(j);
         }
         src.ChromaRow(c);
-        const BYTE* mask = t.useMask && !t.grey ? s.GetMaskRow(2 * c) : nullptr;
         BYTE* u = t.u + c * t.uLine;
         BYTE* v = t.v + c * t.vLine;
+        if constexpr (requires { src.ChromaRowInto(u, v, pairs); }) {
+            if (!t.grey && t.uStep == 1 && t.vStep == 1 && (!t.useMask || !s.HasMask())) {
+                src.ChromaRowInto(u, v, pairs);
+                continue;
+            }
+        }
+        const BYTE* mask = t.useMask && !t.grey ? s.GetMaskRow(2 * c) : nullptr;
         for (int k = 0; k < pairs; ++k, u += t.uStep, v += t.vStep) {
             if (t.grey) {
                 *u = t.greyU;

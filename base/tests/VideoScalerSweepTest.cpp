@@ -26,7 +26,7 @@ struct Size {
     unsigned short w, h;
 };
 
-const Size kSizes[] = {{1, 1}, {2, 1}, {1, 2}, {3, 3}, {5, 2}, {2, 5}, {7, 5}, {9, 4}};
+const Size kSizes[] = {{1, 1}, {2, 1}, {1, 2}, {3, 3}, {5, 2}, {2, 5}, {7, 5}, {9, 4}, {37, 3}, {48, 2}};
 
 std::vector<BYTE> Frame(EColorFormat format, Size size, BYTE seed)
 {

@@ -1,0 +1,237 @@
+#include "VideoRowKernels.h"
+
+#include <algorithm>
+
+#include "UColorSpace.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define MV_HAVE_AVX2_KERNELS 1
+#endif
+
+namespace VideoRowKernels {
+
+namespace {
+
+uint32_t Bgrx(BYTE y, BYTE u, BYTE v)
+{
+    return uint32_t(UColorSpace::YCbCrtoB(y, u, v)) | uint32_t(UColorSpace::YCbCrtoG(y, u, v)) << 8 |
+           uint32_t(UColorSpace::YCbCrtoR(y, u, v)) << 16;
+}
+
+#if defined(__SSE2__)
+
+__m128i Pairs(int16_t a, int16_t b)
+{
+    return _mm_set_epi16(b, a, b, a, b, a, b, a);
+}
+
+// Eight 8-bit values widened to 16 bits, less an offset.
+__m128i Widen(const BYTE* p, __m128i offset)
+{
+    const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+    return _mm_sub_epi16(_mm_unpacklo_epi8(bytes, _mm_setzero_si128()), offset);
+}
+
+// Eight 8-bit results of (a, b) . (ca, cb) (+ extra) >> shift, clamped to 0..255.
+__m128i Combine(__m128i a, __m128i b, __m128i coefficients, __m128i extraLo, __m128i extraHi, int shift)
+{
+    const __m128i lo = _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi16(a, b), coefficients), extraLo);
+    const __m128i hi = _mm_add_epi32(_mm_madd_epi16(_mm_unpackhi_epi16(a, b), coefficients), extraHi);
+    const __m128i words = _mm_packs_epi32(_mm_srai_epi32(lo, shift), _mm_srai_epi32(hi, shift));
+    return _mm_packus_epi16(words, words);
+}
+
+#endif
+
+#if defined(MV_HAVE_AVX2_KERNELS)
+
+__attribute__((target("avx2"))) __m256i Combine256(__m256i a, __m256i b, __m256i coefficients, __m256i extraLo,
+                                                   __m256i extraHi, int shift)
+{
+    const __m256i lo = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(a, b), coefficients), extraLo);
+    const __m256i hi = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(a, b), coefficients), extraHi);
+    const __m256i words = _mm256_packs_epi32(_mm256_srai_epi32(lo, shift), _mm256_srai_epi32(hi, shift));
+    return _mm256_packus_epi16(words, words);
+}
+
+// Sixteen pixels a step; returns how many were done.
+__attribute__((target("avx2"))) int YuvToBgrxAvx2(const BYTE* y, const BYTE* u, const BYTE* v, int n,
+                                                  bool halfChroma, uint32_t* bgrx)
+{
+    const __m256i k16 = _mm256_set1_epi16(16), k128 = _mm256_set1_epi16(128), zero = _mm256_setzero_si256();
+    const __m256i red = _mm256_set1_epi32(int(204u << 16 | 149u));
+    const __m256i green = _mm256_set1_epi32(int(uint32_t(uint16_t(-104)) << 16 | 149u));
+    const __m256i blue = _mm256_set1_epi32(int(258u << 16 | 149u));
+    const __m256i cb = _mm256_set1_epi32(int(uint16_t(-50)));
+    int j = 0;
+    for (; j + 16 <= n; j += 16) {
+        __m128i u16, v16;
+        if (halfChroma) {
+            const __m128i u8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(u + j / 2));
+            const __m128i v8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + j / 2));
+            u16 = _mm_unpacklo_epi8(u8, u8);
+            v16 = _mm_unpacklo_epi8(v8, v8);
+        } else {
+            u16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + j));
+            v16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + j));
+        }
+        const __m256i ys =
+            _mm256_sub_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(y + j))), k16);
+        const __m256i us = _mm256_sub_epi16(_mm256_cvtepu8_epi16(u16), k128);
+        const __m256i vs = _mm256_sub_epi16(_mm256_cvtepu8_epi16(v16), k128);
+        const __m256i uLo = _mm256_madd_epi16(_mm256_unpacklo_epi16(us, zero), cb);
+        const __m256i uHi = _mm256_madd_epi16(_mm256_unpackhi_epi16(us, zero), cb);
+        const __m256i r = Combine256(ys, vs, red, zero, zero, 7);
+        const __m256i g = Combine256(ys, vs, green, uLo, uHi, 7);
+        const __m256i b = Combine256(ys, us, blue, zero, zero, 7);
+        const __m256i bg = _mm256_unpacklo_epi8(b, g);
+        const __m256i r0 = _mm256_unpacklo_epi8(r, zero);
+        const __m256i lo = _mm256_unpacklo_epi16(bg, r0);  // pixels 0-3 | 8-11
+        const __m256i hi = _mm256_unpackhi_epi16(bg, r0);  // pixels 4-7 | 12-15
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(bgrx + j), _mm256_permute2x128_si256(lo, hi, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(bgrx + j + 8), _mm256_permute2x128_si256(lo, hi, 0x31));
+    }
+    return j;
+}
+
+// The same, writing B, G, R straight into 24-bit pixels or 32-bit pixels whose fourth byte is kept.
+__attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, const BYTE* v, int n,
+                                                 bool halfChroma, BYTE* out, int step)
+{
+    const __m256i k16 = _mm256_set1_epi16(16), k128 = _mm256_set1_epi16(128), zero = _mm256_setzero_si256();
+    const __m256i red = _mm256_set1_epi32(int(204u << 16 | 149u));
+    const __m256i green = _mm256_set1_epi32(int(uint32_t(uint16_t(-104)) << 16 | 149u));
+    const __m256i blue = _mm256_set1_epi32(int(258u << 16 | 149u));
+    const __m256i cb = _mm256_set1_epi32(int(uint16_t(-50)));
+    const __m256i keep = _mm256_set1_epi32(int(0xFF000000u));
+    const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    // A 24-bit store writes 16 bytes for 12: stop while the spill still lands on later pixels.
+    const int end = step == 3 ? n - 2 : n;
+    int j = 0;
+    for (; j + 16 <= end; j += 16) {
+        __m128i u16, v16;
+        if (halfChroma) {
+            const __m128i u8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(u + j / 2));
+            const __m128i v8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + j / 2));
+            u16 = _mm_unpacklo_epi8(u8, u8);
+            v16 = _mm_unpacklo_epi8(v8, v8);
+        } else {
+            u16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + j));
+            v16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + j));
+        }
+        const __m256i ys =
+            _mm256_sub_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(y + j))), k16);
+        const __m256i us = _mm256_sub_epi16(_mm256_cvtepu8_epi16(u16), k128);
+        const __m256i vs = _mm256_sub_epi16(_mm256_cvtepu8_epi16(v16), k128);
+        const __m256i uLo = _mm256_madd_epi16(_mm256_unpacklo_epi16(us, zero), cb);
+        const __m256i uHi = _mm256_madd_epi16(_mm256_unpackhi_epi16(us, zero), cb);
+        const __m256i r = Combine256(ys, vs, red, zero, zero, 7);
+        const __m256i g = Combine256(ys, vs, green, uLo, uHi, 7);
+        const __m256i b = Combine256(ys, us, blue, zero, zero, 7);
+        const __m256i bg = _mm256_unpacklo_epi8(b, g);
+        const __m256i r0 = _mm256_unpacklo_epi8(r, zero);
+        const __m256i lo = _mm256_unpacklo_epi16(bg, r0);  // pixels 0-3 | 8-11
+        const __m256i hi = _mm256_unpackhi_epi16(bg, r0);  // pixels 4-7 | 12-15
+        BYTE* o = out + ptrdiff_t(j) * step;
+        if (step == 4) {
+            const __m256i first = _mm256_permute2x128_si256(lo, hi, 0x20);
+            const __m256i second = _mm256_permute2x128_si256(lo, hi, 0x31);
+            __m256i* p0 = reinterpret_cast<__m256i*>(o);
+            __m256i* p1 = reinterpret_cast<__m256i*>(o + 32);
+            _mm256_storeu_si256(p0, _mm256_or_si256(_mm256_and_si256(_mm256_loadu_si256(p0), keep), first));
+            _mm256_storeu_si256(p1, _mm256_or_si256(_mm256_and_si256(_mm256_loadu_si256(p1), keep), second));
+        } else {
+            const __m128i q[4] = {_mm256_castsi256_si128(lo), _mm256_castsi256_si128(hi),
+                                  _mm256_extracti128_si256(lo, 1), _mm256_extracti128_si256(hi, 1)};
+            for (int k = 0; k < 4; ++k)
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 12 * k), _mm_shuffle_epi8(q[k], pack));
+        }
+    }
+    return j;
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+
+#endif
+
+}  // namespace
+
+void YuvToBgrx(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChroma, uint32_t* bgrx)
+{
+    int j = 0;
+#if defined(MV_HAVE_AVX2_KERNELS)
+    if (HasAvx2())
+        j = YuvToBgrxAvx2(y, u, v, n, halfChroma, bgrx);
+#endif
+#if defined(__SSE2__)
+    const __m128i k16 = _mm_set1_epi16(16), k128 = _mm_set1_epi16(128), zero = _mm_setzero_si128();
+    const __m128i red = Pairs(149, 204), green = Pairs(149, -104), blue = Pairs(149, 258), cb = Pairs(-50, 0);
+    for (j -= j % 8; j + 8 <= n; j += 8) {
+        __m128i us, vs;
+        if (halfChroma) {
+            // Four chroma samples, each for two pixels.
+            const __m128i u4 = _mm_cvtsi32_si128(int(u[j / 2] | u[j / 2 + 1] << 8 | u[j / 2 + 2] << 16 |
+                                                     uint32_t(u[j / 2 + 3]) << 24));
+            const __m128i v4 = _mm_cvtsi32_si128(int(v[j / 2] | v[j / 2 + 1] << 8 | v[j / 2 + 2] << 16 |
+                                                     uint32_t(v[j / 2 + 3]) << 24));
+            us = _mm_sub_epi16(_mm_unpacklo_epi8(_mm_unpacklo_epi8(u4, u4), zero), k128);
+            vs = _mm_sub_epi16(_mm_unpacklo_epi8(_mm_unpacklo_epi8(v4, v4), zero), k128);
+        } else {
+            us = Widen(u + j, k128);
+            vs = Widen(v + j, k128);
+        }
+        const __m128i ys = Widen(y + j, k16);
+        const __m128i uLo = _mm_madd_epi16(_mm_unpacklo_epi16(us, zero), cb);
+        const __m128i uHi = _mm_madd_epi16(_mm_unpackhi_epi16(us, zero), cb);
+        const __m128i r = Combine(ys, vs, red, zero, zero, 7);
+        const __m128i g = Combine(ys, vs, green, uLo, uHi, 7);
+        const __m128i b = Combine(ys, us, blue, zero, zero, 7);
+        const __m128i bg = _mm_unpacklo_epi8(b, g);
+        const __m128i r0 = _mm_unpacklo_epi8(r, zero);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j), _mm_unpacklo_epi16(bg, r0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j + 4), _mm_unpackhi_epi16(bg, r0));
+    }
+#endif
+    for (; j < n; ++j) {
+        const int c = halfChroma ? j / 2 : j;
+        bgrx[j] = Bgrx(y[j], u[c], v[c]);
+    }
+}
+
+void YuvToRgb(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChroma, BYTE* out, int step)
+{
+    int j = 0;
+#if defined(MV_HAVE_AVX2_KERNELS)
+    if (HasAvx2())
+        j = YuvToRgbAvx2(y, u, v, n, halfChroma, out, step);
+#endif
+    // The rest in chunks through a small colour buffer.
+    uint32_t bgrx[256];
+    while (j < n) {
+        const int count = std::min(n - j, 256);
+        if (halfChroma && j % 2 == 0)
+            YuvToBgrx(y + j, u + j / 2, v + j / 2, count, true, bgrx);
+        else
+            for (int k = 0; k < count; ++k) {
+                const int c = halfChroma ? (j + k) / 2 : j + k;
+                bgrx[k] = Bgrx(y[j + k], u[c], v[c]);
+            }
+        for (int k = 0; k < count; ++k) {
+            BYTE* o = out + ptrdiff_t(j + k) * step;
+            o[0] = BYTE(bgrx[k]);
+            o[1] = BYTE(bgrx[k] >> 8);
+            o[2] = BYTE(bgrx[k] >> 16);
+        }
+        j += count;
+    }
+}
+
+}  // namespace VideoRowKernels
