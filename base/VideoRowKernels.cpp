@@ -58,47 +58,8 @@ __attribute__((target("avx2"))) __m256i Combine256(__m256i a, __m256i b, __m256i
     return _mm256_packus_epi16(words, words);
 }
 
-// Sixteen pixels a step; returns how many were done.
-__attribute__((target("avx2"))) int YuvToBgrxAvx2(const BYTE* y, const BYTE* u, const BYTE* v, int n,
-                                                  bool halfChroma, uint32_t* bgrx)
-{
-    const __m256i k16 = _mm256_set1_epi16(16), k128 = _mm256_set1_epi16(128), zero = _mm256_setzero_si256();
-    const __m256i red = _mm256_set1_epi32(int(204u << 16 | 149u));
-    const __m256i green = _mm256_set1_epi32(int(uint32_t(uint16_t(-104)) << 16 | 149u));
-    const __m256i blue = _mm256_set1_epi32(int(258u << 16 | 149u));
-    const __m256i cb = _mm256_set1_epi32(int(uint16_t(-50)));
-    int j = 0;
-    for (; j + 16 <= n; j += 16) {
-        __m128i u16, v16;
-        if (halfChroma) {
-            const __m128i u8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(u + j / 2));
-            const __m128i v8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + j / 2));
-            u16 = _mm_unpacklo_epi8(u8, u8);
-            v16 = _mm_unpacklo_epi8(v8, v8);
-        } else {
-            u16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + j));
-            v16 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + j));
-        }
-        const __m256i ys =
-            _mm256_sub_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(y + j))), k16);
-        const __m256i us = _mm256_sub_epi16(_mm256_cvtepu8_epi16(u16), k128);
-        const __m256i vs = _mm256_sub_epi16(_mm256_cvtepu8_epi16(v16), k128);
-        const __m256i uLo = _mm256_madd_epi16(_mm256_unpacklo_epi16(us, zero), cb);
-        const __m256i uHi = _mm256_madd_epi16(_mm256_unpackhi_epi16(us, zero), cb);
-        const __m256i r = Combine256(ys, vs, red, zero, zero, 7);
-        const __m256i g = Combine256(ys, vs, green, uLo, uHi, 7);
-        const __m256i b = Combine256(ys, us, blue, zero, zero, 7);
-        const __m256i bg = _mm256_unpacklo_epi8(b, g);
-        const __m256i r0 = _mm256_unpacklo_epi8(r, zero);
-        const __m256i lo = _mm256_unpacklo_epi16(bg, r0);  // pixels 0-3 | 8-11
-        const __m256i hi = _mm256_unpackhi_epi16(bg, r0);  // pixels 4-7 | 12-15
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(bgrx + j), _mm256_permute2x128_si256(lo, hi, 0x20));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(bgrx + j + 8), _mm256_permute2x128_si256(lo, hi, 0x31));
-    }
-    return j;
-}
-
-// The same, writing B, G, R straight into 24-bit pixels or 32-bit pixels whose fourth byte is kept.
+// Sixteen pixels a step, written as B, G, R straight into 24-bit pixels or 32-bit pixels whose
+// fourth byte is kept; returns how many were done.
 __attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, const BYTE* v, int n,
                                                  bool halfChroma, BYTE* out, int step)
 {
@@ -167,14 +128,10 @@ bool HasAvx2()
 void YuvToBgrx(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChroma, uint32_t* bgrx)
 {
     int j = 0;
-#if defined(MV_HAVE_AVX2_KERNELS)
-    if (HasAvx2())
-        j = YuvToBgrxAvx2(y, u, v, n, halfChroma, bgrx);
-#endif
 #if defined(__SSE2__)
     const __m128i k16 = _mm_set1_epi16(16), k128 = _mm_set1_epi16(128), zero = _mm_setzero_si128();
     const __m128i red = Pairs(149, 204), green = Pairs(149, -104), blue = Pairs(149, 258), cb = Pairs(-50, 0);
-    for (j -= j % 8; j + 8 <= n; j += 8) {
+    for (; j + 8 <= n; j += 8) {
         __m128i us, vs;
         if (halfChroma) {
             // Four chroma samples, each for two pixels.

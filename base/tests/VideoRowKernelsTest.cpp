@@ -29,6 +29,34 @@ TEST(VideoRowKernels, YuvToBgrxMatchesThePixelFormulas)
     }
 }
 
+TEST(VideoRowKernels, YuvToRgbWritesThreeBytesAndKeepsTheFourth)
+{
+    const int n = 101;
+    std::vector<BYTE> y(n), u(n), v(n);
+    for (int j = 0; j < n; ++j) {
+        y[size_t(j)] = BYTE(j * 3);
+        u[size_t(j)] = BYTE(j * 11);
+        v[size_t(j)] = BYTE(200 - j);
+    }
+    for (int step : {3, 4}) {
+        for (bool half : {false, true}) {
+            std::vector<BYTE> out(size_t(n) * size_t(step), 0xA5);
+            VideoRowKernels::YuvToRgb(y.data(), u.data(), v.data(), n, half, out.data(), step);
+            for (int j = 0; j < n; ++j) {
+                const int c = half ? j / 2 : j;
+                const BYTE* o = &out[size_t(j) * size_t(step)];
+                const BYTE yy = y[size_t(j)], uu = u[size_t(c)], vv = v[size_t(c)];
+                ASSERT_EQ(o[0], UColorSpace::YCbCrtoB(yy, uu, vv)) << j;
+                ASSERT_EQ(o[1], UColorSpace::YCbCrtoG(yy, uu, vv)) << j;
+                ASSERT_EQ(o[2], UColorSpace::YCbCrtoR(yy, uu, vv)) << j;
+                if (step == 4) {
+                    ASSERT_EQ(o[3], 0xA5) << j;
+                }
+            }
+        }
+    }
+}
+
 // A mask of ones forces the per-pixel walk; the whole-row walk must write the same bytes.
 TEST(VideoRowKernels, WholeRowPathsEqualThePerPixelWalk)
 {
