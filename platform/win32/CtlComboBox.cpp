@@ -161,6 +161,20 @@ LRESULT CtlComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
     }
 }
 
+void CtlComboBox::Paint(HDC dc)
+{
+    if (!IsOwnerDrawn()) return;
+    RECT client = Host() ? Host()->ClientRect() : RECT{0, 0, 100, m_itemHeight + 6};
+    bool focused = Host() && Host()->HasFocus();
+    RECT edit{0, 0, client.right, m_itemHeight + 6};
+    DrawListItem(dc, m_cur, ODS_COMBOBOXEDIT | (focused ? ODS_FOCUS | ODS_SELECTED : 0), edit);
+    if (!m_dropped) return;
+    for (int i = m_top; i < Count(); ++i) {
+        LONG y = edit.bottom + (i - m_top) * m_itemHeight;
+        DrawListItem(dc, i, i == m_cur ? ODS_SELECTED : 0, RECT{0, y, client.right, y + m_itemHeight});
+    }
+}
+
 void CtlComboBox::UserDropDown()
 {
     if (m_dropped || !IsEnabled()) return;

@@ -13,6 +13,8 @@ public:
     bool HasEdit() const;
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    // Owner-drawn: the edit part, and the list while it is dropped down.
+    void Paint(HDC dc) override;
 
     // A user's actions.
     void UserDropDown();

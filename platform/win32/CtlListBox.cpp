@@ -164,6 +164,19 @@ LRESULT CtlListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     }
 }
 
+void CtlListBox::Paint(HDC dc)
+{
+    if (!IsOwnerDrawn()) return;
+    RECT client = Host() ? Host()->ClientRect() : RECT{0, 0, 100, 100};
+    bool focused = Host() && Host()->HasFocus();
+    for (int i = m_top; i < Count(); ++i) {
+        LONG y = (i - m_top) * m_itemHeight;
+        if (y >= client.bottom) break;
+        UINT state = (IsSelected(i) ? ODS_SELECTED : 0) | (focused && i == m_caret ? ODS_FOCUS : 0);
+        DrawListItem(dc, i, state, RECT{0, y, client.right, y + m_itemHeight});
+    }
+}
+
 int CtlListBox::ItemAt(POINT point) const
 {
     if (point.y < 0 || m_itemHeight <= 0) return -1;

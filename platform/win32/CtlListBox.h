@@ -13,6 +13,8 @@ public:
     int Caret() const { return m_caret; }
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    // Owner-drawn: every item in view.
+    void Paint(HDC dc) override;
 
     // A user's click on an item: control and shift as with the keys held down.
     void UserClick(int index, bool control = false, bool shift = false);

@@ -71,6 +71,12 @@ int CtlListModel::Insert(int index, LPARAM value)
     return index;
 }
 
+void CtlListModel::DrawListItem(HDC dc, int index, UINT state, RECT rect)
+{
+    DWORD_PTR data = index >= 0 && index < Count() ? m_items[static_cast<size_t>(index)].data : 0;
+    DrawOwnerItem(m_odType, static_cast<UINT>(index), state, dc, rect, data);
+}
+
 void CtlListModel::Deleted(int index, const CtlListItem& item)
 {
     if (!m_ownerDrawn) return;

@@ -38,6 +38,8 @@ protected:
     virtual void ItemRemoved(int index) = 0;
     virtual void ItemInserted(int index) = 0;
     int Insert(int index, LPARAM value);
+    // Asks the parent to draw item `index` (-1: none) of an owner-drawn list into rect.
+    void DrawListItem(HDC dc, int index, UINT state, RECT rect);
     bool Remove(int index);
     void RemoveAll();
 

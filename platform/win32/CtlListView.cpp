@@ -81,7 +81,7 @@ HANDLE CtlListView::ImageList(int which) const
 CtlListView::Drawn CtlListView::DrawnColors(int item, int sub) const
 {
     auto it = m_drawn.find({item, sub});
-    return it == m_drawn.end() ? Drawn{0, 0} : it->second;
+    return it == m_drawn.end() ? Drawn{0, 0, {}} : it->second;
 }
 
 std::string CtlListView::Text(int item, int sub)
@@ -572,7 +572,8 @@ void CtlListView::Paint(HDC dc)
                 cellText = draw.clrText;
                 cellBack = draw.clrTextBk;
             }
-            m_drawn[{item, sub}] = Drawn{cellText, cellBack};
+            // Painting asks for the texts of the cells in view only (owner data, callbacks).
+            m_drawn[{item, sub}] = Drawn{cellText, cellBack, Text(item, sub)};
         }
     }
     Changed();

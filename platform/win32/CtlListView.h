@@ -27,6 +27,7 @@ public:
     struct Drawn {
         COLORREF text;
         COLORREF background;
+        std::string label;
     };
 
     explicit CtlListView(DWORD style = 0);
@@ -43,7 +44,7 @@ public:
     DWORD ExtendedStyle() const { return m_exStyle; }
     HANDLE ImageList(int which) const;
     int TopIndex() const { return m_top; }
-    // The colours a cell was last painted with (white on black when never painted).
+    // The colours and text a cell was last painted with (black on black and empty when never painted).
     Drawn DrawnColors(int item, int sub) const;
 
     // Geometry: rows below the header, each kRowHeight high.

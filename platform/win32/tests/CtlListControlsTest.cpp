@@ -141,6 +141,19 @@ TEST(CtlComboBox, OwnerDrawnItemsWithoutStringsAreOrderedAndFreedByTheParent)
     EXPECT_EQ(combo.Send(CB_GETITEMDATA, 0), Text("Arial"));
     EXPECT_EQ(combo.Send(CB_GETITEMDATA, 2), Text("Times"));
     EXPECT_EQ(combo.Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), Text(names[2])), 1);
+    std::vector<UINT> drawn;
+    auto previous = host.answer;
+    host.answer = [&](UINT message, WPARAM w, LPARAM lParam) -> LRESULT {
+        if (message == WM_DRAWITEM) drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemState);
+        return previous(message, w, lParam);
+    };
+    combo.Paint(nullptr);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_TRUE(drawn[0] & ODS_COMBOBOXEDIT);
+    combo.UserDropDown();
+    drawn.clear();
+    combo.Paint(nullptr);
+    EXPECT_EQ(drawn.size(), 4u); // the edit part and the three items
     combo.Send(CB_RESETCONTENT);
     EXPECT_EQ(deleted.size(), 3u);
 }

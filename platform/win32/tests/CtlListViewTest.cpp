@@ -196,6 +196,13 @@ TEST_F(ListViewTest, DeletingAskTheParentAndOwnerDataAsksForTexts)
     };
     EXPECT_EQ(virtualList.Text(9999, 0), "row 9999");
     EXPECT_EQ(dataHost.Count(static_cast<int>(LVN_GETDISPINFO)), 1);
+    // Painting asks only for the rows in view.
+    dataHost.client = RECT{0, 0, 300, 100};
+    virtualList.Paint(nullptr);
+    int asked = dataHost.Count(static_cast<int>(LVN_GETDISPINFO)) - 1;
+    EXPECT_GT(asked, 0);
+    EXPECT_LE(asked, 100 / CtlListView::kRowHeight + 1);
+    EXPECT_EQ(virtualList.DrawnColors(0, 0).label, "row 0");
 }
 
 } // namespace
