@@ -5,6 +5,7 @@
 #include "win32/CtlComboBox.h"
 #include "win32/CtlEdit.h"
 #include "win32/CtlTrackbar.h"
+#include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
 #include "win32/RichEdit.h"
 #include "win32/MessageLoop.h"
@@ -160,6 +161,29 @@ TEST_F(CtlWindowTest, AListViewHeaderWindowTurnsClicksIntoColumnClicks)
     SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
     EXPECT_EQ(Recorder::Get().Of(parent, WM_NOTIFY).size(), 1u);
     DestroyWindow(list);
+}
+
+TEST_F(CtlWindowTest, ScriptedInputPassesPreTranslationLikeRealInput)
+{
+    HWND edit = Child(WC_EDIT, ES_MULTILINE | ES_WANTRETURN, 11, "", {0, 0, 200, 80});
+    std::vector<UINT> seen;
+    MvSetPreTranslateHook([&](MSG& msg) {
+        if (msg.hwnd == edit) seen.push_back(msg.message);
+        return false;
+    });
+    CtlUserType(edit, "Hi\n\xc3\xa9");
+    MvSetPreTranslateHook(nullptr);
+    EXPECT_EQ(CtlModelAs<CtlEdit>(edit)->GetText(), "Hi\r\n\xc3\xa9");
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_CHAR)), 4);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_KEYUP)), 3);
+    EXPECT_EQ(GetFocus(), edit);
+
+    HWND box = Child(WC_BUTTON, BS_AUTOCHECKBOX, 12, "Underline");
+    CtlUserClick(box, {3, 3});
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    CtlUserKey(box, VK_SPACE);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(CommandsFrom(12), (std::vector<int>{BN_CLICKED, BN_CLICKED}));
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)

@@ -1,0 +1,77 @@
+#include "win32/CtlUser.h"
+#include "win32/CtlMessages.h"
+#include "win32/CtlText.h"
+#include "win32/MessageLoop.h"
+#include "win32/MessageQueue.h"
+#include "win32/Window.h"
+
+namespace {
+
+LPARAM At(POINT p)
+{
+    return MAKELPARAM(p.x, p.y);
+}
+
+void Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PostMessageA(hwnd, message, wParam, lParam);
+    MvPumpUntilIdle();
+}
+
+// Key messages go to the focused window, as the keyboard's do.
+void Focus(HWND hwnd)
+{
+    if (GetFocus() != hwnd) SetFocus(hwnd);
+}
+
+} // namespace
+
+void CtlUserClick(HWND hwnd, POINT point, UINT keys)
+{
+    Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | keys, At(point));
+    Post(hwnd, WM_LBUTTONUP, keys, At(point));
+}
+
+void CtlUserDoubleClick(HWND hwnd, POINT point)
+{
+    CtlUserClick(hwnd, point);
+    Post(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(point));
+    Post(hwnd, WM_LBUTTONUP, 0, At(point));
+}
+
+void CtlUserRightClick(HWND hwnd, POINT point)
+{
+    Post(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, At(point));
+    Post(hwnd, WM_RBUTTONUP, 0, At(point));
+}
+
+void CtlUserDrag(HWND hwnd, POINT from, POINT to)
+{
+    Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    Post(hwnd, WM_MOUSEMOVE, MK_LBUTTON, At(to));
+    Post(hwnd, WM_LBUTTONUP, 0, At(to));
+}
+
+void CtlUserType(HWND hwnd, std::string_view text)
+{
+    Focus(hwnd);
+    for (char16_t c : CtlWiden(text)) {
+        // Keys without a virtual-key code of their own travel as characters only.
+        UINT key = (c >= u'a' && c <= u'z') ? c - u'a' + 'A' : (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ? c : 0;
+        if (c == u'\r' || c == u'\n') key = VK_RETURN;
+        if (key) PostMessageA(hwnd, WM_KEYDOWN, key, 1);
+        PostMessageA(hwnd, WM_CHAR, c == u'\n' ? u'\r' : c, 1);
+        if (key) PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+        MvPumpUntilIdle();
+    }
+}
+
+void CtlUserKey(HWND hwnd, UINT key)
+{
+    Focus(hwnd);
+    PostMessageA(hwnd, WM_KEYDOWN, key, 1);
+    if (key == VK_RETURN) PostMessageA(hwnd, WM_CHAR, '\r', 1);
+    if (key == VK_BACK) PostMessageA(hwnd, WM_CHAR, 0x08, 1);
+    PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    MvPumpUntilIdle();
+}

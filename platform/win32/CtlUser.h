@@ -1,0 +1,17 @@
+#pragma once
+// A user at the keyboard and mouse, for tests: input is posted to the window's queue and
+// pumped, so it passes the same pre-translation and subclassed procedures as real input.
+#include "win32/Messages.h"
+
+#include <string_view>
+
+// Left click (press and release) at a client point; with `keys` (MK_CONTROL, MK_SHIFT) held.
+void CtlUserClick(HWND hwnd, POINT point, UINT keys = 0);
+void CtlUserDoubleClick(HWND hwnd, POINT point);
+void CtlUserRightClick(HWND hwnd, POINT point);
+// Presses at `from`, moves to `to` and releases there.
+void CtlUserDrag(HWND hwnd, POINT from, POINT to);
+// Gives the window the focus and types the text (UTF-8), character by character.
+void CtlUserType(HWND hwnd, std::string_view text);
+// Presses and releases a key (VK_RETURN, VK_DOWN ...) with the focus on the window.
+void CtlUserKey(HWND hwnd, UINT key);
