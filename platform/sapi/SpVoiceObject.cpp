@@ -314,10 +314,12 @@ void CSpVoice::Interrupt()
 {
     ISpAudio* audio = nullptr;
     {
-        std::lock_guard<std::mutex> guard(m_lock);
+        std::unique_lock<std::mutex> guard(m_lock);
         PurgeLocked();
         audio = m_playingAudio;
         if (audio) audio->AddRef();
+        // A stream that has started ends here, before anything spoken later starts.
+        if (m_startedStream) RaiseLocked(MakeEvent(SPEI_END_INPUT_STREAM, m_startedStream, 0, 0, 0), guard);
     }
     // A write waiting on the speakers (paused, or a full device) returns at once.
     if (audio) audio->SetState(SPAS_STOP, 0);
@@ -555,7 +557,7 @@ bool CSpVoice::BeginStream(Chunk& chunk, Playing& playing)
         SPAUDIOSTATUS status{};
         if (SUCCEEDED(playing.audio->GetStatus(&status))) playing.deviceBase = status.CurDevicePos;
     }
-    Raise(MakeEvent(SPEI_START_INPUT_STREAM, chunk.stream, 0, 0, 0));
+    Raise(MakeEvent(SPEI_START_INPUT_STREAM, chunk.stream, 0, 0, 0), playing.generation);
     // A voice-change event names the voice when it differs from the last one named.
     bool changed;
     {
@@ -571,7 +573,7 @@ bool CSpVoice::BeginStream(Chunk& chunk, Playing& playing)
         SPEVENT e = MakeEvent(SPEI_VOICE_CHANGE, chunk.stream, 0, 0, reinterpret_cast<LPARAM>(chunk.token));
         e.elParamType = SPET_LPARAM_IS_TOKEN;
         chunk.token->AddRef(); // owned by the event
-        Raise(e);
+        Raise(e, playing.generation);
     }
     return playing.usable;
 }
@@ -580,7 +582,7 @@ void CSpVoice::EndStream(Playing& playing, bool completed)
 {
     if (completed) {
         RaiseDue(playing, UINT64_MAX);
-        Raise(MakeEvent(SPEI_END_INPUT_STREAM, playing.stream, playing.bytesOut, 0, 0));
+        Raise(MakeEvent(SPEI_END_INPUT_STREAM, playing.stream, playing.bytesOut, 0, 0), playing.generation);
     } else if (playing.audio) {
         playing.audio->SetState(SPAS_STOP, 0); // drop what the device still holds
     }
@@ -684,19 +686,32 @@ void CSpVoice::RaiseDue(Playing& playing, uint64_t reached)
 {
     while (!playing.pending.empty() && playing.pending.front().first <= reached) {
         const Mark& mark = playing.pending.front().second;
-        Raise(MakeEvent(mark.id, playing.stream, playing.pending.front().first, mark.wParam, mark.lParam));
+        Raise(MakeEvent(mark.id, playing.stream, playing.pending.front().first, mark.wParam, mark.lParam), playing.generation);
         playing.pending.pop_front();
     }
 }
 
 // ---- events ----
 
-void CSpVoice::Raise(SPEVENT event)
+void CSpVoice::Raise(SPEVENT event, uint64_t generation)
+{
+    std::unique_lock<std::mutex> guard(m_lock);
+    if (generation != m_generation) {
+        // The stream was purged: what it still had to say is dropped.
+        guard.unlock();
+        SpClearEvent(&event);
+        return;
+    }
+    RaiseLocked(event, guard);
+}
+
+void CSpVoice::RaiseLocked(SPEVENT event, std::unique_lock<std::mutex>& guard)
 {
     bool post = false;
     SpThreadKey thread = 0;
     {
-        std::lock_guard<std::mutex> guard(m_lock);
+        if (event.eEventId == SPEI_START_INPUT_STREAM) m_startedStream = event.ulStreamNum;
+        if (event.eEventId == SPEI_END_INPUT_STREAM && m_startedStream == event.ulStreamNum) m_startedStream = 0;
         switch (event.eEventId) {
         case SPEI_WORD_BOUNDARY:
             m_status.ulInputWordPos = static_cast<ULONG>(event.lParam);
@@ -723,6 +738,7 @@ void CSpVoice::Raise(SPEVENT event)
             thread = m_callbackThread;
         }
     }
+    guard.unlock();
     SpClearEvent(&event);
     if (post) {
         std::shared_ptr<NotifyLink> link = m_link;

@@ -68,7 +68,8 @@ private:
     bool WriteOut(Playing& playing, const std::vector<uint8_t>& bytes);
     bool WaitWhilePaused(uint64_t generation);
     void RaiseDue(Playing& playing, uint64_t reached);
-    void Raise(SPEVENT event);
+    void Raise(SPEVENT event, uint64_t generation);
+    void RaiseLocked(SPEVENT event, std::unique_lock<std::mutex>& guard); // unlocks
     void Deliver();
 
     mutable std::mutex m_lock;
@@ -85,6 +86,7 @@ private:
     bool m_quit = false;
     uint64_t m_generation = 0; // a purge starts a new one
     ULONG m_lastStream = 0;
+    ULONG m_startedStream = 0; // started and not yet ended
 
     std::deque<Request> m_requests;
     std::deque<Chunk> m_chunks;

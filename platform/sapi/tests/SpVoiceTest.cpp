@@ -278,8 +278,16 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
     EXPECT_EQ(S_OK, voice->WaitUntilDone(2000));
-    std::vector<WORD> ids = Ids(Drain(voice));
-    EXPECT_EQ(0, std::count(ids.begin(), ids.end(), SPEI_END_INPUT_STREAM));
+    // The stream that had started ends at the purge, and nothing of it follows; the
+    // queued one never starts.
+    std::vector<SPEVENT> events = Drain(voice);
+    std::vector<WORD> ids = Ids(events);
+    EXPECT_EQ(1, std::count(ids.begin(), ids.end(), SPEI_START_INPUT_STREAM));
+    ASSERT_EQ(1, std::count(ids.begin(), ids.end(), SPEI_END_INPUT_STREAM));
+    EXPECT_EQ(SPEI_END_INPUT_STREAM, ids.back());
+    EXPECT_EQ(1u, events.back().ulStreamNum);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(Drain(voice).empty()) << "nothing of a purged stream comes later";
     // It speaks again afterwards.
     ULONG stream = 0;
     ASSERT_EQ(S_OK, voice->Speak(u"a", SPF_ASYNC | SPF_PURGEBEFORESPEAK, &stream));

@@ -237,4 +237,27 @@ TEST_F(SpeechIntegration, SpeakerWordsArriveOnTheThreadThatMadeTheAdministrator)
     MvWaveOutUseNullDevice(false);
 }
 
+TEST_F(SpeechIntegration, StoppingAndStartingAgainKeepsTheFlagsTrue)
+{
+    MvWaveOutUseNullDevice(true);
+    CTextToAudioAdministrator admin;
+    CMessageLog log;
+    admin.AddListener(&log);
+    admin.SetText("A sentence that is stopped before its end.");
+    ASSERT_TRUE(admin.Play());
+    std::this_thread::sleep_for(std::chrono::milliseconds(150)); // started; its events wait for the loop
+    EXPECT_TRUE(admin.Stop());
+    MvPumpFor(200);
+    EXPECT_FALSE(admin.IsSpeaking()) << "a stale start must not leave the talker speaking";
+    log.heard.clear();
+    admin.SetText("Again.");
+    ASSERT_TRUE(admin.Play());
+    EXPECT_TRUE(MvPumpUntil([&] { return !admin.IsSpeaking(); }, 20000));
+    bool word = false;
+    for (const SHeard& h : log.heard) word = word || (h.message == kSpeechWordMessage && h.a == 0 && h.b == 5);
+    EXPECT_TRUE(word);
+    admin.RemoveListener(&log);
+    MvWaveOutUseNullDevice(false);
+}
+
 } // namespace
