@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <X11/Xlib.h>
 #include <csignal>
+#include <poll.h>
 #include <cstdlib>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -21,32 +21,41 @@ class Environment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        // A display number of our own, derived from the process id to keep parallel runs apart.
-        int number = 100 + ::getpid() % 800;
-        std::string display = ":" + std::to_string(number);
-        const char* argv[] = {"Xvfb", display.c_str(), "-screen", "0", "1366x768x24", "-nolisten", "tcp", nullptr};
-        if (posix_spawnp(&mPid, "Xvfb", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) {
+        // Xvfb picks a free display itself and writes its number to the pipe.
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            gReason = "no pipe for Xvfb";
+            return;
+        }
+        std::string fd = std::to_string(fds[1]);
+        const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten", "tcp",
+                              nullptr};
+        int spawned = posix_spawnp(&mPid, "Xvfb", nullptr, nullptr, const_cast<char* const*>(argv), environ);
+        ::close(fds[1]);
+        if (spawned != 0) {
             mPid = 0;
+            ::close(fds[0]);
             gReason = "Xvfb is not installed (scripts/setup.sh installs it)";
             return;
         }
-        for (int i = 0; i < 100; ++i) {
-            if (Display* d = XOpenDisplay(display.c_str())) {
-                XCloseDisplay(d);
-                ::setenv("DISPLAY", display.c_str(), 1);
-                gRunning = true;
-                gReason.clear();
-                return;
-            }
-            int status;
-            if (::waitpid(mPid, &status, WNOHANG) == mPid) {
-                mPid = 0;
-                gReason = "Xvfb exited at start";
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::string number;
+        char c;
+        pollfd p{fds[0], POLLIN, 0};
+        while (::poll(&p, 1, 10000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        ::close(fds[0]);
+        if (number.empty()) {
+            gReason = "Xvfb did not start within 10 s";
+            return;
         }
-        gReason = "Xvfb did not answer within 5 s";
+        std::string display = ":" + number;
+        if (Display* d = XOpenDisplay(display.c_str())) {
+            XCloseDisplay(d);
+            ::setenv("DISPLAY", display.c_str(), 1);
+            gRunning = true;
+            gReason.clear();
+            return;
+        }
+        gReason = "Xvfb started but " + display + " does not answer";
     }
 
     void TearDown() override
