@@ -18,9 +18,7 @@ namespace {
 
 std::string Sample(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "platform" / "win32" /
-            "tests" / "data" / name)
-        .string();
+    return (std::filesystem::path(MV_PICTURE_SAMPLES) / name).string();
 }
 
 // A scratch file removed at the end of the test.

@@ -122,7 +122,7 @@ TEST(Icon, ResourcesLoadByIdFromTheModulesFolder)
 {
     auto folder = std::filesystem::temp_directory_path() / ("mvgdi-res-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(std::filesystem::path(__FILE__).parent_path() / "data" / "picture.bmp",
+    std::filesystem::copy_file(std::filesystem::path(MV_PICTURE_SAMPLES) / "picture.bmp",
                                folder / "10088.bmp", std::filesystem::copy_options::overwrite_existing);
     std::vector<uint8_t> icon = IconFile(false);
     std::ofstream(folder / "128.ico", std::ios::binary).write(reinterpret_cast<const char*>(icon.data()),

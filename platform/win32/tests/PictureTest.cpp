@@ -12,7 +12,7 @@ namespace {
 
 std::string DataPath(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+    return (std::filesystem::path(MV_PICTURE_SAMPLES) / name).string();
 }
 
 void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
@@ -191,11 +191,13 @@ TEST(Picture, ReadsTheBmpFormsOtherDecodersLack)
 TEST(Picture, BadInputFailsClearly)
 {
     std::vector<uint8_t> good = ReadFile(DataPath("picture.bmp"));
+    std::vector<uint8_t> png = ReadFile(DataPath("picture.png"));
+    ASSERT_FALSE(good.empty());
+    ASSERT_GT(png.size(), 40u);
     std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
     std::vector<uint8_t> huge = Bmp(InfoHeader(60000, 60000, 32, BI_RGB, 0), 40);
     std::vector<uint8_t> bigButEmpty = Bmp(InfoHeader(6000, 6000, 24, BI_RGB, 0), 40);
     std::vector<uint8_t> hugeRle = Bmp(InfoHeader(65000, 65000, 8, BI_RLE8, 0), 40);
-    std::vector<uint8_t> png = ReadFile(DataPath("picture.png"));
     std::vector<uint8_t> cutPng(png.begin(), png.begin() + 40);
     std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0};
     std::vector<uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0};
