@@ -84,7 +84,7 @@ TEST_F(PromptTest, RefusalsAndErrors)
     EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(FNERR_INVALIDFILENAME));
     m_buffer[0] = 0;
 
-    char small[8];
+    char small[8] = {0};
     ofn.lpstrFile = small;
     ofn.nMaxFile = sizeof small;
     ofn.Flags = 0;
