@@ -1,7 +1,11 @@
 #include "win32/Shell.h"
 
+#include "win32/MessageQueue.h"
 #include "win32/UserState.h"
+#include "win32/Window.h"
+#include "win32/WindowObserver.h"
 
+#include <algorithm>
 #include <cstring>
 #include <spawn.h>
 #include <strings.h>
@@ -19,6 +23,7 @@ namespace {
 struct State {
     MvShellOpenHandler handler;
     std::vector<std::string> opened;
+    std::vector<MvTrayIcon> tray;
 };
 
 State& S()
@@ -86,4 +91,71 @@ std::vector<std::string> MvTakeShellOpens()
     std::vector<std::string> out;
     out.swap(S().opened);
     return out;
+}
+
+namespace {
+// An icon does not outlive the window it reports to.
+struct ForgetTrayOfDestroyed : IMvWindowObserver {
+    ForgetTrayOfDestroyed() { MvAddWindowObserver(this); }
+    void OnWindowEvent(HWND hwnd, MvWindowEvent event) override
+    {
+        if (event != MvWindowEvent::Destroyed) return;
+        Guard guard(Lock());
+        auto& tray = S().tray;
+        tray.erase(std::remove_if(tray.begin(), tray.end(), [&](const MvTrayIcon& i) { return i.owner == hwnd; }), tray.end());
+    }
+};
+ForgetTrayOfDestroyed gForgetTray;
+} // namespace
+
+BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (!data || !IsWindow(data->hWnd)) return FALSE;
+    {
+        Guard guard(Lock());
+        auto& tray = S().tray;
+        auto it = std::find_if(tray.begin(), tray.end(),
+                               [&](const MvTrayIcon& i) { return i.owner == data->hWnd && i.id == data->uID; });
+        switch (message) {
+        case NIM_ADD:
+            if (it != tray.end()) return FALSE;
+            tray.push_back(MvTrayIcon{data->hWnd, data->uID, 0, nullptr, {}});
+            it = tray.end() - 1;
+            break;
+        case NIM_MODIFY:
+            if (it == tray.end()) return FALSE;
+            break;
+        case NIM_DELETE:
+            if (it == tray.end()) return FALSE;
+            tray.erase(it);
+            it = tray.end();
+            break;
+        default:
+            return FALSE;
+        }
+        if (it != tray.end()) {
+            if (data->uFlags & NIF_MESSAGE) it->callbackMessage = data->uCallbackMessage;
+            if (data->uFlags & NIF_ICON) it->icon = data->hIcon;
+            if (data->uFlags & NIF_TIP) it->tip.assign(data->szTip, strnlen(data->szTip, sizeof data->szTip));
+        }
+    }
+    MvNotifyWindowObservers(data->hWnd, MvWindowEvent::ControlState);
+    return TRUE;
+}
+
+std::vector<MvTrayIcon> MvTrayIcons()
+{
+    Guard guard(Lock());
+    return S().tray;
+}
+
+BOOL MvClickTrayIcon(HWND owner, UINT id, UINT mouseMessage)
+{
+    UINT callback = 0;
+    {
+        Guard guard(Lock());
+        for (const auto& icon : S().tray)
+            if (icon.owner == owner && icon.id == id) callback = icon.callbackMessage;
+    }
+    return callback ? PostMessageA(owner, callback, id, static_cast<LPARAM>(mouseMessage)) : FALSE;
 }

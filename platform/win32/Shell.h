@@ -20,3 +20,41 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
 using MvShellOpenHandler = std::function<bool(const std::string& target)>;
 void MvSetShellOpenHandler(MvShellOpenHandler handler);
 std::vector<std::string> MvTakeShellOpens();
+
+// Icons in the notification area, kept as a model that a backend shows.
+#define NIM_ADD 0x00000000
+#define NIM_MODIFY 0x00000001
+#define NIM_DELETE 0x00000002
+#define NIF_MESSAGE 0x00000001
+#define NIF_ICON 0x00000002
+#define NIF_TIP 0x00000004
+struct NOTIFYICONDATAA {
+    DWORD cbSize;
+    HWND hWnd;
+    UINT uID;
+    UINT uFlags;
+    UINT uCallbackMessage;
+    HICON hIcon;
+    CHAR szTip[128];
+    DWORD dwState;
+    DWORD dwStateMask;
+    CHAR szInfo[256];
+    UINT uTimeout;
+    CHAR szInfoTitle[64];
+    DWORD dwInfoFlags;
+};
+using PNOTIFYICONDATAA = NOTIFYICONDATAA*;
+BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data);
+#define Shell_NotifyIcon Shell_NotifyIconA
+
+struct MvTrayIcon {
+    HWND owner;
+    UINT id;
+    UINT callbackMessage;
+    HICON icon;
+    std::string tip;
+};
+std::vector<MvTrayIcon> MvTrayIcons();
+// A user's mouse action on a tray icon: its callback message goes to the owner
+// (wParam the icon id, lParam the mouse message, e.g. WM_LBUTTONDBLCLK).
+BOOL MvClickTrayIcon(HWND owner, UINT id, UINT mouseMessage);

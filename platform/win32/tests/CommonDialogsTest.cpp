@@ -165,3 +165,41 @@ TEST_F(PromptTest, ShellOpenIsRecordedAndNeverRunsPrograms)
 }
 
 } // namespace
+
+#include "WindowTestSupport.h"
+#include "win32/MessageLoop.h"
+
+namespace {
+TEST(TrayIcon, AddModifyClickAndDelete)
+{
+    HWND owner = wintest::MakeWindow(nullptr, WS_POPUP);
+    wintest::Recorder::Get().Clear();
+    NOTIFYICONDATAA data{};
+    data.cbSize = 488;
+    data.hWnd = owner;
+    data.uID = 100;
+    data.uFlags = NIF_MESSAGE | NIF_TIP;
+    data.uCallbackMessage = 1026;
+    std::strcpy(data.szTip, "Tellora");
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &data)) << "not added yet";
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &data));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, &data));
+    std::memset(data.szTip, 'x', sizeof data.szTip);   // no terminating NUL: cut at the field's end
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &data));
+    auto icons = MvTrayIcons();
+    ASSERT_EQ(icons.size(), 1u);
+    EXPECT_EQ(icons[0].tip.size(), 128u);
+    EXPECT_TRUE(MvClickTrayIcon(owner, 100, WM_LBUTTONDBLCLK));
+    MvPumpUntilIdle();
+    auto got = wintest::Recorder::Get().Of(owner, 1026);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].wParam, 100u);
+    EXPECT_EQ(got[0].lParam, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    EXPECT_TRUE(MvTrayIcons().empty());
+    EXPECT_FALSE(MvClickTrayIcon(owner, 100, WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &data));
+    DestroyWindow(owner);
+    EXPECT_TRUE(MvTrayIcons().empty()) << "gone with its window";
+}
+} // namespace
