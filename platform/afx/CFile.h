@@ -25,8 +25,9 @@ public:
 
     CFile() = default;
     CFile(LPCTSTR path, UINT flags) { Open(path, flags); }
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
+    // A copy never shares the handle: it starts closed.
+    CFile(const CFile&) : CObject() {}
+    CFile& operator=(const CFile&) { return *this; }
     ~CFile() override;
 
     virtual BOOL Open(LPCTSTR path, UINT flags, void* error = nullptr);

@@ -13,6 +13,14 @@ class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
     CFrameWnd() = default;
+    // A copy has no window and no accelerator table of its own yet.
+    CFrameWnd(const CFrameWnd& other) : CWnd(other), m_bAutoMenuEnable(other.m_bAutoMenuEnable), m_title(other.m_title) {}
+    CFrameWnd& operator=(const CFrameWnd& other)
+    {
+        m_bAutoMenuEnable = other.m_bAutoMenuEnable;
+        m_title = other.m_title;
+        return *this;
+    }
 
     static const CRect rectDefault;
     BOOL Create(LPCTSTR className, LPCTSTR title, DWORD style = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,

@@ -28,6 +28,24 @@ CWinApp::CWinApp(LPCTSTR appName)
     if (!gApp) gApp = this;
 }
 
+CWinApp::CWinApp(const CWinApp& other) : CCmdTarget(other)
+{
+    *this = other;
+}
+
+CWinApp& CWinApp::operator=(const CWinApp& other)
+{
+    if (this == &other) return *this;
+    m_appName = other.m_appName;
+    m_pszAppName = other.m_pszAppName ? m_appName.GetString() : nullptr;
+    SetRegistryKey(other.m_pszRegistryKey);
+    if (!other.m_pszRegistryKey) m_pszRegistryKey = nullptr;
+    m_pszProfileName = other.m_pszProfileName;
+    m_hInstance = other.m_hInstance;
+    m_nCmdShow = other.m_nCmdShow;
+    return *this;
+}
+
 CWinApp::~CWinApp()
 {
     if (gApp == this) {

@@ -11,8 +11,9 @@ class CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCTSTR appName = nullptr);
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
+    // A copy is not the application: it keeps the names and no window.
+    CWinApp(const CWinApp& other);
+    CWinApp& operator=(const CWinApp& other);
     ~CWinApp() override;
 
     virtual BOOL InitInstance();

@@ -80,6 +80,7 @@ template <auto P> bool Message(CCmdTarget* t, MvMsgCall& c) { *c.result = (Obj<P
 template <auto P> bool Command(CCmdTarget* t, MvMsgCall&) { (Obj<P>(t)->*P)(); return true; }
 template <auto P> bool CommandRange(CCmdTarget* t, MvMsgCall& c) { (Obj<P>(t)->*P)(c.id); return true; }
 template <auto P> bool CommandEx(CCmdTarget* t, MvMsgCall& c) { return (Obj<P>(t)->*P)(c.id) != 0; }
+template <auto P> bool ReflectEx(CCmdTarget* t, MvMsgCall&) { return (Obj<P>(t)->*P)() != 0; }
 bool UpdateContinues(void* cmdUI);
 template <auto P> bool Update(CCmdTarget* t, MvMsgCall& c)
 {
@@ -277,6 +278,8 @@ protected:                                                                      
 #define ON_CONTROL_REFLECT(code, fn) MV_ENTRY(MV_REFLECT_BASE + WM_COMMAND, code, 0, 0, Command, fn)
 #define ON_NOTIFY_REFLECT(code, fn) MV_ENTRY(MV_REFLECT_BASE + WM_NOTIFY, code, 0, 0, Notify, fn)
 #define ON_NOTIFY_REFLECT_EX(code, fn) MV_ENTRY(MV_REFLECT_BASE + WM_NOTIFY, code, 0, 0, NotifyEx, fn)
+// BOOL fn(): TRUE keeps the notification from the parent.
+#define ON_CONTROL_REFLECT_EX(code, fn) MV_ENTRY(MV_REFLECT_BASE + WM_COMMAND, code, 0, 0, ReflectEx, fn)
 
 // Control notifications by name (codes as the controls send them).
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(0, id, fn)

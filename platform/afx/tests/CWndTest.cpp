@@ -251,3 +251,50 @@ TEST(AfxMenu, UpdateUiSetsMenuItemState)
 }
 
 } // namespace
+
+namespace {
+
+class CPassingControl : public CWnd {
+public:
+    BOOL m_keep = FALSE;
+    int m_seen = 0;
+protected:
+    BOOL OnChange()
+    {
+        ++m_seen;
+        return m_keep;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CPassingControl, CWnd)
+    ON_CONTROL_REFLECT_EX(1, OnChange)
+END_MESSAGE_MAP()
+
+class CHost : public CWnd {
+public:
+    int m_seen = 0;
+protected:
+    void OnChange() { ++m_seen; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CHost, CWnd)
+    ON_CBN_SELCHANGE(9, OnChange)
+END_MESSAGE_MAP()
+
+TEST(AfxReflection, ReflectExLetsTheParentSeeTheNotificationToo)
+{
+    CHost host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    CPassingControl control;
+    ASSERT_TRUE(control.Create(nullptr, "", WS_VISIBLE, CRect(0, 0, 5, 5), &host, 9));
+    host.SendMessage(WM_COMMAND, MAKELONG(9, 1), reinterpret_cast<LPARAM>(control.m_hWnd));
+    EXPECT_EQ(control.m_seen, 1);
+    EXPECT_EQ(host.m_seen, 1);
+    control.m_keep = TRUE;
+    host.SendMessage(WM_COMMAND, MAKELONG(9, 1), reinterpret_cast<LPARAM>(control.m_hWnd));
+    EXPECT_EQ(control.m_seen, 2);
+    EXPECT_EQ(host.m_seen, 1);
+    host.DestroyWindow();
+}
+
+} // namespace
