@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST(WavAdministrator, AnEmptyPathFailsAndLeavesTheInput)
 TEST(WavAdministrator, SpeaksIntoTheFileWithTheFormatAsked)
 {
     StFakeVoiceClass fakes;
-    fs::path file = fs::temp_directory_path() / "mv_wav_admin" / "out.wav";
+    fs::path file = fs::temp_directory_path() / ("mv_wav_admin_" + std::to_string(getpid())) / "out.wav";
     fs::remove_all(file.parent_path());
     {
         TInspected<CTextToWavFileAdministrator> admin;

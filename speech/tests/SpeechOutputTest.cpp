@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -19,7 +20,7 @@ class OutputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("mv_speech_out_" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+        dir = fs::temp_directory_path() / ("mv_speech_out_" + std::to_string(getpid()));
         fs::remove_all(dir);
     }
     void TearDown() override { fs::remove_all(dir); }

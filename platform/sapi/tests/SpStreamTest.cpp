@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
     void SetUp() override
     {
         CoInitialize(nullptr);
-        dir = fs::temp_directory_path() / ("mv_spstream_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        dir = fs::temp_directory_path() / ("mv_spstream_" + std::to_string(getpid()));
         fs::create_directories(dir);
     }
     void TearDown() override

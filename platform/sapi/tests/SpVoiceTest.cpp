@@ -11,6 +11,7 @@
 #include <fstream>
 #include <thread>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -39,7 +40,7 @@ protected:
     void SetUp() override
     {
         SapiTest::SetUp();
-        file = fs::temp_directory_path() / ("mv_voice_" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".wav");
+        file = fs::temp_directory_path() / ("mv_voice_" + std::to_string(getpid()) + ".wav");
         voice = NewVoice();
         ASSERT_EQ(S_OK, CoCreateInstance(CLSID_SpStream, nullptr, CLSCTX_ALL, IID_ISpStream, reinterpret_cast<void**>(&stream)));
         // Twice the engine's rate, 16-bit mono: 4 bytes per engine sample, 400 per character.
@@ -258,7 +259,7 @@ TEST_F(VoiceToSpeakers, WordsArriveAsTheyArePlayedAndPauseHoldsThem)
     EXPECT_LT(early, 10u) << "later words are not raised before they are played";
 
     ASSERT_EQ(S_OK, voice->Pause());
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the block in the device finishes
     ULONG paused = WordPosition();
     EXPECT_EQ(S_FALSE, voice->WaitUntilDone(400));
     EXPECT_EQ(paused, WordPosition()) << "nothing plays while paused";

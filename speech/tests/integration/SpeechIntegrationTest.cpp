@@ -17,6 +17,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -112,7 +113,7 @@ protected:
         system = new CSpeechSystem;
         ASSERT_GT(system->GetVoiceCount(), 0) << "espeak-ng lists no voice";
         english = "English (America)";
-        dir = fs::temp_directory_path() / "mv_speech_integration";
+        dir = fs::temp_directory_path() / ("mv_speech_integration_" + std::to_string(getpid()));
         fs::remove_all(dir);
     }
     void TearDown() override

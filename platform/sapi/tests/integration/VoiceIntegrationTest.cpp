@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(EspeakVoice, ListsInstalledVoicesWithDescriptions)
 
 TEST_F(EspeakVoice, SpeaksIntoAWavFileWithWordEvents)
 {
-    auto path = std::filesystem::temp_directory_path() / "mv_sapi_voice.wav";
+    auto path = std::filesystem::temp_directory_path() / ("mv_sapi_voice_" + std::to_string(getpid()) + ".wav");
     ISpStream* stream = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_SpStream, nullptr, CLSCTX_ALL, IID_ISpStream, reinterpret_cast<void**>(&stream)));
     WAVEFORMATEX f{WAVE_FORMAT_PCM, 2, 16000, 64000, 4, 16, 0};
