@@ -2,6 +2,7 @@
 
 #include "win32/Threads.h"
 #include "win32/Window.h"
+#include "win32/WindowObserver.h"
 
 #include <algorithm>
 #include <cctype>
@@ -55,6 +56,21 @@ struct QueueHolder {
         }
         // Nobody will handle these any more: release their senders.
         for (auto& sent : pending) Complete(*sent, 0);
+        // The thread's windows end with it; their procedures cannot run any more.
+        for (HWND hwnd : WindowsOfThread(queue->thread)) {
+            {
+                Guard guard(Lock());
+                auto w = FindAny(hwnd);
+                if (!w) continue;
+                if (auto parent = FindAny(w->parent)) {
+                    auto& c = parent->children;
+                    c.erase(std::remove(c.begin(), c.end(), hwnd), c.end());
+                }
+                w->dead = true;
+                ForgetWindow(hwnd);
+            }
+            MvNotifyWindowObservers(hwnd, MvWindowEvent::Destroyed);
+        }
     }
 };
 

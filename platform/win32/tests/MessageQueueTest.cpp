@@ -125,11 +125,12 @@ TEST_F(MessageQueueTest, TwoThreadsSendingToEachOtherDoNotDeadlock)
     worker.join();
 }
 
-TEST_F(MessageQueueTest, SendToAWindowWhoseThreadEndedReturnsZero)
+TEST_F(MessageQueueTest, WindowsOfAnEndedThreadAreGone)
 {
     HWND orphan = nullptr;
     std::thread t([&] { orphan = MakeWindow(nullptr, WS_POPUP); });
     t.join();
+    EXPECT_FALSE(IsWindow(orphan)) << "a thread's windows end with it";
     EXPECT_EQ(SendMessageA(orphan, WM_USER, 0, 0), 0);
     EXPECT_FALSE(PostMessageA(orphan, WM_USER, 0, 0));
 }
