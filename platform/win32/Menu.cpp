@@ -101,6 +101,13 @@ void DestroyTree(HMENU menu)
     M().all.erase(reinterpret_cast<uintptr_t>(menu));
 }
 
+// Tells observers about a menu once the change is done and the lock is released.
+struct Changed {
+    explicit Changed(HMENU m) : menu(m) {}
+    ~Changed() { MvNotifyMenuObservers(menu); }
+    HMENU menu;
+};
+
 } // namespace
 
 HMENU CreateMenu() { return New(); }
@@ -122,6 +129,7 @@ BOOL IsMenu(HMENU menu)
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     MenuData* m = Get(menu);
     if (!m) return FALSE;
@@ -131,6 +139,7 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     MenuData* owner = Get(menu);
     if (!owner) return FALSE;
@@ -143,6 +152,7 @@ BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idOrPopup, LPCS
 
 BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idOrPopup, LPCSTR text)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     Item* it = Locate(menu, position, flags);
     if (!it) return FALSE;
@@ -152,6 +162,7 @@ BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idOrPopup, LPCS
 
 static BOOL Remove(HMENU menu, UINT position, UINT flags, bool destroy)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     MenuData* owner = nullptr;
     size_t index = 0;
@@ -167,6 +178,7 @@ BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) { return Remove(menu, pos
 
 static UINT SetState(HMENU menu, UINT item, UINT flags, UINT mask)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     Item* it = Locate(menu, item, flags);
     if (!it) return static_cast<UINT>(-1);
@@ -187,6 +199,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT check)
 
 BOOL CheckMenuRadioItem(HMENU menu, UINT first, UINT last, UINT check, UINT flags)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     bool found = false;
     for (UINT i = first; i <= last && i >= first; ++i) {
@@ -251,6 +264,7 @@ int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int max, UINT flags)
 
 BOOL SetMenuDefaultItem(HMENU menu, UINT item, UINT byPosition)
 {
+    Changed changed(menu);
     Guard guard(Lock());
     MenuData* m = Get(menu);
     if (!m) return FALSE;

@@ -205,7 +205,9 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax)
             tLastMessageTime = msg->time;
             return msg->message == WM_QUIT ? FALSE : TRUE;
         }
-        q->WaitWake(MvNextTimeout());
+        // Something this filter does not take may be pending: do not spin on it.
+        int timeout = MvNextTimeout();
+        q->WaitWake(timeout == 0 ? 10 : timeout);
     }
 }
 

@@ -30,14 +30,19 @@ void MvRemoveWindowObserver(IMvWindowObserver* observer)
     o.list.erase(std::remove(o.list.begin(), o.list.end(), observer), o.list.end());
 }
 
+static std::vector<IMvWindowObserver*> Current()
+{
+    auto& o = TheObservers();
+    std::lock_guard<std::mutex> guard(o.lock);
+    return o.list;
+}
+
 void MvNotifyWindowObservers(HWND hwnd, MvWindowEvent event)
 {
-    std::vector<IMvWindowObserver*> copy;
-    {
-        auto& o = TheObservers();
-        std::lock_guard<std::mutex> guard(o.lock);
-        if (o.list.empty()) return;
-        copy = o.list;
-    }
-    for (auto* observer : copy) observer->OnWindowEvent(hwnd, event);
+    for (auto* observer : Current()) observer->OnWindowEvent(hwnd, event);
+}
+
+void MvNotifyMenuObservers(HMENU menu)
+{
+    for (auto* observer : Current()) observer->OnMenuChanged(menu);
 }

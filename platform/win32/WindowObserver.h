@@ -24,8 +24,11 @@ class IMvWindowObserver {
 public:
     virtual ~IMvWindowObserver() = default;
     virtual void OnWindowEvent(HWND hwnd, MvWindowEvent event) = 0;
+    // A menu's items, texts or states changed (menus are not windows).
+    virtual void OnMenuChanged(HMENU) {}
 };
 
 void MvAddWindowObserver(IMvWindowObserver* observer);
 void MvRemoveWindowObserver(IMvWindowObserver* observer);
 void MvNotifyWindowObservers(HWND hwnd, MvWindowEvent event);
+void MvNotifyMenuObservers(HMENU menu);

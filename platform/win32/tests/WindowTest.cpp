@@ -331,3 +331,24 @@ TEST(WindowMenus, DestroyingAWindowDestroysItsMenus)
     EXPECT_FALSE(IsMenu(sys));
 }
 } // namespace
+
+namespace {
+struct MenuWatcher : IMvWindowObserver {
+    std::vector<HMENU> changed;
+    void OnWindowEvent(HWND, MvWindowEvent) override {}
+    void OnMenuChanged(HMENU menu) override { changed.push_back(menu); }
+};
+
+TEST(WindowMenus, ObserversSeeMenuChanges)
+{
+    MenuWatcher watcher;
+    MvAddWindowObserver(&watcher);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "One");
+    EnableMenuItem(menu, 1, MF_GRAYED);
+    CheckMenuItem(menu, 1, MF_CHECKED);
+    MvRemoveWindowObserver(&watcher);
+    EXPECT_EQ(watcher.changed, (std::vector<HMENU>{menu, menu, menu}));
+    DestroyMenu(menu);
+}
+} // namespace
