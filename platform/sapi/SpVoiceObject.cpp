@@ -512,7 +512,7 @@ void CSpVoice::RenderLoop()
     if (playing.active) EndStream(playing, false);
 }
 
-bool CSpVoice::BeginStream(Chunk& chunk, Playing& playing)
+void CSpVoice::BeginStream(Chunk& chunk, Playing& playing)
 {
     uint64_t generation = playing.generation;
     playing = Playing{};
@@ -575,7 +575,6 @@ bool CSpVoice::BeginStream(Chunk& chunk, Playing& playing)
         chunk.token->AddRef(); // owned by the event
         Raise(e, playing.generation);
     }
-    return playing.usable;
 }
 
 void CSpVoice::EndStream(Playing& playing, bool completed)

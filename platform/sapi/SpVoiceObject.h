@@ -63,7 +63,7 @@ private:
     bool PushChunk(Chunk&& chunk, uint64_t generation);
     void RenderLoop();
     void Render(Chunk& chunk, Playing& playing);
-    bool BeginStream(Chunk& chunk, Playing& playing);
+    void BeginStream(Chunk& chunk, Playing& playing);
     void EndStream(Playing& playing, bool completed);
     bool WriteOut(Playing& playing, const std::vector<uint8_t>& bytes);
     bool WaitWhilePaused(uint64_t generation);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <cctype>
 #include <chrono>
 #include <filesystem>
@@ -236,6 +237,40 @@ TEST_F(SpeechIntegration, SpeakerWordsArriveOnTheThreadThatMadeTheAdministrator)
     for (const SHeard& h : log.heard) EXPECT_NE(kSpeechEndedMessage, h.message);
     admin.RemoveListener(&log);
     MvWaveOutUseNullDevice(false);
+}
+
+// Run in a fresh process, where espeak-ng finds no data: no voice, and nothing fails.
+void WithoutEspeakData()
+{
+    // An empty data folder where espeak-ng looks first.
+    fs::path empty = fs::temp_directory_path() / ("mv_no_espeak_data_" + std::to_string(getpid()));
+    fs::create_directories(empty / "espeak-ng-data");
+    setenv("ESPEAK_DATA_PATH", empty.c_str(), 1);
+    CoInitialize(nullptr);
+    int voices = 0;
+    bool played = false, done = false;
+    {
+        CSpeechSystem system;
+        voices = system.GetVoiceCount();
+        CTextToWavFileAdministrator admin;
+        fs::path file = fs::temp_directory_path() / ("mv_no_espeak_" + std::to_string(getpid()) + ".wav");
+        admin.SetFilePath(file.string().c_str());
+        admin.SetText("Nothing to say.");
+        played = admin.Play();
+        ISpVoice* voice = admin.GetTalker().GetVoice();
+        done = voice && voice->WaitUntilDone(5000) == S_OK;
+        admin.Stop();
+        fs::remove(file);
+    }
+    CoUninitialize();
+    fs::remove_all(empty);
+    std::exit(voices == 0 && played && done ? 0 : 1);
+}
+
+TEST(SpeechWithoutEngineData, ListsNoVoiceAndStillFinishes)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(WithoutEspeakData(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SpeechIntegration, StoppingAndStartingAgainKeepsTheFlagsTrue)
