@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CAudioIndicator.h"
+#include "CAudioLevelMeter.h"
 #include "CBitmapImage.h"
 #include "CWaterMarkMask.h"
 
@@ -89,4 +90,43 @@ TEST(BitmapImage, AllocatesWholeLines)
     EXPECT_EQ(wide.GetBufferSize(), 40u);
     CBitmapImage copy(wide);
     EXPECT_NE(copy.GetBuffer(), wide.GetBuffer());
+}
+
+TEST(AudioLevelMeter, QueuesLevelsAndBlacksTheBarBeyondThem)
+{
+    CAudioLevelMeter meter;
+    std::vector<BYTE> block(4 * 300);
+    for (size_t f = 0; f < 300; ++f) {
+        const int16_t v = 12800;  // loudness 12800 -> level 100
+        for (size_t c = 0; c < 2; ++c) {
+            block[f * 4 + c * 2] = BYTE(v);
+            block[f * 4 + c * 2 + 1] = BYTE(v >> 8);
+        }
+    }
+    meter.Measure(block.data(), ULONG(block.size()), 10.0, 10.5);
+    meter.Measure(block.data(), 2, 10.5, 11.0);
+    ASSERT_EQ(meter.GetEntryCount(), 2u);
+    std::vector<BYTE> picture;
+    BYTE level;
+    double start, end;
+    ASSERT_TRUE(meter.TakeEntry(picture, level, start, end));
+    EXPECT_EQ(level, 100);
+    EXPECT_EQ(start, 0.0);
+    EXPECT_EQ(end, 0.5);
+    ASSERT_EQ(picture.size(), 256u * 4 * 4);
+    const size_t line = 16;
+    EXPECT_EQ(picture[154 * line + 2], 0);       // blacked from the top
+    EXPECT_EQ(picture[155 * line + 2], 100);     // red = 255 - line
+    EXPECT_EQ(picture[155 * line + 1], 155);
+    ASSERT_TRUE(meter.TakeEntry(picture, level, start, end));
+    EXPECT_EQ(level, 0);
+    EXPECT_EQ(start, 0.5);
+    EXPECT_FALSE(meter.TakeEntry(picture, level, start, end));
+
+    meter.SetDirection(false);
+    meter.Measure(block.data(), ULONG(block.size()), 12.0, 12.5);
+    ASSERT_TRUE(meter.TakeEntry(picture, level, start, end));
+    EXPECT_EQ(start, 2.0);
+    EXPECT_EQ(picture[101 * line + 2], 0);       // blacked from the bottom
+    EXPECT_EQ(picture[100 * line + 2], 100);     // red = line
 }
