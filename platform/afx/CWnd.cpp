@@ -11,6 +11,7 @@
 #include "win32/MessageBox.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
+#include "win32/Shell.h"
 #include "win32/Timer.h"
 #include "win32/Window.h"
 #include "win32/WindowObserver.h"
@@ -635,6 +636,11 @@ int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
     return ::MessageBoxA(m_hWnd, text, caption, type);
 }
 
+void CWnd::DragAcceptFiles(BOOL accept)
+{
+    ::DragAcceptFiles(m_hWnd, accept);
+}
+
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
     return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? 1 : 0, reinterpret_cast<LPARAM>(icon)));
@@ -681,6 +687,11 @@ void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
 HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+void CWnd::OnDropFiles(HDROP drop)
+{
+    Default();
+    ::DragFinish(drop);
+}
 
 BOOL CWnd::OnEraseBkgnd(CDC*)
 {

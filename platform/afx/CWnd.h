@@ -156,6 +156,7 @@ public:
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = 0);
+    void DragAcceptFiles(BOOL accept = TRUE);
     HICON SetIcon(HICON icon, BOOL big);
     HICON GetIcon(BOOL big) const;
 
@@ -208,6 +209,7 @@ protected:
     void OnVScroll(UINT code, UINT position, CScrollBar* bar);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     HCURSOR OnQueryDragIcon();
+    void OnDropFiles(HDROP drop);
 
     WNDPROC m_pfnSuper = nullptr;   // the procedure the window had before it was attached
     int m_nModalResult = -1;

@@ -232,6 +232,12 @@ template <auto P> bool SetCursor(CCmdTarget* t, MvMsgCall& c)
     *c.result = (Obj<P>(t)->*P)(WndFromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam));
     return true;
 }
+template <auto P> bool DropFiles(CCmdTarget* t, MvMsgCall& c)
+{
+    (Obj<P>(t)->*P)(reinterpret_cast<HDROP>(c.wParam));
+    *c.result = 0;
+    return true;
+}
 template <auto P> bool QueryDragIcon(CCmdTarget* t, MvMsgCall& c)
 {
     *c.result = reinterpret_cast<LRESULT>((Obj<P>(t)->*P)());
@@ -358,6 +364,7 @@ protected:                                                                      
 #define ON_WM_HSCROLL_REFLECT() MV_ENTRY(MV_REFLECT_BASE + WM_HSCROLL, 0, 0, 0, ScrollReflect, HScroll)
 #define ON_WM_VSCROLL_REFLECT() MV_ENTRY(MV_REFLECT_BASE + WM_VSCROLL, 0, 0, 0, ScrollReflect, VScroll)
 #define ON_WM_SETCURSOR() MV_ENTRY(WM_SETCURSOR, 0, 0, 0, SetCursor, OnSetCursor)
+#define ON_WM_DROPFILES() MV_ENTRY(WM_DROPFILES, 0, 0, 0, DropFiles, OnDropFiles)
 #define ON_WM_QUERYDRAGICON() MV_ENTRY(WM_QUERYDRAGICON, 0, 0, 0, QueryDragIcon, OnQueryDragIcon)
 #define CTLCOLOR_MSGBOX 0
 #define CTLCOLOR_EDIT 1

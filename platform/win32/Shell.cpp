@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <spawn.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -158,4 +159,77 @@ BOOL MvClickTrayIcon(HWND owner, UINT id, UINT mouseMessage)
             if (icon.owner == owner && icon.id == id) callback = icon.callbackMessage;
     }
     return callback ? PostMessageA(owner, callback, id, static_cast<LPARAM>(mouseMessage)) : FALSE;
+}
+
+namespace {
+struct Drop {
+    std::vector<std::string> paths;
+    POINT point;
+};
+std::map<uintptr_t, Drop>& Drops()
+{
+    static auto* drops = new std::map<uintptr_t, Drop>;
+    return *drops;
+}
+uintptr_t gNextDrop = 1;
+} // namespace
+
+void DragAcceptFiles(HWND hwnd, BOOL accept)
+{
+    LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
+    SetWindowLongA(hwnd, GWL_EXSTYLE, accept ? (ex | WS_EX_ACCEPTFILES) : (ex & ~WS_EX_ACCEPTFILES));
+}
+
+UINT DragQueryFileA(HDROP drop, UINT index, LPSTR buffer, UINT size)
+{
+    Guard guard(Lock());
+    auto it = Drops().find(reinterpret_cast<uintptr_t>(drop));
+    if (it == Drops().end()) return 0;
+    const auto& paths = it->second.paths;
+    if (index == 0xFFFFFFFF) return static_cast<UINT>(paths.size());
+    if (index >= paths.size()) return 0;
+    const std::string& path = paths[index];
+    if (!buffer || size == 0) return static_cast<UINT>(path.size());
+    size_t n = std::min<size_t>(path.size(), size - 1);
+    std::memcpy(buffer, path.data(), n);
+    buffer[n] = 0;
+    return static_cast<UINT>(n);
+}
+
+BOOL DragQueryPoint(HDROP drop, LPPOINT point)
+{
+    Guard guard(Lock());
+    auto it = Drops().find(reinterpret_cast<uintptr_t>(drop));
+    if (it == Drops().end() || !point) return FALSE;
+    *point = it->second.point;
+    return TRUE;
+}
+
+void DragFinish(HDROP drop)
+{
+    Guard guard(Lock());
+    Drops().erase(reinterpret_cast<uintptr_t>(drop));
+}
+
+BOOL MvDropFiles(HWND hwnd, const std::vector<std::string>& paths, POINT point)
+{
+    HWND target = hwnd;
+    while (target && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) {
+        POINT p = point;
+        ClientToScreen(target, &p);
+        HWND parent = GetAncestor(target, GA_PARENT);
+        if (parent) ScreenToClient(parent, &p);
+        point = p;
+        target = parent;
+    }
+    if (!target || paths.empty()) return FALSE;
+    uintptr_t key;
+    {
+        Guard guard(Lock());
+        key = gNextDrop++ << 4;
+        Drops()[key] = Drop{paths, point};
+    }
+    if (PostMessageA(target, WM_DROPFILES, static_cast<WPARAM>(key), 0)) return TRUE;
+    DragFinish(reinterpret_cast<HDROP>(key));
+    return FALSE;
 }

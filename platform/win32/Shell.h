@@ -58,3 +58,14 @@ std::vector<MvTrayIcon> MvTrayIcons();
 // A user's mouse action on a tray icon: its callback message goes to the owner
 // (wParam the icon id, lParam the mouse message, e.g. WM_LBUTTONDBLCLK).
 BOOL MvClickTrayIcon(HWND owner, UINT id, UINT mouseMessage);
+
+// Files dropped on a window: WM_DROPFILES carries an HDROP in wParam.
+void DragAcceptFiles(HWND hwnd, BOOL accept);
+// index 0xFFFFFFFF: the number of files; a null buffer: the length of name index.
+UINT DragQueryFileA(HDROP drop, UINT index, LPSTR buffer, UINT size);
+BOOL DragQueryPoint(HDROP drop, LPPOINT point);
+void DragFinish(HDROP drop);
+#define DragQueryFile DragQueryFileA
+// A user's drop of paths on hwnd at point (client coordinates): posts WM_DROPFILES to
+// the window, or its nearest ancestor, that accepts files. False when none does.
+BOOL MvDropFiles(HWND hwnd, const std::vector<std::string>& paths, POINT point);

@@ -203,3 +203,31 @@ TEST(TrayIcon, AddModifyClickAndDelete)
     EXPECT_TRUE(MvTrayIcons().empty()) << "gone with its window";
 }
 } // namespace
+
+namespace {
+TEST(DropFiles, DropReachesTheAcceptingAncestorWithItsPaths)
+{
+    HWND top = wintest::MakeWindow(nullptr, WS_POPUP | WS_VISIBLE, 0, {0, 0, 200, 200});
+    HWND child = wintest::MakeWindow(top, WS_CHILD | WS_VISIBLE, 3, {20, 30, 100, 100});
+    EXPECT_FALSE(MvDropFiles(child, {"/tmp/a.wav"}, POINT{5, 5})) << "nobody accepts files";
+    DragAcceptFiles(top, TRUE);
+    wintest::Recorder::Get().Clear();
+    ASSERT_TRUE(MvDropFiles(child, {"/tmp/a.wav", "/tmp/Music"}, POINT{5, 5}));
+    MvPumpUntilIdle();
+    auto got = wintest::Recorder::Get().Of(top, WM_DROPFILES);
+    ASSERT_EQ(got.size(), 1u);
+    auto drop = reinterpret_cast<HDROP>(got[0].wParam);
+    EXPECT_EQ(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), 2u);
+    char name[6];
+    EXPECT_EQ(DragQueryFileA(drop, 1, nullptr, 0), 10u);
+    EXPECT_EQ(DragQueryFileA(drop, 1, name, sizeof name), 5u) << "cut to the buffer";
+    EXPECT_STREQ(name, "/tmp/");
+    POINT at;
+    ASSERT_TRUE(DragQueryPoint(drop, &at));
+    EXPECT_EQ(at.x, 25);
+    EXPECT_EQ(at.y, 35);
+    DragFinish(drop);
+    EXPECT_EQ(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), 0u) << "freed";
+    DestroyWindow(top);
+}
+} // namespace
