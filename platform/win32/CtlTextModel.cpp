@@ -231,7 +231,8 @@ bool CtlTextModel::ReplaceImpl(LONG start, LONG end, const CtlRichText* rich, st
         PushUndo();
 
     // New paragraph ends take the format of the paragraph they split.
-    uint32_t splitPara = end >= n ? m_lastPara : m_paraIndex[static_cast<size_t>(ParagraphEnd(end))];
+    LONG splitEnd = ParagraphEnd(end);
+    uint32_t splitPara = splitEnd >= n ? m_lastPara : m_paraIndex[static_cast<size_t>(splitEnd)];
     uint32_t plainFormat = rich ? 0 : Intern(InsertionFormat(start));
 
     std::vector<uint32_t> chars(text.size(), plainFormat);
