@@ -18,7 +18,8 @@ void Escape(std::string& out, char16_t c)
         out += "\\line ";
     } else if (c >= 0x20 && c < 0x80) {
         out += static_cast<char>(c);
-    } else if (c >= 0x80) {
+    } else {
+        // Control characters and everything beyond ASCII travel as \u escapes.
         char buf[16];
         std::snprintf(buf, sizeof buf, "\\u%d?", static_cast<int>(static_cast<int16_t>(c)));
         out += buf;

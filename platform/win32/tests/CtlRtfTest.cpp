@@ -68,7 +68,7 @@ TEST(CtlRtf, ReadsCharacterAndParagraphFormats)
 TEST(CtlRtf, WrittenTextReadsBackTheSame)
 {
     CtlRichText doc;
-    doc.text = u"a{b}\\ \u00e9\u20ac\ttab\rline two";
+    doc.text = u"a{b}\\ \u00e9\u20ac\ttab\x01\rline two";
     CtlCharFormat bold;
     bold.effects = CFE_BOLD;
     bold.face = "Times New Roman";
