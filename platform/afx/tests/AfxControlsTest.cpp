@@ -1,3 +1,4 @@
+#include "afx/CBitmapButton.h"
 #include "afx/CButton.h"
 #include "afx/CComboBox.h"
 #include "afx/CIPAddressCtrl.h"
@@ -6,9 +7,13 @@
 #include "afx/CRichEditCtrl.h"
 #include "afx/CSliderCtrl.h"
 #include "afx/CTabCtrl.h"
+#include "afx/CWinApp.h"
 #include "afx/CToolTipCtrl.h"
 #include "afx/CTreeCtrl.h"
 #include "win32/CommCtrl.h"
+#include "win32/Gdi.h"
+#include "win32/Icon.h"
+#include "win32/Paint.h"
 #include "win32/CtlComboBox.h"
 #include "win32/CtlToolTip.h"
 #include "win32/CtlTrackbar.h"
@@ -18,6 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -254,6 +262,69 @@ TEST_F(AfxControlsTest, ToolTipShowsTheTextOfTheToolUnderTheMouse)
     EXPECT_EQ(model->ShownText(), "Bold text");
     EXPECT_EQ(model->MaxTipWidth(), 400);
     tip.DestroyWindow();
+}
+
+// A 4 x 3 bitmap file of one colour.
+void WriteBitmap(const std::filesystem::path& path, BYTE r, BYTE g, BYTE b)
+{
+    const int width = 4, height = 3, stride = 12;
+    std::vector<uint8_t> file(54 + stride * height, 0);
+    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(file.data() + at, &v, 4); };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<uint32_t>(file.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    file[26] = 1;
+    file[28] = 24;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            size_t at = 54 + static_cast<size_t>(y * stride + x * 3);
+            file[at] = b;
+            file[at + 1] = g;
+            file[at + 2] = r;
+        }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+}
+
+COLORREF PixelOf(HWND hwnd, int x, int y)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GdiGetWindowSurface(hwnd));
+    COLORREF c = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return c;
+}
+
+TEST_F(AfxControlsTest, BitmapButtonShowsTheBitmapOfItsState)
+{
+    auto folder = std::filesystem::temp_directory_path() / ("mvafx-bitmaps-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    WriteBitmap(folder / "501.bmp", 255, 0, 0);
+    WriteBitmap(folder / "502.bmp", 0, 0, 255);
+    HMODULE module = AfxGetResourceHandle(); // what the class library loads resources from
+    ASSERT_TRUE(MvSetResourceFolder(module, folder.c_str()));
+    CBitmapButton button;
+    ASSERT_TRUE(button.Create("Bold", BS_OWNERDRAW | WS_VISIBLE, CRect(0, 0, 20, 20), &m_panel, 10069));
+    EXPECT_TRUE(button.LoadBitmaps(501, 502));
+    button.SizeToContent();
+    CRect r;
+    button.GetClientRect(&r);
+    EXPECT_EQ(r.Width(), 4);
+    EXPECT_EQ(r.Height(), 3);
+    m_panel.ShowWindow(SW_SHOW);
+    button.Invalidate();
+    MvPumpUntilIdle();
+    EXPECT_EQ(PixelOf(button, 1, 1), RGB(255, 0, 0));
+    button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    MvPumpUntilIdle();
+    EXPECT_EQ(PixelOf(button, 1, 1), RGB(0, 0, 255)) << "pressed shows the selected bitmap";
+    button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    MvSetResourceFolder(module, nullptr);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
