@@ -139,6 +139,36 @@ LONG CtlEdit::LineEnd(LONG start) const
     return at == std::u16string::npos ? m_doc.Length() : static_cast<LONG>(at);
 }
 
+LONG CtlEdit::CharFromPoint(POINT point) const
+{
+    LONG lines = LineOf(m_doc.Length()) + 1;
+    LONG line = std::clamp<LONG>(point.y / kLineHeight, 0, lines - 1);
+    LONG start = LineStart(line);
+    LONG column = std::max<LONG>(0, (point.x - kMargin + kCharWidth / 2) / kCharWidth);
+    return std::min(start + column, LineEnd(start));
+}
+
+POINT CtlEdit::PointFromChar(LONG position) const
+{
+    position = std::clamp<LONG>(position, 0, m_doc.Length());
+    LONG line = LineOf(position);
+    return POINT{kMargin + (position - LineStart(line)) * kCharWidth, line * kLineHeight};
+}
+
+void CtlEdit::SelectWordAt(LONG position)
+{
+    const std::u16string& t = m_doc.Text();
+    auto word = [&](LONG i) {
+        char16_t c = t[static_cast<size_t>(i)];
+        return c == u'_' || c >= 0x80 || (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    LONG start = position;
+    LONG end = position;
+    while (start > 0 && word(start - 1)) --start;
+    while (end < m_doc.Length() && word(end)) ++end;
+    m_doc.SetSelection(start, end);
+}
+
 LRESULT CtlEdit::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
     return HandleEdit(message, wParam, lParam, handled);
@@ -265,6 +295,39 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         size_t n = std::min<size_t>(line.size(), size);
         std::memcpy(buffer, line.data(), n);
         return static_cast<LRESULT>(n);
+    }
+    case WM_LBUTTONDOWN: {
+        if (!IsEnabled()) return 0;
+        if (Host()) {
+            Host()->TakeFocus();
+            Host()->SetCapture(true);
+        }
+        m_mouseSelecting = true;
+        LONG at = CharFromPoint(PointOf(lParam));
+        m_doc.SetSelection((wParam & MK_SHIFT) ? m_doc.Anchor() : at, at);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (m_mouseSelecting) m_doc.SetSelection(m_doc.Anchor(), CharFromPoint(PointOf(lParam)));
+        return 0;
+    case WM_LBUTTONUP:
+        if (m_mouseSelecting && Host()) Host()->SetCapture(false);
+        m_mouseSelecting = false;
+        return 0;
+    case WM_CAPTURECHANGED:
+        m_mouseSelecting = false;
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (IsEnabled()) SelectWordAt(CharFromPoint(PointOf(lParam)));
+        return 0;
+    case EM_POSFROMCHAR: {
+        if (static_cast<LONG>(static_cast<intptr_t>(wParam)) > m_doc.Length()) return -1;
+        POINT p = PointFromChar(static_cast<LONG>(static_cast<intptr_t>(wParam)));
+        return MAKELONG(p.x, p.y);
+    }
+    case EM_CHARFROMPOS: {
+        LONG at = CharFromPoint(PointOf(lParam));
+        return MAKELONG(std::min<LONG>(at, 0xFFFF), std::min<LONG>(LineOf(at), 0xFFFF));
     }
     case WM_CUT: UserCut(); return 0;
     case WM_COPY: CopySelection(); return 0;

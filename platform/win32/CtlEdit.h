@@ -30,6 +30,13 @@ public:
     void UserPaste();
     void UserUndo();
 
+    // Headless text metrics: fixed-width characters, one line a row, no scrolling.
+    static constexpr int kCharWidth = 7;
+    static constexpr int kLineHeight = 16;
+    static constexpr int kMargin = 2;
+    LONG CharFromPoint(POINT point) const;
+    POINT PointFromChar(LONG position) const;
+
 protected:
     virtual LRESULT HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     // Notices after a message changed the text or the selection.
@@ -50,7 +57,10 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     void AfterChange();
 
+    void SelectWordAt(LONG position);
+
     CtlTextModel m_doc;
+    bool m_mouseSelecting = false;
     bool m_rich;
     char16_t m_passwordChar = 0;
     uint64_t m_notifiedRevision = 0;

@@ -385,6 +385,16 @@ LRESULT CtlRichEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool
     }
     case EM_CANUNDO:
         return doc.CanUndo() ? 1 : 0;
+    case EM_POSFROMCHAR: {
+        // The rich edit's forms carry the point in a POINTL.
+        POINT p = PointFromChar(static_cast<LONG>(lParam));
+        if (auto* out = reinterpret_cast<POINTL*>(wParam)) *out = {p.x, p.y};
+        return 0;
+    }
+    case EM_CHARFROMPOS: {
+        auto* in = reinterpret_cast<const POINTL*>(lParam);
+        return in ? CharFromPoint(POINT{in->x, in->y}) : 0;
+    }
     default:
         return CtlEdit::HandleEdit(message, wParam, lParam, handled);
     }

@@ -141,6 +141,11 @@ struct PARAFORMAT {
     LONG rgxTabs[MAX_TAB_STOPS];
 };
 
+struct POINTL {
+    LONG x;
+    LONG y;
+};
+
 struct CHARRANGE {
     LONG cpMin;
     LONG cpMax;

@@ -277,3 +277,38 @@ TEST_F(RichEditTest, KeysTypeDeleteAndMove)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CtlEditMouse, PressDragAndDoubleClickSelectText)
+{
+    CtlTestHost host;
+    CtlRichEdit edit(ES_MULTILINE);
+    edit.Attach(&host, nullptr, 10078);
+    edit.Send(EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    edit.Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("hello world\nsecond line"));
+    POINTL from{}, to{};
+    edit.Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&from), 6);
+    edit.Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&to), 11);
+    edit.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y + 3));
+    EXPECT_TRUE(host.captured);
+    edit.Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y + 3));
+    edit.Send(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y + 3));
+    EXPECT_FALSE(host.captured);
+    EXPECT_EQ(edit.Doc().SelStart(), 6);
+    EXPECT_EQ(edit.Doc().SelEnd(), 11);
+    EXPECT_GE(host.Count(EN_SELCHANGE), 2);
+    // A double click on the second line selects the word under it.
+    POINTL at{};
+    edit.Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 14);
+    edit.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y + 3));
+    EXPECT_EQ(edit.Doc().Range(edit.Doc().SelStart(), edit.Doc().SelEnd()), u"second");
+    POINTL point{at.x, at.y};
+    EXPECT_EQ(edit.Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)), 14);
+    // A click beyond the end of a line puts the caret at its end.
+    edit.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(500, 3));
+    edit.Send(WM_LBUTTONUP, 0, MAKELPARAM(500, 3));
+    EXPECT_EQ(edit.Doc().Caret(), 11);
+}
+
+} // namespace
