@@ -141,6 +141,21 @@ LRESULT CtlComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         }
         Command(CBN_KILLFOCUS);
         return 0;
+    case WM_LBUTTONDOWN: {
+        if (!IsEnabled()) return 0;
+        if (Host()) Host()->TakeFocus();
+        POINT p = PointOf(lParam);
+        if (!m_dropped) {
+            UserDropDown();
+        } else if (p.y >= EditHeight()) {
+            int index = m_top + (p.y - EditHeight()) / std::max(1, m_itemHeight);
+            if (index < Count()) UserPick(index);
+            else UserCloseUp();
+        } else {
+            UserCloseUp();
+        }
+        return 0;
+    }
     case WM_CHAR:
         if (wParam >= 0x20) {
             char16_t c = static_cast<char16_t>(wParam);
@@ -161,18 +176,22 @@ LRESULT CtlComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
     }
 }
 
+RECT CtlComboBox::ItemRect(int index) const
+{
+    RECT client = Host() ? Host()->ClientRect() : RECT{0, 0, 100, 100};
+    LONG y = EditHeight() + (index - m_top) * m_itemHeight;
+    return RECT{0, y, client.right, y + m_itemHeight};
+}
+
 void CtlComboBox::Paint(HDC dc)
 {
     if (!IsOwnerDrawn()) return;
     RECT client = Host() ? Host()->ClientRect() : RECT{0, 0, 100, m_itemHeight + 6};
     bool focused = Host() && Host()->HasFocus();
-    RECT edit{0, 0, client.right, m_itemHeight + 6};
+    RECT edit{0, 0, client.right, EditHeight()};
     DrawListItem(dc, m_cur, ODS_COMBOBOXEDIT | (focused ? ODS_FOCUS | ODS_SELECTED : 0), edit);
     if (!m_dropped) return;
-    for (int i = m_top; i < Count(); ++i) {
-        LONG y = edit.bottom + (i - m_top) * m_itemHeight;
-        DrawListItem(dc, i, i == m_cur ? ODS_SELECTED : 0, RECT{0, y, client.right, y + m_itemHeight});
-    }
+    for (int i = m_top; i < Count(); ++i) DrawListItem(dc, i, i == m_cur ? ODS_SELECTED : 0, ItemRect(i));
 }
 
 void CtlComboBox::UserDropDown()

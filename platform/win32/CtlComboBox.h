@@ -25,6 +25,9 @@ public:
     void UserStep(int delta);
     // Typing into the edit part (drop-down list: jumps to the next item starting with it).
     void UserType(const std::string& text);
+    // The dropped-down list lies in the window below the edit part, one item a row.
+    int EditHeight() const { return m_itemHeight + 6; }
+    RECT ItemRect(int index) const;
 
 protected:
     bool IsSorted() const override;

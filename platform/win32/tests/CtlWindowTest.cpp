@@ -186,6 +186,20 @@ TEST_F(CtlWindowTest, ScriptedInputPassesPreTranslationLikeRealInput)
     EXPECT_EQ(CommandsFrom(12), (std::vector<int>{BN_CLICKED, BN_CLICKED}));
 }
 
+TEST_F(CtlWindowTest, AComboOpensAndPicksWithTwoClicks)
+{
+    HWND combo = Child(WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL, 20001, "", {0, 0, 120, 110});
+    for (const char* name : {"Anna", "Mike", "Sam"}) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    auto* model = CtlModelAs<CtlComboBox>(combo);
+    CtlUserClick(combo, {10, 5});
+    EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    RECT second = model->ItemRect(1);
+    CtlUserClick(combo, {10, second.top + 2});
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(CommandsFrom(20001), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+}
+
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
 {
     EXPECT_EQ(CtlModelOf(parent), nullptr);
