@@ -134,6 +134,15 @@ LRESULT CtlTab::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled
     case WM_LBUTTONDOWN:
         UserSelect(HitTest(CtlModel::PointOf(lParam)));
         return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_LEFT || wParam == VK_RIGHT) {
+            if (m_cur >= 0) UserSelect(m_cur + (wParam == VK_LEFT ? -1 : 1));
+            return 0;
+        }
+        handled = false;
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
     default:
         handled = false;
         return 0;

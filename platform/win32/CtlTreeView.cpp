@@ -117,6 +117,16 @@ bool CtlTreeView::Delete(HTREEITEM handle)
     }
     Item* item = Find(handle);
     if (!item) return false;
+    // A selection inside the deleted branch moves to a neighbour, or to the parent.
+    bool inside = false;
+    for (Item* p = m_caret; p && !inside; p = p->parent) inside = p == item;
+    if (inside) {
+        HTREEITEM next = Next(handle, TVGN_NEXT);
+        if (!next) next = Next(handle, TVGN_PREVIOUS);
+        if (!next) next = Next(handle, TVGN_PARENT);
+        Select(Find(next), TVC_UNKNOWN);
+        if (!Find(handle)) return true;
+    }
     Forget(*item);
     auto& kids = item->parent->kids;
     kids.erase(std::find_if(kids.begin(), kids.end(), [&](const auto& k) { return k.get() == item; }));

@@ -217,6 +217,10 @@ TEST(CtlTab, UserSelectionAsksFirstAndDisplayAreaAdjusts)
     tabs.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(second.left + 2, second.top + 2));
     EXPECT_EQ(tabs.CurSel(), 1);
     EXPECT_EQ(host.Count(static_cast<int>(TCN_SELCHANGE)), 1);
+    tabs.Send(WM_KEYDOWN, VK_RIGHT);
+    tabs.Send(WM_KEYDOWN, VK_RIGHT); // already the last tab
+    EXPECT_EQ(tabs.CurSel(), 2);
+    EXPECT_EQ(host.Count(static_cast<int>(TCN_SELCHANGE)), 2);
 
     RECT r{0, 0, 300, 200};
     tabs.Send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
