@@ -4,9 +4,11 @@
 #include "win32/CtlButton.h"
 #include "win32/CtlComboBox.h"
 #include "win32/CtlEdit.h"
+#include "win32/CtlRichEdit.h"
 #include "win32/CtlTrackbar.h"
 #include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
+#include "win32/Dialog.h"
 #include "win32/RichEdit.h"
 #include "win32/MessageLoop.h"
 #include "win32/WindowObserver.h"
@@ -198,6 +200,34 @@ TEST_F(CtlWindowTest, AComboOpensAndPicksWithTwoClicks)
     EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(CommandsFrom(20001), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+}
+
+TEST_F(CtlWindowTest, DialogTemplatesCreateTheControlsByClassName)
+{
+    MvDialogTemplate speech;
+    speech.style = WS_CHILD;
+    speech.cx = 200;
+    speech.cy = 80;
+    speech.items = {
+        {"Static", "Voice", 20000, 0, 0, 4, 4, 30, 8},
+        {"ComboBox", "", 20001, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 40, 2, 150, 100},
+        {"msctls_trackbar32", "", 20003, TBS_BOTH | TBS_NOTICKS | WS_TABSTOP, 0, 40, 20, 150, 15},
+        {"RichEdit20a", "", 10078, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 0, 0, 40, 200, 40},
+        {"Button", "Bold", 10069, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 0, 0, 15, 14},
+    };
+    HWND dialog = CreateDialogIndirectParamA(nullptr, &speech, parent, nullptr, 0);
+    ASSERT_TRUE(dialog);
+    EXPECT_NE(CtlModelAs<CtlComboBox>(GetDlgItem(dialog, 20001)), nullptr);
+    EXPECT_NE(CtlModelAs<CtlTrackbar>(GetDlgItem(dialog, 20003)), nullptr);
+    EXPECT_NE(CtlModelAs<CtlRichEdit>(GetDlgItem(dialog, 10078)), nullptr);
+    char text[16] = {};
+    GetDlgItemTextA(dialog, 20000, text, sizeof text);
+    EXPECT_STREQ(text, "Voice");
+    SendDlgItemMessageA(dialog, 20001, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Mike"));
+    EXPECT_EQ(SendDlgItemMessageA(dialog, 20001, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("mike")), 0);
+    CheckDlgButton(dialog, 10069, BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 10069), static_cast<UINT>(BST_CHECKED));
+    DestroyWindow(dialog);
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
