@@ -88,6 +88,28 @@ std::vector<HWND> Controls(HWND dialog)
     return out;
 }
 
+bool IsControlParent(HWND h)
+{
+    return (GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsWindowVisible(h) && IsWindowEnabled(h);
+}
+
+// The tab order: a child that is itself a control parent (a page) contributes its controls.
+void Flatten(HWND parent, std::vector<HWND>& out)
+{
+    for (HWND c : Controls(parent)) {
+        if (IsControlParent(c)) Flatten(c, out);
+        else out.push_back(c);
+    }
+}
+
+// The outermost dialog whose pages the focus may move through.
+HWND TabRoot(HWND dialog)
+{
+    while ((GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD) && GetParent(dialog) && IsControlParent(GetParent(dialog)))
+        dialog = GetParent(dialog);
+    return dialog;
+}
+
 UINT DefaultId(HWND dialog)
 {
     LRESULT r = SendMessageA(dialog, DM_GETDEFID, 0, 0);
@@ -269,7 +291,8 @@ LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous)
 {
-    std::vector<HWND> all = Controls(dialog);
+    std::vector<HWND> all;
+    Flatten(dialog, all);
     if (all.empty()) return nullptr;
     if (previous) std::reverse(all.begin(), all.end());
     auto start = std::find(all.begin(), all.end(), control);
@@ -292,7 +315,7 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg)
         switch (msg->wParam) {
         case VK_TAB:
             if (code & DLGC_WANTTAB) break;
-            if (HWND next = GetNextDlgTabItem(dialog, GetFocus(), GetKeyState(VK_SHIFT) != 0)) SetFocus(next);
+            if (HWND next = GetNextDlgTabItem(TabRoot(dialog), GetFocus(), GetKeyState(VK_SHIFT) != 0)) SetFocus(next);
             return TRUE;
         case VK_RETURN:
             Press(dialog, DefaultId(dialog));

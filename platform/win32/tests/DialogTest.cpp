@@ -131,6 +131,27 @@ TEST(Dialog, KeysMoveFocusPressDefaultAndCancel)
     DestroyWindow(dialog);
 }
 
+TEST(Dialog, TabMovesThroughPagesInsideTheDialog)
+{
+    MvDialogTemplate outer = Template();
+    HWND dialog = CreateDialogIndirectParamA(nullptr, &outer, nullptr, RecordingProc, 0);
+    MvDialogTemplate inner = Template();
+    inner.style = WS_CHILD | WS_VISIBLE | DS_CONTROL;
+    inner.items.resize(1);
+    inner.items[0].id = 500;
+    HWND page = CreateDialogIndirectParamA(nullptr, &inner, dialog, RecordingProc, 0);
+    ASSERT_NE(page, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetFocus(GetDlgItem(dialog, IDCANCEL));
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    ASSERT_TRUE(IsDialogMessageA(dialog, &tab));
+    EXPECT_EQ(GetFocus(), GetDlgItem(page, 500)) << "the page's control follows the dialog's last one";
+    tab.hwnd = GetFocus();
+    ASSERT_TRUE(IsDialogMessageA(page, &tab)) << "asked of the page, the dialog still moves on";
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 100));
+    DestroyWindow(dialog);
+}
+
 TEST(Dialog, ModalAnswersFromTheScriptAndFreesItsOwner)
 {
     HWND owner = MakeWindow(nullptr, WS_POPUP | WS_VISIBLE);
