@@ -1,5 +1,8 @@
 #include "win32/CtlStatic.h"
 #include "win32/CtlMessages.h"
+#include "win32/Font.h"
+#include "win32/Gdi.h"
+#include "win32/Window.h"
 
 LRESULT CtlStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
@@ -27,6 +30,30 @@ LRESULT CtlStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& hand
         handled = false;
         return 0;
     }
+}
+
+void CtlStatic::Paint(HDC dc)
+{
+    DWORD type = Style() & SS_TYPEMASK;
+    if (type == SS_OWNERDRAW) {
+        DrawItem(dc);
+        return;
+    }
+    bool text = type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
+    if (!dc || !text) return;
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    auto brush = reinterpret_cast<HBRUSH>(ToParent(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Window())));
+    m_painted = Colors{GetTextColor(dc), GetBkColor(dc), brush};
+    RECT r = Host() ? Host()->ClientRect() : RECT{};
+    FillRect(dc, &r, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    char text[1024] = {};
+    if (Window()) GetWindowTextA(Window(), text, sizeof text);
+    UINT format = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+    if (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) format |= DT_SINGLELINE; else format |= DT_WORDBREAK;
+    if (Style() & SS_NOPREFIX) format |= DT_NOPREFIX;
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, text, -1, &r, format);
 }
 
 void CtlStatic::DrawItem(HDC dc)

@@ -5,10 +5,13 @@
 #include "win32/CtlComboBox.h"
 #include "win32/CtlEdit.h"
 #include "win32/CtlRichEdit.h"
+#include "win32/CtlStatic.h"
 #include "win32/CtlTrackbar.h"
 #include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
 #include "win32/Dialog.h"
+#include "win32/Gdi.h"
+#include "win32/Paint.h"
 #include "win32/RichEdit.h"
 #include "win32/MessageLoop.h"
 #include "win32/WindowObserver.h"
@@ -228,6 +231,31 @@ TEST_F(CtlWindowTest, DialogTemplatesCreateTheControlsByClassName)
     CheckDlgButton(dialog, 10069, BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog, 10069), static_cast<UINT>(BST_CHECKED));
     DestroyWindow(dialog);
+}
+
+TEST_F(CtlWindowTest, AStaticIsPaintedInTheColoursItsParentChooses)
+{
+    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    Recorder::Get().SetHandler(parent, [&](HWND, UINT message, WPARAM wParam, LPARAM, bool& handled) -> LRESULT {
+        handled = message == WM_CTLCOLORSTATIC;
+        if (!handled) return 0;
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 0, 0));
+        return reinterpret_cast<LRESULT>(green);
+    });
+    ShowWindow(parent, SW_SHOW);
+    HWND label = Child(WC_STATIC, SS_LEFT, 1001, "12:30", {0, 0, 60, 16});
+    MvPumpUntilIdle();
+    auto* model = CtlModelAs<CtlStatic>(label);
+    EXPECT_EQ(model->PaintedColors().text, RGB(255, 0, 0));
+    EXPECT_EQ(model->PaintedColors().brush, green);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GdiGetWindowSurface(label));
+    EXPECT_EQ(GetPixel(dc, 59, 15), RGB(0, 255, 0));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    Recorder::Get().SetHandler(parent, nullptr);
+    DestroyWindow(label);
+    DeleteObject(green);
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
