@@ -39,8 +39,8 @@ void CtlStatic::Paint(HDC dc)
         DrawItem(dc);
         return;
     }
-    bool text = type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
-    if (!dc || !text) return;
+    bool showsText = type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
+    if (!dc || !showsText) return;
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     auto brush = reinterpret_cast<HBRUSH>(ToParent(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Window())));
