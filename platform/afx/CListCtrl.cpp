@@ -31,6 +31,7 @@ BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 
 int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
 void CListCtrl::SetItemCount(int count) { SendMessage(LVM_SETITEMCOUNT, W(count)); }
+BOOL CListCtrl::SetItemCountEx(int count, DWORD flags) { return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, W(count), flags)); }
 BOOL CListCtrl::GetItem(LVITEM* item) const { return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, P(item))); }
 BOOL CListCtrl::SetItem(const LVITEM* item) { return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, P(item))); }
 

@@ -19,6 +19,7 @@ public:
 
     int GetItemCount() const;
     void SetItemCount(int count);
+    BOOL SetItemCountEx(int count, DWORD flags = LVSICF_NOINVALIDATEALL);
     BOOL GetItem(LVITEM* item) const;
     BOOL SetItem(const LVITEM* item);
     BOOL SetItem(int index, int subItem, UINT mask, LPCTSTR text, int image, UINT state, UINT stateMask, LPARAM param);
