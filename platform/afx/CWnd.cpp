@@ -145,6 +145,11 @@ LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, 
 
 // ---------------------------------------------------------------- attaching
 
+const CWnd CWnd::wndTop(SpecialPlace{}, HWND_TOP);
+const CWnd CWnd::wndBottom(SpecialPlace{}, HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(SpecialPlace{}, HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(SpecialPlace{}, HWND_NOTOPMOST);
+
 CWnd::~CWnd()
 {
     if (m_hWnd && !m_temporary && FromHandlePermanent(m_hWnd) == this) {
@@ -493,6 +498,39 @@ void CWnd::SetOwner(CWnd* owner) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, 
 CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
 CWnd* CWnd::GetWindow(UINT relation) const { return FromHandle(::GetWindow(m_hWnd, relation)); }
 CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
+CWnd* CWnd::GetDescendantWindow(int id, BOOL onlyPermanent) const
+{
+    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(c) == id) {
+            CWnd* found = onlyPermanent ? FromHandlePermanent(c) : FromHandle(c);
+            if (found) return found;
+        }
+    }
+    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        CWnd child;
+        child.SetTemporaryHandle(c);
+        CWnd* found = child.GetDescendantWindow(id, onlyPermanent);
+        child.m_hWnd = nullptr;
+        if (found) return found;
+    }
+    return nullptr;
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler)
+{
+    CCmdUI state;
+    CWnd control;
+    state.m_pOther = &control;
+    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        int id = ::GetDlgCtrlID(c);
+        if (id <= 0 || id == 0xFFFF) continue;   // static texts carry no command
+        control.SetTemporaryHandle(c);
+        state.m_nID = static_cast<UINT>(id);
+        state.DoUpdate(target, disableIfNoHandler);
+    }
+    control.m_hWnd = nullptr;
+}
+
 void CWnd::GetDlgItem(int id, HWND* out) const { if (out) *out = ::GetDlgItem(m_hWnd, id); }
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int id) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, id)); }

@@ -30,6 +30,12 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     bool operator==(const CWnd& other) const { return m_hWnd == other.m_hWnd; }
 
+    // The z-order places of SetWindowPos.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
     static CWnd* FromHandle(HWND hwnd);
     static CWnd* FromHandlePermanent(HWND hwnd);
     BOOL Attach(HWND hwnd);
@@ -89,6 +95,10 @@ public:
     CWnd* GetTopLevelParent() const;
     CWnd* GetWindow(UINT relation) const;
     CWnd* GetDlgItem(int id) const;
+    // The first window below this one (at any depth) with control id.
+    CWnd* GetDescendantWindow(int id, BOOL onlyPermanent = FALSE) const;
+    // Asks target's update handlers about every child control with a command id.
+    void UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler);
     void GetDlgItem(int id, HWND* out) const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int id);
@@ -221,6 +231,8 @@ protected:
     static void CreationHook(HWND hwnd, void* self);
 
 private:
+    struct SpecialPlace {};
+    CWnd(SpecialPlace, HWND place) : m_hWnd(place), m_temporary(true) {}
     friend LRESULT MvAfxWndProc(HWND, UINT, WPARAM, LPARAM);
     void Subclass(HWND hwnd);
     bool m_temporary = false;

@@ -298,3 +298,44 @@ TEST(AfxReflection, ReflectExLetsTheParentSeeTheNotificationToo)
 }
 
 } // namespace
+
+namespace {
+
+class CPaneHost : public CWnd {
+public:
+    bool m_canPlay = false;
+protected:
+    void OnPlay() {}
+    void OnUpdatePlay(CCmdUI* ui) { ui->Enable(m_canPlay); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CPaneHost, CWnd)
+    ON_COMMAND(10069, OnPlay)
+    ON_UPDATE_COMMAND_UI(10069, OnUpdatePlay)
+END_MESSAGE_MAP()
+
+TEST(AfxWindowTree, DescendantsZOrderAndControlUpdates)
+{
+    CPaneHost host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
+    CWnd panel, button, label;
+    ASSERT_TRUE(panel.Create(nullptr, "", WS_VISIBLE, CRect(0, 0, 50, 50), &host, 5));
+    ASSERT_TRUE(button.Create(nullptr, "Play", WS_VISIBLE, CRect(0, 0, 10, 10), &panel, 10069));
+    ASSERT_TRUE(label.Create(nullptr, "", WS_VISIBLE, CRect(0, 0, 10, 10), &panel, 10070));
+    EXPECT_EQ(host.GetDescendantWindow(10069), &button);
+    EXPECT_EQ(host.GetDescendantWindow(4711), nullptr);
+
+    EXPECT_EQ(panel.GetWindow(GW_CHILD), &label) << "the newest child is on top";
+    label.SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(panel.GetWindow(GW_CHILD), &button);
+
+    panel.UpdateDialogControls(&host, TRUE);
+    EXPECT_FALSE(button.IsWindowEnabled()) << "its update handler says no";
+    EXPECT_FALSE(label.IsWindowEnabled()) << "no handler at all";
+    host.m_canPlay = true;
+    panel.UpdateDialogControls(&host, FALSE);
+    EXPECT_TRUE(button.IsWindowEnabled());
+    host.DestroyWindow();
+}
+
+} // namespace
