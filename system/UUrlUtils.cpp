@@ -6,10 +6,12 @@
 
 namespace {
 
+// After the scheme's "//"; a "//" behind the first '/' or '?' lies in the path or the query.
 size_t ServerStart(const std::string& address)
 {
-    size_t slashes = address.find("//");
-    return slashes == std::string::npos ? 0 : slashes + 2;
+    size_t first = address.find_first_of("/?");
+    if (first == std::string::npos || address.compare(first, 2, "//") != 0) return 0;
+    return first + 2;
 }
 
 // The end of the server part: the first '/' or '?' after its start.

@@ -4,7 +4,7 @@
 
 class UUrlUtils {
 public:
-    // From after the first "//" (or the start) to the first '/' or '?' after it.
+    // From after the scheme's "//" (or the start) to the first '/' or '?' after it.
     static char* GetServerWithPort(const char* address);
     static char* GetServer(const char* address);
     static int GetPort(const char* address);

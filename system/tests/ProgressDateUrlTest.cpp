@@ -97,6 +97,9 @@ TEST(UUrlUtils, SplitsAddresses)
         {"http://h?x=/y", "h", "h", 0, "/", "x=/y"},
         {"http://h/p?q=/r", "h", "h", 0, "/p", "q=/r"},
         {"http://h:80", "h:80", "h", 80, "/", ""},
+        {"h/p?x=//y", "h", "h", 0, "/p", "x=//y"},
+        {"h?to=http://other/x", "h", "h", 0, "/", "to=http://other/x"},
+        {"h/a//b", "h", "h", 0, "/a//b", ""},
         {"", "", "", 0, "/", ""},
     };
     for (const auto& c : cases) {
