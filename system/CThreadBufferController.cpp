@@ -32,6 +32,8 @@ bool CThreadBufferController::WriteData(const unsigned char* bytes, uint32_t n)
             CDataBuffer* target = current ? GetOtherBuffer(current) : GetFirstBuffer();
             if (target->IsAvailable()) return CBufferController::WriteData(bytes, n);
         }
+        // Only the thread frees a buffer: without it the wait would never end.
+        if (!m_thread.IsRunning()) return false;
         Sleep(kWaitMilliseconds);
     }
 }

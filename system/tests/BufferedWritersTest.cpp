@@ -123,6 +123,28 @@ TEST(CThreadBufferController, EndingTheThreadLeavesQueuedDataUnwritten)
     EXPECT_EQ(1, controller.m_started.load());
 }
 
+TEST(CThreadBufferController, ABlockThatNeedsTheEndedThreadIsRefusedNotAwaited)
+{
+    CollectingController controller;
+    ASSERT_TRUE(controller.Open());
+    controller.EndThread();
+    ASSERT_TRUE(WaitUntil([&] { return !controller.ThreadRuns(); }));
+    // Two blocks fill the two buffers; nothing will ever free one for a third.
+    HANDLE producer = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD {
+        auto* c = static_cast<CollectingController*>(p);
+        bool first = c->WriteData(reinterpret_cast<const unsigned char*>("one"), 3);
+        bool second = c->WriteData(reinterpret_cast<const unsigned char*>("two"), 3);
+        bool third = c->WriteData(reinterpret_cast<const unsigned char*>("three"), 5);
+        return (first ? 1 : 0) | (second ? 2 : 0) | (third ? 4 : 0);
+    }, &controller, 0, nullptr);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(producer, 10000));
+    DWORD results = 0;
+    GetExitCodeThread(producer, &results);
+    CloseHandle(producer);
+    EXPECT_EQ(3u, results);
+    EXPECT_EQ("", controller.Written());
+}
+
 TEST(CAsyncFileWriter, OverwritingTruncatesAndBlocksFollowEachOther)
 {
     MvTestHome home;
