@@ -58,6 +58,11 @@ MvIniText::MvIniText(const std::string& bytes) : m_newline("\n")
         }
     if (feeds > 0 && feeds == crlf) m_newline = "\r\n";
     size_t pos = 0;
+    // Hand-edited files may start with a byte-order mark; it is no part of the first line.
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        m_bom = bytes.substr(0, 3);
+        pos = 3;
+    }
     while (pos < bytes.size()) {
         size_t end = bytes.find('\n', pos);
         if (end == std::string::npos) end = bytes.size();
@@ -163,7 +168,7 @@ void MvIniText::RemoveSection(const std::string& section)
 
 std::string MvIniText::Bytes() const
 {
-    std::string out;
+    std::string out = m_bom;
     for (const auto& line : m_lines) {
         out += line;
         // Lines read from a CRLF file keep their CR; new lines get the file's line ending.

@@ -25,4 +25,5 @@ private:
 
     std::vector<std::string> m_lines; // verbatim, without the line feed
     std::string m_newline;
+    std::string m_bom; // an editor's UTF-8 mark before the first line, kept on rewrite
 };

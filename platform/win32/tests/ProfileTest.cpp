@@ -53,6 +53,14 @@ TEST_F(Profile, ValuesAreTrimmedAndUnquotedAndNonNumbersReadAsZero)
     EXPECT_STREQ("sp", small);
 }
 
+TEST_F(Profile, AByteOrderMarkIsNoPartOfTheFirstSection)
+{
+    std::ofstream(Path(), std::ios::binary) << "\xEF\xBB\xBF[Settings]\nVoice=Anna\n";
+    EXPECT_EQ("Anna", Get("Settings", "Voice"));
+    ASSERT_TRUE(WritePrivateProfileString("Settings", "Rate", "3", Path().c_str()));
+    EXPECT_EQ("\xEF\xBB\xBF[Settings]\nVoice=Anna\nRate=3\n", Read(Path()));
+}
+
 TEST_F(Profile, WritesKeepOtherLinesAndTheFilesLineEndings)
 {
     std::ofstream(Path(), std::ios::binary) << "; keep me\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n";
