@@ -258,7 +258,8 @@ void MvRegKey::Parse(const std::string& text)
 {
     MvRegKey* current = this;
     bool lost = false; // under a heading that could not be read: keep lines verbatim
-    size_t pos = 0;
+    // A hand-edited file may start with a byte-order mark; it is no part of the first heading.
+    size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();

@@ -41,6 +41,17 @@ TEST(RegistryTree, ReadsEachValueFormAndRefusesMalformedOnes)
     }
 }
 
+TEST(RegistryTree, AByteOrderMarkIsNoPartOfTheFirstHeading)
+{
+    MvRegKey root;
+    root.Parse("\xEF\xBB\xBF[software\\Morvane]\r\n\"Name\"=\"x\"\r\n");
+    MvRegKey* key = root.FindPath("SOFTWARE\\morvane", false);
+    ASSERT_NE(nullptr, key);
+    ASSERT_NE(nullptr, key->FindValue("name"));
+    EXPECT_EQ("x", key->FindValue("name")->data);
+    EXPECT_EQ(std::string::npos, root.Write().find("\xEF\xBB\xBF"));
+}
+
 TEST(RegistryTree, WritingReadsBackTheSameTree)
 {
     MvRegKey root;
