@@ -41,16 +41,25 @@ bool UPersistUtils::Save(const char* path, CPersistObject& object)
 CString UPersistUtils::Encrypt(const char* text)
 {
     if (!text || !*text) return CString();
-    return CString(UHexConverter::MakeText(reinterpret_cast<const unsigned char*>(text),
-                                           static_cast<ULONG>(std::strlen(text)), true));
+    // Byte by byte into the result: the shared text ring would cut long texts.
+    size_t length = std::strlen(text);
+    CString scrambled;
+    char* out = scrambled.GetBufferSetLength(static_cast<int>(2 * length));
+    for (size_t i = 0; i < length; ++i)
+        UHexConverter::MakeText(reinterpret_cast<const unsigned char*>(text + i), out + 2 * i, true);
+    return scrambled;
 }
 
 CString UPersistUtils::Decrypt(const char* text)
 {
     if (!text || !*text) return CString();
     size_t length = std::strlen(text) / 2;
-    const unsigned char* bytes = UHexConverter::MakeData(text, true);
-    return CString(reinterpret_cast<const char*>(bytes), static_cast<int>(length));
+    CString plain;
+    char* out = plain.GetBufferSetLength(static_cast<int>(length));
+    for (size_t i = 0; i < length; ++i) out[i] = static_cast<char>(UHexConverter::MakeBinary(text + 2 * i, true));
+    // A damaged value may decode to a zero byte; the text ends there.
+    plain.ReleaseBuffer();
+    return plain;
 }
 
 void UPersistUtils::DecryptLoad(CPersistStorage& storage, const char* name, CString& text)

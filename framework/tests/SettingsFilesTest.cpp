@@ -137,6 +137,14 @@ TEST_F(SettingsFiles, PasswordsAreScrambledReversibly)
         EXPECT_EQ(CString(text), UPersistUtils::Decrypt(scrambled));
     }
     EXPECT_EQ(CString(""), UPersistUtils::Decrypt(UPersistUtils::Encrypt("")));
+
+    // Longer than the shared text ring: nothing may be cut or read past.
+    std::string longText(200000, 'k');
+    longText[199999] = 'z';
+    CString scrambled = UPersistUtils::Encrypt(longText.c_str());
+    EXPECT_EQ(400000, scrambled.GetLength());
+    EXPECT_EQ(CString(longText.c_str()), UPersistUtils::Decrypt(scrambled));
+    EXPECT_EQ(CString(longText.c_str()), UPersistUtils::Decrypt(CString(scrambled) + "A"));   // odd digit dropped
 }
 
 TEST_F(SettingsFiles, TheDataHostDescribesItsFiles)
