@@ -2,7 +2,9 @@
 
 #include "CHandle.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -242,6 +244,21 @@ const char* CXmlNode::Parse(const char* text)
 const char* CXmlNode::ParseElement(const char* text, int depth)
 {
     Reset();
+    // Children are sorted once at the end: inserting each in place costs quadratic time
+    // on a file whose elements come in reverse order.
+    std::vector<CXmlNode*> parsed;
+    const char* end = ParseInto(text, depth, parsed);
+    std::stable_sort(parsed.begin(), parsed.end(),
+                     [](const CXmlNode* a, const CXmlNode* b) { return CompareKeys(a->GetKey(), b->GetKey()) < 0; });
+    for (CXmlNode* child : parsed) {
+        child->SetParent(this);
+        m_children.Add(child, GetChildCount());
+    }
+    return end;
+}
+
+const char* CXmlNode::ParseInto(const char* text, int depth, std::vector<CXmlNode*>& parsed)
+{
     const char* start = text;
     const char* slash = nullptr;
     const char* valueStart = nullptr;
@@ -273,7 +290,7 @@ const char* CXmlNode::ParseElement(const char* text, int depth)
             }
             auto* child = new CXmlNode;
             p = child->ParseElement(p + 1, depth + 1);
-            AddElement(child);
+            parsed.push_back(child);
         } else {
             ++p;
         }

@@ -4,6 +4,8 @@
 #include "CPointerList.h"
 #include "afx/CString.h"
 
+#include <vector>
+
 class CHandle;
 
 class CXmlNode {
@@ -56,6 +58,7 @@ protected:
     const char* ParseElement(const char* text, int depth);
 
 private:
+    const char* ParseInto(const char* text, int depth, std::vector<CXmlNode*>& parsed);
     void DeleteChildren();
     void CopyChildrenFrom(const CXmlNode& other);
 

@@ -74,6 +74,20 @@ TEST(XmlReader, ParsesTheFormsOfElements)
     EXPECT_EQ(CString(""), reader.ReadValue("missing"));
 }
 
+TEST(XmlReader, ParsedChildrenAreSortedAndSameKeysKeepFileOrder)
+{
+    CXmlReader reader;
+    ASSERT_TRUE(reader.Parse("<?xml version=\"1.0\" ?>\r\n<S><b>1</b><a>2</a><b>3</b><A>4</A><b>5</b></S>"));
+    CXmlNode* top = reader.GetTopNode();
+    ASSERT_EQ(5, top->GetChildCount());
+    const char* expected[][2] = {{"A", "4"}, {"a", "2"}, {"b", "1"}, {"b", "3"}, {"b", "5"}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(CString(expected[i][0]), top->GetChild(i)->GetKey()) << i;
+        EXPECT_EQ(CString(expected[i][1]), top->GetChild(i)->GetValue()) << i;
+        EXPECT_EQ(top, top->GetChild(i)->GetParent());
+    }
+}
+
 TEST(XmlReader, RejectsTextsThatDoNotStartWithTheHeader)
 {
     const char* bad[] = {"", "\r\n<?xml version=\"1.0\" ?><a/>", "\xEF\xBB\xBF<?xml version=\"1.0\" ?><a/>",
