@@ -194,6 +194,22 @@ CXmlNode* CXmlNode::AddNode(const char* name)
     return AddValue(name, "");
 }
 
+CXmlNode* CXmlNode::FindInCopy(const CXmlNode* node, const CXmlNode* top, CXmlNode* copy)
+{
+    std::vector<int> path;
+    for (; node && node != top; node = node->GetParent()) {
+        const CXmlNode* parent = node->GetParent();
+        int index = 0;
+        while (parent && index < parent->GetChildCount() && parent->GetChild(index) != node) ++index;
+        if (!parent || index == parent->GetChildCount()) return nullptr;
+        path.push_back(index);
+    }
+    if (!node || !copy) return nullptr;
+    for (auto it = path.rbegin(); it != path.rend() && copy; ++it)
+        copy = *it < copy->GetChildCount() ? copy->GetChild(*it) : nullptr;
+    return copy;
+}
+
 void CXmlNode::Write(CHandle& buffer, int level)
 {
     if (!m_key.IsEmpty()) WriteSelf(buffer, level);

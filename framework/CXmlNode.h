@@ -46,6 +46,9 @@ public:
     int GetChildCount() const { return m_children.GetItemCount(); }
     CXmlNode* GetChild(int index) const { return static_cast<CXmlNode*>(m_children.GetAt(index)); }
 
+    // The node of a deep copy of top that sits where node sits in top; null when node is not in it.
+    static CXmlNode* FindInCopy(const CXmlNode* node, const CXmlNode* top, CXmlNode* copy);
+
     void Write(CHandle& buffer, int level);
     static void WriteText(CHandle& buffer, const char* text);
     static void WriteNewLine(CHandle& buffer);

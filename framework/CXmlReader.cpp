@@ -5,19 +5,28 @@
 #include <fstream>
 #include <string>
 
-CXmlReader::CXmlReader(const CXmlReader& other) : m_filePath(other.m_filePath)
+CXmlReader::CXmlReader(const CXmlReader& other)
 {
-    // A copy owns a tree of its own, so neither reader frees the other's nodes.
-    if (other.m_top) SetTopNode(new CXmlNode(*other.m_top), true);
+    CopyFrom(other);
 }
 
 CXmlReader& CXmlReader::operator=(const CXmlReader& other)
 {
     if (this == &other) return *this;
     ReleaseTop();
-    m_filePath = other.m_filePath;
-    if (other.m_top) SetTopNode(new CXmlNode(*other.m_top), true);
+    CopyFrom(other);
     return *this;
+}
+
+void CXmlReader::CopyFrom(const CXmlReader& other)
+{
+    // A copy owns a tree of its own, so neither reader frees the other's nodes; it
+    // stands on the same element.
+    m_filePath = other.m_filePath;
+    if (!other.m_top) return;
+    SetTopNode(new CXmlNode(*other.m_top), true);
+    m_top->SetParent(nullptr);
+    m_current = CXmlNode::FindInCopy(other.m_current, other.m_top, m_top);
 }
 
 CXmlReader::~CXmlReader()

@@ -28,6 +28,7 @@ public:
 
 private:
     void ReleaseTop();
+    void CopyFrom(const CXmlReader& other);
 
     CString m_filePath;
     CXmlNode* m_top = nullptr;

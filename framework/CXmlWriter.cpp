@@ -5,12 +5,42 @@
 #include "UDirectoryUtils.h"
 #include "UFileUtils.h"
 
+CXmlWriter::CXmlWriter(const CXmlWriter& other)
+{
+    CopyFrom(other);
+}
+
+CXmlWriter& CXmlWriter::operator=(const CXmlWriter& other)
+{
+    if (this != &other) {
+        delete GetTop();
+        m_current = nullptr;
+        CopyFrom(other);
+    }
+    return *this;
+}
+
 CXmlWriter::~CXmlWriter()
 {
     // An unfinished document was never meant to reach the file.
+    delete GetTop();
+}
+
+CXmlNode* CXmlWriter::GetTop() const
+{
     CXmlNode* top = m_current;
     while (top && top->GetParent()) top = top->GetParent();
-    delete top;
+    return top;
+}
+
+void CXmlWriter::CopyFrom(const CXmlWriter& other)
+{
+    m_filePath = other.m_filePath;
+    m_lastWriteOk = other.m_lastWriteOk;
+    auto* top = static_cast<CXmlDocument*>(other.GetTop());
+    if (!top) return;
+    auto* copy = new CXmlDocument(*top);
+    m_current = CXmlNode::FindInCopy(other.m_current, top, copy);
 }
 
 void CXmlWriter::EnterNode(const char* name)

@@ -9,8 +9,9 @@ class CXmlWriter {
 public:
     CXmlWriter() = default;
     explicit CXmlWriter(const char* path) : m_filePath(path) {}
-    CXmlWriter(const CXmlWriter&) = delete;
-    CXmlWriter& operator=(const CXmlWriter&) = delete;
+    // A copy holds a document of its own, at the same place.
+    CXmlWriter(const CXmlWriter& other);
+    CXmlWriter& operator=(const CXmlWriter& other);
     virtual ~CXmlWriter();
 
     void SetFilePath(const char* path) { m_filePath = path; }
@@ -24,6 +25,9 @@ public:
     bool LastWriteSucceeded() const { return m_lastWriteOk; }
 
 private:
+    CXmlNode* GetTop() const;
+    void CopyFrom(const CXmlWriter& other);
+
     CString m_filePath;
     CXmlNode* m_current = nullptr;
     bool m_lastWriteOk = true;

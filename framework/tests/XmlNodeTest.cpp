@@ -2,8 +2,11 @@
 #include "CXmlDocument.h"
 #include "CXmlNode.h"
 #include "CXmlReader.h"
+#include "CXmlWriter.h"
 
 #include <gtest/gtest.h>
+#include <filesystem>
+#include <stdlib.h>
 #include <string>
 
 namespace {
@@ -162,4 +165,48 @@ TEST(XmlNode, CopiesOwnTheirChildren)
     EXPECT_EQ(CString("1"), copy.FindChild("inner", false)->FindChild("v", false)->GetValue());
     EXPECT_EQ(&copy, copy.FindChild("inner", false)->GetParent());
     EXPECT_EQ(CString("1"), assigned.FindChild("inner", false)->FindChild("v", false)->GetValue());
+}
+
+TEST(XmlNode, CopiedWritersAndReadersKeepTheirPlaceInTreesOfTheirOwn)
+{
+    char folder[] = "/tmp/mvframe-xmlcopy-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(folder));
+    std::string first = std::string(folder) + "/first.xml";
+    std::string second = std::string(folder) + "/second.xml";
+
+    auto* writer = new CXmlWriter(first.c_str());
+    writer->EnterNode("S");
+    writer->EnterNode("Inner");
+    writer->WriteValue("v", "1");
+    CXmlWriter copy(*writer);
+    writer->WriteValue("w", "only in the first");
+    writer->LeaveNode();
+    EXPECT_TRUE(writer->LeaveNode());
+    delete writer;
+    copy.SetFilePath(second.c_str());
+    copy.WriteValue("x", "only in the copy");
+    copy.LeaveNode();
+    EXPECT_TRUE(copy.LeaveNode());
+
+    CXmlReader reader;
+    reader.SetFilePath(second.c_str());
+    reader.EnterNode("S");
+    reader.EnterNode("Inner");
+    CXmlReader* readerCopy = new CXmlReader(reader);
+    EXPECT_EQ(CString("1"), readerCopy->ReadValue("v"));
+    EXPECT_EQ(CString("only in the copy"), readerCopy->ReadValue("x"));
+    EXPECT_EQ(CString(""), readerCopy->ReadValue("w"));
+    readerCopy->LeaveNode();
+    readerCopy->LeaveNode();
+    EXPECT_EQ(nullptr, readerCopy->GetCurrentNode());
+    delete readerCopy;
+    EXPECT_EQ(CString("1"), reader.ReadValue("v"));
+
+    CXmlReader firstReader;
+    firstReader.SetFilePath(first.c_str());
+    firstReader.EnterNode("S");
+    firstReader.EnterNode("Inner");
+    EXPECT_EQ(CString("only in the first"), firstReader.ReadValue("w"));
+    EXPECT_EQ(CString(""), firstReader.ReadValue("x"));
+    std::filesystem::remove_all(folder);
 }
