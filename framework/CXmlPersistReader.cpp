@@ -1,10 +1,12 @@
 #include "CXmlPersistReader.h"
 
+#include "CXmlNode.h"
 #include "CXmlReader.h"
 #include "UGuidUtils.h"
 #include "UXmlValues.h"
 
 #include <cstring>
+#include <vector>
 
 CXmlPersistReader::CXmlPersistReader(const char*, const char* path) : m_reader(new CXmlReader)
 {
@@ -30,6 +32,8 @@ CXmlPersistReader::~CXmlPersistReader()
 
 void CXmlPersistReader::EnterObject(const char* name)
 {
+    CXmlNode* current = m_reader->GetCurrentNode();
+    if (current && !current->FindChild(name, false)) NoteMissing();
     m_reader->EnterNode(name);
 }
 
@@ -43,9 +47,36 @@ bool CXmlPersistReader::HasData() const
     return m_reader->HasData();
 }
 
-CString CXmlPersistReader::ReadText(const char* name) const
+CString CXmlPersistReader::ReadText(const char* name)
 {
-    return m_reader->ReadValue(name);
+    CString text = m_reader->ReadValue(name);
+    if (text.IsEmpty()) NoteMissing();
+    return text;
+}
+
+namespace {
+
+unsigned long CountElements(const CXmlNode* node)
+{
+    if (!node) return 0;
+    unsigned long count = 0;
+    std::vector<const CXmlNode*> pending{node};
+    while (!pending.empty()) {
+        const CXmlNode* next = pending.back();
+        pending.pop_back();
+        ++count;
+        for (int i = 0; i < next->GetChildCount(); ++i) pending.push_back(next->GetChild(i));
+    }
+    return count;
+}
+
+}
+
+void CXmlPersistReader::NoteMissing()
+{
+    if (m_missingLimit == 0)
+        m_missingLimit = kMissingReadAllowance + kMissingReadsPerElement * CountElements(m_reader->GetTopNode());
+    if (++m_missingReads > m_missingLimit) FailLoad();
 }
 
 bool CXmlPersistReader::LoadString(const char* name, CString& text)

@@ -48,10 +48,19 @@ public:
     bool HasData() const;
     CXmlReader* GetReader() const { return m_reader; }
 
+    // Absent values are legitimate (zeros are not written), but a damaged count can ask
+    // for billions of them: past this many absent reads, plus a few for each element the
+    // document holds, the load is marked failed so that lists stop.
+    static constexpr unsigned long kMissingReadAllowance = 1000000;
+    static constexpr unsigned long kMissingReadsPerElement = 64;
+
 private:
-    CString ReadText(const char* name) const;
+    CString ReadText(const char* name);
+    void NoteMissing();
 
     CXmlReader* m_reader;
     CString m_peekedName;
     ULONG m_peekedLength = 0;
+    unsigned long m_missingReads = 0;
+    unsigned long m_missingLimit = 0;   // 0 until first needed
 };

@@ -1,5 +1,6 @@
 #include "CHandle.h"
 #include "CPersistObject.h"
+#include "CPersistValueList.h"
 #include "CXmlPersistReader.h"
 #include "CXmlPersistStorage.h"
 
@@ -194,4 +195,23 @@ TEST(XmlStorage, AFailedWriteIsReportedAndKeepsTheOldFile)
     sample.Save("Settings", storage);
     EXPECT_FALSE(storage.WriteSucceeded());
     EXPECT_EQ("old", ReadAll(blocker));
+}
+
+TEST(XmlStorage, AHostileListCountEndsWhereTheFileEnds)
+{
+    // Zeros are not written, so a count alone stands for that many zero values; a damaged
+    // count must not make loading run on or grow without end.
+    CXmlPersistReader hostile(Document("<count>2147483647</count><value_0>5</value_0>").c_str());
+    CPersistValueList values;
+    values.Load("S", hostile);
+    EXPECT_TRUE(hostile.LoadFailed());
+    EXPECT_EQ(5, values.GetAt(0));
+    EXPECT_LT(values.GetItemCount(), 2000000);
+
+    CXmlPersistReader zeros(Document("<count>30000</count><value_29999>9</value_29999>").c_str());
+    values.Load("S", zeros);
+    EXPECT_FALSE(zeros.LoadFailed());
+    ASSERT_EQ(30000, values.GetItemCount());
+    EXPECT_EQ(0, values.GetAt(0));
+    EXPECT_EQ(9, values.GetAt(29999));
 }
