@@ -58,6 +58,10 @@ void CRegistryPersistStorage::SaveString(const char* text)
 
 ULONG CRegistryPersistStorage::LoadValue()
 {
+    if (m_counter >= kMaxValues) {
+        FailLoad();
+        return 0;
+    }
     ULONG value = CRegistry(m_section, GetKey(), m_profile).GetValue(0);
     m_counter++;
     return value;
@@ -65,6 +69,10 @@ ULONG CRegistryPersistStorage::LoadValue()
 
 CString CRegistryPersistStorage::LoadString()
 {
+    if (m_counter >= kMaxValues) {
+        FailLoad();
+        return CString();
+    }
     CString text = CRegistry(m_section, GetKey(), m_profile).GetTextValue("");
     m_counter++;
     return text;

@@ -65,6 +65,10 @@ public:
     unsigned char* GetData(ULONG& size) override;
     void SetData(const unsigned char* bytes, ULONG size) override;
 
+    // No object tree saved here holds more values; a damaged count asking for more
+    // fails the load instead of running on.
+    static constexpr int kMaxValues = 100000;
+
 private:
     // Reads chunks into bytes, never beyond length; the number of bytes read.
     ULONG LoadBytes(unsigned char* bytes, ULONG length);

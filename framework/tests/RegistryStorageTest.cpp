@@ -1,5 +1,6 @@
 #include "CHandle.h"
 #include "CPersistObject.h"
+#include "CPersistValueList.h"
 #include "CRegistry.h"
 #include "CRegistryPersistStorage.h"
 #include "UPersistUtils.h"
@@ -315,3 +316,18 @@ TEST_F(RegistryStorageTest, IniFileTakesTheValues)
 }
 
 } // namespace
+
+TEST_F(RegistryStorageTest, AHostileListCountStopsAtTheValueLimit)
+{
+    CPersistValueList saved;
+    {
+        CRegistryPersistStorage storage(kSection, nullptr);
+        saved.Save("List", storage);
+    }
+    CRegistry(kSection, "2").SetValue(0x7FFFFFFF);   // id, version, then the count
+    CPersistValueList loaded;
+    CRegistryPersistStorage storage(kSection, nullptr);
+    loaded.Load("List", storage);
+    EXPECT_TRUE(storage.LoadFailed());
+    EXPECT_LE(loaded.GetItemCount(), static_cast<int>(CRegistryPersistStorage::kMaxValues));
+}
