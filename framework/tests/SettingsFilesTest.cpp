@@ -98,6 +98,43 @@ TEST_F(SettingsFiles, MissingOrForeignFilesLeaveTheObjectAlone)
     EXPECT_EQ(3, record.number);
 }
 
+TEST_F(SettingsFiles, DamagedOrNewerFilesLoadWhatTheyCan)
+{
+    const std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
+    const std::string start = header + "<Settings>\r\n<Number>42</Number>\r\n";
+    const std::string noise("\x01\xFF\x00<\x80>\xFE</\x7F\x00\x00garbage", 20);
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool loads;
+        LONG number;
+        const char* text;
+    } cases[] = {
+        {"empty", "", false, 3, "kept"},
+        {"header only", header, false, 3, "kept"},
+        {"binary", std::string("\x7F" "ELF\x02\x01\x01\x00\x00", 9) + noise, false, 3, "kept"},
+        {"cut inside a value", start + "<Text>hal", true, 42, ""},
+        {"cut inside a tag", start + "<Te", true, 42, ""},
+        {"binary after the first value", start + noise, true, 42, ""},
+        {"newer version", start + "<Future>\r\n<Mode>7</Mode>\r\n<obj_id>9</obj_id>\r\n<obj_ver>9000</obj_ver>\r\n"
+                                  "</Future>\r\n<Text>hello</Text>\r\n<Unknown>x &amp; y</Unknown>\r\n"
+                                  "<obj_id>5</obj_id>\r\n<obj_ver>9000</obj_ver>\r\n</Settings>\r\n",
+         true, 42, "hello"},
+    };
+    for (const auto& c : cases) {
+        std::string path = UserFile("Damaged.xml");
+        UDirectoryUtils::EstablishPath(path.c_str());
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.bytes;
+        Record record;
+        record.number = 3;
+        record.text = "kept";
+        EXPECT_EQ(c.loads, UPersistStorage::DefaultLoad(record, "Settings", "Damaged.xml")) << c.what;
+        EXPECT_EQ(c.number, record.number) << c.what;
+        EXPECT_EQ(CString(c.text), record.text) << c.what;
+        EXPECT_EQ(0u, GuardMark()) << c.what;
+    }
+}
+
 TEST_F(SettingsFiles, ASaveThatCannotBeWrittenReportsFailure)
 {
     std::string blocker = std::string(UDirectoryUtils::GetUserAppDataDirectory()) + "blocker";
