@@ -1,6 +1,7 @@
 #include "afx/CWinApp.h"
 
 #include "afx/CWnd.h"
+#include "win32/Icon.h"
 #include "win32/MessageLoop.h"
 #include "win32/Resources.h"
 
@@ -42,6 +43,8 @@ CWinApp& CWinApp::operator=(const CWinApp& other)
     if (!other.m_pszRegistryKey) m_pszRegistryKey = nullptr;
     m_pszProfileName = other.m_pszProfileName;
     m_hInstance = other.m_hInstance;
+    m_pszExeName = other.m_pszExeName;
+    m_lpCmdLine = other.m_lpCmdLine;
     m_nCmdShow = other.m_nCmdShow;
     return *this;
 }
@@ -73,6 +76,26 @@ void CWinApp::SetRegistryKey(LPCTSTR key)
 {
     m_registryKey = key ? key : "";
     m_pszRegistryKey = m_registryKey;
+}
+
+HICON CWinApp::LoadIcon(UINT id) const
+{
+    return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(id));
+}
+
+HICON CWinApp::LoadStandardIcon(LPCTSTR name) const
+{
+    return ::LoadIconA(nullptr, name);
+}
+
+HCURSOR CWinApp::LoadCursor(UINT id) const
+{
+    return ::LoadCursorA(m_hInstance, MAKEINTRESOURCEA(id));
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR name) const
+{
+    return ::LoadCursorA(nullptr, name);
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG* msg)

@@ -27,6 +27,11 @@ public:
     virtual CWnd* GetMainWnd();
 
     void SetRegistryKey(LPCTSTR key);
+    // Icons and cursors by resource id from the application's module (win32/Icon.h).
+    HICON LoadIcon(UINT id) const;
+    HICON LoadStandardIcon(LPCTSTR name) const;
+    HCURSOR LoadCursor(UINT id) const;
+    HCURSOR LoadStandardCursor(LPCTSTR name) const;
     BOOL Enable3dControls() { return TRUE; }
 
     CWnd* m_pMainWnd = nullptr;
@@ -35,6 +40,8 @@ public:
     LPCTSTR m_pszAppName = nullptr;
     LPCTSTR m_pszRegistryKey = nullptr;
     LPCTSTR m_pszProfileName = nullptr;
+    LPCTSTR m_pszExeName = nullptr;
+    LPTSTR m_lpCmdLine = nullptr;
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
     int m_exitCode = 0;

@@ -8,9 +8,12 @@
 #include <utility>
 #include <vector>
 
-#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
+// Spelled exactly as in win32/Icon.h, so that both headers may define them.
+#ifndef MAKEINTRESOURCEA
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(static_cast<WORD>(i))))
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
-#define IS_INTRESOURCE(p) ((reinterpret_cast<ULONG_PTR>(p) >> 16) == 0)
+#define IS_INTRESOURCE(p) ((reinterpret_cast<uintptr_t>(p) >> 16) == 0)
+#endif
 
 // A resource name: MAKEINTRESOURCE(id) or a text naming the id in decimal ("#128").
 UINT MvResourceId(LPCSTR name);
