@@ -12,6 +12,11 @@
 #define MV_HAVE_AVX2_KERNELS 1
 #endif
 
+// The vector forms stay in 16 bits and stay exact: with y' = y - 16, u' = u - 128, v' = v - 128 and
+// t = 21 y', 149 y' = 128 y' + t and 258 u' = 256 u' + 2 u', so
+//   R = y' + ((t + 204 v') >> 7), G = y' + ((t - 104 v' - 50 u') >> 7), B = y' + 2 u' + ((t + 2 u') >> 7),
+// every intermediate fits in 16 bits, and saturating to bytes is UColorSpace::Limit.
+
 namespace VideoRowKernels {
 
 namespace {
@@ -24,9 +29,20 @@ uint32_t Bgrx(BYTE y, BYTE u, BYTE v)
 
 #if defined(__SSE2__)
 
-__m128i Pairs(int16_t a, int16_t b)
+// Eight pixels: widened samples in, B, G, R, 0 dwords out (pixels 0-3 in lo, 4-7 in hi).
+void Convert8(__m128i ys, __m128i us, __m128i vs, __m128i& lo, __m128i& hi)
 {
-    return _mm_set_epi16(b, a, b, a, b, a, b, a);
+    const __m128i t = _mm_mullo_epi16(ys, _mm_set1_epi16(21));
+    const __m128i u2 = _mm_add_epi16(us, us);
+    const __m128i r = _mm_add_epi16(ys, _mm_srai_epi16(_mm_add_epi16(t, _mm_mullo_epi16(vs, _mm_set1_epi16(204))), 7));
+    const __m128i gx = _mm_add_epi16(_mm_mullo_epi16(vs, _mm_set1_epi16(-104)), _mm_mullo_epi16(us, _mm_set1_epi16(-50)));
+    const __m128i g = _mm_add_epi16(ys, _mm_srai_epi16(_mm_add_epi16(t, gx), 7));
+    const __m128i b = _mm_add_epi16(_mm_add_epi16(ys, u2), _mm_srai_epi16(_mm_add_epi16(t, u2), 7));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i bg = _mm_unpacklo_epi8(_mm_packus_epi16(b, b), _mm_packus_epi16(g, g));
+    const __m128i r0 = _mm_unpacklo_epi8(_mm_packus_epi16(r, r), zero);
+    lo = _mm_unpacklo_epi16(bg, r0);
+    hi = _mm_unpackhi_epi16(bg, r0);
 }
 
 // Eight 8-bit values widened to 16 bits, less an offset.
@@ -36,38 +52,26 @@ __m128i Widen(const BYTE* p, __m128i offset)
     return _mm_sub_epi16(_mm_unpacklo_epi8(bytes, _mm_setzero_si128()), offset);
 }
 
-// Eight 8-bit results of (a, b) . (ca, cb) (+ extra) >> shift, clamped to 0..255.
-__m128i Combine(__m128i a, __m128i b, __m128i coefficients, __m128i extraLo, __m128i extraHi, int shift)
+// Four chroma samples, each widened for two pixels, less 128.
+__m128i WidenDoubled(const BYTE* p)
 {
-    const __m128i lo = _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi16(a, b), coefficients), extraLo);
-    const __m128i hi = _mm_add_epi32(_mm_madd_epi16(_mm_unpackhi_epi16(a, b), coefficients), extraHi);
-    const __m128i words = _mm_packs_epi32(_mm_srai_epi32(lo, shift), _mm_srai_epi32(hi, shift));
-    return _mm_packus_epi16(words, words);
+    const __m128i four = _mm_cvtsi32_si128(int(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24));
+    return _mm_sub_epi16(_mm_unpacklo_epi8(_mm_unpacklo_epi8(four, four), _mm_setzero_si128()),
+                         _mm_set1_epi16(128));
 }
 
 #endif
 
 #if defined(MV_HAVE_AVX2_KERNELS)
 
-__attribute__((target("avx2"))) __m256i Combine256(__m256i a, __m256i b, __m256i coefficients, __m256i extraLo,
-                                                   __m256i extraHi, int shift)
-{
-    const __m256i lo = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(a, b), coefficients), extraLo);
-    const __m256i hi = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(a, b), coefficients), extraHi);
-    const __m256i words = _mm256_packs_epi32(_mm256_srai_epi32(lo, shift), _mm256_srai_epi32(hi, shift));
-    return _mm256_packus_epi16(words, words);
-}
-
-// Sixteen pixels a step, written as B, G, R straight into 24-bit pixels or 32-bit pixels whose
-// fourth byte is kept; returns how many were done.
+// Sixteen pixels, written as B, G, R straight into 24-bit pixels or 32-bit pixels whose fourth byte
+// is kept; returns how many were done.
 __attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, const BYTE* v, int n,
                                                  bool halfChroma, BYTE* out, int step)
 {
     const __m256i k16 = _mm256_set1_epi16(16), k128 = _mm256_set1_epi16(128), zero = _mm256_setzero_si256();
-    const __m256i red = _mm256_set1_epi32(int(204u << 16 | 149u));
-    const __m256i green = _mm256_set1_epi32(int(uint32_t(uint16_t(-104)) << 16 | 149u));
-    const __m256i blue = _mm256_set1_epi32(int(258u << 16 | 149u));
-    const __m256i cb = _mm256_set1_epi32(int(uint16_t(-50)));
+    const __m256i k21 = _mm256_set1_epi16(21), k204 = _mm256_set1_epi16(204);
+    const __m256i km104 = _mm256_set1_epi16(-104), km50 = _mm256_set1_epi16(-50);
     const __m256i keep = _mm256_set1_epi32(int(0xFF000000u));
     const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
     // A 24-bit store writes 16 bytes for 12: stop while the spill still lands on later pixels.
@@ -88,13 +92,15 @@ __attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, c
             _mm256_sub_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(y + j))), k16);
         const __m256i us = _mm256_sub_epi16(_mm256_cvtepu8_epi16(u16), k128);
         const __m256i vs = _mm256_sub_epi16(_mm256_cvtepu8_epi16(v16), k128);
-        const __m256i uLo = _mm256_madd_epi16(_mm256_unpacklo_epi16(us, zero), cb);
-        const __m256i uHi = _mm256_madd_epi16(_mm256_unpackhi_epi16(us, zero), cb);
-        const __m256i r = Combine256(ys, vs, red, zero, zero, 7);
-        const __m256i g = Combine256(ys, vs, green, uLo, uHi, 7);
-        const __m256i b = Combine256(ys, us, blue, zero, zero, 7);
-        const __m256i bg = _mm256_unpacklo_epi8(b, g);
-        const __m256i r0 = _mm256_unpacklo_epi8(r, zero);
+        const __m256i t = _mm256_mullo_epi16(ys, k21);
+        const __m256i u2 = _mm256_add_epi16(us, us);
+        const __m256i r =
+            _mm256_add_epi16(ys, _mm256_srai_epi16(_mm256_add_epi16(t, _mm256_mullo_epi16(vs, k204)), 7));
+        const __m256i gx = _mm256_add_epi16(_mm256_mullo_epi16(vs, km104), _mm256_mullo_epi16(us, km50));
+        const __m256i g = _mm256_add_epi16(ys, _mm256_srai_epi16(_mm256_add_epi16(t, gx), 7));
+        const __m256i b = _mm256_add_epi16(_mm256_add_epi16(ys, u2), _mm256_srai_epi16(_mm256_add_epi16(t, u2), 7));
+        const __m256i bg = _mm256_unpacklo_epi8(_mm256_packus_epi16(b, b), _mm256_packus_epi16(g, g));
+        const __m256i r0 = _mm256_unpacklo_epi8(_mm256_packus_epi16(r, r), zero);
         const __m256i lo = _mm256_unpacklo_epi16(bg, r0);  // pixels 0-3 | 8-11
         const __m256i hi = _mm256_unpackhi_epi16(bg, r0);  // pixels 4-7 | 12-15
         BYTE* o = out + ptrdiff_t(j) * step;
@@ -129,32 +135,14 @@ void YuvToBgrx(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChro
 {
     int j = 0;
 #if defined(__SSE2__)
-    const __m128i k16 = _mm_set1_epi16(16), k128 = _mm_set1_epi16(128), zero = _mm_setzero_si128();
-    const __m128i red = Pairs(149, 204), green = Pairs(149, -104), blue = Pairs(149, 258), cb = Pairs(-50, 0);
+    const __m128i k16 = _mm_set1_epi16(16), k128 = _mm_set1_epi16(128);
     for (; j + 8 <= n; j += 8) {
-        __m128i us, vs;
-        if (halfChroma) {
-            // Four chroma samples, each for two pixels.
-            const __m128i u4 = _mm_cvtsi32_si128(int(u[j / 2] | u[j / 2 + 1] << 8 | u[j / 2 + 2] << 16 |
-                                                     uint32_t(u[j / 2 + 3]) << 24));
-            const __m128i v4 = _mm_cvtsi32_si128(int(v[j / 2] | v[j / 2 + 1] << 8 | v[j / 2 + 2] << 16 |
-                                                     uint32_t(v[j / 2 + 3]) << 24));
-            us = _mm_sub_epi16(_mm_unpacklo_epi8(_mm_unpacklo_epi8(u4, u4), zero), k128);
-            vs = _mm_sub_epi16(_mm_unpacklo_epi8(_mm_unpacklo_epi8(v4, v4), zero), k128);
-        } else {
-            us = Widen(u + j, k128);
-            vs = Widen(v + j, k128);
-        }
-        const __m128i ys = Widen(y + j, k16);
-        const __m128i uLo = _mm_madd_epi16(_mm_unpacklo_epi16(us, zero), cb);
-        const __m128i uHi = _mm_madd_epi16(_mm_unpackhi_epi16(us, zero), cb);
-        const __m128i r = Combine(ys, vs, red, zero, zero, 7);
-        const __m128i g = Combine(ys, vs, green, uLo, uHi, 7);
-        const __m128i b = Combine(ys, us, blue, zero, zero, 7);
-        const __m128i bg = _mm_unpacklo_epi8(b, g);
-        const __m128i r0 = _mm_unpacklo_epi8(r, zero);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j), _mm_unpacklo_epi16(bg, r0));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j + 4), _mm_unpackhi_epi16(bg, r0));
+        const __m128i us = halfChroma ? WidenDoubled(u + j / 2) : Widen(u + j, k128);
+        const __m128i vs = halfChroma ? WidenDoubled(v + j / 2) : Widen(v + j, k128);
+        __m128i lo, hi;
+        Convert8(Widen(y + j, k16), us, vs, lo, hi);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j), lo);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bgrx + j + 4), hi);
     }
 #endif
     for (; j < n; ++j) {
@@ -174,13 +162,14 @@ void YuvToRgb(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChrom
     uint32_t bgrx[256];
     while (j < n) {
         const int count = std::min(n - j, 256);
-        if (halfChroma && j % 2 == 0)
+        if (halfChroma && j % 2 == 0) {
             YuvToBgrx(y + j, u + j / 2, v + j / 2, count, true, bgrx);
-        else
+        } else {
             for (int k = 0; k < count; ++k) {
                 const int c = halfChroma ? (j + k) / 2 : j + k;
                 bgrx[k] = Bgrx(y[j + k], u[c], v[c]);
             }
+        }
         for (int k = 0; k < count; ++k) {
             BYTE* o = out + ptrdiff_t(j + k) * step;
             o[0] = BYTE(bgrx[k]);

@@ -7,48 +7,53 @@
 #include "UColorSpace.h"
 #include "VideoRowKernels.h"
 
-TEST(VideoRowKernels, YuvToBgrxMatchesThePixelFormulas)
-{
-    const int n = 4099;  // not a multiple of the vector width
-    std::vector<BYTE> y(n), u(n), v(n);
-    for (int j = 0; j < n; ++j) {
-        y[size_t(j)] = BYTE(j);
-        u[size_t(j)] = BYTE(j * 7 / 3);
-        v[size_t(j)] = BYTE(255 - j * 5);
-    }
-    for (bool half : {false, true}) {
-        std::vector<uint32_t> out(n);
-        VideoRowKernels::YuvToBgrx(y.data(), u.data(), v.data(), n, half, out.data());
-        for (int j = 0; j < n; ++j) {
-            const int c = half ? j / 2 : j;
-            const BYTE yy = y[size_t(j)], uu = u[size_t(c)], vv = v[size_t(c)];
-            const uint32_t want = UColorSpace::YCbCrtoB(yy, uu, vv) | UColorSpace::YCbCrtoG(yy, uu, vv) << 8 |
-                                  uint32_t(UColorSpace::YCbCrtoR(yy, uu, vv)) << 16;
-            ASSERT_EQ(out[size_t(j)], want) << j << " half " << half;
-        }
-    }
-}
+namespace {
 
-TEST(VideoRowKernels, YuvToRgbWritesThreeBytesAndKeepsTheFourth)
-{
-    const int n = 101;
-    std::vector<BYTE> y(n), u(n), v(n);
-    for (int j = 0; j < n; ++j) {
-        y[size_t(j)] = BYTE(j * 3);
-        u[size_t(j)] = BYTE(j * 11);
-        v[size_t(j)] = BYTE(200 - j);
+// Every luma with every Cb against edge and middle Cr values, and the other way round; the odd
+// length leaves a tail after the vector loops.
+struct Samples {
+    Samples()
+    {
+        const BYTE edges[] = {0, 1, 2, 64, 127, 128, 129, 200, 254, 255};
+        for (int a = 0; a < 256; ++a)
+            for (int b = 0; b < 256; ++b)
+                for (BYTE e : edges) {
+                    Add(BYTE(a), BYTE(b), e);
+                    Add(BYTE(a), e, BYTE(b));
+                }
+        Add(7, 7, 7);
     }
-    for (int step : {3, 4}) {
-        for (bool half : {false, true}) {
+    void Add(BYTE yy, BYTE uu, BYTE vv)
+    {
+        y.push_back(yy);
+        u.push_back(uu);
+        v.push_back(vv);
+    }
+    std::vector<BYTE> y, u, v;
+};
+
+}  // namespace
+
+TEST(VideoRowKernels, EveryPathMatchesThePixelFormulas)
+{
+    const Samples s;
+    const int n = int(s.y.size());
+    for (bool half : {false, true}) {
+        std::vector<uint32_t> bgrx(static_cast<size_t>(n));
+        VideoRowKernels::YuvToBgrx(s.y.data(), s.u.data(), s.v.data(), n, half, bgrx.data());
+        for (int step : {3, 4}) {
             std::vector<BYTE> out(size_t(n) * size_t(step), 0xA5);
-            VideoRowKernels::YuvToRgb(y.data(), u.data(), v.data(), n, half, out.data(), step);
+            VideoRowKernels::YuvToRgb(s.y.data(), s.u.data(), s.v.data(), n, half, out.data(), step);
             for (int j = 0; j < n; ++j) {
-                const int c = half ? j / 2 : j;
+                const size_t c = size_t(half ? j / 2 : j);
+                const BYTE yy = s.y[size_t(j)], uu = s.u[c], vv = s.v[c];
+                const BYTE b = UColorSpace::YCbCrtoB(yy, uu, vv), g = UColorSpace::YCbCrtoG(yy, uu, vv),
+                           r = UColorSpace::YCbCrtoR(yy, uu, vv);
                 const BYTE* o = &out[size_t(j) * size_t(step)];
-                const BYTE yy = y[size_t(j)], uu = u[size_t(c)], vv = v[size_t(c)];
-                ASSERT_EQ(o[0], UColorSpace::YCbCrtoB(yy, uu, vv)) << j;
-                ASSERT_EQ(o[1], UColorSpace::YCbCrtoG(yy, uu, vv)) << j;
-                ASSERT_EQ(o[2], UColorSpace::YCbCrtoR(yy, uu, vv)) << j;
+                ASSERT_EQ(bgrx[size_t(j)], b | g << 8 | uint32_t(r) << 16) << j << " half " << half;
+                ASSERT_EQ(o[0], b) << j;
+                ASSERT_EQ(o[1], g) << j;
+                ASSERT_EQ(o[2], r) << j;
                 if (step == 4) {
                     ASSERT_EQ(o[3], 0xA5) << j;
                 }
