@@ -194,9 +194,16 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         if (width == CW_USEDEFAULT) width = 640, height = 480;
         w->rect = RECT{x, y, x + std::max(0, width), y + std::max(0, height)};
         if ((style & WS_CHILD) && parent) {
+            auto p = Find(parent);
+            if (!p) {
+                // The parent went away on its own thread meanwhile.
+                w->dead = true;
+                ForgetWindow(hwnd);
+                return nullptr;
+            }
             w->parent = parent;
             w->id = reinterpret_cast<UINT_PTR>(menu);
-            Find(parent)->children.insert(Find(parent)->children.begin(), hwnd);
+            p->children.insert(p->children.begin(), hwnd);
         } else {
             if (parent) w->owner = GetAncestor(parent, GA_ROOT);
             w->menu = menu;
