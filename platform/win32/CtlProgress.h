@@ -9,6 +9,10 @@ public:
     int Pos() const { return m_pos; }
     int Low() const { return m_low; }
     int High() const { return m_high; }
+    int Step() const { return m_step; }
+    // CLR_DEFAULT when not set.
+    COLORREF BarColor() const { return m_bar; }
+    COLORREF BackgroundColor() const { return m_background; }
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:

@@ -14,6 +14,11 @@ public:
     LONG Min() const { return m_min; }
     LONG Max() const { return m_max; }
     bool IsDragging() const { return m_dragging; }
+    LONG LineSize() const { return m_line; }
+    LONG PageSize() const { return m_page; }
+    const std::vector<LONG>& Tics() const { return m_tics; }
+    LONG SelectionStart() const { return m_selStart; }
+    LONG SelectionEnd() const { return m_selEnd; }
     // The client point at the centre of the thumb for a position, and back.
     POINT PointOf(LONG pos) const;
     LONG PosAt(POINT point) const;
