@@ -30,7 +30,8 @@ struct MvDialogItem {
     std::string className;        // "Button", "Static", "Edit", "ComboBox", "msctls_trackbar32", ...
     std::string text;
     int id = 0;
-    DWORD style = 0;              // WS_CHILD is implied
+    DWORD style = 0;              // WS_CHILD is implied; give WS_VISIBLE (and WS_TABSTOP) for a shown control,
+                                  // as a resource script's defaults do; -1 (IDC_STATIC) suits ids of labels
     DWORD exStyle = 0;
     short x = 0, y = 0, cx = 0, cy = 0;   // dialog units
 };
