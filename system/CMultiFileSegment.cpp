@@ -40,8 +40,10 @@ bool CMultiFileSegment::IsOpen() const { return m_file != INVALID_HANDLE_VALUE; 
 
 DWORD CMultiFileSegment::Seek(DWORD position)
 {
-    DWORD at = SetFilePointer(m_file, static_cast<LONG>(position), nullptr, FILE_BEGIN);
-    if (at != INVALID_SET_FILE_POINTER) m_position = at;
+    // The whole unsigned range: as a LONG distance, positions from 2 GB up would turn negative.
+    LARGE_INTEGER distance, at;
+    distance.QuadPart = position;
+    if (SetFilePointerEx(m_file, distance, &at, FILE_BEGIN)) m_position = static_cast<DWORD>(at.QuadPart);
     return m_position;
 }
 

@@ -147,3 +147,29 @@ TEST_F(MultiFile, ARangeCountsFromItsStartAndNeverReadsPastItsEnd)
     EXPECT_EQ(0, range.GetStart());
     EXPECT_EQ(0, range.GetSize());
 }
+
+TEST_F(MultiFile, PositionsFromTwoGigabytesUpAreReachedInASegment)
+{
+    // A sparse 3 GB segment after the 100-byte one: only its marker takes room on disk.
+    std::string big = m_home.Path() + "/big.bin";
+    const int64_t markerAt = int64_t(5) << 29; // 2.5 GB
+    {
+        std::ofstream out(big, std::ios::binary);
+        out.seekp(markerAt);
+        out << "mark";
+        out.seekp((int64_t(3) << 30) - 1);
+        out.put('\0');
+        ASSERT_TRUE(out.good());
+    }
+    CMultiFile file;
+    file.Add(First().c_str());
+    file.Add(big.c_str());
+    ASSERT_TRUE(file.Open(false));
+    EXPECT_EQ(100 + (int64_t(3) << 30), file.GetSize());
+    EXPECT_EQ(100 + markerAt, file.SeekFromBegin(100 + markerAt));
+    EXPECT_EQ(100 + markerAt, file.GetPhysicalPosition());
+    char text[4] = {};
+    ASSERT_EQ(4u, file.Read(reinterpret_cast<unsigned char*>(text), 4));
+    EXPECT_EQ("mark", std::string(text, 4));
+    file.Close();
+}
