@@ -17,6 +17,7 @@ bool Fetch(MSG* out, HWND filter, UINT filterMin, UINT filterMax, bool remove);
 namespace {
 thread_local MvPreTranslateHook tPreTranslate;
 thread_local MvThreadMessageHook tThreadHook;
+thread_local MvWaitHook tWaitHook;
 
 int64_t RealMs()
 {
@@ -41,6 +42,18 @@ bool Handle(MSG& msg)
     return true;
 }
 } // namespace
+
+void MvSetWaitHook(MvWaitHook hook)
+{
+    tWaitHook = std::move(hook);
+}
+
+void mvuser::WaitForWork(int timeoutMs)
+{
+    auto q = CurrentQueue();
+    if (tWaitHook) tWaitHook(q->wakeFd, timeoutMs);
+    else q->WaitWake(timeoutMs);
+}
 
 int MvGetWakeFd()
 {

@@ -26,6 +26,14 @@ bool MvPreTranslate(MSG& msg);                            // runs the hook
 using MvThreadMessageHook = std::function<void(const MSG&)>;
 void MvSetThreadMessageHook(MvThreadMessageHook hook);
 
+// While a loop of the window layer (GetMessage, WaitMessage: CWinApp::Run, modal
+// dialogs) has nothing to do, it calls the thread's wait hook instead of sleeping on
+// the wake-up descriptor, so a driving toolkit keeps handling its own events inside
+// nested modal loops. The hook returns once wakeFd is readable or timeoutMs passed
+// (-1: no limit); returning early is harmless.
+using MvWaitHook = std::function<void(int wakeFd, int timeoutMs)>;
+void MvSetWaitHook(MvWaitHook hook);
+
 // Test pump on the calling thread.
 // Handles everything now pending, repeatedly, until nothing is left; timers fire
 // only when due on the clock. Returns the number of messages handled.

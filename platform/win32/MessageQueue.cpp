@@ -207,7 +207,7 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax)
         }
         // Something this filter does not take may be pending: do not spin on it.
         int timeout = MvNextTimeout();
-        q->WaitWake(timeout == 0 ? 10 : timeout);
+        WaitForWork(timeout == 0 ? 10 : timeout);
     }
 }
 
@@ -245,7 +245,7 @@ BOOL WaitMessage()
     auto q = CurrentQueue();
     MSG m;
     if (Fetch(&m, nullptr, 0, 0, false)) return TRUE;
-    q->WaitWake(MvNextTimeout());
+    WaitForWork(MvNextTimeout());
     return TRUE;
 }
 

@@ -125,6 +125,10 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // region, not frozen by LockWindowUpdate); null when none.
 HWND NextPaintWindow(DWORD thread);
 
+// Sleeps until the calling thread has work or timeoutMs passed, through the
+// thread's wait hook when a driving toolkit set one.
+void WaitForWork(int timeoutMs);
+
 // The queue of the thread that owns a window.
 DWORD ThreadOf(HWND hwnd);
 

@@ -3,6 +3,8 @@
 #include "win32/Dialog.h"
 #include "win32/MessageLoop.h"
 
+#include <poll.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -184,6 +186,28 @@ TEST(CDialog, ModalLoopHandlesWhatWorkerThreadsSend)
     EXPECT_EQ(answer.load(), 2000001) << "the worker waited for the user-interface thread's answer";
     EXPECT_TRUE(threads.m_onOwnThread.load());
     threads.DestroyWindow();
+}
+
+TEST(CDialog, AModalLoopWaitsThroughTheDrivingToolkitsHook)
+{
+    int waits = 0;
+    MvSetWaitHook([&](int fd, int timeoutMs) {
+        ++waits;   // a toolkit would handle its own events here
+        pollfd p{fd, POLLIN, 0};
+        poll(&p, 1, timeoutMs < 0 ? 1000 : timeoutMs);
+    });
+    CNameDialog dialog;
+    std::thread user;
+    MvScriptModal([&](HWND h) {
+        user = std::thread([h] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    user.join();
+    MvSetWaitHook(nullptr);
+    EXPECT_GT(waits, 0);
 }
 
 } // namespace
