@@ -31,7 +31,13 @@ bool CAsyncFileWriter::OpenSelf()
 {
     m_file = CreateFile(m_path, GENERIC_WRITE, 0, nullptr, m_overwrite ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_FLAG_OVERLAPPED, nullptr);
     if (m_file == INVALID_HANDLE_VALUE) return false;
-    m_position = m_overwrite ? 0 : ::GetFileSize(m_file, nullptr);
+    LARGE_INTEGER size{};
+    if (!m_overwrite && !GetFileSizeEx(m_file, &size)) {
+        CloseHandle(m_file);
+        m_file = INVALID_HANDLE_VALUE;
+        return false;
+    }
+    m_position = m_overwrite ? 0 : static_cast<uint64_t>(size.QuadPart);
     m_failed = false;
     return true;
 }
@@ -71,7 +77,8 @@ bool CAsyncFileWriter::ReallyWriteData(CDataBuffer* buffer)
 {
     auto* block = static_cast<CFileDataBuffer*>(buffer);
     m_overlapped = OVERLAPPED{};
-    m_overlapped.Offset = block->GetOffset();
+    m_overlapped.Offset = static_cast<DWORD>(block->GetOffset() & 0xFFFFFFFFu);
+    m_overlapped.OffsetHigh = static_cast<DWORD>(block->GetOffset() >> 32);
     m_overlapped.hEvent = this; // completion routines find the writer here
     if (!WriteFileEx(m_file, block->GetBuffer(), block->GetBufferSize(), &m_overlapped, Completed)) {
         // Nothing will complete it: free the buffer so the producer never waits for it.

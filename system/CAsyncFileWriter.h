@@ -27,8 +27,9 @@ public:
     bool WriteData(const unsigned char* bytes, uint32_t n) override;
     bool ReallyWriteData(CDataBuffer* buffer) override;
 
-    // The bytes the file holds once every block handed in is written.
-    uint32_t GetPosition() const { return m_position; }
+    // The bytes the file holds once every block handed in is written. 64-bit, so that
+    // a file past 4 GB grows at its end instead of being overwritten from its start.
+    uint64_t GetPosition() const { return m_position; }
     // Whether any block failed to reach the file since it was opened.
     bool HasFailed() const { return m_failed; }
 
@@ -41,7 +42,7 @@ private:
     char m_path[kMaxPath + 1] = {};
     bool m_overwrite = true;
     HANDLE m_file = INVALID_HANDLE_VALUE;
-    uint32_t m_position = 0;
+    uint64_t m_position = 0;
     bool m_failed = false;
     OVERLAPPED m_overlapped{};
 };

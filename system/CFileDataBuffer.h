@@ -4,9 +4,9 @@
 
 class CFileDataBuffer : public CDataBuffer {
 public:
-    uint32_t GetOffset() const { return m_offset; }
-    void SetOffset(uint32_t offset) { m_offset = offset; }
+    uint64_t GetOffset() const { return m_offset; }
+    void SetOffset(uint64_t offset) { m_offset = offset; }
 
 private:
-    uint32_t m_offset = 0;
+    uint64_t m_offset = 0;
 };

@@ -185,6 +185,35 @@ TEST(CAsyncFileWriter, AppendingStartsAtTheOldEnd)
     EXPECT_EQ("123abcde", ReadAll(path));
 }
 
+TEST(CAsyncFileWriter, AppendingToAFileBeyondFourGigabytesWritesAtItsEnd)
+{
+    MvTestHome home;
+    std::string path = home.Path() + "/large.bin";
+    const int64_t size = (int64_t(1) << 32) + 3; // sparse: only the first bytes take room
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "head";
+        out.seekp(size - 1);
+        out.put('\0');
+        ASSERT_TRUE(out.good());
+    }
+    CAsyncFileWriter writer;
+    writer.SetFilePath(path.c_str(), false);
+    writer.Create();
+    ASSERT_TRUE(writer.Open());
+    EXPECT_EQ(uint64_t(size), writer.GetPosition());
+    ASSERT_TRUE(writer.WriteData(Bytes("tail"), 4));
+    writer.Release();
+    EXPECT_FALSE(writer.HasFailed());
+    std::ifstream in(path, std::ios::binary);
+    char bytes[4] = {};
+    in.read(bytes, 4);
+    EXPECT_EQ("head", std::string(bytes, 4)); // not overwritten by a wrapped offset
+    in.seekg(size);
+    in.read(bytes, 4);
+    EXPECT_EQ("tail", std::string(bytes, static_cast<size_t>(in.gcount())));
+}
+
 TEST(CAsyncFileWriter, AWriterThatIsNotOpenRefusesBlocks)
 {
     CAsyncFileWriter writer;
