@@ -596,6 +596,7 @@ void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, r
 void CWnd::ValidateRect(LPCRECT rect) { ::ValidateRect(m_hWnd, rect); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 BOOL CWnd::RedrawWindow(LPCRECT rect, HRGN region, UINT flags) { return ::RedrawWindow(m_hWnd, rect, region, flags); }
+void CWnd::SetRedraw(BOOL redraw) { SendMessage(WM_SETREDRAW, redraw ? TRUE : FALSE, 0); }
 BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
 void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
 

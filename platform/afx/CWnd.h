@@ -140,6 +140,7 @@ public:
     void ValidateRect(LPCRECT rect);
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT rect = nullptr, HRGN region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    void SetRedraw(BOOL redraw = TRUE);
     BOOL LockWindowUpdate();
     void UnlockWindowUpdate();
 

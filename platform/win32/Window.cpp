@@ -102,6 +102,8 @@ HWND Live(HWND& slot)
 bool IsFrozen(HWND hwnd)
 {
     Guard guard(Lock());
+    for (auto w = Find(hwnd); w; w = Find(w->parent))
+        if (w->props.count("MvNoRedraw")) return true;
     return gLocked && (hwnd == gLocked || IsDescendant(gLocked, hwnd));
 }
 
@@ -388,6 +390,11 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFONT:
         SetPropA(hwnd, "MvFont", reinterpret_cast<HANDLE>(wParam));
+        return 0;
+    case WM_SETREDRAW:
+        // Painting waits until redrawing is switched back on.
+        if (wParam) RemovePropA(hwnd, "MvNoRedraw");
+        else SetPropA(hwnd, "MvNoRedraw", reinterpret_cast<HANDLE>(1));
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(GetPropA(hwnd, "MvFont"));

@@ -275,6 +275,21 @@ TEST_F(WindowTest, PaintComesWhenIdleAndLockWindowUpdateFreezesIt)
     EXPECT_FALSE(GetUpdateRect(child, &u, FALSE));
 }
 
+TEST_F(WindowTest, SetRedrawFalseHoldsPaintingOfTheWindowAndItsChildren)
+{
+    HWND top = Top(WS_POPUP | WS_VISIBLE);
+    HWND child = MakeWindow(top, WS_CHILD | WS_VISIBLE, 1, {0, 0, 10, 10});
+    MvPumpUntilIdle();
+    Recorder::Get().Clear();
+    SendMessageA(top, WM_SETREDRAW, FALSE, 0);
+    InvalidateRect(child, nullptr, TRUE);
+    MvPumpUntilIdle();
+    EXPECT_TRUE(Recorder::Get().Of(child, WM_PAINT).empty());
+    SendMessageA(top, WM_SETREDRAW, TRUE, 0);
+    MvPumpUntilIdle();
+    EXPECT_EQ(Recorder::Get().Of(child, WM_PAINT).size(), 1u);
+}
+
 TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleChild)
 {
     HWND top = Top(WS_POPUP | WS_VISIBLE);
