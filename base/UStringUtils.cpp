@@ -27,9 +27,11 @@ char* UStringUtils::strcpy(char* to, const char* from)
 
 char* UStringUtils::strncpy(char* to, const char* from, int n)
 {
-    size_t length = n > 0 ? WholeCharacters(from, static_cast<size_t>(n)) : 0;
+    // Never more than n bytes, as the C function: strncpy(buffer, text, sizeof buffer) is safe.
+    if (n <= 0) return to;
+    size_t length = WholeCharacters(from, static_cast<size_t>(n));
     std::memcpy(to, from, length);
-    to[length] = 0;
+    std::memset(to + length, 0, static_cast<size_t>(n) - length);
     return to;
 }
 
@@ -40,7 +42,10 @@ char* UStringUtils::strcat(char* to, const char* from)
 
 char* UStringUtils::strncat(char* to, const char* from, int n)
 {
-    strncpy(to + std::strlen(to), from, n);
+    char* end = to + std::strlen(to);
+    size_t length = n > 0 ? WholeCharacters(from, static_cast<size_t>(n)) : 0;
+    std::memcpy(end, from, length);
+    end[length] = 0;
     return to;
 }
 

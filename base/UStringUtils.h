@@ -6,7 +6,9 @@
 class UStringUtils {
 public:
     static char* strcpy(char* to, const char* from);
-    // At most n bytes of from, cut back to a whole character; always terminated.
+    // As the C functions, cut back to a whole character: strncpy writes exactly n bytes
+    // (zero-padded, unterminated when from fills them); strncat appends at most n bytes
+    // and always terminates.
     static char* strncpy(char* to, const char* from, int n);
     static char* strcat(char* to, const char* from);
     static char* strncat(char* to, const char* from, int n);

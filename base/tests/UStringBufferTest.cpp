@@ -91,6 +91,14 @@ TEST(UStringUtils, MultibyteAware)
     EXPECT_STREQ("caf", buf);
     UStringUtils::strncat(buf, "\xC3\xA9xyz", 3);
     EXPECT_STREQ("caf\xC3\xA9x", buf);
+
+    // Like the C function, strncpy writes at most n bytes: the byte after the buffer stays.
+    char guarded[5];
+    guarded[4] = '#';
+    UStringUtils::strncpy(guarded, "abcdefgh", 4);
+    EXPECT_EQ(0, std::memcmp(guarded, "abcd#", 5));
+    UStringUtils::strncpy(guarded, "ab", 4);
+    EXPECT_EQ(0, std::memcmp(guarded, "ab\0\0#", 5));
 }
 
 TEST(UStringUtils, EditingHelpers)
