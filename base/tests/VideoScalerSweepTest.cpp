@@ -75,8 +75,17 @@ TEST(VideoScalerSweep, NoAccessOutsideTheBuffersForAnySizeFormatAndOrientation)
                     }
                     for (BYTE c = 0; c < 8; ++c)
                         converter.SetPalette(BYTE(c * 30), BYTE(255 - c * 30), BYTE(c * 7), c);
-                    std::vector<BYTE> input = Frame(in, is, BYTE(variant));
-                    std::vector<BYTE> output = Frame(out, os, 0);
+                    // Buffers wider and taller than the frames they hold.
+                    Size inBuffer = is, outBuffer = os;
+                    if (variant % 11 == 3) {
+                        inBuffer.w = static_cast<unsigned short>(is.w + 3);
+                        converter.SetInputImageWidth(inBuffer.w);
+                        outBuffer = {static_cast<unsigned short>(os.w + 2), static_cast<unsigned short>(os.h + 1)};
+                        converter.SetOutputImageWidth(outBuffer.w);
+                        converter.SetOutputImageHeight(outBuffer.h);
+                    }
+                    std::vector<BYTE> input = Frame(in, inBuffer, BYTE(variant));
+                    std::vector<BYTE> output = Frame(out, outBuffer, 0);
                     converter.Convert(input.data(), output.data(), 0.0);
                     converter.Convert(input.data(), output.data(), 0.0);
                     converter.Black();
