@@ -1,8 +1,8 @@
 #pragma once
 // Scales 16-bit RGB into 24- and 32-bit RGB and the channel subsets.
-#include "CPixelMapVideoScaler.h"
+#include "CRgbOutputVideoScaler.h"
 
-class CRgb16toRgbVideoScaler : public CPixelMapVideoScaler {
-public:
-    void ColorScaleSelf() override;
+class CRgb16toRgbVideoScaler : public CRgbOutputVideoScaler {
+protected:
+    void ScaleChannels(int channels, bool grey) override;
 };

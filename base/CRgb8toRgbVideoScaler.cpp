@@ -12,15 +12,13 @@ void CRgb8toRgbVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
     m_grey[index] = UColorSpace::RGBtoY(r, g, b);
 }
 
-void CRgb8toRgbVideoScaler::ColorScaleSelf()
+void CRgb8toRgbVideoScaler::ScaleChannels(int channels, bool grey)
 {
-    if (!RgbOutput())
-        return;
     BYTE* out = StartPixelMaps();
     ScalerSources::Rgb8Pixels src{{m_xMap, m_yMap}, m_red, m_green, m_blue, m_grey};
     ScalerWalk::RgbRules rules;
     rules.maskAll = false;
     rules.fullGInRg = true;
     ScalerWalk::RgbOutput(*this, src, out, m_outLineSize, m_outBytePerPixel, OutputRgbOffsets(),
-                          ScalerWalk::ChannelsOf(m_outputColor), !m_color, rules);
+                          ScalerWalk::Channels(channels), grey, rules);
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Scales palettised 8-bit frames into 24- and 32-bit RGB and the channel subsets.
-#include "CPixelMapVideoScaler.h"
+#include "CRgbOutputVideoScaler.h"
 
-class CRgb8toRgbVideoScaler : public CPixelMapVideoScaler {
+class CRgb8toRgbVideoScaler : public CRgbOutputVideoScaler {
 public:
-    void ColorScaleSelf() override;
     void SetPalette(BYTE r, BYTE g, BYTE b, BYTE index) override;
+
+protected:
+    void ScaleChannels(int channels, bool grey) override;
 
 private:
     BYTE m_red[256] = {};

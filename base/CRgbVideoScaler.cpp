@@ -3,12 +3,10 @@
 #include "ScalerSources.h"
 #include "ScalerWalk.h"
 
-void CRgbVideoScaler::ColorScaleSelf()
+void CRgbVideoScaler::ScaleChannels(int channels, bool grey)
 {
-    if (!RgbOutput())
-        return;
     BYTE* out = StartPixelMaps();
-    if (m_color && CanCopyLines()) {
+    if (!grey && channels == int(ScalerWalk::Channels::Rgb) && CanCopyLines()) {
         // Only the pixels: a 24-bit line's padding may lie past the buffer's end.
         CopyLines(out, m_outLineSize, m_yMap, 0, size_t(m_inputWidth) * m_inBytePerPixel);
         return;
@@ -17,5 +15,5 @@ void CRgbVideoScaler::ColorScaleSelf()
     ScalerWalk::RgbRules rules;
     rules.maskRgbOnly = true;
     ScalerWalk::RgbOutput(*this, src, out, m_outLineSize, m_outBytePerPixel, OutputRgbOffsets(),
-                          ScalerWalk::ChannelsOf(m_outputColor), !m_color, rules);
+                          ScalerWalk::Channels(channels), grey, rules);
 }

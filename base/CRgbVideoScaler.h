@@ -1,8 +1,8 @@
 #pragma once
 // Scales 24- and 32-bit RGB into 24- and 32-bit RGB and the channel subsets.
-#include "CPixelMapVideoScaler.h"
+#include "CRgbOutputVideoScaler.h"
 
-class CRgbVideoScaler : public CPixelMapVideoScaler {
-public:
-    void ColorScaleSelf() override;
+class CRgbVideoScaler : public CRgbOutputVideoScaler {
+protected:
+    void ScaleChannels(int channels, bool grey) override;
 };

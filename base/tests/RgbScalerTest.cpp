@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "CRgb16toRgbVideoScaler.h"
@@ -126,4 +127,30 @@ TEST(RgbScaler, SixteenBitInputAndGrey)
     ScaleOnce(s, in, out);
     const BYTE y = UColorSpace::RGBtoY(0xF8, 0, 0);
     EXPECT_EQ(out, (std::vector<BYTE>{y, y, y, 0}));
+}
+
+namespace {
+
+// Records which subset operation the dispatch chose.
+class RecordingScaler : public CRgbVideoScaler {
+public:
+    void ColorScaleSelfR() override { calls += "R"; }
+    void GreyScaleSelfGb() override { calls += "gb"; }
+    std::string calls;
+};
+
+}  // namespace
+
+TEST(RgbScaler, OutputFormatSelectsTheSubsetOperation)
+{
+    std::vector<BYTE> in(4, 1), out(4, 0);
+    RecordingScaler s;
+    SetUpScaler(s, kColorRgb32, 1, 1, kColorPartXbgr32R, 1, 1);
+    ScaleOnce(s, in, out);
+    s.SetOutputColor(kColorPartRgb32bGb);
+    s.SetColor(false);
+    ScaleOnce(s, in, out);
+    s.SetOutputColor(kColorAyuv);  // not an RGB output: nothing
+    ScaleOnce(s, in, out);
+    EXPECT_EQ(s.calls, "Rgb");
 }
