@@ -23,8 +23,10 @@ StCrashGuard::StCrashGuard()
 
 StCrashGuard::~StCrashGuard()
 {
+    // A nested load leaves the mark to the outer one, which is still running.
+    if (sGuard && sGuard != this) return;
     Mark().SetValue(0);
-    if (sGuard == this) sGuard = nullptr;
+    sGuard = nullptr;
 }
 
 bool StCrashGuard::CrashedLastTime()

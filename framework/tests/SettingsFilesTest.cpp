@@ -85,6 +85,24 @@ TEST_F(SettingsFiles, ALoadThatCrashedLastTimeIsSkippedOnce)
     EXPECT_EQ(5, loaded.number);
 }
 
+TEST_F(SettingsFiles, ANestedLoadLeavesTheMarkToTheOuterOne)
+{
+    {
+        StCrashGuard outer;
+        EXPECT_FALSE(StCrashGuard::CrashedLastTime());
+        {
+            StCrashGuard inner;
+            EXPECT_TRUE(inner.Crashed());   // it sees the outer load's mark
+            EXPECT_FALSE(StCrashGuard::CrashedLastTime());
+        }
+        // The outer load still runs: a crash now must be caught at the next start.
+        EXPECT_EQ(1u, GuardMark());
+        EXPECT_EQ(&outer, StCrashGuard::sGuard);
+    }
+    EXPECT_EQ(0u, GuardMark());
+    EXPECT_EQ(nullptr, StCrashGuard::sGuard);
+}
+
 TEST_F(SettingsFiles, MissingOrForeignFilesLeaveTheObjectAlone)
 {
     Record record;
