@@ -1,4 +1,5 @@
 #include "win32/CtlButton.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlMessages.h"
 
 CtlButton::CtlButton(DWORD style) : CtlModel(style) {}
@@ -52,6 +53,7 @@ void CtlButton::Click()
 
 void CtlButton::UserClick()
 {
+    CtlBusy busy;
     if (!IsEnabled() || Type() == BS_GROUPBOX) return;
     if (Host()) Host()->TakeFocus();
     SetPushed(true);

@@ -1,4 +1,5 @@
 #include "win32/CtlComboBox.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlMessages.h"
 #include "win32/CtlText.h"
 
@@ -196,6 +197,7 @@ void CtlComboBox::Paint(HDC dc)
 
 void CtlComboBox::UserDropDown()
 {
+    CtlBusy busy;
     if (m_dropped || !IsEnabled()) return;
     if ((Style() & CBS_TYPEMASK) == CBS_SIMPLE) return;
     Command(CBN_DROPDOWN);
@@ -205,6 +207,7 @@ void CtlComboBox::UserDropDown()
 
 void CtlComboBox::UserCloseUp()
 {
+    CtlBusy busy;
     if (!m_dropped) return;
     m_dropped = false;
     Changed();
@@ -213,6 +216,7 @@ void CtlComboBox::UserCloseUp()
 
 void CtlComboBox::UserPick(int index)
 {
+    CtlBusy busy;
     if (!IsEnabled() || index < 0 || index >= Count()) return;
     UserDropDown();
     Select(index, true);
@@ -222,6 +226,7 @@ void CtlComboBox::UserPick(int index)
 
 void CtlComboBox::UserStep(int delta)
 {
+    CtlBusy busy;
     if (!IsEnabled() || Count() == 0) return;
     int next = m_cur < 0 ? (delta > 0 ? 0 : Count() - 1) : std::clamp(m_cur + delta, 0, Count() - 1);
     if (next == m_cur) return;
@@ -230,6 +235,7 @@ void CtlComboBox::UserStep(int delta)
 
 void CtlComboBox::UserType(const std::string& text)
 {
+    CtlBusy busy;
     if (!IsEnabled() || text.empty()) return;
     if (!HasEdit()) {
         int found = FindPrefix(m_cur, text);

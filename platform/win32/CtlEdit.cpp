@@ -1,4 +1,5 @@
 #include "win32/CtlEdit.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlClipboard.h"
 #include "win32/CtlMessages.h"
 #include "win32/CtlText.h"
@@ -341,6 +342,7 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
 
 void CtlEdit::UserType(std::u16string_view text)
 {
+    CtlBusy busy;
     if (IsReadOnly() || !IsEnabled()) return;
     std::u16string typed(text);
     if (Style() & ES_NUMBER)
@@ -356,11 +358,13 @@ void CtlEdit::UserType(std::u16string_view text)
 
 void CtlEdit::UserType(std::string_view utf8)
 {
+    CtlBusy busy;
     UserType(std::u16string_view(CtlWiden(utf8)));
 }
 
 void CtlEdit::UserBackspace()
 {
+    CtlBusy busy;
     if (IsReadOnly() || !IsEnabled()) return;
     if (m_doc.SelStart() == m_doc.SelEnd()) {
         if (m_doc.Caret() == 0) return;
@@ -375,6 +379,7 @@ void CtlEdit::UserBackspace()
 
 void CtlEdit::UserDelete()
 {
+    CtlBusy busy;
     if (IsReadOnly() || !IsEnabled()) return;
     if (m_doc.SelStart() == m_doc.SelEnd()) {
         if (m_doc.Caret() >= m_doc.Length()) return;
@@ -388,6 +393,7 @@ void CtlEdit::UserDelete()
 
 void CtlEdit::UserSelect(LONG anchor, LONG caret)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     m_doc.SetSelection(anchor, caret);
     AfterChange();
@@ -395,6 +401,7 @@ void CtlEdit::UserSelect(LONG anchor, LONG caret)
 
 void CtlEdit::UserCut()
 {
+    CtlBusy busy;
     if (IsReadOnly() || m_passwordChar || m_doc.SelStart() == m_doc.SelEnd()) return;
     CopySelection();
     Insert(u"", true);
@@ -403,11 +410,13 @@ void CtlEdit::UserCut()
 
 void CtlEdit::UserCopy()
 {
+    CtlBusy busy;
     CopySelection();
 }
 
 void CtlEdit::UserPaste()
 {
+    CtlBusy busy;
     if (IsReadOnly()) return;
     PasteClipboard();
     AfterChange();
@@ -415,6 +424,7 @@ void CtlEdit::UserPaste()
 
 void CtlEdit::UserUndo()
 {
+    CtlBusy busy;
     if (IsReadOnly()) return;
     m_doc.Undo();
     AfterChange();

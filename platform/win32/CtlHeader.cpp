@@ -1,4 +1,5 @@
 #include "win32/CtlHeader.h"
+#include "win32/CtlBusy.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlText.h"
 
@@ -115,6 +116,7 @@ LRESULT CtlHeader::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& hand
 
 void CtlHeader::UserClick(int index)
 {
+    CtlBusy busy;
     if (!IsEnabled() || !At(index) || !(Style() & HDS_BUTTONS)) return;
     NMHEADER notice{};
     notice.iItem = index;

@@ -1,4 +1,5 @@
 #include "win32/CtlIpAddress.h"
+#include "win32/CtlBusy.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlText.h"
 
@@ -94,6 +95,7 @@ LRESULT CtlIpAddress::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& h
 
 void CtlIpAddress::UserSetField(int field, const std::string& text)
 {
+    CtlBusy busy;
     if (!IsEnabled() || field < 0 || field > 3) return;
     auto f = static_cast<size_t>(field);
     int value = -1;

@@ -1,4 +1,5 @@
 #include "win32/CtlListBox.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlMessages.h"
 #include "win32/CtlText.h"
 
@@ -186,6 +187,7 @@ int CtlListBox::ItemAt(POINT point) const
 
 void CtlListBox::UserClick(int index, bool control, bool shift)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     if (Host()) Host()->TakeFocus();
     if (index < 0 || index >= Count() || (Style() & LBS_NOSEL)) return;
@@ -209,12 +211,14 @@ void CtlListBox::UserClick(int index, bool control, bool shift)
 
 void CtlListBox::UserDoubleClick(int index)
 {
+    CtlBusy busy;
     if (!IsEnabled() || index < 0 || index >= Count()) return;
     Notify(LBN_DBLCLK);
 }
 
 void CtlListBox::UserStep(int delta)
 {
+    CtlBusy busy;
     if (!IsEnabled() || Count() == 0) return;
     int from = IsMultiple() ? m_caret : CurSel();
     int next = from < 0 ? 0 : std::clamp(from + delta, 0, Count() - 1);

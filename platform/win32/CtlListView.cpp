@@ -1,4 +1,5 @@
 #include "win32/CtlListView.h"
+#include "win32/CtlBusy.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlText.h"
 #include "win32/CtlWindow.h"
@@ -458,16 +459,19 @@ void CtlListView::MouseDown(POINT point, UINT keys, bool right)
 
 void CtlListView::UserClick(POINT point, UINT keys)
 {
+    CtlBusy busy;
     MouseDown(point, keys, false);
 }
 
 void CtlListView::UserRightClick(POINT point)
 {
+    CtlBusy busy;
     MouseDown(point, 0, true);
 }
 
 void CtlListView::UserDoubleClick(POINT point)
 {
+    CtlBusy busy;
     MouseDown(point, 0, false);
     UINT flags = 0;
     int sub = 0;
@@ -482,6 +486,7 @@ void CtlListView::UserDoubleClick(POINT point)
 
 void CtlListView::UserKey(UINT key)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     NMLVKEYDOWN down{};
     down.wVKey = static_cast<WORD>(key);
@@ -511,11 +516,13 @@ void CtlListView::UserKey(UINT key)
 
 void CtlListView::UserClickHeader(int column)
 {
+    CtlBusy busy;
     m_header.UserClick(column);
 }
 
 void CtlListView::UserEditLabel(int item, const char* text)
 {
+    CtlBusy busy;
     if (!Valid(item) || !(Style() & LVS_EDITLABELS)) return;
     NMLVDISPINFO info{};
     info.item.iItem = item;

@@ -1,4 +1,5 @@
 #include "win32/CtlModel.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlMessages.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ void CtlModel::Attach(CtlHost* host, HWND window, UINT id)
 
 LRESULT CtlModel::Send(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    CtlBusy busy;
     bool handled = true;
     return Handle(message, wParam, lParam, handled);
 }

@@ -1,4 +1,5 @@
 #include "win32/CtlTab.h"
+#include "win32/CtlBusy.h"
 #include "win32/CommCtrl.h"
 #include "win32/CtlText.h"
 
@@ -151,6 +152,7 @@ LRESULT CtlTab::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled
 
 void CtlTab::UserSelect(int index)
 {
+    CtlBusy busy;
     if (!IsEnabled() || index < 0 || index >= static_cast<int>(m_items.size())) return;
     if (Host()) Host()->TakeFocus();
     if (index == m_cur) return;

@@ -1,4 +1,5 @@
 #include "win32/CtlTrackbar.h"
+#include "win32/CtlBusy.h"
 #include "win32/CommCtrl.h"
 
 #include <algorithm>
@@ -199,6 +200,7 @@ LRESULT CtlTrackbar::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
 
 void CtlTrackbar::UserKey(UINT key)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     switch (key) {
     case VK_LEFT: case VK_UP: Move(TB_LINEUP, m_pos - m_line); break;
@@ -213,6 +215,7 @@ void CtlTrackbar::UserKey(UINT key)
 
 void CtlTrackbar::UserDrag(LONG pos)
 {
+    CtlBusy busy;
     POINT from = PointOf(m_pos);
     POINT to = PointOf(pos);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));

@@ -1,4 +1,5 @@
 #include "win32/CtlTreeView.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlText.h"
 
 #include <algorithm>
@@ -340,6 +341,7 @@ HTREEITEM CtlTreeView::HitTest(POINT p, UINT& flags) const
 
 void CtlTreeView::UserClick(POINT point)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     if (Host()) Host()->TakeFocus();
     UINT flags = 0;
@@ -359,6 +361,7 @@ void CtlTreeView::UserClick(POINT point)
 
 void CtlTreeView::UserDoubleClick(POINT point)
 {
+    CtlBusy busy;
     UserClick(point);
     UINT flags = 0;
     Item* item = Find(HitTest(point, flags));
@@ -369,6 +372,7 @@ void CtlTreeView::UserDoubleClick(POINT point)
 
 void CtlTreeView::UserKey(UINT key)
 {
+    CtlBusy busy;
     if (!IsEnabled()) return;
     NMTVKEYDOWN down{};
     down.wVKey = static_cast<WORD>(key);
@@ -400,6 +404,7 @@ void CtlTreeView::UserKey(UINT key)
 
 void CtlTreeView::UserEditLabel(HTREEITEM handle, const char* text)
 {
+    CtlBusy busy;
     Item* item = Find(handle);
     if (!item || !(Style() & TVS_EDITLABELS)) return;
     NMTVDISPINFO info{};

@@ -1,5 +1,6 @@
 #include "win32/CtlWindow.h"
 #include "win32/CommCtrl.h"
+#include "win32/CtlBusy.h"
 #include "win32/CtlButton.h"
 #include "win32/CtlComboBox.h"
 #include "win32/CtlEdit.h"
@@ -153,10 +154,12 @@ LRESULT ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (!control) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, kModelSlot, 0);
-        std::unique_ptr<Control> owned(control);
-        owned->model->Attach(owned->home, nullptr, 0);
+        control->model->Attach(control->home, nullptr, 0);
+        // A model still running a call (its window destroyed by a notice's handler) goes when that returns.
+        CtlBusy::Release([control] { delete control; });
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    CtlBusy busy;
     CtlModel& model = *control->model;
     model.SetStyle(static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)));
     model.Attach(control->host.get(), hwnd, static_cast<UINT>(GetDlgCtrlID(hwnd)));

@@ -258,6 +258,25 @@ TEST_F(CtlWindowTest, AStaticIsPaintedInTheColoursItsParentChooses)
     DeleteObject(green);
 }
 
+TEST_F(CtlWindowTest, AParentMayDestroyAControlFromItsNotice)
+{
+    HWND combo = Child(WC_COMBOBOX, CBS_DROPDOWNLIST, 21, "", {0, 0, 100, 100});
+    HWND button = Child(WC_BUTTON, BS_PUSHBUTTON, 22, "Close");
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
+    Recorder::Get().SetHandler(parent, [&](HWND, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) -> LRESULT {
+        handled = false;
+        if (message == WM_COMMAND && (HIWORD(wParam) == CBN_SELCHANGE || HIWORD(wParam) == BN_CLICKED))
+            DestroyWindow(reinterpret_cast<HWND>(lParam));
+        return 0;
+    });
+    // The pick goes on after the notice (the list closes) with the window already gone.
+    CtlModelAs<CtlComboBox>(combo)->UserPick(0);
+    EXPECT_FALSE(IsWindow(combo));
+    CtlUserClick(button, {2, 2});
+    EXPECT_FALSE(IsWindow(button));
+    Recorder::Get().SetHandler(parent, nullptr);
+}
+
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
 {
     EXPECT_EQ(CtlModelOf(parent), nullptr);
