@@ -146,7 +146,9 @@ LONG UColorSpace::GetLineSize(EColorFormat format, unsigned short width)
 size_t UColorSpace::GetImageSize(unsigned short bits, unsigned short width, unsigned short height)
 {
     const size_t lineBits = size_t(bits) * width;
-    size_t line = lineBits / 8;
+    // Whole bytes: a 12- or 9-bit line of an odd width rounded down would leave the last chroma
+    // samples of the planes outside the buffer.
+    size_t line = (lineBits + 7) / 8;
     if (bits == 24 && lineBits % 32 != 0)
         line = (line / 4) * 4 + 4;
     return size_t(height) * line;

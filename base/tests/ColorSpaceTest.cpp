@@ -78,6 +78,10 @@ TEST(ColorSpace, ImageSizes)
     EXPECT_EQ(UColorSpace::GetImageSize(kColorYvu9, 16, 16), 288u);
     EXPECT_EQ(UColorSpace::GetImageSize(kColorRgb32, 4096, 4096), 64u * 1024 * 1024);
     EXPECT_EQ(UColorSpace::GetImageSize(kColorRgb24, 65535, 65535), size_t(196608) * 65535);
+    // Odd planar widths round the line up, so the planes fit.
+    EXPECT_EQ(UColorSpace::GetImageSize(kColorI420, 3, 4), 20u);
+    EXPECT_EQ(UColorSpace::GetImageSize(kColorYvu9, 4, 4), 20u);
+    EXPECT_EQ(UColorSpace::GetImageSize(kColorYvu9, 8, 8), 72u);
 }
 
 TEST(ColorSpace, FormatClasses)

@@ -1,10 +1,13 @@
 // Every scaler, driven through the converter, stays inside the buffers it is given: frames are
-// allocated at exactly the converter's buffer size, so AddressSanitizer catches a stray access.
+// allocated at exactly the smaller of the library's two frame sizes, so AddressSanitizer catches a
+// stray access.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "CVideoConverter.h"
+#include "UColorSpace.h"
 
 namespace {
 
@@ -28,9 +31,11 @@ struct Size {
 
 const Size kSizes[] = {{1, 1}, {2, 1}, {1, 2}, {3, 3}, {5, 2}, {2, 5}, {7, 5}, {9, 4}, {37, 3}, {48, 2}};
 
+// The smaller of the two sizes the library gives a frame.
 std::vector<BYTE> Frame(EColorFormat format, Size size, BYTE seed)
 {
-    std::vector<BYTE> frame(CVideoConverter::GetBufferSize(format, size.w, size.h));
+    std::vector<BYTE> frame(std::min(CVideoConverter::GetBufferSize(format, size.w, size.h),
+                                     UColorSpace::GetImageSize(format, size.w, size.h)));
     for (size_t i = 0; i < frame.size(); ++i)
         frame[i] = BYTE(seed + i * 37);
     return frame;
