@@ -32,6 +32,29 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 #define WC_IPADDRESS "SysIPAddress32"
 #define TOOLTIPS_CLASS "tooltips_class32"
 
+// Mouse tracking: WM_MOUSEHOVER after the pointer rests on the window for the hover time,
+// WM_MOUSELEAVE when it leaves; each request answers once.
+#ifndef WM_MOUSEHOVER
+#define WM_MOUSEHOVER 0x02A1
+#endif
+#ifndef WM_MOUSELEAVE
+#define WM_MOUSELEAVE 0x02A3
+#endif
+#define TME_HOVER 0x00000001
+#define TME_LEAVE 0x00000002
+#define TME_QUERY 0x40000000
+#define TME_CANCEL 0x80000000
+#define HOVER_DEFAULT 0xFFFFFFFF
+struct TRACKMOUSEEVENT {
+    DWORD cbSize;
+    DWORD dwFlags;
+    HWND hwndTrack;
+    DWORD dwHoverTime;
+};
+using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT request);
+BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT request);
+
 // Generic notifications.
 #define NM_OUTOFMEMORY (0U - 1U)
 #define NM_CLICK (0U - 2U)

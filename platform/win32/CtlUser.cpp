@@ -18,6 +18,13 @@ void Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     MvPumpUntilIdle();
 }
 
+// The pointer goes where the mouse message says, as a real mouse's does.
+void MoveTo(HWND hwnd, POINT client)
+{
+    ClientToScreen(hwnd, &client);
+    SetCursorPos(client.x, client.y);
+}
+
 // Key messages go to the focused window, as the keyboard's do.
 void Focus(HWND hwnd)
 {
@@ -28,6 +35,7 @@ void Focus(HWND hwnd)
 
 void CtlUserClick(HWND hwnd, POINT point, UINT keys)
 {
+    MoveTo(hwnd, point);
     Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | keys, At(point));
     Post(hwnd, WM_LBUTTONUP, keys, At(point));
 }
@@ -39,15 +47,30 @@ void CtlUserDoubleClick(HWND hwnd, POINT point)
     Post(hwnd, WM_LBUTTONUP, 0, At(point));
 }
 
+void CtlUserPress(HWND hwnd, POINT point)
+{
+    MoveTo(hwnd, point);
+    Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(point));
+}
+
+void CtlUserRelease(HWND hwnd, POINT point)
+{
+    MoveTo(hwnd, point);
+    Post(hwnd, WM_LBUTTONUP, 0, At(point));
+}
+
 void CtlUserRightClick(HWND hwnd, POINT point)
 {
+    MoveTo(hwnd, point);
     Post(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, At(point));
     Post(hwnd, WM_RBUTTONUP, 0, At(point));
 }
 
 void CtlUserDrag(HWND hwnd, POINT from, POINT to)
 {
+    MoveTo(hwnd, from);
     Post(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    MoveTo(hwnd, to);
     Post(hwnd, WM_MOUSEMOVE, MK_LBUTTON, At(to));
     Post(hwnd, WM_LBUTTONUP, 0, At(to));
 }

@@ -9,6 +9,7 @@
 #include "win32/CtlTrackbar.h"
 #include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
+#include "win32/Clock.h"
 #include "win32/Dialog.h"
 #include "win32/Gdi.h"
 #include "win32/Paint.h"
@@ -275,6 +276,35 @@ TEST_F(CtlWindowTest, AParentMayDestroyAControlFromItsNotice)
     CtlUserClick(button, {2, 2});
     EXPECT_FALSE(IsWindow(button));
     Recorder::Get().SetHandler(parent, nullptr);
+}
+
+TEST_F(CtlWindowTest, MouseTrackingReportsHoverAndLeave)
+{
+    MvUseVirtualClock(true);
+    ShowWindow(parent, SW_SHOW);
+    HWND pad = MakeWindow(parent, WS_CHILD | WS_VISIBLE, 31, {0, 0, 50, 40});
+    POINT inside{10, 10};
+    ClientToScreen(pad, &inside);
+    SetCursorPos(inside.x, inside.y);
+    TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, pad, 20};
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    MvPumpFor(10);
+    EXPECT_TRUE(Recorder::Get().Of(pad, WM_MOUSEHOVER).empty());
+    MvPumpFor(20);
+    auto hovers = Recorder::Get().Of(pad, WM_MOUSEHOVER);
+    ASSERT_EQ(hovers.size(), 1u);
+    EXPECT_EQ(hovers[0].lParam, MAKELPARAM(10, 10));
+    MvPumpFor(100);
+    EXPECT_EQ(Recorder::Get().Of(pad, WM_MOUSEHOVER).size(), 1u) << "one report a request";
+    EXPECT_TRUE(Recorder::Get().Of(pad, WM_MOUSELEAVE).empty());
+    SetCursorPos(inside.x + 200, inside.y);
+    MvPumpFor(100);
+    EXPECT_EQ(Recorder::Get().Of(pad, WM_MOUSELEAVE).size(), 1u);
+    TRACKMOUSEEVENT query{sizeof query, TME_QUERY, pad, 0};
+    TrackMouseEvent(&query);
+    EXPECT_EQ(query.dwFlags, 0u);
+    DestroyWindow(pad);
+    MvUseVirtualClock(false);
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
