@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -142,7 +143,8 @@ bool UFileUtils::WriteFile(const char* path, const unsigned char* data, uint32_t
     std::string temp;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int n = 0; n < 100 && handle == INVALID_HANDLE_VALUE; ++n) {
-        temp = std::string(path) + ".~" + std::to_string(n);
+        // The process id keeps leftovers of a crashed save from blocking later ones.
+        temp = std::string(path) + ".~" + std::to_string(::getpid()) + "-" + std::to_string(n);
         handle = CreateFile(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
     }
