@@ -240,7 +240,10 @@ bool CtlTextModel::ReplaceImpl(LONG start, LONG end, const CtlRichText* rich, st
     if (rich) {
         size_t para = 0;
         for (size_t i = 0; i < text.size(); ++i) {
-            chars[i] = Intern(i < rich->charFormats.size() ? rich->charFormats[i] : m_default);
+            const CtlCharFormat& f = i < rich->charFormats.size() ? rich->charFormats[i] : m_default;
+            // Runs of one format are the rule: look the format up once a run.
+            bool sameAsBefore = i > 0 && i < rich->charFormats.size() && rich->charFormats[i - 1] == f;
+            chars[i] = sameAsBefore ? chars[i - 1] : Intern(f);
             if (text[i] == u'\r') {
                 if (para < rich->paraFormats.size()) paras[i] = InternPara(rich->paraFormats[para]);
                 ++para;
