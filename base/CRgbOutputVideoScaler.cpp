@@ -4,17 +4,7 @@
 
 using ScalerWalk::Channels;
 
-namespace {
-
 using Variant = void (CRgbOutputVideoScaler::*)();
-
-// The operation for an output format, in the order of ScalerWalk::Channels.
-Variant Pick(int format, const Variant (&variants)[7])
-{
-    return variants[int(ScalerWalk::ChannelsOf(format))];
-}
-
-}  // namespace
 
 void CRgbOutputVideoScaler::ColorScaleSelf()
 {
@@ -25,7 +15,7 @@ void CRgbOutputVideoScaler::ColorScaleSelf()
         &CRgbOutputVideoScaler::ColorScaleSelfGb,
     };
     if (RgbOutput())
-        (this->*Pick(m_outputColor, kColour))();
+        ScalerWalk::Dispatch(*this, m_outputColor, kColour);
 }
 
 void CRgbOutputVideoScaler::GreyScaleScaleSelf()
@@ -37,7 +27,7 @@ void CRgbOutputVideoScaler::GreyScaleScaleSelf()
         &CRgbOutputVideoScaler::GreyScaleSelfGb,
     };
     if (RgbOutput())
-        (this->*Pick(m_outputColor, kGrey))();
+        ScalerWalk::Dispatch(*this, m_outputColor, kGrey);
 }
 
 void CRgbOutputVideoScaler::ColorScaleSelfRgb() { ScaleChannels(int(Channels::Rgb), false); }

@@ -52,6 +52,13 @@ inline Channels ChannelsOf(int format)
 using RgbOffsets = CVideoScaler::RgbOffsets;
 
 // Writes r, g, b into a pixel as the channel subset asks.
+// Calls the operation of table (in the order of Channels) that the output format picks.
+template <class S>
+void Dispatch(S& s, int format, void (S::*const (&table)[7])())
+{
+    (s.*table[int(ChannelsOf(format))])();
+}
+
 template <Channels C>
 inline void Put(BYTE* o, const RgbOffsets& at, BYTE r, BYTE g, BYTE b, bool fullGInRg)
 {
