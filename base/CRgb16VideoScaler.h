@@ -6,4 +6,14 @@ class CRgb16VideoScaler : public CPixelMapVideoScaler {
 public:
     void ColorScaleSelf() override;
     void GreyScaleScaleSelf() override;
+
+    virtual void ColorScaleSelfRgb16Copy();
+    virtual void ColorScaleSelfRgb555toRgb565();
+    virtual void ColorScaleSelfRgb565toRgb555();
+    // The name gives the output layout; the input word is read with its own format's masks.
+    virtual void GreyScaleSelfRgb555toRgb565() { ScaleGrey(true); }
+    virtual void GreyScaleSelfRgb565toRgb555() { ScaleGrey(false); }
+
+private:
+    void ScaleGrey(bool rgb565);
 };

@@ -13,12 +13,11 @@ void CRgb8toRgb16VideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
     m_grey555[index] = UColorSpace::MakeRgb555(y, y, y);
 }
 
-void CRgb8toRgb16VideoScaler::ColorScaleSelf()
+void CRgb8toRgb16VideoScaler::ScaleWords(bool rgb565, bool grey)
 {
     StartPixelMaps();
     ScalerSources::Grid src(m_xMap, m_yMap);
-    const bool rgb555 = m_outputColor == kColorRgb555;
-    const unsigned short* table = m_color ? (rgb555 ? m_colour555 : m_colour565) : (rgb555 ? m_grey555 : m_grey565);
+    const unsigned short* table = grey ? (rgb565 ? m_grey565 : m_grey555) : (rgb565 ? m_colour565 : m_colour555);
     ScalerWalk::Words(*this, GetOutputDataStart(), m_outLineSize, false, [&](int i) { src.Row(i); },
                       [&](int j) { return table[*src.At(j)]; });
 }
