@@ -217,6 +217,10 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         }
     }
     case WM_KEYDOWN:
+        if (m_keyHook) {
+            auto hook = m_keyHook; // the hook may end the box and drop itself
+            if (hook(static_cast<UINT>(wParam))) return 0;
+        }
         switch (wParam) {
         case VK_DELETE: UserDelete(); return 0;
         case VK_LEFT: UserSelect(-1, std::max<LONG>(0, m_doc.Caret() - 1)); return 0;

@@ -4,6 +4,7 @@
 #include "win32/CtlModel.h"
 #include "win32/CtlTextModel.h"
 
+#include <functional>
 #include <string>
 
 class CtlEdit : public CtlModel {
@@ -29,6 +30,9 @@ public:
     void UserCopy();
     void UserPaste();
     void UserUndo();
+    // A key filter ahead of the control's own key handling (an in-place label box ends on
+    // Enter and Escape); answering true swallows the key.
+    void SetKeyHook(std::function<bool(UINT key)> hook) { m_keyHook = std::move(hook); }
 
     // Headless text metrics: fixed-width characters, one line a row, no scrolling.
     static constexpr int kCharWidth = 7;
@@ -61,6 +65,7 @@ private:
 
     CtlTextModel m_doc;
     bool m_mouseSelecting = false;
+    std::function<bool(UINT)> m_keyHook;
     bool m_rich;
     char16_t m_passwordChar = 0;
     uint64_t m_notifiedRevision = 0;

@@ -3,6 +3,7 @@
 #include "win32/CommCtrl.h"
 #include "win32/CtlText.h"
 #include "win32/CtlWindow.h"
+#include "win32/MessageQueue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -493,6 +494,9 @@ void CtlListView::UserKey(UINT key)
     Notify(down.hdr, LVN_KEYDOWN);
     int focus = NextItem(-1, LVNI_FOCUSED);
     switch (key) {
+    case VK_F2:
+        EditLabel(focus);
+        break;
     case VK_SPACE:
         if ((m_exStyle & LVS_EX_CHECKBOXES) && Valid(focus))
             ChangeState(focus, INDEXTOSTATEIMAGEMASK(IsChecked(focus) ? 1 : 2), LVIS_STATEIMAGEMASK);
@@ -523,14 +527,44 @@ void CtlListView::UserClickHeader(int column)
 void CtlListView::UserEditLabel(int item, const char* text)
 {
     CtlBusy busy;
-    if (!Valid(item) || !(Style() & LVS_EDITLABELS)) return;
+    if (EditLabel(item)) {
+        // The user types into the box and ends it.
+        if (text) SendMessageA(m_labelEditor.Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        m_labelEditor.End(text != nullptr);
+        return;
+    }
+    if (!Valid(item) || !(Style() & LVS_EDITLABELS) || Window()) return;
+    // Without a window there is no box: the notices alone.
     NMLVDISPINFO info{};
     info.item.iItem = item;
     info.item.mask = LVIF_TEXT;
     if (Notify(info.hdr, LVN_BEGINLABELEDIT)) return;
     std::string edited = text ? text : "";
+    EndLabel(item, text ? &edited : nullptr);
+}
+
+HWND CtlListView::EditLabel(int item)
+{
+    m_labelEditor.End(true);
+    if (!Valid(item) || !(Style() & LVS_EDITLABELS) || !Window()) return nullptr;
+    NMLVDISPINFO info{};
+    info.item.iItem = item;
+    info.item.mask = LVIF_TEXT;
+    if (Notify(info.hdr, LVN_BEGINLABELEDIT) || !Valid(item)) return nullptr;
+    m_labelEditor.Start(Window(), ItemRect(item, LVIR_LABEL), Text(item, 0), [this, item](bool commit, const std::string& text) {
+        EndLabel(item, commit ? &text : nullptr);
+    });
+    return m_labelEditor.Edit();
+}
+
+void CtlListView::EndLabel(int item, const std::string* text)
+{
+    NMLVDISPINFO info{};
+    info.item.iItem = item;
+    info.item.mask = LVIF_TEXT;
+    std::string edited = text ? *text : "";
     info.item.pszText = text ? edited.data() : nullptr;
-    info.item.lParam = OwnerData() ? 0 : RowRef(item).param;
+    info.item.lParam = (Valid(item) && !OwnerData()) ? RowRef(item).param : 0;
     // A parent answering TRUE takes the new text.
     if (Notify(info.hdr, LVN_ENDLABELEDIT) && text && Valid(item) && !OwnerData()) {
         RowRef(item).cells[0].text = edited;
@@ -766,6 +800,16 @@ LRESULT CtlListView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         Changed();
         return TRUE;
     case LVM_GETEDITCONTROL:
+        return reinterpret_cast<LRESULT>(m_labelEditor.Edit());
+    case LVM_EDITLABEL:
+        if (index < 0) {
+            m_labelEditor.End(true);
+            return 0;
+        }
+        return reinterpret_cast<LRESULT>(EditLabel(index));
+    case WM_COMMAND:
+        if (m_labelEditor.Command(wParam, lParam)) return 0;
+        handled = false;
         return 0;
     case WM_LBUTTONDOWN:
         UserClick(CtlModel::PointOf(lParam), static_cast<UINT>(wParam));

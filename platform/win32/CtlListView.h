@@ -5,6 +5,7 @@
 // custom-draw exchange and records the colours each cell was drawn with.
 #include "win32/CommCtrl.h"
 #include "win32/CtlHeader.h"
+#include "win32/CtlLabelEditor.h"
 
 #include <map>
 #include <memory>
@@ -62,6 +63,8 @@ public:
     void UserClickHeader(int column);
     // Ends a label edit of column 0 with the user's text (null: cancelled).
     void UserEditLabel(int item, const char* text);
+    // Opens the in-place edit box over an item's label (LVS_EDITLABELS, F2); its window, or null.
+    HWND EditLabel(int item);
     // Paints: the custom-draw exchange with the parent for every visible cell.
     void Paint(HDC dc) override;
 
@@ -108,4 +111,6 @@ private:
     COLORREF m_textColour = 0;
     COLORREF m_textBackground = 0xFFFFFF;
     std::map<std::pair<int, int>, Drawn> m_drawn;
+    CtlLabelEditor m_labelEditor;
+    void EndLabel(int item, const std::string* text);
 };

@@ -1,6 +1,7 @@
 #include "win32/CtlTreeView.h"
 #include "win32/CtlBusy.h"
 #include "win32/CtlText.h"
+#include "win32/MessageQueue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -390,6 +391,9 @@ void CtlTreeView::UserKey(UINT key)
     case VK_UP: go(index < 0 ? 0 : index - 1); break;
     case VK_HOME: go(0); break;
     case VK_END: go(static_cast<std::ptrdiff_t>(visible.size()) - 1); break;
+    case VK_F2:
+        EditLabel(Handle(m_caret));
+        break;
     case VK_RIGHT:
         if (m_caret && !(m_caret->state & TVIS_EXPANDED) && HasButton(*m_caret)) Expand(m_caret, TVE_EXPAND, true);
         else if (m_caret && !m_caret->kids.empty()) Select(m_caret->kids.front().get(), TVC_BYKEYBOARD);
@@ -405,14 +409,49 @@ void CtlTreeView::UserKey(UINT key)
 void CtlTreeView::UserEditLabel(HTREEITEM handle, const char* text)
 {
     CtlBusy busy;
+    if (EditLabel(handle)) {
+        // The user types into the box and ends it.
+        if (text) SendMessageA(m_labelEditor.Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        m_labelEditor.End(text != nullptr);
+        return;
+    }
     Item* item = Find(handle);
-    if (!item || !(Style() & TVS_EDITLABELS)) return;
+    if (!item || !(Style() & TVS_EDITLABELS) || Window()) return;
+    // Without a window there is no box: the notices alone.
     NMTVDISPINFO info{};
     info.item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM;
     info.item.hItem = handle;
     info.item.lParam = item->param;
     if (Notify(info.hdr, TVN_BEGINLABELEDIT)) return;
     std::string edited = text ? text : "";
+    EndLabel(handle, text ? &edited : nullptr);
+}
+
+HWND CtlTreeView::EditLabel(HTREEITEM handle)
+{
+    m_labelEditor.End(true);
+    Item* item = Find(handle);
+    if (!item || !(Style() & TVS_EDITLABELS) || !Window()) return nullptr;
+    NMTVDISPINFO info{};
+    info.item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM;
+    info.item.hItem = handle;
+    info.item.lParam = item->param;
+    if (Notify(info.hdr, TVN_BEGINLABELEDIT) || !Find(handle)) return nullptr;
+    m_labelEditor.Start(Window(), ItemRect(handle, true), TextOf(*item), [this, handle](bool commit, const std::string& text) {
+        EndLabel(handle, commit ? &text : nullptr);
+    });
+    return m_labelEditor.Edit();
+}
+
+void CtlTreeView::EndLabel(HTREEITEM handle, const std::string* text)
+{
+    Item* item = Find(handle);
+    if (!item) return;
+    NMTVDISPINFO info{};
+    info.item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM;
+    info.item.hItem = handle;
+    info.item.lParam = item->param;
+    std::string edited = text ? *text : "";
     info.item.pszText = text ? edited.data() : nullptr;
     // A parent answering TRUE takes the new text.
     if (Notify(info.hdr, TVN_ENDLABELEDIT) && text && (item = Find(handle))) {
@@ -525,6 +564,15 @@ LRESULT CtlTreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         return reinterpret_cast<LRESULT>(info->hItem);
     }
     case TVM_EDITLABEL:
+        return reinterpret_cast<LRESULT>(EditLabel(handle));
+    case TVM_GETEDITCONTROL:
+        return reinterpret_cast<LRESULT>(m_labelEditor.Edit());
+    case TVM_ENDEDITLABELNOW:
+        m_labelEditor.End(wParam == 0);
+        return TRUE;
+    case WM_COMMAND:
+        if (m_labelEditor.Command(wParam, lParam)) return 0;
+        handled = false;
         return 0;
     case WM_LBUTTONDOWN:
         UserClick(CtlModel::PointOf(lParam));

@@ -3,6 +3,7 @@
 // collapsing, the selected (caret) and drop-highlighted items, sorting and hit testing.
 // Clicks and keys notify the parent as a user's do; handles of deleted items are refused.
 #include "win32/CommCtrl.h"
+#include "win32/CtlLabelEditor.h"
 #include "win32/CtlModel.h"
 
 #include <memory>
@@ -43,6 +44,8 @@ public:
     void UserDoubleClick(POINT point);
     void UserKey(UINT key);
     void UserEditLabel(HTREEITEM item, const char* text);
+    // Opens the in-place edit box over an item's label (TVS_EDITLABELS, F2); its window, or null.
+    HWND EditLabel(HTREEITEM item);
 
     static constexpr int kRowHeight = 16;
     static constexpr int kIconWidth = 16;
@@ -69,7 +72,10 @@ private:
     std::unordered_set<const Item*> m_live;
     Item* m_caret = nullptr;
     Item* m_drop = nullptr;
+    void EndLabel(HTREEITEM item, const std::string* text);
+
     HANDLE m_images[3] = {};
+    CtlLabelEditor m_labelEditor;
     int m_indent = 19;
     int m_top = 0;
 };

@@ -6,7 +6,9 @@
 #include "win32/CtlEdit.h"
 #include "win32/CtlRichEdit.h"
 #include "win32/CtlStatic.h"
+#include "win32/CtlListView.h"
 #include "win32/CtlTrackbar.h"
+#include "win32/CtlTreeView.h"
 #include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
 #include "win32/Clock.h"
@@ -305,6 +307,61 @@ TEST_F(CtlWindowTest, MouseTrackingReportsHoverAndLeave)
     EXPECT_EQ(query.dwFlags, 0u);
     DestroyWindow(pad);
     MvUseVirtualClock(false);
+}
+
+TEST_F(CtlWindowTest, LabelsAreEditedInAnEditBoxAsAUserDoes)
+{
+    HWND list = Child(WC_LISTVIEW, LVS_REPORT | LVS_EDITLABELS, 40, "", {0, 0, 300, 200});
+    LVCOLUMN column{LVCF_TEXT | LVCF_WIDTH, 0, 150, const_cast<char*>("Name"), 0, 0, 0, 0};
+    SendMessageA(list, LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
+    LVITEM item{};
+    item.mask = LVIF_TEXT | LVIF_STATE;
+    item.pszText = const_cast<char*>("old name");
+    item.state = item.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageA(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item));
+    std::vector<std::string> ended;
+    Recorder::Get().SetHandler(parent, [&](HWND, UINT message, WPARAM, LPARAM lParam, bool& handled) -> LRESULT {
+        handled = message == WM_NOTIFY && (reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDIT ||
+                                           reinterpret_cast<NMHDR*>(lParam)->code == TVN_ENDLABELEDIT);
+        if (!handled) return 0;
+        const char* text = reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDIT
+                               ? reinterpret_cast<NMLVDISPINFO*>(lParam)->item.pszText
+                               : reinterpret_cast<NMTVDISPINFO*>(lParam)->item.pszText;
+        ended.push_back(text ? text : "(cancelled)");
+        return TRUE;
+    });
+    CtlUserKey(list, VK_F2);
+    auto box = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(GetFocus(), box);
+    CtlUserType(box, "new name"); // replaces the selected label
+    CtlUserKey(box, VK_RETURN);
+    EXPECT_FALSE(IsWindow(box));
+    EXPECT_EQ(CtlModelAs<CtlListView>(list)->Text(0, 0), "new name");
+
+    CtlUserKey(list, VK_F2);
+    box = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+    CtlUserType(box, "dropped");
+    CtlUserKey(box, VK_ESCAPE);
+    EXPECT_EQ(CtlModelAs<CtlListView>(list)->Text(0, 0), "new name");
+
+    HWND tree = Child(WC_TREEVIEW, TVS_EDITLABELS | TVS_HASBUTTONS, 41, "", {0, 0, 200, 200});
+    auto* model = CtlModelAs<CtlTreeView>(tree);
+    TVINSERTSTRUCT insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>("node");
+    auto node = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
+    box = reinterpret_cast<HWND>(SendMessageA(tree, TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(node)));
+    ASSERT_TRUE(box);
+    CtlUserType(box, "renamed");
+    // Clicking elsewhere takes the focus from the box, which commits it.
+    CtlUserClick(list, {100, 150});
+    EXPECT_FALSE(IsWindow(box));
+    EXPECT_EQ(model->ItemOf(node)->text, "renamed");
+    EXPECT_EQ(ended, (std::vector<std::string>{"new name", "(cancelled)", "renamed"}));
+    Recorder::Get().SetHandler(parent, nullptr);
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
