@@ -50,6 +50,12 @@ bool EndsWithDll(const std::string& name)
 
 void* Open(const std::string& path) { return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
 
+// "name.dll" is our "libname.so"; any other name is the file's own.
+std::string SharedObjectName(const std::string& name)
+{
+    return EndsWithDll(name) ? "lib" + name.substr(0, name.size() - 4) + ".so" : name;
+}
+
 bool ReadVersion(const char* path, MvVersionRecord* record)
 {
     if (!path) {
@@ -90,7 +96,7 @@ HMODULE LoadLibrary(const char* name)
         handle = Open(text);
     } else {
         std::string folder = ProgramFolder();
-        std::string file = EndsWithDll(text) ? "lib" + text.substr(0, text.size() - 4) + ".so" : text;
+        std::string file = SharedObjectName(text);
         for (const std::string& candidate : {folder + file, folder + "../lib/" + file}) {
             if (::access(candidate.c_str(), F_OK) == 0 && (handle = Open(candidate))) break;
         }
@@ -127,12 +133,26 @@ HMODULE GetModuleHandle(const char* name)
 {
     // The system's user library is this layer, already loaded: its C names are found in
     // the program's own scope.
-    if (name && strcasecmp(name, "user32.dll") != 0) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return nullptr;
-    }
     static void* self = ::dlopen(nullptr, RTLD_NOW);
-    return reinterpret_cast<HMODULE>(self);
+    if (!name || strcasecmp(name, "user32.dll") == 0) return reinterpret_cast<HMODULE>(self);
+    // A library already loaded, found by the name it was loaded under, without loading it.
+    // The reference that asking takes is given back at once: as on the system, the handle
+    // stays valid only while the library stays loaded.
+    std::string text(name);
+    bool bare = text.find('/') == std::string::npos;
+    if (bare && text.find('.') == std::string::npos) text += ".dll";
+    std::string file = bare ? SharedObjectName(text) : text;
+    std::string lower = file;
+    if (bare)
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const std::string& candidate : {file, lower}) {
+        if (void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+            ::dlclose(handle);
+            return reinterpret_cast<HMODULE>(handle);
+        }
+    }
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
 }
 
 DWORD GetModuleFileName(HMODULE module, char* path, DWORD size)

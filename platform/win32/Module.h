@@ -11,6 +11,8 @@ HMODULE LoadLibrary(const char* name);
 BOOL FreeLibrary(HMODULE module);
 FARPROC GetProcAddress(HMODULE module, const char* name);
 // Null gives the program's own module; so does "user32.dll", which is this layer itself.
+// Otherwise a library already loaded ("name.dll", or "name", is "libname.so", in any case);
+// nothing is loaded, and the handle is the one LoadLibrary gives for the same library.
 HMODULE GetModuleHandle(const char* name);
 
 struct VS_FIXEDFILEINFO {

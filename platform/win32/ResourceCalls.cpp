@@ -4,6 +4,7 @@
 #include "win32/GdiBitmap.h"
 #include "win32/GdiIcon.h"
 #include "win32/Icon.h"
+#include "win32/Module.h"
 #include "win32/Picture.h"
 
 #include <fstream>
@@ -27,10 +28,14 @@ Folders& State()
     return *folders;
 }
 
+// A null module is the program, whichever way its folder was registered.
+HINSTANCE ModuleKey(HINSTANCE module) { return module ? module : GetModuleHandle(nullptr); }
+
 std::string ResourcePath(HINSTANCE module, LPCSTR name, const char* extension)
 {
+    HINSTANCE key = ModuleKey(module);
     std::lock_guard<std::mutex> guard(State().lock);
-    auto it = State().byModule.find(module);
+    auto it = State().byModule.find(key);
     if (it == State().byModule.end() || !name) return {};
     std::string file = IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : std::string(name);
     if (file.empty() || file.find('/') != std::string::npos) return {};
@@ -119,14 +124,15 @@ HBITMAP LoadBitmapFile(const std::string& path, bool dibSection)
 
 BOOL MvSetResourceFolder(HINSTANCE module, const char* folder)
 {
+    HINSTANCE key = ModuleKey(module);
     std::lock_guard<std::mutex> guard(State().lock);
     if (!folder || !*folder) {
-        State().byModule.erase(module);
+        State().byModule.erase(key);
         return TRUE;
     }
     std::string path = folder;
     if (path.back() != '/') path += '/';
-    State().byModule[module] = path;
+    State().byModule[key] = path;
     return TRUE;
 }
 

@@ -143,6 +143,15 @@ TEST(BitmapLoader, ResourcesLoadByModuleAndId)
     EXPECT_FALSE(loader.Load(nullptr, 43));
     EXPECT_FALSE(loader.Load("no-such-module", 42));
     MvSetResourceFolder(GetModuleHandle(nullptr), nullptr);
+
+    // A library's resources, registered under its own handle, are found by its name.
+    ASSERT_NE(nullptr, GetModuleHandle("mvsys.dll"));
+    MvSetResourceFolder(GetModuleHandle("mvsys.dll"), folder.c_str());
+    EXPECT_FALSE(loader.Load(nullptr, 42));
+    ASSERT_TRUE(loader.Load("mvsys.dll", 42));
+    EXPECT_EQ(6, loader.GetHeight());
+    MvSetResourceFolder(GetModuleHandle("mvsys.dll"), nullptr);
+    EXPECT_FALSE(loader.Load("mvsys.dll", 42));
     std::filesystem::remove_all(folder);
 }
 

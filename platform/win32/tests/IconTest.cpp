@@ -1,6 +1,7 @@
 #include "GdiCanvas.h"
 #include "win32/Gdi.h"
 #include "win32/Icon.h"
+#include "win32/Module.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -148,5 +149,13 @@ TEST(Icon, ResourcesLoadByIdFromTheModulesFolder)
     DestroyIcon(loaded);
     DeleteObject(bitmap);
     MvSetResourceFolder(module, nullptr);
+
+    // A null module is the program, however its folder was registered.
+    ASSERT_TRUE(MvSetResourceFolder(nullptr, folder.c_str()));
+    bitmap = LoadBitmapA(GetModuleHandle(nullptr), MAKEINTRESOURCE(10088));
+    EXPECT_NE(nullptr, bitmap);
+    DeleteObject(bitmap);
+    MvSetResourceFolder(GetModuleHandle(nullptr), nullptr);
+    EXPECT_EQ(nullptr, LoadBitmapA(nullptr, MAKEINTRESOURCE(10088)));
     std::filesystem::remove_all(folder);
 }

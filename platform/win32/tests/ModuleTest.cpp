@@ -62,6 +62,26 @@ TEST(Module, LibrariesLoadByNameAndMissingOnesFail)
     EXPECT_TRUE(FreeLibrary(math));
 }
 
+TEST(Module, LoadedLibrariesAreFoundByTheirSystemNames)
+{
+    HMODULE layer = GetModuleHandle("mvwin32.dll");
+    ASSERT_NE(nullptr, layer);
+    EXPECT_NE(GetModuleHandle(nullptr), layer);
+    for (const char* name : {"MvWin32.DLL", "mvwin32"}) EXPECT_EQ(layer, GetModuleHandle(name)) << name;
+    char path[MAX_PATH];
+    ASSERT_GT(GetModuleFileName(layer, path, sizeof(path)), 0u);
+    EXPECT_NE(nullptr, strstr(path, "libmvwin32.so"));
+    HMODULE loaded = LoadLibrary(path);
+    EXPECT_EQ(layer, loaded);
+    EXPECT_TRUE(FreeLibrary(loaded));
+    EXPECT_EQ(layer, GetModuleHandle("mvwin32.dll"));  // still loaded: asking took no reference
+
+    SetLastError(0);
+    EXPECT_EQ(nullptr, GetModuleHandle("lame_enc_does_not_exist.dll"));
+    EXPECT_EQ(ERROR_MOD_NOT_FOUND, GetLastError());
+    EXPECT_EQ(nullptr, GetModuleHandle(""));
+}
+
 TEST(Module, AShortBufferGetsATerminatedPrefix)
 {
     char path[4];
