@@ -155,6 +155,70 @@ TEST(BitmapLoader, ResourcesLoadByModuleAndId)
     std::filesystem::remove_all(folder);
 }
 
+namespace {
+
+// A loader over a bitmap made in the test.
+struct AdoptingLoader : CBitmapLoader {
+    void Adopt(HBITMAP bitmap)
+    {
+        Detach();
+        mBitmap = bitmap;
+    }
+};
+
+HBITMAP MakeDib(int bits, DWORD compression, DWORD redMask)
+{
+    struct {
+        BITMAPINFOHEADER header;
+        DWORD masks[256];
+    } info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = 5;
+    info.header.biHeight = 3;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bits);
+    info.header.biCompression = compression;
+    if (compression == BI_BITFIELDS) {
+        bool is565 = redMask == 0xF800;
+        info.masks[0] = redMask;
+        info.masks[1] = is565 ? 0x07E0 : 0x03E0;
+        info.masks[2] = 0x001F;
+    }
+    void* pixels = nullptr;
+    return CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0);
+}
+
+}
+
+TEST(BitmapLoader, ColourFormatAndPixelsFollowTheBitmapsDepth)
+{
+    struct Case {
+        int bits;
+        DWORD compression;
+        DWORD redMask;
+        EColorFormat expected;
+    };
+    const Case cases[] = {{1, BI_RGB, 0, kColorNone},          {8, BI_RGB, 0, kColorRgb8},
+                          {16, BI_RGB, 0, kColorRgb555},       {16, BI_BITFIELDS, 0x7C00, kColorRgb555},
+                          {16, BI_BITFIELDS, 0xF800, kColorRgb565}, {24, BI_RGB, 0, kColorRgb24},
+                          {32, BI_RGB, 0, kColorArgb32}};
+    AdoptingLoader loader;
+    for (const Case& c : cases) {
+        HBITMAP bitmap = MakeDib(c.bits, c.compression, c.redMask);
+        ASSERT_NE(nullptr, bitmap) << c.bits;
+        loader.Adopt(bitmap);
+        EXPECT_EQ(c.expected, loader.GetColor()) << c.bits << " bits, red mask " << c.redMask;
+        EXPECT_EQ(5, loader.GetWidth());
+        EXPECT_EQ(-3, loader.GetHeight());
+        std::unique_ptr<BYTE[]> data(loader.GetData());
+        EXPECT_NE(nullptr, data) << c.bits;
+    }
+    loader.Detach();
+    EXPECT_EQ(kColorNone, loader.GetColor());
+    EXPECT_EQ(nullptr, loader.GetData());
+    EXPECT_EQ(0, loader.GetHeight());
+}
+
 TEST(BitmapUtils, MakeMonochromeGreysBrightPixelsOnly)
 {
     EXPECT_EQ(2, UBitmapUtils::GetBytesPerPixel(15));
@@ -162,7 +226,7 @@ TEST(BitmapUtils, MakeMonochromeGreysBrightPixelsOnly)
     EXPECT_EQ(0, UBitmapUtils::GetBytesPerPixel(8));
     UColorSpace::Initialize();
     BYTE grey = UColorSpace::YCbCrtoR(128, 128, 128);
-    for (UINT depth : {16u, 32u}) {
+    for (UINT depth : {16u, 24u, 32u}) {
         HBITMAP bitmap = CreateBitmap(3, 1, 1, depth, nullptr);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, bitmap);
