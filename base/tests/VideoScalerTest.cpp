@@ -263,3 +263,66 @@ TEST(VideoScaler, BottomUpOutputWithAnOffsetStaysInsideTheFrame)
     EXPECT_EQ(out[4 * 2 + 0], 200);  // memory line 1 holds picture row 1 of 0..3 bottom-up
     EXPECT_EQ(out[4 * 4 + 0], 200);
 }
+
+// Scaled, mirrored and turned frames against an independent reading of the orientation rules:
+// each output axis walks one input axis, forwards or backwards, nearest-neighbour.
+TEST(VideoScaler, EveryOrientationOfScaledFramesPicksTheRightPixels)
+{
+    struct Size {
+        int w, h;
+    } inputs[] = {{5, 3}, {7, 4}, {3, 6}}, outputs[] = {{4, 2}, {9, 7}, {3, 3}};
+    for (Size in : inputs) {
+        const std::vector<BYTE> frame = Numbered(in.w, in.h);
+        for (Size out : outputs) {
+            for (int variant = 0; variant < 48; ++variant) {
+                const int rotation = variant % 4, flip = variant / 4 % 3;
+                const bool inBottomUp = variant / 12 % 2 == 1, outBottomUp = variant / 24 == 1;
+                CVideoConverter converter;
+                converter.SetInputTopDown(!inBottomUp);
+                converter.SetOutputTopDown(!outBottomUp);
+                converter.SetInputFormat(kColorRgb32, static_cast<unsigned short>(in.w),
+                                         static_cast<unsigned short>(in.h));
+                converter.SetOutputFormat(kColorRgb32, static_cast<unsigned short>(out.w),
+                                          static_cast<unsigned short>(out.h));
+                converter.SetImageRotation(EImageRotation(rotation));
+                converter.SetImageFlip(EImageFlip(flip));
+                std::vector<BYTE> result(size_t(out.w) * out.h * 4);
+                std::vector<BYTE> input = frame;
+                converter.Convert(input.data(), result.data(), 0);
+
+                // Directions of the input axes in memory after the mirror: a bottom-up input
+                // walks its lines backwards, and so does a bottom-up output.
+                const bool columnsBack = flip == 1, rowsBack = (flip == 2) != inBottomUp;
+                const bool turned = rotation == 1 || rotation == 2;
+                // Which input axis each output axis walks, and backwards or not.
+                bool xBack = columnsBack, yBack = rowsBack;
+                if (rotation == 1) {
+                    xBack = rowsBack;
+                    yBack = !columnsBack;
+                } else if (rotation == 2) {
+                    xBack = !rowsBack;
+                    yBack = columnsBack;
+                } else if (rotation == 3) {
+                    xBack = !columnsBack;
+                    yBack = !rowsBack;
+                }
+                yBack = yBack != outBottomUp;
+                const int xLength = turned ? in.h : in.w, yLength = turned ? in.w : in.h;
+                for (int i = 0; i < out.h; ++i) {
+                    for (int j = 0; j < out.w; ++j) {
+                        int a = j * xLength / out.w, b = i * yLength / out.h;
+                        if (xBack)
+                            a = xLength - 1 - a;
+                        if (yBack)
+                            b = yLength - 1 - b;
+                        const Pixel want = turned ? Pixel{b, a} : Pixel{a, b};
+                        ASSERT_EQ(At(result, out.w, j, i), want)
+                            << in.w << "x" << in.h << " -> " << out.w << "x" << out.h << " rotation "
+                            << rotation << " flip " << flip << " bottom-up " << inBottomUp << outBottomUp
+                            << " at " << j << "," << i;
+                    }
+                }
+            }
+        }
+    }
+}
