@@ -1,4 +1,5 @@
 #include "afx/CListCtrl.h"
+#include "afx/AfxChildWrapper.h"
 #include "afx/CImageList.h"
 
 #include <vector>
@@ -22,6 +23,7 @@ LPARAM P(const void* pointer)
 CListCtrl::~CListCtrl()
 {
     m_header.Detach();
+    m_labelEdit.Detach();
 }
 
 BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
@@ -139,15 +141,7 @@ BOOL CListCtrl::SetColumnWidth(int index, int width) { return static_cast<BOOL>(
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl()
 {
-    auto hwnd = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-    if (!hwnd) return nullptr;
-    // A header another object already wraps keeps its wrapper.
-    if (auto* known = dynamic_cast<CHeaderCtrl*>(CWnd::FromHandlePermanent(hwnd))) return known;
-    if (m_header.m_hWnd != hwnd) {
-        m_header.Detach();
-        if (!m_header.Attach(hwnd)) return nullptr;
-    }
-    return &m_header;
+    return AfxWrapChild(m_header, reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* list, int which)
@@ -204,4 +198,10 @@ COLORREF CListCtrl::GetTextColor() const { return static_cast<COLORREF>(SendMess
 BOOL CListCtrl::SetTextColor(COLORREF colour) { return static_cast<BOOL>(SendMessage(LVM_SETTEXTCOLOR, 0, colour)); }
 COLORREF CListCtrl::GetTextBkColor() const { return static_cast<COLORREF>(SendMessage(LVM_GETTEXTBKCOLOR)); }
 BOOL CListCtrl::SetTextBkColor(COLORREF colour) { return static_cast<BOOL>(SendMessage(LVM_SETTEXTBKCOLOR, 0, colour)); }
-CEdit* CListCtrl::GetEditControl() const { return nullptr; }
+CEdit* CListCtrl::GetEditControl() { return AfxWrapChild(m_labelEdit, reinterpret_cast<HWND>(SendMessage(LVM_GETEDITCONTROL))); }
+
+CEdit* CListCtrl::EditLabel(int index)
+{
+    SendMessage(LVM_EDITLABEL, W(index));
+    return GetEditControl();
+}

@@ -1,5 +1,6 @@
 #pragma once
 // The list view control of the class library.
+#include "afx/CEdit.h"
 #include "afx/CHeaderCtrl.h"
 #include "afx/CPoint.h"
 #include "afx/CRect.h"
@@ -7,7 +8,6 @@
 #include "afx/CWnd.h"
 #include "win32/CommCtrl.h"
 
-class CEdit;
 class CImageList;
 
 class CListCtrl : public CWnd {
@@ -76,8 +76,11 @@ public:
     BOOL SetTextColor(COLORREF colour);
     COLORREF GetTextBkColor() const;
     BOOL SetTextBkColor(COLORREF colour);
-    CEdit* GetEditControl() const;
+    CEdit* GetEditControl();
+    // Opens the in-place edit box over an item's label (LVS_EDITLABELS); -1 ends any.
+    CEdit* EditLabel(int index);
 
 private:
     CHeaderCtrl m_header;
+    CEdit m_labelEdit;
 };

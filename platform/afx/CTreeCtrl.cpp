@@ -1,4 +1,5 @@
 #include "afx/CTreeCtrl.h"
+#include "afx/AfxChildWrapper.h"
 #include "afx/CImageList.h"
 
 #include <cstring>
@@ -179,10 +180,15 @@ CImageList* CTreeCtrl::GetImageList(UINT which) const
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(TVM_GETIMAGELIST, which)));
 }
 
+CTreeCtrl::~CTreeCtrl()
+{
+    m_labelEdit.Detach();
+}
+
 CEdit* CTreeCtrl::EditLabel(HTREEITEM item)
 {
     SendMessage(TVM_EDITLABEL, 0, P(item));
-    return nullptr;
+    return GetEditControl();
 }
 
-CEdit* CTreeCtrl::GetEditControl() const { return nullptr; }
+CEdit* CTreeCtrl::GetEditControl() { return AfxWrapChild(m_labelEdit, reinterpret_cast<HWND>(SendMessage(TVM_GETEDITCONTROL))); }

@@ -1,18 +1,19 @@
 #pragma once
 // The tree view control of the class library.
+#include "afx/CEdit.h"
 #include "afx/CPoint.h"
 #include "afx/CRect.h"
 #include "afx/CString.h"
 #include "afx/CWnd.h"
 #include "win32/CommCtrl.h"
 
-class CEdit;
 class CImageList;
 
 class CTreeCtrl : public CWnd {
     DECLARE_DYNAMIC(CTreeCtrl)
 public:
     CTreeCtrl() = default;
+    ~CTreeCtrl() override;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     HTREEITEM InsertItem(LPTVINSERTSTRUCT insert);
@@ -59,5 +60,8 @@ public:
     CImageList* SetImageList(CImageList* list, int which);
     CImageList* GetImageList(UINT which) const;
     CEdit* EditLabel(HTREEITEM item);
-    CEdit* GetEditControl() const;
+    CEdit* GetEditControl();
+
+private:
+    CEdit m_labelEdit;
 };

@@ -187,6 +187,16 @@ TEST_F(AfxControlsTest, ListControlHeaderChecksAndTexts)
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
     EXPECT_EQ(list.GetSelectedCount(), 1u);
+    EXPECT_EQ(list.EditLabel(0), nullptr) << "labels are not editable without LVS_EDITLABELS";
+    list.ModifyStyle(0, LVS_EDITLABELS);
+    CEdit* box = list.EditLabel(0);
+    ASSERT_NE(box, nullptr);
+    CString label;
+    box->GetWindowText(label);
+    EXPECT_EQ(label, "obj id");
+    EXPECT_EQ(list.GetEditControl(), box);
+    list.EditLabel(-1);
+    EXPECT_EQ(list.GetEditControl(), nullptr);
 }
 
 TEST_F(AfxControlsTest, TabIpAddressAndImageLists)
