@@ -1,0 +1,57 @@
+#include "CIpPrompter.h"
+#include "UDialogTemplates.h"
+#include "UIpUtils.h"
+#include "win32/CommCtrl.h"
+#include "win32/CtlMessages.h"
+
+namespace {
+constexpr UINT kTemplate = 10004;
+constexpr int kPromptText = 10020;
+constexpr int kAddress = 10079;
+
+MvDialogTemplate MakeTemplate()
+{
+    MvDialogTemplate t;
+    t.cx = 180;
+    t.cy = 72;
+    t.caption = "Dialog";
+    using U = UDialogTemplates;
+    t.items = {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
+               U::Item(WC_IPADDRESS, "", kAddress, WS_TABSTOP, 7, 30, 100, 14),
+               U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 52, 50, 14),
+               U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 52, 50, 14)};
+    return t;
+}
+} // namespace
+
+CIpPrompter::CIpPrompter() : CDialog(kTemplate)
+{
+    UDialogTemplates::Register(kTemplate, MakeTemplate);
+}
+
+bool CIpPrompter::Prompt(const char* prompt, CString& address)
+{
+    CIpPrompter dialog;
+    dialog.SetPromptText(prompt);
+    dialog.SetResponseAddress(address);
+    if (dialog.DoModal() != IDOK) return false;
+    address = dialog.GetResponseAddress();
+    return true;
+}
+
+BOOL CIpPrompter::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ::SetDlgItemTextA(m_hWnd, kPromptText, m_prompt);
+    ::SendDlgItemMessageA(m_hWnd, kAddress, IPM_SETADDRESS, 0, static_cast<LPARAM>(UIpUtils::ParseIpAddress(m_address)));
+    GotoDlgCtrl(GetDlgItem(kAddress));
+    return FALSE;
+}
+
+void CIpPrompter::OnOK()
+{
+    DWORD address = 0;
+    ::SendDlgItemMessageA(m_hWnd, kAddress, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+    m_address = UIpUtils::FormatIpAddress(address);
+    CDialog::OnOK();
+}

@@ -1,0 +1,67 @@
+#include "CSelector.h"
+#include "UDialogTemplates.h"
+#include "afx/CListBox.h"
+#include "afx/MessageMap.h"
+#include "win32/CtlMessages.h"
+
+namespace {
+constexpr UINT kTemplate = 10003;
+constexpr int kPromptText = 10020;
+constexpr int kList = 10038;
+
+MvDialogTemplate MakeTemplate()
+{
+    MvDialogTemplate t;
+    t.cx = 180;
+    t.cy = 140;
+    t.caption = "Dialog";
+    using U = UDialogTemplates;
+    t.items = {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
+               U::Item("ListBox", "", kList, WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 7, 28, 166, 86),
+               U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 120, 50, 14),
+               U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 120, 50, 14)};
+    return t;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CSelector, CDialog)
+    ON_LBN_DBLCLK(kList, OnDoubleClick)
+END_MESSAGE_MAP()
+
+CSelector::CSelector() : CDialog(kTemplate)
+{
+    UDialogTemplates::Register(kTemplate, MakeTemplate);
+}
+
+void CSelector::AddSelection(const char* text, bool selected)
+{
+    m_pending.emplace_back(text ? text : "");
+    if (selected) m_answer = m_pending.back();
+}
+
+bool CSelector::Prompt() { return DoModal() == IDOK; }
+
+BOOL CSelector::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ::SetDlgItemTextA(m_hWnd, kPromptText, m_prompt);
+    auto list = static_cast<CListBox*>(GetDlgItem(kList));
+    for (const CString& text : m_pending) list->AddString(text);
+    m_pending.clear();
+    // An empty answer would select the first item by prefix; nothing was chosen then.
+    if (!m_answer.IsEmpty()) list->SelectString(-1, m_answer);
+    GotoDlgCtrl(list);
+    SetWindowText(m_title);
+    return FALSE;
+}
+
+void CSelector::OnOK()
+{
+    auto list = static_cast<CListBox*>(GetDlgItem(kList));
+    int selection = list->GetCurSel();
+    if (selection == LB_ERR) return;
+    list->GetText(selection, m_answer);
+    CDialog::OnOK();
+}
+
+void CSelector::OnDoubleClick() { OnOK(); }
