@@ -11,16 +11,12 @@ constexpr int kAddress = 10079;
 
 MvDialogTemplate MakeTemplate()
 {
-    MvDialogTemplate t;
-    t.cx = 180;
-    t.cy = 72;
-    t.caption = "Dialog";
     using U = UDialogTemplates;
-    t.items = {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
-               U::Item(WC_IPADDRESS, "", kAddress, WS_TABSTOP, 7, 30, 100, 14),
-               U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 52, 50, 14),
-               U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 52, 50, 14)};
-    return t;
+    return U::Make("Dialog", 180, 72,
+                   {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
+                    U::Item(WC_IPADDRESS, "", kAddress, WS_TABSTOP, 7, 30, 100, 14),
+                    U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 52, 50, 14),
+                    U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 52, 50, 14)});
 }
 } // namespace
 

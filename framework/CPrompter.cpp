@@ -10,16 +10,12 @@ constexpr int kAnswer = 10037;
 
 MvDialogTemplate MakeTemplate()
 {
-    MvDialogTemplate t;
-    t.cx = 220;
-    t.cy = 72;
-    t.caption = "Dialog";
     using U = UDialogTemplates;
-    t.items = {U::Item("Static", "", kPromptText, 0, 7, 7, 206, 18),
-               U::Item("Edit", "", kAnswer, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 30, 206, 14),
-               U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 110, 52, 50, 14),
-               U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 163, 52, 50, 14)};
-    return t;
+    return U::Make("Dialog", 220, 72,
+                   {U::Item("Static", "", kPromptText, 0, 7, 7, 206, 18),
+                    U::Item("Edit", "", kAnswer, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 30, 206, 14),
+                    U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 110, 52, 50, 14),
+                    U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 163, 52, 50, 14)});
 }
 } // namespace
 

@@ -10,16 +10,12 @@ constexpr int kApplyToAll = 10082;
 
 MvDialogTemplate MakeTemplate()
 {
-    MvDialogTemplate t;
-    t.cx = 240;
-    t.cy = 70;
-    t.caption = "Dialog";
     using U = UDialogTemplates;
-    t.items = {U::Item("Static", "", kQuestion, 0, 7, 7, 226, 28),
-               U::Item("Button", "Apply to All", kApplyToAll, WS_TABSTOP | BS_AUTOCHECKBOX, 7, 50, 90, 12),
-               U::Item("Button", "Yes", IDYES, WS_TABSTOP | BS_DEFPUSHBUTTON, 130, 48, 50, 14),
-               U::Item("Button", "No", IDNO, WS_TABSTOP, 183, 48, 50, 14)};
-    return t;
+    return U::Make("Dialog", 240, 70,
+                   {U::Item("Static", "", kQuestion, 0, 7, 7, 226, 28),
+                    U::Item("Button", "Apply to All", kApplyToAll, WS_TABSTOP | BS_AUTOCHECKBOX, 7, 50, 90, 12),
+                    U::Item("Button", "Yes", IDYES, WS_TABSTOP | BS_DEFPUSHBUTTON, 130, 48, 50, 14),
+                    U::Item("Button", "No", IDNO, WS_TABSTOP, 183, 48, 50, 14)});
 }
 } // namespace
 

@@ -11,16 +11,12 @@ constexpr int kList = 10038;
 
 MvDialogTemplate MakeTemplate()
 {
-    MvDialogTemplate t;
-    t.cx = 180;
-    t.cy = 140;
-    t.caption = "Dialog";
     using U = UDialogTemplates;
-    t.items = {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
-               U::Item("ListBox", "", kList, WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 7, 28, 166, 86),
-               U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 120, 50, 14),
-               U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 120, 50, 14)};
-    return t;
+    return U::Make("Dialog", 180, 140,
+                   {U::Item("Static", "", kPromptText, 0, 7, 7, 166, 18),
+                    U::Item("ListBox", "", kList, WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 7, 28, 166, 86),
+                    U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 70, 120, 50, 14),
+                    U::Item("Button", "Cancel", IDCANCEL, WS_TABSTOP, 123, 120, 50, 14)});
 }
 } // namespace
 

@@ -2,6 +2,8 @@
 #include "win32/CommCtrl.h"
 #include "win32/Icon.h"
 
+#include <utility>
+
 void UDialogTemplates::Register(UINT id, MvDialogTemplate (*make)())
 {
     InitCommonControls();
@@ -21,4 +23,14 @@ MvDialogItem UDialogTemplates::Item(const char* className, const char* text, int
     item.cx = cx;
     item.cy = cy;
     return item;
+}
+
+MvDialogTemplate UDialogTemplates::Make(const char* caption, short cx, short cy, std::vector<MvDialogItem> items)
+{
+    MvDialogTemplate t;
+    t.caption = caption;
+    t.cx = cx;
+    t.cy = cy;
+    t.items = std::move(items);
+    return t;
 }
