@@ -1,0 +1,128 @@
+#pragma once
+// Loopback HTTP and FTP servers run by Debian's python3 for the length of a test.
+// HTTP: GET or POST /<name> answers the file <folder>/<name> with its length; the query
+// "?mode=nolength" leaves the length out, "?mode=short" announces 8000 bytes more than it
+// sends. A missing file is a 404 with a 20,000-byte page. Each POST is recorded in
+// <folder>/last_request as its path, content type and body, one per line.
+// FTP: user "user", password "pass", home <folder>, every right.
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+class MvLoopbackServer {
+public:
+    enum Kind { kHttp, kFtp };
+
+    MvLoopbackServer(Kind kind, const std::string& folder)
+    {
+        const std::string script = folder + (kind == kHttp ? "/.http_server.py" : "/.ftp_server.py");
+        std::ofstream(script) << (kind == kHttp ? kHttpScript : kFtpScript);
+        int out[2];
+        if (access("/usr/bin/python3", X_OK) != 0 || pipe(out) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        const std::string python = "/usr/bin/python3";
+        char* argv[] = {const_cast<char*>(python.c_str()), const_cast<char*>(script.c_str()),
+                        const_cast<char*>(folder.c_str()), nullptr};
+        const bool spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, argv, environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        if (!spawned) {
+            m_pid = 0;
+            close(out[0]);
+            return;
+        }
+        FILE* in = fdopen(out[0], "r");
+        char line[64] = {};
+        if (in && std::fgets(line, sizeof line, in)) std::sscanf(line, "PORT %d", &m_port);
+        if (in) std::fclose(in);
+    }
+    ~MvLoopbackServer()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    MvLoopbackServer(const MvLoopbackServer&) = delete;
+    MvLoopbackServer& operator=(const MvLoopbackServer&) = delete;
+
+    bool Running() const { return m_pid > 0 && m_port > 0; }
+    int Port() const { return m_port; }
+    std::string Address(const std::string& path) const
+    {
+        return "http://127.0.0.1:" + std::to_string(m_port) + path;
+    }
+
+private:
+    static constexpr const char* kHttpScript = R"PY(
+import os, sys, http.server
+folder = sys.argv[1]
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    def log_message(self, *args):
+        pass
+    def answer(self):
+        path, _, query = self.path.partition("?")
+        name = os.path.join(folder, path.lstrip("/"))
+        if not path.strip("/") or not os.path.isfile(name):
+            body = b"E" * 20000
+            self.send_response(404)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
+        body = open(name, "rb").read()
+        self.send_response(200)
+        if query == "mode=nolength":
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        elif query == "mode=short":
+            self.send_header("Content-Length", str(len(body) + 8000))
+            self.close_connection = True
+        else:
+            self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+        self.wfile.flush()
+    def do_GET(self):
+        self.answer()
+    def do_POST(self):
+        length = int(self.headers.get("Content-Length", "0"))
+        body = self.rfile.read(length).decode("latin-1")
+        with open(os.path.join(folder, "last_request"), "w") as f:
+            f.write(self.path + "\n" + self.headers.get("Content-Type", "") + "\n" + body + "\n")
+        self.answer()
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+print("PORT %d" % server.server_address[1], flush=True)
+server.serve_forever()
+)PY";
+
+    static constexpr const char* kFtpScript = R"PY(
+import sys, logging
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+logging.disable(logging.CRITICAL)
+authorizer = DummyAuthorizer()
+authorizer.add_user("user", "pass", sys.argv[1], perm="elradfmwMT")
+class Handler(FTPHandler):
+    pass
+Handler.authorizer = authorizer
+server = FTPServer(("127.0.0.1", 0), Handler)
+print("PORT %d" % server.socket.getsockname()[1], flush=True)
+server.serve_forever()
+)PY";
+
+    pid_t m_pid = 0;
+    int m_port = 0;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// One libcurl transfer driven step by step, so that an answer can be read as a stream:
+// the caller waits for the answer's head, then reads the body in the sizes it asks for.
+// At most kMaxBuffered bytes wait in memory; beyond that the transfer is paused.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class MvCurlTransfer {
+public:
+    static constexpr size_t kMaxBuffered = 256 * 1024;
+
+    MvCurlTransfer();
+    ~MvCurlTransfer();
+    MvCurlTransfer(const MvCurlTransfer&) = delete;
+    MvCurlTransfer& operator=(const MvCurlTransfer&) = delete;
+
+    // Makes the handle ready for another transfer; the connections it holds stay open.
+    void Reset();
+    // The easy handle (CURL*) to set options on before Start.
+    void* Easy() const { return m_easy; }
+    // Starts the transfer and waits until the first body bytes or the end arrive.
+    // False when the transfer failed before any answer.
+    bool Start();
+    // Blocks until count bytes are in or the transfer ends; the number of bytes copied.
+    size_t Read(void* buffer, size_t count);
+    // The next line without its end (LF or CR LF), at most maxLength bytes of it;
+    // false when nothing is left.
+    bool ReadLine(std::string& line, size_t maxLength);
+    // Runs the transfer to its end without reading a body (uploads, commands); true on success.
+    bool Perform();
+
+    bool Succeeded() const { return m_done && m_result == 0; }
+    long Status() const;
+    // -1 when the answer gave none.
+    int64_t ContentLength() const;
+
+    // Global libcurl set-up, once per process.
+    static void Initialise();
+
+private:
+    void SetCommonOptions();
+    static size_t OnData(char* data, size_t size, size_t count, void* self);
+    // One round of the transfer; waits a little for the socket when nothing is pending.
+    void Pump();
+    void Resume();
+    size_t Available() const { return m_buffer.size() - m_offset; }
+
+    void* m_easy = nullptr;
+    void* m_multi = nullptr;
+    std::string m_buffer;
+    size_t m_offset = 0;
+    bool m_started = false;
+    bool m_paused = false;
+    bool m_done = false;
+    int m_result = 0;
+};
