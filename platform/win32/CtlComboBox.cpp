@@ -130,6 +130,9 @@ LRESULT CtlComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         return CtlCopyOut(m_text, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(m_text.size());
+    case WM_GETDLGCODE:
+        // The arrows and letters choose items; a dialog does not move on them.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (HasEdit() ? DLGC_HASSETSEL : 0);
     case WM_SETFOCUS:
         Command(CBN_SETFOCUS);
         return 0;

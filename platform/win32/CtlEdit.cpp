@@ -190,8 +190,17 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         return CtlCopyOut(GetText(), reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(GetText().size());
-    case WM_GETDLGCODE:
-        return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | ((Style() & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
+    case WM_GETDLGCODE: {
+        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        // An in-place box keeps every key; a multi-line edit leaves Tab, Escape and (without
+        // ES_WANTRETURN) Enter to its dialog.
+        if (m_keyHook) return code | DLGC_WANTALLKEYS;
+        if (!(Style() & ES_MULTILINE)) return code;
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        WPARAM key = msg && msg->message == WM_KEYDOWN ? msg->wParam : 0;
+        bool dialogKey = key == VK_TAB || key == VK_ESCAPE || (key == VK_RETURN && !(Style() & ES_WANTRETURN));
+        return dialogKey ? code : code | DLGC_WANTALLKEYS;
+    }
     case WM_SETFOCUS:
         Command(EN_SETFOCUS);
         return 0;

@@ -81,6 +81,8 @@ LRESULT CtlIpAddress::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& h
         Changed();
         return TRUE;
     }
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
         Command(EN_SETFOCUS);
         return 0;

@@ -141,6 +141,8 @@ LRESULT CtlListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& han
         return 0;
     case LB_GETCARETINDEX:
         return m_caret;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
         Command(LBN_SETFOCUS);
         return 0;

@@ -364,6 +364,41 @@ TEST_F(CtlWindowTest, LabelsAreEditedInAnEditBoxAsAUserDoes)
     Recorder::Get().SetHandler(parent, nullptr);
 }
 
+std::vector<int> gDialogCommands;
+
+INT_PTR RecordingDialogProc(HWND, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_COMMAND) gDialogCommands.push_back(LOWORD(wParam));
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+TEST_F(CtlWindowTest, EnterInAMultiLineEditGoesToTheDialogUnlessItWantsReturns)
+{
+    MvDialogTemplate form;
+    form.style = WS_CHILD;
+    form.cx = 200;
+    form.cy = 100;
+    form.items = {
+        {"Edit", "", 50, ES_MULTILINE | WS_TABSTOP, 0, 0, 0, 100, 30},
+        {"Edit", "", 51, ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP, 0, 0, 40, 100, 30},
+        {"Button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 120, 0, 40, 14},
+    };
+    gDialogCommands.clear();
+    HWND dialog = CreateDialogIndirectParamA(nullptr, &form, parent, RecordingDialogProc, 0);
+    ASSERT_TRUE(dialog);
+    for (int id : {50, 51}) {
+        HWND edit = GetDlgItem(dialog, id);
+        SetFocus(edit);
+        MSG enter{edit, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(dialog, &enter));
+        MSG ch{edit, WM_CHAR, '\r', 1, 0, {}};
+        IsDialogMessageA(dialog, &ch);
+    }
+    EXPECT_EQ(std::count(gDialogCommands.begin(), gDialogCommands.end(), IDOK), 1);
+    EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 51))->GetText(), "\r\n");
+    DestroyWindow(dialog);
+}
+
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
 {
     EXPECT_EQ(CtlModelOf(parent), nullptr);
