@@ -377,6 +377,9 @@ void CtlTextModel::ApplyFormat(LONG start, LONG end, const CtlCharFormat& values
 
 void CtlTextModel::ApplySelectionFormat(const CtlCharFormat& values, DWORD mask, bool undoable)
 {
+    // A selection reaching the end takes in the document's end mark, whose format new text
+    // at the end of an emptied document gets.
+    if (SelEnd() == Length()) m_default = Merge(m_default, values, mask);
     if (SelStart() == SelEnd()) {
         m_insert = std::make_unique<CtlCharFormat>(Merge(InsertionFormat(m_caret), values, mask));
         ++m_serial;

@@ -103,6 +103,25 @@ TEST(CtlTextModel, FormatOfAnEmptySelectionAppliesToWhatIsTypedNext)
     EXPECT_TRUE(doc.FormatAt(3).effects & CFE_BOLD);
 }
 
+TEST(CtlTextModel, FormatOfTheWholeTextOutlivesTheText)
+{
+    CtlTextModel doc;
+    CtlCharFormat big;
+    big.height = 240;
+    doc.SetSelection(0, -1);
+    doc.ApplySelectionFormat(big, CFM_SIZE, true); // on the empty editor
+    doc.SetSelection(0, 0);
+    doc.ReplaceSelection(u"typed", true, true);
+    EXPECT_EQ(doc.FormatAt(0).height, 240);
+    doc.SetSelection(0, -1);
+    CtlCharFormat small;
+    small.height = 160;
+    doc.ApplySelectionFormat(small, CFM_SIZE, true);
+    doc.ReplaceSelection(u"", true);
+    doc.ReplaceSelection(u"again", true, true);
+    EXPECT_EQ(doc.FormatAt(0).height, 160);
+}
+
 TEST(CtlTextModel, ParagraphFormatsFollowSplitsAndSelections)
 {
     CtlTextModel doc;
