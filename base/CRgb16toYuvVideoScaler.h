@@ -1,8 +1,8 @@
 #pragma once
 // Scales 16-bit RGB into the YUV formats and the luma outputs.
-#include "CPixelChromaMapVideoScaler.h"
+#include "CSmallPixelToYuvVideoScaler.h"
 
-class CRgb16toYuvVideoScaler : public CPixelChromaMapVideoScaler {
-public:
-    void ColorScaleSelf() override;
+class CRgb16toYuvVideoScaler : public CSmallPixelToYuvVideoScaler {
+protected:
+    void ScaleLayout(EYuvLayout layout, bool grey) override;
 };

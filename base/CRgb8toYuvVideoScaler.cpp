@@ -42,10 +42,9 @@ void CRgb8toYuvVideoScaler::SetPalette(BYTE r, BYTE g, BYTE b, BYTE index)
     m_v[index] = UColorSpace::RGBtoCr(r, g, b);
 }
 
-void CRgb8toYuvVideoScaler::ColorScaleSelf()
+void CRgb8toYuvVideoScaler::ScaleLayout(EYuvLayout layout, bool grey)
 {
     StartChromaMaps();
     PaletteYuv src{{m_xMap, m_yMap}, {m_cxMap, m_cyMap}, m_y, m_u, m_v};
-    ScalerWalk::YuvOutput(*this, src, OutputYuvTarget(false, 0), m_outputColor,
-                          ScalerWalk::LumaRgbRule::GreyOneByteOnly);
+    ScalerWalk::WalkYuv(*this, src, OutputYuvTarget(false, 0, grey), layout);
 }

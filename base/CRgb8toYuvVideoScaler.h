@@ -1,13 +1,15 @@
 #pragma once
 // Scales palettised 8-bit frames into the YUV formats and the luma outputs.
-#include "CPixelChromaMapVideoScaler.h"
+#include "CSmallPixelToYuvVideoScaler.h"
 
-class CRgb8toYuvVideoScaler : public CPixelChromaMapVideoScaler {
+class CRgb8toYuvVideoScaler : public CSmallPixelToYuvVideoScaler {
 public:
     CRgb8toYuvVideoScaler();
 
-    void ColorScaleSelf() override;
     void SetPalette(BYTE r, BYTE g, BYTE b, BYTE index) override;
+
+protected:
+    void ScaleLayout(EYuvLayout layout, bool grey) override;
 
 private:
     BYTE m_y[256];

@@ -738,7 +738,7 @@ void CVideoScaler::BlackRectYuv9Planar(unsigned short x, unsigned short y, unsig
     FillChroma(&CVideoScaler::GetOutputVLine, *this, y / 4, end, x / 4, width / 4, GetOutputVLineSize());
 }
 
-CVideoScaler::YuvTarget CVideoScaler::OutputYuvTarget(bool useMask, int chromaMaskColumn) const
+CVideoScaler::YuvTarget CVideoScaler::OutputYuvTarget(bool useMask, int chromaMaskColumn, bool grey) const
 {
     YuvTarget t;
     t.y = GetOutputYDataStart() + m_outYOffset;
@@ -754,7 +754,7 @@ CVideoScaler::YuvTarget CVideoScaler::OutputYuvTarget(bool useMask, int chromaMa
     t.vStep = m_outVBytePerPixel;
     t.useMask = useMask;
     t.chromaMaskColumn = chromaMaskColumn;
-    t.grey = !m_color;
+    t.grey = grey;
     t.greyU = m_constU;
     t.greyV = m_constV;
     return t;

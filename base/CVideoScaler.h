@@ -176,7 +176,7 @@ protected:
     void CopyLines(BYTE* out, ptrdiff_t outLine, const CMemoryMap& lines, ptrdiff_t back, size_t bytes) const;
     void ClampRectangles();
     RgbOffsets OutputRgbOffsets() const { return {m_outROffset, m_outGOffset, m_outBOffset}; }
-    YuvTarget OutputYuvTarget(bool useMask, int chromaMaskColumn) const;
+    YuvTarget OutputYuvTarget(bool useMask, int chromaMaskColumn, bool grey) const;
 
     void FillRows(unsigned short x, unsigned short y, unsigned short width, unsigned short height, int bytesPerPixel,
                   const BYTE* pixel, bool yPlane);

@@ -1,9 +1,12 @@
 #pragma once
 // Scales the YUV formats and the luma plane into the YUV formats and the luma outputs.
 #include "CPlaneMapVideoScaler.h"
+#include "TYuvOutputVideoScaler.h"
 
-class CYuvVideoScaler : public CPlaneMapVideoScaler {
+class CYuvVideoScaler : public TYuvOutputVideoScaler<CPlaneMapVideoScaler, true> {
 public:
-    CYuvVideoScaler() : CPlaneMapVideoScaler(true) {}
-    void ColorScaleSelf() override;
+    CYuvVideoScaler() : TYuvOutputVideoScaler(true) {}
+
+protected:
+    void ScaleLayout(EYuvLayout layout, bool grey) override;
 };

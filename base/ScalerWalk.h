@@ -11,6 +11,7 @@
 
 #include "CVideoScaler.h"
 #include "UColorSpace.h"
+#include "YuvLayout.h"
 
 namespace ScalerWalk {
 
@@ -272,32 +273,18 @@ void Yuv420(CVideoScaler& s, Source& src, const YuvTarget& t)
 
 namespace ScalerWalk {
 
-// How the luma-into-RGB formats (2000-2033) are served by a YUV-output scaler.
-enum class LumaRgbRule {
-    ColourOnly,       // colour: luma (both bytes for 20t3); grey: nothing
-    Always,           // colour and grey alike
-    GreyOneByteOnly,  // colour: nothing; grey: one luma byte
-};
-
+// Writes a YUV or luma output in the given layout; 4:1:0 gets its borders only.
 template <class Source>
-void YuvOutput(CVideoScaler& s, Source& src, const YuvTarget& t, int format, LumaRgbRule rule)
+void WalkYuv(CVideoScaler& s, Source& src, const YuvTarget& t, EYuvLayout layout)
 {
-    if (format == kColorAyuv) {
-        Yuv444(s, src, t);
-    } else if (format == kColorUyvy || format == kColorYuy2 || format == kColorYvyu) {
-        Yuv422(s, src, t);
-    } else if (format == kColorIyuv || format == kColorYv12 || format == kColorI420) {
-        Yuv420(s, src, t);
-    } else if (format == kColorLuma) {
-        Luma(s, src, t.y, t.yLine, t.yStep, t.useMask, false);
-    } else if (format >= 2000 && format <= 2033 && format % 10 <= 3) {
-        const bool twoBytes = format % 10 == 3;
-        if (rule == LumaRgbRule::Always || (rule == LumaRgbRule::ColourOnly && !t.grey))
-            Luma(s, src, t.y, t.yLine, t.yStep, t.useMask, twoBytes);
-        else if (rule == LumaRgbRule::GreyOneByteOnly && t.grey)
-            Luma(s, src, t.y, t.yLine, t.yStep, t.useMask, false);
+    switch (layout) {
+    case kYuvLayout444: Yuv444(s, src, t); break;
+    case kYuvLayout422: Yuv422(s, src, t); break;
+    case kYuvLayout420: Yuv420(s, src, t); break;
+    case kYuvLayoutLuma: Luma(s, src, t.y, t.yLine, t.yStep, t.useMask, false); break;
+    case kYuvLayoutLuma2: Luma(s, src, t.y, t.yLine, t.yStep, t.useMask, true); break;
+    default: break;
     }
-    // 4:1:0 planar output gets its borders only.
 }
 
 }  // namespace ScalerWalk
