@@ -106,11 +106,12 @@ void CtlRichEdit::PasteClipboard()
     if (!CtlClipboard::HasText()) return;
     std::string rtf = CtlClipboard::Rtf();
     CtlRichText rich;
-    if (!rtf.empty() && CtlReadRtf(rtf, Doc().FormatAt(Doc().SelStart()), rich)) {
+    // Text beyond the control's limit would be cut anyway; the mark the writer adds is one more.
+    size_t most = static_cast<size_t>(Doc().Limit()) + 1;
+    if (!rtf.empty() && CtlReadRtf(rtf, Doc().FormatAt(Doc().SelStart()), rich, most)) {
         // A copied piece ends with the paragraph mark the writer adds; it is not part of it.
         if (!rich.text.empty() && rich.text.back() == u'\r') {
-            rich.text.pop_back();
-            rich.charFormats.pop_back();
+            rich.PopBack();
             rich.paraFormats.pop_back();
         }
         Doc().ReplaceRich(Doc().SelStart(), Doc().SelEnd(), rich, true);
@@ -127,11 +128,10 @@ LONG CtlRichEdit::Load(const std::string& data, WPARAM format, bool selection)
     LONG end = selection ? doc.SelEnd() : doc.Length();
     if ((format & 3) == SF_RTF || (format & 3) == SF_RTFNOOBJS) {
         CtlRichText rich;
-        if (CtlReadRtf(data, doc.FormatAt(start), rich)) {
+        if (CtlReadRtf(data, doc.FormatAt(start), rich, static_cast<size_t>(doc.Limit()) + 1)) {
             if (!rich.text.empty() && rich.text.back() == u'\r') {
                 // The document's last paragraph mark is the control's own, not text.
-                rich.text.pop_back();
-                rich.charFormats.pop_back();
+                rich.PopBack();
                 rich.paraFormats.pop_back();
             }
             doc.ReplaceRich(start, end, rich, selection);

@@ -13,7 +13,7 @@ public:
     bool SelectionHidden() const { return m_hideSelection; }
 
     // Stream formats and the limit on what one stream-in may deliver.
-    static constexpr size_t kMaxStreamBytes = size_t{256} << 20;
+    static constexpr size_t kMaxStreamBytes = size_t{128} << 20;
 
 protected:
     LRESULT HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;

@@ -7,7 +7,9 @@
 #include <string_view>
 
 // Reads rich text into `out`; text before the first group or without the "{\rtf" signature
-// fails. Unknown destinations are skipped, malformed input never reads out of bounds.
-bool CtlReadRtf(std::string_view data, const CtlCharFormat& base, CtlRichText& out);
+// fails. Unknown destinations are skipped, malformed input never reads out of bounds, and text
+// beyond maxChars characters is dropped.
+bool CtlReadRtf(std::string_view data, const CtlCharFormat& base, CtlRichText& out,
+                size_t maxChars = size_t{1} << 26);
 // Writes the text as a complete rich text document; every paragraph, the last too, ends with \par.
 std::string CtlWriteRtf(const CtlRichText& text);

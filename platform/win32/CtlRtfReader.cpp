@@ -36,7 +36,8 @@ constexpr char16_t kCp1252[32] = {
 
 class Reader {
 public:
-    Reader(std::string_view data, const CtlCharFormat& base, CtlRichText& out) : m_in(data), m_out(out)
+    Reader(std::string_view data, const CtlCharFormat& base, CtlRichText& out, size_t maxChars)
+        : m_in(data), m_out(out), m_maxChars(maxChars)
     {
         m_state.chr = base;
         m_base = base;
@@ -272,22 +273,26 @@ private:
 
     void Emit(char16_t c)
     {
-        m_out.text += c;
-        m_out.charFormats.push_back(m_state.chr);
+        if (m_out.text.size() >= m_maxChars) return;
         if (m_state.font < 0) {
             // Text before any \f is in the document's default font.
             auto it = m_fonts.find(m_defaultFont);
             if (it != m_fonts.end()) {
-                m_out.charFormats.back().face = it->second.name;
-                m_out.charFormats.back().charSet = it->second.charSet;
+                CtlCharFormat f = m_state.chr;
+                f.face = it->second.name;
+                f.charSet = it->second.charSet;
+                m_out.Append(c, f);
+                return;
             }
         }
+        m_out.Append(c, m_state.chr);
     }
 
     void Paragraph()
     {
         if (m_state.dest != Dest::Text) return;
         FlushBytes();
+        if (m_out.text.size() >= m_maxChars) return;
         Emit(u'\r');
         m_out.paraFormats.push_back(m_state.para);
     }
@@ -295,6 +300,7 @@ private:
     std::string_view m_in;
     size_t m_pos = 0;
     CtlRichText& m_out;
+    size_t m_maxChars;
     State m_state;
     CtlCharFormat m_base;
     std::vector<State> m_stack;
@@ -312,10 +318,10 @@ private:
 
 } // namespace
 
-bool CtlReadRtf(std::string_view data, const CtlCharFormat& base, CtlRichText& out)
+bool CtlReadRtf(std::string_view data, const CtlCharFormat& base, CtlRichText& out, size_t maxChars)
 {
     out = CtlRichText{};
-    Reader reader(data, base, out);
+    Reader reader(data, base, out, maxChars);
     if (reader.Run()) return true;
     out = CtlRichText{};
     return false;

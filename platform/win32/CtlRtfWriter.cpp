@@ -61,9 +61,9 @@ std::string CtlWriteRtf(const CtlRichText& doc)
         colours.push_back(f.color);
         return static_cast<int>(colours.size());
     };
-    CtlCharFormat first = doc.charFormats.empty() ? CtlCharFormat{} : doc.charFormats.front();
+    CtlCharFormat first = doc.charFormat.empty() ? CtlCharFormat{} : doc.FormatOf(0);
     fontOf(first);
-    for (const auto& f : doc.charFormats) {
+    for (const auto& f : doc.formats) {
         fontOf(f);
         colourOf(f);
     }
@@ -141,7 +141,7 @@ std::string CtlWriteRtf(const CtlRichText& doc)
             writePara();
             paraStart = false;
         }
-        const CtlCharFormat& f = i < doc.charFormats.size() ? doc.charFormats[i] : first;
+        const CtlCharFormat& f = i < doc.charFormat.size() ? doc.FormatOf(i) : first;
         if (!haveRun || !(run == f)) writeRun(f);
         char16_t c = doc.text[i];
         if (c == u'\r') {

@@ -238,12 +238,15 @@ bool CtlTextModel::ReplaceImpl(LONG start, LONG end, const CtlRichText* rich, st
     std::vector<uint32_t> chars(text.size(), plainFormat);
     std::vector<uint32_t> paras(text.size(), splitPara);
     if (rich) {
+        // Each format of the piece is looked up once.
+        std::vector<uint32_t> mapped;
+        mapped.reserve(rich->formats.size());
+        for (const auto& f : rich->formats) mapped.push_back(Intern(f));
+        uint32_t fallback = Intern(m_default);
         size_t para = 0;
         for (size_t i = 0; i < text.size(); ++i) {
-            const CtlCharFormat& f = i < rich->charFormats.size() ? rich->charFormats[i] : m_default;
-            // Runs of one format are the rule: look the format up once a run.
-            bool sameAsBefore = i > 0 && i < rich->charFormats.size() && rich->charFormats[i - 1] == f;
-            chars[i] = sameAsBefore ? chars[i - 1] : Intern(f);
+            uint32_t index = i < rich->charFormat.size() ? rich->charFormat[i] : UINT32_MAX;
+            chars[i] = index < mapped.size() ? mapped[index] : fallback;
             if (text[i] == u'\r') {
                 if (para < rich->paraFormats.size()) paras[i] = InternPara(rich->paraFormats[para]);
                 ++para;
@@ -299,9 +302,16 @@ CtlRichText CtlTextModel::Extract(LONG start, LONG end) const
     if (end < start) std::swap(start, end);
     CtlRichText out;
     out.text = m_text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
-    out.charFormats.reserve(out.text.size());
+    out.charFormat.reserve(out.text.size());
+    std::unordered_map<uint32_t, uint32_t> mapped;
     for (LONG i = start; i < end; ++i) {
-        out.charFormats.push_back(m_formats[m_charIndex[static_cast<size_t>(i)]]);
+        uint32_t index = m_charIndex[static_cast<size_t>(i)];
+        auto it = mapped.find(index);
+        if (it == mapped.end()) {
+            it = mapped.emplace(index, static_cast<uint32_t>(out.formats.size())).first;
+            out.formats.push_back(m_formats[index]);
+        }
+        out.charFormat.push_back(it->second);
         if (m_text[static_cast<size_t>(i)] == u'\r') out.paraFormats.push_back(m_paras[m_paraIndex[static_cast<size_t>(i)]]);
     }
     out.paraFormats.push_back(ParaOf(ParagraphEnd(end)));

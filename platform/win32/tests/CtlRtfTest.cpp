@@ -44,6 +44,15 @@ TEST(CtlRtf, RefusesWhatIsNotRichText)
     EXPECT_TRUE(out.text.empty());
 }
 
+TEST(CtlRtf, TextBeyondTheLimitIsDropped)
+{
+    CtlRichText out;
+    ASSERT_TRUE(CtlReadRtf(R"({\rtf1 ab\par cdef\par gh})", CtlCharFormat{}, out, 4));
+    EXPECT_EQ(out.text, u"ab\rc");
+    EXPECT_EQ(out.charFormat.size(), 4u);
+    EXPECT_EQ(out.paraFormats.size(), 2u); // one paragraph mark, then the last paragraph
+}
+
 TEST(CtlRtf, ReadsCharacterAndParagraphFormats)
 {
     CtlRichText out;
@@ -51,15 +60,15 @@ TEST(CtlRtf, ReadsCharacterAndParagraphFormats)
                            R"(\pard\qc d{\b\i b\ul u\ulnone\cf1 c}\plain\fs40 p\par\pard\qr r})",
                            CtlCharFormat{}, out));
     ASSERT_EQ(out.text, u"dbucp\rr");
-    EXPECT_EQ(out.charFormats[0].face, "Symbol"); // the default font
-    EXPECT_EQ(out.charFormats[0].charSet, 2);
-    EXPECT_EQ(out.charFormats[1].effects & (CFE_BOLD | CFE_ITALIC), static_cast<DWORD>(CFE_BOLD | CFE_ITALIC));
-    EXPECT_TRUE(out.charFormats[2].effects & CFE_UNDERLINE);
-    EXPECT_FALSE(out.charFormats[3].effects & CFE_UNDERLINE);
-    EXPECT_EQ(out.charFormats[3].color, RGB(0, 0, 255));
-    EXPECT_FALSE(out.charFormats[3].effects & CFE_AUTOCOLOR);
-    EXPECT_FALSE(out.charFormats[4].effects & CFE_BOLD);
-    EXPECT_EQ(out.charFormats[4].height, 400);
+    EXPECT_EQ(out.FormatOf(0).face, "Symbol"); // the default font
+    EXPECT_EQ(out.FormatOf(0).charSet, 2);
+    EXPECT_EQ(out.FormatOf(1).effects & (CFE_BOLD | CFE_ITALIC), static_cast<DWORD>(CFE_BOLD | CFE_ITALIC));
+    EXPECT_TRUE(out.FormatOf(2).effects & CFE_UNDERLINE);
+    EXPECT_FALSE(out.FormatOf(3).effects & CFE_UNDERLINE);
+    EXPECT_EQ(out.FormatOf(3).color, RGB(0, 0, 255));
+    EXPECT_FALSE(out.FormatOf(3).effects & CFE_AUTOCOLOR);
+    EXPECT_FALSE(out.FormatOf(4).effects & CFE_BOLD);
+    EXPECT_EQ(out.FormatOf(4).height, 400);
     ASSERT_EQ(out.paraFormats.size(), 2u);
     EXPECT_EQ(out.paraFormats[0].alignment, PFA_CENTER);
     EXPECT_EQ(out.paraFormats[1].alignment, PFA_RIGHT);
@@ -76,7 +85,9 @@ TEST(CtlRtf, WrittenTextReadsBackTheSame)
     red.effects = CFE_UNDERLINE;
     red.color = RGB(200, 0, 0);
     red.height = 360;
-    for (size_t i = 0; i < doc.text.size(); ++i) doc.charFormats.push_back(i < 4 ? bold : red);
+    std::u16string text = doc.text;
+    doc.text.clear();
+    for (size_t i = 0; i < text.size(); ++i) doc.Append(text[i], i < 4 ? bold : red);
     CtlParaFormat centre;
     centre.alignment = PFA_CENTER;
     centre.startIndent = 720;
@@ -87,7 +98,7 @@ TEST(CtlRtf, WrittenTextReadsBackTheSame)
     ASSERT_TRUE(CtlReadRtf(rtf, CtlCharFormat{}, back));
     // Every paragraph is written with its \par, the last too.
     ASSERT_EQ(back.text, doc.text + u"\r");
-    for (size_t i = 0; i < doc.text.size(); ++i) EXPECT_EQ(back.charFormats[i], doc.charFormats[i]) << i;
+    for (size_t i = 0; i < doc.text.size(); ++i) EXPECT_EQ(back.FormatOf(i), doc.FormatOf(i)) << i;
     EXPECT_EQ(back.paraFormats[0], centre);
     EXPECT_EQ(back.paraFormats[1], CtlParaFormat{});
 }

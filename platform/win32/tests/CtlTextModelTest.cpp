@@ -150,7 +150,8 @@ TEST(CtlTextModel, ExtractAndReplaceRichKeepFormats)
     doc.Replace(0, 0, u"ab\rcd", true);
     doc.ApplyFormat(0, 1, Bold(), CFM_BOLD, true);
     CtlRichText piece = doc.Extract(0, 5);
-    ASSERT_EQ(piece.charFormats.size(), 5u);
+    ASSERT_EQ(piece.charFormat.size(), 5u);
+    EXPECT_EQ(piece.formats.size(), 2u); // bold and plain
     ASSERT_EQ(piece.paraFormats.size(), 2u);
     CtlTextModel other;
     other.ReplaceRich(0, 0, piece, true);
