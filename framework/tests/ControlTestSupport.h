@@ -35,11 +35,14 @@ public:
     bool Make(int width = 400, int height = 300)
     {
         if (!CreateEx(0, nullptr, "parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, width, height), nullptr, 0)) return false;
+        // Keys reach the windows' PreTranslateMessage as under the application's loop.
+        MvSetPreTranslateHook([](MSG& m) { return CWnd::WalkPreTranslateTree(nullptr, &m) != FALSE; });
         return true;
     }
     ~TestParent() override
     {
         if (m_hWnd) DestroyWindow();
+        MvSetPreTranslateHook(nullptr);
         MvPumpUntilIdle();
         AfxDeleteTempMaps();
     }

@@ -1,0 +1,22 @@
+// The drawing members of CWnd, defined beside the class library's GDI classes.
+#include "afx/CDC.h"
+#include "afx/CFont.h"
+#include "afx/CWnd.h"
+#include "win32/Paint.h"
+
+CDC* CWnd::GetDC() { return m_hWnd ? CDC::FromHandle(::GetDC(m_hWnd)) : nullptr; }
+
+CDC* CWnd::GetWindowDC() { return m_hWnd ? CDC::FromHandle(::GetWindowDC(m_hWnd)) : nullptr; }
+
+int CWnd::ReleaseDC(CDC* dc) { return dc ? ::ReleaseDC(m_hWnd, dc->GetSafeHdc()) : 0; }
+
+void CWnd::SetFont(CFont* font, BOOL redraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->GetSafeHandle() : nullptr), redraw);
+}
+
+CFont* CWnd::GetFont() const
+{
+    auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    return font ? CFont::FromHandle(font) : nullptr;
+}
