@@ -1,5 +1,6 @@
 #include "win32/CtlUser.h"
 #include "win32/CtlMessages.h"
+#include "win32/Dialog.h"
 #include "win32/CtlText.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
@@ -23,6 +24,24 @@ void MoveTo(HWND hwnd, POINT client)
 {
     ClientToScreen(hwnd, &client);
     SetCursorPos(client.x, client.y);
+}
+
+// Whether a dialog around the window takes the key for itself (Tab, Enter, Escape), so that
+// the key's character never reaches the window.
+bool DialogTakes(HWND hwnd, UINT key)
+{
+    if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
+    bool inDialog = false;
+    for (HWND h = GetParent(hwnd); h && !inDialog; h = GetParent(h)) {
+        char name[16] = {};
+        GetClassNameA(h, name, sizeof name);
+        inDialog = std::string_view(name) == "#32770";
+    }
+    if (!inDialog) return false;
+    MSG msg{hwnd, WM_KEYDOWN, key, 1, 0, {}};
+    LRESULT code = SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+    if (code & DLGC_WANTALLKEYS) return false;
+    return key != VK_TAB || !(code & DLGC_WANTTAB);
 }
 
 // Key messages go to the focused window, as the keyboard's do.
@@ -82,8 +101,10 @@ void CtlUserType(HWND hwnd, std::string_view text)
         // Keys without a virtual-key code of their own travel as characters only.
         UINT key = (c >= u'a' && c <= u'z') ? c - u'a' + 'A' : (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ? c : 0;
         if (c == u'\r' || c == u'\n') key = VK_RETURN;
+        if (c == u'\t') key = VK_TAB;
+        bool taken = key && DialogTakes(hwnd, key);
         if (key) PostMessageA(hwnd, WM_KEYDOWN, key, 1);
-        PostMessageA(hwnd, WM_CHAR, c == u'\n' ? u'\r' : c, 1);
+        if (!taken) PostMessageA(hwnd, WM_CHAR, c == u'\n' ? u'\r' : c, 1);
         if (key) PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
         MvPumpUntilIdle();
     }
@@ -92,8 +113,9 @@ void CtlUserType(HWND hwnd, std::string_view text)
 void CtlUserKey(HWND hwnd, UINT key)
 {
     Focus(hwnd);
+    bool taken = DialogTakes(hwnd, key);
     PostMessageA(hwnd, WM_KEYDOWN, key, 1);
-    if (key == VK_RETURN) PostMessageA(hwnd, WM_CHAR, '\r', 1);
+    if (key == VK_RETURN && !taken) PostMessageA(hwnd, WM_CHAR, '\r', 1);
     if (key == VK_BACK) PostMessageA(hwnd, WM_CHAR, 0x08, 1);
     PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     MvPumpUntilIdle();

@@ -396,6 +396,13 @@ TEST_F(CtlWindowTest, EnterInAMultiLineEditGoesToTheDialogUnlessItWantsReturns)
     }
     EXPECT_EQ(std::count(gDialogCommands.begin(), gDialogCommands.end(), IDOK), 1);
     EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 51))->GetText(), "\r\n");
+    // Scripted typing gives Enter's character only to an edit that keeps Enter from its dialog.
+    SetWindowTextA(GetDlgItem(dialog, 50), "");
+    SetWindowTextA(GetDlgItem(dialog, 51), "");
+    CtlUserType(GetDlgItem(dialog, 50), "a\nb");
+    CtlUserType(GetDlgItem(dialog, 51), "a\nb");
+    EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 50))->GetText(), "ab");
+    EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 51))->GetText(), "a\r\nb");
     DestroyWindow(dialog);
 }
 
