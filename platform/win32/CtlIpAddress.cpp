@@ -58,6 +58,7 @@ LRESULT CtlIpAddress::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& h
         return TRUE;
     }
     case IPM_SETFOCUS:
+        CommitTyping();
         m_focus = static_cast<int>(std::min<WPARAM>(wParam, 3));
         if (Host()) Host()->TakeFocus();
         return 0;
@@ -87,12 +88,52 @@ LRESULT CtlIpAddress::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& h
         Command(EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
+        CommitTyping();
         Command(EN_KILLFOCUS);
+        return 0;
+    case WM_CHAR:
+        TypeChar(static_cast<char16_t>(wParam));
         return 0;
     default:
         handled = false;
         return 0;
     }
+}
+
+void CtlIpAddress::CommitTyping()
+{
+    if (!m_typed) return;
+    m_typed = false;
+    std::string text = m_typing;
+    m_typing.clear();
+    UserSetField(m_focus, text);
+}
+
+void CtlIpAddress::TypeChar(char16_t c)
+{
+    if (!IsEnabled()) return;
+    if (c >= u'0' && c <= u'9') {
+        if (!m_typed) m_typing.clear();
+        m_typed = true;
+        m_typing += static_cast<char>(c);
+        // A full field moves on to the next.
+        if (m_typing.size() == 3) {
+            CommitTyping();
+            m_focus = std::min(m_focus + 1, 3);
+        }
+    } else if (c == u'.' || c == u' ') {
+        if (m_typed) CommitTyping();
+        m_focus = std::min(m_focus + 1, 3);
+    } else if (c == 0x08) {
+        if (m_typed && !m_typing.empty()) {
+            m_typing.pop_back();
+        } else if (m_fields[static_cast<size_t>(m_focus)] >= 0) {
+            m_typing = std::to_string(m_fields[static_cast<size_t>(m_focus)]);
+            m_typing.pop_back();
+            m_typed = true;
+        }
+    }
+    Changed();
 }
 
 void CtlIpAddress::UserSetField(int field, const std::string& text)

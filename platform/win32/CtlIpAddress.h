@@ -17,9 +17,16 @@ public:
 
     // Typing a field's text (digits; anything else leaves it blank).
     void UserSetField(int field, const std::string& text);
+    // The field keys go to, and the digits typed into it so far.
+    int FocusField() const { return m_focus; }
 
 private:
+    // Ends typing in the focused field: its digits become its value.
+    void CommitTyping();
+    void TypeChar(char16_t c);
     std::array<int, 4> m_fields;
     std::array<std::pair<int, int>, 4> m_ranges;
     int m_focus = 0;
+    std::string m_typing;
+    bool m_typed = false;
 };

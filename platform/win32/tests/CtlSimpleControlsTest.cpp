@@ -256,3 +256,27 @@ TEST(CtlIpAddress, AddressFieldsRangesAndNotices)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CtlIpAddressTyping, DigitsFillFieldsAndDotsMoveOn)
+{
+    CtlTestHost host;
+    CtlIpAddress ip;
+    ip.Attach(&host, nullptr, 10079);
+    for (char c : std::string("10.1.255")) ip.Send(WM_CHAR, static_cast<WPARAM>(c));
+    EXPECT_EQ(ip.FocusField(), 3) << "three digits move to the next field";
+    ip.Send(WM_CHAR, '7');
+    ip.Send(WM_CHAR, 0x08);
+    ip.Send(WM_CHAR, '9');
+    ip.Send(WM_KILLFOCUS);
+    EXPECT_EQ(ip.Text(), "10.1.255.9");
+    EXPECT_EQ(host.Count(static_cast<int>(IPN_FIELDCHANGED)), 4);
+    ip.Send(IPM_SETFOCUS, 0);
+    ip.Send(WM_CHAR, '9');
+    ip.Send(WM_CHAR, '9');
+    ip.Send(WM_CHAR, '9'); // beyond the range: clamped when the field is done
+    EXPECT_EQ(ip.Field(0), 255);
+}
+
+} // namespace
