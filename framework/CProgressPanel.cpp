@@ -1,0 +1,54 @@
+#include "CProgressPanel.h"
+#include "UDialogTemplates.h"
+#include "UProgressDisplay.h"
+
+namespace {
+constexpr UINT kTemplate = 11030;
+
+MvDialogTemplate MakeTemplate()
+{
+    MvDialogTemplate t = UDialogTemplates::Make("", 240, 76, UProgressDisplay::Items(3));
+    t.style = WS_CHILD | DS_CONTROL;
+    return t;
+}
+} // namespace
+
+CProgressPanel::CProgressPanel(CWnd* parent) : CDialog(kTemplate, parent)
+{
+    UDialogTemplates::Register(kTemplate, MakeTemplate);
+    m_timer.AddListener(this);
+}
+
+CProgressPanel::~CProgressPanel()
+{
+    End();
+    if (m_hWnd) DestroyWindow();
+}
+
+bool CProgressPanel::CreateInWindow(CWnd* host)
+{
+    if (!host) return false;
+    if (!m_hWnd && !Create(kTemplate, host)) return false;
+    return true;
+}
+
+BOOL CProgressPanel::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    UProgressDisplay::Clear(this);
+    return TRUE;
+}
+
+void CProgressPanel::UpdateProgress()
+{
+    if (m_hWnd) UProgressDisplay::Update(this, m_action);
+}
+
+bool CProgressPanel::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message == kTimerTickMessage && p == &m_timer) {
+        UpdateProgress();
+        return true;
+    }
+    return CListener::ListenToMessage(message, p, q);
+}
