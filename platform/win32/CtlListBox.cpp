@@ -156,6 +156,18 @@ LRESULT CtlListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     case WM_LBUTTONDBLCLK:
         UserDoubleClick(ItemAt({static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}));
         return 0;
+    case WM_CHAR: {
+        // A letter moves to the next item starting with it.
+        if (wParam < 0x20 || !HasStrings()) return 0;
+        char16_t c = static_cast<char16_t>(wParam);
+        int found = FindPrefix(IsMultiple() ? m_caret : CurSel(), CtlNarrow(std::u16string_view(&c, 1)));
+        if (found >= 0 && IsEnabled()) {
+            SelectOnly(found);
+            Changed();
+            Notify(LBN_SELCHANGE);
+        }
+        return 0;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_DOWN) UserStep(1);
         else if (wParam == VK_UP) UserStep(-1);

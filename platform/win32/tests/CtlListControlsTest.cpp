@@ -193,6 +193,12 @@ TEST(CtlListBox, MultipleSelection)
     EXPECT_EQ(items[1], 3);
     list.Send(LB_DELETESTRING, 0);
     EXPECT_EQ(list.Send(LB_GETSELCOUNT), 1);
+
+    CtlListBox names(LBS_NOTIFY | LBS_SORT);
+    for (const char* s : {"Bob", "anna", "Beth"}) names.Send(LB_ADDSTRING, 0, Text(s));
+    names.Send(WM_CHAR, 'b');
+    names.Send(WM_CHAR, 'b');
+    EXPECT_EQ(LbText(names, LB_GETTEXT, static_cast<int>(names.Send(LB_GETCURSEL))), "Bob");
     EXPECT_EQ(list.Send(LB_GETSEL, 2), 1);
 }
 
