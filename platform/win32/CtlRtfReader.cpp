@@ -1,5 +1,6 @@
 #include "win32/CtlRtf.h"
 #include "win32/CodePage.h"
+#include "win32/CtlText.h"
 #include "win32/RichEdit.h"
 
 #include <algorithm>
@@ -131,6 +132,12 @@ private:
         if (w == "par") { Paragraph(); return; }
         if (w == "line") { Char(u'\v'); return; }
         if (w == "tab") { Char(u'\t'); return; }
+        if (w == "u" && m_state.dest == Dest::FontTable) {
+            char16_t c = static_cast<char16_t>(static_cast<int16_t>(v));
+            m_pendingFont += CtlNarrow(std::u16string_view(&c, 1));
+            m_skip = m_state.unicodeSkip;
+            return;
+        }
         if (w == "u") {
             FlushBytes();
             Char(static_cast<char16_t>(static_cast<int16_t>(v)));
@@ -227,6 +234,11 @@ private:
             return;
         }
         if (m_state.dest == Dest::FontTable) {
+            if (m_skip > 0 && b != ';') {
+                --m_skip;
+                return;
+            }
+            m_skip = 0;
             if (b == ';') FinishFont();
             else m_pendingFont += static_cast<char>(b);
             return;

@@ -1,4 +1,5 @@
 #include "win32/CtlRtf.h"
+#include "win32/CtlText.h"
 #include "win32/RichEdit.h"
 
 #include <algorithm>
@@ -28,16 +29,9 @@ void Escape(std::string& out, char16_t c)
 
 void EscapeName(std::string& out, const std::string& name)
 {
-    for (unsigned char c : name) {
-        if (c == '\\' || c == '{' || c == '}' || c == ';') continue;
-        if (c < 0x20) continue;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\'%02x", c);
-            out += buf;
-        }
+    for (char16_t c : CtlWiden(name)) {
+        if (c == u'\\' || c == u'{' || c == u'}' || c == u';' || c < 0x20) continue;
+        Escape(out, c);
     }
 }
 

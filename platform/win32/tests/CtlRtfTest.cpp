@@ -80,7 +80,7 @@ TEST(CtlRtf, WrittenTextReadsBackTheSame)
     doc.text = u"a{b}\\ \u00e9\u20ac\ttab\x01\rline two";
     CtlCharFormat bold;
     bold.effects = CFE_BOLD;
-    bold.face = "Times New Roman";
+    bold.face = "Times New Roman \xc3\xa9";
     CtlCharFormat red;
     red.effects = CFE_UNDERLINE;
     red.color = RGB(200, 0, 0);
