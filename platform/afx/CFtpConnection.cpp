@@ -108,6 +108,9 @@ bool CFtpConnection::Run(const std::string& path, const char* command, const std
     url += EscapePath(easy, path);
     curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
+    // A server that stops answering ends the operation instead of holding its thread.
+    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 30L);
+    curl_easy_setopt(easy, CURLOPT_ACCEPTTIMEOUT_MS, 30000L);
     if (!m_user.IsEmpty()) {
         curl_easy_setopt(easy, CURLOPT_USERNAME, m_user.GetString());
         curl_easy_setopt(easy, CURLOPT_PASSWORD, m_password.GetString());
