@@ -1,14 +1,24 @@
 // Registers every persistent class of mvdata, in this order, when the library loads.
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
+#include "CDuration.h"
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
+#include "CPersistDateTime.h"
+#include "CPersistDuration.h"
+#include "CPersistTime.h"
 #include "CPropertyList.h"
 #include "CPropertyValue.h"
+#include "CScheduler.h"
 
 MV_REGISTER_PERSIST_CLASS(CNamedObject)
 MV_REGISTER_PERSIST_CLASS(CNamedData)
 MV_REGISTER_PERSIST_CLASS(CNamedValue)
 MV_REGISTER_PERSIST_CLASS(CPropertyValue)
 MV_REGISTER_PERSIST_CLASS(CPropertyList)
+MV_REGISTER_PERSIST_CLASS(CPersistTime)
+MV_REGISTER_PERSIST_CLASS(CPersistDateTime)
+MV_REGISTER_PERSIST_CLASS(CPersistDuration)
+MV_REGISTER_PERSIST_CLASS(CScheduler)
+MV_REGISTER_PERSIST_CLASS(CDuration)

@@ -21,6 +21,11 @@ const Registration kClasses[] = {
     {"namo", {"name"}},
     {"prpv", {"name"}},
     {"plst", {}},
+    {"ptim", {}},
+    {"pdtm", {"ptim"}},
+    {"pdur", {"ptim"}},
+    {"scdl", {}},
+    {"dura", {}},
 };
 
 }
