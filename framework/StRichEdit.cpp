@@ -1,0 +1,5 @@
+#include "StRichEdit.h"
+
+#include "afx/CRichEditCtrl.h"
+
+StRichEdit::StRichEdit() { AfxInitRichEdit(); }

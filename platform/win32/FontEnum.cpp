@@ -1,0 +1,80 @@
+#include "win32/FontEnum.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+struct Script {
+    BYTE charSet;
+    const char* name;
+    const char* language;   // a family covers the script when fontconfig says it covers this language
+};
+
+const Script kScripts[] = {
+    {ANSI_CHARSET, "Western", "en"},
+    {GREEK_CHARSET, "Greek", "el"},
+    {RUSSIAN_CHARSET, "Cyrillic", "ru"},
+};
+
+void CopyText(BYTE* to, size_t size, const char* from)
+{
+    std::strncpy(reinterpret_cast<char*>(to), from, size - 1);
+    to[size - 1] = 0;
+}
+
+} // namespace
+
+int EnumFontFamiliesExA(HDC, LOGFONTA* filter, FONTENUMPROCA callback, LPARAM param, DWORD)
+{
+    if (!callback || !FcInit()) return 1;
+    BYTE wantedSet = filter ? filter->lfCharSet : DEFAULT_CHARSET;
+    std::string wantedFace = filter ? std::string(filter->lfFaceName, strnlen(filter->lfFaceName, LF_FACESIZE)) : "";
+
+    FcPattern* pattern = FcPatternCreate();
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_LANG, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    if (!fonts) return 1;
+
+    // A family's scripts over all its styles.
+    std::set<std::pair<std::string, BYTE>> reported;
+    for (int i = 0; i < fonts->nfont; ++i) {
+        FcChar8* family = nullptr;
+        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) != FcResultMatch) continue;
+        std::string name = reinterpret_cast<const char*>(family);
+        if (name.size() >= LF_FACESIZE || (!wantedFace.empty() && name != wantedFace)) continue;
+        FcLangSet* languages = nullptr;
+        FcPatternGetLangSet(fonts->fonts[i], FC_LANG, 0, &languages);
+        for (const Script& script : kScripts) {
+            if (wantedSet != DEFAULT_CHARSET && wantedSet != script.charSet) continue;
+            if (!languages || FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>(script.language)) == FcLangDifferentLang)
+                continue;
+            reported.insert({name, script.charSet});
+        }
+    }
+    FcFontSetDestroy(fonts);
+
+    int result = 1;
+    for (const auto& [name, charSet] : reported) {
+        ENUMLOGFONTEXA font{};
+        font.elfLogFont.lfHeight = -12;
+        font.elfLogFont.lfWeight = FW_NORMAL;
+        font.elfLogFont.lfCharSet = charSet;
+        std::strncpy(font.elfLogFont.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+        CopyText(font.elfFullName, sizeof font.elfFullName, name.c_str());
+        CopyText(font.elfStyle, sizeof font.elfStyle, "Regular");
+        for (const Script& script : kScripts)
+            if (script.charSet == charSet) CopyText(font.elfScript, sizeof font.elfScript, script.name);
+        TEXTMETRICA metrics{};
+        metrics.tmHeight = 12;
+        metrics.tmCharSet = charSet;
+        result = callback(&font.elfLogFont, &metrics, TRUETYPE_FONTTYPE, param);
+        if (!result) break;
+    }
+    return result;
+}
