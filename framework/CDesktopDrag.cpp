@@ -1,0 +1,26 @@
+#include "CDesktopDrag.h"
+#include "afx/MessageMap.h"
+#include "win32/Window.h"
+
+BEGIN_MESSAGE_MAP(CDesktopDrag, CWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+POINT CDesktopDrag::ToScreen(CPoint point) const
+{
+    POINT screen{point.x, point.y};
+    ClientToScreen(&screen);
+    return screen;
+}
+
+void CDesktopDrag::OnLButtonDown(UINT, CPoint point) { m_drag.Press(::GetDesktopWindow(), ToScreen(point)); }
+
+void CDesktopDrag::OnMouseMove(UINT, CPoint point) { m_drag.Drag(ToScreen(point)); }
+
+void CDesktopDrag::OnLButtonUp(UINT, CPoint point)
+{
+    RECT rect;
+    m_drag.Release(ToScreen(point), rect);
+}
