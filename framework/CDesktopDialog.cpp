@@ -50,13 +50,6 @@ BOOL CDesktopDialog::OnInitDialog()
     return TRUE;
 }
 
-POINT CDesktopDialog::ToScreen(CPoint point) const
-{
-    POINT screen{point.x, point.y};
-    ClientToScreen(&screen);
-    return screen;
-}
-
 void CDesktopDialog::OnPaint()
 {
     CPaintDC dc(this);
@@ -67,14 +60,14 @@ void CDesktopDialog::OnPaint()
 // The snapshot covers everything: erasing first would only flicker.
 BOOL CDesktopDialog::OnEraseBkgnd(CDC*) { return TRUE; }
 
-void CDesktopDialog::OnLButtonDown(UINT, CPoint point) { m_drag.Press(m_hWnd, ToScreen(point)); }
+void CDesktopDialog::OnLButtonDown(UINT, CPoint point) { m_drag.Press(m_hWnd, CScreenDrag::ToScreen(m_hWnd, point)); }
 
-void CDesktopDialog::OnMouseMove(UINT, CPoint point) { m_drag.Drag(ToScreen(point)); }
+void CDesktopDialog::OnMouseMove(UINT, CPoint point) { m_drag.Drag(CScreenDrag::ToScreen(m_hWnd, point)); }
 
 void CDesktopDialog::OnLButtonUp(UINT, CPoint point)
 {
     RECT rect;
-    if (m_drag.Release(ToScreen(point), rect)) {
+    if (m_drag.Release(CScreenDrag::ToScreen(m_hWnd, point), rect)) {
         // Kept on the screen: the capture lets the pointer leave it.
         LONG screenWidth = m_capture.GetScreenWidth(), screenHeight = m_capture.GetScreenHeight();
         m_x = Clamp(rect.left, screenWidth);

@@ -33,8 +33,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    POINT ToScreen(CPoint point) const;
-
     CScreenCapture m_capture;
     std::unique_ptr<StSelectCursor> m_cursor;
     CScreenDrag m_drag;

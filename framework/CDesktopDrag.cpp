@@ -8,19 +8,15 @@ BEGIN_MESSAGE_MAP(CDesktopDrag, CWnd)
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-POINT CDesktopDrag::ToScreen(CPoint point) const
+void CDesktopDrag::OnLButtonDown(UINT, CPoint point)
 {
-    POINT screen{point.x, point.y};
-    ClientToScreen(&screen);
-    return screen;
+    m_drag.Press(::GetDesktopWindow(), CScreenDrag::ToScreen(m_hWnd, point));
 }
 
-void CDesktopDrag::OnLButtonDown(UINT, CPoint point) { m_drag.Press(::GetDesktopWindow(), ToScreen(point)); }
-
-void CDesktopDrag::OnMouseMove(UINT, CPoint point) { m_drag.Drag(ToScreen(point)); }
+void CDesktopDrag::OnMouseMove(UINT, CPoint point) { m_drag.Drag(CScreenDrag::ToScreen(m_hWnd, point)); }
 
 void CDesktopDrag::OnLButtonUp(UINT, CPoint point)
 {
     RECT rect;
-    m_drag.Release(ToScreen(point), rect);
+    m_drag.Release(CScreenDrag::ToScreen(m_hWnd, point), rect);
 }

@@ -18,7 +18,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    POINT ToScreen(CPoint point) const;
-
     CScreenDrag m_drag;
 };

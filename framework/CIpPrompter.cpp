@@ -39,7 +39,8 @@ BOOL CIpPrompter::OnInitDialog()
 {
     CDialog::OnInitDialog();
     ::SetDlgItemTextA(m_hWnd, kPromptText, m_prompt);
-    ::SendDlgItemMessageA(m_hWnd, kAddress, IPM_SETADDRESS, 0, static_cast<LPARAM>(UIpUtils::ParseIpAddress(m_address)));
+    LPARAM address = static_cast<LPARAM>(UIpUtils::ParseIpAddress(m_address));
+    ::SendDlgItemMessageA(m_hWnd, kAddress, IPM_SETADDRESS, 0, address);
     GotoDlgCtrl(GetDlgItem(kAddress));
     return FALSE;
 }

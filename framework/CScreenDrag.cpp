@@ -5,7 +5,10 @@
 #include <climits>
 
 namespace {
-short Coordinate(LONG value) { return static_cast<short>(value < SHRT_MIN ? SHRT_MIN : value > SHRT_MAX ? SHRT_MAX : value); }
+short Coordinate(LONG value)
+{
+    return static_cast<short>(value < SHRT_MIN ? SHRT_MIN : value > SHRT_MAX ? SHRT_MAX : value);
+}
 } // namespace
 
 void CScreenDrag::StartTracking(HWND capturer)
@@ -59,4 +62,10 @@ void CScreenDrag::Reset()
         m_tracking = false;
         ReleaseCapture();
     }
+}
+
+POINT CScreenDrag::ToScreen(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    return client;
 }

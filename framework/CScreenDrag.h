@@ -27,6 +27,8 @@ public:
     // Button up: the last point, then the indicator goes, the capture is released and
     // tracking ends. False when there was no indicator; rect is the dragged rectangle.
     bool Release(POINT screen, RECT& rect);
+    // A client point of window on the screen.
+    static POINT ToScreen(HWND window, POINT client);
     // Undraws and drops the indicator, releases the capture, ends tracking.
     void Reset();
 

@@ -61,12 +61,6 @@ void CWindowPicker::ProcessDrag(CPoint& point)
     if (::GetWindowRect(m_picked, &rect)) m_drag.Move(rect);
 }
 
-CPoint CWindowPicker::ToScreen(CPoint point) const
-{
-    ClientToScreen(&point);
-    return point;
-}
-
 void CWindowPicker::OnPaint()
 {
     CPaintDC dc(this);
@@ -82,14 +76,14 @@ void CWindowPicker::OnLButtonDown(UINT, CPoint) { StartTracking(); }
 void CWindowPicker::OnMouseMove(UINT, CPoint point)
 {
     if (!m_drag.HasIndicator()) return;
-    CPoint screen = ToScreen(point);
+    CPoint screen = CScreenDrag::ToScreen(m_hWnd, point);
     ProcessDrag(screen);
 }
 
 void CWindowPicker::OnLButtonUp(UINT, CPoint point)
 {
     if (!m_drag.HasIndicator()) return;
-    CPoint screen = ToScreen(point);
+    CPoint screen = CScreenDrag::ToScreen(m_hWnd, point);
     ProcessDrag(screen);
     Reset();
     Broadcast(kWindowPickedMessage, this, nullptr);

@@ -29,8 +29,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CPoint ToScreen(CPoint point) const;
-
     HICON m_icon = nullptr;
     HCURSOR m_cursor = nullptr;
     HCURSOR m_previousCursor = nullptr;

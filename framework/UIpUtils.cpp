@@ -22,7 +22,8 @@ unsigned long UIpUtils::ParseIpAddress(const char* text)
         bool negative = *p == '-';
         if (*p == '-' || *p == '+') ++p;
         unsigned value = 0;
-        while (std::isdigit(static_cast<unsigned char>(*p))) value = (value * 10 + static_cast<unsigned>(*p++ - '0')) & 0xFF;
+        while (std::isdigit(static_cast<unsigned char>(*p)))
+            value = (value * 10 + static_cast<unsigned>(*p++ - '0')) & 0xFF;
         if (negative) value = (0x100 - value) & 0xFF;
         address |= static_cast<unsigned long>(value) << (24 - 8 * part);
         while (*p && *p != '.') ++p;

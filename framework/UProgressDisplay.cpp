@@ -78,7 +78,8 @@ void UProgressDisplay::Update(CWnd* host, CWindowsProgressAction* action)
     UWindowsUtils::ShowWindow(host->GetDlgItem(kDetailText), hasDetail);
     UWindowsUtils::ShowWindow(host->GetDlgItem(kDetailBar), hasDetail);
     if (!hasDetail) {
-        for (int id : {kDetailText, kDetailElapsed, kDetailLeft}) UWindowsUtils::SetWindowTextA(host->GetDlgItem(id), "");
+        for (int id : {kDetailText, kDetailElapsed, kDetailLeft})
+            UWindowsUtils::SetWindowTextA(host->GetDlgItem(id), "");
         SetBar(host, kDetailBar, 0);
         return;
     }

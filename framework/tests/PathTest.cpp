@@ -26,7 +26,8 @@ protected:
         char pattern[] = "/tmp/mvpathXXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root = pattern;
-        for (auto rel : {"program.dll", "readme.txt", "plugins/a.dll", "plugins/b.txt", "plugins/deep/c.bin", "old.dll/x.txt"}) {
+        for (auto rel :
+             {"program.dll", "readme.txt", "plugins/a.dll", "plugins/b.txt", "plugins/deep/c.bin", "old.dll/x.txt"}) {
             fs::create_directories((root / rel).parent_path());
             std::ofstream(root / rel) << "x";
         }
