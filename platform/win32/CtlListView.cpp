@@ -25,7 +25,7 @@ private:
 };
 
 CtlListView::CtlListView(DWORD style)
-    : CtlModel(style), m_header(HDS_HORZ | ((style & LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS)),
+    : CtlItemView(style), m_header(HDS_HORZ | ((style & LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS)),
       m_headerHost(std::make_unique<HeaderHost>(*this))
 {
     m_header.Attach(m_headerHost.get(), nullptr, 0);
@@ -623,6 +623,7 @@ void CtlListView::Paint(HDC dc)
 LRESULT CtlListView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
     handled = true;
+    if (LRESULT result = 0; HandleInput(message, wParam, lParam, result)) return result;
     auto index = static_cast<int>(static_cast<intptr_t>(wParam));
     switch (message) {
     case WM_CREATE:
@@ -807,34 +808,6 @@ LRESULT CtlListView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
             return 0;
         }
         return reinterpret_cast<LRESULT>(EditLabel(index));
-    case WM_COMMAND:
-        if (m_labelEditor.Command(wParam, lParam)) return 0;
-        handled = false;
-        return 0;
-    case WM_LBUTTONDOWN:
-        UserClick(CtlModel::PointOf(lParam), static_cast<UINT>(wParam));
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        UserDoubleClick(CtlModel::PointOf(lParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        UserRightClick(CtlModel::PointOf(lParam));
-        return 0;
-    case WM_KEYDOWN:
-        UserKey(static_cast<UINT>(wParam));
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_SETFOCUS: {
-        NMHDR header{};
-        Notify(header, NM_SETFOCUS);
-        return 0;
-    }
-    case WM_KILLFOCUS: {
-        NMHDR header{};
-        Notify(header, NM_KILLFOCUS);
-        return 0;
-    }
     default:
         handled = false;
         return 0;

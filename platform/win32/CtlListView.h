@@ -5,14 +5,14 @@
 // custom-draw exchange and records the colours each cell was drawn with.
 #include "win32/CommCtrl.h"
 #include "win32/CtlHeader.h"
-#include "win32/CtlLabelEditor.h"
+#include "win32/CtlItemView.h"
 
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-class CtlListView : public CtlModel {
+class CtlListView : public CtlItemView {
 public:
     struct Cell {
         std::string text;
@@ -56,10 +56,10 @@ public:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
     // A user's actions.
-    void UserClick(POINT point, UINT keys = 0);
-    void UserDoubleClick(POINT point);
-    void UserRightClick(POINT point);
-    void UserKey(UINT key);
+    void UserClick(POINT point, UINT keys = 0) override;
+    void UserDoubleClick(POINT point) override;
+    void UserRightClick(POINT point) override;
+    void UserKey(UINT key) override;
     void UserClickHeader(int column);
     // Ends a label edit of column 0 with the user's text (null: cancelled).
     void UserEditLabel(int item, const char* text);
@@ -111,6 +111,5 @@ private:
     COLORREF m_textColour = 0;
     COLORREF m_textBackground = 0xFFFFFF;
     std::map<std::pair<int, int>, Drawn> m_drawn;
-    CtlLabelEditor m_labelEditor;
     void EndLabel(int item, const std::string* text);
 };

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-CtlTreeView::CtlTreeView(DWORD style) : CtlModel(style)
+CtlTreeView::CtlTreeView(DWORD style) : CtlItemView(style)
 {
     m_root.state = TVIS_EXPANDED;
 }
@@ -340,7 +340,7 @@ HTREEITEM CtlTreeView::HitTest(POINT p, UINT& flags) const
     return handle;
 }
 
-void CtlTreeView::UserClick(POINT point)
+void CtlTreeView::UserClick(POINT point, UINT)
 {
     CtlBusy busy;
     if (!IsEnabled()) return;
@@ -358,6 +358,15 @@ void CtlTreeView::UserClick(POINT point)
     }
     NMHDR header{};
     Notify(header, NM_CLICK);
+}
+
+void CtlTreeView::UserRightClick(POINT)
+{
+    CtlBusy busy;
+    if (!IsEnabled()) return;
+    if (Host()) Host()->TakeFocus();
+    NMHDR header{};
+    Notify(header, NM_RCLICK);
 }
 
 void CtlTreeView::UserDoubleClick(POINT point)
@@ -464,6 +473,7 @@ void CtlTreeView::EndLabel(HTREEITEM handle, const std::string* text)
 LRESULT CtlTreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
     handled = true;
+    if (LRESULT result = 0; HandleInput(message, wParam, lParam, result)) return result;
     auto handle = reinterpret_cast<HTREEITEM>(lParam);
     switch (message) {
     case TVM_INSERTITEM:
@@ -570,27 +580,6 @@ LRESULT CtlTreeView::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
     case TVM_ENDEDITLABELNOW:
         m_labelEditor.End(wParam == 0);
         return TRUE;
-    case WM_COMMAND:
-        if (m_labelEditor.Command(wParam, lParam)) return 0;
-        handled = false;
-        return 0;
-    case WM_LBUTTONDOWN:
-        UserClick(CtlModel::PointOf(lParam));
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        UserDoubleClick(CtlModel::PointOf(lParam));
-        return 0;
-    case WM_KEYDOWN:
-        UserKey(static_cast<UINT>(wParam));
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        NMHDR header{};
-        Notify(header, message == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS);
-        return 0;
-    }
     default:
         handled = false;
         return 0;

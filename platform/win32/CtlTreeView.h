@@ -3,15 +3,14 @@
 // collapsing, the selected (caret) and drop-highlighted items, sorting and hit testing.
 // Clicks and keys notify the parent as a user's do; handles of deleted items are refused.
 #include "win32/CommCtrl.h"
-#include "win32/CtlLabelEditor.h"
-#include "win32/CtlModel.h"
+#include "win32/CtlItemView.h"
 
 #include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
-class CtlTreeView : public CtlModel {
+class CtlTreeView : public CtlItemView {
 public:
     struct Item {
         std::string text;
@@ -40,9 +39,10 @@ public:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
     // A user's actions.
-    void UserClick(POINT point);
-    void UserDoubleClick(POINT point);
-    void UserKey(UINT key);
+    void UserClick(POINT point, UINT keys = 0) override;
+    void UserDoubleClick(POINT point) override;
+    void UserRightClick(POINT point) override;
+    void UserKey(UINT key) override;
     void UserEditLabel(HTREEITEM item, const char* text);
     // Opens the in-place edit box over an item's label (TVS_EDITLABELS, F2); its window, or null.
     HWND EditLabel(HTREEITEM item);
@@ -75,7 +75,6 @@ private:
     void EndLabel(HTREEITEM item, const std::string* text);
 
     HANDLE m_images[3] = {};
-    CtlLabelEditor m_labelEditor;
     int m_indent = 19;
     int m_top = 0;
 };
