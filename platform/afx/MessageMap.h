@@ -5,6 +5,7 @@
 //       ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 //       ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER, OnReleasedCapture)
 //   END_MESSAGE_MAP()
+#include "afx/CPoint.h"
 #include "win32/Messages.h"
 
 #include <tuple>
@@ -13,7 +14,6 @@
 class CCmdTarget;
 class CCmdUI;
 class CWnd;
-class CPoint;
 struct DRAWITEMSTRUCT;
 struct MEASUREITEMSTRUCT;
 

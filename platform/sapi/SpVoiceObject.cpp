@@ -444,12 +444,14 @@ void CSpVoice::Synthesize(Request& request, uint64_t generation)
     for (const auto& [begin, end] : text.Pieces(kPieceCodePoints)) {
         std::u32string piece = text.CodePoints().substr(begin, end - begin);
         uint64_t pieceBase = streamSamples;
+        // clang 14 cannot capture a structured binding in a lambda.
+        const auto pieceBegin = begin;
         auto sink = [&](const int16_t* samples, size_t count, const std::vector<CEngineMark>& marks) {
             pending.samples.insert(pending.samples.end(), samples, samples + count);
             for (const CEngineMark& m : marks) {
                 Mark mark;
                 mark.sample = pieceBase + m.sample;
-                int64_t position = m.position < 0 ? -1 : static_cast<int64_t>(begin) + m.position;
+                int64_t position = m.position < 0 ? -1 : static_cast<int64_t>(pieceBegin) + m.position;
                 uint32_t at = 0, length = 0;
                 if (m.kind == CEngineMark::kWord) {
                     if (m.position >= static_cast<int64_t>(piece.size()) || !text.TakeWord(position, m.length, at, length)) continue;
