@@ -1,0 +1,9 @@
+#pragma once
+// A frame without border or client edge that clips its children.
+#include "afx/CFrameWnd.h"
+
+class CPlainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CPlainFrame)
+public:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+};
