@@ -7,6 +7,8 @@
 #include "win32/Shell.h"
 #include "win32/TestHome.h"
 
+#include "FileText.h"
+
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
@@ -18,14 +20,6 @@ namespace {
 std::string LinksPath()
 {
     return std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class WebAddresses : public ::testing::Test {
@@ -40,7 +34,7 @@ TEST_F(WebAddresses, MissingFileGetsTheDefaultUnderTheTagAsked)
     ASSERT_FALSE(std::filesystem::exists(LinksPath()));
     const CString address = UWebAddresses::GetXvidDownloadAddress();
     EXPECT_EQ(UWebAddresses::GetDefaultAddress(), address);
-    const std::string written = ReadFile(LinksPath());
+    const std::string written = FileText(LinksPath());
     EXPECT_NE(std::string::npos, written.find("[Link]"));
     EXPECT_NE(std::string::npos, written.find("Download Xvid=" + std::string(address)));
     EXPECT_EQ(std::string::npos, written.find("Download DX"));

@@ -8,6 +8,8 @@
 #include "win32/MessageLoop.h"
 #include "win32/TestHome.h"
 
+#include "FileText.h"
+
 #include <gtest/gtest.h>
 #include <atomic>
 #include <filesystem>
@@ -16,14 +18,6 @@
 #include <string>
 
 namespace {
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool Write(CFtpUploader& uploader, const std::string& bytes)
 {
@@ -78,13 +72,13 @@ TEST_F(FtpUpload, WritesAtMostOncePerInterval)
         uploader.SetPassive(passive);
         EXPECT_TRUE(Write(uploader, "first")) << passive;
         EXPECT_EQ(CString("Image uploaded successfully."), uploader.GetStatus());
-        EXPECT_EQ("first", ReadAll(root + "/live/cam.jpg"));
+        EXPECT_EQ("first", FileText(root + "/live/cam.jpg"));
         MvAdvanceClock(4000);
         EXPECT_FALSE(Write(uploader, "second"));
-        EXPECT_EQ("first", ReadAll(root + "/live/cam.jpg"));
+        EXPECT_EQ("first", FileText(root + "/live/cam.jpg"));
         MvAdvanceClock(1001);
         EXPECT_TRUE(Write(uploader, "third"));
-        EXPECT_EQ("third", ReadAll(root + "/live/cam.jpg"));
+        EXPECT_EQ("third", FileText(root + "/live/cam.jpg"));
     }
 }
 
@@ -93,7 +87,7 @@ TEST_F(FtpUpload, MissingFoldersAreMadeFromTheTop)
     CFtpUploader uploader;
     Account(uploader, "web/images/live/cam.jpg");
     EXPECT_TRUE(Write(uploader, "picture"));
-    EXPECT_EQ("picture", ReadAll(root + "/web/images/live/cam.jpg"));
+    EXPECT_EQ("picture", FileText(root + "/web/images/live/cam.jpg"));
 }
 
 TEST_F(FtpUpload, ChangingTheServerDisconnectsAndTheNextWriteReconnects)
@@ -108,7 +102,7 @@ TEST_F(FtpUpload, ChangingTheServerDisconnectsAndTheNextWriteReconnects)
     MvAdvanceClock(5001);
     EXPECT_TRUE(Write(uploader, "two"));
     EXPECT_TRUE(uploader.IsOpen());
-    EXPECT_EQ("two", ReadAll(root + "/cam.jpg"));
+    EXPECT_EQ("two", FileText(root + "/cam.jpg"));
 }
 
 TEST_F(FtpUpload, FailuresBecomeStatusTexts)
@@ -161,8 +155,8 @@ TEST_F(FtpUpload, OneThreadServesHandlersAtTheirOwnIntervals)
     auto* thread = new CountedUploadThread(gone);
     ASSERT_TRUE(thread->Execute(0));
     ASSERT_TRUE(MvPumpUntil([&] { return source.encodes.load() == 2; }, 20000));
-    EXPECT_EQ("fast frame", ReadAll(root + "/fast.jpg"));
-    EXPECT_EQ("slow frame", ReadAll(root + "/slow/cam.jpg"));
+    EXPECT_EQ("fast frame", FileText(root + "/fast.jpg"));
+    EXPECT_EQ("slow frame", FileText(root + "/slow/cam.jpg"));
 
     // Five seconds in steps just over one: the fast handler uploads at each, the slow one once.
     for (int step = 1; step <= 5; ++step) {

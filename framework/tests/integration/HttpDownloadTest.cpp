@@ -3,6 +3,8 @@
 #include "win32/MessageLoop.h"
 #include "win32/TestHome.h"
 
+#include "FileText.h"
+
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
@@ -17,14 +19,6 @@ std::string Pattern(size_t n)
     std::string bytes(n, '\0');
     for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 7) % 251);
     return bytes;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class HttpDownload : public ::testing::Test {
@@ -63,7 +57,7 @@ TEST_F(HttpDownload, WholeAnswerIsWrittenToTheFile)
     CHttpDownloadThread thread;
     Run(thread, server->Address("/download/setup.exe"));
     EXPECT_TRUE(thread.IsOk());
-    EXPECT_EQ(Pattern(20000), ReadAll(out));
+    EXPECT_EQ(Pattern(20000), FileText(out));
     EXPECT_EQ(0.0, thread.GetProgress());
     EXPECT_STREQ("Downloading setup.exe...", thread.GetText());
 
@@ -71,7 +65,7 @@ TEST_F(HttpDownload, WholeAnswerIsWrittenToTheFile)
     std::ofstream(www + "/big.bin", std::ios::binary) << Pattern(1000000);
     Run(thread, server->Address("/big.bin"));
     EXPECT_TRUE(thread.IsOk());
-    EXPECT_EQ(Pattern(1000000), ReadAll(out));
+    EXPECT_EQ(Pattern(1000000), FileText(out));
 }
 
 TEST_F(HttpDownload, AnswersThatAreNotTheFileWriteNothing)
@@ -99,7 +93,7 @@ TEST_F(HttpDownload, ShortReadFailsAndLeavesTheFullBlocks)
     Run(thread, server->Address("/download/setup.exe?mode=short"));
     EXPECT_FALSE(thread.IsOk());
     // 28,000 bytes announced, 20,000 sent: two whole blocks, the short third is not written.
-    EXPECT_EQ(Pattern(20000).substr(0, 2 * 8192), ReadAll(out));
+    EXPECT_EQ(Pattern(20000).substr(0, 2 * 8192), FileText(out));
 }
 
 TEST_F(HttpDownload, OutputThatCannotBeCreatedFails)
