@@ -1,12 +1,16 @@
 // Registers every persistent class of mvdata, in this order, when the library loads.
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
+#include "CDualPersistPath.h"
 #include "CDuration.h"
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
 #include "CPersistDateTime.h"
 #include "CPersistDuration.h"
+#include "CPersistFile2.h"
+#include "CPersistMultiFile2.h"
+#include "CPersistPath.h"
 #include "CPersistTime.h"
 #include "CPropertyList.h"
 #include "CPropertyValue.h"
@@ -22,3 +26,7 @@ MV_REGISTER_PERSIST_CLASS(CPersistDateTime)
 MV_REGISTER_PERSIST_CLASS(CPersistDuration)
 MV_REGISTER_PERSIST_CLASS(CScheduler)
 MV_REGISTER_PERSIST_CLASS(CDuration)
+MV_REGISTER_PERSIST_CLASS(CPersistPath)
+MV_REGISTER_PERSIST_CLASS(CDualPersistPath)
+MV_REGISTER_PERSIST_CLASS(CPersistFile2)
+MV_REGISTER_PERSIST_CLASS(CPersistMultiFile2)

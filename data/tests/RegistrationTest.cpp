@@ -26,6 +26,10 @@ const Registration kClasses[] = {
     {"pdur", {"ptim"}},
     {"scdl", {}},
     {"dura", {}},
+    {"pspa", {}},
+    {"dpsf", {"pspa"}},
+    {"psf2", {}},
+    {"pmf2", {"psf2"}},
 };
 
 }
