@@ -3,6 +3,7 @@
 #include "win32/CtlClipboard.h"
 #include "win32/CtlMessages.h"
 #include "win32/CtlText.h"
+#include "win32/Resources.h"
 
 #include <algorithm>
 #include <cstring>
@@ -230,14 +231,7 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
             auto hook = m_keyHook; // the hook may end the box and drop itself
             if (hook(static_cast<UINT>(wParam))) return 0;
         }
-        switch (wParam) {
-        case VK_DELETE: UserDelete(); return 0;
-        case VK_LEFT: UserSelect(-1, std::max<LONG>(0, m_doc.Caret() - 1)); return 0;
-        case VK_RIGHT: UserSelect(-1, std::min(m_doc.Length(), m_doc.Caret() + 1)); return 0;
-        case VK_HOME: UserSelect(-1, 0); return 0;
-        case VK_END: UserSelect(-1, m_doc.Length()); return 0;
-        default: handled = false; return 0;
-        }
+        return KeyDown(static_cast<UINT>(wParam), handled);
     case EM_GETSEL: {
         if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_doc.SelStart());
         if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_doc.SelEnd());
@@ -351,6 +345,44 @@ LRESULT CtlEdit::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         handled = false;
         return 0;
     }
+}
+
+LRESULT CtlEdit::KeyDown(UINT key, bool& handled)
+{
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (control) {
+        switch (key) {
+        case 'A': UserSelect(0, -1); return 0;
+        case 'C': case VK_INSERT: UserCopy(); return 0;
+        case 'X': UserCut(); return 0;
+        case 'V': UserPaste(); return 0;
+        case 'Z': UserUndo(); return 0;
+        case 'Y':
+            if (m_rich && !IsReadOnly()) {
+                m_doc.Redo();
+                AfterChange();
+            }
+            return 0;
+        default: break;
+        }
+    }
+    // Moves keep the anchor with Shift held, else they collapse the selection.
+    LONG caret = m_doc.Caret();
+    LONG lineStart = LineStart(LineOf(caret));
+    LONG to;
+    switch (key) {
+    case VK_DELETE: UserDelete(); return 0;
+    case VK_LEFT: to = std::max<LONG>(0, caret - 1); break;
+    case VK_RIGHT: to = std::min(m_doc.Length(), caret + 1); break;
+    case VK_HOME: to = control ? 0 : lineStart; break;
+    case VK_END: to = control ? m_doc.Length() : LineEnd(lineStart); break;
+    case VK_UP: to = PointFromChar(caret).y < kLineHeight ? caret : CharFromPoint({PointFromChar(caret).x, PointFromChar(caret).y - kLineHeight}); break;
+    case VK_DOWN: to = CharFromPoint({PointFromChar(caret).x, PointFromChar(caret).y + kLineHeight}); break;
+    default: handled = false; return 0;
+    }
+    UserSelect(shift ? m_doc.Anchor() : -1, to);
+    return 0;
 }
 
 void CtlEdit::UserType(std::u16string_view text)

@@ -62,6 +62,7 @@ private:
     void AfterChange();
 
     void SelectWordAt(LONG position);
+    LRESULT KeyDown(UINT key, bool& handled);
 
     CtlTextModel m_doc;
     bool m_mouseSelecting = false;

@@ -1,6 +1,7 @@
 #include "win32/CtlUser.h"
 #include "win32/CtlMessages.h"
 #include "win32/Dialog.h"
+#include "win32/Resources.h"
 #include "win32/CtlText.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
@@ -110,9 +111,22 @@ void CtlUserType(HWND hwnd, std::string_view text)
     }
 }
 
-void CtlUserKey(HWND hwnd, UINT key)
+void CtlUserKey(HWND hwnd, UINT key, UINT modifiers)
 {
     Focus(hwnd);
+    struct Held {
+        UINT modifiers;
+        explicit Held(UINT m) : modifiers(m)
+        {
+            if (modifiers & MK_SHIFT) MvSetKeyState(VK_SHIFT, true);
+            if (modifiers & MK_CONTROL) MvSetKeyState(VK_CONTROL, true);
+        }
+        ~Held()
+        {
+            if (modifiers & MK_SHIFT) MvSetKeyState(VK_SHIFT, false);
+            if (modifiers & MK_CONTROL) MvSetKeyState(VK_CONTROL, false);
+        }
+    } held(modifiers);
     bool taken = DialogTakes(hwnd, key);
     PostMessageA(hwnd, WM_KEYDOWN, key, 1);
     if (key == VK_RETURN && !taken) PostMessageA(hwnd, WM_CHAR, '\r', 1);

@@ -18,5 +18,6 @@ void CtlUserPress(HWND hwnd, POINT point);
 void CtlUserRelease(HWND hwnd, POINT point);
 // Gives the window the focus and types the text (UTF-8), character by character.
 void CtlUserType(HWND hwnd, std::string_view text);
-// Presses and releases a key (VK_RETURN, VK_DOWN ...) with the focus on the window.
-void CtlUserKey(HWND hwnd, UINT key);
+// Presses and releases a key (VK_RETURN, VK_DOWN, 'C' ...) with the focus on the window,
+// with Shift and Control held for MK_SHIFT and MK_CONTROL in `modifiers`.
+void CtlUserKey(HWND hwnd, UINT key, UINT modifiers = 0);

@@ -267,7 +267,9 @@ TEST_F(RichEditTest, KeysTypeDeleteAndMove)
     for (char c : std::string("ab\rc")) edit.Send(WM_CHAR, static_cast<WPARAM>(c));
     EXPECT_EQ(edit.Doc().Text(), u"ab\rc");
     edit.Send(WM_CHAR, 0x08);
-    edit.Send(WM_KEYDOWN, VK_HOME);
+    edit.Send(WM_KEYDOWN, VK_HOME); // the start of the (empty) second line
+    EXPECT_EQ(edit.Doc().Caret(), 3);
+    edit.Send(WM_KEYDOWN, VK_UP);
     edit.Send(WM_KEYDOWN, VK_DELETE);
     EXPECT_EQ(edit.Doc().Text(), u"b\r");
     edit.Send(WM_CHAR, 0x01); // select all

@@ -15,6 +15,7 @@
 #include "win32/Dialog.h"
 #include "win32/Gdi.h"
 #include "win32/Paint.h"
+#include "win32/Resources.h"
 #include "win32/RichEdit.h"
 #include "win32/MessageLoop.h"
 #include "win32/WindowObserver.h"
@@ -404,6 +405,24 @@ TEST_F(CtlWindowTest, EnterInAMultiLineEditGoesToTheDialogUnlessItWantsReturns)
     EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 50))->GetText(), "ab");
     EXPECT_EQ(CtlModelAs<CtlEdit>(GetDlgItem(dialog, 51))->GetText(), "a\r\nb");
     DestroyWindow(dialog);
+}
+
+TEST_F(CtlWindowTest, ShortcutsAndShiftSelectInAnEdit)
+{
+    HWND edit = Child(RICHEDIT_CLASS, ES_MULTILINE, 60, "", {0, 0, 200, 60});
+    CtlUserType(edit, "hello");
+    CtlUserKey(edit, VK_HOME, MK_SHIFT);
+    CtlUserKey(edit, 'C', MK_CONTROL);
+    CtlUserKey(edit, VK_END);
+    CtlUserKey(edit, 'V', MK_CONTROL);
+    EXPECT_EQ(CtlModelAs<CtlRichEdit>(edit)->GetText(), "hellohello");
+    CtlUserKey(edit, 'Z', MK_CONTROL);
+    EXPECT_EQ(CtlModelAs<CtlRichEdit>(edit)->GetText(), "hello");
+    CtlUserKey(edit, 'Y', MK_CONTROL);
+    EXPECT_EQ(CtlModelAs<CtlRichEdit>(edit)->GetText(), "hellohello");
+    CtlUserKey(edit, 'A', MK_CONTROL);
+    EXPECT_EQ(CtlModelAs<CtlRichEdit>(edit)->Doc().SelEnd(), 10);
+    EXPECT_EQ(GetKeyState(VK_CONTROL) < 0, false) << "the modifiers are let go";
 }
 
 TEST_F(CtlWindowTest, ModelsBelongOnlyToControlWindows)
