@@ -1,0 +1,17 @@
+#include "StWindowUpdate.h"
+
+#include "afx/CWinApp.h"
+#include "afx/CWnd.h"
+
+StWindowUpdate::StWindowUpdate(CWnd* window)
+{
+    if (!window) window = AfxGetMainWnd();
+    if (!window || !window->m_hWnd) return;
+    if (::MvGetLockedWindow() == window->m_hWnd) return;
+    if (::LockWindowUpdate(window->m_hWnd)) m_window = window;
+}
+
+StWindowUpdate::~StWindowUpdate()
+{
+    if (m_window) ::LockWindowUpdate(nullptr);
+}
