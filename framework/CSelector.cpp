@@ -1,6 +1,6 @@
 #include "CSelector.h"
 #include "UDialogTemplates.h"
-#include "afx/CListBox.h"
+#include "afx/CDataExchange.h"
 #include "afx/MessageMap.h"
 #include "win32/CtlMessages.h"
 
@@ -41,23 +41,27 @@ BOOL CSelector::OnInitDialog()
 {
     CDialog::OnInitDialog();
     ::SetDlgItemTextA(m_hWnd, kPromptText, m_prompt);
-    auto list = static_cast<CListBox*>(GetDlgItem(kList));
-    for (const CString& text : m_pending) list->AddString(text);
+    for (const CString& text : m_pending) m_list.AddString(text);
     m_pending.clear();
     // An empty answer would select the first item by prefix; nothing was chosen then.
-    if (!m_answer.IsEmpty()) list->SelectString(-1, m_answer);
-    GotoDlgCtrl(list);
+    if (!m_answer.IsEmpty()) m_list.SelectString(-1, m_answer);
+    GotoDlgCtrl(&m_list);
     SetWindowText(m_title);
     return FALSE;
 }
 
 void CSelector::OnOK()
 {
-    auto list = static_cast<CListBox*>(GetDlgItem(kList));
-    int selection = list->GetCurSel();
+    int selection = m_list.GetCurSel();
     if (selection == LB_ERR) return;
-    list->GetText(selection, m_answer);
+    m_list.GetText(selection, m_answer);
     CDialog::OnOK();
 }
 
 void CSelector::OnDoubleClick() { OnOK(); }
+
+void CSelector::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, kList, m_list);
+}

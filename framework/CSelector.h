@@ -1,6 +1,7 @@
 #pragma once
 // Asks the user to choose one text of a list.
 #include "afx/CDialog.h"
+#include "afx/CListBox.h"
 
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
 
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void DoDataExchange(CDataExchange* dx) override;
 
 protected:
     void OnDoubleClick();
@@ -28,4 +30,5 @@ private:
     CString m_prompt;
     std::vector<CString> m_pending;
     CString m_answer;
+    CListBox m_list;
 };
