@@ -3,6 +3,7 @@
 // code always resolves to the class listed first.
 #include "CDualPersistPath.h"
 #include "CDuration.h"
+#include "CFtpInfo2.h"
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
@@ -30,3 +31,4 @@ MV_REGISTER_PERSIST_CLASS(CPersistPath)
 MV_REGISTER_PERSIST_CLASS(CDualPersistPath)
 MV_REGISTER_PERSIST_CLASS(CPersistFile2)
 MV_REGISTER_PERSIST_CLASS(CPersistMultiFile2)
+MV_REGISTER_PERSIST_CLASS(CFtpInfo2)

@@ -30,6 +30,7 @@ const Registration kClasses[] = {
     {"dpsf", {"pspa"}},
     {"psf2", {}},
     {"pmf2", {"psf2"}},
+    {"ftp2", {}},
 };
 
 }
