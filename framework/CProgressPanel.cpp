@@ -13,7 +13,7 @@ MvDialogTemplate MakeTemplate()
 }
 } // namespace
 
-CProgressPanel::CProgressPanel(CWnd* parent) : CDialog(kTemplate, parent)
+CProgressPanel::CProgressPanel(CWnd* parent) : CPanel(kTemplate, parent)
 {
     UDialogTemplates::Register(kTemplate, MakeTemplate);
     m_timer.AddListener(this);
@@ -25,16 +25,9 @@ CProgressPanel::~CProgressPanel()
     if (m_hWnd) DestroyWindow();
 }
 
-bool CProgressPanel::CreateInWindow(CWnd* host)
-{
-    if (!host) return false;
-    if (!m_hWnd && !Create(kTemplate, host)) return false;
-    return true;
-}
-
 BOOL CProgressPanel::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CPanel::OnInitDialog();
     UProgressDisplay::Clear(this);
     return TRUE;
 }

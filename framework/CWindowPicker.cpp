@@ -11,7 +11,7 @@ constexpr WORD kCursorId = 10085;
 constexpr int kIconSize = 32;
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWindowPicker, CWnd)
+BEGIN_MESSAGE_MAP(CWindowPicker, CTooltipWindow)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()

@@ -1,14 +1,13 @@
 #pragma once
 // An icon button from which the user drags the mouse onto any window to pick it; the
-// window under the pointer is outlined while dragging. A plain window until the
-// framework's tool-tip window is there to derive from.
+// window under the pointer is outlined while dragging.
 #include "CBroadcaster.h"
 #include "CScreenDrag.h"
-#include "afx/CWnd.h"
+#include "CTooltipWindow.h"
 
 inline constexpr long kWindowPickedMessage = 88433342;
 
-class CWindowPicker : public CWnd, public CBroadcaster {
+class CWindowPicker : public CTooltipWindow, public CBroadcaster {
 public:
     CWindowPicker();
     ~CWindowPicker() override;
