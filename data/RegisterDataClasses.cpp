@@ -1,9 +1,11 @@
 // Registers every persistent class of mvdata, in this order, when the library loads.
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
+#include "CAppControl.h"
 #include "CDualPersistPath.h"
 #include "CDuration.h"
 #include "CFtpInfo2.h"
+#include "CHotKey2.h"
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
@@ -32,3 +34,5 @@ MV_REGISTER_PERSIST_CLASS(CDualPersistPath)
 MV_REGISTER_PERSIST_CLASS(CPersistFile2)
 MV_REGISTER_PERSIST_CLASS(CPersistMultiFile2)
 MV_REGISTER_PERSIST_CLASS(CFtpInfo2)
+MV_REGISTER_PERSIST_CLASS(CAppControl)
+MV_REGISTER_PERSIST_CLASS(CHotKey2)

@@ -31,6 +31,8 @@ const Registration kClasses[] = {
     {"psf2", {}},
     {"pmf2", {"psf2"}},
     {"ftp2", {}},
+    {"hotk", {}},
+    {"htk2", {}},
 };
 
 }
