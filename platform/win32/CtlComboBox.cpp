@@ -149,13 +149,15 @@ LRESULT CtlComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& ha
         if (!IsEnabled()) return 0;
         if (Host()) Host()->TakeFocus();
         POINT p = PointOf(lParam);
-        if (!m_dropped) {
+        // A simple combo's list is always shown under its edit part.
+        bool listShown = m_dropped || (Style() & CBS_TYPEMASK) == CBS_SIMPLE;
+        if (!listShown) {
             UserDropDown();
         } else if (p.y >= EditHeight()) {
             int index = m_top + (p.y - EditHeight()) / std::max(1, m_itemHeight);
             if (index < Count()) UserPick(index);
             else UserCloseUp();
-        } else {
+        } else if (m_dropped) {
             UserCloseUp();
         }
         return 0;

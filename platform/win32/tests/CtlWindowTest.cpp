@@ -207,6 +207,11 @@ TEST_F(CtlWindowTest, AComboOpensAndPicksWithTwoClicks)
     EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(CommandsFrom(20001), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+
+    HWND simple = Child(WC_COMBOBOX, CBS_SIMPLE, 20002, "", {0, 0, 120, 110});
+    for (const char* name : {"Anna", "Mike"}) SendMessageA(simple, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    CtlUserClick(simple, {10, CtlModelAs<CtlComboBox>(simple)->ItemRect(1).top + 2});
+    EXPECT_EQ(SendMessageA(simple, CB_GETCURSEL, 0, 0), 1) << "a simple combo's list is always there";
 }
 
 TEST_F(CtlWindowTest, DialogTemplatesCreateTheControlsByClassName)
