@@ -403,6 +403,14 @@ void CtlTreeView::UserKey(UINT key)
     case VK_F2:
         EditLabel(Handle(m_caret));
         break;
+    case VK_SPACE:
+        // Check boxes turn over under the keyboard too.
+        if (m_caret && (Style() & TVS_CHECKBOXES)) {
+            UINT image = ((m_caret->state & TVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 2;
+            m_caret->state = (m_caret->state & ~static_cast<UINT>(TVIS_STATEIMAGEMASK)) | INDEXTOSTATEIMAGEMASK(image);
+            Changed();
+        }
+        break;
     case VK_RIGHT:
         if (m_caret && !(m_caret->state & TVIS_EXPANDED) && HasButton(*m_caret)) Expand(m_caret, TVE_EXPAND, true);
         else if (m_caret && !m_caret->kids.empty()) Select(m_caret->kids.front().get(), TVC_BYKEYBOARD);

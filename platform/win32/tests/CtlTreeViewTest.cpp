@@ -123,6 +123,26 @@ TEST_F(TreeViewTest, ParentMayRefuseASelectionAndDeletedHandlesAreRefused)
     EXPECT_EQ(host.Count(static_cast<int>(TVN_DELETEITEM)), 2);
 }
 
+TEST(CtlTreeViewBoxes, SpaceAndClicksTurnCheckBoxesOver)
+{
+    CtlTestHost host;
+    CtlTreeView tree(TVS_CHECKBOXES);
+    tree.Attach(&host, nullptr, 1);
+    TVINSERTSTRUCT insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>("item");
+    auto item = reinterpret_cast<HTREEITEM>(tree.Send(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
+    auto checked = [&] { return (tree.Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_STATEIMAGEMASK) >> 12) == 2; };
+    EXPECT_FALSE(checked());
+    tree.Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    tree.Send(WM_KEYDOWN, VK_SPACE);
+    EXPECT_TRUE(checked());
+    tree.Send(WM_KEYDOWN, VK_SPACE);
+    EXPECT_FALSE(checked());
+}
+
 TEST_F(TreeViewTest, SortingAndLabelEditing)
 {
     Add("pear");
