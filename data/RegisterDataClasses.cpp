@@ -18,6 +18,9 @@
 #include "CPropertyList.h"
 #include "CPropertyValue.h"
 #include "CScheduler.h"
+#include "CWebAccount.h"
+#include "CWebDescription.h"
+#include "CWebObject.h"
 
 MV_REGISTER_PERSIST_CLASS(CNamedObject)
 MV_REGISTER_PERSIST_CLASS(CNamedData)
@@ -36,3 +39,6 @@ MV_REGISTER_PERSIST_CLASS(CPersistMultiFile2)
 MV_REGISTER_PERSIST_CLASS(CFtpInfo2)
 MV_REGISTER_PERSIST_CLASS(CAppControl)
 MV_REGISTER_PERSIST_CLASS(CHotKey2)
+MV_REGISTER_PERSIST_CLASS(CWebObject)
+MV_REGISTER_PERSIST_CLASS(CWebAccount)
+MV_REGISTER_PERSIST_CLASS(CWebDescription)

@@ -33,6 +33,9 @@ const Registration kClasses[] = {
     {"ftp2", {}},
     {"hotk", {}},
     {"htk2", {}},
+    {"wbob", {"name"}},
+    {"wbac", {"wbob", "name"}},
+    {"wbds", {"wbob", "name"}},
 };
 
 }
