@@ -9,6 +9,7 @@
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
+#include "CPersistDate.h"
 #include "CPersistDateTime.h"
 #include "CPersistDuration.h"
 #include "CPersistFile2.h"
@@ -42,3 +43,4 @@ MV_REGISTER_PERSIST_CLASS(CHotKey2)
 MV_REGISTER_PERSIST_CLASS(CWebObject)
 MV_REGISTER_PERSIST_CLASS(CWebAccount)
 MV_REGISTER_PERSIST_CLASS(CWebDescription)
+MV_REGISTER_PERSIST_CLASS(CPersistDate)

@@ -36,6 +36,7 @@ const Registration kClasses[] = {
     {"wbob", {"name"}},
     {"wbac", {"wbob", "name"}},
     {"wbds", {"wbob", "name"}},
+    {"pdat", {}},
 };
 
 }
