@@ -21,7 +21,9 @@ class Environment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        // Xvfb picks a free display itself and writes its number to the pipe.
+        // Xvfb picks a free display itself and writes its number to the pipe. -noreset: the
+        // server would otherwise reset when our probe below disconnects, refusing whoever
+        // connects next for that moment.
         int fds[2];
         if (::pipe(fds) != 0) {
             gReason = "no pipe for Xvfb";
@@ -29,7 +31,7 @@ public:
         }
         std::string fd = std::to_string(fds[1]);
         const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten", "tcp",
-                              nullptr};
+                              "-noreset", nullptr};
         int spawned = posix_spawnp(&mPid, "Xvfb", nullptr, nullptr, const_cast<char* const*>(argv), environ);
         ::close(fds[1]);
         if (spawned != 0) {
