@@ -1,0 +1,11 @@
+#include "CRunIcon.h"
+
+#include "afx/CWinApp.h"
+#include "win32/Icon.h"
+
+bool CRunIcon::Load(UINT id)
+{
+    m_id = id;
+    m_icon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
+    return m_icon != nullptr;
+}
