@@ -113,8 +113,8 @@ TEST_F(FtpImageHandler, NothingIsSentWithoutSourceOrFrame)
     EXPECT_EQ(CString(""), handler.GetStatus());
 
     // A source but no frame: the interval is used up, nothing is encoded or sent.
-    CFtpImageHandler empty;
     CopyImageSource source;
+    CFtpImageHandler empty;
     empty.SetPostback(&source);
     empty.SetServer("127.0.0.1");
     empty.SetPort(1);
