@@ -15,7 +15,7 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core libx11-dev libxext-dev xvfb xauth
   libstb-dev
   libudev-dev
-  python3-pyftpdlib
+  python3-pyftpdlib openssl
 )
 
 missing=()

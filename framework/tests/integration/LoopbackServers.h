@@ -4,6 +4,7 @@
 // "?mode=nolength" leaves the length out, "?mode=short" announces 8000 bytes more than it
 // sends. A missing file is a 404 with a 20,000-byte page. Each POST is recorded in
 // <folder>/last_request as its path, content type and body, one per line.
+// HTTPS: the same over TLS with a fresh self-signed certificate for another host name.
 // FTP: user "user", password "pass", home <folder>, every right.
 #include <csignal>
 #include <cstdio>
@@ -18,12 +19,14 @@ extern char** environ;
 
 class MvLoopbackServer {
 public:
-    enum Kind { kHttp, kFtp };
+    enum Kind { kHttp, kHttps, kFtp };
 
     MvLoopbackServer(Kind kind, const std::string& folder)
     {
-        const std::string script = folder + (kind == kHttp ? "/.http_server.py" : "/.ftp_server.py");
-        std::ofstream(script) << (kind == kHttp ? kHttpScript : kFtpScript);
+        const bool http = kind != kFtp;
+        const std::string script = folder + (http ? "/.http_server.py" : "/.ftp_server.py");
+        std::ofstream(script) << (http ? kHttpScript : kFtpScript);
+        std::string mode = kind == kHttps ? "tls" : "plain";
         int out[2];
         if (access("/usr/bin/python3", X_OK) != 0 || pipe(out) != 0) return;
         posix_spawn_file_actions_t actions;
@@ -32,7 +35,7 @@ public:
         posix_spawn_file_actions_addclose(&actions, out[0]);
         const std::string python = "/usr/bin/python3";
         char* argv[] = {const_cast<char*>(python.c_str()), const_cast<char*>(script.c_str()),
-                        const_cast<char*>(folder.c_str()), nullptr};
+                        const_cast<char*>(folder.c_str()), const_cast<char*>(mode.c_str()), nullptr};
         const bool spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, argv, environ) == 0;
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
@@ -102,7 +105,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with open(os.path.join(folder, "last_request"), "w") as f:
             f.write(self.path + "\n" + self.headers.get("Content-Type", "") + "\n" + body + "\n")
         self.answer()
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, address):
+        pass  # a client that stops reading early is expected
+server = Server(("127.0.0.1", 0), Handler)
+if sys.argv[2] == "tls":
+    import ssl, subprocess
+    key, cert = os.path.join(folder, ".key.pem"), os.path.join(folder, ".cert.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=wrong.example", "-keyout", key, "-out", cert],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(cert, key)
+    server.socket = context.wrap_socket(server.socket, server_side=True)
 print("PORT %d" % server.server_address[1], flush=True)
 server.serve_forever()
 )PY";

@@ -86,3 +86,19 @@ TEST_F(WebXmlExchange, AnswerLinesAreJoinedAndBounded)
     EXPECT_EQ(static_cast<int>(CInternetFile::kMaxLine), web.RunUrl().GetLength());
     EXPECT_FALSE(web.Run());
 }
+
+TEST_F(WebXmlExchange, SecureSiteAcceptsACertificateForAnotherName)
+{
+    const std::string folder = home.Path() + "/tls";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/check.php", std::ios::binary)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<reply><result>1</result></reply>";
+    MvLoopbackServer tls(MvLoopbackServer::kHttps, folder);
+    if (!tls.Running()) GTEST_SKIP() << "no loopback HTTPS server (openssl missing?)";
+    CWebXml web;
+    web.SetSite(("https://127.0.0.1:" + std::to_string(tls.Port())).c_str());
+    web.SetPath("/check.php");
+    web.AddParam("id", 98102);
+    EXPECT_TRUE(web.Run()) << web.GetMessage().GetString();
+    EXPECT_EQ("/check.php\napplication/x-www-form-urlencoded\nid=98102\n", FileText(folder + "/last_request"));
+}
