@@ -6,6 +6,7 @@
 #include "CDuration.h"
 #include "CFtpInfo2.h"
 #include "CHotKey2.h"
+#include "CMediaTags.h"
 #include "CNamedData.h"
 #include "CNamedObject.h"
 #include "CNamedValue.h"
@@ -44,3 +45,4 @@ MV_REGISTER_PERSIST_CLASS(CWebObject)
 MV_REGISTER_PERSIST_CLASS(CWebAccount)
 MV_REGISTER_PERSIST_CLASS(CWebDescription)
 MV_REGISTER_PERSIST_CLASS(CPersistDate)
+MV_REGISTER_PERSIST_CLASS(CMediaTags)

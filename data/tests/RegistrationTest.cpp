@@ -37,6 +37,7 @@ const Registration kClasses[] = {
     {"wbac", {"wbob", "name"}},
     {"wbds", {"wbob", "name"}},
     {"pdat", {}},
+    {"tagv", {}},
 };
 
 }
