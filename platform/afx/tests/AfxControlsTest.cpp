@@ -1,6 +1,8 @@
 #include "afx/CBitmapButton.h"
 #include "afx/CButton.h"
 #include "afx/CComboBox.h"
+#include "afx/CDataExchange.h"
+#include "afx/CDialog.h"
 #include "afx/CIPAddressCtrl.h"
 #include "afx/CImageList.h"
 #include "afx/CListCtrl.h"
@@ -17,7 +19,9 @@
 #include "win32/CtlComboBox.h"
 #include "win32/CtlToolTip.h"
 #include "win32/CtlTrackbar.h"
+#include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
+#include "win32/Dialog.h"
 #include "win32/MessageLoop.h"
 
 #include <gtest/gtest.h>
@@ -272,6 +276,75 @@ TEST_F(AfxControlsTest, ToolTipShowsTheTextOfTheToolUnderTheMouse)
     EXPECT_EQ(model->ShownText(), "Bold text");
     EXPECT_EQ(model->MaxTipWidth(), 400);
     tip.DestroyWindow();
+}
+
+// A speech page as a dialog: its controls are bound by id, and the user's choices reach
+// its message map.
+class CSpeechPage : public CDialog {
+public:
+    CComboBox m_voice;
+    CSliderCtrl m_rate;
+    std::vector<std::string> m_log;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        CDialog::DoDataExchange(dx);
+        DDX_Control(dx, 20001, m_voice);
+        DDX_Control(dx, 20003, m_rate);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_rate.SetRange(-5, 5);
+        m_rate.SetPos(-5);
+        for (const char* name : {"Zira", "David"}) m_voice.AddString(name);
+        return TRUE;
+    }
+    void OnSelchangeVoice()
+    {
+        CString name;
+        m_voice.GetLBText(m_voice.GetCurSel(), name);
+        m_log.push_back(std::string("voice ") + name.GetString());
+    }
+    void OnReleasedRate(NMHDR*, LRESULT* result)
+    {
+        m_log.push_back("rate " + std::to_string(m_rate.GetPos()));
+        *result = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSpeechPage, CDialog)
+    ON_CBN_SELCHANGE(20001, OnSelchangeVoice)
+    ON_NOTIFY(NM_RELEASEDCAPTURE, 20003, OnReleasedRate)
+END_MESSAGE_MAP()
+
+TEST_F(AfxControlsTest, ADialogsBoundControlsReportTheUsersChoices)
+{
+    MvDialogTemplate page;
+    page.style = WS_CHILD | WS_VISIBLE;
+    page.cx = 200;
+    page.cy = 60;
+    page.items = {
+        {"Static", "Voice", 20000, 0, 0, 4, 4, 30, 8},
+        {"ComboBox", "", 20001, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 40, 2, 150, 100},
+        {"Static", "Speed", 20002, 0, 0, 4, 22, 30, 8},
+        {"msctls_trackbar32", "", 20003, TBS_BOTH | TBS_NOTICKS | WS_TABSTOP, 0, 40, 20, 150, 15},
+    };
+    CSpeechPage dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(&page, &m_panel));
+    EXPECT_EQ(dialog.m_voice.GetCount(), 2);
+    CString first;
+    dialog.m_voice.GetLBText(0, first);
+    EXPECT_EQ(first, "David") << "the combo sorts";
+    CtlModelAs<CtlComboBox>(dialog.m_voice)->UserPick(1);
+    auto* bar = CtlModelAs<CtlTrackbar>(dialog.m_rate);
+    ASSERT_NE(bar, nullptr);
+    CtlUserKey(dialog.m_rate, VK_RIGHT);
+    CtlUserDrag(dialog.m_rate, bar->PointOf(-4), bar->PointOf(2));
+    EXPECT_EQ(dialog.m_log, (std::vector<std::string>{"voice Zira", "rate 2"}));
+    dialog.DestroyWindow();
 }
 
 // A 4 x 3 bitmap file of one colour.
