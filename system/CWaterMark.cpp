@@ -128,6 +128,9 @@ void CWaterMark::Overlay(unsigned char* frame, long length)
     size_t needed = UColorSpace::GetImageSize(mOutputColor, imageWidth, imageHeight);
     if (!needed || length < 0 || static_cast<size_t>(length) < needed) return;
     if (!CreateWaterMark()) return;
+    // A mark made for a larger output is kept until reset, but must not spill over a
+    // smaller frame.
+    if (!ValidateWaterMark()) return;
     mOverlayConverter.SetOutputFormat(mOutputColor, mOutputWidth, mOutputHeight);
     mOverlayConverter.SetOutputImageWidth(imageWidth);
     mOverlayConverter.SetOutputImageHeight(imageHeight);

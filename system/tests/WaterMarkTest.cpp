@@ -144,6 +144,24 @@ TEST(WaterMark, PlanarFramesAreOverlaidAndSmallOutputsIgnored)
     std::filesystem::remove(path);
 }
 
+TEST(WaterMark, AMarkMadeForALargerOutputIsNotLaidOverASmallerFrame)
+{
+    std::string path = WriteBmp("shrink.bmp", 100, 50, [](int, int) { return 0xFF0000u; });
+    CWaterMark mark;
+    ASSERT_TRUE(mark.LoadWaterMark(path.c_str()));
+    mark.SetOutputColor(kColorRgb32);
+    mark.SetOutputWidth(640);
+    mark.SetOutputHeight(480);
+    ASSERT_TRUE(mark.CreateWaterMark());
+    // The mark stays until it is reset; the output shrinks below it.
+    mark.SetOutputWidth(64);
+    mark.SetOutputHeight(48);
+    std::vector<uint8_t> frame(64 * 48 * 4, 5);
+    mark.Overlay(frame.data(), static_cast<long>(frame.size()));
+    EXPECT_EQ(std::vector<uint8_t>(64 * 48 * 4, 5), frame);
+    std::filesystem::remove(path);
+}
+
 TEST(BitmapResizer, ScalesOncePerSize)
 {
     std::string path = WriteBmp("resize.bmp", 8, 6, [](int x, int y) { return x < 4 && y < 3 ? 0x0000FFu : 0xFF0000u; });
