@@ -51,6 +51,17 @@ uint32_t Rgb32At(const std::vector<uint8_t>& frame, int width, int x, int y)
     return (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
 }
 
+// Loads the picture as the mark of an output of the given format and size.
+bool Prepare(CWaterMark& mark, const std::string& path, EColorFormat color, unsigned short width,
+             unsigned short height)
+{
+    bool loaded = mark.LoadWaterMark(path.c_str());
+    mark.SetOutputColor(color);
+    mark.SetOutputWidth(width);
+    mark.SetOutputHeight(height);
+    return loaded;
+}
+
 struct Heard : CListener {
     bool ListenToMessage(long message, const void* p, const void*) override
     {
@@ -82,10 +93,7 @@ TEST(WaterMark, OverlaysTheMarkWhereItBelongs)
     // Red with a blue (the key colour) border column: the red part is drawn.
     std::string path = WriteBmp("mark.bmp", 100, 50, [](int x, int) { return x == 0 ? 0x0000FFu : 0xFF0000u; });
     CWaterMark mark;
-    ASSERT_TRUE(mark.LoadWaterMark(path.c_str()));
-    mark.SetOutputColor(kColorRgb32);
-    mark.SetOutputWidth(640);
-    mark.SetOutputHeight(480);
+    ASSERT_TRUE(Prepare(mark, path, kColorRgb32, 640, 480));
     std::vector<uint8_t> frame(640 * 480 * 4, 0);
     mark.Overlay(frame.data(), static_cast<long>(frame.size()));
     ASSERT_TRUE(mark.HasWaterMark());
@@ -111,10 +119,7 @@ TEST(WaterMark, PlanarFramesAreOverlaidAndSmallOutputsIgnored)
 {
     std::string path = WriteBmp("planar.bmp", 40, 20, [](int, int) { return 0xFFFFFFu; });
     CWaterMark mark;
-    ASSERT_TRUE(mark.LoadWaterMark(path.c_str()));
-    mark.SetOutputColor(kColorYv12);
-    mark.SetOutputWidth(320);
-    mark.SetOutputHeight(240);
+    ASSERT_TRUE(Prepare(mark, path, kColorYv12, 320, 240));
     size_t size = UColorSpace::GetImageSize(kColorYv12, 320, 240);
     std::vector<uint8_t> frame(size, 16);
     mark.Overlay(frame.data(), static_cast<long>(size));
@@ -123,20 +128,14 @@ TEST(WaterMark, PlanarFramesAreOverlaidAndSmallOutputsIgnored)
     EXPECT_GT(changed, 0);
 
     CWaterMark tiny;
-    ASSERT_TRUE(tiny.LoadWaterMark(path.c_str()));
-    tiny.SetOutputColor(kColorRgb32);
-    tiny.SetOutputWidth(32);
-    tiny.SetOutputHeight(24);
+    ASSERT_TRUE(Prepare(tiny, path, kColorRgb32, 32, 24));
     std::vector<uint8_t> small(32 * 24 * 4, 7);
     tiny.Overlay(small.data(), static_cast<long>(small.size()));
     EXPECT_EQ(std::vector<uint8_t>(32 * 24 * 4, 7), small);
 
     // A mark as wide as the output is not valid.
     CWaterMark wide;
-    ASSERT_TRUE(wide.LoadWaterMark(path.c_str()));
-    wide.SetOutputColor(kColorRgb32);
-    wide.SetOutputWidth(40);
-    wide.SetOutputHeight(240);
+    ASSERT_TRUE(Prepare(wide, path, kColorRgb32, 40, 240));
     std::vector<uint8_t> frame40(40 * 240 * 4, 9);
     wide.Overlay(frame40.data(), static_cast<long>(frame40.size()));
     EXPECT_FALSE(wide.HasWaterMark());
@@ -148,10 +147,7 @@ TEST(WaterMark, AMarkMadeForALargerOutputIsNotLaidOverASmallerFrame)
 {
     std::string path = WriteBmp("shrink.bmp", 100, 50, [](int, int) { return 0xFF0000u; });
     CWaterMark mark;
-    ASSERT_TRUE(mark.LoadWaterMark(path.c_str()));
-    mark.SetOutputColor(kColorRgb32);
-    mark.SetOutputWidth(640);
-    mark.SetOutputHeight(480);
+    ASSERT_TRUE(Prepare(mark, path, kColorRgb32, 640, 480));
     ASSERT_TRUE(mark.CreateWaterMark());
     // The mark stays until it is reset; the output shrinks below it.
     mark.SetOutputWidth(64);
