@@ -1,6 +1,7 @@
 #include "UWindowsUtils.h"
 
 #include "CIniProfile.h"
+#include "CPanel.h"
 #include "CRegistry.h"
 #include "UDirectoryUtils.h"
 #include "afx/CButton.h"
@@ -120,6 +121,11 @@ void UWindowsUtils::SetCheck(CButton* button, bool checked)
 bool UWindowsUtils::GetCheck(CButton* button)
 {
     return HasWindow(button) && button->GetCheck() != BST_UNCHECKED;
+}
+
+void UWindowsUtils::EnablePanel(CPanel* panel, bool enable)
+{
+    if (panel) panel->SetEnable(enable);
 }
 
 void UWindowsUtils::SetWindowTextA(CWnd* window, const char* text)

@@ -4,6 +4,7 @@
 #include "win32/WinTypes.h"
 
 class CButton;
+class CPanel;
 class CWnd;
 
 enum EAlignWindow { kAlignLeft = 1, kAlignRight = 2, kAlignTop = 3, kAlignBottom = 4 };
@@ -24,6 +25,7 @@ public:
     static void EnableWindow(CWnd* window, bool enable);
     static void SetCheck(CButton* button, bool checked);
     static bool GetCheck(CButton* button);
+    static void EnablePanel(CPanel* panel, bool enable);
 
     // Sets the text only when it differs, so an unchanged text causes no repaint.
     static void SetWindowTextA(CWnd* window, const char* text);

@@ -1,4 +1,5 @@
 #include "CIniProfile.h"
+#include "CPanel.h"
 #include "CRegistry.h"
 #include "ControlTestSupport.h"
 #include "UDirectoryUtils.h"
@@ -108,6 +109,17 @@ TEST_F(WindowsUtilsTest, NullAndWindowlessObjectsAreIgnored)
     EXPECT_FALSE(box.IsWindowEnabled());
     UWindowsUtils::ShowWindow(&box, false);
     EXPECT_FALSE(box.IsWindowVisible());
+}
+
+TEST_F(WindowsUtilsTest, EnablePanelGoesThroughThePanel)
+{
+    UWindowsUtils::EnablePanel(nullptr, false);
+    CPanel panel(0, nullptr);
+    EXPECT_TRUE(panel.IsEnabled());
+    UWindowsUtils::EnablePanel(&panel, false);
+    EXPECT_FALSE(panel.IsEnabled());
+    UWindowsUtils::EnablePanel(&panel, true);
+    EXPECT_TRUE(panel.IsEnabled());
 }
 
 // Counts WM_SETTEXT reaching the window.
