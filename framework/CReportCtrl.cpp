@@ -97,7 +97,7 @@ int CReportCtrl::OnCreate(LPCREATESTRUCT cs)
 void CReportCtrl::PreSubclassWindow()
 {
     CListCtrl::PreSubclassWindow();
-    ModifyStyle(0, 0);
+    CListCtrl::ModifyStyle(kForcedOff, kForcedOn);
     CListCtrl::SetExtendedStyle(kForcedExtended);
 }
 

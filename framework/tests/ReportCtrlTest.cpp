@@ -98,6 +98,19 @@ TEST_F(ReportCtrlTest, StylesAreForcedToAReport)
     EXPECT_EQ(r.Width() > 400, true);
 }
 
+TEST_F(ReportCtrlTest, ADialogsListIsForcedWhenSubclassed)
+{
+    HWND plain = CreateWindowExA(0, WC_LISTVIEW, "", WS_CHILD | LVS_ICON | LVS_EDITLABELS | LVS_NOSCROLL, 0, 0, 200, 100,
+                                 m_parent, reinterpret_cast<HMENU>(301), nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    SendMessageA(plain, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES);
+    CReportCtrl report;
+    ASSERT_TRUE(report.SubclassWindow(plain));
+    EXPECT_EQ(report.GetStyle() & 0x50300001u, 0x50300001u);
+    EXPECT_EQ(report.GetStyle() & 0x2202u, 0u);
+    EXPECT_EQ(report.GetExtendedStyle(), 0x22u) << "0x22 alone";
+}
+
 TEST_F(ReportCtrlTest, ColumnsFromOneText)
 {
     m_report.InsertColumn(0, "Old");
