@@ -31,8 +31,14 @@ BOOL CFrameWnd::Create(LPCTSTR className, LPCTSTR title, DWORD style, const RECT
     HMENU menu = nullptr;
     if (menuName && !(menu = ::LoadMenuA(nullptr, menuName))) return FALSE;
     m_title = title ? title : "";
-    int x = rect.left, y = rect.top, w = rect.right - rect.left, h = rect.bottom - rect.top;
-    if (rect.left == CW_USEDEFAULT) x = y = w = h = CW_USEDEFAULT;
+    // The default rectangle's corners are markers, not coordinates: never subtract them.
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, w = CW_USEDEFAULT, h = CW_USEDEFAULT;
+    if (rect.left != CW_USEDEFAULT) {
+        x = rect.left;
+        y = rect.top;
+        w = static_cast<int>(static_cast<int64_t>(rect.right) - rect.left);
+        h = static_cast<int>(static_cast<int64_t>(rect.bottom) - rect.top);
+    }
     HWND owner = parent ? parent->m_hWnd : nullptr;
     if (!CreateEx(exStyle, className, title, style & ~FWS_ADDTOTITLE, x, y, w, h, owner, menu)) {
         if (menu) ::DestroyMenu(menu);
