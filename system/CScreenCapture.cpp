@@ -1,5 +1,7 @@
 #include "CScreenCapture.h"
 
+#include "win32/GdiSurface.h"
+
 #include "win32/Gdi.h"
 #include "win32/Icon.h"
 #include "win32/Threads.h"
@@ -186,6 +188,8 @@ bool CScreenCapture::Capture()
 {
     unsigned short width = GetWidth(), height = GetHeight();
     if (!width || !height) return false;
+    // Without a real display there is nothing a user sees to capture.
+    if (!GdiScreenCanCapture()) return false;
     // No frame buffer means no frame: report it rather than claim a capture.
     if (!GetBuffer()) return false;
     unsigned short x = GetX(), y = GetY();

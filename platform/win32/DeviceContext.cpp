@@ -9,6 +9,7 @@
 #include "win32/GdiScreen.h"
 #include "win32/GdiSurface.h"
 
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -52,6 +53,14 @@ SIZE GdiGetScreenSize()
 int GdiGetScreenBitsPerPixel() { return 32; }
 
 bool GdiScreenIsDisplay() { return GdiScreen::Instance().HasDisplay(); }
+
+namespace {
+std::atomic<bool> sRasterCapturable{false};
+}
+
+bool GdiScreenCanCapture() { return GdiScreenIsDisplay() || sRasterCapturable.load(); }
+
+void MvLetScreenRasterBeCaptured(bool allow) { sRasterCapturable = allow; }
 
 bool GdiQueryDisplayPointer(POINT* point)
 {

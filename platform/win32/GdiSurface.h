@@ -9,6 +9,10 @@ SIZE GdiGetScreenSize();
 int GdiGetScreenBitsPerPixel();
 // True when the screen is a real X11 display.
 bool GdiScreenIsDisplay();
+// Whether what the screen shows can be captured: only a real display, unless a test lets
+// the screen raster of our own stand in for one.
+bool GdiScreenCanCapture();
+void MvLetScreenRasterBeCaptured(bool allow);
 // The pointer on the X11 display; false without one.
 bool GdiQueryDisplayPointer(POINT* point);
 // A clip in device coordinates that SelectClipRgn(dc, NULL) does not lift (a window's

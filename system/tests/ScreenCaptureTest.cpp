@@ -20,6 +20,13 @@ void FillScreen(RECT r, COLORREF color)
     ReleaseDC(nullptr, screen);
 }
 
+// The headless screen raster stands in for a display while these tests capture it.
+class RasterCapture {
+public:
+    RasterCapture() { MvLetScreenRasterBeCaptured(true); }
+    ~RasterCapture() { MvLetScreenRasterBeCaptured(false); }
+};
+
 COLORREF ScreenPixel(int x, int y)
 {
     HDC screen = GetDC(nullptr);
@@ -38,6 +45,7 @@ uint32_t FramePixel(CScreenCapture& capture, int x, int y)
 
 TEST(ScreenCapture, SizesFollowTheBlockSize)
 {
+    RasterCapture raster;
     CScreenCapture capture;
     EXPECT_EQ(kColorArgb32, capture.GetColor());
     EXPECT_EQ(1364, capture.AdjustWidth(1366, false));
@@ -63,6 +71,7 @@ TEST(ScreenCapture, SizesFollowTheBlockSize)
 
 TEST(ScreenCapture, MouseRegionStaysOnTheScreen)
 {
+    RasterCapture raster;
     CScreenCapture capture;
     capture.SetCapture(kCaptureMouse);
     capture.SetWidth(200);
@@ -77,6 +86,7 @@ TEST(ScreenCapture, MouseRegionStaysOnTheScreen)
 
 TEST(ScreenCapture, CapturesARegionAndWhitensTheRestOfTheFrame)
 {
+    RasterCapture raster;
     FillScreen(RECT{0, 0, 400, 300}, RGB(0, 0, 0));
     FillScreen(RECT{10, 20, 11, 21}, RGB(255, 0, 0));
     CScreenCapture capture;
@@ -94,6 +104,7 @@ TEST(ScreenCapture, CapturesARegionAndWhitensTheRestOfTheFrame)
 
 TEST(ScreenCapture, DrawsThePointerWhenAsked)
 {
+    RasterCapture raster;
     FillScreen(RECT{0, 0, 200, 200}, RGB(0, 0, 255));
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     SetCursorPos(50, 60);
@@ -110,8 +121,19 @@ TEST(ScreenCapture, DrawsThePointerWhenAsked)
     SetCursor(previous);
 }
 
+TEST(ScreenCapture, WithoutADisplayCaptureFails)
+{
+    if (GdiScreenIsDisplay()) GTEST_SKIP() << "a real display is reachable";
+    CScreenCapture capture;
+    capture.SetCapture(kCaptureRegion);
+    capture.SetWidth(32);
+    capture.SetHeight(32);
+    EXPECT_FALSE(capture.Capture());
+}
+
 TEST(ScreenCapture, NothingToCaptureIsReportedAsFailure)
 {
+    RasterCapture raster;
     CScreenCapture capture;
     capture.SetCapture(kCaptureWindow);
     capture.SetWindow(nullptr);
@@ -158,6 +180,7 @@ TEST(DragIndicator, FocusFrameIsDrawnAndErased)
 
 TEST(DragIndicator, ObviousIndicatorFramesInGreenAndRestoresTheScreen)
 {
+    RasterCapture raster;
     const COLORREF green = RGB(0, 196, 0), back = RGB(255, 255, 0);
     FillScreen(RECT{0, 0, 200, 200}, back);
     CObviousDragIndicator indicator(nullptr);
