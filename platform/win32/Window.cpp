@@ -384,6 +384,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         default: break;
         }
         return 0;
+    case WM_RBUTTONUP: {
+        // A right click nobody handled asks for the context menu, at the release point on the screen.
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hwnd, &p);
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELONG(p.x, p.y));
+        return 0;
+    }
     case WM_CONTEXTMENU:
         if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
             if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, message, wParam, lParam);

@@ -246,6 +246,43 @@ TEST_F(WindowTest, DestroyInsideOwnHandlerIsSafe)
     m_made.clear();
 }
 
+TEST_F(WindowTest, RightButtonReleaseAsksForTheContextMenuUpTheParents)
+{
+    HWND top = Top(WS_POPUP | WS_VISIBLE);
+    HWND child = MakeWindow(top, WS_CHILD | WS_VISIBLE, 1, {30, 40, 130, 140});
+    // A release left of the child's client area still reports its true screen point.
+    for (POINT click : {POINT{5, 7}, POINT{-3, 2}}) {
+        Recorder::Get().Clear();
+        SendMessageA(child, WM_RBUTTONUP, 0, MAKELONG(click.x, click.y));
+        POINT screen = click;
+        ClientToScreen(child, &screen);
+        auto own = Recorder::Get().Of(child, WM_CONTEXTMENU);
+        auto up = Recorder::Get().Of(top, WM_CONTEXTMENU);
+        ASSERT_EQ(own.size(), 1u);
+        ASSERT_EQ(up.size(), 1u) << "an unhandled context menu goes to the parent";
+        EXPECT_EQ(up[0].wParam, reinterpret_cast<WPARAM>(child)) << "naming the window clicked";
+        EXPECT_EQ(static_cast<short>(LOWORD(up[0].lParam)), screen.x);
+        EXPECT_EQ(static_cast<short>(HIWORD(up[0].lParam)), screen.y);
+    }
+
+    // A child that shows its own menu keeps the request; a handled release asks for none.
+    Recorder::Get().Clear();
+    Recorder::Get().SetHandler(child, [](HWND, UINT m, WPARAM, LPARAM, bool& handled) -> LRESULT {
+        handled = m == WM_CONTEXTMENU;
+        return 0;
+    });
+    SendMessageA(child, WM_RBUTTONUP, 0, MAKELONG(1, 1));
+    EXPECT_EQ(Recorder::Get().Of(child, WM_CONTEXTMENU).size(), 1u);
+    EXPECT_TRUE(Recorder::Get().Of(top, WM_CONTEXTMENU).empty());
+    Recorder::Get().Clear();
+    Recorder::Get().SetHandler(child, [](HWND, UINT m, WPARAM, LPARAM, bool& handled) -> LRESULT {
+        handled = m == WM_RBUTTONUP;
+        return 0;
+    });
+    SendMessageA(child, WM_RBUTTONUP, 0, MAKELONG(1, 1));
+    EXPECT_TRUE(Recorder::Get().Of(child, WM_CONTEXTMENU).empty());
+}
+
 TEST_F(WindowTest, CloseDestroysByDefault)
 {
     HWND h = Top();
