@@ -3,6 +3,8 @@
 #include "afx/CMenu.h"
 #include "afx/CWnd.h"
 #include "win32/Clock.h"
+#include "win32/CtlMessages.h"
+#include "win32/CtlUser.h"
 #include "win32/MessageLoop.h"
 
 #include <gtest/gtest.h>
@@ -335,6 +337,43 @@ TEST(AfxWindowTree, DescendantsZOrderAndControlUpdates)
     host.m_canPlay = true;
     panel.UpdateDialogControls(&host, FALSE);
     EXPECT_TRUE(button.IsWindowEnabled());
+    host.DestroyWindow();
+}
+
+class CMenuHost : public CWnd {
+public:
+    HWND m_clicked = nullptr;
+    CPoint m_at{-1, -1};
+    int m_asked = 0;
+
+protected:
+    void OnContextMenu(CWnd* wnd, CPoint point)
+    {
+        ++m_asked;
+        m_clicked = wnd ? wnd->m_hWnd : nullptr;
+        m_at = point;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuHost, CWnd)
+    ON_WM_CONTEXTMENU()
+END_MESSAGE_MAP()
+
+TEST(AfxContextMenu, ARightClickOnAControlAsksItsParentWithTheScreenPoint)
+{
+    CMenuHost host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, CRect(100, 50, 400, 250), nullptr, 0));
+    HWND list = CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 20, 30, 120, 80, host,
+                                reinterpret_cast<HMENU>(41), nullptr, nullptr);
+    ASSERT_NE(list, nullptr);
+    CtlUserRightClick(list, {10, 12});
+    EXPECT_EQ(host.m_asked, 1);
+    EXPECT_EQ(host.m_clicked, list) << "the parent learns which control was clicked";
+    EXPECT_EQ(host.m_at, CPoint(100 + 20 + 10, 50 + 30 + 12)) << "in screen coordinates";
+
+    CtlUserClick(list, {10, 12});
+    EXPECT_EQ(host.m_asked, 1) << "a left click asks for no menu";
     host.DestroyWindow();
 }
 
