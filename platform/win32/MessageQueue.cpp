@@ -219,6 +219,24 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
     return TRUE;
 }
 
+// A press on a child tells its ancestors first (the point in each one's client area), up to the
+// first window that asked not to (WS_EX_NOPARENTNOTIFY).
+static void NotifyParentsOfPress(HWND hwnd, UINT button, LPARAM at)
+{
+    POINT p{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    ClientToScreen(hwnd, &p);
+    for (HWND child = hwnd; IsWindow(child);) {
+        if (!(GetWindowLongA(child, GWL_STYLE) & WS_CHILD) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY))
+            break;
+        HWND parent = GetParent(child);
+        if (!parent) break;
+        POINT local = p;
+        ScreenToClient(parent, &local);
+        SendMessageA(parent, WM_PARENTNOTIFY, button, MAKELONG(local.x, local.y));
+        child = parent;
+    }
+}
+
 LRESULT DispatchMessageA(const MSG* msg)
 {
     if (!msg) return 0;
@@ -228,6 +246,8 @@ LRESULT DispatchMessageA(const MSG* msg)
         return 0;
     }
     if (!msg->hwnd || ThreadOf(msg->hwnd) != CurrentThread()) return 0;
+    if (msg->message == WM_LBUTTONDOWN || msg->message == WM_RBUTTONDOWN || msg->message == WM_MBUTTONDOWN)
+        NotifyParentsOfPress(msg->hwnd, msg->message, msg->lParam);
     LRESULT result = CallProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     // A paint handler that leaves the window invalid would otherwise be called forever.
     if (msg->message == WM_PAINT) ValidateRect(msg->hwnd, nullptr);

@@ -283,6 +283,39 @@ TEST_F(WindowTest, RightButtonReleaseAsksForTheContextMenuUpTheParents)
     EXPECT_TRUE(Recorder::Get().Of(child, WM_CONTEXTMENU).empty());
 }
 
+TEST_F(WindowTest, APressOnAChildTellsItsAncestorsFirstUnlessItAskedNotTo)
+{
+    HWND top = Top(WS_POPUP | WS_VISIBLE);
+    HWND panel = MakeWindow(top, WS_CHILD | WS_VISIBLE, 1, {10, 20, 210, 170});
+    HWND editor = MakeWindow(panel, WS_CHILD | WS_VISIBLE, 2, {5, 6, 105, 56});
+    bool before = false;
+    Recorder::Get().Clear();   // creation told the parents too
+    Recorder::Get().SetHandler(top, [&](HWND, UINT m, WPARAM, LPARAM, bool&) -> LRESULT {
+        if (m == WM_PARENTNOTIFY) before = Recorder::Get().Of(editor, WM_RBUTTONDOWN).empty();
+        return 0;
+    });
+    PostMessageA(editor, WM_RBUTTONDOWN, MK_RBUTTON, MAKELONG(3, 4));
+    MvPumpUntilIdle();
+    auto toPanel = Recorder::Get().Of(panel, WM_PARENTNOTIFY);
+    auto toTop = Recorder::Get().Of(top, WM_PARENTNOTIFY);
+    ASSERT_EQ(toPanel.size(), 1u);
+    ASSERT_EQ(toTop.size(), 1u);
+    EXPECT_TRUE(before) << "the ancestors hear of the press before the child gets it";
+    EXPECT_EQ(LOWORD(toPanel[0].wParam), WM_RBUTTONDOWN);
+    EXPECT_EQ(toPanel[0].lParam, MAKELONG(5 + 3, 6 + 4)) << "in the panel's client area";
+    EXPECT_EQ(toTop[0].lParam, MAKELONG(10 + 5 + 3, 20 + 6 + 4));
+
+    // Dialog controls are made with the style that keeps their presses to themselves.
+    SetWindowLongA(editor, GWL_EXSTYLE, WS_EX_NOPARENTNOTIFY);
+    Recorder::Get().Clear();
+    PostMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELONG(3, 4));
+    PostMessageA(editor, WM_LBUTTONUP, 0, MAKELONG(3, 4));
+    MvPumpUntilIdle();
+    EXPECT_EQ(Recorder::Get().Of(editor, WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_TRUE(Recorder::Get().Of(panel, WM_PARENTNOTIFY).empty());
+    EXPECT_TRUE(Recorder::Get().Of(top, WM_PARENTNOTIFY).empty());
+}
+
 TEST_F(WindowTest, CloseDestroysByDefault)
 {
     HWND h = Top();
