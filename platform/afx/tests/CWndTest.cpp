@@ -377,4 +377,49 @@ TEST(AfxContextMenu, ARightClickOnAControlAsksItsParentWithTheScreenPoint)
     host.DestroyWindow();
 }
 
+// Ranges of commands and notices handled by one function that is told which id it was.
+class CRangeHost : public CWnd {
+public:
+    std::vector<std::string> m_seen;
+    UINT m_disabledFrom = 0xFFFF;
+
+protected:
+    void OnNotice(UINT id, NMHDR* nm, LRESULT* result)
+    {
+        m_seen.push_back("notice " + std::to_string(id) + " from " + std::to_string(nm->idFrom));
+        *result = 9;
+    }
+    void OnUpdateSpeaker(CCmdUI* ui) { ui->Enable(ui->m_nID < m_disabledFrom); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRangeHost, CWnd)
+    ON_NOTIFY_RANGE(-16, 20003, 20005, OnNotice)
+    ON_UPDATE_COMMAND_UI_RANGE(40010, 40019, OnUpdateSpeaker)
+END_MESSAGE_MAP()
+
+TEST(AfxRanges, NoticesAndUpdatesOfARangeReachOneHandlerWithTheirId)
+{
+    CRangeHost host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    for (UINT id : {20002u, 20003u, 20005u, 20006u}) {
+        NMHDR nm{nullptr, id, static_cast<UINT>(-16)};
+        LRESULT r = host.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&nm));
+        EXPECT_EQ(r, id >= 20003 && id <= 20005 ? 9 : 0) << id;
+    }
+    NMHDR other{nullptr, 20004, static_cast<UINT>(-2)};
+    host.SendMessage(WM_NOTIFY, 20004, reinterpret_cast<LPARAM>(&other));
+    EXPECT_EQ(host.m_seen, (std::vector<std::string>{"notice 20003 from 20003", "notice 20005 from 20005"}))
+        << "other ids and other notice codes pass by";
+
+    host.m_disabledFrom = 40015;
+    for (UINT id : {40010u, 40014u, 40015u, 40019u, 40020u}) {
+        CTestCmdUI ui;
+        ui.m_nID = id;
+        ui.DoUpdate(&host, TRUE);
+        EXPECT_EQ(ui.m_bEnabled, id < 40015) << id;
+    }
+    host.DestroyWindow();
+}
+
 } // namespace
