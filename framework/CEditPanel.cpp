@@ -9,10 +9,10 @@
 
 namespace {
 constexpr UINT kTemplate = 10012;
-constexpr int kEdit = 10078;
+constexpr int kEdit = CEditorParts::kEdit;
 constexpr int kFont = 10067;
 constexpr int kSize = 10068;
-constexpr int kFirstBox = UEditFormat::kFirstBox;
+constexpr int kFirstBox = CEditorParts::kFirstBox;
 
 MvDialogTemplate MakeTemplate()
 {
@@ -54,126 +54,59 @@ CEditPanel::CEditPanel(CWnd* parent) : CPanel(kTemplate, parent)
     m_locator.SetBottom(256);
 }
 
-UEditFormat::Tools CEditPanel::Tools()
-{
-    return {&m_font, &m_size, {&m_boxes[0], &m_boxes[1], &m_boxes[2], &m_boxes[3], &m_boxes[4], &m_boxes[5]}};
-}
-
 void CEditPanel::DoDataExchange(CDataExchange* dx)
 {
     CPanel::DoDataExchange(dx);
-    DDX_Control(dx, kEdit, m_edit);
-    DDX_Control(dx, kFont, m_font);
-    DDX_Control(dx, kSize, m_size);
-    for (int i = 0; i < 6; ++i) DDX_Control(dx, kFirstBox + i, m_boxes[i]);
+    DDX_Control(dx, kEdit, m_parts.m_edit);
+    DDX_Control(dx, kFont, m_parts.m_font);
+    DDX_Control(dx, kSize, m_parts.m_size);
+    for (int i = 0; i < 6; ++i) DDX_Control(dx, kFirstBox + i, m_parts.m_boxes[i]);
 }
 
 BOOL CEditPanel::OnInitDialog()
 {
     CPanel::OnInitDialog();
-    UEditFormat::LoadBitmaps(Tools());
-    m_edit.ModifyStyleEx(WS_EX_NOPARENTNOTIFY, 0);
-    m_edit.SetEventMask(ENM_SELCHANGE | ENM_CHANGE);
-    m_locator.SetWindow(&m_edit);
-    m_font.LoadFonts();
-    m_size.LoadSizes();
+    m_parts.LoadBitmaps();
+    CStyledEdit& edit = m_parts.m_edit;
+    edit.ModifyStyleEx(WS_EX_NOPARENTNOTIFY, 0);
+    edit.SetEventMask(ENM_SELCHANGE | ENM_CHANGE);
+    m_locator.SetWindow(&edit);
+    m_parts.m_font.LoadFonts();
+    m_parts.m_size.LoadSizes();
     GetDefault();
     UpdateControls();
-    m_edit.LimitText(CStyledEdit::kTextLimit);
-    m_edit.SetFocus();
+    edit.LimitText(CStyledEdit::kTextLimit);
+    edit.SetFocus();
     return FALSE;
 }
 
-bool CEditPanel::HasSelection() const
-{
-    long start = 0, end = 0;
-    m_edit.GetSel(start, end);
-    return start != end;
-}
-
-void CEditPanel::Copy() { m_edit.Copy(); }
-void CEditPanel::Clear() { m_edit.Clear(); }
-void CEditPanel::Paste() { m_edit.Paste(); }
-void CEditPanel::Undo() { m_edit.Undo(); }
-bool CEditPanel::CanPaste() const { return m_edit.CanPaste() != FALSE; }
-bool CEditPanel::CanUndo() const { return m_edit.SendMessage(EM_CANUNDO) == 1; }
-void CEditPanel::SelectAll() { m_edit.SetSel(0, -1); }
-
-void CEditPanel::Empty()
-{
-    SelectAll();
-    Clear();
-}
-
-void CEditPanel::ReadyToEdit() { m_edit.SetFocus(); }
-void CEditPanel::SetReadOnly(bool readOnly) { m_edit.SetReadOnly(readOnly); }
-
 void CEditPanel::Select(unsigned long pos, unsigned long len)
 {
-    m_edit.SetSel(static_cast<long>(pos), static_cast<long>(pos + len));
+    m_parts.m_edit.SetSel(static_cast<long>(pos), static_cast<long>(pos + len));
 }
 
 CString CEditPanel::GetText() const
 {
     CString text;
-    m_edit.GetText(text);
+    m_parts.m_edit.GetText(text);
     return text;
 }
 
 CString CEditPanel::GetTextFromCursor(long& start) const
 {
     long end = 0;
-    m_edit.GetSel(start, end);
+    m_parts.m_edit.GetSel(start, end);
     if (start == end) {
         CString text;
-        m_edit.GetTextRange(static_cast<int>(start), static_cast<int>(m_edit.GetTextLength()), text);
+        m_parts.m_edit.GetTextRange(static_cast<int>(start), static_cast<int>(m_parts.m_edit.GetTextLength()), text);
         return text;
     }
-    return m_edit.GetSelText();
-}
-
-void CEditPanel::SetData(CHandle& data)
-{
-    m_edit.SetData(&data);
-    if (data.GetSize() == 0) GetDefault();
-    m_edit.SetFocus();
-    UpdateControls();
-}
-
-void CEditPanel::GetData(CHandle& data, bool rtf)
-{
-    SetDefault();
-    m_edit.GetData(&data, rtf);
-}
-
-void CEditPanel::GetDefault()
-{
-    if (m_edit.m_hWnd) UEditFormat::GetDefault(m_edit, m_font, m_setting);
-}
-
-void CEditPanel::SetDefault()
-{
-    if (m_edit.m_hWnd) UEditFormat::SetDefault(m_edit, m_setting);
-}
-
-void CEditPanel::Import(const char* path)
-{
-    UEditFormat::Import(m_edit, path);
-}
-
-void CEditPanel::Export(const char* path, bool rtf)
-{
-    UEditFormat::Export(m_edit, path, rtf);
-}
-
-void CEditPanel::UpdateControls()
-{
-    UEditFormat::UpdateControls(m_edit, Tools());
+    return m_parts.m_edit.GetSelText();
 }
 
 void CEditPanel::OnTool(UINT id)
 {
-    UEditFormat::ApplyTool(m_edit, Tools(), static_cast<int>(id));
+    m_parts.ApplyTool(static_cast<int>(id));
 }
 
 void CEditPanel::OnSelChange(NMHDR*, LRESULT* result)

@@ -1,3 +1,4 @@
+#include "CEditPane.h"
 #include "CEditPanel.h"
 #include "CHandle.h"
 #include "CMainPanel.h"
@@ -7,6 +8,7 @@
 #include "ControlTestSupport.h"
 #include "PanelTestSupport.h"
 #include "UDirectoryUtils.h"
+#include "UWindowsUtils.h"
 #include "afx/AfxIds.h"
 #include "afx/CCmdUI.h"
 #include "win32/CommonDialogs.h"
@@ -271,6 +273,46 @@ TEST_F(EditPanelTest, EmptyDataTakesTheStoredStyle)
     edit.SetBold(false, true);
     panel.DestroyWindow();
     EXPECT_FALSE(CTextSetting().GetBold());
+}
+
+} // namespace
+
+namespace {
+
+TEST(CEditPane, BuildsTheEditorAndToolBarAndFollowsItsSize)
+{
+    MvTestHome home;
+    TestParent host;
+    ASSERT_TRUE(host.Make(600, 400));
+    CTextSetting().SetItalic(true);
+    CEditPane pane;
+    ASSERT_TRUE(pane.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 500, 300), &host, 1));
+    for (int id : {10078, 10065, 10066, 10069, 10070, 10071, 10072, 10073, 10074})
+        EXPECT_NE(::GetDlgItem(pane.m_hWnd, id), nullptr) << id;
+    HWND edit = ::GetDlgItem(pane.m_hWnd, 10078);
+    EXPECT_EQ(::GetFocus(), edit);
+    EXPECT_TRUE(::SendMessageA(::GetDlgItem(pane.m_hWnd, 10065), CB_GETCOUNT, 0, 0) > 0) << "the installed fonts";
+    CStyledEdit& editor = static_cast<CStyledEdit&>(const_cast<CRichEditCtrl&>(pane.GetRichEditCtrl()));
+    EXPECT_TRUE(editor.GetItalic()) << "the stored style";
+
+    pane.MoveWindow(0, 0, 420, 260);
+    CRect r;
+    UWindowsUtils::GetInParentRect(&editor, r);
+    EXPECT_EQ(r, CRect(4, 32, 416, 256));
+
+    CHandle text;
+    text.Append(reinterpret_cast<const unsigned char*>("abc def"), 7);
+    pane.SetData(text);
+    editor.SetSel(0, 3);
+    CtlModelAs<CtlButton>(::GetDlgItem(pane.m_hWnd, 10071))->UserClick();
+    EXPECT_TRUE(editor.GetUnderline());
+    EXPECT_TRUE(pane.HasSelection());
+
+    editor.SetSel(0, -1);
+    editor.SetItalic(false, true);
+    pane.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(edit));
+    EXPECT_FALSE(CTextSetting().GetItalic()) << "leaving keeps the last format";
 }
 
 } // namespace
