@@ -1,0 +1,45 @@
+#include "dshow/FilterRegistry.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+std::mutex& Lock()
+{
+    static std::mutex lock;
+    return lock;
+}
+std::vector<FilterRegistration>& Table()
+{
+    static std::vector<FilterRegistration> table;
+    return table;
+}
+} // namespace
+
+void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory)
+{
+    ComRegisterClass(clsid, factory);
+    std::lock_guard lock(Lock());
+    auto& table = Table();
+    std::erase_if(table, [&](const FilterRegistration& r) { return r.clsid == clsid; });
+    table.push_back({clsid, name ? name : "", role, merit});
+}
+
+void DShowUnregisterFilter(REFCLSID clsid)
+{
+    ComRegisterClass(clsid, nullptr);
+    std::lock_guard lock(Lock());
+    std::erase_if(Table(), [&](const FilterRegistration& r) { return r.clsid == clsid; });
+}
+
+std::vector<FilterRegistration> DShowFiltersOf(FilterRole role)
+{
+    std::vector<FilterRegistration> out;
+    {
+        std::lock_guard lock(Lock());
+        for (const auto& r : Table())
+            if (r.role == role) out.push_back(r);
+    }
+    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.merit > b.merit; });
+    return out;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The filters the graph manager may add by itself: file sources for AddSourceFilter,
+// transforms for Connect, renderers for Render, each with a merit (higher first).
+// Registering also makes the class creatable through CoCreateInstance.
+#include "com/ClassRegistry.h"
+
+#include <string>
+#include <vector>
+
+enum class FilterRole { Source, Transform, Renderer, Other };
+
+struct FilterRegistration {
+    CLSID clsid;
+    std::string name;
+    FilterRole role;
+    DWORD merit;
+};
+
+void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory);
+void DShowUnregisterFilter(REFCLSID clsid);
+// The filters of a role, highest merit first.
+std::vector<FilterRegistration> DShowFiltersOf(FilterRole role);

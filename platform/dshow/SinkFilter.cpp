@@ -1,0 +1,50 @@
+#include "dshow/SinkFilter.h"
+
+#include "dshow/BasePin.h"
+
+const CLSID CLSID_NullRenderer = {0x100F7C92, 0x9599, 0x4284, {0xA6, 0xCE, 0x8F, 0xFC, 0xAE, 0x21, 0x16, 0x16}};
+
+CSinkFilter::CSinkFilter(REFCLSID clsid) : CBaseFilter(clsid) {}
+
+HRESULT CSinkFilter::OnStop()
+{
+    std::lock_guard lock(m_endLock);
+    m_ended.clear();
+    m_reported = false;
+    return S_OK;
+}
+
+HRESULT CSinkFilter::EndOfStream(CBasePin* pin)
+{
+    {
+        std::lock_guard lock(m_endLock);
+        m_ended.insert(pin);
+        for (size_t i = 0; i < PinCount(); ++i) {
+            CBasePin* p = PinAt(i);
+            if (p->Direction() == PINDIR_INPUT && p->IsConnected() && !m_ended.count(p)) return S_OK;
+        }
+        if (m_reported) return S_OK;
+        m_reported = true;
+    }
+    HRESULT hr = OnAllEnded();
+    if (FAILED(hr))
+        NotifyEvent(EC_ERRORABORT, hr, 0);
+    else
+        NotifyEvent(EC_COMPLETE, S_OK, reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this)));
+    return S_OK;
+}
+
+HRESULT CNullRenderer::Create(REFIID iid, void** object) { return CreateComObject<CNullRenderer>(iid, object); }
+
+CNullRenderer::CNullRenderer() : CSinkFilter(CLSID_NullRenderer) { AddPin(PINDIR_INPUT, u"In"); }
+
+HRESULT CNullRenderer::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
+{
+    return type.majortype != GUID{} ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CNullRenderer::Receive(CBasePin*, const MediaSample& sample)
+{
+    m_bytes += sample.size;
+    return S_OK;
+}

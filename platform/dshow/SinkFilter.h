@@ -1,0 +1,38 @@
+#pragma once
+// The last filter of a chain (renderer or writer): it tells the graph that it has
+// finished once every connected input has seen the end of its stream.
+#include "dshow/BaseFilter.h"
+
+#include <set>
+
+class CSinkFilter : public CBaseFilter {
+public:
+    explicit CSinkFilter(REFCLSID clsid);
+    HRESULT EndOfStream(CBasePin* pin) override;
+
+protected:
+    HRESULT OnStop() override;
+    // Called once, on the streaming thread, when all inputs have ended; a failure
+    // aborts the graph in place of the completion.
+    virtual HRESULT OnAllEnded() { return S_OK; }
+
+private:
+    std::mutex m_endLock;
+    std::set<CBasePin*> m_ended;
+    bool m_reported = false;
+};
+
+// Takes whatever it is given and drops it.
+class CNullRenderer : public CSinkFilter {
+public:
+    static HRESULT Create(REFIID iid, void** object);
+    CNullRenderer();
+    HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
+    HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
+    LONGLONG ReceivedBytes() const { return m_bytes; }
+
+private:
+    std::atomic<LONGLONG> m_bytes{0};
+};
+
+extern const CLSID CLSID_NullRenderer;

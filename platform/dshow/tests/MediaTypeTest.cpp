@@ -1,0 +1,61 @@
+#include "dshow/MediaType.h"
+#include "win32/WaveFormat.h"
+
+#include <gtest/gtest.h>
+
+TEST(MediaTypeTest, CopiesOwnTheirFormatBlock)
+{
+    CMediaType pcm;
+    MakePcmMediaType(pcm, 22050, 2, 16);
+    auto* wave = MediaFormatAs<WAVEFORMATEX>(pcm, FORMAT_WaveFormatEx);
+    ASSERT_NE(wave, nullptr);
+    EXPECT_EQ(wave->nBlockAlign, 4);
+    EXPECT_EQ(wave->nAvgBytesPerSec, 88200u);
+    EXPECT_EQ(pcm.cbFormat, 18u);
+
+    AM_MEDIA_TYPE* copy = CreateMediaType(&pcm);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy->pbFormat, pcm.pbFormat);
+    pcm.ResetFormatBuffer();
+    EXPECT_EQ(reinterpret_cast<WAVEFORMATEX*>(copy->pbFormat)->nSamplesPerSec, 22050u);
+    DeleteMediaType(copy);
+}
+
+TEST(MediaTypeTest, FormatViewRefusesShortOrOtherBlocks)
+{
+    CMediaType type;
+    type.SetFormatType(FORMAT_WaveFormatEx);
+    type.AllocFormatBuffer(10);
+    EXPECT_EQ(MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx), nullptr);
+    type.AllocFormatBuffer(18);
+    EXPECT_EQ(MediaFormatAs<WAVEFORMATEX>(type, FORMAT_VideoInfo), nullptr);
+    EXPECT_NE(MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx), nullptr);
+}
+
+TEST(MediaTypeTest, PartialPatternsMatch)
+{
+    CMediaType pcm;
+    MakePcmMediaType(pcm, 8000, 1, 8);
+    const GUID none{};
+    struct Case {
+        GUID major, sub, format;
+        bool match;
+    } cases[] = {
+        {none, none, none, true},
+        {MEDIATYPE_Audio, none, none, true},
+        {MEDIATYPE_Audio, MEDIASUBTYPE_PCM, FORMAT_WaveFormatEx, true},
+        {MEDIATYPE_Video, none, none, false},
+        {none, MEDIASUBTYPE_RGB24, none, false},
+        {none, none, FORMAT_VideoInfo, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MediaTypeMatches(pcm, c.major, c.sub, c.format), c.match);
+}
+
+TEST(MediaTypeTest, FourccSubtypeHasTheStandardTail)
+{
+    GUID yuy2 = MediaSubtypeFromFourcc(0x32595559);
+    EXPECT_EQ(yuy2.Data1, 0x32595559u);
+    EXPECT_EQ(yuy2.Data3, 0x0010);
+    EXPECT_EQ(yuy2.Data4[7], 0x71);
+    EXPECT_EQ(MediaSubtypeFromFourcc(1), MEDIASUBTYPE_PCM);
+}
