@@ -1,5 +1,6 @@
 #include "CSkinObject.h"
 
+#include "CXpButton.h"
 #include "win32/Gdi.h"
 #include "win32/Region.h"
 
@@ -32,17 +33,8 @@ bool CSkinObject::Load()
     return m_region.GetSafeHandle() != nullptr;
 }
 
-int CSkinObject::GetPixelSize(int bitsPerPixel)
-{
-    switch (bitsPerPixel) {
-    case 8: return 1;
-    case 15:
-    case 16: return 2;
-    case 24: return 3;
-    case 32: return 4;
-    default: return 0;
-    }
-}
+// The same depths as the owner-drawn button's bitmap.
+int CSkinObject::GetPixelSize(int bitsPerPixel) { return CXpButton::GetPixelSize(bitsPerPixel); }
 
 void CSkinObject::LoadImageA(CBitmap& bitmap)
 {
