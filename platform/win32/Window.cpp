@@ -1,5 +1,6 @@
 #include "win32/Window.h"
 
+#include "win32/CtlMessages.h"
 #include "win32/GdiSurface.h"
 #include "win32/Menu.h"
 #include "win32/MessageQueue.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <strings.h>
 
 using namespace mvuser;
 
@@ -1063,6 +1065,17 @@ BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle)
     return TRUE;
 }
 
+// Group boxes and labels without SS_NOTIFY let the pointer through to what lies beneath them.
+static bool PointerPassesThrough(HWND hwnd)
+{
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    if (strcasecmp(name, "Button") == 0) return (style & BS_TYPEMASK) == BS_GROUPBOX;
+    if (strcasecmp(name, "Static") == 0) return !(style & SS_NOTIFY);
+    return false;
+}
+
 static HWND DeepestAt(HWND hwnd, POINT screen)
 {
     std::vector<HWND> children;
@@ -1072,10 +1085,11 @@ static HWND DeepestAt(HWND hwnd, POINT screen)
         if (!w) return nullptr;
         children = w->children;
     }
+    // Hidden and disabled children are not found: a click on a disabled control goes to its parent.
     for (HWND c : children) {
         RECT r;
-        if (IsWindowVisible(c) && GetWindowRect(c, &r) && screen.x >= r.left && screen.x < r.right &&
-            screen.y >= r.top && screen.y < r.bottom)
+        if (!IsWindowVisible(c) || !IsWindowEnabled(c) || PointerPassesThrough(c) || !GetWindowRect(c, &r)) continue;
+        if (screen.x >= r.left && screen.x < r.right && screen.y >= r.top && screen.y < r.bottom)
             return DeepestAt(c, screen);
     }
     return hwnd;

@@ -1,7 +1,9 @@
 #include "WindowTestSupport.h"
 
+#include "win32/CtlMessages.h"
 #include "win32/Menu.h"
 #include "win32/MessageLoop.h"
+#include "win32/UserInput.h"
 #include "win32/WindowObserver.h"
 
 #include <gtest/gtest.h>
@@ -367,6 +369,59 @@ TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleChild)
     EXPECT_EQ(WindowFromPoint(POINT{10 + 15, 20 + 15}), child);
     EXPECT_EQ(WindowFromPoint(POINT{10 + 5, 20 + 5}), top);
     EXPECT_EQ(ChildWindowFromPoint(top, POINT{15, 15}), child);
+}
+
+TEST_F(WindowTest, PointerInputGoesToTheCaptureOrTheEnabledWindowUnderIt)
+{
+    HWND top = Top(WS_POPUP | WS_VISIBLE);   // at (10, 20) on the screen
+    HWND list = MakeWindow(top, WS_CHILD | WS_VISIBLE, 1, {10, 10, 60, 40});
+    HWND off = MakeWindow(top, WS_CHILD | WS_VISIBLE | WS_DISABLED, 2, {100, 10, 150, 40});
+    ASSERT_FALSE(IsWindowEnabled(off));
+    HWND radio = CreateWindowExA(0, "Button", "Fast", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 60, 80, 16, top,
+                                 reinterpret_cast<HMENU>(3), nullptr, nullptr);
+    HWND frame = CreateWindowExA(0, "Button", "Speed", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 50, 190, 60, top,
+                                 reinterpret_cast<HMENU>(4), nullptr, nullptr);
+    HWND label = CreateWindowExA(0, "Static", "Rate", WS_CHILD | WS_VISIBLE, 5, 50, 40, 10, top, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(radio && frame && label);
+    ASSERT_EQ(WindowFromPoint(POINT{10 + 20, 20 + 65}), radio) << "the group box and label over it let the pointer through";
+    EXPECT_EQ(WindowFromPoint(POINT{10 + 180, 20 + 100}), top);
+
+    struct Case {
+        const char* what;
+        POINT screen;
+        HWND capture;
+        HWND to;
+        POINT client;
+    };
+    const Case cases[] = {
+        {"the window under the pointer", {10 + 15, 20 + 12}, nullptr, list, {5, 2}},
+        {"a disabled control's parent", {10 + 110, 20 + 15}, nullptr, top, {110, 15}},
+        {"the capture, wherever the pointer is", {2, 3}, list, list, {2 - 20, 3 - 30}},
+        {"nothing off every window", {1200, 1000}, nullptr, nullptr, {}},
+    };
+    for (const Case& c : cases) {
+        Recorder::Get().Clear();
+        if (c.capture) SetCapture(c.capture);
+        EXPECT_EQ(MvPostMouseInput(WM_LBUTTONUP, c.screen), c.to) << c.what;
+        ReleaseCapture();
+        MvPumpUntilIdle();
+        POINT cursor;
+        GetCursorPos(&cursor);
+        EXPECT_EQ(cursor.x, c.screen.x) << c.what;
+        if (!c.to) continue;
+        auto got = Recorder::Get().Of(c.to, WM_LBUTTONUP);
+        ASSERT_EQ(got.size(), 1u) << c.what;
+        EXPECT_EQ(static_cast<short>(LOWORD(got[0].lParam)), c.client.x) << c.what;
+        EXPECT_EQ(static_cast<short>(HIWORD(got[0].lParam)), c.client.y) << c.what;
+    }
+
+    // The owner of a modal dialog is disabled: clicks on it are lost.
+    EnableWindow(top, FALSE);
+    Recorder::Get().Clear();
+    EXPECT_EQ(MvPostMouseInput(WM_LBUTTONDOWN, POINT{10 + 15, 20 + 12}, MK_LBUTTON), nullptr);
+    MvPumpUntilIdle();
+    EXPECT_TRUE(Recorder::Get().Of(list, WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(Recorder::Get().Of(top, WM_LBUTTONDOWN).empty());
 }
 
 struct CountingObserver : IMvWindowObserver {

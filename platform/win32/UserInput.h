@@ -1,0 +1,11 @@
+#pragma once
+// Mouse input at a point of the screen, as the pointer delivers it: to the window that holds the
+// capture, else to the enabled window under the point. A display backend feeds its pointer
+// events in here; tests use it to click where the user would.
+#include "win32/Messages.h"
+
+// Moves the pointer to `screen` and posts `message` (WM_LBUTTONDOWN, WM_MOUSEMOVE ...) with `keys`
+// (MK_*) and the point in the receiving window's client coordinates. Returns that window, or
+// null when the click is lost: nothing there, or the window under it sits in a disabled
+// top-level window (the owner of a modal dialog).
+HWND MvPostMouseInput(UINT message, POINT screen, WPARAM keys = 0);
