@@ -1,0 +1,30 @@
+// Registers every persistent class of mvmedia, in this order, when the library loads.
+// Static initialisation within this one file runs top to bottom, so a duplicate type
+// code always resolves to the class listed first.
+#include "CAspectRatioInfo2.h"
+#include "CAudioInfo2.h"
+#include "CAudioOutput2.h"
+#include "CImageInfo2.h"
+#include "CImageOutput.h"
+#include "COutputType2.h"
+#include "CRealOutput.h"
+#include "CSnapshotOutput.h"
+#include "CTrackOutput.h"
+#include "CVideoInfo2.h"
+#include "CVideoOutput2.h"
+#include "CVideoTransformation.h"
+#include "CWmOutput2.h"
+
+MV_REGISTER_PERSIST_CLASS(CAspectRatioInfo2)
+MV_REGISTER_PERSIST_CLASS(CAudioInfo2)
+MV_REGISTER_PERSIST_CLASS(CImageInfo2)
+MV_REGISTER_PERSIST_CLASS(CVideoInfo2)
+MV_REGISTER_PERSIST_CLASS(CVideoTransformation)
+MV_REGISTER_PERSIST_CLASS(COutputType2)
+MV_REGISTER_PERSIST_CLASS(CTrackOutput)
+MV_REGISTER_PERSIST_CLASS(CAudioOutput2)
+MV_REGISTER_PERSIST_CLASS(CVideoOutput2)
+MV_REGISTER_PERSIST_CLASS(CImageOutput)
+MV_REGISTER_PERSIST_CLASS(CWmOutput2)
+MV_REGISTER_PERSIST_CLASS(CRealOutput)
+MV_REGISTER_PERSIST_CLASS(CSnapshotOutput)
