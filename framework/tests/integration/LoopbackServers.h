@@ -1,6 +1,7 @@
 #pragma once
 // Loopback HTTP and FTP servers run by Debian's python3 for the length of a test.
-// HTTP: GET or POST /<name> answers the file <folder>/<name> with its length; the query
+// HTTP: GET or POST /<name> answers the file <folder>/<name> with its length (a name ending
+// in "/" its file "index"); the query
 // "?mode=nolength" leaves the length out, "?mode=short" announces 8000 bytes more than it
 // sends. A missing file is a 404 with a 20,000-byte page. Each POST is recorded in
 // <folder>/last_request as its path, content type and body, one per line.
@@ -77,6 +78,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def answer(self):
         path, _, query = self.path.partition("?")
         name = os.path.join(folder, path.lstrip("/"))
+        if name.endswith("/"):
+            name += "index"
         if not path.strip("/") or not os.path.isfile(name):
             body = b"E" * 20000
             self.send_response(404)

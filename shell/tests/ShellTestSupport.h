@@ -1,0 +1,49 @@
+#pragma once
+// A loopback web service for the version check: the answer to "version/" under the
+// service's address, which "links.ini" points at the server.
+#include "StApplicationId.h"
+#include "UDirectoryUtils.h"
+#include "integration/LoopbackServers.h"
+#include "win32/MessageBox.h"
+#include "win32/Shell.h"
+#include "win32/TestHome.h"
+
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+class ShellServerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("no_proxy", "127.0.0.1", 1);
+        www = home.Path() + "/www";
+        std::filesystem::create_directories(www + "/api/version");
+        server = std::make_unique<MvLoopbackServer>(MvLoopbackServer::kHttp, www);
+        if (!server->Running()) GTEST_SKIP() << "no loopback HTTP server (python3 missing?)";
+        const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
+        UDirectoryUtils::EstablishPath(links.c_str());
+        std::ofstream(links) << "[Link]\nApi=" << server->Address("/api/") << "\n";
+        MvSetShellOpenHandler([](const std::string&) { return true; });
+        MvTakeShownMessageBoxes();
+        MvTakeShellOpens();
+    }
+    void TearDown() override { MvSetShellOpenHandler(nullptr); }
+
+    void WriteAnswer(const std::string& text) { std::ofstream(www + "/api/version/index", std::ios::binary) << text; }
+    void Answer(const char* version, const char* url, long upgradeId)
+    {
+        WriteAnswer(std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<reply>\r\n<result>1</result>\r\n"
+                                "<data>\r\n<version>") +
+                    version + "</version>\r\n<download_url>" + url + "</download_url>\r\n<upgrade_id>" +
+                    std::to_string(upgradeId) + "</upgrade_id>\r\n</data>\r\n</reply>");
+    }
+
+    MvTestHome home;
+    StApplicationId app{98102};
+    std::string www;
+    std::unique_ptr<MvLoopbackServer> server;
+};
