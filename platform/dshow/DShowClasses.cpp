@@ -1,4 +1,7 @@
 // Registers the graph manager and this layer's filters when the library loads.
+#include "dshow/AudioDecoder.h"
+#include "dshow/AudioFileWriter.h"
+#include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/SinkFilter.h"
@@ -9,8 +12,11 @@ struct Registrar {
     Registrar()
     {
         DShowRegisterGraph();
+        DShowRegisterFilter(CLSID_FileSource, "File Source", FilterRole::Source, 100, &CFileSource::Create);
+        DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
+        DShowRegisterAudioWriters();
     }
 } gRegistrar;
 

@@ -127,3 +127,5 @@ GUID MediaSubtypeFromFourcc(DWORD fourcc);
 
 #define VFW_S_PARTIAL_RENDER static_cast<HRESULT>(0x00040242)
 #define VFW_S_DUPLICATE_NAME static_cast<HRESULT>(0x0004022D)
+#define STG_E_ACCESSDENIED static_cast<HRESULT>(0x80030005)
+#define STG_E_MEDIUMFULL static_cast<HRESULT>(0x80030070)

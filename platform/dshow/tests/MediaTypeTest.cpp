@@ -1,3 +1,4 @@
+#include "dshow/CodecFormat.h"
 #include "dshow/MediaType.h"
 #include "win32/WaveFormat.h"
 
@@ -58,4 +59,28 @@ TEST(MediaTypeTest, FourccSubtypeHasTheStandardTail)
     EXPECT_EQ(yuy2.Data3, 0x0010);
     EXPECT_EQ(yuy2.Data4[7], 0x71);
     EXPECT_EQ(MediaSubtypeFromFourcc(1), MEDIASUBTYPE_PCM);
+}
+
+TEST(MediaTypeTest, CodedFormatBoundsItsExtraData)
+{
+    CMediaType type;
+    type.SetType(MEDIATYPE_Audio);
+    type.SetSubtype(MEDIASUBTYPE_Coded);
+    type.SetFormatType(FORMAT_CodecParams);
+    auto* format = reinterpret_cast<CODECFORMAT*>(type.AllocFormatBuffer(sizeof(CODECFORMAT) + 4));
+    format->channels = 2;
+    format->extraSize = 4;
+    const BYTE* extra = nullptr;
+    EXPECT_NE(CodecFormatOf(type, &extra), nullptr);
+    EXPECT_EQ(extra, type.pbFormat + sizeof(CODECFORMAT));
+
+    struct Case {
+        DWORD extraSize;
+        DWORD channels;
+    } refused[] = {{5, 2}, {0xFFFFFFFF, 2}, {4, kMaxChannels + 1}};
+    for (const Case& c : refused) {
+        format->extraSize = c.extraSize;
+        format->channels = c.channels;
+        EXPECT_EQ(CodecFormatOf(type, &extra), nullptr) << c.extraSize << " " << c.channels;
+    }
 }

@@ -1,0 +1,201 @@
+#include "dshow/FileSource.h"
+
+#include "com/ComRuntime.h"
+#include "dshow/BasePin.h"
+#include "dshow/CodecFormat.h"
+#include "dshow/WideText.h"
+#include "win32/WaveFormat.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include <algorithm>
+#include <cstring>
+
+const CLSID CLSID_FileSource = {0xF65095CF, 0xB294, 0x490E, {0x8D, 0xF8, 0x42, 0xC3, 0xA1, 0x45, 0x7D, 0xDC}};
+
+namespace {
+
+// More streams than this are not offered.
+constexpr int kMaxOutputs = 16;
+constexpr int kMaxSampleRate = 768000;
+
+bool IsPlainPcm(const AVCodecParameters& p)
+{
+    return (p.codec_id == AV_CODEC_ID_PCM_S16LE && p.bits_per_coded_sample == 16)
+        || (p.codec_id == AV_CODEC_ID_PCM_U8 && p.bits_per_coded_sample == 8);
+}
+
+bool MakeCodedType(const AVStream& stream, CMediaType& type)
+{
+    const AVCodecParameters& p = *stream.codecpar;
+    if (p.extradata_size < 0 || DWORD(p.extradata_size) > kMaxCodecExtra) return false;
+    type.SetType(p.codec_type == AVMEDIA_TYPE_VIDEO ? MEDIATYPE_Video : MEDIATYPE_Audio);
+    type.SetSubtype(MEDIASUBTYPE_Coded);
+    type.SetFormatType(FORMAT_CodecParams);
+    type.SetVariableSize();
+    BYTE* block = type.AllocFormatBuffer(ULONG(sizeof(CODECFORMAT) + p.extradata_size));
+    if (!block) return false;
+    CODECFORMAT format{};
+    format.codecId = DWORD(p.codec_id);
+    format.sampleRate = DWORD(std::max(0, p.sample_rate));
+    format.channels = DWORD(std::max(0, p.ch_layout.nb_channels));
+    format.bitsPerCodedSample = DWORD(std::max(0, p.bits_per_coded_sample));
+    format.blockAlign = DWORD(std::max(0, p.block_align));
+    format.bitRate = DWORD(std::clamp<int64_t>(p.bit_rate, 0, INT32_MAX));
+    format.width = p.width;
+    format.height = p.height;
+    format.frameRateNum = DWORD(std::max(0, stream.avg_frame_rate.num));
+    format.frameRateDen = DWORD(std::max(0, stream.avg_frame_rate.den));
+    format.extraSize = DWORD(p.extradata_size);
+    std::memcpy(block, &format, sizeof format);
+    if (p.extradata_size) std::memcpy(block + sizeof format, p.extradata, size_t(p.extradata_size));
+    return format.channels <= kMaxChannels;
+}
+
+REFERENCE_TIME ToReferenceTime(int64_t value, AVRational base)
+{
+    return av_rescale_q(value, base, AVRational{1, int(kUnitsPerSecond)});
+}
+
+} // namespace
+
+HRESULT CFileSource::Create(REFIID iid, void** object) { return CreateComObject<CFileSource>(iid, object); }
+
+CFileSource::CFileSource() : CPushSource(CLSID_FileSource) {}
+
+CFileSource::~CFileSource()
+{
+    OnStop();
+    av_packet_free(&m_packet);
+    avformat_close_input(&m_format);
+}
+
+void* CFileSource::FindInterface(REFIID iid)
+{
+    if (iid == IFileSourceFilter::kIid) return static_cast<IFileSourceFilter*>(this);
+    return CPushSource::FindInterface(iid);
+}
+
+HRESULT CFileSource::Load(LPCOLESTR file, const AM_MEDIA_TYPE*)
+{
+    if (!file) return E_POINTER;
+    if (m_format) return E_UNEXPECTED;
+    av_log_set_level(AV_LOG_QUIET);
+    std::string path = NarrowText(file);
+    if (avformat_open_input(&m_format, path.c_str(), nullptr, nullptr) < 0) return VFW_E_UNKNOWN_FILE_TYPE;
+    m_packet = av_packet_alloc();
+    if (!m_packet || avformat_find_stream_info(m_format, nullptr) < 0) {
+        avformat_close_input(&m_format);
+        return VFW_E_INVALID_FILE_FORMAT;
+    }
+    int audio = 0, video = 0;
+    for (unsigned i = 0; i < m_format->nb_streams && m_outputs.size() < size_t(kMaxOutputs); ++i) {
+        const AVStream& stream = *m_format->streams[i];
+        const AVCodecParameters& p = *stream.codecpar;
+        CMediaType type;
+        std::u16string name;
+        if (p.codec_type == AVMEDIA_TYPE_AUDIO) {
+            if (p.sample_rate <= 0 || p.sample_rate > kMaxSampleRate || p.ch_layout.nb_channels <= 0) continue;
+            if (IsPlainPcm(p) && DWORD(p.ch_layout.nb_channels) <= kMaxChannels)
+                MakePcmMediaType(type, DWORD(p.sample_rate), WORD(p.ch_layout.nb_channels), WORD(p.bits_per_coded_sample));
+            else if (!MakeCodedType(stream, type))
+                continue;
+            name = ++audio == 1 ? u"Audio" : u"Audio " + WideText(std::to_string(audio));
+        } else if (p.codec_type == AVMEDIA_TYPE_VIDEO && !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+            if (p.width <= 0 || p.height <= 0 || !MakeCodedType(stream, type)) continue;
+            name = ++video == 1 ? u"Video" : u"Video " + WideText(std::to_string(video));
+            if (video == 1 && stream.avg_frame_rate.den > 0) m_frameRate = av_q2d(stream.avg_frame_rate);
+        } else {
+            continue;
+        }
+        m_outputs.push_back({int(i), type, AddPin(PINDIR_OUTPUT, name)});
+    }
+    if (m_outputs.empty()) {
+        avformat_close_input(&m_format);
+        return VFW_E_INVALID_FILE_FORMAT;
+    }
+    m_file = file;
+    return S_OK;
+}
+
+HRESULT CFileSource::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
+{
+    if (!file) return E_POINTER;
+    *file = m_format ? CoTaskMemDupString(m_file.c_str()) : nullptr;
+    if (type) *type = AM_MEDIA_TYPE{};
+    return m_format ? S_OK : E_FAIL;
+}
+
+HRESULT CFileSource::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+{
+    for (const Output& o : m_outputs)
+        if (o.pin == pin)
+            return type.majortype == o.type.majortype && type.subtype == o.type.subtype
+                    && type.formattype == o.type.formattype && type.cbFormat == o.type.cbFormat
+                    && std::memcmp(type.pbFormat, o.type.pbFormat, type.cbFormat) == 0
+                ? S_OK
+                : VFW_E_TYPE_NOT_ACCEPTED;
+    return VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CFileSource::GetMediaType(CBasePin* pin, int index, CMediaType& type)
+{
+    for (const Output& o : m_outputs) {
+        if (o.pin == pin && index == 0) {
+            type = o.type;
+            return S_OK;
+        }
+    }
+    return S_FALSE;
+}
+
+HRESULT CFileSource::ProduceNext()
+{
+    int read = av_read_frame(m_format, m_packet);
+    if (read == AVERROR_EOF) return S_FALSE;
+    if (read < 0) return VFW_E_INVALID_FILE_FORMAT;
+    HRESULT hr = S_OK;
+    for (const Output& o : m_outputs) {
+        if (o.stream != m_packet->stream_index || !o.pin->IsConnected()) continue;
+        const AVStream& stream = *m_format->streams[o.stream];
+        int64_t start = stream.start_time == AV_NOPTS_VALUE ? 0 : stream.start_time;
+        int64_t pts = m_packet->pts != AV_NOPTS_VALUE ? m_packet->pts : m_packet->dts;
+        MediaSample sample;
+        sample.data = m_packet->data;
+        sample.size = m_packet->size;
+        sample.syncPoint = (m_packet->flags & AV_PKT_FLAG_KEY) != 0;
+        if (pts != AV_NOPTS_VALUE) {
+            sample.hasTime = true;
+            sample.start = ToReferenceTime(pts - start, stream.time_base);
+            sample.stop = sample.start + ToReferenceTime(m_packet->duration, stream.time_base);
+            if (PastStop(sample.start)) {
+                hr = S_FALSE;
+                break;
+            }
+            SetReached(sample.start);
+        }
+        hr = o.pin->Deliver(sample);
+        break;
+    }
+    av_packet_unref(m_packet);
+    return hr;
+}
+
+HRESULT CFileSource::SeekTo(REFERENCE_TIME position)
+{
+    int64_t target = position / 10; // microseconds
+    if (m_format->start_time != AV_NOPTS_VALUE) target += m_format->start_time;
+    int result = av_seek_frame(m_format, -1, target, AVSEEK_FLAG_BACKWARD);
+    if (result < 0 && position > 0) return E_FAIL;
+    return S_OK;
+}
+
+REFERENCE_TIME CFileSource::MediaDuration()
+{
+    if (!m_format || m_format->duration == AV_NOPTS_VALUE || m_format->duration < 0) return 0;
+    return m_format->duration * 10;
+}
+
+double CFileSource::FrameRate() const { return m_frameRate; }
