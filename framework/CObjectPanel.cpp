@@ -74,7 +74,11 @@ CString CObjectPanel::GetDetailedText(bool& valid)
 
 bool CObjectPanel::ListenToMessage(long message, const void* p, const void* q)
 {
-    if (message == kControllerObjectChangedMessage) {
+    if (message == kBroadcasterDyingMessage) {
+        // A controller that goes first is forgotten, so the panel never calls it again.
+        if (m_controller && static_cast<const CBroadcaster*>(m_controller) == p) m_controller = nullptr;
+        if (m_controller2 && static_cast<const CBroadcaster*>(m_controller2) == p) m_controller2 = nullptr;
+    } else if (message == kControllerObjectChangedMessage) {
         if (IsEnabled()) Broadcast(kPanelObjectChangedMessage, nullptr, nullptr);
     } else if (message == kControllerInvalidMessage) {
         // The host opens the page that holds the rejected value.

@@ -28,3 +28,11 @@ void CPanelInfo::Show(bool show)
         if (panel && panel->m_hWnd) panel->ShowWindow(show ? SW_SHOW : SW_HIDE);
     }
 }
+
+bool CPanelInfo::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message == kBroadcasterDyingMessage)
+        for (int i = 0; i < GetChildCount(); ++i)
+            if (static_cast<const CBroadcaster*>(GetChild(i)) == p) m_children.RemoveAt(i--);
+    return CListener::ListenToMessage(message, p, q);
+}

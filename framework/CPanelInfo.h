@@ -18,6 +18,8 @@ public:
     virtual bool PanelsEnabled();
 
     bool Contains(CPanel* panel) const;
+    // A page destroyed before its holder is dropped from the list.
+    bool ListenToMessage(long message, const void* p, const void* q) override;
     // Pages whose windows do not exist yet are skipped.
     void Show(bool show);
     void SetText(const char* text) { m_text = text ? text : ""; }

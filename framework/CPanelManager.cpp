@@ -96,6 +96,11 @@ bool CPanelManager::ListenToMessage(long message, const void* p, const void* q)
     case kPanelObjectChangedMessage:
         UpdateText();
         return true;
+    case kBroadcasterDyingMessage:
+        // A panel destroyed before its manager is forgotten, never touched again.
+        for (int i = 0; i < GetPanelCount(); ++i)
+            if (static_cast<const CBroadcaster*>(GetPanel(i)) == p) m_panels.RemoveAt(i--);
+        return CListener::ListenToMessage(message, p, q);
     default:
         return CListener::ListenToMessage(message, p, q);
     }

@@ -125,5 +125,8 @@ void CPanelStack::Reset()
 bool CPanelStack::ListenToMessage(long message, const void* p, const void* q)
 {
     if (message == kPanelEnabledChangedMessage) Arrange();
+    if (message == kBroadcasterDyingMessage)
+        for (int i = 0; i < GetPageCount(); ++i)
+            if (static_cast<const CBroadcaster*>(GetPage(i)) == p) m_pages.RemoveAt(i--);
     return CListener::ListenToMessage(message, p, q);
 }

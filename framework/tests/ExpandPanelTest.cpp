@@ -266,3 +266,24 @@ TEST(CDialogPanelManager, PanelsGoBelowTheDialogsControlsAndTheDialogFitsThem)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExpandPanelTest, APanelOrPageDestroyedFirstIsForgotten)
+{
+    Add("Audio", {Page("a")});
+    CExpandPanel* b = Add("Video", {Page("b"), Page("c")});
+    EXPECT_EQ(container.GetManager().GetPanelCount(), 2);
+    pages[2].reset();
+    EXPECT_EQ(b->GetChildCount(), 1);
+    b->ShowText();
+    EXPECT_EQ(Caption(b), "Video b");
+    expands[0].reset();
+    EXPECT_EQ(container.GetManager().GetPanelCount(), 1);
+    container.Arrange();
+    CRect r;
+    UWindowsUtils::GetInParentRect(b, r);
+    EXPECT_EQ(r.top, 0);
+}
+
+} // namespace

@@ -268,3 +268,25 @@ TEST_F(PanelTest, InitialisingTheDialogSetsUpTheController)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CObjectPanel, AControllerDestroyedFirstIsForgotten)
+{
+    TestObjectPanel panel;
+    Record record;
+    {
+        TextController controller("gone", true);
+        panel.SetController(&controller);
+        panel.SetController2(&controller);
+        panel.SetObject(&record);
+        EXPECT_EQ(panel.GetObject(), &record);
+    }
+    EXPECT_EQ(panel.GetController(), nullptr);
+    EXPECT_EQ(panel.GetController2(), nullptr);
+    EXPECT_EQ(panel.GetObject(), nullptr);
+    bool valid = false;
+    EXPECT_EQ(std::string(panel.GetDetailedText(valid)), "");
+}
+
+} // namespace
