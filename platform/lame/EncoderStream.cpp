@@ -8,6 +8,17 @@ namespace {
 
 constexpr DWORD kMaxBitrate = 320;
 constexpr DWORD kMinBitrate = 8;
+// PCM from the lowest MP3 rate up to the highest rate sound cards give; below it the
+// encoder would resample up without bound.
+constexpr DWORD kMinSampleRate = 8000;
+constexpr DWORD kMaxSampleRate = 192000;
+
+bool IsMp3Rate(DWORD rate)
+{
+    for (DWORD r : {8000u, 11025u, 12000u, 16000u, 22050u, 24000u, 32000u, 44100u, 48000u})
+        if (rate == r) return true;
+    return false;
+}
 
 // The record's checks; BE_ERR_SUCCESSFUL when the encoder can take it.
 BE_ERR Check(const BE_CONFIG& config)
@@ -22,7 +33,9 @@ BE_ERR Check(const BE_CONFIG& config)
     bool bitrateKnown = r.dwBitrate == 0 || (r.dwBitrate >= kMinBitrate && r.dwBitrate <= kMaxBitrate);
     // Only constant bitrate without presets is built: anything else would be ignored silently.
     bool cbr = !r.bEnableVBR && !r.bWriteVBRHeader && r.nPreset == LQP_NOPRESET;
-    if (r.dwSampleRate == 0 || !modeKnown || !bitrateKnown || !cbr || r.dwEmphasis > 3 ||
+    bool ratesKnown = r.dwSampleRate >= kMinSampleRate && r.dwSampleRate <= kMaxSampleRate &&
+                      (r.dwReSampleRate == 0 || IsMp3Rate(r.dwReSampleRate));
+    if (!ratesKnown || !modeKnown || !bitrateKnown || !cbr || r.dwEmphasis > 3 ||
         (r.dwMpegVersion != MPEG1 && r.dwMpegVersion != MPEG2))
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
     return BE_ERR_SUCCESSFUL;

@@ -36,8 +36,8 @@ struct BE_CONFIG {
         struct {
             DWORD dwStructVersion; // 1
             DWORD dwStructSize;    // sizeof(BE_CONFIG), 331
-            DWORD dwSampleRate;    // of the PCM given
-            DWORD dwReSampleRate;  // of the MP3, 0 for the encoder's choice
+            DWORD dwSampleRate;    // of the PCM given, 8000 to 192000
+            DWORD dwReSampleRate;  // of the MP3 (one of its nine rates), 0 for the encoder's choice
             LONG nMode;            // BE_MP3_MODE_*; mono takes one channel, the others two
             DWORD dwBitrate;       // kilobits per second, 0 for the encoder's choice
             DWORD dwMaxBitrate;

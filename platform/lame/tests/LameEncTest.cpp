@@ -160,6 +160,32 @@ TEST_F(LameEncTest, StreamsAreIndependent)
     EXPECT_EQ(frames.front().bitrate, 256);
 }
 
+TEST_F(LameEncTest, ResamplesToTheRecordsRateOrTheEncodersChoice)
+{
+    struct Case {
+        DWORD rate, resample, bitrate;
+        int mp3Rate, version;
+    };
+    const Case cases[] = {{44100, 22050, 64, 22050, 2}, {96000, 0, 192, 48000, 1}, {8000, 32000, 64, 32000, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rate) + " to " + std::to_string(c.mp3Rate));
+        BE_CONFIG config = SystemConfig(c.rate, BE_MP3_MODE_JSTEREO, c.bitrate);
+        config.format.LHV1.dwReSampleRate = c.resample;
+        size_t frames = c.rate;
+        Encoded e = EncodeAll(lib, config, Tone(c.rate, 2, frames));
+        ASSERT_EQ(e.error, BE_ERR_SUCCESSFUL);
+        std::vector<Mp3Frame> mp3;
+        ASSERT_TRUE(ReadMp3Frames(e.mp3.data(), e.mp3.size(), &mp3));
+        ASSERT_FALSE(mp3.empty());
+        EXPECT_EQ(mp3.front().sampleRate, c.mp3Rate);
+        EXPECT_EQ(mp3.front().version, c.version);
+        // One second in, one second and the encoder's delay out.
+        size_t encoded = mp3.size() * static_cast<size_t>(mp3.front().samples);
+        EXPECT_GE(encoded, static_cast<size_t>(c.mp3Rate));
+        EXPECT_LT(encoded, static_cast<size_t>(c.mp3Rate) + kEncoderDelay + 2 * static_cast<size_t>(mp3.front().samples));
+    }
+}
+
 TEST_F(LameEncTest, BitrateZeroLeavesTheChoiceToTheEncoder)
 {
     Encoded e = EncodeAll(lib, SystemConfig(44100, BE_MP3_MODE_JSTEREO, 0), Tone(44100, 2, 44100));
