@@ -4,11 +4,18 @@
 #include "CAspectRatioInfo2.h"
 #include "CAudioInfo2.h"
 #include "CAudioOutput2.h"
+#include "CDvWriter2.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
+#include "CMediaOutput2.h"
+#include "CMediaOutputList.h"
+#include "CMediaWriter2.h"
 #include "COutputType2.h"
 #include "CRealOutput.h"
+#include "CSaveDir2.h"
+#include "CSaveFile2.h"
 #include "CSnapshotOutput.h"
+#include "CTimedAction.h"
 #include "CTrackOutput.h"
 #include "CVideoInfo2.h"
 #include "CVideoOutput2.h"
@@ -28,3 +35,10 @@ MV_REGISTER_PERSIST_CLASS(CImageOutput)
 MV_REGISTER_PERSIST_CLASS(CWmOutput2)
 MV_REGISTER_PERSIST_CLASS(CRealOutput)
 MV_REGISTER_PERSIST_CLASS(CSnapshotOutput)
+MV_REGISTER_PERSIST_CLASS(CMediaOutput2)
+MV_REGISTER_PERSIST_CLASS(CSaveFile2)
+MV_REGISTER_PERSIST_CLASS(CSaveDir2)
+MV_REGISTER_PERSIST_CLASS(CTimedAction)
+MV_REGISTER_PERSIST_CLASS(CMediaWriter2)
+MV_REGISTER_PERSIST_CLASS(CMediaOutputList)
+MV_REGISTER_PERSIST_CLASS(CDvWriter2)
