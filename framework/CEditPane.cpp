@@ -29,23 +29,23 @@ END_MESSAGE_MAP()
 int CEditPane::OnCreate(LPCREATESTRUCT cs)
 {
     if (CPane::OnCreate(cs) == -1) return -1;
-    CStyledEdit& edit = m_parts.m_edit;
+    CStyledEdit& edit = m_edit;
     if (!edit.Create(WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
                      CRect(8, 40, 400, 100), this, kEdit))
         return -1;
     edit.SetEventMask(ENM_SELCHANGE | ENM_CHANGE);
     edit.SetBackgroundColor(FALSE, kBackground);
     edit.ShowWindow(SW_SHOW);
-    m_parts.m_font.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 160, 120), this, kFontCombo);
-    m_parts.m_size.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(170, 0, 220, 120), this,
+    m_font.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 160, 120), this, kFontCombo);
+    m_size.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(170, 0, 220, 120), this,
                           kSizeCombo);
-    m_parts.m_size.SetFont(UDrawingUtils::GetFont());
+    m_size.SetFont(UDrawingUtils::GetFont());
     const char* names[6] = {"Bold", "Italic", "Underline", "Align Left", "Align Center", "Align Right"};
     const int xs[6] = {230, 253, 276, 310, 333, 356};
     for (int i = 0; i < 6; ++i)
-        m_parts.m_boxes[i].Create(names[i], WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(xs[i], 0, xs[i] + 23, 22), this,
+        m_boxes[i].Create(names[i], WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(xs[i], 0, xs[i] + 23, 22), this,
                                   kFirstBox + i);
-    m_parts.LoadBitmaps();
+    LoadBitmaps();
     edit.SetFocus();
     GetDefault();
     UpdateControls();
@@ -55,7 +55,7 @@ int CEditPane::OnCreate(LPCREATESTRUCT cs)
 void CEditPane::OnSize(UINT type, int cx, int cy)
 {
     CPane::OnSize(type, cx, cy);
-    if (m_parts.m_edit.m_hWnd) m_parts.m_edit.MoveWindow(4, 32, cx - 8, cy - 36);
+    if (m_edit.m_hWnd) m_edit.MoveWindow(4, 32, cx - 8, cy - 36);
 }
 
 void CEditPane::OnPaint()
@@ -64,9 +64,9 @@ void CEditPane::OnPaint()
     CRect client;
     GetClientRect(&client);
     dc.FillSolidRect(&client, kBackground);
-    if (!m_parts.m_edit.m_hWnd) return;
+    if (!m_edit.m_hWnd) return;
     CRect r;
-    m_parts.m_edit.GetWindowRect(&r);
+    m_edit.GetWindowRect(&r);
     ScreenToClient(&r);
     r.InflateRect(2, 2);
     dc.DrawFocusRect(&r);
@@ -76,16 +76,16 @@ void CEditPane::OnDestroy()
 {
     SetDefault();
     // The controls go before the pane, so none outlives the window it reports to.
-    for (CWnd* control : std::initializer_list<CWnd*>{&m_parts.m_edit, &m_parts.m_font, &m_parts.m_size})
+    for (CWnd* control : std::initializer_list<CWnd*>{&m_edit, &m_font, &m_size})
         if (control->m_hWnd) control->DestroyWindow();
-    for (CBitmapCheckBox& box : m_parts.m_boxes)
+    for (CBitmapCheckBox& box : m_boxes)
         if (box.m_hWnd) box.DestroyWindow();
     CPane::OnDestroy();
 }
 
 void CEditPane::OnTool(UINT id)
 {
-    m_parts.ApplyTool(static_cast<int>(id));
+    ApplyTool(static_cast<int>(id));
 }
 
 void CEditPane::OnUpdateTool(CCmdUI* ui)

@@ -57,22 +57,22 @@ CEditPanel::CEditPanel(CWnd* parent) : CPanel(kTemplate, parent)
 void CEditPanel::DoDataExchange(CDataExchange* dx)
 {
     CPanel::DoDataExchange(dx);
-    DDX_Control(dx, kEdit, m_parts.m_edit);
-    DDX_Control(dx, kFont, m_parts.m_font);
-    DDX_Control(dx, kSize, m_parts.m_size);
-    for (int i = 0; i < 6; ++i) DDX_Control(dx, kFirstBox + i, m_parts.m_boxes[i]);
+    DDX_Control(dx, kEdit, m_edit);
+    DDX_Control(dx, kFont, m_font);
+    DDX_Control(dx, kSize, m_size);
+    for (int i = 0; i < 6; ++i) DDX_Control(dx, kFirstBox + i, m_boxes[i]);
 }
 
 BOOL CEditPanel::OnInitDialog()
 {
     CPanel::OnInitDialog();
-    m_parts.LoadBitmaps();
-    CStyledEdit& edit = m_parts.m_edit;
+    LoadBitmaps();
+    CStyledEdit& edit = m_edit;
     edit.ModifyStyleEx(WS_EX_NOPARENTNOTIFY, 0);
     edit.SetEventMask(ENM_SELCHANGE | ENM_CHANGE);
     m_locator.SetWindow(&edit);
-    m_parts.m_font.LoadFonts();
-    m_parts.m_size.LoadSizes();
+    m_font.LoadFonts();
+    m_size.LoadSizes();
     GetDefault();
     UpdateControls();
     edit.LimitText(CStyledEdit::kTextLimit);
@@ -82,31 +82,31 @@ BOOL CEditPanel::OnInitDialog()
 
 void CEditPanel::Select(unsigned long pos, unsigned long len)
 {
-    m_parts.m_edit.SetSel(static_cast<long>(pos), static_cast<long>(pos + len));
+    m_edit.SetSel(static_cast<long>(pos), static_cast<long>(pos + len));
 }
 
 CString CEditPanel::GetText() const
 {
     CString text;
-    m_parts.m_edit.GetText(text);
+    m_edit.GetText(text);
     return text;
 }
 
 CString CEditPanel::GetTextFromCursor(long& start) const
 {
     long end = 0;
-    m_parts.m_edit.GetSel(start, end);
+    m_edit.GetSel(start, end);
     if (start == end) {
         CString text;
-        m_parts.m_edit.GetTextRange(static_cast<int>(start), static_cast<int>(m_parts.m_edit.GetTextLength()), text);
+        m_edit.GetTextRange(static_cast<int>(start), static_cast<int>(m_edit.GetTextLength()), text);
         return text;
     }
-    return m_parts.m_edit.GetSelText();
+    return m_edit.GetSelText();
 }
 
 void CEditPanel::OnTool(UINT id)
 {
-    m_parts.ApplyTool(static_cast<int>(id));
+    ApplyTool(static_cast<int>(id));
 }
 
 void CEditPanel::OnSelChange(NMHDR*, LRESULT* result)

@@ -44,6 +44,7 @@ public:
     void Import(const char* path);
     void Export(const char* path, bool rtf) const;
     void UpdateControls();
+    const CRichEditCtrl& GetRichEditCtrl() const { return m_edit; }
     // A font or size chosen, or a check box clicked: applied to the selection.
     void ApplyTool(int id);
 
