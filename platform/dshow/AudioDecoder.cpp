@@ -3,19 +3,15 @@
 #include "dshow/AudioConverter.h"
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmOutput.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 }
 
 #include <cstring>
-#include <vector>
 
 const CLSID CLSID_AudioDecoder = {0x486E70DA, 0x3410, 0x404D, {0x9C, 0x6F, 0xE1, 0x44, 0xDF, 0xE2, 0xB4, 0x88}};
-
-namespace {
-constexpr int kChunkSamples = 4096;
-}
 
 HRESULT CAudioDecoder::Create(REFIID iid, void** object) { return CreateComObject<CAudioDecoder>(iid, object); }
 
@@ -150,24 +146,7 @@ HRESULT CAudioDecoder::Drain(bool final)
 
 HRESULT CAudioDecoder::DeliverConverted(bool final)
 {
-    int channels = m_converter->OutChannels();
-    std::vector<uint8_t> pcm(size_t(kChunkSamples) * channels * 2);
-    while (m_converter->Queued() >= kChunkSamples || (final && m_converter->Queued() > 0)) {
-        uint8_t* planes[1] = {pcm.data()};
-        int samples = m_converter->Take(planes, kChunkSamples);
-        if (samples <= 0) break;
-        MediaSample out;
-        out.data = pcm.data();
-        out.size = samples * channels * 2;
-        out.hasTime = true;
-        out.start = m_next;
-        m_next += REFERENCE_TIME(samples) * kUnitsPerSecond / m_converter->OutRate();
-        out.stop = m_next;
-        HRESULT hr = PinAt(1)->Deliver(out);
-        if (hr == VFW_E_NOT_CONNECTED) hr = S_OK;
-        if (hr != S_OK) return hr;
-    }
-    return S_OK;
+    return DeliverPcm(*m_converter, 2, PinAt(1), m_next, final);
 }
 
 HRESULT CAudioDecoder::EndOfStream(CBasePin*)

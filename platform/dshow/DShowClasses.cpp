@@ -4,6 +4,7 @@
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/PcmConverterFilter.h"
 #include "dshow/SinkFilter.h"
 
 namespace {
@@ -16,6 +17,10 @@ struct Registrar {
         DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
+        DShowRegisterFilter(CLSID_AudioResampler, "Audio Resampler", FilterRole::Other, 0,
+                            &CPcmConverterFilter::Create<CLSID_AudioResampler>);
+        DShowRegisterFilter(CLSID_AudioRechanneler, "Audio Rechanneler", FilterRole::Other, 0,
+                            &CPcmConverterFilter::Create<CLSID_AudioRechanneler>);
         DShowRegisterAudioWriters();
     }
 } gRegistrar;

@@ -3,6 +3,8 @@
 #include "com/ComRuntime.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/PcmConverterFilter.h"
+#include "win32/WaveFormat.h"
 #include "dshow/WideText.h"
 #include "win32/MessageQueue.h"
 #include "win32/Window.h"
@@ -231,6 +233,47 @@ TEST_F(GraphTest, ConnectionsAreRefusedWhileRunning)
     EXPECT_EQ(graph->ConnectDirect(Pin(source, u"Out"), Pin(sink, u"In"), nullptr), VFW_E_NOT_STOPPED);
     EXPECT_EQ(NextEvent(100), 0); // paused: nothing flows
     EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, ResamplerMakesTheTypeItsOutputIsConnectedWith)
+{
+    auto* source = Add(new CTestSource(10, false), u"Source");
+    IBaseFilter* resampler = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_AudioResampler, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&resampler)),
+              S_OK);
+    Add(resampler, u"Audio Resampler");
+    auto* sink = Add(new CTestSink, u"Sink");
+    ASSERT_EQ(graph->ConnectDirect(Pin(source, u"Out"), Pin(resampler, u"Audio In"), nullptr), S_OK);
+
+    // The output offers the input's own format first, then the usual ones.
+    Ptr<IEnumMediaTypes> types;
+    ASSERT_EQ(Pin(resampler, u"Audio Out")->EnumMediaTypes(&types), S_OK);
+    AM_MEDIA_TYPE* first = nullptr;
+    ASSERT_EQ(types->Next(1, &first, nullptr), S_OK);
+    EXPECT_EQ(reinterpret_cast<WAVEFORMATEX*>(first->pbFormat)->nSamplesPerSec, 8000u);
+    DeleteMediaType(first);
+
+    CMediaType wanted;
+    MakePcmMediaType(wanted, 16000, 2, 16);
+    ASSERT_EQ(graph->ConnectDirect(Pin(resampler, u"Audio Out"), Pin(sink, u"In"), &wanted), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    EXPECT_EQ(NextEvent(), EC_COMPLETE);
+    // One second of 8 kHz mono becomes one second of 16 kHz stereo.
+    EXPECT_NEAR(double(sink->bytes), 16000.0 * 4, 16000.0 * 4 * 0.02);
+    ASSERT_FALSE(sink->starts.empty());
+    EXPECT_EQ(sink->starts.front(), 0);
+}
+
+TEST_F(GraphTest, ResamplerRefusesAnOutputBeforeItsInput)
+{
+    IBaseFilter* resampler = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_AudioRechanneler, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&resampler)),
+              S_OK);
+    Add(resampler, u"Audio Rechanneler");
+    auto* sink = Add(new CTestSink, u"Sink");
+    EXPECT_TRUE(FAILED(graph->ConnectDirect(Pin(resampler, u"Audio Out"), Pin(sink, u"In"), nullptr)));
 }
 
 } // namespace
