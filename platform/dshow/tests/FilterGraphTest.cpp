@@ -58,6 +58,15 @@ protected:
         filter->Release();
         return filter;
     }
+    // A filter created through the class registry and added; null when that fails.
+    IBaseFilter* AddByClass(REFCLSID clsid, const char16_t* name)
+    {
+        IBaseFilter* filter = nullptr;
+        if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                    reinterpret_cast<void**>(&filter))))
+            return nullptr;
+        return Add(filter, name);
+    }
     // The next event code, or 0 when none comes within the time-out.
     LONG NextEvent(LONG timeoutMs = 5000)
     {
@@ -238,11 +247,8 @@ TEST_F(GraphTest, ConnectionsAreRefusedWhileRunning)
 TEST_F(GraphTest, ResamplerMakesTheTypeItsOutputIsConnectedWith)
 {
     auto* source = Add(new CTestSource(10, false), u"Source");
-    IBaseFilter* resampler = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_AudioResampler, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
-                               reinterpret_cast<void**>(&resampler)),
-              S_OK);
-    Add(resampler, u"Audio Resampler");
+    IBaseFilter* resampler = AddByClass(CLSID_AudioResampler, u"Audio Resampler");
+    ASSERT_NE(resampler, nullptr);
     auto* sink = Add(new CTestSink, u"Sink");
     ASSERT_EQ(graph->ConnectDirect(Pin(source, u"Out"), Pin(resampler, u"Audio In"), nullptr), S_OK);
 
@@ -267,11 +273,8 @@ TEST_F(GraphTest, ResamplerMakesTheTypeItsOutputIsConnectedWith)
 
 TEST_F(GraphTest, ResamplerRefusesAnOutputBeforeItsInput)
 {
-    IBaseFilter* resampler = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_AudioRechanneler, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
-                               reinterpret_cast<void**>(&resampler)),
-              S_OK);
-    Add(resampler, u"Audio Rechanneler");
+    IBaseFilter* resampler = AddByClass(CLSID_AudioRechanneler, u"Audio Rechanneler");
+    ASSERT_NE(resampler, nullptr);
     auto* sink = Add(new CTestSink, u"Sink");
     EXPECT_TRUE(FAILED(graph->ConnectDirect(Pin(resampler, u"Audio Out"), Pin(sink, u"In"), nullptr)));
 }
