@@ -221,6 +221,7 @@ struct MINMAXINFO {
 #define VK_F8 0x77
 #define VK_F9 0x78
 #define VK_F10 0x79
+#define VK_APPS 0x5D
 #define VK_F11 0x7A
 #define VK_F12 0x7B
 #define VK_NUMLOCK 0x90

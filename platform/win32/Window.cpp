@@ -4,6 +4,7 @@
 #include "win32/GdiSurface.h"
 #include "win32/Menu.h"
 #include "win32/MessageQueue.h"
+#include "win32/Resources.h"
 #include "win32/Timer.h"
 #include "win32/UserState.h"
 #include "win32/WindowObserver.h"
@@ -393,6 +394,14 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELONG(p.x, p.y));
         return 0;
     }
+    case WM_KEYUP:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        // The menu key, or Shift+F10, asks for the context menu with no point (-1, -1).
+        if ((message == WM_KEYUP && wParam == VK_APPS) ||
+            (message != WM_KEYUP && wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0))
+            SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), -1);
+        return 0;
     case WM_CONTEXTMENU:
         if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
             if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, message, wParam, lParam);

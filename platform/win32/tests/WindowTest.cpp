@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "win32/CtlMessages.h"
+#include "win32/CtlUser.h"
 #include "win32/Menu.h"
 #include "win32/MessageLoop.h"
 #include "win32/UserInput.h"
@@ -283,6 +284,22 @@ TEST_F(WindowTest, RightButtonReleaseAsksForTheContextMenuUpTheParents)
     });
     SendMessageA(child, WM_RBUTTONUP, 0, MAKELONG(1, 1));
     EXPECT_TRUE(Recorder::Get().Of(child, WM_CONTEXTMENU).empty());
+
+    // From the keyboard: the menu key or Shift+F10 on the focused window, with no point.
+    struct Key {
+        UINT key, modifiers;
+        bool asks;
+    };
+    for (Key k : {Key{VK_APPS, 0, true}, Key{VK_F10, MK_SHIFT, true}, Key{VK_F10, 0, false}, Key{'M', MK_SHIFT, false}}) {
+        Recorder::Get().Clear();
+        CtlUserKey(child, k.key, k.modifiers);
+        auto up = Recorder::Get().Of(top, WM_CONTEXTMENU);
+        ASSERT_EQ(up.size(), k.asks ? 1u : 0u) << k.key;
+        if (k.asks) {
+            EXPECT_EQ(up[0].wParam, reinterpret_cast<WPARAM>(child));
+            EXPECT_EQ(up[0].lParam, -1);
+        }
+    }
 }
 
 TEST_F(WindowTest, APressOnAChildTellsItsAncestorsFirstUnlessItAskedNotTo)
