@@ -43,10 +43,12 @@ void CAspectRatioInfo2::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kInputTag, m_input);
     storage.Load(kOutputTag, m_output);
     storage.Load(kScalingTag, m_scaling);
-    // Each reads the field as the one before left it: a snapped original moves the input.
-    SetOriginal(m_original);
-    SetInput(m_input);
-    SetOutput(m_output);
+    // The stored values, not the fields: a snapped original moves the input along,
+    // and the stored input must win over that.
+    const double original = m_original, input = m_input, output = m_output;
+    SetOriginal(original);
+    SetInput(input);
+    SetOutput(output);
 }
 
 double CAspectRatioInfo2::ValidateAspectRatio(double ratio)

@@ -4,21 +4,25 @@
 #include "CAspectRatioInfo2.h"
 #include "CAudioInfo2.h"
 #include "CAudioOutput2.h"
+#include "CAudioTrack.h"
 #include "CDvWriter2.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CMediaOutput2.h"
 #include "CMediaOutputList.h"
+#include "CMediaTrack.h"
 #include "CMediaWriter2.h"
 #include "COutputType2.h"
 #include "CRealOutput.h"
 #include "CSaveDir2.h"
 #include "CSaveFile2.h"
 #include "CSnapshotOutput.h"
+#include "CSubtitleTrack.h"
 #include "CTimedAction.h"
 #include "CTrackOutput.h"
 #include "CVideoInfo2.h"
 #include "CVideoOutput2.h"
+#include "CVideoTrack.h"
 #include "CVideoTransformation.h"
 #include "CWmOutput2.h"
 
@@ -42,3 +46,7 @@ MV_REGISTER_PERSIST_CLASS(CTimedAction)
 MV_REGISTER_PERSIST_CLASS(CMediaWriter2)
 MV_REGISTER_PERSIST_CLASS(CMediaOutputList)
 MV_REGISTER_PERSIST_CLASS(CDvWriter2)
+MV_REGISTER_PERSIST_CLASS(CMediaTrack)
+MV_REGISTER_PERSIST_CLASS(CAudioTrack)
+MV_REGISTER_PERSIST_CLASS(CSubtitleTrack)
+MV_REGISTER_PERSIST_CLASS(CVideoTrack)

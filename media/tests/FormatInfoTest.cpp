@@ -66,8 +66,8 @@ TEST(AspectRatio, LoadingSnapsTheStoredRatios)
     xml.replace(at, end - at, "<original>1.77775");
     auto snapped = XmlLoad<CAspectRatioInfo2>(xml);
     EXPECT_EQ(kSixteenNinths, snapped->GetOriginal());
-    // The snapped original moves the input along, as setting it would.
-    EXPECT_EQ(kSixteenNinths, snapped->GetInput());
+    // The stored input is kept, though the snapped original carries over to it first.
+    EXPECT_EQ(1.5, snapped->GetInput());
     EXPECT_EQ(2.0, snapped->GetOutput());
 }
 
