@@ -15,7 +15,11 @@
 #include "win32/Menu.h"
 #include "win32/MessageLoop.h"
 #include "win32/Shell.h"
+#include "win32/Resources.h"
 #include "win32/TestHome.h"
+#include "CIniProfile.h"
+#include "CRegistry.h"
+#include "afx/CCmdUI.h"
 
 #include <gtest/gtest.h>
 
@@ -179,6 +183,47 @@ TEST_F(TrayTest, ApplicationFrameTitlesItselfAndKeepsItsPlace)
     again->SendMessage(WM_CLOSE);
     MvPumpUntilIdle();
     EXPECT_TRUE(MvTrayIcons().empty());
+}
+
+class StateUI : public CCmdUI {
+public:
+    void Enable(BOOL on = TRUE) override { enabled = on != FALSE; }
+    bool enabled = false;
+};
+
+TEST_F(TrayTest, ApplicationFrameCarriesTheLinksMenuAndRoutesItsCommands)
+{
+    StApplicationId id(98102);
+    CIniProfile links;
+    std::string path = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
+    UDirectoryUtils::EstablishPath(path.c_str());
+    links.SetIniFile(path.c_str());
+    CRegistry("Category 0", "name", &links).SetTextValue("Converters");
+    CRegistry("Category 0", "0", &links).SetTextValue("Video Converter");
+    MvRegisterMenu(29008, {{"&File", 0, 0, {{"E&xit", 57665}}}, {"&Edit", 0, 0, {{"&Copy", 57634}}},
+                           {"&Help", 0, 0, {{"&About", 57664}}}});
+    auto* frame = new CApplicationFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150), nullptr, MAKEINTRESOURCEA(29008)));
+    CMenu* bar = frame->GetMenu();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->GetMenuItemCount(), 4);
+    CString demo;
+    bar->GetMenuString(2, demo, MF_BYPOSITION);
+    EXPECT_EQ(std::string(demo), "Demo");
+
+    std::vector<std::string> opened;
+    MvSetShellOpenHandler([&](const std::string& t) {
+        opened.push_back(t);
+        return true;
+    });
+    EXPECT_TRUE(frame->OnCmdMsg(0xD000, CN_COMMAND, nullptr, nullptr));
+    MvSetShellOpenHandler(nullptr);
+    EXPECT_EQ(opened.size(), 1u);
+    StateUI ui;
+    ui.m_nID = 0xD028;
+    frame->OnCmdMsg(0xD028, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+    EXPECT_TRUE(ui.enabled);
+    frame->DestroyWindow();
 }
 
 class Settings : public CPersistObject {
