@@ -14,9 +14,18 @@ LPARAM At(POINT p)
     return MAKELPARAM(p.x, p.y);
 }
 
+// Mouse input: a disabled top-level window (a modal dialog's owner) gets none; a disabled
+// control's goes to its parent, as the pointer finds no disabled child.
 void Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    PostMessageA(hwnd, message, wParam, lParam);
+    if (IsWindowEnabled(GetAncestor(hwnd, GA_ROOT))) {
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        for (HWND parent; !IsWindowEnabled(hwnd) && (parent = GetParent(hwnd));) {
+            MapWindowPoints(hwnd, parent, &p, 1);
+            hwnd = parent;
+        }
+        PostMessageA(hwnd, message, wParam, MAKELPARAM(p.x, p.y));
+    }
     MvPumpUntilIdle();
 }
 

@@ -74,6 +74,32 @@ TEST_F(CtlWindowTest, ClickingAButtonWindowTellsTheParent)
     EXPECT_EQ(CommandsFrom(5).size(), 1u);
 }
 
+TEST_F(CtlWindowTest, AScriptedClickReachesNoDisabledWindow)
+{
+    HWND play = Child(WC_BUTTON, BS_PUSHBUTTON, 6, "Play", {20, 30, 100, 50});
+    ASSERT_TRUE(play);
+    // A disabled control: its click falls to the parent, at the same place on the screen.
+    EnableWindow(play, FALSE);
+    CtlUserClick(play, {4, 5});
+    EXPECT_TRUE(CommandsFrom(6).empty());
+    auto down = Recorder::Get().Of(parent, WM_LBUTTONDOWN);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_EQ(down[0].lParam, MAKELPARAM(24, 35));
+
+    // The owner of a modal dialog is disabled: nothing in it hears the mouse.
+    EnableWindow(play, TRUE);
+    EnableWindow(parent, FALSE);
+    Recorder::Get().Clear();
+    CtlUserClick(play, {4, 5});
+    CtlUserRightClick(parent, {1, 1});
+    EXPECT_TRUE(CommandsFrom(6).empty());
+    EXPECT_TRUE(Recorder::Get().Of(parent, WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(Recorder::Get().Of(parent, WM_RBUTTONDOWN).empty());
+    EnableWindow(parent, TRUE);
+    CtlUserClick(play, {4, 5});
+    EXPECT_EQ(CommandsFrom(6), (std::vector<int>{BN_CLICKED}));
+}
+
 TEST_F(CtlWindowTest, AutoRadioButtonsOfAGroupExcludeEachOther)
 {
     HWND a = Child(WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 1);
