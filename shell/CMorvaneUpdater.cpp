@@ -1,0 +1,75 @@
+#include "CMorvaneUpdater.h"
+
+#include "UDirectoryUtils.h"
+#include "UMorvaneWebUtils.h"
+#include "UShellUtils.h"
+#include "afx/CWinApp.h"
+#include "win32/MessageBox.h"
+#include "win32/Threads.h"
+
+namespace {
+constexpr int kCancelPolls = 10;
+constexpr DWORD kCancelPollMs = 50;
+constexpr const char* kDownloadError = "There was an error downloading the update installer. Please try again later.";
+} // namespace
+
+CMorvaneUpdater::CMorvaneUpdater()
+    : m_progress(400, nullptr), m_installerPath(CString(UDirectoryUtils::GetUserAppDataDirectory()) + "Morvane_setup.exe")
+{
+    m_download.AddListener(this);
+    m_progress.AddListener(this);
+}
+
+CMorvaneUpdater::~CMorvaneUpdater()
+{
+    Cancel();
+    m_download.RemoveListener(this);
+    m_progress.RemoveListener(this);
+}
+
+void CMorvaneUpdater::Update()
+{
+    // The running download still reads its address and path.
+    if (m_download.IsRunning()) return;
+    const CString url = UMorvaneWebUtils::CheckVersion();
+    if (url.IsEmpty()) return;
+    m_download.SetUrl(url);
+    m_download.SetOutPath(m_installerPath);
+    // A program that never saved its settings has no data folder yet.
+    UDirectoryUtils::EstablishPath(m_installerPath);
+    // Without a thread no end would ever take the progress window down.
+    if (!m_download.Execute(0)) {
+        AfxMessageBox(kDownloadError, MB_OK | MB_ICONERROR);
+        return;
+    }
+    m_progress.SetAction(&m_download, false);
+    m_progress.Start("Download update installer...");
+}
+
+void CMorvaneUpdater::Cancel()
+{
+    if (!m_download.IsRunning()) return;
+    m_download.Cancel();
+    for (int i = 0; i < kCancelPolls && m_download.IsRunning(); ++i) Sleep(kCancelPollMs);
+}
+
+bool CMorvaneUpdater::ListenToMessage(long code, const void* a, const void* b)
+{
+    switch (code) {
+    case kProgressCancelMessage: m_download.Cancel(); return true;
+    case kWorkerFinishedMessage: DownloadEnded(); return true;
+    default: return CListener::ListenToMessage(code, a, b);
+    }
+}
+
+void CMorvaneUpdater::DownloadEnded()
+{
+    m_progress.End();
+    m_download.Reset();
+    if (!m_download.IsOk()) {
+        AfxMessageBox(kDownloadError, MB_OK | MB_ICONERROR);
+        return;
+    }
+    UShellUtils::Open(m_installerPath);
+    Broadcast(kUpdaterInstallMessage, this, nullptr);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// "Auto Upgrade...": checks for a newer version and, when the user accepts it, downloads
+// the installer behind a progress window, starts it and tells the main window to close.
+#include "CBroadcaster.h"
+#include "CHttpDownloadThread.h"
+#include "CListener.h"
+#include "CProgressDialog2.h"
+#include "afx/CString.h"
+
+inline constexpr long kUpdaterInstallMessage = 883402;
+
+class CMorvaneUpdater : public CListener, public CBroadcaster {
+public:
+    CMorvaneUpdater();
+    CMorvaneUpdater(const CMorvaneUpdater&) = delete;
+    CMorvaneUpdater& operator=(const CMorvaneUpdater&) = delete;
+    ~CMorvaneUpdater() override;
+
+    void Update();
+    // Asks a running download to stop and waits for it at most about half a second.
+    void Cancel();
+    bool ListenToMessage(long code, const void* a, const void* b) override;
+
+    const CString& GetInstallerPath() const { return m_installerPath; }
+    CProgressDialog2& GetProgressWindow() { return m_progress; }
+    CHttpDownloadThread& GetDownloadThread() { return m_download; }
+
+private:
+    void DownloadEnded();
+
+    CProgressDialog2 m_progress;
+    CHttpDownloadThread m_download;
+    CString m_installerPath;
+};

@@ -1,0 +1,179 @@
+#include "CBroadcaster.h"
+#include "CListener.h"
+#include "CMorvaneUpdater.h"
+#include "win32/MessageLoop.h"
+#include "win32/Messages.h"
+
+#include "FileText.h"
+#include "ShellTestSupport.h"
+#include "StallingServer.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class InstallLog : public CListener {
+public:
+    int installs = 0;
+    bool ListenToMessage(long code, const void* a, const void* b) override
+    {
+        if (code == kUpdaterInstallMessage) {
+            ++installs;
+            return true;
+        }
+        return CListener::ListenToMessage(code, a, b);
+    }
+};
+
+std::string Pattern(size_t n)
+{
+    std::string bytes(n, '\0');
+    for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 13) % 251);
+    return bytes;
+}
+
+class Updater : public ShellServerTest {
+protected:
+    void SetUp() override
+    {
+        ShellServerTest::SetUp();
+        if (IsSkipped()) return;
+        std::ofstream(www + "/Morvane_setup.exe", std::ios::binary) << Pattern(30000);
+        std::ofstream(www + "/small.exe", std::ios::binary) << Pattern(10000);
+    }
+    // Offers a free upgrade to the address and accepts it.
+    void Offer(const std::string& url)
+    {
+        Answer("5.1", url.c_str(), 98102);
+        MvScriptMessageBoxAnswer(IDYES);
+    }
+    void WaitForTheEnd(CMorvaneUpdater& updater)
+    {
+        ASSERT_TRUE(MvPumpUntil([&] { return !updater.GetDownloadThread().IsRunning(); }, 60000));
+        MvPumpUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST_F(Updater, AcceptedUpgradeIsDownloadedAndHandedToTheShell)
+{
+    CMorvaneUpdater updater;
+    InstallLog log;
+    updater.AddListener(&log);
+    EXPECT_EQ(home.Path(), std::filesystem::path(updater.GetInstallerPath().GetString()).parent_path().parent_path()
+                               .string()
+                               .substr(0, home.Path().size()));
+    EXPECT_EQ("Morvane_setup.exe", std::filesystem::path(updater.GetInstallerPath().GetString()).filename());
+
+    Offer(server->Address("/Morvane_setup.exe"));
+    updater.Update();
+    EXPECT_TRUE(updater.GetProgressWindow().GetSafeHwnd() != nullptr);
+    CString title;
+    updater.GetProgressWindow().GetWindowText(title);
+    EXPECT_EQ(CString("Download update installer..."), title);
+    WaitForTheEnd(updater);
+
+    EXPECT_EQ(Pattern(30000), FileText(updater.GetInstallerPath().GetString()));
+    EXPECT_EQ(1, log.installs);
+    EXPECT_EQ(std::vector<std::string>{updater.GetInstallerPath().GetString()}, MvTakeShellOpens());
+    EXPECT_EQ(nullptr, updater.GetProgressWindow().GetSafeHwnd());
+    EXPECT_EQ(1u, MvTakeShownMessageBoxes().size()) << "only the question";
+    updater.RemoveListener(&log);
+}
+
+TEST_F(Updater, DecliningDownloadsNothing)
+{
+    CMorvaneUpdater updater;
+    Answer("5.1", server->Address("/Morvane_setup.exe").c_str(), 98102);
+    MvScriptMessageBoxAnswer(IDNO);
+    updater.Update();
+    EXPECT_FALSE(updater.GetDownloadThread().IsRunning());
+    EXPECT_EQ(nullptr, updater.GetProgressWindow().GetSafeHwnd());
+    MvPumpUntilIdle();
+    EXPECT_FALSE(std::filesystem::exists(updater.GetInstallerPath().GetString()));
+    EXPECT_TRUE(MvTakeShellOpens().empty());
+}
+
+TEST_F(Updater, FailedDownloadsShowTheErrorAndStartNothing)
+{
+    const std::string paths[] = {"/small.exe", "/missing.exe", "/Morvane_setup.exe?mode=short"};
+    for (const std::string& path : paths) {
+        CMorvaneUpdater updater;
+        InstallLog log;
+        updater.AddListener(&log);
+        Offer(server->Address(path));
+        updater.Update();
+        WaitForTheEnd(updater);
+        EXPECT_EQ(0, log.installs) << path;
+        EXPECT_TRUE(MvTakeShellOpens().empty()) << path;
+        std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
+        ASSERT_EQ(2u, boxes.size()) << path;
+        EXPECT_EQ("There was an error downloading the update installer. Please try again later.", boxes[1].text);
+        EXPECT_EQ(nullptr, updater.GetProgressWindow().GetSafeHwnd());
+        updater.RemoveListener(&log);
+    }
+}
+
+TEST_F(Updater, CancelStopsWaitingForAStalledDownload)
+{
+    StallingServer stalling(200000, 20000);
+    ASSERT_TRUE(stalling.Running());
+    CMorvaneUpdater updater;
+    InstallLog log;
+    updater.AddListener(&log);
+    Offer(stalling.Address("/Morvane_setup.exe"));
+    updater.Update();
+    CHttpDownloadThread& download = updater.GetDownloadThread();
+    ASSERT_TRUE(MvPumpUntil([&] { return download.GetProgress() > 0; }, 30000));
+
+    // The read in progress holds the thread: Cancel gives up waiting and returns.
+    updater.Cancel();
+    EXPECT_TRUE(download.IsCanceled());
+    EXPECT_TRUE(download.IsRunning());
+
+    stalling.Release();
+    WaitForTheEnd(updater);
+    EXPECT_EQ(0, log.installs);
+    std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ("There was an error downloading the update installer. Please try again later.", boxes[1].text);
+    updater.RemoveListener(&log);
+}
+
+TEST_F(Updater, CancelInTheProgressWindowEndsTheDownload)
+{
+    StallingServer stalling(200000, 20000);
+    ASSERT_TRUE(stalling.Running());
+    CMorvaneUpdater updater;
+    Offer(stalling.Address("/Morvane_setup.exe"));
+    updater.Update();
+    CHttpDownloadThread& download = updater.GetDownloadThread();
+    ASSERT_TRUE(MvPumpUntil([&] { return download.GetProgress() > 0; }, 30000));
+    updater.GetProgressWindow().OnCancel();
+    EXPECT_TRUE(download.IsCanceled());
+    stalling.Release();
+    WaitForTheEnd(updater);
+    EXPECT_EQ(nullptr, updater.GetProgressWindow().GetSafeHwnd());
+    EXPECT_TRUE(MvTakeShellOpens().empty());
+}
+
+TEST_F(Updater, SecondUpdateWhileDownloadingAsksNothing)
+{
+    StallingServer stalling(200000, 20000);
+    ASSERT_TRUE(stalling.Running());
+    CMorvaneUpdater updater;
+    Offer(stalling.Address("/Morvane_setup.exe"));
+    updater.Update();
+    ASSERT_TRUE(updater.GetDownloadThread().IsRunning());
+    MvTakeShownMessageBoxes();
+    updater.Update();
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+    EXPECT_EQ(CString(stalling.Address("/Morvane_setup.exe").c_str()), updater.GetDownloadThread().GetUrl());
+    stalling.Release();
+    WaitForTheEnd(updater);
+}
