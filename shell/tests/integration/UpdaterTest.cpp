@@ -51,6 +51,14 @@ protected:
         Answer("5.1", url.c_str(), 98102);
         MvScriptMessageBoxAnswer(IDYES);
     }
+    // Starts a download from a server that stalls after its first blocks, and waits for them.
+    void StartStalled(CMorvaneUpdater& updater, StallingServer& stalling)
+    {
+        ASSERT_TRUE(stalling.Running());
+        Offer(stalling.Address("/Morvane_setup.exe"));
+        updater.Update();
+        ASSERT_TRUE(MvPumpUntil([&] { return updater.GetDownloadThread().GetProgress() > 0; }, 30000));
+    }
     void WaitForTheEnd(CMorvaneUpdater& updater)
     {
         ASSERT_TRUE(MvPumpUntil([&] { return !updater.GetDownloadThread().IsRunning(); }, 60000));
@@ -122,14 +130,11 @@ TEST_F(Updater, FailedDownloadsShowTheErrorAndStartNothing)
 TEST_F(Updater, CancelStopsWaitingForAStalledDownload)
 {
     StallingServer stalling(200000, 20000);
-    ASSERT_TRUE(stalling.Running());
     CMorvaneUpdater updater;
     InstallLog log;
     updater.AddListener(&log);
-    Offer(stalling.Address("/Morvane_setup.exe"));
-    updater.Update();
+    StartStalled(updater, stalling);
     CHttpDownloadThread& download = updater.GetDownloadThread();
-    ASSERT_TRUE(MvPumpUntil([&] { return download.GetProgress() > 0; }, 30000));
 
     // The read in progress holds the thread: Cancel gives up waiting and returns.
     updater.Cancel();
@@ -148,12 +153,9 @@ TEST_F(Updater, CancelStopsWaitingForAStalledDownload)
 TEST_F(Updater, CancelInTheProgressWindowEndsTheDownload)
 {
     StallingServer stalling(200000, 20000);
-    ASSERT_TRUE(stalling.Running());
     CMorvaneUpdater updater;
-    Offer(stalling.Address("/Morvane_setup.exe"));
-    updater.Update();
+    StartStalled(updater, stalling);
     CHttpDownloadThread& download = updater.GetDownloadThread();
-    ASSERT_TRUE(MvPumpUntil([&] { return download.GetProgress() > 0; }, 30000));
     updater.GetProgressWindow().OnCancel();
     EXPECT_TRUE(download.IsCanceled());
     stalling.Release();
@@ -165,10 +167,8 @@ TEST_F(Updater, CancelInTheProgressWindowEndsTheDownload)
 TEST_F(Updater, SecondUpdateWhileDownloadingAsksNothing)
 {
     StallingServer stalling(200000, 20000);
-    ASSERT_TRUE(stalling.Running());
     CMorvaneUpdater updater;
-    Offer(stalling.Address("/Morvane_setup.exe"));
-    updater.Update();
+    StartStalled(updater, stalling);
     ASSERT_TRUE(updater.GetDownloadThread().IsRunning());
     MvTakeShownMessageBoxes();
     updater.Update();
