@@ -6,6 +6,9 @@
 #include "CAudioOutput2.h"
 #include "CAudioTrack.h"
 #include "CDvWriter2.h"
+#include "CDxDmoObject.h"
+#include "CDxFileObject.h"
+#include "CDxObject.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CMediaOutput2.h"
@@ -50,3 +53,6 @@ MV_REGISTER_PERSIST_CLASS(CMediaTrack)
 MV_REGISTER_PERSIST_CLASS(CAudioTrack)
 MV_REGISTER_PERSIST_CLASS(CSubtitleTrack)
 MV_REGISTER_PERSIST_CLASS(CVideoTrack)
+MV_REGISTER_PERSIST_CLASS(CDxObject)
+MV_REGISTER_PERSIST_CLASS(CDxDmoObject)
+MV_REGISTER_PERSIST_CLASS(CDxFileObject)

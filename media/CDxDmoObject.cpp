@@ -1,0 +1,3 @@
+#include "CDxDmoObject.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CDxDmoObject, CDxNumberedObject, FourCharCode("wbob"))

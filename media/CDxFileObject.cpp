@@ -1,0 +1,3 @@
+#include "CDxFileObject.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CDxFileObject, CDxNumberedObject, FourCharCode("wbob"))
