@@ -17,6 +17,8 @@
 #include "CMediaWriter2.h"
 #include "COutputType2.h"
 #include "CRealOutput.h"
+#include "CRecordingDir.h"
+#include "CRecordingFile.h"
 #include "CSaveDir2.h"
 #include "CSaveFile2.h"
 #include "CSnapshotOutput.h"
@@ -53,6 +55,10 @@ MV_REGISTER_PERSIST_CLASS(CMediaTrack)
 MV_REGISTER_PERSIST_CLASS(CAudioTrack)
 MV_REGISTER_PERSIST_CLASS(CSubtitleTrack)
 MV_REGISTER_PERSIST_CLASS(CVideoTrack)
+
+// Conversion documents, device targets, recordings and component descriptors.
+MV_REGISTER_PERSIST_CLASS(CRecordingDir)
+MV_REGISTER_PERSIST_CLASS(CRecordingFile)
 MV_REGISTER_PERSIST_CLASS(CDxObject)
 MV_REGISTER_PERSIST_CLASS(CDxDmoObject)
 MV_REGISTER_PERSIST_CLASS(CDxFileObject)
