@@ -11,6 +11,7 @@
 #include "CDxObject.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
+#include "CImageUpload.h"
 #include "CMediaOutput2.h"
 #include "CMediaOutputList.h"
 #include "CMediaTrack.h"
@@ -57,6 +58,7 @@ MV_REGISTER_PERSIST_CLASS(CSubtitleTrack)
 MV_REGISTER_PERSIST_CLASS(CVideoTrack)
 
 // Conversion documents, device targets, recordings and component descriptors.
+MV_REGISTER_PERSIST_CLASS(CImageUpload)
 MV_REGISTER_PERSIST_CLASS(CRecordingDir)
 MV_REGISTER_PERSIST_CLASS(CRecordingFile)
 MV_REGISTER_PERSIST_CLASS(CDxObject)
