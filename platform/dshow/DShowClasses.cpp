@@ -1,11 +1,12 @@
 // Registers the graph manager and this layer's filters when the library loads.
 #include "dshow/AudioDecoder.h"
-#include "dshow/AudioFileWriter.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
+#include "dshow/MediaFileWriter.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/SinkFilter.h"
+#include "dshow/VideoDecoder.h"
 
 namespace {
 
@@ -15,13 +16,14 @@ struct Registrar {
         DShowRegisterGraph();
         DShowRegisterFilter(CLSID_FileSource, "File Source", FilterRole::Source, 100, &CFileSource::Create);
         DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
+        DShowRegisterFilter(CLSID_VideoDecoder, "Video Decoder", FilterRole::Transform, 100, &CVideoDecoder::Create);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
         DShowRegisterFilter(CLSID_AudioResampler, "Audio Resampler", FilterRole::Other, 0,
                             &CPcmConverterFilter::Create<CLSID_AudioResampler>);
         DShowRegisterFilter(CLSID_AudioRechanneler, "Audio Rechanneler", FilterRole::Other, 0,
                             &CPcmConverterFilter::Create<CLSID_AudioRechanneler>);
-        DShowRegisterAudioWriters();
+        DShowRegisterFileWriters();
     }
 } gRegistrar;
 

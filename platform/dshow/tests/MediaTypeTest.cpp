@@ -1,5 +1,6 @@
 #include "dshow/CodecFormat.h"
 #include "dshow/MediaType.h"
+#include "dshow/VideoInfo.h"
 #include "win32/WaveFormat.h"
 
 #include <gtest/gtest.h>
@@ -83,4 +84,30 @@ TEST(MediaTypeTest, CodedFormatBoundsItsExtraData)
         format->channels = c.channels;
         EXPECT_EQ(CodecFormatOf(type, &extra), nullptr) << c.extraSize << " " << c.channels;
     }
+}
+
+TEST(MediaTypeTest, RgbVideoInfoAcceptsOnlyWholePicturesWithinBounds)
+{
+    CMediaType type;
+    MakeRgbVideoType(type, MEDIASUBTYPE_RGB32, 64, 48, kUnitsPerSecond / 25);
+    auto* info = reinterpret_cast<VIDEOINFOHEADER*>(type.pbFormat);
+    EXPECT_EQ(info->bmiHeader.biSizeImage, 64u * 48 * 4);
+    EXPECT_EQ(RgbVideoInfo(type), info);
+
+    struct Case {
+        LONG width, height;
+        WORD bits;
+        bool accepted;
+    } cases[] = {
+        {64, -48, 32, true},           {0, 48, 32, false},     {64, 0, 32, false},
+        {kMaxVideoSide + 1, 48, 32, false}, {64, LONG(0x80000000), 32, false}, {64, 48, 24, false},
+    };
+    for (const Case& c : cases) {
+        info->bmiHeader.biWidth = c.width;
+        info->bmiHeader.biHeight = c.height;
+        info->bmiHeader.biBitCount = c.bits;
+        EXPECT_EQ(RgbVideoInfo(type) != nullptr, c.accepted) << c.width << "x" << c.height << "x" << c.bits;
+    }
+    type.AllocFormatBuffer(sizeof(VIDEOINFOHEADER) - 1);
+    EXPECT_EQ(RgbVideoInfo(type), nullptr);
 }

@@ -1,30 +1,30 @@
 #pragma once
-// Encodes the PCM it receives and writes it to a file: one class id per file kind
-// (WAV, MP3, OGG Vorbis, AAC in MP4, WMA in ASF, FLAC). The file is finished when the
-// stream ends or the graph stops, whichever comes first.
+// Encodes what it receives and writes it to a file: one class id per file kind.
+// Audio kinds (WAV, MP3, OGG Vorbis, AAC in MP4, WMA in ASF, FLAC) take PCM on their
+// "In" pin; video kinds (AVI, MP4) take RGB pictures on "Video" and PCM on "Audio".
+// The file is finished when every stream ends or the graph stops, whichever is first.
 #include "dshow/SinkFilter.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
 struct AVPacket;
-class CAudioConverter;
 
-struct AudioWriterKind {
+struct FileWriterKind {
     const CLSID* clsid;
     const char* name;      // the filter's name
     const char* container; // the multiplexer's short name
-    const char* encoder;
-    int64_t bitRate; // 0 = the encoder's own choice
+    const char* audioEncoder;
+    const char* videoEncoder; // null for audio-only kinds
+    int64_t audioBitRate;     // 0 = the encoder's own choice
     int maxChannels;
 };
 
-class CAudioFileWriter : public CSinkFilter, public IFileSinkFilter {
+class CMediaFileWriter : public CSinkFilter, public IFileSinkFilter {
 public:
-    explicit CAudioFileWriter(const AudioWriterKind& kind);
+    explicit CMediaFileWriter(const FileWriterKind& kind);
     MV_FILTER_UNKNOWN
 
     HRESULT SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE* type) override;
@@ -33,33 +33,27 @@ public:
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 
-    static const AudioWriterKind* Kinds(size_t* count);
-
 protected:
-    ~CAudioFileWriter() override;
+    ~CMediaFileWriter() override;
     void* FindInterface(REFIID iid) override;
     HRESULT OnPause() override;
     HRESULT OnStop() override;
     HRESULT OnAllEnded() override;
 
 private:
+    struct Stream;
+
     HRESULT OpenFile();
-    HRESULT EncodeQueued(bool final);
-    HRESULT Encode(AVFrame* frame);
     HRESULT Finish();
     void CloseFile();
+    bool IsVideoPin(CBasePin* pin) const;
 
-    const AudioWriterKind& m_kind;
+    const FileWriterKind& m_kind;
     std::u16string m_file;
     std::mutex m_writeLock;
     AVFormatContext* m_output = nullptr;
-    AVCodecContext* m_codec = nullptr;
-    AVFrame* m_frame = nullptr;
     AVPacket* m_packet = nullptr;
-    std::unique_ptr<CAudioConverter> m_converter;
-    int64_t m_samples = 0;
-    int m_inBytesPerSample = 0;
-    int m_inChannels = 0;
+    std::vector<std::unique_ptr<Stream>> m_streams;
 };
 
 extern const CLSID CLSID_WavFileWriter;
@@ -68,6 +62,8 @@ extern const CLSID CLSID_OggVorbisFileWriter;
 extern const CLSID CLSID_AacFileWriter;
 extern const CLSID CLSID_WmaFileWriter;
 extern const CLSID CLSID_FlacFileWriter;
+extern const CLSID CLSID_AviFileWriter;
+extern const CLSID CLSID_Mp4FileWriter;
 
 // Registers every writer kind as a creatable class.
-void DShowRegisterAudioWriters();
+void DShowRegisterFileWriters();

@@ -1,8 +1,8 @@
-// Converts a generated WAV file through real graphs and checks the results with
-// ffprobe.
+// Converts generated WAV and video files through real graphs and checks the results
+// with ffprobe.
 #include "com/ComRuntime.h"
 #include "dshow/AudioDecoder.h"
-#include "dshow/AudioFileWriter.h"
+#include "dshow/MediaFileWriter.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/WideText.h"
 
@@ -42,9 +42,9 @@ void WriteToneWav(const fs::path& path, int rate, int channels, double seconds)
         for (int c = 0; c < channels; ++c) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * i / rate))));
 }
 
-std::string Probe(const fs::path& file, const char* entry)
+std::string Probe(const fs::path& file, const char* entry, const char* stream = "a:0")
 {
-    std::string command = std::string("ffprobe -v error -select_streams a:0 -show_entries ") + entry
+    std::string command = std::string("ffprobe -v error -select_streams ") + stream + " -show_entries " + entry
         + " -of default=noprint_wrappers=1:nokey=1 '" + file.string() + "'";
     std::string result;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -72,8 +72,15 @@ protected:
         CoUninitialize();
     }
 
-    // Source file → writer of the class; the graph's first ending event.
-    LONG Convert(const fs::path& from, REFCLSID writerClass, const fs::path& to)
+    struct Link {
+        const char16_t* from;
+        const char16_t* to;
+    };
+
+    // Source file → writer of the class, pins linked as listed; the graph's first
+    // ending event, -1 when the graph could not be built.
+    LONG Convert(const fs::path& from, REFCLSID writerClass, const fs::path& to,
+                 std::initializer_list<Link> links = {{u"Audio", u"In"}})
     {
         IGraphBuilder* graph = nullptr;
         EXPECT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
@@ -83,25 +90,30 @@ protected:
         IBaseFilter* source = nullptr;
         IBaseFilter* writer = nullptr;
         IFileSinkFilter* sink = nullptr;
-        IPin* out = nullptr;
-        IPin* in = nullptr;
         IMediaControl* control = nullptr;
         IMediaEvent* events = nullptr;
-        if (SUCCEEDED(graph->AddSourceFilter(WideText(from.string()).c_str(), u"Source", &source))
+        bool built = SUCCEEDED(graph->AddSourceFilter(WideText(from.string()).c_str(), u"Source", &source))
             && SUCCEEDED(CoCreateInstance(writerClass, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
                                           reinterpret_cast<void**>(&writer)))
             && SUCCEEDED(QueryInterfaceTo<IFileSinkFilter>(writer, &sink))
             && SUCCEEDED(sink->SetFileName(WideText(to.string()).c_str(), nullptr))
-            && SUCCEEDED(graph->AddFilter(writer, u"Writer")) && SUCCEEDED(source->FindPin(u"Audio", &out))
-            && SUCCEEDED(writer->FindPin(u"In", &in)) && SUCCEEDED(graph->Connect(out, in))
-            && SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control))
+            && SUCCEEDED(graph->AddFilter(writer, u"Writer"));
+        for (const Link& link : links) {
+            IPin* out = nullptr;
+            IPin* in = nullptr;
+            built = built && SUCCEEDED(source->FindPin(link.from, &out)) && SUCCEEDED(writer->FindPin(link.to, &in))
+                && SUCCEEDED(graph->Connect(out, in));
+            SafeRelease(out);
+            SafeRelease(in);
+        }
+        if (built && SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control))
             && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events)) && SUCCEEDED(control->Run())) {
             LONG_PTR p1 = 0, p2 = 0;
             if (events->GetEvent(&code, &p1, &p2, 30000) != S_OK) code = 0;
             control->Stop();
         }
-        for (IUnknown* u : {static_cast<IUnknown*>(events), static_cast<IUnknown*>(control), static_cast<IUnknown*>(in),
-                            static_cast<IUnknown*>(out), static_cast<IUnknown*>(sink), static_cast<IUnknown*>(writer),
+        for (IUnknown* u : {static_cast<IUnknown*>(events), static_cast<IUnknown*>(control),
+                            static_cast<IUnknown*>(sink), static_cast<IUnknown*>(writer),
                             static_cast<IUnknown*>(source), static_cast<IUnknown*>(graph)})
             if (u) u->Release();
         return code;
@@ -161,6 +173,28 @@ TEST_F(ConversionTest, BrokenFilesFailWithoutCrashing)
     std::ofstream(broken, std::ios::binary) << bytes;
     LONG code = Convert(broken, CLSID_WavFileWriter, dir / "b.wav");
     EXPECT_TRUE(code == EC_COMPLETE || code == EC_ERRORABORT) << code;
+}
+
+TEST_F(ConversionTest, VideoWithSoundConvertsToAviAndMp4)
+{
+    fs::path clip = dir / "clip.mkv";
+    std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=64x48:rate=10:duration=1 -f lavfi -i "
+                       "sine=frequency=300:sample_rate=16000:duration=1 -c:v mpeg4 -c:a flac '"
+        + clip.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    struct Case {
+        const CLSID* writer;
+        const char* file;
+        const char* audio;
+    } cases[] = {{&CLSID_AviFileWriter, "clip.avi", "mp3"}, {&CLSID_Mp4FileWriter, "clip.mp4", "aac"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        fs::path target = dir / c.file;
+        ASSERT_EQ(Convert(clip, *c.writer, target, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}), EC_COMPLETE);
+        EXPECT_EQ(Probe(target, "stream=codec_name,width,height", "v:0"), "mpeg4\n64\n48");
+        EXPECT_EQ(Probe(target, "stream=codec_name"), c.audio);
+        EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.0, 0.15);
+    }
 }
 
 } // namespace

@@ -1,0 +1,109 @@
+#include "dshow/DecoderFilter.h"
+
+#include "dshow/BasePin.h"
+#include "dshow/DecoderContext.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
+#include <cstring>
+
+CDecoderFilter::CDecoderFilter(REFCLSID clsid, const GUID& major) : CBaseFilter(clsid), m_major(major)
+{
+    AddPin(PINDIR_INPUT, u"In");
+    AddPin(PINDIR_OUTPUT, u"Out");
+}
+
+CDecoderFilter::~CDecoderFilter() { CloseCodec(); }
+
+void CDecoderFilter::CloseCodec()
+{
+    avcodec_free_context(&m_codec);
+    av_frame_free(&m_frame);
+    av_packet_free(&m_packet);
+    OnClosed();
+}
+
+HRESULT CDecoderFilter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+{
+    if (pin->Direction() == PINDIR_INPUT) return CanDecode(type, m_major) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    // The output makes exactly the one type it offers.
+    CMediaType own;
+    if (GetMediaType(pin, 0, own) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
+    return type.subtype == own.subtype && type.cbFormat == own.cbFormat
+            && std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0
+        ? S_OK
+        : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CDecoderFilter::CompleteConnect(CBasePin* pin, IPin*)
+{
+    if (pin->Direction() != PINDIR_INPUT) return S_OK;
+    CloseCodec();
+    m_codec = OpenCodecDecoder(pin->MediaType());
+    m_frame = av_frame_alloc();
+    m_packet = av_packet_alloc();
+    if (!m_codec || !m_frame || !m_packet || FAILED(OnOpened(pin->MediaType()))) {
+        CloseCodec();
+        return VFW_E_TYPE_NOT_ACCEPTED;
+    }
+    return S_OK;
+}
+
+void CDecoderFilter::BreakConnect(CBasePin* pin)
+{
+    if (pin->Direction() == PINDIR_INPUT) CloseCodec();
+}
+
+HRESULT CDecoderFilter::OnPause()
+{
+    if (State() == State_Stopped && m_codec) {
+        avcodec_flush_buffers(m_codec);
+        OnRestart();
+    }
+    return S_OK;
+}
+
+HRESULT CDecoderFilter::Receive(CBasePin*, const MediaSample& sample)
+{
+    if (!m_codec) return VFW_E_NOT_CONNECTED;
+    m_packet->data = const_cast<uint8_t*>(sample.data);
+    m_packet->size = sample.size;
+    m_packet->pts = sample.hasTime ? sample.start : AV_NOPTS_VALUE;
+    m_packet->flags = sample.syncPoint ? AV_PKT_FLAG_KEY : 0;
+    int sent = avcodec_send_packet(m_codec, m_packet);
+    m_packet->data = nullptr;
+    m_packet->size = 0;
+    // A damaged packet is skipped, as players do; the stream goes on.
+    if (sent < 0 && sent != AVERROR(EAGAIN) && sent != AVERROR_INVALIDDATA) return VFW_E_INVALID_FILE_FORMAT;
+    return Drain();
+}
+
+HRESULT CDecoderFilter::Drain()
+{
+    for (;;) {
+        int got = avcodec_receive_frame(m_codec, m_frame);
+        if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
+        if (got == AVERROR_INVALIDDATA) continue;
+        if (got < 0) return VFW_E_INVALID_FILE_FORMAT;
+        HRESULT hr = OnFrame(*m_frame);
+        av_frame_unref(m_frame);
+        if (hr == VFW_E_NOT_CONNECTED) hr = S_OK;
+        if (hr != S_OK) return hr;
+    }
+}
+
+HRESULT CDecoderFilter::EndOfStream(CBasePin*)
+{
+    if (m_codec) {
+        avcodec_send_packet(m_codec, nullptr);
+        HRESULT hr = Drain();
+        if (SUCCEEDED(hr)) hr = OnDrained();
+        if (FAILED(hr)) {
+            NotifyEvent(EC_ERRORABORT, hr, 0);
+            return hr;
+        }
+    }
+    return Output()->IsConnected() ? Output()->DeliverEndOfStream() : S_OK;
+}

@@ -1,0 +1,355 @@
+#include "dshow/MediaFileWriter.h"
+
+#include "com/ComRuntime.h"
+#include "dshow/AudioConverter.h"
+#include "dshow/BasePin.h"
+#include "dshow/CodecFormat.h"
+#include "dshow/FilterRegistry.h"
+#include "dshow/VideoInfo.h"
+#include "dshow/WideText.h"
+#include "win32/WaveFormat.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+
+#include <cstdio>
+
+const CLSID CLSID_WavFileWriter = {0xEAD6A41B, 0x2CA7, 0x4DBC, {0xAC, 0x65, 0xDD, 0x81, 0x77, 0x30, 0x15, 0xA1}};
+const CLSID CLSID_Mp3FileWriter = {0x807D0701, 0x7C02, 0x4C3E, {0xA0, 0xEA, 0xAB, 0x49, 0x77, 0x2D, 0xB4, 0x86}};
+const CLSID CLSID_OggVorbisFileWriter = {0x1CFDE30B, 0xC44C, 0x4105, {0xA0, 0xCF, 0x13, 0xD5, 0x9B, 0x86, 0xC0, 0xBF}};
+const CLSID CLSID_AacFileWriter = {0x918F6517, 0xDDB0, 0x4177, {0xAC, 0x65, 0x9E, 0xC6, 0x7A, 0xED, 0xAE, 0x40}};
+const CLSID CLSID_WmaFileWriter = {0x8CE5B6D0, 0x113D, 0x451C, {0xB3, 0xB6, 0xDE, 0xFF, 0x12, 0x7E, 0xBB, 0x2B}};
+const CLSID CLSID_FlacFileWriter = {0x5D0F6BAF, 0xF16E, 0x43D6, {0x87, 0xE0, 0x7F, 0xF8, 0x3F, 0x5D, 0x5A, 0x7C}};
+const CLSID CLSID_AviFileWriter = {0x6F01558A, 0xC671, 0x4A5C, {0x99, 0x04, 0x4B, 0x9B, 0x7F, 0x2F, 0x5D, 0x8F}};
+const CLSID CLSID_Mp4FileWriter = {0xD8CC738F, 0xA343, 0x41D9, {0x96, 0xFE, 0x99, 0xA3, 0x56, 0x99, 0xE1, 0x07}};
+
+namespace {
+
+const FileWriterKind kKinds[] = {
+    {&CLSID_WavFileWriter, "WAV Writer", "wav", "pcm_s16le", nullptr, 0, int(kMaxChannels)},
+    {&CLSID_Mp3FileWriter, "MP3 Writer", "mp3", "libmp3lame", nullptr, 128000, 2},
+    {&CLSID_OggVorbisFileWriter, "OGG Vorbis Writer", "ogg", "libvorbis", nullptr, 0, 2},
+    {&CLSID_AacFileWriter, "AAC Writer", "mp4", "aac", nullptr, 128000, 2},
+    {&CLSID_WmaFileWriter, "WMA Writer", "asf", "wmav2", nullptr, 128000, 2},
+    {&CLSID_FlacFileWriter, "FLAC Writer", "flac", "flac", nullptr, 0, 8},
+    {&CLSID_AviFileWriter, "AVI Writer", "avi", "libmp3lame", "mpeg4", 128000, 2},
+    {&CLSID_Mp4FileWriter, "MP4 Writer", "mp4", "aac", "mpeg4", 128000, 2},
+};
+
+// The rate the encoder takes that is closest to the wanted one.
+int ChooseRate(const AVCodec* codec, int wanted)
+{
+    if (!codec->supported_samplerates) return wanted;
+    int best = 0;
+    for (const int* r = codec->supported_samplerates; *r; ++r)
+        if (!best || std::abs(*r - wanted) < std::abs(best - wanted)) best = *r;
+    return best ? best : wanted;
+}
+
+AVSampleFormat ChooseFormat(const AVCodec* codec)
+{
+    if (!codec->sample_fmts) return AV_SAMPLE_FMT_S16;
+    for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f)
+        if (*f == AV_SAMPLE_FMT_S16) return *f;
+    return codec->sample_fmts[0];
+}
+
+const WAVEFORMATEX* WritablePcm(const AM_MEDIA_TYPE& type)
+{
+    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
+    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
+    bool bitsOk = wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16 || wave->wBitsPerSample == 32;
+    bool ok = bitsOk && wave->nChannels > 0 && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0
+        && wave->nSamplesPerSec <= 768000 && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
+    return ok ? wave : nullptr;
+}
+
+template <size_t N>
+HRESULT CreateKind(REFIID iid, void** object)
+{
+    return CreateComObject<CMediaFileWriter>(iid, object, kKinds[N]);
+}
+
+template <size_t... I>
+void RegisterAll(std::index_sequence<I...>)
+{
+    (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>), ...);
+}
+
+} // namespace
+
+void DShowRegisterFileWriters() { RegisterAll(std::make_index_sequence<std::size(kKinds)>()); }
+
+// One encoded stream of the file.
+struct CMediaFileWriter::Stream {
+    CBasePin* pin = nullptr;
+    int index = 0;
+    AVCodecContext* codec = nullptr;
+    AVFrame* frame = nullptr;
+    // Audio: the input's frame size and the conversion to the encoder's samples.
+    CAudioConverter audio;
+    int inFrameBytes = 0;
+    int64_t samples = 0;
+    // Video: the input picture and its conversion.
+    SwsContext* scaler = nullptr;
+    LONG width = 0, height = 0, stride = 0;
+    bool bottomUp = true;
+    AVPixelFormat inFormat = AV_PIX_FMT_NONE;
+    REFERENCE_TIME frameTime = 0;
+    int64_t lastPts = -1;
+
+    ~Stream()
+    {
+        avcodec_free_context(&codec);
+        av_frame_free(&frame);
+        sws_freeContext(scaler);
+    }
+
+    HRESULT Encode(AVFormatContext* output, AVPacket* packet, AVFrame* input)
+    {
+        if (avcodec_send_frame(codec, input) < 0) return E_FAIL;
+        for (;;) {
+            int got = avcodec_receive_packet(codec, packet);
+            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
+            if (got < 0) return E_FAIL;
+            packet->stream_index = index;
+            av_packet_rescale_ts(packet, codec->time_base, output->streams[index]->time_base);
+            int written = av_interleaved_write_frame(output, packet);
+            av_packet_unref(packet);
+            if (written < 0) return STG_E_MEDIUMFULL;
+        }
+    }
+
+    HRESULT EncodeQueuedAudio(AVFormatContext* output, AVPacket* packet, bool final)
+    {
+        int frameSize = codec->frame_size > 0 ? codec->frame_size : 1024;
+        while (audio.Queued() >= frameSize || (final && audio.Queued() > 0)) {
+            av_frame_unref(frame);
+            frame->nb_samples = frameSize;
+            frame->format = codec->sample_fmt;
+            frame->sample_rate = codec->sample_rate;
+            if (av_channel_layout_copy(&frame->ch_layout, &codec->ch_layout) < 0 || av_frame_get_buffer(frame, 0) < 0)
+                return E_OUTOFMEMORY;
+            frame->nb_samples = audio.Take(frame->extended_data, frameSize);
+            if (frame->nb_samples <= 0) break;
+            frame->pts = samples;
+            samples += frame->nb_samples;
+            HRESULT hr = Encode(output, packet, frame);
+            if (FAILED(hr)) return hr;
+        }
+        return S_OK;
+    }
+
+    HRESULT EncodePicture(AVFormatContext* output, AVPacket* packet, const MediaSample& sample)
+    {
+        if (sample.size < stride * height) return VFW_E_INVALIDMEDIATYPE;
+        if (av_frame_make_writable(frame) < 0) return E_OUTOFMEMORY;
+        const uint8_t* rows[1] = {sample.data + (bottomUp ? size_t(height - 1) * size_t(stride) : 0)};
+        int strides[1] = {bottomUp ? -stride : stride};
+        sws_scale(scaler, rows, strides, 0, height, frame->data, frame->linesize);
+        int64_t pts = sample.hasTime ? sample.start / frameTime : lastPts + 1;
+        frame->pts = std::max(pts, lastPts + 1); // strictly rising, whatever the input says
+        lastPts = frame->pts;
+        return Encode(output, packet, frame);
+    }
+};
+
+CMediaFileWriter::CMediaFileWriter(const FileWriterKind& kind) : CSinkFilter(*kind.clsid), m_kind(kind)
+{
+    if (kind.videoEncoder) {
+        AddPin(PINDIR_INPUT, u"Video");
+        AddPin(PINDIR_INPUT, u"Audio");
+    } else {
+        AddPin(PINDIR_INPUT, u"In");
+    }
+}
+
+CMediaFileWriter::~CMediaFileWriter()
+{
+    std::lock_guard lock(m_writeLock);
+    Finish();
+    CloseFile();
+}
+
+void* CMediaFileWriter::FindInterface(REFIID iid)
+{
+    if (iid == IFileSinkFilter::kIid) return static_cast<IFileSinkFilter*>(this);
+    return nullptr;
+}
+
+bool CMediaFileWriter::IsVideoPin(CBasePin* pin) const { return m_kind.videoEncoder && pin->Index() == 0; }
+
+HRESULT CMediaFileWriter::SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE*)
+{
+    if (!file) return E_POINTER;
+    if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+    m_file = file;
+    return S_OK;
+}
+
+HRESULT CMediaFileWriter::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
+{
+    if (!file) return E_POINTER;
+    *file = m_file.empty() ? nullptr : CoTaskMemDupString(m_file.c_str());
+    if (type) *type = AM_MEDIA_TYPE{};
+    return m_file.empty() ? E_FAIL : S_OK;
+}
+
+HRESULT CMediaFileWriter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+{
+    bool ok = IsVideoPin(pin) ? RgbVideoInfo(type) != nullptr : WritablePcm(type) != nullptr;
+    return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CMediaFileWriter::OnPause()
+{
+    if (State() != State_Stopped) return S_OK;
+    std::lock_guard lock(m_writeLock);
+    return OpenFile();
+}
+
+HRESULT CMediaFileWriter::OpenFile()
+{
+    if (m_file.empty()) return E_INVALIDARG;
+    CloseFile();
+    std::string path = NarrowText(m_file.c_str());
+    m_packet = av_packet_alloc();
+    if (!m_packet || avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, path.c_str()) < 0) {
+        CloseFile();
+        return E_FAIL;
+    }
+    for (size_t i = 0; i < PinCount(); ++i) {
+        CBasePin* pin = PinAt(i);
+        if (!pin->IsConnected()) continue;
+        bool video = IsVideoPin(pin);
+        const AVCodec* encoder = avcodec_find_encoder_by_name(video ? m_kind.videoEncoder : m_kind.audioEncoder);
+        auto stream = std::make_unique<Stream>();
+        AVStream* out = avformat_new_stream(m_output, nullptr);
+        stream->pin = pin;
+        stream->codec = encoder ? avcodec_alloc_context3(encoder) : nullptr;
+        stream->frame = av_frame_alloc();
+        if (!out || !stream->codec || !stream->frame) {
+            CloseFile();
+            return E_FAIL;
+        }
+        stream->index = out->index;
+        AVCodecContext* codec = stream->codec;
+        if (m_output->oformat->flags & AVFMT_GLOBALHEADER) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        bool opened = false;
+        if (video) {
+            const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
+            stream->width = info->bmiHeader.biWidth;
+            stream->height = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
+            stream->bottomUp = info->bmiHeader.biHeight > 0;
+            stream->stride = (stream->width * info->bmiHeader.biBitCount / 8 + 3) & ~3;
+            stream->inFormat = info->bmiHeader.biBitCount == 32 ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_BGR24;
+            stream->frameTime = info->AvgTimePerFrame > 0 ? info->AvgTimePerFrame : kUnitsPerSecond / 25;
+            AVRational rate = av_d2q(double(kUnitsPerSecond) / double(stream->frameTime), 100000);
+            codec->width = stream->width & ~1;
+            codec->height = stream->height & ~1;
+            codec->pix_fmt = AV_PIX_FMT_YUV420P;
+            codec->time_base = av_inv_q(rate);
+            codec->framerate = rate;
+            codec->gop_size = 12;
+            codec->bit_rate = int64_t(codec->width) * codec->height * 3; // about 3 bits a pixel a second at 25 fps
+            stream->frame->format = codec->pix_fmt;
+            stream->frame->width = codec->width;
+            stream->frame->height = codec->height;
+            stream->scaler = sws_getContext(stream->width, stream->height, stream->inFormat, codec->width,
+                                            codec->height, codec->pix_fmt, SWS_BILINEAR, nullptr, nullptr, nullptr);
+            opened = codec->width > 0 && codec->height > 0 && stream->scaler
+                && av_frame_get_buffer(stream->frame, 0) >= 0 && avcodec_open2(codec, encoder, nullptr) >= 0;
+        } else {
+            const WAVEFORMATEX* wave = WritablePcm(pin->MediaType());
+            int channels = std::min(int(wave->nChannels), m_kind.maxChannels);
+            stream->inFrameBytes = wave->nBlockAlign;
+            codec->sample_rate = ChooseRate(encoder, int(wave->nSamplesPerSec));
+            codec->sample_fmt = ChooseFormat(encoder);
+            av_channel_layout_default(&codec->ch_layout, channels);
+            codec->time_base = AVRational{1, codec->sample_rate};
+            if (m_kind.audioBitRate) codec->bit_rate = m_kind.audioBitRate;
+            int bytes = wave->wBitsPerSample / 8;
+            AVSampleFormat inFormat = bytes == 1 ? AV_SAMPLE_FMT_U8 : bytes == 2 ? AV_SAMPLE_FMT_S16 : AV_SAMPLE_FMT_S32;
+            opened = avcodec_open2(codec, encoder, nullptr) >= 0
+                && stream->audio.Open(int(wave->nSamplesPerSec), wave->nChannels, inFormat, codec->sample_rate,
+                                      channels, codec->sample_fmt);
+        }
+        if (!opened || avcodec_parameters_from_context(out->codecpar, codec) < 0) {
+            CloseFile();
+            return E_FAIL;
+        }
+        out->time_base = codec->time_base;
+        m_streams.push_back(std::move(stream));
+    }
+    if (m_streams.empty()) {
+        CloseFile();
+        return VFW_E_NOT_CONNECTED;
+    }
+    if (avio_open(&m_output->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) {
+        CloseFile();
+        return STG_E_ACCESSDENIED;
+    }
+    if (avformat_write_header(m_output, nullptr) < 0) {
+        CloseFile();
+        std::remove(path.c_str());
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
+{
+    std::lock_guard lock(m_writeLock);
+    if (!m_output || !m_output->pb) return VFW_E_WRONG_STATE;
+    for (auto& stream : m_streams) {
+        if (stream->pin != pin) continue;
+        if (stream->scaler) return stream->EncodePicture(m_output, m_packet, sample);
+        if (sample.size <= 0 || !sample.data) return S_OK;
+        const uint8_t* planes[1] = {sample.data};
+        if (!stream->audio.Push(planes, sample.size / stream->inFrameBytes)) return E_FAIL;
+        return stream->EncodeQueuedAudio(m_output, m_packet, false);
+    }
+    return VFW_E_NOT_CONNECTED;
+}
+
+HRESULT CMediaFileWriter::Finish()
+{
+    if (!m_output || !m_output->pb) return S_FALSE;
+    HRESULT hr = S_OK;
+    for (auto& stream : m_streams) {
+        if (!stream->scaler && stream->audio.Push(nullptr, 0) && SUCCEEDED(hr))
+            hr = stream->EncodeQueuedAudio(m_output, m_packet, true);
+        if (SUCCEEDED(hr)) hr = stream->Encode(m_output, m_packet, nullptr);
+    }
+    if (av_write_trailer(m_output) < 0 && SUCCEEDED(hr)) hr = STG_E_MEDIUMFULL;
+    CloseFile();
+    return hr;
+}
+
+void CMediaFileWriter::CloseFile()
+{
+    m_streams.clear();
+    if (m_output && m_output->pb) avio_closep(&m_output->pb);
+    avformat_free_context(m_output);
+    m_output = nullptr;
+    av_packet_free(&m_packet);
+}
+
+HRESULT CMediaFileWriter::OnAllEnded()
+{
+    std::lock_guard lock(m_writeLock);
+    return Finish();
+}
+
+HRESULT CMediaFileWriter::OnStop()
+{
+    {
+        // Stopped before the end: what was written still makes a whole file.
+        std::lock_guard lock(m_writeLock);
+        Finish();
+    }
+    return CSinkFilter::OnStop();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Decodes the coded video streams of the file source to bottom-up RGB32 pictures of
+// the stream's own size.
+#include "dshow/DecoderFilter.h"
+
+#include <vector>
+
+struct SwsContext;
+
+class CVideoDecoder : public CDecoderFilter {
+public:
+    static HRESULT Create(REFIID iid, void** object);
+    CVideoDecoder();
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
+
+protected:
+    ~CVideoDecoder() override;
+    HRESULT OnOpened(const AM_MEDIA_TYPE& input) override;
+    void OnRestart() override { m_next = 0; }
+    HRESULT OnFrame(AVFrame& frame) override;
+    void OnClosed() override;
+
+private:
+    SwsContext* m_scaler = nullptr;
+    std::vector<uint8_t> m_picture;
+    LONG m_width = 0;
+    LONG m_height = 0;
+    REFERENCE_TIME m_frameTime = 0;
+    REFERENCE_TIME m_next = 0;
+};
+
+extern const CLSID CLSID_VideoDecoder;
