@@ -30,9 +30,8 @@ const VIDEOINFOHEADER* RgbVideoInfo(const AM_MEDIA_TYPE& type)
     if (type.majortype != MEDIATYPE_Video || !info) return nullptr;
     const BITMAPINFOHEADER& h = info->bmiHeader;
     WORD bits = type.subtype == MEDIASUBTYPE_RGB32 ? 32 : type.subtype == MEDIASUBTYPE_RGB24 ? 24 : 0;
-    LONG height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-    if (!bits || h.biBitCount != bits || h.biWidth <= 0 || h.biWidth > kMaxVideoSide || height <= 0
-        || height > kMaxVideoSide || h.biHeight == LONG(0x80000000))
+    if (!bits || h.biBitCount != bits || h.biWidth <= 0 || h.biWidth > kMaxVideoSide || h.biHeight == 0
+        || h.biHeight < -kMaxVideoSide || h.biHeight > kMaxVideoSide)
         return nullptr;
     return info;
 }
