@@ -178,6 +178,13 @@ struct MINMAXINFO {
 #define SIZE_MINIMIZED 1
 #define SIZE_MAXIMIZED 2
 
+// WM_MOUSEACTIVATE answers, and the hit-test code of a client-area click.
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
+#define HTCLIENT 1
+
 // WM_ACTIVATE states.
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1

@@ -5,7 +5,8 @@
 #include "win32/Messages.h"
 
 // Moves the pointer to `screen` and posts `message` (WM_LBUTTONDOWN, WM_MOUSEMOVE ...) with `keys`
-// (MK_*) and the point in the receiving window's client coordinates. Returns that window, or
-// null when the click is lost: nothing there, or the window under it sits in a disabled
-// top-level window (the owner of a modal dialog).
+// (MK_*) and the point in the receiving window's client coordinates. A press in an inactive
+// top-level window activates it first (WM_MOUSEACTIVATE decides). Returns the receiving window,
+// or null when the click is lost: nothing there, the window under it sits in a disabled
+// top-level window (the owner of a modal dialog), or WM_MOUSEACTIVATE ate the press.
 HWND MvPostMouseInput(UINT message, POINT screen, WPARAM keys = 0);

@@ -426,7 +426,11 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETICON:
         return reinterpret_cast<LRESULT>(GetPropA(hwnd, wParam ? "MvIconBig" : "MvIconSmall"));
     case WM_MOUSEACTIVATE:
-        return 1;
+        // A child lets its parent decide first.
+        if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
+            if (HWND parent = GetParent(hwnd))
+                if (LRESULT answer = SendMessageA(parent, message, wParam, lParam)) return answer;
+        return MA_ACTIVATE;
     default:
         return 0;
     }

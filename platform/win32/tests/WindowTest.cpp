@@ -441,6 +441,39 @@ TEST_F(WindowTest, PointerInputGoesToTheCaptureOrTheEnabledWindowUnderIt)
     EXPECT_TRUE(Recorder::Get().Of(top, WM_LBUTTONDOWN).empty());
 }
 
+TEST_F(WindowTest, APressActivatesItsTopLevelWindowUnlessMouseActivationSaysNo)
+{
+    HWND editor = Top(WS_POPUP | WS_VISIBLE);   // at (10, 20)
+    HWND palette = MakeWindow(nullptr, WS_POPUP | WS_VISIBLE, 0, {400, 20, 500, 120});
+    m_made.push_back(palette);
+    HWND swatch = MakeWindow(palette, WS_CHILD | WS_VISIBLE, 1, {10, 10, 50, 50});
+    SetActiveWindow(editor);
+    Recorder::Get().Clear();
+    EXPECT_EQ(MvPostMouseInput(WM_LBUTTONDOWN, POINT{400 + 20, 20 + 20}, MK_LBUTTON), swatch);
+    MvPumpUntilIdle();
+    EXPECT_EQ(GetActiveWindow(), palette);
+    auto asked = Recorder::Get().Of(palette, WM_MOUSEACTIVATE);
+    ASSERT_EQ(asked.size(), 1u) << "the child's default asks its parent";
+    EXPECT_EQ(asked[0].wParam, reinterpret_cast<WPARAM>(palette));
+    EXPECT_EQ(asked[0].lParam, MAKELONG(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(Recorder::Get().Of(swatch, WM_LBUTTONDOWN).size(), 1u);
+
+    // A tool window that keeps the editor active and swallows the activating press.
+    SetActiveWindow(editor);
+    Recorder::Get().Clear();
+    Recorder::Get().SetHandler(palette, [](HWND, UINT m, WPARAM, LPARAM, bool& handled) -> LRESULT {
+        handled = m == WM_MOUSEACTIVATE;
+        return MA_NOACTIVATEANDEAT;
+    });
+    EXPECT_EQ(MvPostMouseInput(WM_LBUTTONDOWN, POINT{400 + 20, 20 + 20}, MK_LBUTTON), nullptr);
+    MvPumpUntilIdle();
+    EXPECT_EQ(GetActiveWindow(), editor);
+    EXPECT_TRUE(Recorder::Get().Of(swatch, WM_LBUTTONDOWN).empty());
+    // Moves and releases never activate.
+    EXPECT_EQ(MvPostMouseInput(WM_LBUTTONUP, POINT{400 + 20, 20 + 20}), swatch);
+    EXPECT_EQ(GetActiveWindow(), editor);
+}
+
 struct CountingObserver : IMvWindowObserver {
     std::vector<std::pair<HWND, MvWindowEvent>> events;
     void OnWindowEvent(HWND h, MvWindowEvent e) override { events.push_back({h, e}); }
