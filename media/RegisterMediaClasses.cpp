@@ -6,14 +6,19 @@
 #include "CAudioOutput2.h"
 #include "CAudioTrack.h"
 #include "CDvWriter2.h"
+#include "CDvdFileInfo.h"
 #include "CDxDmoObject.h"
 #include "CDxFileObject.h"
 #include "CDxObject.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CImageUpload.h"
+#include "CMediaFile2.h"
+#include "CMediaInfo2.h"
+#include "CMediaList2.h"
 #include "CMediaOutput2.h"
 #include "CMediaOutputList.h"
+#include "CMediaStream.h"
 #include "CMediaTrack.h"
 #include "CMediaWriter2.h"
 #include "COutputType2.h"
@@ -22,6 +27,7 @@
 #include "CRecordingFile.h"
 #include "CSaveDir2.h"
 #include "CSaveFile2.h"
+#include "CSliceDuration2.h"
 #include "CSnapshotOutput.h"
 #include "CSubtitleTrack.h"
 #include "CTimedAction.h"
@@ -56,6 +62,12 @@ MV_REGISTER_PERSIST_CLASS(CMediaTrack)
 MV_REGISTER_PERSIST_CLASS(CAudioTrack)
 MV_REGISTER_PERSIST_CLASS(CSubtitleTrack)
 MV_REGISTER_PERSIST_CLASS(CVideoTrack)
+MV_REGISTER_PERSIST_CLASS(CMediaInfo2)
+MV_REGISTER_PERSIST_CLASS(CMediaStream)
+MV_REGISTER_PERSIST_CLASS(CSliceDuration2)
+MV_REGISTER_PERSIST_CLASS(CDvdFileInfo)
+MV_REGISTER_PERSIST_CLASS(CMediaFile2)
+MV_REGISTER_PERSIST_CLASS(CMediaList2)
 
 // Conversion documents, device targets, recordings and component descriptors.
 MV_REGISTER_PERSIST_CLASS(CImageUpload)

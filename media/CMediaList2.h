@@ -1,0 +1,27 @@
+#pragma once
+// A list of media files.
+#include "CPersistList.h"
+
+class CMediaFile2;
+
+class CMediaList2 : public CPersistObject {
+    MV_DECLARE_PERSIST_CLASS(CMediaList2)
+public:
+    CMediaList2();
+
+    void SaveSelf(const char* name, CPersistStorage& storage) override;
+    // Keeps only media files, whatever the file holds.
+    void LoadSelf(const char* name, CPersistStorage& storage) override;
+
+    // The list takes the file.
+    void AddFile(CMediaFile2* file);
+    // Takes the file out; the caller owns it again.
+    void RemoveFile(CMediaFile2* file);
+    CMediaFile2* GetFile(int index) const;
+    int GetFileCount() const { return m_files.GetItemCount(); }
+    int GetFileIndex(const CMediaFile2* file) const;
+    CPersistList& GetFiles() { return m_files; }
+
+private:
+    CPersistList m_files{true};
+};
