@@ -1,0 +1,113 @@
+// Feeds arbitrary bytes to the loaders of the media records, through the binary
+// storage (whole objects by type code, and the records directly) and, as text, through
+// the XML settings reader. Whatever the bytes, loading must end, stay in bounds, leave
+// only items of the expected class in the lists, and leak nothing; the loaded records
+// must stand their own operations.
+#include "CAudioTrack.h"
+#include "CDvWriter2.h"
+#include "CMediaFile2.h"
+#include "CMediaList2.h"
+#include "CMediaOutputList.h"
+#include "CMediaWriter2.h"
+#include "CSaveDir2.h"
+#include "CSliceDuration2.h"
+#include "CSubtitleTrack.h"
+#include "CVideoTrack.h"
+#include "CXmlPersistReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+template <typename T>
+void LoadAs(CPersistStorage& storage)
+{
+    storage.ResetLoad(true);
+    T object;
+    object.Load("Settings", storage);
+    CPersistStorage out;
+    object.Save("Settings", out);
+}
+
+void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+void CheckMediaFile(CPersistStorage& storage)
+{
+    storage.ResetLoad(true);
+    CMediaFile2 file;
+    file.Load("Settings", storage);
+    for (int i = 0; i < file.GetVideoTrackCount(); ++i) Require(file.GetVideoTrack(i)->IsInstanceOf(FourCharCode("vtrk")));
+    for (int i = 0; i < file.GetAudioTrackCount(); ++i) Require(file.GetAudioTrack(i)->IsInstanceOf(FourCharCode("atrk")));
+    for (int i = 0; i < file.GetSubtitleTrackCount(); ++i)
+        Require(file.GetSubtitleTrack(i)->IsInstanceOf(FourCharCode("strk")));
+    for (int i = 0; i < file.GetSliceCount(); ++i) Require(file.GetSliceAt(i)->IsInstanceOf(FourCharCode("sldu")));
+    file.GetVideoSummary();
+    file.GetAudioSummary();
+    file.GetSelectedSubtitle();
+    file.GetFileType();
+    file.GetConversionDuration();
+    if (CVideoTrack* video = file.GetSelectedVideo()) {
+        video->GetCropLeft();
+        video->AdjustAspectRatio();
+    }
+    file.AddSliceAtTime(1, 10);
+    file.TrimLeft(0.5);
+    file.Close();
+}
+
+void CheckLists(CPersistStorage& storage)
+{
+    storage.ResetLoad(true);
+    CMediaOutputList outputs;
+    outputs.Load("Settings", storage);
+    for (int i = 0; i < outputs.GetOutputCount(); ++i) {
+        Require(outputs.GetOutput(i)->IsInstanceOf(FourCharCode("awr2")));
+        outputs.GetOutput(i)->Validate();
+    }
+    storage.ResetLoad(true);
+    CMediaList2 files;
+    files.Load("Settings", storage);
+    for (int i = 0; i < files.GetFileCount(); ++i) Require(files.GetFile(i)->IsInstanceOf(FourCharCode("mfl2")));
+}
+
+void LoadEvery(CPersistStorage& storage)
+{
+    CheckMediaFile(storage);
+    CheckLists(storage);
+    LoadAs<CMediaWriter2>(storage);
+    LoadAs<CDvWriter2>(storage);
+    LoadAs<CSaveDir2>(storage);
+    LoadAs<CVideoTrack>(storage);
+    LoadAs<CAudioTrack>(storage);
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > 1 << 20) return 0;
+    auto n = static_cast<ULONG>(size);
+    {
+        CPersistStorage storage;
+        storage.SetData(data, n);
+        std::unique_ptr<CPersistObject> object(CPersistObject::LoadComplete(storage));
+        if (object) {
+            CPersistStorage out;
+            object->SaveComplete(out);
+        }
+        LoadEvery(storage);
+    }
+    {
+        std::string text(reinterpret_cast<const char*>(data), size);
+        CXmlPersistReader reader(text.c_str());
+        LoadEvery(reader);
+    }
+    return 0;
+}
