@@ -1,0 +1,81 @@
+#include "CSpeechPanel.h"
+
+#include "UDialogTemplates.h"
+#include "afx/CDataExchange.h"
+#include "afx/MessageMap.h"
+#include "win32/CommCtrl.h"
+#include "win32/CtlMessages.h"
+
+namespace {
+constexpr int kVoiceLabel = 20000;
+constexpr int kSpeedLabel = 20002;
+constexpr int kVolumeLabel = 20004;
+constexpr DWORD kSliderStyle = TBS_HORZ | TBS_BOTH | TBS_NOTICKS | WS_TABSTOP;
+
+MvDialogTemplate MakeTemplate()
+{
+    using U = UDialogTemplates;
+    MvDialogTemplate t = U::Make(
+        "", 120, 100,
+        {U::Item("Static", "Voice", kVoiceLabel, 0, 7, 7, 106, 8),
+         U::Item("ComboBox", "", CSpeechPanel::kVoiceCombo, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 7, 18,
+                 106, 100),
+         U::Item("Static", "Speed", kSpeedLabel, 0, 7, 38, 106, 8),
+         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kSpeedSlider, kSliderStyle, 7, 48, 106, 15),
+         U::Item("Static", "Volume", kVolumeLabel, 0, 7, 68, 106, 8),
+         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kVolumeSlider, kSliderStyle, 7, 78, 106, 15)});
+    t.style = WS_CHILD | DS_CONTROL;
+    return t;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CSpeechPanel, CObjectPanel)
+    ON_CBN_SELCHANGE(kVoiceCombo, OnSelchangeComboVoice)
+    ON_NOTIFY(NM_RELEASEDCAPTURE, kSpeedSlider, OnReleasedcaptureSliderSpeed)
+    ON_NOTIFY(NM_RELEASEDCAPTURE, kVolumeSlider, OnReleasedcaptureSliderVolume)
+END_MESSAGE_MAP()
+
+CSpeechPanel::CSpeechPanel(CWnd* parent) : CObjectPanel(kTemplate, parent)
+{
+    UDialogTemplates::Register(kTemplate, MakeTemplate);
+    SetController(&m_controller);
+}
+
+void CSpeechPanel::DoDataExchange(CDataExchange* dx)
+{
+    CObjectPanel::DoDataExchange(dx);
+    DDX_Control(dx, kVoiceLabel, m_voiceLabel);
+    DDX_Control(dx, kVoiceCombo, m_voice);
+    DDX_Control(dx, kSpeedLabel, m_speedLabel);
+    DDX_Control(dx, kSpeedSlider, m_speed);
+    DDX_Control(dx, kVolumeLabel, m_volumeLabel);
+    DDX_Control(dx, kVolumeSlider, m_volume);
+}
+
+BOOL CSpeechPanel::OnInitDialog()
+{
+    CObjectPanel::OnInitDialog();
+    return TRUE;
+}
+
+void CSpeechPanel::SetupController()
+{
+    m_controller.SetControls(&m_voice, &m_speed, &m_volume);
+}
+
+void CSpeechPanel::OnSelchangeComboVoice()
+{
+    m_controller.EnterVoice();
+}
+
+void CSpeechPanel::OnReleasedcaptureSliderSpeed(NMHDR*, LRESULT* result)
+{
+    m_controller.EnterRate();
+    *result = 0;
+}
+
+void CSpeechPanel::OnReleasedcaptureSliderVolume(NMHDR*, LRESULT* result)
+{
+    m_controller.EnterVolume();
+    *result = 0;
+}
