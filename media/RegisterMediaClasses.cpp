@@ -22,6 +22,7 @@
 #include "CMediaTrack.h"
 #include "CMediaWriter2.h"
 #include "COutputType2.h"
+#include "CPortableMediaConversion.h"
 #include "CRealOutput.h"
 #include "CRecordingDir.h"
 #include "CRecordingFile.h"
@@ -30,6 +31,10 @@
 #include "CSliceDuration2.h"
 #include "CSnapshotOutput.h"
 #include "CSubtitleTrack.h"
+#include "CTargetConversion.h"
+#include "CTargetDecisions.h"
+#include "CTargetDevice.h"
+#include "CTargetPlatform.h"
 #include "CTimedAction.h"
 #include "CTrackOutput.h"
 #include "CVideoInfo2.h"
@@ -71,6 +76,11 @@ MV_REGISTER_PERSIST_CLASS(CMediaList2)
 
 // Conversion documents, device targets, recordings and component descriptors.
 MV_REGISTER_PERSIST_CLASS(CImageUpload)
+MV_REGISTER_PERSIST_CLASS(CTargetConversion)
+MV_REGISTER_PERSIST_CLASS(CTargetPlatform)
+MV_REGISTER_PERSIST_CLASS(CTargetDevice)
+MV_REGISTER_PERSIST_CLASS(CPortableMediaConversion)
+MV_REGISTER_PERSIST_CLASS(CTargetDecisions)
 MV_REGISTER_PERSIST_CLASS(CRecordingDir)
 MV_REGISTER_PERSIST_CLASS(CRecordingFile)
 MV_REGISTER_PERSIST_CLASS(CDxObject)
