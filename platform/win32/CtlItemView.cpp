@@ -1,6 +1,8 @@
 #include "win32/CtlItemView.h"
 #include "win32/CommCtrl.h"
 
+#include <utility>
+
 bool CtlItemView::HandleInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     result = 0;
@@ -14,8 +16,12 @@ bool CtlItemView::HandleInput(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         UserDoubleClick(PointOf(lParam));
         return true;
     case WM_RBUTTONDOWN:
+        m_rightClickTaken = false;
         UserRightClick(PointOf(lParam));
         return true;
+    case WM_RBUTTONUP:
+        // Left to the default (the context menu) unless the parent handled the right click.
+        return std::exchange(m_rightClickTaken, false);
     case WM_KEYDOWN:
         UserKey(static_cast<UINT>(wParam));
         return true;

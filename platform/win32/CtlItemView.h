@@ -18,4 +18,6 @@ protected:
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     CtlLabelEditor m_labelEditor;
+    // The parent answered NM_RCLICK non-zero: the release asks for no context menu.
+    bool m_rightClickTaken = false;
 };

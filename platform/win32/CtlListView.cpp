@@ -455,7 +455,8 @@ void CtlListView::MouseDown(POINT point, UINT keys, bool right)
     notice.iSubItem = sub;
     notice.ptAction = point;
     notice.uKeyFlags = keys;
-    Notify(notice.hdr, right ? NM_RCLICK : NM_CLICK);
+    LRESULT answer = Notify(notice.hdr, right ? NM_RCLICK : NM_CLICK);
+    if (right) m_rightClickTaken = answer != 0;
 }
 
 void CtlListView::UserClick(POINT point, UINT keys)

@@ -366,7 +366,7 @@ void CtlTreeView::UserRightClick(POINT)
     if (!IsEnabled()) return;
     if (Host()) Host()->TakeFocus();
     NMHDR header{};
-    Notify(header, NM_RCLICK);
+    m_rightClickTaken = Notify(header, NM_RCLICK) != 0;
 }
 
 void CtlTreeView::UserDoubleClick(POINT point)

@@ -198,6 +198,34 @@ TEST_F(CtlWindowTest, AListViewHeaderWindowTurnsClicksIntoColumnClicks)
     DestroyWindow(list);
 }
 
+TEST_F(CtlWindowTest, ItemViewsAskForTheContextMenuUnlessTheParentTookTheRightClick)
+{
+    HWND list = Child(WC_LISTVIEW, LVS_REPORT, 10089, "", {0, 0, 300, 200});
+    HWND tree = Child(WC_TREEVIEW, 0, 10090, "", {0, 210, 300, 300});
+    ASSERT_TRUE(list && tree);
+    for (HWND view : {list, tree}) {
+        for (LRESULT answer : {0, 1}) {
+            int rclicks = 0;
+            Recorder::Get().Clear();
+            Recorder::Get().SetHandler(parent, [&](HWND, UINT m, WPARAM, LPARAM l, bool& handled) -> LRESULT {
+                handled = m == WM_NOTIFY && reinterpret_cast<NMHDR*>(l)->code == NM_RCLICK;
+                rclicks += handled;
+                return answer;
+            });
+            CtlUserRightClick(view, {40, 30});
+            EXPECT_EQ(rclicks, 1);
+            auto menus = Recorder::Get().Of(parent, WM_CONTEXTMENU);
+            ASSERT_EQ(menus.size(), answer ? 0u : 1u) << "answer " << answer;
+            if (!answer) {
+                EXPECT_EQ(menus[0].wParam, reinterpret_cast<WPARAM>(view));
+            }
+        }
+    }
+    Recorder::Get().SetHandler(parent, nullptr);
+    DestroyWindow(list);
+    DestroyWindow(tree);
+}
+
 TEST_F(CtlWindowTest, ScriptedInputPassesPreTranslationLikeRealInput)
 {
     HWND edit = Child(WC_EDIT, ES_MULTILINE | ES_WANTRETURN, 11, "", {0, 0, 200, 80});
