@@ -1,18 +1,23 @@
 // Registers every persistent class of mvmedia, in this order, when the library loads.
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
+#include "C3dInfo2.h"
 #include "CAspectRatioInfo2.h"
 #include "CAudioInfo2.h"
 #include "CAudioOutput2.h"
+#include "CAudioSource2.h"
 #include "CAudioTrack.h"
-#include "CDvWriter2.h"
+#include "CCaptureSource2.h"
 #include "CDvdFileInfo.h"
+#include "CDvSource2.h"
+#include "CDvWriter2.h"
 #include "CDxDmoObject.h"
 #include "CDxFileObject.h"
 #include "CDxObject.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CImageUpload.h"
+#include "CLiveRecorder2.h"
 #include "CMediaFile2.h"
 #include "CMediaInfo2.h"
 #include "CMediaList2.h"
@@ -28,6 +33,8 @@
 #include "CRecordingFile.h"
 #include "CSaveDir2.h"
 #include "CSaveFile2.h"
+#include "CScreenRecorder2.h"
+#include "CScreenSource2.h"
 #include "CSliceDuration2.h"
 #include "CSnapshotOutput.h"
 #include "CSubtitleTrack.h"
@@ -39,6 +46,9 @@
 #include "CTrackOutput.h"
 #include "CVideoInfo2.h"
 #include "CVideoOutput2.h"
+#include "CVideoRecorder2.h"
+#include "CVideoRecorder3d2.h"
+#include "CVideoSource2.h"
 #include "CVideoTrack.h"
 #include "CVideoTransformation.h"
 #include "CWmOutput2.h"
@@ -73,6 +83,16 @@ MV_REGISTER_PERSIST_CLASS(CSliceDuration2)
 MV_REGISTER_PERSIST_CLASS(CDvdFileInfo)
 MV_REGISTER_PERSIST_CLASS(CMediaFile2)
 MV_REGISTER_PERSIST_CLASS(CMediaList2)
+MV_REGISTER_PERSIST_CLASS(CCaptureSource2)
+MV_REGISTER_PERSIST_CLASS(CDvSource2)
+MV_REGISTER_PERSIST_CLASS(CVideoSource2)
+MV_REGISTER_PERSIST_CLASS(CAudioSource2)
+MV_REGISTER_PERSIST_CLASS(CScreenSource2)
+MV_REGISTER_PERSIST_CLASS(CLiveRecorder2)
+MV_REGISTER_PERSIST_CLASS(CScreenRecorder2)
+MV_REGISTER_PERSIST_CLASS(CVideoRecorder2)
+MV_REGISTER_PERSIST_CLASS(C3dInfo2)
+MV_REGISTER_PERSIST_CLASS(CVideoRecorder3d2)
 
 // Conversion documents, device targets, recordings and component descriptors.
 MV_REGISTER_PERSIST_CLASS(CImageUpload)

@@ -10,8 +10,10 @@
 #include "CMediaOutputList.h"
 #include "CMediaWriter2.h"
 #include "CSaveDir2.h"
+#include "CScreenRecorder2.h"
 #include "CSliceDuration2.h"
 #include "CSubtitleTrack.h"
+#include "CVideoRecorder3d2.h"
 #include "CVideoTrack.h"
 #include "CXmlPersistReader.h"
 
@@ -86,6 +88,8 @@ void LoadEvery(CPersistStorage& storage)
     LoadAs<CSaveDir2>(storage);
     LoadAs<CVideoTrack>(storage);
     LoadAs<CAudioTrack>(storage);
+    LoadAs<CScreenRecorder2>(storage);
+    LoadAs<CVideoRecorder3d2>(storage);
 }
 
 }

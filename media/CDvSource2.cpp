@@ -1,0 +1,3 @@
+#include "CDvSource2.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CDvSource2, CCaptureSource2, FourCharCode("dvs2"))

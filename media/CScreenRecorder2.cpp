@@ -1,0 +1,26 @@
+#include "CScreenRecorder2.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CScreenRecorder2, CLiveRecorder2, FourCharCode("scr2"))
+
+namespace {
+const char* const kScreenSourceTag = "screen source";
+}
+
+void CScreenRecorder2::SaveSelf(const char* name, CPersistStorage& storage)
+{
+    CLiveRecorder2::SaveSelf(name, storage);
+    m_screenSource.Save(kScreenSourceTag, storage);
+}
+
+void CScreenRecorder2::LoadSelf(const char* name, CPersistStorage& storage)
+{
+    CLiveRecorder2::LoadSelf(name, storage);
+    m_screenSource.Load(kScreenSourceTag, storage);
+}
+
+const char* CScreenRecorder2::Validate()
+{
+    const char* error = CPersistObject::Validate(true);
+    if (error && *error) return error;
+    return m_screenSource.Validate(true);
+}
