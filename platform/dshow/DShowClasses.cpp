@@ -1,5 +1,6 @@
 // Registers the graph manager and this layer's filters when the library loads.
 #include "dshow/AudioDecoder.h"
+#include "dshow/AudioRenderer.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/MediaFileWriter.h"
@@ -17,6 +18,7 @@ struct Registrar {
         DShowRegisterFilter(CLSID_FileSource, "File Source", FilterRole::Source, 100, &CFileSource::Create);
         DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
         DShowRegisterFilter(CLSID_VideoDecoder, "Video Decoder", FilterRole::Transform, 100, &CVideoDecoder::Create);
+        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
         DShowRegisterFilter(CLSID_AudioResampler, "Audio Resampler", FilterRole::Other, 0,

@@ -195,6 +195,16 @@ struct IAMStreamConfig : IUnknown {
     virtual HRESULT GetFormat(AM_MEDIA_TYPE** type) = 0; // task memory
 };
 
+// Volume in hundredths of a decibel (-10000 silent .. 0 full), balance -10000..10000.
+struct IBasicAudio : IUnknown {
+    static constexpr IID kIid = {0x6A3D1C57, 0x1E2B, 0x4F0A, {0x9C, 0x44, 0x0B, 0x7E, 0x52, 0x9D, 0xA1, 0x36}};
+    using Base = IUnknown;
+    virtual HRESULT put_Volume(LONG volume) = 0;
+    virtual HRESULT get_Volume(LONG* volume) = 0;
+    virtual HRESULT put_Balance(LONG balance) = 0;
+    virtual HRESULT get_Balance(LONG* balance) = 0;
+};
+
 // One unit of data as it flows from an output pin to the connected input pin.
 struct MediaSample {
     const BYTE* data = nullptr;

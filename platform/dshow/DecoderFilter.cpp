@@ -101,7 +101,7 @@ HRESULT CDecoderFilter::EndOfStream(CBasePin*)
         HRESULT hr = Drain();
         if (SUCCEEDED(hr)) hr = OnDrained();
         if (FAILED(hr)) {
-            NotifyEvent(EC_ERRORABORT, hr, 0);
+            if (hr != VFW_E_WRONG_STATE) NotifyEvent(EC_ERRORABORT, hr, 0); // not while the graph stops
             return hr;
         }
     }

@@ -339,15 +339,16 @@ HRESULT CFilterGraph::ChangeState(FILTER_STATE target)
 {
     std::lock_guard lock(m_lock);
     if (m_state == target) return S_OK;
-    // Sources (no connected input) stop first, so that nothing is pushed into a
-    // stopped filter, and start last, once everything downstream runs.
+    // Sources (no connected input) start last, once everything downstream runs, and
+    // stop last: a renderer that holds the streaming thread lets it go when it stops,
+    // and the source then ends quietly.
     std::vector<IBaseFilter*> sources, others;
     for (const Member& m : m_members) (CountPins(m.filter).connectedInputs == 0 ? sources : others).push_back(m.filter);
 
     HRESULT result = S_OK;
     if (target == State_Stopped) {
-        for (IBaseFilter* f : sources) f->Stop();
         for (IBaseFilter* f : others) f->Stop();
+        for (IBaseFilter* f : sources) f->Stop();
         m_state = State_Stopped;
         return S_OK;
     }
@@ -380,6 +381,66 @@ HRESULT CFilterGraph::Run() { return ChangeState(State_Running); }
 HRESULT CFilterGraph::Pause() { return ChangeState(State_Paused); }
 HRESULT CFilterGraph::Stop() { return ChangeState(State_Stopped); }
 HRESULT CFilterGraph::StopWhenReady() { return Stop(); }
+
+HRESULT CFilterGraph::GetClassID(CLSID* clsid)
+{
+    if (!clsid) return E_POINTER;
+    *clsid = CLSID_FilterGraph;
+    return S_OK;
+}
+
+HRESULT CFilterGraph::Run(REFERENCE_TIME) { return Run(); }
+
+HRESULT CFilterGraph::GetState(DWORD, FILTER_STATE* state)
+{
+    if (!state) return E_POINTER;
+    std::lock_guard lock(m_lock);
+    *state = m_state;
+    return S_OK;
+}
+
+HRESULT CFilterGraph::SetSyncSource(IUnknown*) { return S_OK; }
+
+IBasicAudio* CFilterGraph::AudioRenderer()
+{
+    std::lock_guard lock(m_lock);
+    for (const Member& m : m_members) {
+        IBasicAudio* audio = nullptr;
+        if (SUCCEEDED(QueryInterfaceTo<IBasicAudio>(m.filter, &audio))) return audio;
+    }
+    return nullptr;
+}
+
+namespace {
+template <class F>
+HRESULT WithAudio(IBasicAudio* audio, F&& call)
+{
+    if (!audio) return E_NOTIMPL;
+    HRESULT hr = call(audio);
+    audio->Release();
+    return hr;
+}
+} // namespace
+
+HRESULT CFilterGraph::put_Volume(LONG volume)
+{
+    return WithAudio(AudioRenderer(), [&](IBasicAudio* a) { return a->put_Volume(volume); });
+}
+
+HRESULT CFilterGraph::get_Volume(LONG* volume)
+{
+    return WithAudio(AudioRenderer(), [&](IBasicAudio* a) { return a->get_Volume(volume); });
+}
+
+HRESULT CFilterGraph::put_Balance(LONG balance)
+{
+    return WithAudio(AudioRenderer(), [&](IBasicAudio* a) { return a->put_Balance(balance); });
+}
+
+HRESULT CFilterGraph::get_Balance(LONG* balance)
+{
+    return WithAudio(AudioRenderer(), [&](IBasicAudio* a) { return a->get_Balance(balance); });
+}
 
 HRESULT CFilterGraph::GetState(LONG, OAFilterState* state)
 {

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
-class CFilterGraph : public TComObject<IFilterGraph2, IMediaControl, IMediaEventEx, IMediaEventSink, IMediaSeeking> {
+class CFilterGraph
+    : public TComObject<IFilterGraph2, IMediaControl, IMediaEventEx, IMediaEventSink, IMediaSeeking, IMediaFilter,
+                        IBasicAudio> {
 public:
     static HRESULT Create(REFIID iid, void** object);
     CFilterGraph();
@@ -43,6 +45,18 @@ public:
     HRESULT StopWhenReady() override;
     HRESULT GetState(LONG timeoutMs, OAFilterState* state) override;
     HRESULT RenderFile(LPCWSTR file) override;
+
+    // IMediaFilter (Stop and Pause are IMediaControl's); the graph runs unclocked
+    HRESULT GetClassID(CLSID* clsid) override;
+    HRESULT Run(REFERENCE_TIME start) override;
+    HRESULT GetState(DWORD timeoutMs, FILTER_STATE* state) override;
+    HRESULT SetSyncSource(IUnknown* clock) override;
+
+    // IBasicAudio: through the renderer that plays
+    HRESULT put_Volume(LONG volume) override;
+    HRESULT get_Volume(LONG* volume) override;
+    HRESULT put_Balance(LONG balance) override;
+    HRESULT get_Balance(LONG* balance) override;
 
     // IMediaEventEx / IMediaEventSink
     HRESULT GetEventHandle(OAHWND* handle) override;
@@ -94,6 +108,7 @@ private:
     HRESULT TryIntermediate(IPin* output, IPin* input, REFCLSID clsid, const std::string& name, int depth);
     HRESULT ChangeState(FILTER_STATE target);
     std::vector<IMediaSeeking*> Seekers(); // each with a reference
+    IBasicAudio* AudioRenderer();          // with a reference, or null
     std::vector<IBaseFilter*> Snapshot();  // each with a reference
     size_t CountRenderers();
     void QueueEvent(LONG code, LONG_PTR param1, LONG_PTR param2);

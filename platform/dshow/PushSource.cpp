@@ -75,6 +75,7 @@ void CPushSource::Work()
             DeliverEndOfStreamAll();
             return;
         }
+        if (hr == VFW_E_WRONG_STATE) return; // downstream was stopped first: the graph is stopping
         if (FAILED(hr)) {
             // The stream broke: tell the graph once and push nothing more.
             NotifyEvent(EC_ERRORABORT, hr, 0);

@@ -1,15 +1,19 @@
 #include "TestFilters.h"
 
 #include "com/ComRuntime.h"
+#include "dshow/AudioRenderer.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/PcmConverterFilter.h"
 #include "win32/WaveFormat.h"
 #include "dshow/WideText.h"
 #include "win32/MessageQueue.h"
+#include "win32/WaveOut.h"
 #include "win32/Window.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -27,6 +31,8 @@ protected:
     void SetUp() override
     {
         CoInitialize(nullptr);
+        // Render here ends in the null renderer unless a test wants playback.
+        DShowUnregisterFilter(CLSID_AudioRender);
         ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
                                    reinterpret_cast<void**>(&graph.p)),
                   S_OK);
@@ -40,6 +46,7 @@ protected:
         SafeRelease(events.p);
         SafeRelease(control.p);
         SafeRelease(graph.p);
+        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
         CoUninitialize();
     }
 
@@ -277,6 +284,46 @@ TEST_F(GraphTest, ResamplerRefusesAnOutputBeforeItsInput)
     ASSERT_NE(resampler, nullptr);
     auto* sink = Add(new CTestSink, u"Sink");
     EXPECT_TRUE(FAILED(graph->ConnectDirect(Pin(resampler, u"Audio Out"), Pin(sink, u"In"), nullptr)));
+}
+
+TEST_F(GraphTest, AudioRendererPlaysEverythingAtTheSetVolume)
+{
+    DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+    MvWaveOutCapture capture;
+    auto* source = Add(new CTestSource(6, false), u"Source");
+    ASSERT_EQ(graph->Render(Pin(source, u"Out")), S_OK);
+    Ptr<IBasicAudio> audio;
+    ASSERT_EQ(QueryInterfaceTo<IBasicAudio>(graph, &audio.p), S_OK);
+    ASSERT_EQ(audio->put_Volume(-600), S_OK); // about half the amplitude
+    EXPECT_EQ(audio->put_Volume(100), E_INVALIDARG);
+    LONG volume = 0;
+    audio->get_Volume(&volume);
+    EXPECT_EQ(volume, -600);
+
+    ASSERT_EQ(control->Run(), S_OK);
+    EXPECT_EQ(NextEvent(), EC_COMPLETE);
+    std::string played = capture.Bytes();
+    ASSERT_EQ(played.size(), 6u * 1600);
+    // Block 4 was filled with bytes of value 4: the sample 0x0404 at about half.
+    int16_t sample;
+    std::memcpy(&sample, played.data() + 4 * 1600, 2);
+    EXPECT_NEAR(sample, 0x0404 * 0.501, 2);
+    EXPECT_EQ(capture.Format().nSamplesPerSec, 8000u);
+}
+
+TEST_F(GraphTest, StoppingAPausedPlaybackReleasesTheStreamingThread)
+{
+    DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+    MvWaveOutUseNullDevice(true);
+    auto* source = Add(new CTestSource(100, false), u"Source");
+    ASSERT_EQ(graph->Render(Pin(source, u"Out")), S_OK);
+    // Paused, the device does not play: the queue fills and holds the source's thread.
+    ASSERT_EQ(control->Pause(), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    ASSERT_EQ(control->Pause(), S_OK);
+    EXPECT_EQ(control->Stop(), S_OK);
+    EXPECT_EQ(NextEvent(100), 0); // a stop is no error
+    MvWaveOutUseNullDevice(false);
 }
 
 } // namespace
