@@ -5,6 +5,7 @@
 #include "dshow/MediaFileWriter.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/WideText.h"
+#include "win32/WaveOut.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,36 @@ TEST_F(ConversionTest, BrokenFilesFailWithoutCrashing)
     std::ofstream(broken, std::ios::binary) << bytes;
     LONG code = Convert(broken, CLSID_WavFileWriter, dir / "b.wav");
     EXPECT_TRUE(code == EC_COMPLETE || code == EC_ERRORABORT) << code;
+}
+
+TEST_F(ConversionTest, RenderFilePlaysACodedFileThroughADecoder)
+{
+    fs::path mp3 = dir / "tone.mp3";
+    ASSERT_EQ(Convert(wav, CLSID_Mp3FileWriter, mp3), EC_COMPLETE);
+    MvWaveOutCapture capture;
+    IGraphBuilder* graph = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                               reinterpret_cast<void**>(&graph)),
+              S_OK);
+    ASSERT_EQ(graph->RenderFile(WideText(mp3.string()).c_str(), nullptr), S_OK);
+    IBaseFilter* decoder = nullptr;
+    EXPECT_EQ(graph->FindFilterByName(u"Audio Decoder", &decoder), S_OK);
+    SafeRelease(decoder);
+    IMediaControl* control = nullptr;
+    IMediaEvent* events = nullptr;
+    QueryInterfaceTo<IMediaControl>(graph, &control);
+    QueryInterfaceTo<IMediaEvent>(graph, &events);
+    ASSERT_EQ(control->Run(), S_OK);
+    LONG code = 0;
+    LONG_PTR p1 = 0, p2 = 0;
+    EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 30000), S_OK);
+    EXPECT_EQ(code, EC_COMPLETE);
+    control->Stop();
+    // 1.5 s of 16-bit mono at 22,050 Hz, give or take the coder's padding.
+    EXPECT_NEAR(double(capture.Bytes().size()), 1.5 * 22050 * 2, 0.05 * 22050 * 2);
+    events->Release();
+    control->Release();
+    graph->Release();
 }
 
 TEST_F(ConversionTest, VideoWithSoundConvertsToAviAndMp4)
