@@ -8,6 +8,8 @@
 #include "afx/CString.h"
 
 inline constexpr long kUpdaterInstallMessage = 883402;
+// What a main window posts itself to close once the installer has been started.
+inline constexpr UINT kUpdaterInstallWindowMessage = 1224;
 
 class CMorvaneUpdater : public CListener, public CBroadcaster {
 public:

@@ -1,0 +1,73 @@
+#include "CMorvaneMainFrame.h"
+#include "afx/CRect.h"
+#include "win32/MessageLoop.h"
+#include "win32/Messages.h"
+#include "win32/Window.h"
+
+#include "FileText.h"
+#include "ShellTestSupport.h"
+#include "StallingServer.h"
+
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class MainWindowUpgrade : public ShellServerTest {};
+
+// Records whether the download had been cancelled when the window went.
+class RecordingFrame : public CMorvaneMainFrame {
+public:
+    explicit RecordingFrame(bool& cancelled) : m_cancelled(cancelled) {}
+    void PostNcDestroy() override
+    {
+        m_cancelled = GetUpdater().GetDownloadThread().IsCanceled();
+        CMorvaneMainFrame::PostNcDestroy();
+    }
+
+private:
+    bool& m_cancelled;
+};
+
+} // namespace
+
+TEST_F(MainWindowUpgrade, FrameClosesByItselfOnceTheInstallerStarted)
+{
+    std::ofstream(www + "/Morvane_setup.exe", std::ios::binary) << std::string(25000, 'i');
+    auto* frame = new CMorvaneMainFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
+    const HWND hwnd = frame->m_hWnd;
+    const std::string installer = frame->GetUpdater().GetInstallerPath().GetString();
+    Answer("5.1", server->Address("/Morvane_setup.exe").c_str(), 98102);
+    MvScriptMessageBoxAnswer(IDYES);
+    frame->Upgrade();
+    ASSERT_TRUE(MvPumpUntil([&] { return !::IsWindow(hwnd); }, 60000));
+    EXPECT_EQ(std::vector<std::string>{installer}, MvTakeShellOpens());
+    EXPECT_EQ(25000u, FileText(installer).size());
+}
+
+TEST_F(MainWindowUpgrade, ClosingDuringADownloadCancelsIt)
+{
+    StallingServer stalling(200000, 20000);
+    ASSERT_TRUE(stalling.Running());
+    bool cancelledWhenGone = false;
+    auto* frame = new RecordingFrame(cancelledWhenGone);
+    ASSERT_TRUE(frame->Create(nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
+    const HWND hwnd = frame->m_hWnd;
+    CHttpDownloadThread& download = frame->GetUpdater().GetDownloadThread();
+    Answer("5.1", stalling.Address("/Morvane_setup.exe").c_str(), 98102);
+    MvScriptMessageBoxAnswer(IDYES);
+    frame->Upgrade();
+    ASSERT_TRUE(MvPumpUntil([&] { return download.GetProgress() > 0; }, 30000));
+    EXPECT_FALSE(download.IsCanceled());
+
+    // Let the read come back so that the frame's end can wait for the thread.
+    stalling.Release();
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_TRUE(cancelledWhenGone);
+    MvPumpUntilIdle();
+    EXPECT_TRUE(MvTakeShellOpens().empty());
+    EXPECT_EQ(1u, MvTakeShownMessageBoxes().size()) << "only the question";
+}
