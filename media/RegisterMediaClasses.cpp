@@ -3,6 +3,8 @@
 // code always resolves to the class listed first.
 #include "C3dInfo2.h"
 #include "CAspectRatioInfo2.h"
+#include "CAudioCdReader2.h"
+#include "CAudioCdTrack2.h"
 #include "CAudioInfo2.h"
 #include "CAudioOutput2.h"
 #include "CAudioSource2.h"
@@ -93,6 +95,8 @@ MV_REGISTER_PERSIST_CLASS(CScreenRecorder2)
 MV_REGISTER_PERSIST_CLASS(CVideoRecorder2)
 MV_REGISTER_PERSIST_CLASS(C3dInfo2)
 MV_REGISTER_PERSIST_CLASS(CVideoRecorder3d2)
+MV_REGISTER_PERSIST_CLASS(CAudioCdTrack2)
+MV_REGISTER_PERSIST_CLASS(CAudioCdReader2)
 
 // Conversion documents, device targets, recordings and component descriptors.
 MV_REGISTER_PERSIST_CLASS(CImageUpload)

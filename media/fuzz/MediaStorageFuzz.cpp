@@ -3,6 +3,7 @@
 // the XML settings reader. Whatever the bytes, loading must end, stay in bounds, leave
 // only items of the expected class in the lists, and leak nothing; the loaded records
 // must stand their own operations.
+#include "CAudioCdReader2.h"
 #include "CAudioTrack.h"
 #include "CDvWriter2.h"
 #include "CMediaFile2.h"
@@ -90,6 +91,7 @@ void LoadEvery(CPersistStorage& storage)
     LoadAs<CAudioTrack>(storage);
     LoadAs<CScreenRecorder2>(storage);
     LoadAs<CVideoRecorder3d2>(storage);
+    LoadAs<CAudioCdReader2>(storage);
 }
 
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The table of contents of an audio CD.
+#include "CPersistList.h"
+
+class CAudioCdTrack2;
+
+class CAudioCdReader2 : public CPersistObject {
+    MV_DECLARE_PERSIST_CLASS(CAudioCdReader2)
+public:
+    CAudioCdReader2();
+
+    // Deletes the tracks.
+    void Clear() override;
+    void SaveSelf(const char* name, CPersistStorage& storage) override;
+    // Keeps only CD tracks, whatever the file holds.
+    void LoadSelf(const char* name, CPersistStorage& storage) override;
+
+    // The list takes the track.
+    void AddTrack(CAudioCdTrack2* track);
+    // Takes the track out; the caller owns it again.
+    void RemoveTrack(CAudioCdTrack2* track);
+    CAudioCdTrack2* GetTrack(int index) const;
+    int GetTrackCount() const { return m_tracks.GetItemCount(); }
+    int GetTrackIndex(const CAudioCdTrack2* track) const;
+    CPersistList& GetTracks() { return m_tracks; }
+    int GetCheckedTrackCount() const;
+
+private:
+    CPersistList m_tracks{true};
+};
