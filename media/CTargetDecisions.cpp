@@ -1,6 +1,7 @@
 #include "CTargetDecisions.h"
 
 #include "CTargetPlatform.h"
+#include "UDataListUtils.h"
 #include "UTargetPresets.h"
 
 #include <cstring>
@@ -56,6 +57,8 @@ void CTargetDecisions::LoadSelf(const char* name, CPersistStorage& storage)
     CPersistObject::LoadSelf(name, storage);
     m_targets.Load(kTargetsTag, storage);
     m_platforms.Load(kPlatformsTag, storage);
+    UDataListUtils::DropForeignItems(m_targets, FourCharCode("targ"));
+    UDataListUtils::DropForeignItems(m_platforms, FourCharCode("tpla"));
 }
 
 void CTargetDecisions::AddTarget(CTargetConversion* target)
@@ -76,7 +79,7 @@ void CTargetDecisions::RemoveTarget(CTargetConversion* target)
 CTargetConversion* CTargetDecisions::GetTarget(int index) const
 {
     if (index < 0 || index >= m_targets.GetItemCount()) return nullptr;
-    return dynamic_cast<CTargetConversion*>(m_targets.GetAt(index));
+    return static_cast<CTargetConversion*>(m_targets.GetAt(index));
 }
 
 CTargetConversion* CTargetDecisions::FindTarget(const char* platform, EMediaType mediaType) const
@@ -139,7 +142,7 @@ void CTargetDecisions::RemovePlatform(CTargetPlatform* platform)
 CTargetPlatform* CTargetDecisions::GetPlatform(int index) const
 {
     if (index < 0 || index >= m_platforms.GetItemCount()) return nullptr;
-    return dynamic_cast<CTargetPlatform*>(m_platforms.GetAt(index));
+    return static_cast<CTargetPlatform*>(m_platforms.GetAt(index));
 }
 
 int CTargetDecisions::GetPlatformIndex(const CTargetPlatform* platform) const

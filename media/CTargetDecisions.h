@@ -16,6 +16,7 @@ public:
     ~CTargetDecisions() override;
 
     void SaveSelf(const char* name, CPersistStorage& storage) override;
+    // Keeps only targets and platforms in their lists, whatever the file holds.
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
     // The catalogue takes ownership of what is added.

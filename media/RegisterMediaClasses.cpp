@@ -10,16 +10,21 @@
 #include "CAudioSource2.h"
 #include "CAudioTrack.h"
 #include "CCaptureSource2.h"
-#include "CDvdFileInfo.h"
+#include "CConversionBatch.h"
+#include "CConversionList.h"
 #include "CDvSource2.h"
 #include "CDvWriter2.h"
+#include "CDvdFileInfo.h"
 #include "CDxDmoObject.h"
 #include "CDxFileObject.h"
 #include "CDxObject.h"
+#include "CId3Info.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CImageUpload.h"
 #include "CLiveRecorder2.h"
+#include "CMediaConversionData.h"
+#include "CMediaConversionOutputs.h"
 #include "CMediaFile2.h"
 #include "CMediaInfo2.h"
 #include "CMediaList2.h"
@@ -99,6 +104,11 @@ MV_REGISTER_PERSIST_CLASS(CAudioCdTrack2)
 MV_REGISTER_PERSIST_CLASS(CAudioCdReader2)
 
 // Conversion documents, device targets, recordings and component descriptors.
+MV_REGISTER_PERSIST_CLASS(CMediaConversionData)
+MV_REGISTER_PERSIST_CLASS(CConversionList)
+MV_REGISTER_PERSIST_CLASS(CConversionBatch)
+MV_REGISTER_PERSIST_CLASS(CMediaConversionOutputs)
+MV_REGISTER_PERSIST_CLASS(CId3Info)
 MV_REGISTER_PERSIST_CLASS(CImageUpload)
 MV_REGISTER_PERSIST_CLASS(CTargetConversion)
 MV_REGISTER_PERSIST_CLASS(CTargetPlatform)
