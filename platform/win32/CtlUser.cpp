@@ -137,9 +137,11 @@ void CtlUserKey(HWND hwnd, UINT key, UINT modifiers)
         }
     } held(modifiers);
     bool taken = DialogTakes(hwnd, key);
-    PostMessageA(hwnd, WM_KEYDOWN, key, 1);
+    // F10 is a system key (it opens the menu bar), so it comes as WM_SYSKEYDOWN/UP.
+    bool sys = key == VK_F10;
+    PostMessageA(hwnd, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
     if (key == VK_RETURN && !taken) PostMessageA(hwnd, WM_CHAR, '\r', 1);
     if (key == VK_BACK) PostMessageA(hwnd, WM_CHAR, 0x08, 1);
-    PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    PostMessageA(hwnd, sys ? WM_SYSKEYUP : WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     MvPumpUntilIdle();
 }

@@ -293,6 +293,7 @@ TEST_F(WindowTest, RightButtonReleaseAsksForTheContextMenuUpTheParents)
     for (Key k : {Key{VK_APPS, 0, true}, Key{VK_F10, MK_SHIFT, true}, Key{VK_F10, 0, false}, Key{'M', MK_SHIFT, false}}) {
         Recorder::Get().Clear();
         CtlUserKey(child, k.key, k.modifiers);
+        EXPECT_EQ(Recorder::Get().Of(child, WM_SYSKEYDOWN).size(), k.key == VK_F10 ? 1u : 0u) << "F10 is a system key";
         auto up = Recorder::Get().Of(top, WM_CONTEXTMENU);
         ASSERT_EQ(up.size(), k.asks ? 1u : 0u) << k.key;
         if (k.asks) {
