@@ -14,7 +14,7 @@ const CLSID CLSID_AudioDecoder = {0x486E70DA, 0x3410, 0x404D, {0x9C, 0x6F, 0xE1,
 HRESULT CAudioDecoder::Create(REFIID iid, void** object) { return CreateComObject<CAudioDecoder>(iid, object); }
 
 CAudioDecoder::CAudioDecoder()
-    : CDecoderFilter(CLSID_AudioDecoder, MEDIATYPE_Audio), m_converter(std::make_unique<CAudioConverter>())
+    : CStreamDecoder(CLSID_AudioDecoder, MEDIATYPE_Audio), m_converter(std::make_unique<CAudioConverter>())
 {
 }
 

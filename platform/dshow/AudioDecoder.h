@@ -1,13 +1,13 @@
 #pragma once
 // Decodes the coded audio streams of the file source to 16-bit PCM at the stream's
 // own rate and channel count.
-#include "dshow/DecoderFilter.h"
+#include "dshow/StreamDecoder.h"
 
 #include <memory>
 
 class CAudioConverter;
 
-class CAudioDecoder : public CDecoderFilter {
+class CAudioDecoder : public CStreamDecoder {
 public:
     static HRESULT Create(REFIID iid, void** object);
     CAudioDecoder();

@@ -1,13 +1,13 @@
 #pragma once
 // Decodes the coded video streams of the file source to bottom-up RGB32 pictures of
 // the stream's own size.
-#include "dshow/DecoderFilter.h"
+#include "dshow/StreamDecoder.h"
 
 #include <vector>
 
 struct SwsContext;
 
-class CVideoDecoder : public CDecoderFilter {
+class CVideoDecoder : public CStreamDecoder {
 public:
     static HRESULT Create(REFIID iid, void** object);
     CVideoDecoder();

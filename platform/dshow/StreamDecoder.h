@@ -8,9 +8,9 @@ struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
 
-class CDecoderFilter : public CBaseFilter {
+class CStreamDecoder : public CBaseFilter {
 public:
-    CDecoderFilter(REFCLSID clsid, const GUID& major);
+    CStreamDecoder(REFCLSID clsid, const GUID& major);
 
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT CompleteConnect(CBasePin* pin, IPin* peer) override;
@@ -19,7 +19,7 @@ public:
     HRESULT EndOfStream(CBasePin* pin) override;
 
 protected:
-    ~CDecoderFilter() override;
+    ~CStreamDecoder() override;
     HRESULT OnPause() override;
 
     // The decoder is open: check what it reports and get ready; a failure refuses the input.

@@ -1,4 +1,4 @@
-#include "dshow/DecoderFilter.h"
+#include "dshow/StreamDecoder.h"
 
 #include "dshow/BasePin.h"
 #include "dshow/DecoderContext.h"
@@ -9,15 +9,15 @@ extern "C" {
 
 #include <cstring>
 
-CDecoderFilter::CDecoderFilter(REFCLSID clsid, const GUID& major) : CBaseFilter(clsid), m_major(major)
+CStreamDecoder::CStreamDecoder(REFCLSID clsid, const GUID& major) : CBaseFilter(clsid), m_major(major)
 {
     AddPin(PINDIR_INPUT, u"In");
     AddPin(PINDIR_OUTPUT, u"Out");
 }
 
-CDecoderFilter::~CDecoderFilter() { CloseCodec(); }
+CStreamDecoder::~CStreamDecoder() { CloseCodec(); }
 
-void CDecoderFilter::CloseCodec()
+void CStreamDecoder::CloseCodec()
 {
     avcodec_free_context(&m_codec);
     av_frame_free(&m_frame);
@@ -25,7 +25,7 @@ void CDecoderFilter::CloseCodec()
     OnClosed();
 }
 
-HRESULT CDecoderFilter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+HRESULT CStreamDecoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
     if (pin->Direction() == PINDIR_INPUT) return CanDecode(type, m_major) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
     // The output makes exactly the one type it offers.
@@ -37,7 +37,7 @@ HRESULT CDecoderFilter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
         : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
-HRESULT CDecoderFilter::CompleteConnect(CBasePin* pin, IPin*)
+HRESULT CStreamDecoder::CompleteConnect(CBasePin* pin, IPin*)
 {
     if (pin->Direction() != PINDIR_INPUT) return S_OK;
     CloseCodec();
@@ -51,12 +51,12 @@ HRESULT CDecoderFilter::CompleteConnect(CBasePin* pin, IPin*)
     return S_OK;
 }
 
-void CDecoderFilter::BreakConnect(CBasePin* pin)
+void CStreamDecoder::BreakConnect(CBasePin* pin)
 {
     if (pin->Direction() == PINDIR_INPUT) CloseCodec();
 }
 
-HRESULT CDecoderFilter::OnPause()
+HRESULT CStreamDecoder::OnPause()
 {
     if (State() == State_Stopped && m_codec) {
         avcodec_flush_buffers(m_codec);
@@ -65,7 +65,7 @@ HRESULT CDecoderFilter::OnPause()
     return S_OK;
 }
 
-HRESULT CDecoderFilter::Receive(CBasePin*, const MediaSample& sample)
+HRESULT CStreamDecoder::Receive(CBasePin*, const MediaSample& sample)
 {
     if (!m_codec) return VFW_E_NOT_CONNECTED;
     m_packet->data = const_cast<uint8_t*>(sample.data);
@@ -80,7 +80,7 @@ HRESULT CDecoderFilter::Receive(CBasePin*, const MediaSample& sample)
     return Drain();
 }
 
-HRESULT CDecoderFilter::Drain()
+HRESULT CStreamDecoder::Drain()
 {
     for (;;) {
         int got = avcodec_receive_frame(m_codec, m_frame);
@@ -94,7 +94,7 @@ HRESULT CDecoderFilter::Drain()
     }
 }
 
-HRESULT CDecoderFilter::EndOfStream(CBasePin*)
+HRESULT CStreamDecoder::EndOfStream(CBasePin*)
 {
     if (m_codec) {
         avcodec_send_packet(m_codec, nullptr);
