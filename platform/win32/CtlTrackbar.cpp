@@ -25,7 +25,9 @@ POINT CtlTrackbar::PointOf(LONG pos) const
 {
     RECT r = Host() ? Host()->ClientRect() : RECT{0, 0, 200, 30};
     LONG span = std::max<LONG>(1, m_max - m_min);
-    auto along = static_cast<LONG>(kInset + static_cast<long long>(Clamp(pos) - m_min) * Length() / span);
+    // Rounded like PosAt, so a click on a position's point selects that position.
+    long long offset = static_cast<long long>(Clamp(pos) - m_min);
+    auto along = static_cast<LONG>(kInset + (offset * Length() * 2 + span) / (2LL * span));
     LONG across = Vertical() ? (r.right - r.left) / 2 : (r.bottom - r.top) / 2;
     return Vertical() ? POINT{across, along} : POINT{along, across};
 }

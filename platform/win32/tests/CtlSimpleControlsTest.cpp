@@ -177,6 +177,18 @@ TEST_F(TrackbarTest, AClickBesideTheThumbPagesTowardsIt)
     EXPECT_EQ(host.Count(static_cast<int>(NM_RELEASEDCAPTURE)), 1);
 }
 
+TEST_F(TrackbarTest, ADragLandsOnEveryPositionOfAFineRange)
+{
+    // More positions than pixels per position: a point rounded down would land one short.
+    bar.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 150));
+    ASSERT_LT(bar.PointOf(150).x - bar.PointOf(0).x, 2 * 150);
+    ASSERT_GT(bar.PointOf(150).x - bar.PointOf(0).x, 150);
+    for (LONG target = 150; target >= 0; --target) {
+        bar.UserDrag(target);
+        EXPECT_EQ(bar.Pos(), target);
+    }
+}
+
 TEST(CtlProgress, RangePositionAndSteps)
 {
     CtlProgress bar;
