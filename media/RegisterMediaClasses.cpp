@@ -12,17 +12,20 @@
 #include "CCaptureSource2.h"
 #include "CConversionBatch.h"
 #include "CConversionList.h"
+#include "CDvdFileInfo.h"
 #include "CDvSource2.h"
 #include "CDvWriter2.h"
-#include "CDvdFileInfo.h"
 #include "CDxDmoObject.h"
 #include "CDxFileObject.h"
 #include "CDxObject.h"
+#include "CFileBatch2.h"
 #include "CId3Info.h"
+#include "CImageFile2.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CImageUpload.h"
 #include "CLiveRecorder2.h"
+#include "CMediaBatch2.h"
 #include "CMediaConversionData.h"
 #include "CMediaConversionOutputs.h"
 #include "CMediaFile2.h"
@@ -43,6 +46,8 @@
 #include "CScreenRecorder2.h"
 #include "CScreenSource2.h"
 #include "CSliceDuration2.h"
+#include "CSlideInfo2.h"
+#include "CSlideShow2.h"
 #include "CSnapshotOutput.h"
 #include "CSubtitleTrack.h"
 #include "CTargetConversion.h"
@@ -102,6 +107,11 @@ MV_REGISTER_PERSIST_CLASS(C3dInfo2)
 MV_REGISTER_PERSIST_CLASS(CVideoRecorder3d2)
 MV_REGISTER_PERSIST_CLASS(CAudioCdTrack2)
 MV_REGISTER_PERSIST_CLASS(CAudioCdReader2)
+MV_REGISTER_PERSIST_CLASS(CImageFile2)
+MV_REGISTER_PERSIST_CLASS(CSlideInfo2)
+MV_REGISTER_PERSIST_CLASS(CSlideShow2)
+MV_REGISTER_PERSIST_CLASS(CMediaBatch2)
+MV_REGISTER_PERSIST_CLASS(CFileBatch2)
 
 // Conversion documents, device targets, recordings and component descriptors.
 MV_REGISTER_PERSIST_CLASS(CMediaConversionData)

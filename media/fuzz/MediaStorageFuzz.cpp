@@ -6,6 +6,7 @@
 #include "CAudioCdReader2.h"
 #include "CAudioTrack.h"
 #include "CDvWriter2.h"
+#include "CFileBatch2.h"
 #include "CMediaFile2.h"
 #include "CMediaList2.h"
 #include "CMediaOutputList.h"
@@ -13,6 +14,8 @@
 #include "CSaveDir2.h"
 #include "CScreenRecorder2.h"
 #include "CSliceDuration2.h"
+#include "CSlideInfo2.h"
+#include "CSlideShow2.h"
 #include "CSubtitleTrack.h"
 #include "CVideoRecorder3d2.h"
 #include "CVideoTrack.h"
@@ -92,6 +95,12 @@ void LoadEvery(CPersistStorage& storage)
     LoadAs<CScreenRecorder2>(storage);
     LoadAs<CVideoRecorder3d2>(storage);
     LoadAs<CAudioCdReader2>(storage);
+    LoadAs<CFileBatch2>(storage);
+    storage.ResetLoad(true);
+    CSlideShow2 show;
+    show.Load("Settings", storage);
+    for (int i = 0; i < show.GetSlideCount(); ++i) Require(show.GetSlide(i)->IsInstanceOf(FourCharCode("slif")));
+    show.SetSlideDuration(show.GetSlideDuration() + 1);
 }
 
 }

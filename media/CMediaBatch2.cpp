@@ -1,0 +1,29 @@
+#include "CMediaBatch2.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CMediaBatch2, CPersistObject, FourCharCode("meb2"))
+
+namespace {
+const char* const kOutputTag = "output";
+const char* const kLocationTag = "location";
+}
+
+void CMediaBatch2::SaveSelf(const char* name, CPersistStorage& storage)
+{
+    CPersistObject::SaveSelf(name, storage);
+    m_output.Save(kOutputTag, storage);
+    m_location.Save(kLocationTag, storage);
+}
+
+void CMediaBatch2::LoadSelf(const char* name, CPersistStorage& storage)
+{
+    CPersistObject::LoadSelf(name, storage);
+    m_output.Load(kOutputTag, storage);
+    m_location.Load(kLocationTag, storage);
+}
+
+const char* CMediaBatch2::Validate()
+{
+    const char* error = CPersistObject::Validate(true);
+    if (error && *error) return error;
+    return m_location.Validate(true);
+}
