@@ -1,5 +1,7 @@
 #include "CDvWriter2.h"
 
+#include "UValidateUtils.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CDvWriter2, CPersistObject, FourCharCode("dvwr"))
 
 namespace {
@@ -23,7 +25,5 @@ void CDvWriter2::LoadSelf(const char* name, CPersistStorage& storage)
 
 const char* CDvWriter2::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    return m_file.Validate(true);
+    return UValidateUtils::SelfThenPart(*this, m_file);
 }

@@ -1,5 +1,7 @@
 #include "CMediaBatch2.h"
 
+#include "UValidateUtils.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CMediaBatch2, CPersistObject, FourCharCode("meb2"))
 
 namespace {
@@ -23,7 +25,5 @@ void CMediaBatch2::LoadSelf(const char* name, CPersistStorage& storage)
 
 const char* CMediaBatch2::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    return m_location.Validate(true);
+    return UValidateUtils::SelfThenPart(*this, m_location);
 }

@@ -1,5 +1,7 @@
 #include "CMediaWriter2.h"
 
+#include "UValidateUtils.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CMediaWriter2, CPersistObject, FourCharCode("awr2"))
 
 namespace {
@@ -29,8 +31,6 @@ void CMediaWriter2::LoadSelf(const char* name, CPersistStorage& storage)
 
 const char* CMediaWriter2::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    if (m_output.GetSplitterType() == kSplitterTypeWebImages) return m_ftp.Validate(true);
-    return m_file.Validate(true);
+    if (m_output.GetSplitterType() == kSplitterTypeWebImages) return UValidateUtils::SelfThenPart(*this, m_ftp);
+    return UValidateUtils::SelfThenPart(*this, m_file);
 }

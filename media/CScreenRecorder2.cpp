@@ -1,5 +1,7 @@
 #include "CScreenRecorder2.h"
 
+#include "UValidateUtils.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CScreenRecorder2, CLiveRecorder2, FourCharCode("scr2"))
 
 namespace {
@@ -20,7 +22,5 @@ void CScreenRecorder2::LoadSelf(const char* name, CPersistStorage& storage)
 
 const char* CScreenRecorder2::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    return m_screenSource.Validate(true);
+    return UValidateUtils::SelfThenPart(*this, m_screenSource);
 }
