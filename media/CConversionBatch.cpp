@@ -1,5 +1,7 @@
 #include "CConversionBatch.h"
 
+#include "UValidateUtils.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CConversionBatch, CPersistObject, FourCharCode("cvbc"))
 
 namespace {
@@ -23,7 +25,5 @@ void CConversionBatch::LoadSelf(const char* name, CPersistStorage& storage)
 
 const char* CConversionBatch::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    return m_location.Validate(true);
+    return UValidateUtils::SelfThenPart(*this, m_location);
 }

@@ -4,6 +4,7 @@
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
 #include "UPersistUtils.h"
+#include "UValidateUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CPortableMediaConversion, CNamedObject, FourCharCode("pmed"))
 
@@ -71,9 +72,7 @@ void CPortableMediaConversion::SideEffectNameChanged()
 
 const char* CPortableMediaConversion::Validate()
 {
-    const char* error = CPersistObject::Validate(true);
-    if (error && *error) return error;
-    return m_dir.Validate(true);
+    return UValidateUtils::SelfThenPart(*this, m_dir);
 }
 
 CString CPortableMediaConversion::ValidateVideoTarget(const char* name)

@@ -3,8 +3,11 @@
 // code always resolves to the class listed first.
 #include "C3dInfo2.h"
 #include "CAspectRatioInfo2.h"
+#include "CAudioCaptureData.h"
 #include "CAudioCdReader2.h"
+#include "CAudioCdRipperData.h"
 #include "CAudioCdTrack2.h"
+#include "CAudioConverterData.h"
 #include "CAudioInfo2.h"
 #include "CAudioOutput2.h"
 #include "CAudioSource2.h"
@@ -12,18 +15,21 @@
 #include "CCaptureSource2.h"
 #include "CConversionBatch.h"
 #include "CConversionList.h"
-#include "CDvdFileInfo.h"
+#include "CDulcrestData.h"
 #include "CDvSource2.h"
 #include "CDvWriter2.h"
+#include "CDvdFileInfo.h"
 #include "CDxDmoObject.h"
 #include "CDxFileObject.h"
 #include "CDxObject.h"
+#include "CFennowData.h"
 #include "CFileBatch2.h"
 #include "CId3Info.h"
 #include "CImageFile2.h"
 #include "CImageInfo2.h"
 #include "CImageOutput.h"
 #include "CImageUpload.h"
+#include "CKalmethData.h"
 #include "CLiveRecorder2.h"
 #include "CMediaBatch2.h"
 #include "CMediaConversionData.h"
@@ -36,19 +42,26 @@
 #include "CMediaStream.h"
 #include "CMediaTrack.h"
 #include "CMediaWriter2.h"
+#include "COmbrakData.h"
+#include "COstrelData.h"
 #include "COutputType2.h"
+#include "CPellixData.h"
 #include "CPortableMediaConversion.h"
+#include "CQuorlanData.h"
 #include "CRealOutput.h"
 #include "CRecordingDir.h"
 #include "CRecordingFile.h"
 #include "CSaveDir2.h"
 #include "CSaveFile2.h"
 #include "CScreenRecorder2.h"
+#include "CScreenRecorderData.h"
 #include "CScreenSource2.h"
 #include "CSliceDuration2.h"
 #include "CSlideInfo2.h"
 #include "CSlideShow2.h"
 #include "CSnapshotOutput.h"
+#include "CSondrelData.h"
+#include "CStrunelData.h"
 #include "CSubtitleTrack.h"
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
@@ -60,6 +73,7 @@
 #include "CVideoOutput2.h"
 #include "CVideoRecorder2.h"
 #include "CVideoRecorder3d2.h"
+#include "CVideoSliceData.h"
 #include "CVideoSource2.h"
 #include "CVideoTrack.h"
 #include "CVideoTransformation.h"
@@ -125,6 +139,20 @@ MV_REGISTER_PERSIST_CLASS(CTargetPlatform)
 MV_REGISTER_PERSIST_CLASS(CTargetDevice)
 MV_REGISTER_PERSIST_CLASS(CPortableMediaConversion)
 MV_REGISTER_PERSIST_CLASS(CTargetDecisions)
+MV_REGISTER_PERSIST_CLASS(CQuorlanData)
+MV_REGISTER_PERSIST_CLASS(CPellixData)
+MV_REGISTER_PERSIST_CLASS(COstrelData)
+MV_REGISTER_PERSIST_CLASS(CStrunelData)
+MV_REGISTER_PERSIST_CLASS(COmbrakData)
+MV_REGISTER_PERSIST_CLASS(CSondrelData)
+MV_REGISTER_PERSIST_CLASS(CDulcrestData)
+MV_REGISTER_PERSIST_CLASS(CFennowData)
+MV_REGISTER_PERSIST_CLASS(CScreenRecorderData)
+MV_REGISTER_PERSIST_CLASS(CAudioCaptureData)
+MV_REGISTER_PERSIST_CLASS(CAudioCdRipperData)
+MV_REGISTER_PERSIST_CLASS(CAudioConverterData)
+MV_REGISTER_PERSIST_CLASS(CKalmethData)
+MV_REGISTER_PERSIST_CLASS(CVideoSliceData)
 MV_REGISTER_PERSIST_CLASS(CRecordingDir)
 MV_REGISTER_PERSIST_CLASS(CRecordingFile)
 MV_REGISTER_PERSIST_CLASS(CDxObject)
