@@ -69,19 +69,16 @@ const BuiltInRow kRows[] = {
     {130, 100, "XviD", "", 0, "xvid", "", nullptr, nullptr, 0, 0},
 };
 
-bool IdIn(unsigned long id, std::initializer_list<unsigned long> ids)
+template <typename T>
+bool IsOneOf(T value, std::initializer_list<T> values)
 {
-    for (unsigned long each : ids)
-        if (each == id) return true;
+    for (T each : values)
+        if (each == value) return true;
     return false;
 }
 
-bool TypeIn(ESplitterType type, std::initializer_list<ESplitterType> types)
-{
-    for (ESplitterType each : types)
-        if (each == type) return true;
-    return false;
-}
+bool IdIn(unsigned long id, std::initializer_list<unsigned long> ids) { return IsOneOf(id, ids); }
+bool TypeIn(ESplitterType type, std::initializer_list<ESplitterType> types) { return IsOneOf(type, types); }
 
 // The writer of rows whose writer differs between applications.
 const char* WriterByApplication(ESplitterType type)
