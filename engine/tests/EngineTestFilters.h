@@ -41,3 +41,30 @@ private:
     std::map<CBasePin*, bool> m_accepts;
 };
 
+
+#include "EncoderFilterInterfaces.h"
+
+// A filter of the encoder set: remembers the private switch it was given.
+class CPrivateSettingFilter : public COfferFilter, public IEncoderPrivateSetting {
+public:
+    static HRESULT Create(REFIID iid, void** object) { return CreateComObject<CPrivateSettingFilter>(iid, object); }
+    HRESULT QueryInterface(REFIID iid, void** object) override { return COfferFilter::QueryInterface(iid, object); }
+    ULONG AddRef() override { return COfferFilter::AddRef(); }
+    ULONG Release() override { return COfferFilter::Release(); }
+    HRESULT SetPrivate(LONG value) override
+    {
+        sLastValue = value;
+        return S_OK;
+    }
+    static inline LONG sLastValue = 0;
+
+protected:
+    void* FindInterface(REFIID iid) override
+    {
+        if (iid == IEncoderPrivateSetting::kIid) return static_cast<IEncoderPrivateSetting*>(this);
+        return COfferFilter::FindInterface(iid);
+    }
+};
+
+inline const CLSID CLSID_EngineTestPrivate = {0x6A2C0002, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 2}};
+inline const CLSID CLSID_EngineTestMissing = {0x6A2C0003, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 3}};
