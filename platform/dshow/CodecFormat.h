@@ -14,6 +14,7 @@ struct CODECFORMAT {
     LONG height;
     DWORD frameRateNum;
     DWORD frameRateDen;
+    DWORD frameSize; // samples in each coded audio frame, 0 = varies
     DWORD extraSize;
 };
 

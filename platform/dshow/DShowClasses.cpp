@@ -1,5 +1,6 @@
 // Registers the graph manager and this layer's filters when the library loads.
 #include "dshow/AudioDecoder.h"
+#include "dshow/AudioEncoderFilter.h"
 #include "dshow/AudioRenderer.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
@@ -7,6 +8,8 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/SinkFilter.h"
+#include "dshow/StreamFileWriter.h"
+#include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
 
 namespace {
@@ -26,6 +29,9 @@ struct Registrar {
         DShowRegisterFilter(CLSID_AudioRechanneler, "Audio Rechanneler", FilterRole::Other, 0,
                             &CPcmConverterFilter::Create<CLSID_AudioRechanneler>);
         DShowRegisterFileWriters();
+        DShowRegisterAudioEncoders();
+        DShowRegisterMultiplexers();
+        DShowRegisterFilter(CLSID_FileWriter, "File Writer", FilterRole::Other, 0, &CStreamFileWriter::Create);
     }
 } gRegistrar;
 

@@ -1,7 +1,7 @@
 #include "dshow/MediaFileWriter.h"
 
 #include "com/ComRuntime.h"
-#include "dshow/AudioConverter.h"
+#include "dshow/AudioEncoding.h"
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
@@ -39,24 +39,6 @@ const FileWriterKind kKinds[] = {
     {&CLSID_Mp4FileWriter, "MP4 Writer", "mp4", "aac", "mpeg4", 128000, 2},
 };
 
-// The rate the encoder takes that is closest to the wanted one.
-int ChooseRate(const AVCodec* codec, int wanted)
-{
-    if (!codec->supported_samplerates) return wanted;
-    int best = 0;
-    for (const int* r = codec->supported_samplerates; *r; ++r)
-        if (!best || std::abs(*r - wanted) < std::abs(best - wanted)) best = *r;
-    return best ? best : wanted;
-}
-
-AVSampleFormat ChooseFormat(const AVCodec* codec)
-{
-    if (!codec->sample_fmts) return AV_SAMPLE_FMT_S16;
-    for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f)
-        if (*f == AV_SAMPLE_FMT_S16) return *f;
-    return codec->sample_fmts[0];
-}
-
 const WAVEFORMATEX* WritablePcm(const AM_MEDIA_TYPE& type)
 {
     const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
@@ -87,13 +69,10 @@ void DShowRegisterFileWriters() { RegisterAll(std::make_index_sequence<std::size
 struct CMediaFileWriter::Stream {
     CBasePin* pin = nullptr;
     int index = 0;
-    AVCodecContext* codec = nullptr;
+    CAudioEncoding audio;
+    // Video: the encoder, the input picture and its conversion.
+    AVCodecContext* video = nullptr;
     AVFrame* frame = nullptr;
-    // Audio: the input's frame size and the conversion to the encoder's samples.
-    CAudioConverter audio;
-    int inFrameBytes = 0;
-    int64_t samples = 0;
-    // Video: the input picture and its conversion.
     SwsContext* scaler = nullptr;
     LONG width = 0, height = 0, stride = 0;
     bool bottomUp = true;
@@ -103,44 +82,34 @@ struct CMediaFileWriter::Stream {
 
     ~Stream()
     {
-        avcodec_free_context(&codec);
+        avcodec_free_context(&video);
         av_frame_free(&frame);
         sws_freeContext(scaler);
     }
 
-    HRESULT Encode(AVFormatContext* output, AVPacket* packet, AVFrame* input)
+    AVCodecContext* Codec() const { return video ? video : audio.Codec(); }
+
+    CAudioEncoding::PacketSink Writer(AVFormatContext* output)
     {
-        if (avcodec_send_frame(codec, input) < 0) return E_FAIL;
-        for (;;) {
-            int got = avcodec_receive_packet(codec, packet);
-            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
-            if (got < 0) return E_FAIL;
-            packet->stream_index = index;
-            av_packet_rescale_ts(packet, codec->time_base, output->streams[index]->time_base);
-            int written = av_interleaved_write_frame(output, packet);
-            av_packet_unref(packet);
-            if (written < 0) return STG_E_MEDIUMFULL;
-        }
+        return [this, output](AVPacket& packet) -> HRESULT {
+            packet.stream_index = index;
+            av_packet_rescale_ts(&packet, Codec()->time_base, output->streams[index]->time_base);
+            return av_interleaved_write_frame(output, &packet) < 0 ? STG_E_MEDIUMFULL : S_OK;
+        };
     }
 
-    HRESULT EncodeQueuedAudio(AVFormatContext* output, AVPacket* packet, bool final)
+    HRESULT EncodeVideo(AVFormatContext* output, AVPacket* packet, AVFrame* input)
     {
-        int frameSize = codec->frame_size > 0 ? codec->frame_size : 1024;
-        while (audio.Queued() >= frameSize || (final && audio.Queued() > 0)) {
-            av_frame_unref(frame);
-            frame->nb_samples = frameSize;
-            frame->format = codec->sample_fmt;
-            frame->sample_rate = codec->sample_rate;
-            if (av_channel_layout_copy(&frame->ch_layout, &codec->ch_layout) < 0 || av_frame_get_buffer(frame, 0) < 0)
-                return E_OUTOFMEMORY;
-            frame->nb_samples = audio.Take(frame->extended_data, frameSize);
-            if (frame->nb_samples <= 0) break;
-            frame->pts = samples;
-            samples += frame->nb_samples;
-            HRESULT hr = Encode(output, packet, frame);
+        if (avcodec_send_frame(video, input) < 0) return E_FAIL;
+        auto write = Writer(output);
+        for (;;) {
+            int got = avcodec_receive_packet(video, packet);
+            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
+            if (got < 0) return E_FAIL;
+            HRESULT hr = write(*packet);
+            av_packet_unref(packet);
             if (FAILED(hr)) return hr;
         }
-        return S_OK;
     }
 
     HRESULT EncodePicture(AVFormatContext* output, AVPacket* packet, const MediaSample& sample)
@@ -153,7 +122,7 @@ struct CMediaFileWriter::Stream {
         int64_t pts = sample.hasTime ? sample.start / frameTime : lastPts + 1;
         frame->pts = std::max(pts, lastPts + 1); // strictly rising, whatever the input says
         lastPts = frame->pts;
-        return Encode(output, packet, frame);
+        return EncodeVideo(output, packet, frame);
     }
 };
 
@@ -225,21 +194,25 @@ HRESULT CMediaFileWriter::OpenFile()
         CBasePin* pin = PinAt(i);
         if (!pin->IsConnected()) continue;
         bool video = IsVideoPin(pin);
-        const AVCodec* encoder = avcodec_find_encoder_by_name(video ? m_kind.videoEncoder : m_kind.audioEncoder);
         auto stream = std::make_unique<Stream>();
         AVStream* out = avformat_new_stream(m_output, nullptr);
         stream->pin = pin;
-        stream->codec = encoder ? avcodec_alloc_context3(encoder) : nullptr;
-        stream->frame = av_frame_alloc();
-        if (!out || !stream->codec || !stream->frame) {
+        if (!out) {
             CloseFile();
-            return E_FAIL;
+            return E_OUTOFMEMORY;
         }
         stream->index = out->index;
-        AVCodecContext* codec = stream->codec;
-        if (m_output->oformat->flags & AVFMT_GLOBALHEADER) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        bool globalHeader = (m_output->oformat->flags & AVFMT_GLOBALHEADER) != 0;
         bool opened = false;
         if (video) {
+            const AVCodec* encoder = avcodec_find_encoder_by_name(m_kind.videoEncoder);
+            AVCodecContext* codec = stream->video = encoder ? avcodec_alloc_context3(encoder) : nullptr;
+            stream->frame = av_frame_alloc();
+            if (!codec || !stream->frame) {
+                CloseFile();
+                return E_FAIL;
+            }
+            if (globalHeader) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
             const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
             stream->width = info->bmiHeader.biWidth;
             stream->height = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
@@ -263,20 +236,10 @@ HRESULT CMediaFileWriter::OpenFile()
             opened = codec->width > 0 && codec->height > 0 && stream->scaler
                 && av_frame_get_buffer(stream->frame, 0) >= 0 && avcodec_open2(codec, encoder, nullptr) >= 0;
         } else {
-            const WAVEFORMATEX* wave = WritablePcm(pin->MediaType());
-            int channels = std::min(int(wave->nChannels), m_kind.maxChannels);
-            stream->inFrameBytes = wave->nBlockAlign;
-            codec->sample_rate = ChooseRate(encoder, int(wave->nSamplesPerSec));
-            codec->sample_fmt = ChooseFormat(encoder);
-            av_channel_layout_default(&codec->ch_layout, channels);
-            codec->time_base = AVRational{1, codec->sample_rate};
-            if (m_kind.audioBitRate) codec->bit_rate = m_kind.audioBitRate;
-            int bytes = wave->wBitsPerSample / 8;
-            AVSampleFormat inFormat = bytes == 1 ? AV_SAMPLE_FMT_U8 : bytes == 2 ? AV_SAMPLE_FMT_S16 : AV_SAMPLE_FMT_S32;
-            opened = avcodec_open2(codec, encoder, nullptr) >= 0
-                && stream->audio.Open(int(wave->nSamplesPerSec), wave->nChannels, inFormat, codec->sample_rate,
-                                      channels, codec->sample_fmt);
+            opened = SUCCEEDED(stream->audio.Open(m_kind.audioEncoder, m_kind.audioBitRate, m_kind.maxChannels,
+                                                  *WritablePcm(pin->MediaType()), globalHeader));
         }
+        AVCodecContext* codec = stream->Codec();
         if (!opened || avcodec_parameters_from_context(out->codecpar, codec) < 0) {
             CloseFile();
             return E_FAIL;
@@ -306,11 +269,8 @@ HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
     if (!m_output || !m_output->pb) return VFW_E_WRONG_STATE;
     for (auto& stream : m_streams) {
         if (stream->pin != pin) continue;
-        if (stream->scaler) return stream->EncodePicture(m_output, m_packet, sample);
-        if (sample.size <= 0 || !sample.data) return S_OK;
-        const uint8_t* planes[1] = {sample.data};
-        if (!stream->audio.Push(planes, sample.size / stream->inFrameBytes)) return E_FAIL;
-        return stream->EncodeQueuedAudio(m_output, m_packet, false);
+        if (stream->video) return stream->EncodePicture(m_output, m_packet, sample);
+        return stream->audio.Push(sample.data, sample.size, stream->Writer(m_output));
     }
     return VFW_E_NOT_CONNECTED;
 }
@@ -320,9 +280,8 @@ HRESULT CMediaFileWriter::Finish()
     if (!m_output || !m_output->pb) return S_FALSE;
     HRESULT hr = S_OK;
     for (auto& stream : m_streams) {
-        if (!stream->scaler && stream->audio.Push(nullptr, 0) && SUCCEEDED(hr))
-            hr = stream->EncodeQueuedAudio(m_output, m_packet, true);
-        if (SUCCEEDED(hr)) hr = stream->Encode(m_output, m_packet, nullptr);
+        if (FAILED(hr)) break;
+        hr = stream->video ? stream->EncodeVideo(m_output, m_packet, nullptr) : stream->audio.Finish(stream->Writer(m_output));
     }
     if (av_write_trailer(m_output) < 0 && SUCCEEDED(hr)) hr = STG_E_MEDIUMFULL;
     CloseFile();

@@ -2,7 +2,10 @@
 // with ffprobe.
 #include "com/ComRuntime.h"
 #include "dshow/AudioDecoder.h"
+#include "dshow/AudioEncoderFilter.h"
 #include "dshow/MediaFileWriter.h"
+#include "dshow/StreamFileWriter.h"
+#include "dshow/StreamMultiplexer.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/WideText.h"
 #include "win32/WaveOut.h"
@@ -15,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -122,6 +126,96 @@ protected:
 
     fs::path dir, wav;
 };
+
+// Links the first free output of one filter to the first free input of the next that
+// takes it.
+bool LinkFilters(IGraphBuilder* graph, IBaseFilter* from, IBaseFilter* to)
+{
+    auto pins = [](IBaseFilter* filter, PIN_DIRECTION wanted) {
+        std::vector<IPin*> list;
+        IEnumPins* all = nullptr;
+        filter->EnumPins(&all);
+        IPin* pin = nullptr;
+        while (all->Next(1, &pin, nullptr) == S_OK) {
+            PIN_DIRECTION direction;
+            IPin* peer = nullptr;
+            pin->QueryDirection(&direction);
+            bool free = FAILED(pin->ConnectedTo(&peer));
+            SafeRelease(peer);
+            if (direction == wanted && free)
+                list.push_back(pin);
+            else
+                pin->Release();
+        }
+        all->Release();
+        return list;
+    };
+    bool linked = false;
+    std::vector<IPin*> outs = pins(from, PINDIR_OUTPUT), ins = pins(to, PINDIR_INPUT);
+    for (IPin* out : outs)
+        for (IPin* in : ins)
+            if (!linked && SUCCEEDED(graph->Connect(out, in))) linked = true;
+    for (IPin* p : outs) p->Release();
+    for (IPin* p : ins) p->Release();
+    return linked;
+}
+
+TEST_F(ConversionTest, WavConvertsThroughEncoderMultiplexerAndFileWriter)
+{
+    struct Case {
+        std::vector<const CLSID*> chain; // between the source and the file writer
+        const char* file;
+        const char* codec;
+    } cases[] = {
+        {{&CLSID_Mp3AudioEncoder, &CLSID_Mp3Multiplexer}, "chain.mp3", "mp3"},
+        {{&CLSID_VorbisAudioEncoder, &CLSID_OggMultiplexer}, "chain.ogg", "vorbis"},
+        {{&CLSID_FlacAudioEncoder, &CLSID_MatroskaMultiplexer}, "chain.mka", "flac"},
+        {{&CLSID_AacAudioEncoder, &CLSID_MatroskaMultiplexer}, "chain_aac.mka", "aac"},
+        {{&CLSID_Mp3AudioEncoder, &CLSID_AviMux}, "chain.avi", "mp3"},
+        {{&CLSID_WavMultiplexer}, "chain.wav", "pcm_s16le"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        fs::path target = dir / c.file;
+        IGraphBuilder* graph = nullptr;
+        ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                                   reinterpret_cast<void**>(&graph)),
+                  S_OK);
+        std::vector<IBaseFilter*> filters(1);
+        ASSERT_EQ(graph->AddSourceFilter(WideText(wav.string()).c_str(), u"Source", &filters[0]), S_OK);
+        std::vector<const CLSID*> classes = c.chain;
+        classes.push_back(&CLSID_FileWriter);
+        for (const CLSID* clsid : classes) {
+            IBaseFilter* filter = nullptr;
+            ASSERT_EQ(CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                       reinterpret_cast<void**>(&filter)),
+                      S_OK);
+            ASSERT_TRUE(SUCCEEDED(graph->AddFilter(filter, nullptr)));
+            filters.push_back(filter);
+            ASSERT_TRUE(LinkFilters(graph, filters[filters.size() - 2], filter));
+        }
+        IFileSinkFilter* sink = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(filters.back(), &sink), S_OK);
+        sink->SetFileName(WideText(target.string()).c_str(), nullptr);
+        sink->Release();
+        IMediaControl* control = nullptr;
+        IMediaEvent* events = nullptr;
+        QueryInterfaceTo<IMediaControl>(graph, &control);
+        QueryInterfaceTo<IMediaEvent>(graph, &events);
+        ASSERT_EQ(control->Run(), S_OK);
+        LONG code = 0;
+        LONG_PTR p1 = 0, p2 = 0;
+        EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 30000), S_OK);
+        EXPECT_EQ(code, EC_COMPLETE);
+        control->Stop();
+        events->Release();
+        control->Release();
+        for (IBaseFilter* f : filters) f->Release();
+        graph->Release();
+        EXPECT_EQ(Probe(target, "stream=codec_name"), c.codec);
+        EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.5, 0.1);
+    }
+}
 
 TEST_F(ConversionTest, WavConvertsToEveryKind)
 {

@@ -1,0 +1,45 @@
+#pragma once
+// Encodes PCM with a named encoder: conversion to what the encoder takes, whole
+// frames, and the final short frame and flush. Shared by the encoder filters and the
+// writers that encode by themselves.
+#include "dshow/AudioConverter.h"
+#include "dshow/DShowTypes.h"
+
+#include <functional>
+
+struct AVCodecContext;
+struct AVFrame;
+struct AVPacket;
+struct WAVEFORMATEX;
+
+class CAudioEncoding {
+public:
+    // Packets come out in the codec's time base (1 / sample rate).
+    using PacketSink = std::function<HRESULT(AVPacket& packet)>;
+
+    CAudioEncoding() = default;
+    ~CAudioEncoding();
+    CAudioEncoding(const CAudioEncoding&) = delete;
+    CAudioEncoding& operator=(const CAudioEncoding&) = delete;
+
+    // Channels above maxChannels are mixed down; bitRate 0 leaves the encoder's choice.
+    HRESULT Open(const char* encoder, int64_t bitRate, int maxChannels, const WAVEFORMATEX& input, bool globalHeader);
+    void Close();
+    bool IsOpen() const { return m_codec != nullptr; }
+    AVCodecContext* Codec() const { return m_codec; }
+    // Interleaved PCM of the input format.
+    HRESULT Push(const BYTE* data, LONG size, const PacketSink& sink);
+    // Sends what is left and flushes the encoder; it must be opened again to go on.
+    HRESULT Finish(const PacketSink& sink);
+
+private:
+    HRESULT EncodeQueued(bool final, const PacketSink& sink);
+    HRESULT Encode(AVFrame* frame, const PacketSink& sink);
+
+    AVCodecContext* m_codec = nullptr;
+    AVFrame* m_frame = nullptr;
+    AVPacket* m_packet = nullptr;
+    CAudioConverter m_converter;
+    int m_inFrameBytes = 0;
+    int64_t m_samples = 0;
+};

@@ -1,0 +1,97 @@
+#include "dshow/StreamFileWriter.h"
+
+#include "com/ComRuntime.h"
+#include "dshow/BasePin.h"
+#include "dshow/WideText.h"
+
+const CLSID CLSID_FileWriter = {0x8596E5F0, 0x0DA5, 0x11D0, {0xBD, 0x21, 0x00, 0xA0, 0xC9, 0x11, 0xCE, 0x86}};
+
+namespace {
+// No container written here grows beyond this.
+constexpr int64_t kMaxOffset = int64_t(1) << 40;
+}
+
+HRESULT CStreamFileWriter::Create(REFIID iid, void** object) { return CreateComObject<CStreamFileWriter>(iid, object); }
+
+CStreamFileWriter::CStreamFileWriter() : CSinkFilter(CLSID_FileWriter) { AddPin(PINDIR_INPUT, u"in"); }
+
+CStreamFileWriter::~CStreamFileWriter()
+{
+    std::lock_guard lock(m_fileLock);
+    CloseFile();
+}
+
+void* CStreamFileWriter::FindInterface(REFIID iid)
+{
+    if (iid == IFileSinkFilter::kIid) return static_cast<IFileSinkFilter*>(this);
+    return nullptr;
+}
+
+HRESULT CStreamFileWriter::SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE*)
+{
+    if (!file) return E_POINTER;
+    if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+    m_file = file;
+    return S_OK;
+}
+
+HRESULT CStreamFileWriter::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
+{
+    if (!file) return E_POINTER;
+    *file = m_file.empty() ? nullptr : CoTaskMemDupString(m_file.c_str());
+    if (type) *type = AM_MEDIA_TYPE{};
+    return m_file.empty() ? E_FAIL : S_OK;
+}
+
+HRESULT CStreamFileWriter::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
+{
+    return type.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CStreamFileWriter::OnPause()
+{
+    if (State() != State_Stopped) return S_OK;
+    if (m_file.empty()) return E_INVALIDARG;
+    std::lock_guard lock(m_fileLock);
+    CloseFile();
+    m_stream = std::fopen(NarrowText(m_file.c_str()).c_str(), "wb");
+    m_failed = false;
+    return m_stream ? S_OK : STG_E_ACCESSDENIED;
+}
+
+HRESULT CStreamFileWriter::Receive(CBasePin*, const MediaSample& sample)
+{
+    std::lock_guard lock(m_fileLock);
+    if (!m_stream) return VFW_E_WRONG_STATE;
+    if (!sample.hasTime || sample.start < 0 || sample.size < 0 || sample.start > kMaxOffset - sample.size)
+        return E_INVALIDARG;
+    if (fseeko(m_stream, off_t(sample.start), SEEK_SET) != 0
+        || std::fwrite(sample.data, 1, size_t(sample.size), m_stream) != size_t(sample.size)) {
+        m_failed = true;
+        return STG_E_MEDIUMFULL;
+    }
+    return S_OK;
+}
+
+HRESULT CStreamFileWriter::CloseFile()
+{
+    if (!m_stream) return S_FALSE;
+    bool closed = std::fclose(m_stream) == 0;
+    m_stream = nullptr;
+    return closed && !m_failed ? S_OK : STG_E_MEDIUMFULL;
+}
+
+HRESULT CStreamFileWriter::OnAllEnded()
+{
+    std::lock_guard lock(m_fileLock);
+    return CloseFile();
+}
+
+HRESULT CStreamFileWriter::OnStop()
+{
+    {
+        std::lock_guard lock(m_fileLock);
+        CloseFile();
+    }
+    return CSinkFilter::OnStop();
+}

@@ -1,0 +1,273 @@
+#include "dshow/StreamMultiplexer.h"
+
+#include "dshow/BasePin.h"
+#include "dshow/CodecFormat.h"
+#include "dshow/FilterRegistry.h"
+#include "win32/WaveFormat.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include <cstring>
+#include <utility>
+
+const CLSID CLSID_WavMultiplexer = {0xC346556E, 0x3A7D, 0x4BE0, {0x98, 0x17, 0x4A, 0x2A, 0x2D, 0xD8, 0x7E, 0xF7}};
+const CLSID CLSID_Mp3Multiplexer = {0x9C3E6FDF, 0x779A, 0x4CAD, {0xAE, 0x00, 0x40, 0x17, 0x5C, 0xD8, 0x9F, 0x58}};
+const CLSID CLSID_OggMultiplexer = {0x8CAE96B7, 0x85B1, 0x4605, {0xB2, 0x3C, 0x17, 0xFF, 0x52, 0x62, 0xB2, 0x96}};
+const CLSID CLSID_MatroskaMultiplexer = {0x1E1299A2, 0x9D42, 0x4F12, {0x87, 0x91, 0xD7, 0x9E, 0x37, 0x6F, 0x41, 0x43}};
+const CLSID CLSID_AviMux = {0xE2510970, 0xF137, 0x11CE, {0x8B, 0x67, 0x00, 0xAA, 0x00, 0xA3, 0xF1, 0xA6}};
+
+namespace {
+
+const MultiplexerKind kKinds[] = {
+    {&CLSID_WavMultiplexer, "WAV Multiplexer", "wav", false},
+    {&CLSID_Mp3Multiplexer, "MP3 Multiplexer", "mp3", false},
+    {&CLSID_OggMultiplexer, "OGG Multiplexer", "ogg", false},
+    {&CLSID_MatroskaMultiplexer, "Matroska Multiplexer", "matroska", true},
+    {&CLSID_AviMux, "AVI Mux", "avi", true},
+};
+
+constexpr int kIoBuffer = 64 * 1024;
+const AVRational kUnits{1, int(kUnitsPerSecond)};
+
+template <size_t N>
+HRESULT CreateKind(REFIID iid, void** object)
+{
+    return CreateComObject<CStreamMultiplexer>(iid, object, kKinds[N]);
+}
+
+template <size_t... I>
+void RegisterAll(std::index_sequence<I...>)
+{
+    (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>), ...);
+}
+
+int WritePacket(void* opaque, uint8_t* data, int size)
+{
+    return static_cast<CStreamMultiplexer*>(opaque)->WriteBytes(data, size);
+}
+
+int64_t SeekPacket(void* opaque, int64_t offset, int whence)
+{
+    return static_cast<CStreamMultiplexer*>(opaque)->SeekBytes(offset, whence);
+}
+
+// Stream parameters from an input type: PCM, or a coded stream of the pin's kind.
+bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p)
+{
+    if (!video) {
+        if (const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx)) {
+            if (type.subtype != MEDIASUBTYPE_PCM || (wave->wBitsPerSample != 8 && wave->wBitsPerSample != 16)
+                || wave->nChannels == 0 || wave->nChannels > kMaxChannels || wave->nSamplesPerSec == 0
+                || wave->nBlockAlign != wave->nChannels * wave->wBitsPerSample / 8)
+                return false;
+            p.codec_type = AVMEDIA_TYPE_AUDIO;
+            p.codec_id = wave->wBitsPerSample == 8 ? AV_CODEC_ID_PCM_U8 : AV_CODEC_ID_PCM_S16LE;
+            p.sample_rate = int(wave->nSamplesPerSec);
+            av_channel_layout_default(&p.ch_layout, wave->nChannels);
+            p.bits_per_coded_sample = wave->wBitsPerSample;
+            p.block_align = wave->nBlockAlign;
+            p.bit_rate = int64_t(wave->nAvgBytesPerSec) * 8;
+            return true;
+        }
+    }
+    const BYTE* extra = nullptr;
+    const CODECFORMAT* format = CodecFormatOf(type, &extra);
+    if (!format || type.majortype != (video ? MEDIATYPE_Video : MEDIATYPE_Audio)) return false;
+    p.codec_type = video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
+    p.codec_id = AVCodecID(format->codecId);
+    if (video) {
+        if (format->width <= 0 || format->height <= 0) return false;
+        p.width = format->width;
+        p.height = format->height;
+    } else {
+        if (format->sampleRate == 0 || format->channels == 0) return false;
+        p.sample_rate = int(format->sampleRate);
+        av_channel_layout_default(&p.ch_layout, int(format->channels));
+        p.block_align = int(format->blockAlign);
+        p.frame_size = int(format->frameSize);
+    }
+    p.bit_rate = format->bitRate;
+    if (format->extraSize) {
+        p.extradata = static_cast<uint8_t*>(av_mallocz(format->extraSize + AV_INPUT_BUFFER_PADDING_SIZE));
+        if (!p.extradata) return false;
+        std::memcpy(p.extradata, extra, format->extraSize);
+        p.extradata_size = int(format->extraSize);
+    }
+    return true;
+}
+
+} // namespace
+
+void DShowRegisterMultiplexers() { RegisterAll(std::make_index_sequence<std::size(kKinds)>()); }
+
+CStreamMultiplexer::CStreamMultiplexer(const MultiplexerKind& kind) : CBaseFilter(*kind.clsid), m_kind(kind)
+{
+    if (kind.video) AddPin(PINDIR_INPUT, u"Video");
+    AddPin(PINDIR_INPUT, u"Audio");
+    AddPin(PINDIR_OUTPUT, u"Output");
+}
+
+CStreamMultiplexer::~CStreamMultiplexer() { Close(); }
+
+HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+{
+    if (pin == Output()) return type.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    AVCodecParameters* p = avcodec_parameters_alloc();
+    bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p);
+    avcodec_parameters_free(&p);
+    return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT CStreamMultiplexer::GetMediaType(CBasePin* pin, int index, CMediaType& type)
+{
+    if (pin != Output() || index != 0) return S_FALSE;
+    type = CMediaType();
+    type.SetType(MEDIATYPE_Stream);
+    type.SetFormatType(FORMAT_None);
+    type.SetVariableSize();
+    return S_OK;
+}
+
+HRESULT CStreamMultiplexer::OnPause()
+{
+    if (State() != State_Stopped) return S_OK;
+    std::lock_guard lock(m_muxLock);
+    return Open();
+}
+
+HRESULT CStreamMultiplexer::OnStop()
+{
+    std::lock_guard lock(m_muxLock);
+    Close();
+    return S_OK;
+}
+
+void CStreamMultiplexer::Close()
+{
+    if (m_output) {
+        if (m_output->pb) {
+            av_freep(&m_output->pb->buffer);
+            avio_context_free(&m_output->pb);
+        }
+        avformat_free_context(m_output);
+        m_output = nullptr;
+    }
+    av_packet_free(&m_packet);
+    m_streamPins.clear();
+    m_ended.clear();
+}
+
+HRESULT CStreamMultiplexer::Open()
+{
+    Close();
+    if (!Output()->IsConnected()) return VFW_E_NOT_CONNECTED;
+    m_packet = av_packet_alloc();
+    if (!m_packet || avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, nullptr) < 0) {
+        Close();
+        return E_FAIL;
+    }
+    for (size_t i = 0; i + 1 < PinCount(); ++i) {
+        CBasePin* pin = PinAt(i);
+        if (!pin->IsConnected()) continue;
+        AVStream* stream = avformat_new_stream(m_output, nullptr);
+        if (!stream || !FillParameters(pin->MediaType(), m_kind.video && pin->Index() == 0, *stream->codecpar)) {
+            Close();
+            return E_FAIL;
+        }
+        stream->time_base = kUnits;
+        m_streamPins.push_back(pin);
+    }
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBuffer));
+    m_output->pb = buffer ? avio_alloc_context(buffer, kIoBuffer, 1, this, nullptr, &WritePacket, &SeekPacket) : nullptr;
+    if (!m_output->pb || m_streamPins.empty()) {
+        if (!m_output->pb) av_free(buffer);
+        Close();
+        return m_streamPins.empty() ? VFW_E_NOT_CONNECTED : E_OUTOFMEMORY;
+    }
+    m_output->pb->seekable = AVIO_SEEKABLE_NORMAL;
+    m_headerWritten = false;
+    m_finished = false;
+    m_position = 0;
+    m_size = 0;
+    return S_OK;
+}
+
+int CStreamMultiplexer::WriteBytes(const uint8_t* data, int size)
+{
+    MediaSample sample;
+    sample.data = data;
+    sample.size = size;
+    sample.hasTime = true;
+    sample.start = m_position; // a byte offset, as file writers take it
+    sample.stop = m_position + size;
+    if (Output()->Deliver(sample) != S_OK) return AVERROR(EIO);
+    m_position += size;
+    m_size = std::max(m_size, m_position);
+    return size;
+}
+
+int64_t CStreamMultiplexer::SeekBytes(int64_t offset, int whence)
+{
+    if (whence & AVSEEK_SIZE) return m_size;
+    int64_t target = (whence & ~AVSEEK_FORCE) == SEEK_CUR ? m_position + offset
+        : (whence & ~AVSEEK_FORCE) == SEEK_END                ? m_size + offset
+                                                               : offset;
+    if (target < 0) return AVERROR(EINVAL);
+    m_position = target;
+    return target;
+}
+
+HRESULT CStreamMultiplexer::WriteHeader()
+{
+    if (m_headerWritten) return S_OK;
+    if (avformat_write_header(m_output, nullptr) < 0) return E_FAIL;
+    m_headerWritten = true;
+    return S_OK;
+}
+
+HRESULT CStreamMultiplexer::Receive(CBasePin* pin, const MediaSample& sample)
+{
+    std::lock_guard lock(m_muxLock);
+    if (!m_output || m_finished) return VFW_E_WRONG_STATE;
+    HRESULT hr = WriteHeader();
+    if (FAILED(hr)) return hr;
+    for (size_t i = 0; i < m_streamPins.size(); ++i) {
+        if (m_streamPins[i] != pin) continue;
+        if (sample.size <= 0) return S_OK;
+        if (av_new_packet(m_packet, sample.size) < 0) return E_OUTOFMEMORY;
+        std::memcpy(m_packet->data, sample.data, size_t(sample.size));
+        m_packet->stream_index = int(i);
+        m_packet->pts = m_packet->dts = sample.hasTime ? sample.start : AV_NOPTS_VALUE;
+        m_packet->duration = sample.hasTime ? sample.stop - sample.start : 0;
+        m_packet->flags = sample.syncPoint ? AV_PKT_FLAG_KEY : 0;
+        av_packet_rescale_ts(m_packet, kUnits, m_output->streams[i]->time_base);
+        int written = av_interleaved_write_frame(m_output, m_packet);
+        av_packet_unref(m_packet);
+        return written < 0 ? E_FAIL : S_OK;
+    }
+    return VFW_E_NOT_CONNECTED;
+}
+
+HRESULT CStreamMultiplexer::EndOfStream(CBasePin* pin)
+{
+    HRESULT hr = S_OK;
+    {
+        std::lock_guard lock(m_muxLock);
+        if (!m_output || m_finished) return S_OK;
+        m_ended.insert(pin);
+        for (CBasePin* p : m_streamPins)
+            if (!m_ended.count(p)) return S_OK;
+        m_finished = true;
+        hr = WriteHeader();
+        if (SUCCEEDED(hr) && av_write_trailer(m_output) < 0) hr = E_FAIL;
+        if (SUCCEEDED(hr)) avio_flush(m_output->pb);
+        if (SUCCEEDED(hr) && m_output->pb->error < 0) hr = E_FAIL;
+    }
+    if (FAILED(hr)) {
+        NotifyEvent(EC_ERRORABORT, hr, 0);
+        return hr;
+    }
+    return Output()->DeliverEndOfStream();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Interleaves coded (or PCM) streams into a container and hands the container's bytes
+// on as a byte stream whose samples carry their file offset in `start`, for a file
+// writer. One class id per container (WAV, MP3, OGG, Matroska, AVI).
+#include "dshow/BaseFilter.h"
+
+#include <set>
+#include <vector>
+
+struct AVFormatContext;
+struct AVIOContext;
+struct AVPacket;
+
+struct MultiplexerKind {
+    const CLSID* clsid;
+    const char* name;
+    const char* container;
+    bool video; // has a "Video" input besides "Audio"
+};
+
+class CStreamMultiplexer : public CBaseFilter {
+public:
+    explicit CStreamMultiplexer(const MultiplexerKind& kind);
+
+    HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
+    HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
+    HRESULT EndOfStream(CBasePin* pin) override;
+
+    // The container's output: bytes at the current offset, and moves of that offset.
+    int WriteBytes(const uint8_t* data, int size);
+    int64_t SeekBytes(int64_t offset, int whence);
+
+protected:
+    ~CStreamMultiplexer() override;
+    HRESULT OnPause() override;
+    HRESULT OnStop() override;
+
+private:
+    HRESULT Open();
+    HRESULT WriteHeader();
+    void Close();
+    CBasePin* Output() const { return PinAt(PinCount() - 1); }
+
+    const MultiplexerKind& m_kind;
+    std::mutex m_muxLock;
+    AVFormatContext* m_output = nullptr;
+    AVPacket* m_packet = nullptr;
+    std::vector<CBasePin*> m_streamPins; // by stream index
+    std::set<CBasePin*> m_ended;
+    bool m_headerWritten = false;
+    bool m_finished = false;
+    int64_t m_position = 0;
+    int64_t m_size = 0;
+};
+
+extern const CLSID CLSID_WavMultiplexer;
+extern const CLSID CLSID_Mp3Multiplexer;
+extern const CLSID CLSID_OggMultiplexer;
+extern const CLSID CLSID_MatroskaMultiplexer;
+extern const CLSID CLSID_AviMux;
+
+void DShowRegisterMultiplexers();
