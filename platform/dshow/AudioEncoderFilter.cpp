@@ -42,16 +42,6 @@ void RegisterAll(std::index_sequence<I...>)
     (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>), ...);
 }
 
-const WAVEFORMATEX* EncodablePcm(const AM_MEDIA_TYPE& type)
-{
-    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
-    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
-    bool ok = (wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16) && wave->nChannels > 0
-        && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0 && wave->nSamplesPerSec <= 768000
-        && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
-    return ok ? wave : nullptr;
-}
-
 } // namespace
 
 void DShowRegisterAudioEncoders() { RegisterAll(std::make_index_sequence<std::size(kKinds)>()); }
@@ -67,7 +57,7 @@ CAudioStreamEncoder::~CAudioStreamEncoder() = default;
 
 HRESULT CAudioStreamEncoder::Open()
 {
-    const WAVEFORMATEX* wave = EncodablePcm(PinAt(0)->MediaType());
+    const WAVEFORMATEX* wave = PcmFormatOf(PinAt(0)->MediaType());
     if (!wave) return VFW_E_NOT_CONNECTED;
     // Set-up data goes into the output type, where every container finds it.
     return m_encoding->Open(m_kind.encoder, m_kind.bitRate, m_kind.maxChannels, *wave, true);
@@ -75,13 +65,8 @@ HRESULT CAudioStreamEncoder::Open()
 
 HRESULT CAudioStreamEncoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    if (pin->Direction() == PINDIR_INPUT) return EncodablePcm(type) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
-    CMediaType own;
-    if (GetMediaType(pin, 0, own) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
-    return type.subtype == own.subtype && type.cbFormat == own.cbFormat
-            && std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0
-        ? S_OK
-        : VFW_E_TYPE_NOT_ACCEPTED;
+    if (pin->Direction() == PINDIR_INPUT) return PcmFormatOf(type) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    return CheckOfferedType(pin, type);
 }
 
 HRESULT CAudioStreamEncoder::GetMediaType(CBasePin* pin, int index, CMediaType& type)

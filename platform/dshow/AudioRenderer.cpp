@@ -73,11 +73,9 @@ HRESULT CAudioRenderer::get_Balance(LONG* balance)
 
 HRESULT CAudioRenderer::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
 {
-    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
-    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return VFW_E_TYPE_NOT_ACCEPTED;
-    bool ok = (wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16) && wave->nChannels > 0 && wave->nChannels <= 2
-        && wave->nSamplesPerSec >= 1000 && wave->nSamplesPerSec <= 192000
-        && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
+    // The sound device plays mono and stereo at the usual rates.
+    const WAVEFORMATEX* wave = PcmFormatOf(type);
+    bool ok = wave && wave->nChannels <= 2 && wave->nSamplesPerSec >= 1000 && wave->nSamplesPerSec <= 192000;
     return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 

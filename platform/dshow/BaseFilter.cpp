@@ -120,6 +120,15 @@ void CBaseFilter::BreakConnect(CBasePin*) {}
 HRESULT CBaseFilter::Receive(CBasePin*, const MediaSample&) { return E_UNEXPECTED; }
 HRESULT CBaseFilter::EndOfStream(CBasePin*) { return S_OK; }
 
+HRESULT CBaseFilter::CheckOfferedType(CBasePin* pin, const AM_MEDIA_TYPE& type)
+{
+    CMediaType own;
+    if (GetMediaType(pin, 0, own) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
+    bool same = type.majortype == own.majortype && type.subtype == own.subtype && type.formattype == own.formattype
+        && type.cbFormat == own.cbFormat && (own.cbFormat == 0 || std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0);
+    return same ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
 CBasePin* CBaseFilter::PinAt(size_t index) const { return index < m_pins.size() ? m_pins[index].get() : nullptr; }
 
 void CBaseFilter::NotifyEvent(LONG code, LONG_PTR param1, LONG_PTR param2)

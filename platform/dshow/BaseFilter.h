@@ -37,6 +37,9 @@ public:
     virtual HRESULT Receive(CBasePin* pin, const MediaSample& sample);
     virtual HRESULT EndOfStream(CBasePin* pin);
 
+    // For a pin that makes exactly the one type it offers first.
+    HRESULT CheckOfferedType(CBasePin* pin, const AM_MEDIA_TYPE& type);
+
     FILTER_STATE State() const { return m_state; }
     size_t PinCount() const { return m_pins.size(); }
     CBasePin* PinAt(size_t index) const;

@@ -21,6 +21,7 @@ struct CODECFORMAT {
 // Limits on what a coded stream may declare.
 inline constexpr DWORD kMaxCodecExtra = 1 << 20;
 inline constexpr DWORD kMaxChannels = 16;
+inline constexpr DWORD kMaxSampleRate = 768000;
 
 // The block and its extra data, or null when the type is not a sound coded block.
 const CODECFORMAT* CodecFormatOf(const AM_MEDIA_TYPE& type, const BYTE** extra);

@@ -19,7 +19,6 @@ namespace {
 
 // More streams than this are not offered.
 constexpr int kMaxOutputs = 16;
-constexpr int kMaxSampleRate = 768000;
 
 bool IsPlainPcm(const AVCodecParameters& p)
 {
@@ -97,7 +96,7 @@ HRESULT CFileSource::Load(LPCOLESTR file, const AM_MEDIA_TYPE*)
         CMediaType type;
         std::u16string name;
         if (p.codec_type == AVMEDIA_TYPE_AUDIO) {
-            if (p.sample_rate <= 0 || p.sample_rate > kMaxSampleRate || p.ch_layout.nb_channels <= 0) continue;
+            if (p.sample_rate <= 0 || DWORD(p.sample_rate) > kMaxSampleRate || p.ch_layout.nb_channels <= 0) continue;
             if (IsPlainPcm(p) && DWORD(p.ch_layout.nb_channels) <= kMaxChannels)
                 MakePcmMediaType(type, DWORD(p.sample_rate), WORD(p.ch_layout.nb_channels), WORD(p.bits_per_coded_sample));
             else if (!MakeCodedType(stream, type))
@@ -130,14 +129,7 @@ HRESULT CFileSource::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
 
 HRESULT CFileSource::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    for (const Output& o : m_outputs)
-        if (o.pin == pin)
-            return type.majortype == o.type.majortype && type.subtype == o.type.subtype
-                    && type.formattype == o.type.formattype && type.cbFormat == o.type.cbFormat
-                    && std::memcmp(type.pbFormat, o.type.pbFormat, type.cbFormat) == 0
-                ? S_OK
-                : VFW_E_TYPE_NOT_ACCEPTED;
-    return VFW_E_TYPE_NOT_ACCEPTED;
+    return CheckOfferedType(pin, type);
 }
 
 HRESULT CFileSource::GetMediaType(CBasePin* pin, int index, CMediaType& type)

@@ -39,16 +39,6 @@ const FileWriterKind kKinds[] = {
     {&CLSID_Mp4FileWriter, "MP4 Writer", "mp4", "aac", "mpeg4", 128000, 2},
 };
 
-const WAVEFORMATEX* WritablePcm(const AM_MEDIA_TYPE& type)
-{
-    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
-    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
-    bool bitsOk = wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16 || wave->wBitsPerSample == 32;
-    bool ok = bitsOk && wave->nChannels > 0 && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0
-        && wave->nSamplesPerSec <= 768000 && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
-    return ok ? wave : nullptr;
-}
-
 template <size_t N>
 HRESULT CreateKind(REFIID iid, void** object)
 {
@@ -126,7 +116,7 @@ struct CMediaFileWriter::Stream {
     }
 };
 
-CMediaFileWriter::CMediaFileWriter(const FileWriterKind& kind) : CSinkFilter(*kind.clsid), m_kind(kind)
+CMediaFileWriter::CMediaFileWriter(const FileWriterKind& kind) : CFileSinkFilter(*kind.clsid), m_kind(kind)
 {
     if (kind.videoEncoder) {
         AddPin(PINDIR_INPUT, u"Video");
@@ -143,33 +133,11 @@ CMediaFileWriter::~CMediaFileWriter()
     CloseFile();
 }
 
-void* CMediaFileWriter::FindInterface(REFIID iid)
-{
-    if (iid == IFileSinkFilter::kIid) return static_cast<IFileSinkFilter*>(this);
-    return nullptr;
-}
-
 bool CMediaFileWriter::IsVideoPin(CBasePin* pin) const { return m_kind.videoEncoder && pin->Index() == 0; }
-
-HRESULT CMediaFileWriter::SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE*)
-{
-    if (!file) return E_POINTER;
-    if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
-    m_file = file;
-    return S_OK;
-}
-
-HRESULT CMediaFileWriter::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
-{
-    if (!file) return E_POINTER;
-    *file = m_file.empty() ? nullptr : CoTaskMemDupString(m_file.c_str());
-    if (type) *type = AM_MEDIA_TYPE{};
-    return m_file.empty() ? E_FAIL : S_OK;
-}
 
 HRESULT CMediaFileWriter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    bool ok = IsVideoPin(pin) ? RgbVideoInfo(type) != nullptr : WritablePcm(type) != nullptr;
+    bool ok = IsVideoPin(pin) ? RgbVideoInfo(type) != nullptr : PcmFormatOf(type) != nullptr;
     return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
@@ -182,9 +150,9 @@ HRESULT CMediaFileWriter::OnPause()
 
 HRESULT CMediaFileWriter::OpenFile()
 {
-    if (m_file.empty()) return E_INVALIDARG;
+    if (FileName().empty()) return E_INVALIDARG;
     CloseFile();
-    std::string path = NarrowText(m_file.c_str());
+    std::string path = NarrowText(FileName().c_str());
     m_packet = av_packet_alloc();
     if (!m_packet || avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, path.c_str()) < 0) {
         CloseFile();
@@ -237,7 +205,7 @@ HRESULT CMediaFileWriter::OpenFile()
                 && av_frame_get_buffer(stream->frame, 0) >= 0 && avcodec_open2(codec, encoder, nullptr) >= 0;
         } else {
             opened = SUCCEEDED(stream->audio.Open(m_kind.audioEncoder, m_kind.audioBitRate, m_kind.maxChannels,
-                                                  *WritablePcm(pin->MediaType()), globalHeader));
+                                                  *PcmFormatOf(pin->MediaType()), globalHeader));
         }
         AVCodecContext* codec = stream->Codec();
         if (!opened || avcodec_parameters_from_context(out->codecpar, codec) < 0) {

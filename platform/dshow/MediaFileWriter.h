@@ -3,7 +3,7 @@
 // Audio kinds (WAV, MP3, OGG Vorbis, AAC in MP4, WMA in ASF, FLAC) take PCM on their
 // "In" pin; video kinds (AVI, MP4) take RGB pictures on "Video" and PCM on "Audio".
 // The file is finished when every stream ends or the graph stops, whichever is first.
-#include "dshow/SinkFilter.h"
+#include "dshow/FileSinkFilter.h"
 
 #include <memory>
 #include <string>
@@ -22,20 +22,14 @@ struct FileWriterKind {
     int maxChannels;
 };
 
-class CMediaFileWriter : public CSinkFilter, public IFileSinkFilter {
+class CMediaFileWriter : public CFileSinkFilter {
 public:
     explicit CMediaFileWriter(const FileWriterKind& kind);
-    MV_FILTER_UNKNOWN
-
-    HRESULT SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE* type) override;
-    HRESULT GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type) override;
-
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 
 protected:
     ~CMediaFileWriter() override;
-    void* FindInterface(REFIID iid) override;
     HRESULT OnPause() override;
     HRESULT OnStop() override;
     HRESULT OnAllEnded() override;
@@ -49,7 +43,6 @@ private:
     bool IsVideoPin(CBasePin* pin) const;
 
     const FileWriterKind& m_kind;
-    std::u16string m_file;
     std::mutex m_writeLock;
     AVFormatContext* m_output = nullptr;
     AVPacket* m_packet = nullptr;

@@ -1,6 +1,7 @@
 #include "dshow/MediaType.h"
 
 #include "com/ComRuntime.h"
+#include "dshow/CodecFormat.h"
 #include "win32/WaveFormat.h"
 
 #include <cstring>
@@ -113,6 +114,16 @@ void CMediaType::ResetFormatBuffer()
     CoTaskMemFree(pbFormat);
     pbFormat = nullptr;
     cbFormat = 0;
+}
+
+const WAVEFORMATEX* PcmFormatOf(const AM_MEDIA_TYPE& type)
+{
+    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
+    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
+    bool ok = (wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16) && wave->nChannels > 0
+        && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0 && wave->nSamplesPerSec <= kMaxSampleRate
+        && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
+    return ok ? wave : nullptr;
 }
 
 void MakePcmMediaType(CMediaType& type, DWORD sampleRate, WORD channels, WORD bits)

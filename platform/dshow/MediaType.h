@@ -41,5 +41,8 @@ public:
     bool IsValid() const { return majortype != GUID{}; }
 };
 
+// The wave format of a whole 8- or 16-bit PCM type within this layer's limits; else null.
+const WAVEFORMATEX* PcmFormatOf(const AM_MEDIA_TYPE& type);
+
 // A PCM audio type with an 18-byte WAVEFORMATEX block.
 void MakePcmMediaType(CMediaType& type, DWORD sampleRate, WORD channels, WORD bits);

@@ -20,16 +20,6 @@ constexpr WORD kChannels[] = {2, 1};
 constexpr WORD kBits[] = {16, 8};
 constexpr int kOffered = int(std::size(kRates) * std::size(kChannels) * std::size(kBits));
 
-const WAVEFORMATEX* PlainPcm(const AM_MEDIA_TYPE& type)
-{
-    const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
-    if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
-    bool ok = (wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16) && wave->nChannels > 0
-        && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0 && wave->nSamplesPerSec <= 768000
-        && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
-    return ok ? wave : nullptr;
-}
-
 int SampleFormat(const WAVEFORMATEX& wave) { return wave.wBitsPerSample == 8 ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16; }
 
 } // namespace
@@ -45,7 +35,7 @@ CPcmConverterFilter::~CPcmConverterFilter() = default;
 
 HRESULT CPcmConverterFilter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    if (!PlainPcm(type)) return VFW_E_TYPE_NOT_ACCEPTED;
+    if (!PcmFormatOf(type)) return VFW_E_TYPE_NOT_ACCEPTED;
     // The output is typed once the input is known.
     if (pin->Direction() == PINDIR_OUTPUT && !PinAt(0)->IsConnected()) return VFW_E_TYPE_NOT_ACCEPTED;
     return S_OK;
@@ -70,8 +60,8 @@ HRESULT CPcmConverterFilter::GetMediaType(CBasePin* pin, int index, CMediaType& 
 HRESULT CPcmConverterFilter::OnPause()
 {
     if (State() != State_Stopped) return S_OK;
-    const WAVEFORMATEX* in = PlainPcm(PinAt(0)->MediaType());
-    const WAVEFORMATEX* out = PlainPcm(PinAt(1)->MediaType());
+    const WAVEFORMATEX* in = PcmFormatOf(PinAt(0)->MediaType());
+    const WAVEFORMATEX* out = PcmFormatOf(PinAt(1)->MediaType());
     if (!in || !out) return VFW_E_NOT_CONNECTED;
     std::lock_guard lock(m_streamLock);
     m_inFrameBytes = in->nBlockAlign;

@@ -28,13 +28,7 @@ void CStreamDecoder::CloseCodec()
 HRESULT CStreamDecoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
     if (pin->Direction() == PINDIR_INPUT) return CanDecode(type, m_major) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
-    // The output makes exactly the one type it offers.
-    CMediaType own;
-    if (GetMediaType(pin, 0, own) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
-    return type.subtype == own.subtype && type.cbFormat == own.cbFormat
-            && std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0
-        ? S_OK
-        : VFW_E_TYPE_NOT_ACCEPTED;
+    return CheckOfferedType(pin, type);
 }
 
 HRESULT CStreamDecoder::CompleteConnect(CBasePin* pin, IPin*)

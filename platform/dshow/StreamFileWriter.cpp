@@ -13,34 +13,12 @@ constexpr int64_t kMaxOffset = int64_t(1) << 40;
 
 HRESULT CStreamFileWriter::Create(REFIID iid, void** object) { return CreateComObject<CStreamFileWriter>(iid, object); }
 
-CStreamFileWriter::CStreamFileWriter() : CSinkFilter(CLSID_FileWriter) { AddPin(PINDIR_INPUT, u"in"); }
+CStreamFileWriter::CStreamFileWriter() : CFileSinkFilter(CLSID_FileWriter) { AddPin(PINDIR_INPUT, u"in"); }
 
 CStreamFileWriter::~CStreamFileWriter()
 {
     std::lock_guard lock(m_fileLock);
     CloseFile();
-}
-
-void* CStreamFileWriter::FindInterface(REFIID iid)
-{
-    if (iid == IFileSinkFilter::kIid) return static_cast<IFileSinkFilter*>(this);
-    return nullptr;
-}
-
-HRESULT CStreamFileWriter::SetFileName(LPCOLESTR file, const AM_MEDIA_TYPE*)
-{
-    if (!file) return E_POINTER;
-    if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
-    m_file = file;
-    return S_OK;
-}
-
-HRESULT CStreamFileWriter::GetCurFile(LPOLESTR* file, AM_MEDIA_TYPE* type)
-{
-    if (!file) return E_POINTER;
-    *file = m_file.empty() ? nullptr : CoTaskMemDupString(m_file.c_str());
-    if (type) *type = AM_MEDIA_TYPE{};
-    return m_file.empty() ? E_FAIL : S_OK;
 }
 
 HRESULT CStreamFileWriter::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
@@ -51,10 +29,10 @@ HRESULT CStreamFileWriter::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
 HRESULT CStreamFileWriter::OnPause()
 {
     if (State() != State_Stopped) return S_OK;
-    if (m_file.empty()) return E_INVALIDARG;
+    if (FileName().empty()) return E_INVALIDARG;
     std::lock_guard lock(m_fileLock);
     CloseFile();
-    m_stream = std::fopen(NarrowText(m_file.c_str()).c_str(), "wb");
+    m_stream = std::fopen(NarrowText(FileName().c_str()).c_str(), "wb");
     m_failed = false;
     return m_stream ? S_OK : STG_E_ACCESSDENIED;
 }

@@ -57,11 +57,7 @@ int64_t SeekPacket(void* opaque, int64_t offset, int whence)
 bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p)
 {
     if (!video) {
-        if (const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx)) {
-            if (type.subtype != MEDIASUBTYPE_PCM || (wave->wBitsPerSample != 8 && wave->wBitsPerSample != 16)
-                || wave->nChannels == 0 || wave->nChannels > kMaxChannels || wave->nSamplesPerSec == 0
-                || wave->nBlockAlign != wave->nChannels * wave->wBitsPerSample / 8)
-                return false;
+        if (const WAVEFORMATEX* wave = PcmFormatOf(type)) {
             p.codec_type = AVMEDIA_TYPE_AUDIO;
             p.codec_id = wave->wBitsPerSample == 8 ? AV_CODEC_ID_PCM_U8 : AV_CODEC_ID_PCM_S16LE;
             p.sample_rate = int(wave->nSamplesPerSec);

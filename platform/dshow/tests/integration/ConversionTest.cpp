@@ -61,6 +61,23 @@ std::string Probe(const fs::path& file, const char* entry, const char* stream = 
     return result;
 }
 
+// Runs the graph to its first ending event (0 when none comes), then stops it.
+LONG RunToEnd(IGraphBuilder* graph)
+{
+    IMediaControl* control = nullptr;
+    IMediaEvent* events = nullptr;
+    LONG code = -1;
+    if (SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control)) && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events))
+        && SUCCEEDED(control->Run())) {
+        LONG_PTR p1 = 0, p2 = 0;
+        if (events->GetEvent(&code, &p1, &p2, 30000) != S_OK) code = 0;
+        control->Stop();
+    }
+    SafeRelease(events);
+    SafeRelease(control);
+    return code;
+}
+
 class ConversionTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -95,8 +112,6 @@ protected:
         IBaseFilter* source = nullptr;
         IBaseFilter* writer = nullptr;
         IFileSinkFilter* sink = nullptr;
-        IMediaControl* control = nullptr;
-        IMediaEvent* events = nullptr;
         bool built = SUCCEEDED(graph->AddSourceFilter(WideText(from.string()).c_str(), u"Source", &source))
             && SUCCEEDED(CoCreateInstance(writerClass, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
                                           reinterpret_cast<void**>(&writer)))
@@ -111,14 +126,8 @@ protected:
             SafeRelease(out);
             SafeRelease(in);
         }
-        if (built && SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control))
-            && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events)) && SUCCEEDED(control->Run())) {
-            LONG_PTR p1 = 0, p2 = 0;
-            if (events->GetEvent(&code, &p1, &p2, 30000) != S_OK) code = 0;
-            control->Stop();
-        }
-        for (IUnknown* u : {static_cast<IUnknown*>(events), static_cast<IUnknown*>(control),
-                            static_cast<IUnknown*>(sink), static_cast<IUnknown*>(writer),
+        if (built) code = RunToEnd(graph);
+        for (IUnknown* u : {static_cast<IUnknown*>(sink), static_cast<IUnknown*>(writer),
                             static_cast<IUnknown*>(source), static_cast<IUnknown*>(graph)})
             if (u) u->Release();
         return code;
@@ -198,18 +207,7 @@ TEST_F(ConversionTest, WavConvertsThroughEncoderMultiplexerAndFileWriter)
         ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(filters.back(), &sink), S_OK);
         sink->SetFileName(WideText(target.string()).c_str(), nullptr);
         sink->Release();
-        IMediaControl* control = nullptr;
-        IMediaEvent* events = nullptr;
-        QueryInterfaceTo<IMediaControl>(graph, &control);
-        QueryInterfaceTo<IMediaEvent>(graph, &events);
-        ASSERT_EQ(control->Run(), S_OK);
-        LONG code = 0;
-        LONG_PTR p1 = 0, p2 = 0;
-        EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 30000), S_OK);
-        EXPECT_EQ(code, EC_COMPLETE);
-        control->Stop();
-        events->Release();
-        control->Release();
+        EXPECT_EQ(RunToEnd(graph), EC_COMPLETE);
         for (IBaseFilter* f : filters) f->Release();
         graph->Release();
         EXPECT_EQ(Probe(target, "stream=codec_name"), c.codec);
@@ -283,20 +281,9 @@ TEST_F(ConversionTest, RenderFilePlaysACodedFileThroughADecoder)
     IBaseFilter* decoder = nullptr;
     EXPECT_EQ(graph->FindFilterByName(u"Audio Decoder", &decoder), S_OK);
     SafeRelease(decoder);
-    IMediaControl* control = nullptr;
-    IMediaEvent* events = nullptr;
-    QueryInterfaceTo<IMediaControl>(graph, &control);
-    QueryInterfaceTo<IMediaEvent>(graph, &events);
-    ASSERT_EQ(control->Run(), S_OK);
-    LONG code = 0;
-    LONG_PTR p1 = 0, p2 = 0;
-    EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 30000), S_OK);
-    EXPECT_EQ(code, EC_COMPLETE);
-    control->Stop();
+    EXPECT_EQ(RunToEnd(graph), EC_COMPLETE);
     // 1.5 s of 16-bit mono at 22,050 Hz, give or take the coder's padding.
     EXPECT_NEAR(double(capture.Bytes().size()), 1.5 * 22050 * 2, 0.05 * 22050 * 2);
-    events->Release();
-    control->Release();
     graph->Release();
 }
 
