@@ -12,6 +12,12 @@
 #include "CAudioOutput2.h"
 #include "CAudioSource2.h"
 #include "CAudioTrack.h"
+#include "CBrivastAccount.h"
+#include "CBrivastBroadcast.h"
+#include "CBrivastCam.h"
+#include "CBrivastCategory.h"
+#include "CBrivastData.h"
+#include "CBrivastSubCategory.h"
 #include "CCaptureSource2.h"
 #include "CConversionBatch.h"
 #include "CConversionList.h"
@@ -134,6 +140,12 @@ MV_REGISTER_PERSIST_CLASS(CConversionBatch)
 MV_REGISTER_PERSIST_CLASS(CMediaConversionOutputs)
 MV_REGISTER_PERSIST_CLASS(CId3Info)
 MV_REGISTER_PERSIST_CLASS(CImageUpload)
+MV_REGISTER_PERSIST_CLASS(CBrivastAccount)
+MV_REGISTER_PERSIST_CLASS(CBrivastBroadcast)
+MV_REGISTER_PERSIST_CLASS(CBrivastCategory)
+MV_REGISTER_PERSIST_CLASS(CBrivastSubCategory)
+MV_REGISTER_PERSIST_CLASS(CBrivastCam)
+MV_REGISTER_PERSIST_CLASS(CBrivastData)
 MV_REGISTER_PERSIST_CLASS(CTargetConversion)
 MV_REGISTER_PERSIST_CLASS(CTargetPlatform)
 MV_REGISTER_PERSIST_CLASS(CTargetDevice)

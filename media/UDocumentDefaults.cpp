@@ -2,10 +2,10 @@
 
 #include "CMediaOutput2.h"
 
-void UDocumentDefaults::ApplyRecorderDefaults(CMediaOutput2& output)
+void UDocumentDefaults::ApplyRecorderDefaults(CMediaOutput2& output, bool audioMode)
 {
     output.SetWantsVideo(true);
-    ApplyRecorderAudio(output);
+    ApplyRecorderAudio(output, audioMode);
     CVideoOutput2& video = output.GetVideoOutput();
     video.SetRemux(false);
     video.SetGreyScale(false);
@@ -14,12 +14,12 @@ void UDocumentDefaults::ApplyRecorderDefaults(CMediaOutput2& output)
     video.SetRegulateTimecode(false);
 }
 
-void UDocumentDefaults::ApplyRecorderAudio(CMediaOutput2& output)
+void UDocumentDefaults::ApplyRecorderAudio(CMediaOutput2& output, bool audioMode)
 {
     CAudioOutput2& audio = output.GetAudioOutput();
     audio.SetRemux(false);
     audio.SetAutoSettings(false);
-    audio.SetAudioMode(1);
+    if (audioMode) audio.SetAudioMode(1);
     audio.SetRegulateTimecode(false);
 }
 

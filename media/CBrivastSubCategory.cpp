@@ -1,0 +1,3 @@
+#include "CBrivastSubCategory.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CBrivastSubCategory, CBrivastIdObject, FourCharCode("bvca"))

@@ -1,0 +1,35 @@
+#pragma once
+// Look-ups in the lists of the broadcast records: by index, by name and by id, first match.
+#include "CPersistList.h"
+
+#include <cstring>
+
+class UBrivastListUtils {
+public:
+    template <class T>
+    static T* At(const CPersistList& list, int index)
+    {
+        if (index < 0 || index >= list.GetItemCount()) return nullptr;
+        return dynamic_cast<T*>(list.GetAt(index));
+    }
+
+    template <class T>
+    static T* FindByName(const CPersistList& list, const char* name)
+    {
+        for (int i = 0; i < list.GetItemCount(); ++i) {
+            T* item = At<T>(list, i);
+            if (item && std::strcmp(item->GetName(), name ? name : "") == 0) return item;
+        }
+        return nullptr;
+    }
+
+    template <class T, class Id>
+    static T* FindById(const CPersistList& list, Id id)
+    {
+        for (int i = 0; i < list.GetItemCount(); ++i) {
+            T* item = At<T>(list, i);
+            if (item && item->GetId() == id) return item;
+        }
+        return nullptr;
+    }
+};
