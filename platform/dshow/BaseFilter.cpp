@@ -4,6 +4,7 @@
 #include "dshow/Enumerators.h"
 #include "dshow/WideText.h"
 
+#include <algorithm>
 #include <cstring>
 
 CBaseFilter::CBaseFilter(REFCLSID clsid) : m_clsid(clsid) {}
@@ -13,7 +14,8 @@ CBaseFilter::~CBaseFilter() = default;
 HRESULT CBaseFilter::QueryInterface(REFIID iid, void** object)
 {
     if (!object) return E_POINTER;
-    if (SUCCEEDED(TComObject<IBaseFilter>::QueryInterface(iid, object))) return S_OK;
+    using Own = TComObject<IBaseFilter, IFilterPassTime>;
+    if (SUCCEEDED(Own::QueryInterface(iid, object))) return S_OK;
     void* found = FindInterface(iid);
     if (!found) return E_NOINTERFACE;
     AddRef();
@@ -43,9 +45,27 @@ HRESULT CBaseFilter::Pause()
 {
     std::lock_guard lock(m_stateLock);
     if (m_state == State_Paused) return S_OK;
+    if (m_state == State_Stopped) m_passed = 0;
     HRESULT hr = OnPause();
     if (SUCCEEDED(hr)) m_state = State_Paused;
     return hr;
+}
+
+HRESULT CBaseFilter::GetPassTime(double* seconds)
+{
+    if (!seconds) return E_POINTER;
+    *seconds = double(m_passed.load()) / double(kUnitsPerSecond);
+    return S_OK;
+}
+
+void CBaseFilter::NoteSample(CBasePin* pin, const MediaSample& sample)
+{
+    // Byte streams carry file offsets, not times.
+    if (!sample.hasTime || pin->MediaType().majortype == MEDIATYPE_Stream) return;
+    REFERENCE_TIME reached = std::max(sample.start, sample.stop);
+    REFERENCE_TIME passed = m_passed.load();
+    while (reached > passed && !m_passed.compare_exchange_weak(passed, reached)) {
+    }
 }
 
 HRESULT CBaseFilter::Run(REFERENCE_TIME)
@@ -53,6 +73,7 @@ HRESULT CBaseFilter::Run(REFERENCE_TIME)
     std::lock_guard lock(m_stateLock);
     if (m_state == State_Running) return S_OK;
     if (m_state == State_Stopped) {
+        m_passed = 0;
         HRESULT hr = OnPause();
         if (FAILED(hr)) return hr;
         m_state = State_Paused;

@@ -12,7 +12,7 @@
 
 class CBasePin;
 
-class CBaseFilter : public TComObject<IBaseFilter> {
+class CBaseFilter : public TComObject<IBaseFilter, IFilterPassTime> {
 public:
     explicit CBaseFilter(REFCLSID clsid);
 
@@ -28,6 +28,9 @@ public:
     HRESULT FindPin(LPCWSTR id, IPin** pin) override;
     HRESULT QueryFilterInfo(FILTER_INFO* info) override;
     HRESULT JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) override;
+    HRESULT GetPassTime(double* seconds) override;
+    // Called by the input pins for each sample they take.
+    void NoteSample(CBasePin* pin, const MediaSample& sample);
 
     // Hooks of the pins. Types are offered by index (S_FALSE past the last).
     virtual HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) = 0;
@@ -67,6 +70,7 @@ private:
     std::u16string m_name;
     IFilterGraph* m_graph = nullptr; // the graph holds the filter, not the other way
     IMediaEventSink* m_events = nullptr;
+    std::atomic<REFERENCE_TIME> m_passed{0};
 };
 
 // The IUnknown of a filter that adds interfaces of its own.

@@ -193,6 +193,7 @@ HRESULT CBasePin::Receive(const MediaSample* sample)
     if (!sample) return E_POINTER;
     if (!m_connected) return VFW_E_NOT_CONNECTED;
     if (m_filter->State() == State_Stopped) return VFW_E_WRONG_STATE;
+    m_filter->NoteSample(this, *sample);
     return m_filter->Receive(this, *sample);
 }
 

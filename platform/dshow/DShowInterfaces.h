@@ -205,6 +205,21 @@ struct IBasicAudio : IUnknown {
     virtual HRESULT get_Balance(LONG* balance) = 0;
 };
 
+// Every filter of this layer: how far the data that passed through it has come.
+struct IFilterPassTime : IUnknown {
+    static constexpr IID kIid = {0x14B1F5FB, 0xE791, 0x4112, {0x8E, 0x92, 0x9C, 0xEE, 0x94, 0x79, 0x80, 0x2C}};
+    using Base = IUnknown;
+    // Seconds of media time, from the latest sample received (0 before any).
+    virtual HRESULT GetPassTime(double* seconds) = 0;
+};
+
+// Renderers that count what they take.
+struct ISampleCounter : IUnknown {
+    static constexpr IID kIid = {0xFCA930CA, 0x9896, 0x4218, {0x8C, 0x62, 0xE2, 0xA9, 0x04, 0xED, 0x4B, 0x4B}};
+    using Base = IUnknown;
+    virtual HRESULT GetSampleCount(LONGLONG* count) = 0;
+};
+
 // One unit of data as it flows from an output pin to the connected input pin.
 struct MediaSample {
     const BYTE* data = nullptr;

@@ -4,6 +4,8 @@
 
 const CLSID CLSID_NullRenderer = {0x100F7C92, 0x9599, 0x4284, {0xA6, 0xCE, 0x8F, 0xFC, 0xAE, 0x21, 0x16, 0x16}};
 
+const CLSID CLSID_UntimedRenderer = {0x31D5A96B, 0x93FD, 0x453F, {0x91, 0x20, 0x8B, 0x77, 0x6D, 0x46, 0xD8, 0xEA}};
+
 CSinkFilter::CSinkFilter(REFCLSID clsid) : CBaseFilter(clsid) {}
 
 HRESULT CSinkFilter::OnStop()
@@ -46,5 +48,19 @@ HRESULT CNullRenderer::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
 HRESULT CNullRenderer::Receive(CBasePin*, const MediaSample& sample)
 {
     m_bytes += sample.size;
+    ++m_samples;
+    return S_OK;
+}
+
+void* CNullRenderer::FindInterface(REFIID iid)
+{
+    if (iid == ISampleCounter::kIid) return static_cast<ISampleCounter*>(this);
+    return nullptr;
+}
+
+HRESULT CNullRenderer::GetSampleCount(LONGLONG* count)
+{
+    if (!count) return E_POINTER;
+    *count = m_samples;
     return S_OK;
 }

@@ -23,16 +23,23 @@ private:
 };
 
 // Takes whatever it is given and drops it.
-class CNullRenderer : public CSinkFilter {
+class CNullRenderer : public CSinkFilter, public ISampleCounter {
 public:
     static HRESULT Create(REFIID iid, void** object);
     CNullRenderer();
+    MV_FILTER_UNKNOWN
+    HRESULT GetSampleCount(LONGLONG* count) override;
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
     LONGLONG ReceivedBytes() const { return m_bytes; }
 
 private:
+    void* FindInterface(REFIID iid) override;
+
     std::atomic<LONGLONG> m_bytes{0};
+    std::atomic<LONGLONG> m_samples{0};
 };
 
 extern const CLSID CLSID_NullRenderer;
+// The same renderer under the class id by which the engine asks for an untimed one.
+extern const CLSID CLSID_UntimedRenderer;

@@ -286,6 +286,40 @@ TEST_F(GraphTest, ResamplerRefusesAnOutputBeforeItsInput)
     EXPECT_TRUE(FAILED(graph->ConnectDirect(Pin(resampler, u"Audio Out"), Pin(sink, u"In"), nullptr)));
 }
 
+TEST_F(GraphTest, UntimedRendererCountsSamplesAndFiltersTellThePassedTime)
+{
+    auto* source = Add(new CTestSource(7, true), u"Source");
+    auto* unpacker = Add(new CTestUnpacker, u"Unpacker");
+    IBaseFilter* renderer = AddByClass(CLSID_UntimedRenderer, u"Renderer");
+    ASSERT_NE(renderer, nullptr);
+    ASSERT_EQ(graph->ConnectDirect(Pin(source, u"Out"), Pin(unpacker, u"In"), nullptr), S_OK);
+    ASSERT_EQ(graph->ConnectDirect(Pin(unpacker, u"Out"), Pin(renderer, u"In"), nullptr), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    EXPECT_EQ(NextEvent(), EC_COMPLETE);
+
+    Ptr<ISampleCounter> counter;
+    ASSERT_EQ(QueryInterfaceTo<ISampleCounter>(renderer, &counter.p), S_OK);
+    LONGLONG samples = 0;
+    counter->GetSampleCount(&samples);
+    EXPECT_EQ(samples, 7);
+    for (IBaseFilter* filter : {renderer, static_cast<IBaseFilter*>(unpacker)}) {
+        Ptr<IFilterPassTime> passed;
+        ASSERT_EQ(QueryInterfaceTo<IFilterPassTime>(filter, &passed.p), S_OK);
+        double seconds = 0;
+        passed->GetPassTime(&seconds);
+        EXPECT_DOUBLE_EQ(seconds, 0.7);
+    }
+    // A new run starts counting the time again.
+    control->Stop();
+    ASSERT_EQ(control->Pause(), S_OK);
+    Ptr<IFilterPassTime> passed;
+    QueryInterfaceTo<IFilterPassTime>(renderer, &passed.p);
+    double seconds = -1;
+    passed->GetPassTime(&seconds);
+    EXPECT_EQ(seconds, 0.0);
+    control->Stop();
+}
+
 TEST_F(GraphTest, AudioRendererPlaysEverythingAtTheSetVolume)
 {
     DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
