@@ -415,11 +415,14 @@ bool CDirectShowGraph::ShowWindow(bool show)
     return m_videoWindow && SUCCEEDED(m_videoWindow->put_Visible(show ? -1 : 0));
 }
 
+// The level is in hundredths of a decibel, -5000 (silent end of the scale) to 0. It keeps
+// its full resolution: rounded to whole decibels the flat top of the sine made every value
+// from 91 to 100 read back as 100.
 bool CDirectShowGraph::GetVolume(unsigned char& volume)
 {
     LONG level = 0;
     if (!m_basicAudio || FAILED(m_basicAudio->get_Volume(&level))) return false;
-    LONG w = level / 100 + 50;
+    double w = level / 100.0 + 50;
     if (w < 0) w = 0;
     if (w > 50) w = 50;
     volume = static_cast<unsigned char>(std::lround(std::asin(w * 0.02) * 200 / std::numbers::pi));
@@ -430,7 +433,7 @@ bool CDirectShowGraph::SetVolume(unsigned char volume)
 {
     if (!m_basicAudio) return false;
     const int v = volume > 100 ? 100 : volume;
-    const LONG level = LONG((std::lround(std::sin(v * std::numbers::pi / 200) * 50) - 50) * 100);
+    const LONG level = LONG(std::lround((std::sin(v * std::numbers::pi / 200) * 50 - 50) * 100));
     return SUCCEEDED(m_basicAudio->put_Volume(level));
 }
 
