@@ -3,12 +3,7 @@
 #include "afx/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CObjectReportControl, CReportCtrl)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_CLOSE()
-    ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemchanged)
-    ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemchanging)
-    ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndlabeledit)
+    MV_OBJECT_LIST_MESSAGE_ENTRIES()
 END_MESSAGE_MAP()
 
 void CObjectReportControl::InstallImageList(CImageList* images)

@@ -13,6 +13,15 @@
 class CPersistObject;
 struct TOOLINFO;
 
+// The handlers every object list control routes, for its message map.
+#define MV_OBJECT_LIST_MESSAGE_ENTRIES()                                                                              \
+    ON_WM_CREATE()                                                                                                   \
+    ON_WM_DESTROY()                                                                                                  \
+    ON_WM_CLOSE()                                                                                                    \
+    ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemchanged)                                                                \
+    ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemchanging)                                                              \
+    ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndlabeledit)
+
 template <class TList>
 class TObjectListBase : public TList, public CTopObjectDisplay {
 public:
