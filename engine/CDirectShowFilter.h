@@ -7,7 +7,7 @@
 class CDirectShowGraph;
 struct IBaseFilter;
 struct IMediaSeeking;
-struct IEncoderPassTime;
+struct IFilterPassTime;
 
 class CDirectShowFilter {
 public:
@@ -67,7 +67,7 @@ protected:
     CDirectShowGraph* m_graph = nullptr;
     IBaseFilter* m_filter = nullptr;
     IMediaSeeking* m_seeking = nullptr;
-    IEncoderPassTime* m_passTime = nullptr;
+    IFilterPassTime* m_passTime = nullptr;
     CString m_name;
     CString m_compressorName;
     CString m_compressorName2;

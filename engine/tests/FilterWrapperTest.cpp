@@ -145,8 +145,9 @@ TEST_F(FilterWrapperTest, EncoderFiltersGetTheirPrivateSwitch)
     EXPECT_EQ(CPrivateSettingFilter::sLastValue, 1);
     EXPECT_TRUE(filter.HasPrivateSetting());
     double seconds = -1;
-    EXPECT_FALSE(filter.GetPassTime(seconds)); // the filter offers no pass time
-    EXPECT_FALSE(filter.GetPosition(seconds)); // nor seeking
+    ASSERT_TRUE(filter.GetPassTime(seconds)); // nothing has passed through it yet
+    EXPECT_EQ(seconds, 0);
+    EXPECT_FALSE(filter.GetPosition(seconds)); // it does not seek
 }
 
 TEST_F(FilterWrapperTest, CompressorNamesMatchAfterBackslashOrDigit)
