@@ -1,7 +1,7 @@
 #include "CBrivastAccount.h"
 
 #include "CBrivastCategory.h"
-#include "UBrivastListUtils.h"
+#include "URecordListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CBrivastAccount, CWebAccount, FourCharCode("bvac"))
 
@@ -27,22 +27,22 @@ void CBrivastAccount::AddCategory(CBrivastCategory* category)
 
 void CBrivastAccount::RemoveCategory(CBrivastCategory* category)
 {
-    m_categories.Remove(category);
+    URecordListUtils::Delete(m_categories, category);
 }
 
 CBrivastCategory* CBrivastAccount::GetCategory(int index) const
 {
-    return UBrivastListUtils::At<CBrivastCategory>(m_categories, index);
+    return URecordListUtils::At<CBrivastCategory>(m_categories, index);
 }
 
 CBrivastCategory* CBrivastAccount::FindCategory(const char* name) const
 {
-    return UBrivastListUtils::FindByName<CBrivastCategory>(m_categories, name);
+    return URecordListUtils::FindByName<CBrivastCategory>(m_categories, name);
 }
 
 CBrivastCategory* CBrivastAccount::FindCategory(ULONG id) const
 {
-    return UBrivastListUtils::FindById<CBrivastCategory>(m_categories, id);
+    return URecordListUtils::FindById<CBrivastCategory>(m_categories, id);
 }
 
 void CBrivastAccount::AddBroadcast(CBrivastBroadcast* broadcast)
@@ -52,23 +52,23 @@ void CBrivastAccount::AddBroadcast(CBrivastBroadcast* broadcast)
 
 void CBrivastAccount::RemoveBroadcast(CBrivastBroadcast* broadcast)
 {
-    m_broadcasts.Remove(broadcast);
+    URecordListUtils::Delete(m_broadcasts, broadcast);
 }
 
 CBrivastBroadcast* CBrivastAccount::GetBroadcast(int index) const
 {
-    return UBrivastListUtils::At<CBrivastBroadcast>(m_broadcasts, index);
+    return URecordListUtils::At<CBrivastBroadcast>(m_broadcasts, index);
 }
 
 CBrivastBroadcast* CBrivastAccount::FindBroadcast(const char* name)
 {
-    CBrivastBroadcast* found = UBrivastListUtils::FindByName<CBrivastBroadcast>(m_broadcasts, name);
+    CBrivastBroadcast* found = URecordListUtils::FindByName<CBrivastBroadcast>(m_broadcasts, name);
     return found ? found : &m_defaultBroadcast;
 }
 
 CBrivastBroadcast* CBrivastAccount::FindBroadcast(LONG id)
 {
-    CBrivastBroadcast* found = UBrivastListUtils::FindById<CBrivastBroadcast>(m_broadcasts, id);
+    CBrivastBroadcast* found = URecordListUtils::FindById<CBrivastBroadcast>(m_broadcasts, id);
     return found ? found : &m_defaultBroadcast;
 }
 

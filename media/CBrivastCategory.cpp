@@ -1,7 +1,7 @@
 #include "CBrivastCategory.h"
 
 #include "CBrivastSubCategory.h"
-#include "UBrivastListUtils.h"
+#include "URecordListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CBrivastCategory, CBrivastIdObject, FourCharCode("bvca"))
 
@@ -12,20 +12,20 @@ void CBrivastCategory::AddSubCategory(CBrivastSubCategory* subCategory)
 
 void CBrivastCategory::RemoveSubCategory(CBrivastSubCategory* subCategory)
 {
-    m_subCategories.Remove(subCategory);
+    URecordListUtils::Delete(m_subCategories, subCategory);
 }
 
 CBrivastSubCategory* CBrivastCategory::GetSubCategory(int index) const
 {
-    return UBrivastListUtils::At<CBrivastSubCategory>(m_subCategories, index);
+    return URecordListUtils::At<CBrivastSubCategory>(m_subCategories, index);
 }
 
 CBrivastSubCategory* CBrivastCategory::FindSubCategory(const char* name) const
 {
-    return UBrivastListUtils::FindByName<CBrivastSubCategory>(m_subCategories, name);
+    return URecordListUtils::FindByName<CBrivastSubCategory>(m_subCategories, name);
 }
 
 CBrivastSubCategory* CBrivastCategory::FindSubCategory(ULONG id) const
 {
-    return UBrivastListUtils::FindById<CBrivastSubCategory>(m_subCategories, id);
+    return URecordListUtils::FindById<CBrivastSubCategory>(m_subCategories, id);
 }

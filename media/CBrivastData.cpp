@@ -1,7 +1,7 @@
 #include "CBrivastData.h"
 
 #include "CBrivastCam.h"
-#include "UBrivastListUtils.h"
+#include "URecordListUtils.h"
 #include "UDataListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CBrivastData, CPersistObject, FourCharCode("bvss"))
@@ -42,12 +42,12 @@ void CBrivastData::AddCam(CBrivastCam* cam)
 
 void CBrivastData::RemoveCam(CBrivastCam* cam)
 {
-    m_cams.Remove(cam);
+    URecordListUtils::Delete(m_cams, cam);
 }
 
 CBrivastCam* CBrivastData::GetCam(int index) const
 {
-    return UBrivastListUtils::At<CBrivastCam>(m_cams, index);
+    return URecordListUtils::At<CBrivastCam>(m_cams, index);
 }
 
 CBrivastCam* CBrivastData::FindCamByName(const char* name, bool primaryOnly, const CBrivastCam* excluded) const
@@ -69,16 +69,16 @@ void CBrivastData::AddBroadcast(CBrivastBroadcast* broadcast)
 
 void CBrivastData::RemoveBroadcast(CBrivastBroadcast* broadcast)
 {
-    m_broadcasts.Remove(broadcast);
+    URecordListUtils::Delete(m_broadcasts, broadcast);
 }
 
 CBrivastBroadcast* CBrivastData::GetBroadcast(int index) const
 {
-    return UBrivastListUtils::At<CBrivastBroadcast>(m_broadcasts, index);
+    return URecordListUtils::At<CBrivastBroadcast>(m_broadcasts, index);
 }
 
 // Searches the broadcasts: a camera is no broadcast, whatever its name.
 CBrivastBroadcast* CBrivastData::FindBroadcastByName(const char* name) const
 {
-    return UBrivastListUtils::FindByName<CBrivastBroadcast>(m_broadcasts, name);
+    return URecordListUtils::FindByName<CBrivastBroadcast>(m_broadcasts, name);
 }

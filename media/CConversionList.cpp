@@ -2,6 +2,7 @@
 
 #include "CMediaConversionData.h"
 #include "UDataListUtils.h"
+#include "URecordListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CConversionList, CPersistObject, FourCharCode("clst"))
 
@@ -29,11 +30,10 @@ void CConversionList::AddFile(CMediaConversionData* job)
 
 void CConversionList::RemoveFile(CMediaConversionData* job)
 {
-    m_files.Remove(job);
+    URecordListUtils::Delete(m_files, job);
 }
 
 CMediaConversionData* CConversionList::GetFile(int index) const
 {
-    if (index < 0 || index >= m_files.GetItemCount()) return nullptr;
-    return static_cast<CMediaConversionData*>(m_files.GetAt(index));
+    return URecordListUtils::At<CMediaConversionData>(m_files, index);
 }

@@ -6,9 +6,8 @@
 #include "CTargetPlatform.h"
 #include "UDataListUtils.h"
 #include "UPersistUtils.h"
+#include "URecordListUtils.h"
 #include "UStringBuffer.h"
-
-#include <cstring>
 
 MV_IMPLEMENT_PERSIST_CLASS(CQuorlanData, CConversionBatch, FourCharCode("qrld"))
 
@@ -67,22 +66,17 @@ void CQuorlanData::AddDevice(CPortableMediaConversion* device)
 
 void CQuorlanData::RemoveDevice(CPortableMediaConversion* device)
 {
-    m_devices.Remove(device);
+    URecordListUtils::Delete(m_devices, device);
 }
 
 CPortableMediaConversion* CQuorlanData::GetDevice(int index) const
 {
-    if (index < 0 || index >= m_devices.GetItemCount()) return nullptr;
-    return static_cast<CPortableMediaConversion*>(m_devices.GetAt(index));
+    return URecordListUtils::At<CPortableMediaConversion>(m_devices, index);
 }
 
 CPortableMediaConversion* CQuorlanData::FindDevice(const char* name) const
 {
-    for (int i = 0; i < GetDeviceCount(); ++i) {
-        CPortableMediaConversion* device = GetDevice(i);
-        if (std::strcmp(device->GetName(), name ? name : "") == 0) return device;
-    }
-    return nullptr;
+    return URecordListUtils::FindByName<CPortableMediaConversion>(m_devices, name);
 }
 
 CPortableMediaConversion* CQuorlanData::EnsureDevice(const char* name)

@@ -2,6 +2,7 @@
 
 #include "CTargetPlatform.h"
 #include "UDataListUtils.h"
+#include "URecordListUtils.h"
 #include "UTargetPresets.h"
 
 #include <cstring>
@@ -73,13 +74,12 @@ void CTargetDecisions::AddTarget(CTargetConversion* target, int index)
 
 void CTargetDecisions::RemoveTarget(CTargetConversion* target)
 {
-    m_targets.Remove(target);
+    URecordListUtils::Delete(m_targets, target);
 }
 
 CTargetConversion* CTargetDecisions::GetTarget(int index) const
 {
-    if (index < 0 || index >= m_targets.GetItemCount()) return nullptr;
-    return static_cast<CTargetConversion*>(m_targets.GetAt(index));
+    return URecordListUtils::At<CTargetConversion>(m_targets, index);
 }
 
 CTargetConversion* CTargetDecisions::FindTarget(const char* platform, EMediaType mediaType) const
@@ -136,13 +136,12 @@ void CTargetDecisions::AddPlatformAt(CTargetPlatform* platform, int index)
 
 void CTargetDecisions::RemovePlatform(CTargetPlatform* platform)
 {
-    m_platforms.Remove(platform);
+    URecordListUtils::Delete(m_platforms, platform);
 }
 
 CTargetPlatform* CTargetDecisions::GetPlatform(int index) const
 {
-    if (index < 0 || index >= m_platforms.GetItemCount()) return nullptr;
-    return static_cast<CTargetPlatform*>(m_platforms.GetAt(index));
+    return URecordListUtils::At<CTargetPlatform>(m_platforms, index);
 }
 
 int CTargetDecisions::GetPlatformIndex(const CTargetPlatform* platform) const
@@ -152,11 +151,7 @@ int CTargetDecisions::GetPlatformIndex(const CTargetPlatform* platform) const
 
 CTargetPlatform* CTargetDecisions::FindPlatform(const char* name) const
 {
-    for (int i = 0; i < GetPlatformCount(); ++i) {
-        CTargetPlatform* platform = GetPlatform(i);
-        if (platform && SameText(platform->GetName(), name)) return platform;
-    }
-    return nullptr;
+    return URecordListUtils::FindByName<CTargetPlatform>(m_platforms, name);
 }
 
 CTargetPlatform* CTargetDecisions::CreatePlatform(const char* name)

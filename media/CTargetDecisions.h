@@ -19,7 +19,7 @@ public:
     // Keeps only targets and platforms in their lists, whatever the file holds.
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
-    // The catalogue takes ownership of what is added.
+    // The catalogue takes ownership of what is added; removing deletes it.
     void AddTarget(CTargetConversion* target);
     void AddTarget(CTargetConversion* target, int index);
     void RemoveTarget(CTargetConversion* target);

@@ -1,10 +1,11 @@
 #pragma once
-// Look-ups in the lists of the broadcast records: by index, by name and by id, first match.
+// The owning lists of the media records: look-ups by index, by name and by id (first
+// match), and removal that deletes the item.
 #include "CPersistList.h"
 
 #include <cstring>
 
-class UBrivastListUtils {
+class URecordListUtils {
 public:
     template <class T>
     static T* At(const CPersistList& list, int index)
@@ -21,6 +22,14 @@ public:
             if (item && std::strcmp(item->GetName(), name ? name : "") == 0) return item;
         }
         return nullptr;
+    }
+
+    // Only an item of the list is taken out and deleted.
+    static void Delete(CPersistList& list, CPersistObject* item)
+    {
+        if (!item || list.GetIndex(item) < 0) return;
+        list.Remove(item);
+        delete item;
     }
 
     template <class T, class Id>
