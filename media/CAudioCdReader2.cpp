@@ -1,22 +1,19 @@
 #include "CAudioCdReader2.h"
 
 #include "CAudioCdTrack2.h"
-#include "UDataListUtils.h"
-#include "UMediaListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CAudioCdReader2, CPersistObject, FourCharCode("acd2"))
 
 namespace {
 const char* const kTracksTag = "tracks";
-constexpr LONG kTrackType = FourCharCode("act2");
 }
 
-CAudioCdReader2::CAudioCdReader2() { m_tracks.SetChildClassId(kTrackType); }
+CAudioCdReader2::CAudioCdReader2() : m_tracks(FourCharCode("act2")) {}
 
 void CAudioCdReader2::Clear()
 {
     CPersistObject::Clear();
-    UMediaListUtils::DeleteAll(m_tracks);
+    m_tracks.DeleteAll();
 }
 
 void CAudioCdReader2::SaveSelf(const char* name, CPersistStorage& storage)
@@ -29,18 +26,12 @@ void CAudioCdReader2::LoadSelf(const char* name, CPersistStorage& storage)
 {
     CPersistObject::LoadSelf(name, storage);
     m_tracks.Load(kTracksTag, storage);
-    UDataListUtils::DropForeignItems(m_tracks, kTrackType);
 }
 
 void CAudioCdReader2::AddTrack(CAudioCdTrack2* track) { m_tracks.Add(track); }
 void CAudioCdReader2::RemoveTrack(CAudioCdTrack2* track) { m_tracks.Remove(track); }
-
-CAudioCdTrack2* CAudioCdReader2::GetTrack(int index) const
-{
-    return static_cast<CAudioCdTrack2*>(m_tracks.GetAt(index));
-}
-
-int CAudioCdReader2::GetTrackIndex(const CAudioCdTrack2* track) const { return m_tracks.GetIndex(track); }
+CAudioCdTrack2* CAudioCdReader2::GetTrack(int index) const { return m_tracks.At(index); }
+int CAudioCdReader2::GetTrackIndex(const CAudioCdTrack2* track) const { return m_tracks.IndexOf(track); }
 
 int CAudioCdReader2::GetCheckedTrackCount() const
 {

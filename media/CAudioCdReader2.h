@@ -1,6 +1,6 @@
 #pragma once
 // The table of contents of an audio CD.
-#include "CPersistList.h"
+#include "TRecordList.h"
 
 class CAudioCdTrack2;
 
@@ -20,11 +20,11 @@ public:
     // Takes the track out; the caller owns it again.
     void RemoveTrack(CAudioCdTrack2* track);
     CAudioCdTrack2* GetTrack(int index) const;
-    int GetTrackCount() const { return m_tracks.GetItemCount(); }
+    int GetTrackCount() const { return m_tracks.Count(); }
     int GetTrackIndex(const CAudioCdTrack2* track) const;
-    CPersistList& GetTracks() { return m_tracks; }
+    CPersistList& GetTracks() { return m_tracks.List(); }
     int GetCheckedTrackCount() const;
 
 private:
-    CPersistList m_tracks{true};
+    TRecordList<CAudioCdTrack2> m_tracks;
 };

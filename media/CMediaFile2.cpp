@@ -3,10 +3,8 @@
 #include "CAudioTrack.h"
 #include "CPersistStorage.h"
 #include "CSliceDuration2.h"
-#include "UDataListUtils.h"
 #include "UFileUtils.h"
 #include "UGuidUtils.h"
-#include "UMediaListUtils.h"
 
 #include <cstring>
 
@@ -24,7 +22,6 @@ const char* const kDvdTag = "dvd";
 const char* const kPathTag = "path";
 const char* const kOutputTag = "output";
 const char* const kSlicesTag = "slices";
-constexpr LONG kSliceType = FourCharCode("sldu");
 // Cuts closer than this to a slice's edge make no new slice.
 constexpr double kShortestSlice = 0.1;
 
@@ -92,7 +89,7 @@ const TypeName* FindType(const GUID& id, const TypeName* begin, const TypeName* 
 
 }
 
-CMediaFile2::CMediaFile2() { m_slices.SetChildClassId(kSliceType); }
+CMediaFile2::CMediaFile2() : m_slices(FourCharCode("sldu")) {}
 
 void CMediaFile2::SaveSelf(const char* name, CPersistStorage& storage)
 {
@@ -120,7 +117,6 @@ void CMediaFile2::LoadSelf(const char* name, CPersistStorage& storage)
     m_path.Load(kPathTag, storage);
     m_output.Load(kOutputTag, storage);
     m_slices.Load(kSlicesTag, storage);
-    UDataListUtils::DropForeignItems(m_slices, kSliceType);
 }
 
 double CMediaFile2::GetConversionDuration()
@@ -168,7 +164,7 @@ void CMediaFile2::Close()
     SetDuration(0);
     SetEstimatedSize(0);
     SetStatus(0);
-    UMediaListUtils::DeleteAll(m_slices);
+    m_slices.DeleteAll();
 }
 
 CString CMediaFile2::GetFileType() const
@@ -200,10 +196,10 @@ CString CMediaFile2::GetFileType() const
 
 CSliceDuration2* CMediaFile2::GetSliceAt(int index) const
 {
-    return static_cast<CSliceDuration2*>(m_slices.GetAt(index));
+    return m_slices.At(index);
 }
 
-int CMediaFile2::GetSliceIndex(const CSliceDuration2* slice) const { return m_slices.GetIndex(slice); }
+int CMediaFile2::GetSliceIndex(const CSliceDuration2* slice) const { return m_slices.IndexOf(slice); }
 
 void CMediaFile2::AddSlice(CSliceDuration2* slice) { m_slices.Add(slice); }
 

@@ -6,6 +6,7 @@
 #include "CMediaStream.h"
 #include "CPersistFile2.h"
 #include "CPersistMultiFile2.h"
+#include "TRecordList.h"
 
 class CSliceDuration2;
 
@@ -49,8 +50,8 @@ public:
     CString GetFileType() const;
 
     // Slices. Every removal also deletes the slice.
-    CPersistList& GetSlices() { return m_slices; }
-    int GetSliceCount() const { return m_slices.GetItemCount(); }
+    CPersistList& GetSlices() { return m_slices.List(); }
+    int GetSliceCount() const { return m_slices.Count(); }
     CSliceDuration2* GetSliceAt(int index) const;
     int GetSliceIndex(const CSliceDuration2* slice) const;
     // The list takes the slice.
@@ -96,5 +97,5 @@ private:
     GUID m_splitterIds[kSplitterCount] = {GUID_NULL, GUID_NULL, GUID_NULL, GUID_NULL};
     bool m_chainSplitter = false;
     double m_duration = 0;
-    CPersistList m_slices{true};
+    TRecordList<CSliceDuration2> m_slices;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // A list of media files.
-#include "CPersistList.h"
+#include "TRecordList.h"
 
 class CMediaFile2;
 
@@ -18,10 +18,10 @@ public:
     // Takes the file out; the caller owns it again.
     void RemoveFile(CMediaFile2* file);
     CMediaFile2* GetFile(int index) const;
-    int GetFileCount() const { return m_files.GetItemCount(); }
+    int GetFileCount() const { return m_files.Count(); }
     int GetFileIndex(const CMediaFile2* file) const;
-    CPersistList& GetFiles() { return m_files; }
+    CPersistList& GetFiles() { return m_files.List(); }
 
 private:
-    CPersistList m_files{true};
+    TRecordList<CMediaFile2> m_files;
 };

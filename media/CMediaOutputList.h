@@ -1,6 +1,6 @@
 #pragma once
 // A list of media writers.
-#include "CPersistList.h"
+#include "TRecordList.h"
 
 class CMediaWriter2;
 
@@ -13,11 +13,11 @@ public:
     // Keeps only writers, whatever the file holds.
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
-    CPersistList& GetOutputs() { return m_outputs; }
+    CPersistList& GetOutputs() { return m_outputs.List(); }
     CMediaWriter2* GetOutput(int index) const;
-    int GetOutputCount() const { return m_outputs.GetItemCount(); }
+    int GetOutputCount() const { return m_outputs.Count(); }
     int GetOutputIndex(const CMediaWriter2* writer) const;
 
 private:
-    CPersistList m_outputs{true};
+    TRecordList<CMediaWriter2> m_outputs;
 };

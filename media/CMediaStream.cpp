@@ -4,8 +4,6 @@
 #include "CPersistStorage.h"
 #include "CSubtitleTrack.h"
 #include "CVideoTrack.h"
-#include "UDataListUtils.h"
-#include "UMediaListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CMediaStream, CMediaInfo2, FourCharCode("mdst"))
 
@@ -18,16 +16,11 @@ const char* const kSelectVideoTag = "select video";
 const char* const kSelectAudioTag = "select audio";
 const char* const kShowSubtitleTag = "show subtitle";
 const char* const kSelectSubtitleTag = "select subtitle";
-constexpr LONG kVideoTrackType = FourCharCode("vtrk");
-constexpr LONG kAudioTrackType = FourCharCode("atrk");
-constexpr LONG kSubtitleTrackType = FourCharCode("strk");
 }
 
 CMediaStream::CMediaStream()
+    : m_videoTracks(FourCharCode("vtrk")), m_audioTracks(FourCharCode("atrk")), m_subtitleTracks(FourCharCode("strk"))
 {
-    m_videoTracks.SetChildClassId(kVideoTrackType);
-    m_audioTracks.SetChildClassId(kAudioTrackType);
-    m_subtitleTracks.SetChildClassId(kSubtitleTrackType);
 }
 
 void CMediaStream::SaveSelf(const char* name, CPersistStorage& storage)
@@ -47,11 +40,8 @@ void CMediaStream::LoadSelf(const char* name, CPersistStorage& storage)
 {
     CMediaInfo2::LoadSelf(name, storage);
     m_videoTracks.Load(kVideoTracksTag, storage);
-    UDataListUtils::DropForeignItems(m_videoTracks, kVideoTrackType);
     m_audioTracks.Load(kAudioTracksTag, storage);
-    UDataListUtils::DropForeignItems(m_audioTracks, kAudioTrackType);
     m_subtitleTracks.Load(kSubtitleTracksTag, storage);
-    UDataListUtils::DropForeignItems(m_subtitleTracks, kSubtitleTrackType);
     m_tags.Load(kTagsTag, storage);
     storage.Load(kSelectVideoTag, m_selectVideo);
     storage.Load(kSelectAudioTag, m_selectAudio);
@@ -61,15 +51,15 @@ void CMediaStream::LoadSelf(const char* name, CPersistStorage& storage)
 
 unsigned char CMediaStream::ValidateSelectVideo(unsigned char index)
 {
-    return UMediaListUtils::IndexInRange(m_videoTracks, index);
+    return m_videoTracks.IndexInRange(index);
 }
 unsigned char CMediaStream::ValidateSelectAudio(unsigned char index)
 {
-    return UMediaListUtils::IndexInRange(m_audioTracks, index);
+    return m_audioTracks.IndexInRange(index);
 }
 unsigned char CMediaStream::ValidateSelectSubtitle(unsigned char index)
 {
-    return UMediaListUtils::IndexInRange(m_subtitleTracks, index);
+    return m_subtitleTracks.IndexInRange(index);
 }
 MV_IMPLEMENT_NO_SIDE_EFFECT(CMediaStream, SelectVideo)
 MV_IMPLEMENT_NO_SIDE_EFFECT(CMediaStream, SelectAudio)
@@ -83,9 +73,9 @@ MV_IMPLEMENT_PLAIN_PROPERTY(CMediaStream, ShowSubtitle, bool, bool, m_showSubtit
 void CMediaStream::Close()
 {
     CMediaInfo2::Close();
-    UMediaListUtils::DeleteAll(m_subtitleTracks);
-    UMediaListUtils::DeleteAll(m_audioTracks);
-    UMediaListUtils::DeleteAll(m_videoTracks);
+    m_subtitleTracks.DeleteAll();
+    m_audioTracks.DeleteAll();
+    m_videoTracks.DeleteAll();
     m_selectVideo = 0;
     m_selectAudio = 0;
     m_selectSubtitle = 0;
@@ -115,33 +105,33 @@ void CMediaStream::RemoveSubtitleTrack(CSubtitleTrack* track)
 
 CVideoTrack* CMediaStream::GetVideoTrack(int index) const
 {
-    return static_cast<CVideoTrack*>(m_videoTracks.GetAt(index));
+    return m_videoTracks.At(index);
 }
 
 CAudioTrack* CMediaStream::GetAudioTrack(int index) const
 {
-    return static_cast<CAudioTrack*>(m_audioTracks.GetAt(index));
+    return m_audioTracks.At(index);
 }
 
 CSubtitleTrack* CMediaStream::GetSubtitleTrack(int index) const
 {
-    return static_cast<CSubtitleTrack*>(m_subtitleTracks.GetAt(index));
+    return m_subtitleTracks.At(index);
 }
 
 CVideoTrack* CMediaStream::GetSelectedVideo() const
 {
-    return static_cast<CVideoTrack*>(UMediaListUtils::AtOrFirst(m_videoTracks, m_selectVideo));
+    return m_videoTracks.AtOrFirst(m_selectVideo);
 }
 
 CAudioTrack* CMediaStream::GetSelectedAudio() const
 {
-    return static_cast<CAudioTrack*>(UMediaListUtils::AtOrFirst(m_audioTracks, m_selectAudio));
+    return m_audioTracks.AtOrFirst(m_selectAudio);
 }
 
 CSubtitleTrack* CMediaStream::GetSelectedSubtitle() const
 {
     if (!m_showSubtitle) return nullptr;
-    return static_cast<CSubtitleTrack*>(UMediaListUtils::AtOrFirst(m_subtitleTracks, m_selectSubtitle));
+    return m_subtitleTracks.AtOrFirst(m_selectSubtitle);
 }
 
 CString CMediaStream::GetVideoSummary() const

@@ -2,7 +2,7 @@
 // The tracks and tags of an input, with the video, audio and subtitle track chosen.
 #include "CMediaInfo2.h"
 #include "CMediaTags.h"
-#include "CPersistList.h"
+#include "TRecordList.h"
 
 class CAudioTrack;
 class CSubtitleTrack;
@@ -37,9 +37,9 @@ public:
     CVideoTrack* GetVideoTrack(int index) const;
     CAudioTrack* GetAudioTrack(int index) const;
     CSubtitleTrack* GetSubtitleTrack(int index) const;
-    int GetVideoTrackCount() const { return m_videoTracks.GetItemCount(); }
-    int GetAudioTrackCount() const { return m_audioTracks.GetItemCount(); }
-    int GetSubtitleTrackCount() const { return m_subtitleTracks.GetItemCount(); }
+    int GetVideoTrackCount() const { return m_videoTracks.Count(); }
+    int GetAudioTrackCount() const { return m_audioTracks.Count(); }
+    int GetSubtitleTrackCount() const { return m_subtitleTracks.Count(); }
     bool HasVideo() const { return GetVideoTrackCount() != 0; }
     bool HasAudio() const { return GetAudioTrackCount() != 0; }
     bool HasSubtitle() const { return GetSubtitleTrackCount() != 0; }
@@ -64,9 +64,9 @@ public:
     static constexpr LONG kSelectSubtitleChangedNotice = FourCharCode("mdsx");
 
 private:
-    CPersistList m_videoTracks{true};
-    CPersistList m_audioTracks{true};
-    CPersistList m_subtitleTracks{true};
+    TRecordList<CVideoTrack> m_videoTracks;
+    TRecordList<CAudioTrack> m_audioTracks;
+    TRecordList<CSubtitleTrack> m_subtitleTracks;
     CMediaTags m_tags;
     unsigned char m_selectVideo = 0;
     unsigned char m_selectAudio = 0;

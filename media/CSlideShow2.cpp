@@ -3,7 +3,6 @@
 #include "CEnumMap.h"
 #include "CPersistStorage.h"
 #include "CSlideInfo2.h"
-#include "UDataListUtils.h"
 
 #include <cstring>
 
@@ -14,11 +13,10 @@ const char* const kDurationOptionTag = "duration option";
 const char* const kDurationTag = "duration";
 const char* const kSlidesTag = "slides";
 const char* const kAudioFileTag = "audio file";
-constexpr LONG kSlideType = FourCharCode("slif");
 constexpr double kShortestSlide = 1.0 / 30;
 }
 
-CSlideShow2::CSlideShow2() { m_slides.SetChildClassId(kSlideType); }
+CSlideShow2::CSlideShow2() : m_slides(FourCharCode("slif")) {}
 
 bool CSlideShow2::GetEnumText(const char* field, CEnumMap& map)
 {
@@ -46,7 +44,6 @@ void CSlideShow2::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kDurationOptionTag, m_durationType);
     storage.Load(kDurationTag, m_slideDuration);
     m_slides.Load(kSlidesTag, storage);
-    UDataListUtils::DropForeignItems(m_slides, kSlideType);
     m_audioFile.Load(kAudioFileTag, storage);
 }
 
@@ -77,5 +74,5 @@ void CSlideShow2::AddSlideAt(CSlideInfo2* slide, int index)
 void CSlideShow2::AddSlide(CSlideInfo2* slide) { m_slides.Add(slide); }
 void CSlideShow2::RemoveSlide(CSlideInfo2* slide) { m_slides.Remove(slide); }
 
-CSlideInfo2* CSlideShow2::GetSlide(int index) const { return static_cast<CSlideInfo2*>(m_slides.GetAt(index)); }
-int CSlideShow2::GetSlideIndex(const CSlideInfo2* slide) const { return m_slides.GetIndex(slide); }
+CSlideInfo2* CSlideShow2::GetSlide(int index) const { return m_slides.At(index); }
+int CSlideShow2::GetSlideIndex(const CSlideInfo2* slide) const { return m_slides.IndexOf(slide); }

@@ -2,6 +2,7 @@
 // Still images shown one after another, each for some seconds, with an optional sound
 // track; a job turns it into a video.
 #include "CMediaFile2.h"
+#include "TRecordList.h"
 
 class CSlideInfo2;
 
@@ -34,10 +35,10 @@ public:
     void AddSlide(CSlideInfo2* slide);
     // Takes the slide out; the caller owns it again.
     void RemoveSlide(CSlideInfo2* slide);
-    int GetSlideCount() const { return m_slides.GetItemCount(); }
+    int GetSlideCount() const { return m_slides.Count(); }
     CSlideInfo2* GetSlide(int index) const;
     int GetSlideIndex(const CSlideInfo2* slide) const;
-    CPersistList& GetSlides() { return m_slides; }
+    CPersistList& GetSlides() { return m_slides.List(); }
 
     static constexpr ESlideDuration kSlideDurationSame = 1;
     static constexpr LONG kDurationTypeChangedNotice = FourCharCode("slsh");
@@ -46,6 +47,6 @@ public:
 private:
     ESlideDuration m_durationType = kSlideDurationSame;
     double m_slideDuration = 3;
-    CPersistList m_slides{true};
+    TRecordList<CSlideInfo2> m_slides;
     CMediaFile2 m_audioFile;
 };
