@@ -98,16 +98,12 @@ void CObjectTreeControl::GetSelection(CPointerList& selection)
 
 int CObjectTreeControl::GetSelectionCount()
 {
-    CPointerList selection;
-    GetSelection(selection);
-    return selection.GetItemCount();
+    return CObjectTreeDisplay::CountSelection(this);
 }
 
 CObjectDisplay* CObjectTreeControl::GetSelection()
 {
-    CPointerList selection;
-    GetSelection(selection);
-    return static_cast<CObjectDisplay*>(selection.GetAt(0));
+    return CObjectTreeDisplay::FirstSelected(this);
 }
 
 CObjectDisplay* CObjectTreeControl::GetItemDisplay(HTREEITEM item)

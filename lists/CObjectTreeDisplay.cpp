@@ -33,6 +33,20 @@ void CObjectTreeDisplay::ForgetTreeItems(CObjectDisplay* root)
     }
 }
 
+int CObjectTreeDisplay::CountSelection(CObjectDisplay* root)
+{
+    CPointerList selection;
+    CollectSelection(root, selection);
+    return selection.GetItemCount();
+}
+
+CObjectDisplay* CObjectTreeDisplay::FirstSelected(CObjectDisplay* root)
+{
+    CPointerList selection;
+    CollectSelection(root, selection);
+    return static_cast<CObjectDisplay*>(selection.GetAt(0));
+}
+
 void CObjectTreeDisplay::GetSelection(CPointerList& selection)
 {
     selection.RemoveAll();
@@ -41,14 +55,10 @@ void CObjectTreeDisplay::GetSelection(CPointerList& selection)
 
 int CObjectTreeDisplay::GetSelectionCount()
 {
-    CPointerList selection;
-    GetSelection(selection);
-    return selection.GetItemCount();
+    return CountSelection(this);
 }
 
 CObjectDisplay* CObjectTreeDisplay::GetSelection()
 {
-    CPointerList selection;
-    GetSelection(selection);
-    return static_cast<CObjectDisplay*>(selection.GetAt(0));
+    return FirstSelected(this);
 }

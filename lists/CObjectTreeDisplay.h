@@ -20,6 +20,8 @@ public:
 
     // Every selected display below the root, depth first.
     static void CollectSelection(CObjectDisplay* root, CPointerList& selection);
+    static int CountSelection(CObjectDisplay* root);
+    static CObjectDisplay* FirstSelected(CObjectDisplay* root);
     // Forgets the items of the display's subtree (deleting an item deletes those below it).
     static void ForgetTreeItems(CObjectDisplay* root);
 
