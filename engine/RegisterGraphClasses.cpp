@@ -7,6 +7,8 @@
 #include "CFileFilterData.h"
 #include "CFileTypeData.h"
 #include "CFilterData.h"
+#include "CGlobalSetting.h"
+#include "CLocalSetting.h"
 #include "CSplitterInfo.h"
 
 MV_REGISTER_PERSIST_CLASS(CFilterData)
@@ -16,3 +18,12 @@ MV_REGISTER_PERSIST_CLASS(CFileTypeData)
 MV_REGISTER_PERSIST_CLASS(CFileFilterData)
 MV_REGISTER_PERSIST_CLASS(CSplitterInfo)
 MV_REGISTER_PERSIST_CLASS(CFileExtensionChain)
+MV_REGISTER_PERSIST_CLASS(CSettingDecodeMpeg)
+MV_REGISTER_PERSIST_CLASS(CSettingMinimizeTaskBar)
+MV_REGISTER_PERSIST_CLASS(CSettingDvdRip)
+MV_REGISTER_PERSIST_CLASS(CSettingffDecoder)
+MV_REGISTER_PERSIST_CLASS(CSettingRecordingPath)
+MV_REGISTER_PERSIST_CLASS(CSettingLameDll)
+MV_REGISTER_PERSIST_CLASS(CSettingRealAlternative)
+MV_REGISTER_PERSIST_CLASS(CGlobalSetting)
+MV_REGISTER_PERSIST_CLASS(CLocalSetting)

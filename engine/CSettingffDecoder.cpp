@@ -1,0 +1,3 @@
+#include "CSettingffDecoder.h"
+
+MV_IMPLEMENT_PERSIST_CLASS(CSettingffDecoder, CPersistObject, FourCharCode("ffdc"))

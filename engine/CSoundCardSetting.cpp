@@ -1,0 +1,35 @@
+#include "CSoundCardSetting.h"
+
+#include "CIniProfile.h"
+#include "CRegistry.h"
+#include "EngineSettingFiles.h"
+#include "UDirectoryUtils.h"
+#include "afx/CString.h"
+#include "win32/ShellFolders.h"
+
+const char* const CSoundCardSetting::kSection = "Sound Card";
+const char* const CSoundCardSetting::kHardwareBufferKey = "Hardware Buffer";
+
+namespace {
+
+CIniProfile IniFile()
+{
+    CIniProfile profile;
+    profile.SetIniFile(CString(UDirectoryUtils::GetCommonAppDataDirectory()) + kEngineIniFile);
+    return profile;
+}
+
+}  // namespace
+
+bool CSoundCardSetting::GetHardwareBuffer()
+{
+    CIniProfile profile = IniFile();
+    return CRegistry(kSection, kHardwareBufferKey, &profile).GetValue(0) == 1;
+}
+
+void CSoundCardSetting::SetHardwareBuffer(bool use)
+{
+    MvCreateFolders(UDirectoryUtils::GetCommonAppDataDirectory());
+    CIniProfile profile = IniFile();
+    CRegistry(kSection, kHardwareBufferKey, &profile).SetValue(use ? 1 : 0);
+}
