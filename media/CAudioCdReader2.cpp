@@ -29,7 +29,7 @@ void CAudioCdReader2::LoadSelf(const char* name, CPersistStorage& storage)
 }
 
 void CAudioCdReader2::AddTrack(CAudioCdTrack2* track) { m_tracks.Add(track); }
-void CAudioCdReader2::RemoveTrack(CAudioCdTrack2* track) { m_tracks.Remove(track); }
+void CAudioCdReader2::RemoveTrack(CAudioCdTrack2* track) { m_tracks.Delete(track); }
 CAudioCdTrack2* CAudioCdReader2::GetTrack(int index) const { return m_tracks.At(index); }
 int CAudioCdReader2::GetTrackIndex(const CAudioCdTrack2* track) const { return m_tracks.IndexOf(track); }
 

@@ -17,7 +17,7 @@ public:
 
     // The list takes the track.
     void AddTrack(CAudioCdTrack2* track);
-    // Takes the track out; the caller owns it again.
+    // Takes the track out and deletes it.
     void RemoveTrack(CAudioCdTrack2* track);
     CAudioCdTrack2* GetTrack(int index) const;
     int GetTrackCount() const { return m_tracks.Count(); }

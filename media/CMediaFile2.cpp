@@ -203,18 +203,9 @@ int CMediaFile2::GetSliceIndex(const CSliceDuration2* slice) const { return m_sl
 
 void CMediaFile2::AddSlice(CSliceDuration2* slice) { m_slices.Add(slice); }
 
-void CMediaFile2::RemoveSlice(CSliceDuration2* slice)
-{
-    int index = GetSliceIndex(slice);
-    if (index >= 0) RemoveAt(index);
-}
+void CMediaFile2::RemoveSlice(CSliceDuration2* slice) { m_slices.Delete(slice); }
 
-void CMediaFile2::RemoveAt(int index)
-{
-    CSliceDuration2* slice = GetSliceAt(index);
-    m_slices.Remove(slice);
-    delete slice;
-}
+void CMediaFile2::RemoveAt(int index) { m_slices.Delete(GetSliceAt(index)); }
 
 CSliceDuration2* CMediaFile2::NewSlice(double max, double start, double end, bool linkNext) const
 {

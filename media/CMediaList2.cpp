@@ -23,6 +23,6 @@ void CMediaList2::LoadSelf(const char* name, CPersistStorage& storage)
 }
 
 void CMediaList2::AddFile(CMediaFile2* file) { m_files.Add(file); }
-void CMediaList2::RemoveFile(CMediaFile2* file) { m_files.Remove(file); }
+void CMediaList2::RemoveFile(CMediaFile2* file) { m_files.Delete(file); }
 CMediaFile2* CMediaList2::GetFile(int index) const { return m_files.At(index); }
 int CMediaList2::GetFileIndex(const CMediaFile2* file) const { return m_files.IndexOf(file); }

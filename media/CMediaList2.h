@@ -15,7 +15,7 @@ public:
 
     // The list takes the file.
     void AddFile(CMediaFile2* file);
-    // Takes the file out; the caller owns it again.
+    // Takes the file out and deletes it.
     void RemoveFile(CMediaFile2* file);
     CMediaFile2* GetFile(int index) const;
     int GetFileCount() const { return m_files.Count(); }

@@ -72,7 +72,7 @@ void CSlideShow2::AddSlideAt(CSlideInfo2* slide, int index)
 }
 
 void CSlideShow2::AddSlide(CSlideInfo2* slide) { m_slides.Add(slide); }
-void CSlideShow2::RemoveSlide(CSlideInfo2* slide) { m_slides.Remove(slide); }
+void CSlideShow2::RemoveSlide(CSlideInfo2* slide) { m_slides.Delete(slide); }
 
 CSlideInfo2* CSlideShow2::GetSlide(int index) const { return m_slides.At(index); }
 int CSlideShow2::GetSlideIndex(const CSlideInfo2* slide) const { return m_slides.IndexOf(slide); }

@@ -33,7 +33,7 @@ public:
     void AddSlideAt(CSlideInfo2* slide, int index);
     // The list takes the slide with its own duration.
     void AddSlide(CSlideInfo2* slide);
-    // Takes the slide out; the caller owns it again.
+    // Takes the slide out and deletes it.
     void RemoveSlide(CSlideInfo2* slide);
     int GetSlideCount() const { return m_slides.Count(); }
     CSlideInfo2* GetSlide(int index) const;

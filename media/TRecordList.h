@@ -24,6 +24,13 @@ public:
     void AddAt(T* item, int index) { m_list.AddAt(item, index); }
     // Takes the item out; the caller owns it again.
     void Remove(T* item) { m_list.Remove(item); }
+    // Takes an item of the list out and deletes it; anything else is left alone.
+    void Delete(T* item)
+    {
+        if (!item || IndexOf(item) < 0) return;
+        m_list.Remove(item);
+        delete item;
+    }
     T* At(int index) const { return static_cast<T*>(m_list.GetAt(index)); }
     // The item at the index, or the first one when there is none there.
     T* AtOrFirst(int index) const { return At(index) ? At(index) : At(0); }

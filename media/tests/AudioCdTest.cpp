@@ -91,9 +91,7 @@ TEST(AudioCdReader, CountsCheckedTracksAndSurvivesBothStorages)
         EXPECT_EQ(4, copy->GetTrack(3)->GetTrackNumber());
         EXPECT_EQ(300u, copy->GetTrack(2)->GetBlockCount());
     }
-    CAudioCdTrack2* third = reader.GetTrack(2);
-    reader.RemoveTrack(third);
-    delete third;
+    reader.RemoveTrack(reader.GetTrack(2));
     EXPECT_EQ(3, reader.GetTrackCount());
     reader.Clear();
     EXPECT_EQ(0, reader.GetTrackCount());

@@ -450,7 +450,11 @@ TEST(MediaList, HoldsMediaFilesOnly)
         ASSERT_EQ(2, copy->GetFileCount());
         EXPECT_EQ(3, copy->GetFile(1)->GetDuration());
     }
+    // Two files and the foreign item put in above.
     list.RemoveFile(file);
-    EXPECT_EQ(-1, list.GetFileIndex(file));
-    delete file;
+    EXPECT_EQ(2, list.GetFileCount());
+    CMediaFile2 stranger;
+    list.RemoveFile(&stranger);
+    list.RemoveFile(nullptr);
+    EXPECT_EQ(2, list.GetFileCount());
 }

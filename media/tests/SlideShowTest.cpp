@@ -71,7 +71,6 @@ TEST(SlideShow, InsertedSlidesTakeTheShowsDuration)
     show.AddSlideAt(nullptr, 0);
     EXPECT_EQ(4, show.GetSlideCount());
     show.RemoveSlide(appended);
-    delete appended;
     EXPECT_EQ(3, show.GetSlideCount());
     EXPECT_EQ(nullptr, show.GetSlide(3));
 }
