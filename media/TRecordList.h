@@ -5,6 +5,7 @@
 // where the list's operations are used.
 #include "CPersistList.h"
 #include "UDataListUtils.h"
+#include "URecordListUtils.h"
 
 template <class T>
 class TRecordList {
@@ -25,12 +26,7 @@ public:
     // Takes the item out; the caller owns it again.
     void Remove(T* item) { m_list.Remove(item); }
     // Takes an item of the list out and deletes it; anything else is left alone.
-    void Delete(T* item)
-    {
-        if (!item || IndexOf(item) < 0) return;
-        m_list.Remove(item);
-        delete item;
-    }
+    void Delete(T* item) { URecordListUtils::Delete(m_list, item); }
     T* At(int index) const { return static_cast<T*>(m_list.GetAt(index)); }
     // The item at the index, or the first one when there is none there.
     T* AtOrFirst(int index) const { return At(index) ? At(index) : At(0); }
