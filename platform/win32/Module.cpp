@@ -91,6 +91,11 @@ HMODULE LoadLibrary(const char* name)
         return nullptr;
     }
     std::string text(name);
+    // The graphics runtime libraries the system probes for (and never calls) count as
+    // present: the platform promises what that runtime version does.
+    static const char* const kProvided[] = {"ddraw.dll", "d3d8.dll", "dpnhpast.dll"};
+    for (const char* provided : kProvided)
+        if (strcasecmp(text.c_str(), provided) == 0) return reinterpret_cast<HMODULE>(::dlopen(nullptr, RTLD_NOW));
     void* handle = nullptr;
     if (text.find('/') != std::string::npos) {
         handle = Open(text);

@@ -62,6 +62,16 @@ TEST(Module, LibrariesLoadByNameAndMissingOnesFail)
     EXPECT_TRUE(FreeLibrary(math));
 }
 
+TEST(Module, ProbedGraphicsRuntimeLibrariesArePresent)
+{
+    for (const char* name : {"DDRAW.DLL", "d3d8.dll", "dpnhpast.dll"}) {
+        HMODULE module = LoadLibrary(name);
+        ASSERT_NE(nullptr, module) << name;
+        EXPECT_TRUE(FreeLibrary(module));
+    }
+    EXPECT_EQ(nullptr, LoadLibrary("d3d9_not_provided.dll"));
+}
+
 TEST(Module, LoadedLibrariesAreFoundByTheirSystemNames)
 {
     HMODULE layer = GetModuleHandle("mvwin32.dll");
