@@ -96,7 +96,7 @@ protected:
 private:
     static int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
 
-    char mToolTipText[kToolTipBufferSize] = {};
+    alignas(WCHAR) char mToolTipText[kToolTipBufferSize] = {};
     // A tick the item-changing step already let the object take.
     int mApprovedCheckRow = -1;
     // A removed row needs no refresh of the rows left.
