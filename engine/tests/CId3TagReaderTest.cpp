@@ -1,0 +1,221 @@
+#include "CId3TagReader.h"
+#include "CMediaTags.h"
+#include "CNamedValue.h"
+#include "CTagMaps.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using Bytes = std::string;
+
+Bytes SynchSafe(uint32_t n)
+{
+    return {char((n >> 21) & 0x7F), char((n >> 14) & 0x7F), char((n >> 7) & 0x7F), char(n & 0x7F)};
+}
+
+Bytes BigEndian(uint32_t n, int count)
+{
+    Bytes out;
+    for (int i = count - 1; i >= 0; --i) out += char((n >> (8 * i)) & 0xFF);
+    return out;
+}
+
+Bytes Frame3(const char* id, const Bytes& data, char formatFlags = 0)
+{
+    return Bytes(id, 4) + BigEndian(data.size(), 4) + Bytes{0, formatFlags} + data;
+}
+
+Bytes Frame4(const char* id, const Bytes& data)
+{
+    return Bytes(id, 4) + SynchSafe(data.size()) + Bytes(2, '\0') + data;
+}
+
+Bytes Frame2(const char* id, const Bytes& data)
+{
+    return Bytes(id, 3) + BigEndian(data.size(), 3) + data;
+}
+
+Bytes Tag2(int major, const Bytes& frames, char flags = 0)
+{
+    return Bytes("ID3") + char(major) + '\0' + flags + SynchSafe(frames.size()) + frames;
+}
+
+Bytes Text(const char* text)
+{
+    return Bytes(1, '\0') + text;
+}
+
+Bytes Field(const std::string& text, size_t width)
+{
+    Bytes out = text.substr(0, width);
+    out.resize(width, '\0');
+    return out;
+}
+
+Bytes Tag1(const std::string& title, const std::string& comment, unsigned char track, unsigned char genre)
+{
+    return "TAG" + Field(title, 30) + Field("Artist1", 30) + Field("Album1", 30) + Field("1999", 4) +
+           Field(comment, 28) + (comment.size() > 28 ? Field(comment.substr(28), 2) : Bytes{0, char(track)}) +
+           char(genre);
+}
+
+class Id3TagReaderTest : public ::testing::Test {
+protected:
+    void TearDown() override { std::filesystem::remove(m_path); }
+
+    bool ReadBytes(const Bytes& file)
+    {
+        std::ofstream(m_path, std::ios::binary) << file;
+        CId3TagReader reader(m_path.c_str());
+        return reader.Read(m_tags);
+    }
+    std::string Value(const char* name) const
+    {
+        const CNamedValue* value = m_tags.FindValue(name);
+        return value ? std::string(value->GetValue()) : std::string("<none>");
+    }
+
+    CTagMaps m_maps;
+    CMediaTags m_tags;
+    std::string m_path = (std::filesystem::temp_directory_path() / ("id3-" + std::to_string(getpid()))).string();
+};
+
+TEST_F(Id3TagReaderTest, Version1TrackOnlyBesideAShortComment)
+{
+    struct Case {
+        std::string comment;
+        const char* track;
+    };
+    const Case cases[] = {{"", "7"}, {std::string(28, 'c'), "7"}, {std::string(29, 'c'), "<none>"},
+                          {std::string(30, 'c'), "<none>"}};
+    for (const Case& c : cases) {
+        m_tags.GetValues().Clear();
+        EXPECT_TRUE(ReadBytes(Bytes(400, 'x') + Tag1("Title1", c.comment, 7, 17)));
+        EXPECT_EQ(Value("TRK"), c.track) << c.comment.size();
+        EXPECT_EQ(Value("COM"), c.comment);
+        EXPECT_EQ(Value("TCO"), "Rock");
+        EXPECT_EQ(Value("TYE"), "1999");
+    }
+}
+
+TEST_F(Id3TagReaderTest, Version1ValuesWinOverVersion2)
+{
+    const Bytes tag = Tag2(3, Frame3("TIT2", Text("Title2")) + Frame3("TPE1", Text("Artist2")) +
+                                   Frame3("TCOM", Text("Composer2")));
+    EXPECT_TRUE(ReadBytes(tag + Tag1("Title1", "Comment1", 1, 255)));
+    EXPECT_EQ(Value("TT2"), "Title1");
+    EXPECT_EQ(Value("TP1"), "Artist1");
+    EXPECT_EQ(Value("TAL"), "Album1");
+    EXPECT_EQ(Value("COM"), "Comment1");
+    EXPECT_EQ(Value("TCM"), "Composer2");
+    EXPECT_EQ(Value("TCO"), "<none>");  // genre 255 is none
+}
+
+TEST_F(Id3TagReaderTest, Version2OnlyReportsNothingFound)
+{
+    EXPECT_FALSE(ReadBytes(Tag2(3, Frame3("TIT2", Text("Title2")))));
+    EXPECT_EQ(Value("TT2"), "Title2");
+    EXPECT_FALSE(ReadBytes("short"));
+}
+
+TEST_F(Id3TagReaderTest, FrameValuesByKind)
+{
+    const Bytes frames = Frame3("TCON", Text("(17)")) + Frame3("TALB", Bytes{1, 'A', 0}) +
+                         Frame3("COMM", Bytes{0, 'e', 'n', 'g'} + "desc" + '\0' + "the comment") +
+                         Frame3("WOAR", "http://example.org") + Frame3("TIT1", Text("zipped"), char(0x80)) +
+                         Frame3("XXXX", Text("unknown"));
+    ReadBytes(Tag2(3, frames));
+    EXPECT_EQ(Value("TCO"), "Rock");
+    EXPECT_EQ(Value("TAL"), "");
+    EXPECT_EQ(Value("COM"), "the comment");
+    EXPECT_EQ(Value("WAR"), "http://example.org");
+    EXPECT_EQ(Value("TT1"), "<none>");
+    EXPECT_EQ(m_tags.GetValueCount(), 4);
+}
+
+TEST_F(Id3TagReaderTest, WalkEndsAtZeroSizeOrOverrun)
+{
+    ReadBytes(Tag2(3, Frame3("TIT2", Text("First")) + Bytes(10, '\0') + Frame3("TPE1", Text("Hidden"))));
+    EXPECT_EQ(Value("TT2"), "First");
+    EXPECT_EQ(Value("TP1"), "<none>");
+
+    Bytes overrun = Frame3("TIT2", Text("Second")) + Frame3("TPE1", Text("Too long"));
+    overrun[10 + 7 + 7] = 100;  // the second frame's size, beyond the tag
+    ReadBytes(Tag2(3, overrun));
+    EXPECT_EQ(Value("TT2"), "Second");
+    EXPECT_EQ(Value("TP1"), "<none>");
+}
+
+TEST_F(Id3TagReaderTest, ExtendedHeadersAndOtherVersions)
+{
+    const Bytes frames = Frame3("TIT2", Text("Ext3"));
+    const Bytes extended3 = BigEndian(10, 4) + Bytes(2, '\0') + BigEndian(20, 4) + Bytes(4, '\0');
+    ReadBytes(Tag2(3, extended3 + frames + Bytes(20, '\0'), 0x40));
+    EXPECT_EQ(Value("TT2"), "Ext3");
+
+    const Bytes extended4 = SynchSafe(6) + Bytes{1, 0};
+    ReadBytes(Tag2(4, extended4 + Frame4("TPE1", Text(std::string(200, 'a').c_str())), 0x40));
+    EXPECT_EQ(Value("TP1"), std::string(200, 'a'));
+
+    ReadBytes(Tag2(2, Frame2("TT2", Text("Old")) + Frame2("TP1", Text("Old artist"))));
+    EXPECT_EQ(Value("TT2"), "Old");
+    EXPECT_EQ(Value("TP1"), "Old artist");
+
+    m_tags.GetValues().Clear();
+    ReadBytes(Tag2(5, frames));
+    EXPECT_EQ(m_tags.GetValueCount(), 0);
+}
+
+TEST_F(Id3TagReaderTest, TagLongerThanTheFile)
+{
+    Bytes tag = Tag2(3, Frame3("TIT2", Text("Cut")));
+    tag.replace(6, 4, SynchSafe(0x0FFFFFFF));
+    EXPECT_FALSE(ReadBytes(tag));
+    EXPECT_EQ(Value("TT2"), "Cut");
+}
+
+TEST_F(Id3TagReaderTest, MissingFileReadsNothing)
+{
+    CId3TagReader reader("/nowhere/file.mp3");
+    EXPECT_FALSE(reader.Read(m_tags));
+    EXPECT_EQ(m_tags.GetValueCount(), 0);
+}
+
+TEST(GenreTest, Resolution)
+{
+    struct Case {
+        const char* text;
+        const char* genre;
+    };
+    const Case cases[] = {{"Rock", "Rock"},        {"Nonesuch", ""},       {"(17)", "Rock"},   {"(17", ""},
+                          {"(999)", ""},           {"((17))(0)", "Blues"}, {"((x))Rock", "Rock"}, {"((x)", ""},
+                          {"", ""}};
+    {
+        CTagMaps maps;
+        for (const Case& c : cases) EXPECT_EQ(CId3TagReader::ResolveGenre(c.text), c.genre) << c.text;
+    }
+    EXPECT_EQ(CId3TagReader::ResolveGenre("Rock"), "");
+}
+
+TEST(Id3WithoutMapsTest, OnlyVersion1TextsAreRead)
+{
+    ASSERT_EQ(CTagMaps::sMaps, nullptr);
+    CMediaTags tags;
+    const BYTE header[10] = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 20};
+    const Bytes frames = Frame3("TIT2", Text("Title2"));
+    CId3TagReader::ReadVersion2(header, reinterpret_cast<const BYTE*>(frames.data()),
+                                static_cast<DWORD>(frames.size()), tags);
+    EXPECT_EQ(tags.GetValueCount(), 0);
+    const Bytes tail = Tag1("T", "C", 1, 17);
+    EXPECT_TRUE(CId3TagReader::ReadVersion1(reinterpret_cast<const BYTE*>(tail.data()), tags));
+    EXPECT_EQ(tags.FindValue("TCO"), nullptr);
+    ASSERT_NE(tags.FindValue("TT2"), nullptr);
+}
+
+}  // namespace
