@@ -2,7 +2,6 @@
 
 #include "CDirectShowGraph.h"
 #include "CErrorDialog.h"
-#include "DShowPending.h"
 #include "EncoderFilterInterfaces.h"
 #include "URegistryUtils.h"
 #include "UShellUtils.h"
@@ -10,6 +9,8 @@
 #include "com/ComRuntime.h"
 #include "com/Guid.h"
 #include "dshow/DShowInterfaces.h"
+#include "dshow/DeviceInterfaces.h"
+#include "dshow/FilterExtraInterfaces.h"
 #include "dshow/WideText.h"
 #include "win32/Module.h"
 #include "win32/Registry.h"

@@ -4,11 +4,11 @@
 #include "CDirectShowWindow.h"
 #include "CFilterPin.h"
 #include "CTracer.h"
-#include "DShowPending.h"
 #include "afx/CString.h"
 #include "afx/CWnd.h"
 #include "com/ComRuntime.h"
 #include "dshow/DShowInterfaces.h"
+#include "dshow/VideoWindowInterfaces.h"
 #include "win32/Threads.h"
 
 #include <cmath>

@@ -4,7 +4,6 @@
 #include "CMediaTags.h"
 #include "EncoderTagInterface.h"
 #include "CNamedValue.h"
-#include "DShowPending.h"
 #include "EngineTestFilters.h"
 
 #include "com/ClassRegistry.h"

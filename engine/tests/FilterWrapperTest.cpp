@@ -2,18 +2,18 @@
 #include "CDirectShowGraph.h"
 #include "CFilterPin.h"
 #include "COutputFilter.h"
-#include "DShowPending.h"
 #include "EngineTestFilters.h"
 
 #include "com/ClassRegistry.h"
 #include "com/ComObject.h"
 #include "com/ComRuntime.h"
+#include "dshow/DeviceInterfaces.h"
 #include "dshow/MediaType.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/WideText.h"
 #include "win32/Dialog.h"
-#include "win32/Shell.h"
 #include "win32/MessageQueue.h"
+#include "win32/Shell.h"
 #include "win32/Window.h"
 
 #include <gtest/gtest.h>
