@@ -15,19 +15,9 @@ inline void PrintTo(const CRect& r, std::ostream* os)
 }
 
 // A 32-bit DIB under a memory DC, as the window layer's own tests use it.
-#include "../../platform/win32/tests/GdiCanvas.h"
+#include "win32/tests/GdiCanvas.h"
+#include "win32/tests/WindowPixel.h"
 using TestCanvas = GdiCanvas;
-
-// What a window painted at (x, y) of its own surface.
-inline COLORREF WindowPixel(HWND hwnd, int x, int y)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GdiGetWindowSurface(hwnd));
-    COLORREF c = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return c;
-}
 
 // A shown popup window to hold the controls under test.
 class TestParent : public CWnd {

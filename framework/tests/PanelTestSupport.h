@@ -45,11 +45,9 @@ public:
 
 #include "afx/CWinApp.h"
 #include "win32/Icon.h"
+#include "win32/tests/BmpTestFile.h"
 
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -70,27 +68,7 @@ public:
     }
     void Add(UINT id, int width, int height, BYTE r, BYTE g, BYTE b) const
     {
-        const int stride = (width * 3 + 3) & ~3;
-        std::vector<uint8_t> file(54 + static_cast<size_t>(stride * height), 0);
-        auto put32 = [&](size_t at, uint32_t v) { std::memcpy(file.data() + at, &v, 4); };
-        file[0] = 'B';
-        file[1] = 'M';
-        put32(2, static_cast<uint32_t>(file.size()));
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, static_cast<uint32_t>(width));
-        put32(22, static_cast<uint32_t>(height));
-        file[26] = 1;
-        file[28] = 24;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                uint8_t* px = file.data() + 54 + y * stride + x * 3;
-                px[0] = b;
-                px[1] = g;
-                px[2] = r;
-            }
-        std::ofstream(m_folder / (std::to_string(id) + ".bmp"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        WriteSolidBmp24(m_folder / (std::to_string(id) + ".bmp"), width, height, r, g, b);
     }
 
 private:

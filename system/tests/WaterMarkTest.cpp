@@ -4,10 +4,10 @@
 #include "CSlideShowFeeder.h"
 #include "CWaterMark.h"
 #include "UColorSpace.h"
+#include "win32/tests/BmpTestFile.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -15,33 +15,12 @@
 
 namespace {
 
-// A 24-bit bottom-up BMP file, every pixel given by colour(x, y) as 0xRRGGBB (y from the top).
+// A 24-bit BMP file in the temporary folder, every pixel given by colour(x, y) as 0xRRGGBB.
 template <class F> std::string WriteBmp(const char* name, int width, int height, F colour)
 {
-    int stride = (width * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> file(54 + size_t(stride) * height, 0);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    file[0] = 'B', file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            uint32_t c = colour(x, y);
-            uint8_t* p = file.data() + 54 + size_t(height - 1 - y) * stride + x * 3;
-            p[0] = c & 0xFF, p[1] = (c >> 8) & 0xFF, p[2] = (c >> 16) & 0xFF;
-        }
     std::string path =
         (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name)).string();
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(file.data(), 1, file.size(), f);
-    std::fclose(f);
+    WriteBmp24(path, width, height, colour);
     return path;
 }
 

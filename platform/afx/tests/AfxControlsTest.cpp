@@ -23,12 +23,13 @@
 #include "win32/CtlWindow.h"
 #include "win32/Dialog.h"
 #include "win32/MessageLoop.h"
+#include "win32/tests/BmpTestFile.h"
+#include "win32/tests/WindowPixel.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 #include <string>
 #include <vector>
@@ -347,47 +348,12 @@ TEST_F(AfxControlsTest, ADialogsBoundControlsReportTheUsersChoices)
     dialog.DestroyWindow();
 }
 
-// A 4 x 3 bitmap file of one colour.
-void WriteBitmap(const std::filesystem::path& path, BYTE r, BYTE g, BYTE b)
-{
-    const int width = 4, height = 3, stride = 12;
-    std::vector<uint8_t> file(54 + stride * height, 0);
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(file.data() + at, &v, 4); };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    file[26] = 1;
-    file[28] = 24;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            size_t at = 54 + static_cast<size_t>(y * stride + x * 3);
-            file[at] = b;
-            file[at + 1] = g;
-            file[at + 2] = r;
-        }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-}
-
-COLORREF PixelOf(HWND hwnd, int x, int y)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GdiGetWindowSurface(hwnd));
-    COLORREF c = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return c;
-}
-
 TEST_F(AfxControlsTest, BitmapButtonShowsTheBitmapOfItsState)
 {
     auto folder = std::filesystem::temp_directory_path() / ("mvafx-bitmaps-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    WriteBitmap(folder / "501.bmp", 255, 0, 0);
-    WriteBitmap(folder / "502.bmp", 0, 0, 255);
+    WriteSolidBmp24(folder / "501.bmp", 4, 3, 255, 0, 0);
+    WriteSolidBmp24(folder / "502.bmp", 4, 3, 0, 0, 255);
     HMODULE module = AfxGetResourceHandle(); // what the class library loads resources from
     ASSERT_TRUE(MvSetResourceFolder(module, folder.c_str()));
     CBitmapButton button;
@@ -401,10 +367,10 @@ TEST_F(AfxControlsTest, BitmapButtonShowsTheBitmapOfItsState)
     m_panel.ShowWindow(SW_SHOW);
     button.Invalidate();
     MvPumpUntilIdle();
-    EXPECT_EQ(PixelOf(button, 1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(WindowPixel(button, 1, 1), RGB(255, 0, 0));
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
     MvPumpUntilIdle();
-    EXPECT_EQ(PixelOf(button, 1, 1), RGB(0, 0, 255)) << "pressed shows the selected bitmap";
+    EXPECT_EQ(WindowPixel(button, 1, 1), RGB(0, 0, 255)) << "pressed shows the selected bitmap";
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     MvSetResourceFolder(module, nullptr);
     std::filesystem::remove_all(folder);

@@ -1,3 +1,4 @@
+#include "WindowPixel.h"
 #include "win32/Gdi.h"
 #include "win32/MessageLoop.h"
 #include "win32/MessageQueue.h"
@@ -39,16 +40,6 @@ const char* PaintingClass()
     return name;
 }
 
-COLORREF SurfacePixel(HWND hwnd, int x, int y)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GdiGetWindowSurface(hwnd));
-    COLORREF c = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return c;
-}
-
 }
 
 TEST(WindowDc, WhatAWindowPaintsLandsInItsSurface)
@@ -63,9 +54,9 @@ TEST(WindowDc, WhatAWindowPaintsLandsInItsSurface)
     InvalidateRect(top, nullptr, TRUE);
     InvalidateRect(child, nullptr, TRUE);
     MvPumpUntilIdle();
-    EXPECT_EQ(RGB(255, 0, 0), SurfacePixel(top, 30, 30));
-    EXPECT_EQ(RGB(0, 0, 255), SurfacePixel(child, 0, 0));
-    EXPECT_EQ(RGB(0, 0, 255), SurfacePixel(child, 19, 9));
+    EXPECT_EQ(RGB(255, 0, 0), WindowPixel(top, 30, 30));
+    EXPECT_EQ(RGB(0, 0, 255), WindowPixel(child, 0, 0));
+    EXPECT_EQ(RGB(0, 0, 255), WindowPixel(child, 19, 9));
     BITMAP b;
     ASSERT_TRUE(GetObjectA(GdiGetWindowSurface(child), sizeof(b), &b));
     EXPECT_EQ(20, b.bmWidth);
@@ -92,8 +83,8 @@ TEST(WindowDc, WindowRegionsClipPaintingAndCanBeReadBack)
     RECT all{0, 0, 20, 20};
     FillRect(dc, &all, green);
     ReleaseDC(top, dc);
-    EXPECT_EQ(RGB(0, 0, 0), SurfacePixel(top, 0, 0));
-    EXPECT_EQ(RGB(0, 255, 0), SurfacePixel(top, 1, 0));
+    EXPECT_EQ(RGB(0, 0, 0), WindowPixel(top, 0, 0));
+    EXPECT_EQ(RGB(0, 255, 0), WindowPixel(top, 1, 0));
 
     SetWindowRgn(top, nullptr, FALSE);
     EXPECT_EQ(ERROR, GetWindowRgn(top, copy));
