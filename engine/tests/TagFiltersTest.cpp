@@ -1,5 +1,6 @@
 #include "CDirectShowFilter.h"
 #include "CDirectShowGraph.h"
+#include "CDvDecoderFilter.h"
 #include "CFilterTagWriter.h"
 #include "CTagMaps.h"
 #include "CWmTagReader.h"
@@ -7,6 +8,7 @@
 #include "CMediaTags.h"
 #include "EncoderTagInterface.h"
 #include "CNamedValue.h"
+#include "DvDecoderInterface.h"
 #include "EngineTestFilters.h"
 #include "WmHeaderInfo.h"
 
@@ -119,6 +121,34 @@ protected:
     }
 };
 
+inline const CLSID CLSID_EngineTestDv = {0x6A2C0012, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x12}};
+
+class CDvFilter : public COfferFilter, public IIPDVDec {
+public:
+    static HRESULT Create(REFIID iid, void** object) { return CreateComObject<CDvFilter>(iid, object); }
+    HRESULT QueryInterface(REFIID iid, void** object) override { return COfferFilter::QueryInterface(iid, object); }
+    ULONG AddRef() override { return COfferFilter::AddRef(); }
+    ULONG Release() override { return COfferFilter::Release(); }
+    HRESULT get_IPDisplay(int* resolution) override
+    {
+        *resolution = sResolution;
+        return S_OK;
+    }
+    HRESULT put_IPDisplay(int resolution) override
+    {
+        sResolution = resolution;
+        return S_OK;
+    }
+    static inline int sResolution = 0;
+
+protected:
+    void* FindInterface(REFIID iid) override
+    {
+        if (iid == IIPDVDec::kIid) return static_cast<IIPDVDec*>(this);
+        return COfferFilter::FindInterface(iid);
+    }
+};
+
 class TagFilterTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -127,6 +157,7 @@ protected:
         ASSERT_TRUE(m_graph.Create());
         ComRegisterClass(CLSID_EngineTestTags, &CTagFilter::Create);
         ComRegisterClass(CLSID_EngineTestWm, &CWmFilter::Create);
+        ComRegisterClass(CLSID_EngineTestDv, &CDvFilter::Create);
         CTagFilter::sTags.clear();
         CWmFilter::sAttributes.clear();
         CWmFilter::sSet.clear();
@@ -137,6 +168,7 @@ protected:
     {
         ComRegisterClass(CLSID_EngineTestTags, nullptr);
         ComRegisterClass(CLSID_EngineTestWm, nullptr);
+        ComRegisterClass(CLSID_EngineTestDv, nullptr);
         m_graph.Release();
         CoUninitialize();
     }
@@ -225,6 +257,16 @@ TEST_F(TagFilterTest, TagsBecomeWindowsMediaAttributes)
     CWmFilter::sSet.clear();
     EXPECT_FALSE(CWmTagWriter(&plain).Write(m_tags));
     EXPECT_TRUE(CWmFilter::sSet.empty());
+}
+
+TEST_F(TagFilterTest, DvDecoderDecodesAtFullSize)
+{
+    CDvFilter::sResolution = 0;
+    CDvDecoderFilter decoder;
+    ASSERT_TRUE(Created(decoder, CLSID_EngineTestDv));
+    EXPECT_EQ(CDvFilter::sResolution, DVRESOLUTION_FULL);
+    CDvDecoderFilter other;
+    EXPECT_TRUE(Created(other, CLSID_EngineTestTags));  // no DV interface: left as it is
 }
 
 }  // namespace
