@@ -3,6 +3,7 @@
 #include "dshow/AudioEncoding.h"
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
+#include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterRegistry.h"
 #include "win32/WaveFormat.h"
 
@@ -39,7 +40,9 @@ HRESULT CreateKind(REFIID iid, void** object)
 template <size_t... I>
 void RegisterAll(std::index_sequence<I...>)
 {
-    (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>), ...);
+    (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>,
+                         CLSID_AudioCompressorCategory),
+     ...);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "dshow/AudioDecoder.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/AudioRenderer.h"
+#include "dshow/DeviceEnumerator.h"
+#include "dshow/DeviceInterfaces.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/MediaFileWriter.h"
@@ -18,10 +20,12 @@ struct Registrar {
     Registrar()
     {
         DShowRegisterGraph();
+        ComRegisterClass(CLSID_SystemDeviceEnum, &CSystemDeviceEnum::Create);
         DShowRegisterFilter(CLSID_FileSource, "File Source", FilterRole::Source, 100, &CFileSource::Create);
         DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
         DShowRegisterFilter(CLSID_VideoDecoder, "Video Decoder", FilterRole::Transform, 100, &CVideoDecoder::Create);
-        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create,
+                            CLSID_AudioRendererCategory);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
         DShowRegisterFilter(CLSID_UntimedRenderer, "Untimed Renderer", FilterRole::Other, 0, &CNullRenderer::Create);

@@ -16,13 +16,14 @@ std::vector<FilterRegistration>& Table()
 }
 } // namespace
 
-void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory)
+void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory,
+                         REFCLSID category)
 {
     ComRegisterClass(clsid, factory);
     std::lock_guard lock(Lock());
     auto& table = Table();
     std::erase_if(table, [&](const FilterRegistration& r) { return r.clsid == clsid; });
-    table.push_back({clsid, name ? name : "", role, merit});
+    table.push_back({clsid, name ? name : "", role, merit, category});
 }
 
 void DShowUnregisterFilter(REFCLSID clsid)
@@ -41,5 +42,15 @@ std::vector<FilterRegistration> DShowFiltersOf(FilterRole role)
             if (r.role == role) out.push_back(r);
     }
     std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.merit > b.merit; });
+    return out;
+}
+
+std::vector<FilterRegistration> DShowFiltersIn(REFCLSID category)
+{
+    std::vector<FilterRegistration> out;
+    if (category == GUID_NULL) return out;
+    std::lock_guard lock(Lock());
+    for (const auto& r : Table())
+        if (r.category == category) out.push_back(r);
     return out;
 }

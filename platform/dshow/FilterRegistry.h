@@ -14,9 +14,13 @@ struct FilterRegistration {
     std::string name;
     FilterRole role;
     DWORD merit;
+    CLSID category; // device category of the system device enumerator; GUID_NULL: none
 };
 
-void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory);
+void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory,
+                         REFCLSID category = GUID_NULL);
 void DShowUnregisterFilter(REFCLSID clsid);
 // The filters of a role, highest merit first.
 std::vector<FilterRegistration> DShowFiltersOf(FilterRole role);
+// The filters of a device category, in the order they were registered.
+std::vector<FilterRegistration> DShowFiltersIn(REFCLSID category);
