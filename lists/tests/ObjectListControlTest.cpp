@@ -6,6 +6,10 @@
 #include "win32/CtlListView.h"
 #include "win32/CtlUser.h"
 #include "win32/CtlWindow.h"
+#include "win32/Icon.h"
+#include "win32/TestHome.h"
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -325,6 +329,56 @@ TEST_F(ObjectReportTest, SortedRowsKeepTheirDisplays)
     m_list.Remove(first);
     delete first;
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "changed"}));
+}
+
+} // namespace
+
+namespace {
+
+// A bitmap resource of two 48 by 48 images side by side.
+void WriteStrip(const std::string& path)
+{
+    const int width = 96, height = 48, row = width * 3;
+    std::vector<unsigned char> file(54 + size_t(row) * height, 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, uint32_t(file.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    file[26] = 1;
+    file[28] = 24;
+    for (size_t i = 54; i < file.size(); i += 3) file[i + 2] = 0xFF;
+    FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(file.data(), 1, file.size(), out);
+    std::fclose(out);
+}
+
+class CImageItemList : public CItemList<CObjectListControl> {
+public:
+    UINT GetImageListResource(int&, int&) override { return 4711; }
+};
+
+TEST(ObjectListImages, TheResourceBecomesTheLargeAndSmallImageList)
+{
+    MvTestHome home;
+    WriteStrip(home.Path() + "/4711.bmp");
+    MvSetResourceFolder(nullptr, home.Path().c_str());
+    TestParent parent;
+    ASSERT_TRUE(parent.Make(300, 200));
+    CImageItemList control;
+    ASSERT_TRUE(control.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), &parent, 9));
+    CImageList* small = control.GetImageList(LVSIL_SMALL);
+    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(small->GetSafeHandle(), control.GetImageList(LVSIL_NORMAL)->GetSafeHandle());
+    EXPECT_EQ(small->GetImageCount(), 2);
+    control.DestroyWindow();
+    MvSetResourceFolder(nullptr, nullptr);
 }
 
 } // namespace
