@@ -17,25 +17,12 @@
 #include "CScheduler.h"
 #include "CWebAccount.h"
 #include "CWebDescription.h"
-#include "CXmlPersistReader.h"
+#include "../../framework/fuzz/PersistFuzz.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
 
 namespace {
-
-template <typename T>
-void LoadAs(CPersistStorage& storage)
-{
-    storage.ResetLoad(true);
-    T object;
-    object.Load("Settings", storage);
-    CPersistStorage out;
-    object.Save("Settings", out);
-}
 
 void CheckLists(CPersistStorage& storage)
 {
@@ -43,17 +30,17 @@ void CheckLists(CPersistStorage& storage)
     CMediaTags tags;
     tags.Load("Settings", storage);
     for (int i = 0; i < tags.GetValueCount(); ++i)
-        if (!tags.GetValue(i)->IsInstanceOf(FourCharCode("namo"))) std::abort();
+        Require(tags.GetValue(i)->IsInstanceOf(FourCharCode("namo")));
     storage.ResetLoad(true);
     CPropertyList properties;
     properties.Load("Settings", storage);
     for (int i = 0; i < properties.GetValueCount(); ++i)
-        if (!properties.GetValue(i)->IsInstanceOf(FourCharCode("prpv"))) std::abort();
+        Require(properties.GetValue(i)->IsInstanceOf(FourCharCode("prpv")));
     storage.ResetLoad(true);
     CPersistMultiFile2 multi;
     multi.Load("Settings", storage);
     for (int i = 0; i < multi.GetSegmentCount(); ++i)
-        if (!multi.GetSegment(i)->IsInstanceOf(FourCharCode("psf2"))) std::abort();
+        Require(multi.GetSegment(i)->IsInstanceOf(FourCharCode("psf2")));
 }
 
 void LoadEvery(CPersistStorage& storage)
@@ -76,22 +63,6 @@ void LoadEvery(CPersistStorage& storage)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1 << 20) return 0;
-    auto n = static_cast<ULONG>(size);
-    {
-        CPersistStorage storage;
-        storage.SetData(data, n);
-        std::unique_ptr<CPersistObject> object(CPersistObject::LoadComplete(storage));
-        if (object) {
-            CPersistStorage out;
-            object->SaveComplete(out);
-        }
-        LoadEvery(storage);
-    }
-    {
-        std::string text(reinterpret_cast<const char*>(data), size);
-        CXmlPersistReader reader(text.c_str());
-        LoadEvery(reader);
-    }
+    FeedBinaryAndXml(data, size, LoadEvery);
     return 0;
 }

@@ -21,30 +21,13 @@
 #include "CTargetDecisions.h"
 #include "CTargetPlatform.h"
 #include "CVideoSliceData.h"
-#include "CXmlPersistReader.h"
+#include "../../framework/fuzz/PersistFuzz.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 namespace {
-
-void Require(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-template <typename T>
-void LoadAs(CPersistStorage& storage)
-{
-    storage.ResetLoad(true);
-    T object;
-    object.Load("Settings", storage);
-    CPersistStorage out;
-    object.Save("Settings", out);
-}
 
 void CheckTargets(CPersistStorage& storage)
 {
@@ -121,23 +104,8 @@ void LoadEvery(CPersistStorage& storage)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1 << 20) return 0;
-    auto n = static_cast<ULONG>(size);
+    if (!FeedBinaryAndXml(data, size, LoadEvery)) return 0;
     std::string text(reinterpret_cast<const char*>(data), size);
-    {
-        CPersistStorage storage;
-        storage.SetData(data, n);
-        std::unique_ptr<CPersistObject> object(CPersistObject::LoadComplete(storage));
-        if (object) {
-            CPersistStorage out;
-            object->SaveComplete(out);
-        }
-        LoadEvery(storage);
-    }
-    {
-        CXmlPersistReader reader(text.c_str());
-        LoadEvery(reader);
-    }
     CRecordingFile file;
     file.Parse(text.c_str());
     return 0;

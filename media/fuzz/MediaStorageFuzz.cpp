@@ -19,30 +19,12 @@
 #include "CSubtitleTrack.h"
 #include "CVideoRecorder3d2.h"
 #include "CVideoTrack.h"
-#include "CXmlPersistReader.h"
+#include "../../framework/fuzz/PersistFuzz.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
 
 namespace {
-
-template <typename T>
-void LoadAs(CPersistStorage& storage)
-{
-    storage.ResetLoad(true);
-    T object;
-    object.Load("Settings", storage);
-    CPersistStorage out;
-    object.Save("Settings", out);
-}
-
-void Require(bool condition)
-{
-    if (!condition) std::abort();
-}
 
 void CheckMediaFile(CPersistStorage& storage)
 {
@@ -107,22 +89,6 @@ void LoadEvery(CPersistStorage& storage)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1 << 20) return 0;
-    auto n = static_cast<ULONG>(size);
-    {
-        CPersistStorage storage;
-        storage.SetData(data, n);
-        std::unique_ptr<CPersistObject> object(CPersistObject::LoadComplete(storage));
-        if (object) {
-            CPersistStorage out;
-            object->SaveComplete(out);
-        }
-        LoadEvery(storage);
-    }
-    {
-        std::string text(reinterpret_cast<const char*>(data), size);
-        CXmlPersistReader reader(text.c_str());
-        LoadEvery(reader);
-    }
+    FeedBinaryAndXml(data, size, LoadEvery);
     return 0;
 }
