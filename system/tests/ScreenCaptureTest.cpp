@@ -1,5 +1,6 @@
 #include "CObviousDragIndicator.h"
 #include "CScreenCapture.h"
+#include "ScreenPaint.h"
 #include "win32/Gdi.h"
 #include "win32/GdiSurface.h"
 #include "win32/Icon.h"
@@ -11,29 +12,12 @@
 
 namespace {
 
-void FillScreen(RECT r, COLORREF color)
-{
-    HDC screen = GetDC(nullptr);
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(screen, &r, brush);
-    DeleteObject(brush);
-    ReleaseDC(nullptr, screen);
-}
-
 // The headless screen raster stands in for a display while these tests capture it.
 class RasterCapture {
 public:
     RasterCapture() { MvLetScreenRasterBeCaptured(true); }
     ~RasterCapture() { MvLetScreenRasterBeCaptured(false); }
 };
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
 
 uint32_t FramePixel(CScreenCapture& capture, int x, int y)
 {

@@ -2,6 +2,7 @@
 #include "CListener.h"
 #include "CObviousDragIndicator.h"
 #include "CScreenCapture.h"
+#include "ScreenPaint.h"
 #include "XvfbDisplay.h"
 #include "win32/Gdi.h"
 #include "win32/GdiSurface.h"
@@ -18,15 +19,6 @@
 #include <cstdlib>
 
 namespace {
-
-void FillScreen(RECT r, COLORREF color)
-{
-    HDC screen = GetDC(nullptr);
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(screen, &r, brush);
-    DeleteObject(brush);
-    ReleaseDC(nullptr, screen);
-}
 
 // Reads a pixel straight from the X server, past our own copy of the screen.
 unsigned long ServerPixel(int x, int y)
