@@ -11,14 +11,13 @@
 #include "win32/Icon.h"
 #include "win32/Module.h"
 #include "win32/Region.h"
+#include "win32/tests/BmpTestFile.h"
+#include "win32/tests/TestResourceFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -26,26 +25,11 @@ namespace {
 void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
 void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
 
-// A 24-bit bottom-up BMP of one colour; corner, when given, paints the four outermost corners.
+// A 24-bit BMP of one colour.
 std::vector<uint8_t> BitmapFile(int w, int h, COLORREF colour)
 {
-    int row = (w * 3 + 3) & ~3;
-    std::vector<uint8_t> b;
-    b.insert(b.end(), {'B', 'M'});
-    Put32(b, uint32_t(54 + row * h));
-    Put32(b, 0);
-    Put32(b, 54);
-    Put32(b, 40);
-    Put32(b, uint32_t(w));
-    Put32(b, uint32_t(h));
-    Put16(b, 1);
-    Put16(b, 24);
-    for (int i = 0; i < 6; ++i) Put32(b, 0);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) b.insert(b.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
-        for (int p = w * 3; p < row; ++p) b.push_back(0);
-    }
-    return b;
+    const uint32_t rgb = (uint32_t{GetRValue(colour)} << 16) | (uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
+    return Bmp24(w, h, [rgb](int, int) { return rgb; });
 }
 
 // A 4 x 4 icon of one colour, all opaque.
@@ -73,32 +57,6 @@ std::vector<uint8_t> IconFile(COLORREF colour)
     return file;
 }
 
-// A resource folder for a module while the object lives.
-class ResourceFolder {
-public:
-    ResourceFolder(HINSTANCE module, const char* restore = nullptr) : m_module(module), m_restore(restore ? restore : "")
-    {
-        m_path = std::filesystem::temp_directory_path() / ("mvframe-res-" + std::to_string(::getpid()) + "-" + std::to_string(++sCount));
-        std::filesystem::create_directories(m_path);
-        MvSetResourceFolder(module, m_path.c_str());
-    }
-    ~ResourceFolder()
-    {
-        MvSetResourceFolder(m_module, m_restore.empty() ? nullptr : m_restore.c_str());
-        std::filesystem::remove_all(m_path);
-    }
-    void Write(const std::string& name, const std::vector<uint8_t>& bytes)
-    {
-        std::ofstream(m_path / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-
-private:
-    static inline int sCount = 0;
-    HINSTANCE m_module;
-    std::string m_restore;
-    std::filesystem::path m_path;
-};
-
 // Counts the clicks of one control.
 class CClickParent : public TestParent {
 public:
@@ -118,7 +76,7 @@ protected:
 
 TEST_F(ButtonsTest, BitmapCheckBoxTogglesOnClicksAndDrawsItsState)
 {
-    ResourceFolder folder(AfxGetResourceHandle());
+    TestResourceFolder folder(AfxGetResourceHandle());
     folder.Write("601.bmp", BitmapFile(8, 8, RGB(255, 0, 0)));
     folder.Write("602.bmp", BitmapFile(8, 8, RGB(0, 255, 0)));
     folder.Write("603.bmp", BitmapFile(8, 8, RGB(0, 0, 255)));
@@ -218,7 +176,7 @@ TEST_F(ButtonsTest, ThemedButtonLosesExactlyItsCornerPixels)
 TEST_F(ButtonsTest, OnlyCornerPixelsOfTheKeyColourAreCut)
 {
     { CXpButton first; }  // the library's own folder is registered by the first button
-    ResourceFolder folder(GetModuleHandle("mvframe.dll"), MV_FRAMEWORK_RESOURCES);
+    TestResourceFolder folder(GetModuleHandle("mvframe.dll"), MV_FRAMEWORK_RESOURCES);
     // The key colour is the top-left pixel; every other corner pixel is opaque.
     std::vector<uint8_t> bitmap = BitmapFile(100, 20, RGB(200, 200, 200));
     size_t topLeft = 54 + size_t(19) * ((100 * 3 + 3) & ~3);
@@ -264,7 +222,7 @@ TEST_F(ButtonsTest, PressedContentMovesOnePixelRightAndDown)
 
 TEST_F(ButtonsTest, IconsAreCentredAndGreyedWhenDisabled)
 {
-    ResourceFolder folder(AfxGetResourceHandle());
+    TestResourceFolder folder(AfxGetResourceHandle());
     folder.Write("701.ico", IconFile(RGB(0, 0, 255)));
     CXpButton button;
     ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 30, 20), &m_parent, 40));
@@ -331,7 +289,7 @@ TEST_F(HoverTest, HeldButtonRepeatsItsClickAfterTheDelay)
 
 TEST_F(HoverTest, FlasherAlternatesAndStopsOnTheNormalIcon)
 {
-    ResourceFolder folder(AfxGetResourceHandle());
+    TestResourceFolder folder(AfxGetResourceHandle());
     folder.Write("801.ico", IconFile(RGB(0, 0, 255)));
     folder.Write("802.ico", IconFile(RGB(255, 0, 0)));
     CButton button;

@@ -6,14 +6,13 @@
 #include "win32/Clock.h"
 #include "win32/Icon.h"
 #include "win32/Menu.h"
+#include "win32/tests/TestResourceFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -38,8 +37,7 @@ protected:
     void SetUp() override
     {
         MvUseVirtualClock(true);
-        m_folder = std::filesystem::temp_directory_path() / ("mvframe-icons-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_folder);
+        m_folder.emplace(AfxGetResourceHandle());
         for (int id = 901; id <= 903; ++id) {
             std::vector<uint8_t> file = {0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 1, 0, 24, 0, 48, 0, 0, 0, 22, 0, 0, 0};
             std::vector<uint8_t> image(40, 0);
@@ -47,18 +45,15 @@ protected:
             image.insert(image.end(), {uint8_t(id), 0, 0, 0});  // one pixel, padded row
             image.insert(image.end(), {0, 0, 0, 0});            // mask row
             file.insert(file.end(), image.begin(), image.end());
-            std::ofstream(m_folder / (std::to_string(id) + ".ico"), std::ios::binary)
-                .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+            m_folder->Write(std::to_string(id) + ".ico", file);
         }
-        MvSetResourceFolder(AfxGetResourceHandle(), m_folder.c_str());
         m_counter.rotator = &m_rotator;
         m_rotator.AddListener(&m_counter);
     }
     void TearDown() override
     {
         m_rotator.RemoveListener(&m_counter);
-        MvSetResourceFolder(AfxGetResourceHandle(), nullptr);
-        std::filesystem::remove_all(m_folder);
+        m_folder.reset();
         MvPumpUntilIdle();
         MvUseVirtualClock(false);
     }
@@ -67,7 +62,7 @@ protected:
         MvAdvanceClock(ms);
         MvPumpUntilIdle();
     }
-    std::filesystem::path m_folder;
+    std::optional<TestResourceFolder> m_folder;
     CIconRotator m_rotator;
     CChangeCounter m_counter;
 };

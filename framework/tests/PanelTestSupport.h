@@ -46,31 +46,22 @@ public:
 #include "afx/CWinApp.h"
 #include "win32/Icon.h"
 #include "win32/tests/BmpTestFile.h"
+#include "win32/tests/TestResourceFolder.h"
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 // Bitmap resources of one colour, read by id from a temporary resource folder
 // while the object lives.
 class TestBitmaps {
 public:
-    TestBitmaps()
-        : m_folder(std::filesystem::temp_directory_path() / ("mvframe-panel-bitmaps-" + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(m_folder);
-        MvSetResourceFolder(AfxGetResourceHandle(), m_folder.c_str());
-    }
-    ~TestBitmaps()
-    {
-        MvSetResourceFolder(AfxGetResourceHandle(), nullptr);
-        std::filesystem::remove_all(m_folder);
-    }
+    TestBitmaps() : m_folder(AfxGetResourceHandle()) {}
     void Add(UINT id, int width, int height, BYTE r, BYTE g, BYTE b) const
     {
-        WriteSolidBmp24(m_folder / (std::to_string(id) + ".bmp"), width, height, r, g, b);
+        WriteSolidBmp24(Path() / (std::to_string(id) + ".bmp"), width, height, r, g, b);
     }
+    const std::filesystem::path& Path() const { return m_folder.Path(); }
 
 private:
-    std::filesystem::path m_folder;
+    TestResourceFolder m_folder;
 };

@@ -188,9 +188,7 @@ TEST_F(SmallWindowsTest, BitmapWindowScalesThePictureToItsClientArea)
     TestBitmaps bitmaps;
     auto picture = std::filesystem::temp_directory_path() / ("mvframe-picture-" + std::to_string(::getpid()) + ".bmp");
     bitmaps.Add(1, 8, 8, 255, 0, 0);
-    std::filesystem::path source = std::filesystem::temp_directory_path() /
-                                   ("mvframe-panel-bitmaps-" + std::to_string(::getpid())) / "1.bmp";
-    std::filesystem::copy_file(source, picture, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(bitmaps.Path() / "1.bmp", picture, std::filesystem::copy_options::overwrite_existing);
 
     CBitmapWindow window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &host, 3));

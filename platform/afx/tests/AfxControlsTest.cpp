@@ -24,13 +24,13 @@
 #include "win32/Dialog.h"
 #include "win32/MessageLoop.h"
 #include "win32/tests/BmpTestFile.h"
+#include "win32/tests/TestResourceFolder.h"
 #include "win32/tests/WindowPixel.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -350,12 +350,10 @@ TEST_F(AfxControlsTest, ADialogsBoundControlsReportTheUsersChoices)
 
 TEST_F(AfxControlsTest, BitmapButtonShowsTheBitmapOfItsState)
 {
-    auto folder = std::filesystem::temp_directory_path() / ("mvafx-bitmaps-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    WriteSolidBmp24(folder / "501.bmp", 4, 3, 255, 0, 0);
-    WriteSolidBmp24(folder / "502.bmp", 4, 3, 0, 0, 255);
-    HMODULE module = AfxGetResourceHandle(); // what the class library loads resources from
-    ASSERT_TRUE(MvSetResourceFolder(module, folder.c_str()));
+    TestResourceFolder folder(AfxGetResourceHandle()); // what the class library loads resources from
+    ASSERT_TRUE(folder.IsSet());
+    WriteSolidBmp24(folder.Path() / "501.bmp", 4, 3, 255, 0, 0);
+    WriteSolidBmp24(folder.Path() / "502.bmp", 4, 3, 0, 0, 255);
     CBitmapButton button;
     ASSERT_TRUE(button.Create("Bold", BS_OWNERDRAW | WS_VISIBLE, CRect(0, 0, 20, 20), &m_panel, 10069));
     EXPECT_TRUE(button.LoadBitmaps(501, 502));
@@ -372,8 +370,6 @@ TEST_F(AfxControlsTest, BitmapButtonShowsTheBitmapOfItsState)
     MvPumpUntilIdle();
     EXPECT_EQ(WindowPixel(button, 1, 1), RGB(0, 0, 255)) << "pressed shows the selected bitmap";
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-    MvSetResourceFolder(module, nullptr);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
