@@ -1,0 +1,37 @@
+#pragma once
+// The engine's process-wide switches. An application sets them on the interface
+// thread before the engine object is built; afterwards they are only read, so
+// they carry no lock.
+
+class CDirectShowSystem2 {
+public:
+    // What the engine object loads and catalogues, decided from the switches.
+    struct SStartup {
+        bool quickTime = false;      // environment, codecs and export settings
+        bool realMedia = false;      // system and the RealVideo/RealAudio rows
+        bool lame = false;           // probe the MP3 encoder library
+        bool ffTable = false;        // ffmpeg format table and its codecs
+        bool wmProfiles = false;     // profile manager (Windows Media system only)
+        bool videoCodecs = false;    // system video compressors
+        bool audioCodecs = false;    // system audio compressors and the dummy DV audio row
+        bool videoCaptures = false;  // video capture devices, re-read on device changes
+        bool audioCaptures = false;  // audio capture devices, re-read on device changes
+    };
+    static SStartup GetStartup();
+
+    static bool sNeedsVideo;
+    static bool sNeedsAudio;
+    static bool sNeedsVideoCapture;
+    static bool sNeedsAudioCapture;
+    static bool sLoadAvi;
+    static bool sLoadQt;
+    static bool sLoadWm;
+    static bool sLoadRm;
+    static bool sLoadLame;
+    static bool sLoadff;
+    static const char* sLameDllText;
+    static bool sCapturing;
+    static bool sHasSubtitleFilter;
+    static bool sSupportSubtitleTested;
+    static CDirectShowSystem2* sSystem;
+};
