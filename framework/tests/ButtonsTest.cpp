@@ -12,6 +12,7 @@
 #include "win32/Module.h"
 #include "win32/Region.h"
 #include "win32/tests/BmpTestFile.h"
+#include "win32/tests/IcoTestFile.h"
 #include "win32/tests/TestResourceFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,39 +23,23 @@
 
 namespace {
 
-void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
-void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
+// A colour as the file writers take it, 0xRRGGBB.
+uint32_t Rgb(COLORREF colour)
+{
+    return (uint32_t{GetRValue(colour)} << 16) | (uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
+}
 
 // A 24-bit BMP of one colour.
 std::vector<uint8_t> BitmapFile(int w, int h, COLORREF colour)
 {
-    const uint32_t rgb = (uint32_t{GetRValue(colour)} << 16) | (uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
+    const uint32_t rgb = Rgb(colour);
     return Bmp24(w, h, [rgb](int, int) { return rgb; });
 }
 
 // A 4 x 4 icon of one colour, all opaque.
 std::vector<uint8_t> IconFile(COLORREF colour)
 {
-    std::vector<uint8_t> image;
-    Put32(image, 40);
-    Put32(image, 4);
-    Put32(image, 8);
-    Put16(image, 1);
-    Put16(image, 24);
-    image.resize(40, 0);
-    for (int i = 0; i < 16; ++i) image.insert(image.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
-    for (int row = 0; row < 4; ++row) Put32(image, 0);
-    std::vector<uint8_t> file;
-    Put16(file, 0);
-    Put16(file, 1);
-    Put16(file, 1);
-    file.insert(file.end(), {4, 4, 0, 0});
-    Put16(file, 1);
-    Put16(file, 24);
-    Put32(file, uint32_t(image.size()));
-    Put32(file, 22);
-    file.insert(file.end(), image.begin(), image.end());
-    return file;
+    return SolidIco24(4, 4, Rgb(colour));
 }
 
 // Counts the clicks of one control.

@@ -6,6 +6,7 @@
 #include "win32/Clock.h"
 #include "win32/Icon.h"
 #include "win32/Menu.h"
+#include "win32/tests/IcoTestFile.h"
 #include "win32/tests/TestResourceFolder.h"
 
 #include <gtest/gtest.h>
@@ -38,15 +39,8 @@ protected:
     {
         MvUseVirtualClock(true);
         m_folder.emplace(AfxGetResourceHandle());
-        for (int id = 901; id <= 903; ++id) {
-            std::vector<uint8_t> file = {0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 1, 0, 24, 0, 48, 0, 0, 0, 22, 0, 0, 0};
-            std::vector<uint8_t> image(40, 0);
-            image[0] = 40, image[4] = 1, image[8] = 2, image[12] = 1, image[14] = 24;
-            image.insert(image.end(), {uint8_t(id), 0, 0, 0});  // one pixel, padded row
-            image.insert(image.end(), {0, 0, 0, 0});            // mask row
-            file.insert(file.end(), image.begin(), image.end());
-            m_folder->Write(std::to_string(id) + ".ico", file);
-        }
+        for (int id = 901; id <= 903; ++id)  // told apart by their blue
+            m_folder->Write(std::to_string(id) + ".ico", SolidIco24(1, 1, uint8_t(id)));
         m_counter.rotator = &m_rotator;
         m_rotator.AddListener(&m_counter);
     }

@@ -1,4 +1,5 @@
 #include "GdiCanvas.h"
+#include "IcoTestFile.h"
 #include "win32/Gdi.h"
 #include "win32/Icon.h"
 #include "win32/Module.h"
@@ -12,38 +13,13 @@
 
 namespace {
 
-void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
-void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
-
 // A 4 x 4 .ico/.cur of one 24-bit DIB entry: left half red, right half blue, and the
 // AND mask making the top row transparent (black there, as icon editors store it).
 std::vector<uint8_t> IconFile(bool cursor, int hotX = 0, int hotY = 0)
 {
-    std::vector<uint8_t> image;
-    Put32(image, 40);
-    Put32(image, 4);
-    Put32(image, 8);  // both halves
-    Put16(image, 1);
-    Put16(image, 24);
-    image.resize(40, 0);
-    for (int row = 0; row < 4; ++row)
-        for (int x = 0; x < 4; ++x) {
-            if (row == 3) image.insert(image.end(), {0, 0, 0});
-            else if (x < 2) image.insert(image.end(), {0, 0, 255});
-            else image.insert(image.end(), {255, 0, 0});
-        }
-    for (int row = 0; row < 4; ++row) Put32(image, row == 3 ? 0xF0 : 0x00);  // bottom-up: last row is the top
-    std::vector<uint8_t> file;
-    Put16(file, 0);
-    Put16(file, cursor ? 2 : 1);
-    Put16(file, 1);
-    file.insert(file.end(), {4, 4, 0, 0});
-    Put16(file, static_cast<uint32_t>(cursor ? hotX : 1));
-    Put16(file, static_cast<uint32_t>(cursor ? hotY : 24));
-    Put32(file, static_cast<uint32_t>(image.size()));
-    Put32(file, 22);
-    file.insert(file.end(), image.begin(), image.end());
-    return file;
+    return Ico24(
+        4, 4, [](int x, int y) -> uint32_t { return y == 0 ? 0 : x < 2 ? 0xFF0000u : 0x0000FFu; },
+        [](int, int y) { return y == 0; }, cursor, hotX, hotY);
 }
 
 }
