@@ -1,0 +1,245 @@
+#include "CAudioTrack.h"
+#include "CFileBatch2.h"
+#include "CFileBatchEstimateSizeMonitor.h"
+#include "CFormatTypes.h"
+#include "CMediaFile2.h"
+#include "CMediaOutput2.h"
+#include "CSliceDuration2.h"
+#include "CVideoTrack.h"
+#include "UEstimateSize.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr ULONG kMax = std::numeric_limits<ULONG>::max();
+
+std::unique_ptr<CMediaFile2> NewFile(double seconds, bool video, bool audio)
+{
+    auto file = std::make_unique<CMediaFile2>();
+    file->SetDuration(seconds);
+    if (video) file->AddVideoTrack(new CVideoTrack);
+    if (audio) file->AddAudioTrack(new CAudioTrack);
+    return file;
+}
+
+void SetOutput(CMediaOutput2& output, ESplitterType type, EEncoderControl control, ULONG video, ULONG audio)
+{
+    output.SetSplitterType(type);
+    output.GetVideoOutput(0)->SetEncoderControl(control);
+    output.GetVideoOutput(0)->SetBitrate(video);
+    output.GetAudioOutput(0)->SetBitrate(audio);
+}
+
+class EstimateSize : public ::testing::Test {
+protected:
+    CFormatTypes table;
+    CMediaOutput2 output;
+};
+
+} // namespace
+
+TEST_F(EstimateSize, BitrateAddsTheTrackOutputsThatCount)
+{
+    struct Case {
+        const char* what;
+        ESplitterType type;
+        bool wantsVideo, wantsAudio;
+        EEncoderControl control;
+        bool fileVideo, fileAudio, autoAudio, withFile;
+        ULONG expected;
+    };
+    const Case cases[] = {
+        {"video and audio", 100, true, true, 2, true, true, false, true, 928000},
+        {"no file: both count", 100, true, true, 2, false, false, false, false, 928000},
+        {"variable target", 100, true, true, 4, true, true, false, true, 928000},
+        {"variable peak", 100, true, true, 8, true, true, false, true, 928000},
+        {"constant with quality", 100, true, true, 16, true, true, false, true, 928000},
+        {"variable with quality", 100, true, true, 32, true, true, false, true, 928000},
+        {"peak with quality", 100, true, true, 64, true, true, false, true, 928000},
+        {"quality mode cannot tell", 100, true, true, 1, true, true, false, true, 0},
+        {"mixed modes cannot tell", 100, true, true, 3, true, true, false, true, 0},
+        {"no mode cannot tell", 100, true, true, 0, true, true, false, true, 0},
+        {"file without video", 100, true, true, 1, false, true, false, true, 128000},
+        {"file without audio", 100, true, true, 2, true, false, false, true, 800000},
+        {"audio only on a file without audio", 500, false, true, 2, true, false, false, true, 0},
+        {"audio only", 500, false, true, 1, true, true, false, true, 128000},
+        {"video not wanted", 100, false, true, 1, true, true, false, true, 128000},
+        {"automatic audio without a file", 100, true, true, 2, false, false, true, false, 0},
+        {"automatic audio on a file without audio", 100, true, true, 2, true, false, true, true, 800000},
+        {"windows media profile without a profile list", 250, true, true, 2, true, true, false, true, 0},
+        {"unknown output type", 4242, true, true, 2, true, true, false, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetOutput(output, c.type, c.control, 800000, 128000);
+        output.SetWantsVideo(c.wantsVideo);
+        output.SetWantsAudio(c.wantsAudio);
+        output.GetAudioOutput(0)->SetAutoSettings(c.autoAudio);
+        auto file = NewFile(60, c.fileVideo, c.fileAudio);
+        EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(c.withFile ? file.get() : nullptr, &output));
+    }
+}
+
+TEST_F(EstimateSize, BitrateCannotBeToldWithoutOutputOrTable)
+{
+    SetOutput(output, 100, 2, 800000, 128000);
+    EXPECT_EQ(0u, UEstimateSize::GetBitrate(nullptr, nullptr));
+    CFormatTypes* saved = CFormatTypes::sFormatTypes;
+    CFormatTypes::sFormatTypes = nullptr;
+    EXPECT_EQ(0u, UEstimateSize::GetBitrate(nullptr, &output));
+    CFormatTypes::sFormatTypes = saved;
+}
+
+TEST_F(EstimateSize, TwoLargeBitratesSaturateInsteadOfWrapping)
+{
+    SetOutput(output, 100, 2, kMax - 10, 128000);
+    EXPECT_EQ(kMax, UEstimateSize::GetBitrate(nullptr, &output));
+}
+
+TEST_F(EstimateSize, SizeIsDurationTimesBitrateInThousandsOfBytesRounded)
+{
+    SetOutput(output, 100, 2, 800000, 128000);
+    auto file = NewFile(60, true, true);
+    UEstimateSize::EstimateSize(file.get(), &output);
+    EXPECT_EQ(6960u, file->GetEstimatedSize());
+
+    struct Case { double seconds; ULONG bitrate; ULONG expected; };
+    const Case cases[] = {
+        {1, 4000, 1}, {1, 3999, 0}, {1, 12000, 2}, {0, 800000, 0},
+        {-5, 800000, 0}, {NAN, 800000, 0}, {1e12, 800000, kMax},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, UEstimateSize::SizeFor(c.seconds, c.bitrate)) << c.seconds << " s at " << c.bitrate;
+}
+
+TEST_F(EstimateSize, DurationIsTheSumOfTheEditSlices)
+{
+    EXPECT_EQ(0, UEstimateSize::GetDuration(nullptr));
+    auto file = NewFile(100, true, true);
+    EXPECT_EQ(100, UEstimateSize::GetDuration(file.get()));
+    for (auto [start, end] : {std::pair{10.0, 30.0}, {40.0, 40.0}, {50.0, 60.0}}) {
+        auto* slice = new CSliceDuration2;
+        slice->SetMax(100);
+        slice->SetEnd(end);
+        slice->SetStart(start);
+        file->AddSlice(slice);
+    }
+    EXPECT_DOUBLE_EQ(30, UEstimateSize::GetDuration(file.get()));
+
+    SetOutput(output, 100, 2, 800000, 0);
+    UEstimateSize::EstimateSize(file.get(), &output);
+    EXPECT_EQ(3000u, file->GetEstimatedSize());
+    UEstimateSize::EstimateSize(file.get(), nullptr);
+    EXPECT_EQ(3000u, file->GetEstimatedSize());
+}
+
+class EstimateSizeMonitor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetOutput(batch.GetMediaOutput(), 100, 2, 800000, 128000);
+        AddFile(60, true, true);
+        AddFile(30, true, false);
+    }
+    CMediaFile2* AddFile(double seconds, bool video, bool audio)
+    {
+        CMediaFile2* file = NewFile(seconds, video, audio).release();
+        batch.GetMediaList().AddFile(file);
+        return file;
+    }
+    ULONG Size(int index) { return batch.GetMediaList().GetFile(index)->GetEstimatedSize(); }
+
+    CFormatTypes table;
+    CFileBatch2 batch;
+    CFileBatchEstimateSizeMonitor monitor;
+};
+
+TEST_F(EstimateSizeMonitor, FollowsEditsOfTheOutputSettings)
+{
+    monitor.SetFileBatch(&batch);
+    CMediaOutput2& output = batch.GetMediaOutput();
+    EXPECT_EQ(output.GetAudioOutput(0), monitor.GetAudioOutput());
+    EXPECT_EQ(&output.GetVideoOutput(0)->GetVideoInfo(), monitor.GetVideoInfo());
+    EXPECT_EQ(&output.GetWmOutput(), monitor.GetWmOutput());
+
+    monitor.Update();
+    // The batch-wide bitrate holds for every file, whatever its own tracks.
+    EXPECT_EQ(6960u, Size(0));
+    EXPECT_EQ(3480u, Size(1));
+
+    output.GetVideoOutput(0)->SetBitrate(400000);
+    EXPECT_EQ(3960u, Size(0));
+    output.GetAudioOutput(0)->SetBitrate(64000);
+    EXPECT_EQ(3480u, Size(0));
+    output.GetVideoOutput(0)->SetEncoderControl(1);
+    EXPECT_EQ(0u, Size(0));
+    output.GetVideoOutput(0)->SetEncoderControl(4);
+    EXPECT_EQ(3480u, Size(0));
+    output.SetWantsVideo(false);
+    EXPECT_EQ(480u, Size(0));
+    output.SetSplitterType(250);
+    EXPECT_EQ(0u, Size(0));
+}
+
+TEST_F(EstimateSizeMonitor, FilesGetTheirOwnBitrateWhenTheBatchCannotTell)
+{
+    monitor.SetFileBatch(&batch);
+    batch.GetMediaOutput().GetAudioOutput(0)->SetAutoSettings(true);
+    // The file without audio is estimated from its video alone.
+    EXPECT_EQ(3000u, Size(1));
+    EXPECT_EQ(0u, Size(0));
+}
+
+TEST_F(EstimateSizeMonitor, AnAddedFileIsEstimatedAtOnce)
+{
+    monitor.SetFileBatch(&batch);
+    CMediaFile2* file = AddFile(10, true, true);
+    EXPECT_EQ(1160u, file->GetEstimatedSize());
+    // Files of a list no longer held are left alone.
+    monitor.SetFileList(nullptr);
+    EXPECT_EQ(nullptr, monitor.GetFileList());
+    EXPECT_EQ(0u, AddFile(10, true, true)->GetEstimatedSize());
+}
+
+TEST_F(EstimateSizeMonitor, StopsFollowingOutputsItNoLongerHolds)
+{
+    monitor.SetFileBatch(&batch);
+    CMediaOutput2 other;
+    SetOutput(other, 100, 2, 8000, 0);
+    monitor.SetMediaOutput(&other);
+    EXPECT_EQ(other.GetVideoOutput(0), monitor.GetVideoOutput());
+    EXPECT_EQ(&other.GetAudioOutput(0)->GetAudioInfo(), monitor.GetAudioInfo());
+    monitor.Update();
+    EXPECT_EQ(60u, Size(0));
+    batch.GetMediaOutput().GetVideoOutput(0)->SetBitrate(1);
+    EXPECT_EQ(60u, Size(0));
+
+    monitor.SetFileBatch(nullptr);
+    EXPECT_EQ(nullptr, monitor.GetMediaOutput());
+    EXPECT_EQ(nullptr, monitor.GetAudioOutput());
+    EXPECT_EQ(nullptr, monitor.GetVideoInfo());
+    EXPECT_EQ(nullptr, monitor.GetWmOutput());
+    other.GetVideoOutput(0)->SetBitrate(16000);
+    EXPECT_EQ(60u, Size(0));
+}
+
+TEST_F(EstimateSizeMonitor, ForgetsRecordsDestroyedWhileHeld)
+{
+    auto output = std::make_unique<CMediaOutput2>();
+    SetOutput(*output, 100, 2, 800000, 128000);
+    monitor.SetMediaOutput(output.get());
+    monitor.SetFileList(&batch.GetMediaList().GetFiles());
+    monitor.Update();
+    EXPECT_EQ(6960u, Size(0));
+    output.reset();
+    EXPECT_EQ(nullptr, monitor.GetMediaOutput());
+    EXPECT_EQ(nullptr, monitor.GetVideoOutput());
+    EXPECT_EQ(nullptr, monitor.GetAudioInfo());
+    monitor.Update();
+    EXPECT_EQ(0u, Size(0));
+}
