@@ -1,6 +1,7 @@
 // Registers every persistent class of mvgraph, in this order, when the library loads.
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
+#include "CAudioCodecsInfo.h"
 #include "CFileExtensionChain.h"
 #include "CFileExtensionData.h"
 #include "CFileExtensionFilterData.h"
@@ -10,6 +11,8 @@
 #include "CGlobalSetting.h"
 #include "CLocalSetting.h"
 #include "CSplitterInfo.h"
+#include "CTvCodecOption.h"
+#include "CVideoCodecsInfo.h"
 
 MV_REGISTER_PERSIST_CLASS(CFilterData)
 MV_REGISTER_PERSIST_CLASS(CFileExtensionData)
@@ -27,3 +30,17 @@ MV_REGISTER_PERSIST_CLASS(CSettingLameDll)
 MV_REGISTER_PERSIST_CLASS(CSettingRealAlternative)
 MV_REGISTER_PERSIST_CLASS(CGlobalSetting)
 MV_REGISTER_PERSIST_CLASS(CLocalSetting)
+MV_REGISTER_PERSIST_CLASS(CDxDeviceInfo)
+MV_REGISTER_PERSIST_CLASS(CMuxInfo)
+MV_REGISTER_PERSIST_CLASS(CCodecInfo)
+MV_REGISTER_PERSIST_CLASS(CVideoCodecSize)
+MV_REGISTER_PERSIST_CLASS(CVideoCodecInfo)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecBitrate)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecBitsPerSample)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecChannel)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecSampleRate)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecInfo)
+MV_REGISTER_PERSIST_CLASS(CTvCodecOption)
+MV_REGISTER_PERSIST_CLASS(CCodecsInfo)
+MV_REGISTER_PERSIST_CLASS(CVideoCodecsInfo)
+MV_REGISTER_PERSIST_CLASS(CAudioCodecsInfo)

@@ -1,5 +1,5 @@
 #pragma once
-// The shape every setter-backed property of the media records shares: a virtual
+// The shape every setter-backed property of the persistent records shares: a virtual
 // validator and side effect, and a setter that validates, stores a changed value,
 // announces it and runs the side effect.
 //
