@@ -1,8 +1,12 @@
 #include "CAudioCodecsInfo.h"
 
+#include "dshow/DeviceInterfaces.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CAudioCodecsInfo, CCodecsInfo, CAudioCodecsInfo::kType)
 
 CAudioCodecsInfo* CAudioCodecsInfo::sInfo = nullptr;
+const char* const CAudioCodecsInfo::kFileInfoName = "Audio Compressors";
+const char* const CAudioCodecsInfo::kFileName = "Audio Codecs.xml";
 
 CAudioCodecsInfo::CAudioCodecsInfo(bool processWide)
 {
@@ -26,4 +30,9 @@ CAudioCodecInfo* CAudioCodecsInfo::Add(const char* name, const char* deviceName)
 {
     if (CAudioCodecInfo* found = Find(name, deviceName)) return found;
     return static_cast<CAudioCodecInfo*>(AddEntry(new CAudioCodecInfo, name, deviceName));
+}
+
+void CAudioCodecsInfo::AddSystemCodecs()
+{
+    CCodecsInfo::AddSystemCodecs(CLSID_AudioCompressorCategory, 2);
 }

@@ -14,7 +14,12 @@ public:
 
     CAudioCodecInfo* Find(const char* name, const char* deviceName) const;
     // The matching entry, or a new one with both names.
-    CAudioCodecInfo* Add(const char* name, const char* deviceName);
+    CAudioCodecInfo* Add(const char* name, const char* deviceName) override;
+    // The system's audio compressors, activated and controlled by bit rate.
+    void AddSystemCodecs();
+
+    static const char* const kFileInfoName;
+    static const char* const kFileName;
 
     static CAudioCodecsInfo* sInfo;
     static constexpr LONG kType = FourCharCode("axsi");

@@ -1,5 +1,7 @@
 #include "CCodecsInfo.h"
 
+#include "CDirectShowSystem2.h"
+
 #include "CPersistStorage.h"
 #include "TSortedPersistList.h"
 #include "UDataListUtils.h"
@@ -120,4 +122,20 @@ CCodecInfo* CCodecsInfo::AddEntry(CCodecInfo* codec, const char* name, const cha
     codec->SetDeviceName(deviceName ? deviceName : "");
     m_codecs.Add(codec);
     return codec;
+}
+
+CCodecInfo* CCodecsInfo::Add(const char* name, const char* deviceName)
+{
+    if (CCodecInfo* found = FindEntry(name, deviceName, false)) return found;
+    return AddEntry(new CCodecInfo, name, deviceName);
+}
+
+void CCodecsInfo::AddSystemCodecs(const GUID& category, LONG encoderControl)
+{
+    CDirectShowSystem2::IteratorThroughDevices(category, [&](IMoniker*, const char* friendlyName,
+                                                             const char* displayName) {
+        CCodecInfo* codec = Add(friendlyName, displayName);
+        codec->SetEncoderControl(encoderControl);
+        codec->Activate(true);
+    });
 }

@@ -29,6 +29,12 @@ public:
     // A codec whose name differs from the wanted one only by a version suffix.
     CCodecInfo* FindCloseMatchCodec(ESplitterType type, const char* name) const;
 
+    // The entry of both names, made when missing.
+    virtual CCodecInfo* Add(const char* name, const char* deviceName);
+    // Adds or finds every compressor of the system category, sets its encoder
+    // control and activates it.
+    void AddSystemCodecs(const GUID& category, LONG encoderControl);
+
     static constexpr LONG kType = FourCharCode("cdcs");
 
 protected:

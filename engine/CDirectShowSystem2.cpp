@@ -1,5 +1,13 @@
 #include "CDirectShowSystem2.h"
 
+#include "UStringBuffer.h"
+#include "afx/CString.h"
+#include "com/ComRuntime.h"
+#include "com/OleAuto.h"
+#include "dshow/DeviceInterfaces.h"
+
+#include <memory>
+
 bool CDirectShowSystem2::sNeedsVideo = true;
 bool CDirectShowSystem2::sNeedsAudio = true;
 bool CDirectShowSystem2::sNeedsVideoCapture = true;
@@ -32,4 +40,60 @@ CDirectShowSystem2::SStartup CDirectShowSystem2::GetStartup()
     s.videoCaptures = sNeedsVideoCapture;
     s.audioCaptures = sNeedsAudioCapture;
     return s;
+}
+
+namespace {
+
+template <typename T>
+struct ComRelease {
+    void operator()(T* p) const { p->Release(); }
+};
+template <typename T>
+using ComHolder = std::unique_ptr<T, ComRelease<T>>;
+
+// Both names of one moniker, or false when either is missing.
+bool ReadNames(IMoniker* moniker, CString& friendlyName, CString& displayName)
+{
+    LPOLESTR display = nullptr;
+    if (FAILED(moniker->GetDisplayName(nullptr, nullptr, &display)) || !display) return false;
+    // The converted text lives in the shared ring: copy it at once.
+    displayName = UStringBuffer::ToMultiByte(display);
+    CoTaskMemFree(display);
+
+    IPropertyBag* rawBag = nullptr;
+    if (FAILED(moniker->BindToStorage(nullptr, nullptr, IPropertyBag::kIid, reinterpret_cast<void**>(&rawBag))) ||
+        !rawBag)
+        return false;
+    ComHolder<IPropertyBag> bag(rawBag);
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BSTR;
+    const bool read = SUCCEEDED(bag->Read(u"FriendlyName", &value, nullptr)) && value.vt == VT_BSTR && value.bstrVal;
+    if (read) friendlyName = UStringBuffer::ToMultiByte(value.bstrVal);
+    VariantClear(&value);
+    return read;
+}
+
+}  // namespace
+
+void CDirectShowSystem2::IteratorThroughDevices(const GUID& category, const DeviceCallback& callback)
+{
+    ICreateDevEnum* rawDevices = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                ICreateDevEnum::kIid, reinterpret_cast<void**>(&rawDevices))) ||
+        !rawDevices)
+        return;
+    ComHolder<ICreateDevEnum> devices(rawDevices);
+    IEnumMoniker* rawMonikers = nullptr;
+    if (devices->CreateClassEnumerator(category, &rawMonikers, 0) != S_OK || !rawMonikers) return;
+    ComHolder<IEnumMoniker> monikers(rawMonikers);
+    monikers->Reset();
+    IMoniker* rawMoniker = nullptr;
+    ULONG fetched = 0;
+    while (monikers->Next(1, &rawMoniker, &fetched) == S_OK && fetched == 1 && rawMoniker) {
+        ComHolder<IMoniker> moniker(rawMoniker);
+        rawMoniker = nullptr;
+        CString friendlyName, displayName;
+        if (ReadNames(moniker.get(), friendlyName, displayName)) callback(moniker.get(), friendlyName, displayName);
+    }
 }

@@ -2,6 +2,11 @@
 // The engine's process-wide switches. An application sets them on the interface
 // thread before the engine object is built; afterwards they are only read, so
 // they carry no lock.
+#include "win32/WinTypes.h"
+
+#include <functional>
+
+struct IMoniker;
 
 class CDirectShowSystem2 {
 public:
@@ -18,6 +23,11 @@ public:
         bool audioCaptures = false;  // audio capture devices, re-read on device changes
     };
     static SStartup GetStartup();
+
+    // Every device of a system device category that has a display name and a
+    // friendly name; nothing when the category is empty or cannot be listed.
+    using DeviceCallback = std::function<void(IMoniker* moniker, const char* friendlyName, const char* displayName)>;
+    static void IteratorThroughDevices(const GUID& category, const DeviceCallback& callback);
 
     static bool sNeedsVideo;
     static bool sNeedsAudio;

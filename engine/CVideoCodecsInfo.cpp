@@ -1,8 +1,12 @@
 #include "CVideoCodecsInfo.h"
 
+#include "dshow/DeviceInterfaces.h"
+
 MV_IMPLEMENT_PERSIST_CLASS(CVideoCodecsInfo, CCodecsInfo, CVideoCodecsInfo::kType)
 
 CVideoCodecsInfo* CVideoCodecsInfo::sInfo = nullptr;
+const char* const CVideoCodecsInfo::kFileInfoName = "Video Compressors";
+const char* const CVideoCodecsInfo::kFileName = "Video Codecs.xml";
 
 CVideoCodecsInfo::CVideoCodecsInfo(bool processWide)
 {
@@ -26,4 +30,9 @@ CVideoCodecInfo* CVideoCodecsInfo::Add(const char* name, const char* deviceName)
 {
     if (CVideoCodecInfo* found = Find(name, deviceName)) return found;
     return static_cast<CVideoCodecInfo*>(AddEntry(new CVideoCodecInfo, name, deviceName));
+}
+
+void CVideoCodecsInfo::AddSystemCodecs()
+{
+    CCodecsInfo::AddSystemCodecs(CLSID_VideoCompressorCategory, 1);
 }

@@ -14,7 +14,12 @@ public:
 
     CVideoCodecInfo* Find(const char* name, const char* deviceName) const;
     // The matching entry, or a new one with both names.
-    CVideoCodecInfo* Add(const char* name, const char* deviceName);
+    CVideoCodecInfo* Add(const char* name, const char* deviceName) override;
+    // The system's video compressors, activated and controlled by quality.
+    void AddSystemCodecs();
+
+    static const char* const kFileInfoName;
+    static const char* const kFileName;
 
     static CVideoCodecsInfo* sInfo;
     static constexpr LONG kType = FourCharCode("vxsi");

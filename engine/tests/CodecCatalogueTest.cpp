@@ -4,6 +4,7 @@
 #include "CVideoCodecsInfo.h"
 #include "StApplicationId.h"
 #include "UPersistStorage.h"
+#include "com/ComRuntime.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -306,6 +307,39 @@ TEST_F(CodecFileTest, CataloguesComeBackFromTheirFiles)
     ASSERT_EQ(bits->GetCount(), 3);
     EXPECT_EQ(bits->GetAt(0)->GetBitrate(), 64000u);
     EXPECT_EQ(bits->GetAt(2)->GetBitrate(), 320000u);
+}
+
+TEST_F(CodecFileTest, SystemCompressorsJoinTheStoredEntries)
+{
+    CoInitialize(nullptr);
+    const std::string mp3Device = "@device:sw:{33D9A761-90C8-11D0-BD43-00A0C911CE86}\\MP3 Encoder";
+    {
+        CAudioCodecsInfo stored;
+        CAudioCodecInfo* mp3 = stored.Add("MP3 Encoder", mp3Device.c_str());
+        mp3->AddSetting(44100, 2, 16, 128000, 0);
+        mp3->SetTested(true);
+        stored.Add("Gone Encoder", "@device:sw:gone");
+        ASSERT_TRUE(UPersistStorage::SystemSave(stored, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName));
+    }
+    CAudioCodecsInfo audio;
+    ASSERT_TRUE(UPersistStorage::SystemLoad(audio, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName));
+    audio.AddSystemCodecs();
+    EXPECT_EQ(Names(audio), (std::vector<std::string>{"AAC Encoder", "FLAC Encoder", "Gone Encoder", "MP3 Encoder",
+                                                       "Vorbis Encoder", "WMA Encoder"}));
+    const CAudioCodecInfo* mp3 = audio.Find("MP3 Encoder", mp3Device.c_str());
+    ASSERT_NE(mp3, nullptr);
+    EXPECT_TRUE(mp3->IsActivated());
+    EXPECT_TRUE(mp3->GetTested());
+    EXPECT_EQ(mp3->GetSampleRateCount(), 1);
+    EXPECT_EQ(mp3->GetEncoderControl(), 2);
+    EXPECT_TRUE(mp3->HasBitrateEncoderControl());
+    EXPECT_FALSE(audio.Find("Gone Encoder", "@device:sw:gone")->IsActivated());
+
+    // No video compressor is registered: the catalogue stays as it was.
+    CVideoCodecsInfo video;
+    video.AddSystemCodecs();
+    EXPECT_EQ(video.GetCodecCount(), 0);
+    CoUninitialize();
 }
 
 TEST(TvCodecOptionTest, SettingsAreAddedOnceAndTheRateFollowsTheStandard)
