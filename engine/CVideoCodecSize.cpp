@@ -30,15 +30,10 @@ void CVideoCodecSize::MakeSizeList(CPersistList& list)
 
 CVideoCodecSize* CVideoCodecSize::FindIn(const CPersistList& list, unsigned short width, unsigned short height)
 {
-    return FindByKey<CVideoCodecSize, &CVideoCodecSize::GetSortKey>(list, (ULONG(width) << 16) | height);
+    return FindSizeIn<CVideoCodecSize>(list, width, height);
 }
 
 CVideoCodecSize* CVideoCodecSize::AddIn(CPersistList& list, unsigned short width, unsigned short height)
 {
-    if (CVideoCodecSize* found = FindIn(list, width, height)) return found;
-    auto* size = new CVideoCodecSize;
-    size->SetWidth(width);
-    size->SetHeight(height);
-    list.Add(size);
-    return size;
+    return AddSizeIn<CVideoCodecSize>(list, width, height);
 }

@@ -2,6 +2,7 @@
 // Static initialisation within this one file runs top to bottom, so a duplicate type
 // code always resolves to the class listed first.
 #include "CAudioCodecsInfo.h"
+#include "CAudioDevicesInfo.h"
 #include "CFileExtensionChain.h"
 #include "CFileExtensionData.h"
 #include "CFileExtensionFilterData.h"
@@ -13,6 +14,7 @@
 #include "CSplitterInfo.h"
 #include "CTvCodecOption.h"
 #include "CVideoCodecsInfo.h"
+#include "CVideoDevicesInfo.h"
 
 MV_REGISTER_PERSIST_CLASS(CFilterData)
 MV_REGISTER_PERSIST_CLASS(CFileExtensionData)
@@ -44,3 +46,12 @@ MV_REGISTER_PERSIST_CLASS(CTvCodecOption)
 MV_REGISTER_PERSIST_CLASS(CCodecsInfo)
 MV_REGISTER_PERSIST_CLASS(CVideoCodecsInfo)
 MV_REGISTER_PERSIST_CLASS(CAudioCodecsInfo)
+MV_REGISTER_PERSIST_CLASS(CCaptureDevice2)
+MV_REGISTER_PERSIST_CLASS(CVideoCaptureFrameRate2)
+MV_REGISTER_PERSIST_CLASS(CVideoCaptureSize2)
+MV_REGISTER_PERSIST_CLASS(CVideoCaptureDevice2)
+MV_REGISTER_PERSIST_CLASS(CAudioCaptureConnector2)
+MV_REGISTER_PERSIST_CLASS(CAudioCaptureDevice2)
+MV_REGISTER_PERSIST_CLASS(CDevicesInfo)
+MV_REGISTER_PERSIST_CLASS(CVideoDevicesInfo)
+MV_REGISTER_PERSIST_CLASS(CAudioDevicesInfo)

@@ -63,3 +63,22 @@ T* FindNearest(const CPersistList& list, V wanted)
     }
     return best;
 }
+
+// Frame-size lists, ordered by width, then height (the items' GetSortKey).
+template <typename T>
+T* FindSizeIn(const CPersistList& list, unsigned short width, unsigned short height)
+{
+    return FindByKey<T, &T::GetSortKey>(list, (ULONG(width) << 16) | height);
+}
+
+// The size found, or a new one inserted in order.
+template <typename T>
+T* AddSizeIn(CPersistList& list, unsigned short width, unsigned short height)
+{
+    if (T* found = FindSizeIn<T>(list, width, height)) return found;
+    auto* size = new T;
+    size->SetWidth(width);
+    size->SetHeight(height);
+    list.Add(size);
+    return size;
+}

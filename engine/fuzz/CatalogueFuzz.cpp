@@ -1,10 +1,12 @@
-// Feeds arbitrary bytes to the loaders of the codec catalogues, through the binary
+// Feeds arbitrary bytes to the loaders of the codec and capture device catalogues, through the binary
 // storage and, as text, through the XML settings reader. Whatever the bytes, loading
 // must end, stay in bounds and keep only entries of the expected classes; the loaded
 // catalogues must stand their lookups and nearest-setting choices.
 #include "CAudioCodecsInfo.h"
+#include "CAudioDevicesInfo.h"
 #include "CTvCodecOption.h"
 #include "CVideoCodecsInfo.h"
+#include "CVideoDevicesInfo.h"
 #include "../../framework/fuzz/PersistFuzz.h"
 
 #include <cstddef>
@@ -50,8 +52,36 @@ void CheckAudio(CPersistStorage& storage)
     }
 }
 
+void CheckDevices(CPersistStorage& storage)
+{
+    storage.ResetLoad(true);
+    CVideoDevicesInfo video;
+    video.Load("Settings", storage);
+    for (int i = 0; i < video.GetDeviceCount(); ++i) {
+        auto* device = dynamic_cast<CVideoCaptureDevice2*>(video.GetDevice(i));
+        Require(device != nullptr);
+        for (int s = 0; s < device->GetSizeCount(); ++s) {
+            const CVideoCaptureSize2* size = device->GetSize(s);
+            Require(size != nullptr);
+            for (int r = 0; r < size->GetFrameRateCount(); ++r) Require(size->GetFrameRate(r)->GetFrameRate() >= 0);
+        }
+        device->AddSetting(640, 480, 30, 3);
+    }
+    video.Add("Camera", "moniker");
+    storage.ResetLoad(true);
+    CAudioDevicesInfo audio;
+    audio.Load("Settings", storage);
+    for (int i = 0; i < audio.GetDeviceCount(); ++i) {
+        auto* device = dynamic_cast<CAudioCaptureDevice2*>(audio.GetDevice(i));
+        Require(device != nullptr);
+        device->FindClose("mic");
+    }
+    audio.Add("Mic", "moniker");
+}
+
 void LoadEvery(CPersistStorage& storage)
 {
+    CheckDevices(storage);
     CheckVideo(storage);
     CheckAudio(storage);
     LoadAs<CTvCodecOption>(storage);
