@@ -95,11 +95,6 @@ const WAVEFORMATEX* WaveOf(const AM_MEDIA_TYPE& type)
     return MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
 }
 
-std::string Narrow(const WCHAR* text)
-{
-    return text ? NarrowText(text) : std::string();
-}
-
 template <class Info>
 bool MakeVideoType(CMediaType* type, const GUID& formatType, EColorFormat format, bool topDown, unsigned short width,
                    unsigned short height)
@@ -467,11 +462,11 @@ bool UDirectShowUtils::PinHasTag(IPin* pin, const char* tag)
     if (SUCCEEDED(pin->QueryPinInfo(&info))) {
         SafeRelease(info.pFilter);
         info.achName[MAX_PIN_NAME - 1] = 0;
-        if (Narrow(info.achName).find(tag) != std::string::npos) return true;
+        if (NarrowText(info.achName).find(tag) != std::string::npos) return true;
     }
     LPWSTR id = nullptr;
     if (SUCCEEDED(pin->QueryId(&id)) && id) {
-        const bool found = Narrow(id).find(tag) != std::string::npos;
+        const bool found = NarrowText(id).find(tag) != std::string::npos;
         CoTaskMemFree(id);
         return found;
     }
