@@ -1,5 +1,6 @@
 // BMP files and bare DIBs in every stored form: core and V3-V5 headers, 1/4/8/16/24/32
 // bits, bit fields, RLE4 and RLE8, bottom-up and top-down.
+#include "win32/ByteOrder.h"
 #include "win32/DibFormat.h"
 #include "win32/Gdi.h"
 #include "win32/GdiBitmap.h"
@@ -8,8 +9,6 @@
 #include <cstring>
 
 namespace {
-
-uint32_t Read32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t{p[3]} << 24); }
 
 uint32_t ToArgb(const RGBQUAD& q)
 {
@@ -60,10 +59,10 @@ PictureError DecodeDib(const uint8_t* data, size_t size, PictureImage& out, size
     DibFormat f;
     if (size < 12) return PictureError::Truncated;
     if (!DibFormat::Parse(data, size, f)) {
-        uint32_t header = Read32(data);
+        uint32_t header = ReadLe32(data);
         if (header <= size && size >= 16) {
-            int64_t w = static_cast<int32_t>(header == 12 ? (data[4] | (data[5] << 8)) : Read32(data + 4));
-            int64_t h = static_cast<int32_t>(header == 12 ? (data[6] | (data[7] << 8)) : Read32(data + 8));
+            int64_t w = static_cast<int32_t>(header == 12 ? ReadLe16(data + 4) : ReadLe32(data + 4));
+            int64_t h = static_cast<int32_t>(header == 12 ? ReadLe16(data + 6) : ReadLe32(data + 8));
             if (h < 0) h = -h;
             if (w > GdiBitmap::kMaxSide || h > GdiBitmap::kMaxSide ||
                 uint64_t(w < 0 ? -w : w) * uint64_t(h) > PictureImage::kMaxPixels)
@@ -110,7 +109,7 @@ PictureError DecodeDib(const uint8_t* data, size_t size, PictureImage& out, size
 PictureError DecodeBmp(const uint8_t* data, size_t size, PictureImage& out)
 {
     if (size < 14 + 12) return PictureError::Truncated;
-    uint32_t offset = Read32(data + 10);
+    uint32_t offset = ReadLe32(data + 10);
     const uint8_t* dib = data + 14;
     size_t dibSize = size - 14;
     // The stored offset counts from the file's start; 0 or a bad one means "right after the table".

@@ -1,42 +1,36 @@
 #include "win32/DibFormat.h"
 
+#include "win32/ByteOrder.h"
 #include "win32/Gdi.h"
 #include "win32/GdiBitmap.h"
 
 #include <cstring>
 
-namespace {
-
-uint32_t Read32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t{p[3]} << 24); }
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
-}
-
 bool DibFormat::Parse(const uint8_t* data, size_t size, DibFormat& out)
 {
     out = DibFormat();
     if (!data || size < 12) return false;
-    uint32_t headerSize = Read32(data);
+    uint32_t headerSize = ReadLe32(data);
     if (headerSize > size) return false;
     size_t colorEntry = 4;
     uint32_t used = 0;
     if (headerSize == 12) {
-        out.width = Read16(data + 4);
-        out.height = Read16(data + 6);
-        if (Read16(data + 8) != 1) return false;
-        out.bitsPerPixel = Read16(data + 10);
+        out.width = ReadLe16(data + 4);
+        out.height = ReadLe16(data + 6);
+        if (ReadLe16(data + 8) != 1) return false;
+        out.bitsPerPixel = ReadLe16(data + 10);
         colorEntry = 3;
     } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 || headerSize == 108 ||
                headerSize == 124) {
-        int32_t w = static_cast<int32_t>(Read32(data + 4));
-        int32_t h = static_cast<int32_t>(Read32(data + 8));
-        if (Read16(data + 12) != 1 || w <= 0 || h == 0 || h == INT32_MIN) return false;
+        int32_t w = static_cast<int32_t>(ReadLe32(data + 4));
+        int32_t h = static_cast<int32_t>(ReadLe32(data + 8));
+        if (ReadLe16(data + 12) != 1 || w <= 0 || h == 0 || h == INT32_MIN) return false;
         out.width = w;
         out.topDown = h < 0;
         out.height = h < 0 ? -h : h;
-        out.bitsPerPixel = Read16(data + 14);
-        out.compression = Read32(data + 16);
-        used = Read32(data + 32);
+        out.bitsPerPixel = ReadLe16(data + 14);
+        out.compression = ReadLe32(data + 16);
+        used = ReadLe32(data + 32);
     } else {
         return false;
     }
@@ -54,7 +48,7 @@ bool DibFormat::Parse(const uint8_t* data, size_t size, DibFormat& out)
         // A 40-byte header keeps its masks after it; the larger ones hold them inside.
         size_t at = headerSize == 40 ? headerSize : 40;
         if (at + 12 > size) return false;
-        for (int c = 0; c < 3; ++c) out.masks[c] = Read32(data + at + 4 * c);
+        for (int c = 0; c < 3; ++c) out.masks[c] = ReadLe32(data + at + 4 * c);
         if (headerSize == 40) offset += 12;
         out.hasMasks = true;
         break;

@@ -1,4 +1,5 @@
 // Icons and cursors: creating them from bitmaps or .ico/.cur data, describing and drawing them.
+#include "win32/ByteOrder.h"
 #include "win32/Gdi.h"
 #include "win32/GdiBitmap.h"
 #include "win32/GdiDc.h"
@@ -14,9 +15,6 @@
 namespace {
 
 GdiIcon* IconOf(HICON icon) { return GdiObject::From<GdiIcon>(icon); }
-
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Read32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t{p[3]} << 24); }
 
 // The mask of an image with alpha: fully transparent pixels are masked out.
 void MaskFromAlpha(GdiIcon& icon)
@@ -38,9 +36,9 @@ std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIc
         MaskFromAlpha(*icon);
         return icon;
     }
-    if (size < 40 || Read32(data) < 40 || Read32(data) > size) return nullptr;
+    if (size < 40 || ReadLe32(data) < 40 || ReadLe32(data) > size) return nullptr;
     std::vector<uint8_t> header(data, data + size);
-    int32_t doubled = static_cast<int32_t>(Read32(data + 8));
+    int32_t doubled = static_cast<int32_t>(ReadLe32(data + 8));
     if (doubled <= 0 || doubled % 2) return nullptr;
     int32_t half = doubled / 2;
     std::memcpy(header.data() + 8, &half, 4);
@@ -49,9 +47,9 @@ std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIc
     icon->color = image.pixels;
     icon->hasAlpha = image.hasAlpha;
     // Where the colour rows end the mask begins; a missing mask leaves the icon opaque.
-    uint32_t headerSize = Read32(data);
-    uint16_t bpp = Read16(data + 14);
-    uint32_t colors = Read32(data + 32);
+    uint32_t headerSize = ReadLe32(data);
+    uint16_t bpp = ReadLe16(data + 14);
+    uint32_t colors = ReadLe32(data + 32);
     size_t table = bpp <= 8 ? (colors ? colors : (1u << bpp)) * 4 : 0;
     size_t stride = size_t(GdiBitmap::StrideFor(image.width, bpp, true));
     size_t maskOffset = headerSize + table + stride * image.height;
@@ -71,8 +69,8 @@ std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIc
 HICON MvCreateIconFromData(const void* bytes, size_t size, bool cursor, int width, int height)
 {
     auto* data = static_cast<const uint8_t*>(bytes);
-    if (!data || size < 6 || Read16(data) != 0) return nullptr;
-    uint16_t type = Read16(data + 2), count = Read16(data + 4);
+    if (!data || size < 6 || ReadLe16(data) != 0) return nullptr;
+    uint16_t type = ReadLe16(data + 2), count = ReadLe16(data + 4);
     if ((type != 1 && type != 2) || count == 0 || 6 + size_t(count) * 16 > size) return nullptr;
     int best = -1, bestScore = 0;
     for (int i = 0; i < count; ++i) {
@@ -82,11 +80,11 @@ HICON MvCreateIconFromData(const void* bytes, size_t size, bool cursor, int widt
         if (best < 0 || score < bestScore) best = i, bestScore = score;
     }
     const uint8_t* e = data + 6 + best * 16;
-    uint32_t length = Read32(e + 8), offset = Read32(e + 12);
+    uint32_t length = ReadLe32(e + 8), offset = ReadLe32(e + 12);
     if (offset > size || length > size - offset) return nullptr;
     auto icon = DecodeEntry(data + offset, length, !cursor);
     if (!icon) return nullptr;
-    if (type == 2) icon->hotX = Read16(e + 4), icon->hotY = Read16(e + 6);
+    if (type == 2) icon->hotX = ReadLe16(e + 4), icon->hotY = ReadLe16(e + 6);
     return ToHandle<HICON>(icon.release());
 }
 
