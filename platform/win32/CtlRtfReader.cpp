@@ -255,13 +255,7 @@ private:
     void FlushBytes()
     {
         if (m_bytes.empty()) return;
-        for (char16_t c : [&] {
-                 int n = MultiByteToWideChar(CP_UTF8, 0, m_bytes.data(), static_cast<int>(m_bytes.size()), nullptr, 0);
-                 std::u16string w(static_cast<size_t>(std::max(n, 0)), u'\0');
-                 if (n > 0) MultiByteToWideChar(CP_UTF8, 0, m_bytes.data(), static_cast<int>(m_bytes.size()), w.data(), n);
-                 return w;
-             }())
-            Emit(c);
+        for (char16_t c : CtlWiden(m_bytes)) Emit(c);
         m_bytes.clear();
     }
 
