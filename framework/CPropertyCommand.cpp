@@ -1,10 +1,11 @@
 #include "CPropertyCommand.h"
 
+#include "UStringUtils.h"
 #include "com/Dispatch.h"
 #include "win32/CodePage.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 #include <vector>
 
 CPropertyCommand::CPropertyCommand(IDispatch* dispatch) : m_dispatch(dispatch)
@@ -101,7 +102,7 @@ long CPropertyCommand::getStrProp(const OLECHAR* name, char* buffer, int size)
     VARIANT value;
     long hr = GetTyped(*this, name, VT_BSTR, value);
     if (hr != S_OK) return hr;
-    std::vector<char> text;
+    std::string text;
     const int length = static_cast<int>(SysStringLen(value.bstrVal));
     if (length > 0) {
         int bytes = WideCharToMultiByte(CP_ACP, 0, value.bstrVal, length, nullptr, 0, nullptr, nullptr);
@@ -109,11 +110,8 @@ long CPropertyCommand::getStrProp(const OLECHAR* name, char* buffer, int size)
         WideCharToMultiByte(CP_ACP, 0, value.bstrVal, length, text.data(), bytes, nullptr, nullptr);
     }
     VariantClear(&value);
-    size_t kept = std::min(text.size(), static_cast<size_t>(size - 1));
-    // Never keep half a character.
-    if (kept < text.size())
-        while (kept > 0 && (static_cast<unsigned char>(text[kept]) & 0xC0) == 0x80) kept--;
-    if (kept) std::memcpy(buffer, text.data(), kept);
+    int kept = static_cast<int>(std::min(text.size(), static_cast<size_t>(size - 1)));
+    UStringUtils::strncpy(buffer, text.c_str(), kept);
     buffer[kept] = '\0';
     return S_OK;
 }

@@ -3,6 +3,7 @@
 #include "CHandle.h"
 #include "CIniProfile.h"
 #include "CRegistry.h"
+#include "UStringUtils.h"
 #include "UXmlValues.h"
 
 #include <algorithm>
@@ -167,8 +168,8 @@ void CRegistryPersistStorage::Load(const char*, char* buffer, ULONG size)
     LoadValue();
     CString text = LoadString();
     if (!buffer || size == 0) return;
-    ULONG kept = std::min<ULONG>(static_cast<ULONG>(text.GetLength()), size - 1);
-    std::memcpy(buffer, text.GetString(), kept);
+    int kept = static_cast<int>(std::min<ULONG>(static_cast<ULONG>(text.GetLength()), size - 1));
+    UStringUtils::strncpy(buffer, text.GetString(), kept);
     buffer[kept] = '\0';
 }
 
@@ -178,8 +179,8 @@ void CRegistryPersistStorage::Load(const char*, char* buffer)
     m_peekedLength = 0;
     CString text = LoadString();
     if (!buffer || room == 0) return;
-    ULONG kept = std::min<ULONG>(static_cast<ULONG>(text.GetLength()), room - 1);
-    std::memcpy(buffer, text.GetString(), kept);
+    int kept = static_cast<int>(std::min<ULONG>(static_cast<ULONG>(text.GetLength()), room - 1));
+    UStringUtils::strncpy(buffer, text.GetString(), kept);
     buffer[kept] = '\0';
 }
 

@@ -3,9 +3,10 @@
 #include "CXmlNode.h"
 #include "CXmlReader.h"
 #include "UGuidUtils.h"
+#include "UStringUtils.h"
 #include "UXmlValues.h"
 
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 CXmlPersistReader::CXmlPersistReader(const char*, const char* path) : m_reader(new CXmlReader)
@@ -135,8 +136,9 @@ void CXmlPersistReader::Load(const char* name, char* buffer, ULONG size)
 {
     CString text;
     if (!buffer || size == 0 || !LoadString(name, text)) return;
-    ULONG kept = static_cast<ULONG>(text.GetLength()) < size - 1 ? static_cast<ULONG>(text.GetLength()) : size - 1;
-    std::memcpy(buffer, text.GetString(), kept);
+    // Cut to the buffer on a character boundary.
+    int kept = static_cast<int>(std::min<ULONG>(static_cast<ULONG>(text.GetLength()), size - 1));
+    UStringUtils::strncpy(buffer, text.GetString(), kept);
     buffer[kept] = '\0';
 }
 

@@ -176,6 +176,15 @@ TEST(XmlStorage, LoadsNeverPassTheCallersBuffer)
     EXPECT_EQ(0xAA, bytes[3]);
 }
 
+TEST(XmlStorage, ACutTextKeepsWholeCharacters)
+{
+    CXmlPersistReader reader(Document("<t>a\xC3\xA9" "b</t>").c_str());
+    reader.EnterObject("S");
+    char buffer[3] = "zz";
+    reader.Load("t", buffer, sizeof buffer);
+    EXPECT_STREQ("a", buffer);
+}
+
 TEST(XmlStorage, AFileThatCannotBeReadHasNoData)
 {
     CXmlPersistReader missing("", "/nonexistent/dir/file.xml");
