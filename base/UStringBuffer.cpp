@@ -1,5 +1,6 @@
 #include "UStringBuffer.h"
 
+#include "UStringUtils.h"
 #include "win32/CodePage.h"
 
 #include <algorithm>
@@ -72,13 +73,6 @@ char* UStringBuffer::Text(int v)
     return out;
 }
 
-size_t UStringBuffer::WideLength(const WCHAR* s)
-{
-    size_t n = 0;
-    while (s[n]) ++n;
-    return n;
-}
-
 WCHAR* UStringBuffer::ToWide(const char* s)
 {
     if (!s) return nullptr;
@@ -94,7 +88,7 @@ WCHAR* UStringBuffer::ToWide(const char* s)
 char* UStringBuffer::ToMultiByte(const WCHAR* s)
 {
     if (!s) return nullptr;
-    int length = static_cast<int>(std::min(WideLength(s), kLongestText / 3));
+    int length = static_cast<int>(std::min<size_t>(UStringUtils::strlen(s), kLongestText / 3));
     int count = WideCharToMultiByte(CP_ACP, 0, s, length, nullptr, 0, nullptr, nullptr);
     char* out = Reserve(size_t(count) + 2);
     WideCharToMultiByte(CP_ACP, 0, s, length, out, count, nullptr, nullptr);
@@ -114,16 +108,12 @@ char* UStringBuffer::ToMultiByte(const WCHAR* s, char* out)
 {
     // The caller's room is the wide length + 2 bytes: UTF-8 that does not fit is cut
     // at a character boundary rather than written past it.
-    int length = static_cast<int>(WideLength(s));
+    int length = UStringUtils::strlen(s);
     int count = WideCharToMultiByte(CP_ACP, 0, s, length, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(count), '\0');
     WideCharToMultiByte(CP_ACP, 0, s, length, text.data(), count, nullptr, nullptr);
     size_t room = static_cast<size_t>(length) + 1;
-    if (text.size() > room) {
-        size_t cut = room;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-        text.resize(cut);
-    }
+    text.resize(UStringUtils::WholeCharacters(text.c_str(), room));
     std::memcpy(out, text.data(), text.size());
     out[text.size()] = 0;
     return out;

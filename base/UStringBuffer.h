@@ -25,8 +25,6 @@ public:
     static char* FourccToText(ULONG code);
     static char* TrimText(const char* s);
 
-    static size_t WideLength(const WCHAR* s);
-
     alignas(8) static char sBuffer[kSize];
     static char* sCurrentPtr;
     static bool sInitialized;

@@ -9,15 +9,14 @@ bool IsContinuation(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// The longest prefix of at most n bytes that ends on a character boundary.
-size_t WholeCharacters(const char* s, size_t n)
+}
+
+size_t UStringUtils::WholeCharacters(const char* s, size_t n)
 {
     size_t length = strnlen(s, n);
     if (length < n || s[length] == 0) return length;
     while (length > 0 && IsContinuation(s[length])) --length;
     return length;
-}
-
 }
 
 char* UStringUtils::strcpy(char* to, const char* from)

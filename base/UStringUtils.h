@@ -3,6 +3,8 @@
 // where a function counts, and no copy splits a character.
 #include "win32/WinTypes.h"
 
+#include <cstddef>
+
 class UStringUtils {
 public:
     static char* strcpy(char* to, const char* from);
@@ -19,6 +21,9 @@ public:
     static const char* strstr(const char* s, const char* sub);
     static const char* strchr(const char* s, int c);
     static const char* strrchr(const char* s, int c);
+
+    // The longest prefix of at most n bytes that ends on a character boundary.
+    static size_t WholeCharacters(const char* s, size_t n);
 
     static void CtoPascal(unsigned char* out, const char* s);
     static void InsertAt(char* s, short position, char c);
