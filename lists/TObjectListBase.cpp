@@ -3,12 +3,14 @@
 #include "CObjectListDisplay.h"
 #include "CPersistObject.h"
 #include "CReportCtrl.h"
+#include "UStringUtils.h"
 #include "afx/CBitmap.h"
 #include "afx/CHeaderCtrl.h"
 #include "afx/CListCtrl.h"
 #include "win32/CodePage.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -322,13 +324,8 @@ void TObjectListBase<TList>::CopyTextCut(char* target, size_t room, const CStrin
 {
     if (!target || room == 0)
         return;
-    size_t length = static_cast<size_t>(text.GetLength());
-    size_t keep = std::min(length, room - 1);
-    // Never end inside a UTF-8 sequence.
-    while (keep > 0 && keep < length && (static_cast<unsigned char>(text.GetString()[keep]) & 0xC0) == 0x80)
-        --keep;
-    std::memcpy(target, text.GetString(), keep);
-    target[keep] = '\0';
+    UStringUtils::strncpy(target, text, static_cast<int>(std::min<size_t>(room - 1, INT_MAX)));
+    target[room - 1] = '\0';
 }
 
 template <class TList>
