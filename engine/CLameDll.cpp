@@ -118,16 +118,20 @@ bool CLameDll::Close(CHandle& out)
     if (!GetModule() || !m_stream || !HasEntryPoints()) return false;
     if (!out.Allocate(m_bufferSize * 2, false)) return false;
     DWORD total = 0;
+    // The kept tail lost to a failed encode is a failure too, not a shorter file.
+    bool ok = true;
     if (m_carry.GetSize() > 0) {
         DWORD last = 0;
-        if (m_beEncodeChunk(m_stream, m_carry.GetSize() / 2, Samples(m_carry.GetBuffer()), out.GetBuffer(), &last) ==
-            BE_ERR_SUCCESSFUL)
-            total = last;
+        ok = m_beEncodeChunk(m_stream, m_carry.GetSize() / 2, Samples(m_carry.GetBuffer()), out.GetBuffer(), &last) ==
+             BE_ERR_SUCCESSFUL;
+        if (ok) total = last;
         m_carry.Clear();
     }
     DWORD flushed = 0;
-    const bool ok = m_beDeinitStream(m_stream, out.GetPtr(total), &flushed) == BE_ERR_SUCCESSFUL;
-    if (ok) total += flushed;
+    if (m_beDeinitStream(m_stream, out.GetPtr(total), &flushed) == BE_ERR_SUCCESSFUL)
+        total += flushed;
+    else
+        ok = false;
     out.SetSize(total);
     m_beCloseStream(m_stream);
     ResetStream();
