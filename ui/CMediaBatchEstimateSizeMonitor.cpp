@@ -80,20 +80,28 @@ bool CMediaBatchEstimateSizeMonitor::ListenToMessage(long message, const void* p
 bool CMediaBatchEstimateSizeMonitor::Respond(long code, CBroadcaster* sender, long a, long b)
 {
     switch (code) {
-    case FourCharCode("aif3"): case FourCharCode("aif4"): case FourCharCode("aif5"):
-    case FourCharCode("aop3"):
-    case FourCharCode("iing"): case FourCharCode("iinh"):
-    case FourCharCode("mdo3"): case FourCharCode("mdo4"):
-    case FourCharCode("out2"):
-    case FourCharCode("tkop"): case FourCharCode("tkoq"): case FourCharCode("tkos"): case FourCharCode("tkot"):
+    case CAudioInfo2::kSampleRateChangedNotice:
+    case CAudioInfo2::kChannelChangedNotice:
+    case CAudioInfo2::kBitsPerSampleChangedNotice:
+    case CAudioOutput2::kAutoSettingsChangedNotice:
+    case CImageInfo2::kWidthChangedNotice:
+    case CImageInfo2::kHeightChangedNotice:
+    case CMediaOutput2::kWantsVideoChangedNotice:
+    case CMediaOutput2::kWantsAudioChangedNotice:
+    case COutputType2::kSplitterTypeChangedNotice:
+    case CTrackOutput::kRemuxChangedNotice:
+    case CTrackOutput::kDisplayNameChangedNotice:
+    case CTrackOutput::kBitrateChangedNotice:
+    case CTrackOutput::kQualityChangedNotice:
     // The encoder mode decides whether a video bitrate counts at all.
-    case FourCharCode("tkou"):
-    case FourCharCode("vif5"):
-    case FourCharCode("vop3"): case FourCharCode("vop4"):
-    case FourCharCode("wmce"):
+    case CTrackOutput::kEncoderControlChangedNotice:
+    case CVideoInfo2::kFrameRateChangedNotice:
+    case CVideoOutput2::kKeepSizeChangedNotice:
+    case CVideoOutput2::kKeepFrameRateChangedNotice:
+    case CWmOutput2::kProfileChangedNotice:
         Update();
         return true;
-    case FourCharCode("lisu"):
+    case CPersistList::kListItemAddedNotice:
         if (sender != static_cast<CBroadcaster*>(m_files)) break;
         UpdateFile(dynamic_cast<CMediaFile2*>(reinterpret_cast<CPersistObject*>(a)),
                    UEstimateSize::GetBitrate(nullptr, m_mediaOutput));
