@@ -173,7 +173,7 @@ bool CFtpUploader::OpenDirectory(const char* path)
 void CFtpUploader::SetStatus(const char* text)
 {
     CMvSingleLock lock(m_statusLock, true);
-    if (m_status != CString(text ? text : "")) m_status = text ? text : "";
+    m_status = text ? text : "";
 }
 
 CString CFtpUploader::GetStatus() const
