@@ -29,9 +29,14 @@ public:
     bool hasDetail = false;
     std::string detail;
     double detailProgress = 0, detailPassed = 0, detailEstimate = 0;
+    int polls = 0;
 
     char* GetText() override { return const_cast<char*>(text.c_str()); }
-    double GetProgress() override { return progress; }
+    double GetProgress() override
+    {
+        ++polls;
+        return progress;
+    }
     double GetPassedTime() override { return passed; }
     double GetEstimateTime() override { return estimate; }
     char* GetDetailText() override { return hasDetail ? const_cast<char*>(detail.c_str()) : nullptr; }
@@ -205,8 +210,12 @@ TEST_F(ProgressDialogTest, DestroyingTheWindowStopsTheTimer)
     auto dialog = std::make_unique<CProgressDialog>(50);
     dialog->SetAction(&action, false);
     dialog->Start("Destroyed");
+    Tick(200);
+    EXPECT_GT(action.polls, 0);
     ::DestroyWindow(dialog->m_hWnd);
+    action.polls = 0;
     Tick(200);   // a live timer would poll a window that is gone
+    EXPECT_EQ(0, action.polls);
     dialog.reset();
     Tick(200);
 }
