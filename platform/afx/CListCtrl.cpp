@@ -1,8 +1,8 @@
 #include "afx/CListCtrl.h"
 #include "afx/AfxChildWrapper.h"
+#include "afx/AfxGrowText.h"
 #include "afx/CImageList.h"
 
-#include <vector>
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
@@ -67,12 +67,7 @@ int CListCtrl::GetItemText(int index, int subItem, LPTSTR buffer, int max) const
 
 CString CListCtrl::GetItemText(int index, int subItem) const
 {
-    // Grow the buffer until the text fits.
-    for (int size = 256;; size *= 4) {
-        std::vector<char> buffer(static_cast<size_t>(size), '\0');
-        int n = GetItemText(index, subItem, buffer.data(), size);
-        if (n < size - 1 || size >= (1 << 24)) return CString(buffer.data());
-    }
+    return AfxGrowText([&](char* buffer, int size) { return GetItemText(index, subItem, buffer, size); });
 }
 
 BOOL CListCtrl::SetItemText(int index, int subItem, LPCTSTR text)

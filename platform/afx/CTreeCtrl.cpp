@@ -1,9 +1,9 @@
 #include "afx/CTreeCtrl.h"
 #include "afx/AfxChildWrapper.h"
+#include "afx/AfxGrowText.h"
 #include "afx/CImageList.h"
 
 #include <cstring>
-#include <vector>
 
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
@@ -51,16 +51,14 @@ BOOL CTreeCtrl::SetItem(TVITEM* item) { return static_cast<BOOL>(SendMessage(TVM
 
 CString CTreeCtrl::GetItemText(HTREEITEM item) const
 {
-    for (int size = 256;; size *= 4) {
-        std::vector<char> buffer(static_cast<size_t>(size), '\0');
+    return AfxGrowText([&](char* buffer, int size) {
         TVITEM get{};
         get.mask = TVIF_TEXT;
         get.hItem = item;
-        get.pszText = buffer.data();
+        get.pszText = buffer;
         get.cchTextMax = size;
-        if (!GetItem(&get)) return CString();
-        if (std::strlen(buffer.data()) < static_cast<size_t>(size - 1) || size >= (1 << 24)) return CString(buffer.data());
-    }
+        return GetItem(&get) ? static_cast<int>(std::strlen(buffer)) : -1;
+    });
 }
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM item, LPCTSTR text)

@@ -184,6 +184,11 @@ TEST_F(AfxControlsTest, ListControlHeaderChecksAndTexts)
     list.SetItemText(0, 1, "7");
     list.SetItemData(0, 1234);
     EXPECT_EQ(list.GetItemText(0, 1), "7");
+    // Longer than the first buffer the text is read into.
+    const CString longText(std::string(1000, 'x').c_str());
+    list.SetItemText(0, 1, longText);
+    EXPECT_EQ(list.GetItemText(0, 1), longText);
+    list.SetItemText(0, 1, "7");
     EXPECT_EQ(list.GetItemData(0), 1234u);
     list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     EXPECT_FALSE(list.GetCheck(0));
@@ -237,6 +242,10 @@ TEST_F(AfxControlsTest, TreeControlItemsAndSelection)
     HTREEITEM value = tree.InsertItem("obj id: 7", object);
     tree.SetItemData(value, 42);
     EXPECT_EQ(tree.GetItemText(value), "obj id: 7");
+    const CString longText(std::string(1000, 'y').c_str());
+    tree.SetItemText(object, longText);
+    EXPECT_EQ(tree.GetItemText(object), longText);
+    tree.SetItemText(object, "Object");
     EXPECT_EQ(tree.GetParentItem(value), object);
     EXPECT_EQ(tree.GetChildItem(object), value);
     EXPECT_TRUE(tree.ItemHasChildren(object));
