@@ -387,11 +387,16 @@ void CVideoConverter::InitializeWithBridge(EColorFormat format, unsigned short w
 
 // ---- Running ----
 
-void CVideoConverter::Convert(BYTE* in, BYTE* out, double /*time*/)
+CVideoScaler* CVideoConverter::PrepareScalers()
 {
     SetFlip(m_inputTopDown != m_outputTopDown);
     Initialize();
-    if (!m_scaler)
+    return m_bridgeScaler ? m_bridgeScaler.get() : m_scaler.get();
+}
+
+void CVideoConverter::Convert(BYTE* in, BYTE* out, double /*time*/)
+{
+    if (!PrepareScalers())
         return;
     if (m_bridgeScaler)
         ScaleWithBridge(in, out);
@@ -420,18 +425,14 @@ void CVideoConverter::ScaleWithBridge(BYTE* in, BYTE* out)
 
 void CVideoConverter::Black()
 {
-    SetFlip(m_inputTopDown != m_outputTopDown);
-    Initialize();
-    CVideoScaler* last = m_bridgeScaler ? m_bridgeScaler.get() : m_scaler.get();
+    CVideoScaler* last = PrepareScalers();
     if (last)
         last->Black();
 }
 
 void CVideoConverter::BlackAll(BYTE* out)
 {
-    SetFlip(m_inputTopDown != m_outputTopDown);
-    Initialize();
-    CVideoScaler* last = m_bridgeScaler ? m_bridgeScaler.get() : m_scaler.get();
+    CVideoScaler* last = PrepareScalers();
     if (last) {
         last->SetOutputData(out);
         last->BlackAll();

@@ -93,6 +93,8 @@ public:
     size_t GetOutputBufferSize() const;
 
 protected:
+    // Builds the scalers if a setting changed; the one that writes the output frame, or null.
+    CVideoScaler* PrepareScalers();
     void BuildScalers(bool bridge, EColorFormat format);
     std::unique_ptr<CVideoScaler> BuildScaler(EColorFormat input, EColorFormat output) const;
     void SetInputRect(unsigned short x, unsigned short y, unsigned short width, unsigned short height);
