@@ -6,6 +6,7 @@
 #include "UApplicationUtils.h"
 #include "UDialogTemplates.h"
 #include "UDirectoryUtils.h"
+#include "UFileUtils.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
 #include "afx/CDataExchange.h"
@@ -14,7 +15,6 @@
 #include "win32/CtlMessages.h"
 #include "win32/Files.h"
 
-#include <cstring>
 
 namespace {
 constexpr UINT kTemplate = 10009;
@@ -41,14 +41,6 @@ MvDialogTemplate MakeTemplate()
          U::Item("Button", "More...", kMore, WS_TABSTOP, 7, 175, 50, 14),
          U::Item("Button", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 203, 175, 50, 14)});
     return t;
-}
-
-// The text after the last path separator.
-const char* FileName(const CString& path)
-{
-    const char* text = path;
-    const char* slash = std::strrchr(text, '/');
-    return slash ? slash + 1 : text;
 }
 } // namespace
 
@@ -112,7 +104,7 @@ void CAboutDialog::ReadComponentsVersions()
     for (int i = 0; i < folder.GetPathCount(); ++i) {
         CPath* entry = folder.GetPath(i);
         if (!entry || entry->IsDir()) continue;
-        int row = m_list.InsertItem(m_list.GetItemCount(), FileName(entry->GetFilePath()));
+        int row = m_list.InsertItem(m_list.GetItemCount(), UFileUtils::GetFileNameOnly(entry->GetFilePath()));
         m_list.SetItemText(row, 1, CVersion(entry->GetFilePath()).GetVersionText());
     }
 }

@@ -1,5 +1,6 @@
 #include "CHttpDownloadThread.h"
 
+#include "UFileUtils.h"
 #include "UStringBuffer.h"
 #include "afx/CFile.h"
 #include "afx/CHttpFile.h"
@@ -41,9 +42,7 @@ void CHttpDownloadThread::Reset()
 
 char* CHttpDownloadThread::GetText() const
 {
-    const std::string url(m_url.GetString());
-    const size_t slash = url.rfind('/');
-    const std::string name = slash == std::string::npos ? url : url.substr(slash + 1);
+    const std::string name(UFileUtils::GetFileNameOnly(m_url));
     return UStringBuffer::Text(("Downloading " + name + "...").c_str());
 }
 
