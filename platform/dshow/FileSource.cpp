@@ -84,7 +84,8 @@ HRESULT CFileSource::Load(LPCOLESTR file, const AM_MEDIA_TYPE*)
     av_log_set_level(AV_LOG_QUIET);
     std::string path = NarrowText(file);
     if (avformat_open_input(&m_format, path.c_str(), nullptr, nullptr) < 0) return VFW_E_UNKNOWN_FILE_TYPE;
-    m_packet = av_packet_alloc();
+    // Kept from a load that failed after opening, so a retry does not leak it.
+    if (!m_packet) m_packet = av_packet_alloc();
     if (!m_packet || avformat_find_stream_info(m_format, nullptr) < 0) {
         avformat_close_input(&m_format);
         return VFW_E_INVALID_FILE_FORMAT;

@@ -6,6 +6,7 @@
 #include "dshow/MediaFileWriter.h"
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
+#include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/WideText.h"
 #include "win32/WaveOut.h"
@@ -266,6 +267,23 @@ TEST_F(ConversionTest, BrokenFilesFailWithoutCrashing)
     std::ofstream(broken, std::ios::binary) << bytes;
     LONG code = Convert(broken, CLSID_WavFileWriter, dir / "b.wav");
     EXPECT_TRUE(code == EC_COMPLETE || code == EC_ERRORABORT) << code;
+}
+
+TEST_F(ConversionTest, SourceRejectingAFileTakesAnotherOne)
+{
+    // Opens as a container but holds neither sound nor picture.
+    fs::path captions = dir / "captions.vtt";
+    std::ofstream(captions) << "WEBVTT\n\n00:00.000 --> 00:01.000\nHello\n";
+    IFileSourceFilter* source = nullptr;
+    ASSERT_EQ(CFileSource::Create(IFileSourceFilter::kIid, reinterpret_cast<void**>(&source)), S_OK);
+    EXPECT_EQ(source->Load(WideText(captions.string()).c_str(), nullptr), VFW_E_INVALID_FILE_FORMAT);
+    EXPECT_EQ(source->Load(WideText(captions.string()).c_str(), nullptr), VFW_E_INVALID_FILE_FORMAT);
+    EXPECT_EQ(source->Load(WideText(wav.string()).c_str(), nullptr), S_OK);
+    LPOLESTR file = nullptr;
+    ASSERT_EQ(source->GetCurFile(&file, nullptr), S_OK);
+    EXPECT_EQ(NarrowText(file), wav.string());
+    CoTaskMemFree(file);
+    source->Release();
 }
 
 TEST_F(ConversionTest, RenderFilePlaysACodedFileThroughADecoder)
