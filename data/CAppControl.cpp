@@ -1,6 +1,7 @@
 #include "CAppControl.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CAppControl, CPersistObject, FourCharCode("hotk"))
 
@@ -31,11 +32,5 @@ bool CAppControl::ValidateMinimize(bool minimize)
     return minimize;
 }
 
-void CAppControl::SideEffectMinimizeChanged() {}
-
-bool CAppControl::SetMinimize(bool minimize)
-{
-    if (!ChangeProperty(m_minimize, ValidateMinimize(minimize), kMinimizeChangedNotice)) return false;
-    SideEffectMinimizeChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CAppControl, Minimize)
+MV_IMPLEMENT_PROPERTY_SETTER(CAppControl, Minimize, bool, m_minimize, kMinimizeChangedNotice)

@@ -1,6 +1,7 @@
 #include "CDualPersistPath.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CDualPersistPath, CPersistPath, FourCharCode("dpsf"))
@@ -37,11 +38,5 @@ CString CDualPersistPath::ValidateFilePath2(const char* path)
     return ValidateFilePath(path);
 }
 
-void CDualPersistPath::SideEffectFilePath2Changed() {}
-
-bool CDualPersistPath::SetFilePath2(const char* path)
-{
-    if (!ChangeProperty(m_filePath2, ValidateFilePath2(path), kFilePath2ChangedNotice)) return false;
-    SideEffectFilePath2Changed();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CDualPersistPath, FilePath2)
+MV_IMPLEMENT_PROPERTY_SETTER(CDualPersistPath, FilePath2, const char*, m_filePath2, kFilePath2ChangedNotice)

@@ -1,6 +1,7 @@
 #include "CDuration.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CDuration, CPersistObject, FourCharCode("dura"))
 
@@ -61,26 +62,8 @@ void CDuration::SideEffectMaxChanged()
     SetEnd(m_end == 0 ? m_max : m_end);
 }
 
-void CDuration::SideEffectStartChanged() {}
-void CDuration::SideEffectEndChanged() {}
-
-bool CDuration::SetMax(double max)
-{
-    if (!ChangeProperty(m_max, ValidateMax(max), kMaxChangedNotice)) return false;
-    SideEffectMaxChanged();
-    return true;
-}
-
-bool CDuration::SetStart(double start)
-{
-    if (!ChangeProperty(m_start, ValidateStart(start), kStartChangedNotice)) return false;
-    SideEffectStartChanged();
-    return true;
-}
-
-bool CDuration::SetEnd(double end)
-{
-    if (!ChangeProperty(m_end, ValidateEnd(end), kEndChangedNotice)) return false;
-    SideEffectEndChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CDuration, Start)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CDuration, End)
+MV_IMPLEMENT_PROPERTY_SETTER(CDuration, Max, double, m_max, kMaxChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CDuration, Start, double, m_start, kStartChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CDuration, End, double, m_end, kEndChangedNotice)

@@ -1,6 +1,7 @@
 #include "CFtpInfo2.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 #include "UStringBuffer.h"
 
@@ -71,85 +72,15 @@ void CFtpInfo2::LoadSelf(const char* name, CPersistStorage& storage)
     UPersistUtils::Load(storage, kPath4Tag, m_path4);
 }
 
-CString CFtpInfo2::ValidateServer(const char* server) { return CString(server); }
-CString CFtpInfo2::ValidateUserName(const char* userName) { return CString(userName); }
-CString CFtpInfo2::ValidatePassword(const char* password) { return CString(password); }
 ULONG CFtpInfo2::ValidatePort(ULONG port) { return port == 0 ? kDefaultPort : port; }
-bool CFtpInfo2::ValidatePassive(bool passive) { return passive; }
-CString CFtpInfo2::ValidatePath1(const char* path) { return CString(path); }
-CString CFtpInfo2::ValidatePath2(const char* path) { return CString(path); }
-CString CFtpInfo2::ValidatePath3(const char* path) { return CString(path); }
-CString CFtpInfo2::ValidatePath4(const char* path) { return CString(path); }
 
-void CFtpInfo2::SideEffectServerChanged() {}
-void CFtpInfo2::SideEffectUserNameChanged() {}
-void CFtpInfo2::SideEffectPasswordChanged() {}
-void CFtpInfo2::SideEffectPortChanged() {}
-void CFtpInfo2::SideEffectPassiveChanged() {}
-void CFtpInfo2::SideEffectPath1Changed() {}
-void CFtpInfo2::SideEffectPath2Changed() {}
-void CFtpInfo2::SideEffectPath3Changed() {}
-void CFtpInfo2::SideEffectPath4Changed() {}
-
-bool CFtpInfo2::SetServer(const char* server)
-{
-    if (!ChangeProperty(m_server, ValidateServer(server), kServerChangedNotice)) return false;
-    SideEffectServerChanged();
-    return true;
-}
-
-bool CFtpInfo2::SetUserName(const char* userName)
-{
-    if (!ChangeProperty(m_userName, ValidateUserName(userName), kUserNameChangedNotice)) return false;
-    SideEffectUserNameChanged();
-    return true;
-}
-
-bool CFtpInfo2::SetPassword(const char* password)
-{
-    if (!ChangeProperty(m_password, ValidatePassword(password), kPasswordChangedNotice)) return false;
-    SideEffectPasswordChanged();
-    return true;
-}
-
-bool CFtpInfo2::SetPort(ULONG port)
-{
-    if (!ChangeProperty(m_port, ValidatePort(port), kPortChangedNotice)) return false;
-    SideEffectPortChanged();
-    return true;
-}
-
-bool CFtpInfo2::SetPassive(bool passive)
-{
-    if (!ChangeProperty(m_passive, ValidatePassive(passive), kPassiveChangedNotice)) return false;
-    SideEffectPassiveChanged();
-    return true;
-}
-
-bool CFtpInfo2::SetPath1(const char* path)
-{
-    if (!ChangeProperty(m_path1, ValidatePath1(path), kPath1ChangedNotice)) return false;
-    SideEffectPath1Changed();
-    return true;
-}
-
-bool CFtpInfo2::SetPath2(const char* path)
-{
-    if (!ChangeProperty(m_path2, ValidatePath2(path), kPath2ChangedNotice)) return false;
-    SideEffectPath2Changed();
-    return true;
-}
-
-bool CFtpInfo2::SetPath3(const char* path)
-{
-    if (!ChangeProperty(m_path3, ValidatePath3(path), kPath3ChangedNotice)) return false;
-    SideEffectPath3Changed();
-    return true;
-}
-
-bool CFtpInfo2::SetPath4(const char* path)
-{
-    if (!ChangeProperty(m_path4, ValidatePath4(path), kPath4ChangedNotice)) return false;
-    SideEffectPath4Changed();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CFtpInfo2, Port)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Server, const char*, CString, m_server, kServerChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, UserName, const char*, CString, m_userName, kUserNameChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Password, const char*, CString, m_password, kPasswordChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CFtpInfo2, Port, ULONG, m_port, kPortChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Passive, bool, bool, m_passive, kPassiveChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Path1, const char*, CString, m_path1, kPath1ChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Path2, const char*, CString, m_path2, kPath2ChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Path3, const char*, CString, m_path3, kPath3ChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CFtpInfo2, Path4, const char*, CString, m_path4, kPath4ChangedNotice)

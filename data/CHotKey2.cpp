@@ -1,6 +1,7 @@
 #include "CHotKey2.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CHotKey2, CPersistObject, FourCharCode("htk2"))
 
@@ -43,40 +44,7 @@ void CHotKey2::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kHotKeyKeyTag, m_keyCode);
 }
 
-bool CHotKey2::ValidateCtl(bool ctl) { return ctl; }
-bool CHotKey2::ValidateAlt(bool alt) { return alt; }
-bool CHotKey2::ValidateShift(bool shift) { return shift; }
-unsigned char CHotKey2::ValidateKeyCode(unsigned char keyCode) { return keyCode; }
-
-void CHotKey2::SideEffectCtlChanged() {}
-void CHotKey2::SideEffectAltChanged() {}
-void CHotKey2::SideEffectShiftChanged() {}
-void CHotKey2::SideEffectKeyCodeChanged() {}
-
-bool CHotKey2::SetCtl(bool ctl)
-{
-    if (!ChangeProperty(m_ctl, ValidateCtl(ctl), kCtlChangedNotice)) return false;
-    SideEffectCtlChanged();
-    return true;
-}
-
-bool CHotKey2::SetAlt(bool alt)
-{
-    if (!ChangeProperty(m_alt, ValidateAlt(alt), kAltChangedNotice)) return false;
-    SideEffectAltChanged();
-    return true;
-}
-
-bool CHotKey2::SetShift(bool shift)
-{
-    if (!ChangeProperty(m_shift, ValidateShift(shift), kShiftChangedNotice)) return false;
-    SideEffectShiftChanged();
-    return true;
-}
-
-bool CHotKey2::SetKeyCode(unsigned char keyCode)
-{
-    if (!ChangeProperty(m_keyCode, ValidateKeyCode(keyCode), kKeyCodeChangedNotice)) return false;
-    SideEffectKeyCodeChanged();
-    return true;
-}
+MV_IMPLEMENT_PLAIN_PROPERTY(CHotKey2, Ctl, bool, bool, m_ctl, kCtlChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CHotKey2, Alt, bool, bool, m_alt, kAltChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CHotKey2, Shift, bool, bool, m_shift, kShiftChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CHotKey2, KeyCode, unsigned char, unsigned char, m_keyCode, kKeyCodeChangedNotice)

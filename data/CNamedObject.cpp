@@ -1,6 +1,7 @@
 #include "CNamedObject.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CNamedObject, CPersistObject, FourCharCode("name"))
@@ -34,11 +35,5 @@ CString CNamedObject::ValidateName(const char* name)
     return CString(name);
 }
 
-void CNamedObject::SideEffectNameChanged() {}
-
-bool CNamedObject::SetName(const char* name)
-{
-    if (!ChangeProperty(m_name, ValidateName(name), kNameChangedNotice)) return false;
-    SideEffectNameChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CNamedObject, Name)
+MV_IMPLEMENT_PROPERTY_SETTER(CNamedObject, Name, const char*, m_name, kNameChangedNotice)

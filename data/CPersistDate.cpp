@@ -1,6 +1,7 @@
 #include "CPersistDate.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CPersistDate, CPersistObject, FourCharCode("pdat"))
 
@@ -34,31 +35,6 @@ void CPersistDate::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kPersistDateDayTag, m_day);
 }
 
-unsigned short CPersistDate::ValidateYear(unsigned short year) { return year; }
-unsigned char CPersistDate::ValidateMonth(unsigned char month) { return month; }
-unsigned char CPersistDate::ValidateDay(unsigned char day) { return day; }
-
-void CPersistDate::SideEffectYearChanged() {}
-void CPersistDate::SideEffectMonthChanged() {}
-void CPersistDate::SideEffectDayChanged() {}
-
-bool CPersistDate::SetYear(unsigned short year)
-{
-    if (!ChangeProperty(m_year, ValidateYear(year), kYearChangedNotice)) return false;
-    SideEffectYearChanged();
-    return true;
-}
-
-bool CPersistDate::SetMonth(unsigned char month)
-{
-    if (!ChangeProperty(m_month, ValidateMonth(month), kMonthChangedNotice)) return false;
-    SideEffectMonthChanged();
-    return true;
-}
-
-bool CPersistDate::SetDay(unsigned char day)
-{
-    if (!ChangeProperty(m_day, ValidateDay(day), kDayChangedNotice)) return false;
-    SideEffectDayChanged();
-    return true;
-}
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistDate, Year, unsigned short, unsigned short, m_year, kYearChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistDate, Month, unsigned char, unsigned char, m_month, kMonthChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistDate, Day, unsigned char, unsigned char, m_day, kDayChangedNotice)

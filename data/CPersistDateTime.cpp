@@ -1,6 +1,7 @@
 #include "CPersistDateTime.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CPersistDateTime, CPersistTime, FourCharCode("pdtm"))
 
@@ -78,19 +79,8 @@ void CPersistDateTime::SideEffectMonthChanged()
 
 void CPersistDateTime::SideEffectDayChanged() {}
 
-bool CPersistDateTime::SetYear(unsigned short year)
-{
-    if (!ChangeProperty(m_year, ValidateYear(year), kYearChangedNotice)) return false;
-    SideEffectYearChanged();
-    return true;
-}
-
-bool CPersistDateTime::SetMonth(unsigned char month)
-{
-    if (!ChangeProperty(m_month, ValidateMonth(month), kMonthChangedNotice)) return false;
-    SideEffectMonthChanged();
-    return true;
-}
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistDateTime, Year, unsigned short, m_year, kYearChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistDateTime, Month, unsigned char, m_month, kMonthChangedNotice)
 
 bool CPersistDateTime::SetDay(unsigned char day)
 {

@@ -1,6 +1,7 @@
 #include "CPersistMultiFile2.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UDataListUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CPersistMultiFile2, CPersistFile2, FourCharCode("pmf2"))
@@ -71,30 +72,12 @@ int64_t CPersistMultiFile2::ValidateEnd(int64_t end)
     return end;
 }
 
-void CPersistMultiFile2::SideEffectIsMultiFileChanged() {}
-void CPersistMultiFile2::SideEffectStartChanged() {}
-void CPersistMultiFile2::SideEffectEndChanged() {}
-
-bool CPersistMultiFile2::SetIsMultiFile(bool multiFile)
-{
-    if (!ChangeProperty(m_isMultiFile, ValidateIsMultiFile(multiFile), kIsMultiFileChangedNotice)) return false;
-    SideEffectIsMultiFileChanged();
-    return true;
-}
-
-bool CPersistMultiFile2::SetStart(int64_t start)
-{
-    if (!ChangeProperty(m_start, ValidateStart(start), kStartChangedNotice)) return false;
-    SideEffectStartChanged();
-    return true;
-}
-
-bool CPersistMultiFile2::SetEnd(int64_t end)
-{
-    if (!ChangeProperty(m_end, ValidateEnd(end), kEndChangedNotice)) return false;
-    SideEffectEndChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, IsMultiFile)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, Start)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, End)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, IsMultiFile, bool, m_isMultiFile, kIsMultiFileChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, Start, int64_t, m_start, kStartChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, End, int64_t, m_end, kEndChangedNotice)
 
 void CPersistMultiFile2::AddSegment(CPersistFile2* segment)
 {

@@ -1,6 +1,7 @@
 #include "CPersistTime.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CPersistTime, CPersistObject, FourCharCode("ptim"))
 
@@ -57,27 +58,9 @@ unsigned char CPersistTime::ValidateSecond(unsigned char second)
     return second < 60 ? second : m_second;
 }
 
-void CPersistTime::SideEffectHourChanged() {}
-void CPersistTime::SideEffectMinuteChanged() {}
-void CPersistTime::SideEffectSecondChanged() {}
-
-bool CPersistTime::SetHour(unsigned short hour)
-{
-    if (!ChangeProperty(m_hour, ValidateHour(hour), kHourChangedNotice)) return false;
-    SideEffectHourChanged();
-    return true;
-}
-
-bool CPersistTime::SetMinute(unsigned char minute)
-{
-    if (!ChangeProperty(m_minute, ValidateMinute(minute), kMinuteChangedNotice)) return false;
-    SideEffectMinuteChanged();
-    return true;
-}
-
-bool CPersistTime::SetSecond(unsigned char second)
-{
-    if (!ChangeProperty(m_second, ValidateSecond(second), kSecondChangedNotice)) return false;
-    SideEffectSecondChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistTime, Hour)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistTime, Minute)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistTime, Second)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistTime, Hour, unsigned short, m_hour, kHourChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistTime, Minute, unsigned char, m_minute, kMinuteChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CPersistTime, Second, unsigned char, m_second, kSecondChangedNotice)

@@ -1,6 +1,7 @@
 #include "CScheduler.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CScheduler, CPersistObject, FourCharCode("scdl"))
 
@@ -48,19 +49,7 @@ bool CScheduler::ValidateStopOn(bool on)
     return on;
 }
 
-void CScheduler::SideEffectStartOnChanged() {}
-void CScheduler::SideEffectStopOnChanged() {}
-
-bool CScheduler::SetStartOn(bool on)
-{
-    if (!ChangeProperty(m_startOn, ValidateStartOn(on), kStartOnChangedNotice)) return false;
-    SideEffectStartOnChanged();
-    return true;
-}
-
-bool CScheduler::SetStopOn(bool on)
-{
-    if (!ChangeProperty(m_stopOn, ValidateStopOn(on), kStopOnChangedNotice)) return false;
-    SideEffectStopOnChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CScheduler, StartOn)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CScheduler, StopOn)
+MV_IMPLEMENT_PROPERTY_SETTER(CScheduler, StartOn, bool, m_startOn, kStartOnChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CScheduler, StopOn, bool, m_stopOn, kStopOnChangedNotice)

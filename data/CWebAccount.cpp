@@ -1,6 +1,7 @@
 #include "CWebAccount.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CWebAccount, CWebObject, FourCharCode("wbac"))
@@ -63,8 +64,8 @@ bool CWebAccount::ValidateNew(bool isNew)
     return isNew;
 }
 
-void CWebAccount::SideEffectEmailChanged() {}
-void CWebAccount::SideEffectPasswordChanged() {}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CWebAccount, Email)
+MV_IMPLEMENT_NO_SIDE_EFFECT(CWebAccount, Password)
 
 void CWebAccount::SideEffectNewChanged()
 {
@@ -74,23 +75,6 @@ void CWebAccount::SideEffectNewChanged()
     m_password.Empty();
 }
 
-bool CWebAccount::SetEmail(const char* email)
-{
-    if (!ChangeProperty(m_email, ValidateEmail(email), kEmailChangedNotice)) return false;
-    SideEffectEmailChanged();
-    return true;
-}
-
-bool CWebAccount::SetPassword(const char* password)
-{
-    if (!ChangeProperty(m_password, ValidatePassword(password), kPasswordChangedNotice)) return false;
-    SideEffectPasswordChanged();
-    return true;
-}
-
-bool CWebAccount::SetNew(bool isNew)
-{
-    if (!ChangeProperty(m_new, ValidateNew(isNew), kNewChangedNotice)) return false;
-    SideEffectNewChanged();
-    return true;
-}
+MV_IMPLEMENT_PROPERTY_SETTER(CWebAccount, Email, const char*, m_email, kEmailChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CWebAccount, Password, const char*, m_password, kPasswordChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CWebAccount, New, bool, m_new, kNewChangedNotice)

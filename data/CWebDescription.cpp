@@ -1,6 +1,7 @@
 #include "CWebDescription.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CWebDescription, CWebObject, FourCharCode("wbds"))
@@ -32,11 +33,5 @@ CString CWebDescription::ValidateDescription(const char* description)
     return CString(description);
 }
 
-void CWebDescription::SideEffectDescriptionChanged() {}
-
-bool CWebDescription::SetDescription(const char* description)
-{
-    if (!ChangeProperty(m_description, ValidateDescription(description), kDescriptionChangedNotice)) return false;
-    SideEffectDescriptionChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CWebDescription, Description)
+MV_IMPLEMENT_PROPERTY_SETTER(CWebDescription, Description, const char*, m_description, kDescriptionChangedNotice)

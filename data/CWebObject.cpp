@@ -1,6 +1,7 @@
 #include "CWebObject.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CWebObject, CNamedObject, FourCharCode("wbob"))
 
@@ -31,11 +32,5 @@ LONG CWebObject::ValidateId(LONG id)
     return id;
 }
 
-void CWebObject::SideEffectIdChanged() {}
-
-bool CWebObject::SetId(LONG id)
-{
-    if (!ChangeProperty(m_id, ValidateId(id), kIdChangedNotice)) return false;
-    SideEffectIdChanged();
-    return true;
-}
+MV_IMPLEMENT_NO_SIDE_EFFECT(CWebObject, Id)
+MV_IMPLEMENT_PROPERTY_SETTER(CWebObject, Id, LONG, m_id, kIdChangedNotice)

@@ -1,6 +1,7 @@
 #include "CMorvaneXmlAppVersion.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CMorvaneXmlAppVersion, CPersistObject, FourCharCode("mvpa"))
@@ -37,31 +38,6 @@ void CMorvaneXmlAppVersion::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kUpgradeIdTag, m_upgradeId);
 }
 
-CString CMorvaneXmlAppVersion::ValidateVersion(const char* version) { return CString(version); }
-CString CMorvaneXmlAppVersion::ValidateDownloadUrl(const char* url) { return CString(url); }
-LONG CMorvaneXmlAppVersion::ValidateUpgradeId(LONG id) { return id; }
-
-void CMorvaneXmlAppVersion::SideEffectVersionChanged() {}
-void CMorvaneXmlAppVersion::SideEffectDownloadUrlChanged() {}
-void CMorvaneXmlAppVersion::SideEffectUpgradeIdChanged() {}
-
-bool CMorvaneXmlAppVersion::SetVersion(const char* version)
-{
-    if (!ChangeProperty(m_version, ValidateVersion(version), kVersionChangedNotice)) return false;
-    SideEffectVersionChanged();
-    return true;
-}
-
-bool CMorvaneXmlAppVersion::SetDownloadUrl(const char* url)
-{
-    if (!ChangeProperty(m_downloadUrl, ValidateDownloadUrl(url), kDownloadUrlChangedNotice)) return false;
-    SideEffectDownloadUrlChanged();
-    return true;
-}
-
-bool CMorvaneXmlAppVersion::SetUpgradeId(LONG id)
-{
-    if (!ChangeProperty(m_upgradeId, ValidateUpgradeId(id), kUpgradeIdChangedNotice)) return false;
-    SideEffectUpgradeIdChanged();
-    return true;
-}
+MV_IMPLEMENT_PLAIN_PROPERTY(CMorvaneXmlAppVersion, Version, const char*, CString, m_version, kVersionChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CMorvaneXmlAppVersion, DownloadUrl, const char*, CString, m_downloadUrl, kDownloadUrlChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CMorvaneXmlAppVersion, UpgradeId, LONG, LONG, m_upgradeId, kUpgradeIdChangedNotice)

@@ -1,6 +1,7 @@
 #include "CSpeechControl.h"
 
 #include "CPersistStorage.h"
+#include "MvMediaProperty.h"
 #include "UPersistUtils.h"
 
 MV_IMPLEMENT_PERSIST_CLASS(CSpeechControl, CPersistObject, FourCharCode("spcl"))
@@ -37,26 +38,9 @@ unsigned short CSpeechControl::ValidateVolume(unsigned short volume)
     return volume > kMaxVolume ? kMaxVolume : volume;
 }
 
-bool CSpeechControl::SetVoice(const char* voice)
-{
-    if (!ChangeProperty(m_voice, ValidateVoice(voice), kVoiceChangedNotice)) return false;
-    SideEffectVoiceChanged();
-    return true;
-}
-
-bool CSpeechControl::SetRate(signed char rate)
-{
-    if (!ChangeProperty(m_rate, ValidateRate(rate), kRateChangedNotice)) return false;
-    SideEffectRateChanged();
-    return true;
-}
-
-bool CSpeechControl::SetVolume(unsigned short volume)
-{
-    if (!ChangeProperty(m_volume, ValidateVolume(volume), kVolumeChangedNotice)) return false;
-    SideEffectVolumeChanged();
-    return true;
-}
+MV_IMPLEMENT_PROPERTY_SETTER(CSpeechControl, Voice, const char*, m_voice, kVoiceChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CSpeechControl, Rate, signed char, m_rate, kRateChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(CSpeechControl, Volume, unsigned short, m_volume, kVolumeChangedNotice)
 
 void CSpeechControl::SaveSelf(const char* name, CPersistStorage& storage)
 {
