@@ -4,6 +4,8 @@
 #include "sapi/WaveOutPlayer.h"
 #include "sapi/PcmConverter.h"
 
+#include <algorithm>
+
 CSpMMAudioOut::CSpMMAudioOut()
 {
     m_format.wFormatTag = WAVE_FORMAT_PCM;
@@ -99,7 +101,12 @@ HRESULT CSpMMAudioOut::Write(const void* data, ULONG bytes, ULONG* written)
     }
     // The device outlives the write: only SetState(SPAS_CLOSED) or the destructor drop
     // it, and the voice that writes never does that while writing.
-    if (!device->Write(static_cast<const uint8_t*>(data), bytes)) return E_FAIL;
+    if (!device->Write(static_cast<const uint8_t*>(data), bytes)) {
+        // What the device refused was never handed over.
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_written -= std::min<uint64_t>(m_written, bytes);
+        return E_FAIL;
+    }
     if (written) *written = bytes;
     return S_OK;
 }
