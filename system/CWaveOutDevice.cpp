@@ -16,15 +16,7 @@ void CWaveOutDevice::SetAudioInfo(unsigned short channels, unsigned short bitsPe
 
 WAVEFORMATEX CWaveOutDevice::GetFormat() const
 {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = m_channels;
-    format.nSamplesPerSec = m_samplesPerSecond;
-    format.wBitsPerSample = m_bitsPerSample;
-    format.nBlockAlign = static_cast<WORD>(m_channels * m_bitsPerSample / 8);
-    format.nAvgBytesPerSec = m_samplesPerSecond * format.nBlockAlign;
-    format.cbSize = 0;
-    return format;
+    return MakePcmFormat(m_channels, m_samplesPerSecond, m_bitsPerSample);
 }
 
 bool CWaveOutDevice::Create()

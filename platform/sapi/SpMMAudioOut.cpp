@@ -6,15 +6,7 @@
 
 #include <algorithm>
 
-CSpMMAudioOut::CSpMMAudioOut()
-{
-    m_format.wFormatTag = WAVE_FORMAT_PCM;
-    m_format.nChannels = 1;
-    m_format.nSamplesPerSec = 22050;
-    m_format.wBitsPerSample = 16;
-    m_format.nBlockAlign = 2;
-    m_format.nAvgBytesPerSec = 44100;
-}
+CSpMMAudioOut::CSpMMAudioOut() : m_format(MakePcmFormat(1, 22050, 16)) {}
 
 CSpMMAudioOut::~CSpMMAudioOut()
 {

@@ -17,3 +17,16 @@ struct WAVEFORMATEX {
 #pragma pack(pop)
 using PWAVEFORMATEX = WAVEFORMATEX*;
 using LPWAVEFORMATEX = WAVEFORMATEX*;
+
+// Plain PCM: the block size and byte rate follow from the other three.
+inline WAVEFORMATEX MakePcmFormat(WORD channels, DWORD samplesPerSec, WORD bitsPerSample)
+{
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = channels;
+    format.nSamplesPerSec = samplesPerSec;
+    format.wBitsPerSample = bitsPerSample;
+    format.nBlockAlign = static_cast<WORD>(uint32_t(channels) * bitsPerSample / 8);
+    format.nAvgBytesPerSec = samplesPerSec * format.nBlockAlign;
+    return format;
+}
