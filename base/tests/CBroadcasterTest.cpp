@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -186,13 +187,28 @@ TEST_F(BroadcasterTest, DyingBroadcasterSendsZeroEvenWhenStopped)
 TEST_F(BroadcasterTest, ListenerIgnoringZeroKeepsNoStalePointer)
 {
     struct Deaf : CListener {
-        bool ListenToMessage(long, const void*, const void*) override { return true; }
+        bool ListenToMessage(long, const void*, const void*) override
+        {
+            ++heard;
+            return true;
+        }
+        int heard = 0;
     };
     auto deaf = std::make_unique<Deaf>();
+    // A new broadcaster in the dead one's place: a stale pointer to the old one would name it.
+    alignas(CBroadcaster) unsigned char place[sizeof(CBroadcaster)];
+    auto* temp = new (place) CBroadcaster;
+    temp->AddListener(deaf.get());
+    temp->~CBroadcaster();
+    auto* again = new (place) CBroadcaster;
     {
-        CBroadcaster temp;
-        temp.AddListener(deaf.get());
+        // A copy registers with every broadcaster the original still names.
+        Deaf copy(*deaf);
+        copy.heard = 0;
+        again->Broadcast(5, nullptr, nullptr);
+        EXPECT_EQ(0, copy.heard);
     }
+    again->~CBroadcaster();
     deaf.reset();   // would call RemoveListener on the dead broadcaster (ASan watches)
 }
 
