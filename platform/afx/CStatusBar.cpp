@@ -1,8 +1,10 @@
 #include "afx/CStatusBar.h"
 
 #include "afx/CFrameWnd.h"
+#include "win32/CtlText.h"
 #include "win32/Resources.h"
 
+#include <algorithm>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
@@ -136,13 +138,9 @@ LRESULT CStatusBar::OnSetText(WPARAM, LPARAM lParam)
 
 LRESULT CStatusBar::OnGetText(WPARAM wParam, LPARAM lParam)
 {
-    char* buffer = reinterpret_cast<char*>(lParam);
-    if (!buffer || wParam == 0) return 0;
     CString text = GetPaneText(0);
-    size_t n = std::min<size_t>(static_cast<size_t>(text.GetLength()), wParam - 1);
-    std::memcpy(buffer, text.GetString(), n);
-    buffer[n] = 0;
-    return static_cast<LRESULT>(n);
+    return CtlCopyOut(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())),
+                      reinterpret_cast<char*>(lParam), static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFF)));
 }
 
 LRESULT CStatusBar::OnGetTextLength(WPARAM, LPARAM)

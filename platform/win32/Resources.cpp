@@ -1,11 +1,11 @@
 #include "win32/Resources.h"
 
+#include "win32/CtlText.h"
 #include "win32/MessageQueue.h"
 #include "win32/UserState.h"
 #include "win32/Window.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -73,13 +73,7 @@ const char* MvFindString(UINT id)
 int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int max)
 {
     const char* text = MvFindString(id);
-    if (!buffer || max <= 0) return 0;
-    buffer[0] = 0;
-    if (!text) return 0;
-    int n = std::min<int>(static_cast<int>(std::strlen(text)), max - 1);
-    std::memcpy(buffer, text, n);
-    buffer[n] = 0;
-    return n;
+    return CtlCopyOut(text ? text : "", buffer, max);
 }
 
 bool MvRegisterAccelerators(UINT id, std::vector<ACCEL> table)

@@ -180,6 +180,10 @@ TEST_F(FrameTest, AcceleratorsAndStatusPrompts)
     SendMessageA(*m_frame, WM_MENUSELECT, MAKELONG(kStart, 0), 0);
     EXPECT_EQ(m_frame->m_statusBar.GetPaneText(0), "Start talking");
     EXPECT_EQ(m_frame->m_statusBar.GetPaneText(1), "CAP");
+    char first[6];
+    EXPECT_EQ(m_frame->m_statusBar.SendMessage(WM_GETTEXT, sizeof first, reinterpret_cast<LPARAM>(first)), 5)
+        << "the window text is the first pane's, cut to the buffer";
+    EXPECT_STREQ(first, "Start");
     MvSetKeyState(VK_CAPITAL, true);
     m_app.OnIdle(0);
     EXPECT_FALSE(m_frame->m_statusBar.GetPaneStyle(1) & SBPS_DISABLED);
