@@ -32,11 +32,11 @@ char* CFileCopyThread::GetText()
 
 double CFileCopyThread::GetProgress()
 {
-    m_total = 0;
-    for (int i = 0; i < m_jobs.GetItemCount(); ++i) m_total += static_cast<CFileCopyJob*>(m_jobs.GetAt(i))->GetLength();
+    __int64 total = 0;
+    for (int i = 0; i < m_jobs.GetItemCount(); ++i) total += static_cast<CFileCopyJob*>(m_jobs.GetAt(i))->GetLength();
     CFileCopyJob* current = m_current.load();
     // Before the first job starts nothing is done.
-    if (m_total <= 0 || !current) return 0;
+    if (total <= 0 || !current) return 0;
     __int64 done = 0;
     for (int i = 0; i < m_jobs.GetItemCount(); ++i) {
         auto* job = static_cast<CFileCopyJob*>(m_jobs.GetAt(i));
@@ -46,7 +46,7 @@ double CFileCopyThread::GetProgress()
         }
         done += job->GetLength();
     }
-    return static_cast<double>(done) / static_cast<double>(m_total);
+    return static_cast<double>(done) / static_cast<double>(total);
 }
 
 void CFileCopyThread::ExecuteSelf(long)

@@ -33,5 +33,4 @@ private:
     CRepeatPrompter m_prompter;
     CPointerList m_jobs;
     std::atomic<CFileCopyJob*> m_current{nullptr};
-    __int64 m_total = 0;
 };
