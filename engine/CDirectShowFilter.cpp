@@ -2,6 +2,7 @@
 
 #include "CDirectShowGraph.h"
 #include "CErrorDialog.h"
+#include "CVersion.h"
 #include "EncoderFilterInterfaces.h"
 #include "URegistryUtils.h"
 #include "UShellUtils.h"
@@ -18,7 +19,6 @@
 #include <cctype>
 #include <cstring>
 #include <string>
-#include <vector>
 
 bool CDirectShowFilter::sPromptError = false;
 
@@ -384,15 +384,11 @@ CString CDirectShowFilter::GetResourceVersion(const char*)
 
 CString CDirectShowFilter::GetFileVersion(const char* path)
 {
-    DWORD handle = 0;
-    const DWORD size = path && *path ? GetFileVersionInfoSize(path, &handle) : 0;
-    if (size == 0) return CString();
-    std::vector<BYTE> block(size);
-    void* value = nullptr;
-    UINT length = 0;
-    if (!GetFileVersionInfo(path, handle, size, block.data()) ||
-        !VerQueryValue(block.data(), "\\StringFileInfo\\040904E4\\FileVersion", &value, &length) || !value ||
-        length == 0)
+    // The version block here holds only the fixed record: its file version is the text.
+    if (!path || !*path) return CString();
+    const CVersion version(path);
+    if (version.GetMajorVersion() == 0 && version.GetMinorVersion() == 0 && version.GetBugFixVersion() == 0 &&
+        version.GetBuildVersion() == 0)
         return CString();
-    return CString(static_cast<const char*>(value), int(strnlen(static_cast<const char*>(value), length)));
+    return CString(version.GetVersionText());
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -42,6 +43,11 @@ TEST(ComponentPathTest, FilterAndCompressorFilesComeFromTheRegistry)
     EXPECT_EQ(filter.GetComponentFilePath(), CString("/opt/filters/tone.ax"));
     // A file without any version information has no version.
     EXPECT_EQ(filter.GetVersion(), CString());
+    // One with a version record gives its file version.
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    SetText(HKEY_LOCAL_MACHINE, ServerKey(kFilterId), "", self.c_str());
+    EXPECT_EQ(filter.GetVersion(), CString(MV_PROJECT_VERSION));
+    EXPECT_EQ(CDirectShowFilter::GetFileVersion(self.c_str()), CString(MV_PROJECT_VERSION));
 
     // Compressors: the user's device cache names the class of each friendly name.
     SetText(HKEY_CURRENT_USER, "Software\\Microsoft\\Protected Storage System Provider\\S-1-5-21-7", "x", "");
