@@ -39,6 +39,7 @@ bool CSpeechOutputFile::Create()
     WAVEFORMATEX format{};
     if (!BuildWavFormat(format)) return false;
     UDirectoryUtils::EstablishPath(m_path); // a failure shows when the file cannot be made
+    SafeRelease(m_stream); // a stream from an earlier Create must still complete its file
     if (FAILED(CoCreateInstance(CLSID_SpStream, nullptr, CLSCTX_ALL, IID_ISpStream, reinterpret_cast<void**>(&m_stream)))) {
         m_stream = nullptr;
         return false;

@@ -92,6 +92,24 @@ TEST_F(OutputTest, AFileOutputMakesItsFoldersAndReplacesTheFile)
     EXPECT_EQ(44u, fs::file_size(file));
 }
 
+TEST_F(OutputTest, CreatingAgainCompletesTheEarlierFile)
+{
+    fs::path first = dir / "first.wav";
+    CSpeechOutputFile output(&talker);
+    output.SetFilePath(first.string().c_str());
+    ASSERT_TRUE(output.Create());
+    ISpStream* stream = nullptr;
+    ASSERT_EQ(S_OK, QueryInterfaceTo(Voice().output, &stream));
+    const char samples[100] = {};
+    ASSERT_EQ(S_OK, stream->Write(samples, sizeof samples, nullptr));
+    stream->Release();
+
+    output.SetFilePath((dir / "second.wav").string().c_str());
+    ASSERT_TRUE(output.Create()); // the voice now holds only the second stream
+    EXPECT_EQ(44u + sizeof samples, fs::file_size(first)) << "the first stream was closed and its data kept";
+    Voice().SetOutput(nullptr, TRUE);
+}
+
 TEST_F(OutputTest, FileOutputNeedsAPathAndAVoice)
 {
     CSpeechOutputFile noPath(&talker);
