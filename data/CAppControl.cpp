@@ -27,10 +27,4 @@ void CAppControl::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kAppControlMinimizeTag, m_minimize);
 }
 
-bool CAppControl::ValidateMinimize(bool minimize)
-{
-    return minimize;
-}
-
-MV_IMPLEMENT_NO_SIDE_EFFECT(CAppControl, Minimize)
-MV_IMPLEMENT_PROPERTY_SETTER(CAppControl, Minimize, bool, m_minimize, kMinimizeChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CAppControl, Minimize, bool, bool, m_minimize, kMinimizeChangedNotice)

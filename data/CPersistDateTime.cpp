@@ -50,10 +50,7 @@ unsigned char CPersistDateTime::GetMonthLength(unsigned short year, unsigned cha
     }
 }
 
-unsigned short CPersistDateTime::ValidateYear(unsigned short year)
-{
-    return year;
-}
+MV_IMPLEMENT_PLAIN_VALIDATOR(CPersistDateTime, Year, unsigned short, unsigned short)
 
 unsigned char CPersistDateTime::ValidateMonth(unsigned char month)
 {

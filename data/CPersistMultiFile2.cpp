@@ -57,27 +57,9 @@ void CPersistMultiFile2::LoadSelf(const char* name, CPersistStorage& storage)
     UDataListUtils::DropForeignItems(m_segments, FourCharCode("psf2"));
 }
 
-bool CPersistMultiFile2::ValidateIsMultiFile(bool multiFile)
-{
-    return multiFile;
-}
-
-int64_t CPersistMultiFile2::ValidateStart(int64_t start)
-{
-    return start;
-}
-
-int64_t CPersistMultiFile2::ValidateEnd(int64_t end)
-{
-    return end;
-}
-
-MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, IsMultiFile)
-MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, Start)
-MV_IMPLEMENT_NO_SIDE_EFFECT(CPersistMultiFile2, End)
-MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, IsMultiFile, bool, m_isMultiFile, kIsMultiFileChangedNotice)
-MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, Start, int64_t, m_start, kStartChangedNotice)
-MV_IMPLEMENT_PROPERTY_SETTER(CPersistMultiFile2, End, int64_t, m_end, kEndChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistMultiFile2, IsMultiFile, bool, bool, m_isMultiFile, kIsMultiFileChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistMultiFile2, Start, int64_t, int64_t, m_start, kStartChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CPersistMultiFile2, End, int64_t, int64_t, m_end, kEndChangedNotice)
 
 void CPersistMultiFile2::AddSegment(CPersistFile2* segment)
 {

@@ -39,17 +39,5 @@ void CScheduler::LoadSelf(const char* name, CPersistStorage& storage)
     m_stopTime.Load(kSchedulerStopTimeTag, storage);
 }
 
-bool CScheduler::ValidateStartOn(bool on)
-{
-    return on;
-}
-
-bool CScheduler::ValidateStopOn(bool on)
-{
-    return on;
-}
-
-MV_IMPLEMENT_NO_SIDE_EFFECT(CScheduler, StartOn)
-MV_IMPLEMENT_NO_SIDE_EFFECT(CScheduler, StopOn)
-MV_IMPLEMENT_PROPERTY_SETTER(CScheduler, StartOn, bool, m_startOn, kStartOnChangedNotice)
-MV_IMPLEMENT_PROPERTY_SETTER(CScheduler, StopOn, bool, m_stopOn, kStopOnChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CScheduler, StartOn, bool, bool, m_startOn, kStartOnChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CScheduler, StopOn, bool, bool, m_stopOn, kStopOnChangedNotice)

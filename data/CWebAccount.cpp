@@ -59,10 +59,7 @@ CString CWebAccount::ValidatePassword(const char* password)
     return WithoutBlanksAndEquals(password);
 }
 
-bool CWebAccount::ValidateNew(bool isNew)
-{
-    return isNew;
-}
+MV_IMPLEMENT_PLAIN_VALIDATOR(CWebAccount, New, bool, bool)
 
 MV_IMPLEMENT_NO_SIDE_EFFECT(CWebAccount, Email)
 MV_IMPLEMENT_NO_SIDE_EFFECT(CWebAccount, Password)

@@ -27,10 +27,4 @@ void CWebObject::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kWebObjectIdTag, m_id);
 }
 
-LONG CWebObject::ValidateId(LONG id)
-{
-    return id;
-}
-
-MV_IMPLEMENT_NO_SIDE_EFFECT(CWebObject, Id)
-MV_IMPLEMENT_PROPERTY_SETTER(CWebObject, Id, LONG, m_id, kIdChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CWebObject, Id, LONG, LONG, m_id, kIdChangedNotice)

@@ -61,12 +61,10 @@ double CAspectRatioInfo2::ValidateAspectRatio(double ratio)
 double CAspectRatioInfo2::ValidateOriginal(double value) { return ValidateAspectRatio(value); }
 double CAspectRatioInfo2::ValidateInput(double value) { return ValidateAspectRatio(value); }
 double CAspectRatioInfo2::ValidateOutput(double value) { return ValidateAspectRatio(value); }
-MV_IMPLEMENT_PLAIN_VALIDATOR(CAspectRatioInfo2, Scaling, TVideoScaling, TVideoScaling)
 
 void CAspectRatioInfo2::SideEffectOriginalChanged() { SetInput(m_original); }
 void CAspectRatioInfo2::SideEffectInputChanged() { ResetScalingWhenEqual(); }
 void CAspectRatioInfo2::SideEffectOutputChanged() { ResetScalingWhenEqual(); }
-MV_IMPLEMENT_NO_SIDE_EFFECT(CAspectRatioInfo2, Scaling)
 
 void CAspectRatioInfo2::ResetScalingWhenEqual()
 {
@@ -76,4 +74,4 @@ void CAspectRatioInfo2::ResetScalingWhenEqual()
 MV_IMPLEMENT_PROPERTY_SETTER(CAspectRatioInfo2, Original, double, m_original, kOriginalChangedNotice)
 MV_IMPLEMENT_PROPERTY_SETTER(CAspectRatioInfo2, Input, double, m_input, kInputChangedNotice)
 MV_IMPLEMENT_PROPERTY_SETTER(CAspectRatioInfo2, Output, double, m_output, kOutputChangedNotice)
-MV_IMPLEMENT_PROPERTY_SETTER(CAspectRatioInfo2, Scaling, TVideoScaling, m_scaling, kScalingChangedNotice)
+MV_IMPLEMENT_PLAIN_PROPERTY(CAspectRatioInfo2, Scaling, TVideoScaling, TVideoScaling, m_scaling, kScalingChangedNotice)
