@@ -1,5 +1,5 @@
 #pragma once
-// Internal: little-endian fields of stored bitmap and icon data, read byte by byte so
+// Internal: fixed-order fields of stored picture and icon data, read byte by byte so
 // that neither alignment nor the host's byte order matters.
 #include <cstdint>
 
@@ -8,3 +8,4 @@ inline uint32_t ReadLe32(const uint8_t* p)
 {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t{p[3]} << 24);
 }
+inline uint16_t ReadBe16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }

@@ -1,4 +1,5 @@
 // PNG, JPEG and GIF through stb_image, compiled here with only those formats and our limits.
+#include "win32/ByteOrder.h"
 #include "win32/GdiBitmap.h"
 #include "win32/PictureImage.h"
 
@@ -23,8 +24,6 @@
 #include <limits>
 
 namespace {
-
-size_t ReadBe16(const uint8_t* p) { return size_t(p[0]) << 8 | p[1]; }
 
 // stb_image builds a Huffman table from a DHT segment without checking that its code
 // counts stay within 256, and then writes past the table; such files are refused here.
