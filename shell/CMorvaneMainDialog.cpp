@@ -25,7 +25,7 @@ bool CMorvaneMainDialog::ListenToMessage(long code, const void* a, const void* b
         PostMessage(kUpdaterInstallWindowMessage);
         return true;
     }
-    return CTaskBarDialog2::ListenToMessage(code, a, b);
+    return CApplicationDialog::ListenToMessage(code, a, b);
 }
 
 void CMorvaneMainDialog::OnClose()
@@ -37,7 +37,7 @@ void CMorvaneMainDialog::OnClose()
 void CMorvaneMainDialog::OnDestroy()
 {
     m_updater.Cancel();
-    CDialog::OnDestroy();
+    CApplicationDialog::OnDestroy();
 }
 
 LRESULT CMorvaneMainDialog::OnUpdaterInstall(WPARAM, LPARAM)

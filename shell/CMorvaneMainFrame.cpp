@@ -24,7 +24,7 @@ bool CMorvaneMainFrame::ListenToMessage(long code, const void* a, const void* b)
         PostMessage(kUpdaterInstallWindowMessage);
         return true;
     }
-    return CTaskBarFrame::ListenToMessage(code, a, b);
+    return CApplicationFrame::ListenToMessage(code, a, b);
 }
 
 void CMorvaneMainFrame::OnClose()
@@ -36,7 +36,7 @@ void CMorvaneMainFrame::OnClose()
 void CMorvaneMainFrame::OnDestroy()
 {
     m_updater.Cancel();
-    CFrameWnd::OnDestroy();
+    CApplicationFrame::OnDestroy();
 }
 
 LRESULT CMorvaneMainFrame::OnUpdaterInstall(WPARAM, LPARAM)
