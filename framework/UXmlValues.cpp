@@ -1,5 +1,7 @@
 #include "UXmlValues.h"
 
+#include "UHexConverter.h"
+
 #include <cctype>
 #include <charconv>
 #include <clocale>
@@ -13,14 +15,6 @@ locale_t CLocale()
 {
     static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return c;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 0;
 }
 
 }
@@ -68,13 +62,9 @@ bool UXmlValues::ParseBool(const char* text)
 
 CString UXmlValues::EncodeHex(const unsigned char* bytes, uint32_t length)
 {
-    static const char kDigits[] = "0123456789ABCDEF";
     CString text;
     char* out = text.GetBufferSetLength(static_cast<int>(length * 2));
-    for (uint32_t i = 0; i < length; ++i) {
-        out[2 * i] = kDigits[bytes[i] >> 4];
-        out[2 * i + 1] = kDigits[bytes[i] & 0x0F];
-    }
+    for (uint32_t i = 0; i < length; ++i) UHexConverter::MakeText(bytes + i, out + 2 * i, false);
     return text;
 }
 
@@ -87,6 +77,5 @@ void UXmlValues::DecodeHex(const char* text, unsigned char* out, uint32_t length
 {
     uint32_t available = DecodedLength(text);
     if (length > available) length = available;
-    for (uint32_t i = 0; i < length; ++i)
-        out[i] = static_cast<unsigned char>(HexDigit(text[2 * i]) * 16 + HexDigit(text[2 * i + 1]));
+    for (uint32_t i = 0; i < length; ++i) out[i] = UHexConverter::MakeBinary(text + 2 * i, false);
 }
