@@ -1,11 +1,12 @@
 #include "UUrlEncoder.h"
 
+#include "UHexConverter.h"
+
 #include <cstring>
 #include <string>
 
 CString UUrlEncoder::EncodeParam(const char* text)
 {
-    static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text ? text : ""); *p; ++p) {
         const unsigned char c = *p;
@@ -14,9 +15,10 @@ CString UUrlEncoder::EncodeParam(const char* text)
         if (plain) {
             out.push_back(static_cast<char>(c));
         } else {
+            char pair[2];
+            UHexConverter::MakeText(&c, pair, false);
             out.push_back('%');
-            out.push_back(kHex[c >> 4]);
-            out.push_back(kHex[c & 15]);
+            out.append(pair, 2);
         }
     }
     return CString(out.c_str(), static_cast<int>(out.size()));
