@@ -3,8 +3,6 @@
 #include "win32/GdiBitmap.h"
 #include "win32/PictureImage.h"
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -26,12 +24,11 @@ HBITMAP MvLoadPicture(const void* data, size_t size, PictureError* error)
 
 HBITMAP MvLoadPictureFile(const char* path, PictureError* error)
 {
-    std::ifstream in(path ? path : "", std::ios::binary);
-    if (!in) {
-        if (error) *error = PictureError::Empty;
+    std::vector<uint8_t> bytes;
+    if (PictureError e = ReadPictureFile(path, bytes); e != PictureError::None) {
+        if (error) *error = e;
         return nullptr;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return MvLoadPicture(bytes.data(), bytes.size(), error);
 }
 

@@ -3,6 +3,7 @@
 #include "win32/GdiBitmap.h"
 
 #include <cstring>
+#include <fstream>
 #include <new>
 
 PictureError PictureImage::Allocate(int w, int h)
@@ -18,6 +19,24 @@ PictureError PictureImage::Allocate(int w, int h)
     width = w;
     height = h;
     return PictureError::None;
+}
+
+PictureError ReadPictureFile(const char* path, std::vector<uint8_t>& bytes)
+{
+    constexpr uint64_t kMaxFileBytes = 2 * 4 * PictureImage::kMaxPixels;
+    bytes.clear();
+    std::ifstream in(path ? path : "", std::ios::binary);
+    if (!in) return PictureError::Empty;
+    char chunk[64 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        size_t n = static_cast<size_t>(in.gcount());
+        if (bytes.size() + n > kMaxFileBytes) {
+            bytes.clear();
+            return PictureError::TooLarge;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return bytes.empty() ? PictureError::Empty : PictureError::None;
 }
 
 PictureError DecodePicture(const uint8_t* data, size_t size, PictureImage& out)

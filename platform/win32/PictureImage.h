@@ -19,6 +19,9 @@ struct PictureImage {
     PictureError Allocate(int w, int h);
 };
 
+// A picture or icon file read whole: Empty when it cannot be read or holds nothing,
+// TooLarge past twice the largest raw image accepted, which no acceptable file needs.
+PictureError ReadPictureFile(const char* path, std::vector<uint8_t>& bytes);
 // Any supported picture, chosen by its signature.
 PictureError DecodePicture(const uint8_t* data, size_t size, PictureImage& out);
 // A BMP file ("BM" header), or a bare DIB as icons and clipboards keep them.

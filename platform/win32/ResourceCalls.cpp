@@ -6,9 +6,8 @@
 #include "win32/Icon.h"
 #include "win32/Module.h"
 #include "win32/Picture.h"
+#include "win32/PictureImage.h"
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 #include <string>
@@ -40,13 +39,6 @@ std::string ResourcePath(HINSTANCE module, LPCSTR name, const char* extension)
     std::string file = IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : std::string(name);
     if (file.empty() || file.find('/') != std::string::npos) return {};
     return it->second + file + extension;
-}
-
-std::vector<uint8_t> ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // Small drawn shapes for the stock cursors and icons: '#' black, '.' white, ' ' transparent.
@@ -104,8 +96,9 @@ GdiIcon* StockIcon(uintptr_t id, bool cursor)
 
 HICON LoadIconFile(const std::string& path, bool cursor, int width, int height)
 {
-    std::vector<uint8_t> bytes = ReadAll(path);
-    return bytes.empty() ? nullptr : MvCreateIconFromData(bytes.data(), bytes.size(), cursor, width, height);
+    std::vector<uint8_t> bytes;
+    if (ReadPictureFile(path.c_str(), bytes) != PictureError::None) return nullptr;
+    return MvCreateIconFromData(bytes.data(), bytes.size(), cursor, width, height);
 }
 
 HBITMAP LoadBitmapFile(const std::string& path, bool dibSection)
