@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -40,6 +41,20 @@ bool WholeDecimal(const char* text, double& value)
 }
 
 template <class T> int Order(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+
+// The parts between separators, empty ones left out.
+std::vector<std::string> NonEmptyParts(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(separator, start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
 
 } // namespace
 
@@ -149,22 +164,8 @@ BOOL CReportCtrl::SetColumnHeader(const CString& spec)
     DeleteAllColumns();
     EndEdit(true);
     int added = 0;
-    const std::string& all = spec.Str();
-    size_t start = 0;
-    while (start <= all.size()) {
-        size_t end = all.find(';', start);
-        if (end == std::string::npos) end = all.size();
-        std::string column = all.substr(start, end - start);
-        start = end + 1;
-        if (column.empty()) continue;
-        std::vector<std::string> fields;
-        size_t f = 0;
-        while (f <= column.size()) {
-            size_t comma = column.find(',', f);
-            if (comma == std::string::npos) comma = column.size();
-            if (comma > f) fields.push_back(column.substr(f, comma - f));
-            f = comma + 1;
-        }
+    for (const std::string& column : NonEmptyParts(spec.Str(), ';')) {
+        std::vector<std::string> fields = NonEmptyParts(column, ',');
         if (fields.empty()) continue;
         int width = fields.size() > 1 ? std::atoi(fields[1].c_str()) : 100;
         int kind = fields.size() > 2 ? std::atoi(fields[2].c_str()) : 0;
