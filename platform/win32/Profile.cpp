@@ -41,7 +41,8 @@ DWORD CopyList(const std::vector<std::string>& names, char* buffer, DWORD size)
     DWORD used = 0;
     for (const auto& name : names) {
         if (used + name.size() + 2 > size) {
-            DWORD room = size - 2 - used;
+            // The name before may have filled all but the last byte.
+            DWORD room = used < size - 2 ? static_cast<DWORD>(size - 2 - used) : 0;
             std::memcpy(buffer + used, name.data(), room);
             buffer[size - 2] = '\0';
             buffer[size - 1] = '\0';

@@ -83,6 +83,25 @@ TEST_F(Profile, ListsSectionsAndKeys)
     EXPECT_EQ('\0', buffer[n]);
 }
 
+TEST_F(Profile, ACutListStaysInsideTheBuffer)
+{
+    std::ofstream(Path()) << "[abcdefgh]\n[x]\n";
+    const std::string full("abcdefgh\0x\0", 11);
+    for (DWORD size = 2; size <= 14; ++size) {
+        SCOPED_TRACE(size);
+        std::string buffer(size + 8, '#');
+        DWORD n = GetPrivateProfileString(nullptr, nullptr, "", buffer.data(), size, Path().c_str());
+        EXPECT_EQ(std::string(8, '#'), buffer.substr(size)) << "written past the buffer";
+        if (size >= full.size() + 1) {
+            EXPECT_EQ(full, buffer.substr(0, n));
+        } else {
+            ASSERT_EQ(size - 2, n);
+            EXPECT_EQ(full.substr(0, n), buffer.substr(0, n));
+            EXPECT_EQ(std::string(2, '\0'), buffer.substr(n, 2));
+        }
+    }
+}
+
 TEST_F(Profile, RefusesTextThatWouldBreakTheFile)
 {
     ASSERT_TRUE(WritePrivateProfileString("S", "K", "v", Path().c_str()));
