@@ -14,7 +14,11 @@ HRESULT CopyMediaType(AM_MEDIA_TYPE* target, const AM_MEDIA_TYPE* source)
     target->cbFormat = 0;
     if (source->cbFormat && source->pbFormat) {
         target->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(source->cbFormat));
-        if (!target->pbFormat) return E_OUTOFMEMORY;
+        if (!target->pbFormat) {
+            // The copy holds no reference of its own: freeing it must not release the source's.
+            target->pUnk = nullptr;
+            return E_OUTOFMEMORY;
+        }
         std::memcpy(target->pbFormat, source->pbFormat, source->cbFormat);
         target->cbFormat = source->cbFormat;
     }
