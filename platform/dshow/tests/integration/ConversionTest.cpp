@@ -14,12 +14,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -245,6 +248,21 @@ TEST_F(ConversionTest, CodedFilesDecodeThroughAnInsertedDecoder)
     EXPECT_EQ(Probe(back, "stream=codec_name"), "pcm_s16le");
     EXPECT_EQ(Probe(back, "stream=sample_rate"), "22050");
     EXPECT_NEAR(std::atof(Probe(back, "format=duration").c_str()), 1.5, 0.1);
+}
+
+TEST_F(ConversionTest, FileThatCannotGrowFailsTheConversion)
+{
+    // The file size limit stands in for a full disk: writes past it fail.
+    struct rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 16 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    LONG code = Convert(wav, CLSID_WavFileWriter, dir / "full.wav");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_NE(code, EC_COMPLETE);
 }
 
 TEST_F(ConversionTest, BrokenFilesFailWithoutCrashing)
