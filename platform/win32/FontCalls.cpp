@@ -1,4 +1,5 @@
 // Font and text calls: creating fonts, measuring, TextOut, ExtTextOut and DrawText.
+#include "win32/CtlText.h"
 #include "win32/Font.h"
 #include "win32/Gdi.h"
 #include "win32/GdiDc.h"
@@ -188,11 +189,7 @@ int GetTextFaceA(HDC dc, int size, char* name)
     if (!d || !FontOf(*d)) return 0;
     std::string face = FontOf(*d)->FaceName();
     if (!name) return static_cast<int>(face.size()) + 1;
-    if (size <= 0) return 0;
-    size_t n = std::min(face.size(), static_cast<size_t>(size - 1));
-    std::memcpy(name, face.data(), n);
-    name[n] = '\0';
-    return static_cast<int>(n);
+    return CtlCopyOut(face, name, size);
 }
 
 int GetTextCharset(HDC dc)

@@ -52,6 +52,10 @@ TEST(Font, MetricsFollowTheRequestedHeight)
     char face[LF_FACESIZE];
     EXPECT_GT(GetTextFaceA(canvas.Dc(), LF_FACESIZE, face), 0);
     EXPECT_STREQ("Arial", face);
+    char cut[4];
+    EXPECT_EQ(GetTextFaceA(canvas.Dc(), sizeof cut, cut), 3) << "cut to the buffer";
+    EXPECT_STREQ("Ari", cut);
+    EXPECT_EQ(GetTextFaceA(canvas.Dc(), 0, nullptr), 6) << "the size a whole name needs";
 }
 
 TEST(Font, TextIsMeasuredByItsGlyphs)
