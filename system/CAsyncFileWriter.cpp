@@ -1,4 +1,5 @@
 #include "CAsyncFileWriter.h"
+#include "PathField.h"
 #include "CFileDataBuffer.h"
 
 #include "win32/Threads.h"
@@ -10,8 +11,7 @@ CAsyncFileWriter::~CAsyncFileWriter() { Close(); }
 
 void CAsyncFileWriter::SetFilePath(const char* path, bool overwrite)
 {
-    std::memset(m_path, 0, sizeof(m_path));
-    if (path) std::strncpy(m_path, path, kMaxPath);
+    SetPathField(m_path, path);
     m_overwrite = overwrite;
 }
 

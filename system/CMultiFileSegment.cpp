@@ -1,4 +1,5 @@
 #include "CMultiFileSegment.h"
+#include "PathField.h"
 #include "UStringBuffer.h"
 
 #include "win32/Files.h"
@@ -10,8 +11,7 @@ CMultiFileSegment::~CMultiFileSegment() { Close(); }
 
 void CMultiFileSegment::SetFilePath(const char* path)
 {
-    std::memset(m_path, 0, sizeof(m_path));
-    if (path) std::strncpy(m_path, path, kMaxPath);
+    SetPathField(m_path, path);
 }
 
 char* CMultiFileSegment::GetText() const

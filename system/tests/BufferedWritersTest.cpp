@@ -223,6 +223,27 @@ TEST(CAsyncFileWriter, AWriterThatIsNotOpenRefusesBlocks)
     EXPECT_FALSE(writer.Open());
 }
 
+TEST(CAsyncFileWriter, APathTooLongIsRefusedNotCutToAnotherFile)
+{
+    MvTestHome home;
+    std::string prefix = home.Path() + "/";
+    ASSERT_LT(prefix.size() + 8, size_t(CAsyncFileWriter::kMaxPath));
+    std::string fits = prefix + std::string(CAsyncFileWriter::kMaxPath - prefix.size(), 'a');
+    std::ofstream(fits) << "keep";
+    CAsyncFileWriter writer;
+    writer.Create();
+    char stored[CAsyncFileWriter::kMaxPath + 1];
+    writer.SetFilePath(fits.c_str(), true);
+    writer.GetFilePath(stored);
+    EXPECT_EQ(fits, stored);
+
+    writer.SetFilePath((fits + "bbbb").c_str(), true);
+    writer.GetFilePath(stored);
+    EXPECT_STREQ("", stored);
+    EXPECT_FALSE(writer.Open());
+    EXPECT_EQ("keep", ReadAll(fits));
+}
+
 TEST(CWaveOutDevice, OpensWithTheDefaultFormat)
 {
     MvWaveOutCapture capture;
