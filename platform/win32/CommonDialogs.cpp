@@ -1,5 +1,6 @@
 #include "win32/CommonDialogs.h"
 
+#include "win32/CtlText.h"
 #include "win32/MessageBox.h"
 #include "win32/ScriptedPrompt.h"
 #include "win32/Window.h"
@@ -116,12 +117,8 @@ bool Store(LPOPENFILENAMEA ofn, const std::vector<std::string>& paths)
     std::memcpy(ofn->lpstrFile, out.data(), out.size());
     ofn->nFileOffset = offset;
     ofn->nFileExtension = extension;
-    if (ofn->lpstrFileTitle && ofn->nMaxFileTitle > 0) {
-        std::string title = NameOf(paths[0]);
-        size_t n = std::min<size_t>(title.size(), ofn->nMaxFileTitle - 1);
-        std::memcpy(ofn->lpstrFileTitle, title.data(), n);
-        ofn->lpstrFileTitle[n] = 0;
-    }
+    int titleSize = static_cast<int>(std::min<DWORD>(ofn->nMaxFileTitle, 0x7FFFFFFF));
+    CtlCopyOut(NameOf(paths[0]), ofn->lpstrFileTitle, titleSize);
     return true;
 }
 

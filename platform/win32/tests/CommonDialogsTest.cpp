@@ -69,6 +69,15 @@ TEST_F(PromptTest, OpenReturnsTheScriptedFilesAndRecordsThePrompt)
     ASSERT_TRUE(GetOpenFileNameA(&ofn));
     EXPECT_EQ(std::string(m_buffer), a);
     EXPECT_STREQ(m_buffer + ofn.nFileExtension, "wav");
+
+    // The chosen file's name alone, cut to the title buffer.
+    char title[4] = "???";
+    MvScriptFileDialog({true, {a}, 0});
+    ofn = Ofn(OFN_FILEMUSTEXIST);
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = sizeof title;
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    EXPECT_STREQ(title, "a.w");
 }
 
 TEST_F(PromptTest, RefusalsAndErrors)
