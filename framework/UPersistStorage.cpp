@@ -1,6 +1,7 @@
 #include "UPersistStorage.h"
 
 #include "CPersistObject.h"
+#include "CPersistStorage.h"
 #include "CXmlPersistReader.h"
 #include "CXmlPersistStorage.h"
 #include "StCrashGuard.h"
@@ -46,7 +47,7 @@ bool UPersistStorage::Save(CPersistObject& object, const char* name, CPersistSto
 bool UPersistStorage::Load(CPersistObject& object, const char* name, CPersistStorage& storage)
 {
     object.Load(name, storage);
-    return true;
+    return !storage.LoadFailed();
 }
 
 bool UPersistStorage::SaveFile(CPersistObject& object, const char* name, const char* path)

@@ -7,6 +7,7 @@ class CPersistStorage;
 class UPersistStorage {
 public:
     static bool Save(CPersistObject& object, const char* name, CPersistStorage& storage);
+    // False when the storage ran out or was damaged part way.
     static bool Load(CPersistObject& object, const char* name, CPersistStorage& storage);
     // False when the user cancels or, for saving, when the file could not be written.
     static bool PromptSave(CPersistObject& object, const char* extension, const char* description);

@@ -57,6 +57,26 @@ protected:
 
 }
 
+TEST_F(SettingsFiles, AStorageLoadReportsACutStream)
+{
+    Record saved;
+    saved.number = 42;
+    saved.text = "some longer text";
+    CPersistStorage whole;
+    ASSERT_TRUE(UPersistStorage::Save(saved, "Settings", whole));
+    ULONG size = 0;
+    const unsigned char* bytes = whole.GetData(size);
+    ASSERT_GT(size, 8u);
+    CPersistStorage intact;
+    intact.SetData(bytes, size);
+    Record loaded;
+    EXPECT_TRUE(UPersistStorage::Load(loaded, "Settings", intact));
+    EXPECT_EQ(42, loaded.number);
+    CPersistStorage cut;
+    cut.SetData(bytes, size / 2);
+    EXPECT_FALSE(UPersistStorage::Load(loaded, "Settings", cut));
+}
+
 TEST_F(SettingsFiles, DefaultFilesRoundTrip)
 {
     Record saved;
