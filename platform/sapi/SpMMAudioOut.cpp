@@ -3,6 +3,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/WaveOutPlayer.h"
 #include "sapi/PcmConverter.h"
+#include "win32/WaveOut.h"
 
 #include <algorithm>
 
@@ -32,7 +33,10 @@ HRESULT CSpMMAudioOut::GetFormat(GUID* formatId, WAVEFORMATEX** format)
 HRESULT CSpMMAudioOut::SetFormat(REFGUID formatId, const WAVEFORMATEX* format)
 {
     if (!format) return E_POINTER;
-    if (formatId != SPDFID_WaveFormatEx || !CPcmConverter::IsSupported(*format)) return SPERR_UNSUPPORTED_FORMAT;
+    // Refused here, not first when the device opens at the first write.
+    if (formatId != SPDFID_WaveFormatEx || !CPcmConverter::IsSupported(*format) ||
+        waveOutOpen(nullptr, WAVE_MAPPER, format, 0, 0, WAVE_FORMAT_QUERY) != MMSYSERR_NOERROR)
+        return SPERR_UNSUPPORTED_FORMAT;
     std::lock_guard<std::mutex> guard(m_lock);
     if (m_state != SPAS_CLOSED) return SPERR_DEVICE_BUSY;
     m_format = *format;

@@ -220,6 +220,8 @@ TEST_F(SapiTest, TheDefaultAudioOutputComesFromItsCategory)
     ASSERT_EQ(S_OK, SpCreateDefaultObjectFromCategoryId(SPCAT_AUDIOOUT, IID_ISpAudio, reinterpret_cast<void**>(&audio)));
     WAVEFORMATEX bad{WAVE_FORMAT_PCM, 0, 22050, 0, 0, 16, 0};
     EXPECT_EQ(SPERR_UNSUPPORTED_FORMAT, audio->SetFormat(SPDFID_WaveFormatEx, &bad));
+    WAVEFORMATEX unplayable = MakePcmFormat(12, 22050, 16); // a stream takes it, wave-out does not
+    EXPECT_EQ(SPERR_UNSUPPORTED_FORMAT, audio->SetFormat(SPDFID_WaveFormatEx, &unplayable));
     WAVEFORMATEX good{WAVE_FORMAT_PCM, 2, 44100, 176400, 4, 16, 0};
     EXPECT_EQ(S_OK, audio->SetFormat(SPDFID_WaveFormatEx, &good));
     audio->Release();
