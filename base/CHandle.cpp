@@ -53,10 +53,15 @@ bool CHandle::Allocate(uint32_t n, bool keep)
     return true;
 }
 
+bool CHandle::Extend(uint32_t n)
+{
+    return uint64_t(m_size) + n <= UINT32_MAX && Allocate(m_size + n, true);
+}
+
 bool CHandle::Append(const unsigned char* bytes, uint32_t n)
 {
     uint32_t old = m_size;
-    if (uint64_t(old) + n > UINT32_MAX || !Allocate(old + n, true)) return false;
+    if (!Extend(n)) return false;
     if (n != 0 && bytes) std::memcpy(m_block + old, bytes, n);
     return true;
 }
@@ -64,7 +69,7 @@ bool CHandle::Append(const unsigned char* bytes, uint32_t n)
 bool CHandle::AppendZero(uint32_t n)
 {
     uint32_t old = m_size;
-    if (uint64_t(old) + n > UINT32_MAX || !Allocate(old + n, true)) return false;
+    if (!Extend(n)) return false;
     if (n != 0) std::memset(m_block + old, 0, n);
     return true;
 }
@@ -73,7 +78,7 @@ bool CHandle::Insert(const unsigned char* bytes, uint32_t n, uint32_t position)
 {
     uint32_t old = m_size;
     if (position > old) return false;
-    if (uint64_t(old) + n > UINT32_MAX || !Allocate(old + n, true)) return false;
+    if (!Extend(n)) return false;
     if (n == 0) return true;
     std::memmove(m_block + position + n, m_block + position, old - position);
     if (bytes) std::memcpy(m_block + position, bytes, n);

@@ -25,6 +25,9 @@ public:
     uint32_t GetAllocatedSize() const { return m_capacity; }
 
 private:
+    // n more bytes, their content unset; false when the size would pass 32 bits.
+    bool Extend(uint32_t n);
+
     unsigned char* m_block = nullptr;
     uint32_t m_size = 0;
     uint32_t m_capacity = 0;
