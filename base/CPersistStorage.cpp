@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 // Every byte written is replaced by its entry here; streams read back only with this table.
 const unsigned char CPersistStorage::sSaveLookup[256] = {
@@ -42,33 +43,29 @@ struct HandleNames {
     }
 };
 
+// Integers are stored most significant byte first; floating point values and single bytes as they are.
 template <typename T>
-void SaveBigEndian(CPersistStorage& storage, const char* name, T value)
+T StoredOrder(T value)
 {
-    value = UByteSwapper::SwapData(value);
+    if constexpr (std::is_integral_v<T> && sizeof(T) > 1)
+        return UByteSwapper::SwapData(value);
+    else
+        return value;
+}
+
+template <typename T>
+void SaveValue(CPersistStorage& storage, const char* name, T value)
+{
+    value = StoredOrder(value);
     storage.Save(name, reinterpret_cast<const unsigned char*>(&value), sizeof value);
 }
 
 template <typename T>
-void LoadBigEndian(CPersistStorage& storage, const char* name, T& value)
+void LoadValue(CPersistStorage& storage, const char* name, T& value)
 {
     T stored{};
     storage.Load(name, reinterpret_cast<unsigned char*>(&stored), sizeof stored);
-    value = UByteSwapper::SwapData(stored);
-}
-
-template <typename T>
-void SaveRaw(CPersistStorage& storage, const char* name, T value)
-{
-    storage.Save(name, reinterpret_cast<const unsigned char*>(&value), sizeof value);
-}
-
-template <typename T>
-void LoadRaw(CPersistStorage& storage, const char* name, T& value)
-{
-    T stored{};
-    storage.Load(name, reinterpret_cast<unsigned char*>(&stored), sizeof stored);
-    value = stored;
+    value = StoredOrder(stored);
 }
 
 }
@@ -140,19 +137,19 @@ void CPersistStorage::Save(const char* name, const char* text)
     Save(name, reinterpret_cast<const unsigned char*>(text), length);
 }
 
-void CPersistStorage::Save(const char* name, float value) { SaveRaw(*this, name, value); }
-void CPersistStorage::Save(const char* name, double value) { SaveRaw(*this, name, value); }
-void CPersistStorage::Save(const char* name, __int64 value) { SaveBigEndian(*this, name, value); }
-void CPersistStorage::Save(const char* name, LONG value) { SaveBigEndian(*this, name, value); }
-void CPersistStorage::Save(const char* name, ULONG value) { SaveBigEndian(*this, name, value); }
-void CPersistStorage::Save(const char* name, short value) { SaveBigEndian(*this, name, value); }
-void CPersistStorage::Save(const char* name, unsigned short value) { SaveBigEndian(*this, name, value); }
-void CPersistStorage::Save(const char* name, char value) { SaveRaw(*this, name, value); }
-void CPersistStorage::Save(const char* name, unsigned char value) { SaveRaw(*this, name, value); }
+void CPersistStorage::Save(const char* name, float value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, double value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, __int64 value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, LONG value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, ULONG value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, short value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, unsigned short value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, char value) { SaveValue(*this, name, value); }
+void CPersistStorage::Save(const char* name, unsigned char value) { SaveValue(*this, name, value); }
 
 void CPersistStorage::Save(const char* name, bool value)
 {
-    SaveRaw(*this, name, static_cast<unsigned char>(value ? 1 : 0));
+    SaveValue(*this, name, static_cast<unsigned char>(value ? 1 : 0));
 }
 
 void CPersistStorage::Save(const char*, const unsigned char* bytes, ULONG length)
@@ -294,20 +291,20 @@ void CPersistStorage::LoadStringLength(const char* name, ULONG& length)
     m_peekedLength = length;
 }
 
-void CPersistStorage::Load(const char* name, float& value) { LoadRaw(*this, name, value); }
-void CPersistStorage::Load(const char* name, double& value) { LoadRaw(*this, name, value); }
-void CPersistStorage::Load(const char* name, __int64& value) { LoadBigEndian(*this, name, value); }
-void CPersistStorage::Load(const char* name, LONG& value) { LoadBigEndian(*this, name, value); }
-void CPersistStorage::Load(const char* name, ULONG& value) { LoadBigEndian(*this, name, value); }
-void CPersistStorage::Load(const char* name, short& value) { LoadBigEndian(*this, name, value); }
-void CPersistStorage::Load(const char* name, unsigned short& value) { LoadBigEndian(*this, name, value); }
-void CPersistStorage::Load(const char* name, char& value) { LoadRaw(*this, name, value); }
-void CPersistStorage::Load(const char* name, unsigned char& value) { LoadRaw(*this, name, value); }
+void CPersistStorage::Load(const char* name, float& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, double& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, __int64& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, LONG& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, ULONG& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, short& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, unsigned short& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, char& value) { LoadValue(*this, name, value); }
+void CPersistStorage::Load(const char* name, unsigned char& value) { LoadValue(*this, name, value); }
 
 void CPersistStorage::Load(const char* name, bool& value)
 {
     unsigned char stored = 0;
-    LoadRaw(*this, name, stored);
+    LoadValue(*this, name, stored);
     value = stored != 0;
 }
 
