@@ -1,5 +1,7 @@
 #include "UEstimateSize.h"
 
+#include "CAudioCodecsInfo.h"
+#include "CAudioTrack.h"
 #include "CFormatTypes.h"
 #include "CMediaFile2.h"
 #include "CMediaOutput2.h"
@@ -20,10 +22,26 @@ bool IsBitrateEncoderControl(EEncoderControl control)
     }
 }
 
-// Both lookups below need catalogues that this build does not have yet (the Windows Media
-// profile list and the audio codec catalogue); without them the bitrate cannot be told.
+// Needs the Windows Media profile list, which this build does not have yet; without it
+// the bitrate cannot be told.
 ULONG WindowsMediaBitrate(CMediaOutput2&) { return 0; }
-ULONG AutomaticAudioBitrate(CMediaFile2*, CMediaOutput2&) { return 0; }
+
+// The bitrate the output's audio codec picks for the file's selected audio track.
+ULONG AutomaticAudioBitrate(CMediaFile2* file, CMediaOutput2& output)
+{
+    CAudioOutput2* track = output.GetAudioOutput(0);
+    if (!file || !track || !CAudioCodecsInfo::sInfo) return 0;
+    auto* codec = dynamic_cast<CAudioCodecInfo*>(
+        CAudioCodecsInfo::sInfo->FindCodec(output.GetSplitterType(), track->GetDisplayName()));
+    CAudioTrack* input = file->GetSelectedAudio();
+    if (!codec || !input) return 0;
+    const CAudioInfo2& info = input->GetAudioInfo();
+    ULONG sampleRate = info.GetSampleRate();
+    unsigned short channels = info.GetChannel();
+    unsigned short bits = info.GetBitsPerSample();
+    ULONG bitrate = 0;
+    return codec->FindBestFit(sampleRate, channels, bits, bitrate, track->GetQuality()) ? bitrate : 0;
+}
 
 } // namespace
 

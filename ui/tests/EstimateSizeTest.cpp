@@ -1,3 +1,4 @@
+#include "CAudioCodecsInfo.h"
 #include "CAudioTrack.h"
 #include "CFileBatch2.h"
 #include "CFileBatchEstimateSizeMonitor.h"
@@ -83,6 +84,40 @@ TEST_F(EstimateSize, BitrateAddsTheTrackOutputsThatCount)
         auto file = NewFile(60, c.fileVideo, c.fileAudio);
         EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(c.withFile ? file.get() : nullptr, &output));
     }
+}
+
+TEST_F(EstimateSize, AutomaticAudioTakesTheBitrateTheCodecPicksForTheTrack)
+{
+    CAudioCodecsInfo catalogue(true);
+    ASSERT_EQ(CAudioCodecsInfo::sInfo, &catalogue);
+    CAudioCodecInfo* codec = catalogue.Add("Tone Audio", "tone");
+    codec->SetSupported(100, true);
+    codec->AddSetting(22050, 2, 16, 64000, 4);
+    codec->AddSetting(44100, 2, 16, 128000, 4);
+
+    SetOutput(output, 100, 2, 800000, 1);
+    output.SetWantsVideo(false);
+    output.GetAudioOutput(0)->SetAutoSettings(true);
+    output.GetAudioOutput(0)->SetDisplayName("Tone Audio");
+    auto file = NewFile(60, false, true);
+    CAudioInfo2& track = file->GetSelectedAudio()->GetAudioInfo();
+    track.SetChannel(2);
+    track.SetBitsPerSample(16);
+    struct Case {
+        ULONG sampleRate;
+        ULONG expected;
+    };
+    for (const Case& c : {Case{44100, 128000}, Case{24000, 64000}}) {
+        SCOPED_TRACE(c.sampleRate);
+        track.SetSampleRate(c.sampleRate);
+        EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(file.get(), &output));
+    }
+    // A codec the catalogue does not have for this output cannot tell.
+    output.GetAudioOutput(0)->SetDisplayName("Other Audio");
+    EXPECT_EQ(0u, UEstimateSize::GetBitrate(file.get(), &output));
+    output.GetAudioOutput(0)->SetDisplayName("Tone Audio");
+    output.SetSplitterType(500);
+    EXPECT_EQ(0u, UEstimateSize::GetBitrate(file.get(), &output));
 }
 
 TEST_F(EstimateSize, BitrateCannotBeToldWithoutOutputOrTable)
