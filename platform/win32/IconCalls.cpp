@@ -1,5 +1,6 @@
 // Icons and cursors: creating them from bitmaps or .ico/.cur data, describing and drawing them.
 #include "win32/ByteOrder.h"
+#include "win32/DibFormat.h"
 #include "win32/Gdi.h"
 #include "win32/GdiBitmap.h"
 #include "win32/GdiDc.h"
@@ -22,6 +23,14 @@ void MaskFromAlpha(GdiIcon& icon)
     for (size_t i = 0; i < icon.color.size(); ++i) icon.mask[i] = (icon.color[i] >> 24) == 0 ? 1 : 0;
 }
 
+std::unique_ptr<GdiIcon> IconOfImage(const PictureImage& image, bool isIcon)
+{
+    auto icon = std::make_unique<GdiIcon>(image.width, image.height, isIcon);
+    icon->color = image.pixels;
+    icon->hasAlpha = image.hasAlpha;
+    return icon;
+}
+
 // One .ico/.cur image: a PNG, or a DIB holding the colour rows then the AND mask, its
 // header announcing both halves' height.
 std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIcon)
@@ -30,9 +39,7 @@ std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIc
     PictureImage image;
     if (size >= 4 && std::memcmp(data, kPng, 4) == 0) {
         if (DecodeWithStb(data, size, image) != PictureError::None) return nullptr;
-        auto icon = std::make_unique<GdiIcon>(image.width, image.height, isIcon);
-        icon->color = image.pixels;
-        icon->hasAlpha = image.hasAlpha;
+        auto icon = IconOfImage(image, isIcon);
         MaskFromAlpha(*icon);
         return icon;
     }
@@ -42,17 +49,14 @@ std::unique_ptr<GdiIcon> DecodeEntry(const uint8_t* data, size_t size, bool isIc
     if (doubled <= 0 || doubled % 2) return nullptr;
     int32_t half = doubled / 2;
     std::memcpy(header.data() + 8, &half, 4);
-    if (DecodeDib(header.data(), header.size(), image, 0) != PictureError::None) return nullptr;
-    auto icon = std::make_unique<GdiIcon>(image.width, image.height, isIcon);
-    icon->color = image.pixels;
-    icon->hasAlpha = image.hasAlpha;
-    // Where the colour rows end the mask begins; a missing mask leaves the icon opaque.
-    uint32_t headerSize = ReadLe32(data);
-    uint16_t bpp = ReadLe16(data + 14);
-    uint32_t colors = ReadLe32(data + 32);
-    size_t table = bpp <= 8 ? (colors ? colors : (1u << bpp)) * 4 : 0;
-    size_t stride = size_t(GdiBitmap::StrideFor(image.width, bpp, true));
-    size_t maskOffset = headerSize + table + stride * image.height;
+    DibFormat format;
+    if (!DibFormat::Parse(header.data(), header.size(), format) ||
+        DecodeDib(header.data(), header.size(), image, 0) != PictureError::None)
+        return nullptr;
+    auto icon = IconOfImage(image, isIcon);
+    // Where the colour rows end the mask begins (after any bit-field masks and colour
+    // table the header announces); a missing mask leaves the icon opaque.
+    size_t maskOffset = format.headerBytes + format.ImageSize();
     size_t maskStride = size_t(GdiBitmap::StrideFor(image.width, 1, true));
     if (maskOffset <= size && size - maskOffset >= maskStride * image.height) {
         for (int y = 0; y < image.height; ++y) {

@@ -83,6 +83,41 @@ TEST(Icon, CursorsKeepTheirHotSpotAndStockShapesExist)
     EXPECT_EQ(RGB(0, 255, 0), canvas.At(0, 0));
 }
 
+TEST(Icon, BitFieldIconsFindTheirMaskAfterTheFieldMasks)
+{
+    // An 8 x 2 icon of 16-bit 5-6-5 pixels whose three field masks follow its 40-byte
+    // header: the AND mask hides the top row, the bottom row is red.
+    std::vector<uint8_t> image;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) image.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    put(40, 4), put(8, 4), put(4, 4), put(1, 2), put(16, 2), put(3 /* BI_BITFIELDS */, 4);
+    image.resize(40, 0);
+    put(0xF800, 4), put(0x07E0, 4), put(0x001F, 4);
+    for (int i = 0; i < 8; ++i) put(0xF800, 2);  // bottom row
+    for (int i = 0; i < 8; ++i) put(0, 2);       // top row, black under its mask
+    put(0x00, 4);  // bottom row: opaque
+    put(0xFF, 4);  // top row: transparent
+    std::vector<uint8_t> file;
+    auto putFile = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) file.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    putFile(0, 2), putFile(1, 2), putFile(1, 2);
+    file.insert(file.end(), {8, 2, 0, 0});
+    putFile(1, 2), putFile(16, 2), putFile(static_cast<uint32_t>(image.size()), 4), putFile(22, 4);
+    file.insert(file.end(), image.begin(), image.end());
+
+    HICON icon = MvCreateIconFromData(file.data(), file.size(), false, 0, 0);
+    ASSERT_NE(nullptr, icon);
+    GdiCanvas canvas(10, 4, RGB(0, 255, 0));
+    ASSERT_TRUE(DrawIcon(canvas.Dc(), 1, 1, icon));
+    for (int x = 1; x <= 8; ++x) {
+        EXPECT_EQ(RGB(0, 255, 0), canvas.At(x, 1)) << x;
+        EXPECT_EQ(RGB(255, 0, 0), canvas.At(x, 2)) << x;
+    }
+    DestroyIcon(icon);
+}
+
 TEST(Icon, MalformedIconDataIsRefused)
 {
     std::vector<uint8_t> good = IconFile(false);
