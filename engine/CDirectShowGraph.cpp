@@ -29,12 +29,6 @@ LONGLONG ToUnitsRounded(double seconds)
     return std::llround(seconds * kUnits);
 }
 
-template <class I>
-void Take(IUnknown* from, I*& to)
-{
-    if (!from || FAILED(QueryInterfaceTo(from, &to))) to = nullptr;
-}
-
 } // namespace
 
 CDirectShowGraph::CDirectShowGraph() = default;
@@ -70,12 +64,12 @@ bool CDirectShowGraph::Create()
         if (attempt >= sCreateRetries) return false;
         Sleep(sCreateRetryMs);
     }
-    Take(m_graph, m_control);
-    Take(m_graph, m_events);
-    Take(m_graph, m_filter);
-    Take(m_graph, m_basicVideo);
-    Take(m_graph, m_basicAudio);
-    Take(m_graph, m_videoWindow);
+    QueryInterfaceTo(m_graph, &m_control);
+    QueryInterfaceTo(m_graph, &m_events);
+    QueryInterfaceTo(m_graph, &m_filter);
+    QueryInterfaceTo(m_graph, &m_basicVideo);
+    QueryInterfaceTo(m_graph, &m_basicAudio);
+    QueryInterfaceTo(m_graph, &m_videoWindow);
     return true;
 }
 
@@ -112,8 +106,8 @@ void CDirectShowGraph::ConfigureAspectRatio()
 {
     IBaseFilter* filter = m_videoRenderer ? m_videoRenderer->GetFilter() : nullptr;
     if (filter && !m_aspect && !m_aspect9) {
-        Take(filter, m_aspect);
-        Take(filter, m_aspect9);
+        QueryInterfaceTo(filter, &m_aspect);
+        QueryInterfaceTo(filter, &m_aspect9);
     }
     const DWORD mode = m_keepAspectRatio ? 1 : 0;
     if (m_aspect) m_aspect->SetAspectRatioMode(mode);
@@ -451,7 +445,7 @@ bool CDirectShowGraph::ShowFullScreen(bool on)
 bool CDirectShowGraph::Resize()
 {
     if (!m_graph || !m_window) return false;
-    if (!m_videoWindow) Take(m_graph, m_videoWindow);
+    if (!m_videoWindow) QueryInterfaceTo(m_graph, &m_videoWindow);
     if (!m_videoWindow) return false;
     CRect client;
     m_window->GetClientRect(&client);
