@@ -1,6 +1,7 @@
 #include "win32/Window.h"
 
 #include "win32/CtlMessages.h"
+#include "win32/CtlText.h"
 #include "win32/GdiSurface.h"
 #include "win32/Menu.h"
 #include "win32/MessageQueue.h"
@@ -167,11 +168,7 @@ int GetClassNameA(HWND hwnd, LPSTR buffer, int size)
 {
     Guard guard(Lock());
     auto w = Find(hwnd);
-    if (!w || !buffer || size <= 0) return 0;
-    int n = std::min<int>(static_cast<int>(w->cls->name.size()), size - 1);
-    std::memcpy(buffer, w->cls->name.data(), n);
-    buffer[n] = 0;
-    return n;
+    return w ? CtlCopyOut(w->cls->name, buffer, size) : 0;
 }
 
 // ---------------------------------------------------------------- creation
@@ -341,12 +338,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXT: {
         Guard guard(Lock());
         auto w = Find(hwnd);
-        char* buffer = reinterpret_cast<char*>(lParam);
-        if (!w || !buffer || wParam == 0) return 0;
-        size_t n = std::min<size_t>(w->text.size(), wParam - 1);
-        std::memcpy(buffer, w->text.data(), n);
-        buffer[n] = 0;
-        return static_cast<LRESULT>(n);
+        if (!w) return 0;
+        return CtlCopyOut(w->text, reinterpret_cast<char*>(lParam), static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFF)));
     }
     case WM_GETTEXTLENGTH: {
         Guard guard(Lock());
