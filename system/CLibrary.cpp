@@ -1,4 +1,5 @@
 #include "CLibrary.h"
+#include "PathField.h"
 
 #include "win32/Module.h"
 
@@ -27,8 +28,7 @@ void CLibrary::Free()
 
 void CLibrary::Load(const char* path)
 {
-    std::memset(m_path, 0, sizeof(m_path));
-    if (path) std::strncpy(m_path, path, kMaxPath);
+    SetPathField(m_path, path);
     m_tried = false;
 }
 

@@ -7,6 +7,7 @@
 #include "win32/Files.h"
 #include "win32/VersionResource.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -102,6 +103,21 @@ TEST(CLibrary, AFailedLoadIsNotRetriedUntilTheLibraryIsNamedAgain)
     EXPECT_FALSE(retried.LoadLibraryA());
     // Even a path that would now load stays untried without Load.
     EXPECT_FALSE(retried.LoadLibraryA());
+}
+
+TEST(CLibrary, APathTooLongLoadsNothingRatherThanTheLibraryItWouldBeCutTo)
+{
+    CLibrary real("libm.so.6");
+    ASSERT_TRUE(real.LoadLibraryA());
+    char file[CLibrary::kMaxPath + 1];
+    ASSERT_GT(GetModuleFileName(real.GetModule(), file, sizeof(file)), 0u);
+    ASSERT_EQ('/', file[0]);
+    std::string fits = std::string(CLibrary::kMaxPath - std::strlen(file), '/') + file;
+    EXPECT_TRUE(CLibrary(fits.c_str()).LoadLibraryA());
+
+    CLibrary tooLong((fits + ".x").c_str());
+    EXPECT_STREQ("", tooLong.GetPath());
+    EXPECT_FALSE(tooLong.LoadLibraryA());
 }
 
 namespace {
