@@ -1,28 +1,78 @@
 # Helpers shared by every folder's CMakeLists.txt.
 #
-# mv_library(<name> [PUBLIC_LINKS ...] [PRIVATE_LINKS ...] [INCLUDES ...])
-#   A shared library from every *.cpp of the current folder.
+# A deliverable is one folder; its concerns may sit in subfolders of it. Subfolders named
+# tests and fuzz hold no library code.
+#
+# mv_library(<name> [PATH_INCLUDES] [PUBLIC_LINKS ...] [PRIVATE_LINKS ...] [INCLUDES ...])
+#   A shared library from every *.cpp of the current folder and its subfolders; every folder
+#   of it is on the include path, so a header is included by its bare name. With
+#   PATH_INCLUDES (the platform layer) only INCLUDES is, and headers go by their path.
 # mv_tests(<name> LINKS ...)
-#   tests/*.cpp as one unit-test program (label "unit"), and
-#   tests/integration/*.cpp, when present, as <name>_integration (label "integration").
+#   every tests/*.cpp of the folder tree as one unit-test program (label "unit"), and every
+#   tests/integration/*.cpp as <name>_integration (label "integration").
+
+# The library folders under the current one (itself included), skipping test and fuzz trees.
+function(mv_code_dirs out)
+  file(GLOB_RECURSE entries LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  foreach(e ${entries})
+    file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${e})
+    if(IS_DIRECTORY ${e} AND NOT "/${rel}/" MATCHES "/(tests|fuzz)/")
+      list(APPEND dirs ${e})
+    endif()
+  endforeach()
+  set(${out} ${dirs} PARENT_SCOPE)
+endfunction()
+
+# The sources of the library folders.
+function(mv_code_sources out)
+  mv_code_dirs(dirs)
+  set(srcs)
+  foreach(d ${dirs})
+    file(GLOB found CONFIGURE_DEPENDS ${d}/*.cpp ${d}/*.c)
+    list(APPEND srcs ${found})
+  endforeach()
+  set(${out} ${srcs} PARENT_SCOPE)
+endfunction()
+
+# Every tests/ folder of the tree (<sub> names a folder under each, such as integration).
+function(mv_test_dirs out sub)
+  file(GLOB_RECURSE entries LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  set(dirs)
+  foreach(e ${CMAKE_CURRENT_SOURCE_DIR}/tests ${entries})
+    file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${e})
+    if(IS_DIRECTORY ${e}${sub} AND "/${rel}" MATCHES "/tests$" AND NOT "/${rel}" MATCHES "/(tests|fuzz)/.*tests$")
+      list(APPEND dirs ${e}${sub})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  set(${out} ${dirs} PARENT_SCOPE)
+endfunction()
 # mv_fuzz(<name> SOURCE <file> LINKS ... [CORPUS <dir>])
 #   With MV_BUILD_FUZZ a libFuzzer target; otherwise, with tests on, a program that
 #   replays the corpus through the same entry point, run by CTest as a unit test.
 
 function(mv_library name)
-  cmake_parse_arguments(A "" "" "PUBLIC_LINKS;PRIVATE_LINKS;INCLUDES;SOURCES" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  cmake_parse_arguments(A "PATH_INCLUDES" "" "PUBLIC_LINKS;PRIVATE_LINKS;INCLUDES;SOURCES" ${ARGN})
+  mv_code_sources(srcs)
+  if(A_PATH_INCLUDES)
+    # Headers are included by their path under INCLUDES ("win32/kernel/File.h").
+    set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  else()
+    mv_code_dirs(dirs)
+  endif()
   add_library(${name} SHARED ${srcs} ${A_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${A_INCLUDES})
+  target_include_directories(${name} PUBLIC ${dirs} ${A_INCLUDES})
   target_link_libraries(${name} PUBLIC ${A_PUBLIC_LINKS} PRIVATE ${A_PRIVATE_LINKS})
 endfunction()
 
 # One GoogleTest program from the given sources, run by CTest under the given label.
 function(mv_test_program name label timeout)
   cmake_parse_arguments(A "" "" "SOURCES;LINKS" ${ARGN})
-  add_executable(${name} ${A_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${A_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
+  add_executable(${name} ${A_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/TestMain.cpp)
+  mv_test_dirs(test_dirs "")
+  target_include_directories(${name} PRIVATE ${test_dirs} ${PROJECT_SOURCE_DIR}/platform)
+  target_link_libraries(${name} PRIVATE ${A_LINKS} mvwin32 GTest::gtest GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS ${label} TIMEOUT ${timeout})
 endfunction()
@@ -32,11 +82,21 @@ function(mv_tests name)
   if(NOT MV_BUILD_TESTS)
     return()
   endif()
-  file(GLOB unit_srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  mv_test_dirs(unit_dirs "")
+  set(unit_srcs)
+  foreach(d ${unit_dirs})
+    file(GLOB found CONFIGURE_DEPENDS ${d}/*.cpp)
+    list(APPEND unit_srcs ${found})
+  endforeach()
   if(unit_srcs)
     mv_test_program(${name} unit 600 SOURCES ${unit_srcs} LINKS ${A_LINKS})
   endif()
-  file(GLOB int_srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/integration/*.cpp)
+  mv_test_dirs(int_dirs "/integration")
+  set(int_srcs)
+  foreach(d ${int_dirs})
+    file(GLOB found CONFIGURE_DEPENDS ${d}/*.cpp)
+    list(APPEND int_srcs ${found})
+  endforeach()
   if(int_srcs)
     mv_test_program(${name}_integration integration 900 SOURCES ${int_srcs} LINKS ${A_LINKS})
   endif()

@@ -32,6 +32,9 @@ TEST(ShellFolders, OneVariableMovesEveryFolderUnderTheTestsHome)
 
 TEST(ShellFolders, WithoutTheVariableTheXdgFoldersCount)
 {
+    // The test main gives the whole program a home; this test is about life without one.
+    std::string testHome = getenv(MV_HOME_VARIABLE) ? getenv(MV_HOME_VARIABLE) : "";
+    unsetenv(MV_HOME_VARIABLE);
     const char* saved = getenv("XDG_DATA_HOME");
     std::string keep = saved ? saved : "";
     setenv("XDG_DATA_HOME", "/srv/data-home/", 1);
@@ -40,4 +43,5 @@ TEST(ShellFolders, WithoutTheVariableTheXdgFoldersCount)
     EXPECT_EQ(std::string(getenv("HOME")) + "/.local/share", MvDataHome());
     if (saved) setenv("XDG_DATA_HOME", keep.c_str(), 1);
     else unsetenv("XDG_DATA_HOME");
+    if (!testHome.empty()) setenv(MV_HOME_VARIABLE, testHome.c_str(), 1);
 }
