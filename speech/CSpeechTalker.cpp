@@ -163,9 +163,10 @@ void CSpeechTalker::HandleEvent(unsigned int, long)
             break;
         case SPEI_WORD_BOUNDARY:
         case SPEI_SENTENCE_BOUNDARY: {
-            // Both report the word being spoken, as the voice's status has it.
+            // Both report the word being spoken, as the voice's status has it. An event handled
+            // before the status shows a word names none: the editor would select nothing.
             SPVOICESTATUS status{};
-            if (SUCCEEDED(m_voice->GetStatus(&status, nullptr))) {
+            if (SUCCEEDED(m_voice->GetStatus(&status, nullptr)) && status.ulInputWordLen > 0) {
                 LONG position = static_cast<LONG>(status.ulInputWordPos);
                 LONG length = static_cast<LONG>(status.ulInputWordLen);
                 Broadcast(kSpeechWordMessage, &position, &length);

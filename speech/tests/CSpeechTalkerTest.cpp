@@ -102,15 +102,22 @@ TEST_F(TalkerTest, EventsBecomeBroadcasts)
     EXPECT_FALSE(talker.IsSpeaking());
 }
 
-TEST_F(TalkerTest, AWordWithoutStatusIsNotBroadcast)
+TEST_F(TalkerTest, AWordWithoutStatusOrWithoutLengthIsNotBroadcast)
 {
-    Voice().statusFails = true;
-    Voice().Queue(SPEI_WORD_BOUNDARY);
-    Voice().Queue(SPEI_START_INPUT_STREAM);
-    Voice().Notify();
-    ASSERT_EQ(1u, log.heard.size());
-    EXPECT_EQ(kSpeechStartedMessage, log.heard[0].message);
-    EXPECT_TRUE(talker.IsSpeaking());
+    // A failing status, and a status read before the voice reached its first word.
+    for (const bool statusFails : {true, false}) {
+        log.heard.clear();
+        Voice().statusFails = statusFails;
+        Voice().status.ulInputWordPos = 0;
+        Voice().status.ulInputWordLen = 0;
+        Voice().Queue(SPEI_WORD_BOUNDARY);
+        Voice().Queue(SPEI_SENTENCE_BOUNDARY);
+        Voice().Queue(SPEI_START_INPUT_STREAM);
+        Voice().Notify();
+        ASSERT_EQ(1u, log.heard.size()) << statusFails;
+        EXPECT_EQ(kSpeechStartedMessage, log.heard[0].message);
+        EXPECT_TRUE(talker.IsSpeaking());
+    }
 }
 
 TEST_F(TalkerTest, RateAndVolumeReachTheVoice)
