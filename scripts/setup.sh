@@ -16,6 +16,7 @@ PACKAGES=(
   libstb-dev
   libudev-dev
   python3-pyftpdlib openssl
+  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libqt6dbus6 at-spi2-core
 )
 
 missing=()
