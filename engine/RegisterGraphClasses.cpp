@@ -3,11 +3,13 @@
 // code always resolves to the class listed first.
 #include "CAudioCodecsInfo.h"
 #include "CAudioDevicesInfo.h"
+#include "CDecoderItem.h"
 #include "CFileExtensionChain.h"
 #include "CFileExtensionData.h"
 #include "CFileExtensionFilterData.h"
 #include "CFileFilterData.h"
 #include "CFileTypeData.h"
+#include "CFilterCheck.h"
 #include "CFilterData.h"
 #include "CGlobalSetting.h"
 #include "CLocalSetting.h"
@@ -55,3 +57,5 @@ MV_REGISTER_PERSIST_CLASS(CAudioCaptureDevice2)
 MV_REGISTER_PERSIST_CLASS(CDevicesInfo)
 MV_REGISTER_PERSIST_CLASS(CVideoDevicesInfo)
 MV_REGISTER_PERSIST_CLASS(CAudioDevicesInfo)
+MV_REGISTER_PERSIST_CLASS(CDecoderItem)
+MV_REGISTER_PERSIST_CLASS(CFilterCheck)
