@@ -1,0 +1,214 @@
+#pragma once
+// Settings interfaces that filters of the encoder set offer their wrappers. Methods are
+// listed in slot order after the three IUnknown methods; a slot the engine never calls
+// still holds a place so that the slots it does call keep their positions.
+#include "ConstGuid.h"
+#include "IVideoPostback.h"
+#include "com/Unknown.h"
+#include "win32/WinTypes.h"
+
+// Multiplexers: interleaving of the streams they write (0 none, 1 capture, 2 full).
+struct IConfigInterleaving : IUnknown {
+    static constexpr IID kIid = ConstGuid("BEE3D220-157B-11D0-BD23-00A0C911CE86");
+    using Base = IUnknown;
+    virtual HRESULT put_Mode(LONG mode) = 0;
+    virtual HRESULT get_Mode(LONG* mode) = 0;
+};
+
+// File source: whether QuickTime files are read as blocks.
+struct IQuickTimeBlockSetting : IUnknown {
+    static constexpr IID kIid = ConstGuid("C04A6E89-0012-49BD-A64E-92F173F19EE0");
+    using Base = IUnknown;
+    virtual HRESULT SetBlock(BYTE block) = 0;
+};
+
+// Multi-file source: the files it plays as one, and the part of them played (media times).
+struct IMultiFileSource : IUnknown {
+    static constexpr IID kIid = ConstGuid("F64C56A0-75AC-4914-B25B-EFE53B288C83");
+    using Base = IUnknown;
+    virtual HRESULT AddFile(const WCHAR* path) = 0;
+    virtual HRESULT GetFileCount(LONG* count) = 0;
+    virtual HRESULT SetStart(LONGLONG start) = 0;
+    virtual HRESULT GetStart(LONGLONG* start) = 0;
+    virtual HRESULT SetEnd(LONGLONG end) = 0;
+    virtual HRESULT GetEnd(LONGLONG* end) = 0;
+};
+
+// MP3 encoder: the encoder library to load.
+struct ILameLibraryPath : IUnknown {
+    static constexpr IID kIid = ConstGuid("5133CD32-87C0-4316-AA16-33F7B6AE2AAF");
+    using Base = IUnknown;
+    virtual HRESULT SetLibraryPath(const char* path) = 0;
+};
+
+// Video encoders: saved codec state, size class (1 up to 500 lines, 2 above) and quality.
+struct IVideoEncoderSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("1E9CEA42-342A-4A10-AAC7-3C023C9CFA7A");
+    using Base = IUnknown;
+    virtual HRESULT SetState(const BYTE* state, LONG size) = 0;
+    virtual HRESULT SetSizeClass(LONG sizeClass) = 0;
+    virtual HRESULT SetQuality(BYTE quality) = 0;
+};
+
+// "Time Nil": passes samples on unchanged when the pass-through flag is on.
+struct ITimeNilSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("C08DF14C-D5B7-4DE0-AF1F-5746A05E6C57");
+    using Base = IUnknown;
+    virtual HRESULT SetPassThrough(BYTE on) = 0;
+};
+
+// "Time Dropper": drops samples whose times run backwards.
+struct ITimeDropperSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("EF1DFF84-C864-40CA-A381-53770A75AA03");
+    using Base = IUnknown;
+    virtual HRESULT GetDropCount(LONGLONG* count) = 0;
+};
+
+// "Time Shifter": moves every sample time by a shift in seconds.
+struct ITimeShifterSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("CC3FDE15-29D1-45E1-874D-D441849B6BF2");
+    using Base = IUnknown;
+    virtual HRESULT SetShift(double seconds) = 0;
+};
+
+// "Pulse Regulator": delivers frames at a fixed rate, retiming them when asked.
+struct IPulseRegulatorSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("5CAE980B-D089-4E6F-A1A7-BD7E7B819488");
+    using Base = IUnknown;
+    virtual HRESULT SetFrameRate(double rate) = 0;
+    virtual HRESULT SetRetime(BYTE on) = 0;
+};
+
+// "Time Stamp": draws the time into the frames.
+struct ITimeStampSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("33401786-4E29-4E27-964A-72A75D731F07");
+    using Base = IUnknown;
+    virtual HRESULT SetStamping(BYTE on) = 0;
+};
+
+// "3D Mix": mixes two camera pictures into one.
+struct I3dMixSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("DF83EFF6-E4A3-47F4-A705-DB17AE48D781");
+    using Base = IUnknown;
+    virtual HRESULT SetMode(LONG mode) = 0;
+};
+
+// "Image Upload": the image source an FTP image handler takes its frames from.
+struct IImageUploadSource : IVideoPostback {
+    static constexpr IID kIid = ConstGuid("95A831A0-9DDD-4776-96E6-EE60B874A6A8");
+    using Base = IVideoPostback;
+};
+
+// "Snap Shot" settings, in the order the wrapper passes them, and file saving.
+struct ISnapshotSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("5CB65709-5207-4331-966C-4EEC99C01B03");
+    using Base = IUnknown;
+    virtual HRESULT SetMode(LONG mode) = 0;
+    virtual HRESULT SetKind(LONG kind) = 0;
+    virtual HRESULT SetPosition(double seconds) = 0;
+    virtual HRESULT SetResize(BYTE on) = 0;
+    virtual HRESULT SetWidth(LONG width) = 0;
+    virtual HRESULT SetHeight(LONG height) = 0;
+    virtual HRESULT SetName(const char* name) = 0;
+    // Writes an image got from one of the grab interfaces; kind 1000 BMP, 1001 GIF, 1002 JPEG.
+    virtual HRESULT SaveImage(const BYTE* dib, LONG size, const char* path, LONG kind, LONG quality) = 0;
+};
+
+// "Snap Shot": the current image at its own size; S_FALSE when there is none yet.
+struct ISnapshotGrab : IUnknown {
+    static constexpr IID kIid = ConstGuid("F1AEEED4-64B6-47FC-8376-B6E4D8B3C871");
+    using Base = IUnknown;
+    virtual HRESULT GrabImage(BYTE** dib, LONG* size) = 0;
+};
+
+// "Snap Shot": the current image scaled, and the release of any image either grab gave.
+struct ISnapshotScaledGrab : IUnknown {
+    static constexpr IID kIid = ConstGuid("F810966F-BA9D-4AD9-8A92-82E8CB4A9940");
+    using Base = IUnknown;
+    virtual HRESULT GrabScaledImage(LONG width, LONG height, BYTE** dib, LONG* size) = 0;
+    virtual HRESULT ReleaseImage(BYTE* dib) = 0;
+};
+
+// Scaler and colour converter, seven interfaces.
+struct IScalerEffects : IUnknown {
+    static constexpr IID kIid = ConstGuid("C97C92CC-2218-4E2C-A8A4-4B3C4612B4A4");
+    using Base = IUnknown;
+    virtual HRESULT SetGreyScale(BYTE on) = 0;
+    virtual HRESULT GetGreyScale(BYTE* on) = 0;
+    virtual HRESULT SetKeepAspect(BYTE on) = 0;
+};
+
+struct IScalerColorFormat : IUnknown {
+    static constexpr IID kIid = ConstGuid("B3EC38F4-227E-4320-8F39-E955F7DEA869");
+    using Base = IUnknown;
+    virtual HRESULT SetColorFormat(LONG format) = 0;
+};
+
+struct IScalerCropMode : IUnknown {
+    static constexpr IID kIid = ConstGuid("29531769-3DA8-4214-8CDA-B09142FF78B1");
+    using Base = IUnknown;
+    virtual HRESULT SetCropping(BYTE on) = 0;
+};
+
+struct IScalerOutputSize : IUnknown {
+    static constexpr IID kIid = ConstGuid("F82CC9E1-20E1-4A63-9B93-5A0310C0BDC4");
+    using Base = IUnknown;
+    virtual HRESULT SetKeepSize(BYTE on) = 0;
+    virtual HRESULT SetWidth(LONG width) = 0;
+    virtual HRESULT SetHeight(LONG height) = 0;
+    virtual HRESULT SetInputAspectFromSource(BYTE on) = 0;
+    virtual HRESULT SetOutputAspectFromSource(BYTE on) = 0;
+    virtual HRESULT SetInputAspect(double aspect) = 0;
+    virtual HRESULT SetOutputAspect(double aspect) = 0;
+    virtual HRESULT SetScaling(LONG scaling) = 0;
+};
+
+struct IScalerCrop : IUnknown {
+    static constexpr IID kIid = ConstGuid("F6D7D923-5348-4E0B-948C-3CCA8DE44CC8");
+    using Base = IUnknown;
+    virtual HRESULT SetLeft(LONG left) = 0;
+    virtual HRESULT SetTop(LONG top) = 0;
+    virtual HRESULT SetCropWidth(LONG width) = 0;
+    virtual HRESULT SetCropHeight(LONG height) = 0;
+    virtual HRESULT SetPlaceLeft(LONG left) = 0;
+    virtual HRESULT SetPlaceTop(LONG top) = 0;
+    virtual HRESULT SetPlaceWidth(LONG width) = 0;
+    virtual HRESULT SetPlaceHeight(LONG height) = 0;
+    virtual HRESULT SetFrameWidth(LONG width) = 0;
+    virtual HRESULT SetFrameHeight(LONG height) = 0;
+};
+
+struct IScalerOrientation : IUnknown {
+    static constexpr IID kIid = ConstGuid("032EA767-DB71-4177-8AD4-CADEEEE64277");
+    using Base = IUnknown;
+    virtual HRESULT SetFlip(LONG flip) = 0;
+    virtual HRESULT GetFlip(LONG* flip) = 0;
+    virtual HRESULT SetRotation(LONG rotation) = 0;
+};
+
+struct IScalerOutputRate : IUnknown {
+    static constexpr IID kIid = ConstGuid("492DF120-EC10-4A12-899B-D13DD1F9D58D");
+    using Base = IUnknown;
+    virtual HRESULT SetOutputAspect(double aspect) = 0;
+};
+
+// Installed video compressors: their own About and settings dialogs and their state.
+struct IAMVfwCompressDialogs : IUnknown {
+    static constexpr IID kIid = ConstGuid("D8D715A3-6E5E-11D0-B3F0-00AA003761C5");
+    using Base = IUnknown;
+    virtual HRESULT ShowDialog(int dialog, HWND parent) = 0;
+    virtual HRESULT GetState(void* state, int* size) = 0;
+    virtual HRESULT SetState(void* state, int size) = 0;
+    virtual HRESULT SendDriverMessage(int message, long param1, long param2) = 0;
+};
+inline constexpr int VfwCompressDialog_Config = 1;
+inline constexpr int VfwCompressDialog_About = 2;
+inline constexpr int VfwCompressDialog_QueryConfig = 4;
+inline constexpr int VfwCompressDialog_QueryAbout = 8;
+
+// Animated-image multiplexer: whether the animation loops.
+struct IAnimatedGifSettings : IUnknown {
+    static constexpr IID kIid = ConstGuid("C3BD0786-7CFE-479D-AF30-34518F520B19");
+    using Base = IUnknown;
+    virtual HRESULT SetLoop(BYTE loop) = 0;
+};
