@@ -2,12 +2,8 @@
 // A video converter that chooses its input and output rectangles from the aspect ratios of the
 // input and output pictures: stretched to fit, pan-and-scan or letter-box.
 #include "CVideoConverter.h"
+#include "TVideoScaling.h"
 
-enum TVideoScaling : int {
-    kScaleToFit = 0,
-    kPanScan = 1,
-    kLetterBox = 2,
-};
 
 class CAspectRatioConverter;
 

@@ -8,6 +8,7 @@
 // Loading never trusts the stream: a load that would pass the end of the stream or
 // the caller's buffer marks the load failed (LoadFailed()), and every load after it
 // yields zeros and empty values until SetData or ResetLoad(true).
+#include <type_traits>
 #include "CHandle.h"
 #include "win32/WinTypes.h"
 
@@ -59,6 +60,22 @@ public:
     virtual void Load(const char* name, unsigned char& value);
     virtual void Load(const char* name, unsigned char* bytes, ULONG length);
     virtual void LoadStringLength(const char* name, ULONG& length);
+
+    // Enumerations are stored as the 32-bit values they are.
+    template <class E>
+        requires std::is_enum_v<E>
+    void Save(const char* name, E value)
+    {
+        Save(name, static_cast<LONG>(value));
+    }
+    template <class E>
+        requires std::is_enum_v<E>
+    void Load(const char* name, E& value)
+    {
+        LONG stored = static_cast<LONG>(value);
+        Load(name, stored);
+        value = static_cast<E>(stored);
+    }
 
     virtual unsigned char* GetData(ULONG& size);
     virtual void SetData(const unsigned char* bytes, ULONG size);

@@ -7,19 +7,10 @@
 
 #include "CMemoryMap.h"
 #include "CVideoProcessor.h"
+#include "EImageFlip.h"
+#include "EImageRotation.h"
 
-enum EImageFlip : int {
-    kImageFlipNone = 0,
-    kImageFlipLeftRight = 1,
-    kImageFlipTopBottom = 2,
-};
 
-enum EImageRotation : int {
-    kImageRotationNone = 0,
-    kImageRotationLeft = 1,   // a quarter turn anticlockwise
-    kImageRotationRight = 2,  // a quarter turn clockwise
-    kImageRotationHalf = 3,
-};
 
 class CVideoScaler : public CVideoProcessor {
 public:

@@ -1,10 +1,10 @@
 #pragma once
 // What to write to when a target file already exists.
+#include "EFileReplace.h"
 #include "afx/CString.h"
 
 class CRepeatPrompter;
 
-enum EFileReplace { kFileReplaceAsk = 0, kFileReplaceReplace = 1, kFileReplaceRename = 2 };
 
 class UFileReplace {
 public:

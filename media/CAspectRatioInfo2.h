@@ -4,7 +4,7 @@
 #include "CPersistObject.h"
 #include "MvMediaProperty.h"
 
-using TVideoScaling = LONG;
+#include "TVideoScaling.h"
 
 class CAspectRatioInfo2 : public CPersistObject {
     MV_DECLARE_PERSIST_CLASS(CAspectRatioInfo2)
@@ -33,8 +33,8 @@ public:
     static constexpr LONG kInputChangedNotice = FourCharCode("asps");
     static constexpr LONG kOutputChangedNotice = FourCharCode("aspt");
     static constexpr LONG kScalingChangedNotice = FourCharCode("aspu");
-    static constexpr TVideoScaling kStretch = 0;
-    static constexpr TVideoScaling kLetterbox = 2;
+    static constexpr TVideoScaling kStretch = kScaleToFit;
+    static constexpr TVideoScaling kLetterbox = kLetterBox;
 
 private:
     void ResetScalingWhenEqual();

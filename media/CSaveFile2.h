@@ -3,7 +3,7 @@
 #include "CPersistFile2.h"
 #include "MvMediaProperty.h"
 
-using EFileReplace = LONG;
+#include "EFileReplace.h"
 
 class CSaveFile2 : public CPersistFile2 {
     MV_DECLARE_PERSIST_CLASS(CSaveFile2)
@@ -25,5 +25,5 @@ public:
 
 private:
     bool m_autoNaming = false;
-    EFileReplace m_fileReplace = 0;
+    EFileReplace m_fileReplace = kFileReplaceAsk;
 };

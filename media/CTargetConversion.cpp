@@ -50,7 +50,7 @@ CTargetConversion::CTargetConversion()
     CMediaOutput2::GetAudioOutput().SetAutoSettings(false);
     m_minAudio.SetRegulateTimecode(true);
     m_aspectRatio.SetOutput(4.0 / 3.0);
-    m_aspectRatio.SetScaling(2);
+    m_aspectRatio.SetScaling(kLetterBox);
 }
 
 void CTargetConversion::SaveSelf(const char* name, CPersistStorage& storage)

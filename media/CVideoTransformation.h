@@ -3,8 +3,8 @@
 #include "CPersistObject.h"
 #include "MvMediaProperty.h"
 
-using EImageFlip = LONG;
-using EImageRotation = LONG;
+#include "EImageFlip.h"
+#include "EImageRotation.h"
 
 class CVideoTransformation : public CPersistObject {
     MV_DECLARE_PERSIST_CLASS(CVideoTransformation)
@@ -22,6 +22,6 @@ public:
     static constexpr LONG kRotateChangedNotice = FourCharCode("vits");
 
 private:
-    EImageFlip m_flip = 0;
-    EImageRotation m_rotate = 0;
+    EImageFlip m_flip = kImageFlipNone;
+    EImageRotation m_rotate = kImageRotationNone;
 };

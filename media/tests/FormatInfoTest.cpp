@@ -52,7 +52,7 @@ TEST(AspectRatio, LoadingSnapsTheStoredRatios)
     CAspectRatioInfo2 ratio;
     ratio.SetOriginal(1.5);
     ratio.SetOutput(2.0);
-    ratio.SetScaling(1);
+    ratio.SetScaling(kPanScan);
     std::string xml = XmlText(ratio);
     auto copy = XmlCopy(ratio);
     EXPECT_EQ(1.5, copy->GetOriginal());
@@ -82,8 +82,8 @@ TEST(FormatInfo, ValuesSurviveBothStorages)
     video.SetHeight(1080);
     video.SetFrameRate(23.976);
     CVideoTransformation turn;
-    turn.SetFlip(1);
-    turn.SetRotate(3);
+    turn.SetFlip(kImageFlipLeftRight);
+    turn.SetRotate(kImageRotationHalf);
     for (int xml = 0; xml < 2; ++xml) {
         auto a = xml ? XmlCopy(audio) : BinaryCopy(audio);
         EXPECT_EQ(44100u, a->GetSampleRate());
@@ -126,7 +126,7 @@ TEST(FormatInfo, EachPropertyAnnouncesItsOwnCode)
 
     CVideoTransformation turn;
     NoticeLog turnLog(turn);
-    turn.SetFlip(2);
-    turn.SetRotate(1);
+    turn.SetFlip(kImageFlipTopBottom);
+    turn.SetRotate(kImageRotationLeft);
     EXPECT_EQ((Codes{"vitr", "vits"}), turnLog.codes);
 }

@@ -124,7 +124,7 @@ TEST_F(PalTrack, MovingLeftPastRightPushesRightAlong)
 TEST_F(PalTrack, CroppingShapesTheAspectRatio)
 {
     track.ResetCrop();
-    track.GetAspectRatio().SetScaling(2);
+    track.GetAspectRatio().SetScaling(kLetterBox);
     EXPECT_TRUE(track.SetCropRight(360));
     EXPECT_DOUBLE_EQ(2.0 / 3.0, track.GetAspectRatio().GetInput());
     EXPECT_DOUBLE_EQ(2.0 / 3.0, track.GetAspectRatio().GetOutput());
@@ -160,7 +160,7 @@ TEST_F(PalTrack, EverythingSurvivesBothStorages)
     track.SetCropTop(16);
     track.SetCropRight(712);
     track.SetCropBottom(560);
-    track.GetTransformation().SetRotate(2);
+    track.GetTransformation().SetRotate(kImageRotationRight);
     track.SetFourcc(FourCharCode("DX50"));
     for (int xml = 0; xml < 2; ++xml) {
         auto copy = xml ? XmlCopy(track) : BinaryCopy(track);

@@ -98,7 +98,7 @@ TEST(SaveFile, AsksForAFileNameAndKeepsItsPolicy)
     file.SetFilePath("/home/me/speech.mp3");
     EXPECT_EQ(nullptr, file.Validate(true));
     file.SetAutoNaming(true);
-    file.SetFileReplace(2);
+    file.SetFileReplace(kFileReplaceRename);
     EXPECT_EQ((Codes{"2", "psf3", "svf4", "svf5"}), log.codes);
     CEnumMap map;
     ASSERT_TRUE(file.GetEnumText("replace", map));
@@ -137,7 +137,7 @@ TEST(SaveDir, TheSameFolderNeedsNoPath)
     EXPECT_TRUE(dir.IsInstanceOf(Code("psf2")));
     EXPECT_STREQ("Please specify the output directory path.", dir.Validate(false));
     NoticeLog log(dir);
-    dir.SetFileReplace(1);
+    dir.SetFileReplace(kFileReplaceReplace);
     EXPECT_TRUE(dir.SetSameDirectory(true));
     EXPECT_EQ(nullptr, dir.Validate(true));
     EXPECT_EQ(1, dir.GetFileReplace());
@@ -204,7 +204,7 @@ TEST(MediaWriter, MembersSurviveBothStorages)
     writer.GetMediaOutput().SetSplitterType(350);
     writer.GetMediaOutput().GetAudioOutput().SetBitrate(128000);
     writer.GetFilePath().SetFilePath("/music/talk.mp3");
-    writer.GetFilePath().SetFileReplace(1);
+    writer.GetFilePath().SetFileReplace(kFileReplaceReplace);
     writer.GetTimedAction().SetInterval(30);
     writer.GetFtp().SetServer("ftp.example.org");
     writer.GetFtp().SetPassword("secret");

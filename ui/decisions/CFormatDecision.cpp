@@ -13,10 +13,6 @@
 namespace {
 
 constexpr ULONG kLeastVideoBitrate = 160000;
-constexpr LONG kFitScaling = 0;
-constexpr LONG kNoFlip = 0;
-constexpr LONG kNoRotation = 0;
-constexpr LONG kQuarterTurnRight = 2;
 constexpr double kFrameRateLadder[] = {0, 1, 2, 3, 4, 5, 8, 10, 12, 15, 16, 20, 24, 25, 29.97, 30, 40, 50, 59.94, 60};
 
 // Sizes are 16-bit: out-of-range and NaN values must not be converted unchecked.
@@ -66,7 +62,7 @@ void CFormatDecision::ConfigureVideoFormat(CTargetConversion* preset, CVideoTrac
 
     CAspectRatioInfo2& ratio = track->GetAspectRatio();
     ratio.SetOutput(ratio.GetInput());
-    ratio.SetScaling(kFitScaling);
+    ratio.SetScaling(kScaleToFit);
 
     unsigned short width = track->GetVideoInfo().GetWidth();
     unsigned short height = track->GetVideoInfo().GetHeight();
@@ -77,8 +73,8 @@ void CFormatDecision::ConfigureVideoFormat(CTargetConversion* preset, CVideoTrac
 
     ratio.SetOutput(aspect);
     ratio.SetScaling(preset->GetAspectRatio().GetScaling());
-    track->GetTransformation().SetFlip(kNoFlip);
-    track->GetTransformation().SetRotate(rotated ? kQuarterTurnRight : kNoRotation);
+    track->GetTransformation().SetFlip(kImageFlipNone);
+    track->GetTransformation().SetRotate(rotated ? kImageRotationRight : kImageRotationNone);
 
     video.GetVideoInfo().SetWidth(width);
     video.GetVideoInfo().SetHeight(height);

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr LONG kLetterBox = 2;
 
 void SetVideoSize(CVideoInfo2& info, unsigned short width, unsigned short height, double rate)
 {
@@ -161,7 +160,7 @@ TEST_F(FormatDecision, VideoSettingsFollowThePresetAndTheInputTrack)
     CVideoTrack track;
     SetVideoSize(track.GetVideoInfo(), 640, 480, 30);
     track.GetAspectRatio().SetInput(4.0 / 3);
-    track.GetTransformation().SetFlip(1);
+    track.GetTransformation().SetFlip(kImageFlipLeftRight);
     CMediaOutput2 output;
     output.SetWantsAudio(false);
 
