@@ -3,6 +3,7 @@
 // a filter that lacks the interface counts as not created.
 #include "CDirectShowFilter.h"
 #include "com/Unknown.h"
+#include "dshow/DShowInterfaces.h"
 
 template <class I>
 bool CreateRequiring(CDirectShowFilter& wrapper, I*& settings)

@@ -3,6 +3,7 @@
 // when first needed and held until Release. A filter without it is left unchanged.
 #include "CDirectShowFilter.h"
 #include "com/Unknown.h"
+#include "dshow/DShowInterfaces.h"
 
 template <class I>
 class TInterfaceSetter {
