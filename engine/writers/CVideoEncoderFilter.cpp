@@ -6,7 +6,7 @@
 #include "dshow/DShowInterfaces.h"
 #include "URegistryUtils.h"
 #include "com/Guid.h"
-#include "dshow/DeviceInterfaces.h"
+#include "win32/Registry.h"
 
 #include <string>
 #include <vector>

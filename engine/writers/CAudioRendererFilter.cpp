@@ -1,0 +1,13 @@
+#include "CAudioRendererFilter.h"
+
+#include "TaggedPin.h"
+#include "WriterIds.h"
+
+CAudioRendererFilter::CAudioRendererFilter(CDirectShowGraph* graph, const char* name)
+{
+    SetGraph(graph);
+    SetName(name);
+    SetId(CLSID_AudioRenderer);
+    SetSystemComponent(true);
+    SetInputPin(MakeTaggedPin(this, nullptr, true));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The writers of the ff family (FLV, MPEG-1, MPEG-4 for the portable player, SWF): the
+// filter encodes both streams itself with the codecs and bitrates given.
+#include "CFileWriterFilter.h"
+
+struct IffWriterBitrates;
+
+class CffWriter : public CFileWriterFilter {
+public:
+    enum EKind { kFlv, kMpeg1, kMpeg4Psp, kSwf };
+
+    CffWriter(CDirectShowGraph* graph, const char* name, EKind kind);
+    ~CffWriter() override;
+
+    void Release() override;
+    bool SetupBeforeConnect() override;
+
+    EKind GetKind() const { return m_kind; }
+    void SetVideoCodecName(const char* name) { m_videoCodecName = name ? name : ""; }
+    void SetAudioCodecName(const char* name) { m_audioCodecName = name ? name : ""; }
+    void SetVideoBitrate(unsigned long bitrate) { m_videoBitrate = bitrate; }
+    void SetAudioBitrate(unsigned long bitrate) { m_audioBitrate = bitrate; }
+
+private:
+    EKind m_kind;
+    CString m_videoCodecName;
+    CString m_audioCodecName;
+    unsigned long m_videoBitrate = 256000;
+    unsigned long m_audioBitrate = 128000;
+    IffWriterBitrates* m_bitrates = nullptr;
+};
