@@ -4,6 +4,7 @@
 #include "CVideoCodecsInfo.h"
 #include "EncoderSetInterfaces.h"
 #include "dshow/DShowInterfaces.h"
+#include "StSilentCreation.h"
 #include "URegistryUtils.h"
 #include "com/Guid.h"
 #include "win32/Registry.h"
@@ -84,11 +85,10 @@ bool CVideoEncoderFilter::CreateInstalled()
     // The system device enumerator's compressors first, then the registry's list.
     SetId(GUID{}, false, true, false);
     SetCompressorNames(m_codecName);
-    const bool prompt = sPromptError;
-    sPromptError = false;
-    bool created = CTransformerFilter::Create();
-    sPromptError = prompt;
-    if (created) return true;
+    {
+        StSilentCreation silent;
+        if (CTransformerFilter::Create()) return true;
+    }
     const GUID id = InstalledCompressorId(m_codecName);
     SetId(id);
     if (id != GUID{}) return CTransformerFilter::Create();
