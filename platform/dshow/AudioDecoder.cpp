@@ -13,8 +13,8 @@ const CLSID CLSID_AudioDecoder = {0x486E70DA, 0x3410, 0x404D, {0x9C, 0x6F, 0xE1,
 
 HRESULT CAudioDecoder::Create(REFIID iid, void** object) { return CreateComObject<CAudioDecoder>(iid, object); }
 
-CAudioDecoder::CAudioDecoder()
-    : CStreamDecoder(CLSID_AudioDecoder, MEDIATYPE_Audio), m_converter(std::make_unique<CAudioConverter>())
+CAudioDecoder::CAudioDecoder(REFCLSID clsid, const int* codecs)
+    : CStreamDecoder(clsid, MEDIATYPE_Audio, codecs), m_converter(std::make_unique<CAudioConverter>())
 {
 }
 

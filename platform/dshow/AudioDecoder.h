@@ -7,10 +7,12 @@
 
 class CAudioConverter;
 
+extern const CLSID CLSID_AudioDecoder;
+
 class CAudioDecoder : public CStreamDecoder {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CAudioDecoder();
+    explicit CAudioDecoder(REFCLSID clsid = CLSID_AudioDecoder, const int* codecs = nullptr);
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
 
 protected:
@@ -29,4 +31,3 @@ private:
     bool m_timeKnown = false;
 };
 
-extern const CLSID CLSID_AudioDecoder;

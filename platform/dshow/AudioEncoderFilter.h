@@ -1,10 +1,14 @@
 #pragma once
 // Encodes PCM into a coded audio stream for a multiplexer: one class id per codec
-// (MP3, Vorbis, AAC, WMA, FLAC). Its output type carries the codec and its set-up
-// data; packets carry their times.
+// (MP3, Vorbis, AAC, WMA, FLAC). Its output offers wave format types (the codec's wave
+// tag, its set-up data behind the block) at the input's rate and channels, one for each
+// bitrate it can make; the type the output is connected with sets the bitrate. Before
+// the input is connected it lists every rate, channel count and bitrate it encodes.
 #include "dshow/BaseFilter.h"
 
+#include <map>
 #include <memory>
+#include <vector>
 
 class CAudioEncoding;
 struct AVPacket;
@@ -13,8 +17,9 @@ struct AudioEncoderKind {
     const CLSID* clsid;
     const char* name;
     const char* encoder;
-    int64_t bitRate; // 0 = the encoder's own choice
+    std::vector<int64_t> bitRates; // the first is the default; empty: the encoder's own choice
     int maxChannels;
+    bool listed; // an installed audio compressor
 };
 
 class CAudioStreamEncoder : public CBaseFilter {
@@ -35,10 +40,26 @@ protected:
 private:
     HRESULT Open();
     HRESULT DeliverPacket(AVPacket& packet);
+    // The output type at one bitrate for the connected input; its set-up data is made once.
+    bool MakeOutputType(CMediaType& type, int64_t bitRate);
+    // Every type offered before the input is connected.
+    bool MakeListedType(CMediaType& type, int index) const;
+    int64_t ChosenBitRate() const;
 
     const AudioEncoderKind& m_kind;
     std::unique_ptr<CAudioEncoding> m_encoding;
     std::mutex m_streamLock;
+    int64_t m_bitRate = 0; // set by the output's type; 0 = the default
+    struct OutputSetup {
+        bool opened = false;
+        int codecId = 0;
+        DWORD sampleRate = 0;
+        WORD channels = 0;
+        WORD blockAlign = 1;
+        DWORD bitRate = 0;
+        std::vector<BYTE> extra;
+    };
+    std::map<int64_t, OutputSetup> m_setup; // what the encoder makes at each bitrate, for the connected input
 };
 
 extern const CLSID CLSID_Mp3AudioEncoder;
@@ -46,5 +67,6 @@ extern const CLSID CLSID_VorbisAudioEncoder;
 extern const CLSID CLSID_AacAudioEncoder;
 extern const CLSID CLSID_WmaAudioEncoder;
 extern const CLSID CLSID_FlacAudioEncoder;
+extern const CLSID CLSID_PcmAudioCompressor;
 
 void DShowRegisterAudioEncoders();

@@ -14,7 +14,7 @@ CBaseFilter::~CBaseFilter() = default;
 HRESULT CBaseFilter::QueryInterface(REFIID iid, void** object)
 {
     if (!object) return E_POINTER;
-    using Own = TComObject<IBaseFilter, IFilterPassTime>;
+    using Own = TComObject<IBaseFilter, IFilterPassTime, IEncoderPrivateSetting>;
     if (SUCCEEDED(Own::QueryInterface(iid, object))) return S_OK;
     void* found = FindInterface(iid);
     if (!found) return E_NOINTERFACE;
@@ -49,6 +49,13 @@ HRESULT CBaseFilter::Pause()
     HRESULT hr = OnPause();
     if (SUCCEEDED(hr)) m_state = State_Paused;
     return hr;
+}
+
+// The switch changes nothing in how this layer's filters work; it is kept for callers that read it back.
+HRESULT CBaseFilter::SetPrivate(LONG value)
+{
+    m_private = value;
+    return S_OK;
 }
 
 HRESULT CBaseFilter::GetPassTime(double* seconds)

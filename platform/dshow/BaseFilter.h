@@ -4,6 +4,7 @@
 #include "com/ComObject.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/MediaType.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
 
 #include <memory>
 #include <mutex>
@@ -12,7 +13,7 @@
 
 class CBasePin;
 
-class CBaseFilter : public TComObject<IBaseFilter, IFilterPassTime> {
+class CBaseFilter : public TComObject<IBaseFilter, IFilterPassTime, IEncoderPrivateSetting> {
 public:
     explicit CBaseFilter(REFCLSID clsid);
 
@@ -29,6 +30,7 @@ public:
     HRESULT QueryFilterInfo(FILTER_INFO* info) override;
     HRESULT JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) override;
     HRESULT GetPassTime(double* seconds) override;
+    HRESULT SetPrivate(LONG value) override;
     // Called by the input pins for each sample they take.
     void NoteSample(CBasePin* pin, const MediaSample& sample);
 
@@ -71,6 +73,7 @@ private:
     IFilterGraph* m_graph = nullptr; // the graph holds the filter, not the other way
     IMediaEventSink* m_events = nullptr;
     std::atomic<REFERENCE_TIME> m_passed{0};
+    std::atomic<LONG> m_private{0};
 };
 
 // The IUnknown of a filter that adds interfaces of its own.

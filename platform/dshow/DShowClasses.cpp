@@ -13,6 +13,8 @@
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
+#include "dshow/decoders/DecoderIds.h"
+#include "dshow/transforms/StageFilters.h"
 
 namespace {
 
@@ -37,6 +39,9 @@ struct Registrar {
         DShowRegisterAudioEncoders();
         DShowRegisterMultiplexers();
         DShowRegisterFilter(CLSID_FileWriter, "File Writer", FilterRole::Other, 0, &CStreamFileWriter::Create);
+        DShowRegisterFilter(CLSID_OwnFileWriter, "Morvane File Writer", FilterRole::Other, 0, &CStreamFileWriter::CreateOwn);
+        DShowRegisterStageFilters();
+        DShowRegisterDecoders();
     }
 } gRegistrar;
 

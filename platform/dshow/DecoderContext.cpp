@@ -1,6 +1,7 @@
 #include "dshow/DecoderContext.h"
 
 #include "dshow/CodecFormat.h"
+#include "dshow/formats/CodedWaveFormat.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -8,16 +9,47 @@ extern "C" {
 
 #include <cstring>
 
+namespace {
+
+// The coded block of the file source's own types, or one made from a coded wave type.
+const CODECFORMAT* CodedFormatOf(const AM_MEDIA_TYPE& type, CODECFORMAT& made, const BYTE** extra)
+{
+    if (const CODECFORMAT* own = CodecFormatOf(type, extra)) return own;
+    CodedWaveFormat wave;
+    if (!ReadCodedWaveType(type, wave)) return nullptr;
+    made = CODECFORMAT{};
+    made.codecId = DWORD(wave.codecId);
+    made.sampleRate = wave.sampleRate;
+    made.channels = wave.channels;
+    made.bitsPerCodedSample = wave.bitsPerSample;
+    made.blockAlign = wave.blockAlign;
+    made.bitRate = wave.bitRate;
+    made.extraSize = wave.extraSize;
+    if (extra) *extra = wave.extra;
+    return &made;
+}
+
+} // namespace
+
 bool CanDecode(const AM_MEDIA_TYPE& type, const GUID& major)
 {
-    const CODECFORMAT* format = CodecFormatOf(type, nullptr);
+    CODECFORMAT made;
+    const CODECFORMAT* format = CodedFormatOf(type, made, nullptr);
     return type.majortype == major && format && avcodec_find_decoder(AVCodecID(format->codecId));
+}
+
+int CodedCodecId(const AM_MEDIA_TYPE& type)
+{
+    CODECFORMAT made;
+    const CODECFORMAT* format = CodedFormatOf(type, made, nullptr);
+    return format ? int(format->codecId) : 0;
 }
 
 AVCodecContext* OpenCodecDecoder(const AM_MEDIA_TYPE& type)
 {
     const BYTE* extra = nullptr;
-    const CODECFORMAT* format = CodecFormatOf(type, &extra);
+    CODECFORMAT made;
+    const CODECFORMAT* format = CodedFormatOf(type, made, &extra);
     const AVCodec* decoder = format ? avcodec_find_decoder(AVCodecID(format->codecId)) : nullptr;
     if (!decoder) return nullptr;
     AVCodecContext* codec = avcodec_alloc_context3(decoder);

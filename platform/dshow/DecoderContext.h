@@ -9,3 +9,5 @@ struct AVCodecContext;
 AVCodecContext* OpenCodecDecoder(const AM_MEDIA_TYPE& type);
 // Whether a decoder exists for the coded type of that major type.
 bool CanDecode(const AM_MEDIA_TYPE& type, const GUID& major);
+// The codec number of a coded type (0 when it is none).
+int CodedCodecId(const AM_MEDIA_TYPE& type);

@@ -1,6 +1,7 @@
 #include "dshow/PcmConverterFilter.h"
 
 #include "dshow/AudioConverter.h"
+#include "dshow/AudioEncoderFilter.h"
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/PcmOutput.h"
@@ -24,11 +25,16 @@ int SampleFormat(const WAVEFORMATEX& wave) { return wave.wBitsPerSample == 8 ? A
 
 } // namespace
 
-CPcmConverterFilter::CPcmConverterFilter(REFCLSID clsid)
+CPcmConverterFilter::CPcmConverterFilter(REFCLSID clsid, const char16_t* input, const char16_t* output)
     : CBaseFilter(clsid), m_converter(std::make_unique<CAudioConverter>())
 {
-    AddPin(PINDIR_INPUT, u"Audio In");
-    AddPin(PINDIR_OUTPUT, u"Audio Out");
+    AddPin(PINDIR_INPUT, input);
+    AddPin(PINDIR_OUTPUT, output);
+}
+
+HRESULT CPcmConverterFilter::CreateCompressor(REFIID iid, void** object)
+{
+    return CreateComObject<CPcmConverterFilter>(iid, object, CLSID_PcmAudioCompressor, u"Input", u"Output");
 }
 
 CPcmConverterFilter::~CPcmConverterFilter() = default;

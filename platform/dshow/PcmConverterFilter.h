@@ -16,7 +16,9 @@ public:
     {
         return CreateComObject<CPcmConverterFilter>(iid, object, Clsid);
     }
-    explicit CPcmConverterFilter(REFCLSID clsid);
+    // The installed "PCM" compressor: the same conversion, its pins named "Input" and "Output".
+    static HRESULT CreateCompressor(REFIID iid, void** object);
+    explicit CPcmConverterFilter(REFCLSID clsid, const char16_t* input = u"Audio In", const char16_t* output = u"Audio Out");
 
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;

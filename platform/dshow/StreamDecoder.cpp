@@ -9,7 +9,8 @@ extern "C" {
 
 #include <cstring>
 
-CStreamDecoder::CStreamDecoder(REFCLSID clsid, const GUID& major) : CBaseFilter(clsid), m_major(major)
+CStreamDecoder::CStreamDecoder(REFCLSID clsid, const GUID& major, const int* codecs)
+    : CBaseFilter(clsid), m_major(major), m_codecs(codecs)
 {
     AddPin(PINDIR_INPUT, u"In");
     AddPin(PINDIR_OUTPUT, u"Out");
@@ -27,7 +28,14 @@ void CStreamDecoder::CloseCodec()
 
 HRESULT CStreamDecoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    if (pin->Direction() == PINDIR_INPUT) return CanDecode(type, m_major) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    if (pin->Direction() == PINDIR_INPUT) {
+        if (!CanDecode(type, m_major)) return VFW_E_TYPE_NOT_ACCEPTED;
+        if (!m_codecs) return S_OK;
+        const int codec = CodedCodecId(type);
+        for (const int* c = m_codecs; *c; ++c)
+            if (*c == codec) return S_OK;
+        return VFW_E_TYPE_NOT_ACCEPTED;
+    }
     return CheckOfferedType(pin, type);
 }
 

@@ -10,7 +10,8 @@ struct AVPacket;
 
 class CStreamDecoder : public CBaseFilter {
 public:
-    CStreamDecoder(REFCLSID clsid, const GUID& major);
+    // codecs: the codec numbers taken, ending in 0; null takes every codec a decoder exists for.
+    CStreamDecoder(REFCLSID clsid, const GUID& major, const int* codecs = nullptr);
 
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT CompleteConnect(CBasePin* pin, IPin* peer) override;
@@ -40,6 +41,7 @@ private:
     void CloseCodec();
 
     GUID m_major;
+    const int* m_codecs;
     AVCodecContext* m_codec = nullptr;
     AVFrame* m_frame = nullptr;
     AVPacket* m_packet = nullptr;

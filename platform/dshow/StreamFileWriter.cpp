@@ -5,15 +5,24 @@
 #include "dshow/WideText.h"
 
 const CLSID CLSID_FileWriter = {0x8596E5F0, 0x0DA5, 0x11D0, {0xBD, 0x21, 0x00, 0xA0, 0xC9, 0x11, 0xCE, 0x86}};
+const CLSID CLSID_OwnFileWriter = {0x27E389B6, 0xF54A, 0x46F2, {0x87, 0x98, 0xE6, 0x56, 0xBF, 0x80, 0xF2, 0xEA}};
 
 namespace {
 // No container written here grows beyond this.
 constexpr int64_t kMaxOffset = int64_t(1) << 40;
 }
 
-HRESULT CStreamFileWriter::Create(REFIID iid, void** object) { return CreateComObject<CStreamFileWriter>(iid, object); }
+HRESULT CStreamFileWriter::Create(REFIID iid, void** object)
+{
+    return CreateComObject<CStreamFileWriter>(iid, object, CLSID_FileWriter);
+}
 
-CStreamFileWriter::CStreamFileWriter() : CFileSinkFilter(CLSID_FileWriter) { AddPin(PINDIR_INPUT, u"in"); }
+HRESULT CStreamFileWriter::CreateOwn(REFIID iid, void** object)
+{
+    return CreateComObject<CStreamFileWriter>(iid, object, CLSID_OwnFileWriter);
+}
+
+CStreamFileWriter::CStreamFileWriter(REFCLSID clsid) : CFileSinkFilter(clsid) { AddPin(PINDIR_INPUT, u"in"); }
 
 CStreamFileWriter::~CStreamFileWriter()
 {

@@ -9,7 +9,9 @@
 class CStreamFileWriter : public CFileSinkFilter {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CStreamFileWriter();
+    // The same writer under this layer's own "File Writer" class id.
+    static HRESULT CreateOwn(REFIID iid, void** object);
+    explicit CStreamFileWriter(REFCLSID clsid);
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 
@@ -28,3 +30,4 @@ private:
 };
 
 extern const CLSID CLSID_FileWriter;
+extern const CLSID CLSID_OwnFileWriter;

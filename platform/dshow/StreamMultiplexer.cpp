@@ -3,6 +3,8 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/formats/CodedWaveFormat.h"
+#include "dshow/formats/TagKeys.h"
 #include "win32/WaveFormat.h"
 
 extern "C" {
@@ -56,18 +58,7 @@ int64_t SeekPacket(void* opaque, int64_t offset, int whence)
 // Stream parameters from an input type: PCM, or a coded stream of the pin's kind.
 bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p)
 {
-    if (!video) {
-        if (const WAVEFORMATEX* wave = PcmFormatOf(type)) {
-            p.codec_type = AVMEDIA_TYPE_AUDIO;
-            p.codec_id = wave->wBitsPerSample == 8 ? AV_CODEC_ID_PCM_U8 : AV_CODEC_ID_PCM_S16LE;
-            p.sample_rate = int(wave->nSamplesPerSec);
-            av_channel_layout_default(&p.ch_layout, wave->nChannels);
-            p.bits_per_coded_sample = wave->wBitsPerSample;
-            p.block_align = wave->nBlockAlign;
-            p.bit_rate = int64_t(wave->nAvgBytesPerSec) * 8;
-            return true;
-        }
-    }
+    if (!video && FillAudioParameters(type, p)) return true;
     const BYTE* extra = nullptr;
     const CODECFORMAT* format = CodecFormatOf(type, &extra);
     if (!format || type.majortype != (video ? MEDIATYPE_Video : MEDIATYPE_Audio)) return false;
@@ -100,12 +91,44 @@ void DShowRegisterMultiplexers() { RegisterAll(std::make_index_sequence<std::siz
 
 CStreamMultiplexer::CStreamMultiplexer(const MultiplexerKind& kind) : CBaseFilter(*kind.clsid), m_kind(kind)
 {
-    if (kind.video) AddPin(PINDIR_INPUT, u"Video");
-    AddPin(PINDIR_INPUT, u"Audio");
+    if (kind.video) AddPin(PINDIR_INPUT, u"Video In");
+    AddPin(PINDIR_INPUT, u"Audio In");
     AddPin(PINDIR_OUTPUT, u"Output");
 }
 
 CStreamMultiplexer::~CStreamMultiplexer() { Close(); }
+
+void* CStreamMultiplexer::FindInterface(REFIID iid)
+{
+    if (iid == IEncoderTags::kIid) return static_cast<IEncoderTags*>(this);
+    if (iid == IConfigInterleaving::kIid) return static_cast<IConfigInterleaving*>(this);
+    return CBaseFilter::FindInterface(iid);
+}
+
+HRESULT CStreamMultiplexer::SetTag(const char* name, const char* value)
+{
+    if (!name || !*name || !value) return E_POINTER;
+    std::lock_guard lock(m_muxLock);
+    std::string key = ContainerTagKey(name);
+    std::erase_if(m_tags, [&](const auto& tag) { return tag.first == key; });
+    if (*value) m_tags.emplace_back(key, value);
+    return S_OK;
+}
+
+// The container library interleaves by time in every mode; the mode is kept for the caller.
+HRESULT CStreamMultiplexer::put_Mode(LONG mode)
+{
+    if (mode < 0 || mode > 2) return E_INVALIDARG;
+    m_interleaving = mode;
+    return S_OK;
+}
+
+HRESULT CStreamMultiplexer::get_Mode(LONG* mode)
+{
+    if (!mode) return E_POINTER;
+    *mode = m_interleaving;
+    return S_OK;
+}
 
 HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
@@ -183,6 +206,7 @@ HRESULT CStreamMultiplexer::Open()
         return m_streamPins.empty() ? VFW_E_NOT_CONNECTED : E_OUTOFMEMORY;
     }
     m_output->pb->seekable = AVIO_SEEKABLE_NORMAL;
+    for (const auto& [key, value] : m_tags) av_dict_set(&m_output->metadata, key.c_str(), value.c_str(), 0);
     m_headerWritten = false;
     m_finished = false;
     m_position = 0;

@@ -1,10 +1,16 @@
 #pragma once
 // Interleaves coded (or PCM) streams into a container and hands the container's bytes
 // on as a byte stream whose samples carry their file offset in `start`, for a file
-// writer. One class id per container (WAV, MP3, OGG, Matroska, AVI).
+// writer. One class id per container (WAV, MP3, OGG, Matroska, AVI). Inputs are
+// "Video In" (containers with video) and "Audio In": PCM, a coded wave type, or a coded
+// stream of the file source. Tags given before the run go into the container's own tags
+// (ID3v2 in MP3).
 #include "dshow/BaseFilter.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
 
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 struct AVFormatContext;
@@ -18,9 +24,14 @@ struct MultiplexerKind {
     bool video; // has a "Video" input besides "Audio"
 };
 
-class CStreamMultiplexer : public CBaseFilter {
+class CStreamMultiplexer : public CBaseFilter, public IEncoderTags, public IConfigInterleaving {
 public:
     explicit CStreamMultiplexer(const MultiplexerKind& kind);
+    MV_FILTER_UNKNOWN
+
+    HRESULT SetTag(const char* name, const char* value) override;
+    HRESULT put_Mode(LONG mode) override;
+    HRESULT get_Mode(LONG* mode) override;
 
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
@@ -33,6 +44,7 @@ public:
 
 protected:
     ~CStreamMultiplexer() override;
+    void* FindInterface(REFIID iid) override;
     HRESULT OnPause() override;
     HRESULT OnStop() override;
 
@@ -52,6 +64,8 @@ private:
     bool m_finished = false;
     int64_t m_position = 0;
     int64_t m_size = 0;
+    std::vector<std::pair<std::string, std::string>> m_tags; // container keys and values
+    LONG m_interleaving = 2;
 };
 
 extern const CLSID CLSID_WavMultiplexer;

@@ -13,7 +13,7 @@ const CLSID CLSID_VideoDecoder = {0x2F1C8E55, 0x6D0B, 0x4B7E, {0x9E, 0x31, 0x5A,
 
 HRESULT CVideoDecoder::Create(REFIID iid, void** object) { return CreateComObject<CVideoDecoder>(iid, object); }
 
-CVideoDecoder::CVideoDecoder() : CStreamDecoder(CLSID_VideoDecoder, MEDIATYPE_Video) {}
+CVideoDecoder::CVideoDecoder(REFCLSID clsid, const int* codecs) : CStreamDecoder(clsid, MEDIATYPE_Video, codecs) {}
 
 CVideoDecoder::~CVideoDecoder() { OnClosed(); }
 

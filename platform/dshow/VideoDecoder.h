@@ -7,10 +7,12 @@
 
 struct SwsContext;
 
+extern const CLSID CLSID_VideoDecoder;
+
 class CVideoDecoder : public CStreamDecoder {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CVideoDecoder();
+    explicit CVideoDecoder(REFCLSID clsid = CLSID_VideoDecoder, const int* codecs = nullptr);
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
 
 protected:
@@ -29,4 +31,3 @@ private:
     REFERENCE_TIME m_next = 0;
 };
 
-extern const CLSID CLSID_VideoDecoder;

@@ -1,0 +1,7 @@
+#pragma once
+// Tag names as the engine gives them (three-letter ID3v2.2 frame ids) turned into the
+// keys the container library writes into each container's own tags.
+#include <string>
+
+// A known id gives its common key ("TT2" -> "title"); any other name is kept as it is.
+std::string ContainerTagKey(const char* name);

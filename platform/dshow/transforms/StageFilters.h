@@ -1,0 +1,3 @@
+#pragma once
+// Registers the time and buffer stages as creatable classes.
+void DShowRegisterStageFilters();
