@@ -1,0 +1,173 @@
+#include "desktop/DesktopBackend.h"
+
+#include "desktop/DesktopKeyFilter.h"
+#include "desktop/DesktopLoop.h"
+#include "desktop/DesktopPeer.h"
+#include "desktop/DesktopPeerFactory.h"
+#include "desktop/DesktopPrompts.h"
+#include "win32/Threads.h"
+#include "win32/Window.h"
+
+#include <QApplication>
+#include <QMetaObject>
+
+#include <vector>
+
+DesktopBackend& DesktopBackend::Instance()
+{
+    static DesktopBackend* backend = new DesktopBackend;  // lives as long as the windows may
+    return *backend;
+}
+
+DesktopBackend::DesktopBackend() = default;
+DesktopBackend::~DesktopBackend() = default;
+
+void DesktopBackend::Start()
+{
+    if (m_running) return;
+    m_running = true;
+    m_thread = std::this_thread::get_id();
+    m_loop = std::make_unique<DesktopLoop>();
+    m_keys = new DesktopKeyFilter(qApp);
+    qApp->installEventFilter(m_keys);
+    DesktopInstallPrompts(*m_loop);
+    MvAddWindowObserver(this);
+    // Windows made before the backend started show as well.
+    EnumWindows(
+        [](HWND hwnd, LPARAM) -> BOOL {
+            DesktopBackend::Instance().OnWindowEvent(hwnd, MvWindowEvent::Created);
+            EnumChildWindows(
+                hwnd,
+                [](HWND child, LPARAM) -> BOOL {
+                    DesktopBackend::Instance().OnWindowEvent(child, MvWindowEvent::Created);
+                    return TRUE;
+                },
+                0);
+            return TRUE;
+        },
+        0);
+    Flush();
+}
+
+void DesktopBackend::Stop()
+{
+    if (!m_running) return;
+    MvRemoveWindowObserver(this);
+    DesktopRemovePrompts();
+    m_peers.clear();
+    delete m_keys;
+    m_keys = nullptr;
+    m_loop.reset();
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_dirty.clear();
+    m_running = false;
+}
+
+void DesktopBackend::OnWindowEvent(HWND hwnd, MvWindowEvent event)
+{
+    if (!m_running) return;
+    if (event == MvWindowEvent::Destroyed && std::this_thread::get_id() == m_thread) {
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_dirty.erase(hwnd);
+        }
+        Drop(hwnd);
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_dirty[hwnd] |= DesktopPeer::Bit(static_cast<int>(event));
+    }
+    QueueFlush();
+}
+
+void DesktopBackend::OnMenuChanged(HMENU)
+{
+    if (!m_running) return;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_menusDirty = true;
+    }
+    QueueFlush();
+}
+
+void DesktopBackend::QueueFlush()
+{
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (m_flushQueued) return;
+        m_flushQueued = true;
+    }
+    // Changes come in bursts (a dialog's creation, a typed key): one flush takes them all,
+    // on the GUI thread whichever thread changed the model.
+    QMetaObject::invokeMethod(qApp, [] { DesktopBackend::Instance().Flush(); }, Qt::QueuedConnection);
+}
+
+void DesktopBackend::Flush()
+{
+    if (!m_running) return;
+    std::map<HWND, unsigned> dirty;
+    bool menus;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        dirty.swap(m_dirty);
+        menus = m_menusDirty;
+        m_menusDirty = false;
+        m_flushQueued = false;
+    }
+    for (auto& [hwnd, events] : dirty) {
+        if (!IsWindow(hwnd)) {
+            Drop(hwnd);
+            continue;
+        }
+        bool fresh = !FindPeer(hwnd);
+        DesktopPeer* peer = PeerOf(hwnd);
+        if (peer && !fresh) peer->Sync(events);
+    }
+    if (menus) {
+        unsigned bit = DesktopPeer::Bit(static_cast<int>(MvWindowEvent::Menu));
+        for (auto& [hwnd, peer] : m_peers)
+            if (!GetParent(hwnd) || !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) peer->Sync(bit);
+    }
+}
+
+DesktopPeer* DesktopBackend::FindPeer(HWND hwnd) const
+{
+    auto it = m_peers.find(hwnd);
+    return it == m_peers.end() ? nullptr : it->second.get();
+}
+
+DesktopPeer* DesktopBackend::PeerOf(HWND hwnd)
+{
+    if (!hwnd || !m_running) return nullptr;
+    if (DesktopPeer* peer = FindPeer(hwnd)) return peer;
+    if (!IsWindow(hwnd) || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return nullptr;
+    HWND parent = GetParent(hwnd);
+    DesktopPeer* parentPeer = nullptr;
+    if (parent) {
+        parentPeer = PeerOf(parent);
+        // A child whose parent shows no widget has nowhere to go.
+        if (!parentPeer && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
+        if (DesktopPeer* peer = FindPeer(hwnd)) return peer;   // made while its parent was
+    }
+    std::unique_ptr<DesktopPeer> peer = DesktopCreatePeer(hwnd, parentPeer);
+    if (!peer) return nullptr;
+    DesktopPeer* raw = peer.get();
+    m_peers[hwnd] = std::move(peer);
+    raw->Sync(~0u & ~DesktopPeer::Bit(static_cast<int>(MvWindowEvent::Destroyed)));
+    return raw;
+}
+
+void DesktopBackend::Drop(HWND hwnd)
+{
+    auto it = m_peers.find(hwnd);
+    if (it == m_peers.end()) return;
+    std::unique_ptr<DesktopPeer> peer = std::move(it->second);
+    m_peers.erase(it);
+    // Children go first: their widgets live inside this one.
+    std::vector<HWND> children;
+    for (auto& [child, childPeer] : m_peers)
+        if (childPeer->Widget() && peer->Widget() && peer->Widget()->isAncestorOf(childPeer->Widget()))
+            children.push_back(child);
+    for (HWND child : children) Drop(child);
+}

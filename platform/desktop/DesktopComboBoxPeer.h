@@ -1,0 +1,15 @@
+#pragma once
+// Combo boxes of every kind: simple and drop-down ones with an edit part, drop-down lists.
+#include "desktop/DesktopControlPeer.h"
+#include "win32/CtlComboBox.h"
+
+class QComboBox;
+
+class DesktopComboBoxPeer : public DesktopControlPeer<CtlComboBox> {
+public:
+    explicit DesktopComboBoxPeer(HWND hwnd);
+    void SyncState() override;
+
+private:
+    QComboBox* m_combo;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The single-line edit control as a line edit: what the user types reaches the model as
+// typed keys over the selection, the selection as the user's selection.
+#include "desktop/DesktopControlPeer.h"
+#include "win32/CtlEdit.h"
+
+class QLineEdit;
+
+class DesktopEditPeer : public DesktopControlPeer<CtlEdit> {
+public:
+    explicit DesktopEditPeer(HWND hwnd);
+    void SyncState() override;
+    void SyncStyle() override;
+
+private:
+    void UserEdited(const QString& text);
+    void UserSelected();
+    QLineEdit* m_edit;
+};
+
+// Hands a change of a text widget to the edit model as a user's selection and typing:
+// `before` and `after` are the widget's text before and after the change (Qt's form).
+void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after);

@@ -1,0 +1,42 @@
+#include "desktop/DesktopImages.h"
+
+#include "win32/Gdi.h"
+#include "win32/Icon.h"
+
+#include <vector>
+
+QImage DesktopImageOf(HBITMAP bitmap)
+{
+    BITMAP bm{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return QImage();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = bm.bmWidth;
+    info.bmiHeader.biHeight = -bm.bmHeight;   // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    QImage image(bm.bmWidth, bm.bmHeight, QImage::Format_RGB32);
+    HDC dc = CreateCompatibleDC(nullptr);
+    int lines = GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), image.bits(), &info, DIB_RGB_COLORS);
+    DeleteDC(dc);
+    return lines > 0 ? image : QImage();
+}
+
+QImage DesktopImageOfIcon(HICON icon)
+{
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return QImage();
+    QImage colour = DesktopImageOf(info.hbmColor);
+    QImage mask = DesktopImageOf(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (colour.isNull()) return QImage();
+    QImage out = colour.convertToFormat(QImage::Format_ARGB32);
+    // A set mask bit lets the background through.
+    if (mask.size() == out.size())
+        for (int y = 0; y < out.height(); ++y)
+            for (int x = 0; x < out.width(); ++x)
+                if (qRed(mask.pixel(x, y)) > 127) out.setPixel(x, y, 0);
+    return out;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Keys pressed in a peer reach the window system's pre-translation first (accelerators,
+// dialog keys such as Tab, Enter and Escape); a key it takes goes no further.
+#include <QObject>
+
+class DesktopKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const QEvent* m_last = nullptr;
+};

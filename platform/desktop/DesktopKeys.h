@@ -1,0 +1,12 @@
+#pragma once
+// Qt's keys and buttons in the window system's terms.
+#include "win32/Messages.h"
+
+#include <Qt>
+
+// The virtual-key code of a Qt key, 0 when it has none.
+UINT DesktopVirtualKey(int qtKey);
+// Tells the window system which of Shift, Ctrl and Alt are down.
+void DesktopSetModifiers(Qt::KeyboardModifiers modifiers);
+// MK_* bits of the buttons and modifiers held.
+WPARAM DesktopMouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,10 @@
+#pragma once
+// The progress bar.
+#include "desktop/DesktopControlPeer.h"
+#include "win32/CtlProgress.h"
+
+class DesktopProgressPeer : public DesktopControlPeer<CtlProgress> {
+public:
+    explicit DesktopProgressPeer(HWND hwnd);
+    void SyncState() override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// Static texts and pictures.
+#include "desktop/DesktopControlPeer.h"
+#include "win32/CtlStatic.h"
+
+class QLabel;
+
+class DesktopStaticPeer : public DesktopControlPeer<CtlStatic> {
+public:
+    explicit DesktopStaticPeer(HWND hwnd);
+    void SyncText() override;
+    void SyncState() override;
+
+private:
+    QLabel* m_label;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Positions in an edit model's text and in Qt's copy of it. A plain edit keeps "\r\n"
+// line ends where Qt has one '\n'; a rich edit's '\r' paragraph end is one character in both.
+#include <QString>
+
+#include <string>
+
+namespace DesktopTextMap {
+QString ToQt(const std::u16string& model);
+// The model's line end for a Qt text (U+2029 and '\n' are Qt's paragraph ends).
+std::u16string ToModel(const QString& qt, bool rich);
+int ToQtPos(const std::u16string& model, int position);
+int ToModelPos(const std::u16string& model, int qtPosition);
+} // namespace DesktopTextMap

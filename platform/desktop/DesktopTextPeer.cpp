@@ -1,0 +1,182 @@
+#include "desktop/DesktopTextPeer.h"
+
+#include "desktop/DesktopClipboard.h"
+#include "desktop/DesktopEditPeer.h"
+#include "desktop/DesktopTextMap.h"
+#include "win32/CtlMessages.h"
+#include "win32/CtlRichEdit.h"
+#include "win32/RichEdit.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+class TextEditor : public QTextEdit {
+public:
+    explicit TextEditor(HWND hwnd) : m_hwnd(hwnd) { setUndoRedoEnabled(false); }
+    std::function<void()> m_changed;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        auto* model = CtlModelAs<CtlEdit>(m_hwnd);
+        if (!model) return QTextEdit::keyPressEvent(event);
+        if (event->matches(QKeySequence::Undo)) model->UserUndo();
+        else if (event->matches(QKeySequence::Redo)) SendMessageA(m_hwnd, EM_REDO, 0, 0);
+        else if (event->matches(QKeySequence::Copy)) model->UserCopy(), DesktopClipboard::Publish();
+        else if (event->matches(QKeySequence::Cut)) model->UserCut(), DesktopClipboard::Publish();
+        else if (event->matches(QKeySequence::Paste)) DesktopClipboard::Fetch(), model->UserPaste();
+        else return QTextEdit::keyPressEvent(event);
+        event->accept();
+        if (m_changed) m_changed();
+    }
+
+private:
+    HWND m_hwnd;
+};
+
+QTextCharFormat QtFormat(const CtlCharFormat& format)
+{
+    QTextCharFormat out;
+    out.setFontFamilies({QString::fromStdString(format.face)});
+    if (format.height > 0) out.setFontPointSize(format.height / 20.0);
+    out.setFontWeight(format.effects & CFE_BOLD ? QFont::Bold : QFont::Normal);
+    out.setFontItalic(format.effects & CFE_ITALIC);
+    out.setFontUnderline(format.effects & CFE_UNDERLINE);
+    out.setFontStrikeOut(format.effects & CFE_STRIKEOUT);
+    if (!(format.effects & CFE_AUTOCOLOR))
+        out.setForeground(QColor(GetRValue(format.color), GetGValue(format.color), GetBValue(format.color)));
+    return out;
+}
+
+Qt::Alignment QtAlignment(const CtlParaFormat& format)
+{
+    switch (format.alignment) {
+    case PFA_RIGHT: return Qt::AlignRight;
+    case PFA_CENTER: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+DesktopTextPeer::DesktopTextPeer(HWND hwnd) : DesktopControlPeer(hwnd, new TextEditor(hwnd))
+{
+    m_edit = static_cast<QTextEdit*>(Widget());
+    static_cast<TextEditor*>(m_edit)->m_changed = [this] { Resync(); };
+    m_edit->setAcceptRichText(false);
+    m_edit->setTabChangesFocus(false);
+    QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit, [this] { UserEdited(); });
+    QObject::connect(m_edit, &QTextEdit::cursorPositionChanged, m_edit, [this] { UserSelected(); });
+    QObject::connect(m_edit, &QTextEdit::selectionChanged, m_edit, [this] { UserSelected(); });
+}
+
+void DesktopTextPeer::SyncStyle()
+{
+    DWORD style = Style();
+    m_edit->setReadOnly(style & ES_READONLY);
+    m_edit->setLineWrapMode(style & ES_AUTOHSCROLL && !M()->IsRich() ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+    SyncState();
+}
+
+void DesktopTextPeer::Rebuild(const CtlEdit& model)
+{
+    const CtlTextModel& doc = model.Doc();
+    int scroll = m_edit->verticalScrollBar()->value();
+    QTextDocument* document = m_edit->document();
+    document->clear();
+    if (!model.IsRich()) {
+        m_edit->setPlainText(DesktopTextMap::ToQt(doc.Text()));
+    } else {
+        CtlRichText rich = doc.Extract(0, doc.Length());
+        QTextCursor cursor(document);
+        size_t paragraph = 0;
+        auto blockFormat = [&](size_t index) {
+            QTextBlockFormat block;
+            if (index < rich.paraFormats.size()) block.setAlignment(QtAlignment(rich.paraFormats[index]));
+            return block;
+        };
+        cursor.setBlockFormat(blockFormat(paragraph));
+        size_t i = 0;
+        while (i < rich.text.size()) {
+            if (rich.text[i] == u'\r') {
+                cursor.insertBlock(blockFormat(++paragraph), QtFormat(rich.FormatOf(i)));
+                ++i;
+                continue;
+            }
+            size_t run = i;
+            while (run < rich.text.size() && rich.text[run] != u'\r' && rich.charFormat[run] == rich.charFormat[i]) ++run;
+            cursor.insertText(QString::fromUtf16(rich.text.data() + i, static_cast<qsizetype>(run - i)),
+                              QtFormat(rich.FormatOf(i)));
+            i = run;
+        }
+        if (auto* richModel = dynamic_cast<const CtlRichEdit*>(&model)) {
+            COLORREF back = richModel->Background();
+            QPalette palette = m_edit->palette();
+            palette.setColor(QPalette::Base, back == 0xFFFFFFFF ? m_edit->style()->standardPalette().color(QPalette::Base)
+                                                                : QColor(GetRValue(back), GetGValue(back), GetBValue(back)));
+            m_edit->setPalette(palette);
+        }
+    }
+    m_shown = m_edit->toPlainText();
+    m_edit->verticalScrollBar()->setValue(scroll);
+}
+
+void DesktopTextPeer::SyncState()
+{
+    CtlEdit* model = M();
+    if (!model) return;
+    const CtlTextModel& doc = model->Doc();
+    bool textChanged = doc.TextRevision() != m_revision;
+    // A change of state that moved no selection changed the formats.
+    bool formatsChanged = model->IsRich() && doc.Serial() != m_serial && doc.Anchor() == m_anchor && doc.Caret() == m_caret;
+    if (textChanged || formatsChanged) Rebuild(*model);
+    m_revision = doc.TextRevision();
+    m_serial = doc.Serial();
+    m_anchor = doc.Anchor();
+    m_caret = doc.Caret();
+    QTextCursor cursor = m_edit->textCursor();
+    int anchor = DesktopTextMap::ToQtPos(doc.Text(), doc.Anchor());
+    int caret = DesktopTextMap::ToQtPos(doc.Text(), doc.Caret());
+    if (cursor.anchor() != anchor || cursor.position() != caret) {
+        cursor.setPosition(anchor);
+        cursor.setPosition(caret, QTextCursor::KeepAnchor);
+        m_edit->setTextCursor(cursor);
+    }
+}
+
+void DesktopTextPeer::UserEdited()
+{
+    CtlEdit* model = M();
+    if (Syncing() || !model) return;
+    QString now = m_edit->toPlainText();
+    DesktopApplyEdit(*model, m_shown, now);
+    // What the model took is what is shown; a refused key is undone on screen.
+    QString taken = DesktopTextMap::ToQt(model->Doc().Text());
+    m_shown = now;
+    if (taken == now) {
+        m_revision = model->Doc().TextRevision();
+        m_serial = model->Doc().Serial();
+        m_anchor = model->Doc().Anchor();
+        m_caret = model->Doc().Caret();
+    }
+    Resync();
+}
+
+void DesktopTextPeer::UserSelected()
+{
+    CtlEdit* model = M();
+    if (Syncing() || !model) return;
+    QTextCursor cursor = m_edit->textCursor();
+    const std::u16string& text = model->Doc().Text();
+    model->UserSelect(DesktopTextMap::ToModelPos(text, cursor.anchor()), DesktopTextMap::ToModelPos(text, cursor.position()));
+    m_anchor = model->Doc().Anchor();
+    m_caret = model->Doc().Caret();
+    m_serial = model->Doc().Serial();
+}

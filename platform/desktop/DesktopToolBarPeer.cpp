@@ -1,0 +1,72 @@
+#include "desktop/DesktopToolBarPeer.h"
+
+#include "afx/CToolBar.h"
+#include "win32/Resources.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace {
+
+// The command's string resource holds its prompt, then after '\n' its short name.
+void CommandTexts(UINT id, QString& name, QString& tip)
+{
+    const char* text = MvFindString(id);
+    QString all = text ? QString::fromUtf8(text) : QString();
+    qsizetype cut = all.indexOf('\n');
+    tip = cut >= 0 ? all.mid(cut + 1) : all;
+    name = tip;
+    if (cut >= 0 && tip.isEmpty()) tip = all.left(cut);
+}
+
+} // namespace
+
+DesktopToolBarPeer::DesktopToolBarPeer(HWND hwnd, CToolBar*) : DesktopPeer(hwnd, new QToolBar)
+{
+    Bar()->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Bar()->setMovable(false);
+    Bar()->setFloatable(false);
+}
+
+QToolBar* DesktopToolBarPeer::Bar() const
+{
+    return static_cast<QToolBar*>(Widget());
+}
+
+CToolBar* DesktopToolBarPeer::Model() const
+{
+    return dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(Window()));
+}
+
+void DesktopToolBarPeer::SyncState()
+{
+    CToolBar* bar = Model();
+    if (!bar) return;
+    QToolBar* tools = Bar();
+    tools->clear();
+    for (int i = 0; i < bar->GetCount(); ++i) {
+        UINT id = 0, style = 0;
+        int image = 0;
+        bar->GetButtonInfo(i, id, style, image);
+        if (style & TBBS_HIDDEN) continue;
+        if (style & TBBS_SEPARATOR) {
+            tools->addSeparator();
+            continue;
+        }
+        QString name, tip;
+        CommandTexts(id, name, tip);
+        CString own = bar->GetButtonText(i);
+        if (!own.IsEmpty()) name = QString::fromUtf8(static_cast<const char*>(own));
+        QAction* action = tools->addAction(name.isEmpty() ? QString::number(id) : name);
+        action->setToolTip(tip);
+        action->setEnabled(!(style & TBBS_DISABLED));
+        action->setCheckable(style & TBBS_CHECKBOX);
+        action->setChecked(style & TBBS_CHECKED);
+        HWND hwnd = Window();
+        QObject::connect(action, &QAction::triggered, tools, [this, hwnd, i] {
+            if (Syncing()) return;
+            auto* model = dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(hwnd));
+            if (model) model->PressButton(i);
+        });
+    }
+}

@@ -1,0 +1,188 @@
+#include "desktop/DesktopTopLevelPeer.h"
+
+#include "desktop/DesktopBackend.h"
+#include "desktop/DesktopMenus.h"
+#include "desktop/DesktopSurface.h"
+#include "win32/CtlMessages.h"
+#include "win32/MessageQueue.h"
+#include "win32/Window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// The Qt window; its client widget reports the user's resizing.
+// The peer of a window, looked up each time: a widget may outlive its peer by a turn of the loop.
+DesktopTopLevelPeer* PeerFor(HWND hwnd)
+{
+    return dynamic_cast<DesktopTopLevelPeer*>(DesktopBackend::Instance().FindPeer(hwnd));
+}
+
+class TopWindow : public QWidget {
+public:
+    TopWindow(HWND hwnd, QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, flags), m_hwnd(hwnd) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The model decides whether it closes; its destruction removes this window.
+        event->ignore();
+        if (auto* peer = PeerFor(m_hwnd)) peer->UserClosed();
+    }
+    void moveEvent(QMoveEvent* event) override
+    {
+        QWidget::moveEvent(event);
+        auto* peer = PeerFor(m_hwnd);
+        if (peer && isVisible() && !isMinimized()) peer->UserMoved(geometry().topLeft());
+    }
+
+private:
+    HWND m_hwnd;
+};
+
+class ClientArea : public DesktopSurface {
+public:
+    ClientArea(HWND hwnd, QWidget* parent) : DesktopSurface(hwnd, true, parent) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        DesktopSurface::resizeEvent(event);
+        auto* peer = PeerFor(Window());
+        if (peer && window()->isVisible()) peer->UserResized(event->size());
+    }
+};
+
+Qt::WindowFlags FlagsOf(HWND hwnd, QWidget* owner)
+{
+    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    DWORD exStyle = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE));
+    Qt::WindowFlags flags = owner ? Qt::Dialog : Qt::Window;
+    if ((style & WS_CAPTION) != WS_CAPTION) flags = Qt::Tool | Qt::FramelessWindowHint;
+    if (style & WS_CAPTION) flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+    if (style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+    if (exStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+} // namespace
+
+DesktopTopLevelPeer::DesktopTopLevelPeer(HWND hwnd, QWidget* owner)
+    : DesktopPeer(hwnd, new TopWindow(hwnd, owner, FlagsOf(hwnd, owner)))
+{
+    QWidget* window = Widget();
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_client = new ClientArea(hwnd, window);
+    Tag(m_client);
+    layout->addWidget(m_client, 1);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QWidget* DesktopTopLevelPeer::ChildHost() const
+{
+    return m_client;
+}
+
+QWidget* DesktopTopLevelPeer::FocusWidget() const
+{
+    return m_client;
+}
+
+void DesktopTopLevelPeer::SyncGeometry(DesktopPeer*)
+{
+    RECT window{}, client{};
+    GetWindowRect(Window(), &window);
+    GetClientRect(Window(), &client);
+    QSize size(client.right - client.left, client.bottom - client.top);
+    int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    bool sizable = GetWindowLongA(Window(), GWL_STYLE) & WS_THICKFRAME;
+    m_client->setMinimumSize(sizable ? QSize(0, 0) : size);
+    m_client->setMaximumSize(sizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : size);
+    Widget()->resize(size.width(), size.height() + menu);
+    m_client->resize(size);
+    POINT origin{0, 0};
+    ClientToScreen(Window(), &origin);
+    Widget()->move(window.left, window.top);
+}
+
+void DesktopTopLevelPeer::SyncText()
+{
+    Widget()->setWindowTitle(ModelText());
+}
+
+void DesktopTopLevelPeer::SyncMenu()
+{
+    HMENU menu = GetMenu(Window());
+    if (!menu) {
+        if (m_menuBar) {
+            delete m_menuBar;
+            m_menuBar = nullptr;
+        }
+        m_shownMenu = nullptr;
+        return;
+    }
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(Widget());
+        static_cast<QVBoxLayout*>(Widget()->layout())->setMenuBar(m_menuBar);
+    }
+    HWND hwnd = Window();
+    DesktopFillMenuBar(m_menuBar, menu, hwnd, [hwnd](UINT id) {
+        if (IsWindow(hwnd)) PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    });
+    m_shownMenu = menu;
+    SyncGeometry(nullptr);
+}
+
+void DesktopTopLevelPeer::SyncPaint()
+{
+    m_client->update();
+}
+
+void DesktopTopLevelPeer::SyncVisible()
+{
+    HWND hwnd = Window();
+    bool visible = GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE;
+    QWidget* window = Widget();
+    if (!visible) {
+        window->hide();
+        return;
+    }
+    if (IsIconic(hwnd)) window->showMinimized();
+    else if (IsZoomed(hwnd)) window->showMaximized();
+    else if (window->isMinimized() || window->isMaximized() || !window->isVisible()) window->showNormal();
+}
+
+void DesktopTopLevelPeer::UserResized(QSize client)
+{
+    if (Syncing()) return;
+    RECT window{}, now{};
+    GetWindowRect(Window(), &window);
+    GetClientRect(Window(), &now);
+    int dw = client.width() - (now.right - now.left);
+    int dh = client.height() - (now.bottom - now.top);
+    if (!dw && !dh) return;
+    SetWindowPos(Window(), nullptr, 0, 0, window.right - window.left + dw, window.bottom - window.top + dh,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DesktopTopLevelPeer::UserMoved(QPoint topLeft)
+{
+    if (Syncing()) return;
+    RECT window{};
+    GetWindowRect(Window(), &window);
+    if (window.left == topLeft.x() && window.top == topLeft.y()) return;
+    SetWindowPos(Window(), nullptr, topLeft.x(), topLeft.y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DesktopTopLevelPeer::UserClosed()
+{
+    PostMessageA(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
