@@ -10,7 +10,4 @@ public:
     void Disconnect() override;
     bool ConnectVideoChain(CVideoTransformChain* chain, int index) override;
     bool ConnectAudioChain(CAudioTransformChain* chain) override;
-
-private:
-    bool EndInRenderer(CFilterPin* pin);
 };

@@ -11,10 +11,11 @@ bool CFilterTagWriter::Write(CMediaTags& tags)
     IBaseFilter* filter = GetWriter() ? GetWriter()->GetFilter() : nullptr;
     IEncoderTags* writer = nullptr;
     if (!filter || FAILED(QueryInterfaceTo(filter, &writer)) || !writer) return false;
+    bool taken = true;
     for (int i = 0; i < tags.GetValueCount(); ++i) {
         const CNamedValue* tag = tags.GetValue(i);
-        writer->SetTag(tag->GetName(), tag->GetValue());
+        taken = SUCCEEDED(writer->SetTag(tag->GetName(), tag->GetValue())) && taken;
     }
     writer->Release();
-    return false;
+    return taken;
 }

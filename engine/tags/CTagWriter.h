@@ -10,7 +10,7 @@ public:
     CTagWriter& operator=(const CTagWriter&) = delete;
     virtual ~CTagWriter() = default;
 
-    // Callers learn nothing from the result: it is false in every case.
+    // True when the writer filter took the tags, so that no other route writes them again.
     virtual bool Write(CMediaTags& tags) = 0;
     CDirectShowFilter* GetWriter() const { return m_writer; }
 

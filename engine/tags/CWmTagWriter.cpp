@@ -77,5 +77,5 @@ bool CWmTagWriter::Write(CMediaTags& tags)
     SetText(*header, "WM/ToolName", UApplicationUtils::GetApplicationName());
     SetText(*header, "WM/ToolVersion", UApplicationUtils::GetVersion());
     header->Release();
-    return false;
+    return true;
 }

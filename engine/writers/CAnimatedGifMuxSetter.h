@@ -1,8 +1,7 @@
 #pragma once
 // Tells the animated-image multiplexer whether the animation loops.
+#include "EncoderSetInterfaces.h"
 #include "TInterfaceSetter.h"
-
-struct IAnimatedGifSettings;
 
 class CAnimatedGifMuxSetter : public TInterfaceSetter<IAnimatedGifSettings> {
 public:

@@ -1,8 +1,7 @@
 #pragma once
 // Sets the DV encoder's video format (PAL or NTSC) and DV format.
+#include "SystemFilterInterfaces.h"
 #include "TInterfaceSetter.h"
-
-struct IDVEnc;
 
 class CDvEncoderFormatSetter : public TInterfaceSetter<IDVEnc> {
 public:

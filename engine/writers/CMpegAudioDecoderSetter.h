@@ -1,8 +1,7 @@
 #pragma once
 // Sets the dual-channel mode of the MPEG audio decoder (0 merge, 1 left, 2 right).
+#include "SystemFilterInterfaces.h"
 #include "TInterfaceSetter.h"
-
-struct IMpegAudioDecoder;
 
 class CMpegAudioDecoderSetter : public TInterfaceSetter<IMpegAudioDecoder> {
 public:

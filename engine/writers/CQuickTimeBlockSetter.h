@@ -1,8 +1,7 @@
 #pragma once
 // Tells a file source whether to read QuickTime files as blocks.
+#include "EncoderSetInterfaces.h"
 #include "TInterfaceSetter.h"
-
-struct IQuickTimeBlockSetting;
 
 class CQuickTimeBlockSetter : public TInterfaceSetter<IQuickTimeBlockSetting> {
 public:
