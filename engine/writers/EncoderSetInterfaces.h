@@ -1,19 +1,13 @@
 #pragma once
-// Settings interfaces that filters of the encoder set offer their wrappers. Methods are
-// listed in slot order after the three IUnknown methods; a slot the engine never calls
-// still holds a place so that the slots it does call keep their positions.
+// Settings interfaces that filters of the encoder set offer their wrappers, beside those
+// the platform declares with the filters. Methods are listed in slot order after the
+// three IUnknown methods; a slot the engine never calls still holds a place so that the
+// slots it does call keep their positions.
 #include "ConstGuid.h"
 #include "IVideoPostback.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "com/Unknown.h"
 #include "win32/WinTypes.h"
-
-// Multiplexers: interleaving of the streams they write (0 none, 1 capture, 2 full).
-struct IConfigInterleaving : IUnknown {
-    static constexpr IID kIid = ConstGuid("BEE3D220-157B-11D0-BD23-00A0C911CE86");
-    using Base = IUnknown;
-    virtual HRESULT put_Mode(LONG mode) = 0;
-    virtual HRESULT get_Mode(LONG* mode) = 0;
-};
 
 // File source: whether QuickTime files are read as blocks.
 struct IQuickTimeBlockSetting : IUnknown {
@@ -34,13 +28,6 @@ struct IMultiFileSource : IUnknown {
     virtual HRESULT GetEnd(LONGLONG* end) = 0;
 };
 
-// MP3 encoder: the encoder library to load.
-struct ILameLibraryPath : IUnknown {
-    static constexpr IID kIid = ConstGuid("5133CD32-87C0-4316-AA16-33F7B6AE2AAF");
-    using Base = IUnknown;
-    virtual HRESULT SetLibraryPath(const char* path) = 0;
-};
-
 // Video encoders: saved codec state, size class (1 up to 500 lines, 2 above) and quality.
 struct IVideoEncoderSettings : IUnknown {
     static constexpr IID kIid = ConstGuid("1E9CEA42-342A-4A10-AAC7-3C023C9CFA7A");
@@ -48,27 +35,6 @@ struct IVideoEncoderSettings : IUnknown {
     virtual HRESULT SetState(const BYTE* state, LONG size) = 0;
     virtual HRESULT SetSizeClass(LONG sizeClass) = 0;
     virtual HRESULT SetQuality(BYTE quality) = 0;
-};
-
-// "Time Nil": passes samples on unchanged when the pass-through flag is on.
-struct ITimeNilSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("C08DF14C-D5B7-4DE0-AF1F-5746A05E6C57");
-    using Base = IUnknown;
-    virtual HRESULT SetPassThrough(BYTE on) = 0;
-};
-
-// "Time Dropper": drops samples whose times run backwards.
-struct ITimeDropperSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("EF1DFF84-C864-40CA-A381-53770A75AA03");
-    using Base = IUnknown;
-    virtual HRESULT GetDropCount(LONGLONG* count) = 0;
-};
-
-// "Time Shifter": moves every sample time by a shift in seconds.
-struct ITimeShifterSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("CC3FDE15-29D1-45E1-874D-D441849B6BF2");
-    using Base = IUnknown;
-    virtual HRESULT SetShift(double seconds) = 0;
 };
 
 // "Pulse Regulator": delivers frames at a fixed rate, retiming them when asked.
