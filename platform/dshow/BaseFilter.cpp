@@ -25,6 +25,8 @@ HRESULT CBaseFilter::QueryInterface(REFIID iid, void** object)
 
 void* CBaseFilter::FindInterface(REFIID) { return nullptr; }
 
+void* CBaseFilter::PinInterface(CBasePin*, REFIID) { return nullptr; }
+
 HRESULT CBaseFilter::GetClassID(CLSID* clsid)
 {
     if (!clsid) return E_POINTER;

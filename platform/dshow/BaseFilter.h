@@ -42,6 +42,9 @@ public:
     virtual HRESULT Receive(CBasePin* pin, const MediaSample& sample);
     virtual HRESULT EndOfStream(CBasePin* pin);
 
+    // Further interfaces a pin of this filter offers (null: none).
+    virtual void* PinInterface(CBasePin* pin, REFIID iid);
+
     // For a pin that makes exactly the one type it offers first.
     HRESULT CheckOfferedType(CBasePin* pin, const AM_MEDIA_TYPE& type);
 

@@ -26,7 +26,7 @@ HRESULT CBasePin::QueryInterface(REFIID iid, void** object)
         *object = static_cast<IPin*>(this);
     else if (iid == ISampleSink::kIid && m_direction == PINDIR_INPUT)
         *object = static_cast<ISampleSink*>(this);
-    else
+    else if (!(*object = m_filter->PinInterface(this, iid)))
         return E_NOINTERFACE;
     AddRef();
     return S_OK;

@@ -14,6 +14,7 @@
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
 #include "dshow/decoders/DecoderIds.h"
+#include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/StageFilters.h"
 
 namespace {
@@ -23,7 +24,10 @@ struct Registrar {
     {
         DShowRegisterGraph();
         ComRegisterClass(CLSID_SystemDeviceEnum, &CSystemDeviceEnum::Create);
-        DShowRegisterFilter(CLSID_FileSource, "File Source", FilterRole::Source, 100, &CFileSource::Create);
+        // Files open through the byte-stream source and a splitter; the media file source
+        // that offers the streams at once is created by its class id.
+        DShowRegisterSourcesAndSplitters();
+        DShowRegisterFilter(CLSID_FileSource, "Media File Source", FilterRole::Other, 0, &CFileSource::Create);
         DShowRegisterFilter(CLSID_AudioDecoder, "Audio Decoder", FilterRole::Transform, 100, &CAudioDecoder::Create);
         DShowRegisterFilter(CLSID_VideoDecoder, "Video Decoder", FilterRole::Transform, 100, &CVideoDecoder::Create);
         DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create,

@@ -12,6 +12,8 @@ extern "C" {
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 const CLSID CLSID_FileSource = {0xF65095CF, 0xB294, 0x490E, {0x8D, 0xF8, 0x42, 0xC3, 0xA1, 0x45, 0x7D, 0xDC}};
 
@@ -53,6 +55,22 @@ bool MakeCodedType(const AVStream& stream, CMediaType& type)
     return format.channels <= kMaxChannels;
 }
 
+// Whether two comma-separated lists of names have one in common.
+bool SharesName(const std::string& a, const std::string& b)
+{
+    auto split = [](const std::string& text) {
+        std::vector<std::string> names;
+        size_t start = 0;
+        for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
+            names.push_back(text.substr(start, comma - start));
+        names.push_back(text.substr(start));
+        return names;
+    };
+    std::vector<std::string> first = split(a), second = split(b);
+    return std::any_of(first.begin(), first.end(),
+                       [&](const std::string& n) { return std::find(second.begin(), second.end(), n) != second.end(); });
+}
+
 REFERENCE_TIME ToReferenceTime(int64_t value, AVRational base)
 {
     return av_rescale_q(value, base, AVRational{1, int(kUnitsPerSecond)});
@@ -62,13 +80,19 @@ REFERENCE_TIME ToReferenceTime(int64_t value, AVRational base)
 
 HRESULT CFileSource::Create(REFIID iid, void** object) { return CreateComObject<CFileSource>(iid, object); }
 
-CFileSource::CFileSource() : CPushSource(CLSID_FileSource) {}
+CFileSource::CFileSource(REFCLSID clsid, const char* formats) : CPushSource(clsid), m_formats(formats) {}
 
 CFileSource::~CFileSource()
 {
     OnStop();
+    CloseMedia();
+}
+
+void CFileSource::CloseMedia()
+{
     av_packet_free(&m_packet);
     avformat_close_input(&m_format);
+    m_outputs.clear();
 }
 
 void* CFileSource::FindInterface(REFIID iid)
@@ -81,9 +105,26 @@ HRESULT CFileSource::Load(LPCOLESTR file, const AM_MEDIA_TYPE*)
 {
     if (!file) return E_POINTER;
     if (m_format) return E_UNEXPECTED;
+    HRESULT hr = OpenMedia(NarrowText(file).c_str(), nullptr);
+    if (SUCCEEDED(hr)) m_file = file;
+    return hr;
+}
+
+HRESULT CFileSource::OpenMedia(const char* path, AVIOContext* io)
+{
     av_log_set_level(AV_LOG_QUIET);
-    std::string path = NarrowText(file);
-    if (avformat_open_input(&m_format, path.c_str(), nullptr, nullptr) < 0) return VFW_E_UNKNOWN_FILE_TYPE;
+    m_format = avformat_alloc_context();
+    if (!m_format) return E_OUTOFMEMORY;
+    if (io) {
+        m_format->pb = io;
+        m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    }
+    // A failed open frees the context.
+    if (avformat_open_input(&m_format, path, nullptr, nullptr) < 0) return VFW_E_UNKNOWN_FILE_TYPE;
+    if (m_formats && !SharesName(m_format->iformat->name, m_formats)) {
+        avformat_close_input(&m_format);
+        return VFW_E_UNKNOWN_FILE_TYPE;
+    }
     // Kept from a load that failed after opening, so a retry does not leak it.
     if (!m_packet) m_packet = av_packet_alloc();
     if (!m_packet || avformat_find_stream_info(m_format, nullptr) < 0) {
@@ -116,7 +157,6 @@ HRESULT CFileSource::Load(LPCOLESTR file, const AM_MEDIA_TYPE*)
         avformat_close_input(&m_format);
         return VFW_E_INVALID_FILE_FORMAT;
     }
-    m_file = file;
     return S_OK;
 }
 

@@ -7,12 +7,16 @@
 #include <string>
 
 struct AVFormatContext;
+struct AVIOContext;
 struct AVPacket;
+
+extern const CLSID CLSID_FileSource;
 
 class CFileSource : public CPushSource, public IFileSourceFilter {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CFileSource();
+    // formats: the container short names it opens, comma-separated; null opens any.
+    explicit CFileSource(REFCLSID clsid = CLSID_FileSource, const char* formats = nullptr);
     MV_FILTER_UNKNOWN
 
     HRESULT Load(LPCOLESTR file, const AM_MEDIA_TYPE* type) override;
@@ -23,6 +27,10 @@ public:
 
 protected:
     ~CFileSource() override;
+    // Opens the media of an opened (or, with a null context, a to-be-opened) input
+    // context and makes an output pin per stream. `io` reads the bytes when given.
+    HRESULT OpenMedia(const char* path, AVIOContext* io);
+    void CloseMedia();
     void* FindInterface(REFIID iid) override;
     HRESULT ProduceNext() override;
     HRESULT SeekTo(REFERENCE_TIME position) override;
@@ -37,10 +45,10 @@ private:
     };
 
     std::u16string m_file;
+    const char* m_formats;
     AVFormatContext* m_format = nullptr;
     AVPacket* m_packet = nullptr;
     std::vector<Output> m_outputs;
     double m_frameRate = 0;
 };
 
-extern const CLSID CLSID_FileSource;

@@ -65,6 +65,19 @@ std::string Probe(const fs::path& file, const char* entry, const char* stream = 
     return result;
 }
 
+// The media file source that offers the file's streams at once, loaded and in the graph.
+HRESULT AddMediaSource(IGraphBuilder* graph, const fs::path& file, IBaseFilter** source)
+{
+    HRESULT hr = CoCreateInstance(CLSID_FileSource, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                  reinterpret_cast<void**>(source));
+    IFileSourceFilter* loader = nullptr;
+    if (SUCCEEDED(hr)) hr = QueryInterfaceTo<IFileSourceFilter>(*source, &loader);
+    if (SUCCEEDED(hr)) hr = loader->Load(WideText(file.string()).c_str(), nullptr);
+    SafeRelease(loader);
+    if (SUCCEEDED(hr)) hr = graph->AddFilter(*source, u"Source");
+    return hr;
+}
+
 // Runs the graph to its first ending event (0 when none comes), then stops it.
 LONG RunToEnd(IGraphBuilder* graph)
 {
@@ -116,7 +129,7 @@ protected:
         IBaseFilter* source = nullptr;
         IBaseFilter* writer = nullptr;
         IFileSinkFilter* sink = nullptr;
-        bool built = SUCCEEDED(graph->AddSourceFilter(WideText(from.string()).c_str(), u"Source", &source))
+        bool built = SUCCEEDED(AddMediaSource(graph, from, &source))
             && SUCCEEDED(CoCreateInstance(writerClass, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
                                           reinterpret_cast<void**>(&writer)))
             && SUCCEEDED(QueryInterfaceTo<IFileSinkFilter>(writer, &sink))
@@ -195,7 +208,7 @@ TEST_F(ConversionTest, WavConvertsThroughEncoderMultiplexerAndFileWriter)
                                    reinterpret_cast<void**>(&graph)),
                   S_OK);
         std::vector<IBaseFilter*> filters(1);
-        ASSERT_EQ(graph->AddSourceFilter(WideText(wav.string()).c_str(), u"Source", &filters[0]), S_OK);
+        ASSERT_EQ(AddMediaSource(graph, wav, &filters[0]), S_OK);
         std::vector<const CLSID*> classes = c.chain;
         classes.push_back(&CLSID_FileWriter);
         for (const CLSID* clsid : classes) {
