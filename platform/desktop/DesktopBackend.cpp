@@ -31,6 +31,11 @@ void DesktopBackend::Start()
     m_keys = new DesktopKeyFilter(qApp);
     qApp->installEventFilter(m_keys);
     DesktopInstallPrompts(*m_loop);
+    // The keyboard focus the user gives a peer is the model's focus.
+    m_focus = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        HWND hwnd = DesktopPeer::WindowOf(now);
+        if (hwnd && IsWindow(hwnd) && GetFocus() != hwnd && IsWindowEnabled(hwnd)) SetFocus(hwnd);
+    });
     MvAddWindowObserver(this);
     // Windows made before the backend started show as well.
     EnumWindows(
@@ -54,6 +59,7 @@ void DesktopBackend::Stop()
     if (!m_running) return;
     MvRemoveWindowObserver(this);
     DesktopRemovePrompts();
+    QObject::disconnect(m_focus);
     m_peers.clear();
     delete m_keys;
     m_keys = nullptr;

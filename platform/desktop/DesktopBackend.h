@@ -5,6 +5,8 @@
 // windows, which is Qt's GUI thread.
 #include "win32/WindowObserver.h"
 
+#include <QMetaObject>
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -12,7 +14,6 @@
 
 class DesktopLoop;
 class DesktopPeer;
-class QObject;
 
 class DesktopBackend : public IMvWindowObserver {
 public:
@@ -48,6 +49,7 @@ private:
     std::map<HWND, std::unique_ptr<DesktopPeer>> m_peers;
     std::unique_ptr<DesktopLoop> m_loop;
     QObject* m_keys = nullptr;
+    QMetaObject::Connection m_focus;
     std::mutex m_lock;
     std::map<HWND, unsigned> m_dirty;
     bool m_menusDirty = false;

@@ -2,6 +2,8 @@
 // Keys pressed in a peer reach the window system's pre-translation first (accelerators,
 // dialog keys such as Tab, Enter and Escape); a key it takes goes no further.
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 class DesktopKeyFilter : public QObject {
 public:
@@ -12,4 +14,5 @@ protected:
 
 private:
     const QEvent* m_last = nullptr;
+    QPointer<QWidget> m_lastWidget;
 };

@@ -72,6 +72,9 @@ void DesktopPeer::Sync(unsigned events)
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Enabled)) SyncEnabled();
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Visible) || has(MvWindowEvent::Parent)) SyncVisible();
     if (has(MvWindowEvent::Invalidated) || has(MvWindowEvent::ControlState)) SyncPaint();
+    if (has(MvWindowEvent::Active) && GetActiveWindow() == m_hwnd && m_widget->isWindow()) m_widget->activateWindow();
+    if (has(MvWindowEvent::Focus) && GetFocus() == m_hwnd && FocusWidget() && !FocusWidget()->hasFocus())
+        FocusWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 void DesktopPeer::SyncGeometry(DesktopPeer* parent)
@@ -111,7 +114,8 @@ QString DesktopPeer::AccessibleName() const
     QString own = DesktopPlainCaption(ModelText());
     if (!own.isEmpty()) return own;
     // The label before a control names it, as a dialog's mnemonics take it.
-    HWND before = GetWindow(m_hwnd, GW_HWNDPREV);
+    // Siblings stack newest first, so the one made before lies next below.
+    HWND before = GetWindow(m_hwnd, GW_HWNDNEXT);
     char name[32] = {};
     if (before && GetClassNameA(before, name, sizeof name) && QString::fromLatin1(name).compare("Static", Qt::CaseInsensitive) == 0) {
         int n = GetWindowTextLengthA(before);

@@ -1,0 +1,41 @@
+#pragma once
+// Tests of the display backend run on Qt's offscreen platform: one QApplication for the
+// program, the backend started on the test's (GUI) thread, and waits that let Qt's loop run.
+#include "desktop/DesktopBackend.h"
+#include "desktop/DesktopPeer.h"
+#include "desktop/DesktopStart.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+class DesktopTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "mvdesktop_tests";
+        static char* argv[] = {name, nullptr};
+        ASSERT_TRUE(MvDesktopStart(argc, argv));
+    }
+    // Lets Qt and the window system run until pred holds (a generous deadline).
+    static bool WaitFor(const std::function<bool()>& pred, int ms = 10000)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                DesktopBackend::Instance().Flush();
+                return pred();
+            },
+            ms);
+    }
+    template <class W> static W* WidgetOf(HWND hwnd)
+    {
+        DesktopBackend::Instance().Flush();
+        DesktopPeer* peer = DesktopBackend::Instance().FindPeer(hwnd);
+        return peer ? qobject_cast<W*>(peer->Widget()) : nullptr;
+    }
+};
