@@ -44,26 +44,17 @@ private:
 
 #include "EncoderFilterInterfaces.h"
 
-// A filter of the encoder set: remembers the private switch it was given.
-class CPrivateSettingFilter : public COfferFilter, public IEncoderPrivateSetting {
+// A filter of the encoder set: remembers the private switch it was given (every filter of
+// the platform offers the switch).
+class CPrivateSettingFilter : public COfferFilter {
 public:
     static HRESULT Create(REFIID iid, void** object) { return CreateComObject<CPrivateSettingFilter>(iid, object); }
-    HRESULT QueryInterface(REFIID iid, void** object) override { return COfferFilter::QueryInterface(iid, object); }
-    ULONG AddRef() override { return COfferFilter::AddRef(); }
-    ULONG Release() override { return COfferFilter::Release(); }
     HRESULT SetPrivate(LONG value) override
     {
         sLastValue = value;
         return S_OK;
     }
     static inline LONG sLastValue = 0;
-
-protected:
-    void* FindInterface(REFIID iid) override
-    {
-        if (iid == IEncoderPrivateSetting::kIid) return static_cast<IEncoderPrivateSetting*>(this);
-        return COfferFilter::FindInterface(iid);
-    }
 };
 
 inline const CLSID CLSID_EngineTestPrivate = {0x6A2C0002, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 2}};
