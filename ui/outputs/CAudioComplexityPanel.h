@@ -1,0 +1,29 @@
+#pragma once
+// The audio mode and encoding complexity page.
+#include "CAudioComplexityController.h"
+#include "CResourceObjectPanel.h"
+#include "afx/CComboBox.h"
+#include "afx/CStatic.h"
+
+class CAudioComplexityPanel : public CResourceObjectPanel {
+public:
+    CAudioComplexityPanel(unsigned long applicationId, CWnd* parent);
+
+    void DoDataExchange(CDataExchange* dx) override;
+    void SetupController() override;
+
+    enum : int { kModeLabel = 7050, kMode = 7075, kComplexityLabel = 7074, kComplexity = 7070 };
+    static constexpr unsigned kTemplate = 7102;
+
+protected:
+    void OnModeChanged();
+    void OnComplexityChanged();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CStatic m_modeLabel;
+    CComboBox m_mode;
+    CStatic m_complexityLabel;
+    CComboBox m_complexity;
+    CAudioComplexityController m_controller;
+};

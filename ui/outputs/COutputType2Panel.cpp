@@ -1,0 +1,25 @@
+#include "COutputType2Panel.h"
+
+#include "UPanelTemplates.h"
+#include "afx/MessageMap.h"
+
+namespace {
+MvDialogTemplate MakeTemplate()
+{
+    using U = UPanelTemplates;
+    using P = COutputType2Panel;
+    return U::Page(285, 123, {U::Label("File Type:", P::kTypeLabel, 0, 2, 60), U::DropList(P::kTypeList, 64, 0, 160)});
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(COutputType2Panel, CResourceObjectPanel)
+    ON_CBN_SELCHANGE(kTypeList, OnTypeChanged)
+END_MESSAGE_MAP()
+
+COutputType2Panel::COutputType2Panel(unsigned long applicationId, CWnd* parent)
+    : TOutputTypePanel(kTemplate, applicationId, parent)
+{
+    UPanelTemplates::Register({kTemplate}, MakeTemplate);
+}
+
+void COutputType2Panel::OnTypeChanged() { m_controller.EnterSplitterType(); }

@@ -1,0 +1,165 @@
+#include "CWmOutput2Controller.h"
+
+#include "CMediaOutput2.h"
+#include "TListenedReference.h"
+#include "UComboChoices.h"
+#include "UStringBuffer.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+CWmOutput2Controller::CWmOutput2Controller()
+{
+    mExpectedType = FourCharCode("mdo2");
+}
+
+CWmOutput2Controller::~CWmOutput2Controller()
+{
+    RetargetListenedReference<CWmOutput2>(*this, m_output, nullptr);
+}
+
+CMediaOutput2* CWmOutput2Controller::GetMediaOutput() const
+{
+    return static_cast<CMediaOutput2*>(GetObjectA());
+}
+
+void CWmOutput2Controller::SetObjectSelf(CPersistObject* object)
+{
+    CObjectController2::SetObjectSelf(object);
+    SetOutput(GetMediaOutput() ? &GetMediaOutput()->GetWmOutput() : nullptr);
+}
+
+void CWmOutput2Controller::SetOutput(CWmOutput2* output)
+{
+    RetargetListenedReference(*this, m_output, output);
+}
+
+void CWmOutput2Controller::SetControls(CComboBox* version, CComboBox* profile)
+{
+    m_version = version;
+    m_profile = profile;
+}
+
+bool CWmOutput2Controller::WantsVideo() const
+{
+    return GetMediaOutput() && GetMediaOutput()->GetWantsVideo();
+}
+
+const UWmProfiles::Version* CWmOutput2Controller::GetVersion() const
+{
+    return m_output ? UWmProfiles::Find(m_output->GetVersion()) : nullptr;
+}
+
+const UWmProfiles::Profile* CWmOutput2Controller::GetProfile() const
+{
+    const UWmProfiles::Version* version = GetVersion();
+    return version ? version->Find(m_output->GetProfile()) : nullptr;
+}
+
+CString CWmOutput2Controller::GetVersionText(unsigned short version)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", version);
+    return text;
+}
+
+unsigned short CWmOutput2Controller::GetVersion(const char* text)
+{
+    const long value = text ? std::strtol(text, nullptr, 10) : 0;
+    return value < 0 || value > 0xFFFF ? 0 : static_cast<unsigned short>(value);
+}
+
+void CWmOutput2Controller::PopulateVersionCombo()
+{
+    UComboChoices::Clear(m_version);
+    if (const std::vector<UWmProfiles::Version>* versions = UWmProfiles::Versions())
+        for (const UWmProfiles::Version& v : *versions) UComboChoices::Add(m_version, GetVersionText(v.number));
+}
+
+void CWmOutput2Controller::PopulateProfileCombo()
+{
+    UComboChoices::Clear(m_profile);
+    const UWmProfiles::Version* version = GetVersion();
+    if (!version) return;
+    for (const UWmProfiles::Profile& p : version->profiles)
+        if (p.hasVideo == WantsVideo()) UComboChoices::Add(m_profile, p.name);
+}
+
+void CWmOutput2Controller::ReflectVersion()
+{
+    if (!m_output) return;
+    UComboChoices::SelectExactOrPrefix(m_version, GetVersionText(m_output->GetVersion()));
+    PopulateProfileCombo();
+    ReflectProfile();
+}
+
+void CWmOutput2Controller::ReflectProfile()
+{
+    if (m_output) UComboChoices::SelectExactOrPrefix(m_profile, m_output->GetProfile());
+}
+
+void CWmOutput2Controller::EnterVersion()
+{
+    CString text;
+    if (!m_output || !UComboChoices::GetSelectedText(m_version, text)) return;
+    if (!m_output->SetVersion(GetVersion(text))) ReflectVersion();
+}
+
+void CWmOutput2Controller::EnterProfile()
+{
+    CString text;
+    if (!m_output || !UComboChoices::GetSelectedText(m_profile, text)) return;
+    if (!m_output->SetProfile(text)) ReflectProfile();
+}
+
+void CWmOutput2Controller::SetDefaultProfile()
+{
+    const UWmProfiles::Version* version = GetVersion();
+    if (!version || GetProfile()) return;
+    if (const UWmProfiles::Profile* first = version->FindFirst(!WantsVideo())) m_output->SetProfile(first->name);
+}
+
+void CWmOutput2Controller::SetDefault()
+{
+    const std::vector<UWmProfiles::Version>* versions = UWmProfiles::Versions();
+    if (!m_output || !versions) return;
+    if (!GetVersion() && !versions->empty()) m_output->SetVersion(versions->front().number);
+    SetDefaultProfile();
+}
+
+void CWmOutput2Controller::Refresh()
+{
+    PopulateVersionCombo();
+    ReflectVersion();
+}
+
+char* CWmOutput2Controller::GetText()
+{
+    return UStringBuffer::Text(m_output ? m_output->GetProfile() : CString());
+}
+
+bool CWmOutput2Controller::Respond(long code, CBroadcaster* sender, long a, long b)
+{
+    switch (code) {
+    case CMediaOutput2::kWantsVideoChangedNotice:
+    case CMediaOutput2::kWantsAudioChangedNotice:
+        SetDefault();
+        Refresh();
+        return true;
+    case CWmOutput2::kVersionChangedNotice:
+        SetDefaultProfile();
+        ReflectVersion();
+        return true;
+    case CWmOutput2::kProfileChangedNotice:
+        ReflectProfile();
+        return true;
+    default:
+        return CObjectController2::Respond(code, sender, a, b);
+    }
+}
+
+bool CWmOutput2Controller::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message == kBroadcasterDyingMessage) ForgetDyingReference(m_output, p);
+    return CObjectController2::ListenToMessage(message, p, q);
+}
