@@ -75,6 +75,8 @@ bool CDirectShowGraph::Create()
 
 void CDirectShowGraph::Release()
 {
+    // The window must not hand its notices to a graph that is gone.
+    SetVideoWindow(nullptr);
     DisconnectSeeker();
     SafeRelease(m_control);
     if (m_events) m_events->SetNotifyWindow(0, 0, 0);

@@ -696,6 +696,13 @@ HRESULT CFilterGraph::SetPositions(LONGLONG* current, DWORD currentFlags, LONGLO
         }
         s->Release();
     }
+    if (SUCCEEDED(result) && current && (currentFlags & AM_SEEKING_PositioningBitsMask) != AM_SEEKING_NoPositioning) {
+        // A seek leaves the end: the position reads from the sources again, and the
+        // graph may complete anew.
+        std::lock_guard events(m_eventLock);
+        m_completeSent = false;
+        m_completed.clear();
+    }
     if (was != State_Stopped) ChangeState(was);
     return result;
 }

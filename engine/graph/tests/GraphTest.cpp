@@ -103,10 +103,11 @@ TEST_F(GraphTest, UnhandledCompletionStopsTheGraphAndATakenOneIsLeftAlone)
         EXPECT_EQ(m_graph.IsStopped(), !takeOver) << takeOver;
         EXPECT_EQ(m_recorder.Count(CDirectShowGraph::kGraphStateMessage), takeOver ? 0 : 1);
         m_graph.Stop();
-        // A new run may complete again.
+        // A new run may complete again; a released graph leaves its window.
         m_graph.Release();
+        EXPECT_EQ(m_window.GetGraph(), nullptr);
         ASSERT_TRUE(m_graph.Create());
-        m_graph.SetNotificationWindow(&m_window);
+        m_graph.SetVideoWindow(&m_window);
     }
 }
 

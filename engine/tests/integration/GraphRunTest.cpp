@@ -135,8 +135,8 @@ TEST_F(GraphRunTest, AWavRunsThroughToTheWriterAndCompletesOnce)
             EXPECT_TRUE(graph.Stop());
         } else {
             EXPECT_TRUE(graph.IsStopped());
-            // Rewound: the source stands at 0 (the platform graph itself keeps answering
-            // its end position once it has completed).
+            // Rewound: the graph and its source both read the new position, not the end.
+            EXPECT_NEAR(position, 0, 1e-6);
             ASSERT_TRUE(source.GetPosition(position));
             EXPECT_NEAR(position, 0, 1e-6);
         }
