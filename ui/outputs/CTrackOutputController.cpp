@@ -117,6 +117,11 @@ void CTrackOutputController::ReflectCodec()
 {
     if (!m_track || !m_codec) return;
     const CString& name = m_track->GetDisplayName();
+    // No codec yet: nothing to list or select.
+    if (name.IsEmpty()) {
+        m_codec->SetCurSel(-1);
+        return;
+    }
     int index = UComboChoices::FindExact(m_codec, name);
     // A codec the catalogue does not offer for this type still shows.
     if (index < 0) index = m_codec->AddString(name);
