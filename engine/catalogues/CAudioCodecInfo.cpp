@@ -4,6 +4,7 @@ MV_IMPLEMENT_PERSIST_CLASS(CAudioCodecInfo, CCodecInfo, CAudioCodecInfo::kType)
 
 CAudioCodecInfo::CAudioCodecInfo()
 {
+    SetEncoderControl(2);
     CAudioCodecSampleRate::MakeSampleRateList(m_sampleRates);
 }
 
@@ -16,6 +17,8 @@ void CAudioCodecInfo::SaveSelf(const char* name, CPersistStorage& storage)
 void CAudioCodecInfo::LoadSelf(const char* name, CPersistStorage& storage)
 {
     CCodecInfo::LoadSelf(name, storage);
+    // Sound is always encoded to a bit rate, whatever an older file said.
+    if (GetEncoderControl() == 0) SetEncoderControl(2);
     m_sampleRates.Load("sample rates", storage);
     UDataListUtils::DropForeignItems(m_sampleRates, CAudioCodecSampleRate::kType);
 }

@@ -10,6 +10,7 @@ MV_IMPLEMENT_PERSIST_CLASS(CVideoCodecInfo, CCodecInfo, CVideoCodecInfo::kType)
 
 CVideoCodecInfo::CVideoCodecInfo()
 {
+    SetEncoderControl(1);
     CVideoCodecSize::MakeSizeList(m_sizes);
 }
 

@@ -1,5 +1,7 @@
 #include "CFormatType.h"
 
+#include "CTvCodecOption.h"
+
 CFormatType& CFormatType::operator=(const CFormatType& other)
 {
     if (this == &other) return *this;
@@ -14,7 +16,39 @@ CFormatType& CFormatType::operator=(const CFormatType& other)
     m_mux2Installed = other.m_mux2Installed;
     m_minimumFrameRate = other.m_minimumFrameRate;
     m_frameRates = other.m_frameRates;
+    m_tvOptions = other.m_tvOptions;
     return *this;
+}
+
+CTvCodecOption* CFormatType::GetTvOption(int index) const
+{
+    return static_cast<CTvCodecOption*>(m_tvOptions.GetAt(index));
+}
+
+void CFormatType::AddTvOption(CTvCodecOption* option)
+{
+    if (option) m_tvOptions.Add(option);
+}
+
+void CFormatType::RemoveTvOption(CTvCodecOption* option)
+{
+    m_tvOptions.Remove(option);
+}
+
+CTvCodecOption* CFormatType::Find(ETvType type) const
+{
+    for (int i = 0; i < GetTvOptionCount(); ++i)
+        if (GetTvOption(i)->GetTvType() == type) return GetTvOption(i);
+    return nullptr;
+}
+
+CTvCodecOption* CFormatType::Add(ETvType type)
+{
+    if (CTvCodecOption* found = Find(type)) return found;
+    auto* option = new CTvCodecOption;
+    option->SetTvType(type);
+    AddTvOption(option);
+    return option;
 }
 
 void CFormatType::SetVideoExtension(const char* extension)

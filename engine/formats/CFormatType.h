@@ -1,12 +1,16 @@
 #pragma once
 // One output container type: its names, extensions, settings pages and the filters that
 // build it.
+#include "CPersistList.h"
 #include "CPersistValueList.h"
 #include "afx/CString.h"
 #include "win32/WinTypes.h"
 
 using ESplitterType = LONG;
 using ETypeConfigure = LONG;
+using ETvType = LONG;
+
+class CTvCodecOption;
 
 class CFormatType {
 public:
@@ -77,6 +81,15 @@ public:
     // Frame rates in frames per second, stored in thousandths.
     int GetFrameRateCount() const { return m_frameRates.GetItemCount(); }
     double GetFrameRate(int index) const { return m_frameRates.GetAt(index) * 0.001; }
+    // The TV standards a DV type accepts, each with its frame size and audio settings.
+    int GetTvOptionCount() const { return m_tvOptions.GetItemCount(); }
+    CTvCodecOption* GetTvOption(int index) const;
+    void AddTvOption(CTvCodecOption* option);
+    void RemoveTvOption(CTvCodecOption* option);
+    CTvCodecOption* Find(ETvType type) const;
+    // The option of that standard, made and appended when there is none.
+    CTvCodecOption* Add(ETvType type);
+
     void AddFrameRate(double rate) { m_frameRates.Add(Thousandths(rate)); }
     void RemoveFrameRate(double rate) { m_frameRates.Remove(Thousandths(rate)); }
     // The rate raised to the type's minimum.
@@ -103,6 +116,7 @@ private:
     bool m_fileWriterInstalled = false;
     double m_minimumFrameRate = 0.0;
     CPersistValueList m_frameRates;
+    CPersistList m_tvOptions{true};
     ETypeConfigure m_configure = 0;
     DWORD m_quickTimeType = 0;
     bool m_tested = false;

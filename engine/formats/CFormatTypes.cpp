@@ -1,6 +1,8 @@
 #include "CFormatTypes.h"
 
+#include "CDirectShowSystem2.h"
 #include "CFilePrompter.h"
+#include "CTvCodecOption.h"
 #include "EngineGuid.h"
 #include "StApplicationId.h"
 
@@ -180,6 +182,27 @@ void CFormatTypes::AddBuiltInTypes()
     FindFileType(120)->SetAliasFilter("divx");
     FindFileType(130)->SetAliasFilter("xvid");
     FindFileType(1600)->SetAllowLoop(true);
+    for (ESplitterType dv : {110, 900, 610}) AddDvTvOptions(FindFileType(dv), false);
+    AddDvTvOptions(FindFileType(611), true);
+}
+
+// NTSC 720 x 480 and PAL 720 x 576; DVPRO takes 48 kHz sound only.
+void CFormatTypes::AddDvTvOptions(CFormatType* row, bool only48k)
+{
+    if (!row) return;
+    static const struct {
+        ETvType type;
+        unsigned short width, height;
+    } kStandards[] = {{1, 720, 480}, {2, 720, 576}};
+    static const struct {
+        ULONG rate, bytesPerSecond;
+    } kAudio[] = {{32000, 128000}, {44100, 176400}, {48000, 192000}};
+    for (const auto& standard : kStandards) {
+        CTvCodecOption* option = row->Add(standard.type);
+        option->AddVideoSetting(standard.width, standard.height);
+        for (const auto& audio : kAudio)
+            if (!only48k || audio.rate == 48000) option->AddAudioSetting(audio.rate, 2, 16, audio.bytesPerSecond);
+    }
 }
 
 CFormatType* CFormatTypes::Append(CFormatType* row)
@@ -294,7 +317,15 @@ void CFormatTypes::ReplaceMuxId(ESplitterType type, const GUID& id)
 bool CFormatTypes::SupportedByApp(ESplitterType type)
 {
     const unsigned long id = StApplicationId::Id();
-    return OfferedByApplication(id, type) && TypeOfferedTo(id, type);
+    if (!OfferedByApplication(id, type) || !TypeOfferedTo(id, type)) return false;
+    // By media: an engine for sound alone offers only types with an audio name, one for
+    // pictures alone only types with a name.
+    const CFormatType* row = sFormatTypes && id != 95505 ? sFormatTypes->FindFileType(type) : nullptr;
+    if (!row) return true;
+    const bool video = CDirectShowSystem2::sNeedsVideo, audio = CDirectShowSystem2::sNeedsAudio;
+    if (video && !audio) return !row->GetName().IsEmpty();
+    if (audio && !video) return !row->GetAudioTypeName().IsEmpty();
+    return true;
 }
 
 bool CFormatTypes::FillFileSavePrompter(CFilePrompter& prompter, bool audio, ESplitterType type, bool second)

@@ -41,6 +41,7 @@ public:
 
 private:
     void AddBuiltInTypes();
+    static void AddDvTvOptions(CFormatType* row, bool only48k);
     CFormatType* Append(CFormatType* row);
 
     CPointerList m_rows;

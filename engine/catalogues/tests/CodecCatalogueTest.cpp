@@ -390,3 +390,26 @@ TEST(AudioCompressorSettingTest, OnlyTheDvTypeLimitsTheSetting)
 }
 
 }  // namespace
+
+TEST_F(CodecFileTest, EntriesDefaultToTheirKindsEncoderControlAndStoredAudioZeroBecomesBitRate)
+{
+    EXPECT_EQ(CVideoCodecInfo().GetEncoderControl(), 1);
+    EXPECT_EQ(CAudioCodecInfo().GetEncoderControl(), 2);
+    {
+        CAudioCodecsInfo audio;
+        audio.Add("Plain", "@device:sw:plain")->SetEncoderControl(0);
+        audio.Add("Quality", "@device:sw:quality")->SetEncoderControl(1);
+        ASSERT_TRUE(UPersistStorage::SystemSave(audio, "Audio Compressors", "Audio Controls.xml"));
+        CVideoCodecsInfo video;
+        video.Add("Raw", "@device:sw:raw")->SetEncoderControl(0);
+        ASSERT_TRUE(UPersistStorage::SystemSave(video, "Video Compressors", "Video Controls.xml"));
+    }
+    CAudioCodecsInfo audio;
+    ASSERT_TRUE(UPersistStorage::SystemLoad(audio, "Audio Compressors", "Audio Controls.xml"));
+    EXPECT_EQ(audio.Find("Plain", "@device:sw:plain")->GetEncoderControl(), 2);
+    EXPECT_EQ(audio.Find("Quality", "@device:sw:quality")->GetEncoderControl(), 1);
+    // Video keeps a stored 0: such a codec offers neither control.
+    CVideoCodecsInfo video;
+    ASSERT_TRUE(UPersistStorage::SystemLoad(video, "Video Compressors", "Video Controls.xml"));
+    EXPECT_EQ(video.Find("Raw", "@device:sw:raw")->GetEncoderControl(), 0);
+}

@@ -1,4 +1,6 @@
 #include "CFormatTypes.h"
+#include "CDirectShowSystem2.h"
+#include "CTvCodecOption.h"
 #include "CFilePrompter.h"
 #include "EngineGuid.h"
 #include "StApplicationId.h"
@@ -192,3 +194,52 @@ TEST(FormatTypeTest, FrameRatesAndMinimum)
 }
 
 }  // namespace
+
+TEST_F(FormatTypesTest, AnEngineForSoundAloneOffersOnlyTypesWithAnAudioName)
+{
+    CFormatTypes table;
+    const bool video = CDirectShowSystem2::sNeedsVideo, audio = CDirectShowSystem2::sNeedsAudio;
+    struct Case {
+        bool video, audio;
+        ESplitterType type;
+        bool offered;
+    };
+    const Case cases[] = {
+        {false, true, 100, true}, {false, true, 110, false}, {false, true, 2022, false}, {false, true, 500, true},
+        {true, false, 110, true}, {true, true, 110, true},   {false, false, 110, true},
+    };
+    UseApplication(98102);
+    for (const Case& c : cases) {
+        CDirectShowSystem2::sNeedsVideo = c.video;
+        CDirectShowSystem2::sNeedsAudio = c.audio;
+        EXPECT_EQ(CFormatTypes::SupportedByApp(c.type), c.offered) << c.video << c.audio << " " << c.type;
+    }
+    // The application that offers AVI-DV as such keeps it.
+    UseApplication(95505);
+    CDirectShowSystem2::sNeedsVideo = false;
+    CDirectShowSystem2::sNeedsAudio = true;
+    EXPECT_TRUE(CFormatTypes::SupportedByApp(110));
+    CDirectShowSystem2::sNeedsVideo = video;
+    CDirectShowSystem2::sNeedsAudio = audio;
+}
+
+TEST_F(FormatTypesTest, DvTypesCarryTheirTvStandards)
+{
+    CFormatTypes table;
+    for (ESplitterType type : {110, 900, 610, 611}) {
+        const CFormatType* row = table.FindFileType(type);
+        ASSERT_EQ(row->GetTvOptionCount(), 2) << type;
+        const CTvCodecOption* ntsc = row->Find(1);
+        const CTvCodecOption* pal = row->Find(2);
+        ASSERT_TRUE(ntsc && pal) << type;
+        EXPECT_EQ(ntsc->GetSize(0)->GetHeight(), 480);
+        EXPECT_EQ(pal->GetSize(0)->GetHeight(), 576);
+        EXPECT_EQ(pal->GetSampleRateCount(), type == 611 ? 1 : 3) << type;
+    }
+    EXPECT_EQ(table.FindFileType(100)->GetTvOptionCount(), 0);
+    // A copied row has options of its own.
+    CFormatType* copy = table.CopyFileType(*table.FindFileType(110));
+    EXPECT_NE(copy->Find(1), table.FindFileType(110)->Find(1));
+    EXPECT_EQ(copy->Add(1), copy->Find(1));
+    EXPECT_EQ(copy->GetTvOptionCount(), 2);
+}
