@@ -7,7 +7,7 @@ class CAudioEncoderFilter;
 class CAudioRechannelerFilter;
 class CAudioRegulatorFilter;
 class CAudioResamplerFilter;
-class CMpegAudioModeAdapter;
+class CMpegAudioDecoderSetter;
 
 class CAudioTransformChain : public CTransformChain {
 public:
@@ -38,6 +38,9 @@ public:
     AM_MEDIA_TYPE* FindOutputMediaType(unsigned long sampleRate, unsigned short channels, unsigned short bitsPerSample);
 
     CAudioEncoderFilter* GetEncoder() const { return m_encoder; }
+    // The decoder's dual-channel mode for the MPEG decoding setting: 1 left only, 0 both
+    // merged, 2 right.
+    static unsigned long DualMode(bool left, bool right);
 
     static constexpr unsigned long kMaxSampleRate = 96000;
     static constexpr int kRateMultiples = 12;
@@ -47,5 +50,6 @@ protected:
     CAudioRegulatorFilter* m_regulator = nullptr;
     CAudioResamplerFilter* m_resampler = nullptr;
     CAudioEncoderFilter* m_encoder = nullptr;
-    CMpegAudioModeAdapter* m_mpegAudio = nullptr;
+    // Applies the user's MPEG dual-channel choice to the connected decoder.
+    CMpegAudioDecoderSetter* m_mpegAudio = nullptr;
 };

@@ -54,8 +54,8 @@ public:
 
 protected:
     // The decoder steps over one member, so the second decoder shares them.
-    bool ConnectDecoderTo(CDecoderFilter*& decoder);
-    bool DynamicConnectDecoderListTo(CDecoderFilter*& decoder, CDecoderInfo* registry);
+    bool ConnectDecoderTo(CDecoderFilter*& decoder, bool second);
+    bool DynamicConnectDecoderListTo(CDecoderInfo* registry, bool second);
     bool DynamicConnectDecoderTo(CDecoderFilter*& decoder, CFilterPin* pin, AM_MEDIA_TYPE* type,
                                  CDecoderInfo* registry, int index);
 

@@ -79,5 +79,4 @@ protected:
     CPulseRegulatorFilter* m_pulseRegulator = nullptr;
     CColorConverterFilter* m_colorConverter = nullptr;
     CVideoEncoderFilter* m_encoder = nullptr;
-    EColorFormat m_scalerColor{};
 };

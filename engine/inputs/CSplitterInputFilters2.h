@@ -72,4 +72,8 @@ private:
     int PinSources(CSourceFilter* sources[kSplitterCount]) const;
     template <class Count, class Get>
     CFilterPin* PinAt(int index, Count count, Get get) const;
+    template <class Count>
+    int SumPins(Count count) const;
+    // A failed trial splitter: error text, released, id cleared.
+    void DropSplitter(int index);
 };

@@ -1,0 +1,24 @@
+#include "UInputTables.h"
+
+#include "CSplitterInfo.h"
+
+#include <memory>
+
+namespace {
+
+CFileFilterData* gReplacement = nullptr;
+
+} // namespace
+
+CFileFilterData* UInputTables::Get()
+{
+    if (gReplacement) return gReplacement;
+    // Made on first use, so that it reads the data folder in force then.
+    static std::unique_ptr<CSplitterInfo> info(new CSplitterInfo);
+    return &info->GetFilterData();
+}
+
+void UInputTables::Set(CFileFilterData* tables)
+{
+    gReplacement = tables;
+}
