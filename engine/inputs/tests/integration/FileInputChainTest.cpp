@@ -1,3 +1,4 @@
+#include "CAudioCdInputFilters2.h"
 #include "CAudioTransformChain.h"
 #include "CDirectShowGraph.h"
 #include "CDirectShowWindow.h"
@@ -84,6 +85,10 @@ protected:
     void PlayToNullRenderer(const fs::path& file)
     {
         CFileInputFilters2 input(&m_graph);
+        PlayToNullRenderer(input, file);
+    }
+    void PlayToNullRenderer(CFileInputFilters2& input, const fs::path& file)
+    {
         input.SetFilePath(file.string().c_str());
         ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
         ASSERT_EQ(input.GetTotalAudioPinCount(), 1);
@@ -183,4 +188,20 @@ TEST_F(FileInputChainTest, FilesThatAreNoMediaFailWithTheErrorText)
     CFileInputFilters2 missing(&m_graph);
     missing.SetFilePath((m_dir / "absent.wav").string().c_str());
     EXPECT_FALSE(missing.CreateAndConnect());
+}
+
+TEST_F(FileInputChainTest, AudioCdTrackFileReadsThroughTheAudioTrackSource)
+{
+    const fs::path track = m_dir / "track01.wav";
+    const std::vector<char> bytes = ToneWav(22050, 1.0);
+    WriteFile(track, bytes, bytes.size());
+    CAudioCdInputFilters2 cd(&m_graph);
+    PlayToNullRenderer(cd, track);
+
+    // A drive address on a machine without that drive fails cleanly.
+    CAudioCdInputFilters2 drive(&m_graph);
+    drive.SetAdapterId(200);
+    drive.SetTrackNumber(1);
+    EXPECT_FALSE(drive.CreateAndConnect());
+    EXPECT_EQ(drive.GetErrorText(), CString("Unable to create audio CD reader."));
 }
