@@ -68,7 +68,10 @@ void CRealProfileOutputController::EnterProfile()
 
 void CRealProfileOutputController::SetDefaultProfile()
 {
-    if (!m_output || !CRealSystem::sSystem || GetProfile()) return;
+    if (!m_output || !CRealSystem::sSystem) return;
+    // A kept audience must be of the kind the list offers, or switching video would strand it.
+    CRealProfile* current = GetProfile();
+    if (current && current->GetHasVideo() == WantsVideo()) return;
     if (CRealProfile* first = CRealSystem::sSystem->FindFirst(!WantsVideo())) m_output->SetProfile(first->GetName());
 }
 

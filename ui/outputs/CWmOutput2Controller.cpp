@@ -115,7 +115,10 @@ void CWmOutput2Controller::EnterProfile()
 void CWmOutput2Controller::SetDefaultProfile()
 {
     const UWmProfiles::Version* version = GetVersion();
-    if (!version || GetProfile()) return;
+    if (!version) return;
+    // A kept profile must be of the kind the list offers, or switching video would strand it.
+    const UWmProfiles::Profile* current = GetProfile();
+    if (current && current->hasVideo == WantsVideo()) return;
     if (const UWmProfiles::Profile* first = version->FindFirst(!WantsVideo())) m_output->SetProfile(first->name);
 }
 
