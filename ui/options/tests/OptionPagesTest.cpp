@@ -1,0 +1,138 @@
+#include "CDvdRipSettingPanel.h"
+#include "CGlobalSetting.h"
+#include "CLameDllPathPanel.h"
+#include "CLocalSetting.h"
+#include "CMinimizeTaskBarPanel.h"
+#include "CMpegAudioDecoderPanel.h"
+#include "CRealAlternativePathPanel.h"
+#include "CRecordingPathPanel.h"
+#include "OutputPageSupport.h"
+#include "win32/CommonDialogs.h"
+#include "win32/CtlEdit.h"
+#include "win32/CtlUser.h"
+#include "win32/TestHome.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class OptionPagesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Make());
+        MvTakeShownFileDialogs();
+    }
+    void TypeAndCommit(int id, const std::string& text)
+    {
+        HWND field = view.Item(id);
+        CtlEdit* edit = CtlModelAs<CtlEdit>(field);
+        edit->UserSelect(0, -1);
+        edit->UserType(std::string_view(text));
+        CtlUserKey(field, VK_RETURN);
+        MvPumpUntilIdle();
+    }
+
+    PageHost host;
+    PageView view;
+    CGlobalSetting global;
+    CLocalSetting local;
+};
+
+TEST_F(OptionPagesTest, TheEncoderLibraryPathIsTypedOrBrowsed)
+{
+    CSettingLameDll& lame = global.GetLameDll();
+    lame.SetFilePath("/opt/lame/lame_enc.dll");
+    CLameDllPathPanel page(1, nullptr);
+    OpenPage(page, host, &lame);
+    view.SetPage(page.m_hWnd);
+    EXPECT_EQ("/opt/lame/lame_enc.dll", view.WindowText(CLameDllPathPanel::kPath));
+    EXPECT_STREQ("lame_enc.dll", page.GetController()->GetText());
+
+    TypeAndCommit(CLameDllPathPanel::kPath, "/usr/lib/libmp3lame.so");
+    EXPECT_EQ(CString("/usr/lib/libmp3lame.so"), lame.GetFilePath());
+
+    MvScriptFileDialog({false, {}, 0});
+    view.Click(CLameDllPathPanel::kBrowse);
+    EXPECT_EQ(CString("/usr/lib/libmp3lame.so"), lame.GetFilePath()) << "a cancelled prompt changes nothing";
+    MvTestHome home;
+    const std::string chosen = home.Path() + "/lame_enc.dll";
+    std::ofstream(chosen) << "library";
+    MvScriptFileDialog({true, {chosen}, 0});
+    view.Click(CLameDllPathPanel::kBrowse);
+    EXPECT_EQ(CString(chosen.c_str()), lame.GetFilePath());
+    EXPECT_EQ(chosen, view.WindowText(CLameDllPathPanel::kPath));
+    const auto prompts = MvTakeShownFileDialogs();
+    ASSERT_EQ(2u, prompts.size());
+    EXPECT_FALSE(prompts[1].save);
+    ASSERT_FALSE(prompts[1].filters.empty());
+    EXPECT_EQ("lame_enc.dll", prompts[1].filters[0].first);
+    EXPECT_EQ("*.dll", prompts[1].filters[0].second);
+}
+
+TEST_F(OptionPagesTest, LeftRightOrBothChannelsOfMpegAudio)
+{
+    CSettingDecodeMpeg& mpeg = local.GetDecodeMpeg();
+    CMpegAudioDecoderPanel page(1, nullptr);
+    OpenPage(page, host, &mpeg);
+    view.SetPage(page.m_hWnd);
+    using M = CMpegAudioDecoderPanel;
+    struct Step {
+        int click;
+        bool left, right;
+    } steps[] = {{M::kLeft, true, false}, {M::kRight, false, true}, {M::kBoth, true, true}, {M::kLeft, true, false}};
+    EXPECT_TRUE(view.Checked(M::kBoth));
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.click);
+        view.Click(s.click);
+        EXPECT_EQ(s.left, mpeg.GetLeft());
+        EXPECT_EQ(s.right, mpeg.GetRight());
+        for (int id : {M::kLeft, M::kRight, M::kBoth}) EXPECT_EQ(id == s.click, view.Checked(id)) << id;
+    }
+}
+
+TEST_F(OptionPagesTest, CheckBoxesFollowTheirSettings)
+{
+    CMinimizeTaskBarPanel taskBar(1, nullptr);
+    OpenPage(taskBar, host, &local.GetMinimizeTaskBar());
+    PageView tray(taskBar.m_hWnd);
+    EXPECT_FALSE(tray.Checked(CMinimizeTaskBarPanel::kCheck));
+    tray.Click(CMinimizeTaskBarPanel::kCheck);
+    EXPECT_TRUE(local.GetMinimizeTaskBar().GetMinimize());
+
+    CDvdRipSettingPanel dvd(1, nullptr);
+    OpenPage(dvd, host, &local.GetDvdRip());
+    PageView cells(dvd.m_hWnd);
+    EXPECT_TRUE(cells.Checked(CDvdRipSettingPanel::kCheck));
+    cells.Click(CDvdRipSettingPanel::kCheck);
+    EXPECT_FALSE(local.GetDvdRip().GetMergeSeamlessCells());
+    local.GetDvdRip().SetMergeSeamlessCells(true);
+    EXPECT_TRUE(cells.Checked(CDvdRipSettingPanel::kCheck));
+}
+
+TEST_F(OptionPagesTest, FolderPagesTakeTypedAndBrowsedFolders)
+{
+    MvTestHome home;
+    std::filesystem::create_directories(home.Path() + "/player");
+    CSettingRealAlternative& real = global.GetRealAlternative();
+    CRealAlternativePathPanel page(1, nullptr);
+    OpenPage(page, host, &real);
+    view.SetPage(page.m_hWnd);
+    TypeAndCommit(CRealAlternativePathPanel::kPath, "/opt/realalt");
+    EXPECT_EQ(0, std::string(real.GetFilePath().GetString()).find("/opt/realalt"));
+    MvScriptFolder({true, home.Path() + "/player"});
+    view.Click(CRealAlternativePathPanel::kBrowse2);
+    EXPECT_EQ(0, std::string(real.GetFilePath2().GetString()).find(home.Path() + "/player"));
+    EXPECT_EQ(std::string(real.GetFilePath2().GetString()), view.WindowText(CRealAlternativePathPanel::kPath2));
+
+    CSettingRecordingPath& recording = local.GetRecordingPath();
+    CRecordingPathPanel folder(1, nullptr);
+    OpenPage(folder, host, &recording);
+    view.SetPage(folder.m_hWnd);
+    TypeAndCommit(CRecordingPathPanel::kPath, "/srv/recordings");
+    EXPECT_EQ(0, std::string(recording.GetFilePath().GetString()).find("/srv/recordings"));
+    EXPECT_STREQ(recording.GetFilePath().GetString(), folder.GetController()->GetText());
+}
+
+} // namespace
