@@ -52,6 +52,25 @@ PinCounts CountPins(IBaseFilter* filter)
     return counts;
 }
 
+// How many filters lie downstream of a filter on its longest path (0 for a renderer).
+int DownstreamDepth(IBaseFilter* filter, int limit)
+{
+    int depth = 0;
+    if (limit <= 0) return depth;
+    ForEachPin(filter, [&](IPin* pin, PIN_DIRECTION direction, bool connected) {
+        IPin* peer = nullptr;
+        if (direction != PINDIR_OUTPUT || !connected || FAILED(pin->ConnectedTo(&peer))) return true;
+        PIN_INFO info{};
+        if (SUCCEEDED(peer->QueryPinInfo(&info)) && info.pFilter) {
+            depth = std::max(depth, 1 + DownstreamDepth(info.pFilter, limit - 1));
+            info.pFilter->Release();
+        }
+        peer->Release();
+        return true;
+    });
+    return depth;
+}
+
 bool IsEndingCode(LONG code) { return code == EC_COMPLETE || code == EC_ERRORABORT || code == EC_USERABORT; }
 
 } // namespace
@@ -344,6 +363,12 @@ HRESULT CFilterGraph::ChangeState(FILTER_STATE target)
     // and the source then ends quietly.
     std::vector<IBaseFilter*> sources, others;
     for (const Member& m : m_members) (CountPins(m.filter).connectedInputs == 0 ? sources : others).push_back(m.filter);
+    // Downstream first among the rest too: a splitter pushes as soon as it runs, and what
+    // it feeds must be ready by then.
+    std::vector<std::pair<int, IBaseFilter*>> ordered;
+    for (IBaseFilter* f : others) ordered.emplace_back(DownstreamDepth(f, int(m_members.size())), f);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < ordered.size(); ++i) others[i] = ordered[i].second;
 
     HRESULT result = S_OK;
     if (target == State_Stopped) {

@@ -1,0 +1,316 @@
+// Builds the graphs the engine builds, by class id and pin name: byte-stream source, WAV
+// splitter, PCM compressor, buffer, encoder, multiplexer and file writer; checks the
+// files with ffprobe.
+#include "com/ComRuntime.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "dshow/FilterGraph.h"
+#include "dshow/StreamFileWriter.h"
+#include "dshow/StreamMultiplexer.h"
+#include "dshow/WideText.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
+#include "dshow/sources/SourceIds.h"
+#include "dshow/splitters/SplitterIds.h"
+#include "dshow/transforms/TransformIds.h"
+#include "win32/WaveFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A WAV header with the given fields, then `frames` frames of a tone (or fewer bytes
+// than the header says when `dataBytes` is given).
+void WriteWav(const fs::path& path, int rate, int channels, int frames, uint32_t dataBytes = 0)
+{
+    uint32_t real = uint32_t(frames * std::max(channels, 1) * 2);
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + (dataBytes ? dataBytes : real));
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(uint16_t(channels));
+    u32(uint32_t(rate));
+    u32(uint32_t(rate * channels * 2));
+    u16(uint16_t(channels * 2));
+    u16(16);
+    out.write("data", 4);
+    u32(dataBytes ? dataBytes : real);
+    for (int i = 0; i < frames; ++i)
+        for (int c = 0; c < std::max(channels, 1); ++c)
+            u16(uint16_t(int16_t(6000 * std::sin(2 * M_PI * (330 + 110 * c) * i / std::max(rate, 1)))));
+}
+
+std::string Probe(const fs::path& file, const char* entry, const char* stream = "a:0")
+{
+    std::string command = std::string("ffprobe -v error -select_streams ") + stream + " -show_entries " + entry
+        + " -of default=noprint_wrappers=1:nokey=1 '" + file.string() + "'";
+    std::string result;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe)) result += buffer;
+        pclose(pipe);
+    }
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r')) result.pop_back();
+    return result;
+}
+
+IPin* PinNamed(IBaseFilter* filter, PIN_DIRECTION wanted, const std::u16string& tag)
+{
+    IEnumPins* pins = nullptr;
+    IPin* found = nullptr;
+    if (FAILED(filter->EnumPins(&pins))) return nullptr;
+    IPin* pin = nullptr;
+    while (!found && pins->Next(1, &pin, nullptr) == S_OK) {
+        PIN_INFO info{};
+        pin->QueryPinInfo(&info);
+        SafeRelease(info.pFilter);
+        if (info.dir == wanted && std::u16string(info.achName).find(tag) != std::u16string::npos)
+            found = pin;
+        else
+            pin->Release();
+    }
+    pins->Release();
+    return found;
+}
+
+// The pin's wave type of that rate, channel count and bits, and bitrate (0 = any).
+AM_MEDIA_TYPE* FindWaveType(IPin* pin, DWORD rate, WORD channels, WORD bits, DWORD bitRate)
+{
+    IEnumMediaTypes* types = nullptr;
+    if (FAILED(pin->EnumMediaTypes(&types))) return nullptr;
+    AM_MEDIA_TYPE* type = nullptr;
+    while (types->Next(1, &type, nullptr) == S_OK) {
+        const auto* wave = MediaFormatAs<WAVEFORMATEX>(*type, FORMAT_WaveFormatEx);
+        if (wave && wave->nSamplesPerSec == rate && wave->nChannels == channels && wave->wBitsPerSample == bits
+            && (bitRate == 0 || wave->nAvgBytesPerSec * 8 == bitRate))
+            break;
+        DeleteMediaType(type);
+        type = nullptr;
+    }
+    types->Release();
+    return type;
+}
+
+class EncoderSetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        dir = fs::temp_directory_path() / ("mvdshow_set_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                                   reinterpret_cast<void**>(&graph)),
+                  S_OK);
+    }
+    void TearDown() override
+    {
+        for (IBaseFilter* f : filters) f->Release();
+        SafeRelease(graph);
+        fs::remove_all(dir);
+        CoUninitialize();
+    }
+
+    IBaseFilter* Add(REFCLSID clsid, const char16_t* name)
+    {
+        IBaseFilter* filter = nullptr;
+        if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                    reinterpret_cast<void**>(&filter))))
+            return nullptr;
+        filters.push_back(filter);
+        return SUCCEEDED(graph->AddFilter(filter, name)) ? filter : nullptr;
+    }
+
+    HRESULT Link(IBaseFilter* from, const std::u16string& out, IBaseFilter* to, const std::u16string& in,
+                 const AM_MEDIA_TYPE* type = nullptr)
+    {
+        IPin* output = PinNamed(from, PINDIR_OUTPUT, out);
+        IPin* input = PinNamed(to, PINDIR_INPUT, in);
+        HRESULT hr = output && input ? graph->ConnectDirect(output, input, type) : VFW_E_NOT_FOUND;
+        SafeRelease(output);
+        SafeRelease(input);
+        return hr;
+    }
+
+    // The graph's source for a file (the byte-stream source) and the WAV splitter behind it.
+    IBaseFilter* OpenWav(const fs::path& file)
+    {
+        IBaseFilter* source = nullptr;
+        if (FAILED(graph->AddSourceFilter(WideText(file.string()).c_str(), u"File", &source))) return nullptr;
+        filters.push_back(source);
+        IBaseFilter* parser = Add(CLSID_WavParser, u"Splitter");
+        return parser && SUCCEEDED(Link(source, u"Output", parser, u"Input")) ? parser : nullptr;
+    }
+
+    LONG Run()
+    {
+        IMediaControl* control = nullptr;
+        IMediaEvent* events = nullptr;
+        LONG code = -1;
+        if (SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control))
+            && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events)) && SUCCEEDED(control->Run())) {
+            LONG_PTR p1 = 0, p2 = 0;
+            if (events->GetEvent(&code, &p1, &p2, 60000) != S_OK) code = 0;
+            control->Stop();
+        }
+        SafeRelease(events);
+        SafeRelease(control);
+        return code;
+    }
+
+    fs::path dir;
+    IGraphBuilder* graph = nullptr;
+    std::vector<IBaseFilter*> filters;
+};
+
+TEST_F(EncoderSetTest, WavConvertsToEveryOutputTypeThroughTheStages)
+{
+    struct Case {
+        const CLSID* encoder; // null: PCM into the multiplexer
+        const CLSID* mux;
+        DWORD bitRate;
+        const char* file;
+        const char* codec;
+        bool tagged;      // the container's tags are read back as the file's
+        bool rateStored;  // the container stores the stream's bitrate
+    } cases[] = {
+        {&CLSID_Mp3AudioEncoder, &CLSID_Mp3Multiplexer, 128000, "out.mp3", "mp3", true, true},
+        {nullptr, &CLSID_WavMultiplexer, 0, "out.wav", "pcm_s16le", true, false},
+        {&CLSID_VorbisAudioEncoder, &CLSID_OggMultiplexer, 0, "out.ogg", "vorbis", false, false},
+        {&CLSID_VorbisAudioEncoder, &CLSID_MatroskaMultiplexer, 96000, "out.mka", "vorbis", true, false},
+        {&CLSID_Mp3AudioEncoder, &CLSID_AviMux, 64000, "out.avi", "mp3", false, true},
+    };
+    fs::path wav = dir / "in.wav";
+    WriteWav(wav, 44100, 2, 44100 * 3 / 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (IBaseFilter* f : filters) {
+            graph->RemoveFilter(f);
+            f->Release();
+        }
+        filters.clear();
+        IBaseFilter* parser = OpenWav(wav);
+        ASSERT_NE(parser, nullptr);
+        IBaseFilter* regulator = Add(CLSID_PcmAudioCompressor, u"Audio Regulator");
+        IBaseFilter* buffer = Add(CLSID_BufferFilter, u"Buffer");
+        ASSERT_EQ(Link(parser, u"Audio", regulator, u"Input"), S_OK);
+        ASSERT_EQ(Link(regulator, u"Output", buffer, u"Input"), S_OK);
+        IBaseFilter* last = buffer;
+        if (c.encoder) {
+            IBaseFilter* encoder = Add(*c.encoder, u"Encoder");
+            ASSERT_EQ(Link(buffer, u"Output", encoder, u"In"), S_OK);
+            last = encoder;
+        }
+        IBaseFilter* mux = Add(*c.mux, u"Mux");
+        IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+        ASSERT_TRUE(mux && writer);
+        IPin* out = PinNamed(last, PINDIR_OUTPUT, u"Out");
+        AM_MEDIA_TYPE* type = FindWaveType(out, 44100, 2, 16, c.bitRate);
+        out->Release();
+        ASSERT_NE(type, nullptr);
+        ASSERT_EQ(Link(last, u"Out", mux, u"Audio In", type), S_OK);
+        DeleteMediaType(type);
+        ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+
+        IEncoderTags* tags = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IEncoderTags>(mux, &tags), S_OK);
+        EXPECT_EQ(tags->SetTag("TT2", "Morning Words"), S_OK);
+        EXPECT_EQ(tags->SetTag("TP1", "The Reader"), S_OK);
+        tags->Release();
+        IFileSinkFilter* sink = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(writer, &sink), S_OK);
+        sink->SetFileName(WideText((dir / c.file).string()).c_str(), nullptr);
+        sink->Release();
+
+        ASSERT_EQ(Run(), EC_COMPLETE);
+        fs::path target = dir / c.file;
+        EXPECT_EQ(Probe(target, "stream=codec_name"), c.codec);
+        EXPECT_EQ(Probe(target, "stream=sample_rate"), "44100");
+        EXPECT_EQ(Probe(target, "stream=channels"), "2");
+        // Within one coded frame (1152 samples) and the coder's padding.
+        EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.5, 0.06);
+        if (c.rateStored) {
+            EXPECT_NEAR(std::atof(Probe(target, "stream=bit_rate").c_str()), c.bitRate, c.bitRate * 0.1);
+        }
+        if (c.tagged) {
+            EXPECT_EQ(Probe(target, "format_tags=title"), "Morning Words");
+            EXPECT_EQ(Probe(target, "format_tags=artist"), "The Reader");
+        }
+    }
+}
+
+TEST_F(EncoderSetTest, TimeShifterStartsTheOutputLater)
+{
+    fs::path wav = dir / "in.wav";
+    WriteWav(wav, 22050, 1, 22050 * 2);
+    IBaseFilter* parser = OpenWav(wav);
+    ASSERT_NE(parser, nullptr);
+    IBaseFilter* shifter = Add(CLSID_TimeShifter, u"Time Shifter");
+    IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    ITimeShifterSettings* shift = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<ITimeShifterSettings>(shifter, &shift), S_OK);
+    EXPECT_EQ(shift->SetShift(-1), E_INVALIDARG);
+    EXPECT_EQ(shift->SetShift(0.75), S_OK);
+    shift->Release();
+    ASSERT_EQ(Link(parser, u"Audio", shifter, u"Input"), S_OK);
+    ASSERT_EQ(Link(shifter, u"Output", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(writer, &sink), S_OK);
+    sink->SetFileName(WideText((dir / "late.wav").string()).c_str(), nullptr);
+    sink->Release();
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_NEAR(std::atof(Probe(dir / "late.wav", "format=duration").c_str()), 1.25, 0.01);
+}
+
+TEST_F(EncoderSetTest, WavParserRefusesWhatIsNoSoundWav)
+{
+    struct Case {
+        const char* file;
+        int rate;
+        int channels;
+        int frames;
+    } cases[] = {{"no_channels.wav", 22050, 0, 100}, {"no_rate.wav", 0, 1, 100}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteWav(dir / c.file, c.rate, c.channels, c.frames);
+        EXPECT_EQ(OpenWav(dir / c.file), nullptr);
+    }
+    fs::path garbage = dir / "garbage.wav";
+    std::ofstream(garbage, std::ios::binary) << std::string(5000, '\x7f');
+    EXPECT_EQ(OpenWav(garbage), nullptr);
+    fs::path empty = dir / "empty.wav";
+    std::ofstream(empty, std::ios::binary).flush();
+    EXPECT_EQ(OpenWav(empty), nullptr);
+}
+
+TEST_F(EncoderSetTest, WavAnnouncingGigabytesEndsWithWhatIsThere)
+{
+    fs::path wav = dir / "liar.wav";
+    WriteWav(wav, 8000, 1, 4000, 0xFFFFFF00u);
+    IBaseFilter* parser = OpenWav(wav);
+    ASSERT_NE(parser, nullptr);
+    IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    ASSERT_EQ(Link(parser, u"Audio", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    IFileSinkFilter* sink = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(writer, &sink), S_OK);
+    sink->SetFileName(WideText((dir / "out.wav").string()).c_str(), nullptr);
+    sink->Release();
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_NEAR(std::atof(Probe(dir / "out.wav", "format=duration").c_str()), 0.5, 0.01);
+}
+
+} // namespace
