@@ -8,6 +8,7 @@
 #include "afx/CWnd.h"
 #include "win32/CtlButton.h"
 #include "win32/CtlComboBox.h"
+#include "win32/CtlMessages.h"
 #include "win32/CtlWindow.h"
 #include "win32/MessageLoop.h"
 
