@@ -15,7 +15,7 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core libx11-dev libxext-dev xvfb xauth
   libstb-dev
   libudev-dev
-  libcdio-dev libcdio-paranoia-dev libdvdnav-dev libdvdread-dev
+  libcdio-dev libcdio-paranoia-dev libdvdnav-dev libdvdread-dev dvdauthor
   python3-pyftpdlib openssl
   qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libqt6dbus6 at-spi2-core
 )

@@ -52,7 +52,8 @@ unsigned long CDvdInputFilters2::GetChapterCount(unsigned long title)
 {
     ULONG chapters = 0;
     CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetNumberOfChapters(ULONG(title), &chapters)) ? chapters : 0;
+    // The set counts titles from 0, the disc from 1.
+    return n && SUCCEEDED(n->GetInfo()->GetNumberOfChapters(ULONG(title + 1), &chapters)) ? chapters : 0;
 }
 
 unsigned long CDvdInputFilters2::GetAngleCount()

@@ -1,6 +1,7 @@
 // Registers the disc sources when the library loads.
 #include "dshow/FilterRegistry.h"
 #include "dshow/discs/AudioTrackSource.h"
+#include "dshow/discs/DvdNavigator.h"
 
 namespace {
 
@@ -8,6 +9,7 @@ struct DiscRegistrar {
     DiscRegistrar()
     {
         DShowRegisterFilter(CLSID_AudioTrackSource, "Audio Track", FilterRole::Other, 0, &CAudioTrackSource::Create);
+        DShowRegisterFilter(CLSID_DvdNavigator, "DVD Navigator", FilterRole::Other, 0, &CDvdNavigator::Create);
     }
 } gDiscRegistrar;
 
