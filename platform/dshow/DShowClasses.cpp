@@ -14,6 +14,7 @@
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
 #include "dshow/decoders/DecoderIds.h"
+#include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/StageFilters.h"
 
@@ -46,6 +47,7 @@ struct Registrar {
         DShowRegisterFilter(CLSID_OwnFileWriter, "Morvane File Writer", FilterRole::Other, 0, &CStreamFileWriter::CreateOwn);
         DShowRegisterStageFilters();
         DShowRegisterDecoders();
+        DShowRegisterVideoEncoders();
     }
 } gRegistrar;
 

@@ -3,6 +3,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/formats/CodedVideoFormat.h"
 #include "dshow/formats/CodedWaveFormat.h"
 #include "dshow/formats/TagKeys.h"
 #include "win32/WaveFormat.h"
@@ -56,25 +57,22 @@ int64_t SeekPacket(void* opaque, int64_t offset, int whence)
 }
 
 // Stream parameters from an input type: PCM, or a coded stream of the pin's kind.
-bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p)
+// Stream parameters from an input type: PCM, coded audio, or coded video of the pin's
+// kind. A video frame rate, when the type gives one, comes back in `rate`.
+bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p, AVRational& rate)
 {
-    if (!video && FillAudioParameters(type, p)) return true;
+    rate = AVRational{0, 1};
+    if (video) return FillVideoParameters(type, p, rate);
+    if (FillAudioParameters(type, p)) return true;
     const BYTE* extra = nullptr;
     const CODECFORMAT* format = CodecFormatOf(type, &extra);
-    if (!format || type.majortype != (video ? MEDIATYPE_Video : MEDIATYPE_Audio)) return false;
-    p.codec_type = video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
+    if (!format || type.majortype != MEDIATYPE_Audio || format->sampleRate == 0 || format->channels == 0) return false;
+    p.codec_type = AVMEDIA_TYPE_AUDIO;
     p.codec_id = AVCodecID(format->codecId);
-    if (video) {
-        if (format->width <= 0 || format->height <= 0) return false;
-        p.width = format->width;
-        p.height = format->height;
-    } else {
-        if (format->sampleRate == 0 || format->channels == 0) return false;
-        p.sample_rate = int(format->sampleRate);
-        av_channel_layout_default(&p.ch_layout, int(format->channels));
-        p.block_align = int(format->blockAlign);
-        p.frame_size = int(format->frameSize);
-    }
+    p.sample_rate = int(format->sampleRate);
+    av_channel_layout_default(&p.ch_layout, int(format->channels));
+    p.block_align = int(format->blockAlign);
+    p.frame_size = int(format->frameSize);
     p.bit_rate = format->bitRate;
     if (format->extraSize) {
         p.extradata = static_cast<uint8_t*>(av_mallocz(format->extraSize + AV_INPUT_BUFFER_PADDING_SIZE));
@@ -134,7 +132,8 @@ HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& t
 {
     if (pin == Output()) return type.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
     AVCodecParameters* p = avcodec_parameters_alloc();
-    bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p);
+    AVRational rate;
+    bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p, rate);
     avcodec_parameters_free(&p);
     return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
@@ -191,11 +190,14 @@ HRESULT CStreamMultiplexer::Open()
         CBasePin* pin = PinAt(i);
         if (!pin->IsConnected()) continue;
         AVStream* stream = avformat_new_stream(m_output, nullptr);
-        if (!stream || !FillParameters(pin->MediaType(), m_kind.video && pin->Index() == 0, *stream->codecpar)) {
+        AVRational rate;
+        if (!stream || !FillParameters(pin->MediaType(), m_kind.video && pin->Index() == 0, *stream->codecpar, rate)) {
             Close();
             return E_FAIL;
         }
-        stream->time_base = kUnits;
+        // Video keeps its frame rate, which frame-counting containers need.
+        stream->time_base = rate.num > 0 ? av_inv_q(rate) : kUnits;
+        if (rate.num > 0) stream->avg_frame_rate = rate;
         m_streamPins.push_back(pin);
     }
     auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBuffer));

@@ -54,3 +54,13 @@ struct ITimeShifterSettings : IUnknown {
     using Base = IUnknown;
     virtual HRESULT SetShift(double seconds) = 0;
 };
+
+// Video encoders: the codec's saved state, the size class (1 up to 500 lines, 2 above)
+// and the quality (1 worst .. 99 best).
+struct IVideoEncoderSettings : IUnknown {
+    static constexpr IID kIid = {0x1E9CEA42, 0x342A, 0x4A10, {0xAA, 0xC7, 0x3C, 0x02, 0x3C, 0x9C, 0xFA, 0x7A}};
+    using Base = IUnknown;
+    virtual HRESULT SetState(const BYTE* state, LONG size) = 0;
+    virtual HRESULT SetSizeClass(LONG sizeClass) = 0;
+    virtual HRESULT SetQuality(BYTE quality) = 0;
+};

@@ -7,6 +7,8 @@
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/WideText.h"
+#include "dshow/decoders/DecoderIds.h"
+#include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/splitters/SplitterIds.h"
@@ -142,14 +144,23 @@ protected:
         return hr;
     }
 
-    // The graph's source for a file (the byte-stream source) and the WAV splitter behind it.
-    IBaseFilter* OpenWav(const fs::path& file)
+    // The graph's source for a file (the byte-stream source) and a splitter behind it.
+    IBaseFilter* Open(const fs::path& file, REFCLSID splitter)
     {
         IBaseFilter* source = nullptr;
         if (FAILED(graph->AddSourceFilter(WideText(file.string()).c_str(), u"File", &source))) return nullptr;
         filters.push_back(source);
-        IBaseFilter* parser = Add(CLSID_WavParser, u"Splitter");
+        IBaseFilter* parser = Add(splitter, u"Splitter");
         return parser && SUCCEEDED(Link(source, u"Output", parser, u"Input")) ? parser : nullptr;
+    }
+    IBaseFilter* OpenWav(const fs::path& file) { return Open(file, CLSID_WavParser); }
+
+    void WriteTo(IBaseFilter* writer, const fs::path& file)
+    {
+        IFileSinkFilter* sink = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(writer, &sink), S_OK);
+        sink->SetFileName(WideText(file.string()).c_str(), nullptr);
+        sink->Release();
     }
 
     LONG Run()
@@ -311,6 +322,67 @@ TEST_F(EncoderSetTest, WavAnnouncingGigabytesEndsWithWhatIsThere)
     sink->Release();
     ASSERT_EQ(Run(), EC_COMPLETE);
     EXPECT_NEAR(std::atof(Probe(dir / "out.wav", "format=duration").c_str()), 0.5, 0.01);
+}
+
+TEST_F(EncoderSetTest, VideoConvertsToAviAndMatroskaThroughDecodersAndEncoders)
+{
+    fs::path clip = dir / "clip.mkv";
+    std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=96x64:rate=10:duration=1 -f lavfi -i "
+                       "sine=frequency=300:sample_rate=16000:duration=1 -c:v mpeg4 -c:a flac '"
+        + clip.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    struct Case {
+        const CLSID* encoder;
+        const CLSID* mux;
+        const char* file;
+        const char* codec;
+    } cases[] = {{&CLSID_Mpeg4VideoEncoder, &CLSID_AviMux, "clip.avi", "mpeg4"},
+                 {&CLSID_MjpegVideoEncoder, &CLSID_MatroskaMultiplexer, "clip_mjpeg.mkv", "mjpeg"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (IBaseFilter* f : filters) {
+            graph->RemoveFilter(f);
+            f->Release();
+        }
+        filters.clear();
+        IBaseFilter* splitter = Open(clip, CLSID_MatroskaSplitter);
+        ASSERT_NE(splitter, nullptr);
+        IBaseFilter* videoDecoder = Add(CLSID_XvidDecoder, u"Decoder");
+        IBaseFilter* encoder = Add(*c.encoder, u"Encoder");
+        IBaseFilter* audioDecoder = Add(CLSID_CoreFlacDecoder, u"Decoder 2");
+        IBaseFilter* audioEncoder = Add(CLSID_Mp3AudioEncoder, u"Audio Encoder");
+        IBaseFilter* mux = Add(*c.mux, u"AVI Mux");
+        IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+        ASSERT_TRUE(videoDecoder && encoder && audioDecoder && audioEncoder && mux && writer);
+        IVideoEncoderSettings* settings = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IVideoEncoderSettings>(encoder, &settings), S_OK);
+        EXPECT_EQ(settings->SetSizeClass(1), S_OK);
+        EXPECT_EQ(settings->SetQuality(90), S_OK);
+        settings->Release();
+        ASSERT_EQ(Link(splitter, u"Video", videoDecoder, u"In"), S_OK);
+        ASSERT_EQ(Link(videoDecoder, u"Out", encoder, u"Video In"), S_OK);
+        ASSERT_EQ(Link(encoder, u"Video Out", mux, u"Video In"), S_OK);
+        ASSERT_EQ(Link(splitter, u"Audio", audioDecoder, u"In"), S_OK);
+        ASSERT_EQ(Link(audioDecoder, u"Out", audioEncoder, u"In"), S_OK);
+        ASSERT_EQ(Link(audioEncoder, u"Out", mux, u"Audio In"), S_OK);
+        ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+        WriteTo(writer, dir / c.file);
+        ASSERT_EQ(Run(), EC_COMPLETE);
+        fs::path target = dir / c.file;
+        EXPECT_EQ(Probe(target, "stream=codec_name,width,height", "v:0"), std::string(c.codec) + "\n96\n64");
+        EXPECT_EQ(Probe(target, "stream=codec_name"), "mp3");
+        EXPECT_EQ(Probe(target, "stream=sample_rate"), "16000");
+        std::string frames = "ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames "
+                             "-of default=noprint_wrappers=1:nokey=1 '" + target.string() + "'";
+        std::string counted;
+        if (FILE* pipe = popen(frames.c_str(), "r")) {
+            char buffer[64];
+            while (fgets(buffer, sizeof buffer, pipe)) counted += buffer;
+            pclose(pipe);
+        }
+        EXPECT_EQ(std::atoi(counted.c_str()), 10);
+        EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.0, 0.15);
+    }
 }
 
 } // namespace

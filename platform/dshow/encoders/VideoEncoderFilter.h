@@ -1,0 +1,54 @@
+#pragma once
+// Encodes RGB pictures ("Video In", RGB32 or RGB24) into a coded video stream ("Video
+// Out"): a video info type whose compression is the codec's four-character code, its
+// set-up data behind the block. One class id per codec, each an installed video
+// compressor under its own name.
+#include "dshow/BaseFilter.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
+
+#include <memory>
+#include <vector>
+
+class CVideoEncoding;
+struct AVPacket;
+
+struct VideoEncoderKind {
+    const CLSID* clsid;
+    const char* name;
+    const char* encoder;
+};
+
+class CVideoStreamEncoder : public CBaseFilter, public IVideoEncoderSettings {
+public:
+    explicit CVideoStreamEncoder(const VideoEncoderKind& kind);
+    MV_FILTER_UNKNOWN
+
+    HRESULT SetState(const BYTE* state, LONG size) override;
+    HRESULT SetSizeClass(LONG sizeClass) override;
+    HRESULT SetQuality(BYTE quality) override;
+
+    HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
+    HRESULT CompleteConnect(CBasePin* pin, IPin* peer) override;
+    void BreakConnect(CBasePin* pin) override;
+    HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
+    HRESULT EndOfStream(CBasePin* pin) override;
+
+protected:
+    ~CVideoStreamEncoder() override;
+    void* FindInterface(REFIID iid) override;
+    HRESULT OnPause() override;
+
+private:
+    HRESULT Open();
+    HRESULT DeliverPacket(AVPacket& packet);
+
+    const VideoEncoderKind& m_kind;
+    std::unique_ptr<CVideoEncoding> m_encoding;
+    std::mutex m_streamLock;
+    int m_quality = 0;
+    LONG m_sizeClass = 1;
+    std::vector<BYTE> m_state; // kept for the caller; these encoders have no state of their own
+};
+
+void DShowRegisterVideoEncoders();

@@ -1,0 +1,117 @@
+#include "dshow/encoders/VideoEncoding.h"
+
+#include "dshow/VideoInfo.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libswscale/swscale.h>
+}
+
+#include <algorithm>
+
+namespace {
+
+// The encoder's pixel format closest to plain 4:2:0.
+AVPixelFormat ChoosePixelFormat(const AVCodec* codec)
+{
+    if (!codec->pix_fmts) return AV_PIX_FMT_YUV420P;
+    for (const AVPixelFormat* f = codec->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
+        if (*f == AV_PIX_FMT_YUV420P || *f == AV_PIX_FMT_YUVJ420P) return *f;
+    return codec->pix_fmts[0];
+}
+
+} // namespace
+
+CVideoEncoding::~CVideoEncoding() { Close(); }
+
+void CVideoEncoding::Close()
+{
+    avcodec_free_context(&m_codec);
+    av_frame_free(&m_frame);
+    av_packet_free(&m_packet);
+    sws_freeContext(m_scaler);
+    m_scaler = nullptr;
+}
+
+HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
+                             bool globalHeader)
+{
+    Close();
+    const AVCodec* codec = avcodec_find_encoder_by_name(encoder);
+    if (!codec) return VFW_E_NO_ACCEPTABLE_TYPES;
+    m_codec = avcodec_alloc_context3(codec);
+    m_frame = av_frame_alloc();
+    m_packet = av_packet_alloc();
+    if (!m_codec || !m_frame || !m_packet) {
+        Close();
+        return E_OUTOFMEMORY;
+    }
+    const BITMAPINFOHEADER& h = input.bmiHeader;
+    m_width = h.biWidth;
+    m_height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+    m_bottomUp = h.biHeight > 0;
+    m_stride = (m_width * h.biBitCount / 8 + 3) & ~3;
+    m_frameTime = input.AvgTimePerFrame > 0 ? input.AvgTimePerFrame : kUnitsPerSecond / 25;
+    m_lastPts = -1;
+    AVRational rate = av_d2q(double(kUnitsPerSecond) / double(m_frameTime), 100000);
+    m_codec->width = m_width & ~1;
+    m_codec->height = m_height & ~1;
+    m_codec->pix_fmt = ChoosePixelFormat(codec);
+    m_codec->time_base = av_inv_q(rate);
+    m_codec->framerate = rate;
+    m_codec->gop_size = 12;
+    m_codec->max_b_frames = 0; // packets go on in the order they are made, times rising
+    if (globalHeader) m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    if (bitRate > 0) m_codec->bit_rate = bitRate;
+    if (quality > 0) {
+        // 99 is the finest quantiser, 1 the coarsest.
+        int q = 2 + (99 - std::clamp(quality, 1, 99)) * 29 / 98;
+        m_codec->flags |= AV_CODEC_FLAG_QSCALE;
+        m_codec->global_quality = q * FF_QP2LAMBDA;
+    }
+    m_frame->format = m_codec->pix_fmt;
+    m_frame->width = m_codec->width;
+    m_frame->height = m_codec->height;
+    AVPixelFormat inFormat = h.biBitCount == 32 ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_BGR24;
+    m_scaler = sws_getContext(m_width, m_height, inFormat, m_codec->width, m_codec->height, m_codec->pix_fmt,
+                              SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (m_codec->width <= 0 || m_codec->height <= 0 || !m_scaler || av_frame_get_buffer(m_frame, 0) < 0
+        || avcodec_open2(m_codec, codec, nullptr) < 0) {
+        Close();
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink)
+{
+    if (!m_codec) return VFW_E_WRONG_STATE;
+    if (!data || size < LONG(m_stride * m_height)) return VFW_E_INVALIDMEDIATYPE;
+    if (av_frame_make_writable(m_frame) < 0) return E_OUTOFMEMORY;
+    const uint8_t* rows[1] = {data + (m_bottomUp ? size_t(m_height - 1) * size_t(m_stride) : 0)};
+    int strides[1] = {m_bottomUp ? -m_stride : m_stride};
+    sws_scale(m_scaler, rows, strides, 0, m_height, m_frame->data, m_frame->linesize);
+    int64_t pts = timed ? (start + m_frameTime / 2) / m_frameTime : m_lastPts + 1;
+    m_frame->pts = std::max(pts, m_lastPts + 1); // strictly rising, whatever the input says
+    m_lastPts = m_frame->pts;
+    return Encode(m_frame, sink);
+}
+
+HRESULT CVideoEncoding::Finish(const PacketSink& sink)
+{
+    if (!m_codec) return S_FALSE;
+    return Encode(nullptr, sink);
+}
+
+HRESULT CVideoEncoding::Encode(AVFrame* frame, const PacketSink& sink)
+{
+    if (avcodec_send_frame(m_codec, frame) < 0) return E_FAIL;
+    for (;;) {
+        int got = avcodec_receive_packet(m_codec, m_packet);
+        if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
+        if (got < 0) return E_FAIL;
+        HRESULT hr = sink(*m_packet);
+        av_packet_unref(m_packet);
+        if (FAILED(hr)) return hr;
+    }
+}

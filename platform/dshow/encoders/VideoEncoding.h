@@ -1,0 +1,46 @@
+#pragma once
+// Encodes bottom-up or top-down RGB pictures with a named encoder: conversion to the
+// encoder's pixel format, frame numbering from the picture times, and the final flush.
+#include "dshow/DShowTypes.h"
+
+#include <functional>
+
+struct AVCodecContext;
+struct AVFrame;
+struct AVPacket;
+struct SwsContext;
+struct VIDEOINFOHEADER;
+
+class CVideoEncoding {
+public:
+    // Packets come out in the codec's time base (one frame).
+    using PacketSink = std::function<HRESULT(AVPacket& packet)>;
+
+    CVideoEncoding() = default;
+    ~CVideoEncoding();
+    CVideoEncoding(const CVideoEncoding&) = delete;
+    CVideoEncoding& operator=(const CVideoEncoding&) = delete;
+
+    // quality 1..99 (0: the encoder's default); bitRate 0: none set.
+    HRESULT Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
+                 bool globalHeader);
+    void Close();
+    bool IsOpen() const { return m_codec != nullptr; }
+    AVCodecContext* Codec() const { return m_codec; }
+    REFERENCE_TIME FrameTime() const { return m_frameTime; }
+    // One picture of the input format; start is its time when timed.
+    HRESULT Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink);
+    HRESULT Finish(const PacketSink& sink);
+
+private:
+    HRESULT Encode(AVFrame* frame, const PacketSink& sink);
+
+    AVCodecContext* m_codec = nullptr;
+    AVFrame* m_frame = nullptr;
+    AVPacket* m_packet = nullptr;
+    SwsContext* m_scaler = nullptr;
+    LONG m_width = 0, m_height = 0, m_stride = 0;
+    bool m_bottomUp = true;
+    REFERENCE_TIME m_frameTime = 0;
+    int64_t m_lastPts = -1;
+};
