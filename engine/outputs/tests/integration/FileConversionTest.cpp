@@ -1,0 +1,240 @@
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CDirectShowGraph.h"
+#include "CDirectShowWindow.h"
+#include "CFileInputFilters2.h"
+#include "CFileOutputFilters2.h"
+#include "CFormatTypes.h"
+#include "CListener.h"
+#include "CMediaTags.h"
+#include "StDirectShow.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "win32/MessageLoop.h"
+#include "win32/TestHome.h"
+#include "win32/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A mono 16-bit 440 Hz tone as a RIFF WAVE file.
+void WriteToneWav(const fs::path& path, int rate, double seconds)
+{
+    const uint32_t frames = uint32_t(rate * seconds);
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + frames * 2);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(uint32_t(rate));
+    u32(uint32_t(rate * 2));
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(frames * 2);
+    for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / rate))));
+}
+
+// "key=value" lines of ffprobe about the file's first audio stream and its format.
+std::map<std::string, std::string> Probe(const fs::path& file)
+{
+    const std::string command = "ffprobe -v error -select_streams a:0 -show_entries "
+                                "stream=codec_name,sample_rate,channels:format=duration:format_tags=title,artist "
+                                "-of default=noprint_wrappers=1 '" + file.string() + "'";
+    std::map<std::string, std::string> values;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return values;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe.get())) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        const size_t equals = text.find('=');
+        if (equals == std::string::npos) continue;
+        std::string key = text.substr(0, equals);
+        if (key.rfind("TAG:", 0) == 0) key = key.substr(4);
+        values[key] = text.substr(equals + 1);
+    }
+    return values;
+}
+
+size_t Occurrences(const fs::path& file, const std::string& text)
+{
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t count = 0;
+    for (size_t at = bytes.find(text); at != std::string::npos; at = bytes.find(text, at + 1)) ++count;
+    return count;
+}
+
+class CCompletionCounter : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDirectShowGraph::kGraphCompleteMessage) ++completions;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int completions = 0;
+};
+
+struct Conversion {
+    ESplitterType type;
+    const char* file;
+    const char* codecName; // empty: the stream goes to the multiplexer as PCM
+    const char* expectedCodec;
+};
+
+class FileConversionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::path(m_home.Path()) / "media";
+        fs::create_directories(m_dir);
+        WriteToneWav(m_dir / "voice.wav", 22050, 2.0);
+        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
+        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
+        if (!CAudioCodecsInfo::sInfo) m_codecs = std::make_unique<CAudioCodecsInfo>(true);
+        AddCodec("Lame_enc.dll", CLSID_Mp3AudioEncoder, {350, 100, 1200});
+        AddCodec("Vorbis Encoder", CLSID_VorbisAudioEncoder, {1100, 1200});
+        m_tags.AddValue("TT2", "Spoken Title");
+        m_tags.AddValue("TP1", "Reader Voice");
+    }
+    void TearDown() override { m_window.DestroyWindow(); }
+
+    void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
+    {
+        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
+        codec->SetId(id);
+        for (ESplitterType type : types) codec->SetSupported(type, true);
+    }
+
+    // Converts the tone through the engine's input and file output sets and runs the graph to its end.
+    void Convert(const Conversion& c, const fs::path& out)
+    {
+        CDirectShowGraph graph;
+        ASSERT_TRUE(graph.Create());
+        graph.SetVideoWindow(&m_window);
+        CFileInputFilters2 input(&graph);
+        input.SetFilePath((m_dir / "voice.wav").string().c_str());
+        ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+
+        CFileOutputFilters2 output(&graph);
+        output.SetSplitterType(c.type);
+        output.SetFilePath(out.string().c_str());
+        output.SetFileOption(kFileReplaceReplace);
+        output.SetWantsVideo(false);
+        output.SetAudioCodecName(c.codecName, "");
+        output.SetAudioSampleRate(44100);
+        output.SetAudioChannelCount(2);
+        output.SetAudioBitsPerSample(16);
+        output.SetAudioBitrate(*c.codecName ? 128000 : 0);
+        output.SetTags(m_tags);
+        ASSERT_TRUE(output.Connect(&input)) << c.file << ": " << output.GetErrorText();
+
+        input.ReconnectSeeker();
+        graph.TurnOffReferenceClock();
+        CCompletionCounter counter;
+        graph.AddListener(&counter);
+        long result = -1;
+        ASSERT_TRUE(graph.Play(result));
+        ASSERT_TRUE(MvPumpUntil([&] { return counter.completions > 0; }, 60000)) << c.file;
+        EXPECT_EQ(counter.completions, 1);
+        graph.RemoveListener(&counter);
+        graph.Stop();
+        graph.DisconnectSeeker();
+        output.Release();
+        input.Release();
+        graph.Release();
+    }
+
+    MvTestHome m_home;
+    StDirectShow m_com;
+    fs::path m_dir;
+    CDirectShowWindow m_window;
+    std::unique_ptr<CFormatTypes> m_types;
+    std::unique_ptr<CAudioCodecsInfo> m_codecs;
+    CMediaTags m_tags;
+};
+
+} // namespace
+
+TEST_F(FileConversionTest, SpokenWavBecomesEveryAudioOutputType)
+{
+    const Conversion conversions[] = {
+        {500, "voice.out.wav", "", "pcm_s16le"},
+        {350, "voice.mp3", "Lame_enc.dll", "mp3"},
+        {1100, "voice.ogg", "Vorbis Encoder", "vorbis"},
+        {1200, "voice.mka", "Vorbis Encoder", "vorbis"},
+        {100, "voice.avi", "Lame_enc.dll", "mp3"},
+    };
+    for (const Conversion& c : conversions) {
+        const fs::path out = m_dir / "out" / c.file;
+        Convert(c, out);
+        ASSERT_TRUE(fs::exists(out)) << c.file;
+        const auto probed = Probe(out);
+        EXPECT_EQ(probed.count("codec_name") ? probed.at("codec_name") : "", c.expectedCodec) << c.file;
+        EXPECT_EQ(probed.count("sample_rate") ? probed.at("sample_rate") : "", "44100") << c.file;
+        EXPECT_EQ(probed.count("channels") ? probed.at("channels") : "", "2") << c.file;
+        const double duration = probed.count("duration") ? std::atof(probed.at("duration").c_str()) : 0;
+        // Within one frame of the input (an MP3 frame is 1152 samples), counted after the 576
+        // samples the MP3 encoder starts with, which a container without gapless data keeps.
+        const double frame = *c.codecName ? (1152.0 + 576.0) / 44100 : 1.0 / 44100;
+        EXPECT_NEAR(duration, 2.0, frame + 0.001) << c.file;
+    }
+    // The MP3 carries the tags, once.
+    const fs::path mp3 = m_dir / "out" / "voice.mp3";
+    const auto probed = Probe(mp3);
+    EXPECT_EQ(probed.count("title") ? probed.at("title") : "", "Spoken Title");
+    EXPECT_EQ(probed.count("artist") ? probed.at("artist") : "", "Reader Voice");
+    EXPECT_EQ(Occurrences(mp3, "Spoken Title"), 1u);
+    EXPECT_EQ(Occurrences(mp3, "ID3"), 1u);
+}
+
+TEST_F(FileConversionTest, ExistingOutputIsRenamedOrKeptAsTheOptionSays)
+{
+    const fs::path out = m_dir / "keep.wav";
+    std::ofstream(out) << "earlier recording";
+    CDirectShowGraph graph;
+    ASSERT_TRUE(graph.Create());
+    CFileInputFilters2 input(&graph);
+    input.SetFilePath((m_dir / "voice.wav").string().c_str());
+    ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+
+    // An option that forbids writing over the file ends the connection before any filter is built.
+    CFileOutputFilters2 refused(&graph);
+    refused.SetSplitterType(500);
+    refused.SetFilePath(out.string().c_str());
+    refused.SetFileOption(EFileReplace(9));
+    EXPECT_FALSE(refused.Connect(&input));
+    EXPECT_EQ(refused.GetWriter(), nullptr);
+    EXPECT_EQ(refused.GetMultiplexer(), nullptr);
+
+    CFileOutputFilters2 renamed(&graph);
+    renamed.SetSplitterType(500);
+    renamed.SetFilePath(out.string().c_str());
+    renamed.SetFileOption(kFileReplaceRename);
+    ASSERT_TRUE(renamed.Connect(&input)) << renamed.GetErrorText();
+    EXPECT_EQ(std::string(renamed.GetEffectivePath()), (m_dir / "keep_2.wav").string());
+    renamed.Release();
+    input.Release();
+    graph.Release();
+    std::ifstream kept(out);
+    std::string first;
+    std::getline(kept, first);
+    EXPECT_EQ(first, "earlier recording");
+}
