@@ -7,6 +7,18 @@
 
 namespace {
 
+// Binds the control when the page's template has it.
+void BindIfPresent(CWnd* page, CDataExchange* dx, int id, CWnd& control)
+{
+    if (::GetDlgItem(page->m_hWnd, id)) DDX_Control(dx, id, control);
+}
+
+template <class T>
+T* IfBound(T& control)
+{
+    return control.m_hWnd ? &control : nullptr;
+}
+
 MvDialogTemplate MakeTemplate()
 {
     using U = UPanelTemplates;
@@ -48,50 +60,57 @@ BEGIN_MESSAGE_MAP(CAudioOutput2Panel, CResourceObjectPanel)
 END_MESSAGE_MAP()
 
 CAudioOutput2Panel::CAudioOutput2Panel(unsigned long applicationId, CWnd* parent)
-    : CResourceObjectPanel(kTemplate, applicationId, parent)
+    : CAudioOutput2Panel(kTemplate, applicationId, parent)
 {
     UPanelTemplates::Register({kTemplate, 7141, 7050, 7073}, MakeTemplate);
+}
+
+CAudioOutput2Panel::CAudioOutput2Panel(unsigned baseTemplate, unsigned long applicationId, CWnd* parent)
+    : CResourceObjectPanel(baseTemplate, applicationId, parent)
+{
     SetController(&m_controller);
 }
 
 void CAudioOutput2Panel::DoDataExchange(CDataExchange* dx)
 {
     CResourceObjectPanel::DoDataExchange(dx);
-    DDX_Control(dx, kCodecLabel, m_codecLabel);
-    DDX_Control(dx, kCodec, m_codec);
-    DDX_Control(dx, kSettingsLabel, m_settingsLabel);
-    DDX_Control(dx, kAutomatic, m_automatic);
-    DDX_Control(dx, kSpecify, m_specify);
-    DDX_Control(dx, kSampleRateLabel, m_sampleRateLabel);
-    DDX_Control(dx, kSampleRate, m_sampleRate);
-    DDX_Control(dx, kChannelLabel, m_channelLabel);
-    DDX_Control(dx, kChannel, m_channel);
-    DDX_Control(dx, kBitsLabel, m_bitsLabel);
-    DDX_Control(dx, kBits, m_bits);
-    DDX_Control(dx, kBitrateLabel, m_bitrateLabel);
-    DDX_Control(dx, kBitrate, m_bitrate);
-    DDX_Control(dx, kQualityLabel, m_qualityLabel);
-    DDX_Control(dx, kQuality, m_quality);
-    DDX_Control(dx, kQualityValue, m_qualityValue);
-    DDX_Control(dx, kDisable, m_disable);
-    DDX_Control(dx, kRegulateTimecode, m_regulateTimecode);
+    BindIfPresent(this, dx, kCodecLabel, m_codecLabel);
+    BindIfPresent(this, dx, kCodec, m_codec);
+    BindIfPresent(this, dx, kSettingsLabel, m_settingsLabel);
+    BindIfPresent(this, dx, kAutomatic, m_automatic);
+    BindIfPresent(this, dx, kSpecify, m_specify);
+    BindIfPresent(this, dx, kSampleRateLabel, m_sampleRateLabel);
+    BindIfPresent(this, dx, kSampleRate, m_sampleRate);
+    BindIfPresent(this, dx, kChannelLabel, m_channelLabel);
+    BindIfPresent(this, dx, kChannel, m_channel);
+    BindIfPresent(this, dx, kBitsLabel, m_bitsLabel);
+    BindIfPresent(this, dx, kBits, m_bits);
+    BindIfPresent(this, dx, kBitrateLabel, m_bitrateLabel);
+    BindIfPresent(this, dx, kBitrate, m_bitrate);
+    BindIfPresent(this, dx, kQualityLabel, m_qualityLabel);
+    BindIfPresent(this, dx, kQuality, m_quality);
+    BindIfPresent(this, dx, kQualityValue, m_qualityValue);
+    BindIfPresent(this, dx, kDisable, m_disable);
+    BindIfPresent(this, dx, kRegulateTimecode, m_regulateTimecode);
 }
 
 BOOL CAudioOutput2Panel::OnInitDialog()
 {
     CResourceObjectPanel::OnInitDialog();
-    m_automatic.MakeTooltip("Let the software decide the best settings for the encoding");
-    m_specify.MakeTooltip("Specify each individual settings");
+    if (m_automatic.m_hWnd) m_automatic.MakeTooltip("Let the software decide the best settings for the encoding");
+    if (m_specify.m_hWnd) m_specify.MakeTooltip("Specify each individual settings");
     return TRUE;
 }
 
 void CAudioOutput2Panel::SetupController()
 {
-    m_controller.SetControls(&m_codec, &m_bitrate, &m_quality, &m_regulateTimecode);
-    m_controller.SetStatic(&m_bitrateLabel, &m_qualityLabel, &m_qualityValue);
-    m_controller.SetDisableButton(&m_disable);
-    m_controller.SetMoreControls(&m_automatic, &m_specify, &m_sampleRate, &m_channel, &m_bits);
-    m_controller.SetMoreStatics(&m_settingsLabel, &m_sampleRateLabel, &m_channelLabel, &m_bitsLabel);
+    m_controller.SetControls(IfBound(m_codec), IfBound(m_bitrate), IfBound(m_quality), IfBound(m_regulateTimecode));
+    m_controller.SetStatic(IfBound(m_bitrateLabel), IfBound(m_qualityLabel), IfBound(m_qualityValue));
+    m_controller.SetDisableButton(IfBound(m_disable));
+    m_controller.SetMoreControls(IfBound(m_automatic), IfBound(m_specify), IfBound(m_sampleRate), IfBound(m_channel),
+                                 IfBound(m_bits));
+    m_controller.SetMoreStatics(IfBound(m_settingsLabel), IfBound(m_sampleRateLabel), IfBound(m_channelLabel),
+                                IfBound(m_bitsLabel));
 }
 
 void CAudioOutput2Panel::OnCodecChanged() { m_controller.EnterCodec(); }

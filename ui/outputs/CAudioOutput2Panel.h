@@ -44,6 +44,9 @@ public:
     static constexpr unsigned kTemplate = 7022;
 
 protected:
+    // The pages that show part of these controls; the controller gets null for the others.
+    CAudioOutput2Panel(unsigned baseTemplate, unsigned long applicationId, CWnd* parent);
+
     void OnCodecChanged();
     void OnAutomatic();
     void OnSpecify();

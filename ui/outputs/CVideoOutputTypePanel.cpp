@@ -1,0 +1,7 @@
+#include "CVideoOutputTypePanel.h"
+
+CVideoOutputTypePanel::CVideoOutputTypePanel(unsigned long applicationId, CWnd* parent)
+    : CMediaOutputTypePanel(applicationId, parent)
+{
+    SetController(&m_controller);
+}
