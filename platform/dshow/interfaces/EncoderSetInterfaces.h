@@ -43,7 +43,7 @@ struct ITimeNilSettings : IUnknown {
 
 // "Time Dropper": drops samples whose times run backwards.
 struct ITimeDropperSettings : IUnknown {
-    static constexpr IID kIid = {0xEF1DFF84, 0xE864, 0x40CA, {0xA3, 0x81, 0x53, 0x77, 0x0A, 0x75, 0xAA, 0x03}};
+    static constexpr IID kIid = {0xEF1DFF84, 0xC864, 0x40CA, {0xA3, 0x81, 0x53, 0x77, 0x0A, 0x75, 0xAA, 0x03}};
     using Base = IUnknown;
     virtual HRESULT GetDropCount(LONGLONG* count) = 0;
 };
@@ -63,4 +63,13 @@ struct IVideoEncoderSettings : IUnknown {
     virtual HRESULT SetState(const BYTE* state, LONG size) = 0;
     virtual HRESULT SetSizeClass(LONG sizeClass) = 0;
     virtual HRESULT SetQuality(BYTE quality) = 0;
+};
+
+// "Pulse Regulator": hands pictures on at a fixed frame rate, repeating or dropping them
+// by their times; with retiming on, each picture takes the next frame time as it comes.
+struct IPulseRegulatorSettings : IUnknown {
+    static constexpr IID kIid = {0x5CAE980B, 0xD089, 0x4E6F, {0xA1, 0xA7, 0xBD, 0x7E, 0x7B, 0x81, 0x94, 0x88}};
+    using Base = IUnknown;
+    virtual HRESULT SetFrameRate(double rate) = 0;
+    virtual HRESULT SetRetime(BYTE on) = 0;
 };

@@ -3,12 +3,15 @@
 #include "dshow/DShowInterfaces.h"
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/WideText.h"
+#include "dshow/encoders/VideoEncoderIds.h"
 
 #include "com/ComRuntime.h"
 #include "com/Guid.h"
 #include "com/OleAuto.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -107,6 +110,18 @@ TEST_F(DeviceEnumeratorTest, AudioCompressorsAreTheEncodersAndBindToThem)
     monikers->Release();
 }
 
+TEST_F(DeviceEnumeratorTest, VideoCompressorsAreTheVideoEncoders)
+{
+    const std::vector<Device> devices = List(CLSID_VideoCompressorCategory);
+    auto find = [&](const char* name) {
+        return std::find_if(devices.begin(), devices.end(), [&](const Device& d) { return d.friendlyName == name; });
+    };
+    ASSERT_NE(find("MPEG-4 Video"), devices.end());
+    EXPECT_EQ(find("MPEG-4 Video")->clsid, GuidToText(CLSID_Mpeg4VideoEncoder));
+    ASSERT_NE(find("Motion JPEG"), devices.end());
+    EXPECT_EQ(find("Motion JPEG")->clsid, GuidToText(CLSID_MjpegVideoEncoder));
+}
+
 TEST_F(DeviceEnumeratorTest, AudioRenderersListTheAudioRenderer)
 {
     const std::vector<Device> devices = List(CLSID_AudioRendererCategory);
@@ -117,8 +132,7 @@ TEST_F(DeviceEnumeratorTest, AudioRenderersListTheAudioRenderer)
 
 TEST_F(DeviceEnumeratorTest, EmptyCategoriesAnswerFalseWithoutAnEnumerator)
 {
-    const CLSID categories[] = {CLSID_VideoInputDeviceCategory, CLSID_AudioInputDeviceCategory,
-                                CLSID_VideoCompressorCategory, GUID_NULL};
+    const CLSID categories[] = {CLSID_VideoInputDeviceCategory, CLSID_AudioInputDeviceCategory, GUID_NULL};
     for (const CLSID& category : categories) {
         IEnumMoniker* monikers = reinterpret_cast<IEnumMoniker*>(this); // must be cleared
         EXPECT_EQ(S_FALSE, m_devices->CreateClassEnumerator(category, &monikers, 0)) << GuidToText(category);

@@ -1,18 +1,20 @@
 #include "dshow/transforms/StageFilters.h"
 
 #include "dshow/FilterRegistry.h"
-#include "dshow/transforms/BufferFilter.h"
-#include "dshow/transforms/TimeCleanerFilter.h"
-#include "dshow/transforms/TimeDropperFilter.h"
-#include "dshow/transforms/TimeNilFilter.h"
-#include "dshow/transforms/TimeShifterFilter.h"
+#include "dshow/transforms/BufferStage.h"
+#include "dshow/transforms/PulseRegulatorStage.h"
+#include "dshow/transforms/TimeCleanerStage.h"
+#include "dshow/transforms/TimeDropperStage.h"
+#include "dshow/transforms/TimeNilStage.h"
+#include "dshow/transforms/TimeShifterStage.h"
 #include "dshow/transforms/TransformIds.h"
 
 void DShowRegisterStageFilters()
 {
-    DShowRegisterFilter(CLSID_TimeNil, "Time Nil", FilterRole::Other, 0, &CTimeNilFilter::Create);
-    DShowRegisterFilter(CLSID_TimeCleaner, "Time Cleaner", FilterRole::Other, 0, &CTimeCleanerFilter::Create);
-    DShowRegisterFilter(CLSID_TimeDropper, "Time Dropper", FilterRole::Other, 0, &CTimeDropperFilter::Create);
-    DShowRegisterFilter(CLSID_TimeShifter, "Time Shifter", FilterRole::Other, 0, &CTimeShifterFilter::Create);
-    DShowRegisterFilter(CLSID_BufferFilter, "Buffer", FilterRole::Other, 0, &CBufferFilter::Create);
+    DShowRegisterFilter(CLSID_TimeNil, "Time Nil", FilterRole::Other, 0, &CTimeNilStage::Create);
+    DShowRegisterFilter(CLSID_TimeCleaner, "Time Cleaner", FilterRole::Other, 0, &CTimeCleanerStage::Create);
+    DShowRegisterFilter(CLSID_TimeDropper, "Time Dropper", FilterRole::Other, 0, &CTimeDropperStage::Create);
+    DShowRegisterFilter(CLSID_TimeShifter, "Time Shifter", FilterRole::Other, 0, &CTimeShifterStage::Create);
+    DShowRegisterFilter(CLSID_BufferFilter, "Buffer", FilterRole::Other, 0, &CBufferStage::Create);
+    DShowRegisterFilter(CLSID_PulseRegulator, "Pulse Regulator", FilterRole::Other, 0, &CPulseRegulatorStage::Create);
 }

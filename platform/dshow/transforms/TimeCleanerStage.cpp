@@ -1,22 +1,22 @@
-#include "dshow/transforms/TimeCleanerFilter.h"
+#include "dshow/transforms/TimeCleanerStage.h"
 
 #include "dshow/transforms/TransformIds.h"
 #include "win32/WaveFormat.h"
 
 #include <algorithm>
 
-HRESULT CTimeCleanerFilter::Create(REFIID iid, void** object) { return CreateComObject<CTimeCleanerFilter>(iid, object); }
+HRESULT CTimeCleanerStage::Create(REFIID iid, void** object) { return CreateComObject<CTimeCleanerStage>(iid, object); }
 
-CTimeCleanerFilter::CTimeCleanerFilter() : CPassThroughFilter(CLSID_TimeCleaner) {}
+CTimeCleanerStage::CTimeCleanerStage() : CPassThroughFilter(CLSID_TimeCleaner) {}
 
-void CTimeCleanerFilter::OnStreamStart()
+void CTimeCleanerStage::OnStreamStart()
 {
     m_started = false;
     m_origin = m_last = 0;
     m_bytes = 0;
 }
 
-HRESULT CTimeCleanerFilter::Transform(const MediaSample& sample)
+HRESULT CTimeCleanerStage::Transform(const MediaSample& sample)
 {
     if (!m_started) {
         m_origin = sample.hasTime ? std::max<REFERENCE_TIME>(0, sample.start) : 0;

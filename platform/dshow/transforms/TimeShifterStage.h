@@ -3,10 +3,10 @@
 // are dropped, PCM that straddles it is cut at the shift, and every time moves back by it.
 #include "dshow/transforms/PassThroughFilter.h"
 
-class CTimeShifterFilter : public CPassThroughFilter, public ITimeShifterSettings {
+class CTimeShifterStage : public CPassThroughFilter, public ITimeShifterSettings {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CTimeShifterFilter();
+    CTimeShifterStage();
     MV_FILTER_UNKNOWN
     HRESULT SetShift(double seconds) override;
 

@@ -1,32 +1,32 @@
-#include "dshow/transforms/TimeDropperFilter.h"
+#include "dshow/transforms/TimeDropperStage.h"
 
 #include "dshow/transforms/TransformIds.h"
 
-HRESULT CTimeDropperFilter::Create(REFIID iid, void** object) { return CreateComObject<CTimeDropperFilter>(iid, object); }
+HRESULT CTimeDropperStage::Create(REFIID iid, void** object) { return CreateComObject<CTimeDropperStage>(iid, object); }
 
-CTimeDropperFilter::CTimeDropperFilter() : CPassThroughFilter(CLSID_TimeDropper) {}
+CTimeDropperStage::CTimeDropperStage() : CPassThroughFilter(CLSID_TimeDropper) {}
 
-void* CTimeDropperFilter::FindInterface(REFIID iid)
+void* CTimeDropperStage::FindInterface(REFIID iid)
 {
     if (iid == ITimeDropperSettings::kIid) return static_cast<ITimeDropperSettings*>(this);
     return CPassThroughFilter::FindInterface(iid);
 }
 
-HRESULT CTimeDropperFilter::GetDropCount(LONGLONG* count)
+HRESULT CTimeDropperStage::GetDropCount(LONGLONG* count)
 {
     if (!count) return E_POINTER;
     *count = m_dropped;
     return S_OK;
 }
 
-void CTimeDropperFilter::OnStreamStart()
+void CTimeDropperStage::OnStreamStart()
 {
     m_any = false;
     m_last = 0;
     m_dropped = 0;
 }
 
-HRESULT CTimeDropperFilter::Transform(const MediaSample& sample)
+HRESULT CTimeDropperStage::Transform(const MediaSample& sample)
 {
     if (sample.hasTime) {
         if (m_any && sample.start < m_last) {

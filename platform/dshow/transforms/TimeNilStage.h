@@ -3,10 +3,10 @@
 // without any (the next stage times them) when it is off.
 #include "dshow/transforms/PassThroughFilter.h"
 
-class CTimeNilFilter : public CPassThroughFilter, public ITimeNilSettings {
+class CTimeNilStage : public CPassThroughFilter, public ITimeNilSettings {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CTimeNilFilter();
+    CTimeNilStage();
     MV_FILTER_UNKNOWN
     HRESULT SetPassThrough(BYTE on) override;
 

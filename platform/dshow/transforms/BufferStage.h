@@ -9,16 +9,16 @@
 #include <thread>
 #include <vector>
 
-class CBufferFilter : public CPassThroughFilter {
+class CBufferStage : public CPassThroughFilter {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CBufferFilter();
+    CBufferStage();
 
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
     HRESULT EndOfStream(CBasePin* pin) override;
 
 protected:
-    ~CBufferFilter() override;
+    ~CBufferStage() override;
     HRESULT OnPause() override;
     HRESULT OnStop() override;
 

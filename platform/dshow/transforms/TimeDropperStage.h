@@ -3,10 +3,10 @@
 // handed on, and counts them.
 #include "dshow/transforms/PassThroughFilter.h"
 
-class CTimeDropperFilter : public CPassThroughFilter, public ITimeDropperSettings {
+class CTimeDropperStage : public CPassThroughFilter, public ITimeDropperSettings {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CTimeDropperFilter();
+    CTimeDropperStage();
     MV_FILTER_UNKNOWN
     HRESULT GetDropCount(LONGLONG* count) override;
 

@@ -1,4 +1,4 @@
-#include "dshow/transforms/TimeShifterFilter.h"
+#include "dshow/transforms/TimeShifterStage.h"
 
 #include "dshow/transforms/TransformIds.h"
 #include "win32/WaveFormat.h"
@@ -10,24 +10,24 @@ namespace {
 constexpr double kMaxShiftSeconds = 86400;
 }
 
-HRESULT CTimeShifterFilter::Create(REFIID iid, void** object) { return CreateComObject<CTimeShifterFilter>(iid, object); }
+HRESULT CTimeShifterStage::Create(REFIID iid, void** object) { return CreateComObject<CTimeShifterStage>(iid, object); }
 
-CTimeShifterFilter::CTimeShifterFilter() : CPassThroughFilter(CLSID_TimeShifter) {}
+CTimeShifterStage::CTimeShifterStage() : CPassThroughFilter(CLSID_TimeShifter) {}
 
-void* CTimeShifterFilter::FindInterface(REFIID iid)
+void* CTimeShifterStage::FindInterface(REFIID iid)
 {
     if (iid == ITimeShifterSettings::kIid) return static_cast<ITimeShifterSettings*>(this);
     return CPassThroughFilter::FindInterface(iid);
 }
 
-HRESULT CTimeShifterFilter::SetShift(double seconds)
+HRESULT CTimeShifterStage::SetShift(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 0 || seconds > kMaxShiftSeconds) return E_INVALIDARG;
     m_shift = REFERENCE_TIME(std::llround(seconds * double(kUnitsPerSecond)));
     return S_OK;
 }
 
-HRESULT CTimeShifterFilter::Transform(const MediaSample& sample)
+HRESULT CTimeShifterStage::Transform(const MediaSample& sample)
 {
     const REFERENCE_TIME shift = m_shift;
     if (!sample.hasTime || shift == 0) return Pass(sample);

@@ -4,10 +4,10 @@
 // and a sample without a time takes the end of the one before.
 #include "dshow/transforms/PassThroughFilter.h"
 
-class CTimeCleanerFilter : public CPassThroughFilter {
+class CTimeCleanerStage : public CPassThroughFilter {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CTimeCleanerFilter();
+    CTimeCleanerStage();
 
 protected:
     HRESULT Transform(const MediaSample& sample) override;

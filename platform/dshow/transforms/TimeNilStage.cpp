@@ -1,24 +1,24 @@
-#include "dshow/transforms/TimeNilFilter.h"
+#include "dshow/transforms/TimeNilStage.h"
 
 #include "dshow/transforms/TransformIds.h"
 
-HRESULT CTimeNilFilter::Create(REFIID iid, void** object) { return CreateComObject<CTimeNilFilter>(iid, object); }
+HRESULT CTimeNilStage::Create(REFIID iid, void** object) { return CreateComObject<CTimeNilStage>(iid, object); }
 
-CTimeNilFilter::CTimeNilFilter() : CPassThroughFilter(CLSID_TimeNil) {}
+CTimeNilStage::CTimeNilStage() : CPassThroughFilter(CLSID_TimeNil) {}
 
-void* CTimeNilFilter::FindInterface(REFIID iid)
+void* CTimeNilStage::FindInterface(REFIID iid)
 {
     if (iid == ITimeNilSettings::kIid) return static_cast<ITimeNilSettings*>(this);
     return CPassThroughFilter::FindInterface(iid);
 }
 
-HRESULT CTimeNilFilter::SetPassThrough(BYTE on)
+HRESULT CTimeNilStage::SetPassThrough(BYTE on)
 {
     m_passThrough = on != 0;
     return S_OK;
 }
 
-HRESULT CTimeNilFilter::Transform(const MediaSample& sample)
+HRESULT CTimeNilStage::Transform(const MediaSample& sample)
 {
     if (m_passThrough) return Pass(sample);
     MediaSample untimed = sample;

@@ -1,4 +1,4 @@
-#include "dshow/transforms/BufferFilter.h"
+#include "dshow/transforms/BufferStage.h"
 
 #include "dshow/BasePin.h"
 #include "dshow/transforms/TransformIds.h"
@@ -8,13 +8,13 @@ constexpr size_t kMaxItems = 256;
 constexpr size_t kMaxBytes = 16u << 20;
 } // namespace
 
-HRESULT CBufferFilter::Create(REFIID iid, void** object) { return CreateComObject<CBufferFilter>(iid, object); }
+HRESULT CBufferStage::Create(REFIID iid, void** object) { return CreateComObject<CBufferStage>(iid, object); }
 
-CBufferFilter::CBufferFilter() : CPassThroughFilter(CLSID_BufferFilter) {}
+CBufferStage::CBufferStage() : CPassThroughFilter(CLSID_BufferFilter) {}
 
-CBufferFilter::~CBufferFilter() { Quit(); }
+CBufferStage::~CBufferStage() { Quit(); }
 
-HRESULT CBufferFilter::OnPause()
+HRESULT CBufferStage::OnPause()
 {
     if (State() != State_Stopped) return S_OK;
     Quit();
@@ -25,13 +25,13 @@ HRESULT CBufferFilter::OnPause()
     return S_OK;
 }
 
-HRESULT CBufferFilter::OnStop()
+HRESULT CBufferStage::OnStop()
 {
     Quit();
     return S_OK;
 }
 
-void CBufferFilter::Quit()
+void CBufferStage::Quit()
 {
     {
         std::lock_guard lock(m_queueLock);
@@ -43,7 +43,7 @@ void CBufferFilter::Quit()
     if (m_worker.joinable()) m_worker.join();
 }
 
-HRESULT CBufferFilter::Receive(CBasePin*, const MediaSample& sample)
+HRESULT CBufferStage::Receive(CBasePin*, const MediaSample& sample)
 {
     std::unique_lock lock(m_queueLock);
     m_changed.wait(lock, [&] { return m_quit || FAILED(m_failed) || (m_queue.size() < kMaxItems && m_bytes < kMaxBytes); });
@@ -58,7 +58,7 @@ HRESULT CBufferFilter::Receive(CBasePin*, const MediaSample& sample)
     return S_OK;
 }
 
-HRESULT CBufferFilter::EndOfStream(CBasePin*)
+HRESULT CBufferStage::EndOfStream(CBasePin*)
 {
     {
         std::lock_guard lock(m_queueLock);
@@ -71,7 +71,7 @@ HRESULT CBufferFilter::EndOfStream(CBasePin*)
     return S_OK;
 }
 
-void CBufferFilter::Work()
+void CBufferStage::Work()
 {
     for (;;) {
         Item item;

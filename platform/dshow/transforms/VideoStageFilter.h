@@ -1,0 +1,36 @@
+#pragma once
+// A video stage with one "Video In" and one "Video Out" pin for RGB pictures (RGB32 or
+// RGB24 video info types). The derived stage says which output type it makes for the
+// connected input and handles each picture.
+#include "dshow/BaseFilter.h"
+
+struct VIDEOINFOHEADER;
+
+class CVideoStageFilter : public CBaseFilter {
+public:
+    explicit CVideoStageFilter(REFCLSID clsid);
+
+    HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
+    HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
+    HRESULT EndOfStream(CBasePin* pin) override;
+
+protected:
+    HRESULT OnPause() override;
+    // The output types for this input, the preferred first (S_FALSE past the last).
+    virtual HRESULT OutputType(const VIDEOINFOHEADER& input, int index, CMediaType& type);
+    // One picture of the input type on its way.
+    virtual HRESULT Picture(const MediaSample& sample) = 0;
+    // The stream ends: hand on what is held.
+    virtual HRESULT Drain() { return S_OK; }
+    // A new stream starts (the graph leaves the stopped state).
+    virtual void OnStreamStart() {}
+
+    HRESULT Pass(const MediaSample& sample);
+    const VIDEOINFOHEADER* InputInfo() const;
+    const VIDEOINFOHEADER* OutputInfo() const;
+    CBasePin* Input() const { return PinAt(0); }
+    CBasePin* Output() const { return PinAt(1); }
+
+    std::mutex m_streamLock;
+};
