@@ -6,6 +6,7 @@
 #include "ConstGuid.h"
 #include "IVideoPostback.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
+#include "dshow/interfaces/ScalerInterfaces.h"
 #include "com/Unknown.h"
 #include "win32/WinTypes.h"
 
@@ -26,23 +27,6 @@ struct IMultiFileSource : IUnknown {
     virtual HRESULT GetStart(LONGLONG* start) = 0;
     virtual HRESULT SetEnd(LONGLONG end) = 0;
     virtual HRESULT GetEnd(LONGLONG* end) = 0;
-};
-
-// Video encoders: saved codec state, size class (1 up to 500 lines, 2 above) and quality.
-struct IVideoEncoderSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("1E9CEA42-342A-4A10-AAC7-3C023C9CFA7A");
-    using Base = IUnknown;
-    virtual HRESULT SetState(const BYTE* state, LONG size) = 0;
-    virtual HRESULT SetSizeClass(LONG sizeClass) = 0;
-    virtual HRESULT SetQuality(BYTE quality) = 0;
-};
-
-// "Pulse Regulator": delivers frames at a fixed rate, retiming them when asked.
-struct IPulseRegulatorSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("5CAE980B-D089-4E6F-A1A7-BD7E7B819488");
-    using Base = IUnknown;
-    virtual HRESULT SetFrameRate(double rate) = 0;
-    virtual HRESULT SetRetime(BYTE on) = 0;
 };
 
 // "Time Stamp": draws the time into the frames.
@@ -93,69 +77,6 @@ struct ISnapshotScaledGrab : IUnknown {
     using Base = IUnknown;
     virtual HRESULT GrabScaledImage(LONG width, LONG height, BYTE** dib, LONG* size) = 0;
     virtual HRESULT ReleaseImage(BYTE* dib) = 0;
-};
-
-// Scaler and colour converter, seven interfaces.
-struct IScalerEffects : IUnknown {
-    static constexpr IID kIid = ConstGuid("C97C92CC-2218-4E2C-A8A4-4B3C4612B4A4");
-    using Base = IUnknown;
-    virtual HRESULT SetGreyScale(BYTE on) = 0;
-    virtual HRESULT GetGreyScale(BYTE* on) = 0;
-    virtual HRESULT SetKeepAspect(BYTE on) = 0;
-};
-
-struct IScalerColorFormat : IUnknown {
-    static constexpr IID kIid = ConstGuid("B3EC38F4-227E-4320-8F39-E955F7DEA869");
-    using Base = IUnknown;
-    virtual HRESULT SetColorFormat(LONG format) = 0;
-};
-
-struct IScalerCropMode : IUnknown {
-    static constexpr IID kIid = ConstGuid("29531769-3DA8-4214-8CDA-B09142FF78B1");
-    using Base = IUnknown;
-    virtual HRESULT SetCropping(BYTE on) = 0;
-};
-
-struct IScalerOutputSize : IUnknown {
-    static constexpr IID kIid = ConstGuid("F82CC9E1-20E1-4A63-9B93-5A0310C0BDC4");
-    using Base = IUnknown;
-    virtual HRESULT SetKeepSize(BYTE on) = 0;
-    virtual HRESULT SetWidth(LONG width) = 0;
-    virtual HRESULT SetHeight(LONG height) = 0;
-    virtual HRESULT SetInputAspectFromSource(BYTE on) = 0;
-    virtual HRESULT SetOutputAspectFromSource(BYTE on) = 0;
-    virtual HRESULT SetInputAspect(double aspect) = 0;
-    virtual HRESULT SetOutputAspect(double aspect) = 0;
-    virtual HRESULT SetScaling(LONG scaling) = 0;
-};
-
-struct IScalerCrop : IUnknown {
-    static constexpr IID kIid = ConstGuid("F6D7D923-5348-4E0B-948C-3CCA8DE44CC8");
-    using Base = IUnknown;
-    virtual HRESULT SetLeft(LONG left) = 0;
-    virtual HRESULT SetTop(LONG top) = 0;
-    virtual HRESULT SetCropWidth(LONG width) = 0;
-    virtual HRESULT SetCropHeight(LONG height) = 0;
-    virtual HRESULT SetPlaceLeft(LONG left) = 0;
-    virtual HRESULT SetPlaceTop(LONG top) = 0;
-    virtual HRESULT SetPlaceWidth(LONG width) = 0;
-    virtual HRESULT SetPlaceHeight(LONG height) = 0;
-    virtual HRESULT SetFrameWidth(LONG width) = 0;
-    virtual HRESULT SetFrameHeight(LONG height) = 0;
-};
-
-struct IScalerOrientation : IUnknown {
-    static constexpr IID kIid = ConstGuid("032EA767-DB71-4177-8AD4-CADEEEE64277");
-    using Base = IUnknown;
-    virtual HRESULT SetFlip(LONG flip) = 0;
-    virtual HRESULT GetFlip(LONG* flip) = 0;
-    virtual HRESULT SetRotation(LONG rotation) = 0;
-};
-
-struct IScalerOutputRate : IUnknown {
-    static constexpr IID kIid = ConstGuid("492DF120-EC10-4A12-899B-D13DD1F9D58D");
-    using Base = IUnknown;
-    virtual HRESULT SetOutputAspect(double aspect) = 0;
 };
 
 // Installed video compressors: their own About and settings dialogs and their state.
