@@ -1,0 +1,143 @@
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CAudioCompressorTestAdministrator2.h"
+#include "CCodecTesterThread.h"
+#include "CFormatTypes.h"
+#include "CListener.h"
+#include "SNotifyRecord.h"
+#include "StDirectShow.h"
+#include "UTesterMarks.h"
+
+#include "win32/MessageLoop.h"
+#include "win32/TestHome.h"
+#include "win32/Threads.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class CompressorTesterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
+        if (!CAudioCodecsInfo::sInfo) m_codecs = std::make_unique<CAudioCodecsInfo>(true);
+        UTesterMarks::Open(m_marks, UTesterMarks::kCodecsFile);
+    }
+    void TearDown() override
+    {
+        for (CAudioCodecInfo* codec : m_added) CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+    }
+    CAudioCodecInfo* AddCodec(const char* name)
+    {
+        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
+        codec->Activate(true);
+        m_added.push_back(codec);
+        return codec;
+    }
+    void Block(const char* name, DWORD value) { CRegistry(name, "blocked", &m_marks).SetValue(value); }
+
+    MvTestHome m_home;
+    StDirectShow m_com;
+    CIniProfile m_marks;
+    std::unique_ptr<CFormatTypes> m_types;
+    std::unique_ptr<CAudioCodecsInfo> m_codecs;
+    std::vector<CAudioCodecInfo*> m_added;
+};
+
+std::vector<CString> Listed(CCompressorTestAdministrator2& admin)
+{
+    std::vector<CString> names;
+    for (int i = 0; i < admin.GetCodecCount(); ++i) names.emplace_back(admin.GetCodec(i)->GetDisplayName());
+    return names;
+}
+
+} // namespace
+
+TEST_F(CompressorTesterTest, OnlyWhatIsNewOrHasNewTypesIsListedAndABlockedCodecNever)
+{
+    AddCodec("Fresh");
+    AddCodec("Skipped")->SetSkipped(true);
+    AddCodec("Not Loaded")->SetLoad(false);
+    CAudioCodecsInfo::sInfo->Add("Absent", "");  // not activated: not on this machine
+    m_added.push_back(static_cast<CAudioCodecInfo*>(CAudioCodecsInfo::sInfo->Find("Absent", "")));
+    AddCodec("Crashed");
+    Block("Crashed", 1);
+    CAudioCodecInfo* known = AddCodec("Known");
+    known->SetTested(true);
+    known->AddSetting(44100, 2, 16, 128000, 4);
+    CAudioCodecInfo* bare = AddCodec("Tested Bare");
+    bare->SetTested(true);
+
+    CAudioCompressorTestAdministrator2 full(true);
+    full.SetPrompt(false);
+    ASSERT_TRUE(full.LoadAndPrompt());
+    EXPECT_EQ(Listed(full), std::vector<CString>{"Fresh"});
+
+    // Without the full check, a codec tested before comes back for the types it has no
+    // result for, and only when it showed what it takes.
+    CAudioCompressorTestAdministrator2 types(false);
+    types.SetPrompt(false);
+    ASSERT_TRUE(types.LoadAndPrompt());
+    EXPECT_EQ(Listed(types), std::vector<CString>{"Known"});
+    for (int i = 0; i < CFormatTypes::sFormatTypes->GetFileTypeCount(); ++i) {
+        const CFormatType* type = CFormatTypes::sFormatTypes->GetFileType(i);
+        if (types.NeedTestFileType(known, type)) known->SetSupported(type->GetSplitterType(), false);
+    }
+    EXPECT_FALSE(types.LoadAndPrompt());
+}
+
+TEST_F(CompressorTesterTest, EachTestRunsUnderItsMarkAndABlockedOneIsNotRun)
+{
+    AddCodec("Marked");
+    CAudioCompressorTestAdministrator2 admin(true);
+    admin.SetPrompt(false);
+    ASSERT_TRUE(admin.LoadAndPrompt());
+    SCodecTestResult result;
+    ASSERT_TRUE(admin.TestCodec(0, result));
+    // No test source here: the codec is tested and takes nothing.
+    EXPECT_TRUE(result.tested);
+    EXPECT_TRUE(result.audioSettings.empty());
+    EXPECT_FALSE(UTesterMarks::IsBlocked(m_marks, "Marked"));
+
+    bool markedDuring = false;
+    EXPECT_TRUE(UTesterMarks::Guard(m_marks, "Marked", [&] { markedDuring = UTesterMarks::IsBlocked(m_marks, "Marked"); }));
+    EXPECT_TRUE(markedDuring);
+    // What a crash leaves behind keeps the codec out of every later run.
+    Block("Marked", 1);
+    bool ran = false;
+    EXPECT_FALSE(UTesterMarks::Guard(m_marks, "Marked", [&] { ran = true; }));
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(admin.TestCodec(0, result));
+}
+
+// The thread tests while pages read the catalogue: the entries change on the UI thread.
+TEST_F(CompressorTesterTest, TheTesterThreadHandsItsResultsToTheUserInterfaceThread)
+{
+    CAudioCodecInfo* codec = AddCodec("Threaded");
+    struct CThreadWatch : CListener {
+        std::vector<DWORD> threads;
+        bool ListenToMessage(long message, const void* p, const void* q) override
+        {
+            if (message == kNotifyMessage) threads.push_back(GetCurrentThreadId());
+            return CListener::ListenToMessage(message, p, q);
+        }
+    } watch;
+    codec->AddListener(&watch);
+    const unsigned long delay = CCodecTesterThread::sStartDelayMs;
+    CCodecTesterThread::sStartDelayMs = 0;
+    {
+        CAudioTesterThread thread;
+        thread.SetPrompt(false);
+        ASSERT_TRUE(thread.Execute(0));
+        ASSERT_TRUE(MvPumpUntil([&] { return !thread.IsRunning(); }, 30000));
+    }
+    CCodecTesterThread::sStartDelayMs = delay;
+    EXPECT_TRUE(codec->GetTested());
+    ASSERT_FALSE(watch.threads.empty());
+    for (DWORD thread : watch.threads) EXPECT_EQ(thread, GetCurrentThreadId());
+    codec->RemoveListener(&watch);
+}
