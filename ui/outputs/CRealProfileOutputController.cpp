@@ -3,40 +3,7 @@
 #include "CMediaOutput2.h"
 #include "CRealProfile.h"
 #include "CRealSystem.h"
-#include "TListenedReference.h"
 #include "UComboChoices.h"
-#include "UStringBuffer.h"
-
-CRealProfileOutputController::CRealProfileOutputController()
-{
-    mExpectedType = FourCharCode("mdo2");
-}
-
-CRealProfileOutputController::~CRealProfileOutputController()
-{
-    RetargetListenedReference<CRealOutput>(*this, m_output, nullptr);
-}
-
-CMediaOutput2* CRealProfileOutputController::GetMediaOutput() const
-{
-    return static_cast<CMediaOutput2*>(GetObjectA());
-}
-
-void CRealProfileOutputController::SetObjectSelf(CPersistObject* object)
-{
-    CObjectController2::SetObjectSelf(object);
-    SetOutput(GetMediaOutput() ? &GetMediaOutput()->GetRealOutput() : nullptr);
-}
-
-void CRealProfileOutputController::SetOutput(CRealOutput* output)
-{
-    RetargetListenedReference(*this, m_output, output);
-}
-
-bool CRealProfileOutputController::WantsVideo() const
-{
-    return GetMediaOutput() && GetMediaOutput()->GetWantsVideo();
-}
 
 CRealProfile* CRealProfileOutputController::GetProfile()
 {
@@ -86,29 +53,13 @@ void CRealProfileOutputController::Refresh()
     ReflectProfile();
 }
 
-char* CRealProfileOutputController::GetText()
-{
-    return UStringBuffer::Text(m_output ? m_output->GetProfile() : CString());
-}
-
 bool CRealProfileOutputController::Respond(long code, CBroadcaster* sender, long a, long b)
 {
     switch (code) {
-    case CMediaOutput2::kWantsVideoChangedNotice:
-    case CMediaOutput2::kWantsAudioChangedNotice:
-        SetDefault();
-        Refresh();
-        return true;
     case CRealOutput::kProfileChangedNotice:
         ReflectProfile();
         return true;
     default:
-        return CObjectController2::Respond(code, sender, a, b);
+        return TProfileOutputController::Respond(code, sender, a, b);
     }
-}
-
-bool CRealProfileOutputController::ListenToMessage(long message, const void* p, const void* q)
-{
-    if (message == kBroadcasterDyingMessage) ForgetDyingReference(m_output, p);
-    return CObjectController2::ListenToMessage(message, p, q);
 }

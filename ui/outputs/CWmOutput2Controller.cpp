@@ -1,48 +1,15 @@
 #include "CWmOutput2Controller.h"
 
 #include "CMediaOutput2.h"
-#include "TListenedReference.h"
 #include "UComboChoices.h"
-#include "UStringBuffer.h"
 
 #include <cstdio>
 #include <cstdlib>
-
-CWmOutput2Controller::CWmOutput2Controller()
-{
-    mExpectedType = FourCharCode("mdo2");
-}
-
-CWmOutput2Controller::~CWmOutput2Controller()
-{
-    RetargetListenedReference<CWmOutput2>(*this, m_output, nullptr);
-}
-
-CMediaOutput2* CWmOutput2Controller::GetMediaOutput() const
-{
-    return static_cast<CMediaOutput2*>(GetObjectA());
-}
-
-void CWmOutput2Controller::SetObjectSelf(CPersistObject* object)
-{
-    CObjectController2::SetObjectSelf(object);
-    SetOutput(GetMediaOutput() ? &GetMediaOutput()->GetWmOutput() : nullptr);
-}
-
-void CWmOutput2Controller::SetOutput(CWmOutput2* output)
-{
-    RetargetListenedReference(*this, m_output, output);
-}
 
 void CWmOutput2Controller::SetControls(CComboBox* version, CComboBox* profile)
 {
     m_version = version;
     m_profile = profile;
-}
-
-bool CWmOutput2Controller::WantsVideo() const
-{
-    return GetMediaOutput() && GetMediaOutput()->GetWantsVideo();
 }
 
 const UWmProfiles::Version* CWmOutput2Controller::GetVersion() const
@@ -136,19 +103,9 @@ void CWmOutput2Controller::Refresh()
     ReflectVersion();
 }
 
-char* CWmOutput2Controller::GetText()
-{
-    return UStringBuffer::Text(m_output ? m_output->GetProfile() : CString());
-}
-
 bool CWmOutput2Controller::Respond(long code, CBroadcaster* sender, long a, long b)
 {
     switch (code) {
-    case CMediaOutput2::kWantsVideoChangedNotice:
-    case CMediaOutput2::kWantsAudioChangedNotice:
-        SetDefault();
-        Refresh();
-        return true;
     case CWmOutput2::kVersionChangedNotice:
         SetDefaultProfile();
         ReflectVersion();
@@ -157,12 +114,6 @@ bool CWmOutput2Controller::Respond(long code, CBroadcaster* sender, long a, long
         ReflectProfile();
         return true;
     default:
-        return CObjectController2::Respond(code, sender, a, b);
+        return TProfileOutputController::Respond(code, sender, a, b);
     }
-}
-
-bool CWmOutput2Controller::ListenToMessage(long message, const void* p, const void* q)
-{
-    if (message == kBroadcasterDyingMessage) ForgetDyingReference(m_output, p);
-    return CObjectController2::ListenToMessage(message, p, q);
 }
