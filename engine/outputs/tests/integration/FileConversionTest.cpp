@@ -1,5 +1,7 @@
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
+#include "CVideoCodecInfo.h"
+#include "CVideoCodecsInfo.h"
 #include "CDirectShowGraph.h"
 #include "CDirectShowWindow.h"
 #include "CFileInputFilters2.h"
@@ -9,6 +11,7 @@
 #include "CMediaTags.h"
 #include "StDirectShow.h"
 #include "dshow/AudioEncoderFilter.h"
+#include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/MessageLoop.h"
 #include "win32/TestHome.h"
 #include "win32/Window.h"
@@ -19,6 +22,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -51,12 +55,13 @@ void WriteToneWav(const fs::path& path, int rate, double seconds)
     for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / rate))));
 }
 
-// "key=value" lines of ffprobe about the file's first audio stream and its format.
-std::map<std::string, std::string> Probe(const fs::path& file)
+// "key=value" lines of ffprobe about the file's first stream of a kind ("a" or "v") and its format.
+std::map<std::string, std::string> Probe(const fs::path& file, const char* kind = "a")
 {
-    const std::string command = "ffprobe -v error -select_streams a:0 -show_entries "
-                                "stream=codec_name,sample_rate,channels:format=duration:format_tags=title,artist "
-                                "-of default=noprint_wrappers=1 '" + file.string() + "'";
+    const std::string command = std::string("ffprobe -v error -select_streams ") + kind +
+                                ":0 -show_entries stream=codec_name,sample_rate,channels,width,height,avg_frame_rate"
+                                ":format=duration:format_tags=title,artist -of default=noprint_wrappers=1 '" +
+                                file.string() + "'";
     std::map<std::string, std::string> values;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) return values;
@@ -116,6 +121,12 @@ protected:
     }
     void TearDown() override { m_window.DestroyWindow(); }
 
+    std::string Value(const std::map<std::string, std::string>& values, const char* key)
+    {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    }
+
     void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
     {
         CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
@@ -124,20 +135,22 @@ protected:
     }
 
     // Converts the tone through the engine's input and file output sets and runs the graph to its end.
-    void Convert(const Conversion& c, const fs::path& out)
+    void Convert(const Conversion& c, const fs::path& out, const fs::path& in = {},
+                 const std::function<void(CFileOutputFilters2&)>& video = {})
     {
         CDirectShowGraph graph;
         ASSERT_TRUE(graph.Create());
         graph.SetVideoWindow(&m_window);
         CFileInputFilters2 input(&graph);
-        input.SetFilePath((m_dir / "voice.wav").string().c_str());
+        input.SetFilePath((in.empty() ? m_dir / "voice.wav" : in).string().c_str());
         ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
 
         CFileOutputFilters2 output(&graph);
         output.SetSplitterType(c.type);
         output.SetFilePath(out.string().c_str());
         output.SetFileOption(kFileReplaceReplace);
-        output.SetWantsVideo(false);
+        output.SetWantsVideo(bool(video));
+        if (video) video(output);
         output.SetAudioCodecName(c.codecName, "");
         output.SetAudioSampleRate(44100);
         output.SetAudioChannelCount(2);
@@ -237,4 +250,55 @@ TEST_F(FileConversionTest, ExistingOutputIsRenamedOrKeptAsTheOptionSays)
     std::string first;
     std::getline(kept, first);
     EXPECT_EQ(first, "earlier recording");
+}
+
+TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
+{
+    // A 2-second 320x240 picture at 25 frames per second with a tone, made by the ffmpeg tool.
+    const fs::path clip = m_dir / "clip.avi";
+    const std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi -i "
+                             "sine=frequency=440:sample_rate=22050:duration=2 -c:v mjpeg -c:a pcm_s16le '" +
+                             clip.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
+    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
+    const struct {
+        const char* name;
+        GUID id;
+    } codecs[] = {{"MPEG-4 Video", CLSID_Mpeg4VideoEncoder}, {"Motion JPEG", CLSID_MjpegVideoEncoder}};
+    for (const auto& codec : codecs) {
+        CVideoCodecInfo* info = CVideoCodecsInfo::sInfo->Add(codec.name, "");
+        info->SetId(codec.id);
+        info->SetSupported(100, true);
+        info->SetSupported(1200, true);
+    }
+    const struct {
+        ESplitterType type;
+        const char* file;
+        const char* codec;
+        const char* expected;
+        unsigned short width;
+        unsigned short height;
+        double rate;
+    } cases[] = {
+        {100, "clip.mpeg4.avi", "MPEG-4 Video", "mpeg4", 320, 240, 25},
+        {100, "clip.mjpeg.avi", "Motion JPEG", "mjpeg", 320, 240, 25},
+        {1200, "clip.mkv", "MPEG-4 Video", "mpeg4", 160, 120, 15},
+    };
+    for (const auto& c : cases) {
+        const fs::path out = m_dir / "out" / c.file;
+        Convert({c.type, c.file, "Lame_enc.dll", "mp3"}, out, clip, [&](CFileOutputFilters2& output) {
+            output.SetVideoCodecName(c.codec, "");
+            output.SetVideoWidth(c.width);
+            output.SetVideoHeight(c.height);
+            output.SetVideoFrameRate(c.rate);
+        });
+        const auto video = Probe(out, "v");
+        EXPECT_EQ(Value(video, "codec_name"), c.expected) << c.file;
+        EXPECT_EQ(Value(video, "width"), std::to_string(c.width)) << c.file;
+        EXPECT_EQ(Value(video, "height"), std::to_string(c.height)) << c.file;
+        EXPECT_EQ(Value(video, "avg_frame_rate"), std::to_string(int(c.rate)) + "/1") << c.file;
+        EXPECT_NEAR(std::atof(Value(video, "duration").c_str()), 2.0, 1.0 / c.rate + 0.001) << c.file;
+        EXPECT_EQ(Value(Probe(out, "a"), "codec_name"), "mp3") << c.file;
+    }
 }
