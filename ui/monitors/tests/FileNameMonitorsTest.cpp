@@ -1,4 +1,7 @@
 #include "CAudioCdTrack2.h"
+#include "CAudioSource2.h"
+#include "CAudioVolumeMonitor.h"
+#include "CDxRecordingTask.h"
 #include "CCaptureAudioMonitor.h"
 #include "CCdTracksFileNameMonitor.h"
 #include "CLiveRecorder2.h"
@@ -204,6 +207,35 @@ TEST_F(FileNameMonitorsTest, TheWaveToMp3DocumentPicksItsOutputFromTheInput)
     document.GetMediaOutput().GetAudioOutput(0)->SetDisplayName("PCM");
     monitor.Update(&document);
     EXPECT_EQ(CString("PCM"), document.GetMediaOutput().GetAudioOutput(0)->GetDisplayName()) << "no change, no clearing";
+}
+
+} // namespace
+
+namespace {
+
+class VolumeTask : public CDxRecordingTask {
+public:
+    ESplitterType GetSplitter() override { return 500; }
+    void SetVolume(bool on, unsigned char volume) override { calls.push_back({on, volume}); }
+    std::vector<std::pair<bool, unsigned char>> calls;
+};
+
+TEST(CAudioVolumeMonitor, TheRecordingTakesTheSourcesVolume)
+{
+    CAudioSource2 source;
+    VolumeTask task;
+    CAudioVolumeMonitor monitor;
+    monitor.SetSource(&source);
+    source.SetVolume(30);
+    EXPECT_TRUE(task.calls.empty()) << "no recording yet";
+    monitor.SetRecorder(&task);
+    source.SetVolume(70);
+    source.SetAutoVolume(!source.GetAutoVolume());
+    ASSERT_EQ(2u, task.calls.size());
+    EXPECT_EQ(70, task.calls[0].second);
+    EXPECT_EQ(source.GetAutoVolume(), task.calls[1].first);
+    source.SetConnector("Line In");
+    EXPECT_EQ(2u, task.calls.size()) << "other changes are not the recording's";
 }
 
 } // namespace
