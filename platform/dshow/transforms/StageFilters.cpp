@@ -2,6 +2,8 @@
 
 #include "dshow/FilterRegistry.h"
 #include "dshow/transforms/BufferStage.h"
+#include "dshow/transforms/ColorSpaceStage.h"
+#include "dshow/transforms/ScalerStage.h"
 #include "dshow/transforms/PulseRegulatorStage.h"
 #include "dshow/transforms/TimeCleanerStage.h"
 #include "dshow/transforms/TimeDropperStage.h"
@@ -17,4 +19,10 @@ void DShowRegisterStageFilters()
     DShowRegisterFilter(CLSID_TimeShifter, "Time Shifter", FilterRole::Other, 0, &CTimeShifterStage::Create);
     DShowRegisterFilter(CLSID_BufferFilter, "Buffer", FilterRole::Other, 0, &CBufferStage::Create);
     DShowRegisterFilter(CLSID_PulseRegulator, "Pulse Regulator", FilterRole::Other, 0, &CPulseRegulatorStage::Create);
+    DShowRegisterFilter(CLSID_ColorSpaceConverter, "Color Space Converter", FilterRole::Other, 0,
+                        &CColorSpaceStage::Create);
+    DShowRegisterFilter(CLSID_ColorConverter, "Color Converter", FilterRole::Other, 0,
+                        &CScalerStage::Create<CLSID_ColorConverter>);
+    DShowRegisterFilter(CLSID_CroppingColorConverter, "Cropping Color Converter", FilterRole::Other, 0,
+                        &CScalerStage::Create<CLSID_CroppingColorConverter>);
 }

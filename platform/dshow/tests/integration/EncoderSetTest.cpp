@@ -10,6 +10,7 @@
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
+#include "dshow/interfaces/ScalerInterfaces.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/splitters/SplitterIds.h"
 #include "dshow/transforms/TransformIds.h"
@@ -383,6 +384,62 @@ TEST_F(EncoderSetTest, VideoConvertsToAviAndMatroskaThroughDecodersAndEncoders)
         EXPECT_EQ(std::atoi(counted.c_str()), 10);
         EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.0, 0.15);
     }
+}
+
+TEST_F(EncoderSetTest, VideoIsScaledAndRetimedOnItsWayToTheEncoder)
+{
+    fs::path clip = dir / "clip.mkv";
+    std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=96x64:rate=10:duration=1 -c:v mpeg4 '"
+        + clip.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    IBaseFilter* splitter = Open(clip, CLSID_MatroskaSplitter);
+    ASSERT_NE(splitter, nullptr);
+    IBaseFilter* decoder = Add(CLSID_FfdshowVideoDecoder, u"Decoder");
+    IBaseFilter* scaler = Add(CLSID_ColorConverter, u"Scaler");
+    IBaseFilter* pulse = Add(CLSID_PulseRegulator, u"Pulse Regulator");
+    IBaseFilter* converter = Add(CLSID_ColorSpaceConverter, u"Color Space Converter");
+    IBaseFilter* encoder = Add(CLSID_Mpeg4VideoEncoder, u"Encoder");
+    IBaseFilter* mux = Add(CLSID_AviMux, u"AVI Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    ASSERT_TRUE(decoder && scaler && pulse && converter && encoder && mux && writer);
+
+    IScalerOutputSize* size = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IScalerOutputSize>(scaler, &size), S_OK);
+    EXPECT_EQ(size->SetKeepSize(0), S_OK);
+    EXPECT_EQ(size->SetWidth(48), S_OK);
+    EXPECT_EQ(size->SetHeight(32), S_OK);
+    EXPECT_EQ(size->SetWidth(0), E_INVALIDARG);
+    size->Release();
+    IPulseRegulatorSettings* rate = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IPulseRegulatorSettings>(pulse, &rate), S_OK);
+    EXPECT_EQ(rate->SetFrameRate(25), S_OK);
+    EXPECT_EQ(rate->SetRetime(0), S_OK);
+    rate->Release();
+
+    ASSERT_EQ(Link(splitter, u"Video", decoder, u"In"), S_OK);
+    ASSERT_EQ(Link(decoder, u"Out", scaler, u"Video In"), S_OK);
+    ASSERT_EQ(Link(scaler, u"Video Out", pulse, u"Video In"), S_OK);
+    ASSERT_EQ(Link(pulse, u"Video Out", converter, u"Video In"), S_OK);
+    // The converter's second type is the other RGB form.
+    IPin* converterOut = PinNamed(converter, PINDIR_OUTPUT, u"Video Out");
+    IEnumMediaTypes* types = nullptr;
+    ASSERT_EQ(converterOut->EnumMediaTypes(&types), S_OK);
+    AM_MEDIA_TYPE* types2[2] = {};
+    ULONG fetched = 0;
+    ASSERT_EQ(types->Next(2, types2, &fetched), S_OK);
+    ASSERT_EQ(fetched, 2u);
+    EXPECT_EQ(types2[1]->subtype, MEDIASUBTYPE_RGB24);
+    EXPECT_EQ(Link(converter, u"Video Out", encoder, u"Video In", types2[1]), S_OK);
+    for (AM_MEDIA_TYPE* t : types2) DeleteMediaType(t);
+    types->Release();
+    converterOut->Release();
+    ASSERT_EQ(Link(encoder, u"Video Out", mux, u"Video In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    WriteTo(writer, dir / "small.avi");
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    fs::path target = dir / "small.avi";
+    EXPECT_EQ(Probe(target, "stream=codec_name,width,height,r_frame_rate", "v:0"), "mpeg4\n48\n32\n25/1");
+    EXPECT_NEAR(std::atof(Probe(target, "stream=nb_frames", "v:0").c_str()), 25, 1);
 }
 
 } // namespace
