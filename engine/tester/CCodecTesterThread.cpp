@@ -25,6 +25,12 @@ void CCodecTesterThread::SetPrompt(bool prompt)
     m_administrator->SetPrompt(prompt);
 }
 
+void CCodecTesterThread::Stop()
+{
+    CancelAndWait();
+    UpdateSelf();
+}
+
 bool CCodecTesterThread::PrepareSelf(long)
 {
     if (!m_administrator->LoadAndPrompt()) return false;

@@ -19,6 +19,8 @@ public:
     ~CCodecTesterThread() override;
 
     void SetPrompt(bool prompt);
+    // Cancels a running job, waits for it, and writes what it found so far.
+    void Stop();
     bool PrepareSelf(long param) override;
     void ExecuteSelf(long param) override;
     void UpdateSelf() override;
