@@ -5,7 +5,11 @@
 #include "CUntimedRenderer.h"
 #include "CVideoTransformChain.h"
 
-CDecodingTestOutputFilters2::CDecodingTestOutputFilters2(CDirectShowGraph* graph) : CDecodingOutputFilters(graph) {}
+CDecodingTestOutputFilters2::CDecodingTestOutputFilters2(CDirectShowGraph* graph) : CDecodingOutputFilters(graph)
+{
+    // File inputs hand out their streams to processing sets only.
+    m_outputType = kOutputProcessing;
+}
 
 bool CDecodingTestOutputFilters2::ConnectVideoChain(CVideoTransformChain* chain, int index)
 {

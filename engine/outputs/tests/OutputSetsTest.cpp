@@ -1,6 +1,7 @@
 #include "CAudioTransformChain.h"
 #include "CDirectShowFilter.h"
 #include "CDirectShowGraph.h"
+#include "CDecodingTestOutputFilters2.h"
 #include "CDvOutputFilters2.h"
 #include "CFileOutputFilters2.h"
 #include "CFilterPin.h"
@@ -167,6 +168,21 @@ TEST_F(OutputSetsTest, PickedAudioLeavesTheOtherPinsAlone)
     set.SetPickAudio(true, 1);
     set.Connect(&input);
     EXPECT_EQ(set.GetAudioChainCount(), 0);
+}
+
+TEST_F(OutputSetsTest, DecodingTestEndsEveryChainInARenderer)
+{
+    gPlan = {{'a', 22050, 1}, {'a', 8000, 2}};
+    CPlannedInput input(&m_graph);
+    CDecodingTestOutputFilters2 set(&m_graph);
+    EXPECT_EQ(set.GetOutputType(), kOutputProcessing);
+    EXPECT_TRUE(set.Connect(&input));
+    EXPECT_EQ(set.GetAudioChainCount(), 2);
+    EXPECT_EQ(set.GetNilRendererCount(), 2);
+    EXPECT_NE(input.Pin('a', 1)->GetConnectedPin(), nullptr);
+    set.Disconnect();
+    EXPECT_EQ(set.GetNilRendererCount(), 0);
+    EXPECT_EQ(input.Pin('a', 1)->GetConnectedPin(), nullptr);
 }
 
 // The audio stages a multiplex set wants for a source format and output type.
