@@ -73,3 +73,10 @@ struct IPulseRegulatorSettings : IUnknown {
     virtual HRESULT SetFrameRate(double rate) = 0;
     virtual HRESULT SetRetime(BYTE on) = 0;
 };
+
+// "Video Test": the picture it draws (0 moving colour bars, 1 a still grey ramp).
+struct IVideoTestSettings : IUnknown {
+    static constexpr IID kIid = {0xDD25951F, 0x784B, 0x40FF, {0x84, 0xBC, 0x03, 0x4D, 0x1F, 0xD4, 0xA3, 0xC0}};
+    using Base = IUnknown;
+    virtual HRESULT SetPattern(LONG pattern) = 0;
+};

@@ -2,6 +2,8 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/sources/AsyncFileSource.h"
 #include "dshow/sources/SourceIds.h"
+#include "dshow/sources/TestPatternSource.h"
+#include "dshow/sources/TestToneSource.h"
 #include "dshow/splitters/DemuxSplitter.h"
 #include "dshow/splitters/SplitterIds.h"
 
@@ -71,4 +73,6 @@ void DShowRegisterSourcesAndSplitters()
     DShowRegisterFilter(CLSID_AsyncFileSource, "File Source (Async.)", FilterRole::Source, 100,
                         &CAsyncFileSource::Create);
     RegisterAll(std::make_index_sequence<std::size(kKinds)>());
+    DShowRegisterFilter(CLSID_AudioTestSource, "Audio Test", FilterRole::Other, 0, &CTestToneSource::Create);
+    DShowRegisterFilter(CLSID_VideoTestSource, "Video Test", FilterRole::Other, 0, &CTestPatternSource::Create);
 }

@@ -5,6 +5,7 @@
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/StreamFileWriter.h"
+#include "dshow/SinkFilter.h"
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/WideText.h"
 #include "dshow/decoders/DecoderIds.h"
@@ -440,6 +441,60 @@ TEST_F(EncoderSetTest, VideoIsScaledAndRetimedOnItsWayToTheEncoder)
     fs::path target = dir / "small.avi";
     EXPECT_EQ(Probe(target, "stream=codec_name,width,height,r_frame_rate", "v:0"), "mpeg4\n48\n32\n25/1");
     EXPECT_NEAR(std::atof(Probe(target, "stream=nb_frames", "v:0").c_str()), 25, 1);
+}
+
+TEST_F(EncoderSetTest, TestSourcesFeedEncodersThroughATee)
+{
+    IBaseFilter* tone = Add(CLSID_AudioTestSource, u"Audio Test");
+    IBaseFilter* tee = Add(CLSID_SmartTee, u"Tee");
+    IBaseFilter* untimed = Add(CLSID_UntimedRenderer, u"Untimed output");
+    IBaseFilter* encoder = Add(CLSID_Mp3AudioEncoder, u"Encoder");
+    IBaseFilter* mux = Add(CLSID_Mp3Multiplexer, u"Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    IBaseFilter* pattern = Add(CLSID_VideoTestSource, u"Video Test");
+    IBaseFilter* scaler = Add(CLSID_ColorConverter, u"Color Converter");
+    IBaseFilter* videoEncoder = Add(CLSID_Mpeg4VideoEncoder, u"Video Encoder");
+    IBaseFilter* avi = Add(CLSID_AviMux, u"AVI Mux");
+    IBaseFilter* aviWriter = Add(CLSID_FileWriter, u"AVI Writer");
+    ASSERT_TRUE(tone && tee && untimed && encoder && mux && writer && pattern && scaler && videoEncoder && avi && aviWriter);
+
+    IPin* toneOut = PinNamed(tone, PINDIR_OUTPUT, u"Audio");
+    AM_MEDIA_TYPE* type = FindWaveType(toneOut, 22050, 1, 16, 0);
+    toneOut->Release();
+    ASSERT_NE(type, nullptr);
+    ASSERT_EQ(Link(tone, u"Audio", tee, u"Input", type), S_OK);
+    DeleteMediaType(type);
+    ASSERT_EQ(Link(tee, u"Capture", encoder, u"In"), S_OK);
+    ASSERT_EQ(Link(tee, u"Preview", untimed, u""), S_OK);
+    ASSERT_EQ(Link(encoder, u"Out", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    WriteTo(writer, dir / "tone.mp3");
+
+    IVideoTestSettings* settings = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IVideoTestSettings>(pattern, &settings), S_OK);
+    EXPECT_EQ(settings->SetPattern(0), S_OK);
+    EXPECT_EQ(settings->SetPattern(7), E_INVALIDARG);
+    settings->Release();
+    IScalerOutputSize* size = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IScalerOutputSize>(scaler, &size), S_OK);
+    EXPECT_EQ(size->SetKeepSize(1), S_OK);
+    size->Release();
+    ASSERT_EQ(Link(pattern, u"Video", scaler, u"Video In"), S_OK);
+    ASSERT_EQ(Link(scaler, u"Video Out", videoEncoder, u"Video In"), S_OK);
+    ASSERT_EQ(Link(videoEncoder, u"Video Out", avi, u"Video In"), S_OK);
+    ASSERT_EQ(Link(avi, u"Output", aviWriter, u"in"), S_OK);
+    WriteTo(aviWriter, dir / "bars.avi");
+
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_EQ(Probe(dir / "tone.mp3", "stream=codec_name,sample_rate,channels"), "mp3\n22050\n1");
+    EXPECT_NEAR(std::atof(Probe(dir / "tone.mp3", "format=duration").c_str()), 10.0, 0.1);
+    EXPECT_EQ(Probe(dir / "bars.avi", "stream=codec_name,width,height,nb_frames", "v:0"), "mpeg4\n320\n240\n250");
+    ISampleCounter* counter = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<ISampleCounter>(untimed, &counter), S_OK);
+    LONGLONG count = 0;
+    counter->GetSampleCount(&count);
+    EXPECT_GT(count, 0);
+    counter->Release();
 }
 
 } // namespace
