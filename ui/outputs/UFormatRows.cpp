@@ -9,15 +9,14 @@ CFormatType* UFormatRows::Find(ESplitterType type)
     return CFormatTypes::sFormatTypes ? CFormatTypes::sFormatTypes->FindFileType(type) : nullptr;
 }
 
-bool UFormatRows::HasTvOption(const CFormatType*)
+bool UFormatRows::HasTvOption(const CFormatType* row)
 {
-    // The engine's table lists no TV standards yet.
-    return false;
+    return row && row->GetTvOptionCount() > 0;
 }
 
-CTvCodecOption* UFormatRows::FindTvOption(const CFormatType*, ETvType)
+CTvCodecOption* UFormatRows::FindTvOption(const CFormatType* row, ETvType tvType)
 {
-    return nullptr;
+    return HasTvOption(row) ? row->Find(tvType) : nullptr;
 }
 
 bool UFormatRows::FormatInstalled(ESplitterType type)

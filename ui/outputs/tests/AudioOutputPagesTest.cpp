@@ -304,3 +304,32 @@ TEST_F(AudioOutputTypePageTest, TheChosenTypeSwitchesTheDependentPages)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AudioOutputPagesTest, ATvStandardTypeSwitchesAutomaticOffAndSnapsToItsRates)
+{
+    tables.AddCodec("DV Audio", {900}, {32000, 44100, 48000}, {2}, {16});
+    CMediaOutput2 output;
+    output.SetSplitterType(500);
+    output.GetAudioOutput().SetAutoSettings(true);
+    output.GetAudioOutput().GetAudioInfo().SetSampleRate(22050);
+    CAudioOutput2Panel page(1, nullptr);
+    OpenPage(page, host, &output);
+    view.SetPage(page.m_hWnd);
+    EXPECT_TRUE(view.Enabled(P::kAutomatic));
+
+    output.SetTvType(2);
+    output.SetSplitterType(900);
+    EXPECT_FALSE(output.GetAudioOutput().GetAutoSettings());
+    EXPECT_EQ(48000u, output.GetAudioOutput().GetAudioInfo().GetSampleRate()) << "no equal rate: the last one";
+    EXPECT_EQ((std::vector<std::string>{"32 khz", "44.1 khz - CD Quality", "48 khz - DVD Quality"}),
+              view.Items(P::kSampleRate));
+    EXPECT_FALSE(view.Enabled(P::kAutomatic)) << "a TV standard fixes the settings";
+
+    output.GetAudioOutput().GetAudioInfo().SetSampleRate(44100);
+    output.SetTvType(1);
+    EXPECT_EQ(44100u, output.GetAudioOutput().GetAudioInfo().GetSampleRate()) << "an equal rate is kept";
+}
+
+} // namespace

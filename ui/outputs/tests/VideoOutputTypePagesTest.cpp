@@ -126,3 +126,28 @@ TEST_F(VideoOutputTypePagesTest, TheDvPageOffersAviAndDvOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(VideoOutputTypePagesTest, ATvStandardTypeKeepsTheSoundAndOffersItsStandardPage)
+{
+    CMediaOutput2 output;
+    output.SetSplitterType(100);
+    output.SetWantsAudio(false);
+    CVideoOutputTypePanel page(1, nullptr);
+    page.SetPanels(Page(0), Page(1), Page(2), Page(3), Page(4), Page(5), Page(6), Page(7), Page(8), Page(9), Page(10),
+                   Page(11), Page(12), Page(13));
+    OpenPage(page, host, &output);
+    PageView view(page.m_hWnd);
+    EXPECT_FALSE(Page(0)->IsEnabled());
+    EXPECT_TRUE(view.Checked(V::kVideoOnly));
+
+    view.Pick(V::kTypeList, "DV - Digital Video");
+    EXPECT_EQ(900, output.GetSplitterType());
+    EXPECT_TRUE(Page(0)->IsEnabled());
+    EXPECT_TRUE(output.GetWantsAudio()) << "a TV standard carries its sound";
+    EXPECT_FALSE(view.Shown(V::kVideoOnly));
+    EXPECT_TRUE(Page(5)->IsEnabled());
+}
+
+} // namespace
