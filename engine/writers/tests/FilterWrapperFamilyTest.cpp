@@ -265,10 +265,11 @@ TEST_F(FilterWrapperFamilyTest, ConverterPicksItsClassByCropAndPassesItsSize)
     EXPECT_EQ(gCalls, (std::vector<std::string>{"keep 0", "width 640", "height 480", "in from source 0",
                                                 "in 1.33333", "out from source 1", "scaling 2"}));
 
-    // A crop asks for the cropping converter, which is not installed here.
+    // A crop asks for the cropping converter.
+    Register(CLSID_CroppingColorConverter, Factory<CScalerSize>());
     CColorConverterFilter cropping(&m_graph, "Scaler 2");
     cropping.SetCrop(10, 10, 100, 100);
-    EXPECT_FALSE(cropping.Create());
+    ASSERT_TRUE(cropping.Create());
     EXPECT_EQ(cropping.GetId(), CLSID_CroppingColorConverter);
 }
 

@@ -9,6 +9,7 @@
 #include "CFormatTypes.h"
 #include "CListener.h"
 #include "CMediaTags.h"
+#include "EngineTestMedia.h"
 #include "StDirectShow.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
@@ -32,51 +33,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A mono 16-bit 440 Hz tone as a RIFF WAVE file.
-void WriteToneWav(const fs::path& path, int rate, double seconds)
-{
-    const uint32_t frames = uint32_t(rate * seconds);
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + frames * 2);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(uint32_t(rate));
-    u32(uint32_t(rate * 2));
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(frames * 2);
-    for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / rate))));
-}
-
-// "key=value" lines of ffprobe about the file's first stream of a kind ("a" or "v") and its format.
-std::map<std::string, std::string> Probe(const fs::path& file, const char* kind = "a")
-{
-    const std::string command = std::string("ffprobe -v error -select_streams ") + kind +
-                                ":0 -show_entries stream=codec_name,sample_rate,channels,width,height,avg_frame_rate"
-                                ":format=duration:format_tags=title,artist -of default=noprint_wrappers=1 '" +
-                                file.string() + "'";
-    std::map<std::string, std::string> values;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) return values;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe.get())) {
-        std::string text(line);
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-        const size_t equals = text.find('=');
-        if (equals == std::string::npos) continue;
-        std::string key = text.substr(0, equals);
-        if (key.rfind("TAG:", 0) == 0) key = key.substr(4);
-        values[key] = text.substr(equals + 1);
-    }
-    return values;
-}
 
 size_t Occurrences(const fs::path& file, const std::string& text)
 {
@@ -120,12 +76,6 @@ protected:
         m_tags.AddValue("TP1", "Reader Voice");
     }
     void TearDown() override { m_window.DestroyWindow(); }
-
-    std::string Value(const std::map<std::string, std::string>& values, const char* key)
-    {
-        const auto found = values.find(key);
-        return found == values.end() ? std::string() : found->second;
-    }
 
     void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
     {
@@ -199,11 +149,11 @@ TEST_F(FileConversionTest, SpokenWavBecomesEveryAudioOutputType)
         const fs::path out = m_dir / "out" / c.file;
         Convert(c, out);
         ASSERT_TRUE(fs::exists(out)) << c.file;
-        const auto probed = Probe(out);
-        EXPECT_EQ(probed.count("codec_name") ? probed.at("codec_name") : "", c.expectedCodec) << c.file;
-        EXPECT_EQ(probed.count("sample_rate") ? probed.at("sample_rate") : "", "44100") << c.file;
-        EXPECT_EQ(probed.count("channels") ? probed.at("channels") : "", "2") << c.file;
-        const double duration = probed.count("duration") ? std::atof(probed.at("duration").c_str()) : 0;
+        const auto probed = ProbeMedia(out);
+        EXPECT_EQ(ProbedValue(probed, "codec_name"), c.expectedCodec) << c.file;
+        EXPECT_EQ(ProbedValue(probed, "sample_rate"), "44100") << c.file;
+        EXPECT_EQ(ProbedValue(probed, "channels"), "2") << c.file;
+        const double duration = std::atof(ProbedValue(probed, "duration").c_str());
         // Within one frame of the input (an MP3 frame is 1152 samples), counted after the 576
         // samples the MP3 encoder starts with, which a container without gapless data keeps.
         const double frame = *c.codecName ? (1152.0 + 576.0) / 44100 : 1.0 / 44100;
@@ -211,9 +161,9 @@ TEST_F(FileConversionTest, SpokenWavBecomesEveryAudioOutputType)
     }
     // The MP3 carries the tags, once.
     const fs::path mp3 = m_dir / "out" / "voice.mp3";
-    const auto probed = Probe(mp3);
-    EXPECT_EQ(probed.count("title") ? probed.at("title") : "", "Spoken Title");
-    EXPECT_EQ(probed.count("artist") ? probed.at("artist") : "", "Reader Voice");
+    const auto probed = ProbeMedia(mp3);
+    EXPECT_EQ(ProbedValue(probed, "title"), "Spoken Title");
+    EXPECT_EQ(ProbedValue(probed, "artist"), "Reader Voice");
     EXPECT_EQ(Occurrences(mp3, "Spoken Title"), 1u);
     EXPECT_EQ(Occurrences(mp3, "ID3"), 1u);
 }
@@ -293,12 +243,12 @@ TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
             output.SetVideoHeight(c.height);
             output.SetVideoFrameRate(c.rate);
         });
-        const auto video = Probe(out, "v");
-        EXPECT_EQ(Value(video, "codec_name"), c.expected) << c.file;
-        EXPECT_EQ(Value(video, "width"), std::to_string(c.width)) << c.file;
-        EXPECT_EQ(Value(video, "height"), std::to_string(c.height)) << c.file;
-        EXPECT_EQ(Value(video, "avg_frame_rate"), std::to_string(int(c.rate)) + "/1") << c.file;
-        EXPECT_NEAR(std::atof(Value(video, "duration").c_str()), 2.0, 1.0 / c.rate + 0.001) << c.file;
-        EXPECT_EQ(Value(Probe(out, "a"), "codec_name"), "mp3") << c.file;
+        const auto video = ProbeMedia(out, "v");
+        EXPECT_EQ(ProbedValue(video, "codec_name"), c.expected) << c.file;
+        EXPECT_EQ(ProbedValue(video, "width"), std::to_string(c.width)) << c.file;
+        EXPECT_EQ(ProbedValue(video, "height"), std::to_string(c.height)) << c.file;
+        EXPECT_EQ(ProbedValue(video, "avg_frame_rate"), std::to_string(int(c.rate)) + "/1") << c.file;
+        EXPECT_NEAR(std::atof(ProbedValue(video, "duration").c_str()), 2.0, 1.0 / c.rate + 0.001) << c.file;
+        EXPECT_EQ(ProbedValue(ProbeMedia(out, "a"), "codec_name"), "mp3") << c.file;
     }
 }

@@ -1,0 +1,66 @@
+#pragma once
+// Media for the engine's integration tests: a tone written as a WAV file, and what the
+// ffprobe tool reads from a file that the engine wrote.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+// A 16-bit 440 Hz tone as a RIFF WAVE file.
+inline void WriteToneWav(const std::filesystem::path& path, int rate, double seconds, int channels = 1)
+{
+    const uint32_t frames = uint32_t(rate * seconds);
+    const uint32_t bytes = frames * 2 * uint32_t(channels);
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(uint16_t(channels));
+    u32(uint32_t(rate));
+    u32(uint32_t(rate * 2 * channels));
+    u16(uint16_t(2 * channels));
+    u16(16);
+    out.write("data", 4);
+    u32(bytes);
+    for (uint32_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channels; ++c) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / rate))));
+}
+
+// ffprobe's "key=value" lines about the file's first stream of a kind ("a" or "v") and its
+// format; tag keys lose their "TAG:".
+inline std::map<std::string, std::string> ProbeMedia(const std::filesystem::path& file, const char* kind = "a")
+{
+    const std::string command = std::string("ffprobe -v error -select_streams ") + kind +
+                                ":0 -show_entries stream=codec_name,sample_rate,channels,width,height,avg_frame_rate"
+                                ":format=duration:format_tags=title,artist -of default=noprint_wrappers=1 '" +
+                                file.string() + "' 2>/dev/null";
+    std::map<std::string, std::string> values;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return values;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe.get())) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        const size_t equals = text.find('=');
+        if (equals == std::string::npos) continue;
+        std::string key = text.substr(0, equals);
+        if (key.rfind("TAG:", 0) == 0) key = key.substr(4);
+        values[key] = text.substr(equals + 1);
+    }
+    return values;
+}
+
+// The value of a key, empty when ffprobe did not name it.
+inline std::string ProbedValue(const std::map<std::string, std::string>& values, const char* key)
+{
+    const auto found = values.find(key);
+    return found == values.end() ? std::string() : found->second;
+}
