@@ -8,7 +8,9 @@ CAdjustedRenderOutputFilters2::CAdjustedRenderOutputFilters2(CDirectShowGraph* g
 
 bool CAdjustedRenderOutputFilters2::ConnectVideoChain(CVideoTransformChain* chain, int index)
 {
-    if (!CDecodingOutputFilters::ConnectVideoChain(chain, index) || !ConnectVideoScaler(chain)) return false;
+    if (!CDecodingOutputFilters::ConnectVideoChain(chain, index)) return false;
+    // Without its scaler the picture is still shown, unadjusted.
+    ConnectVideoScaler(chain);
     return ConnectVideoPath(chain);
 }
 

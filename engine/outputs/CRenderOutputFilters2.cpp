@@ -54,7 +54,9 @@ bool CRenderOutputFilters2::Snap()
 
 bool CRenderOutputFilters2::ConnectVideoChain(CVideoTransformChain* chain, int index)
 {
-    if (!CDecodingOutputFilters::ConnectVideoChain(chain, index) || !TestColor(chain)) return false;
+    if (!CDecodingOutputFilters::ConnectVideoChain(chain, index)) return false;
+    // A colour the renderer refuses may still reach it through the last-chance converter.
+    TestColor(chain);
     return ConnectVideoPath(chain);
 }
 
