@@ -3,6 +3,8 @@
 #include "CDecodingTestOutputFilters2.h"
 #include "CDirectShowGraph.h"
 #include "CFileInputFilters2.h"
+#include "CSourceFilter.h"
+#include "CSplitterFilter.h"
 #include "UFileUtils.h"
 
 CFileCheckAdministrator2::~CFileCheckAdministrator2()
@@ -19,6 +21,15 @@ bool CFileCheckAdministrator2::CreateInputFilters()
     input->SetStart(m_start);
     input->SetEnd(m_end);
     SetInputFilters(input);
+    return true;
+}
+
+// The file's own position and duration: seeking is taken at the source's stream, as a
+// graph of decoders into untimed renderers may answer for none of them.
+bool CFileCheckAdministrator2::ConnectInput()
+{
+    if (!CDirectShowAdministrator2::ConnectInput()) return false;
+    if (auto* input = dynamic_cast<CFileInputFilters2*>(m_input)) input->ReconnectSeeker();
     return true;
 }
 
@@ -46,9 +57,15 @@ void CFileCheckAdministrator2::AddMultiFilePath(const char* path)
     if (path) m_multiFilePaths.emplace_back(path);
 }
 
+// The graph's answer, else the first filter of the input that knows the file's length.
 double CFileCheckAdministrator2::GetDuration()
 {
     double seconds = 0;
-    if (m_graph && m_graph->GetDuration(seconds)) return seconds;
+    if (m_graph && m_graph->GetDuration(seconds) && seconds > 0) return seconds;
+    auto* input = dynamic_cast<CSplitterInputFilters2*>(m_input);
+    if (!m_graph || !input) return 0;
+    for (int i = CSplitterInputFilters2::kSplitterCount - 1; i >= 0; --i)
+        if (input->GetSplitter(i) && input->GetSplitter(i)->GetDuration(seconds) && seconds > 0) return seconds;
+    if (input->GetFileSource() && input->GetFileSource()->GetDuration(seconds)) return seconds;
     return 0;
 }

@@ -12,6 +12,7 @@ public:
     ~CFileCheckAdministrator2() override;
 
     bool CreateInputFilters() override;
+    bool ConnectInput() override;
     bool CreateProcessingOutputFilters() override;
     void Reset() override;
 
