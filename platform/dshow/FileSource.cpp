@@ -4,6 +4,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/WideText.h"
+#include "dshow/formats/StreamType.h"
 #include "win32/WaveFormat.h"
 
 extern "C" {
@@ -21,39 +22,6 @@ namespace {
 
 // More streams than this are not offered.
 constexpr int kMaxOutputs = 16;
-
-bool IsPlainPcm(const AVCodecParameters& p)
-{
-    return (p.codec_id == AV_CODEC_ID_PCM_S16LE && p.bits_per_coded_sample == 16)
-        || (p.codec_id == AV_CODEC_ID_PCM_U8 && p.bits_per_coded_sample == 8);
-}
-
-bool MakeCodedType(const AVStream& stream, CMediaType& type)
-{
-    const AVCodecParameters& p = *stream.codecpar;
-    if (p.extradata_size < 0 || DWORD(p.extradata_size) > kMaxCodecExtra) return false;
-    type.SetType(p.codec_type == AVMEDIA_TYPE_VIDEO ? MEDIATYPE_Video : MEDIATYPE_Audio);
-    type.SetSubtype(MEDIASUBTYPE_Coded);
-    type.SetFormatType(FORMAT_CodecParams);
-    type.SetVariableSize();
-    BYTE* block = type.AllocFormatBuffer(ULONG(sizeof(CODECFORMAT) + p.extradata_size));
-    if (!block) return false;
-    CODECFORMAT format{};
-    format.codecId = DWORD(p.codec_id);
-    format.sampleRate = DWORD(std::max(0, p.sample_rate));
-    format.channels = DWORD(std::max(0, p.ch_layout.nb_channels));
-    format.bitsPerCodedSample = DWORD(std::max(0, p.bits_per_coded_sample));
-    format.blockAlign = DWORD(std::max(0, p.block_align));
-    format.bitRate = DWORD(std::clamp<int64_t>(p.bit_rate, 0, INT32_MAX));
-    format.width = p.width;
-    format.height = p.height;
-    format.frameRateNum = DWORD(std::max(0, stream.avg_frame_rate.num));
-    format.frameRateDen = DWORD(std::max(0, stream.avg_frame_rate.den));
-    format.extraSize = DWORD(p.extradata_size);
-    std::memcpy(block, &format, sizeof format);
-    if (p.extradata_size) std::memcpy(block + sizeof format, p.extradata, size_t(p.extradata_size));
-    return format.channels <= kMaxChannels;
-}
 
 // Whether two comma-separated lists of names have one in common.
 bool SharesName(const std::string& a, const std::string& b)
@@ -134,22 +102,14 @@ HRESULT CFileSource::OpenMedia(const char* path, AVIOContext* io)
     int audio = 0, video = 0;
     for (unsigned i = 0; i < m_format->nb_streams && m_outputs.size() < size_t(kMaxOutputs); ++i) {
         const AVStream& stream = *m_format->streams[i];
-        const AVCodecParameters& p = *stream.codecpar;
         CMediaType type;
+        if (!MakeStreamType(stream, type)) continue;
         std::u16string name;
-        if (p.codec_type == AVMEDIA_TYPE_AUDIO) {
-            if (p.sample_rate <= 0 || DWORD(p.sample_rate) > kMaxSampleRate || p.ch_layout.nb_channels <= 0) continue;
-            if (IsPlainPcm(p) && DWORD(p.ch_layout.nb_channels) <= kMaxChannels)
-                MakePcmMediaType(type, DWORD(p.sample_rate), WORD(p.ch_layout.nb_channels), WORD(p.bits_per_coded_sample));
-            else if (!MakeCodedType(stream, type))
-                continue;
+        if (stream.codecpar->codec_type == AVMEDIA_TYPE_AUDIO) {
             name = ++audio == 1 ? u"Audio" : u"Audio " + WideText(std::to_string(audio));
-        } else if (p.codec_type == AVMEDIA_TYPE_VIDEO && !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC)) {
-            if (p.width <= 0 || p.height <= 0 || !MakeCodedType(stream, type)) continue;
+        } else {
             name = ++video == 1 ? u"Video" : u"Video " + WideText(std::to_string(video));
             if (video == 1 && stream.avg_frame_rate.den > 0) m_frameRate = av_q2d(stream.avg_frame_rate);
-        } else {
-            continue;
         }
         m_outputs.push_back({int(i), type, AddPin(PINDIR_OUTPUT, name)});
     }

@@ -1,6 +1,7 @@
 #include "dshow/FileSource.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/sources/AsyncFileSource.h"
+#include "dshow/sources/MultiFileSource.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/sources/TestPatternSource.h"
 #include "dshow/sources/TestToneSource.h"
@@ -75,4 +76,5 @@ void DShowRegisterSourcesAndSplitters()
     RegisterAll(std::make_index_sequence<std::size(kKinds)>());
     DShowRegisterFilter(CLSID_AudioTestSource, "Audio Test", FilterRole::Other, 0, &CTestToneSource::Create);
     DShowRegisterFilter(CLSID_VideoTestSource, "Video Test", FilterRole::Other, 0, &CTestPatternSource::Create);
+    DShowRegisterFilter(CLSID_MultiFileSource, "Multi-File Source", FilterRole::Other, 0, &CMultiFileSource::Create);
 }

@@ -19,3 +19,7 @@ void DShowRegisterSourcesAndSplitters();
 inline constexpr CLSID CLSID_AudioTestSource = {0xD4B920A8, 0x5D4B, 0x47FE, {0xBC, 0xE8, 0x03, 0x74, 0x49, 0xF5, 0x6D, 0x25}};
 // "Video Test": a test picture at 25 frames a second on its "Video" pin, RGB32 or RGB24.
 inline constexpr CLSID CLSID_VideoTestSource = {0xDD6EA791, 0x770D, 0x45FB, {0xAE, 0xEC, 0xFA, 0x0E, 0xF4, 0x7D, 0xCD, 0xD9}};
+
+// The multi-file source: several files of the same streams played as one, on "Audio" and
+// "Video" pins as the media file source offers them.
+inline constexpr CLSID CLSID_MultiFileSource = {0xF33699E6, 0x4338, 0x405C, {0x9F, 0x94, 0x58, 0x25, 0x40, 0xBA, 0x1D, 0x5B}};

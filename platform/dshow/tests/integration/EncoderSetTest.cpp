@@ -11,6 +11,7 @@
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
+#include "dshow/interfaces/MultiFileSource.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/splitters/SplitterIds.h"
@@ -495,6 +496,39 @@ TEST_F(EncoderSetTest, TestSourcesFeedEncodersThroughATee)
     counter->GetSampleCount(&count);
     EXPECT_GT(count, 0);
     counter->Release();
+}
+
+TEST_F(EncoderSetTest, MultiFileSourcePlaysItsFilesAsOne)
+{
+    IBaseFilter* source = Add(CLSID_MultiFileSource, u"File");
+    ASSERT_NE(source, nullptr);
+    IMultiFileSource* files = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IMultiFileSource>(source, &files), S_OK);
+    for (int i = 0; i < 3; ++i) {
+        fs::path part = dir / ("part" + std::to_string(i) + ".wav");
+        WriteWav(part, 22050, 1, 22050);
+        ASSERT_EQ(files->AddFile(WideText(part.string()).c_str()), S_OK);
+    }
+    // Files of other streams, or none, are refused and leave the list as it was.
+    fs::path stereo = dir / "stereo.ogg";
+    ASSERT_EQ(std::system(("ffmpeg -v error -y -f lavfi -i sine=duration=1 -c:a libvorbis '" + stereo.string() + "'").c_str()), 0);
+    EXPECT_EQ(files->AddFile(WideText(stereo.string()).c_str()), VFW_E_INVALID_FILE_FORMAT);
+    EXPECT_EQ(files->AddFile(WideText((dir / "missing.wav").string()).c_str()), VFW_E_UNKNOWN_FILE_TYPE);
+    LONG count = 0;
+    files->GetFileCount(&count);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(files->SetStart(kUnitsPerSecond / 2), S_OK);
+    EXPECT_EQ(files->SetEnd(kUnitsPerSecond * 5 / 2), S_OK);
+    EXPECT_EQ(files->SetEnd(-1), E_INVALIDARG);
+    files->Release();
+
+    IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    ASSERT_EQ(Link(source, u"Audio", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    WriteTo(writer, dir / "joined.wav");
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_NEAR(std::atof(Probe(dir / "joined.wav", "format=duration").c_str()), 2.0, 0.05);
 }
 
 } // namespace
