@@ -2,6 +2,7 @@
 // Class ids of the writer and renderer filters, and of the private interfaces the writer
 // wrappers query.
 #include "ConstGuid.h"
+#include "dshow/StreamMultiplexer.h"
 
 inline constexpr CLSID CLSID_MorvaneFileWriter = ConstGuid("27E389B6-F54A-46F2-8798-E656BF80F2EA");
 inline constexpr CLSID CLSID_StandardFileWriter = ConstGuid("8596E5F0-0DA5-11D0-BD21-00A0C911CE86");
@@ -30,4 +31,3 @@ inline constexpr CLSID CLSID_QuickTimeAifExport = ConstGuid("81CF4B2F-7B31-4617-
 inline constexpr CLSID CLSID_QuickTimeFlcExport = ConstGuid("4B7DC760-34AE-4654-8E8B-E720657BCC76");
 inline constexpr CLSID CLSID_RealFileWriter = ConstGuid("D6227529-BB2F-4281-AAAB-5146344EB3B3");
 inline constexpr CLSID CLSID_WmAsfWriter = ConstGuid("7C23220E-55BB-11D3-8B16-00C04FB6BD3D");
-inline constexpr CLSID CLSID_AviMux = ConstGuid("E2510970-F137-11CE-8B67-00AA00A3F1A6");
