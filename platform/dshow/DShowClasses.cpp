@@ -15,6 +15,8 @@
 #include "dshow/VideoDecoder.h"
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
+#include "dshow/renderers/RendererIds.h"
+#include "dshow/renderers/VideoRenderer.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/StageFilters.h"
 
@@ -48,6 +50,10 @@ struct Registrar {
         DShowRegisterStageFilters();
         DShowRegisterDecoders();
         DShowRegisterVideoEncoders();
+        DShowRegisterFilter(CLSID_VideoMixingRenderer9, "Video Mixing Renderer 9", FilterRole::Other, 0,
+                            &CVideoRenderer::Create<CLSID_VideoMixingRenderer9>);
+        DShowRegisterFilter(CLSID_VideoRenderer, "Video Renderer", FilterRole::Other, 0,
+                            &CVideoRenderer::Create<CLSID_VideoRenderer>);
     }
 } gRegistrar;
 
