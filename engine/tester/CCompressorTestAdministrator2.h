@@ -40,6 +40,8 @@ public:
     bool TestCodec(int index, SCodecTestResult& result);
     // Tells the catalogue's listeners that its entries changed.
     void NotifyCatalogue();
+    // Ends a loop item's run: its completion reaches the loop from the message loop.
+    void FinishTest() { BroadcastCompletion(false); }
     // Tests private copies of the listed entries from now on, so another thread can test
     // while the catalogue's own thread reads and edits the originals; results still
     // name the originals.

@@ -2,6 +2,7 @@
 #include "CAudioCodecsInfo.h"
 #include "CAudioCompressorTestAdministrator2.h"
 #include "CCodecTesterThread.h"
+#include "CCompressorTestLoop.h"
 #include "CFormatTypes.h"
 #include "CListener.h"
 #include "SNotifyRecord.h"
@@ -140,4 +141,34 @@ TEST_F(CompressorTesterTest, TheTesterThreadHandsItsResultsToTheUserInterfaceThr
     ASSERT_FALSE(watch.threads.empty());
     for (DWORD thread : watch.threads) EXPECT_EQ(thread, GetCurrentThreadId());
     codec->RemoveListener(&watch);
+}
+
+TEST_F(CompressorTesterTest, TheLoopTestsOneCompressorPerItem)
+{
+    CAudioCodecInfo* first = AddCodec("Loop First");
+    CAudioCodecInfo* second = AddCodec("Loop Second");
+    CAudioCompressorTestLoop loop;
+    loop.SetFullCheck(true);
+    loop.SetPrompt(false);
+    struct CLog : CListener {
+        std::vector<long> messages;
+        bool ListenToMessage(long message, const void* p, const void* q) override
+        {
+            if (message) messages.push_back(message);
+            return CListener::ListenToMessage(message, p, q);
+        }
+    } log;
+    loop.AddListener(&log);
+    ASSERT_TRUE(loop.Start());
+    EXPECT_STREQ(loop.GetText(), "Loop First");
+    ASSERT_TRUE(MvPumpUntil([&] { return !log.messages.empty() && log.messages.back() == CDxLoop2::kLoopDoneMessage; }, 10000));
+    EXPECT_EQ(log.messages, (std::vector<long>{CDxLoop2::kLoopItemStartedMessage, CDxLoop2::kLoopItemCompleteMessage,
+                                               CDxLoop2::kLoopItemStartedMessage, CDxLoop2::kLoopItemCompleteMessage,
+                                               CDxLoop2::kLoopDoneMessage}));
+    EXPECT_TRUE(first->GetTested());
+    EXPECT_TRUE(second->GetTested());
+    EXPECT_STREQ(loop.GetText(), "");
+    // Nothing new is left: the next run does not start.
+    EXPECT_FALSE(loop.Start());
+    loop.RemoveListener(&log);
 }
