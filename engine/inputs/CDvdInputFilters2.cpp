@@ -56,72 +56,81 @@ unsigned long CDvdInputFilters2::GetChapterCount(unsigned long title)
     return n && SUCCEEDED(n->GetInfo()->GetNumberOfChapters(ULONG(title + 1), &chapters)) ? chapters : 0;
 }
 
+// Each query of the navigator's current state: zeros while there is none or it refuses.
+struct CDvdInputFilters2::SCurrent {
+    ULONG available = 0;
+    ULONG current = 0;
+    BOOL disabled = TRUE;
+};
+
+CDvdInputFilters2::SCurrent CDvdInputFilters2::Current(HRESULT (IDvdInfo2::*query)(ULONG*, ULONG*)) const
+{
+    SCurrent state;
+    CDvdNavigatorFilter* n = Navigator();
+    if (n && FAILED((n->GetInfo()->*query)(&state.available, &state.current))) state = SCurrent();
+    return state;
+}
+
+CDvdInputFilters2::SCurrent CDvdInputFilters2::CurrentSubpicture() const
+{
+    SCurrent state;
+    CDvdNavigatorFilter* n = Navigator();
+    if (n && FAILED(n->GetInfo()->GetCurrentSubpicture(&state.available, &state.current, &state.disabled)))
+        state = SCurrent();
+    return state;
+}
+
 unsigned long CDvdInputFilters2::GetAngleCount()
 {
-    ULONG available = 0, current = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentAngle(&available, &current)) ? available : 0;
+    return Current(&IDvdInfo2::GetCurrentAngle).available;
 }
 
 unsigned long CDvdInputFilters2::GetAngle()
 {
-    ULONG available = 0, current = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentAngle(&available, &current)) ? current : 0;
+    return Current(&IDvdInfo2::GetCurrentAngle).current;
 }
 
 unsigned long CDvdInputFilters2::GetAudioStreamCount()
 {
-    ULONG available = 0, current = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentAudio(&available, &current)) ? available : 0;
+    return Current(&IDvdInfo2::GetCurrentAudio).available;
 }
 
 unsigned long CDvdInputFilters2::GetAudioStream()
 {
-    ULONG available = 0, current = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentAudio(&available, &current)) ? current : 0;
+    return Current(&IDvdInfo2::GetCurrentAudio).current;
 }
 
 unsigned long CDvdInputFilters2::GetSubpicStreamCount()
 {
-    ULONG available = 0, current = 0;
-    BOOL disabled = TRUE;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentSubpicture(&available, &current, &disabled)) ? available : 0;
+    return CurrentSubpicture().available;
 }
 
 unsigned long CDvdInputFilters2::GetSubpicStream()
 {
-    ULONG available = 0, current = 0;
-    BOOL disabled = TRUE;
-    CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentSubpicture(&available, &current, &disabled)) ? current : 0;
+    return CurrentSubpicture().current;
 }
 
 bool CDvdInputFilters2::GetSupicOn()
 {
-    ULONG available = 0, current = 0;
-    BOOL disabled = TRUE;
+    return !CurrentSubpicture().disabled;
+}
+
+CString CDvdInputFilters2::Language(HRESULT (IDvdInfo2::*query)(ULONG, LCID*), unsigned long index) const
+{
+    LCID language = 0;
     CDvdNavigatorFilter* n = Navigator();
-    return n && SUCCEEDED(n->GetInfo()->GetCurrentSubpicture(&available, &current, &disabled)) && !disabled;
+    if (!n || FAILED((n->GetInfo()->*query)(ULONG(index), &language))) return CString();
+    return LanguageName(language);
 }
 
 CString CDvdInputFilters2::GetAudioStream(unsigned long index)
 {
-    LCID language = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    if (!n || FAILED(n->GetInfo()->GetAudioLanguage(ULONG(index), &language))) return CString();
-    return LanguageName(language);
+    return Language(&IDvdInfo2::GetAudioLanguage, index);
 }
 
 CString CDvdInputFilters2::GetSubpicStream(unsigned long index)
 {
-    LCID language = 0;
-    CDvdNavigatorFilter* n = Navigator();
-    if (!n || FAILED(n->GetInfo()->GetSubpictureLanguage(ULONG(index), &language))) return CString();
-    return LanguageName(language);
+    return Language(&IDvdInfo2::GetSubpictureLanguage, index);
 }
 
 void CDvdInputFilters2::SelectAngle(unsigned long angle)

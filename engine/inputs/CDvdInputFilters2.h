@@ -2,8 +2,10 @@
 // Plays a DVD through the DVD navigator, with title, chapter, angle, audio-stream and
 // sub-picture control. Titles and chapters count from 0 here and from 1 on the disc.
 #include "CFileInputFilters2.h"
+#include "win32/WinTypes.h"
 
 class CDvdNavigatorFilter;
+struct IDvdInfo2;
 
 class CDvdInputFilters2 : public CFileInputFilters2 {
 public:
@@ -36,5 +38,9 @@ public:
     static constexpr int kMaxLanguageName = 128;
 
 private:
+    struct SCurrent;
     CDvdNavigatorFilter* Navigator() const;
+    SCurrent Current(HRESULT (IDvdInfo2::*query)(ULONG*, ULONG*)) const;
+    SCurrent CurrentSubpicture() const;
+    CString Language(HRESULT (IDvdInfo2::*query)(ULONG, LCID*), unsigned long index) const;
 };

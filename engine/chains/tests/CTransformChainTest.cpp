@@ -1,9 +1,17 @@
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CAudioEncoderFilter.h"
 #include "CAudioTransformChain.h"
+#include "CColorConverterFilter.h"
+#include "CHandle.h"
 #include "CDecoderFilter.h"
 #include "CDecoderInfo.h"
 #include "CDirectShowFilter.h"
 #include "CDirectShowGraph.h"
 #include "CFilterPin.h"
+#include "CVideoCodecInfo.h"
+#include "CVideoCodecsInfo.h"
+#include "CVideoEncoderFilter.h"
 #include "CVideoTransformChain.h"
 #include "EncoderSetIds.h"
 #include "OfferFilterFactory.h"
@@ -26,6 +34,11 @@ const CLSID kRefusingDecoder = {0x6A2C2002, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x2
 const CLSID kDecoder = {0x6A2C2003, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 3}};
 const GUID kCoded = {0x6A2C2004, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 4}};
 const GUID kOther = {0x6A2C2005, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 5}};
+const CLSID kEncoder = {0x6A2C2006, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 6}};
+const CLSID kVideoSource = {0x6A2C2007, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 7}};
+const CLSID kVideoEncoder = {0x6A2C2008, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 8}};
+const GUID kDecodedVideo = {0x6A2C2009, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 9}};
+const GUID kEncodableVideo = {0x6A2C200A, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x20, 10}};
 
 CMediaType Pcm(DWORD rate, WORD bits)
 {
@@ -66,6 +79,38 @@ void PcmStage(COfferFilter& f)
     f.AddOffering(PINDIR_OUTPUT, u"Output", {Pcm(16000, 16), Pcm(8000, 8)});
 }
 
+void Encoder(COfferFilter& f)
+{
+    f.AddOffering(PINDIR_INPUT, u"In", {Pcm(8000, 16)});
+    f.AddOffering(PINDIR_OUTPUT, u"Out", {Coded(kOther)});
+}
+
+CMediaType Video(const GUID& subtype)
+{
+    CMediaType type;
+    type.majortype = MEDIATYPE_Video;
+    type.subtype = subtype;
+    return type;
+}
+
+void VideoSource(COfferFilter& f)
+{
+    f.AddOffering(PINDIR_OUTPUT, u"Out", {Video(kDecodedVideo)});
+}
+
+// Takes only what the colour converter makes.
+void VideoEncoder(COfferFilter& f)
+{
+    f.AddOffering(PINDIR_INPUT, u"In", {Video(kEncodableVideo)});
+    f.AddOffering(PINDIR_OUTPUT, u"Out", {Video(kOther)});
+}
+
+void ColorConverter(COfferFilter& f)
+{
+    f.AddOffering(PINDIR_INPUT, u"Video In", {Video(kDecodedVideo)});
+    f.AddOffering(PINDIR_OUTPUT, u"Video Out", {Video(kEncodableVideo)});
+}
+
 // An audio chain that tries a registry of the test's own.
 class CTestAudioChain : public CAudioTransformChain {
 public:
@@ -88,6 +133,10 @@ protected:
         m_offers.Add<&Decoder>(kDecoder);
         for (const CLSID& id : {CLSID_BufferFilter, CLSID_TimeCleaner, CLSID_AudioRechanneler, CLSID_AudioResampler})
             m_offers.Add<&PcmStage>(id);
+        m_offers.Add<&Encoder>(kEncoder);
+        m_offers.Add<&VideoSource>(kVideoSource);
+        m_offers.Add<&VideoEncoder>(kVideoEncoder);
+        m_offers.Add<&ColorConverter>(CLSID_ColorConverter);
         ASSERT_TRUE(m_graph.Create());
         m_source.SetGraph(&m_graph);
         m_source.SetName("Source");
@@ -211,6 +260,66 @@ TEST_F(TransformChainTest, FailedStageLeavesTheChainAsItWas)
     EXPECT_FALSE(chain.ConnectRechanneler());
     EXPECT_EQ(chain.GetOutputPin(), &m_sourcePin);
     EXPECT_EQ(m_sourcePin.GetConnectedPin(), nullptr);
+}
+
+TEST_F(TransformChainTest, EncoderGetsTheWantedRateThenSixteenThenEightBits)
+{
+    CAudioCodecsInfo codecs(true);
+    codecs.Add("Test Encoder", "")->SetId(kEncoder);
+    struct Case {
+        unsigned long rate;
+        unsigned short bits;
+        DWORD connectedRate;
+        WORD connectedBits;
+    } cases[] = {
+        {8000, 8, 8000, 8},     // as asked
+        {8000, 24, 16000, 16},  // 16 bits at twice the rate
+        {4000, 24, 16000, 16},  // the fourth multiple
+        {44100, 16, 0, 0},      // nothing matches: the pins agree on a type themselves
+    };
+    for (const Case& c : cases) {
+        CTestAudioChain chain(&m_graph, &m_sourcePin, m_registry.get());
+        ASSERT_TRUE(chain.ConnectDecoder());
+        ASSERT_TRUE(chain.ConnectResampler());
+        ASSERT_TRUE(chain.ConnectEncoder("Test Encoder", "", c.rate, 1, c.bits)) << c.rate;
+        EXPECT_EQ(chain.GetOutputPin(), chain.GetEncoder()->GetOutputPin());
+        if (!c.connectedRate) continue;
+        AM_MEDIA_TYPE type{};
+        ASSERT_EQ(chain.GetEncoder()->GetInputPin()->GetPin()->ConnectionMediaType(&type), S_OK);
+        ASSERT_NE(type.pbFormat, nullptr);
+        EXPECT_EQ(reinterpret_cast<WAVEFORMATEX*>(type.pbFormat)->nSamplesPerSec, c.connectedRate) << c.rate;
+        EXPECT_EQ(reinterpret_cast<WAVEFORMATEX*>(type.pbFormat)->wBitsPerSample, c.connectedBits) << c.rate;
+        FreeMediaType(type);
+    }
+    CTestAudioChain chain(&m_graph, &m_sourcePin, m_registry.get());
+    EXPECT_FALSE(chain.ConnectEncoder("Unknown Encoder", "", 8000, 1, 16));
+    EXPECT_EQ(chain.GetEncoder(), nullptr);
+}
+
+TEST_F(TransformChainTest, VideoEncoderRefusingTheColourIsReachedThroughAConverter)
+{
+    CVideoCodecsInfo codecs(true);
+    codecs.Add("Test Video Encoder", "")->SetId(kVideoEncoder);
+    CDirectShowFilter source;
+    source.SetGraph(&m_graph);
+    source.SetName("Video Source");
+    source.SetId(kVideoSource);
+    ASSERT_TRUE(source.Create());
+    CFilterPin pin(&source, "", false);
+    {
+        CVideoTransformChain chain(&m_graph, &pin);
+        CHandle settings;
+        ASSERT_TRUE(chain.ConnectEncoder("Test Video Encoder", "", 720, 576, 25, 80, settings));
+        ASSERT_NE(chain.GetColorConverter(), nullptr);
+        EXPECT_EQ(chain.GetColorConverter()->GetInputPin()->GetConnectedPin(), &pin);
+        EXPECT_EQ(chain.GetOutputPin(), chain.GetEncoder()->GetOutputPin());
+        // Back through the converter to the source.
+        EXPECT_EQ(chain.GetPreviousPin(chain.GetOutputPin()), chain.GetColorConverter()->GetOutputPin());
+        chain.Disconnect();
+        EXPECT_EQ(pin.GetConnectedPin(), nullptr);
+    }
+    pin.Release();
+    source.Release();
 }
 
 TEST(DualModeTest, SettingPicksTheChannel)

@@ -4,6 +4,8 @@
 #include "CFileInputFilters2.h"
 #include "CFilterData.h"
 #include "CFilterPin.h"
+#include "CMediaTags.h"
+#include "CNamedValue.h"
 #include "CSplitterFilter.h"
 #include "OfferFilterFactory.h"
 #include "UInputTables.h"
@@ -13,6 +15,10 @@
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -24,6 +30,7 @@ const CLSID kRefusingSplitter = {0x6A2C1004, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x
 const CLSID kAudioSplitter = {0x6A2C1005, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x10, 5}};
 const CLSID kStreamSplitter = {0x6A2C1006, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x10, 6}};
 const CLSID kMissing = {0x6A2C1007, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x10, 7}};
+const CLSID kVideoSource = {0x6A2C1008, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x10, 8}};
 
 CMediaType StreamType()
 {
@@ -56,6 +63,15 @@ void AudioSource(COfferFilter& f)
     f.AddOffering(PINDIR_OUTPUT, u"Audio", {PcmType()});
 }
 
+void VideoSource(COfferFilter& f)
+{
+    CMediaType video;
+    video.majortype = MEDIATYPE_Video;
+    video.subtype = MEDIATYPE_Video;
+    f.AddOffering(PINDIR_OUTPUT, u"Video", {video});
+    f.AddOffering(PINDIR_OUTPUT, u"Audio", {PcmType()});
+}
+
 void RefusingSplitter(COfferFilter& f)
 {
     f.AddOffering(PINDIR_INPUT, u"Input", {StreamType()}, false);
@@ -84,6 +100,7 @@ protected:
         m_offers.Add<&RefusingSplitter>(kRefusingSplitter);
         m_offers.Add<&AudioSplitter>(kAudioSplitter);
         m_offers.Add<&StreamSplitter>(kStreamSplitter);
+        m_offers.Add<&VideoSource>(kVideoSource);
         ASSERT_TRUE(m_graph.Create());
         UInputTables::Set(&m_tables);
     }
@@ -225,6 +242,44 @@ TEST_F(FileInputFiltersTest, FixedIdsCreateAndConnectWithoutTrial)
     input.SetSplitterId(kRefusingSplitter, 0);
     EXPECT_FALSE(input.CreateAndConnect());
     EXPECT_EQ(input.GetErrorText(), CString("Unable to connect input filters."));
+}
+
+TEST_F(FileInputFiltersTest, Mp3FilesWithoutVideoGiveTheirId3Tags)
+{
+    // An ID3 version 1 tag at the end of the file.
+    std::string tail = "TAG";
+    for (const char* field : {"Evening Song", "Nobody", "Nowhere"}) tail += std::string(field).append(30 - std::strlen(field), '\0');
+    tail += "2001";
+    tail += std::string(30, '\0');
+    tail += char(17);
+    const std::string path = m_home.Path() + "/song.MP3";
+    std::ofstream(path, std::ios::binary) << std::string(1000, '\xFF') << tail;
+
+    CFileInputFilters2 audio(&m_graph);
+    audio.SetFilePath(path.c_str());
+    audio.SetInputId(kAudioSource);
+    audio.SetChainSplitter(true);
+    ASSERT_TRUE(audio.CreateAndConnect());
+    CMediaTags tags;
+    ASSERT_TRUE(audio.GetTags(tags));
+    ASSERT_NE(tags.FindValue("TT2"), nullptr);
+    EXPECT_EQ(tags.FindValue("TT2")->GetValue(), CString("Evening Song"));
+
+    // A stream with pictures carries no ID3 tags; other files are not read for them.
+    CFileInputFilters2 video(&m_graph);
+    video.SetFilePath(path.c_str());
+    video.SetInputId(kVideoSource);
+    ASSERT_TRUE(video.CreateAndConnect());
+    EXPECT_EQ(video.GetVideoPinCount(kOutputProcessing), 1);
+    CMediaTags none;
+    EXPECT_FALSE(video.GetTags(none));
+    const std::string wav = m_home.Path() + "/song.wav";
+    std::ofstream(wav, std::ios::binary) << tail;
+    CFileInputFilters2 other(&m_graph);
+    other.SetFilePath(wav.c_str());
+    other.SetInputId(kAudioSource);
+    ASSERT_TRUE(other.CreateAndConnect());
+    EXPECT_FALSE(other.GetTags(none));
 }
 
 TEST(InputFiltersTest, SplitterIdsBeyondFourAreIgnoredAndTheFirstErrorWins)

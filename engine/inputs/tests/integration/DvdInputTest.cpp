@@ -1,16 +1,5 @@
-#include "CDirectShowGraph.h"
-#include "CDirectShowWindow.h"
 #include "CDvdInputFilters2.h"
-#include "CFilterPin.h"
-#include "CListener.h"
-#include "COutputFilter.h"
-#include "StDirectShow.h"
-#include "dshow/SinkFilter.h"
-#include "win32/MessageLoop.h"
-#include "win32/TestHome.h"
-#include "win32/Window.h"
-
-#include <gtest/gtest.h>
+#include "InputGraphTest.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,17 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CCompletionCounter : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDirectShowGraph::kGraphCompleteMessage) ++completions;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int completions = 0;
-};
-
-class DvdInputTest : public ::testing::Test {
+class DvdInputTest : public InputGraphTest {
 protected:
     // A DVD-Video folder of one three-second title in three chapters with English AC-3 sound.
     static void SetUpTestSuite()
@@ -54,32 +33,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sMade);
-        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
-        ASSERT_TRUE(m_graph.Create());
-        m_graph.SetVideoWindow(&m_window);
-    }
-    void TearDown() override
-    {
-        m_graph.Release();
-        m_window.DestroyWindow();
-    }
-    std::unique_ptr<COutputFilter> Renderer(const char* name)
-    {
-        auto renderer = std::make_unique<COutputFilter>();
-        renderer->SetGraph(&m_graph);
-        renderer->SetName(name);
-        renderer->SetId(CLSID_NullRenderer);
-        renderer->SetInputPin(new CFilterPin(renderer.get(), "", true));
-        EXPECT_TRUE(renderer->Create());
-        return renderer;
+        InputGraphTest::SetUp();
     }
 
     static fs::path* sFolder;
     static bool sMade;
-    MvTestHome m_home;
-    StDirectShow m_com;
-    CDirectShowWindow m_window;
-    CDirectShowGraph m_graph;
 };
 
 fs::path* DvdInputTest::sFolder = nullptr;
@@ -101,19 +59,12 @@ TEST_F(DvdInputTest, FolderAnswersItsTitlesAndPlaysTheChosenChapters)
     ASSERT_EQ(dvd.GetVideoPinCount(kOutputProcessing), 1);
     ASSERT_EQ(dvd.GetAudioPinCount(kOutputProcessing), 1);
 
-    auto video = Renderer("Video Renderer");
-    auto audio = Renderer("Audio Renderer");
+    auto video = NullRenderer("Video Renderer");
+    auto audio = NullRenderer("Audio Renderer");
     ASSERT_TRUE(dvd.GetVideoPin(kOutputProcessing, 0)->Connect(video->GetInputPin(), nullptr));
     ASSERT_TRUE(dvd.GetAudioPin(kOutputProcessing, 0)->Connect(audio->GetInputPin(), nullptr));
     dvd.PlayTitle(0, 2);
-    m_graph.ConnectSeeker();
-    m_graph.TurnOffReferenceClock();
-    CCompletionCounter counter;
-    m_graph.AddListener(&counter);
-    long result = -1;
-    ASSERT_TRUE(m_graph.Play(result));
-    ASSERT_TRUE(MvPumpUntil([&] { return counter.completions > 0; }, 30000));
-    EXPECT_EQ(counter.completions, 1);
+    RunToCompletion();
     // Two of the three one-second chapters reached the renderers; the sound of a chapter's
     // end is stored behind its pictures, so less of it comes before the stop.
     double videoTime = 0;
@@ -124,9 +75,6 @@ TEST_F(DvdInputTest, FolderAnswersItsTitlesAndPlaysTheChosenChapters)
     EXPECT_LT(videoTime, 2.5);
     EXPECT_GT(audioTime, 0.5);
     EXPECT_LT(audioTime, 2.5);
-    m_graph.RemoveListener(&counter);
-    m_graph.Stop();
-    m_graph.DisconnectSeeker();
     video->Release();
     audio->Release();
     dvd.Release();

@@ -1,18 +1,7 @@
 #include "CAudioCdInputFilters2.h"
 #include "CAudioTransformChain.h"
-#include "CDirectShowGraph.h"
-#include "CDirectShowWindow.h"
 #include "CFileInputFilters2.h"
-#include "CFilterPin.h"
-#include "CListener.h"
-#include "COutputFilter.h"
-#include "StDirectShow.h"
-#include "dshow/SinkFilter.h"
-#include "win32/MessageLoop.h"
-#include "win32/TestHome.h"
-#include "win32/Window.h"
-
-#include <gtest/gtest.h>
+#include "InputGraphTest.h"
 
 #include <cmath>
 #include <filesystem>
@@ -55,39 +44,23 @@ void WriteFile(const fs::path& path, const std::vector<char>& bytes, size_t size
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(std::min(size, bytes.size())));
 }
 
-class CCompletionCounter : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDirectShowGraph::kGraphCompleteMessage) ++completions;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int completions = 0;
-};
-
-class FileInputChainTest : public ::testing::Test {
+class FileInputChainTest : public InputGraphTest {
 protected:
     void SetUp() override
     {
+        InputGraphTest::SetUp();
         m_dir = fs::path(m_home.Path()) / "media";
         fs::create_directories(m_dir);
-        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
-        ASSERT_TRUE(m_graph.Create());
-        m_graph.SetVideoWindow(&m_window);
-    }
-    void TearDown() override
-    {
-        m_graph.Release();
-        m_window.DestroyWindow();
     }
     // Opens the file through the input set, leads its first audio pin through an audio chain
     // to a null renderer, plays it, and waits for the one completion.
-    void PlayToNullRenderer(const fs::path& file)
+    void PlayToNullRenderer(const fs::path& file, double seconds)
     {
         CFileInputFilters2 input(&m_graph);
-        PlayToNullRenderer(input, file);
+        PlayToNullRenderer(input, file, seconds);
     }
-    void PlayToNullRenderer(CFileInputFilters2& input, const fs::path& file)
+    // The whole stream reaches the renderer: it last saw the time the file ends at.
+    void PlayToNullRenderer(CFileInputFilters2& input, const fs::path& file, double seconds)
     {
         input.SetFilePath(file.string().c_str());
         ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
@@ -106,37 +79,20 @@ protected:
         EXPECT_EQ(channels, 1);
         EXPECT_EQ(bits, 16);
 
-        COutputFilter renderer;
-        renderer.SetGraph(&m_graph);
-        renderer.SetName("Null Renderer");
-        renderer.SetId(CLSID_NullRenderer);
-        renderer.SetInputPin(new CFilterPin(&renderer, "", true));
-        ASSERT_TRUE(renderer.Create());
-        ASSERT_TRUE(chain->GetOutputPin()->Connect(renderer.GetInputPin(), nullptr));
-
+        auto renderer = NullRenderer("Null Renderer");
+        ASSERT_TRUE(chain->GetOutputPin()->Connect(renderer->GetInputPin(), nullptr));
         input.ReconnectSeeker();
-        m_graph.TurnOffReferenceClock();
-
-        CCompletionCounter counter;
-        m_graph.AddListener(&counter);
-        long result = -1;
-        ASSERT_TRUE(m_graph.Play(result));
-        ASSERT_TRUE(MvPumpUntil([&] { return counter.completions > 0; }, 20000));
-        EXPECT_EQ(counter.completions, 1);
-        m_graph.RemoveListener(&counter);
-        m_graph.Stop();
-        m_graph.DisconnectSeeker();
+        RunToCompletion();
+        double passed = 0;
+        EXPECT_TRUE(renderer->GetPassTime(passed));
+        EXPECT_NEAR(passed, seconds, 0.1);
 
         chain.reset();
-        renderer.Release();
+        renderer->Release();
         input.Release();
     }
 
-    MvTestHome m_home;
-    StDirectShow m_com;
     fs::path m_dir;
-    CDirectShowWindow m_window;
-    CDirectShowGraph m_graph;
 };
 
 } // namespace
@@ -146,7 +102,7 @@ TEST_F(FileInputChainTest, WavOpensByItsExtensionAndPlaysThroughTheChain)
     const fs::path wav = m_dir / "tone.WAV";
     const std::vector<char> bytes = ToneWav(22050, 1.5);
     WriteFile(wav, bytes, bytes.size());
-    PlayToNullRenderer(wav);
+    PlayToNullRenderer(wav, 1.5);
 }
 
 TEST_F(FileInputChainTest, WavWithItsDataCutPlaysWhatItHolds)
@@ -155,7 +111,7 @@ TEST_F(FileInputChainTest, WavWithItsDataCutPlaysWhatItHolds)
     const std::vector<char> bytes = ToneWav(22050, 2.0);
     // The header still announces two seconds.
     WriteFile(wav, bytes, 44 + 22050 * 2);
-    PlayToNullRenderer(wav);
+    PlayToNullRenderer(wav, 1.0);
 }
 
 TEST_F(FileInputChainTest, FilesThatAreNoMediaFailWithTheErrorText)
@@ -196,7 +152,7 @@ TEST_F(FileInputChainTest, AudioCdTrackFileReadsThroughTheAudioTrackSource)
     const std::vector<char> bytes = ToneWav(22050, 1.0);
     WriteFile(track, bytes, bytes.size());
     CAudioCdInputFilters2 cd(&m_graph);
-    PlayToNullRenderer(cd, track);
+    PlayToNullRenderer(cd, track, 1.0);
 
     // A drive address on a machine without that drive fails cleanly.
     CAudioCdInputFilters2 drive(&m_graph);
