@@ -227,9 +227,12 @@ void CAudioOutput2Controller::ReflectBitsPerSample()
 void CAudioOutput2Controller::ReflectBitrate()
 {
     CTrackOutputController::ReflectBitrate();
-    const bool shown = HasBitrates(GetAudioCodecBitsPerSample(false)) && !IsAutomatic();
+    const bool offered = HasBitrates(GetAudioCodecBitsPerSample(false));
+    const bool shown = offered && !IsAutomatic();
     UWindowsUtils::ShowWindow(m_bitrateLabel, shown);
     UWindowsUtils::ShowWindow(m_bitrate, shown);
+    // The list follows the values as they change, not only the output type.
+    UWindowsUtils::EnableWindow(m_bitrate, offered);
 }
 
 void CAudioOutput2Controller::ReflectAutoSettings()

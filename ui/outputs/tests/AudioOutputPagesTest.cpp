@@ -1,6 +1,9 @@
 #include "CAudioOutput2Panel.h"
 #include "CAudioOutputTypePanel.h"
+#include "CAdvAudioOutputPanel.h"
 #include "CAudioComplexityPanel.h"
+#include "CCaptureAudioOutput2Panel.h"
+#include "CRealAudioOutputPanel.h"
 #include "CDirectShowSystem2.h"
 #include "CMediaOutput2.h"
 #include "OutputPageSupport.h"
@@ -330,6 +333,80 @@ TEST_F(AudioOutputPagesTest, ATvStandardTypeSwitchesAutomaticOffAndSnapsToItsRat
     output.GetAudioOutput().GetAudioInfo().SetSampleRate(44100);
     output.SetTvType(1);
     EXPECT_EQ(44100u, output.GetAudioOutput().GetAudioInfo().GetSampleRate()) << "an equal rate is kept";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AudioOutputPagesTest, RemuxIsOfferedOnlyWhereTheStreamCanBeKept)
+{
+    CMediaOutput2 output;
+    output.SetSplitterType(500);
+    output.GetAudioOutput().SetRemux(true);
+    CAdvAudioOutputPanel page(1, nullptr);
+    OpenPage(page, host, &output);
+    view.SetPage(page.m_hWnd);
+    EXPECT_TRUE(view.Enabled(CAdvAudioOutputPanel::kRemux));
+    EXPECT_TRUE(view.Checked(CAdvAudioOutputPanel::kRemux));
+    view.Click(CAdvAudioOutputPanel::kRemux);
+    EXPECT_FALSE(output.GetAudioOutput().GetRemux());
+    view.Click(CAdvAudioOutputPanel::kRemux);
+    EXPECT_TRUE(output.GetAudioOutput().GetRemux());
+
+    struct Case {
+        ESplitterType type;
+        ETvType tv;
+        bool offered;
+    } cases[] = {{350, 0, true}, {200, 0, false}, {900, 2, false}, {1200, 0, true}, {1600, 0, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        output.GetAudioOutput().SetRemux(true);
+        output.SetTvType(c.tv);
+        output.SetSplitterType(c.type);
+        EXPECT_EQ(c.offered, view.Enabled(CAdvAudioOutputPanel::kRemux));
+        EXPECT_EQ(c.offered, output.GetAudioOutput().GetRemux()) << "remux is forced off where not offered";
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AudioOutputPagesTest, TheRealMediaAudioPageEditsTheTracksValuesModeAndComplexity)
+{
+    CMediaOutput2 output;
+    output.SetSplitterType(1000);
+    output.GetAudioOutput().GetAudioInfo().SetSampleRate(44100);
+    output.GetAudioOutput().GetAudioInfo().SetChannel(2);
+    CRealAudioOutputPanel page(1, nullptr);
+    OpenPage(page, host, &output);
+    view.SetPage(page.m_hWnd);
+    EXPECT_EQ(nullptr, view.Item(P::kCodec)) << "the audience chooses the codec";
+    EXPECT_EQ("44.1 khz - CD Quality", view.Selected(P::kSampleRate));
+    view.Pick(P::kChannel, "Mono");
+    EXPECT_EQ(1, output.GetAudioOutput().GetAudioInfo().GetChannel());
+    view.Pick(CRealAudioOutputPanel::kMode, "Voice");
+    view.Pick(CRealAudioOutputPanel::kComplexity, "Low");
+    EXPECT_EQ(1, output.GetAudioOutput().GetAudioMode());
+    EXPECT_EQ(0, output.GetAudioOutput().GetComplexity());
+    view.Click(P::kAutomatic);
+    EXPECT_TRUE(output.GetAudioOutput().GetAutoSettings());
+    EXPECT_FALSE(view.Shown(P::kSampleRate));
+}
+
+TEST_F(AudioOutputPagesTest, TheRecordingAudioPageHasNoAutomaticSettings)
+{
+    CMediaOutput2 output;
+    output.SetSplitterType(350);
+    CCaptureAudioOutput2Panel page(1, nullptr);
+    OpenPage(page, host, &output);
+    view.SetPage(page.m_hWnd);
+    for (int id : {P::kAutomatic, P::kSpecify, P::kQuality, P::kRegulateTimecode}) EXPECT_EQ(nullptr, view.Item(id));
+    EXPECT_EQ("Lame_enc.dll", view.Selected(P::kCodec));
+    EXPECT_TRUE(view.Enabled(P::kBitrate)) << "the defaults found bitrates after the page was filled";
+    view.Pick(P::kBitrate, "192.0 kb/sec");
+    EXPECT_EQ(192000u, output.GetAudioOutput().GetBitrate());
 }
 
 } // namespace
