@@ -7,7 +7,7 @@ CAudioRendererFilter::CAudioRendererFilter(CDirectShowGraph* graph, const char* 
 {
     SetGraph(graph);
     SetName(name);
-    SetId(CLSID_AudioRenderer);
+    SetId(CLSID_AudioRender);
     SetSystemComponent(true);
     SetInputPin(MakeTaggedPin(this, nullptr, true));
 }

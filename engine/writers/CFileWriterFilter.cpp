@@ -13,7 +13,7 @@ CFileWriterFilter::CFileWriterFilter(CDirectShowGraph* graph, const char* name)
 {
     SetGraph(graph);
     SetName(name);
-    SetId(CLSID_MorvaneFileWriter);
+    SetId(CLSID_OwnFileWriter);
     SetOwnComponent(true);
     SetInputPin(MakeTaggedPin(this, nullptr, true));
 }

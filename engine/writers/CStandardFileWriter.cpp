@@ -5,7 +5,7 @@
 
 CStandardFileWriter::CStandardFileWriter(CDirectShowGraph* graph, const char* name) : CFileWriterFilter(graph, name)
 {
-    SetId(CLSID_StandardFileWriter);
+    SetId(CLSID_FileWriter);
     SetOwnComponent(false);
     SetSystemComponent(true);
 }

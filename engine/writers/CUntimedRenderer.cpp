@@ -8,7 +8,7 @@ CUntimedRenderer::CUntimedRenderer(CDirectShowGraph* graph, const char* name)
 {
     SetGraph(graph);
     SetName(name);
-    SetId(CLSID_UntimedRendererFilter);
+    SetId(CLSID_UntimedRenderer);
     SetOwnComponent(true);
     SetInputPin(MakeTaggedPin(this, nullptr, true));
 }

@@ -4,6 +4,7 @@
 #include "ConstGuid.h"
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/decoders/DecoderIds.h"
+#include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/TransformIds.h"
 
 inline constexpr CLSID CLSID_AudioIndicator = ConstGuid("D53074A9-E498-482F-9783-9D0C5E345C4D");
@@ -14,7 +15,6 @@ inline constexpr CLSID CLSID_3dMix = ConstGuid("FD20D193-3659-4CEC-96F6-5B38FF0E
 inline constexpr CLSID CLSID_ImageUpload = ConstGuid("319B5F15-8990-4A8E-8401-BC948604E01C");
 inline constexpr CLSID CLSID_ScreenCapture = ConstGuid("633485DB-4DA0-4808-8384-84653E4402AF");
 inline constexpr CLSID CLSID_AudioTrack = ConstGuid("A5243ECF-C4AB-42CB-9A4B-EAC90CE0DB19");
-inline constexpr CLSID CLSID_MultiFileSource = ConstGuid("F33699E6-4338-405C-9F94-582540BA1D5B");
 
 // System filters.
 inline constexpr CLSID CLSID_SubtitleMixer = ConstGuid("9852A670-F845-491B-9BE6-EBD841B8A613");

@@ -6,6 +6,7 @@
 #include "ConstGuid.h"
 #include "IVideoPostback.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
+#include "dshow/interfaces/MultiFileSource.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
 #include "com/Unknown.h"
 #include "win32/WinTypes.h"
@@ -15,18 +16,6 @@ struct IQuickTimeBlockSetting : IUnknown {
     static constexpr IID kIid = ConstGuid("C04A6E89-0012-49BD-A64E-92F173F19EE0");
     using Base = IUnknown;
     virtual HRESULT SetBlock(BYTE block) = 0;
-};
-
-// Multi-file source: the files it plays as one, and the part of them played (media times).
-struct IMultiFileSource : IUnknown {
-    static constexpr IID kIid = ConstGuid("F64C56A0-75AC-4914-B25B-EFE53B288C83");
-    using Base = IUnknown;
-    virtual HRESULT AddFile(const WCHAR* path) = 0;
-    virtual HRESULT GetFileCount(LONG* count) = 0;
-    virtual HRESULT SetStart(LONGLONG start) = 0;
-    virtual HRESULT GetStart(LONGLONG* start) = 0;
-    virtual HRESULT SetEnd(LONGLONG end) = 0;
-    virtual HRESULT GetEnd(LONGLONG* end) = 0;
 };
 
 // "Time Stamp": draws the time into the frames.

@@ -1,15 +1,14 @@
 #pragma once
-// Class ids of the writer and renderer filters, and of the private interfaces the writer
-// wrappers query.
+// Class ids of the writer and renderer filters, beside those the platform declares with
+// its filters (file writers, audio and untimed renderers, multiplexers).
 #include "ConstGuid.h"
+#include "dshow/AudioRenderer.h"
+#include "dshow/SinkFilter.h"
+#include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
 
-inline constexpr CLSID CLSID_MorvaneFileWriter = ConstGuid("27E389B6-F54A-46F2-8798-E656BF80F2EA");
-inline constexpr CLSID CLSID_StandardFileWriter = ConstGuid("8596E5F0-0DA5-11D0-BD21-00A0C911CE86");
-inline constexpr CLSID CLSID_AudioRenderer = ConstGuid("79376820-07D0-11CF-A24D-0020AFD79767");
 inline constexpr CLSID CLSID_DefaultVideoRenderer = ConstGuid("6BC1CFFA-8FC1-4261-AC22-CFB4CC38DB50");
 inline constexpr CLSID CLSID_PlainVideoRenderer = ConstGuid("70E102B0-5556-11CE-97C0-00AA0055595A");
-inline constexpr CLSID CLSID_UntimedRendererFilter = ConstGuid("31D5A96B-93FD-453F-9120-8B776D46D8EA");
 inline constexpr CLSID CLSID_SarvexMpegWriter = ConstGuid("3690DD35-542A-482A-A21C-63142EF9BC6F");
 inline constexpr CLSID CLSID_ffFlvWriter = ConstGuid("730BC1AE-0CC6-42E9-95B4-2C6DE26C969F");
 inline constexpr CLSID CLSID_ffMpeg1Writer = ConstGuid("8F3AB018-FD82-43AC-AB53-4B817B671B43");
