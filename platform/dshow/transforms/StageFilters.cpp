@@ -4,6 +4,7 @@
 #include "dshow/transforms/BufferStage.h"
 #include "dshow/transforms/ColorSpaceStage.h"
 #include "dshow/transforms/ScalerStage.h"
+#include "dshow/transforms/SnapshotStage.h"
 #include "dshow/transforms/TeeStage.h"
 #include "dshow/transforms/PulseRegulatorStage.h"
 #include "dshow/transforms/TimeCleanerStage.h"
@@ -26,6 +27,7 @@ void DShowRegisterStageFilters()
                         &CScalerStage::Create<CLSID_ColorConverter>);
     DShowRegisterFilter(CLSID_CroppingColorConverter, "Cropping Color Converter", FilterRole::Other, 0,
                         &CScalerStage::Create<CLSID_CroppingColorConverter>);
+    DShowRegisterFilter(CLSID_SnapShot, "Snap Shot", FilterRole::Other, 0, &CSnapshotStage::Create);
     DShowRegisterFilter(CLSID_SmartTee, "Smart Tee", FilterRole::Other, 0, &CTeeStage::Create<CLSID_SmartTee>);
     DShowRegisterFilter(CLSID_InfinitePinTee, "Infinite Pin Tee", FilterRole::Other, 0,
                         &CTeeStage::Create<CLSID_InfinitePinTee>);

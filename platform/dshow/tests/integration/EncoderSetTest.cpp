@@ -12,6 +12,7 @@
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/MultiFileSource.h"
+#include "dshow/interfaces/SnapshotInterfaces.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/splitters/SplitterIds.h"
@@ -529,6 +530,54 @@ TEST_F(EncoderSetTest, MultiFileSourcePlaysItsFilesAsOne)
     WriteTo(writer, dir / "joined.wav");
     ASSERT_EQ(Run(), EC_COMPLETE);
     EXPECT_NEAR(std::atof(Probe(dir / "joined.wav", "format=duration").c_str()), 2.0, 0.05);
+}
+
+TEST_F(EncoderSetTest, SnapshotSavesAThumbnailAndHandsOutPictures)
+{
+    IBaseFilter* pattern = Add(CLSID_VideoTestSource, u"Video Test");
+    IBaseFilter* snap = Add(CLSID_SnapShot, u"Snap Shot");
+    IBaseFilter* untimed = Add(CLSID_UntimedRenderer, u"Untimed output");
+    ASSERT_TRUE(pattern && snap && untimed);
+    ISnapshotSettings* settings = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<ISnapshotSettings>(snap, &settings), S_OK);
+    const std::string thumbnail = (dir / "thumb.jpg").string();
+    EXPECT_EQ(settings->SetMode(1), S_OK);
+    EXPECT_EQ(settings->SetKind(1002), S_OK);
+    EXPECT_EQ(settings->SetPosition(0.2), S_OK);
+    EXPECT_EQ(settings->SetResize(1), S_OK);
+    EXPECT_EQ(settings->SetWidth(80), S_OK);
+    EXPECT_EQ(settings->SetHeight(60), S_OK);
+    EXPECT_EQ(settings->SetName(thumbnail.c_str()), S_OK);
+    ISnapshotGrab* grab = nullptr;
+    ISnapshotScaledGrab* scaled = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<ISnapshotGrab>(snap, &grab), S_OK);
+    ASSERT_EQ(QueryInterfaceTo<ISnapshotScaledGrab>(snap, &scaled), S_OK);
+    BYTE* image = nullptr;
+    LONG size = 0;
+    EXPECT_EQ(grab->GrabImage(&image, &size), S_FALSE) << "nothing seen yet";
+
+    ASSERT_EQ(Link(pattern, u"Video", snap, u"Video In"), S_OK);
+    ASSERT_EQ(Link(snap, u"Video Out", untimed, u""), S_OK);
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_EQ(Probe(thumbnail, "stream=codec_name,width,height", "v:0"), "mjpeg\n80\n60");
+
+    ASSERT_EQ(grab->GrabImage(&image, &size), S_OK);
+    EXPECT_EQ(size, LONG(40 + 320 * 240 * 4));
+    const std::string bmp = (dir / "shot.bmp").string(), gif = (dir / "shot.gif").string();
+    EXPECT_EQ(settings->SaveImage(image, size, bmp.c_str(), 1000, 107), S_OK);
+    EXPECT_EQ(settings->SaveImage(image, size, gif.c_str(), 1001, 107), S_OK);
+    EXPECT_EQ(settings->SaveImage(image, 100, bmp.c_str(), 1000, 107), E_INVALIDARG) << "cut short";
+    EXPECT_EQ(scaled->ReleaseImage(image), S_OK);
+    EXPECT_EQ(scaled->ReleaseImage(image), E_INVALIDARG) << "released twice";
+    EXPECT_EQ(Probe(bmp, "stream=codec_name,width,height", "v:0"), "bmp\n320\n240");
+    EXPECT_EQ(Probe(gif, "stream=codec_name,width,height", "v:0"), "gif\n320\n240");
+
+    ASSERT_EQ(scaled->GrabScaledImage(64, 48, &image, &size), S_OK);
+    EXPECT_EQ(size, LONG(40 + 64 * 3 * 48));
+    EXPECT_EQ(scaled->ReleaseImage(image), S_OK);
+    grab->Release();
+    scaled->Release();
+    settings->Release();
 }
 
 } // namespace
