@@ -161,3 +161,15 @@ TEST_F(FileInputChainTest, AudioCdTrackFileReadsThroughTheAudioTrackSource)
     EXPECT_FALSE(drive.CreateAndConnect());
     EXPECT_EQ(drive.GetErrorText(), CString("Unable to create audio CD reader."));
 }
+
+TEST_F(FileInputChainTest, SeveralFilesPlayAsOne)
+{
+    const std::vector<char> first = ToneWav(22050, 0.5);
+    const std::vector<char> second = ToneWav(22050, 1.0);
+    WriteFile(m_dir / "a.wav", first, first.size());
+    WriteFile(m_dir / "b.wav", second, second.size());
+    CFileInputFilters2 input(&m_graph);
+    input.AddMultiFilePath((m_dir / "a.wav").string().c_str());
+    input.AddMultiFilePath((m_dir / "b.wav").string().c_str());
+    PlayToNullRenderer(input, m_dir / "a.wav", 1.5);
+}
