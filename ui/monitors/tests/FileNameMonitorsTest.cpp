@@ -1,5 +1,8 @@
 #include "CAudioCdTrack2.h"
+#include "CAdjustedFilePlaybackAdministrator2.h"
+#include "CAspectRatioPlaybackMonitor.h"
 #include "CAudioSource2.h"
+#include "CVideoTrack.h"
 #include "CAudioVolumeMonitor.h"
 #include "CDxRecordingTask.h"
 #include "CCaptureAudioMonitor.h"
@@ -236,6 +239,39 @@ TEST(CAudioVolumeMonitor, TheRecordingTakesTheSourcesVolume)
     EXPECT_EQ(source.GetAutoVolume(), task.calls[1].first);
     source.SetConnector("Line In");
     EXPECT_EQ(2u, task.calls.size()) << "other changes are not the recording's";
+}
+
+} // namespace
+
+namespace {
+
+TEST(CAspectRatioPlaybackMonitor, AQuarterTurnShowsTheInverseAspectAndCropAsksForARefresh)
+{
+    CAdjustedFilePlaybackAdministrator2 player;
+    CVideoTrack track;
+    track.GetVideoInfo().SetWidth(640);
+    track.GetVideoInfo().SetHeight(480);
+    track.GetAspectRatio().SetOriginal(4.0 / 3.0);
+    track.GetAspectRatio().SetOutput(4.0 / 3.0);
+    CAspectRatioPlaybackMonitor monitor(&player);
+    monitor.SetVideoTrack(&track);
+
+    track.GetTransformation().SetRotate(kImageRotationRight);
+    EXPECT_DOUBLE_EQ(0.75, track.GetAspectRatio().GetOutput());
+    track.GetTransformation().SetRotate(kImageRotationHalf);
+    EXPECT_DOUBLE_EQ(4.0 / 3.0, track.GetAspectRatio().GetOutput());
+
+    player.SetRefresh(false);
+    track.SetCropLeft(16);
+    EXPECT_TRUE(player.GetRefresh());
+
+    // A track that goes first is forgotten, and the pending refresh finds nothing wrong.
+    {
+        CVideoTrack passing;
+        monitor.SetVideoTrack(&passing);
+    }
+    MvPumpUntilIdle();
+    monitor.SetVideoTrack(nullptr);
 }
 
 } // namespace
