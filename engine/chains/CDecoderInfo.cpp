@@ -77,7 +77,7 @@ void CDecoderInfo::LoadIni()
 void CDecoderInfo::SaveIni()
 {
     MvCreateFolders(UDirectoryUtils::GetCommonAppDataDirectory());
-    CRegistry(kCodecSection, kCountKey, &m_profile).SetValue(DWORD(GetCodecCount()));
+    CDecoderItem::WriteIniValue(CRegistry(kCodecSection, kCountKey, &m_profile), DWORD(GetCodecCount()));
     for (int i = 0; i < GetCodecCount(); ++i) GetCodec(i)->SaveIni(&m_profile, i);
 }
 

@@ -5,6 +5,7 @@
 #include "CRegistry.h"
 #include "com/Guid.h"
 
+#include <cstring>
 #include <string>
 
 MV_IMPLEMENT_PERSIST_CLASS(CDecoderItem, CNamedObject, CDecoderItem::kType)
@@ -67,7 +68,19 @@ bool CDecoderItem::LoadIni(CIniProfile* profile, int index)
 
 void CDecoderItem::SaveIni(CIniProfile* profile, int index) const
 {
-    CRegistry(index, "Name", profile).SetTextValue(m_name);
-    CRegistry(index, "Id", profile).SetTextValue(GuidToText(m_id).c_str());
-    CRegistry(index, "Dmo", profile).SetValue(m_dmo ? 1 : 0);
+    WriteIniText(CRegistry(index, "Name", profile), m_name);
+    WriteIniText(CRegistry(index, "Id", profile), GuidToText(m_id).c_str());
+    WriteIniValue(CRegistry(index, "Dmo", profile), m_dmo ? 1 : 0);
+}
+
+void CDecoderItem::WriteIniText(CRegistry&& key, const char* text)
+{
+    // Each write rewrites the whole file: a start-up that changes nothing writes nothing.
+    const char* stored = key.GetTextValue("\x01");
+    if (std::strcmp(stored, text) != 0) key.SetTextValue(text);
+}
+
+void CDecoderItem::WriteIniValue(CRegistry&& key, DWORD value)
+{
+    if (key.GetValue(value + 1) != value) key.SetValue(value);
 }

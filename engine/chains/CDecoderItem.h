@@ -3,6 +3,7 @@
 #include "CNamedObject.h"
 
 class CIniProfile;
+class CRegistry;
 
 class CDecoderItem : public CNamedObject {
     MV_DECLARE_PERSIST_CLASS(CDecoderItem)
@@ -25,6 +26,9 @@ public:
     // reports false when the section holds no well-formed id.
     bool LoadIni(CIniProfile* profile, int index);
     void SaveIni(CIniProfile* profile, int index) const;
+    // Write a key only when the file holds another value.
+    static void WriteIniText(CRegistry&& key, const char* text);
+    static void WriteIniValue(CRegistry&& key, DWORD value);
 
     static constexpr LONG kType = FourCharCode("decd");
     static constexpr LONG kIdChangedNotice = FourCharCode("dece");
