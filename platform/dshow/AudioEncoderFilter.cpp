@@ -27,8 +27,9 @@ namespace {
 
 const AudioEncoderKind kKinds[] = {
     {&CLSID_Mp3AudioEncoder, "MP3 Encoder", "libmp3lame",
-     {128000, 32000, 40000, 48000, 56000, 64000, 80000, 96000, 112000, 160000, 192000, 224000, 256000, 320000}, 2,
-     false},
+     {128000, 8000, 16000, 24000, 32000, 40000, 48000, 56000, 64000, 80000, 96000, 112000, 160000, 192000, 224000,
+      256000, 320000},
+     2, false},
     {&CLSID_VorbisAudioEncoder, "Vorbis Encoder", "libvorbis",
      {128000, 32000, 48000, 64000, 80000, 96000, 112000, 160000, 192000, 256000}, 2,
      true},
@@ -172,19 +173,30 @@ HRESULT CAudioStreamEncoder::GetMediaType(CBasePin* pin, int index, CMediaType& 
     if (pin->Direction() != PINDIR_OUTPUT || index < 0) return S_FALSE;
     if (!PinAt(0)->IsConnected()) return MakeListedType(type, index) ? S_OK : S_FALSE;
     const WAVEFORMATEX* wave = PcmFormatOf(PinAt(0)->MediaType());
-    // Last, the encoder's own choice, for an input none of the bitrates suits.
-    std::vector<int64_t> rates = m_kind.bitRates;
-    rates.push_back(0);
+    if (!wave) return S_FALSE;
+    // The bitrates the input allows, the default (or the highest below it) first; the
+    // encoder's own choice only for an input none of them suits.
+    const WORD channels = std::min<WORD>(wave->nChannels, WORD(m_kind.maxChannels));
+    std::vector<int64_t> rates;
+    for (int64_t bitRate : m_kind.bitRates)
+        if (Reachable(bitRate, wave->nSamplesPerSec, channels)) rates.push_back(bitRate);
+    if (!rates.empty()) {
+        int64_t preferred = m_kind.bitRates.front();
+        auto best = std::find(rates.begin(), rates.end(), preferred);
+        if (best == rates.end()) best = std::max_element(rates.begin(), rates.end());
+        std::rotate(rates.begin(), best, best + 1);
+    }
+    bool any = false;
     for (int64_t bitRate : rates) {
-        if (bitRate && (!wave || !Reachable(bitRate, wave->nSamplesPerSec, std::min<WORD>(wave->nChannels, WORD(m_kind.maxChannels)))))
-            continue;
         CMediaType candidate;
         if (!MakeOutputType(candidate, bitRate)) continue;
+        any = true;
         if (index-- > 0) continue;
         type = candidate;
         return S_OK;
     }
-    return S_FALSE;
+    if (any || index != 0) return S_FALSE;
+    return MakeOutputType(type, 0) ? S_OK : S_FALSE;
 }
 
 HRESULT CAudioStreamEncoder::CompleteConnect(CBasePin* pin, IPin*)
