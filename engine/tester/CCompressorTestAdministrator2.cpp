@@ -1,5 +1,6 @@
 #include "CCompressorTestAdministrator2.h"
 
+#include "CCheckCodecsDialog.h"
 #include "CCodecInfo.h"
 #include "CCodecsInfo.h"
 #include "CDirectShowFilter.h"
@@ -111,11 +112,29 @@ bool CCompressorTestAdministrator2::MayTestType(CCodecInfo*, ESplitterType) cons
     return true;
 }
 
-// Without a dialog to ask in, every listed compressor is tested; the application's
-// check dialog overrides this.
 bool CCompressorTestAdministrator2::PromptTest()
 {
-    return true;
+    const char* kind = IsAudio() ? "audio" : "video";
+    CString title, message;
+    title.Format("Load new %s codecs", kind);
+    message.Format("The following %s codecs are not tested. ", kind);
+    message += "The software is ready to load them and check their compatibility with different file formats. ";
+    message += "Some codec may cause the software to crash.";
+    message += "You may skip unstable codecs.";
+    CCheckCodecsDialog dialog;
+    dialog.SetTitle(title);
+    dialog.SetMessage(message);
+    for (CCodecInfo* codec : m_originals) dialog.AddCodec(codec);
+    if (dialog.DoModal() != IDOK) {
+        // Called off: none of them is offered again while skipped.
+        for (CCodecInfo* codec : m_originals) codec->SetSkipped(true);
+        m_codecs.clear();
+        m_originals.clear();
+        return false;
+    }
+    for (int i = GetCodecCount() - 1; i >= 0; --i)
+        if (m_originals[size_t(i)]->GetSkipped()) RemoveCodec(i);
+    return !m_codecs.empty();
 }
 
 void CCompressorTestAdministrator2::LoopCodecs()

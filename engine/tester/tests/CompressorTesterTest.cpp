@@ -1,6 +1,7 @@
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
 #include "CAudioCompressorTestAdministrator2.h"
+#include "CCheckCodecsDialog.h"
 #include "CCodecTesterThread.h"
 #include "CCompressorTestLoop.h"
 #include "CFormatTypes.h"
@@ -9,9 +10,13 @@
 #include "StDirectShow.h"
 #include "UTesterMarks.h"
 
+#include "win32/CommCtrl.h"
+#include "win32/CtlMessages.h"
+#include "win32/Dialog.h"
 #include "win32/MessageLoop.h"
 #include "win32/TestHome.h"
 #include "win32/Threads.h"
+#include "win32/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -171,4 +176,46 @@ TEST_F(CompressorTesterTest, TheLoopTestsOneCompressorPerItem)
     // Nothing new is left: the next run does not start.
     EXPECT_FALSE(loop.Start());
     loop.RemoveListener(&log);
+}
+
+TEST_F(CompressorTesterTest, TheCheckDialogLetsTheUserLeaveCodecsOutAndCancellingSkipsThemAll)
+{
+    CAudioCodecInfo* kept = AddCodec("Asked Kept");
+    CAudioCodecInfo* left = AddCodec("Asked Left Out");
+    std::string title, message;
+    int rows = 0;
+    MvScriptModal([&](HWND dialog) {
+        char text[512] = {};
+        GetWindowTextA(dialog, text, sizeof text);
+        title = text;
+        GetDlgItemTextA(dialog, int(CCheckCodecsDialog::kMessageId), text, sizeof text);
+        message = text;
+        HWND list = GetDlgItem(dialog, int(CCheckCodecsDialog::kListId));
+        rows = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+        // Unchecks the second row ("Asked Left Out" sorts after "Asked Kept").
+        LVITEM item{};
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(1);
+        SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+        SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    });
+    CAudioCompressorTestAdministrator2 admin(true);
+    ASSERT_TRUE(admin.LoadAndPrompt());
+    EXPECT_EQ(title, "Load new audio codecs");
+    EXPECT_EQ(message, "The following audio codecs are not tested. The software is ready to load them and check their "
+                       "compatibility with different file formats. Some codec may cause the software to crash.You may "
+                       "skip unstable codecs.");
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(Listed(admin), std::vector<CString>{"Asked Kept"});
+    EXPECT_TRUE(left->GetSkipped());
+    EXPECT_FALSE(kept->GetSkipped());
+
+    MvScriptModal([&](HWND dialog) { SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); });
+    CAudioCompressorTestAdministrator2 cancelled(true);
+    EXPECT_FALSE(cancelled.LoadAndPrompt());
+    EXPECT_EQ(cancelled.GetCodecCount(), 0);
+    EXPECT_TRUE(kept->GetSkipped());
+    // Skipped ones are not offered again.
+    CAudioCompressorTestAdministrator2 again(true);
+    EXPECT_FALSE(again.LoadAndPrompt());
 }
