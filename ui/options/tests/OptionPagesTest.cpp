@@ -45,8 +45,7 @@ TEST_F(OptionPagesTest, TheEncoderLibraryPathIsTypedOrBrowsed)
     CSettingLameDll& lame = global.GetLameDll();
     lame.SetFilePath("/opt/lame/lame_enc.dll");
     CLameDllPathPanel page(1, nullptr);
-    OpenPage(page, host, &lame);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &lame, view);
     EXPECT_EQ("/opt/lame/lame_enc.dll", view.WindowText(CLameDllPathPanel::kPath));
     EXPECT_STREQ("lame_enc.dll", page.GetController()->GetText());
 
@@ -75,8 +74,7 @@ TEST_F(OptionPagesTest, LeftRightOrBothChannelsOfMpegAudio)
 {
     CSettingDecodeMpeg& mpeg = local.GetDecodeMpeg();
     CMpegAudioDecoderPanel page(1, nullptr);
-    OpenPage(page, host, &mpeg);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &mpeg, view);
     using M = CMpegAudioDecoderPanel;
     struct Step {
         int click;
@@ -117,8 +115,7 @@ TEST_F(OptionPagesTest, FolderPagesTakeTypedAndBrowsedFolders)
     std::filesystem::create_directories(home.Path() + "/player");
     CSettingRealAlternative& real = global.GetRealAlternative();
     CRealAlternativePathPanel page(1, nullptr);
-    OpenPage(page, host, &real);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &real, view);
     TypeAndCommit(CRealAlternativePathPanel::kPath, "/opt/realalt");
     EXPECT_EQ(0, std::string(real.GetFilePath().GetString()).find("/opt/realalt"));
     MvScriptFolder({true, home.Path() + "/player"});
@@ -128,8 +125,7 @@ TEST_F(OptionPagesTest, FolderPagesTakeTypedAndBrowsedFolders)
 
     CSettingRecordingPath& recording = local.GetRecordingPath();
     CRecordingPathPanel folder(1, nullptr);
-    OpenPage(folder, host, &recording);
-    view.SetPage(folder.m_hWnd);
+    OpenPage(folder, host, &recording, view);
     TypeAndCommit(CRecordingPathPanel::kPath, "/srv/recordings");
     EXPECT_EQ(0, std::string(recording.GetFilePath().GetString()).find("/srv/recordings"));
     EXPECT_STREQ(recording.GetFilePath().GetString(), folder.GetController()->GetText());

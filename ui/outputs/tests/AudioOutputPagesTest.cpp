@@ -44,8 +44,7 @@ TEST_F(AudioOutputPagesTest, AnMp3OutputGetsTheLibraryEncoderAndTheNearestValues
     info.SetBitsPerSample(8);
     output.GetAudioOutput().SetBitrate(100000);
     CAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
 
     EXPECT_EQ(CString("Lame_enc.dll"), output.GetAudioOutput().GetDisplayName());
     EXPECT_EQ(44100u, info.GetSampleRate());
@@ -74,8 +73,7 @@ TEST_F(AudioOutputPagesTest, PickedValuesReachTheRecordAndCascadeDownTheTree)
     info.SetChannel(2);
     info.SetBitsPerSample(16);
     CAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     ASSERT_EQ(CString("PCM"), output.GetAudioOutput().GetDisplayName());
     EXPECT_EQ(1411200u, output.GetAudioOutput().GetBitrate());
 
@@ -102,8 +100,7 @@ TEST_F(AudioOutputPagesTest, AutomaticSettingsShowOnlyTheQuality)
     CMediaOutput2 output;
     output.SetSplitterType(350);
     CAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     const int manual[] = {P::kSampleRateLabel, P::kSampleRate, P::kChannelLabel, P::kChannel, P::kBits, P::kBitrate};
     const int automatic[] = {P::kQualityLabel, P::kQuality, P::kQualityValue};
     for (int id : manual) EXPECT_TRUE(view.Shown(id)) << id;
@@ -133,8 +130,7 @@ TEST_F(AudioOutputPagesTest, NamesTheCatalogueDoesNotOfferStillShow)
     CMediaOutput2 output;
     output.SetSplitterType(350);
     CAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
 
     // A rate of no listed text shows as its number and reads back as that number.
     output.GetAudioOutput().GetAudioInfo().SetSampleRate(12000);
@@ -174,8 +170,7 @@ TEST_F(AudioOutputPagesTest, TheComplexityPageEditsModeAndComplexity)
 {
     CAudioOutput2 audio;
     CAudioComplexityPanel page(1, nullptr);
-    OpenPage(page, host, &audio);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &audio, view);
     using C = CAudioComplexityPanel;
     EXPECT_EQ((std::vector<std::string>{"Music", "Voice"}), view.Items(C::kMode));
     EXPECT_EQ((std::vector<std::string>{"Low", "Medium", "High"}), view.Items(C::kComplexity));
@@ -230,8 +225,7 @@ TEST_F(AudioOutputTypePageTest, ListsTheAudioTypesTheApplicationOffersAndDefault
 {
     COutputType2 output;
     CAudioOutputTypePanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_EQ(500, output.GetSplitterType());
     EXPECT_EQ("WAV - Waveform", view.Selected(T::kTypeList));
     const std::vector<std::string> items = view.Items(T::kTypeList);
@@ -248,8 +242,7 @@ TEST_F(AudioOutputTypePageTest, AnInstalledTypeIsTakenAndAMissingOneExplainsItse
     COutputType2 output;
     output.SetSplitterType(500);
     CAudioOutputTypePanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
 
     view.Pick(T::kTypeList, "MP3 - MPEG Layer-3");
     EXPECT_EQ(350, output.GetSplitterType());
@@ -318,8 +311,7 @@ TEST_F(AudioOutputPagesTest, ATvStandardTypeSwitchesAutomaticOffAndSnapsToItsRat
     output.GetAudioOutput().SetAutoSettings(true);
     output.GetAudioOutput().GetAudioInfo().SetSampleRate(22050);
     CAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_TRUE(view.Enabled(P::kAutomatic));
 
     output.SetTvType(2);
@@ -345,8 +337,7 @@ TEST_F(AudioOutputPagesTest, RemuxIsOfferedOnlyWhereTheStreamCanBeKept)
     output.SetSplitterType(500);
     output.GetAudioOutput().SetRemux(true);
     CAdvAudioOutputPanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_TRUE(view.Enabled(CAdvAudioOutputPanel::kRemux));
     EXPECT_TRUE(view.Checked(CAdvAudioOutputPanel::kRemux));
     view.Click(CAdvAudioOutputPanel::kRemux);
@@ -380,8 +371,7 @@ TEST_F(AudioOutputPagesTest, TheRealMediaAudioPageEditsTheTracksValuesModeAndCom
     output.GetAudioOutput().GetAudioInfo().SetSampleRate(44100);
     output.GetAudioOutput().GetAudioInfo().SetChannel(2);
     CRealAudioOutputPanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_EQ(nullptr, view.Item(P::kCodec)) << "the audience chooses the codec";
     EXPECT_EQ("44.1 khz - CD Quality", view.Selected(P::kSampleRate));
     view.Pick(P::kChannel, "Mono");
@@ -400,8 +390,7 @@ TEST_F(AudioOutputPagesTest, TheRecordingAudioPageHasNoAutomaticSettings)
     CMediaOutput2 output;
     output.SetSplitterType(350);
     CCaptureAudioOutput2Panel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     for (int id : {P::kAutomatic, P::kSpecify, P::kQuality, P::kRegulateTimecode}) EXPECT_EQ(nullptr, view.Item(id));
     EXPECT_EQ("Lame_enc.dll", view.Selected(P::kCodec));
     EXPECT_TRUE(view.Enabled(P::kBitrate)) << "the defaults found bitrates after the page was filled";

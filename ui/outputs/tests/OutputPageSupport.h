@@ -163,3 +163,11 @@ void OpenPage(Page& page, PageHost& host, CPersistObject* object)
     page.SetObject(object);
     MvPumpUntilIdle();
 }
+
+// The same, and points the view at the page.
+template <class Page>
+void OpenPage(Page& page, PageHost& host, CPersistObject* object, PageView& view)
+{
+    OpenPage(page, host, object);
+    view.SetPage(page.m_hWnd);
+}

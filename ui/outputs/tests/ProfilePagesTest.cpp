@@ -63,8 +63,7 @@ TEST_F(RealProfilePageTest, AnAudioOutputListsTheAudiencesWithoutVideoAndTakesTh
     CMediaOutput2 output;
     output.SetWantsVideo(false);
     CRealProfilePanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_EQ((std::vector<std::string>{"Audio 64k", "Audio 32k"}), view.Items(R::kProfile));
     EXPECT_EQ(CString("Audio 64k"), output.GetRealOutput().GetProfile());
     EXPECT_EQ("Audio 64k", view.Selected(R::kProfile));
@@ -85,8 +84,7 @@ TEST_F(RealProfilePageTest, AStoredNameTheProducerLacksIsKeptAndShownByItsBeginn
     output.SetWantsVideo(false);
     output.GetRealOutput().SetProfile("Audio 6");
     CRealProfilePanel page(1, nullptr);
-    OpenPage(page, host, &output);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &output, view);
     EXPECT_EQ(CString("Audio 64k"), output.GetRealOutput().GetProfile()) << "an unknown name takes the default";
 
     output.GetRealOutput().SetProfile("Audio 3");

@@ -40,8 +40,7 @@ TEST_F(SaveLocationPagesTest, TypingAPathEntersItAndEnablesExploreAndPlay)
 {
     CSaveFile2 file;
     CSaveFile2Panel page(true, 1, nullptr);
-    OpenPage(page, host, &file);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &file, view);
     EXPECT_FALSE(view.Enabled(S::kExplore));
     EXPECT_FALSE(view.Enabled(S::kPlay));
     EXPECT_TRUE(view.Enabled(S::kBrowse));
@@ -63,8 +62,7 @@ TEST_F(SaveLocationPagesTest, TheReplaceRuleFollowsTheComboBothWays)
 {
     CSaveFile2 file;
     CSaveFile2Panel page(true, 1, nullptr);
-    OpenPage(page, host, &file);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &file, view);
     EXPECT_EQ((std::vector<std::string>{"Overwrite existing file", "Rename the output file automatically",
                                         "Prompt whether to replace"}),
               view.Items(S::kReplace));
@@ -85,8 +83,7 @@ TEST_F(SaveLocationPagesTest, BrowsingOffersTheTypesFilterAndTakesTheChosenFile)
     file.SetFilePath("/tmp/old.mp3");
     CSaveFile2Panel page(true, 1, nullptr);
     page.SetOutput(&output);
-    OpenPage(page, host, &file);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &file, view);
     MvTakeShownFileDialogs();
 
     MvScriptFileDialog({false, {}, 0});
@@ -108,8 +105,7 @@ TEST_F(SaveLocationPagesTest, TheRecordingPageNamesAutomatically)
 {
     CSaveFile2 file;
     CSaveFileRecordingPanel page(true, 1, nullptr);
-    OpenPage(page, host, &file);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &file, view);
     EXPECT_FALSE(view.Checked(S::kAutoName));
     view.Click(S::kAutoName);
     EXPECT_TRUE(file.GetAutoNaming());
@@ -122,8 +118,7 @@ TEST_F(SaveLocationPagesTest, TheFolderPageHidesThePathForTheInputsOwnFolder)
     CSaveDir2 dir;
     dir.SetFilePath("/tmp/out");
     CSaveDir2Panel page(1, nullptr);
-    OpenPage(page, host, &dir);
-    view.SetPage(page.m_hWnd);
+    OpenPage(page, host, &dir, view);
     EXPECT_TRUE(view.Checked(S::kSpecify));
     EXPECT_TRUE(view.Shown(S::kPath));
 
