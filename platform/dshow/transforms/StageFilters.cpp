@@ -6,6 +6,8 @@
 #include "dshow/transforms/ScalerStage.h"
 #include "dshow/transforms/SnapshotStage.h"
 #include "dshow/transforms/TeeStage.h"
+#include "dshow/transforms/TimeStampStage.h"
+#include "dshow/transforms/AudioIndicatorStage.h"
 #include "dshow/transforms/PulseRegulatorStage.h"
 #include "dshow/transforms/TimeCleanerStage.h"
 #include "dshow/transforms/TimeDropperStage.h"
@@ -28,6 +30,8 @@ void DShowRegisterStageFilters()
     DShowRegisterFilter(CLSID_CroppingColorConverter, "Cropping Color Converter", FilterRole::Other, 0,
                         &CScalerStage::Create<CLSID_CroppingColorConverter>);
     DShowRegisterFilter(CLSID_SnapShot, "Snap Shot", FilterRole::Other, 0, &CSnapshotStage::Create);
+    DShowRegisterFilter(CLSID_TimeStamp, "Time Stamp", FilterRole::Other, 0, &CTimeStampStage::Create);
+    DShowRegisterFilter(CLSID_AudioIndicator, "Audio Indicator", FilterRole::Other, 0, &CAudioIndicatorStage::Create);
     DShowRegisterFilter(CLSID_SmartTee, "Smart Tee", FilterRole::Other, 0, &CTeeStage::Create<CLSID_SmartTee>);
     DShowRegisterFilter(CLSID_InfinitePinTee, "Infinite Pin Tee", FilterRole::Other, 0,
                         &CTeeStage::Create<CLSID_InfinitePinTee>);
