@@ -1,9 +1,11 @@
 #include "CAudioCdInputFilters2.h"
 #include "CAudioTransformChain.h"
 #include "CFileInputFilters2.h"
+#include "CVideoTransformChain.h"
 #include "InputGraphTest.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -172,4 +174,44 @@ TEST_F(FileInputChainTest, SeveralFilesPlayAsOne)
     input.AddMultiFilePath((m_dir / "a.wav").string().c_str());
     input.AddMultiFilePath((m_dir / "b.wav").string().c_str());
     PlayToNullRenderer(input, m_dir / "a.wav", 1.5);
+}
+
+TEST_F(FileInputChainTest, VideoIsDecodedByARegistryDecoderAndPlaysThroughTheVideoChain)
+{
+    const fs::path avi = m_dir / "clip.avi";
+    const std::string make = "ffmpeg -v error -f lavfi -i testsrc=size=160x120:rate=10 -t 1 -c:v mjpeg -y '" +
+                             avi.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    CFileInputFilters2 input(&m_graph);
+    input.SetFilePath(avi.string().c_str());
+    ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+    ASSERT_EQ(input.GetTotalVideoPinCount(), 1);
+    {
+        CVideoTransformChain chain(&m_graph, input.GetVideoPin(kOutputProcessing, 0));
+        ASSERT_TRUE(chain.ConnectDecoder());
+        EXPECT_TRUE(chain.IsDecoderPin());
+        unsigned short width = 0;
+        unsigned short height = 0;
+        double aspect = 0;
+        ASSERT_TRUE(chain.GetVideoSize(width, height, aspect));
+        EXPECT_EQ(width, 160);
+        EXPECT_EQ(height, 120);
+        GUID subtype{};
+        unsigned long code = 0;
+        bool plain = true;
+        GUID decoder{};
+        GUID decoder2{};
+        ASSERT_TRUE(chain.GetStreamType(subtype, code, plain, decoder, decoder2));
+        EXPECT_FALSE(plain);
+        EXPECT_EQ(decoder, chain.GetDecoderId());
+        auto renderer = NullRenderer("Null Renderer");
+        ASSERT_TRUE(chain.GetOutputPin()->Connect(renderer->GetInputPin(), nullptr));
+        RunToCompletion();
+        double passed = 0;
+        EXPECT_TRUE(renderer->GetPassTime(passed));
+        EXPECT_NEAR(passed, 0.9, 0.15);
+        chain.Release();
+        renderer->Release();
+    }
+    input.Release();
 }
