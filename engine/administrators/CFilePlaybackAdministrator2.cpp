@@ -143,7 +143,7 @@ bool CFilePlaybackAdministrator2::SetPosition(double seconds)
     if (m_graph->GetPosition(current) && current == seconds) return false;
     const bool moved = m_graph->SetPosition(seconds);
     // A still picture of the new place while not playing.
-    if (!m_graph->IsPlaying()) m_graph->Pause();
+    if (PausesOnSeek() && !m_graph->IsPlaying()) m_graph->Pause();
     ChangePosition();
     return moved;
 }

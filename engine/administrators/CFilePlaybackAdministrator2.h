@@ -49,7 +49,9 @@ protected:
     // Sets the wanted and picked streams on a render set made by this class or a subclass.
     void ConfigureRenderSet(CDecodingOutputFilters* set) const;
     void StopTimer();
+    // File and DVD playback rewind on stop and show the frame they seek to.
     virtual bool SeeksToStartOnStop() const { return true; }
+    virtual bool PausesOnSeek() const { return true; }
 
     bool m_wantsVideo = true;
     bool m_wantsAudio = true;

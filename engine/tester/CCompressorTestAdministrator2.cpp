@@ -216,7 +216,7 @@ void CCompressorTestAdministrator2::RunTest(CCodecInfo* codec, SCodecTestResult&
 bool CCompressorTestAdministrator2::TestFileType(CFilterPin* encoderOut, ESplitterType type)
 {
     std::unique_ptr<CMuxFilter> mux(UFilterUtils2::CreateMultiplexer(m_graph, type));
-    if (!mux) return false;
+    if (!mux || !mux->Create()) return false;
     CUntimedRenderer renderer(m_graph, "Untimed output");
     CFilterPin* muxIn = IsAudio() ? mux->GetAudioInPin() : mux->GetVideoInPin(0);
     bool connected = renderer.Create() && muxIn && encoderOut->Connect(muxIn, nullptr) &&

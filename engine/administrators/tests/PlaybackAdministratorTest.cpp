@@ -1,5 +1,9 @@
 #include "AdministratorTestSupport.h"
 #include "CAdjustedFilePlaybackAdministrator2.h"
+#include "CAudioCdInputFilters2.h"
+#include "CAudioCdPlaybackAdministrator2.h"
+#include "CDecodingOutputFilters.h"
+#include "CDvdPlaybackAdministrator2.h"
 #include "CFileInputFilters2.h"
 #include "CRecordingWindow2.h"
 #include "UMediaFileInfo.h"
@@ -106,4 +110,33 @@ TEST_F(PlaybackAdministratorTest, TheRecordingWindowLeavesPausesOutOfTheTime)
     EXPECT_STREQ(window.GetTimecode(), "00:00:00");
     window.SetAdministrator(nullptr);
     MvUseVirtualClock(false);
+}
+
+TEST_F(PlaybackAdministratorTest, DiscPlaybackAsksItsInputSetAndAnswersEmptyWithoutOne)
+{
+    CDvdPlaybackAdministrator2 dvd;
+    CMessageLog log;
+    dvd.AddListener(&log);
+    EXPECT_EQ(dvd.GetTitleCount(), 0u);
+    EXPECT_EQ(dvd.GetChapterCount(1), 0u);
+    EXPECT_EQ(dvd.GetAudioStreamCount(), 0u);
+    EXPECT_STREQ(dvd.GetAudioStream(0), "");
+    EXPECT_FALSE(dvd.GetSubpicOn());
+    dvd.PlayTitle(1, 1);
+    EXPECT_EQ(log.Count(CDvdPlaybackAdministrator2::kDvdTitleChangedMessage), 0);
+    dvd.RemoveListener(&log);
+
+    // An audio CD is heard, not seen, and has nothing to process.
+    CAudioCdPlaybackAdministrator2 cd;
+    cd.SetTrackNumber(2);
+    ASSERT_TRUE(cd.CreateGraph());
+    EXPECT_FALSE(cd.CreateProcessingOutputFilters());
+    ASSERT_TRUE(cd.CreateRenderOutputFilters());
+    auto* render = dynamic_cast<CDecodingOutputFilters*>(cd.GetRenderOutputFilters());
+    ASSERT_NE(render, nullptr);
+    EXPECT_TRUE(render->GetWantsAudio());
+    EXPECT_FALSE(render->GetWantsVideo());
+    ASSERT_TRUE(cd.CreateInputFilters());
+    EXPECT_NE(dynamic_cast<CAudioCdInputFilters2*>(cd.GetInputFilters()), nullptr);
+    cd.Release();
 }

@@ -1,0 +1,58 @@
+// The codec check that runs at start-up, against the real encoders and multiplexers:
+// it marks the output types each compressor's output really reaches.
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CCodecTesterThread.h"
+#include "CDirectShowSystem2.h"
+#include "CFormatTypes.h"
+#include "CMorvaneDirectShowApp2.h"
+#include "CVideoCodecsInfo.h"
+#include "StDirectShow.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "win32/MessageLoop.h"
+#include "win32/TestHome.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+TEST(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
+{
+    MvTestHome home;
+    StDirectShow com;
+    std::unique_ptr<CFormatTypes> types;
+    std::unique_ptr<CAudioCodecsInfo> audio;
+    std::unique_ptr<CVideoCodecsInfo> video;
+    if (!CFormatTypes::sFormatTypes) types = std::make_unique<CFormatTypes>();
+    if (!CAudioCodecsInfo::sInfo) audio = std::make_unique<CAudioCodecsInfo>(true);
+    if (!CVideoCodecsInfo::sInfo) video = std::make_unique<CVideoCodecsInfo>(true);
+    auto add = [](const char* name, const GUID& id) {
+        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
+        codec->SetId(id);
+        codec->SetVirtual(true);
+        codec->Activate(true);
+        return codec;
+    };
+    CAudioCodecInfo* lame = add("Lame_enc.dll", CLSID_Mp3AudioEncoder);
+    CAudioCodecInfo* vorbis = add("Vorbis Encoder", CLSID_VorbisAudioEncoder);
+
+    const bool loadAvi = CDirectShowSystem2::sLoadAvi;
+    const unsigned long delay = CCodecTesterThread::sStartDelayMs;
+    CDirectShowSystem2::sLoadAvi = true;
+    CCodecTesterThread::sStartDelayMs = 0;
+    {
+        CMorvaneDirectShowApp2 app;
+        app.StartTester(false);
+        ASSERT_TRUE(MvPumpUntil([&] { return !app.GetAudioTester() && !app.GetVideoTester(); }, 120000));
+    }
+    CDirectShowSystem2::sLoadAvi = loadAvi;
+    CCodecTesterThread::sStartDelayMs = delay;
+
+    EXPECT_TRUE(lame->GetTested());
+    EXPECT_GT(lame->GetSampleRateCount(), 0);
+    for (ESplitterType type : {350, 500, 100, 1200, 1100}) EXPECT_TRUE(lame->IsSupported(type)) << type;
+    EXPECT_TRUE(vorbis->GetTested());
+    EXPECT_TRUE(vorbis->IsSupported(1100));
+    // Vorbis is never tried against another type's multiplexer.
+    EXPECT_EQ(vorbis->Find(350), nullptr);
+}
