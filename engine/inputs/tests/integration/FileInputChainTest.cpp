@@ -1,6 +1,8 @@
 #include "CAudioCdInputFilters2.h"
 #include "CAudioTransformChain.h"
 #include "CFileInputFilters2.h"
+#include "CMediaTags.h"
+#include "CNamedValue.h"
 #include "CVideoTransformChain.h"
 #include "InputGraphTest.h"
 
@@ -210,6 +212,41 @@ TEST_F(FileInputChainTest, VideoIsDecodedByARegistryDecoderAndPlaysThroughTheVid
         double passed = 0;
         EXPECT_TRUE(renderer->GetPassTime(passed));
         EXPECT_NEAR(passed, 0.9, 0.15);
+        chain.Release();
+        renderer->Release();
+    }
+    input.Release();
+}
+
+TEST_F(FileInputChainTest, Mp3IsDecodedThroughTheAudioChainAndGivesItsTags)
+{
+    const fs::path mp3 = m_dir / "song.mp3";
+    const std::string make = "ffmpeg -v error -f lavfi -i sine=frequency=440:sample_rate=44100 -t 1 -c:a libmp3lame "
+                             "-b:a 128k -write_id3v1 1 -metadata title=Evening -y '" + mp3.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    CFileInputFilters2 input(&m_graph);
+    input.SetFilePath(mp3.string().c_str());
+    ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+    CMediaTags tags;
+    ASSERT_TRUE(input.GetTags(tags));
+    ASSERT_NE(tags.FindValue("TT2"), nullptr);
+    EXPECT_EQ(tags.FindValue("TT2")->GetValue(), CString("Evening"));
+    ASSERT_EQ(input.GetTotalAudioPinCount(), 1);
+    {
+        CAudioTransformChain chain(&m_graph, input.GetAudioPin(kOutputProcessing, 0));
+        ASSERT_TRUE(chain.ConnectDecoder());
+        EXPECT_NE(chain.GetDecoderId(), GUID_NULL);
+        unsigned long rate = 0;
+        unsigned short channels = 0;
+        unsigned short bits = 0;
+        ASSERT_TRUE(chain.GetAudioSettings(rate, channels, bits));
+        EXPECT_EQ(rate, 44100u);
+        auto renderer = NullRenderer("Null Renderer");
+        ASSERT_TRUE(chain.GetOutputPin()->Connect(renderer->GetInputPin(), nullptr));
+        RunToCompletion();
+        double passed = 0;
+        EXPECT_TRUE(renderer->GetPassTime(passed));
+        EXPECT_NEAR(passed, 1.0, 0.1);
         chain.Release();
         renderer->Release();
     }
