@@ -4,8 +4,7 @@
 // writers that encode by themselves.
 #include "dshow/AudioConverter.h"
 #include "dshow/DShowTypes.h"
-
-#include <functional>
+#include "dshow/encoders/EncodePackets.h"
 
 struct AVCodecContext;
 struct AVFrame;
@@ -15,7 +14,7 @@ struct WAVEFORMATEX;
 class CAudioEncoding {
 public:
     // Packets come out in the codec's time base (1 / sample rate).
-    using PacketSink = std::function<HRESULT(AVPacket& packet)>;
+    using PacketSink = EncodedPacketSink;
 
     CAudioEncoding() = default;
     ~CAudioEncoding();

@@ -7,15 +7,16 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
+#include "dshow/encoders/VideoEncoding.h"
 #include "win32/WaveFormat.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
 }
 
 #include <cstdio>
+#include <cstdlib>
 
 const CLSID CLSID_WavFileWriter = {0xEAD6A41B, 0x2CA7, 0x4DBC, {0xAC, 0x65, 0xDD, 0x81, 0x77, 0x30, 0x15, 0xA1}};
 const CLSID CLSID_Mp3FileWriter = {0x807D0701, 0x7C02, 0x4C3E, {0xA0, 0xEA, 0xAB, 0x49, 0x77, 0x2D, 0xB4, 0x86}};
@@ -60,24 +61,9 @@ struct CMediaFileWriter::Stream {
     CBasePin* pin = nullptr;
     int index = 0;
     CAudioEncoding audio;
-    // Video: the encoder, the input picture and its conversion.
-    AVCodecContext* video = nullptr;
-    AVFrame* frame = nullptr;
-    SwsContext* scaler = nullptr;
-    LONG width = 0, height = 0, stride = 0;
-    bool bottomUp = true;
-    AVPixelFormat inFormat = AV_PIX_FMT_NONE;
-    REFERENCE_TIME frameTime = 0;
-    int64_t lastPts = -1;
+    CVideoEncoding video;
 
-    ~Stream()
-    {
-        avcodec_free_context(&video);
-        av_frame_free(&frame);
-        sws_freeContext(scaler);
-    }
-
-    AVCodecContext* Codec() const { return video ? video : audio.Codec(); }
+    AVCodecContext* Codec() const { return video.IsOpen() ? video.Codec() : audio.Codec(); }
 
     CAudioEncoding::PacketSink Writer(AVFormatContext* output)
     {
@@ -86,33 +72,6 @@ struct CMediaFileWriter::Stream {
             av_packet_rescale_ts(&packet, Codec()->time_base, output->streams[index]->time_base);
             return av_interleaved_write_frame(output, &packet) < 0 ? STG_E_MEDIUMFULL : S_OK;
         };
-    }
-
-    HRESULT EncodeVideo(AVFormatContext* output, AVPacket* packet, AVFrame* input)
-    {
-        if (avcodec_send_frame(video, input) < 0) return E_FAIL;
-        auto write = Writer(output);
-        for (;;) {
-            int got = avcodec_receive_packet(video, packet);
-            if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
-            if (got < 0) return E_FAIL;
-            HRESULT hr = write(*packet);
-            av_packet_unref(packet);
-            if (FAILED(hr)) return hr;
-        }
-    }
-
-    HRESULT EncodePicture(AVFormatContext* output, AVPacket* packet, const MediaSample& sample)
-    {
-        if (sample.size < stride * height) return VFW_E_INVALIDMEDIATYPE;
-        if (av_frame_make_writable(frame) < 0) return E_OUTOFMEMORY;
-        const uint8_t* rows[1] = {sample.data + (bottomUp ? size_t(height - 1) * size_t(stride) : 0)};
-        int strides[1] = {bottomUp ? -stride : stride};
-        sws_scale(scaler, rows, strides, 0, height, frame->data, frame->linesize);
-        int64_t pts = sample.hasTime ? sample.start / frameTime : lastPts + 1;
-        frame->pts = std::max(pts, lastPts + 1); // strictly rising, whatever the input says
-        lastPts = frame->pts;
-        return EncodeVideo(output, packet, frame);
     }
 };
 
@@ -153,8 +112,7 @@ HRESULT CMediaFileWriter::OpenFile()
     if (FileName().empty()) return E_INVALIDARG;
     CloseFile();
     std::string path = NarrowText(FileName().c_str());
-    m_packet = av_packet_alloc();
-    if (!m_packet || avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, path.c_str()) < 0) {
+    if (avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, path.c_str()) < 0) {
         CloseFile();
         return E_FAIL;
     }
@@ -173,36 +131,10 @@ HRESULT CMediaFileWriter::OpenFile()
         bool globalHeader = (m_output->oformat->flags & AVFMT_GLOBALHEADER) != 0;
         bool opened = false;
         if (video) {
-            const AVCodec* encoder = avcodec_find_encoder_by_name(m_kind.videoEncoder);
-            AVCodecContext* codec = stream->video = encoder ? avcodec_alloc_context3(encoder) : nullptr;
-            stream->frame = av_frame_alloc();
-            if (!codec || !stream->frame) {
-                CloseFile();
-                return E_FAIL;
-            }
-            if (globalHeader) codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
             const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
-            stream->width = info->bmiHeader.biWidth;
-            stream->height = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
-            stream->bottomUp = info->bmiHeader.biHeight > 0;
-            stream->stride = (stream->width * info->bmiHeader.biBitCount / 8 + 3) & ~3;
-            stream->inFormat = info->bmiHeader.biBitCount == 32 ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_BGR24;
-            stream->frameTime = info->AvgTimePerFrame > 0 ? info->AvgTimePerFrame : kUnitsPerSecond / 25;
-            AVRational rate = av_d2q(double(kUnitsPerSecond) / double(stream->frameTime), 100000);
-            codec->width = stream->width & ~1;
-            codec->height = stream->height & ~1;
-            codec->pix_fmt = AV_PIX_FMT_YUV420P;
-            codec->time_base = av_inv_q(rate);
-            codec->framerate = rate;
-            codec->gop_size = 12;
-            codec->bit_rate = int64_t(codec->width) * codec->height * 3; // about 3 bits a pixel a second at 25 fps
-            stream->frame->format = codec->pix_fmt;
-            stream->frame->width = codec->width;
-            stream->frame->height = codec->height;
-            stream->scaler = sws_getContext(stream->width, stream->height, stream->inFormat, codec->width,
-                                            codec->height, codec->pix_fmt, SWS_BILINEAR, nullptr, nullptr, nullptr);
-            opened = codec->width > 0 && codec->height > 0 && stream->scaler
-                && av_frame_get_buffer(stream->frame, 0) >= 0 && avcodec_open2(codec, encoder, nullptr) >= 0;
+            // About 3 bits a pixel a second at 25 frames a second.
+            const int64_t bitRate = int64_t(info->bmiHeader.biWidth & ~1) * (std::abs(info->bmiHeader.biHeight) & ~1) * 3;
+            opened = SUCCEEDED(stream->video.Open(m_kind.videoEncoder, *info, 0, bitRate, globalHeader));
         } else {
             opened = SUCCEEDED(stream->audio.Open(m_kind.audioEncoder, m_kind.audioBitRate, m_kind.maxChannels,
                                                   *PcmFormatOf(pin->MediaType()), globalHeader));
@@ -237,7 +169,8 @@ HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
     if (!m_output || !m_output->pb) return VFW_E_WRONG_STATE;
     for (auto& stream : m_streams) {
         if (stream->pin != pin) continue;
-        if (stream->video) return stream->EncodePicture(m_output, m_packet, sample);
+        if (stream->video.IsOpen())
+            return stream->video.Push(sample.data, sample.size, sample.hasTime, sample.start, stream->Writer(m_output));
         return stream->audio.Push(sample.data, sample.size, stream->Writer(m_output));
     }
     return VFW_E_NOT_CONNECTED;
@@ -249,7 +182,8 @@ HRESULT CMediaFileWriter::Finish()
     HRESULT hr = S_OK;
     for (auto& stream : m_streams) {
         if (FAILED(hr)) break;
-        hr = stream->video ? stream->EncodeVideo(m_output, m_packet, nullptr) : stream->audio.Finish(stream->Writer(m_output));
+        hr = stream->video.IsOpen() ? stream->video.Finish(stream->Writer(m_output))
+                                    : stream->audio.Finish(stream->Writer(m_output));
     }
     if (av_write_trailer(m_output) < 0 && SUCCEEDED(hr)) hr = STG_E_MEDIUMFULL;
     CloseFile();
@@ -262,7 +196,6 @@ void CMediaFileWriter::CloseFile()
     if (m_output && m_output->pb) avio_closep(&m_output->pb);
     avformat_free_context(m_output);
     m_output = nullptr;
-    av_packet_free(&m_packet);
 }
 
 HRESULT CMediaFileWriter::OnAllEnded()

@@ -10,7 +10,6 @@
 #include <vector>
 
 struct AVFormatContext;
-struct AVPacket;
 
 struct FileWriterKind {
     const CLSID* clsid;
@@ -45,7 +44,6 @@ private:
     const FileWriterKind& m_kind;
     std::mutex m_writeLock;
     AVFormatContext* m_output = nullptr;
-    AVPacket* m_packet = nullptr;
     std::vector<std::unique_ptr<Stream>> m_streams;
 };
 

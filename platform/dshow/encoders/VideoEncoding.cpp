@@ -105,13 +105,5 @@ HRESULT CVideoEncoding::Finish(const PacketSink& sink)
 
 HRESULT CVideoEncoding::Encode(AVFrame* frame, const PacketSink& sink)
 {
-    if (avcodec_send_frame(m_codec, frame) < 0) return E_FAIL;
-    for (;;) {
-        int got = avcodec_receive_packet(m_codec, m_packet);
-        if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return S_OK;
-        if (got < 0) return E_FAIL;
-        HRESULT hr = sink(*m_packet);
-        av_packet_unref(m_packet);
-        if (FAILED(hr)) return hr;
-    }
+    return EncodePackets(m_codec, frame, m_packet, sink);
 }

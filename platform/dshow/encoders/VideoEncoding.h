@@ -2,8 +2,7 @@
 // Encodes bottom-up or top-down RGB pictures with a named encoder: conversion to the
 // encoder's pixel format, frame numbering from the picture times, and the final flush.
 #include "dshow/DShowTypes.h"
-
-#include <functional>
+#include "dshow/encoders/EncodePackets.h"
 
 struct AVCodecContext;
 struct AVFrame;
@@ -14,7 +13,7 @@ struct VIDEOINFOHEADER;
 class CVideoEncoding {
 public:
     // Packets come out in the codec's time base (one frame).
-    using PacketSink = std::function<HRESULT(AVPacket& packet)>;
+    using PacketSink = EncodedPacketSink;
 
     CVideoEncoding() = default;
     ~CVideoEncoding();
