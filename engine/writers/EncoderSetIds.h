@@ -7,9 +7,6 @@
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/TransformIds.h"
 
-inline constexpr CLSID CLSID_AudioIndicator = ConstGuid("D53074A9-E498-482F-9783-9D0C5E345C4D");
-inline constexpr CLSID CLSID_SnapShot = ConstGuid("3FABE755-F53F-448B-B5A1-0ADF8000BBD4");
-inline constexpr CLSID CLSID_TimeStamp = ConstGuid("9F606048-8704-4F81-9CB7-9DCF973D3DA3");
 inline constexpr CLSID CLSID_Watermark = ConstGuid("18961180-E1C6-4D6E-B95B-D6C21905AF53");
 inline constexpr CLSID CLSID_3dMix = ConstGuid("FD20D193-3659-4CEC-96F6-5B38FF0EABF7");
 inline constexpr CLSID CLSID_ImageUpload = ConstGuid("319B5F15-8990-4A8E-8401-BC948604E01C");

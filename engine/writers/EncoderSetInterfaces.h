@@ -8,6 +8,8 @@
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/MultiFileSource.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
+#include "dshow/interfaces/SnapshotInterfaces.h"
+#include "dshow/interfaces/TimeStampSettings.h"
 #include "com/Unknown.h"
 #include "win32/WinTypes.h"
 
@@ -16,13 +18,6 @@ struct IQuickTimeBlockSetting : IUnknown {
     static constexpr IID kIid = ConstGuid("C04A6E89-0012-49BD-A64E-92F173F19EE0");
     using Base = IUnknown;
     virtual HRESULT SetBlock(BYTE block) = 0;
-};
-
-// "Time Stamp": draws the time into the frames.
-struct ITimeStampSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("33401786-4E29-4E27-964A-72A75D731F07");
-    using Base = IUnknown;
-    virtual HRESULT SetStamping(BYTE on) = 0;
 };
 
 // "3D Mix": mixes two camera pictures into one.
@@ -36,36 +31,6 @@ struct I3dMixSettings : IUnknown {
 struct IImageUploadSource : IVideoPostback {
     static constexpr IID kIid = ConstGuid("95A831A0-9DDD-4776-96E6-EE60B874A6A8");
     using Base = IVideoPostback;
-};
-
-// "Snap Shot" settings, in the order the wrapper passes them, and file saving.
-struct ISnapshotSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("5CB65709-5207-4331-966C-4EEC99C01B03");
-    using Base = IUnknown;
-    virtual HRESULT SetMode(LONG mode) = 0;
-    virtual HRESULT SetKind(LONG kind) = 0;
-    virtual HRESULT SetPosition(double seconds) = 0;
-    virtual HRESULT SetResize(BYTE on) = 0;
-    virtual HRESULT SetWidth(LONG width) = 0;
-    virtual HRESULT SetHeight(LONG height) = 0;
-    virtual HRESULT SetName(const char* name) = 0;
-    // Writes an image got from one of the grab interfaces; kind 1000 BMP, 1001 GIF, 1002 JPEG.
-    virtual HRESULT SaveImage(const BYTE* dib, LONG size, const char* path, LONG kind, LONG quality) = 0;
-};
-
-// "Snap Shot": the current image at its own size; S_FALSE when there is none yet.
-struct ISnapshotGrab : IUnknown {
-    static constexpr IID kIid = ConstGuid("F1AEEED4-64B6-47FC-8376-B6E4D8B3C871");
-    using Base = IUnknown;
-    virtual HRESULT GrabImage(BYTE** dib, LONG* size) = 0;
-};
-
-// "Snap Shot": the current image scaled, and the release of any image either grab gave.
-struct ISnapshotScaledGrab : IUnknown {
-    static constexpr IID kIid = ConstGuid("F810966F-BA9D-4AD9-8A92-82E8CB4A9940");
-    using Base = IUnknown;
-    virtual HRESULT GrabScaledImage(LONG width, LONG height, BYTE** dib, LONG* size) = 0;
-    virtual HRESULT ReleaseImage(BYTE* dib) = 0;
 };
 
 // Installed video compressors: their own About and settings dialogs and their state.
