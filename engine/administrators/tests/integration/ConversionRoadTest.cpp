@@ -336,6 +336,7 @@ TEST_F(ConversionRoadTest, BadInputEndsTheJobWithAnErrorAndNeverHangs)
     EXPECT_FALSE(ProbeFile(text, file, error));
     EXPECT_FALSE(error.IsEmpty());
 
+    EXPECT_STREQ(error, "Unable to create splitter.");
     // A conversion handed such a file fails at creation with the input set's text.
     SProbedFile unprobed;
     unprobed.path = text;
@@ -358,6 +359,9 @@ TEST_F(ConversionRoadTest, BadInputEndsTheJobWithAnErrorAndNeverHangs)
             // Either it ended cleanly with what was there, or it ended with the abort's text.
             if (run.aborts) {
                 EXPECT_STREQ(run.error, "Unknown Error. Task aborted.");
+            } else {
+                // What the file held: half a second of the tone.
+                EXPECT_NEAR(std::atof(ProbedValue(ProbeMedia(output.path), "duration").c_str()), 0.5, 0.01);
             }
         } else {
             EXPECT_FALSE(run.error.IsEmpty());
