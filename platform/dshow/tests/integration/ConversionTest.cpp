@@ -11,6 +11,8 @@
 #include "dshow/WideText.h"
 #include "win32/WaveOut.h"
 
+#include "MediaFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,39 +32,12 @@ namespace {
 
 void WriteToneWav(const fs::path& path, int rate, int channels, double seconds)
 {
-    int frames = int(rate * seconds);
-    uint32_t dataBytes = uint32_t(frames * channels * 2);
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(uint16_t(channels));
-    u32(uint32_t(rate));
-    u32(uint32_t(rate * channels * 2));
-    u16(uint16_t(channels * 2));
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    for (int i = 0; i < frames; ++i)
-        for (int c = 0; c < channels; ++c) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * i / rate))));
+    WriteTestWav(path, rate, channels, int(rate * seconds));
 }
 
 std::string Probe(const fs::path& file, const char* entry, const char* stream = "a:0")
 {
-    std::string command = std::string("ffprobe -v error -select_streams ") + stream + " -show_entries " + entry
-        + " -of default=noprint_wrappers=1:nokey=1 '" + file.string() + "'";
-    std::string result;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe)) result += buffer;
-        pclose(pipe);
-    }
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r')) result.pop_back();
-    return result;
+    return ProbeMedia(file, entry, stream);
 }
 
 // The media file source that offers the file's streams at once, loaded and in the graph.
@@ -78,22 +53,7 @@ HRESULT AddMediaSource(IGraphBuilder* graph, const fs::path& file, IBaseFilter**
     return hr;
 }
 
-// Runs the graph to its first ending event (0 when none comes), then stops it.
-LONG RunToEnd(IGraphBuilder* graph)
-{
-    IMediaControl* control = nullptr;
-    IMediaEvent* events = nullptr;
-    LONG code = -1;
-    if (SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control)) && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events))
-        && SUCCEEDED(control->Run())) {
-        LONG_PTR p1 = 0, p2 = 0;
-        if (events->GetEvent(&code, &p1, &p2, 30000) != S_OK) code = 0;
-        control->Stop();
-    }
-    SafeRelease(events);
-    SafeRelease(control);
-    return code;
-}
+LONG RunToEnd(IGraphBuilder* graph) { return RunGraphToEnd(graph, 30000); }
 
 class ConversionTest : public ::testing::Test {
 protected:

@@ -19,6 +19,8 @@
 #include "dshow/transforms/TransformIds.h"
 #include "win32/WaveFormat.h"
 
+#include "MediaFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -32,43 +34,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A WAV header with the given fields, then `frames` frames of a tone (or fewer bytes
-// than the header says when `dataBytes` is given).
 void WriteWav(const fs::path& path, int rate, int channels, int frames, uint32_t dataBytes = 0)
 {
-    uint32_t real = uint32_t(frames * std::max(channels, 1) * 2);
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + (dataBytes ? dataBytes : real));
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(uint16_t(channels));
-    u32(uint32_t(rate));
-    u32(uint32_t(rate * channels * 2));
-    u16(uint16_t(channels * 2));
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes ? dataBytes : real);
-    for (int i = 0; i < frames; ++i)
-        for (int c = 0; c < std::max(channels, 1); ++c)
-            u16(uint16_t(int16_t(6000 * std::sin(2 * M_PI * (330 + 110 * c) * i / std::max(rate, 1)))));
+    WriteTestWav(path, rate, channels, frames, dataBytes);
 }
 
 std::string Probe(const fs::path& file, const char* entry, const char* stream = "a:0")
 {
-    std::string command = std::string("ffprobe -v error -select_streams ") + stream + " -show_entries " + entry
-        + " -of default=noprint_wrappers=1:nokey=1 '" + file.string() + "'";
-    std::string result;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe)) result += buffer;
-        pclose(pipe);
-    }
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r')) result.pop_back();
-    return result;
+    return ProbeMedia(file, entry, stream);
 }
 
 IPin* PinNamed(IBaseFilter* filter, PIN_DIRECTION wanted, const std::u16string& tag)
@@ -167,21 +140,7 @@ protected:
         sink->Release();
     }
 
-    LONG Run()
-    {
-        IMediaControl* control = nullptr;
-        IMediaEvent* events = nullptr;
-        LONG code = -1;
-        if (SUCCEEDED(QueryInterfaceTo<IMediaControl>(graph, &control))
-            && SUCCEEDED(QueryInterfaceTo<IMediaEvent>(graph, &events)) && SUCCEEDED(control->Run())) {
-            LONG_PTR p1 = 0, p2 = 0;
-            if (events->GetEvent(&code, &p1, &p2, 60000) != S_OK) code = 0;
-            control->Stop();
-        }
-        SafeRelease(events);
-        SafeRelease(control);
-        return code;
-    }
+    LONG Run() { return RunGraphToEnd(graph); }
 
     fs::path dir;
     IGraphBuilder* graph = nullptr;
@@ -376,15 +335,7 @@ TEST_F(EncoderSetTest, VideoConvertsToAviAndMatroskaThroughDecodersAndEncoders)
         EXPECT_EQ(Probe(target, "stream=codec_name,width,height", "v:0"), std::string(c.codec) + "\n96\n64");
         EXPECT_EQ(Probe(target, "stream=codec_name"), "mp3");
         EXPECT_EQ(Probe(target, "stream=sample_rate"), "16000");
-        std::string frames = "ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames "
-                             "-of default=noprint_wrappers=1:nokey=1 '" + target.string() + "'";
-        std::string counted;
-        if (FILE* pipe = popen(frames.c_str(), "r")) {
-            char buffer[64];
-            while (fgets(buffer, sizeof buffer, pipe)) counted += buffer;
-            pclose(pipe);
-        }
-        EXPECT_EQ(std::atoi(counted.c_str()), 10);
+        EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "10");
         EXPECT_NEAR(std::atof(Probe(target, "format=duration").c_str()), 1.0, 0.15);
     }
 }
