@@ -35,11 +35,11 @@ private:
 
 } // namespace
 
-void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after)
+void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after, qsizetype at)
 {
     qsizetype prefix = 0;
     qsizetype limit = std::min(before.size(), after.size());
-    while (prefix < limit && before[prefix] == after[prefix]) ++prefix;
+    while (prefix < limit && prefix < at && before[prefix] == after[prefix]) ++prefix;
     qsizetype suffix = 0;
     while (suffix < limit - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) ++suffix;
     const std::u16string& text = model.Doc().Text();
@@ -64,7 +64,10 @@ void DesktopEditPeer::UserEdited(const QString& text)
 {
     CtlEdit* model = M();
     if (Syncing() || !model) return;
-    DesktopApplyEdit(*model, DesktopTextMap::ToQt(model->Doc().Text()), text);
+    QString before = DesktopTextMap::ToQt(model->Doc().Text());
+    // The caret ends after what was typed, so the change began no later than that.
+    qsizetype at = m_edit->cursorPosition() - std::max<qsizetype>(0, text.size() - before.size());
+    DesktopApplyEdit(*model, before, text, std::max<qsizetype>(0, at));
     Resync();
 }
 

@@ -19,5 +19,6 @@ private:
 };
 
 // Hands a change of a text widget to the edit model as a user's selection and typing:
-// `before` and `after` are the widget's text before and after the change (Qt's form).
-void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after);
+// `before` and `after` are the widget's text before and after the change (Qt's form), and
+// the change starts at `at` or before (where a run of equal characters leaves it open).
+void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after, qsizetype at);

@@ -32,27 +32,37 @@ HWND DialogAround(HWND hwnd)
 
 bool DesktopKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyPress) {
+        // The key press after an override the window system took is already handled.
+        bool eat = m_taken && m_taken->key == key->key() && m_taken->modifiers == key->modifiers();
+        m_taken.reset();
+        return eat;
+    }
     auto* widget = static_cast<QWidget*>(watched);
-    // A key climbing from a child to its parents is looked at once.
-    if (event == m_last && m_lastWidget && widget->isAncestorOf(m_lastWidget)) return false;
+    // An override climbing from a child to its parents is looked at once.
+    if (event == m_last && m_lastWidget && widget != m_lastWidget && widget->isAncestorOf(m_lastWidget)) return false;
     m_last = event;
     m_lastWidget = widget;
+    m_taken.reset();
     // A surface posts its keys as messages, which the loop pre-translates itself.
     if (dynamic_cast<DesktopSurface*>(widget)) return false;
     HWND hwnd = DesktopPeer::WindowOf(widget);
     if (!hwnd) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
     UINT vk = DesktopVirtualKey(key->key());
     if (!vk) return false;
     DesktopSetModifiers(key->modifiers());
     bool alt = key->modifiers() & Qt::AltModifier;
     MSG msg{hwnd, static_cast<UINT>(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), vk, 1, 0, {}};
+    // Accelerators and a dialog's keys come before Qt's own handling of the key.
     bool taken = MvPreTranslate(msg);
-    // A dialog's own keys, for a loop that does not pre-translate (a plain modal loop).
     if (!taken && (vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE))
         if (HWND dialog = DialogAround(hwnd)) taken = IsDialogMessageA(dialog, &msg);
     if (!taken) return false;
+    m_taken = Taken{key->key(), key->modifiers()};
+    event->accept();
     DesktopBackend::Instance().Flush();
     return true;
 }

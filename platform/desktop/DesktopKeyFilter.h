@@ -1,9 +1,12 @@
 #pragma once
 // Keys pressed in a peer reach the window system's pre-translation first (accelerators,
-// dialog keys such as Tab, Enter and Escape); a key it takes goes no further.
+// dialog keys such as Tab, Enter and Escape), when Qt asks whether a shortcut overrides
+// the key; a key it takes goes no further.
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class DesktopKeyFilter : public QObject {
 public:
@@ -15,4 +18,9 @@ protected:
 private:
     const QEvent* m_last = nullptr;
     QPointer<QWidget> m_lastWidget;
+    struct Taken {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    std::optional<Taken> m_taken;
 };

@@ -40,10 +40,13 @@ void DesktopLoop::Process()
     m_processing = false;
     DesktopBackend::Instance().Flush();
     int code = 0;
-    if (m_waits.empty() && MvQuitPending(&code)) {
-        // Nobody else reads the quit: it ends Qt's own loop.
-        m_notifier->setEnabled(false);
+    bool quit = m_waits.empty() && MvQuitPending(&code);
+    // A quit left in the queue keeps the descriptor readable: it is looked at again
+    // now and then until whoever owns it takes it.
+    m_notifier->setEnabled(!quit);
+    if (quit) {
         QCoreApplication::exit(code);
+        m_timer.start(50);
         return;
     }
     Arm();

@@ -8,6 +8,8 @@
 #include "win32/RichEdit.h"
 
 #include <QKeyEvent>
+
+#include <climits>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -72,6 +74,8 @@ DesktopTextPeer::DesktopTextPeer(HWND hwnd) : DesktopControlPeer(hwnd, new TextE
     static_cast<TextEditor*>(m_edit)->m_changed = [this] { Resync(); };
     m_edit->setAcceptRichText(false);
     m_edit->setTabChangesFocus(false);
+    QObject::connect(m_edit->document(), &QTextDocument::contentsChange, m_edit,
+                     [this](int position, int, int) { m_changeAt = std::min(m_changeAt, position); });
     QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit, [this] { UserEdited(); });
     QObject::connect(m_edit, &QTextEdit::cursorPositionChanged, m_edit, [this] { UserSelected(); });
     QObject::connect(m_edit, &QTextEdit::selectionChanged, m_edit, [this] { UserSelected(); });
@@ -154,9 +158,13 @@ void DesktopTextPeer::SyncState()
 void DesktopTextPeer::UserEdited()
 {
     CtlEdit* model = M();
-    if (Syncing() || !model) return;
+    if (Syncing() || !model) {
+        m_changeAt = INT_MAX;
+        return;
+    }
     QString now = m_edit->toPlainText();
-    DesktopApplyEdit(*model, m_shown, now);
+    DesktopApplyEdit(*model, m_shown, now, m_changeAt);
+    m_changeAt = INT_MAX;
     // What the model took is what is shown; a refused key is undone on screen.
     QString taken = DesktopTextMap::ToQt(model->Doc().Text());
     m_shown = now;

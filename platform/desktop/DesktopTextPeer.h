@@ -25,4 +25,5 @@ private:
     uint64_t m_revision = ~uint64_t{0};
     uint64_t m_serial = ~uint64_t{0};
     long m_anchor = -1, m_caret = -1;
+    int m_changeAt = 2147483647;   // where Qt's document changed first since the last edit
 };

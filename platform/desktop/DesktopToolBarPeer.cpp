@@ -1,7 +1,9 @@
 #include "desktop/DesktopToolBarPeer.h"
 
 #include "afx/CToolBar.h"
+#include "win32/Menu.h"
 #include "win32/Resources.h"
+#include "win32/Window.h"
 
 #include <QAction>
 #include <QToolBar>
@@ -17,6 +19,15 @@ void CommandTexts(UINT id, QString& name, QString& tip)
     tip = cut >= 0 ? all.mid(cut + 1) : all;
     name = tip;
     if (cut >= 0 && tip.isEmpty()) tip = all.left(cut);
+}
+
+// Without a short name a button takes its command's text in the frame's menu.
+QString MenuText(HWND bar, UINT id)
+{
+    HMENU menu = GetMenu(GetAncestor(bar, GA_ROOT));
+    char text[256] = {};
+    if (!menu || GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND) <= 0) return QString();
+    return DesktopPlainCaption(QString::fromUtf8(text));
 }
 
 } // namespace
@@ -55,6 +66,7 @@ void DesktopToolBarPeer::SyncState()
         }
         QString name, tip;
         CommandTexts(id, name, tip);
+        if (name.isEmpty()) name = MenuText(Window(), id);
         CString own = bar->GetButtonText(i);
         if (!own.IsEmpty()) name = QString::fromUtf8(static_cast<const char*>(own));
         QAction* action = tools->addAction(name.isEmpty() ? QString::number(id) : name);
