@@ -127,6 +127,7 @@ TEST_F(EncodingAppTest, LoadSkippedCodecsIsOfferedOnlyWhileACodecWasSkipped)
     EXPECT_FALSE(codec->GetSkipped());
     EXPECT_FALSE(app.Enabled(CMorvaneEncodingApp::kLoadSkippedCodecsCommand));
     CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+    delete codec;
 }
 
 TEST_F(EncodingAppTest, AReloadedEncoderLeadsToOneMoreCodecCheckFromTheMessageLoop)
@@ -142,6 +143,7 @@ TEST_F(EncodingAppTest, AReloadedEncoderLeadsToOneMoreCodecCheckFromTheMessageLo
     ASSERT_TRUE(MvPumpUntil([&] { return codec->GetTested(); }, 30000));
     ASSERT_TRUE(MvPumpUntil([&] { return app.GetAudioTester() == nullptr; }, 30000));
     CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+    delete codec;
 }
 
 } // namespace
