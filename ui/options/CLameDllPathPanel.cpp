@@ -1,6 +1,8 @@
 #include "CLameDllPathPanel.h"
 
 #include "UPanelTemplates.h"
+#include "UShellUtils.h"
+#include "UWebAddresses.h"
 #include "afx/CDataExchange.h"
 #include "afx/MessageMap.h"
 
@@ -21,6 +23,7 @@ MvDialogTemplate MakeTemplate()
 
 BEGIN_MESSAGE_MAP(CLameDllPathPanel, CResourceObjectPanel)
     ON_BN_CLICKED(kBrowse, OnBrowse)
+    ON_BN_CLICKED(kDownload, OnDownload)
 END_MESSAGE_MAP()
 
 CLameDllPathPanel::CLameDllPathPanel(unsigned long applicationId, CWnd* parent)
@@ -52,3 +55,4 @@ void CLameDllPathPanel::SetupController()
 }
 
 void CLameDllPathPanel::OnBrowse() { m_controller.PromptFilePath(); }
+void CLameDllPathPanel::OnDownload() { UShellUtils::Open(UWebAddresses::GetLameAcmDownloadAddress()); }

@@ -18,6 +18,8 @@ public:
 
 protected:
     void OnBrowse();
+    // The library is not ours to ship: the page points to where it can be had.
+    void OnDownload();
     DECLARE_MESSAGE_MAP()
 
 private:

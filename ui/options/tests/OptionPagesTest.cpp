@@ -7,7 +7,9 @@
 #include "CRealAlternativePathPanel.h"
 #include "CRecordingPathPanel.h"
 #include "OutputPageSupport.h"
+#include "UWebAddresses.h"
 #include "win32/CommonDialogs.h"
+#include "win32/Shell.h"
 #include "win32/CtlEdit.h"
 #include "win32/CtlUser.h"
 #include "win32/TestHome.h"
@@ -68,6 +70,12 @@ TEST_F(OptionPagesTest, TheEncoderLibraryPathIsTypedOrBrowsed)
     ASSERT_FALSE(prompts[1].filters.empty());
     EXPECT_EQ("lame_enc.dll", prompts[1].filters[0].first);
     EXPECT_EQ("*.dll", prompts[1].filters[0].second);
+
+    MvSetShellOpenHandler([](const std::string&) { return true; });
+    MvTakeShellOpens();
+    view.Click(CLameDllPathPanel::kDownload);
+    EXPECT_EQ((std::vector<std::string>{UWebAddresses::GetLameAcmDownloadAddress().GetString()}), MvTakeShellOpens());
+    MvSetShellOpenHandler(nullptr);
 }
 
 TEST_F(OptionPagesTest, LeftRightOrBothChannelsOfMpegAudio)

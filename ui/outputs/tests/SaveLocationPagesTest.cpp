@@ -7,6 +7,7 @@
 #include "win32/CommonDialogs.h"
 #include "win32/CtlEdit.h"
 #include "win32/CtlUser.h"
+#include "win32/Shell.h"
 #include "win32/TestHome.h"
 
 #include <filesystem>
@@ -49,6 +50,12 @@ TEST_F(SaveLocationPagesTest, TypingAPathEntersItAndEnablesExploreAndPlay)
     EXPECT_EQ(CString("/home/ann/Speech/chapter one.wav"), file.GetFilePath());
     EXPECT_TRUE(view.Enabled(S::kExplore));
     EXPECT_TRUE(view.Enabled(S::kPlay));
+    MvSetShellOpenHandler([](const std::string&) { return true; });
+    MvTakeShellOpens();
+    view.Click(S::kPlay);
+    view.Click(S::kExplore);
+    EXPECT_EQ((std::vector<std::string>{"/home/ann/Speech/chapter one.wav", "/home/ann/Speech"}), MvTakeShellOpens());
+    MvSetShellOpenHandler(nullptr);
     EXPECT_STREQ("chapter one.wav", page.GetController()->GetText());
 
     // A path the record rewrites shows as the record stores it.
