@@ -52,6 +52,15 @@ DesktopComboBoxPeer::DesktopComboBoxPeer(HWND hwnd) : DesktopControlPeer(hwnd, n
     }
 }
 
+void DesktopComboBoxPeer::SyncGeometry(DesktopPeer* parent)
+{
+    DesktopControlPeer::SyncGeometry(parent);
+    if (!M() || (Style() & CBS_TYPEMASK) == CBS_SIMPLE) return;
+    QRect r = m_combo->geometry();
+    r.setHeight(std::min(r.height(), std::max(M()->EditHeight(), m_combo->sizeHint().height())));
+    m_combo->setGeometry(r);
+}
+
 void DesktopComboBoxPeer::SyncState()
 {
     CtlComboBox* model = M();

@@ -9,6 +9,8 @@ class DesktopComboBoxPeer : public DesktopControlPeer<CtlComboBox> {
 public:
     explicit DesktopComboBoxPeer(HWND hwnd);
     void SyncState() override;
+    // The model's rectangle holds the dropped-down list too; the box is its edit part.
+    void SyncGeometry(DesktopPeer* parent) override;
 
 private:
     QComboBox* m_combo;

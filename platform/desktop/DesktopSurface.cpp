@@ -53,8 +53,27 @@ QImage DesktopSurface::Raster() const
     return view.copy();
 }
 
+void DesktopSurface::Prime()
+{
+    RECT r{};
+    GetWindowRect(m_hwnd, &r);
+    QSize size(r.right - r.left, r.bottom - r.top);
+    // A new raster comes with every new size.
+    if (size == m_primed || size.isEmpty()) return;
+    m_primed = size;
+    QColor colour = palette().color(QPalette::Window);
+    HDC dc = GetWindowDC(m_hwnd);
+    HBRUSH brush = CreateSolidBrush(RGB(colour.red(), colour.green(), colour.blue()));
+    RECT all{0, 0, size.width(), size.height()};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(m_hwnd, dc);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 void DesktopSurface::paintEvent(QPaintEvent* event)
 {
+    Prime();
     // What is due is painted now, so the picture is never a frame behind the model.
     UpdateWindow(m_hwnd);
     QPainter painter(this);

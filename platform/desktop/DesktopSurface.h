@@ -15,6 +15,9 @@ public:
     HWND Window() const { return m_hwnd; }
     // The window's raster as an image (a copy), for tests and grabs.
     QImage Raster() const;
+    // A raster the window has not painted yet holds the window colour of the desktop's
+    // theme, not black; the window is asked to paint itself over it.
+    void Prime();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,4 +42,5 @@ private:
 
     HWND m_hwnd;
     bool m_clientOnly;
+    QSize m_primed;
 };

@@ -118,10 +118,14 @@ TEST_F(DesktopDialogTest, EveryControlStandsWhereItsModelPlacesItAsTheWidgetOfIt
         GetWindowRect(control, &r);
         POINT origin{0, 0};
         ClientToScreen(dialog, &origin);
-        EXPECT_EQ(widget->geometry(), QRect(r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top)) << c.id;
+        QRect model(r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top);
+        // A combo box's rectangle holds its dropped-down list; the box shows the edit part.
+        if (c.id == kVoice) model.setHeight(widget->height());
+        EXPECT_EQ(widget->geometry(), model) << c.id;
         EXPECT_TRUE(widget->isVisible()) << c.id;
         EXPECT_EQ(widget->parentWidget(), static_cast<QWidget*>(top->Client())) << c.id;
     }
+    EXPECT_LT(Item(kVoice)->height(), 40);
     EXPECT_EQ(qobject_cast<QComboBox*>(Item(kVoice))->count(), 3);
     EXPECT_EQ(qobject_cast<QListWidget*>(Item(kList))->item(2)->text(), "three");
     EXPECT_EQ(qobject_cast<QSlider*>(Item(kSpeed))->maximum(), 20);
@@ -141,7 +145,7 @@ TEST_F(DesktopDialogTest, TheGrabbedDialogShowsItsControls)
     for (int y = 0; y < button.height() && !varied; ++y)
         for (int x = 0; x < button.width() && !varied; ++x) varied = button.pixel(x, y) != first;
     EXPECT_TRUE(varied);
-    image.save(QStringLiteral("%1/dialog.png").arg(qEnvironmentVariable("MORVANE_HOME")));
+    Keep(image, "dialog.png");
 }
 
 TEST_F(DesktopDialogTest, ModelChangesShowAtOnce)

@@ -32,6 +32,14 @@ protected:
             },
             ms);
     }
+    // A grabbed picture goes to the test's home, and to MV_DESKTOP_SHOTS when that names a
+    // folder (the screenshots a person looks at).
+    static void Keep(const QImage& image, const QString& name)
+    {
+        image.save(qEnvironmentVariable("MORVANE_HOME") + "/" + name);
+        QString shots = qEnvironmentVariable("MV_DESKTOP_SHOTS");
+        if (!shots.isEmpty()) image.save(shots + "/" + name);
+    }
     template <class W> static W* WidgetOf(HWND hwnd)
     {
         DesktopBackend::Instance().Flush();

@@ -180,7 +180,7 @@ TEST_F(DesktopFrameTest, TheFrameShowsItsMenuToolBarStatusBarAndPaneWhereTheMode
 
     QImage shot = Top()->Widget()->grab().toImage();
     EXPECT_EQ(shot.width(), Top()->Widget()->width());
-    shot.save(QStringLiteral("%1/frame.png").arg(qEnvironmentVariable("MORVANE_HOME")));
+    Keep(shot, "frame.png");
 }
 
 TEST_F(DesktopFrameTest, OpeningAMenuUpdatesItsItemsPromptsInTheStatusBarAndChoosingRunsTheCommand)
