@@ -399,3 +399,29 @@ TEST_F(AudioOutputPagesTest, TheRecordingAudioPageHasNoAutomaticSettings)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CAudioOutput2Panel, TheEncoderLibraryActivatedLaterIsTakenAtOnce)
+{
+    ScopedEngineTables tables;
+    CAudioCodecInfo* lame =
+        tables.AddCodec("Lame_enc.dll", {350, 500}, {44100}, {2}, {16}, {128000}, /*activated*/ false);
+    PageHost host;
+    ASSERT_TRUE(host.Make());
+    PageView view;
+    CMediaOutput2 output;
+    output.SetSplitterType(350);
+    CAudioOutput2Panel page(1, nullptr);
+    OpenPage(page, host, &output, view);
+    EXPECT_EQ(CString(""), output.GetAudioOutput().GetDisplayName()) << "no usable encoder yet";
+    EXPECT_TRUE(view.Items(P::kCodec).empty());
+
+    lame->Activate(true);
+    EXPECT_EQ(CString("Lame_enc.dll"), output.GetAudioOutput().GetDisplayName());
+    EXPECT_EQ((std::vector<std::string>{"Lame_enc.dll"}), view.Items(P::kCodec));
+    EXPECT_EQ("Lame_enc.dll", view.Selected(P::kCodec));
+    EXPECT_EQ(128000u, output.GetAudioOutput().GetBitrate());
+}
+
+} // namespace
