@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 const GUID MEDIATYPE_DVD_ENCRYPTED_PACK = {0xED0B916A, 0x044D, 0x11D1, {0xAA, 0x78, 0x00, 0xC0, 0x4F, 0xC3, 0x1D, 0x60}};
 const GUID MEDIASUBTYPE_MPEG2_VIDEO = {0xE06D8026, 0xDB46, 0x11CF, {0xB4, 0xD1, 0x00, 0x80, 0x5F, 0x6C, 0xBB, 0xEA}};
@@ -32,6 +34,21 @@ LCID LanguageOf(uint16_t code)
     if (code == 0xFFFF || code == 0) return 0;
     const char text[3] = {char(code >> 8), char(code & 0xFF), 0};
     return LcidFromLanguageCode(text);
+}
+
+// A DVD-Video folder (or its VIDEO_TS folder), a disc image or a drive. Anything else is
+// refused before the navigation library, which does not free all it took for a failed open.
+bool MayHoldDvd(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path root(path);
+    if (fs::is_regular_file(root, error) || fs::is_block_file(root, error)) return true;
+    if (!fs::is_directory(root, error)) return false;
+    for (const char* folder : {"VIDEO_TS", "video_ts", ""})
+        for (const char* file : {"VIDEO_TS.IFO", "video_ts.ifo"})
+            if (fs::is_regular_file(root / folder / file, error)) return true;
+    return false;
 }
 
 } // namespace
@@ -66,7 +83,8 @@ HRESULT CDvdNavigator::SetDVDDirectory(LPCWSTR path)
     std::lock_guard<std::recursive_mutex> hold(m_lock);
     if (m_nav) dvdnav_close(m_nav);
     m_nav = nullptr;
-    if (dvdnav_open(&m_nav, NarrowText(path).c_str()) != DVDNAV_STATUS_OK) {
+    const std::string folder = NarrowText(path);
+    if (!MayHoldDvd(folder) || dvdnav_open(&m_nav, folder.c_str()) != DVDNAV_STATUS_OK) {
         m_nav = nullptr;
         return E_FAIL;
     }
