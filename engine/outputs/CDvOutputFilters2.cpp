@@ -4,6 +4,7 @@
 #include "CInputFilters2.h"
 #include "CMuxFilter.h"
 #include "CStandardFileWriter.h"
+#include "ReleaseFilter.h"
 #include "UFileUtils.h"
 #include "WriterIds.h"
 #include "afx/CWinApp.h"
@@ -94,10 +95,6 @@ void CDvOutputFilters2::Disconnect()
 void CDvOutputFilters2::Release()
 {
     Disconnect();
-    for (CDirectShowFilter* filter : {static_cast<CDirectShowFilter*>(m_writer), static_cast<CDirectShowFilter*>(m_mux)})
-        if (filter) filter->Release();
-    delete m_writer;
-    delete m_mux;
-    m_writer = nullptr;
-    m_mux = nullptr;
+    ReleaseFilter(m_writer);
+    ReleaseFilter(m_mux);
 }

@@ -2,6 +2,7 @@
 
 #include "CFilterPin.h"
 #include "CImageUploadFilter.h"
+#include "ReleaseFilter.h"
 
 CFtpRenderOutputFilters2::CFtpRenderOutputFilters2(CDirectShowGraph* graph) : CRenderOutputFilters2(graph) {}
 
@@ -52,9 +53,6 @@ bool CFtpRenderOutputFilters2::ConnectImageUpload(CFilterPin* pin)
 
 void CFtpRenderOutputFilters2::ReleaseImageUpload()
 {
-    if (!m_upload) return;
-    m_upload->SetUploading(false);
-    m_upload->Release();
-    delete m_upload;
-    m_upload = nullptr;
+    if (m_upload) m_upload->SetUploading(false);
+    ReleaseFilter(m_upload);
 }

@@ -14,6 +14,7 @@
 #include "CVideoTransformChain.h"
 #include "CWmTagWriter.h"
 #include "ConstGuid.h"
+#include "ReleaseFilter.h"
 #include "UDirectShowUtils.h"
 #include "dshow/MediaType.h"
 
@@ -110,15 +111,9 @@ void CMultiplexOutputFilters2::Disconnect()
 void CMultiplexOutputFilters2::Release()
 {
     CDecodingOutputFilters::Release();
-    for (CDirectShowFilter* filter : {static_cast<CDirectShowFilter*>(m_writer), static_cast<CDirectShowFilter*>(m_mux2),
-                                      static_cast<CDirectShowFilter*>(m_mux)})
-        if (filter) filter->Release();
-    delete m_writer;
-    delete m_mux2;
-    delete m_mux;
-    m_writer = nullptr;
-    m_mux2 = nullptr;
-    m_mux = nullptr;
+    ReleaseFilter(m_writer);
+    ReleaseFilter(m_mux2);
+    ReleaseFilter(m_mux);
 }
 
 CString CMultiplexOutputFilters2::GetStatus()
@@ -130,7 +125,8 @@ CString CMultiplexOutputFilters2::GetStatus()
 
 bool CMultiplexOutputFilters2::GetPosition(double& seconds)
 {
-    for (CDirectShowFilter* filter : {static_cast<CDirectShowFilter*>(m_mux), static_cast<CDirectShowFilter*>(m_writer)})
+    CDirectShowFilter* const filters[] = {m_mux, m_writer};
+    for (CDirectShowFilter* filter : filters)
         if (filter && (filter->GetPassTime(seconds) || filter->GetPosition(seconds))) return true;
     return false;
 }

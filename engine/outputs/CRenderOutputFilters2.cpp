@@ -8,19 +8,7 @@
 #include "CTimeNilFilter.h"
 #include "CVideoRendererFilter.h"
 #include "CVideoTransformChain.h"
-
-namespace {
-
-template <class Filter>
-void ReleaseStage(Filter*& filter)
-{
-    if (!filter) return;
-    filter->Release();
-    delete filter;
-    filter = nullptr;
-}
-
-} // namespace
+#include "ReleaseFilter.h"
 
 CRenderOutputFilters2::CRenderOutputFilters2(CDirectShowGraph* graph) : CDecodingOutputFilters(graph)
 {
@@ -94,7 +82,8 @@ bool CRenderOutputFilters2::TestColor(CVideoTransformChain* chain)
 {
     if (!CreateVideoRenderer()) return false;
     CFilterPin* input = m_videoRenderer->GetInputPin();
-    if (!input->Connect(chain->GetOutputPin(), nullptr)) return chain->ConnectColorConverter(EColorFormat(0), m_freeScale);
+    if (!input->Connect(chain->GetOutputPin(), nullptr))
+        return chain->ConnectColorConverter(EColorFormat(0), m_freeScale);
     input->Disconnect();
     return true;
 }
@@ -179,25 +168,25 @@ bool CRenderOutputFilters2::ConnectAudioRenderer(CAudioTransformChain* chain)
 
 void CRenderOutputFilters2::ReleaseTimeChange()
 {
-    ReleaseStage(m_timeChange);
+    ReleaseFilter(m_timeChange);
 }
 
 void CRenderOutputFilters2::ReleaseSnapShot()
 {
-    ReleaseStage(m_snapshot);
+    ReleaseFilter(m_snapshot);
 }
 
 void CRenderOutputFilters2::ReleaseLastChance()
 {
-    ReleaseStage(m_lastChance);
+    ReleaseFilter(m_lastChance);
 }
 
 void CRenderOutputFilters2::ReleaseVideoRenderer()
 {
-    ReleaseStage(m_videoRenderer);
+    ReleaseFilter(m_videoRenderer);
 }
 
 void CRenderOutputFilters2::ReleaseAudioRenderer()
 {
-    ReleaseStage(m_audioRenderer);
+    ReleaseFilter(m_audioRenderer);
 }

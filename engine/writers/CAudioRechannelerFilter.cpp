@@ -2,7 +2,8 @@
 
 #include "EncoderSetIds.h"
 
-CAudioRechannelerFilter::CAudioRechannelerFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Audio In", "Audio Out")
+CAudioRechannelerFilter::CAudioRechannelerFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Audio In", "Audio Out")
 {
     SetId(CLSID_AudioRechanneler);
     SetOwnComponent(true);

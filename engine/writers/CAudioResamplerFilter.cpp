@@ -3,7 +3,8 @@
 #include "CFilterPin.h"
 #include "EncoderSetIds.h"
 
-CAudioResamplerFilter::CAudioResamplerFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Audio In", "Audio Out")
+CAudioResamplerFilter::CAudioResamplerFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Audio In", "Audio Out")
 {
     SetId(CLSID_AudioResampler);
     SetSecondId(CLSID_AcmWrapper);

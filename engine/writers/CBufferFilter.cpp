@@ -2,7 +2,8 @@
 
 #include "EncoderSetIds.h"
 
-CBufferFilter::CBufferFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Input", "Output")
+CBufferFilter::CBufferFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Input", "Output")
 {
     SetId(CLSID_BufferFilter);
     SetOwnComponent(true);

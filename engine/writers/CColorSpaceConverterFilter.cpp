@@ -4,7 +4,8 @@
 #include "EncoderSetIds.h"
 #include "dshow/DShowTypes.h"
 
-CColorSpaceConverterFilter::CColorSpaceConverterFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, nullptr, nullptr)
+CColorSpaceConverterFilter::CColorSpaceConverterFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, nullptr, nullptr)
 {
     SetId(CLSID_ColorSpaceConverter);
     SetSecondId(CLSID_AviDecompressor);

@@ -4,7 +4,8 @@
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
 
-CPulseRegulatorFilter::CPulseRegulatorFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Video In", "Video Out")
+CPulseRegulatorFilter::CPulseRegulatorFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Video In", "Video Out")
 {
     SetId(CLSID_PulseRegulator);
     SetOwnComponent(true);

@@ -4,7 +4,8 @@
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
 
-CTimeDropperFilter::CTimeDropperFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Input", "Output")
+CTimeDropperFilter::CTimeDropperFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Input", "Output")
 {
     SetId(CLSID_TimeDropper);
     SetOwnComponent(true);

@@ -4,7 +4,8 @@
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
 
-CTimeNilFilter::CTimeNilFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Input", "Output")
+CTimeNilFilter::CTimeNilFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Input", "Output")
 {
     SetId(CLSID_TimeNil);
     SetOwnComponent(true);

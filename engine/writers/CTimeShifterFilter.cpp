@@ -4,7 +4,8 @@
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
 
-CTimeShifterFilter::CTimeShifterFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Input", "Output")
+CTimeShifterFilter::CTimeShifterFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Input", "Output")
 {
     SetId(CLSID_TimeShifter);
     SetOwnComponent(true);

@@ -4,7 +4,8 @@
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
 
-CTimeStampFilter::CTimeStampFilter(CDirectShowGraph* graph, const char* name) : CTransformerFilter(graph, name, "Video In", "Video Out")
+CTimeStampFilter::CTimeStampFilter(CDirectShowGraph* graph, const char* name)
+    : CTransformerFilter(graph, name, "Video In", "Video Out")
 {
     SetId(CLSID_TimeStamp);
     SetOwnComponent(true);

@@ -198,7 +198,8 @@ TEST(MultiplexTagsTest, TagsAreWrittenOnceThroughTheFirstRouteThatTakesThem)
 
     set.Release();
     graph.Release();
-    for (const CLSID& id : {CLSID_TestTagWriter, CLSID_TestTagMux, CLSID_EngineTestOffer}) ComRegisterClass(id, nullptr);
+    for (const CLSID& id : {CLSID_TestTagWriter, CLSID_TestTagMux, CLSID_EngineTestOffer})
+        ComRegisterClass(id, nullptr);
     CoUninitialize();
 }
 

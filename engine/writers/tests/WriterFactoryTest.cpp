@@ -72,7 +72,8 @@ TEST_F(WriterFactoryTest, EachTypeGetsItsWriterUnderItsName)
         EXPECT_STREQ(writer->GetName(), row.name) << row.type;
         EXPECT_EQ(writer->GetFilter(), nullptr) << row.type;
     }
-    EXPECT_NE(dynamic_cast<CStandardFileWriter*>(std::unique_ptr<COutputFilter>(UFilterUtils2::CreateOutput(&m_graph, 350)).get()), nullptr);
+    std::unique_ptr<COutputFilter> mp3(UFilterUtils2::CreateOutput(&m_graph, 350));
+    EXPECT_NE(dynamic_cast<CStandardFileWriter*>(mp3.get()), nullptr);
     for (ESplitterType none : {800, 1410, 1421, 1430, 1440, 12345})
         EXPECT_EQ(std::unique_ptr<COutputFilter>(UFilterUtils2::CreateOutput(&m_graph, none)), nullptr) << none;
 }
