@@ -34,6 +34,7 @@ protected:
         CDirectShowSystem2::sLoadAvi = m_loadAvi;
         CCodecTesterThread::sStartDelayMs = m_delay;
         CAudioCodecsInfo::sInfo->RemoveCodec(m_codec);
+        delete m_codec;
     }
     static bool Saved(const char* file)
     {

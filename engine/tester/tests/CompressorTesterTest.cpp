@@ -35,7 +35,11 @@ protected:
     }
     void TearDown() override
     {
-        for (CAudioCodecInfo* codec : m_added) CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+        // Taken out of the catalogue, an entry is the caller's again.
+        for (CAudioCodecInfo* codec : m_added) {
+            CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+            delete codec;
+        }
     }
     CAudioCodecInfo* AddCodec(const char* name)
     {
