@@ -42,7 +42,9 @@ CNullRenderer::CNullRenderer() : CSinkFilter(CLSID_NullRenderer) { AddPin(PINDIR
 
 HRESULT CNullRenderer::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
 {
-    return type.majortype != GUID{} ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    // A file source's byte stream is read by a splitter, never pushed: taken here it
+    // would never end.
+    return type.majortype != GUID{} && type.majortype != MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
 HRESULT CNullRenderer::Receive(CBasePin*, const MediaSample& sample)
