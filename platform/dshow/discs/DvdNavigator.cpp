@@ -303,7 +303,9 @@ std::vector<CDvdNavigator::Payload> CDvdNavigator::SplitPack(const BYTE* pack, s
         if ((video || audio) && length >= 3) {
             const BYTE* header = pack + at + 6;
             size_t start = at + 9 + header[2];
-            const int64_t pts = (header[1] & 0x80) && header[2] >= 5 ? ReadPts(header + 3) : -1;
+            // The time stands in the header's own data, which the packet must hold.
+            const bool timed = (header[1] & 0x80) && header[2] >= 5 && at + 14 <= end;
+            const int64_t pts = timed ? ReadPts(header + 3) : -1;
             bool wanted = video || id == audioStream;
             if (id == 0xBD && start < end) {
                 const BYTE sub = pack[start];

@@ -55,6 +55,9 @@ TEST(DvdNavigatorTest, DamagedPacksGiveOnlyWhatTheyHoldWhole)
     EXPECT_TRUE(CDvdNavigator::SplitPack(nullptr, 2048, 0x80).empty());
     const std::vector<BYTE> noise(2048, 0xAB);
     EXPECT_TRUE(CDvdNavigator::SplitPack(noise.data(), noise.size(), 0x80).empty());
+    // A packet whose header announces a time it does not hold, at the pack's very end.
+    const std::vector<BYTE> untimed = Pack({{0, 0, 1, 0xE0, 0, 4, 0x81, 0x80, 5, 0x21}});
+    EXPECT_TRUE(CDvdNavigator::SplitPack(untimed.data(), untimed.size(), 0x80).empty());
     // A packet too short for its own header.
     const std::vector<BYTE> tiny = Pack({{0, 0, 1, 0xE0, 0, 1, 0x81}});
     EXPECT_TRUE(CDvdNavigator::SplitPack(tiny.data(), tiny.size(), 0x80).empty());
