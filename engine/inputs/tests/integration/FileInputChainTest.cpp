@@ -252,3 +252,41 @@ TEST_F(FileInputChainTest, Mp3IsDecodedThroughTheAudioChainAndGivesItsTags)
     }
     input.Release();
 }
+
+TEST_F(FileInputChainTest, VideoStagesScaleAndRegulateTheDecodedPictures)
+{
+    const fs::path avi = m_dir / "big.avi";
+    const std::string make = "ffmpeg -v error -f lavfi -i testsrc=size=320x240:rate=10 -t 1 -c:v mjpeg -y '" +
+                             avi.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    CFileInputFilters2 input(&m_graph);
+    input.SetFilePath(avi.string().c_str());
+    ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+    {
+        CVideoTransformChain chain(&m_graph, input.GetVideoPin(kOutputProcessing, 0));
+        ASSERT_TRUE(chain.ConnectDecoder());
+        ASSERT_TRUE(chain.ConnectTimeCleaner());
+        ASSERT_TRUE(chain.ConnectBuffer());
+        ASSERT_TRUE(chain.ConnectScaler(160, 120, kImageFlipNone, kImageRotationNone, 0, 0, kScaleToFit,
+                                        EColorFormat(0), false, false));
+        ASSERT_TRUE(chain.ConnectPulseRegulator(5, true));
+        EXPECT_FALSE(chain.IsDecoderPin());
+        unsigned short width = 0;
+        unsigned short height = 0;
+        double rate = 0;
+        double aspect = 0;
+        ASSERT_TRUE(chain.GetVideoSetting(width, height, rate, aspect));
+        EXPECT_EQ(width, 160);
+        EXPECT_EQ(height, 120);
+        auto renderer = NullRenderer("Null Renderer");
+        ASSERT_TRUE(chain.GetOutputPin()->Connect(renderer->GetInputPin(), nullptr));
+        RunToCompletion();
+        double passed = 0;
+        EXPECT_TRUE(renderer->GetPassTime(passed));
+        EXPECT_GT(passed, 0.5);
+        chain.Disconnect();
+        EXPECT_EQ(chain.GetOutputPin(), input.GetVideoPin(kOutputProcessing, 0));
+        renderer->Release();
+    }
+    input.Release();
+}
