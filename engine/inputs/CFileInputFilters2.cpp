@@ -12,6 +12,7 @@
 #include "CWmTagReader.h"
 #include "EncoderSetInterfaces.h"
 #include "EngineGuid.h"
+#include "dshow/DShowInterfaces.h"
 #include "UFileUtils.h"
 #include "UInputTables.h"
 
@@ -121,7 +122,11 @@ void CFileInputFilters2::ReconnectSeeker()
     const bool audioFirst = m_fileSource && audio &&
                             (m_inputId == kAsfReader || m_inputId == kWmSource || GetSplitterId(0) == k3ivxSplitter);
     CFilterPin* pin = audioFirst ? audio : (video ? video : audio);
-    if (pin) m_graph->ReconnectSeeker(pin);
+    // A pin that cannot seek would leave the graph without any seeker: keep the one it has.
+    IMediaSeeking* seeking = nullptr;
+    if (!pin || !pin->GetPin() || FAILED(QueryInterfaceTo(pin->GetPin(), &seeking)) || !seeking) return;
+    seeking->Release();
+    m_graph->ReconnectSeeker(pin);
 }
 
 bool CFileInputFilters2::GetTags(CMediaTags& tags)

@@ -85,7 +85,9 @@ protected:
 
         auto renderer = NullRenderer("Null Renderer");
         ASSERT_TRUE(chain->GetOutputPin()->Connect(renderer->GetInputPin(), nullptr));
+        m_graph.ConnectSeeker();
         input.ReconnectSeeker();
+        EXPECT_TRUE(m_graph.SeekerConnected());
         RunToCompletion();
         double passed = 0;
         EXPECT_TRUE(renderer->GetPassTime(passed));
