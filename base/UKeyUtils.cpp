@@ -1,7 +1,7 @@
 #include "UKeyUtils.h"
 
 #include "win32/Messages.h"
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "UDialogTemplates.h"
-#include "win32/CommCtrl.h"
-#include "win32/Icon.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/gdi/Icon.h"
 
 #include <utility>
 

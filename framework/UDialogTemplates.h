@@ -1,7 +1,7 @@
 #pragma once
 // The framework's own dialog templates, registered by id on first use, after the
 // control classes they name.
-#include "win32/Dialog.h"
+#include "win32/dialogs/Dialog.h"
 
 class UDialogTemplates {
 public:

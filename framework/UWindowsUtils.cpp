@@ -4,10 +4,10 @@
 #include "CPanel.h"
 #include "CRegistry.h"
 #include "UDirectoryUtils.h"
-#include "afx/CButton.h"
-#include "afx/CWnd.h"
-#include "win32/CtlMessages.h"
-#include "win32/WindowPlacement.h"
+#include "afx/controls/CButton.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/WindowPlacement.h"
 
 #include <cstdio>
 #include <cstring>

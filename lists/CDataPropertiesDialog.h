@@ -2,7 +2,7 @@
 // The modal dialog that shows a property list as names and values.
 #include "CDataPropertiesListControl.h"
 #include "CPropertyList.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CDataPropertiesDialog : public CDialog {
 public:

@@ -1,7 +1,7 @@
 #include "CDragIndicator.h"
 
-#include "afx/CDC.h"
-#include "afx/CWnd.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/CWnd.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "CDrawObjectListControl.h"
 
-#include "afx/CDC.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 
 BEGIN_MESSAGE_MAP(CDrawObjectListControl, CObjectListControl)
     ON_WM_SIZE()

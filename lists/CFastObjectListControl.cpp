@@ -1,6 +1,6 @@
 #include "CFastObjectListControl.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "CObjectListControl.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CObjectListControl, CListCtrl)
     MV_OBJECT_LIST_MESSAGE_ENTRIES()

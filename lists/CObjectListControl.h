@@ -1,7 +1,7 @@
 #pragma once
 // A list-view that shows the objects of a persistent list, one row per object.
 #include "TObjectListBase.h"
-#include "afx/CListCtrl.h"
+#include "afx/controls/CListCtrl.h"
 
 class CObjectListControl : public TObjectListBase<CListCtrl> {
 public:

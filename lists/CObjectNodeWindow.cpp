@@ -2,8 +2,8 @@
 
 #include "CDragIndicator.h"
 #include "CObjectNode.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CObjectNodeWindow, CWnd)
     ON_WM_PAINT()

@@ -2,7 +2,7 @@
 // A window that draws the objects of a persistent list as nodes on a scaled plane; a
 // press on a node that hands out a drag indicator drags it until the button is released.
 #include "CTopObjectDisplay.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CDC;
 class CObjectNode;

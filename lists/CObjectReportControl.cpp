@@ -1,6 +1,6 @@
 #include "CObjectReportControl.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CObjectReportControl, CReportCtrl)
     MV_OBJECT_LIST_MESSAGE_ENTRIES()

@@ -4,10 +4,10 @@
 #include "CPersistObjectDropTarget.h"
 #include "CPointerList.h"
 #include "SPersistObjectHit.h"
-#include "afx/CBitmap.h"
-#include "afx/COleDataSource.h"
-#include "afx/MessageMap.h"
-#include "win32/GlobalMemory.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/windows/COleDataSource.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/kernel/GlobalMemory.h"
 
 #include <cstring>
 

@@ -2,8 +2,8 @@
 // A tree-view showing an object and its nested lists: each object's display owns one tree
 // item, and an item can be dragged off as the object's address ("Persist Object").
 #include "CTopObjectDisplay.h"
-#include "afx/CImageList.h"
-#include "afx/CTreeCtrl.h"
+#include "afx/controls/CImageList.h"
+#include "afx/controls/CTreeCtrl.h"
 
 class CObjectTreeControl : public CTreeCtrl, public CTopObjectDisplay {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The display of one tree item: it keeps its item, and its selection is the tree's.
 #include "CObjectControlDisplay.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 class CObjectTreeDisplay : public CObjectControlDisplay {
 public:

@@ -1,9 +1,9 @@
 #include "CPersistObjectDropTarget.h"
 
 #include "SPersistObjectHit.h"
-#include "afx/CWnd.h"
-#include "win32/ClipboardFormat.h"
-#include "win32/GlobalMemory.h"
+#include "afx/windows/CWnd.h"
+#include "win32/windowing/ClipboardFormat.h"
+#include "win32/kernel/GlobalMemory.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A drop target for persistent objects dragged within the process under the "Persist
 // Object" format; it tells the window under the pointer to look, and drops nothing.
-#include "afx/COleDropTarget.h"
+#include "afx/windows/COleDropTarget.h"
 
 class CPersistObject;
 

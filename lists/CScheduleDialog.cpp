@@ -2,11 +2,11 @@
 
 #include "CPersistDateTime.h"
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/CWinApp.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlDateTime.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlDateTime.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // The modal dialog that sets when a recording starts and stops. It edits its own copy of
 // the schedule, which goes back to the caller only when the user confirms a valid one.
 #include "CScheduler.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CDateTimeCtrl.h"
-#include "afx/CDialog.h"
-#include "afx/CTime.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CDateTimeCtrl.h"
+#include "afx/windows/CDialog.h"
+#include "afx/kernel/CTime.h"
 
 class CScheduleDialog : public CDialog {
 public:

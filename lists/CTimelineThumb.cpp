@@ -1,7 +1,7 @@
 #include "CTimelineThumb.h"
 
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CTimelineThumb, CWnd)
     ON_WM_PAINT()

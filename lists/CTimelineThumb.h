@@ -3,7 +3,7 @@
 // button held, and the release; the timeline moves it.
 #include "CBroadcaster.h"
 #include "CSkinObject.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 inline constexpr long kThumbPressedMessage = 6683232;
 inline constexpr long kThumbDraggedMessage = 6683233;

@@ -3,9 +3,9 @@
 #include "CDurationNode.h"
 #include "UDrawingUtils.h"
 #include "UTimecodeUtils.h"
-#include "afx/CDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Window.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "CObjectNodeWindow.h"
 #include "CTimelineThumb.h"
 #include "CWindowLocator.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CStatic.h"
 
 inline constexpr long kTimelineTimeChangedMessage = 8830042;
 inline constexpr long kTimelineTimeDraggedMessage = 8830043;

@@ -4,9 +4,9 @@
 #include "CPersistObject.h"
 #include "CReportCtrl.h"
 #include "UStringUtils.h"
-#include "afx/CBitmap.h"
-#include "afx/CHeaderCtrl.h"
-#include "afx/CListCtrl.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/controls/CHeaderCtrl.h"
+#include "afx/controls/CListCtrl.h"
 #include "win32/CodePage.h"
 
 #include <algorithm>

@@ -4,11 +4,11 @@
 // changed object redraws its row, and the user's selections, ticks and label edits reach
 // the displays and objects. Concrete controls add their message maps and row texts.
 #include "CTopObjectDisplay.h"
-#include "afx/CImageList.h"
+#include "afx/controls/CImageList.h"
 #include "afx/CPoint.h"
 #include "afx/CRect.h"
 #include "afx/CString.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 class CPersistObject;
 struct TOOLINFO;

@@ -1,6 +1,6 @@
 #include "CMorvaneMainDialog.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CMorvaneMainDialog, CApplicationDialog)
     ON_WM_CLOSE()

@@ -1,6 +1,6 @@
 #include "CMorvaneMainFrame.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 IMPLEMENT_DYNCREATE(CMorvaneMainFrame, CApplicationFrame)
 

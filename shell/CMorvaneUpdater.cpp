@@ -3,9 +3,9 @@
 #include "UDirectoryUtils.h"
 #include "UMorvaneWebUtils.h"
 #include "UShellUtils.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageBox.h"
-#include "win32/Threads.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/kernel/Threads.h"
 
 namespace {
 constexpr int kCancelPolls = 10;

@@ -7,9 +7,9 @@
 #include "UApplicationUtils.h"
 #include "UMorvaneWeb.h"
 #include "UShellUtils.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageBox.h"
-#include "win32/Files.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/kernel/Files.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "CSpeechOutput.h"
 
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 bool CSpeechOutput::BuildWavFormat(WAVEFORMATEX& format)
 {

@@ -6,7 +6,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpVoice.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 #include "sapi/SpHelpers.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpVoice.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 CSpeechOutputSpeaker::CSpeechOutputSpeaker(CSpeechTalker* talker) : CSpeechOutput(talker)
 {

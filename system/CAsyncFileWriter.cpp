@@ -2,7 +2,7 @@
 #include "PathField.h"
 #include "CFileDataBuffer.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 #include "win32/WinError.h"
 
 #include <cstring>

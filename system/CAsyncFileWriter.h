@@ -5,7 +5,7 @@
 // close on one thread: completions run only on the thread that queued the writes.
 #include "CBufferController.h"
 
-#include "win32/Files.h"
+#include "win32/kernel/Files.h"
 
 class CFileDataBuffer;
 

@@ -1,10 +1,10 @@
 #include "CBitmapLoader.h"
 
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
-#include "win32/Paint.h"
-#include "win32/Picture.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
+#include "win32/gdi/Paint.h"
+#include "win32/pictures/Picture.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "CDateTime.h"
 
-#include "win32/KernelTime.h"
+#include "win32/kernel/KernelTime.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "CDoubleBufferThread.h"
 #include "CThreadBufferController.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 CDoubleBufferThread::~CDoubleBufferThread()
 {

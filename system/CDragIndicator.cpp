@@ -1,6 +1,6 @@
 #include "CDragIndicator.h"
 
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 #include <algorithm>
 

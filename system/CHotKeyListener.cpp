@@ -1,6 +1,6 @@
 #include "CHotKeyListener.h"
 
-#include "win32/HotKey.h"
+#include "win32/windowing/HotKey.h"
 
 #include <cstdint>
 

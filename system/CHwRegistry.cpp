@@ -1,6 +1,6 @@
 #include "CHwRegistry.h"
 
-#include "win32/Registry.h"
+#include "win32/settings/Registry.h"
 #include "win32/WinError.h"
 
 HKEY CHwRegistry::GetSectionKey()

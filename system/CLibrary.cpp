@@ -1,7 +1,7 @@
 #include "CLibrary.h"
 #include "PathField.h"
 
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 
 #include <cstring>
 

@@ -2,8 +2,8 @@
 #include "PathField.h"
 #include "UStringBuffer.h"
 
-#include "win32/Files.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/Threads.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A re-entrant lock.
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 class CMvCriticalSection {
 public:

@@ -1,7 +1,7 @@
 #include "CObviousDragIndicator.h"
 
 #include "CScreenCapture.h"
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 CObviousDragIndicator::CObviousDragIndicator(HWND window) : CDragIndicator(window)
 {

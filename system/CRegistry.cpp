@@ -4,8 +4,8 @@
 #include "UApplicationUtils.h"
 #include "UStringBuffer.h"
 
-#include "win32/Profile.h"
-#include "win32/Registry.h"
+#include "win32/settings/Profile.h"
+#include "win32/settings/Registry.h"
 #include "win32/WinError.h"
 
 #include <cstdio>

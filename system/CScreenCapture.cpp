@@ -1,11 +1,11 @@
 #include "CScreenCapture.h"
 
-#include "win32/GdiSurface.h"
+#include "win32/gdi/GdiSurface.h"
 
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Threads.h"
-#include "win32/Window.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
 
 #include <initializer_list>
 

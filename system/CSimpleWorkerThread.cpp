@@ -1,6 +1,6 @@
 #include "CSimpleWorkerThread.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 CSimpleWorkerThread::~CSimpleWorkerThread()
 {

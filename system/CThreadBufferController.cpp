@@ -2,7 +2,7 @@
 #include "CDataBuffer.h"
 #include "CMvSingleLock.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 CThreadBufferController::CThreadBufferController() { m_thread.SetController(this); }
 

@@ -1,7 +1,7 @@
 #include "CVersion.h"
 #include "UStringBuffer.h"
 
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // A block of the wave-out device with the header the device plays it through.
 #include "CDataBuffer.h"
 
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 class CWaveDataBuffer : public CDataBuffer {
 public:

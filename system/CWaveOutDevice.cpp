@@ -1,7 +1,7 @@
 #include "CWaveOutDevice.h"
 #include "CWaveDataBuffer.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 CWaveOutDevice::CWaveOutDevice() { mPassAtOnce = true; }
 

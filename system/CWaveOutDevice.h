@@ -6,7 +6,7 @@
 #include "CBufferController.h"
 #include "CHandle.h"
 
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <atomic>
 

@@ -1,6 +1,6 @@
 #include "CWindowsProgressAction.h"
 
-#include "win32/KernelTime.h"
+#include "win32/kernel/KernelTime.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 #include "StApplicationId.h"
 #include "UStringBuffer.h"
 
-#include "win32/Files.h"
+#include "win32/kernel/Files.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 #include "UBitmapUtils.h"
 
 #include "UColorSpace.h"
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 #include <vector>
 

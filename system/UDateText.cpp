@@ -1,7 +1,7 @@
 #include "UDateText.h"
 #include "UStringBuffer.h"
 
-#include "win32/KernelTime.h"
+#include "win32/kernel/KernelTime.h"
 
 #include <cstdio>
 

@@ -3,8 +3,8 @@
 #include "UApplicationUtils.h"
 #include "UStringBuffer.h"
 
-#include "win32/Files.h"
-#include "win32/ShellFolders.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/ShellFolders.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,7 +1,7 @@
 #include "URegistryUtils.h"
 #include "UStringBuffer.h"
 
-#include "win32/Registry.h"
+#include "win32/settings/Registry.h"
 #include "win32/WinError.h"
 
 #include <cstring>

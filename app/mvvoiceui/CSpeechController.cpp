@@ -2,8 +2,8 @@
 
 #include "CSpeechControl.h"
 #include "CSpeechSystem.h"
-#include "afx/CComboBox.h"
-#include "afx/CSliderCtrl.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CSliderCtrl.h"
 
 CSpeechController::CSpeechController()
 {

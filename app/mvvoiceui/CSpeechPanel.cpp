@@ -1,10 +1,10 @@
 #include "CSpeechPanel.h"
 
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr int kVoiceLabel = 20000;

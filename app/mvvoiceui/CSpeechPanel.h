@@ -2,9 +2,9 @@
 // The page on which the user picks the voice and sets the speed and volume.
 #include "CObjectPanel.h"
 #include "CSpeechController.h"
-#include "afx/CComboBox.h"
-#include "afx/CSliderCtrl.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CSliderCtrl.h"
+#include "afx/controls/CStatic.h"
 
 class CSpeechPanel : public CObjectPanel {
 public:

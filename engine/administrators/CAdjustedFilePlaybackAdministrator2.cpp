@@ -2,7 +2,7 @@
 
 #include "CAdjustedRenderOutputFilters2.h"
 #include "StWaitCursor.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 CAdjustedFilePlaybackAdministrator2::~CAdjustedFilePlaybackAdministrator2()
 {

@@ -2,7 +2,7 @@
 
 #include "CDirectShowAdministrator2.h"
 #include "StWaitCursor.h"
-#include "afx/CWinApp.h"
+#include "afx/windows/CWinApp.h"
 
 CDxTask::CDxTask() : m_progress(500)
 {

@@ -3,9 +3,9 @@
 #include "CDirectShowAdministrator2.h"
 #include "UDrawingUtils.h"
 #include "UTimecodeUtils.h"
-#include "afx/CPaintDC.h"
-#include "win32/Font.h"
-#include "win32/KernelTime.h"
+#include "afx/gdi/CPaintDC.h"
+#include "win32/fonts/Font.h"
+#include "win32/kernel/KernelTime.h"
 
 namespace {
 constexpr UINT kRefreshMs = 500;

@@ -3,7 +3,7 @@
 // time recorded so far by the wall clock, pauses left out.
 #include "CListener.h"
 #include "CTimer.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CDirectShowAdministrator2;
 

@@ -6,7 +6,7 @@
 #include "UDirectoryUtils.h"
 #include "afx/CString.h"
 #include "com/Guid.h"
-#include "win32/ShellFolders.h"
+#include "win32/kernel/ShellFolders.h"
 
 const char* const CDecoderInfo::kCodecSection = "Codec";
 const char* const CDecoderInfo::kCountKey = "Count";

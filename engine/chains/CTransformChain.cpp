@@ -12,7 +12,7 @@
 #include "VideoFormatBlocks.h"
 #include "dshow/MediaType.h"
 #include "dshow/VideoInfo.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "CLameDll.h"
 
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 
 #include <cstring>
 

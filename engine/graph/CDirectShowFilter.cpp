@@ -13,8 +13,8 @@
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterExtraInterfaces.h"
 #include "dshow/WideText.h"
-#include "win32/Module.h"
-#include "win32/Registry.h"
+#include "win32/kernel/Module.h"
+#include "win32/settings/Registry.h"
 
 #include <cctype>
 #include <cstring>

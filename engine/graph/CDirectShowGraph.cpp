@@ -5,11 +5,11 @@
 #include "CFilterPin.h"
 #include "CTracer.h"
 #include "afx/CString.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 #include "com/ComRuntime.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/VideoWindowInterfaces.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 #include <cmath>
 #include <numbers>

@@ -6,9 +6,9 @@
 #include "CFilePath.h"
 #include "StWaitCursor.h"
 #include "UDrawingUtils.h"
-#include "afx/CPaintDC.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CPaintDC.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
 
 BEGIN_MESSAGE_MAP(CDirectShowWindow, CWnd)
     ON_MESSAGE(0x480, OnGraphNotify)

@@ -2,7 +2,7 @@
 // The window that shows a graph's video and receives its event notices, and that
 // announces dropped files, clicks and keys to its listeners.
 #include "CBroadcaster.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CDirectShowGraph;
 class CPath;

@@ -1,6 +1,6 @@
 #include "CGraphMonitor.h"
 
-#include "win32/KernelTime.h"
+#include "win32/kernel/KernelTime.h"
 
 void CGraphMonitor::Reset()
 {

@@ -3,7 +3,7 @@
 #include "UDirectShowUtils.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CWinApp.h"
+#include "afx/windows/CWinApp.h"
 
 bool UDirectShowInterface::CheckValidVersion(bool checkWindowsMedia)
 {

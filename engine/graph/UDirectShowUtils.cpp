@@ -8,8 +8,8 @@
 #include "dshow/DShowInterfaces.h"
 #include "dshow/MediaType.h"
 #include "dshow/WideText.h"
-#include "win32/Module.h"
-#include "win32/WaveFormat.h"
+#include "win32/kernel/Module.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <cmath>
 #include <cstdlib>

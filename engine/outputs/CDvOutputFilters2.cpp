@@ -7,8 +7,8 @@
 #include "ReleaseFilter.h"
 #include "UFileUtils.h"
 #include "WriterIds.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageBox.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/MessageBox.h"
 
 CDvOutputFilters2::CDvOutputFilters2(CDirectShowGraph* graph) : COutputFilters2(graph)
 {

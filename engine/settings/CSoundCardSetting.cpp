@@ -5,7 +5,7 @@
 #include "EngineSettingFiles.h"
 #include "UDirectoryUtils.h"
 #include "afx/CString.h"
-#include "win32/ShellFolders.h"
+#include "win32/kernel/ShellFolders.h"
 
 const char* const CSoundCardSetting::kSection = "Sound Card";
 const char* const CSoundCardSetting::kHardwareBufferKey = "Hardware Buffer";

@@ -1,6 +1,6 @@
 #include "CFileTagReader.h"
 
-#include "afx/CFile.h"
+#include "afx/kernel/CFile.h"
 
 CFileTagReader::CFileTagReader(const char* path, CDirectShowFilter* input)
     : CTagReader(input), m_path(path ? path : "")

@@ -3,7 +3,7 @@
 #include "CHandle.h"
 #include "CMediaTags.h"
 #include "CTagMaps.h"
-#include "afx/CFile.h"
+#include "afx/kernel/CFile.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include "CFilterPin.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/MediaType.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <cstring>
 

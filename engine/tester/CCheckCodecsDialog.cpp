@@ -2,9 +2,9 @@
 
 #include "CCodecInfo.h"
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 

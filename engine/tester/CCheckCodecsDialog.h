@@ -3,7 +3,7 @@
 // unstable ones out.
 #include "CCodecListControl.h"
 #include "CPersistList.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CCodecInfo;
 

@@ -3,7 +3,7 @@
 #include "CCodecInfo.h"
 #include "CCodecListDisplay.h"
 #include "CPersistList.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 CPersistList* CCodecListControl::GetList(CPersistObject* object)
 {

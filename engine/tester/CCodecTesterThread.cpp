@@ -5,7 +5,7 @@
 #include "CVideoCompressorTestAdministrator2.h"
 #include "StDirectShow.h"
 #include "UStringBuffer.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 unsigned long CCodecTesterThread::sStartDelayMs = 2000;
 

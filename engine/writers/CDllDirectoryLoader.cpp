@@ -1,6 +1,6 @@
 #include "CDllDirectoryLoader.h"
 
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 
 CDllDirectoryLoader::CDllDirectoryLoader() : CLibrary("Kernel32.dll") {}
 

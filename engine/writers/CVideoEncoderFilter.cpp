@@ -7,7 +7,7 @@
 #include "StSilentCreation.h"
 #include "URegistryUtils.h"
 #include "com/Guid.h"
-#include "win32/Registry.h"
+#include "win32/settings/Registry.h"
 
 #include <string>
 #include <vector>

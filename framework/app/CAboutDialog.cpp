@@ -9,11 +9,11 @@
 #include "UFileUtils.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
-#include "win32/Files.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/kernel/Files.h"
 
 
 namespace {

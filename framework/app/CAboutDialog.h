@@ -1,9 +1,9 @@
 #pragma once
 // The about box: the product, the running program's version and the version of
 // every library in the program's folder.
-#include "afx/CBitmap.h"
-#include "afx/CDialog.h"
-#include "afx/CListCtrl.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CListCtrl.h"
 
 class CAboutDialog : public CDialog {
 public:

@@ -4,13 +4,13 @@
 #include "StApplicationId.h"
 #include "UApplicationUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/AfxIds.h"
-#include "afx/CCmdUI.h"
-#include "afx/CMenu.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Icon.h"
-#include "win32/Menu.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/CMenu.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Icon.h"
+#include "win32/dialogs/Menu.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 
 #include "UApplicationUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/CCmdUI.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/MessageMap.h"
 
 IMPLEMENT_DYNCREATE(CApplicationFrame, CTaskBarFrame)
 

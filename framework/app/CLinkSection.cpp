@@ -4,8 +4,8 @@
 #include "CRegistry.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CMenu.h"
-#include "win32/Menu.h"
+#include "afx/windows/CMenu.h"
+#include "win32/dialogs/Menu.h"
 
 CLinkSection::CLinkSection(const char* caption) : m_caption(caption ? caption : "") {}
 

@@ -6,9 +6,9 @@
 #include "StApplicationId.h"
 #include "UApplicationUtils.h"
 #include "UDirectoryUtils.h"
-#include "afx/CMenu.h"
-#include "afx/CWnd.h"
-#include "win32/Menu.h"
+#include "afx/windows/CMenu.h"
+#include "afx/windows/CWnd.h"
+#include "win32/dialogs/Menu.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 #include "CMainPanel.h"
 
-#include "afx/AfxIds.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CMainPanel, CPanel)
     ON_WM_DESTROY()

@@ -7,11 +7,11 @@
 #include "UDirectoryUtils.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CCmdUI.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
-#include "win32/RichEdit.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/RichEdit.h"
 
 #include <strings.h>
 

@@ -4,7 +4,7 @@
 #include "CListener.h"
 #include "CTracer.h"
 #include "StApplicationId.h"
-#include "afx/CWinApp.h"
+#include "afx/windows/CWinApp.h"
 
 class CCmdUI;
 class CDebugLogger;

@@ -1,6 +1,6 @@
 #pragma once
 // A frame without border or client edge that clips its children.
-#include "afx/CFrameWnd.h"
+#include "afx/windows/CFrameWnd.h"
 
 class CPlainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CPlainFrame)

@@ -1,8 +1,8 @@
 #include "CPopupMenu.h"
 
-#include "afx/CWnd.h"
-#include "win32/Menu.h"
-#include "win32/Window.h"
+#include "afx/windows/CWnd.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/Window.h"
 
 CPopupMenu::~CPopupMenu() { m_menu.DestroyMenu(); }
 

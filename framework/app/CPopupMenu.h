@@ -1,7 +1,7 @@
 #pragma once
 // A pop-up menu built item by item and shown at the mouse pointer. Each new item goes to
 // the top, so the menu lists the items in the reverse order of adding.
-#include "afx/CMenu.h"
+#include "afx/windows/CMenu.h"
 
 class CWnd;
 

@@ -1,7 +1,7 @@
 #include "CRunIcon.h"
 
-#include "afx/CWinApp.h"
-#include "win32/Icon.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/gdi/Icon.h"
 
 bool CRunIcon::Load(UINT id)
 {

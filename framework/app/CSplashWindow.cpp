@@ -1,9 +1,9 @@
 #include "CSplashWindow.h"
 
-#include "afx/CDC.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Gdi.h"
 
 #include <algorithm>
 

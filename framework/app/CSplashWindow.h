@@ -1,8 +1,8 @@
 #pragma once
 // A bitmap centred on the screen for a few seconds at start-up; a click closes it
 // early. The object ends with its window.
-#include "afx/CBitmap.h"
-#include "afx/CFrameWnd.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/windows/CFrameWnd.h"
 
 class CSplashWindow : public CFrameWnd {
     DECLARE_DYNCREATE(CSplashWindow)

@@ -3,7 +3,7 @@
 #include "CIniProfile.h"
 #include "CRegistry.h"
 #include "UDirectoryUtils.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 #include <string>
 

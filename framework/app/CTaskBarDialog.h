@@ -3,7 +3,7 @@
 // it hides in the tray when the "Tray" setting says so.
 #include "CListener.h"
 #include "CTrayIcon.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CTaskBarDialog : public CDialog, public CListener {
 public:

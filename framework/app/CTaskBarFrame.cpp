@@ -1,6 +1,6 @@
 #include "CTaskBarFrame.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 IMPLEMENT_DYNCREATE(CTaskBarFrame, CFrameWnd)
 

@@ -3,7 +3,7 @@
 // with both of its flags set, it hides in the tray.
 #include "CListener.h"
 #include "CTrayIcon.h"
-#include "afx/CFrameWnd.h"
+#include "afx/windows/CFrameWnd.h"
 
 class CTaskBarFrame : public CFrameWnd, public CListener {
     DECLARE_DYNCREATE(CTaskBarFrame)

@@ -1,7 +1,7 @@
 #include "CTrayIcon.h"
 
-#include "afx/CWnd.h"
-#include "win32/Shell.h"
+#include "afx/windows/CWnd.h"
+#include "win32/windowing/Shell.h"
 
 #include <algorithm>
 #include <cstring>

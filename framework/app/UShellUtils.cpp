@@ -1,6 +1,6 @@
 #include "UShellUtils.h"
 
-#include "win32/Shell.h"
+#include "win32/windowing/Shell.h"
 
 void UShellUtils::Open(const char* fileOrAddress)
 {

@@ -1,7 +1,7 @@
 #include "CBitmapCapture.h"
 
 #include "CRgbVideoScaler.h"
-#include "afx/CBitmap.h"
+#include "afx/gdi/CBitmap.h"
 
 #include <memory>
 #include <vector>

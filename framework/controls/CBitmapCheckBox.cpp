@@ -1,9 +1,9 @@
 #include "CBitmapCheckBox.h"
 
 #include "UDrawingUtils.h"
-#include "afx/CDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Gdi.h"
 
 BEGIN_MESSAGE_MAP(CBitmapCheckBox, CBitmapButton)
     ON_WM_LBUTTONUP()

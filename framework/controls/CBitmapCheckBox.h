@@ -1,6 +1,6 @@
 #pragma once
 // A check box drawn from bitmaps: the four of the bitmap button and a checked one.
-#include "afx/CBitmapButton.h"
+#include "afx/controls/CBitmapButton.h"
 
 class CBitmapCheckBox : public CBitmapButton {
 public:

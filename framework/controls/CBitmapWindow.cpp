@@ -1,8 +1,8 @@
 #include "CBitmapWindow.h"
 
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Gdi.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A window that shows a picture file scaled to its client area.
 #include "CBitmapResizer.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CBitmapWindow : public CWnd {
 public:

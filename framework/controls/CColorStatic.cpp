@@ -1,8 +1,8 @@
 #include "CColorStatic.h"
 
-#include "afx/CDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Gdi.h"
 
 BEGIN_MESSAGE_MAP(CColorStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()

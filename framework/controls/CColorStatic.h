@@ -1,8 +1,8 @@
 #pragma once
 // A static text in colours of its own, whose text and background can blink; each visible
 // blink phase can be reported to a window.
-#include "afx/CBrush.h"
-#include "afx/CStatic.h"
+#include "afx/gdi/CBrush.h"
+#include "afx/controls/CStatic.h"
 
 class CColorStatic : public CStatic {
 public:

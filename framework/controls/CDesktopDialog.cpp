@@ -1,9 +1,9 @@
 #include "CDesktopDialog.h"
 #include "StSelectCursor.h"
 #include "UDialogTemplates.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Gdi.h"
 
 #include <algorithm>
 

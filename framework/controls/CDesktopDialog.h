@@ -2,7 +2,7 @@
 // A full-screen picture of the desktop on which the user drags the rectangle to capture.
 #include "CScreenCapture.h"
 #include "CScreenDrag.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 #include <memory>
 

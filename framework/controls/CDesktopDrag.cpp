@@ -1,6 +1,6 @@
 #include "CDesktopDrag.h"
-#include "afx/MessageMap.h"
-#include "win32/Window.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/windowing/Window.h"
 
 BEGIN_MESSAGE_MAP(CDesktopDrag, CWnd)
     ON_WM_LBUTTONDOWN()

@@ -1,7 +1,7 @@
 #pragma once
 // A window that lets the user drag a rectangle over the live desktop; it keeps no result.
 #include "CScreenDrag.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CDesktopDrag : public CWnd {
 public:

@@ -1,6 +1,6 @@
 #include "CDrawComboBox.h"
 
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 BOOL CDrawComboBox::PreCreateWindow(CREATESTRUCT& cs)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // An owner-drawn combo that paints each item's background; subclasses draw the text.
-#include "afx/CComboBox.h"
+#include "afx/controls/CComboBox.h"
 
 class CDrawComboBox : public CComboBox {
 public:

@@ -1,6 +1,6 @@
 #include "CEntryCombo.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CEntryCombo, CComboBox)
     ON_WM_KEYUP()

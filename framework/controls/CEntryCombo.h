@@ -3,7 +3,7 @@
 // or Enter released), with its broadcaster base as the first parameter.
 #include "CBroadcaster.h"
 #include "CEntryField.h"
-#include "afx/CComboBox.h"
+#include "afx/controls/CComboBox.h"
 
 class CEntryCombo : public CComboBox, public CBroadcaster {
 public:

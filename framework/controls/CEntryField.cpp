@@ -1,6 +1,6 @@
 #include "CEntryField.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CEntryField, CEdit)
     ON_WM_KILLFOCUS()

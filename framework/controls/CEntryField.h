@@ -2,7 +2,7 @@
 // The edit field of the data pages: tells its listeners when editing has finished (focus lost,
 // or Enter released), with the field itself as the first parameter.
 #include "CBroadcaster.h"
-#include "afx/CEdit.h"
+#include "afx/controls/CEdit.h"
 
 inline constexpr long kEntryFieldCommittedMessage = 2275643;
 

@@ -1,8 +1,8 @@
 #include "CIconButtonFlasher.h"
 
-#include "afx/CButton.h"
-#include "afx/CWinApp.h"
-#include "win32/Icon.h"
+#include "afx/controls/CButton.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/gdi/Icon.h"
 
 CIconButtonFlasher::CIconButtonFlasher() { m_timer.AddListener(this); }
 

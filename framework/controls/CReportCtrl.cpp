@@ -1,9 +1,9 @@
 #include "CReportCtrl.h"
 
-#include "afx/COleDateTime.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
-#include "win32/Gdi.h"
+#include "afx/kernel/COleDateTime.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/gdi/Gdi.h"
 
 #include <algorithm>
 #include <cerrno>

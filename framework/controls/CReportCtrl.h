@@ -2,9 +2,9 @@
 // The sortable, editable report list: columns described by one text, per-cell colours,
 // sorting by header clicks with a rule that knows numbers and dates, groups kept apart by
 // a separator row, in-place editing, four check-box styles, state queries and row moves.
-#include "afx/CEdit.h"
-#include "afx/CImageList.h"
-#include "afx/CListCtrl.h"
+#include "afx/controls/CEdit.h"
+#include "afx/controls/CImageList.h"
+#include "afx/controls/CListCtrl.h"
 
 #include <vector>
 

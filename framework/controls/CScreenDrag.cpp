@@ -1,6 +1,6 @@
 #include "CScreenDrag.h"
 #include "CObviousDragIndicator.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #include "CSkinButton.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/Paint.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/gdi/Paint.h"
 
 CSkinButton::CSkinButton() { SetFrameCount(4); }
 

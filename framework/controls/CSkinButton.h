@@ -2,7 +2,7 @@
 // A button shaped and drawn by its skin bitmap: frames normal, pressed, held (the mouse
 // is captured but the pointer left the button) and disabled.
 #include "CSkinObject.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CSkinButton : public CButton, public CSkinObject {
 public:

@@ -1,8 +1,8 @@
 #include "CSkinObject.h"
 
 #include "CXpButton.h"
-#include "win32/Gdi.h"
-#include "win32/Region.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Region.h"
 
 #include <cstring>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
 // Something drawn from a skin bitmap whose transparent parts, the colour of its top-left
 // pixel, are cut away. The bitmap holds its frames side by side.
-#include "afx/CBitmap.h"
-#include "afx/CDC.h"
-#include "afx/CRgn.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/CRgn.h"
 #include "win32/WinTypes.h"
 
 class CSkinObject {

@@ -1,7 +1,7 @@
 #include "CSkinWindowLocation.h"
 
 #include "UWindowsUtils.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 CSkinWindowLocation::CSkinWindowLocation(const char* name, CWnd* window) : CSkinLocation(name), m_window(window) {}
 

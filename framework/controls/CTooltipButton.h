@@ -1,7 +1,7 @@
 #pragma once
 // A button with a tool tip of its own, made on first use.
-#include "afx/CButton.h"
-#include "afx/CToolTipCtrl.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CToolTipCtrl.h"
 
 class CTooltipButton : public CButton {
 public:

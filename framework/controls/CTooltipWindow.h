@@ -1,7 +1,7 @@
 #pragma once
 // A window whose tool tips see every message it pre-translates.
-#include "afx/CToolTipCtrl.h"
-#include "afx/CWnd.h"
+#include "afx/controls/CToolTipCtrl.h"
+#include "afx/windows/CWnd.h"
 
 class CTooltipWindow : public CWnd {
 public:

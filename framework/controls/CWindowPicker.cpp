@@ -1,9 +1,9 @@
 #include "CWindowPicker.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
-#include "win32/Window.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
+#include "win32/windowing/Window.h"
 
 namespace {
 constexpr WORD kIconId = 10083;

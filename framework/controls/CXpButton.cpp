@@ -1,14 +1,14 @@
 #include "CXpButton.h"
 
 #include "UBitmapUtils.h"
-#include "afx/CDC.h"
-#include "afx/MessageMap.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
-#include "win32/Paint.h"
-#include "win32/Region.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
+#include "win32/gdi/Paint.h"
+#include "win32/gdi/Region.h"
 
 #include <cstring>
 #include <vector>

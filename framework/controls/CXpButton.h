@@ -3,7 +3,7 @@
 // pressed, disabled) stretched around a 4-pixel border, with its corners cut away after the
 // shape of the first state's corners.
 #include "CTooltipButton.h"
-#include "afx/CRgn.h"
+#include "afx/gdi/CRgn.h"
 
 class CDC;
 

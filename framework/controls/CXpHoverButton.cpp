@@ -1,7 +1,7 @@
 #include "CXpHoverButton.h"
 
-#include "afx/MessageMap.h"
-#include "win32/KernelTime.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/kernel/KernelTime.h"
 
 BEGIN_MESSAGE_MAP(CXpHoverButton, CXpButton)
     ON_WM_LBUTTONDOWN()

@@ -2,7 +2,7 @@
 // A themed button that repeats its click while held down: after the delay, each hover of the
 // pointer on the pressed button sends the parent another click.
 #include "CXpButton.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 class CXpHoverButton : public CXpButton {
 public:

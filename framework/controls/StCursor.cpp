@@ -1,5 +1,5 @@
 #include "StCursor.h"
-#include "win32/Icon.h"
+#include "win32/gdi/Icon.h"
 
 StCursor::StCursor(LPCSTR stockCursor) : m_previous(SetCursor(LoadCursorA(nullptr, stockCursor))) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // The wait cursor while the guard lives, around long operations.
 #include "StCursor.h"
-#include "win32/Icon.h"
+#include "win32/gdi/Icon.h"
 
 class StWaitCursor : public StCursor {
 public:

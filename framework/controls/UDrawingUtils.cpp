@@ -1,14 +1,14 @@
 #include "UDrawingUtils.h"
 
-#include "afx/CBitmap.h"
-#include "afx/CBrush.h"
-#include "afx/CDC.h"
-#include "afx/CFont.h"
-#include "afx/CWnd.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
-#include "win32/Window.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/gdi/CBrush.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/CFont.h"
+#include "afx/windows/CWnd.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Window.h"
 
 #include <cmath>
 

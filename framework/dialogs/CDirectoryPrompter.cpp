@@ -1,8 +1,8 @@
 #include "CDirectoryPrompter.h"
-#include "afx/CWinApp.h"
-#include "afx/CWnd.h"
-#include "win32/CommonDialogs.h"
-#include "win32/MessageQueue.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/CWnd.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/windowing/MessageQueue.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "UDialogTemplates.h"
 #include "UDrawingUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 10010;

@@ -1,6 +1,6 @@
 #pragma once
 // A modal error box framed in red; without an OK caption it can only be cancelled.
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CErrorDialog : public CDialog {
 public:

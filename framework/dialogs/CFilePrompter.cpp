@@ -1,7 +1,7 @@
 #include "CFilePrompter.h"
 #include "CRegistry.h"
 #include "UFileUtils.h"
-#include "afx/CFileDialog.h"
+#include "afx/windows/CFileDialog.h"
 
 #include <vector>
 

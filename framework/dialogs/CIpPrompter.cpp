@@ -1,8 +1,8 @@
 #include "CIpPrompter.h"
 #include "UDialogTemplates.h"
 #include "UIpUtils.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 10004;

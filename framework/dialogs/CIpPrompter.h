@@ -1,6 +1,6 @@
 #pragma once
 // Asks the user for an IPv4 address.
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CIpPrompter : public CDialog {
 public:

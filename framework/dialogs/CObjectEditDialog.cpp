@@ -1,8 +1,8 @@
 #include "CObjectEditDialog.h"
 
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 11032;

@@ -1,8 +1,8 @@
 #pragma once
 // A modal dialog that shows its pages in one place, without a page combo.
 #include "CPanelStack.h"
-#include "afx/CDialog.h"
-#include "afx/CStatic.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CStatic.h"
 
 class CObjectEditDialog : public CDialog {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Shows every value an object saves, nested objects included, as a tree.
 #include "CTreeControlPersistStorage.h"
-#include "afx/CDialog.h"
-#include "afx/CTreeCtrl.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CTreeCtrl.h"
 
 class CPersistObject;
 

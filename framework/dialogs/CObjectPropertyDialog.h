@@ -1,8 +1,8 @@
 #pragma once
 // Shows every value an object saves as a two-column list.
 #include "CListControlPersistStorage.h"
-#include "afx/CDialog.h"
-#include "afx/CListCtrl.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CListCtrl.h"
 
 class CPersistObject;
 

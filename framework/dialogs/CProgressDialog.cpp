@@ -1,7 +1,7 @@
 #include "CProgressDialog.h"
 #include "UDialogTemplates.h"
 #include "UProgressDisplay.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 10008;

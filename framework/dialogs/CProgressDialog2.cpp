@@ -1,7 +1,7 @@
 #include "CProgressDialog2.h"
 #include "UDialogTemplates.h"
 #include "UWindowsUtils.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 11031;

@@ -1,6 +1,6 @@
 #include "CProgressWindow.h"
 #include "UWindowsUtils.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 constexpr int kSkip = 7;

@@ -3,7 +3,7 @@
 // Skip shown on request, and the user's Cancel and Skip broadcast with the dialog.
 #include "CBroadcaster.h"
 #include "CListener.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 inline constexpr long kProgressCancelMessage = 665034;
 inline constexpr long kProgressSkipMessage = 665035;

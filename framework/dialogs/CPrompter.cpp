@@ -1,7 +1,7 @@
 #include "CPrompter.h"
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 10006;

@@ -1,6 +1,6 @@
 #pragma once
 // Asks the user for one line of text.
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CPrompter : public CDialog {
 public:

@@ -1,7 +1,7 @@
 #include "CRepeatPrompter.h"
 #include "UDialogTemplates.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 10005;

@@ -1,6 +1,6 @@
 #pragma once
 // A yes/no question that the user can answer once for the rest of a batch.
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CRepeatPrompter : public CDialog {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // Asks the user to choose one text of a list.
-#include "afx/CDialog.h"
-#include "afx/CListBox.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CListBox.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 #include "CStackExportDialog.h"
 
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 constexpr UINT kTemplate = 11028;

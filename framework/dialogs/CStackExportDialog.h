@@ -2,10 +2,10 @@
 // The paged modal dialog of the export and settings dialogs: pages chosen from a
 // combo (in free flow) or stepped with Previous and Next, finished with OK.
 #include "CPanelStack.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CDialog.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CStatic.h"
 
 class CStackExportDialog : public CDialog {
 public:

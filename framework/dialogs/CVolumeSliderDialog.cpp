@@ -1,9 +1,9 @@
 #include "CVolumeSliderDialog.h"
 
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
 
 namespace {
 constexpr UINT kTemplate = 10093;

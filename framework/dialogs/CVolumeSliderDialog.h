@@ -1,8 +1,8 @@
 #pragma once
 // A pop-up vertical volume slider shown beside a button; releasing the slider
 // chooses, a click outside cancels.
-#include "afx/CDialog.h"
-#include "afx/CSliderCtrl.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CSliderCtrl.h"
 
 class CVolumeSliderDialog : public CDialog {
 public:

@@ -3,9 +3,9 @@
 #include "UTimecodeUtils.h"
 #include "UWindowsUtils.h"
 #include "afx/CString.h"
-#include "afx/CWnd.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 

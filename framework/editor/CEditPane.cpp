@@ -1,11 +1,11 @@
 #include "CEditPane.h"
 
 #include "UDrawingUtils.h"
-#include "afx/CCmdUI.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
-#include "win32/RichEdit.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/RichEdit.h"
 
 #include <initializer_list>
 

@@ -2,10 +2,10 @@
 
 #include "CHandle.h"
 #include "UDialogTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
-#include "win32/RichEdit.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/RichEdit.h"
 
 namespace {
 constexpr UINT kTemplate = 10012;

@@ -1,8 +1,8 @@
 #include "CEditorParts.h"
 
 #include "CHandle.h"
-#include "win32/CtlMessages.h"
-#include "win32/Font.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/fonts/Font.h"
 
 #include <fstream>
 

@@ -1,10 +1,10 @@
 #include "CFontCombo.h"
 
 #include "CFontEntry.h"
-#include "afx/MessageMap.h"
-#include "win32/FontEnum.h"
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/fonts/FontEnum.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 // One font of the font combo: the enumerated font record and its font type.
 #include "afx/CString.h"
-#include "win32/FontEnum.h"
+#include "win32/fonts/FontEnum.h"
 
 class CFontEntry {
 public:

@@ -1,7 +1,7 @@
 #include "CFontSizeCombo.h"
 
-#include "afx/MessageMap.h"
-#include "win32/Font.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/fonts/Font.h"
 
 #include <cstdio>
 #include <cstdlib>

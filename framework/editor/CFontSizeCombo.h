@@ -1,6 +1,6 @@
 #pragma once
 // A combo of point sizes; a size not in the list shows in the edit part.
-#include "afx/CComboBox.h"
+#include "afx/controls/CComboBox.h"
 
 class CFontSizeCombo : public CComboBox {
 public:

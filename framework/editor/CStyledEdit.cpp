@@ -2,9 +2,9 @@
 
 #include "CEntryField.h"
 #include "CHandle.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 #include "win32/CodePage.h"
-#include "win32/Font.h"
+#include "win32/fonts/Font.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 // The rich-text edit with style operations on the selection (alsoDefault also changes the
 // default character format) and whole-content streaming to and from byte handles.
-#include "afx/CRichEditCtrl.h"
+#include "afx/controls/CRichEditCtrl.h"
 
 class CHandle;
 struct LOGFONTA;

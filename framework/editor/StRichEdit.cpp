@@ -1,5 +1,5 @@
 #include "StRichEdit.h"
 
-#include "afx/CRichEditCtrl.h"
+#include "afx/controls/CRichEditCtrl.h"
 
 StRichEdit::StRichEdit() { AfxInitRichEdit(); }

@@ -1,6 +1,6 @@
 #include "CDirectoryPath.h"
 #include "CFilePath.h"
-#include "win32/FindFile.h"
+#include "win32/kernel/FindFile.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #include "CDropFileList.h"
 #include "CDirectoryPath.h"
 #include "CFilePath.h"
-#include "win32/Shell.h"
+#include "win32/windowing/Shell.h"
 
 #include <vector>
 

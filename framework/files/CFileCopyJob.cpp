@@ -1,7 +1,7 @@
 #include "CFileCopyJob.h"
 
 #include "UStringBuffer.h"
-#include "afx/CFile.h"
+#include "afx/kernel/CFile.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "CPath.h"
 #include "CDirectoryPath.h"
 #include "CFilePath.h"
-#include "win32/Files.h"
+#include "win32/kernel/Files.h"
 
 bool CPath::IsDir(const char* path)
 {

@@ -2,7 +2,7 @@
 
 #include "CFtpImageHandler.h"
 #include "CMvSingleLock.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 void CFtpUploadThread::ExecuteSelf(long)
 {

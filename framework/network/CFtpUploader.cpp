@@ -1,11 +1,11 @@
 #include "CFtpUploader.h"
 
 #include "CMvSingleLock.h"
-#include "afx/CFtpConnection.h"
-#include "afx/CInternetFile.h"
-#include "afx/CInternetSession.h"
-#include "win32/Files.h"
-#include "win32/KernelTime.h"
+#include "afx/internet/CFtpConnection.h"
+#include "afx/internet/CInternetFile.h"
+#include "afx/internet/CInternetSession.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/KernelTime.h"
 
 #include <algorithm>
 #include <cstring>

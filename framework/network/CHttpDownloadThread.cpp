@@ -2,9 +2,9 @@
 
 #include "UFileUtils.h"
 #include "UStringBuffer.h"
-#include "afx/CFile.h"
-#include "afx/CHttpFile.h"
-#include "afx/CInternetSession.h"
+#include "afx/kernel/CFile.h"
+#include "afx/internet/CHttpFile.h"
+#include "afx/internet/CInternetSession.h"
 
 #include <algorithm>
 #include <string>

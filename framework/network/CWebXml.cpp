@@ -5,9 +5,9 @@
 #include "CXmlPersistReader.h"
 #include "UUrlEncoder.h"
 #include "UUrlUtils.h"
-#include "afx/CHttpConnection.h"
-#include "afx/CHttpFile.h"
-#include "afx/CInternetSession.h"
+#include "afx/internet/CHttpConnection.h"
+#include "afx/internet/CHttpFile.h"
+#include "afx/internet/CInternetSession.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "CContainerPanel.h"
 
 #include "UDialogTemplates.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 constexpr UINT kTemplate = 10090;

@@ -2,7 +2,7 @@
 
 #include "StWindowUpdate.h"
 #include "UDrawingUtils.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 void CDialogPanelManager::SetParent(CWnd* host)
 {

@@ -2,10 +2,10 @@
 
 #include "UDialogTemplates.h"
 #include "UWindowsUtils.h"
-#include "afx/CDataExchange.h"
-#include "afx/CPaintDC.h"
-#include "afx/MessageMap.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <algorithm>
 

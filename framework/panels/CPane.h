@@ -1,6 +1,6 @@
 #pragma once
 // A page built as a plain child window, without a dialog template.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CPane : public CWnd {
 public:

@@ -1,6 +1,6 @@
 #include "CPanel.h"
 
-#include "afx/CTabCtrl.h"
+#include "afx/controls/CTabCtrl.h"
 
 CPanel::CPanel(unsigned id, CWnd* parent) : CDialog(id, parent), m_id(id) {}
 

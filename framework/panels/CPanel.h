@@ -3,7 +3,7 @@
 // (frame, dialog, tab control, expandable panel or panel stack) and tells the host
 // about itself by broadcasts.
 #include "CBroadcaster.h"
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
 class CTabCtrl;
 

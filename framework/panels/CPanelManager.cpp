@@ -2,7 +2,7 @@
 
 #include "CExpandPanel.h"
 #include "StWindowUpdate.h"
-#include "afx/CDC.h"
+#include "afx/gdi/CDC.h"
 
 CPanelManager::~CPanelManager()
 {

@@ -3,8 +3,8 @@
 #include "CPanel.h"
 #include "CStackPanelInfo.h"
 #include "UWindowsUtils.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 #include <cstring>
 

@@ -3,9 +3,9 @@
 #include "CFilePrompter.h"
 #include "CPersistObject.h"
 #include "UPersistUtils.h"
-#include "afx/CCmdUI.h"
-#include "afx/AfxIds.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CTopPanel, CPanel)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)

@@ -1,7 +1,7 @@
 #include "CWindowLocator.h"
 
 #include "UWindowsUtils.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "StWindowUpdate.h"
 
-#include "afx/CWinApp.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/CWnd.h"
 
 StWindowUpdate::StWindowUpdate(CWnd* window)
 {

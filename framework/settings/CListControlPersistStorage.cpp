@@ -1,7 +1,7 @@
 #include "CListControlPersistStorage.h"
 
 #include "CPersistObject.h"
-#include "afx/CListCtrl.h"
+#include "afx/controls/CListCtrl.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "CTreeControlPersistStorage.h"
 
-#include "afx/CTreeCtrl.h"
+#include "afx/controls/CTreeCtrl.h"
 
 CTreeControlPersistStorage::CTreeControlPersistStorage(const char*, CTreeCtrl* tree) : m_tree(tree) {}
 

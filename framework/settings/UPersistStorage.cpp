@@ -7,7 +7,7 @@
 #include "StCrashGuard.h"
 #include "UDirectoryUtils.h"
 #include "afx/CString.h"
-#include "win32/CommonDialogs.h"
+#include "win32/dialogs/CommonDialogs.h"
 
 #include <string>
 

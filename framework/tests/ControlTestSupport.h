@@ -1,10 +1,10 @@
 #pragma once
 // Test support for the controls: a parent window, and reading what was drawn.
 #include "afx/CRect.h"
-#include "afx/CWnd.h"
-#include "win32/Gdi.h"
-#include "win32/MessageLoop.h"
-#include "win32/Paint.h"
+#include "afx/windows/CWnd.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/gdi/Paint.h"
 
 #include <cstdint>
 #include <ostream>

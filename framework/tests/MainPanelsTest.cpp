@@ -9,12 +9,12 @@
 #include "PanelTestSupport.h"
 #include "UDirectoryUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/AfxIds.h"
-#include "afx/CCmdUI.h"
-#include "win32/CommonDialogs.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlWindow.h"
-#include "win32/RichEdit.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CCmdUI.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/controls/RichEdit.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -43,8 +43,8 @@ public:
     std::vector<SentMessage> sent;
 };
 
-#include "afx/CWinApp.h"
-#include "win32/Icon.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/gdi/Icon.h"
 #include "win32/tests/BmpTestFile.h"
 #include "win32/tests/TestResourceFolder.h"
 

@@ -7,12 +7,12 @@
 #include "ControlTestSupport.h"
 #include "PanelTestSupport.h"
 #include "UWindowsUtils.h"
-#include "win32/Clock.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlToolTip.h"
-#include "win32/CtlTrackbar.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
+#include "win32/kernel/Clock.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlToolTip.h"
+#include "win32/controls/CtlTrackbar.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "ControlTestSupport.h"
 #include "UDirectoryUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
-#include "win32/CtlMessages.h"
+#include "afx/controls/CButton.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "CDeviceWindow.h"
 #include "CHiddenWindow.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 CDeviceController* CDeviceController::sController = nullptr;
 

@@ -3,10 +3,10 @@
 #include "CHandle.h"
 #include "CHiddenWindow.h"
 #include "CMvSingleLock.h"
-#include "win32/DeviceNotify.h"
-#include "win32/Module.h"
-#include "win32/Timer.h"
-#include "win32/Window.h"
+#include "win32/windowing/DeviceNotify.h"
+#include "win32/kernel/Module.h"
+#include "win32/windowing/Timer.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "CHiddenWindow.h"
 
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "CListener.h"
 #include "CTimer.h"
 #include "afx/CString.h"
-#include "afx/CTime.h"
+#include "afx/kernel/CTime.h"
 
 inline constexpr long kScheduleChangedMessage = 86653401;
 inline constexpr long kScheduleStartMessage = 86653402;

@@ -2,7 +2,7 @@
 
 #include "CHiddenWindow.h"
 #include "CPointerList.h"
-#include "win32/Timer.h"
+#include "win32/windowing/Timer.h"
 
 namespace {
 

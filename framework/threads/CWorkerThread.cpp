@@ -1,8 +1,8 @@
 #include "CWorkerThread.h"
 
 #include "CHiddenWindow.h"
-#include "win32/MessageQueue.h"
-#include "win32/Threads.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/kernel/Threads.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 #include "CPersistDateTime.h"
 #include "CPropertyValue.h"
 #include "CScheduleDialog.h"
-#include "afx/CListCtrl.h"
-#include "afx/CTime.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlComboBox.h"
-#include "win32/CtlDateTime.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
-#include "win32/MessageBox.h"
+#include "afx/controls/CListCtrl.h"
+#include "afx/kernel/CTime.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlDateTime.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/MessageBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "CDrawObjectListControl.h"
 #include "CFastObjectListControl.h"
 #include "ListTestSupport.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "CTimelineWindow.h"
 #include "ListTestSupport.h"
 #include "UTimecodeUtils.h"
-#include "win32/CtlUser.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "CObjectListDisplay.h"
 #include "CObjectReportControl.h"
 #include "ListTestSupport.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlListView.h"
-#include "win32/CtlUser.h"
-#include "win32/CtlWindow.h"
-#include "win32/Icon.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/gdi/Icon.h"
 #include "win32/TestHome.h"
 
 #include <cstdio>

@@ -4,12 +4,12 @@
 #include "CPointerList.h"
 #include "ListTestSupport.h"
 #include "SPersistObjectHit.h"
-#include "afx/COleDataSource.h"
-#include "win32/ClipboardFormat.h"
-#include "win32/CtlTreeView.h"
-#include "win32/CtlUser.h"
-#include "win32/CtlWindow.h"
-#include "win32/GlobalMemory.h"
+#include "afx/windows/COleDataSource.h"
+#include "win32/windowing/ClipboardFormat.h"
+#include "win32/controls/CtlTreeView.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/kernel/GlobalMemory.h"
 
 #include <gtest/gtest.h>
 

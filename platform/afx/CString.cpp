@@ -1,6 +1,6 @@
 #include "afx/CString.h"
 
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 #include <algorithm>
 #include <cctype>

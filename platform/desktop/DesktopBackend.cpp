@@ -5,8 +5,8 @@
 #include "desktop/DesktopPeer.h"
 #include "desktop/DesktopPeerFactory.h"
 #include "desktop/DesktopPrompts.h"
-#include "win32/Threads.h"
-#include "win32/Window.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
 
 #include <QApplication>
 #include <QMetaObject>

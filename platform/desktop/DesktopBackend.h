@@ -3,7 +3,7 @@
 // thread it runs on, and installs the handlers that answer prompts (message boxes, file and
 // folder choosers, popup menus) with Qt's own dialogs. Runs on the thread of the program's
 // windows, which is Qt's GUI thread.
-#include "win32/WindowObserver.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <QMetaObject>
 

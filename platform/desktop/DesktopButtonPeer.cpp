@@ -1,7 +1,7 @@
 #include "desktop/DesktopButtonPeer.h"
 
 #include "desktop/DesktopImages.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

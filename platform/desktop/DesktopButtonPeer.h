@@ -1,7 +1,7 @@
 #pragma once
 // Push buttons, check boxes (two and three states), radio buttons and group boxes.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlButton.h"
+#include "win32/controls/CtlButton.h"
 
 class QAbstractButton;
 

@@ -1,6 +1,6 @@
 #include "desktop/DesktopClipboard.h"
 
-#include "win32/CtlClipboard.h"
+#include "win32/controls/CtlClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

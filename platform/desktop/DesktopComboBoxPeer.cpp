@@ -1,6 +1,6 @@
 #include "desktop/DesktopComboBoxPeer.h"
 
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 // Combo boxes of every kind: simple and drop-down ones with an edit part, drop-down lists.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlComboBox.h"
+#include "win32/controls/CtlComboBox.h"
 
 class QComboBox;
 

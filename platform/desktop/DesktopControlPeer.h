@@ -1,9 +1,9 @@
 #pragma once
 // A peer of a control model: reads the model's state and hands it the user's actions.
 #include "desktop/DesktopPeer.h"
-#include "win32/CtlWindow.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 template <class Model> class DesktopControlPeer : public DesktopPeer {
 public:

@@ -1,6 +1,6 @@
 #include "desktop/DesktopDisplay.h"
 
-#include "win32/GdiSurface.h"
+#include "win32/gdi/GdiSurface.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 
 #include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopTextMap.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

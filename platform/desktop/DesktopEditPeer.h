@@ -2,7 +2,7 @@
 // The single-line edit control as a line edit: what the user types reaches the model as
 // typed keys over the selection, the selection as the user's selection.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlEdit.h"
+#include "win32/controls/CtlEdit.h"
 
 class QLineEdit;
 

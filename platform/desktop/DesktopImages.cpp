@@ -1,7 +1,7 @@
 #include "desktop/DesktopImages.h"
 
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The IP address control: four fields of digits.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlIpAddress.h"
+#include "win32/controls/CtlIpAddress.h"
 
 #include <array>
 

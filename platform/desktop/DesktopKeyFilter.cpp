@@ -4,10 +4,10 @@
 #include "desktop/DesktopKeys.h"
 #include "desktop/DesktopPeer.h"
 #include "desktop/DesktopSurface.h"
-#include "win32/MessageQueue.h"
-#include "win32/Dialog.h"
-#include "win32/MessageLoop.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #include "desktop/DesktopKeys.h"
 
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 UINT DesktopVirtualKey(int key)
 {

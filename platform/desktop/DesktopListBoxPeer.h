@@ -2,7 +2,7 @@
 // The list box: single, multiple and extended selection; clicks and keys reach the model
 // as a user's, which decides the selection.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlListBox.h"
+#include "win32/controls/CtlListBox.h"
 
 class QListWidget;
 

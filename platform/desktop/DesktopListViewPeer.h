@@ -4,7 +4,7 @@
 // from its header; clicks, double clicks, keys and header clicks reach the model as a
 // user's, which decides selection and check state.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlListView.h"
+#include "win32/controls/CtlListView.h"
 
 class QTreeView;
 class DesktopListViewRows;

@@ -1,7 +1,7 @@
 #include "desktop/DesktopListViewRows.h"
 
-#include "win32/CtlListView.h"
-#include "win32/CtlWindow.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlWindow.h"
 
 int DesktopListViewRows::rowCount(const QModelIndex& parent) const
 {

@@ -1,7 +1,7 @@
 #include "desktop/DesktopLoop.h"
 
 #include "desktop/DesktopBackend.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
 #include "desktop/DesktopMenus.h"
 
 #include "desktop/DesktopPeer.h"
-#include "win32/MessageQueue.h"
-#include "win32/CtlMessages.h"
-#include "win32/Menu.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/Window.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,10 +1,10 @@
 #include "desktop/DesktopPeer.h"
 
 #include "desktop/DesktopBackend.h"
-#include "win32/CtlMessages.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
-#include "win32/WindowObserver.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <vector>
 

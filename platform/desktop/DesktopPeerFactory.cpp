@@ -1,7 +1,7 @@
 #include "desktop/DesktopPeerFactory.h"
 
-#include "afx/CStatusBar.h"
-#include "afx/CToolBar.h"
+#include "afx/windows/CStatusBar.h"
+#include "afx/windows/CToolBar.h"
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopButtonPeer.h"
 #include "desktop/DesktopComboBoxPeer.h"
@@ -20,9 +20,9 @@
 #include "desktop/DesktopTopLevelPeer.h"
 #include "desktop/DesktopTrackbarPeer.h"
 #include "desktop/DesktopTreeViewPeer.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlRichEdit.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlRichEdit.h"
+#include "win32/windowing/Window.h"
 
 namespace {
 

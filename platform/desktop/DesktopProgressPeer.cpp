@@ -1,6 +1,6 @@
 #include "desktop/DesktopProgressPeer.h"
 
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <QProgressBar>
 

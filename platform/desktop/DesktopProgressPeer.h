@@ -1,7 +1,7 @@
 #pragma once
 // The progress bar.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlProgress.h"
+#include "win32/controls/CtlProgress.h"
 
 class DesktopProgressPeer : public DesktopControlPeer<CtlProgress> {
 public:

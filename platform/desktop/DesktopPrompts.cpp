@@ -4,11 +4,11 @@
 #include "desktop/DesktopLoop.h"
 #include "desktop/DesktopMenus.h"
 #include "desktop/DesktopPeer.h"
-#include "win32/MessageQueue.h"
-#include "win32/CommonDialogs.h"
-#include "win32/Menu.h"
-#include "win32/MessageBox.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/Window.h"
 
 #include <QCursor>
 #include <QFileDialog>

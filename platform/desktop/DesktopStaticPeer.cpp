@@ -1,8 +1,8 @@
 #include "desktop/DesktopStaticPeer.h"
 
 #include "desktop/DesktopImages.h"
-#include "win32/MessageQueue.h"
-#include "win32/CtlMessages.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // Static texts and pictures.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlStatic.h"
+#include "win32/controls/CtlStatic.h"
 
 class QLabel;
 

@@ -1,6 +1,6 @@
 #include "desktop/DesktopStatusBarPeer.h"
 
-#include "afx/CStatusBar.h"
+#include "afx/windows/CStatusBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "desktop/DesktopSurface.h"
 
 #include "desktop/DesktopKeys.h"
-#include "win32/CtlMessages.h"
-#include "win32/MessageQueue.h"
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
-#include "win32/Shell.h"
-#include "win32/UserInput.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Shell.h"
+#include "win32/windowing/UserInput.h"
+#include "win32/windowing/Window.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // The tab control as a tab bar; the model may refuse a change of tab.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlTab.h"
+#include "win32/controls/CtlTab.h"
 
 class QTabBar;
 

@@ -3,9 +3,9 @@
 #include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopEditPeer.h"
 #include "desktop/DesktopTextMap.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlRichEdit.h"
-#include "win32/RichEdit.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlRichEdit.h"
+#include "win32/controls/RichEdit.h"
 
 #include <QKeyEvent>
 

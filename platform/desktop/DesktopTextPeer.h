@@ -3,7 +3,7 @@
 // character and paragraph formats and its selection; typing, deleting and selecting reach
 // the model as a user's keys, and undo and the clipboard keys are the model's.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlEdit.h"
+#include "win32/controls/CtlEdit.h"
 
 #include <cstdint>
 

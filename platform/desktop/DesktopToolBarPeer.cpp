@@ -1,9 +1,9 @@
 #include "desktop/DesktopToolBarPeer.h"
 
-#include "afx/CToolBar.h"
-#include "win32/Menu.h"
-#include "win32/Resources.h"
-#include "win32/Window.h"
+#include "afx/windows/CToolBar.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/dialogs/Resources.h"
+#include "win32/windowing/Window.h"
 
 #include <QAction>
 #include <QToolBar>

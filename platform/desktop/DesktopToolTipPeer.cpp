@@ -1,7 +1,7 @@
 #include "desktop/DesktopToolTipPeer.h"
 
 #include "desktop/DesktopBackend.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 DesktopToolTipPeer::DesktopToolTipPeer(HWND hwnd) : DesktopControlPeer(hwnd, new QWidget)
 {

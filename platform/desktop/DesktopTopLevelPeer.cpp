@@ -3,9 +3,9 @@
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopMenus.h"
 #include "desktop/DesktopSurface.h"
-#include "win32/CtlMessages.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

@@ -1,7 +1,7 @@
 #include "desktop/DesktopTrackbarPeer.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <QSlider>
 

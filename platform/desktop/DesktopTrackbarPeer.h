@@ -2,7 +2,7 @@
 // The trackbar as a slider: dragging the handle reaches the model as the mouse's press,
 // moves and release over its thumb, keys and clicks on the groove as the keys that step it.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlTrackbar.h"
+#include "win32/controls/CtlTrackbar.h"
 
 class QSlider;
 

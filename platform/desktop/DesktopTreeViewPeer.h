@@ -2,7 +2,7 @@
 // The tree view as a tree widget: items, expansion and the selected item come from the
 // model; clicks on items and on their buttons and the keys reach the model as a user's.
 #include "desktop/DesktopControlPeer.h"
-#include "win32/CtlTreeView.h"
+#include "win32/controls/CtlTreeView.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;

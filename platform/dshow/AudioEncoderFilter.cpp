@@ -7,7 +7,7 @@
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/encoders/Mp3Encoder.h"
 #include "dshow/formats/CodedWaveFormat.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

@@ -1,7 +1,7 @@
 #include "dshow/AudioEncoding.h"
 
 #include "dshow/CodecFormat.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

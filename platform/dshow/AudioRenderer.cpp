@@ -2,7 +2,7 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "dshow/CodecFormat.h"
 #include "dshow/WideText.h"
 #include "dshow/formats/StreamType.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavformat/avformat.h>

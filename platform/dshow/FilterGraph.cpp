@@ -4,7 +4,7 @@
 #include "dshow/Enumerators.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/WideText.h"
-#include "win32/MessageQueue.h"
+#include "win32/windowing/MessageQueue.h"
 
 #include <algorithm>
 #include <chrono>

@@ -8,7 +8,7 @@
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/encoders/VideoEncoding.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

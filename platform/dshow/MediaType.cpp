@@ -2,7 +2,7 @@
 
 #include "com/ComRuntime.h"
 #include "dshow/CodecFormat.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/PcmOutput.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavutil/samplefmt.h>

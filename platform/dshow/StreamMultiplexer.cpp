@@ -6,7 +6,7 @@
 #include "dshow/formats/CodedVideoFormat.h"
 #include "dshow/formats/CodedWaveFormat.h"
 #include "dshow/formats/TagKeys.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavformat/avformat.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The video format block of uncompressed video types.
 #include "dshow/DShowTypes.h"
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 struct VIDEOINFOHEADER {
     RECT rcSource;

@@ -1,7 +1,7 @@
 #include "sapi/NotifyPoster.h"
 
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <atomic>
 #include <map>

@@ -1,6 +1,6 @@
 #include "sapi/PcmConverter.h"
 
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/WaveOutPlayer.h"
 #include "sapi/PcmConverter.h"
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // (the engine's own format until one is set).
 #include "com/ComObject.h"
 #include "sapi/SpStreams.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <memory>
 #include <mutex>

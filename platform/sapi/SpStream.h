@@ -2,7 +2,7 @@
 // A stream bound to a WAV file: RIFF/WAVE PCM, sizes filled in when it closes.
 #include "com/ComObject.h"
 #include "sapi/SpStreams.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <cstdio>
 #include <mutex>

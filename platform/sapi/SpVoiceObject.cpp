@@ -10,7 +10,7 @@
 #include "sapi/SpeechEngine.h"
 #include "sapi/SpeechText.h"
 #include "sapi/Visemes.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 // Plays PCM through the wave-out device in blocks. Write blocks while more than a
 // short buffer is queued, so the writer is paced by playback; the played position
 // advances as the device reports blocks done.
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <condition_variable>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "win32/TestHome.h"
-#include "win32/ShellFolders.h"
+#include "win32/kernel/ShellFolders.h"
 
 #include <cstdlib>
 #include <filesystem>

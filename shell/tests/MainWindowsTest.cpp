@@ -3,10 +3,10 @@
 #include "StApplicationId.h"
 #include "UDialogTemplates.h"
 #include "afx/CRect.h"
-#include "win32/Dialog.h"
-#include "win32/MessageLoop.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

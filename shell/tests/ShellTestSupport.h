@@ -4,8 +4,8 @@
 #include "StApplicationId.h"
 #include "UDirectoryUtils.h"
 #include "integration/LoopbackServers.h"
-#include "win32/MessageBox.h"
-#include "win32/Shell.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

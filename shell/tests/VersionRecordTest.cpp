@@ -8,7 +8,7 @@
 #include "UDirectoryUtils.h"
 #include "UMorvaneWeb.h"
 #include "UMorvaneWebUtils.h"
-#include "win32/MessageBox.h"
+#include "win32/dialogs/MessageBox.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "FakeVoice.h"
 #include "MessageLog.h"
 #include "sapi/SpStreams.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

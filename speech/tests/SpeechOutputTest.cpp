@@ -4,7 +4,7 @@
 #include "CTextSpeechInput.h"
 #include "FakeVoice.h"
 #include "sapi/SpStreams.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "CDcBitmapLoader.h"
 #include "UBitmapUtils.h"
 #include "UColorSpace.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
 
 #include <gtest/gtest.h>
 #include <cstdio>

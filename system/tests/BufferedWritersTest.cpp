@@ -4,9 +4,9 @@
 #include "CWaveOutDevice.h"
 
 #include "win32/TestHome.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 #include "WaitUntil.h"
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <atomic>
 #include <fstream>

@@ -5,7 +5,7 @@
 #include "URegistryUtils.h"
 #include "USystemUtils.h"
 
-#include "win32/Registry.h"
+#include "win32/settings/Registry.h"
 #include "win32/TestHome.h"
 #include "win32/WinError.h"
 

@@ -3,7 +3,7 @@
 #include "UDateText.h"
 #include "UUrlUtils.h"
 
-#include "win32/Clock.h"
+#include "win32/kernel/Clock.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "CObviousDragIndicator.h"
 #include "CScreenCapture.h"
 #include "ScreenPaint.h"
-#include "win32/Gdi.h"
-#include "win32/GdiSurface.h"
-#include "win32/Icon.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiSurface.h"
+#include "win32/gdi/Icon.h"
 #include "win32/Messages.h"
-#include "win32/Paint.h"
-#include "win32/Window.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Painting and reading the screen's own copy, for the capture tests.
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
 
 inline void FillScreen(RECT r, COLORREF color)
 {

@@ -3,7 +3,7 @@
 #include "CMvSingleLock.h"
 #include "CSimpleWorkerThread.h"
 
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 #include "WaitUntil.h"
 
 #include <atomic>

@@ -4,7 +4,7 @@
 #include "StApplicationId.h"
 #include "UApplicationUtils.h"
 
-#include "win32/Files.h"
+#include "win32/kernel/Files.h"
 #include "win32/VersionResource.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // Polls a condition for up to five seconds.
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 #include <functional>
 

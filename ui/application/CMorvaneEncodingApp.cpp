@@ -6,8 +6,8 @@
 #include "CTargetDecisions.h"
 #include "StApplicationId.h"
 #include "UPersistStorage.h"
-#include "afx/CCmdUI.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/MessageMap.h"
 
 #include <type_traits>
 

@@ -1,8 +1,8 @@
 #include "CAudioStackExportDialog.h"
 
 #include "USavePathCheck.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageBox.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/MessageBox.h"
 
 const char* const CAudioStackExportDialog::kFilePathTitle = "File Path";
 

@@ -4,10 +4,10 @@
 #include "CPersistList.h"
 #include "UDialogTemplates.h"
 #include "UFailureTexts.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // and what to install.
 #include "CFailedFileListControl.h"
 #include "CListener.h"
-#include "afx/CButton.h"
-#include "afx/CDialog.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/windows/CDialog.h"
+#include "afx/controls/CStatic.h"
 
 class CMediaFile2;
 class CPersistList;

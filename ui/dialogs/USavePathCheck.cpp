@@ -2,8 +2,8 @@
 
 #include "UDirectoryUtils.h"
 #include "UFileUtils.h"
-#include "win32/Files.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/Threads.h"
 
 #include <cstdio>
 #include <string>

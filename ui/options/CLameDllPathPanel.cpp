@@ -3,8 +3,8 @@
 #include "UPanelTemplates.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 MvDialogTemplate MakeTemplate()

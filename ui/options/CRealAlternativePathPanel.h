@@ -3,7 +3,7 @@
 #include "CEntryField.h"
 #include "CRealAlternativePathController.h"
 #include "CResourceObjectPanel.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CRealAlternativePathPanel : public CResourceObjectPanel {
 public:

@@ -3,7 +3,7 @@
 #include "CEntryField.h"
 #include "CRecordingPathController.h"
 #include "CResourceObjectPanel.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CRecordingPathPanel : public CResourceObjectPanel {
 public:

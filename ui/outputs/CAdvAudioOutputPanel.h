@@ -2,7 +2,7 @@
 // The page with the "do not re-encode" option of the audio track.
 #include "CAdvAudioOutputController.h"
 #include "CResourceObjectPanel.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CAdvAudioOutputPanel : public CResourceObjectPanel {
 public:

@@ -4,7 +4,7 @@
 #include "TListenedReference.h"
 #include "UFormatRows.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 CAdvTrackOutputController::CAdvTrackOutputController()
 {

@@ -2,8 +2,8 @@
 // The audio mode and encoding complexity page.
 #include "CAudioComplexityController.h"
 #include "CResourceObjectPanel.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 class CAudioComplexityPanel : public CResourceObjectPanel {
 public:

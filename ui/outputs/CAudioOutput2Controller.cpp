@@ -10,10 +10,10 @@
 #include "UComboChoices.h"
 #include "UStringBuffer.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CSliderCtrl.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CSliderCtrl.h"
+#include "afx/controls/CStatic.h"
 
 #include <cstring>
 

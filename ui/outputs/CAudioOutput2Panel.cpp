@@ -1,9 +1,9 @@
 #include "CAudioOutput2Panel.h"
 
 #include "UPanelTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/controls/CommCtrl.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "CEntryCombo.h"
 #include "CResourceObjectPanel.h"
 #include "CTooltipButton.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CSliderCtrl.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CSliderCtrl.h"
+#include "afx/controls/CStatic.h"
 
 class CAudioOutput2Panel : public CResourceObjectPanel {
 public:

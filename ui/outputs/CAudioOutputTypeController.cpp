@@ -4,7 +4,7 @@
 #include "COutputType2.h"
 #include "StWindowUpdate.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 void CAudioOutputTypeController::SetDefault()
 {

@@ -1,7 +1,7 @@
 #include "CAudioOutputTypePanel.h"
 
 #include "UPanelTemplates.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 MvDialogTemplate MakeTemplate()

@@ -2,7 +2,7 @@
 // The "Format" page of the audio export dialog: the audio output type.
 #include "CAudioOutputTypeController.h"
 #include "TOutputTypePanel.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CAudioOutputTypePanel : public TOutputTypePanel<CAudioOutputTypeController> {
 public:

@@ -2,7 +2,7 @@
 // The file type page of a recording: the type list and the hidden "Configure..." button.
 #include "CVideoOutputTypeController.h"
 #include "TOutputTypePanel.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 class CCaptureVideoOutputTypePanel : public TOutputTypePanel<CVideoOutputTypeController> {
 public:

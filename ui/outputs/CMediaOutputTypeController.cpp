@@ -7,7 +7,7 @@
 #include "StWindowUpdate.h"
 #include "UFormatRows.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 CMediaOutputTypeController::CMediaOutputTypeController(int panelCount) : m_panelCount(panelCount)
 {

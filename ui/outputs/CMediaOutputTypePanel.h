@@ -4,9 +4,9 @@
 #include "CMediaOutputTypeController.h"
 #include "CResourceObjectPanel.h"
 #include "CTooltipButton.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 class CMediaOutputTypePanel : public CResourceObjectPanel {
 public:

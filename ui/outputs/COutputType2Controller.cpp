@@ -6,9 +6,9 @@
 #include "UComboChoices.h"
 #include "UFormatRows.h"
 #include "UStringBuffer.h"
-#include "afx/CComboBox.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageBox.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/MessageBox.h"
 
 COutputType2Controller::COutputType2Controller()
 {

@@ -1,7 +1,7 @@
 #include "COutputType2Panel.h"
 
 #include "UPanelTemplates.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 MvDialogTemplate MakeTemplate()

@@ -2,8 +2,8 @@
 
 #include "CMediaOutput2.h"
 #include "UPanelTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 MvDialogTemplate MakeTemplate()

@@ -1,8 +1,8 @@
 #include "CRealProfilePanel.h"
 
 #include "UPanelTemplates.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
 
 namespace {
 MvDialogTemplate MakeTemplate()

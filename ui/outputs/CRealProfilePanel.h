@@ -2,8 +2,8 @@
 // The "RealMedia Settings" page: the audience of a RealMedia output.
 #include "CRealProfileOutputController.h"
 #include "CResourceObjectPanel.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 class CRealProfilePanel : public CResourceObjectPanel {
 public:

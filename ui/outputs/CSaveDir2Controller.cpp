@@ -5,7 +5,7 @@
 #include "CSaveDir2.h"
 #include "UStringBuffer.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
+#include "afx/controls/CButton.h"
 
 CSaveDir2Controller::CSaveDir2Controller() : CSaveFile2Controller(false)
 {

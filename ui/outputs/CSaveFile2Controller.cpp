@@ -10,8 +10,8 @@
 #include "UShellUtils.h"
 #include "UStringBuffer.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
-#include "afx/CComboBox.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CComboBox.h"
 
 namespace {
 // The combo lists the rules in this order.

@@ -1,8 +1,8 @@
 #include "CSaveLocationPanel.h"
 
 #include "CSaveFile2Controller.h"
-#include "afx/CDataExchange.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/MessageMap.h"
 
 BEGIN_MESSAGE_MAP(CSaveLocationPanel, CResourceObjectPanel)
     ON_BN_CLICKED(kBrowse, OnBrowse)

@@ -4,8 +4,8 @@
 #include "CEntryField.h"
 #include "CResourceObjectPanel.h"
 #include "CTooltipButton.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 class CSaveFile2Controller;
 

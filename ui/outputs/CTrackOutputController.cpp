@@ -8,9 +8,9 @@
 #include "UComboChoices.h"
 #include "UFormatRows.h"
 #include "UWindowsUtils.h"
-#include "afx/CButton.h"
-#include "afx/CSliderCtrl.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CButton.h"
+#include "afx/controls/CSliderCtrl.h"
+#include "afx/controls/CStatic.h"
 
 #include <cstdio>
 

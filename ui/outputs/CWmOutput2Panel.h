@@ -2,8 +2,8 @@
 // The "Windows Media Settings" page: profile version and profile.
 #include "CResourceObjectPanel.h"
 #include "CWmOutput2Controller.h"
-#include "afx/CComboBox.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/controls/CStatic.h"
 
 class CWmOutput2Panel : public CResourceObjectPanel {
 public:

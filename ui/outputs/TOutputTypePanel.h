@@ -2,9 +2,9 @@
 // The shape of the output type pages: a label and the type list, whose selection is
 // entered by the page's controller.
 #include "CResourceObjectPanel.h"
-#include "afx/CComboBox.h"
-#include "afx/CDataExchange.h"
-#include "afx/CStatic.h"
+#include "afx/controls/CComboBox.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/controls/CStatic.h"
 
 template <class Controller>
 class TOutputTypePanel : public CResourceObjectPanel {

@@ -1,6 +1,6 @@
 #include "UComboChoices.h"
 
-#include "afx/CComboBox.h"
+#include "afx/controls/CComboBox.h"
 
 #include <cstring>
 

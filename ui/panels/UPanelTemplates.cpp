@@ -1,8 +1,8 @@
 #include "UPanelTemplates.h"
 
 #include "UDialogTemplates.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <utility>
 

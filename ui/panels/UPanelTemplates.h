@@ -1,6 +1,6 @@
 #pragma once
 // Builders of the settings pages' child templates, in dialog units.
-#include "win32/Dialog.h"
+#include "win32/dialogs/Dialog.h"
 
 #include <initializer_list>
 #include <vector>

@@ -2,8 +2,8 @@
 #include "CDirectShowWindow.h"
 #include "CDxDirectTask.h"
 
-#include "win32/MessageLoop.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "CVideoCodecsInfo.h"
 #include "UDirectoryUtils.h"
 
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

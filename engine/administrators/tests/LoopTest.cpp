@@ -2,7 +2,7 @@
 #include "CDxLoop2.h"
 #include "CDxLoopTask.h"
 
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "UMediaFileInfo.h"
 #include "UTimecodeUtils.h"
 
-#include "win32/Clock.h"
-#include "win32/MessageLoop.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 

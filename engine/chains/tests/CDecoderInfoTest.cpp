@@ -5,7 +5,7 @@
 #include "CVideoDecoderInfo.h"
 #include "EngineGuid.h"
 #include "UDirectoryUtils.h"
-#include "win32/ShellFolders.h"
+#include "win32/kernel/ShellFolders.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

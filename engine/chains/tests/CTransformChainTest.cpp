@@ -19,7 +19,7 @@
 #include "com/Guid.h"
 #include "dshow/MediaType.h"
 #include "win32/TestHome.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

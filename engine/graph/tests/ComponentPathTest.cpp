@@ -1,7 +1,7 @@
 #include "CDirectShowFilter.h"
 
 #include "com/Guid.h"
-#include "win32/Registry.h"
+#include "win32/settings/Registry.h"
 #include "win32/TestHome.h"
 #include "win32/WinError.h"
 

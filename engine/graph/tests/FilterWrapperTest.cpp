@@ -11,10 +11,10 @@
 #include "dshow/MediaType.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/WideText.h"
-#include "win32/Dialog.h"
-#include "win32/MessageQueue.h"
-#include "win32/Shell.h"
-#include "win32/Window.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Shell.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

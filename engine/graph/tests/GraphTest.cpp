@@ -9,9 +9,9 @@
 #include "com/ComRuntime.h"
 #include "dshow/AudioRenderer.h"
 #include "dshow/DShowInterfaces.h"
-#include "win32/MessageLoop.h"
-#include "win32/Threads.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

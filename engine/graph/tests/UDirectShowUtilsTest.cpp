@@ -4,9 +4,9 @@
 #include "VideoFormatBlocks.h"
 
 #include "dshow/MediaType.h"
-#include "win32/MessageBox.h"
-#include "win32/Shell.h"
-#include "win32/WaveFormat.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/Shell.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "CFilePath.h"
 #include "CListener.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/MessageQueue.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/Messages.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

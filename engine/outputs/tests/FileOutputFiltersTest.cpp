@@ -11,8 +11,8 @@
 #include "com/ComObject.h"
 #include "com/ComRuntime.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
-#include "win32/Dialog.h"
-#include "win32/MessageQueue.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

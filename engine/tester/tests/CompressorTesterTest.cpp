@@ -10,13 +10,13 @@
 #include "StDirectShow.h"
 #include "UTesterMarks.h"
 
-#include "win32/CommCtrl.h"
-#include "win32/CtlMessages.h"
-#include "win32/Dialog.h"
-#include "win32/MessageLoop.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Threads.h"
-#include "win32/Window.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

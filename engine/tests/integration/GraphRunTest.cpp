@@ -10,9 +10,9 @@
 #include "dshow/FileSource.h"
 #include "dshow/MediaFileWriter.h"
 #include "dshow/WideText.h"
-#include "win32/MessageLoop.h"
-#include "win32/WaveFormat.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/audio/WaveFormat.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include "com/Guid.h"
 #include "dshow/MediaType.h"
 #include "dshow/WideText.h"
-#include "win32/CommonDialogs.h"
+#include "win32/dialogs/CommonDialogs.h"
 
 #include <gtest/gtest.h>
 

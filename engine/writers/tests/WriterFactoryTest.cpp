@@ -15,11 +15,11 @@
 #include "com/ClassRegistry.h"
 #include "com/ComObject.h"
 #include "com/ComRuntime.h"
-#include "win32/Dialog.h"
-#include "win32/MessageQueue.h"
-#include "win32/Shell.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

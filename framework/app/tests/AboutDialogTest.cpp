@@ -1,11 +1,11 @@
 #include "CAboutDialog.h"
 #include "ControlTestSupport.h"
 #include "StWindowUpdate.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlListView.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
-#include "win32/Shell.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/Shell.h"
 
 #include <gtest/gtest.h>
 

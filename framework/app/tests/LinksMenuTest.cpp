@@ -6,9 +6,9 @@
 #include "StApplicationId.h"
 #include "UDirectoryUtils.h"
 #include "UWebAddresses.h"
-#include "afx/CMenu.h"
-#include "win32/Menu.h"
-#include "win32/Shell.h"
+#include "afx/windows/CMenu.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -6,11 +6,11 @@
 #include "StDirectShow.h"
 #include "UApplicationUtils.h"
 #include "UDirectoryUtils.h"
-#include "afx/AfxIds.h"
-#include "afx/CCmdUI.h"
-#include "win32/Clock.h"
-#include "win32/CtlMessages.h"
-#include "win32/Shell.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CCmdUI.h"
+#include "win32/kernel/Clock.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

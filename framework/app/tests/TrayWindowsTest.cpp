@@ -10,16 +10,16 @@
 #include "UDialogTemplates.h"
 #include "UDirectoryUtils.h"
 #include "UWindowsUtils.h"
-#include "afx/CMenu.h"
-#include "win32/Dialog.h"
-#include "win32/Menu.h"
-#include "win32/MessageLoop.h"
-#include "win32/Shell.h"
-#include "win32/Resources.h"
+#include "afx/windows/CMenu.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Shell.h"
+#include "win32/dialogs/Resources.h"
 #include "win32/TestHome.h"
 #include "CIniProfile.h"
 #include "CRegistry.h"
-#include "afx/CCmdUI.h"
+#include "afx/windows/CCmdUI.h"
 
 #include <gtest/gtest.h>
 

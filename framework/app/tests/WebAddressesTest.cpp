@@ -4,7 +4,7 @@
 #include "UMediaFileExtension.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
-#include "win32/Shell.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
 #include "FileText.h"

@@ -1,6 +1,6 @@
 #include "CBitmapCapture.h"
-#include "afx/CBitmap.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CBitmap.h"
+#include "win32/gdi/Gdi.h"
 
 #include <gtest/gtest.h>
 #include <cstdint>

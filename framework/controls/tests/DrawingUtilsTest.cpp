@@ -1,10 +1,10 @@
 #include "ControlTestSupport.h"
 #include "UDrawingUtils.h"
-#include "afx/CBitmap.h"
-#include "afx/CBrush.h"
-#include "afx/CDC.h"
-#include "afx/CFont.h"
-#include "win32/Font.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/gdi/CBrush.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/CFont.h"
+#include "win32/fonts/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "CReportCtrl.h"
 #include "ControlTestSupport.h"
-#include "afx/COleDateTime.h"
-#include "win32/CtlListView.h"
-#include "win32/CtlUser.h"
-#include "win32/CtlWindow.h"
+#include "afx/kernel/COleDateTime.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/controls/CtlWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,13 @@
 #include "StSelectCursor.h"
 #include "StWaitCursor.h"
 #include "afx/CRect.h"
-#include "win32/Dialog.h"
-#include "win32/CtlMessages.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Paint.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

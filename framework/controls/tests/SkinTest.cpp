@@ -5,8 +5,8 @@
 #include "CSkinObject.h"
 #include "CSkinWindowLocation.h"
 #include "UWindowsUtils.h"
-#include "win32/CtlMessages.h"
-#include "win32/Region.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/gdi/Region.h"
 #include "win32/TestHome.h"
 
 #include "ControlTestSupport.h"

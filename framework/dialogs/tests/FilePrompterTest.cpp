@@ -4,12 +4,12 @@
 #include "CRepeatPrompter.h"
 #include "UFilePrompterTypes.h"
 #include "UFileReplace.h"
-#include "win32/CommonDialogs.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

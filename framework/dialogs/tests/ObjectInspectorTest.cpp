@@ -2,8 +2,8 @@
 #include "CObjectPropertyDialog.h"
 #include "CPersistObject.h"
 #include "CPersistStorage.h"
-#include "win32/Dialog.h"
-#include "win32/Window.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

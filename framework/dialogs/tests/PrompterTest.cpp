@@ -3,14 +3,14 @@
 #include "CRepeatPrompter.h"
 #include "CSelector.h"
 #include "UIpUtils.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlIpAddress.h"
-#include "win32/CtlListBox.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlIpAddress.h"
+#include "win32/controls/CtlListBox.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 #include "CTextSetting.h"
 #include "ControlTestSupport.h"
 #include "StRichEdit.h"
-#include "win32/Clock.h"
-#include "win32/CtlUser.h"
-#include "win32/FontEnum.h"
+#include "win32/kernel/Clock.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/fonts/FontEnum.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

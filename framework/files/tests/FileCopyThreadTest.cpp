@@ -1,12 +1,12 @@
 #include "CFileCopyJob.h"
 #include "CFileCopyThread.h"
 #include "FileText.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
-#include "win32/MessageLoop.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <atomic>

@@ -1,9 +1,9 @@
 #include "CDirectoryPath.h"
 #include "CDropFileList.h"
 #include "CFilePath.h"
-#include "win32/MessageLoop.h"
-#include "win32/Shell.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Shell.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "CopyImageSource.h"
 #include "CFtpUploader.h"
 #include "EColorFormat.h"
-#include "win32/Clock.h"
-#include "win32/KernelTime.h"
+#include "win32/kernel/Clock.h"
+#include "win32/kernel/KernelTime.h"
 
 #include <gtest/gtest.h>
 #include <string>

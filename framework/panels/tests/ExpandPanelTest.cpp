@@ -6,8 +6,8 @@
 #include "ControlTestSupport.h"
 #include "PanelTestSupport.h"
 #include "UWindowsUtils.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlWindow.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "CStackExportDialog.h"
 #include "CStackPanelInfo.h"
 #include "PanelTestSupport.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlComboBox.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
 
 #include <gtest/gtest.h>
 

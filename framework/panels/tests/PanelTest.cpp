@@ -6,8 +6,8 @@
 #include "ControlTestSupport.h"
 #include "PanelTestSupport.h"
 #include "UWindowsUtils.h"
-#include "afx/CTabCtrl.h"
-#include "afx/MessageMap.h"
+#include "afx/controls/CTabCtrl.h"
+#include "afx/windows/MessageMap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "CListControlPersistStorage.h"
 #include "CPersistObject.h"
 #include "CTreeControlPersistStorage.h"
-#include "afx/CListCtrl.h"
-#include "afx/CTreeCtrl.h"
+#include "afx/controls/CListCtrl.h"
+#include "afx/controls/CTreeCtrl.h"
 #include "afx/CRect.h"
-#include "afx/CWnd.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -7,7 +7,7 @@
 #include "UDirectoryUtils.h"
 #include "UPersistStorage.h"
 #include "UPersistUtils.h"
-#include "win32/CommonDialogs.h"
+#include "win32/dialogs/CommonDialogs.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

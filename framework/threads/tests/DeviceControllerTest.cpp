@@ -1,10 +1,10 @@
 #include "CDeviceController.h"
 #include "CListener.h"
-#include "win32/Clock.h"
-#include "win32/DeviceNotify.h"
-#include "win32/MessageLoop.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/DeviceNotify.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "CListener.h"
 #include "CScheduleClock.h"
-#include "win32/Clock.h"
-#include "win32/MessageLoop.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -2,9 +2,9 @@
 #include "CListener.h"
 #include "CPointerList.h"
 #include "CTimer.h"
-#include "win32/Clock.h"
-#include "win32/MessageLoop.h"
-#include "win32/Window.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "CListener.h"
 #include "CWorkerThread.h"
-#include "win32/MessageLoop.h"
-#include "win32/Threads.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <atomic>

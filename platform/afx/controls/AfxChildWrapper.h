@@ -1,7 +1,7 @@
 #pragma once
 // A control's own child window (a list's header, a label's edit box) handed out as a
 // wrapper object: the one another object already made, or a slot the control keeps.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 template <typename T>
 T* AfxWrapChild(T& slot, HWND hwnd)

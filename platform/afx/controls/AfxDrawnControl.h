@@ -1,7 +1,7 @@
 #pragma once
 // A control that draws itself when owner-drawn: the reflected WM_DRAWITEM goes to DrawItem.
-#include "afx/CWnd.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CtlMessages.h"
 
 class AfxDrawnControl : public CWnd {
 public:

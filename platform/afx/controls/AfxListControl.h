@@ -2,8 +2,8 @@
 // What the class library's combo box and list box share: the item messages under each
 // control's own numbers, and the owner-draw messages reflected to their virtual functions.
 #include "afx/CString.h"
-#include "afx/CWnd.h"
-#include "win32/CtlMessages.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "afx/CBitmapButton.h"
-#include "afx/CDC.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
+#include "afx/controls/CBitmapButton.h"
+#include "afx/gdi/CDC.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 IMPLEMENT_DYNAMIC(CBitmapButton, CButton)
 

@@ -1,8 +1,8 @@
 #pragma once
 // The class library's bitmap button: an owner-drawn button showing one of four bitmaps
 // (normal, selected, focused, disabled).
-#include "afx/CBitmap.h"
-#include "afx/CButton.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/controls/CButton.h"
 
 class CBitmapButton : public CButton {
     DECLARE_DYNAMIC(CBitmapButton)

@@ -1,5 +1,5 @@
-#include "afx/CButton.h"
-#include "win32/CtlMessages.h"
+#include "afx/controls/CButton.h"
+#include "win32/controls/CtlMessages.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 

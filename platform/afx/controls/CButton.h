@@ -1,6 +1,6 @@
 #pragma once
 // The button control of the class library; owner-drawn buttons draw themselves in DrawItem.
-#include "afx/AfxDrawnControl.h"
+#include "afx/controls/AfxDrawnControl.h"
 
 class CButton : public AfxDrawnControl {
     DECLARE_DYNAMIC(CButton)

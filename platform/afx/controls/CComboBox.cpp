@@ -1,4 +1,4 @@
-#include "afx/CComboBox.h"
+#include "afx/controls/CComboBox.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 

@@ -1,7 +1,7 @@
 #pragma once
 // The combo box control of the class library; owner-drawn combos draw, measure, compare and
 // free their items in the virtual functions of AfxListControl.
-#include "afx/AfxListControl.h"
+#include "afx/controls/AfxListControl.h"
 
 class CComboBox : public AfxListControl<AfxComboMessages> {
     DECLARE_DYNAMIC(CComboBox)

@@ -1,6 +1,6 @@
-#include "afx/CDateTimeCtrl.h"
+#include "afx/controls/CDateTimeCtrl.h"
 
-#include "win32/CtlDateTime.h"
+#include "win32/controls/CtlDateTime.h"
 
 BOOL CDateTimeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {

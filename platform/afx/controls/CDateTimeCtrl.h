@@ -1,6 +1,6 @@
 #pragma once
 // The date and time picker of the class library.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CDateTimeCtrl : public CWnd {
 public:

@@ -1,5 +1,5 @@
-#include "afx/CEdit.h"
-#include "win32/CtlMessages.h"
+#include "afx/controls/CEdit.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // The edit control of the class library.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)

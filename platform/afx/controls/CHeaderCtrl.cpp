@@ -1,5 +1,5 @@
-#include "afx/CHeaderCtrl.h"
-#include "afx/CImageList.h"
+#include "afx/controls/CHeaderCtrl.h"
+#include "afx/controls/CImageList.h"
 
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 

@@ -1,5 +1,5 @@
-#include "afx/CIPAddressCtrl.h"
-#include "win32/CommCtrl.h"
+#include "afx/controls/CIPAddressCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 IMPLEMENT_DYNAMIC(CIPAddressCtrl, CWnd)
 

@@ -1,6 +1,6 @@
 #pragma once
 // The IP address control of the class library.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CIPAddressCtrl : public CWnd {
     DECLARE_DYNAMIC(CIPAddressCtrl)

@@ -1,8 +1,8 @@
-#include "afx/CImageList.h"
-#include "afx/CWinApp.h"
-#include "win32/CtlImageList.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
+#include "afx/controls/CImageList.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/controls/CtlImageList.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 #include <map>
 #include <mutex>

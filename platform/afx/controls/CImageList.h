@@ -1,7 +1,7 @@
 #pragma once
 // The image list of the class library: owns its list unless detached.
 #include "afx/CObject.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 class CImageList : public CObject {
     DECLARE_DYNAMIC(CImageList)

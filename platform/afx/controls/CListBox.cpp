@@ -1,4 +1,4 @@
-#include "afx/CListBox.h"
+#include "afx/controls/CListBox.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 

@@ -1,7 +1,7 @@
 #pragma once
 // The list box control of the class library; owner-drawn lists draw, measure, compare and
 // free their items in the virtual functions of AfxListControl.
-#include "afx/AfxListControl.h"
+#include "afx/controls/AfxListControl.h"
 
 class CListBox : public AfxListControl<AfxListBoxMessages> {
     DECLARE_DYNAMIC(CListBox)

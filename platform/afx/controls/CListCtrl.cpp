@@ -1,7 +1,7 @@
-#include "afx/CListCtrl.h"
-#include "afx/AfxChildWrapper.h"
-#include "afx/AfxGrowText.h"
-#include "afx/CImageList.h"
+#include "afx/controls/CListCtrl.h"
+#include "afx/controls/AfxChildWrapper.h"
+#include "afx/controls/AfxGrowText.h"
+#include "afx/controls/CImageList.h"
 
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)

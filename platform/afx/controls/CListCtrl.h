@@ -1,12 +1,12 @@
 #pragma once
 // The list view control of the class library.
-#include "afx/CEdit.h"
-#include "afx/CHeaderCtrl.h"
+#include "afx/controls/CEdit.h"
+#include "afx/controls/CHeaderCtrl.h"
 #include "afx/CPoint.h"
 #include "afx/CRect.h"
 #include "afx/CString.h"
-#include "afx/CWnd.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CommCtrl.h"
 
 class CImageList;
 

@@ -1,5 +1,5 @@
-#include "afx/CProgressCtrl.h"
-#include "win32/CommCtrl.h"
+#include "afx/controls/CProgressCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 

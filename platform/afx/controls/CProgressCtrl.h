@@ -1,6 +1,6 @@
 #pragma once
 // The progress bar control of the class library.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CProgressCtrl : public CWnd {
     DECLARE_DYNAMIC(CProgressCtrl)

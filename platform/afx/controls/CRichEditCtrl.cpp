@@ -1,5 +1,5 @@
-#include "afx/CRichEditCtrl.h"
-#include "win32/CommCtrl.h"
+#include "afx/controls/CRichEditCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <vector>
 

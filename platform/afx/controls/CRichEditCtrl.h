@@ -1,8 +1,8 @@
 #pragma once
 // The rich edit control of the class library.
 #include "afx/CString.h"
-#include "afx/CWnd.h"
-#include "win32/RichEdit.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/RichEdit.h"
 
 // Makes the rich edit window classes available; true once they are.
 BOOL AfxInitRichEdit();

@@ -1,5 +1,5 @@
-#include "afx/CSliderCtrl.h"
-#include "win32/CommCtrl.h"
+#include "afx/controls/CSliderCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 IMPLEMENT_DYNAMIC(CSliderCtrl, CWnd)
 

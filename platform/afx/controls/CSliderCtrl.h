@@ -1,6 +1,6 @@
 #pragma once
 // The trackbar control of the class library.
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 class CSliderCtrl : public CWnd {
     DECLARE_DYNAMIC(CSliderCtrl)

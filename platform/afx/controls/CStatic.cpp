@@ -1,5 +1,5 @@
-#include "afx/CStatic.h"
-#include "win32/CtlMessages.h"
+#include "afx/controls/CStatic.h"
+#include "win32/controls/CtlMessages.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 

@@ -1,6 +1,6 @@
 #pragma once
 // The static control of the class library.
-#include "afx/AfxDrawnControl.h"
+#include "afx/controls/AfxDrawnControl.h"
 
 class CStatic : public AfxDrawnControl {
     DECLARE_DYNAMIC(CStatic)

@@ -1,5 +1,5 @@
-#include "afx/CTabCtrl.h"
-#include "afx/CImageList.h"
+#include "afx/controls/CTabCtrl.h"
+#include "afx/controls/CImageList.h"
 
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
 

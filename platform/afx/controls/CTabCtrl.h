@@ -1,7 +1,7 @@
 #pragma once
 // The tab control of the class library.
-#include "afx/CWnd.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CommCtrl.h"
 
 class CImageList;
 

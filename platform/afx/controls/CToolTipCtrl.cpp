@@ -1,4 +1,4 @@
-#include "afx/CToolTipCtrl.h"
+#include "afx/controls/CToolTipCtrl.h"
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 

@@ -1,8 +1,8 @@
 #pragma once
 // The tool tip control of the class library.
 #include "afx/CString.h"
-#include "afx/CWnd.h"
-#include "win32/CommCtrl.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CommCtrl.h"
 
 class CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)

@@ -1,7 +1,7 @@
-#include "afx/CTreeCtrl.h"
-#include "afx/AfxChildWrapper.h"
-#include "afx/AfxGrowText.h"
-#include "afx/CImageList.h"
+#include "afx/controls/CTreeCtrl.h"
+#include "afx/controls/AfxChildWrapper.h"
+#include "afx/controls/AfxGrowText.h"
+#include "afx/controls/CImageList.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "afx/CBitmap.h"
+#include "afx/gdi/CBitmap.h"
 
-#include "afx/CDC.h"
-#include "afx/CWinApp.h"
-#include "afx/GdiObjectMaps.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
+#include "afx/gdi/CDC.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 CBitmap* CBitmap::FromHandle(HBITMAP bitmap) { return FromHandleAs<CBitmap>(bitmap); }
 BOOL CBitmap::LoadBitmap(UINT id) { return LoadBitmap(MAKEINTRESOURCEA(id)); }

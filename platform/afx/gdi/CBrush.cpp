@@ -1,8 +1,8 @@
-#include "afx/CBrush.h"
+#include "afx/gdi/CBrush.h"
 
-#include "afx/CBitmap.h"
-#include "afx/GdiObjectMaps.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CBitmap.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Gdi.h"
 
 CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
 CBrush* CBrush::FromHandle(HBRUSH brush) { return FromHandleAs<CBrush>(brush); }

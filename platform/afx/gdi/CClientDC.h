@@ -1,6 +1,6 @@
 #pragma once
 // The client area's DC of a window (the screen's for none), released at destruction.
-#include "afx/CWindowDC.h"
+#include "afx/gdi/CWindowDC.h"
 
 class CClientDC : public CWindowDC {
 public:

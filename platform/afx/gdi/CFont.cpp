@@ -1,8 +1,8 @@
-#include "afx/CFont.h"
+#include "afx/gdi/CFont.h"
 
-#include "afx/CDC.h"
-#include "afx/GdiObjectMaps.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Gdi.h"
 
 #include <cstring>
 

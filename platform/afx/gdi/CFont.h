@@ -1,6 +1,6 @@
 #pragma once
-#include "afx/CGdiObject.h"
-#include "win32/Font.h"
+#include "afx/gdi/CGdiObject.h"
+#include "win32/fonts/Font.h"
 
 class CDC;
 

@@ -1,7 +1,7 @@
-#include "afx/CGdiObject.h"
+#include "afx/gdi/CGdiObject.h"
 
-#include "afx/GdiObjectMaps.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Gdi.h"
 
 CGdiObject::~CGdiObject()
 {

@@ -1,7 +1,7 @@
 #pragma once
 // BeginPaint in the constructor, EndPaint in the destructor, for WM_PAINT handlers.
-#include "afx/CDC.h"
-#include "win32/Paint.h"
+#include "afx/gdi/CDC.h"
+#include "win32/gdi/Paint.h"
 
 class CPaintDC : public CDC {
 public:

@@ -1,7 +1,7 @@
-#include "afx/CPen.h"
+#include "afx/gdi/CPen.h"
 
-#include "afx/GdiObjectMaps.h"
-#include "win32/Gdi.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Gdi.h"
 
 CPen::CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
 CPen* CPen::FromHandle(HPEN pen) { return FromHandleAs<CPen>(pen); }

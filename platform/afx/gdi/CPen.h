@@ -1,5 +1,5 @@
 #pragma once
-#include "afx/CGdiObject.h"
+#include "afx/gdi/CGdiObject.h"
 
 class CPen : public CGdiObject {
 public:

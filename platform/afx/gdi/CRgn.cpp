@@ -1,7 +1,7 @@
-#include "afx/CRgn.h"
+#include "afx/gdi/CRgn.h"
 
-#include "afx/GdiObjectMaps.h"
-#include "win32/Region.h"
+#include "afx/gdi/GdiObjectMaps.h"
+#include "win32/gdi/Region.h"
 
 CRgn* CRgn::FromHandle(HRGN region) { return FromHandleAs<CRgn>(region); }
 BOOL CRgn::CreateRectRgn(int l, int t, int r, int b) { return Attach(::CreateRectRgn(l, t, r, b)); }

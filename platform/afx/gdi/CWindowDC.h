@@ -1,6 +1,6 @@
 #pragma once
 // The whole window's DC (the screen's for none), released at destruction.
-#include "afx/CDC.h"
+#include "afx/gdi/CDC.h"
 
 class CWindowDC : public CDC {
 public:

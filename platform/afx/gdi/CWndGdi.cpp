@@ -1,8 +1,8 @@
 // The drawing members of CWnd, defined beside the class library's GDI classes.
-#include "afx/CDC.h"
-#include "afx/CFont.h"
-#include "afx/CWnd.h"
-#include "win32/Paint.h"
+#include "afx/gdi/CDC.h"
+#include "afx/gdi/CFont.h"
+#include "afx/windows/CWnd.h"
+#include "win32/gdi/Paint.h"
 
 CDC* CWnd::GetDC() { return m_hWnd ? CDC::FromHandle(::GetDC(m_hWnd)) : nullptr; }
 

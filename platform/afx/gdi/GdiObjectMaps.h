@@ -1,6 +1,6 @@
 #pragma once
 // Internal to the class library: the handle maps of the GDI wrapper classes.
-#include "afx/CGdiObject.h"
+#include "afx/gdi/CGdiObject.h"
 #include "afx/HandleMap.h"
 
 #include <mutex>

@@ -1,8 +1,8 @@
 // The window DC classes: client, whole window and painting.
-#include "afx/CClientDC.h"
-#include "afx/CPaintDC.h"
-#include "afx/CWindowDC.h"
-#include "afx/CWnd.h"
+#include "afx/gdi/CClientDC.h"
+#include "afx/gdi/CPaintDC.h"
+#include "afx/gdi/CWindowDC.h"
+#include "afx/windows/CWnd.h"
 
 namespace {
 HWND HandleOf(CWnd* window) { return window ? window->m_hWnd : nullptr; }

@@ -1,9 +1,9 @@
-#include "afx/CFtpConnection.h"
+#include "afx/internet/CFtpConnection.h"
 
-#include "afx/CInternetFile.h"
-#include "afx/CurlTransfer.h"
-#include "afx/InternetNames.h"
-#include "win32/Files.h"
+#include "afx/internet/CInternetFile.h"
+#include "afx/internet/CurlTransfer.h"
+#include "afx/internet/InternetNames.h"
+#include "win32/kernel/Files.h"
 
 #include <curl/curl.h>
 

@@ -2,7 +2,7 @@
 // A logged-in connection to an FTP server, kept open between operations.
 #include "afx/CObject.h"
 #include "afx/CString.h"
-#include "afx/Internet.h"
+#include "afx/internet/Internet.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "afx/CHttpConnection.h"
+#include "afx/internet/CHttpConnection.h"
 
-#include "afx/CHttpFile.h"
-#include "afx/InternetNames.h"
+#include "afx/internet/CHttpFile.h"
+#include "afx/internet/InternetNames.h"
 
 #include <string>
 

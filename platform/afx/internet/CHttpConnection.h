@@ -2,7 +2,7 @@
 // A server of an internet session that HTTP requests are opened on.
 #include "afx/CObject.h"
 #include "afx/CString.h"
-#include "afx/Internet.h"
+#include "afx/internet/Internet.h"
 
 class CHttpFile;
 

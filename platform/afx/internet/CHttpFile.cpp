@@ -1,7 +1,7 @@
-#include "afx/CHttpFile.h"
+#include "afx/internet/CHttpFile.h"
 
-#include "afx/CurlTransfer.h"
-#include "afx/Internet.h"
+#include "afx/internet/CurlTransfer.h"
+#include "afx/internet/Internet.h"
 
 #include <curl/curl.h>
 

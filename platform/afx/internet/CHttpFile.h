@@ -1,6 +1,6 @@
 #pragma once
 // An HTTP request and its answer, read as a stream.
-#include "afx/CInternetFile.h"
+#include "afx/internet/CInternetFile.h"
 
 #include <memory>
 #include <string>

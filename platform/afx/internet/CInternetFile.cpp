@@ -1,4 +1,4 @@
-#include "afx/CInternetFile.h"
+#include "afx/internet/CInternetFile.h"
 
 UINT CInternetFile::Read(void*, UINT) { return 0; }
 

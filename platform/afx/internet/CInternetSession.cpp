@@ -1,9 +1,9 @@
-#include "afx/CInternetSession.h"
+#include "afx/internet/CInternetSession.h"
 
-#include "afx/CFtpConnection.h"
-#include "afx/CHttpConnection.h"
-#include "afx/CHttpFile.h"
-#include "afx/InternetNames.h"
+#include "afx/internet/CFtpConnection.h"
+#include "afx/internet/CHttpConnection.h"
+#include "afx/internet/CHttpFile.h"
+#include "afx/internet/InternetNames.h"
 
 #include <strings.h>
 

@@ -4,7 +4,7 @@
 // Preconfigured access takes the proxy from the environment.
 #include "afx/CObject.h"
 #include "afx/CString.h"
-#include "afx/Internet.h"
+#include "afx/internet/Internet.h"
 
 class CFtpConnection;
 class CHttpConnection;

@@ -1,4 +1,4 @@
-#include "afx/CurlTransfer.h"
+#include "afx/internet/CurlTransfer.h"
 
 #include <curl/curl.h>
 

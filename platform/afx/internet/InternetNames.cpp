@@ -1,4 +1,4 @@
-#include "afx/InternetNames.h"
+#include "afx/internet/InternetNames.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "afx/CFile.h"
+#include "afx/kernel/CFile.h"
 
-#include "win32/Files.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/Threads.h"
 
 CFile::~CFile()
 {

@@ -1,4 +1,4 @@
-#include "afx/COleDateTime.h"
+#include "afx/kernel/COleDateTime.h"
 
 #include <cctype>
 #include <cmath>

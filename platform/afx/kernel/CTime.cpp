@@ -1,4 +1,4 @@
-#include "afx/CTime.h"
+#include "afx/kernel/CTime.h"
 
 namespace {
 int64_t FromLocal(int year, int month, int day, int hour, int minute, int second, int dst)

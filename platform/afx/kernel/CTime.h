@@ -1,7 +1,7 @@
 #pragma once
 // A point in time in whole seconds since 1970 (UTC); fields are read in local time.
 #include "afx/CString.h"
-#include "afx/CTimeSpan.h"
+#include "afx/kernel/CTimeSpan.h"
 #include "win32/WinTypes.h"
 
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "afx/CTimeSpan.h"
+#include "afx/kernel/CTimeSpan.h"
 
 CString CTimeSpan::Format(const char* format) const
 {

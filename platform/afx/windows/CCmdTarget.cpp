@@ -1,4 +1,4 @@
-#include "afx/CCmdTarget.h"
+#include "afx/windows/CCmdTarget.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

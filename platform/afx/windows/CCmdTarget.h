@@ -1,7 +1,7 @@
 #pragma once
 // The base of every class that receives commands through a message map.
 #include "afx/CObject.h"
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 class CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)

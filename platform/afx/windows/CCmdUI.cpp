@@ -1,8 +1,8 @@
-#include "afx/CCmdUI.h"
+#include "afx/windows/CCmdUI.h"
 
-#include "afx/CCmdTarget.h"
-#include "afx/CMenu.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CCmdTarget.h"
+#include "afx/windows/CMenu.h"
+#include "afx/windows/CWnd.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "afx/CControlBar.h"
+#include "afx/windows/CControlBar.h"
 
-#include "afx/CFrameWnd.h"
-#include "win32/WindowObserver.h"
+#include "afx/windows/CFrameWnd.h"
+#include "win32/windowing/WindowObserver.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 

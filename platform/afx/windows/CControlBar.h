@@ -1,9 +1,9 @@
 #pragma once
 // The base of tool bars and status bars: a child of a frame that keeps to one edge
 // and refreshes its items from the frame's update handlers when the application idles.
-#include "afx/AfxIds.h"
-#include "afx/CCmdUI.h"
-#include "afx/CWnd.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/CWnd.h"
 
 class CFrameWnd;
 

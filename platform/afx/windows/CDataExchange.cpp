@@ -1,6 +1,6 @@
-#include "afx/CDataExchange.h"
+#include "afx/windows/CDataExchange.h"
 
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 HWND CDataExchange::PrepareCtrl(int id)
 {

@@ -1,8 +1,8 @@
-#include "afx/CDialog.h"
+#include "afx/windows/CDialog.h"
 
-#include "afx/CWinApp.h"
-#include "win32/Dialog.h"
-#include "win32/Resources.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/Resources.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

@@ -1,7 +1,7 @@
 #pragma once
 // A dialog from a registered template: modeless (Create) or modal (DoModal, a
 // nested message loop that ends with EndDialog).
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 struct MvDialogTemplate;
 

@@ -1,6 +1,6 @@
-#include "afx/CFileDialog.h"
+#include "afx/windows/CFileDialog.h"
 
-#include "afx/CWinApp.h"
+#include "afx/windows/CWinApp.h"
 
 #include <cstring>
 

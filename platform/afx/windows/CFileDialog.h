@@ -1,7 +1,7 @@
 #pragma once
 // The file-open and file-save prompt of the class library (win32/CommonDialogs.h).
-#include "afx/CDialog.h"
-#include "win32/CommonDialogs.h"
+#include "afx/windows/CDialog.h"
+#include "win32/dialogs/CommonDialogs.h"
 
 struct MvPosition;
 using POSITION = MvPosition*;

@@ -1,10 +1,10 @@
-#include "afx/CFrameWnd.h"
+#include "afx/windows/CFrameWnd.h"
 
-#include "afx/CCmdUI.h"
-#include "afx/CControlBar.h"
-#include "afx/CMenu.h"
-#include "afx/CWinApp.h"
-#include "win32/Resources.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/CControlBar.h"
+#include "afx/windows/CMenu.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/dialogs/Resources.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,8 +2,8 @@
 // A top-level frame: menu, accelerators and title from one resource id, control
 // bars laid out at its edges, the first pane filling the rest, and command routing
 // with update handlers for menus and bars.
-#include "afx/AfxIds.h"
-#include "afx/CWnd.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CWnd.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "afx/CMenu.h"
+#include "afx/windows/CMenu.h"
 
 #include "afx/CString.h"
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 #include "afx/HandleMap.h"
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 #include <vector>
 

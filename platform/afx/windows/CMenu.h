@@ -1,8 +1,8 @@
 #pragma once
 // A menu handle wrapper; destroys the menu it holds unless detached.
 #include "afx/CObject.h"
-#include "afx/MessageMap.h"
-#include "win32/Menu.h"
+#include "afx/windows/MessageMap.h"
+#include "win32/dialogs/Menu.h"
 
 class CString;
 class CWnd;

@@ -1,7 +1,7 @@
-#include "afx/COleDataSource.h"
+#include "afx/windows/COleDataSource.h"
 
-#include "afx/COleDropTarget.h"
-#include "win32/GlobalMemory.h"
+#include "afx/windows/COleDropTarget.h"
+#include "win32/kernel/GlobalMemory.h"
 
 #include <cstring>
 

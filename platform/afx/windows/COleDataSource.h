@@ -1,6 +1,6 @@
 #pragma once
 // The source side of drag-and-drop: offers global memory blocks by format and runs the drag.
-#include "afx/COleDataObject.h"
+#include "afx/windows/COleDataObject.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
-#include "afx/COleDropTarget.h"
+#include "afx/windows/COleDropTarget.h"
 
-#include "afx/CWnd.h"
-#include "win32/Window.h"
+#include "afx/windows/CWnd.h"
+#include "win32/windowing/Window.h"
 
 #include <map>
 #include <optional>

@@ -2,7 +2,7 @@
 // The target side of drag-and-drop: a window registers one, and a drag passing over the
 // window calls it. Without a display the user's drag is scripted: the path of windows and
 // points the pointer passes, and whether the button is released over the last one.
-#include "afx/COleDataObject.h"
+#include "afx/windows/COleDataObject.h"
 #include "afx/CPoint.h"
 
 #include <vector>

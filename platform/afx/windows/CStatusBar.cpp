@@ -1,8 +1,8 @@
-#include "afx/CStatusBar.h"
+#include "afx/windows/CStatusBar.h"
 
-#include "afx/CFrameWnd.h"
+#include "afx/windows/CFrameWnd.h"
 #include "win32/CtlText.h"
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // A status bar as a model: panes with ids and texts; pane 0 shows the prompts.
-#include "afx/CControlBar.h"
+#include "afx/windows/CControlBar.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "afx/CToolBar.h"
+#include "afx/windows/CToolBar.h"
 
-#include "afx/CFrameWnd.h"
-#include "win32/Resources.h"
+#include "afx/windows/CFrameWnd.h"
+#include "win32/dialogs/Resources.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 

@@ -1,7 +1,7 @@
 #pragma once
 // A tool bar as a model: buttons with command ids, styles and states. A backend
 // shows them and calls PressButton when the user clicks one.
-#include "afx/CControlBar.h"
+#include "afx/windows/CControlBar.h"
 
 #include <vector>
 

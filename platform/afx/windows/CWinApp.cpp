@@ -1,9 +1,9 @@
-#include "afx/CWinApp.h"
+#include "afx/windows/CWinApp.h"
 
-#include "afx/CWnd.h"
-#include "win32/Icon.h"
-#include "win32/MessageLoop.h"
-#include "win32/Resources.h"
+#include "afx/windows/CWnd.h"
+#include "win32/gdi/Icon.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/dialogs/Resources.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 

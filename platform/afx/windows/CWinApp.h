@@ -1,8 +1,8 @@
 #pragma once
 // The application object: one per process, constructed statically; its Run loop
 // drives the user-interface thread.
-#include "afx/AfxIds.h"
-#include "afx/CCmdTarget.h"
+#include "afx/windows/AfxIds.h"
+#include "afx/windows/CCmdTarget.h"
 #include "afx/CString.h"
 
 class CWnd;

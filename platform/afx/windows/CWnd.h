@@ -2,13 +2,13 @@
 // The class library's window: a CCmdTarget bound to a window handle. Messages reach
 // it through its message map; what it does not handle goes to the window's own
 // procedure (for a subclassed control, the control's model).
-#include "afx/CCmdTarget.h"
+#include "afx/windows/CCmdTarget.h"
 #include "afx/CPoint.h"
 #include "afx/CRect.h"
 #include "afx/CString.h"
-#include "win32/MessageBox.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 class CDataExchange;
 class CDC;

@@ -2,17 +2,17 @@
 
 #include "desktop/DesktopSurface.h"
 #include "desktop/DesktopTopLevelPeer.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlComboBox.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlListBox.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlTrackbar.h"
-#include "win32/CtlWindow.h"
-#include "win32/Dialog.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlListBox.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlTrackbar.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 
 #include "desktop/DesktopListViewPeer.h"
 #include "desktop/DesktopTreeViewPeer.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlListView.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlTreeView.h"
-#include "win32/CtlWindow.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlTreeView.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <QTreeView>
 #include <QTreeWidget>

@@ -1,10 +1,10 @@
 #include "DesktopFixture.h"
 
 #include "desktop/DesktopDisplay.h"
-#include "win32/CommonDialogs.h"
-#include "win32/Menu.h"
-#include "win32/MessageBox.h"
-#include "win32/Window.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/Window.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>

@@ -2,9 +2,9 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
-#include "win32/Window.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "dshow/WideText.h"
 #include "dshow/formats/StreamType.h"
 #include "dshow/sources/SourceIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 extern "C" {
 #include <libavformat/avformat.h>

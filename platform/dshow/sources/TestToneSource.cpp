@@ -2,7 +2,7 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/sources/SourceIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <cmath>
 #include <vector>

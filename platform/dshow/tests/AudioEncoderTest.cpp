@@ -6,7 +6,7 @@
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/formats/CodedWaveFormat.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/PcmConverterFilter.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 #include "dshow/WideText.h"
-#include "win32/MessageQueue.h"
-#include "win32/WaveOut.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/audio/WaveOut.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "dshow/CodecFormat.h"
 #include "dshow/MediaType.h"
 #include "dshow/VideoInfo.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "dshow/interfaces/TimeStampSettings.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/TransformIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

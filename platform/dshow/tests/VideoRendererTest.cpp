@@ -5,9 +5,9 @@
 #include "dshow/renderers/RendererIds.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/VideoWindowInterfaces.h"
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
-#include "win32/Window.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

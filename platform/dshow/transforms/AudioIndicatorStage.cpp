@@ -4,7 +4,7 @@
 #include "dshow/VideoInfo.h"
 #include "dshow/transforms/PictureDrawing.h"
 #include "dshow/transforms/TransformIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <algorithm>
 #include <cstdlib>

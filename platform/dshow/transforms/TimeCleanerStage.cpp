@@ -1,7 +1,7 @@
 #include "dshow/transforms/TimeCleanerStage.h"
 
 #include "dshow/transforms/TransformIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 #include "win32/WinError.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "LameLibrary.h"
-#include "win32/Module.h"
+#include "win32/kernel/Module.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "sapi/PcmConverter.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

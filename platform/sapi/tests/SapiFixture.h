@@ -4,7 +4,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/NotifyPoster.h"
 #include "sapi/SpVoice.h"
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <gtest/gtest.h>
 

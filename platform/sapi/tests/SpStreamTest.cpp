@@ -1,6 +1,6 @@
 #include "com/ComRuntime.h"
 #include "sapi/SpStreams.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

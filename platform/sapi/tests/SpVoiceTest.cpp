@@ -2,8 +2,8 @@
 #include "sapi/SpHelpers.h"
 #include "sapi/SpStreams.h"
 #include "sapi/SpTokens.h"
-#include "win32/MessageLoop.h"
-#include "win32/WaveFormat.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "win32/WaveSink.h"
+#include "win32/audio/WaveSink.h"
 
 #include <chrono>
 #include <condition_variable>

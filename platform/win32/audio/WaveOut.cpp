@@ -1,6 +1,6 @@
-#include "win32/WaveOut.h"
-#include "win32/Threads.h"
-#include "win32/WaveSink.h"
+#include "win32/audio/WaveOut.h"
+#include "win32/kernel/Threads.h"
+#include "win32/audio/WaveSink.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -4,7 +4,7 @@
 // would play, so every block is still reported done at its time. Callbacks run on the device's
 // own thread with no lock held; wave calls other than waveOutReset and waveOutClose may be
 // made from them.
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 #include "win32/WinTypes.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // Where a wave-out device's bytes go (for the layer's own sources).
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include <atomic>
 #include <memory>

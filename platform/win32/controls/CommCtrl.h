@@ -1,7 +1,7 @@
 #pragma once
 // The common controls: notification codes, trackbar, progress bar, tab, header, list view,
 // tree view, IP address, tool tip and image lists.
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 struct INITCOMMONCONTROLSEX {
     DWORD dwSize;

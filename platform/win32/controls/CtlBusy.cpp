@@ -1,4 +1,4 @@
-#include "win32/CtlBusy.h"
+#include "win32/controls/CtlBusy.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "win32/CtlButton.h"
-#include "win32/CtlBusy.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CtlMessages.h"
 
 CtlButton::CtlButton(DWORD style) : CtlModel(style) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // The button: push, default push, check box (two and three states, automatic or not), radio
 // button, group box and owner-drawn; pressed by the mouse or the space bar, clicked on release.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 class CtlButton : public CtlModel {
 public:

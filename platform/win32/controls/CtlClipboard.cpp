@@ -1,4 +1,4 @@
-#include "win32/CtlClipboard.h"
+#include "win32/controls/CtlClipboard.h"
 
 #include <mutex>
 

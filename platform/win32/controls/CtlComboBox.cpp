@@ -1,6 +1,6 @@
-#include "win32/CtlComboBox.h"
-#include "win32/CtlBusy.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/CtlText.h"
 
 #include <algorithm>

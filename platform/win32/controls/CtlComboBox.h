@@ -1,7 +1,7 @@
 #pragma once
 // The combo box: simple, drop-down and drop-down list; sorted and owner-drawn lists, item
 // data, the edit part with its selection, and notices only for what a user does.
-#include "win32/CtlListModel.h"
+#include "win32/controls/CtlListModel.h"
 
 class CtlComboBox : public CtlListModel {
 public:

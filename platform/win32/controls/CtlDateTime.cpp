@@ -1,7 +1,7 @@
-#include "win32/CtlDateTime.h"
+#include "win32/controls/CtlDateTime.h"
 
-#include "win32/CtlWindow.h"
-#include "win32/KernelTime.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/kernel/KernelTime.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The date and time picker: one moment, shown as a date or (DTS_TIMEFORMAT) a time of day.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #define DATETIMEPICK_CLASSA "SysDateTimePick32"
 #define DATETIMEPICK_CLASS DATETIMEPICK_CLASSA

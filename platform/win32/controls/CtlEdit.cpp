@@ -1,9 +1,9 @@
-#include "win32/CtlEdit.h"
-#include "win32/CtlBusy.h"
-#include "win32/CtlClipboard.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CtlClipboard.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/CtlText.h"
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 #include <algorithm>
 #include <cstring>

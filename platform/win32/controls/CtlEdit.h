@@ -1,8 +1,8 @@
 #pragma once
 // The edit control: single- or multi-line text with selection, one undo level, read-only,
 // limit, clipboard and EN_ notices. The rich edit builds on it.
-#include "win32/CtlModel.h"
-#include "win32/CtlTextModel.h"
+#include "win32/controls/CtlModel.h"
+#include "win32/controls/CtlTextModel.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The header control: items with text, width, format, image and data. With HDS_BUTTONS a
 // click on an item is announced to the parent (HDN_ITEMCLICK).
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <string>
 #include <vector>

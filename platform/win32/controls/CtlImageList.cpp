@@ -1,6 +1,6 @@
-#include "win32/CtlImageList.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
+#include "win32/controls/CtlImageList.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 #include <map>
 #include <memory>

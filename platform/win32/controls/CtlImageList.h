@@ -1,6 +1,6 @@
 #pragma once
 // Image lists: images of one size cut from bitmaps or taken from icons, kept by handle.
-#include "win32/CommCtrl.h"
+#include "win32/controls/CommCtrl.h"
 
 #define ILD_NORMAL 0x0000
 #define ILD_TRANSPARENT 0x0001

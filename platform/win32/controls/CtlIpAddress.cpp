@@ -1,6 +1,6 @@
-#include "win32/CtlIpAddress.h"
-#include "win32/CtlBusy.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CtlIpAddress.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CommCtrl.h"
 #include "win32/CtlText.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // The IP address control: four fields, each blank or a number in its range; a user's entry
 // is announced per field (IPN_FIELDCHANGED, which the parent may adjust) and as EN_CHANGE.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <array>
 #include <string>

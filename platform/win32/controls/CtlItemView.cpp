@@ -1,5 +1,5 @@
-#include "win32/CtlItemView.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CtlItemView.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <utility>
 

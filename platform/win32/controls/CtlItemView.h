@@ -1,8 +1,8 @@
 #pragma once
 // What the list view and the tree view share: their mouse, key and focus messages go to
 // their user-action functions, and their in-place label box.
-#include "win32/CtlLabelEditor.h"
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlLabelEditor.h"
+#include "win32/controls/CtlModel.h"
 
 class CtlItemView : public CtlModel {
 public:

@@ -1,8 +1,8 @@
-#include "win32/CtlLabelEditor.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlWindow.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlLabelEditor.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/windowing/Window.h"
 
 bool CtlLabelEditor::Start(HWND parent, RECT rect, const std::string& text, Done done)
 {

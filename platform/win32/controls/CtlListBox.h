@@ -1,7 +1,7 @@
 #pragma once
 // The list box: single, multiple and extended selection, sorted and owner-drawn lists, item
 // data; LBN_SELCHANGE and LBN_DBLCLK only for a user's clicks and keys, with LBS_NOTIFY.
-#include "win32/CtlListModel.h"
+#include "win32/controls/CtlListModel.h"
 
 class CtlListBox : public CtlListModel {
 public:

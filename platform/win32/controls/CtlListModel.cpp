@@ -1,5 +1,5 @@
-#include "win32/CtlListModel.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlListModel.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/CtlText.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 // What a combo box and a list box share: items with text and item data, sorted insertion
 // (asking the parent to compare owner-drawn items without strings), case-blind searches,
 // and WM_DELETEITEM for owner-drawn items.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "win32/CtlListView.h"
-#include "win32/CtlBusy.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CommCtrl.h"
 #include "win32/CtlText.h"
-#include "win32/CtlWindow.h"
-#include "win32/MessageQueue.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/windowing/MessageQueue.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,9 +3,9 @@
 // images, item data, states with state-image check boxes, owner data, sorting and searching;
 // clicks, keys and header clicks notify the parent as a user's do, and painting runs the
 // custom-draw exchange and records the colours each cell was drawn with.
-#include "win32/CommCtrl.h"
-#include "win32/CtlHeader.h"
-#include "win32/CtlItemView.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlHeader.h"
+#include "win32/controls/CtlItemView.h"
 
 #include <map>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "win32/CtlModel.h"
-#include "win32/CtlBusy.h"
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlModel.h"
+#include "win32/controls/CtlBusy.h"
+#include "win32/controls/CtlMessages.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-#include "win32/CtlProgress.h"
-#include "win32/CommCtrl.h"
+#include "win32/controls/CtlProgress.h"
+#include "win32/controls/CommCtrl.h"
 
 #include <algorithm>
 

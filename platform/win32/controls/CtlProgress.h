@@ -1,6 +1,6 @@
 #pragma once
 // The progress bar: range, position, step and colours.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 class CtlProgress : public CtlModel {
 public:

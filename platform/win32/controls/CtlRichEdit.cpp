@@ -1,6 +1,6 @@
-#include "win32/CtlRichEdit.h"
-#include "win32/CtlClipboard.h"
-#include "win32/CtlRtf.h"
+#include "win32/controls/CtlRichEdit.h"
+#include "win32/controls/CtlClipboard.h"
+#include "win32/controls/CtlRtf.h"
 #include "win32/CtlText.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 // The rich edit control: the edit control with character and paragraph formats, an event
 // mask, multi-level undo and redo, rich-text clipboard, and plain-text and RTF streaming.
-#include "win32/CtlEdit.h"
-#include "win32/RichEdit.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/RichEdit.h"
 
 class CtlRichEdit : public CtlEdit {
 public:

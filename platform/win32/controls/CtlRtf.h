@@ -1,7 +1,7 @@
 #pragma once
 // Rich text format streaming of the rich edit model: the subset it keeps (fonts, sizes, bold,
 // italic, underline, strike-out, colours, paragraph alignment and indents, Unicode text).
-#include "win32/CtlTextFormat.h"
+#include "win32/controls/CtlTextFormat.h"
 
 #include <string>
 #include <string_view>

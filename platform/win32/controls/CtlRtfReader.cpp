@@ -1,7 +1,7 @@
-#include "win32/CtlRtf.h"
+#include "win32/controls/CtlRtf.h"
 #include "win32/CodePage.h"
 #include "win32/CtlText.h"
-#include "win32/RichEdit.h"
+#include "win32/controls/RichEdit.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
-#include "win32/CtlStatic.h"
-#include "win32/CtlMessages.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlStatic.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/windowing/Window.h"
 
 LRESULT CtlStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The static control: text, icon, bitmap or owner-drawn; clicks are announced with SS_NOTIFY.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 class CtlStatic : public CtlModel {
 public:

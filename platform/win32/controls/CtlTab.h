@@ -1,7 +1,7 @@
 #pragma once
 // The tab control: items with text, image and data, the current tab, hit testing, and the
 // display area (TCM_ADJUSTRECT). A click on a tab asks TCN_SELCHANGING and announces TCN_SELCHANGE.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <string>
 #include <vector>

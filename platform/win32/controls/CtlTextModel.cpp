@@ -1,5 +1,5 @@
-#include "win32/CtlTextModel.h"
-#include "win32/RichEdit.h"
+#include "win32/controls/CtlTextModel.h"
+#include "win32/controls/RichEdit.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -2,7 +2,7 @@
 // The text of an edit or rich edit control: UTF-16 text with '\r' paragraph ends, a character
 // format per character and a paragraph format per paragraph, the selection, the insertion
 // format, undo and redo. Positions count UTF-16 units.
-#include "win32/CtlTextFormat.h"
+#include "win32/controls/CtlTextFormat.h"
 
 #include <cstdint>
 #include <memory>

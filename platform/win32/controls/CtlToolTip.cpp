@@ -1,7 +1,7 @@
-#include "win32/CtlToolTip.h"
+#include "win32/controls/CtlToolTip.h"
 #include "win32/CtlText.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 #include <cstring>

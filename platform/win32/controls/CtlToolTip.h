@@ -1,8 +1,8 @@
 #pragma once
 // The tool tip: tools (a window or a rectangle of one) with their texts, active or not. Mouse
 // messages relayed to it decide which tool's tip shows; a callback text is asked of the tool's window.
-#include "win32/CommCtrl.h"
-#include "win32/CtlModel.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlModel.h"
 
 #include <string>
 #include <vector>

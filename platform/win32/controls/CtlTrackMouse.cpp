@@ -1,9 +1,9 @@
 // Mouse tracking on the window layer's cursor: a timer per tracked window checks where the
 // pointer is. Hover needs it to rest inside for the hover time; leave fires once it is out.
-#include "win32/CommCtrl.h"
-#include "win32/MessageQueue.h"
-#include "win32/Timer.h"
-#include "win32/Window.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Timer.h"
+#include "win32/windowing/Window.h"
 
 #include <map>
 #include <mutex>

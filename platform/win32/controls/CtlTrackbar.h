@@ -2,7 +2,7 @@
 // The trackbar: range, position, line and page sizes, ticks and selection range. The mouse
 // drags the thumb (or pages towards a click) and on release the parent hears NM_RELEASEDCAPTURE;
 // the keys move it with WM_HSCROLL / WM_VSCROLL notices only.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "win32/CtlTreeView.h"
-#include "win32/CtlBusy.h"
+#include "win32/controls/CtlTreeView.h"
+#include "win32/controls/CtlBusy.h"
 #include "win32/CtlText.h"
-#include "win32/MessageQueue.h"
+#include "win32/windowing/MessageQueue.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // The tree view: items with text, images, data and state under parents, expanding and
 // collapsing, the selected (caret) and drop-highlighted items, sorting and hit testing.
 // Clicks and keys notify the parent as a user's do; handles of deleted items are refused.
-#include "win32/CommCtrl.h"
-#include "win32/CtlItemView.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlItemView.h"
 
 #include <memory>
 #include <string>

@@ -1,11 +1,11 @@
-#include "win32/CtlUser.h"
-#include "win32/CtlMessages.h"
-#include "win32/Dialog.h"
-#include "win32/Resources.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/Resources.h"
 #include "win32/CtlText.h"
-#include "win32/MessageLoop.h"
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The control models as window classes: one window procedure creates a control's model when
 // its window is created, hands it every message, sends its notices to the parent window and
 // tells window observers when its state changed.
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlModel.h"
 
 #include <functional>
 

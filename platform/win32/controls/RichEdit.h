@@ -1,6 +1,6 @@
 #pragma once
 // The rich edit control: character and paragraph formats, ranges, streaming and its messages.
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 
 #define RICHEDIT_CLASS "RichEdit20A"
 #define RICHEDIT_CLASSW "RichEdit20W"

@@ -1,9 +1,9 @@
-#include "win32/CommonDialogs.h"
+#include "win32/dialogs/CommonDialogs.h"
 
 #include "win32/CtlText.h"
-#include "win32/MessageBox.h"
-#include "win32/ScriptedPrompt.h"
-#include "win32/Window.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/dialogs/ScriptedPrompt.h"
+#include "win32/windowing/Window.h"
 
 #include <cstdlib>
 #include <cstring>

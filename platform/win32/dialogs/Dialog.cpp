@@ -1,13 +1,13 @@
-#include "win32/Dialog.h"
+#include "win32/dialogs/Dialog.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
-#include "win32/MessageLoop.h"
-#include "win32/MessageQueue.h"
-#include "win32/Resources.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/dialogs/Resources.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 #include <cstdio>

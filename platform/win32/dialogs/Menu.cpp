@@ -1,10 +1,10 @@
-#include "win32/Menu.h"
+#include "win32/dialogs/Menu.h"
 
-#include "win32/MessageQueue.h"
-#include "win32/Resources.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
-#include "win32/WindowObserver.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/dialogs/Resources.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "win32/MessageBox.h"
+#include "win32/dialogs/MessageBox.h"
 
-#include "win32/ScriptedPrompt.h"
+#include "win32/dialogs/ScriptedPrompt.h"
 
 namespace {
 MvScriptedPrompt<MvMessageBoxRequest, int>& Boxes()

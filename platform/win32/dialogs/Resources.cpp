@@ -1,9 +1,9 @@
-#include "win32/Resources.h"
+#include "win32/dialogs/Resources.h"
 
 #include "win32/CtlText.h"
-#include "win32/MessageQueue.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
 
 #include <cstdlib>
 #include <map>

@@ -1,10 +1,10 @@
 // Font and text calls: creating fonts, measuring, TextOut, ExtTextOut and DrawText.
 #include "win32/CtlText.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiFont.h"
-#include "win32/GdiPainter.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/fonts/GdiFont.h"
+#include "win32/gdi/GdiPainter.h"
 
 #include <algorithm>
 #include <cstring>

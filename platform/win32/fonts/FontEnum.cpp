@@ -1,4 +1,4 @@
-#include "win32/FontEnum.h"
+#include "win32/fonts/FontEnum.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Enumeration of the installed font families, one report per family and script.
-#include "win32/Font.h"
+#include "win32/fonts/Font.h"
 
 #ifndef LF_FULLFACESIZE
 #define LF_FULLFACESIZE 64

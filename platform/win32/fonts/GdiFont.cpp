@@ -1,7 +1,7 @@
-#include "win32/GdiFont.h"
+#include "win32/fonts/GdiFont.h"
 
 #include "win32/CodePage.h"
-#include "win32/GdiPainter.h"
+#include "win32/gdi/GdiPainter.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

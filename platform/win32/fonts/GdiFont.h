@@ -1,8 +1,8 @@
 #pragma once
 // Internal: the object behind a font handle: a FreeType face of the closest installed
 // family, sized as the logical font asks.
-#include "win32/Font.h"
-#include "win32/GdiObject.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/GdiObject.h"
 
 #include <string>
 #include <vector>

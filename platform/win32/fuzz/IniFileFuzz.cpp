@@ -1,5 +1,5 @@
 // Ini files of any shape: lookups and edits must survive them and keep every other line.
-#include "win32/IniText.h"
+#include "win32/settings/IniText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Fuzz entry for the picture and icon readers: any bytes must give a bitmap or a clear failure.
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Picture.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/pictures/Picture.h"
 
 #include <cstddef>
 #include <cstdint>

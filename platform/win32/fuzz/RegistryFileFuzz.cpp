@@ -1,6 +1,6 @@
 // Registry files as a user or a crash may leave them: reading must survive anything, and
 // writing what was read must read back to the same file.
-#include "win32/RegistryTree.h"
+#include "win32/settings/RegistryTree.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Rich text from a file or the clipboard is outside data: reading it must stay in bounds
 // and writing what was read must read back to the same text.
-#include "win32/CtlRtf.h"
+#include "win32/controls/CtlRtf.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Version lookup in files of any shape: never reads outside the bytes.
-#include "win32/VersionFile.h"
+#include "win32/kernel/VersionFile.h"
 #include "win32/VersionResource.h"
 
 #include <cstdint>

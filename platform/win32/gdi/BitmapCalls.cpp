@@ -1,8 +1,8 @@
 // Bitmap calls: device-dependent bitmaps, DIB sections, and moving pixels in and out.
-#include "win32/DibFormat.h"
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiDc.h"
+#include "win32/gdi/DibFormat.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiDc.h"
 
 #include <algorithm>
 #include <cstring>

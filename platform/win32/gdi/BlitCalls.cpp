@@ -1,12 +1,12 @@
 // Blits and single pixels: BitBlt, StretchBlt, PatBlt, the DIB-to-device calls, Set/GetPixel.
-#include "win32/DibFormat.h"
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiBlit.h"
-#include "win32/GdiBrush.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiPainter.h"
-#include "win32/GdiScreen.h"
+#include "win32/gdi/DibFormat.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiBlit.h"
+#include "win32/gdi/GdiBrush.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiPainter.h"
+#include "win32/gdi/GdiScreen.h"
 
 #include <cstdlib>
 #include <cstring>

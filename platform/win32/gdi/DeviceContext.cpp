@@ -1,13 +1,13 @@
 // Device contexts: creation, selection, saved states, colours and modes.
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiBrush.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiFont.h"
-#include "win32/GdiPen.h"
-#include "win32/GdiRegion.h"
-#include "win32/GdiScreen.h"
-#include "win32/GdiSurface.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiBrush.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/fonts/GdiFont.h"
+#include "win32/gdi/GdiPen.h"
+#include "win32/gdi/GdiRegion.h"
+#include "win32/gdi/GdiScreen.h"
+#include "win32/gdi/GdiSurface.h"
 
 #include <atomic>
 #include <cstring>

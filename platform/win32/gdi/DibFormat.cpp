@@ -1,8 +1,8 @@
-#include "win32/DibFormat.h"
+#include "win32/gdi/DibFormat.h"
 
 #include "win32/ByteOrder.h"
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
 
 #include <cstring>
 

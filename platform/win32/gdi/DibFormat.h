@@ -8,7 +8,7 @@
 #include <vector>
 
 class GdiBitmap;
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 struct DibFormat {
     int width = 0;

@@ -1,13 +1,13 @@
 // Lines, shapes and the USER drawing calls (fills, frames, focus rectangles, 3D edges).
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiBlit.h"
-#include "win32/GdiBrush.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiPainter.h"
-#include "win32/GdiPen.h"
-#include "win32/GdiStock.h"
-#include "win32/Rect.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiBlit.h"
+#include "win32/gdi/GdiBrush.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiPainter.h"
+#include "win32/gdi/GdiPen.h"
+#include "win32/gdi/GdiStock.h"
+#include "win32/gdi/Rect.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "win32/GdiBitmap.h"
+#include "win32/gdi/GdiBitmap.h"
 
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 #include <bit>
 #include <cstring>

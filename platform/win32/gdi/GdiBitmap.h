@@ -1,11 +1,11 @@
 #pragma once
 // Internal: the pixels behind a bitmap handle. Colours go in and out as 0x00RRGGBB.
-#include "win32/GdiObject.h"
+#include "win32/gdi/GdiObject.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 class GdiBitmap : public GdiObject {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 // Internal: a brush: solid, hollow, a pattern, or the DC's own brush colour.
-#include "win32/GdiObject.h"
+#include "win32/gdi/GdiObject.h"
 
 #include <cstdint>
 #include <vector>

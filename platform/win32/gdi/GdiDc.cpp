@@ -1,11 +1,11 @@
-#include "win32/GdiDc.h"
+#include "win32/gdi/GdiDc.h"
 
-#include "win32/GdiBitmap.h"
-#include "win32/GdiBrush.h"
-#include "win32/GdiFont.h"
-#include "win32/GdiPen.h"
-#include "win32/GdiScreen.h"
-#include "win32/GdiStock.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiBrush.h"
+#include "win32/fonts/GdiFont.h"
+#include "win32/gdi/GdiPen.h"
+#include "win32/gdi/GdiScreen.h"
+#include "win32/gdi/GdiStock.h"
 
 GdiDc::GdiDc(Type type) : GdiObject(GdiKind::Dc), mType(type)
 {

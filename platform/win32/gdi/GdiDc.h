@@ -1,7 +1,7 @@
 #pragma once
 // Internal: the state behind a device-context handle.
-#include "win32/GdiObject.h"
-#include "win32/RegionShape.h"
+#include "win32/gdi/GdiObject.h"
+#include "win32/gdi/RegionShape.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Internal: the object behind an icon or cursor handle: colour pixels with an optional
 // alpha channel, and the AND mask (set bits are transparent).
-#include "win32/GdiObject.h"
+#include "win32/gdi/GdiObject.h"
 
 #include <cstdint>
 #include <vector>

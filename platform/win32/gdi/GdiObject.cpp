@@ -1,4 +1,4 @@
-#include "win32/GdiObject.h"
+#include "win32/gdi/GdiObject.h"
 
 #include <mutex>
 #include <unordered_set>

@@ -1,11 +1,11 @@
 // Object calls: stock objects, creating pens and brushes, describing and deleting objects.
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiBrush.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiFont.h"
-#include "win32/GdiPen.h"
-#include "win32/GdiStock.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiBrush.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/fonts/GdiFont.h"
+#include "win32/gdi/GdiPen.h"
+#include "win32/gdi/GdiStock.h"
 
 #include <cstring>
 

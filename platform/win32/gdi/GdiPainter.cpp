@@ -1,9 +1,9 @@
-#include "win32/GdiPainter.h"
+#include "win32/gdi/GdiPainter.h"
 
-#include "win32/GdiBitmap.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiScreen.h"
-#include "win32/Rect.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiScreen.h"
+#include "win32/gdi/Rect.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Internal: one drawing call's access to a device context's raster: the clip worked out
 // once, the screen mirrored in before and out after, colours in 0x00RRGGBB.
-#include "win32/RegionShape.h"
+#include "win32/gdi/RegionShape.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 // Internal: a pen: style, width and colour, or the DC's own pen colour.
-#include "win32/GdiObject.h"
+#include "win32/gdi/GdiObject.h"
 
 class GdiPen : public GdiObject {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // Internal: the object behind a region handle.
-#include "win32/GdiObject.h"
-#include "win32/RegionShape.h"
+#include "win32/gdi/GdiObject.h"
+#include "win32/gdi/RegionShape.h"
 
 class GdiRegion : public GdiObject {
 public:

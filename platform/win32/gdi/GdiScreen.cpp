@@ -1,8 +1,8 @@
-#include "win32/GdiScreen.h"
+#include "win32/gdi/GdiScreen.h"
 
-#include "win32/GdiBitmap.h"
-#include "win32/Rect.h"
-#include "win32/XErrorTrap.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/Rect.h"
+#include "win32/gdi/XErrorTrap.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -1,13 +1,13 @@
 // Icons and cursors: creating them from bitmaps or .ico/.cur data, describing and drawing them.
 #include "win32/ByteOrder.h"
-#include "win32/DibFormat.h"
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiIcon.h"
-#include "win32/GdiPainter.h"
-#include "win32/Icon.h"
-#include "win32/PictureImage.h"
+#include "win32/gdi/DibFormat.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiIcon.h"
+#include "win32/gdi/GdiPainter.h"
+#include "win32/gdi/Icon.h"
+#include "win32/pictures/PictureImage.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "win32/Rect.h"
+#include "win32/gdi/Rect.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Region calls and clipping.
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiRegion.h"
-#include "win32/Region.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiRegion.h"
+#include "win32/gdi/Region.h"
 
 #include <algorithm>
 

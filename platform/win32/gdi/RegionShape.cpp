@@ -1,4 +1,4 @@
-#include "win32/RegionShape.h"
+#include "win32/gdi/RegionShape.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // Bitmaps, icons and cursors loaded by id from a module's resource folder, and the stock
 // cursor and icon shapes.
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiIcon.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
-#include "win32/Picture.h"
-#include "win32/PictureImage.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiIcon.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
+#include "win32/pictures/Picture.h"
+#include "win32/pictures/PictureImage.h"
 
 #include <map>
 #include <mutex>

@@ -1,16 +1,16 @@
 // Window device contexts: one raster per window, window regions, BeginPaint/EndPaint.
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/GdiDc.h"
-#include "win32/GdiRegion.h"
-#include "win32/GdiSurface.h"
-#include "win32/MessageQueue.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/gdi/GdiDc.h"
+#include "win32/gdi/GdiRegion.h"
+#include "win32/gdi/GdiSurface.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/Messages.h"
-#include "win32/Paint.h"
-#include "win32/Rect.h"
-#include "win32/Region.h"
-#include "win32/Window.h"
-#include "win32/WindowObserver.h"
+#include "win32/gdi/Paint.h"
+#include "win32/gdi/Rect.h"
+#include "win32/gdi/Region.h"
+#include "win32/windowing/Window.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "win32/XErrorTrap.h"
+#include "win32/gdi/XErrorTrap.h"
 
 #include <X11/Xlib.h>
 #include <mutex>

@@ -1,6 +1,6 @@
-#include "win32/Clock.h"
+#include "win32/kernel/Clock.h"
 
-#include "win32/UserState.h"
+#include "win32/windowing/UserState.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "win32/Completions.h"
+#include "win32/kernel/Completions.h"
 
 #include <deque>
 

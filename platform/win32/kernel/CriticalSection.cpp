@@ -1,4 +1,4 @@
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 
 #include <mutex>
 

@@ -1,5 +1,5 @@
-#include "win32/KernelObject.h"
-#include "win32/Threads.h"
+#include "win32/kernel/KernelObject.h"
+#include "win32/kernel/Threads.h"
 #include "win32/WinError.h"
 
 namespace {

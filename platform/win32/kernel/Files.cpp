@@ -1,6 +1,6 @@
-#include "win32/Files.h"
-#include "win32/Completions.h"
-#include "win32/KernelObject.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/Completions.h"
+#include "win32/kernel/KernelObject.h"
 #include "win32/SystemError.h"
 #include "win32/WinError.h"
 

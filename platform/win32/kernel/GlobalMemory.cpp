@@ -1,4 +1,4 @@
-#include "win32/GlobalMemory.h"
+#include "win32/kernel/GlobalMemory.h"
 
 #include <cstddef>
 #include <cstdlib>

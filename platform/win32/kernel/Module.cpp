@@ -1,6 +1,6 @@
-#include "win32/Module.h"
-#include "win32/Files.h"
-#include "win32/VersionFile.h"
+#include "win32/kernel/Module.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/VersionFile.h"
 #include "win32/VersionResource.h"
 #include "win32/WinError.h"
 

@@ -1,4 +1,4 @@
-#include "win32/ShellFolders.h"
+#include "win32/kernel/ShellFolders.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "win32/VersionFile.h"
+#include "win32/kernel/VersionFile.h"
 #include "win32/VersionResource.h"
 
 #include <cstring>

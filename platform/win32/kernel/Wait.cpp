@@ -1,6 +1,6 @@
-#include "win32/Completions.h"
-#include "win32/KernelObject.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Completions.h"
+#include "win32/kernel/KernelObject.h"
+#include "win32/kernel/Threads.h"
 #include "win32/WinError.h"
 
 #include <chrono>

@@ -1,10 +1,10 @@
 // BMP files and bare DIBs in every stored form: core and V3-V5 headers, 1/4/8/16/24/32
 // bits, bit fields, RLE4 and RLE8, bottom-up and top-down.
 #include "win32/ByteOrder.h"
-#include "win32/DibFormat.h"
-#include "win32/Gdi.h"
-#include "win32/GdiBitmap.h"
-#include "win32/PictureImage.h"
+#include "win32/gdi/DibFormat.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/pictures/PictureImage.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "win32/Picture.h"
+#include "win32/pictures/Picture.h"
 
-#include "win32/GdiBitmap.h"
-#include "win32/PictureImage.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/pictures/PictureImage.h"
 
 #include <memory>
 #include <vector>

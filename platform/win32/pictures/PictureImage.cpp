@@ -1,6 +1,6 @@
-#include "win32/PictureImage.h"
+#include "win32/pictures/PictureImage.h"
 
-#include "win32/GdiBitmap.h"
+#include "win32/gdi/GdiBitmap.h"
 
 #include <cstring>
 #include <fstream>

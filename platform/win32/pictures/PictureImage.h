@@ -1,7 +1,7 @@
 #pragma once
 // Internal: a decoded picture and the decoders that make one. Pixels run top-down as
 // 0xAARRGGBB; every decoder bounds its reads by the data it was given.
-#include "win32/Picture.h"
+#include "win32/pictures/Picture.h"
 
 #include <cstdint>
 #include <vector>

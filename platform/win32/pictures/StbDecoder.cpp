@@ -1,7 +1,7 @@
 // PNG, JPEG and GIF through stb_image, compiled here with only those formats and our limits.
 #include "win32/ByteOrder.h"
-#include "win32/GdiBitmap.h"
-#include "win32/PictureImage.h"
+#include "win32/gdi/GdiBitmap.h"
+#include "win32/pictures/PictureImage.h"
 
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION

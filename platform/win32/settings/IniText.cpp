@@ -1,4 +1,4 @@
-#include "win32/IniText.h"
+#include "win32/settings/IniText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win32/LockedFile.h"
+#include "win32/settings/LockedFile.h"
 #include "win32/SystemError.h"
 #include "win32/WinError.h"
 

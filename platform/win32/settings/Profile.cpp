@@ -1,7 +1,7 @@
-#include "win32/Profile.h"
-#include "win32/IniText.h"
-#include "win32/LockedFile.h"
-#include "win32/ShellFolders.h"
+#include "win32/settings/Profile.h"
+#include "win32/settings/IniText.h"
+#include "win32/settings/LockedFile.h"
+#include "win32/kernel/ShellFolders.h"
 #include "win32/WinError.h"
 
 #include <cstring>

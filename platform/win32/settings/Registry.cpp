@@ -1,7 +1,7 @@
-#include "win32/Registry.h"
-#include "win32/LockedFile.h"
-#include "win32/RegistryTree.h"
-#include "win32/ShellFolders.h"
+#include "win32/settings/Registry.h"
+#include "win32/settings/LockedFile.h"
+#include "win32/settings/RegistryTree.h"
+#include "win32/kernel/ShellFolders.h"
 #include "win32/WinError.h"
 
 #include <cstring>

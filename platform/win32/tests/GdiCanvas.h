@@ -1,6 +1,6 @@
 #pragma once
 // A memory DC over a 32-bit top-down DIB section, for looking at what was drawn.
-#include "win32/Gdi.h"
+#include "win32/gdi/Gdi.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh resource folder registered for a module while the object lives, removed afterwards.
-#include "win32/Icon.h"
+#include "win32/gdi/Icon.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 // Reading back what a window painted.
-#include "win32/Gdi.h"
-#include "win32/Paint.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
 
 // What the window painted at (x, y) of its own surface.
 inline COLORREF WindowPixel(HWND hwnd, int x, int y)

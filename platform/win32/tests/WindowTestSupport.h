@@ -1,8 +1,8 @@
 #pragma once
 // A window class for tests whose procedure records every message and can be given
 // a per-message handler.
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 #include <functional>
 #include <map>

@@ -1,4 +1,4 @@
-#include "win32/ClipboardFormat.h"
+#include "win32/windowing/ClipboardFormat.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "win32/DeviceMonitor.h"
+#include "win32/windowing/DeviceMonitor.h"
 
-#include "win32/DeviceNotify.h"
+#include "win32/windowing/DeviceNotify.h"
 
 #ifdef MV_HAVE_UDEV
 #include <libudev.h>

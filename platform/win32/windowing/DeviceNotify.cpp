@@ -1,9 +1,9 @@
-#include "win32/DeviceNotify.h"
+#include "win32/windowing/DeviceNotify.h"
 
-#include "win32/DeviceMonitor.h"
-#include "win32/MessageQueue.h"
+#include "win32/windowing/DeviceMonitor.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/WinError.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 #include <cstddef>

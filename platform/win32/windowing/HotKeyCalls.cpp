@@ -1,8 +1,8 @@
 // Hot keys as X11 key grabs on the root window, watched by one thread that posts WM_HOTKEY.
-#include "win32/HotKey.h"
-#include "win32/MessageQueue.h"
+#include "win32/windowing/HotKey.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/Messages.h"
-#include "win32/XErrorTrap.h"
+#include "win32/gdi/XErrorTrap.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

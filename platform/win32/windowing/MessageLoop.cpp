@@ -1,9 +1,9 @@
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 
-#include "win32/Clock.h"
-#include "win32/MessageQueue.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,9 +1,9 @@
-#include "win32/Shell.h"
+#include "win32/windowing/Shell.h"
 
-#include "win32/MessageQueue.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
-#include "win32/WindowObserver.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <algorithm>
 #include <cstring>

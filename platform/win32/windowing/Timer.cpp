@@ -1,8 +1,8 @@
-#include "win32/Timer.h"
+#include "win32/windowing/Timer.h"
 
-#include "win32/Clock.h"
-#include "win32/UserState.h"
-#include "win32/Window.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/Window.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "win32/UserInput.h"
+#include "win32/windowing/UserInput.h"
 
-#include "win32/MessageQueue.h"
-#include "win32/Window.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
 
 HWND MvPostMouseInput(UINT message, POINT screen, WPARAM keys)
 {

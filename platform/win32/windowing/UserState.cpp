@@ -1,8 +1,8 @@
-#include "win32/UserState.h"
+#include "win32/windowing/UserState.h"
 
-#include "win32/Threads.h"
-#include "win32/Window.h"
-#include "win32/WindowObserver.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/Window.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,14 +1,14 @@
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
-#include "win32/CtlMessages.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/CtlText.h"
-#include "win32/GdiSurface.h"
-#include "win32/Menu.h"
-#include "win32/MessageQueue.h"
-#include "win32/Resources.h"
-#include "win32/Timer.h"
-#include "win32/UserState.h"
-#include "win32/WindowObserver.h"
+#include "win32/gdi/GdiSurface.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/dialogs/Resources.h"
+#include "win32/windowing/Timer.h"
+#include "win32/windowing/UserState.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "win32/WindowObserver.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <algorithm>
 #include <mutex>

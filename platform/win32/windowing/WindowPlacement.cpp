@@ -1,7 +1,7 @@
-#include "win32/WindowPlacement.h"
+#include "win32/windowing/WindowPlacement.h"
 
 #include "win32/Messages.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <cstring>
 

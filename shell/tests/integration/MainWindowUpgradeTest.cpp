@@ -1,8 +1,8 @@
 #include "CMorvaneMainFrame.h"
 #include "afx/CRect.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/Messages.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include "FileText.h"
 #include "ShellTestSupport.h"

@@ -1,7 +1,7 @@
 #include "CBroadcaster.h"
 #include "CListener.h"
 #include "CMorvaneUpdater.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/Messages.h"
 
 #include "FileText.h"

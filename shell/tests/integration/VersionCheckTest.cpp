@@ -3,9 +3,9 @@
 #include "UDirectoryUtils.h"
 #include "UMorvaneWebUtils.h"
 #include "integration/LoopbackServers.h"
-#include "win32/MessageBox.h"
+#include "win32/dialogs/MessageBox.h"
 #include "win32/Messages.h"
-#include "win32/Shell.h"
+#include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
 #include "FileText.h"

@@ -4,8 +4,8 @@
 #include "MessageLog.h"
 #include "com/ComRuntime.h"
 #include "sapi/SpVoice.h"
-#include "win32/MessageLoop.h"
-#include "win32/WaveOut.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/audio/WaveOut.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 #include "CScreenCapture.h"
 #include "ScreenPaint.h"
 #include "XvfbDisplay.h"
-#include "win32/Gdi.h"
-#include "win32/GdiSurface.h"
-#include "win32/HotKey.h"
-#include "win32/MessageLoop.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiSurface.h"
+#include "win32/windowing/HotKey.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/Messages.h"
-#include "win32/Paint.h"
-#include "win32/Window.h"
+#include "win32/gdi/Paint.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <X11/Xlib.h>

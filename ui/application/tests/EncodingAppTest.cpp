@@ -9,9 +9,9 @@
 #include "StApplicationId.h"
 #include "UDirectoryUtils.h"
 #include "UPersistStorage.h"
-#include "afx/CCmdUI.h"
-#include "win32/Clock.h"
-#include "win32/MessageLoop.h"
+#include "afx/windows/CCmdUI.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 #include "CDirectShowSystem2.h"
 #include "OutputPageSupport.h"
 #include "StApplicationId.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlUser.h"
-#include "win32/Dialog.h"
-#include "win32/MessageBox.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/MessageBox.h"
 #include "win32/TestHome.h"
 
 #include <algorithm>

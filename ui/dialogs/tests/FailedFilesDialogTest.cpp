@@ -6,9 +6,9 @@
 #include "OutputPageSupport.h"
 #include "UFailureTexts.h"
 #include "UGuidUtils.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlListView.h"
-#include "win32/Dialog.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlListView.h"
+#include "win32/dialogs/Dialog.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "CProgramOptionsDialog.h"
 #include "OutputPageSupport.h"
 #include "StApplicationId.h"
-#include "win32/CommonDialogs.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlUser.h"
-#include "win32/Dialog.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/dialogs/Dialog.h"
 
 #include <memory>
 

@@ -8,10 +8,10 @@
 #include "CRecordingPathPanel.h"
 #include "OutputPageSupport.h"
 #include "UWebAddresses.h"
-#include "win32/CommonDialogs.h"
-#include "win32/Shell.h"
-#include "win32/CtlEdit.h"
-#include "win32/CtlUser.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/windowing/Shell.h"
+#include "win32/controls/CtlEdit.h"
+#include "win32/controls/CtlUser.h"
 #include "win32/TestHome.h"
 
 #include <filesystem>

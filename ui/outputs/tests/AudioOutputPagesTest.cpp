@@ -9,9 +9,9 @@
 #include "OutputPageSupport.h"
 #include "StApplicationId.h"
 #include "UAudioTexts.h"
-#include "win32/CtlTrackbar.h"
-#include "win32/CtlUser.h"
-#include "win32/MessageBox.h"
+#include "win32/controls/CtlTrackbar.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/dialogs/MessageBox.h"
 
 #include <algorithm>
 #include <memory>

@@ -4,13 +4,13 @@
 #include "CAudioCodecsInfo.h"
 #include "CFormatType.h"
 #include "CFormatTypes.h"
-#include "afx/CWinApp.h"
-#include "afx/CWnd.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlComboBox.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlWindow.h"
-#include "win32/MessageLoop.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/CWnd.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

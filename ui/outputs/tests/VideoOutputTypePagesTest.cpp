@@ -5,7 +5,7 @@
 #include "CVideoOutputTypePanel.h"
 #include "OutputPageSupport.h"
 #include "StApplicationId.h"
-#include "win32/MessageBox.h"
+#include "win32/dialogs/MessageBox.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 #include "CResourceObjectPanel.h"
 #include "CVideoWindowLocator.h"
 #include "StApplicationId.h"
-#include "afx/CWinApp.h"
-#include "afx/CWnd.h"
-#include "win32/MessageLoop.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/CWnd.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -8,9 +8,9 @@
 #include "COutputFilter.h"
 #include "StDirectShow.h"
 #include "dshow/SinkFilter.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -13,9 +13,9 @@
 #include "StDirectShow.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

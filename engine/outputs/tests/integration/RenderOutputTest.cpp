@@ -7,9 +7,9 @@
 #include "CRenderOutputFilters2.h"
 #include "EngineTestMedia.h"
 #include "StDirectShow.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
-#include "win32/Window.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "CVideoCodecsInfo.h"
 #include "StDirectShow.h"
 #include "dshow/AudioEncoderFilter.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 #include "CFtpUploadThread.h"
 #include "CFtpUploader.h"
 #include "integration/LoopbackServers.h"
-#include "win32/Clock.h"
-#include "win32/KernelTime.h"
-#include "win32/MessageLoop.h"
+#include "win32/kernel/Clock.h"
+#include "win32/kernel/KernelTime.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include "FileText.h"

@@ -1,6 +1,6 @@
 #include "CHttpDownloadThread.h"
 #include "integration/LoopbackServers.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include "FileText.h"

@@ -1,7 +1,7 @@
 #include "CPersistObject.h"
 #include "CPersistStorage.h"
 #include "CWebXml.h"
-#include "afx/CInternetFile.h"
+#include "afx/internet/CInternetFile.h"
 #include "UPersistUtils.h"
 #include "integration/LoopbackServers.h"
 #include "win32/TestHome.h"

@@ -1,5 +1,5 @@
-#include "afx/CFile.h"
-#include "afx/CFileDialog.h"
+#include "afx/kernel/CFile.h"
+#include "afx/windows/CFileDialog.h"
 
 #include <gtest/gtest.h>
 

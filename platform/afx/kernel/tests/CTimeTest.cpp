@@ -1,6 +1,6 @@
 #include "afx/CString.h"
-#include "afx/CTime.h"
-#include "win32/Resources.h"
+#include "afx/kernel/CTime.h"
+#include "win32/dialogs/Resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "afx/CDataExchange.h"
-#include "afx/CDialog.h"
-#include "win32/Dialog.h"
-#include "win32/MessageLoop.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/CDialog.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <poll.h>
 

@@ -1,10 +1,10 @@
-#include "afx/CFrameWnd.h"
-#include "afx/CMenu.h"
-#include "afx/CStatusBar.h"
-#include "afx/CToolBar.h"
-#include "afx/CWinApp.h"
-#include "win32/MessageLoop.h"
-#include "win32/Resources.h"
+#include "afx/windows/CFrameWnd.h"
+#include "afx/windows/CMenu.h"
+#include "afx/windows/CStatusBar.h"
+#include "afx/windows/CToolBar.h"
+#include "afx/windows/CWinApp.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/dialogs/Resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "afx/CCmdUI.h"
-#include "afx/CDataExchange.h"
-#include "afx/CMenu.h"
-#include "afx/CWnd.h"
-#include "win32/Clock.h"
-#include "win32/CtlMessages.h"
-#include "win32/CtlUser.h"
-#include "win32/MessageLoop.h"
+#include "afx/windows/CCmdUI.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/CMenu.h"
+#include "afx/windows/CWnd.h"
+#include "win32/kernel/Clock.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 

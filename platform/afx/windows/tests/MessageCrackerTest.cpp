@@ -1,4 +1,4 @@
-#include "afx/CWnd.h"
+#include "afx/windows/CWnd.h"
 
 #include <gtest/gtest.h>
 

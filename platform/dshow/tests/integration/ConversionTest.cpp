@@ -9,7 +9,7 @@
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/WideText.h"
-#include "win32/WaveOut.h"
+#include "win32/audio/WaveOut.h"
 
 #include "MediaFiles.h"
 

@@ -17,7 +17,7 @@
 #include "dshow/sources/SourceIds.h"
 #include "dshow/splitters/SplitterIds.h"
 #include "dshow/transforms/TransformIds.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include "MediaFiles.h"
 

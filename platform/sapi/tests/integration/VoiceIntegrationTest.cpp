@@ -3,7 +3,7 @@
 #include "sapi/SpStreams.h"
 #include "sapi/SpTokens.h"
 #include "sapi/SpVoice.h"
-#include "win32/WaveFormat.h"
+#include "win32/audio/WaveFormat.h"
 
 #include <gtest/gtest.h>
 

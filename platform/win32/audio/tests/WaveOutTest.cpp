@@ -1,5 +1,5 @@
-#include "win32/Threads.h"
-#include "win32/WaveOut.h"
+#include "win32/kernel/Threads.h"
+#include "win32/audio/WaveOut.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "CtlTestHost.h"
-#include "win32/CtlClipboard.h"
-#include "win32/CtlEdit.h"
+#include "win32/controls/CtlClipboard.h"
+#include "win32/controls/CtlEdit.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "CtlTestHost.h"
-#include "win32/CtlComboBox.h"
-#include "win32/CtlListBox.h"
+#include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlListBox.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

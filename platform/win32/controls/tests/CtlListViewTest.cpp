@@ -1,6 +1,6 @@
 #include "CtlTestHost.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlListView.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlListView.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "CtlTestHost.h"
-#include "win32/CtlClipboard.h"
-#include "win32/CtlRichEdit.h"
+#include "win32/controls/CtlClipboard.h"
+#include "win32/controls/CtlRichEdit.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

@@ -1,5 +1,5 @@
-#include "win32/CtlRtf.h"
-#include "win32/RichEdit.h"
+#include "win32/controls/CtlRtf.h"
+#include "win32/controls/RichEdit.h"
 
 #include <gtest/gtest.h>
 

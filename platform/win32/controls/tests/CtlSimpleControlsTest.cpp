@@ -1,11 +1,11 @@
 #include "CtlTestHost.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlButton.h"
-#include "win32/CtlIpAddress.h"
-#include "win32/CtlProgress.h"
-#include "win32/CtlStatic.h"
-#include "win32/CtlTab.h"
-#include "win32/CtlTrackbar.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlIpAddress.h"
+#include "win32/controls/CtlProgress.h"
+#include "win32/controls/CtlStatic.h"
+#include "win32/controls/CtlTab.h"
+#include "win32/controls/CtlTrackbar.h"
 
 #include <gtest/gtest.h>
 

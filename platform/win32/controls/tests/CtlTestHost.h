@@ -1,8 +1,8 @@
 #pragma once
 // A stand-in parent for control models: records the WM_COMMAND and WM_NOTIFY notices a
 // control sends, and can answer them with a callback.
-#include "win32/CtlMessages.h"
-#include "win32/CtlModel.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlModel.h"
 
 #include <functional>
 #include <vector>

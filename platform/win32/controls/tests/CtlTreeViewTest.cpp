@@ -1,6 +1,6 @@
 #include "CtlTestHost.h"
-#include "win32/CommCtrl.h"
-#include "win32/CtlTreeView.h"
+#include "win32/controls/CommCtrl.h"
+#include "win32/controls/CtlTreeView.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "win32/CommonDialogs.h"
-#include "win32/MessageBox.h"
-#include "win32/MessageQueue.h"
-#include "win32/Shell.h"
+#include "win32/dialogs/CommonDialogs.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Shell.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +176,7 @@ TEST_F(PromptTest, ShellOpenIsRecordedAndNeverRunsPrograms)
 } // namespace
 
 #include "WindowTestSupport.h"
-#include "win32/MessageLoop.h"
+#include "win32/windowing/MessageLoop.h"
 
 namespace {
 TEST(TrayIcon, AddModifyClickAndDelete)

@@ -1,10 +1,10 @@
 #include "WindowTestSupport.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/Dialog.h"
-#include "win32/MessageBox.h"
-#include "win32/MessageLoop.h"
-#include "win32/Resources.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/dialogs/Resources.h"
 
 #include <gtest/gtest.h>
 

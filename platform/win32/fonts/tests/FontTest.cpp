@@ -1,6 +1,6 @@
 #include "GdiCanvas.h"
-#include "win32/Font.h"
-#include "win32/Gdi.h"
+#include "win32/fonts/Font.h"
+#include "win32/gdi/Gdi.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

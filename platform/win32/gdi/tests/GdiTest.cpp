@@ -1,7 +1,7 @@
 #include "GdiCanvas.h"
-#include "win32/Gdi.h"
-#include "win32/GdiSurface.h"
-#include "win32/Region.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/GdiSurface.h"
+#include "win32/gdi/Region.h"
 
 #include <gtest/gtest.h>
 #include <vector>

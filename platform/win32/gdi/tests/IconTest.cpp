@@ -1,8 +1,8 @@
 #include "GdiCanvas.h"
 #include "IcoTestFile.h"
-#include "win32/Gdi.h"
-#include "win32/Icon.h"
-#include "win32/Module.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
+#include "win32/kernel/Module.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

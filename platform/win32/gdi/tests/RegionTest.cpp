@@ -1,5 +1,5 @@
-#include "win32/Region.h"
-#include "win32/Gdi.h"
+#include "win32/gdi/Region.h"
+#include "win32/gdi/Gdi.h"
 
 #include <gtest/gtest.h>
 

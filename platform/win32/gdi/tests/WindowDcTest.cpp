@@ -1,11 +1,11 @@
 #include "WindowPixel.h"
-#include "win32/Gdi.h"
-#include "win32/MessageLoop.h"
-#include "win32/MessageQueue.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/Messages.h"
-#include "win32/Paint.h"
-#include "win32/Region.h"
-#include "win32/Window.h"
+#include "win32/gdi/Paint.h"
+#include "win32/gdi/Region.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "win32/Files.h"
+#include "win32/kernel/Files.h"
 #include "win32/TestHome.h"
-#include "win32/Threads.h"
+#include "win32/kernel/Threads.h"
 #include "win32/WinError.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "win32/FindFile.h"
-#include "win32/Files.h"
+#include "win32/kernel/FindFile.h"
+#include "win32/kernel/Files.h"
 #include "win32/WinError.h"
 
 #include <gtest/gtest.h>

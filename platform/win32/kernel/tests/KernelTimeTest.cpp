@@ -1,5 +1,5 @@
-#include "win32/Clock.h"
-#include "win32/KernelTime.h"
+#include "win32/kernel/Clock.h"
+#include "win32/kernel/KernelTime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "win32/Files.h"
-#include "win32/Module.h"
+#include "win32/kernel/Files.h"
+#include "win32/kernel/Module.h"
 #include "win32/VersionResource.h"
 #include "win32/WinError.h"
 

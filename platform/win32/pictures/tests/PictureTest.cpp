@@ -1,6 +1,6 @@
 #include "GdiCanvas.h"
-#include "win32/Gdi.h"
-#include "win32/Picture.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/pictures/Picture.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

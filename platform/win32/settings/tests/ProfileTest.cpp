@@ -1,4 +1,4 @@
-#include "win32/Profile.h"
+#include "win32/settings/Profile.h"
 #include "win32/TestHome.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "win32/Registry.h"
-#include "win32/LockedFile.h"
-#include "win32/ShellFolders.h"
+#include "win32/settings/Registry.h"
+#include "win32/settings/LockedFile.h"
+#include "win32/kernel/ShellFolders.h"
 #include "win32/TestHome.h"
 #include "win32/WinError.h"
 

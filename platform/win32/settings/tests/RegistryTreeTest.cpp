@@ -1,4 +1,4 @@
-#include "win32/RegistryTree.h"
+#include "win32/settings/RegistryTree.h"
 
 #include <gtest/gtest.h>
 

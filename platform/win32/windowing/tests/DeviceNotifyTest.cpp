@@ -1,7 +1,7 @@
-#include "win32/DeviceNotify.h"
-#include "win32/MessageLoop.h"
-#include "win32/Module.h"
-#include "win32/Window.h"
+#include "win32/windowing/DeviceNotify.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/kernel/Module.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "win32/Clock.h"
-#include "win32/MessageLoop.h"
-#include "win32/Timer.h"
+#include "win32/kernel/Clock.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Timer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "WindowTestSupport.h"
 
-#include "win32/CtlMessages.h"
-#include "win32/CtlUser.h"
-#include "win32/Menu.h"
-#include "win32/MessageLoop.h"
-#include "win32/UserInput.h"
-#include "win32/WindowObserver.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlUser.h"
+#include "win32/dialogs/Menu.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/UserInput.h"
+#include "win32/windowing/WindowObserver.h"
 
 #include <gtest/gtest.h>
 

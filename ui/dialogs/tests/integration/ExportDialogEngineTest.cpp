@@ -5,8 +5,8 @@
 #include "OutputPageSupport.h"
 #include "StApplicationId.h"
 #include "com/ComRuntime.h"
-#include "win32/Dialog.h"
-#include "win32/MessageBox.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/MessageBox.h"
 #include "win32/TestHome.h"
 
 namespace {
