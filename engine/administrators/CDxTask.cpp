@@ -29,7 +29,11 @@ bool CDxTask::Start()
         m_preview->Release();
         m_preview->SetVideoWindow(nullptr);
     }
-    if (!PrepareToStart()) return false;
+    // A task that may not start gives the preview it took back, as a failed start does.
+    if (!PrepareToStart()) {
+        Stop(true);
+        return false;
+    }
     if (StartSelf()) {
         m_running = true;
         return true;
