@@ -1,6 +1,8 @@
 #include "AdministratorTestSupport.h"
 #include "CDirectShowWindow.h"
 #include "CDxDirectTask.h"
+#include "CDxRecordingTask.h"
+#include "CRecordingWindow2.h"
 
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/MessageLoop.h"
@@ -74,4 +76,38 @@ TEST_F(TaskTest, ATaskWithAnErrorShowsItAndDoesNotStart)
     // The preview is not left dead.
     EXPECT_TRUE(m_preview.IsPaused());
     EXPECT_EQ(m_window.GetGraph(), m_preview.GetGraph());
+}
+
+namespace {
+
+class CTestRecordingTask : public CDxRecordingTask {
+public:
+    ESplitterType GetSplitter() override { return 0; }
+    CDirectShowAdministrator2* CreateAdministratorSelf() override { return new CTestAdministrator; }
+    void SetVolume(bool, unsigned char) override {}
+};
+
+} // namespace
+
+TEST_F(TaskTest, ARecordingPausesAndResumesWithItsWindowBoundToTheRecording)
+{
+    CRecordingWindow2 window;
+    CTestRecordingTask task;
+    task.SetRecordingWindow(&window);
+    ASSERT_TRUE(task.Start());
+    EXPECT_TRUE(task.IsRecording());
+    EXPECT_EQ(window.GetAdministrator(), task.GetAdministrator());
+    EXPECT_STREQ(window.GetStatus(), "Recording...");
+    task.Pause();
+    EXPECT_TRUE(task.IsPaused());
+    EXPECT_STREQ(window.GetStatus(), "Paused");
+    // Starting a paused recording resumes it with the same administrator.
+    CDirectShowAdministrator2* recording = task.GetAdministrator();
+    EXPECT_TRUE(task.StartRecording());
+    EXPECT_EQ(task.GetAdministrator(), recording);
+    EXPECT_TRUE(task.IsRecording());
+    EXPECT_TRUE(task.StopRecording());
+    EXPECT_EQ(task.GetAdministrator(), nullptr);
+    EXPECT_EQ(window.GetAdministrator(), nullptr);
+    EXPECT_STREQ(window.GetStatus(), "Ready");
 }
