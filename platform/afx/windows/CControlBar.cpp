@@ -1,5 +1,6 @@
 #include "afx/windows/CControlBar.h"
 
+#include "afx/windows/CDockContext.h"
 #include "afx/windows/CFrameWnd.h"
 #include "win32/windowing/WindowObserver.h"
 
@@ -33,4 +34,25 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 void CControlBar::Changed()
 {
     MvNotifyWindowObservers(m_hWnd, MvWindowEvent::ControlState);
+}
+
+CControlBar::~CControlBar()
+{
+    delete m_pDockContext;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL, BOOL horz)
+{
+    return horz ? CSize(32767, GetBarHeight()) : CSize(GetBarHeight(), 32767);
+}
+
+CSize CControlBar::CalcDynamicLayout(int, DWORD mode)
+{
+    return CalcFixedLayout((mode & LM_STRETCH) != 0, (mode & LM_HORZ) != 0);
+}
+
+void CControlBar::EnableDocking(DWORD style)
+{
+    m_dwDockStyle = style & CBRS_ALIGN_ANY;
+    if (m_dwDockStyle && !m_pDockContext) m_pDockContext = new CDockContext(this);
 }

@@ -19,6 +19,22 @@ class CFrameWnd;
 #define CBRS_GRIPPER 0x00400000L
 #define CBRS_SIZE_DYNAMIC 0x0040L
 
+// The places a bar docks in, and what CalcDynamicLayout is asked for.
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
+#define AFX_IDW_DOCKBAR_FLOAT 0xE81F
+#define LM_STRETCH 0x01
+#define LM_HORZ 0x02
+#define LM_MRUWIDTH 0x04
+#define LM_HORZDOCK 0x08
+#define LM_VERTDOCK 0x10
+#define LM_LENGTHY 0x20
+#define LM_COMMIT 0x40
+
+class CDockContext;
+
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
@@ -27,7 +43,19 @@ public:
     virtual int GetBarHeight() const = 0;
     // Asks target's update handlers for the state of every item.
     virtual void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) = 0;
-    void EnableDocking(DWORD) {}
+    // The size the bar takes docked across (horz) or down; stretched, it spans the frame.
+    virtual CSize CalcFixedLayout(BOOL stretch, BOOL horz);
+    // The size for a length and LM_ mode; by default the fixed one.
+    virtual CSize CalcDynamicLayout(int length, DWORD mode);
+    // The sides (CBRS_ALIGN_*) the bar may dock to; gives it its docking context.
+    void EnableDocking(DWORD style);
+    BOOL IsFloating() const { return m_nDockBarID == AFX_IDW_DOCKBAR_FLOAT; }
+    ~CControlBar() override;
+
+    CFrameWnd* m_pDockSite = nullptr;       // the frame that docks it
+    CDockContext* m_pDockContext = nullptr; // owned; made by EnableDocking
+    DWORD m_dwDockStyle = 0;
+    UINT m_nDockBarID = 0;                  // where it is docked (AFX_IDW_DOCKBAR_*), 0 before docking
 
 protected:
     BOOL CreateBar(LPCTSTR windowName, DWORD style, CWnd* parent, UINT id);

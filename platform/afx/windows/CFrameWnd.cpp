@@ -2,6 +2,8 @@
 
 #include "afx/windows/CCmdUI.h"
 #include "afx/windows/CControlBar.h"
+#include "afx/windows/CDockContext.h"
+#include "afx/windows/CMiniDockFrameWnd.h"
 #include "afx/windows/CMenu.h"
 #include "afx/windows/CWinApp.h"
 #include "win32/dialogs/Resources.h"
@@ -104,19 +106,53 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* msg)
     return CWnd::PreTranslateMessage(msg);
 }
 
+namespace {
+
+DWORD AlignOf(UINT dockBarId)
+{
+    switch (dockBarId) {
+    case AFX_IDW_DOCKBAR_BOTTOM: return CBRS_ALIGN_BOTTOM;
+    case AFX_IDW_DOCKBAR_LEFT: return CBRS_ALIGN_LEFT;
+    case AFX_IDW_DOCKBAR_RIGHT: return CBRS_ALIGN_RIGHT;
+    default: return CBRS_ALIGN_TOP;
+    }
+}
+
+// The side a bar of the frame keeps to: where it was docked, else its alignment.
+UINT SideOf(const CControlBar& bar)
+{
+    if (bar.m_nDockBarID) return bar.m_nDockBarID;
+    return (bar.GetBarStyle() & CBRS_BOTTOM) ? AFX_IDW_DOCKBAR_BOTTOM : AFX_IDW_DOCKBAR_TOP;
+}
+
+} // namespace
+
+// The frame's visible bars, in creation order.
+static std::vector<CControlBar*> BarsOf(const CFrameWnd& frame)
+{
+    std::vector<HWND> children;
+    for (HWND c = ::GetWindow(frame.m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    std::vector<CControlBar*> bars;
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(*it));
+        if (bar && (bar->GetStyle() & WS_VISIBLE)) bars.push_back(bar);
+    }
+    return bars;
+}
+
 void CFrameWnd::RecalcLayout(BOOL)
 {
     if (!m_hWnd) return;
     CRect client;
     GetClientRect(&client);
-    // Bars take their height from the top or the bottom edge, in creation order.
-    std::vector<HWND> children;
-    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(*it));
-        if (!bar || !(bar->GetStyle() & WS_VISIBLE)) continue;
-        int height = bar->GetBarHeight();
-        if (bar->GetBarStyle() & CBRS_BOTTOM) {
+    std::vector<CControlBar*> bars = BarsOf(*this);
+    // Bars across take their height from the top or the bottom edge, in creation order;
+    // bars docked down take their width from the sides in what is left.
+    for (CControlBar* bar : bars) {
+        UINT side = SideOf(*bar);
+        if (side != AFX_IDW_DOCKBAR_TOP && side != AFX_IDW_DOCKBAR_BOTTOM) continue;
+        int height = std::max(0, static_cast<int>(bar->CalcFixedLayout(TRUE, TRUE).cy));
+        if (side == AFX_IDW_DOCKBAR_BOTTOM) {
             bar->MoveWindow(client.left, client.bottom - height, client.Width(), height);
             client.bottom -= height;
         } else {
@@ -124,8 +160,102 @@ void CFrameWnd::RecalcLayout(BOOL)
             client.top += height;
         }
     }
+    for (CControlBar* bar : bars) {
+        UINT side = SideOf(*bar);
+        if (side != AFX_IDW_DOCKBAR_LEFT && side != AFX_IDW_DOCKBAR_RIGHT) continue;
+        int width = std::max(0, static_cast<int>(bar->CalcFixedLayout(TRUE, FALSE).cx));
+        int height = std::max(0, static_cast<int>(client.Height()));
+        if (side == AFX_IDW_DOCKBAR_RIGHT) {
+            bar->MoveWindow(client.right - width, client.top, width, height);
+            client.right -= width;
+        } else {
+            bar->MoveWindow(client.left, client.top, width, height);
+            client.left += width;
+        }
+    }
     if (HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
-        ::MoveWindow(pane, client.left, client.top, client.Width(), std::max(0, client.Height()), TRUE);
+        ::MoveWindow(pane, client.left, client.top, std::max(0, static_cast<int>(client.Width())),
+                     std::max(0, static_cast<int>(client.Height())), TRUE);
+}
+
+CRect CFrameWnd::GetDockBarRect(UINT dockBarId) const
+{
+    CRect client;
+    GetClientRect(&client);
+    CRect top(client.left, client.top, client.right, client.top), bottom(client.left, client.bottom, client.right, client.bottom);
+    for (CControlBar* bar : BarsOf(*this)) {
+        CRect r;
+        bar->GetWindowRect(&r);
+        UINT side = SideOf(*bar);
+        if (side == AFX_IDW_DOCKBAR_TOP) top.bottom += r.Height();
+        if (side == AFX_IDW_DOCKBAR_BOTTOM) bottom.top -= r.Height();
+    }
+    switch (dockBarId) {
+    case AFX_IDW_DOCKBAR_TOP: return top;
+    case AFX_IDW_DOCKBAR_BOTTOM: return bottom;
+    case AFX_IDW_DOCKBAR_LEFT: return CRect(client.left, top.bottom, client.left, bottom.top);
+    case AFX_IDW_DOCKBAR_RIGHT: return CRect(client.right, top.bottom, client.right, bottom.top);
+    default: return CRect();
+    }
+}
+
+void CFrameWnd::EnableDocking(DWORD style)
+{
+    m_dwDockStyle = style & CBRS_ALIGN_ANY;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* bar, UINT dockBarId, LPCRECT)
+{
+    if (!bar || !bar->m_hWnd) return;
+    DWORD allowed = (bar->m_dwDockStyle ? bar->m_dwDockStyle : CBRS_ALIGN_TOP) & (m_dwDockStyle ? m_dwDockStyle : CBRS_ALIGN_TOP);
+    if (!dockBarId || dockBarId == AFX_IDW_DOCKBAR_FLOAT || !(AlignOf(dockBarId) & allowed)) {
+        dockBarId = 0;
+        for (UINT id : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT})
+            if (!dockBarId && (AlignOf(id) & allowed)) dockBarId = id;
+        if (!dockBarId) return;
+    }
+    auto* mini = dynamic_cast<CMiniDockFrameWnd*>(bar->GetParent());
+    if (bar->GetParent() != this) bar->SetParent(this);
+    bar->m_pDockSite = this;
+    bar->m_nDockBarID = dockBarId;
+    bar->SetBarStyle((bar->GetBarStyle() & ~CBRS_ALIGN_ANY) | AlignOf(dockBarId));
+    if (bar->m_pDockContext) bar->m_pDockContext->m_uMRUDockID = dockBarId;
+    if (mini) mini->DestroyWindow();
+    RecalcLayout();
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* bar, CPoint point, DWORD style)
+{
+    if (!bar || !bar->m_hWnd) return;
+    auto* mini = dynamic_cast<CMiniDockFrameWnd*>(bar->GetParent());
+    if (!mini) {
+        mini = new CMiniDockFrameWnd;   // ends with its window
+        if (!mini->Create(this, bar)) {
+            if (!mini->m_hWnd) delete mini;
+            return;
+        }
+        bar->SetParent(mini);
+    }
+    bar->m_pDockSite = this;
+    bar->m_nDockBarID = AFX_IDW_DOCKBAR_FLOAT;
+    bar->SetBarStyle((bar->GetBarStyle() & ~CBRS_ALIGN_ANY) | (style & CBRS_ALIGN_ANY));
+    if (bar->m_pDockContext) bar->m_pDockContext->m_ptMRUFloatPos = point;
+    CSize size = bar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
+    CRect frame(point, size);
+    ::AdjustWindowRectEx(&frame, mini->GetStyle(), FALSE, mini->GetExStyle());
+    mini->MoveWindow(point.x, point.y, frame.Width(), frame.Height());
+    mini->RecalcLayout();
+    mini->ShowWindow(SW_SHOWNA);
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show, BOOL)
+{
+    if (!bar || !bar->m_hWnd) return;
+    bar->ShowWindow(show ? SW_SHOWNA : SW_HIDE);
+    if (bar->IsFloating())
+        if (CWnd* mini = bar->GetParent()) mini->ShowWindow(show ? SW_SHOWNA : SW_HIDE);
+    RecalcLayout();
 }
 
 void CFrameWnd::OnSize(UINT type, int cx, int cy)

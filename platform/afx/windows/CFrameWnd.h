@@ -3,6 +3,8 @@
 // bars laid out at its edges, the first pane filling the rest, and command routing
 // with update handlers for menus and bars.
 #include "afx/windows/AfxIds.h"
+#include "afx/windows/CControlBar.h"
+#include "afx/windows/CControlBar.h"
 #include "afx/windows/CWnd.h"
 
 #include <vector>
@@ -43,8 +45,15 @@ public:
     CWnd* GetMessageBar();
     void SetTitle(LPCTSTR title);
     CString GetTitle() const;
-    void EnableDocking(DWORD) {}
-    void DockControlBar(CControlBar*) {}
+    // Docking: the sides (CBRS_ALIGN_*) bars may dock to; a bar docked to a side (0: the
+    // first side both allow), floated in a small frame of its own at a screen point, shown
+    // or hidden. Each side's strip of the client area, in client coordinates.
+    void EnableDocking(DWORD style);
+    void DockControlBar(CControlBar* bar, UINT dockBarId = 0, LPCRECT rect = nullptr);
+    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP);
+    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+    CRect GetDockBarRect(UINT dockBarId) const;
+    DWORD m_dwDockStyle = 0;
     // Refreshes menu items of popup from the update handlers (as opening the menu does).
     void UpdateMenuItems(CMenu* popup);
 

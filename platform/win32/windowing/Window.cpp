@@ -1316,6 +1316,9 @@ int GetSystemMetrics(int index)
     case SM_CXFRAME: case SM_CYFRAME: return 4;
     case SM_CXICON: case SM_CYICON: return 32;
     case SM_CXSMICON: case SM_CYSMICON: return 16;
+    case SM_CYSMCAPTION: return 15;
+    case SM_CXMIN: return 112;
+    case SM_CYMIN: return 27;
     case SM_CYMENU: return kMenuBar;
     default: return 0;
     }

@@ -175,9 +175,12 @@ BOOL DrawMenuBar(HWND hwnd);
 #define SM_CYMENU 15
 #define SM_CXFULLSCREEN 16
 #define SM_CYFULLSCREEN 17
+#define SM_CXMIN 28
+#define SM_CYMIN 29
 #define SM_CXFRAME 32
 #define SM_CYFRAME 33
 #define SM_CXSMICON 49
 #define SM_CYSMICON 50
+#define SM_CYSMCAPTION 51
 int GetSystemMetrics(int index);
 LONG GetDialogBaseUnits();
