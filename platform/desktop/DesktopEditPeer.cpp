@@ -3,13 +3,13 @@
 #include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopTextMap.h"
 #include "win32/controls/CtlMessages.h"
+#include "win32/controls/RichEdit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
 
-// Undo and the clipboard keys are the model's: it keeps the undo level and the clipboard.
 class Line : public QLineEdit {
 public:
     explicit Line(HWND hwnd) : m_hwnd(hwnd) {}
@@ -18,14 +18,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        auto* model = CtlModelAs<CtlEdit>(m_hwnd);
-        if (!model) return QLineEdit::keyPressEvent(event);
-        if (event->matches(QKeySequence::Undo)) model->UserUndo();
-        else if (event->matches(QKeySequence::Copy)) model->UserCopy(), DesktopClipboard::Publish();
-        else if (event->matches(QKeySequence::Cut)) model->UserCut(), DesktopClipboard::Publish();
-        else if (event->matches(QKeySequence::Paste)) DesktopClipboard::Fetch(), model->UserPaste();
-        else return QLineEdit::keyPressEvent(event);
-        event->accept();
+        if (!DesktopEditModelKey(m_hwnd, event)) return QLineEdit::keyPressEvent(event);
         if (m_changed) m_changed();
     }
 
@@ -34,6 +27,20 @@ private:
 };
 
 } // namespace
+
+bool DesktopEditModelKey(HWND hwnd, QKeyEvent* event)
+{
+    auto* model = CtlModelAs<CtlEdit>(hwnd);
+    if (!model) return false;
+    if (event->matches(QKeySequence::Undo)) model->UserUndo();
+    else if (event->matches(QKeySequence::Redo) && model->IsRich()) SendMessageA(hwnd, EM_REDO, 0, 0);
+    else if (event->matches(QKeySequence::Copy)) model->UserCopy(), DesktopClipboard::Publish();
+    else if (event->matches(QKeySequence::Cut)) model->UserCut(), DesktopClipboard::Publish();
+    else if (event->matches(QKeySequence::Paste)) DesktopClipboard::Fetch(), model->UserPaste();
+    else return false;
+    event->accept();
+    return true;
+}
 
 void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after, qsizetype at)
 {

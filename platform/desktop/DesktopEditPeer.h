@@ -4,6 +4,7 @@
 #include "desktop/DesktopControlPeer.h"
 #include "win32/controls/CtlEdit.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 class DesktopEditPeer : public DesktopControlPeer<CtlEdit> {
@@ -22,3 +23,6 @@ private:
 // `before` and `after` are the widget's text before and after the change (Qt's form), and
 // the change starts at `at` or before (where a run of equal characters leaves it open).
 void DesktopApplyEdit(CtlEdit& model, const QString& before, const QString& after, qsizetype at);
+// Undo, redo and the clipboard keys are the model's (it keeps the undo levels and the
+// clipboard); true when the key was one of them and the model had it.
+bool DesktopEditModelKey(HWND hwnd, QKeyEvent* event);

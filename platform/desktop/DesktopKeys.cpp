@@ -37,6 +37,14 @@ UINT DesktopVirtualKey(int key)
     }
 }
 
+UINT DesktopVirtualKeyOf(int qtKey, std::initializer_list<UINT> keys)
+{
+    UINT key = DesktopVirtualKey(qtKey);
+    for (UINT k : keys)
+        if (k == key) return key;
+    return 0;
+}
+
 void DesktopSetModifiers(Qt::KeyboardModifiers modifiers)
 {
     MvSetKeyState(VK_SHIFT, modifiers & Qt::ShiftModifier);

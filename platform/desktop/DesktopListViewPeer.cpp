@@ -1,6 +1,7 @@
 #include "desktop/DesktopListViewPeer.h"
 
 #include "desktop/DesktopBackend.h"
+#include "desktop/DesktopKeys.h"
 #include "desktop/DesktopListViewRows.h"
 
 #include <QHeaderView>
@@ -46,20 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         auto* model = CtlModelAs<CtlListView>(m_hwnd);
-        UINT key = 0;
-        switch (event->key()) {
-        case Qt::Key_Up: key = VK_UP; break;
-        case Qt::Key_Down: key = VK_DOWN; break;
-        case Qt::Key_Home: key = VK_HOME; break;
-        case Qt::Key_End: key = VK_END; break;
-        case Qt::Key_PageUp: key = VK_PRIOR; break;
-        case Qt::Key_PageDown: key = VK_NEXT; break;
-        case Qt::Key_Space: key = VK_SPACE; break;
-        case Qt::Key_Delete: key = VK_DELETE; break;
-        case Qt::Key_F2: key = VK_F2; break;
-        case Qt::Key_Return: key = VK_RETURN; break;
-        default: break;
-        }
+        UINT key = DesktopVirtualKeyOf(event->key(), {VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_SPACE, VK_DELETE, VK_F2, VK_RETURN});
         if (model && key) {
             model->UserKey(key);
             if (DesktopListViewPeer* peer = Peer()) peer->Sync(DesktopPeer::Bit(static_cast<int>(MvWindowEvent::ControlState)));

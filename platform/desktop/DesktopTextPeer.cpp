@@ -1,6 +1,5 @@
 #include "desktop/DesktopTextPeer.h"
 
-#include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopEditPeer.h"
 #include "desktop/DesktopTextMap.h"
 #include "win32/controls/CtlMessages.h"
@@ -27,15 +26,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        auto* model = CtlModelAs<CtlEdit>(m_hwnd);
-        if (!model) return QTextEdit::keyPressEvent(event);
-        if (event->matches(QKeySequence::Undo)) model->UserUndo();
-        else if (event->matches(QKeySequence::Redo)) SendMessageA(m_hwnd, EM_REDO, 0, 0);
-        else if (event->matches(QKeySequence::Copy)) model->UserCopy(), DesktopClipboard::Publish();
-        else if (event->matches(QKeySequence::Cut)) model->UserCut(), DesktopClipboard::Publish();
-        else if (event->matches(QKeySequence::Paste)) DesktopClipboard::Fetch(), model->UserPaste();
-        else return QTextEdit::keyPressEvent(event);
-        event->accept();
+        if (!DesktopEditModelKey(m_hwnd, event)) return QTextEdit::keyPressEvent(event);
         if (m_changed) m_changed();
     }
 

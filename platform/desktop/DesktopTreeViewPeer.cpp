@@ -1,6 +1,7 @@
 #include "desktop/DesktopTreeViewPeer.h"
 
 #include "desktop/DesktopBackend.h"
+#include "desktop/DesktopKeys.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -48,18 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         auto* model = CtlModelAs<CtlTreeView>(m_hwnd);
-        UINT key = 0;
-        switch (event->key()) {
-        case Qt::Key_Up: key = VK_UP; break;
-        case Qt::Key_Down: key = VK_DOWN; break;
-        case Qt::Key_Left: key = VK_LEFT; break;
-        case Qt::Key_Right: key = VK_RIGHT; break;
-        case Qt::Key_Home: key = VK_HOME; break;
-        case Qt::Key_End: key = VK_END; break;
-        case Qt::Key_F2: key = VK_F2; break;
-        case Qt::Key_Return: key = VK_RETURN; break;
-        default: break;
-        }
+        UINT key = DesktopVirtualKeyOf(event->key(), {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_F2, VK_RETURN});
         if (model && key) {
             model->UserKey(key);
             if (DesktopTreeViewPeer* peer = Peer()) peer->Sync(DesktopPeer::Bit(static_cast<int>(MvWindowEvent::ControlState)));
