@@ -37,7 +37,7 @@ struct Registrar {
                             CLSID_AudioRendererCategory);
         // Last choice of Render: a stream nothing else takes is consumed unseen.
         DShowRegisterFilter(CLSID_NullRenderer, "Null Renderer", FilterRole::Renderer, 1, &CNullRenderer::Create);
-        DShowRegisterFilter(CLSID_UntimedRenderer, "Untimed Renderer", FilterRole::Other, 0, &CNullRenderer::Create);
+        DShowRegisterFilter(CLSID_UntimedRenderer, "Untimed Renderer", FilterRole::Other, 0, &CNullRenderer::CreateUntimed);
         DShowRegisterFilter(CLSID_AudioResampler, "Audio Resampler", FilterRole::Other, 0,
                             &CPcmConverterFilter::Create<CLSID_AudioResampler>);
         DShowRegisterFilter(CLSID_AudioRechanneler, "Audio Rechanneler", FilterRole::Other, 0,

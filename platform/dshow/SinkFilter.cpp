@@ -38,13 +38,23 @@ HRESULT CSinkFilter::EndOfStream(CBasePin* pin)
 
 HRESULT CNullRenderer::Create(REFIID iid, void** object) { return CreateComObject<CNullRenderer>(iid, object); }
 
-CNullRenderer::CNullRenderer() : CSinkFilter(CLSID_NullRenderer) { AddPin(PINDIR_INPUT, u"In"); }
+HRESULT CNullRenderer::CreateUntimed(REFIID iid, void** object)
+{
+    return CreateComObject<CNullRenderer>(iid, object, true);
+}
+
+CNullRenderer::CNullRenderer(bool takesStreams)
+    : CSinkFilter(takesStreams ? CLSID_UntimedRenderer : CLSID_NullRenderer), m_takesStreams(takesStreams)
+{
+    AddPin(PINDIR_INPUT, u"In");
+}
 
 HRESULT CNullRenderer::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
 {
-    // A file source's byte stream is read by a splitter, never pushed: taken here it
-    // would never end.
-    return type.majortype != GUID{} && type.majortype != MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    // A file source's byte stream is read by a splitter, never pushed: taken by the null
+    // renderer it would never end. A multiplexer's stream is pushed, so the untimed one takes it.
+    if (type.majortype == GUID{}) return VFW_E_TYPE_NOT_ACCEPTED;
+    return type.majortype != MEDIATYPE_Stream || m_takesStreams ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
 HRESULT CNullRenderer::Receive(CBasePin*, const MediaSample& sample)

@@ -26,7 +26,9 @@ private:
 class CNullRenderer : public CSinkFilter, public ISampleCounter {
 public:
     static HRESULT Create(REFIID iid, void** object);
-    CNullRenderer();
+    // The untimed renderer: it also takes a multiplexer's byte stream, which it counts.
+    static HRESULT CreateUntimed(REFIID iid, void** object);
+    explicit CNullRenderer(bool takesStreams = false);
     MV_FILTER_UNKNOWN
     HRESULT GetSampleCount(LONGLONG* count) override;
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
@@ -36,6 +38,7 @@ public:
 private:
     void* FindInterface(REFIID iid) override;
 
+    bool m_takesStreams;
     std::atomic<LONGLONG> m_bytes{0};
     std::atomic<LONGLONG> m_samples{0};
 };
