@@ -1,0 +1,137 @@
+#include "CTelloraPanel.h"
+
+#include "SpeechMessages.h"
+#include "UDialogTemplates.h"
+#include "UShellUtils.h"
+#include "UWebAddresses.h"
+#include "UWindowsUtils.h"
+#include "afx/windows/CDataExchange.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/MessageMap.h"
+
+namespace {
+MvDialogTemplate MakeTemplate()
+{
+    using U = UDialogTemplates;
+    MvDialogTemplate t = U::Make("", 320, 240,
+                                 {U::Item("Static", "Voice", CTelloraPanel::kVoicePlaceholder, 0, 0, 0, 320, 100),
+                                  U::Item("Static", "Text", CTelloraPanel::kTextPlaceholder, 0, 0, 100, 320, 140)});
+    t.style = WS_CHILD | WS_CLIPCHILDREN;
+    return t;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CTelloraPanel, CMainPanel)
+    ON_WM_SIZE()
+    ON_COMMAND(CTelloraPanel::kStart, OnSpeechStart)
+    ON_COMMAND(CTelloraPanel::kStartFromCursor, OnSpeechStartFromCursor)
+    ON_COMMAND(CTelloraPanel::kPause, OnSpeechPause)
+    ON_COMMAND(CTelloraPanel::kStop, OnSpeechStop)
+END_MESSAGE_MAP()
+
+CTelloraPanel::CTelloraPanel(CWnd* parent)
+    : CMainPanel(kTemplate, parent), m_speechPanel(this), m_editPanel(this)
+{
+    UDialogTemplates::Register(kTemplate, MakeTemplate);
+    m_speechLocator.SetLeft(0);
+    m_speechLocator.SetRight(256);
+    m_speechLocator.SetTop(0);
+    m_speechLocator.SetBottom(0);
+    m_editLocator.SetLeft(0);
+    m_editLocator.SetRight(256);
+    m_editLocator.SetTop(0);
+    m_editLocator.SetBottom(256);
+    SetData(&m_data);
+    m_speaker.AddListener(this);
+}
+
+CTelloraPanel::~CTelloraPanel()
+{
+    m_speaker.RemoveListener(this);
+}
+
+void CTelloraPanel::DoDataExchange(CDataExchange* dx)
+{
+    CMainPanel::DoDataExchange(dx);
+    DDX_Control(dx, kTextPlaceholder, m_textPlaceholder);
+    DDX_Control(dx, kVoicePlaceholder, m_voicePlaceholder);
+}
+
+BOOL CTelloraPanel::OnInitDialog()
+{
+    CMainPanel::OnInitDialog();
+    m_speechPanel.CreateInWindow(this);
+    UWindowsUtils::ReplaceWindow(&m_speechPanel, &m_voicePlaceholder);
+    m_speechLocator.SetWindow(&m_speechPanel);
+    m_editPanel.CreateInWindow(this);
+    UWindowsUtils::ReplaceWindow(&m_editPanel, &m_textPlaceholder);
+    m_editLocator.SetWindow(&m_editPanel);
+    m_speechPanel.SetObject(&m_data.GetSpeechControl());
+    return TRUE;
+}
+
+void CTelloraPanel::OnSize(UINT type, int cx, int cy)
+{
+    CMainPanel::OnSize(type, cx, cy);
+    if (m_speechLocator.GetWindow()) m_speechLocator.Move();
+    if (m_editLocator.GetWindow()) m_editLocator.Move();
+}
+
+bool CTelloraPanel::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message != kSpeechWordMessage) return CListener::ListenToMessage(message, p, q);
+    if (p && q) {
+        const LONG position = *static_cast<const LONG*>(p);
+        const LONG length = *static_cast<const LONG*>(q);
+        m_editPanel.Select(static_cast<unsigned long>(position + m_offset), static_cast<unsigned long>(length));
+    }
+    return true;
+}
+
+bool CTelloraPanel::CheckVoice()
+{
+    if (m_speaker.GetTalker().GetVoice()) return true;
+    if (AfxMessageBox("Morvane Tellora requires SAPI 5.1 Text-to-Speech engine. Would you like to download the TTS "
+                      "engine?",
+                      MB_YESNO | MB_ICONQUESTION) == IDYES)
+        UShellUtils::Open(UWebAddresses::GetTtsEngineDownloadAddress());
+    return false;
+}
+
+void CTelloraPanel::Speak(const CString& text, long offset)
+{
+    if (!CheckVoice()) return;
+    if (m_speaker.IsSpeaking()) {
+        if (m_speaker.IsPaused()) m_speaker.Pause();
+        return;
+    }
+    CSpeechControl& control = m_data.GetSpeechControl();
+    m_speaker.SetVoice(control.GetVoice());
+    m_speaker.SetRate(control.GetRate());
+    m_speaker.SetVolume(control.GetVolume());
+    m_speaker.SetText(text);
+    m_offset = offset;
+    m_speaker.Play();
+}
+
+void CTelloraPanel::OnSpeechStart()
+{
+    Speak(m_editPanel.GetText(), 0);
+}
+
+void CTelloraPanel::OnSpeechStartFromCursor()
+{
+    long start = 0;
+    const CString text = m_editPanel.GetTextFromCursor(start);
+    Speak(text, start);
+}
+
+void CTelloraPanel::OnSpeechPause()
+{
+    m_speaker.Pause();
+}
+
+void CTelloraPanel::OnSpeechStop()
+{
+    m_speaker.Stop();
+}
