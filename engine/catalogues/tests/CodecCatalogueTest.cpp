@@ -5,6 +5,8 @@
 #include "StApplicationId.h"
 #include "UPersistStorage.h"
 #include "com/ComRuntime.h"
+#include "com/Guid.h"
+#include "dshow/DeviceInterfaces.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -312,33 +314,39 @@ TEST_F(CodecFileTest, CataloguesComeBackFromTheirFiles)
 TEST_F(CodecFileTest, SystemCompressorsJoinTheStoredEntries)
 {
     CoInitialize(nullptr);
-    const std::string mp3Device = "@device:sw:{33D9A761-90C8-11D0-BD43-00A0C911CE86}\\MP3 Encoder";
+    const std::string vorbisDevice = "@device:sw:{33D9A761-90C8-11D0-BD43-00A0C911CE86}\\Vorbis Encoder";
     {
         CAudioCodecsInfo stored;
-        CAudioCodecInfo* mp3 = stored.Add("MP3 Encoder", mp3Device.c_str());
-        mp3->AddSetting(44100, 2, 16, 128000, 0);
-        mp3->SetTested(true);
+        CAudioCodecInfo* vorbis = stored.Add("Vorbis Encoder", vorbisDevice.c_str());
+        vorbis->AddSetting(44100, 2, 16, 128000, 0);
+        vorbis->SetTested(true);
         stored.Add("Gone Encoder", "@device:sw:gone");
         ASSERT_TRUE(UPersistStorage::SystemSave(stored, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName));
     }
     CAudioCodecsInfo audio;
     ASSERT_TRUE(UPersistStorage::SystemLoad(audio, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName));
     audio.AddSystemCodecs();
-    EXPECT_EQ(Names(audio), (std::vector<std::string>{"AAC Encoder", "FLAC Encoder", "Gone Encoder", "MP3 Encoder",
+    // The MP3 encoder is reached through the LAME row, so it is not listed among the compressors.
+    EXPECT_EQ(Names(audio), (std::vector<std::string>{"AAC Encoder", "FLAC Encoder", "Gone Encoder", "PCM",
                                                        "Vorbis Encoder", "WMA Encoder"}));
-    const CAudioCodecInfo* mp3 = audio.Find("MP3 Encoder", mp3Device.c_str());
-    ASSERT_NE(mp3, nullptr);
-    EXPECT_TRUE(mp3->IsActivated());
-    EXPECT_TRUE(mp3->GetTested());
-    EXPECT_EQ(mp3->GetSampleRateCount(), 1);
-    EXPECT_EQ(mp3->GetEncoderControl(), 2);
-    EXPECT_TRUE(mp3->HasBitrateEncoderControl());
+    const CAudioCodecInfo* vorbis = audio.Find("Vorbis Encoder", vorbisDevice.c_str());
+    ASSERT_NE(vorbis, nullptr);
+    EXPECT_TRUE(vorbis->IsActivated());
+    EXPECT_TRUE(vorbis->GetTested());
+    EXPECT_EQ(vorbis->GetSampleRateCount(), 1);
+    EXPECT_EQ(vorbis->GetEncoderControl(), 2);
+    EXPECT_TRUE(vorbis->HasBitrateEncoderControl());
     EXPECT_FALSE(audio.Find("Gone Encoder", "@device:sw:gone")->IsActivated());
 
-    // No video compressor is registered: the catalogue stays as it was.
+    // Registered video compressors join an empty catalogue, active and controlled by bit rate.
     CVideoCodecsInfo video;
     video.AddSystemCodecs();
-    EXPECT_EQ(video.GetCodecCount(), 0);
+    ASSERT_GT(video.GetCodecCount(), 0);
+    const std::string mjpegDevice = "@device:sw:" + GuidToText(CLSID_VideoCompressorCategory) + "\\Motion JPEG";
+    const CVideoCodecInfo* mjpeg = video.Find("Motion JPEG", mjpegDevice.c_str());
+    ASSERT_NE(mjpeg, nullptr);
+    EXPECT_TRUE(mjpeg->IsActivated());
+    EXPECT_EQ(mjpeg->GetEncoderControl(), 1);
     CoUninitialize();
 }
 

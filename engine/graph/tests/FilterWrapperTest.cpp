@@ -119,7 +119,6 @@ TEST_F(FilterWrapperTest, CreatesByClassIdAndJoinsTheGraph)
     // A second Create keeps the filter it has.
     EXPECT_TRUE(filter.Create());
     EXPECT_EQ(filter.GetFilter(), created);
-    EXPECT_FALSE(filter.HasPrivateSetting());
     filter.Release();
     EXPECT_EQ(filter.GetFilter(), nullptr);
     EXPECT_FALSE(InGraph("Null Renderer"));
