@@ -43,7 +43,7 @@ void CAudioEncoding::Close()
 }
 
 HRESULT CAudioEncoding::Open(const char* encoder, int64_t bitRate, int maxChannels, const WAVEFORMATEX& input,
-                             bool globalHeader)
+                             bool globalHeader, int outRate, int outChannels)
 {
     Close();
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder);
@@ -55,10 +55,10 @@ HRESULT CAudioEncoding::Open(const char* encoder, int64_t bitRate, int maxChanne
         Close();
         return E_OUTOFMEMORY;
     }
-    int channels = std::min(int(input.nChannels), maxChannels);
+    int channels = outChannels > 0 ? outChannels : std::min(int(input.nChannels), maxChannels);
     m_inFrameBytes = input.nBlockAlign;
     m_samples = 0;
-    m_codec->sample_rate = ChooseRate(codec, int(input.nSamplesPerSec));
+    m_codec->sample_rate = ChooseRate(codec, outRate > 0 ? outRate : int(input.nSamplesPerSec));
     m_codec->sample_fmt = ChooseFormat(codec);
     av_channel_layout_default(&m_codec->ch_layout, channels);
     m_codec->time_base = AVRational{1, m_codec->sample_rate};

@@ -22,7 +22,9 @@ public:
     CAudioEncoding& operator=(const CAudioEncoding&) = delete;
 
     // Channels above maxChannels are mixed down; bitRate 0 leaves the encoder's choice.
-    HRESULT Open(const char* encoder, int64_t bitRate, int maxChannels, const WAVEFORMATEX& input, bool globalHeader);
+    // A non-zero outRate or outChannels converts to that rate or channel count instead.
+    HRESULT Open(const char* encoder, int64_t bitRate, int maxChannels, const WAVEFORMATEX& input, bool globalHeader,
+                 int outRate = 0, int outChannels = 0);
     void Close();
     bool IsOpen() const { return m_codec != nullptr; }
     AVCodecContext* Codec() const { return m_codec; }

@@ -13,6 +13,7 @@
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
+#include "dshow/asf/AsfWriter.h"
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/renderers/RendererIds.h"
@@ -43,6 +44,7 @@ struct Registrar {
         DShowRegisterFilter(CLSID_AudioRechanneler, "Audio Rechanneler", FilterRole::Other, 0,
                             &CPcmConverterFilter::Create<CLSID_AudioRechanneler>);
         DShowRegisterFileWriters();
+        DShowRegisterFilter(CLSID_WmAsfWriter, "WM ASF Writer", FilterRole::Other, 0, &CAsfWriter::Create);
         DShowRegisterAudioEncoders();
         DShowRegisterMultiplexers();
         DShowRegisterFilter(CLSID_FileWriter, "File Writer", FilterRole::Other, 0, &CStreamFileWriter::Create);

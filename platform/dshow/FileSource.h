@@ -31,6 +31,8 @@ protected:
     // context and makes an output pin per stream. `io` reads the bytes when given.
     HRESULT OpenMedia(const char* path, AVIOContext* io);
     void CloseMedia();
+    // The opened media, null while none is.
+    const AVFormatContext* Format() const { return m_format; }
     void* FindInterface(REFIID iid) override;
     HRESULT ProduceNext() override;
     HRESULT SeekTo(REFERENCE_TIME position) override;

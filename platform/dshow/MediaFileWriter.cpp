@@ -75,8 +75,9 @@ struct CMediaFileWriter::Stream {
     }
 };
 
-CMediaFileWriter::CMediaFileWriter(const FileWriterKind& kind) : CFileSinkFilter(*kind.clsid), m_kind(kind)
+CMediaFileWriter::CMediaFileWriter(const FileWriterKind& kind, bool pins) : CFileSinkFilter(*kind.clsid), m_kind(kind)
 {
+    if (!pins) return;
     if (kind.videoEncoder) {
         AddPin(PINDIR_INPUT, u"Video");
         AddPin(PINDIR_INPUT, u"Audio");
@@ -93,6 +94,21 @@ CMediaFileWriter::~CMediaFileWriter()
 }
 
 bool CMediaFileWriter::IsVideoPin(CBasePin* pin) const { return m_kind.videoEncoder && pin->Index() == 0; }
+
+CMediaFileWriter::SStreamEncoding CMediaFileWriter::EncodingOf(CBasePin* pin, bool video) const
+{
+    SStreamEncoding encoding;
+    encoding.encoder = video ? m_kind.videoEncoder : m_kind.audioEncoder;
+    encoding.maxChannels = m_kind.maxChannels;
+    if (video) {
+        const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
+        // About 3 bits a pixel a second at 25 frames a second.
+        encoding.bitRate = int64_t(info->bmiHeader.biWidth & ~1) * (std::abs(info->bmiHeader.biHeight) & ~1) * 3;
+    } else {
+        encoding.bitRate = m_kind.audioBitRate;
+    }
+    return encoding;
+}
 
 HRESULT CMediaFileWriter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
@@ -129,16 +145,14 @@ HRESULT CMediaFileWriter::OpenFile()
         }
         stream->index = out->index;
         bool globalHeader = (m_output->oformat->flags & AVFMT_GLOBALHEADER) != 0;
+        const SStreamEncoding e = EncodingOf(pin, video);
         bool opened = false;
-        if (video) {
-            const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
-            // About 3 bits a pixel a second at 25 frames a second.
-            const int64_t bitRate = int64_t(info->bmiHeader.biWidth & ~1) * (std::abs(info->bmiHeader.biHeight) & ~1) * 3;
-            opened = SUCCEEDED(stream->video.Open(m_kind.videoEncoder, *info, 0, bitRate, globalHeader));
-        } else {
-            opened = SUCCEEDED(stream->audio.Open(m_kind.audioEncoder, m_kind.audioBitRate, m_kind.maxChannels,
-                                                  *PcmFormatOf(pin->MediaType()), globalHeader));
-        }
+        if (e.encoder && video)
+            opened = SUCCEEDED(
+                stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate, globalHeader));
+        else if (e.encoder)
+            opened = SUCCEEDED(stream->audio.Open(e.encoder, e.bitRate, e.maxChannels, *PcmFormatOf(pin->MediaType()),
+                                                  globalHeader, e.sampleRate, e.channels));
         AVCodecContext* codec = stream->Codec();
         if (!opened || avcodec_parameters_from_context(out->codecpar, codec) < 0) {
             CloseFile();
@@ -151,6 +165,7 @@ HRESULT CMediaFileWriter::OpenFile()
         CloseFile();
         return VFW_E_NOT_CONNECTED;
     }
+    for (const auto& [key, value] : m_metadata) av_dict_set(&m_output->metadata, key.c_str(), value.c_str(), 0);
     if (avio_open(&m_output->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) {
         CloseFile();
         return STG_E_ACCESSDENIED;

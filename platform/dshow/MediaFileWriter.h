@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct AVFormatContext;
@@ -23,15 +24,32 @@ struct FileWriterKind {
 
 class CMediaFileWriter : public CFileSinkFilter {
 public:
-    explicit CMediaFileWriter(const FileWriterKind& kind);
+    // Without pins the derived writer makes its own.
+    explicit CMediaFileWriter(const FileWriterKind& kind, bool pins = true);
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 
 protected:
+    // How one stream is encoded; 0 leaves a value to the input or the encoder.
+    struct SStreamEncoding {
+        const char* encoder = nullptr;
+        int64_t bitRate = 0;
+        int maxChannels = 2;
+        int sampleRate = 0;
+        int channels = 0;
+        int quality = 0;
+    };
+
     ~CMediaFileWriter() override;
     HRESULT OnPause() override;
     HRESULT OnStop() override;
     HRESULT OnAllEnded() override;
+    virtual bool IsVideoPin(CBasePin* pin) const;
+    virtual SStreamEncoding EncodingOf(CBasePin* pin, bool video) const;
+
+    std::mutex m_writeLock;
+    // Container tags (key, UTF-8 value) written with the header.
+    std::vector<std::pair<std::string, std::string>> m_metadata;
 
 private:
     struct Stream;
@@ -39,10 +57,8 @@ private:
     HRESULT OpenFile();
     HRESULT Finish();
     void CloseFile();
-    bool IsVideoPin(CBasePin* pin) const;
 
     const FileWriterKind& m_kind;
-    std::mutex m_writeLock;
     AVFormatContext* m_output = nullptr;
     std::vector<std::unique_ptr<Stream>> m_streams;
 };

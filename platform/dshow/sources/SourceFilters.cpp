@@ -1,5 +1,6 @@
 #include "dshow/FileSource.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/asf/WmMediaSource.h"
 #include "dshow/sources/AsyncFileSource.h"
 #include "dshow/sources/MultiFileSource.h"
 #include "dshow/sources/SourceIds.h"
@@ -74,6 +75,7 @@ void DShowRegisterSourcesAndSplitters()
     DShowRegisterFilter(CLSID_AsyncFileSource, "File Source (Async.)", FilterRole::Source, 100,
                         &CAsyncFileSource::Create);
     RegisterAll(std::make_index_sequence<std::size(kKinds)>());
+    DShowRegisterFilter(CLSID_WmMediaSource, "WM Media Source", FilterRole::Other, 0, &CWmMediaSource::Create);
     DShowRegisterFilter(CLSID_AudioTestSource, "Audio Test", FilterRole::Other, 0, &CTestToneSource::Create);
     DShowRegisterFilter(CLSID_VideoTestSource, "Video Test", FilterRole::Other, 0, &CTestPatternSource::Create);
     DShowRegisterFilter(CLSID_MultiFileSource, "Multi-File Source", FilterRole::Other, 0, &CMultiFileSource::Create);

@@ -1,0 +1,218 @@
+// The Windows Media ASF writer configured with profiles of the runtime loaded by name,
+// writing WAV files through real graphs, and the "WM Media Source" reading them back.
+#include "com/ComRuntime.h"
+#include "dshow/FileSource.h"
+#include "dshow/FilterGraph.h"
+#include "dshow/WideText.h"
+#include "dshow/asf/AsfWriter.h"
+#include "dshow/asf/WmMediaSource.h"
+#include "dshow/interfaces/ConfigAsfWriter.h"
+#include "win32/audio/WaveFormat.h"
+#include "win32/kernel/Module.h"
+
+#include "MediaFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AsfWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        m_dir = fs::temp_directory_path() / ("mvdshow_asf_" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        m_wav = m_dir / "speech.wav";
+        WriteTestWav(m_wav, 22050, 1, 22050 * 3 / 2);
+        m_module = LoadLibrary("wmvcore.dll");
+        ASSERT_NE(m_module, nullptr);
+        auto create = reinterpret_cast<PFN_WMCreateProfileManager>(GetProcAddress(m_module, "WMCreateProfileManager"));
+        ASSERT_NE(create, nullptr);
+        ASSERT_EQ(create(&m_manager), S_OK);
+        ASSERT_EQ(QueryInterfaceTo(m_manager, &m_codecs), S_OK);
+    }
+    void TearDown() override
+    {
+        SafeRelease(m_codecs);
+        SafeRelease(m_manager);
+        if (m_module) FreeLibrary(m_module);
+        fs::remove_all(m_dir);
+        CoUninitialize();
+    }
+
+    // A profile holding the codec's audio format of that index as stream 1.
+    IWMProfile* AudioProfile(DWORD format)
+    {
+        IWMProfile* profile = nullptr;
+        IWMStreamConfig* stream = nullptr;
+        EXPECT_EQ(m_manager->CreateEmptyProfile(WMT_VER_9_0, &profile), S_OK);
+        EXPECT_EQ(m_codecs->GetCodecFormat(WMMEDIATYPE_Audio, 0, format, &stream), S_OK);
+        if (!profile || !stream) return profile;
+        stream->SetStreamNumber(1);
+        EXPECT_EQ(profile->AddStream(stream), S_OK);
+        stream->Release();
+        return profile;
+    }
+
+    // The WAV through the media file source into an ASF writer given the profile and the
+    // tags; the graph's ending event, or -1 when it could not be built.
+    LONG Write(IWMProfile* profile, const fs::path& target, const char16_t* title = nullptr)
+    {
+        IGraphBuilder* graph = nullptr;
+        IBaseFilter* source = nullptr;
+        IBaseFilter* writer = nullptr;
+        IConfigAsfWriter* config = nullptr;
+        IFileSinkFilter* sink = nullptr;
+        IFileSourceFilter* loader = nullptr;
+        IPin* out = nullptr;
+        IPin* in = nullptr;
+        auto create = [](REFCLSID clsid, REFIID iid, void** object) {
+            return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, object);
+        };
+        bool built = SUCCEEDED(create(CLSID_FilterGraph, IGraphBuilder::kIid, reinterpret_cast<void**>(&graph))) &&
+                     SUCCEEDED(create(CLSID_FileSource, IBaseFilter::kIid, reinterpret_cast<void**>(&source))) &&
+                     SUCCEEDED(QueryInterfaceTo(source, &loader)) &&
+                     SUCCEEDED(loader->Load(WideText(m_wav.string()).c_str(), nullptr)) &&
+                     SUCCEEDED(graph->AddFilter(source, u"Source")) &&
+                     SUCCEEDED(create(CLSID_WmAsfWriter, IBaseFilter::kIid, reinterpret_cast<void**>(&writer))) &&
+                     SUCCEEDED(QueryInterfaceTo(writer, &config)) && config->ConfigureFilterUsingProfile(profile) == S_OK &&
+                     SUCCEEDED(QueryInterfaceTo(writer, &sink)) &&
+                     SUCCEEDED(sink->SetFileName(WideText(target.string()).c_str(), nullptr)) &&
+                     SUCCEEDED(graph->AddFilter(writer, u"Writer"));
+        if (built && title) {
+            IWMHeaderInfo* header = nullptr;
+            const std::u16string text(title);
+            built = SUCCEEDED(QueryInterfaceTo(writer, &header)) &&
+                    header->SetAttribute(0, g_wszWMTitle, WMT_TYPE_STRING, reinterpret_cast<const BYTE*>(text.c_str()),
+                                         WORD((text.size() + 1) * 2)) == S_OK;
+            SafeRelease(header);
+        }
+        built = built && SUCCEEDED(source->FindPin(u"Audio", &out)) && SUCCEEDED(writer->FindPin(u"Audio Input 01", &in)) &&
+                SUCCEEDED(graph->Connect(out, in));
+        LONG code = built ? RunGraphToEnd(graph, 30000) : -1;
+        for (IUnknown* u : std::initializer_list<IUnknown*>{in, out, loader, sink, config, writer, source, graph})
+            if (u) u->Release();
+        return code;
+    }
+
+    fs::path m_dir, m_wav;
+    HMODULE m_module = nullptr;
+    IWMProfileManager* m_manager = nullptr;
+    IWMCodecInfo3* m_codecs = nullptr;
+};
+
+std::string Probe(const fs::path& file, const char* entry) { return ProbeMedia(file, entry, "a:0"); }
+
+TEST_F(AsfWriterTest, EveryAudioFormatOfTheCodecWritesItsRateAndChannels)
+{
+    DWORD formats = 0;
+    ASSERT_EQ(m_codecs->GetCodecFormatCount(WMMEDIATYPE_Audio, 0, &formats), S_OK);
+    for (DWORD f = 0; f < formats; ++f) {
+        SCOPED_TRACE(f);
+        IWMStreamConfig* stream = nullptr;
+        ASSERT_EQ(m_codecs->GetCodecFormat(WMMEDIATYPE_Audio, 0, f, &stream), S_OK);
+        IWMMediaProps* props = nullptr;
+        ASSERT_EQ(QueryInterfaceTo(stream, &props), S_OK);
+        DWORD size = 0;
+        props->GetMediaType(nullptr, &size);
+        std::vector<BYTE> bytes(size);
+        ASSERT_EQ(props->GetMediaType(reinterpret_cast<WM_MEDIA_TYPE*>(bytes.data()), &size), S_OK);
+        const WAVEFORMATEX wave = *reinterpret_cast<const WAVEFORMATEX*>(reinterpret_cast<WM_MEDIA_TYPE*>(bytes.data())->pbFormat);
+        props->Release();
+        stream->Release();
+
+        IWMProfile* profile = AudioProfile(f);
+        const fs::path target = m_dir / ("format" + std::to_string(f) + ".wma");
+        EXPECT_EQ(Write(profile, target), EC_COMPLETE);
+        profile->Release();
+        // One answer a line: codec, rate, channels, then the duration.
+        const std::string answer = Probe(target, "stream=codec_name,sample_rate,channels:format=duration");
+        const std::string expected = "wmav2\n" + std::to_string(wave.nSamplesPerSec) + "\n" +
+                                     std::to_string(wave.nChannels) + "\n";
+        EXPECT_EQ(answer.substr(0, expected.size()), expected);
+        EXPECT_NEAR(std::atof(answer.substr(std::min(answer.size(), expected.size())).c_str()), 1.5, 0.1);
+    }
+}
+
+TEST_F(AsfWriterTest, SystemProfileWithTagsIsReadBackByTheWmSource)
+{
+    IWMProfileManager2* manager2 = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(m_manager, &manager2), S_OK);
+    ASSERT_EQ(manager2->SetSystemProfileVersion(WMT_VER_8_0), S_OK);
+    manager2->Release();
+    IWMProfile* profile = nullptr;
+    ASSERT_EQ(m_manager->LoadSystemProfile(3, &profile), S_OK); // CD quality, audio only
+    const fs::path target = m_dir / "tagged.wma";
+    EXPECT_EQ(Write(profile, target, u"Spoken Title"), EC_COMPLETE);
+    profile->Release();
+    EXPECT_EQ(Probe(target, "stream=sample_rate"), "44100");
+    EXPECT_EQ(Probe(target, "stream=bit_rate").substr(0, 3), "128");
+    EXPECT_EQ(ProbeMedia(target, "format_tags=title", "a:0"), "Spoken Title");
+
+    IBaseFilter* source = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_WmMediaSource, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&source)),
+              S_OK);
+    IFileSourceFilter* loader = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(source, &loader), S_OK);
+    EXPECT_TRUE(FAILED(loader->Load(WideText(m_wav.string()).c_str(), nullptr))); // not Windows Media
+    ASSERT_EQ(loader->Load(WideText(target.string()).c_str(), nullptr), S_OK);
+    loader->Release();
+    IPin* audio = nullptr;
+    EXPECT_EQ(source->FindPin(u"Audio", &audio), S_OK);
+    SafeRelease(audio);
+    IWMHeaderInfo* header = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(source, &header), S_OK);
+    WORD stream = 0, length = 0;
+    WMT_ATTR_DATATYPE type{};
+    ASSERT_EQ(header->GetAttributeByName(&stream, g_wszWMTitle, &type, nullptr, &length), S_OK);
+    std::u16string title(length / 2, u'\0');
+    ASSERT_EQ(header->GetAttributeByName(&stream, g_wszWMTitle, &type, reinterpret_cast<BYTE*>(title.data()), &length), S_OK);
+    EXPECT_EQ(type, WMT_TYPE_STRING);
+    EXPECT_EQ(std::u16string(title.c_str()), u"Spoken Title");
+    header->Release();
+    source->Release();
+}
+
+TEST_F(AsfWriterTest, AProfileOfACodecTheWriterCannotEncodeIsRefused)
+{
+    IWMProfile* profile = nullptr;
+    ASSERT_EQ(m_manager->CreateEmptyProfile(WMT_VER_9_0, &profile), S_OK);
+    IWMStreamConfig* stream = nullptr;
+    ASSERT_EQ(profile->CreateNewStream(WMMEDIATYPE_Audio, &stream), S_OK);
+    stream->SetStreamNumber(1);
+    IWMMediaProps* props = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(stream, &props), S_OK);
+    CMediaType pcm;
+    MakePcmMediaType(pcm, 44100, 2, 16);
+    ASSERT_EQ(props->SetMediaType(&pcm), S_OK);
+    props->Release();
+    ASSERT_EQ(profile->AddStream(stream), S_OK);
+    stream->Release();
+
+    IBaseFilter* writer = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_WmAsfWriter, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&writer)),
+              S_OK);
+    IConfigAsfWriter* config = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(writer, &config), S_OK);
+    EXPECT_EQ(config->ConfigureFilterUsingProfile(profile), E_INVALIDARG);
+    // The default pins stay.
+    IPin* pin = nullptr;
+    EXPECT_EQ(writer->FindPin(u"Video Input 01", &pin), S_OK);
+    SafeRelease(pin);
+    IWMProfile* current = nullptr;
+    EXPECT_TRUE(FAILED(config->GetCurrentProfile(&current)));
+    config->Release();
+    writer->Release();
+    profile->Release();
+}
+
+} // namespace
