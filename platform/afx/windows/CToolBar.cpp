@@ -2,6 +2,8 @@
 
 #include "afx/windows/CFrameWnd.h"
 #include "win32/dialogs/Resources.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Icon.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
@@ -36,11 +38,34 @@ BOOL CToolBar::CreateEx(CWnd* parent, DWORD, DWORD style, CRect, UINT id)
     return CreateBar("Toolbar", style, parent, id);
 }
 
+CToolBar::~CToolBar()
+{
+    if (m_bitmap) DeleteObject(m_bitmap);
+}
+
 BOOL CToolBar::LoadToolBar(UINT resourceId)
 {
     const std::vector<UINT>* ids = MvFindToolBar(resourceId);
     if (!ids) return FALSE;
+    LoadBitmap(resourceId);   // a bar without pictures shows its buttons' names
     return SetButtons(ids->data(), static_cast<int>(ids->size()));
+}
+
+BOOL CToolBar::LoadBitmap(UINT resourceId)
+{
+    HBITMAP bitmap = LoadBitmapA(nullptr, MAKEINTRESOURCEA(resourceId));
+    if (!bitmap) return FALSE;
+    if (m_bitmap) DeleteObject(m_bitmap);
+    m_bitmap = bitmap;
+    Changed();
+    return TRUE;
+}
+
+void CToolBar::SetSizes(SIZE, SIZE image)
+{
+    if (image.cx <= 0 || image.cy <= 0) return;
+    m_imageSize = image;
+    Changed();
 }
 
 BOOL CToolBar::SetButtons(const UINT* ids, int count)

@@ -22,8 +22,16 @@ public:
     BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT id = AFX_IDW_TOOLBAR);
     BOOL CreateEx(CWnd* parent, DWORD ctrlStyle = 0, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
                   CRect borders = CRect(0, 0, 0, 0), UINT id = AFX_IDW_TOOLBAR);
-    // The buttons of a registered tool bar resource (0 marks a separator).
+    ~CToolBar() override;
+    // The buttons of a registered tool bar resource (0 marks a separator), with the
+    // program's bitmap of the same id as their pictures when there is one.
     BOOL LoadToolBar(UINT resourceId);
+    // The buttons' pictures side by side, image n at n times the image width (16 x 15
+    // unless SetSizes says otherwise); the bar owns the bitmap.
+    BOOL LoadBitmap(UINT resourceId);
+    void SetSizes(SIZE button, SIZE image);
+    HBITMAP GetBitmap() const { return m_bitmap; }
+    SIZE GetImageSize() const { return m_imageSize; }
     BOOL SetButtons(const UINT* ids, int count);
 
     int GetCount() const { return static_cast<int>(m_buttons.size()); }
@@ -49,4 +57,6 @@ private:
         CString text;
     };
     std::vector<Button> m_buttons;
+    HBITMAP m_bitmap = nullptr;
+    SIZE m_imageSize{16, 15};
 };

@@ -26,6 +26,9 @@ public:
     // -1 when none; searches start after `after` and wrap, -1 searches the whole list.
     int FindPrefix(int after, const std::string& text) const;
     int FindExact(int after, const std::string& text) const;
+    bool IsOwnerDrawn() const { return m_ownerDrawn; }
+    // Asks the parent to draw item `index` (-1: none) of an owner-drawn list into rect.
+    void DrawListItem(HDC dc, int index, UINT state, RECT rect);
 
 protected:
     // The operations both controls have under different message numbers.
@@ -33,13 +36,10 @@ protected:
                     SetHeight, GetHeight, GetTop, SetTop };
     LRESULT HandleList(Op op, WPARAM wParam, LPARAM lParam);
     virtual bool IsSorted() const = 0;
-    bool IsOwnerDrawn() const { return m_ownerDrawn; }
     bool HasStrings() const;
     virtual void ItemRemoved(int index) = 0;
     virtual void ItemInserted(int index) = 0;
     int Insert(int index, LPARAM value);
-    // Asks the parent to draw item `index` (-1: none) of an owner-drawn list into rect.
-    void DrawListItem(HDC dc, int index, UINT state, RECT rect);
     bool Remove(int index);
     void RemoveAll();
 

@@ -151,8 +151,11 @@ HDC GetWindowDC(HWND hwnd) { return MakeWindowDc(hwnd, false); }
 
 int ReleaseDC(HWND, HDC dc)
 {
-    WindowSurfaces::Instance().Forget(dc);
-    return DeleteDC(dc) ? 1 : 0;
+    HWND owner = WindowSurfaces::Instance().Forget(dc);
+    int released = DeleteDC(dc) ? 1 : 0;
+    // What was drawn outside painting must reach the screen as well.
+    if (owner && released) MvNotifyWindowObservers(owner, MvWindowEvent::Drawn);
+    return released;
 }
 
 HWND WindowFromDC(HDC dc) { return WindowSurfaces::Instance().Owner(dc); }
@@ -174,10 +177,12 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint)
     return dc;
 }
 
-BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint)
+BOOL EndPaint(HWND, const PAINTSTRUCT* paint)
 {
     if (!paint) return FALSE;
-    ReleaseDC(hwnd, paint->hdc);
+    // Painting answers an invalidation, which the screen follows already.
+    WindowSurfaces::Instance().Forget(paint->hdc);
+    DeleteDC(paint->hdc);
     return TRUE;
 }
 

@@ -18,6 +18,7 @@ enum class MvWindowEvent {
     Invalidated,
     Menu,
     ControlState,   // a control model changed (items, selection, check state, ...)
+    Drawn,          // drawn on through a window DC outside painting (a video picture)
 };
 
 class IMvWindowObserver {
