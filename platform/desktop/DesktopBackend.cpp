@@ -1,10 +1,12 @@
 #include "desktop/DesktopBackend.h"
 
+#include "desktop/DesktopDropFilter.h"
 #include "desktop/DesktopKeyFilter.h"
 #include "desktop/DesktopLoop.h"
 #include "desktop/DesktopPeer.h"
 #include "desktop/DesktopPeerFactory.h"
 #include "desktop/DesktopPrompts.h"
+#include "desktop/DesktopTray.h"
 #include "win32/kernel/Threads.h"
 #include "win32/windowing/Window.h"
 
@@ -28,8 +30,12 @@ void DesktopBackend::Start()
     m_running = true;
     m_thread = std::this_thread::get_id();
     m_loop = std::make_unique<DesktopLoop>();
+    m_tray = std::make_unique<DesktopTray>();
+    m_trayDirty = true;
     m_keys = new DesktopKeyFilter(qApp);
     qApp->installEventFilter(m_keys);
+    m_drops = new DesktopDropFilter(qApp);
+    qApp->installEventFilter(m_drops);
     DesktopInstallPrompts(*m_loop);
     // The keyboard focus the user gives a peer is the model's focus.
     m_focus = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
@@ -61,8 +67,11 @@ void DesktopBackend::Stop()
     DesktopRemovePrompts();
     QObject::disconnect(m_focus);
     m_peers.clear();
+    m_tray.reset();
     delete m_keys;
     m_keys = nullptr;
+    delete m_drops;
+    m_drops = nullptr;
     m_loop.reset();
     std::lock_guard<std::mutex> guard(m_lock);
     m_dirty.clear();
@@ -72,17 +81,22 @@ void DesktopBackend::Stop()
 void DesktopBackend::OnWindowEvent(HWND hwnd, MvWindowEvent event)
 {
     if (!m_running) return;
+    // Tray icons change with their owner's state and go with their owner.
+    bool tray = event == MvWindowEvent::ControlState || event == MvWindowEvent::Destroyed;
     if (event == MvWindowEvent::Destroyed && std::this_thread::get_id() == m_thread) {
         {
             std::lock_guard<std::mutex> guard(m_lock);
             m_dirty.erase(hwnd);
+            m_trayDirty = true;
         }
         Drop(hwnd);
+        QueueFlush();
         return;
     }
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_dirty[hwnd] |= DesktopPeer::Bit(static_cast<int>(event));
+        m_trayDirty = m_trayDirty || tray;
     }
     QueueFlush();
 }
@@ -113,12 +127,14 @@ void DesktopBackend::Flush()
 {
     if (!m_running) return;
     std::map<HWND, unsigned> dirty;
-    bool menus;
+    bool menus, tray;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         dirty.swap(m_dirty);
         menus = m_menusDirty;
         m_menusDirty = false;
+        tray = m_trayDirty;
+        m_trayDirty = false;
         m_flushQueued = false;
     }
     for (auto& [hwnd, events] : dirty) {
@@ -130,6 +146,7 @@ void DesktopBackend::Flush()
         DesktopPeer* peer = PeerOf(hwnd);
         if (peer && !fresh) peer->Sync(events);
     }
+    if (tray) m_tray->Sync();
     if (menus) {
         unsigned bit = DesktopPeer::Bit(static_cast<int>(MvWindowEvent::Menu));
         for (auto& [hwnd, peer] : m_peers)

@@ -14,6 +14,7 @@
 
 class DesktopLoop;
 class DesktopPeer;
+class DesktopTray;
 
 class DesktopBackend : public IMvWindowObserver {
 public:
@@ -32,6 +33,7 @@ public:
     // The peer of a window if it exists, without creating one.
     DesktopPeer* FindPeer(HWND hwnd) const;
     DesktopLoop& Loop() { return *m_loop; }
+    DesktopTray& Tray() { return *m_tray; }
 
     void OnWindowEvent(HWND hwnd, MvWindowEvent event) override;
     void OnMenuChanged(HMENU menu) override;
@@ -48,10 +50,13 @@ private:
     std::thread::id m_thread;
     std::map<HWND, std::unique_ptr<DesktopPeer>> m_peers;
     std::unique_ptr<DesktopLoop> m_loop;
+    std::unique_ptr<DesktopTray> m_tray;
     QObject* m_keys = nullptr;
+    QObject* m_drops = nullptr;
     QMetaObject::Connection m_focus;
     std::mutex m_lock;
     std::map<HWND, unsigned> m_dirty;
     bool m_menusDirty = false;
+    bool m_trayDirty = false;
     bool m_flushQueued = false;
 };

@@ -1,9 +1,12 @@
 #include "desktop/DesktopComboBoxPeer.h"
 
+#include "desktop/DesktopOwnerDrawn.h"
 #include "win32/controls/CtlMessages.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStylePainter>
 
 namespace {
 
@@ -23,6 +26,27 @@ public:
         if (model && model->IsDropped()) model->UserCloseUp();
     }
 
+protected:
+    // An owner-drawn list shows its chosen item as the list's code draws it.
+    void paintEvent(QPaintEvent* event) override
+    {
+        auto* model = CtlModelAs<CtlComboBox>(m_hwnd);
+        if (!model || !model->IsOwnerDrawn() || isEditable()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        option.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        UINT state = ODS_COMBOBOXEDIT | (hasFocus() ? ODS_SELECTED | ODS_FOCUS : 0u) | (isEnabled() ? 0u : ODS_DISABLED);
+        QImage item = DesktopDrawListItem(m_hwnd, model->CurSel(), state, field.size());
+        if (!item.isNull()) painter.drawImage(field.topLeft(), item);
+    }
+
 private:
     HWND m_hwnd;
 };
@@ -35,6 +59,7 @@ DesktopComboBoxPeer::DesktopComboBoxPeer(HWND hwnd) : DesktopControlPeer(hwnd, n
     m_combo->setEditable((Style() & CBS_TYPEMASK) != CBS_DROPDOWNLIST);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMaxVisibleItems(12);
+    if (M() && M()->IsOwnerDrawn()) m_combo->view()->setItemDelegate(new DesktopOwnerDrawnDelegate(hwnd, m_combo));
     QObject::connect(m_combo, &QComboBox::activated, m_combo, [this](int index) {
         if (Syncing() || !M()) return;
         M()->UserPick(index);

@@ -20,7 +20,13 @@ QImage DesktopImageOf(HBITMAP bitmap)
     HDC dc = CreateCompatibleDC(nullptr);
     int lines = GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), image.bits(), &info, DIB_RGB_COLORS);
     DeleteDC(dc);
-    return lines > 0 ? image : QImage();
+    if (lines <= 0) return QImage();
+    // GDI leaves the fourth byte 0; Qt's 32-bit RGB wants it full.
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) line[x] |= 0xFF000000u;
+    }
+    return image;
 }
 
 QImage DesktopImageOfIcon(HICON icon)

@@ -1,5 +1,7 @@
 #include "desktop/DesktopListBoxPeer.h"
 
+#include "desktop/DesktopOwnerDrawn.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -57,6 +59,7 @@ DesktopListBoxPeer::DesktopListBoxPeer(HWND hwnd) : DesktopControlPeer(hwnd, new
 {
     m_list = static_cast<QListWidget*>(Widget());
     static_cast<List*>(m_list)->m_changed = [this] { Resync(); };
+    if (M() && M()->IsOwnerDrawn()) m_list->setItemDelegate(new DesktopOwnerDrawnDelegate(hwnd, m_list));
 }
 
 void DesktopListBoxPeer::SyncState()

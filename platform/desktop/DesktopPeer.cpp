@@ -15,6 +15,8 @@ constexpr const char* kHwndProperty = "mvHwnd";
 DesktopPeer::DesktopPeer(HWND hwnd, QWidget* widget) : m_hwnd(hwnd), m_widget(widget)
 {
     Tag(widget);
+    // Files may be dropped on any window; the drop filter decides who takes them.
+    if (widget) widget->setAcceptDrops(true);
 }
 
 DesktopPeer::~DesktopPeer()
@@ -71,7 +73,7 @@ void DesktopPeer::Sync(unsigned events)
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Menu)) SyncMenu();
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Enabled)) SyncEnabled();
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Visible) || has(MvWindowEvent::Parent)) SyncVisible();
-    if (has(MvWindowEvent::Invalidated) || has(MvWindowEvent::ControlState)) SyncPaint();
+    if (has(MvWindowEvent::Invalidated) || has(MvWindowEvent::ControlState) || has(MvWindowEvent::Drawn)) SyncPaint();
     if (has(MvWindowEvent::Active) && GetActiveWindow() == m_hwnd && m_widget->isWindow()) m_widget->activateWindow();
     if (has(MvWindowEvent::Focus) && GetFocus() == m_hwnd && FocusWidget() && !FocusWidget()->hasFocus())
         FocusWidget()->setFocus(Qt::OtherFocusReason);

@@ -1,11 +1,14 @@
 #include "desktop/DesktopToolBarPeer.h"
 
 #include "afx/windows/CToolBar.h"
+#include "desktop/DesktopImages.h"
 #include "win32/dialogs/Menu.h"
 #include "win32/dialogs/Resources.h"
 #include "win32/windowing/Window.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QPixmap>
 #include <QToolBar>
 
 namespace {
@@ -28,6 +31,23 @@ QString MenuText(HWND bar, UINT id)
     char text[256] = {};
     if (!menu || GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND) <= 0) return QString();
     return DesktopPlainCaption(QString::fromUtf8(text));
+}
+
+// Picture n of the bar's strip; the strip's background (button-face grey or magenta)
+// lets the theme's button show through.
+QIcon ButtonIcon(const QImage& strip, QSize size, int image)
+{
+    QRect cell(image * size.width(), 0, size.width(), size.height());
+    if (strip.isNull() || image < 0 || !strip.rect().contains(cell)) return QIcon();
+    QImage picture = strip.copy(cell).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            QRgb c = line[x] & 0xFFFFFF;
+            if (c == 0xC0C0C0 || c == 0xFF00FF) line[x] = 0;
+        }
+    }
+    return QIcon(QPixmap::fromImage(picture));
 }
 
 } // namespace
@@ -55,6 +75,10 @@ void DesktopToolBarPeer::SyncState()
     if (!bar) return;
     QToolBar* tools = Bar();
     tools->clear();
+    QImage strip = DesktopImageOf(bar->GetBitmap());
+    QSize imageSize(bar->GetImageSize().cx, bar->GetImageSize().cy);
+    tools->setToolButtonStyle(strip.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    if (!strip.isNull()) tools->setIconSize(imageSize);
     for (int i = 0; i < bar->GetCount(); ++i) {
         UINT id = 0, style = 0;
         int image = 0;
@@ -70,6 +94,7 @@ void DesktopToolBarPeer::SyncState()
         CString own = bar->GetButtonText(i);
         if (!own.IsEmpty()) name = QString::fromUtf8(static_cast<const char*>(own));
         QAction* action = tools->addAction(name.isEmpty() ? QString::number(id) : name);
+        action->setIcon(ButtonIcon(strip, imageSize, image));
         action->setToolTip(tip);
         action->setEnabled(!(style & TBBS_DISABLED));
         action->setCheckable(style & TBBS_CHECKBOX);

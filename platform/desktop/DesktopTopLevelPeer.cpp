@@ -1,13 +1,17 @@
 #include "desktop/DesktopTopLevelPeer.h"
 
 #include "desktop/DesktopBackend.h"
+#include "desktop/DesktopImages.h"
 #include "desktop/DesktopMenus.h"
 #include "desktop/DesktopSurface.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -116,6 +120,21 @@ void DesktopTopLevelPeer::SyncGeometry(DesktopPeer*)
 void DesktopTopLevelPeer::SyncText()
 {
     Widget()->setWindowTitle(ModelText());
+}
+
+void DesktopTopLevelPeer::SyncStyle()
+{
+    HWND hwnd = Window();
+    auto icon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, 1, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, 0, 0));
+    if (!icon || icon == m_shownIcon) return;
+    QImage image = DesktopImageOfIcon(icon);
+    if (image.isNull()) return;
+    m_shownIcon = icon;
+    QIcon qicon(QPixmap::fromImage(image));
+    Widget()->setWindowIcon(qicon);
+    // The first window with an icon gives the program its icon (task bar, tray).
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(qicon);
 }
 
 void DesktopTopLevelPeer::SyncMenu()

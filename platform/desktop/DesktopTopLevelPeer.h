@@ -19,6 +19,7 @@ public:
 
     void SyncGeometry(DesktopPeer* parent) override;
     void SyncText() override;
+    void SyncStyle() override;
     void SyncMenu() override;
     bool HostsChildren() const override { return true; }
     void SyncPaint() override;
@@ -33,4 +34,5 @@ private:
     DesktopSurface* m_client;
     QMenuBar* m_menuBar = nullptr;
     HMENU m_shownMenu = nullptr;
+    HICON m_shownIcon = nullptr;
 };

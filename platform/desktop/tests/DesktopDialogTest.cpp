@@ -1,4 +1,5 @@
 #include "DesktopFixture.h"
+#include "DesktopSliderHandle.h"
 
 #include "desktop/DesktopSurface.h"
 #include "desktop/DesktopTopLevelPeer.h"
@@ -21,8 +22,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTimer>
 
 #include <atomic>
@@ -215,16 +214,7 @@ TEST_F(DesktopDialogTest, ClicksAndTypingReachTheModelsAsAUsersDo)
 TEST_F(DesktopDialogTest, DraggingTheSliderMovesTheModelAndReleasingItIsHeard)
 {
     auto* slider = qobject_cast<QSlider*>(Item(kSpeed));
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.tickPosition = slider->tickPosition();
-    QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
-    QPoint from = handle.center();
+    QPoint from = DesktopSliderHandle(slider).center();
     QPoint to(slider->width() - 2, from.y());
     QTest::mousePress(slider, Qt::LeftButton, {}, from);
     QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
