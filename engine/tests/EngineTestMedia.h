@@ -64,3 +64,16 @@ inline std::string ProbedValue(const std::map<std::string, std::string>& values,
     const auto found = values.find(key);
     return found == values.end() ? std::string() : found->second;
 }
+
+// How many samples a channel of the file's first audio stream decodes to, as the ffmpeg tool
+// decodes it (dropping what the file marks as an encoder's delay and padding); -1 when it fails.
+inline long DecodedSamples(const std::filesystem::path& file)
+{
+    const std::string command = "ffmpeg -nostdin -v error -i '" + file.string() + "' -map 0:a:0 -ac 1 -f s16le -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return -1;
+    long bytes = 0;
+    char block[65536];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, pipe.get())) > 0;) bytes += long(got);
+    return bytes / 2;
+}

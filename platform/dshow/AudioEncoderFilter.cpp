@@ -11,6 +11,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavutil/intreadwrite.h>
 }
 
 #include <algorithm>
@@ -243,6 +244,11 @@ HRESULT CAudioStreamEncoder::DeliverPacket(AVPacket& packet)
     out.hasTime = packet.pts != AV_NOPTS_VALUE;
     out.start = av_rescale_q(packet.pts, base, units);
     out.stop = out.start + av_rescale_q(packet.duration, base, units);
+    size_t skipSize = 0;
+    if (const uint8_t* skip = av_packet_get_side_data(&packet, AV_PKT_DATA_SKIP_SAMPLES, &skipSize); skip && skipSize >= 8) {
+        out.skipStart = LONG(std::min<uint32_t>(AV_RL32(skip), INT32_MAX));
+        out.skipEnd = LONG(std::min<uint32_t>(AV_RL32(skip + 4), INT32_MAX));
+    }
     HRESULT hr = PinAt(1)->Deliver(out);
     return hr == VFW_E_NOT_CONNECTED ? S_OK : hr;
 }

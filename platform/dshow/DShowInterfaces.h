@@ -229,6 +229,10 @@ struct MediaSample {
     bool hasTime = false;
     bool syncPoint = true;
     bool discontinuity = false;
+    // Coded sound: samples a decoder drops from the start and the end of this packet (an
+    // encoder's delay in its first packets, its padding in the last).
+    LONG skipStart = 0;
+    LONG skipEnd = 0;
 };
 
 // The streaming side of an input pin.

@@ -10,8 +10,10 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/intreadwrite.h>
 }
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -80,6 +82,17 @@ bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p,
         std::memcpy(p.extradata, extra, format->extraSize);
         p.extradata_size = int(format->extraSize);
     }
+    return true;
+}
+
+// The samples to drop at the packet's ends, as the container library takes them.
+bool AddSkipSamples(AVPacket& packet, const MediaSample& sample)
+{
+    uint8_t* skip = av_packet_new_side_data(&packet, AV_PKT_DATA_SKIP_SAMPLES, 10);
+    if (!skip) return false;
+    AV_WL32(skip, uint32_t(std::max<LONG>(sample.skipStart, 0)));
+    AV_WL32(skip + 4, uint32_t(std::max<LONG>(sample.skipEnd, 0)));
+    skip[8] = skip[9] = 0;
     return true;
 }
 
@@ -253,13 +266,16 @@ HRESULT CStreamMultiplexer::Receive(CBasePin* pin, const MediaSample& sample)
 {
     std::lock_guard lock(m_muxLock);
     if (!m_output || m_finished) return VFW_E_WRONG_STATE;
-    HRESULT hr = WriteHeader();
-    if (FAILED(hr)) return hr;
     for (size_t i = 0; i < m_streamPins.size(); ++i) {
         if (m_streamPins[i] != pin) continue;
+        // An encoder's delay known before the header goes into it, where gapless decoders read it.
+        if (!m_headerWritten && sample.skipStart > 0) m_output->streams[i]->codecpar->initial_padding = sample.skipStart;
+        HRESULT hr = WriteHeader();
+        if (FAILED(hr)) return hr;
         if (sample.size <= 0) return S_OK;
         if (av_new_packet(m_packet, sample.size) < 0) return E_OUTOFMEMORY;
         std::memcpy(m_packet->data, sample.data, size_t(sample.size));
+        if ((sample.skipStart > 0 || sample.skipEnd > 0) && !AddSkipSamples(*m_packet, sample)) return E_OUTOFMEMORY;
         m_packet->stream_index = int(i);
         m_packet->pts = m_packet->dts = sample.hasTime ? sample.start : AV_NOPTS_VALUE;
         m_packet->duration = sample.hasTime ? sample.stop - sample.start : 0;
@@ -269,7 +285,8 @@ HRESULT CStreamMultiplexer::Receive(CBasePin* pin, const MediaSample& sample)
         av_packet_unref(m_packet);
         return written < 0 ? E_FAIL : S_OK;
     }
-    return VFW_E_NOT_CONNECTED;
+    HRESULT hr = WriteHeader();
+    return FAILED(hr) ? hr : VFW_E_NOT_CONNECTED;
 }
 
 HRESULT CStreamMultiplexer::EndOfStream(CBasePin* pin)

@@ -261,15 +261,17 @@ TEST_F(ConversionRoadTest, AProbedWavBecomesEveryAudioOutputType)
         const char* name;
         const char* codec;
         const char* expected;
-        double frame; // seconds the duration may differ by at 44.1 kHz
+        double frame;  // seconds the duration may differ by at 44.1 kHz
+        long decoded;  // samples the decoded sound may differ by
     } outputs[] = {
-        {500, "voice.out.wav", "", "pcm_s16le", 1.0 / 44100},
-        // MP3 frames of 1152 samples, after the 576 the encoder starts with, which a
-        // container without gapless data keeps.
-        {350, "voice.mp3", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100},
-        {1100, "voice.ogg", "Vorbis Encoder", "vorbis", 2048.0 / 44100},
-        {1200, "voice.mka", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100},
-        {100, "voice.avi", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100},
+        {500, "voice.out.wav", "", "pcm_s16le", 1.0 / 44100, 0},
+        // The MP3 frames its sound in 1152 samples after the encoder's start, but its
+        // header tells decoders the delay and padding to drop.
+        {350, "voice.mp3", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100, 2},
+        {1100, "voice.ogg", "Vorbis Encoder", "vorbis", 2048.0 / 44100, 2},
+        // Containers without gapless data keep the MP3 encoder's start and last frame.
+        {1200, "voice.mka", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100, 1152 + 1105},
+        {100, "voice.avi", "Lame_enc.dll", "mp3", (1152.0 + 576.0) / 44100, 1152 + 1105},
     };
     for (const auto& o : outputs) {
         SOutput output;
@@ -287,6 +289,7 @@ TEST_F(ConversionRoadTest, AProbedWavBecomesEveryAudioOutputType)
         EXPECT_EQ(ProbedValue(probed, "sample_rate"), "44100") << o.name;
         EXPECT_EQ(ProbedValue(probed, "channels"), "2") << o.name;
         EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), 2.0, o.frame + 0.001) << o.name;
+        EXPECT_NEAR(DecodedSamples(output.path), 2 * 44100, o.decoded) << o.name;
     }
     const auto mp3 = ProbeMedia(m_dir / "out" / "voice.mp3");
     EXPECT_EQ(ProbedValue(mp3, "title"), "Spoken Title");
