@@ -172,46 +172,46 @@ struct RgbToYuv {
     // needed and the results equal UColorSpace's.
     void LumaRow(BYTE* y, int n, BYTE* /*scratch*/) const
     {
+        int bytes;
+        bool everyOther;
+        if (Packed(luma, bytes, everyOther))
+            return VideoRowKernels::RgbToLuma(luma.grid.row, bytes, everyOther, n, y);
         ForRow(luma, n, [y](int j, int r, int g, int b) { y[j] = BYTE((66 * r + 129 * g + 25 * b + 4096) >> 8); });
     }
     void ChromaRowInto(BYTE* u, BYTE* v, int n) const
     {
+        int bytes;
+        bool everyOther;
+        if (Packed(chroma, bytes, everyOther))
+            return VideoRowKernels::RgbToChroma(chroma.grid.row, bytes, everyOther, n, u, v);
         ForRow(chroma, n, [u, v](int k, int r, int g, int b) {
             u[k] = BYTE((-38 * r - 74 * g + 112 * b + 32768) >> 8);
             v[k] = BYTE((112 * r - 94 * g - 18 * b + 32768) >> 8);
         });
     }
 
-    // Calls f(j, r, g, b) for columns 0 .. n-1; common packed strides get loops the compiler
-    // can vectorise.
-    template <class F>
-    static void ForRow(const Pixels& p, int n, F f)
+    // B, G, R pixels of 3 or 4 bytes read whole or every other one, which the row kernels take.
+    static bool Packed(const Pixels& p, int& bytes, bool& everyOther)
     {
         if constexpr (std::is_same_v<Pixels, RgbPixels>) {
             if (p.ro == 2 && p.go == 1 && p.bo == 0) {
-                switch (p.grid.Stride()) {
-                case 3: return Strided<3>(p, n, f);
-                case 4: return Strided<4>(p, n, f);
-                case 6: return Strided<6>(p, n, f);
-                case 8: return Strided<8>(p, n, f);
-                default: break;
-                }
+                const long stride = p.grid.Stride();
+                bytes = stride == 3 || stride == 6 ? 3 : 4;
+                everyOther = stride == 6 || stride == 8;
+                return stride == 3 || stride == 4 || stride == 6 || stride == 8;
             }
         }
+        return false;
+    }
+
+    // Calls f(j, r, g, b) for columns 0 .. n-1.
+    template <class F>
+    static void ForRow(const Pixels& p, int n, F f)
+    {
         for (int j = 0; j < n; ++j) {
             BYTE r, g, b;
             p.Rgb(j, r, g, b);
             f(j, r, g, b);
-        }
-    }
-    // B, G, R at bytes 0, 1, 2 of pixels S bytes apart.
-    template <int S, class F>
-    static void Strided(const RgbPixels& p, int n, F f)
-    {
-        const BYTE* row = p.grid.row;
-        for (int j = 0; j < n; ++j) {
-            const BYTE* q = row + j * S;
-            f(j, q[2], q[1], q[0]);
         }
     }
     void ChromaRow(int c) { chroma.Row(c); }

@@ -21,6 +21,10 @@ namespace VideoRowKernels {
 
 namespace {
 
+// RGB to YCbCr weights; 32768 as a 16-bit lane is -32768.
+constexpr short kYr = 66, kYg = 129, kYb = 25, kYBias = 4096;
+constexpr short kUr = -38, kUg = -74, kUb = 112, kVr = 112, kVg = -94, kVb = -18, kCBias = short(-32768);
+
 uint32_t Bgrx(BYTE y, BYTE u, BYTE v)
 {
     return uint32_t(UColorSpace::YCbCrtoB(y, u, v)) | uint32_t(UColorSpace::YCbCrtoG(y, u, v)) << 8 |
@@ -127,6 +131,104 @@ bool HasAvx2()
     return has;
 }
 
+bool HasSsse3()
+{
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+
+// Byte shuffles that gather channel c of pixels 0-15 out of the 16-byte chunk k of 16 pixels of
+// S bytes each (S = 3 or 4); lanes of other chunks stay zero.
+struct ChannelShuffles {
+    explicit ChannelShuffles(int s)
+    {
+        for (int k = 0; k < s; ++k)
+            for (int c = 0; c < 3; ++c)
+                for (int i = 0; i < 16; ++i) {
+                    const int at = s * i + c - 16 * k;
+                    mask[k][c][i] = at >= 0 && at < 16 ? char(at) : char(-128);
+                }
+    }
+    alignas(16) char mask[4][3][16];
+};
+
+// Sixteen pixels of S bytes widened to 16-bit B, G, R: pixels 0-7 in lo, 8-15 in hi.
+template <int S>
+__attribute__((target("ssse3"))) inline void Load16(const BYTE* p, __m128i (&lo)[3], __m128i (&hi)[3])
+{
+    static const ChannelShuffles shuffles(S);
+    __m128i ch[3] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
+    for (int k = 0; k < S; ++k) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        for (int c = 0; c < 3; ++c)
+            ch[c] = _mm_or_si128(ch[c], _mm_shuffle_epi8(chunk, _mm_load_si128(
+                                                                   reinterpret_cast<const __m128i*>(shuffles.mask[k][c]))));
+    }
+    const __m128i zero = _mm_setzero_si128();
+    for (int c = 0; c < 3; ++c) {
+        lo[c] = _mm_unpacklo_epi8(ch[c], zero);
+        hi[c] = _mm_unpackhi_epi8(ch[c], zero);
+    }
+}
+
+// (kr R + kg G + kb B + bias) >> 8 of 16-bit B, G, R; the sums leave 16 bits only on the way, as
+// every result lies in 0 .. 65535, so wrapping arithmetic gives them exactly.
+__attribute__((target("ssse3"))) inline __m128i Weigh(const __m128i (&bgr)[3], short kr, short kg, short kb,
+                                                       short bias)
+{
+    __m128i sum = _mm_add_epi16(_mm_mullo_epi16(bgr[2], _mm_set1_epi16(kr)), _mm_mullo_epi16(bgr[1], _mm_set1_epi16(kg)));
+    sum = _mm_add_epi16(sum, _mm_mullo_epi16(bgr[0], _mm_set1_epi16(kb)));
+    return _mm_srli_epi16(_mm_add_epi16(sum, _mm_set1_epi16(bias)), 8);
+}
+
+// Sixteen weighed pixels as bytes, or the eight even ones in the low half.
+__attribute__((target("ssse3"))) inline __m128i Bytes(__m128i lo, __m128i hi, bool everyOther)
+{
+    const __m128i all = _mm_packus_epi16(lo, hi);
+    if (!everyOther) return all;
+    const __m128i even = _mm_and_si128(all, _mm_set1_epi16(0x00FF));
+    return _mm_packus_epi16(even, even);
+}
+
+// Every or every other pixel of 16 at a time; returns how many outputs were written.
+template <int S>
+__attribute__((target("ssse3"))) int RgbToLumaSsse3(const BYTE* bgr, bool everyOther, int n, BYTE* y)
+{
+    const int per = everyOther ? 8 : 16;
+    int j = 0;
+    for (; j + per <= n; j += per, bgr += 16 * S) {
+        __m128i lo[3], hi[3];
+        Load16<S>(bgr, lo, hi);
+        const __m128i out = Bytes(Weigh(lo, kYr, kYg, kYb, kYBias), Weigh(hi, kYr, kYg, kYb, kYBias), everyOther);
+        if (everyOther)
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(y + j), out);
+        else
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(y + j), out);
+    }
+    return j;
+}
+
+template <int S>
+__attribute__((target("ssse3"))) int RgbToChromaSsse3(const BYTE* bgr, bool everyOther, int n, BYTE* u, BYTE* v)
+{
+    const int per = everyOther ? 8 : 16;
+    int j = 0;
+    for (; j + per <= n; j += per, bgr += 16 * S) {
+        __m128i lo[3], hi[3];
+        Load16<S>(bgr, lo, hi);
+        const __m128i us = Bytes(Weigh(lo, kUr, kUg, kUb, kCBias), Weigh(hi, kUr, kUg, kUb, kCBias), everyOther);
+        const __m128i vs = Bytes(Weigh(lo, kVr, kVg, kVb, kCBias), Weigh(hi, kVr, kVg, kVb, kCBias), everyOther);
+        if (everyOther) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(u + j), us);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(v + j), vs);
+        } else {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(u + j), us);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(v + j), vs);
+        }
+    }
+    return j;
+}
+
 #endif
 
 }  // namespace
@@ -177,6 +279,33 @@ void YuvToRgb(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChrom
             o[2] = BYTE(bgrx[k] >> 16);
         }
         j += count;
+    }
+}
+
+void RgbToLuma(const BYTE* bgr, int pixelBytes, bool everyOther, int n, BYTE* y)
+{
+    int j = 0;
+#if defined(MV_HAVE_AVX2_KERNELS)
+    if (HasSsse3())
+        j = pixelBytes == 3 ? RgbToLumaSsse3<3>(bgr, everyOther, n, y) : RgbToLumaSsse3<4>(bgr, everyOther, n, y);
+#endif
+    const ptrdiff_t step = ptrdiff_t(pixelBytes) * (everyOther ? 2 : 1);
+    for (const BYTE* p = bgr + j * step; j < n; ++j, p += step)
+        y[j] = BYTE((kYr * p[2] + kYg * p[1] + kYb * p[0] + kYBias) >> 8);
+}
+
+void RgbToChroma(const BYTE* bgr, int pixelBytes, bool everyOther, int n, BYTE* u, BYTE* v)
+{
+    int j = 0;
+#if defined(MV_HAVE_AVX2_KERNELS)
+    if (HasSsse3())
+        j = pixelBytes == 3 ? RgbToChromaSsse3<3>(bgr, everyOther, n, u, v)
+                            : RgbToChromaSsse3<4>(bgr, everyOther, n, u, v);
+#endif
+    const ptrdiff_t step = ptrdiff_t(pixelBytes) * (everyOther ? 2 : 1);
+    for (const BYTE* p = bgr + j * step; j < n; ++j, p += step) {
+        u[j] = BYTE((kUr * p[2] + kUg * p[1] + kUb * p[0] + 32768) >> 8);
+        v[j] = BYTE((kVr * p[2] + kVg * p[1] + kVb * p[0] + 32768) >> 8);
     }
 }
 

@@ -15,4 +15,12 @@ void YuvToBgrx(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChro
 // fourth byte is left as it is.
 void YuvToRgb(const BYTE* y, const BYTE* u, const BYTE* v, int n, bool halfChroma, BYTE* out, int step);
 
+// Luma of n pixels of B, G, R at bytes 0, 1, 2, pixels pixelBytes (3 or 4) apart, taking every
+// pixel or every other one of 2n (stride 2 pixelBytes): y[j] = (66 R + 129 G + 25 B + 4096) >> 8.
+void RgbToLuma(const BYTE* bgr, int pixelBytes, bool everyOther, int n, BYTE* y);
+
+// Cb and Cr of n pixels read the same way: (-38 R - 74 G + 112 B + 32768) >> 8 and
+// (112 R - 94 G - 18 B + 32768) >> 8.
+void RgbToChroma(const BYTE* bgr, int pixelBytes, bool everyOther, int n, BYTE* u, BYTE* v);
+
 }  // namespace VideoRowKernels

@@ -73,6 +73,8 @@ TEST(VideoRowKernels, WholeRowPathsEqualThePerPixelWalk)
         {kColorYuy2, kColorArgb32, 22, 4, 11, 4}, {kColorYv12, kColorRgbx32, 16, 4, 16, 4},
         {kColorRgb24, kColorYv12, 17, 6, 17, 6},  {kColorRgb32, kColorLuma, 20, 3, 13, 3},
         {kColorAyuv, kColorXbgr32, 9, 9, 9, 9},   {kColorRgb24, kColorI420, 19, 7, 19, 7},
+        {kColorRgb24, kColorYv12, 70, 6, 70, 6},  {kColorRgb32, kColorI420, 70, 4, 70, 4},
+        {kColorRgb24, kColorI420, 140, 4, 70, 4}, {kColorRgb32, kColorYv12, 136, 4, 68, 2},
     };
     for (const Case& c : cases) {
         std::vector<BYTE> in(CVideoConverter::GetBufferSize(c.in, c.iw, c.ih));
@@ -89,5 +91,49 @@ TEST(VideoRowKernels, WholeRowPathsEqualThePerPixelWalk)
         a.Convert(in.data(), fast.data(), 0);
         b.Convert(in.data(), slow.data(), 0);
         EXPECT_EQ(fast, slow) << c.in << " -> " << c.out;
+    }
+}
+
+// Every colour channel value against edge and middle values of the other two, through every
+// pixel size and sampling; a length of 16 k + 5 leaves a tail after the vector loops.
+TEST(VideoRowKernels, RgbRowsMatchThePixelFormulas)
+{
+    std::vector<BYTE> r, g, b;
+    const BYTE edges[] = {0, 1, 16, 127, 128, 129, 235, 254, 255};
+    for (int a = 0; a < 256; ++a)
+        for (BYTE e : edges)
+            for (BYTE f : edges) {
+                const BYTE rgb[3][3] = {{BYTE(a), e, f}, {e, BYTE(a), f}, {e, f, BYTE(a)}};
+                for (const auto& c : rgb) {
+                    r.push_back(c[0]);
+                    g.push_back(c[1]);
+                    b.push_back(c[2]);
+                }
+            }
+    while (r.size() % 16 != 5) {
+        r.push_back(7);
+        g.push_back(200);
+        b.push_back(99);
+    }
+    const int pixels = int(r.size());
+    for (int bytes : {3, 4}) {
+        std::vector<BYTE> row(size_t(pixels) * size_t(bytes), 0xEE);
+        for (int i = 0; i < pixels; ++i) {
+            row[size_t(i * bytes)] = b[size_t(i)];
+            row[size_t(i * bytes + 1)] = g[size_t(i)];
+            row[size_t(i * bytes + 2)] = r[size_t(i)];
+        }
+        for (bool everyOther : {false, true}) {
+            const int n = everyOther ? pixels / 2 : pixels, skip = everyOther ? 2 : 1;
+            std::vector<BYTE> y(static_cast<size_t>(n)), u(y), v(y);
+            VideoRowKernels::RgbToLuma(row.data(), bytes, everyOther, n, y.data());
+            VideoRowKernels::RgbToChroma(row.data(), bytes, everyOther, n, u.data(), v.data());
+            for (int j = 0; j < n; ++j) {
+                const size_t i = size_t(j * skip);
+                ASSERT_EQ(y[size_t(j)], UColorSpace::RGBtoY(r[i], g[i], b[i])) << j << " bytes " << bytes;
+                ASSERT_EQ(u[size_t(j)], UColorSpace::RGBtoCb(r[i], g[i], b[i])) << j << " bytes " << bytes;
+                ASSERT_EQ(v[size_t(j)], UColorSpace::RGBtoCr(r[i], g[i], b[i])) << j << " bytes " << bytes;
+            }
+        }
     }
 }
