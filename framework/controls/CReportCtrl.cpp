@@ -637,7 +637,8 @@ void CReportCtrl::PutRow(int row, const RowSnapshot& s)
     CListCtrl::SetItemData(row, reinterpret_cast<DWORD_PTR>(s.record));
     for (size_t c = 0; c < s.texts.size(); ++c) {
         CListCtrl::SetItemText(row, int(c), s.texts[c]);
-        if (s.images[c] >= 0) CListCtrl::SetItem(row, int(c), LVIF_IMAGE, nullptr, s.images[c], 0, 0, 0);
+        // Also "no image" (-1): the row put here may have shown another image.
+        CListCtrl::SetItem(row, int(c), LVIF_IMAGE, nullptr, s.images[c], 0, 0, 0);
     }
     bool ok = true;
     ApplyStates(row, s.states, ok);

@@ -428,6 +428,33 @@ TEST_F(ReportCtrlTest, MovesAndSwapsKeepRowsWhole)
     EXPECT_EQ(m_report.GetFirstItem(RC_ITEM_SELECTED), 0) << "the following row was selected";
 }
 
+// Rows without an image must not keep the image of the row that was there before.
+TEST_F(ReportCtrlTest, RowsWithoutAnImageStayWithoutOneWhenSortedOrSwapped)
+{
+    m_report.SetColumnHeader("Key;Value");
+    const char* keys[] = {"3", "1", "2"};
+    const int images[][2] = {{5, 7}, {-1, -1}, {2, -1}};
+    for (int i = 0; i < 3; ++i) {
+        m_report.InsertItem(i, keys[i]);
+        for (int c = 0; c < 2; ++c)
+            if (images[i][c] >= 0) m_report.SetItemImage(i, c, images[i][c]);
+    }
+    auto Images = [&] {
+        std::vector<std::vector<int>> out;
+        for (int i = 0; i < m_report.GetItemCount(); ++i)
+            out.push_back({m_report.GetItemImage(i, 0), m_report.GetItemImage(i, 1)});
+        return out;
+    };
+    ASSERT_TRUE(m_report.SwapItems(0, 1));
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"1", "3", "2"}));
+    EXPECT_EQ(Images(), (std::vector<std::vector<int>>{{-1, -1}, {5, 7}, {2, -1}}));
+    m_report.SortItems(0, false);
+    ASSERT_EQ(Column(0), (std::vector<std::string>{"3", "2", "1"}));
+    EXPECT_EQ(Images(), (std::vector<std::vector<int>>{{5, 7}, {2, -1}, {-1, -1}}));
+    EXPECT_EQ(m_report.MoveToTop(2), 0);
+    EXPECT_EQ(Images(), (std::vector<std::vector<int>>{{-1, -1}, {5, 7}, {2, -1}}));
+}
+
 TEST_F(ReportCtrlTest, DoubleClickEditsAndEnterCommits)
 {
     m_report.SetColumnHeader("Name;Size,80,2");
