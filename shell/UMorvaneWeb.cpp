@@ -16,7 +16,8 @@ CString LinkOrDefault(const char* tag, const char* fallback)
     const std::string path = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
     CIniProfile profile;
     profile.SetIniFile(path.c_str());
-    return CString(CRegistry("Link", tag, &profile).GetTextValue(fallback));
+    // The tag names the section, as in the links menu.
+    return CString(CRegistry(tag, "Link", &profile).GetTextValue(fallback));
 }
 
 } // namespace

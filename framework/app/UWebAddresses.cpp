@@ -45,7 +45,8 @@ CString UWebAddresses::GetAddressByTag(const char* tag)
     const std::string path = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
     CIniProfile profile;
     profile.SetIniFile(path.c_str());
-    CRegistry link("Link", tag ? tag : "", &profile);
+    // The tag names the section and "Link" holds its address, beside the links menu's keys.
+    CRegistry link(tag ? tag : "", "Link", &profile);
     CString address(link.GetTextValue(""));
     if (address.IsEmpty()) {
         address = GetDefaultAddress();

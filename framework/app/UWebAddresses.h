@@ -21,7 +21,7 @@ public:
     static CString GetApplicationAddress(unsigned long id);
     // The current application's page, or the default address without an application id.
     static CString GetProductAddress();
-    // The address under the tag in section "Link"; an empty one becomes the default, written back.
+    // The address under key "Link" of the tag's section; an empty one becomes the default, written back.
     static CString GetAddressByTag(const char* tag);
     static CString GetDefaultAddress();
 };

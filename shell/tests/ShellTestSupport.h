@@ -26,7 +26,7 @@ protected:
         if (!server->Running()) GTEST_SKIP() << "no loopback HTTP server (python3 missing?)";
         const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
         UDirectoryUtils::EstablishPath(links.c_str());
-        std::ofstream(links) << "[Link]\nApi=" << server->Address("/api/") << "\n";
+        std::ofstream(links) << "[Api]\nLink=" << server->Address("/api/") << "\n";
         MvSetShellOpenHandler([](const std::string&) { return true; });
         MvTakeShownMessageBoxes();
         MvTakeShellOpens();

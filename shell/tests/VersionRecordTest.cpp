@@ -90,7 +90,7 @@ TEST(MorvaneWeb, AddressesOfTheService)
 
     const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
     UDirectoryUtils::EstablishPath(links.c_str());
-    std::ofstream(links) << "[Link]\nApi=http://127.0.0.1:8/svc/\n";
+    std::ofstream(links) << "[Api]\nLink=http://127.0.0.1:8/svc/\n";
     EXPECT_EQ(CString("http://127.0.0.1:8/svc/"), UMorvaneWeb::GetApiUrl());
 }
 
@@ -100,7 +100,7 @@ TEST(VersionCheck, FailedRequestShowsNothing)
     StApplicationId app(98102);
     const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
     UDirectoryUtils::EstablishPath(links.c_str());
-    std::ofstream(links) << "[Link]\nApi=http://127.0.0.1:1/\n";
+    std::ofstream(links) << "[Api]\nLink=http://127.0.0.1:1/\n";
     MvTakeShownMessageBoxes();
     EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
     EXPECT_TRUE(MvTakeShownMessageBoxes().empty());

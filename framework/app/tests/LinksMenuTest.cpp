@@ -50,6 +50,7 @@ protected:
         Set("Tell", "default", "1");
         Set("Special", "Tellora", "1");
         Set("Extra", "default", "1");
+        Set("Extra", "Link", "http://example.org/extra");
     }
     // A window whose menu bar has the given top-level captions.
     void MakeWindow(std::vector<const char*> captions)
@@ -122,8 +123,11 @@ TEST_F(LinksMenuTest, BuildsDownloadAndDemoPopupsBeforeTheLastItem)
     EXPECT_TRUE(links.OnCommand(0xD002));
     EXPECT_FALSE(links.OnCommand(0xD004));
     MvSetShellOpenHandler(nullptr);
-    EXPECT_EQ(opened, (std::vector<std::string>{std::string(UWebAddresses::GetAddressByTag("Video Converter")),
-                                                std::string(UWebAddresses::GetAddressByTag("Extra"))}));
+    EXPECT_EQ(opened, (std::vector<std::string>{std::string(UWebAddresses::GetDefaultAddress()),
+                                                "http://example.org/extra"}));
+    EXPECT_EQ(std::string(CRegistry("Video Converter", "Link", &profile).GetTextValue("")),
+              std::string(UWebAddresses::GetDefaultAddress()))
+        << "a tag without an address gets the default in its own section";
 }
 
 TEST_F(LinksMenuTest, SmallMenuBarsAndMissingFilesGetNothing)

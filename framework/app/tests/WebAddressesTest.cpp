@@ -35,15 +35,18 @@ TEST_F(WebAddresses, MissingFileGetsTheDefaultUnderTheTagAsked)
     const CString address = UWebAddresses::GetXvidDownloadAddress();
     EXPECT_EQ(UWebAddresses::GetDefaultAddress(), address);
     const std::string written = FileText(LinksPath());
-    EXPECT_NE(std::string::npos, written.find("[Link]"));
-    EXPECT_NE(std::string::npos, written.find("Download Xvid=" + std::string(address)));
+    // The tag names the section, as the links menu reads it.
+    EXPECT_NE(std::string::npos, written.find("[Download Xvid]"));
+    EXPECT_NE(std::string::npos, written.find("Link=" + std::string(address)));
     EXPECT_EQ(std::string::npos, written.find("Download DX"));
+    EXPECT_EQ(std::string::npos, written.find("[Link]"));
 }
 
 TEST_F(WebAddresses, EditedAddressIsReturnedUnchecked)
 {
     UDirectoryUtils::CreateDirectoryIfNotExist(UDirectoryUtils::GetCommonAppDataDirectory());
-    std::ofstream(LinksPath()) << "[Link]\nDownload TTS English=not even an address\nDownload QT=http://example.org/qt\n";
+    std::ofstream(LinksPath()) << "[Download TTS English]\nLink=not even an address\n[Download QT]\nLink=http://example.org/qt\n"
+                               << "[Link]\nDownload QT=http://example.org/old-layout\n";
     EXPECT_EQ(CString("not even an address"), UWebAddresses::GetTtsEngineDownloadAddress());
     EXPECT_EQ(CString("http://example.org/qt"), UWebAddresses::GetAddressByTag("Download QT"));
 }
@@ -58,7 +61,7 @@ TEST_F(WebAddresses, ProductAddressFollowsTheApplicationId)
     UDirectoryUtils::CreateDirectoryIfNotExist(UDirectoryUtils::GetCommonAppDataDirectory());
     const std::string tag = UApplicationUtils::GetShortApplicationName(98102);
     ASSERT_FALSE(tag.empty());
-    std::ofstream(LinksPath()) << "[Link]\n" << tag << "=http://example.org/speech\n";
+    std::ofstream(LinksPath()) << "[" << tag << "]\nLink=http://example.org/speech\n";
     EXPECT_EQ(CString("http://example.org/speech"), UWebAddresses::GetProductAddress());
 }
 
