@@ -43,8 +43,8 @@ BOOL CSelector::OnInitDialog()
     ::SetDlgItemTextA(m_hWnd, kPromptText, m_prompt);
     for (const CString& text : m_pending) m_list.AddString(text);
     m_pending.clear();
-    // An empty answer would select the first item by prefix; nothing was chosen then.
-    if (!m_answer.IsEmpty()) m_list.SelectString(-1, m_answer);
+    // By prefix: an empty answer selects the first item.
+    m_list.SelectString(-1, m_answer);
     GotoDlgCtrl(&m_list);
     SetWindowText(m_title);
     return FALSE;

@@ -122,23 +122,41 @@ TEST(CSelector, PreselectsTheAnswerAndTakesTheChosenItem)
     EXPECT_FALSE(selector.Prompt());
 }
 
-TEST(CSelector, OkWithoutASelectionKeepsTheDialogOpen)
+TEST(CSelector, WithoutAnAnswerTheFirstItemIsSelected)
 {
     CSelector selector;
     selector.SetTitle("Voices");
     selector.AddSelection("one", false);
     selector.AddSelection("two", false);
+    MvScriptModal([&](HWND h) {
+        EXPECT_EQ(CtlModelAs<CtlListBox>(GetDlgItem(h, 10038))->CurSel(), 0);
+        Click(h, IDOK);
+        if (IsWindow(h) && IsWindowVisible(h)) Click(h, IDCANCEL);   // OK found no selection
+    });
+    EXPECT_TRUE(selector.Prompt());
+    EXPECT_EQ(std::string(selector.GetResponseText()), "one");
+}
+
+TEST(CSelector, AnAnswerMatchingNoItemSelectsNothingAndOkWaits)
+{
+    CSelector selector;
+    selector.AddSelection("zeta", true);
+    MvScriptModal([](HWND h) { Click(h, IDOK); });
+    ASSERT_TRUE(selector.Prompt());
+    // The earlier answer begins no item of the new list.
+    selector.AddSelection("one", false);
+    selector.AddSelection("two", false);
     bool stayedOpen = false;
     MvScriptModal([&](HWND h) {
-        EXPECT_EQ(CtlModelAs<CtlListBox>(GetDlgItem(h, 10038))->CurSel(), -1) << "no answer, no selection";
+        EXPECT_EQ(CtlModelAs<CtlListBox>(GetDlgItem(h, 10038))->CurSel(), -1);
         Click(h, IDOK);
         stayedOpen = IsWindow(h) && IsWindowVisible(h);
-        CtlModelAs<CtlListBox>(GetDlgItem(h, 10038))->UserClick(0);
+        CtlModelAs<CtlListBox>(GetDlgItem(h, 10038))->UserClick(1);
         Click(h, IDOK);
     });
     EXPECT_TRUE(selector.Prompt());
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(std::string(selector.GetResponseText()), "one");
+    EXPECT_EQ(std::string(selector.GetResponseText()), "two");
 }
 
 TEST(CRepeatPrompter, ApplyToAllRepeatsTheAnswerUntilReset)
