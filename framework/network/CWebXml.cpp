@@ -81,9 +81,10 @@ CString CWebXml::GetUrl() const
 CString CWebXml::RunUrl()
 {
     CInternetSession session("Morvane/1.0", 1, PRE_CONFIG_INTERNET_ACCESS);
-    // Only the scheme is compared without case: the script's path keeps its own.
-    const CString url = GetUrl();
-    const bool secure = strncasecmp(url, "https", 5) == 0;
+    // The whole address goes out in lower case, so the scripts on the server are named so.
+    CString url = GetUrl();
+    url.MakeLower();
+    const bool secure = strncmp(url, "https", 5) == 0;
     int port = UUrlUtils::GetPort(url);
     if (port <= 0 || port > 65535) port = secure ? 443 : 80;
     std::string answer;

@@ -49,7 +49,9 @@ protected:
 
 TEST_F(WebXmlExchange, PostsTheFormAndLoadsTheAnswer)
 {
-    std::ofstream(www + "/Scripts/Version.php", std::ios::binary)
+    // The address is sent in lower case: the script is found under its lower-case name.
+    std::filesystem::create_directories(www + "/scripts");
+    std::ofstream(www + "/scripts/version.php", std::ios::binary)
         << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<reply>\r\n<result>1</result>\r\n"
            "<message>Up to date</message>\r\n<data><version>3.0</version></data>\r\n</reply>";
     VersionRecord record;
@@ -62,7 +64,7 @@ TEST_F(WebXmlExchange, PostsTheFormAndLoadsTheAnswer)
     ASSERT_TRUE(web.Run()) << web.GetMessage().GetString();
     EXPECT_EQ(CString("Up to date"), web.GetMessage());
     EXPECT_EQ(CString("3.0"), record.version);
-    EXPECT_EQ("/Scripts/Version.php\napplication/x-www-form-urlencoded\nid=98102&name=a%20b\n",
+    EXPECT_EQ("/scripts/version.php\napplication/x-www-form-urlencoded\nid=98102&name=a%20b\n",
               FileText(www + "/last_request"));
 }
 
