@@ -1,23 +1,12 @@
 #include "CAudioOutput2Panel.h"
 
+#include "UPageControls.h"
 #include "UPanelTemplates.h"
 #include "afx/windows/CDataExchange.h"
 #include "afx/windows/MessageMap.h"
 #include "win32/controls/CommCtrl.h"
 
 namespace {
-
-// Binds the control when the page's template has it.
-void BindIfPresent(CWnd* page, CDataExchange* dx, int id, CWnd& control)
-{
-    if (::GetDlgItem(page->m_hWnd, id)) DDX_Control(dx, id, control);
-}
-
-template <class T>
-T* IfBound(T& control)
-{
-    return control.m_hWnd ? &control : nullptr;
-}
 
 MvDialogTemplate MakeTemplate()
 {

@@ -8,13 +8,16 @@
 #include "afx/windows/CWnd.h"
 #include "win32/controls/CtlButton.h"
 #include "win32/controls/CtlComboBox.h"
+#include "win32/controls/CtlEdit.h"
 #include "win32/controls/CtlMessages.h"
+#include "win32/controls/CtlUser.h"
 #include "win32/controls/CtlWindow.h"
 #include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The process-wide format table and audio codec catalogue, replaced for the test's lifetime.
@@ -138,6 +141,26 @@ public:
     void Click(int id) const
     {
         CtlModelAs<CtlButton>(Item(id))->UserClick();
+        MvPumpUntilIdle();
+    }
+    // Replaces an edit field's text as a user would and commits it with Enter.
+    void TypeAndCommit(int id, const std::string& text) const
+    {
+        CtlEdit* edit = CtlModelAs<CtlEdit>(Item(id));
+        edit->UserSelect(0, -1);
+        if (text.empty())
+            edit->UserDelete();
+        else
+            edit->UserType(std::string_view(text));
+        CtlUserKey(Item(id), VK_RETURN);
+        MvPumpUntilIdle();
+    }
+    // The same for the edit part of an editable combo.
+    void TypeIntoComboAndCommit(int id, const std::string& text) const
+    {
+        ::SetWindowTextA(Item(id), "");
+        CtlModelAs<CtlComboBox>(Item(id))->UserType(text);
+        CtlUserKey(Item(id), VK_RETURN);
         MvPumpUntilIdle();
     }
 
