@@ -1,19 +1,12 @@
 #include "CAudioStackExportDialog.h"
 
-#include "USavePathCheck.h"
-#include "afx/windows/CWinApp.h"
-#include "win32/dialogs/MessageBox.h"
-
-const char* const CAudioStackExportDialog::kFilePathTitle = "File Path";
-
 namespace {
 // The export dialogs show every page in its base layout, whatever the application.
 constexpr unsigned long kBaseLayouts = 1;
 } // namespace
 
 CAudioStackExportDialog::CAudioStackExportDialog(CWnd* parent)
-    : CStackExportDialog(parent),
-      m_monitor(true),
+    : CMediaWriterExportDialog(parent, true),
       m_format(kBaseLayouts, nullptr),
       m_wm(kBaseLayouts, nullptr),
       m_real(kBaseLayouts, nullptr),
@@ -21,8 +14,6 @@ CAudioStackExportDialog::CAudioStackExportDialog(CWnd* parent)
       m_complexity(kBaseLayouts, nullptr),
       m_file(true, kBaseLayouts, nullptr)
 {
-    m_monitor.SetFile(&m_writer.GetFilePath());
-    m_monitor.SetOutputType(&m_writer.GetMediaOutput());
     m_file.SetOutput(&m_writer.GetMediaOutput());
 }
 
@@ -33,11 +24,6 @@ CAudioStackExportDialog::~CAudioStackExportDialog()
     for (CPanel* page : pages)
         if (page->m_hWnd) page->DestroyWindow();
     m_stack.Reset();
-}
-
-void CAudioStackExportDialog::SetData(CMediaWriter2& writer)
-{
-    m_writer = writer;
 }
 
 void CAudioStackExportDialog::SetupPanels()
@@ -57,23 +43,4 @@ void CAudioStackExportDialog::SetupPanels()
     m_audio.SetObject(&output);
     m_complexity.SetObject(output.GetAudioOutput(0));
     m_file.SetObject(&m_writer.GetFilePath());
-}
-
-void CAudioStackExportDialog::ShowPage(const char* title)
-{
-    const int index = m_pages.m_hWnd ? m_pages.FindStringExact(-1, title) : -1;
-    if (index < 0) return;
-    m_pages.SetCurSel(index);
-    m_stack.Select();
-    UpdateButtons();
-}
-
-bool CAudioStackExportDialog::OnFinish()
-{
-    CString problem = m_writer.Validate();
-    if (problem.IsEmpty()) problem = USavePathCheck::Check(m_writer.GetFilePath().GetFilePath());
-    if (problem.IsEmpty()) return true;
-    ShowPage(kFilePathTitle);
-    AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
-    return false;
 }

@@ -4,35 +4,20 @@
 #include "CAudioComplexityPanel.h"
 #include "CAudioOutput2Panel.h"
 #include "CAudioOutputTypePanel.h"
-#include "CMediaOutputFileNameMonitor.h"
-#include "CMediaWriter2.h"
+#include "CMediaWriterExportDialog.h"
 #include "CRealProfilePanel.h"
 #include "CSaveFile2Panel.h"
-#include "CStackExportDialog.h"
 #include "CStackPanelInfo.h"
 #include "CWmOutput2Panel.h"
 
-class CAudioStackExportDialog : public CStackExportDialog {
+class CAudioStackExportDialog : public CMediaWriterExportDialog {
 public:
     explicit CAudioStackExportDialog(CWnd* parent);
     ~CAudioStackExportDialog() override;
 
-    void SetData(CMediaWriter2& writer);
-    CMediaWriter2& GetData() { return m_writer; }
-
     void SetupPanels() override;
-    // OK closes only when the output can be written where the user asked.
-    bool OnFinish() override;
-
-    static const char* const kFilePathTitle;
-
-protected:
-    // Shows the page with that title.
-    void ShowPage(const char* title);
 
 private:
-    CMediaWriter2 m_writer;
-    CMediaOutputFileNameMonitor m_monitor;
     CStackPanelInfo m_formatInfo;
     CAudioOutputTypePanel m_format;
     CStackPanelInfo m_wmInfo;
