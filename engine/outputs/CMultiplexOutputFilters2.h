@@ -165,6 +165,13 @@ public:
     unsigned short GetAudioBitsPerSample() const { return m_audioBits; }
     unsigned long GetAudioBitrate() const { return m_audioBitrate; }
     double GetVideoFrameRate() const { return m_videoFrameRate; }
+    LONG GetThumbnailFrameCapture() const { return m_thumbnailCapture; }
+    LONG GetThumbnailImageType() const { return m_thumbnailType; }
+    double GetThumbnailCaptureTime() const { return m_thumbnailTime; }
+    bool GetThumbnailResize() const { return m_thumbnailResize; }
+    unsigned short GetThumbnailWidth() const { return m_thumbnailWidth; }
+    unsigned short GetThumbnailHeight() const { return m_thumbnailHeight; }
+    const CString& GetThumbnailFilePath() const { return m_thumbnailPath; }
 
 protected:
     const CFormatType* FormatRow() const;
