@@ -4,7 +4,9 @@
 #include "win32/controls/CtlMessages.h"
 #include "win32/fonts/Font.h"
 
+#include <algorithm>
 #include <fstream>
+#include <string>
 
 namespace {
 constexpr UINT kBitmaps[6][3] = {{10040, 10041, 10042}, {10043, 10044, 10045}, {10046, 10047, 10048},
@@ -119,19 +121,33 @@ void CEditorParts::ApplyTool(int id)
     UpdateControls();
 }
 
-void CEditorParts::Import(const char* path)
+bool CEditorParts::Import(const char* path)
 {
-    if (!path || !m_edit.m_hWnd) return;
+    if (!path || !m_edit.m_hWnd) return false;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return;
+    if (!file) return false;
     std::streamoff size = file.tellg();
-    if (size < 0 || size > kMaxImportBytes) return;
+    if (size < 0 || size > kMaxImportBytes) return false;
     file.seekg(0);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (size > 0 && !file.read(bytes.data(), size)) return false;
+    if (bytes.rfind("{\\rtf", 0) != 0) {
+        // Plain text would end at its first zero byte: a zero shows as the replacement character.
+        std::string text;
+        text.reserve(bytes.size());
+        for (char c : bytes) {
+            if (c)
+                text.push_back(c);
+            else
+                text.append("\xef\xbf\xbd");
+        }
+        bytes.swap(text);
+    }
     CHandle data;
     // One byte more, zero-filled, so the text ends with a zero byte.
-    if (!data.AppendZero(static_cast<uint32_t>(size) + 1)) return;
-    if (size > 0 && !file.read(reinterpret_cast<char*>(data.GetBuffer()), size)) return;
-    m_edit.SetData(&data);
+    if (!data.AppendZero(static_cast<uint32_t>(bytes.size()) + 1)) return false;
+    std::copy(bytes.begin(), bytes.end(), data.GetBuffer());
+    return m_edit.SetData(&data);
 }
 
 void CEditorParts::Export(const char* path, bool rtf) const

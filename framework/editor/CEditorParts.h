@@ -41,7 +41,8 @@ public:
     void GetDefault();
     // Stores the editor's current format as the style.
     void SetDefault();
-    void Import(const char* path);
+    // False, the text unchanged, when the file cannot be read, is too large or is refused.
+    bool Import(const char* path);
     void Export(const char* path, bool rtf) const;
     void UpdateControls();
     const CRichEditCtrl& GetRichEditCtrl() const { return m_edit; }
