@@ -24,6 +24,23 @@ bool CDirectShowSystem2::sHasSubtitleFilter = false;
 bool CDirectShowSystem2::sSupportSubtitleTested = false;
 CDirectShowSystem2* CDirectShowSystem2::sSystem = nullptr;
 
+CDirectShowSystem2::CDirectShowSystem2()
+{
+    if (!sSystem) sSystem = this;
+}
+
+CDirectShowSystem2::~CDirectShowSystem2()
+{
+    if (sSystem == this) sSystem = nullptr;
+}
+
+IWMStreamConfig* CDirectShowSystem2::GetVideoStream(const char*, LONG) { return nullptr; }
+
+IWMStreamConfig* CDirectShowSystem2::GetAudioStream(const char*, ULONG, unsigned short, unsigned short, ULONG, bool)
+{
+    return nullptr;
+}
+
 CDirectShowSystem2::SStartup CDirectShowSystem2::GetStartup()
 {
     // QuickTime and RealMedia serve codecs only: an engine that needs neither

@@ -7,9 +7,25 @@
 #include <functional>
 
 struct IMoniker;
+struct IWMProfileManager;
+struct IWMStreamConfig;
 
 class CDirectShowSystem2 {
 public:
+    // The first engine object made is the process-wide one until it is deleted.
+    CDirectShowSystem2();
+    CDirectShowSystem2(const CDirectShowSystem2&) = delete;
+    CDirectShowSystem2& operator=(const CDirectShowSystem2&) = delete;
+    virtual ~CDirectShowSystem2();
+
+    // The Windows Media profile manager, null without Windows Media.
+    virtual IWMProfileManager* GetProfileManager() { return m_profileManager; }
+    // Stream configurations for writing Windows Media, owned by the caller; the engine
+    // without Windows Media has none.
+    virtual IWMStreamConfig* GetVideoStream(const char* codecName, LONG encoderControl);
+    virtual IWMStreamConfig* GetAudioStream(const char* codecName, ULONG sampleRate, unsigned short channels,
+                                            unsigned short bitsPerSample, ULONG bitrate, bool wantAV);
+
     // What the engine object loads and catalogues, decided from the switches.
     struct SStartup {
         bool quickTime = false;      // environment, codecs and export settings
@@ -44,4 +60,7 @@ public:
     static bool sHasSubtitleFilter;
     static bool sSupportSubtitleTested;
     static CDirectShowSystem2* sSystem;
+
+protected:
+    IWMProfileManager* m_profileManager = nullptr;
 };

@@ -17,6 +17,9 @@
 #include "CTvCodecOption.h"
 #include "CVideoCodecsInfo.h"
 #include "CVideoDevicesInfo.h"
+#include "CWmProfileVersion.h"
+#include "CWmProfilesInfo.h"
+#include "CMediaProfile.h"
 
 MV_REGISTER_PERSIST_CLASS(CFilterData)
 MV_REGISTER_PERSIST_CLASS(CFileExtensionData)
@@ -59,3 +62,6 @@ MV_REGISTER_PERSIST_CLASS(CVideoDevicesInfo)
 MV_REGISTER_PERSIST_CLASS(CAudioDevicesInfo)
 MV_REGISTER_PERSIST_CLASS(CDecoderItem)
 MV_REGISTER_PERSIST_CLASS(CFilterCheck)
+MV_REGISTER_PERSIST_CLASS(CMediaProfile)
+MV_REGISTER_PERSIST_CLASS(CWmProfileVersion)
+MV_REGISTER_PERSIST_CLASS(CWmProfilesInfo)

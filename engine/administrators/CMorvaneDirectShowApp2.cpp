@@ -7,6 +7,7 @@
 #include "CDirectShowSystem2.h"
 #include "CVideoCodecsInfo.h"
 #include "CVideoCompressorTestAdministrator2.h"
+#include "CWindowsMediaSystem2.h"
 #include "StDirectShow.h"
 #include "UDirectShowInterface.h"
 #include "UPersistStorage.h"
@@ -47,7 +48,7 @@ BOOL CMorvaneDirectShowApp2::InitInstance()
     if (!CMorvaneApp::InitInstance()) return 0;
     if (m_wantsDeviceController) m_deviceController = new CDeviceController;
     m_directShow = new StDirectShow;
-    m_system = new CDirectShowSystem2;
+    m_system = m_windowsMedia ? new CWindowsMediaSystem2 : new CDirectShowSystem2;
     UDirectShowInterface::CheckValidVersion(m_windowsMedia);
     return 1;
 }

@@ -2,9 +2,16 @@
 // The Windows Media writer of type 200: a profile made from the codecs and stream settings.
 #include "CWmAsfWriter.h"
 
+struct IWMStreamConfig;
+
 class CWmCodecFileWriter2 : public CWmAsfWriter {
 public:
     explicit CWmCodecFileWriter2(CDirectShowGraph* graph = nullptr, const char* name = "WMV Writer");
+
+    // A profile of the wanted streams, made from the engine's stream configurations.
+    bool SetupBeforeConnect() override;
+    // The vault settings of an encoder control (quality, constant, two-pass, peak-limited).
+    static void SetEncodingMode(IWMStreamConfig* config, LONG encoderControl, DWORD quality, DWORD bitrate);
 
     void SetVideoCodecName(const char* name) { m_videoCodecName = name ? name : ""; }
     void SetAudioCodecName(const char* name) { m_audioCodecName = name ? name : ""; }
@@ -24,6 +31,8 @@ public:
     unsigned long GetVideoBitrate() const { return m_videoBitrate; }
 
 private:
+    bool AddVideoStream(IWMProfile* profile, WORD number);
+
     CString m_videoCodecName;
     CString m_audioCodecName;
     unsigned short m_width = 320;

@@ -11,6 +11,9 @@ public:
     void SetFrameRate(double rate) { m_frameRate = rate; }
 
 protected:
+    // The output's own size and frame rate, the audio kept or dropped as the output says.
+    CWmProfile2* Adjust(const CWmProfile2& found) const override;
+
     unsigned short m_width = 0;
     unsigned short m_height = 0;
     double m_frameRate = 0;

@@ -16,6 +16,13 @@ public:
     void SetBitsPerSample(unsigned short bits) { m_bits = bits; }
     void SetAudioBitrate(unsigned long bitrate) { m_audioBitrate = bitrate; }
 
+    // A profile name is needed.
+    bool SetupBeforeConnect() override;
+
+protected:
+    // The output's own video and audio settings.
+    CWmProfile2* Adjust(const CWmProfile2& found) const override;
+
 private:
     CString m_videoCodecName;
     unsigned long m_videoBitrate = 0;

@@ -174,8 +174,11 @@ TEST_F(WriterFactoryTest, WindowsMediaWriterOffersTheRuntimeWhenItCannotBeCreate
     });
     MvSetShellOpenHandler([](const std::string&) { return true; });
     MvTakeShellOpens();
+    // A machine without the runtime has no ASF writer to create.
+    const ComClassFactory asfWriter = ComRegisterClass(CLSID_WmAsfWriter, nullptr);
     CWmAsfWriter writer(&m_graph);
     EXPECT_FALSE(writer.Create());
+    ComRegisterClass(CLSID_WmAsfWriter, asfWriter);
     EXPECT_EQ(shown, CString("Failed to create WMV Writer component.\nThis is usually caused by absent or outdated "
                              "Windows Media Format installation.Would you like to install the Windows Media Format 9 "
                              "runtime?"));

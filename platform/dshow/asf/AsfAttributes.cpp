@@ -1,6 +1,7 @@
 #include "dshow/asf/AsfAttributes.h"
 
 #include "dshow/WideText.h"
+#include "dshow/asf/AsfTagNames.h"
 
 #include <cstring>
 
@@ -114,7 +115,7 @@ std::vector<std::pair<std::string, std::string>> CAsfAttributes::ContainerTags()
         } else {
             continue;
         }
-        tags.emplace_back(NarrowText(a.name.c_str()), value);
+        tags.emplace_back(ContainerKeyOf(NarrowText(a.name.c_str()).c_str()), value);
     }
     return tags;
 }

@@ -16,7 +16,7 @@ public:
     // File-wide attributes only (stream 0); a text must end within its length.
     HRESULT Set(WORD stream, LPCWSTR name, WMT_ATTR_DATATYPE type, const BYTE* value, WORD length);
 
-    // (name, UTF-8 value) of the text and number attributes.
+    // (multiplexer's key, UTF-8 value) of the text and number attributes.
     std::vector<std::pair<std::string, std::string>> ContainerTags() const;
     // Takes container tags as text attributes.
     void SetFromContainer(const std::vector<std::pair<std::string, std::string>>& tags);

@@ -102,7 +102,8 @@ bool CAsfWriter::ReadStream(IWMStreamConfig* config, SStream& stream)
         stream.encoder = "wmav2";
         stream.sampleRate = wave->nSamplesPerSec;
         stream.channels = wave->nChannels;
-        if (!stream.bitrate) stream.bitrate = wave->nAvgBytesPerSec * 8;
+        // The format's rate is the one its block size was made for.
+        if (wave->nAvgBytesPerSec) stream.bitrate = wave->nAvgBytesPerSec * 8;
         return true;
     }
     if (type == WMMEDIATYPE_Video) {
@@ -113,6 +114,7 @@ bool CAsfWriter::ReadStream(IWMStreamConfig* config, SStream& stream)
         stream.width = info->bmiHeader.biWidth;
         stream.height = std::abs(info->bmiHeader.biHeight);
         stream.frameTime = info->AvgTimePerFrame;
+        if (info->dwBitRate) stream.bitrate = info->dwBitRate;
         if (stream.width <= 0 || stream.height <= 0 || stream.width > kMaxVideoSide || stream.height > kMaxVideoSide)
             return false;
         stream.quality = VaultQuality(config);

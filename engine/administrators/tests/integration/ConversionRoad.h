@@ -1,0 +1,265 @@
+#pragma once
+// The road of every conversion job through the engine's administrators, driven the way the
+// conversion administrator of the user interface drives them: probe, configure the output
+// set in full, create, play, wait for the end.
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CDirectShowGraph.h"
+#include "CDirectShowWindow.h"
+#include "CFileCheckAdministrator2.h"
+#include "CFileInputFilters2.h"
+#include "CFileOutputFilters2.h"
+#include "CFormatTypes.h"
+#include "CListener.h"
+#include "CMediaTags.h"
+#include "EngineTestMedia.h"
+#include "StDirectShow.h"
+#include "UMediaFileInfo.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/TestHome.h"
+#include "win32/windowing/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What the probe found, handed to the conversion as the user interface would.
+struct SProbedFile {
+    fs::path path;
+    GUID inputId = GUID_NULL;
+    GUID splitters[4] = {};
+    bool chainSplitter = false;
+    double duration = 0;
+    unsigned long sampleRate = 0;
+    unsigned short channels = 0, bits = 0;
+};
+
+struct SOutput {
+    ESplitterType type = 500;
+    const char* codec = "";
+    fs::path path;
+    bool autoNaming = false;
+    EFileReplace option = kFileReplaceReplace;
+    short wmVersion = 8;
+    const char* wmProfile = "";
+};
+
+// The conversion step of every job: the probed file in, the output set configured in full.
+class CConversionAdministrator : public CDirectShowAdministrator2 {
+public:
+    CConversionAdministrator(const SProbedFile& file, const SOutput& output, const CMediaTags& tags)
+        : m_file(file), m_output(output), m_tags(tags)
+    {
+    }
+    ~CConversionAdministrator() override { Release(); }
+
+    bool CreateInputFilters() override
+    {
+        auto* input = new CFileInputFilters2(m_graph);
+        input->SetFilePath(m_file.path.string().c_str());
+        input->SetInputId(m_file.inputId);
+        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_file.splitters[i], i);
+        input->SetChainSplitter(m_file.chainSplitter);
+        SetInputFilters(input);
+        return true;
+    }
+    bool ConnectInput() override
+    {
+        if (!CDirectShowAdministrator2::ConnectInput()) return false;
+        static_cast<CFileInputFilters2*>(m_input)->ReconnectSeeker();
+        return true;
+    }
+    bool CreateProcessingOutputFilters() override
+    {
+        auto* set = new CFileOutputFilters2(m_graph);
+        set->SetSplitterType(m_output.type);
+        set->SetTvType(0);
+        set->SetLoop(false);
+        set->SetAudioMode(0);
+        set->SetAudioComplexity(0);
+        set->SetAudioCodecName(m_output.codec, "");
+        set->SetAudioRemux(false);
+        set->SetAudioKeepSettings(false);
+        set->SetAudioSampleRate(44100);
+        set->SetAudioChannelCount(2);
+        set->SetAudioBitsPerSample(16);
+        set->SetAudioQualityMode(2);
+        set->SetAudioBitrate(*m_output.codec ? 128000 : 0);
+        set->SetAudioQuality(50);
+        set->SetAudioRegulateTimecode(false);
+        set->SetFilePath(m_output.path.string().c_str());
+        set->SetFileAutoNaming(m_output.autoNaming);
+        set->SetFileOption(m_output.option);
+        set->SetWantsAudio(true);
+        set->SetWantsVideo(false);
+        set->SetFilePrompter(nullptr);
+        set->SetWantsSubtitle(false);
+        set->SetPickAudio(true, 0);
+        set->SetTags(m_tags);
+        set->SetAudioInSampleRate(m_file.sampleRate);
+        set->SetAudioInChannel(m_file.channels);
+        set->SetAudioInBitsPerSample(m_file.bits);
+        set->SetWmVersion(m_output.wmVersion);
+        set->SetWmProfile(m_output.wmProfile);
+        SetProcessingOutputFilters(set);
+        return true;
+    }
+    double GetProgress()
+    {
+        double position = 0;
+        auto* set = static_cast<CFileOutputFilters2*>(m_processingOutput);
+        if (!set || m_file.duration <= 0 || !set->GetPosition(position)) return 0;
+        return std::min(1.0, position / m_file.duration);
+    }
+    CString GetWrittenPath() const
+    {
+        auto* set = static_cast<CFileOutputFilters2*>(m_processingOutput);
+        return set ? set->GetEffectivePath() : CString();
+    }
+
+private:
+    SProbedFile m_file;
+    SOutput m_output;
+    CMediaTags m_tags;
+};
+
+class CEndCounter : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
+        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int completions = 0;
+    int aborts = 0;
+};
+
+class CConversionRoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::path(m_home.Path()) / "media";
+        fs::create_directories(m_dir / "out");
+        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
+        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
+        if (!CAudioCodecsInfo::sInfo) m_codecs = std::make_unique<CAudioCodecsInfo>(true);
+        AddCodec("Lame_enc.dll", CLSID_Mp3AudioEncoder, {350, 500, 100, 1200, 1100});
+        AddCodec("Vorbis Encoder", CLSID_VorbisAudioEncoder, {1100});
+        m_tags.AddValue("TT2", "Spoken Title");
+        m_tags.AddValue("TP1", "Reader Voice");
+    }
+    void TearDown() override { m_window.DestroyWindow(); }
+
+    void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
+    {
+        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
+        codec->SetId(id);
+        for (ESplitterType type : types) codec->SetSupported(type, true);
+    }
+
+    // The file-check administrator's probe, as the user interface reads it.
+    bool ProbeFile(const fs::path& path, SProbedFile& file, CString& error)
+    {
+        CFileCheckAdministrator2 check;
+        check.SetFilePath(path.string().c_str());
+        if (!check.Create()) {
+            error = check.GetErrorText();
+            return false;
+        }
+        file.path = path;
+        EXPECT_TRUE(UMediaFileInfo::GetFileFormat(&check, &file.inputId, &file.splitters[0], &file.splitters[1],
+                                                  &file.splitters[2], &file.splitters[3], &file.chainSplitter,
+                                                  &file.duration));
+        GUID subtype{}, decoder{}, decoder2{};
+        unsigned long code = 0;
+        bool plain = false;
+        EXPECT_EQ(UMediaFileInfo::GetAudioTrackCount(&check), 1);
+        EXPECT_EQ(UMediaFileInfo::GetVideoTrackCount(&check), 0);
+        EXPECT_TRUE(UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
+                                                          file.sampleRate, file.channels, file.bits));
+        check.Release();
+        return true;
+    }
+
+    // A mono 22.05 kHz tone of that length, probed.
+    bool ProbeTone(double seconds, SProbedFile& file)
+    {
+        const fs::path wav = m_dir / "voice.wav";
+        WriteToneWav(wav, 22050, seconds);
+        CString error;
+        const bool probed = ProbeFile(wav, file, error);
+        EXPECT_TRUE(probed) << error;
+        return probed;
+    }
+
+    // Creates and plays a conversion until it ends; the end is heard exactly once and
+    // the progress only rises, to 1 on a finished run.
+    struct SRun {
+        bool created = false;
+        int completions = 0, aborts = 0;
+        double lastProgress = 0;
+        bool progressFell = false;
+        CString error, written;
+    };
+    SRun Run(const SProbedFile& file, const SOutput& output)
+    {
+        SRun run;
+        CConversionAdministrator admin(file, output, m_tags);
+        admin.SetVideoWindow(&m_window);
+        CEndCounter counter;
+        admin.AddListener(&counter);
+        run.created = admin.Create() && admin.Play();
+        run.error = admin.GetErrorText();
+        if (run.created) {
+            const bool ended = MvPumpUntil(
+                [&] {
+                    const double progress = admin.GetProgress();
+                    if (progress + 1e-9 < run.lastProgress) run.progressFell = true;
+                    run.lastProgress = std::max(run.lastProgress, progress);
+                    return counter.completions > 0;
+                },
+                60000);
+            EXPECT_TRUE(ended) << output.path;
+            MvPumpFor(200);
+            if (counter.completions > 0 && counter.aborts == 0) run.lastProgress = std::max(run.lastProgress, admin.GetProgress());
+            run.error = admin.GetErrorText();
+            run.written = admin.GetWrittenPath();
+        }
+        run.completions = counter.completions;
+        run.aborts = counter.aborts;
+        admin.RemoveListener(&counter);
+        admin.Release();
+        return run;
+    }
+
+    // A run that was created, completed once without an abort, its progress rising to 1.
+    bool RunsToTheEnd(const SProbedFile& file, const SOutput& output)
+    {
+        const SRun run = Run(file, output);
+        EXPECT_TRUE(run.created) << run.error;
+        EXPECT_EQ(run.completions, 1);
+        EXPECT_EQ(run.aborts, 0) << run.error;
+        EXPECT_FALSE(run.progressFell);
+        EXPECT_NEAR(run.lastProgress, 1.0, 0.02);
+        return run.created && run.completions == 1 && run.aborts == 0;
+    }
+
+    MvTestHome m_home;
+    StDirectShow m_com;
+    fs::path m_dir;
+    CDirectShowWindow m_window;
+    std::unique_ptr<CFormatTypes> m_types;
+    std::unique_ptr<CAudioCodecsInfo> m_codecs;
+    CMediaTags m_tags;
+};
+
+} // namespace

@@ -1,0 +1,105 @@
+// A spoken WAV converted to Windows Media Audio through the engine's administrators, by
+// codec and by the runtime's profiles, the outputs checked with FFmpeg.
+#include "CWindowsMediaSystem2.h"
+#include "ConversionRoad.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class WindowsMediaRoadTest : public CConversionRoad {
+protected:
+    void SetUp() override
+    {
+        CConversionRoad::SetUp();
+        m_loadWm = CDirectShowSystem2::sLoadWm;
+        CDirectShowSystem2::sLoadWm = true;
+        m_system = std::make_unique<CWindowsMediaSystem2>();
+        ASSERT_NE(m_system->GetProfileManager(), nullptr);
+    }
+    void TearDown() override
+    {
+        m_system.reset();
+        CDirectShowSystem2::sLoadWm = m_loadWm;
+        CConversionRoad::TearDown();
+    }
+
+    bool m_loadWm = true;
+    std::unique_ptr<CWindowsMediaSystem2> m_system;
+};
+
+} // namespace
+
+TEST_F(WindowsMediaRoadTest, AProbedWavBecomesWindowsMediaAudio)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(2.0, file));
+
+    // One coded block of the audio codec: 2048 samples at 44.1 kHz.
+    constexpr double kBlock = 2048.0 / 44100;
+    const struct {
+        ESplitterType type;
+        const char* name;
+        const char* codec;
+        short version;
+        const char* profile;
+        const char* rate;
+        const char* channels;
+    } outputs[] = {
+        {200, "voice.wma", "Windows Media Audio 9.2", 8, "", "44100", "2"},
+        {250, "profile.wma", "", 8, "Audio for CD quality (128 Kbps)", "44100", "2"},
+        {250, "voice24.wma", "", 9, "Audio for voice (24 Kbps)", "16000", "1"},
+        {252, "customized.wma", "Windows Media Audio 9.2", 9, "Audio for FM radio quality (64 Kbps)", "44100", "2"},
+    };
+    for (const auto& o : outputs) {
+        SOutput output;
+        output.type = o.type;
+        output.codec = o.codec;
+        output.wmVersion = o.version;
+        output.wmProfile = o.profile;
+        output.path = m_dir / "out" / o.name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
+        const auto probed = ProbeMedia(output.path);
+        EXPECT_EQ(ProbedValue(probed, "codec_name"), "wmav2") << o.name;
+        EXPECT_EQ(ProbedValue(probed, "sample_rate"), o.rate) << o.name;
+        EXPECT_EQ(ProbedValue(probed, "channels"), o.channels) << o.name;
+        EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), 2.0, kBlock + 0.001) << o.name;
+        EXPECT_EQ(ProbedValue(probed, "title"), "Spoken Title") << o.name;
+        EXPECT_EQ(ProbedValue(probed, "artist"), "Reader Voice") << o.name;
+    }
+    // The engine reads its own output back as an input.
+    SProbedFile written;
+    CString error;
+    ASSERT_TRUE(ProbeFile(m_dir / "out" / "voice.wma", written, error)) << error;
+    EXPECT_NEAR(written.duration, 2.0, kBlock + 0.001);
+    EXPECT_EQ(written.sampleRate, 44100u);
+    EXPECT_EQ(written.channels, 2);
+}
+
+TEST_F(WindowsMediaRoadTest, AMissingProfileOrCodecFailsTheJobAtCreation)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(0.5, file));
+    const struct {
+        ESplitterType type;
+        const char* codec;
+        const char* profile;
+    } outputs[] = {
+        {250, "", "No such profile"},
+        {252, "", ""},
+        {200, "No such codec", ""},
+    };
+    for (const auto& o : outputs) {
+        SOutput output;
+        output.type = o.type;
+        output.codec = o.codec;
+        output.wmProfile = o.profile;
+        output.path = m_dir / "out" / "missing.wma";
+        const SRun run = Run(file, output);
+        EXPECT_FALSE(run.created) << o.type << " " << o.profile;
+        EXPECT_FALSE(run.error.IsEmpty()) << o.type;
+        EXPECT_EQ(run.completions, 0);
+    }
+}
