@@ -1,0 +1,33 @@
+#pragma once
+// The QuickTime library's published start-up calls. Programs load "QTMLClient.dll" by name
+// and bind these entry points; the version it reports is that of a QuickTime whose H.264
+// paths work when an H.264 encoder is present.
+#include "win32/WinTypes.h"
+
+using OSErr = int16_t;
+using OSType = uint32_t;
+
+inline constexpr OSErr noErr = 0;
+inline constexpr OSErr qtmlNotInitialized = -2095; // a call before InitializeQTML
+inline constexpr OSErr gestaltUndefSelectorErr = -5551;
+
+// 'qtim': the QuickTime version, major and minor in the high 16 bits (0x07300000 is 7.3).
+inline constexpr OSType gestaltQuickTime = 0x7174696D;
+
+#define QT_EXPORT extern "C" __attribute__((visibility("default")))
+
+QT_EXPORT OSErr InitializeQTML(long flags);
+QT_EXPORT void TerminateQTML();
+QT_EXPORT OSErr Gestalt(OSType selector, long* response);
+QT_EXPORT OSErr EnterMovies();
+QT_EXPORT void ExitMovies();
+// The FFmpeg encoder behind a QuickTime compressor or sound format code (such as 'mp4v',
+// 'avc1', 'mp4a', 'twos'), or null when none can encode it here.
+QT_EXPORT const char* QTEncoderForFormat(OSType format);
+
+using InitializeQTMLProc = OSErr (*)(long);
+using TerminateQTMLProc = void (*)();
+using GestaltProc = OSErr (*)(OSType, long*);
+using EnterMoviesProc = OSErr (*)();
+using ExitMoviesProc = void (*)();
+using QTEncoderForFormatProc = const char* (*)(OSType);

@@ -1,0 +1,81 @@
+// The QuickTime library through its published calls only, loaded by name.
+#include "quicktime/QuickTimeApi.h"
+#include "win32/kernel/Module.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+template <class F>
+F Bind(HMODULE module, const char* name)
+{
+    return reinterpret_cast<F>(GetProcAddress(module, name));
+}
+
+class QuickTimeStartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_module = LoadLibrary("QTMLClient.dll");
+        ASSERT_NE(m_module, nullptr);
+        initialize = Bind<InitializeQTMLProc>(m_module, "InitializeQTML");
+        terminate = Bind<TerminateQTMLProc>(m_module, "TerminateQTML");
+        gestalt = Bind<GestaltProc>(m_module, "Gestalt");
+        enter = Bind<EnterMoviesProc>(m_module, "EnterMovies");
+        exit = Bind<ExitMoviesProc>(m_module, "ExitMovies");
+        encoder = Bind<QTEncoderForFormatProc>(m_module, "QTEncoderForFormat");
+        ASSERT_TRUE(initialize && terminate && gestalt && enter && exit && encoder);
+    }
+    void TearDown() override
+    {
+        if (m_module) FreeLibrary(m_module);
+    }
+
+    HMODULE m_module = nullptr;
+    InitializeQTMLProc initialize = nullptr;
+    TerminateQTMLProc terminate = nullptr;
+    GestaltProc gestalt = nullptr;
+    EnterMoviesProc enter = nullptr;
+    ExitMoviesProc exit = nullptr;
+    QTEncoderForFormatProc encoder = nullptr;
+};
+
+TEST_F(QuickTimeStartupTest, TheVersionIsKnownOnlyWhileStartedAndFollowsTheH264Encoder)
+{
+    long version = 0;
+    EXPECT_EQ(gestalt(gestaltQuickTime, &version), qtmlNotInitialized);
+    EXPECT_EQ(enter(), qtmlNotInitialized);
+    ASSERT_EQ(initialize(0), noErr);
+    ASSERT_EQ(gestalt(gestaltQuickTime, &version), noErr);
+    EXPECT_EQ(enter(), noErr);
+    // 7.3 (H.264) exactly when the H.264 row can be encoded.
+    EXPECT_EQ(version >= 0x07300000, encoder(0x61766331) != nullptr); // 'avc1'
+    EXPECT_GE(version, 0x06500000);
+    EXPECT_EQ(gestalt(0x73797376, &version), gestaltUndefSelectorErr); // any other selector
+    exit();
+    terminate();
+    EXPECT_EQ(gestalt(gestaltQuickTime, &version), qtmlNotInitialized);
+}
+
+TEST_F(QuickTimeStartupTest, FormatCodesMapToEncodersOrToNone)
+{
+    const struct {
+        const char* code;
+        const char* encoder;
+    } cases[] = {{"mp4a", "aac"}, {"alac", "alac"}, {"twos", "pcm_s16be"}, {"ima4", "adpcm_ima_qt"},
+                 {"mp4v", "mpeg4"}, {"mjp2", "jpeg2000"}, {"MAC3", nullptr}, {"QDMC", nullptr},
+                 {"SVQ3", nullptr}, {"IV41", nullptr}};
+    for (const auto& c : cases) {
+        const OSType code = OSType(uint8_t(c.code[0])) << 24 | OSType(uint8_t(c.code[1])) << 16 |
+                            OSType(uint8_t(c.code[2])) << 8 | OSType(uint8_t(c.code[3]));
+        const char* found = encoder(code);
+        if (c.encoder)
+            EXPECT_STREQ(found, c.encoder) << c.code;
+        else
+            EXPECT_EQ(found, nullptr) << c.code;
+    }
+}
+
+} // namespace
