@@ -14,6 +14,7 @@
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
 #include "dshow/asf/AsfWriter.h"
+#include "dshow/quicktime/QuickTimeWriter.h"
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/renderers/RendererIds.h"
@@ -45,6 +46,7 @@ struct Registrar {
                             &CPcmConverterFilter::Create<CLSID_AudioRechanneler>);
         DShowRegisterFileWriters();
         DShowRegisterFilter(CLSID_WmAsfWriter, "WM ASF Writer", FilterRole::Other, 0, &CAsfWriter::Create);
+        DShowRegisterQuickTimeWriters();
         DShowRegisterAudioEncoders();
         DShowRegisterMultiplexers();
         DShowRegisterFilter(CLSID_FileWriter, "File Writer", FilterRole::Other, 0, &CStreamFileWriter::Create);

@@ -10,7 +10,7 @@
 #include "win32/audio/WaveFormat.h"
 #include "win32/kernel/Module.h"
 
-#include "MediaFiles.h"
+#include "WriterGraph.h"
 
 #include <gtest/gtest.h>
 
@@ -61,44 +61,26 @@ protected:
         return profile;
     }
 
-    // The WAV through the media file source into an ASF writer given the profile and the
-    // tags; the graph's ending event, or -1 when it could not be built.
+    // The WAV into an ASF writer given the profile and the title; the graph's ending event,
+    // or -1 when it could not be built.
     LONG Write(IWMProfile* profile, const fs::path& target, const char16_t* title = nullptr)
     {
-        IGraphBuilder* graph = nullptr;
-        IBaseFilter* source = nullptr;
         IBaseFilter* writer = nullptr;
         IConfigAsfWriter* config = nullptr;
-        IFileSinkFilter* sink = nullptr;
-        IFileSourceFilter* loader = nullptr;
-        IPin* out = nullptr;
-        IPin* in = nullptr;
-        auto create = [](REFCLSID clsid, REFIID iid, void** object) {
-            return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, object);
-        };
-        bool built = SUCCEEDED(create(CLSID_FilterGraph, IGraphBuilder::kIid, reinterpret_cast<void**>(&graph))) &&
-                     SUCCEEDED(create(CLSID_FileSource, IBaseFilter::kIid, reinterpret_cast<void**>(&source))) &&
-                     SUCCEEDED(QueryInterfaceTo(source, &loader)) &&
-                     SUCCEEDED(loader->Load(WideText(m_wav.string()).c_str(), nullptr)) &&
-                     SUCCEEDED(graph->AddFilter(source, u"Source")) &&
-                     SUCCEEDED(create(CLSID_WmAsfWriter, IBaseFilter::kIid, reinterpret_cast<void**>(&writer))) &&
-                     SUCCEEDED(QueryInterfaceTo(writer, &config)) && config->ConfigureFilterUsingProfile(profile) == S_OK &&
-                     SUCCEEDED(QueryInterfaceTo(writer, &sink)) &&
-                     SUCCEEDED(sink->SetFileName(WideText(target.string()).c_str(), nullptr)) &&
-                     SUCCEEDED(graph->AddFilter(writer, u"Writer"));
-        if (built && title) {
+        bool made = SUCCEEDED(CoCreateInstance(CLSID_WmAsfWriter, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                               reinterpret_cast<void**>(&writer))) &&
+                    SUCCEEDED(QueryInterfaceTo(writer, &config)) && config->ConfigureFilterUsingProfile(profile) == S_OK;
+        if (made && title) {
             IWMHeaderInfo* header = nullptr;
             const std::u16string text(title);
-            built = SUCCEEDED(QueryInterfaceTo(writer, &header)) &&
-                    header->SetAttribute(0, g_wszWMTitle, WMT_TYPE_STRING, reinterpret_cast<const BYTE*>(text.c_str()),
-                                         WORD((text.size() + 1) * 2)) == S_OK;
+            made = SUCCEEDED(QueryInterfaceTo(writer, &header)) &&
+                   header->SetAttribute(0, g_wszWMTitle, WMT_TYPE_STRING, reinterpret_cast<const BYTE*>(text.c_str()),
+                                        WORD((text.size() + 1) * 2)) == S_OK;
             SafeRelease(header);
         }
-        built = built && SUCCEEDED(source->FindPin(u"Audio", &out)) && SUCCEEDED(writer->FindPin(u"Audio Input 01", &in)) &&
-                SUCCEEDED(graph->Connect(out, in));
-        LONG code = built ? RunGraphToEnd(graph, 30000) : -1;
-        for (IUnknown* u : std::initializer_list<IUnknown*>{in, out, loader, sink, config, writer, source, graph})
-            if (u) u->Release();
+        const LONG code = made ? WriteThrough(m_wav, writer, u"Audio Input 01", target) : -1;
+        SafeRelease(config);
+        SafeRelease(writer);
         return code;
     }
 

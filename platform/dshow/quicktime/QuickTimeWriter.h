@@ -1,0 +1,43 @@
+#pragma once
+// The QuickTime writer filters: MOV, MP4/M4A, 3GP/3G2, DV and AIFF files written by the
+// QuickTime library's encoders for the formats chosen, each under the class ids the
+// QuickTime writers are known by. Without the QuickTime library nothing is written.
+#include "dshow/MediaFileWriter.h"
+#include "dshow/interfaces/QuickTimeWriterInterfaces.h"
+
+#include <atomic>
+
+class CQuickTimeWriter : public CMediaFileWriter,
+                         public IQuickTimeVideoCompression,
+                         public IQuickTimeVideoRate,
+                         public IQuickTimeSoundCompression,
+                         public IQuickTimeExportRates {
+public:
+    explicit CQuickTimeWriter(const FileWriterKind& kind);
+    MV_FILTER_UNKNOWN
+
+    HRESULT SetVideoFormat(DWORD format) override;
+    HRESULT SetQuality(LONG quality) override;
+    HRESULT SetVideoBitrate(LONG bitrate) override;
+    HRESULT SetAudioFormat(DWORD format) override;
+    HRESULT SetCapturing(BOOL capturing) override;
+    HRESULT SetAudioBitrate(LONG bitrate) override;
+
+protected:
+    void* FindInterface(REFIID iid) override;
+    HRESULT OnPause() override;
+    SStreamEncoding EncodingOf(CBasePin* pin, bool video) const override;
+
+private:
+    std::atomic<DWORD> m_videoFormat{0};
+    std::atomic<DWORD> m_audioFormat{0};
+    std::atomic<LONG> m_quality{0};
+    std::atomic<LONG> m_videoBitrate{0};
+    std::atomic<LONG> m_audioBitrate{0};
+};
+
+// The FFmpeg encoder the QuickTime library names for a format code; null without the
+// library or when it cannot encode the format.
+const char* QuickTimeEncoderFor(DWORD format);
+
+void DShowRegisterQuickTimeWriters();

@@ -1,0 +1,104 @@
+// The QuickTime writer filters under their class ids, writing a WAV with the encoders the
+// QuickTime library names for the formats chosen.
+#include "com/ComRuntime.h"
+#include "dshow/quicktime/QuickTimeWriter.h"
+
+#include "WriterGraph.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr CLSID kMp4Export = {0xBC99931A, 0x8215, 0x4F53, {0x87, 0x62, 0x93, 0x66, 0xAD, 0x8D, 0xA0, 0x3A}};
+constexpr CLSID kMovWriter = {0x733E3501, 0x32ED, 0x40EB, {0xBD, 0xFB, 0x84, 0x2E, 0xCE, 0xA4, 0x82, 0x2F}};
+constexpr CLSID k3gpExport = {0xA333431D, 0x26E4, 0x4BFB, {0xBD, 0x52, 0x7D, 0x48, 0x02, 0x4B, 0x88, 0x0C}};
+constexpr CLSID kAifExport = {0x81CF4B2F, 0x7B31, 0x4617, {0x9F, 0x66, 0x3A, 0xC7, 0x97, 0x4C, 0x18, 0xBD}};
+constexpr CLSID kFlcExport = {0x4B7DC760, 0x34AE, 0x4654, {0x8E, 0x87, 0xE7, 0x20, 0x65, 0x7B, 0xCC, 0x76}};
+
+constexpr DWORD Code(const char (&text)[5])
+{
+    return DWORD(uint8_t(text[0])) << 24 | DWORD(uint8_t(text[1])) << 16 | DWORD(uint8_t(text[2])) << 8 |
+           DWORD(uint8_t(text[3]));
+}
+
+class QuickTimeWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        m_dir = fs::temp_directory_path() / ("mvdshow_qt_" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        m_wav = m_dir / "speech.wav";
+        WriteTestWav(m_wav, 22050, 1, 22050);
+    }
+    void TearDown() override
+    {
+        fs::remove_all(m_dir);
+        CoUninitialize();
+    }
+
+    // The writer of the class with the sound format and audio bit rate given.
+    LONG Write(REFCLSID clsid, DWORD audioFormat, LONG bitrate, const char16_t* pin, const fs::path& target)
+    {
+        IBaseFilter* writer = nullptr;
+        if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                    reinterpret_cast<void**>(&writer))))
+            return -1;
+        IQuickTimeSoundCompression* sound = nullptr;
+        IQuickTimeExportRates* rates = nullptr;
+        if (audioFormat && SUCCEEDED(QueryInterfaceTo(writer, &sound))) sound->SetAudioFormat(audioFormat);
+        if (bitrate && SUCCEEDED(QueryInterfaceTo(writer, &rates))) rates->SetAudioBitrate(bitrate);
+        SafeRelease(sound);
+        SafeRelease(rates);
+        const LONG code = WriteThrough(m_wav, writer, pin, target);
+        writer->Release();
+        return code;
+    }
+
+    fs::path m_dir, m_wav;
+};
+
+TEST_F(QuickTimeWriterTest, EachWriterWritesItsContainerWithTheFormatChosen)
+{
+    const struct {
+        const CLSID* clsid;
+        DWORD format;
+        LONG bitrate;
+        const char16_t* pin;
+        const char* file;
+        const char* codec;
+        const char* container;
+    } cases[] = {
+        {&kMp4Export, 0, 96000, u"Audio", "voice.m4a", "aac", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {&kMovWriter, Code("alac"), 0, u"Audio", "voice.mov", "alac", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {&kMovWriter, Code("ulaw"), 0, u"Audio", "ulaw.mov", "pcm_mulaw", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {&k3gpExport, 0, 0, u"Audio", "voice.3gp", "aac", "mov,mp4,m4a,3gp,3g2,mj2"},
+        {&kAifExport, 0, 0, u"In", "voice.aif", "pcm_s16be", "aiff"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const fs::path target = m_dir / c.file;
+        EXPECT_EQ(Write(*c.clsid, c.format, c.bitrate, c.pin, target), EC_COMPLETE);
+        const std::string answer = ProbeMedia(target, "stream=codec_name:format=format_name,duration");
+        EXPECT_EQ(answer.substr(0, answer.find('\n')), c.codec);
+        EXPECT_NE(answer.find(c.container), std::string::npos) << answer;
+        EXPECT_NEAR(std::atof(answer.substr(answer.rfind('\n') + 1).c_str()), 1.0, 0.05);
+    }
+}
+
+TEST_F(QuickTimeWriterTest, AFormatTheLibraryCannotEncodeWritesNothing)
+{
+    const fs::path target = m_dir / "qdesign.mov";
+    EXPECT_NE(Write(kMovWriter, Code("QDMC"), 0, u"Audio", target), EC_COMPLETE);
+    EXPECT_FALSE(fs::exists(target) && fs::file_size(target) > 0);
+    IBaseFilter* flc = nullptr;
+    EXPECT_TRUE(FAILED(CoCreateInstance(kFlcExport, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                        reinterpret_cast<void**>(&flc))));
+}
+
+} // namespace
