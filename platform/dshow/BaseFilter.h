@@ -67,6 +67,8 @@ protected:
     void RemovePins();
 
     std::recursive_mutex m_stateLock;
+    // The graph that holds the filter, null outside one.
+    IFilterGraph* Graph() const { return m_graph; }
 
 private:
     CLSID m_clsid;

@@ -16,6 +16,8 @@ namespace {
 
 // Intermediate filters tried between two pins, at most this deep.
 constexpr int kConnectDepth = 3;
+// Filters looked through upstream for one that seeks.
+constexpr int kSeekDepth = 16;
 
 template <class F>
 void ForEachPin(IBaseFilter* filter, F&& visit)
@@ -69,6 +71,34 @@ int DownstreamDepth(IBaseFilter* filter, int limit)
         return true;
     });
     return depth;
+}
+
+bool Seeks(IBaseFilter* filter)
+{
+    IMediaSeeking* seeking = nullptr;
+    if (FAILED(QueryInterfaceTo<IMediaSeeking>(filter, &seeking)) || !seeking) return false;
+    seeking->Release();
+    return true;
+}
+
+// Whether a filter upstream of this one seeks (a splitter behind a byte-stream source does
+// not have one; a decoder behind a splitter does).
+bool SeeksUpstream(IBaseFilter* filter, int limit)
+{
+    bool found = false;
+    if (limit <= 0) return found;
+    ForEachPin(filter, [&](IPin* pin, PIN_DIRECTION direction, bool connected) {
+        IPin* peer = nullptr;
+        if (direction != PINDIR_INPUT || !connected || FAILED(pin->ConnectedTo(&peer))) return true;
+        PIN_INFO info{};
+        if (SUCCEEDED(peer->QueryPinInfo(&info)) && info.pFilter) {
+            found = Seeks(info.pFilter) || SeeksUpstream(info.pFilter, limit - 1);
+            info.pFilter->Release();
+        }
+        peer->Release();
+        return !found;
+    });
+    return found;
 }
 
 bool IsEndingCode(LONG code) { return code == EC_COMPLETE || code == EC_ERRORABORT || code == EC_USERABORT; }
@@ -593,9 +623,14 @@ std::vector<IMediaSeeking*> CFilterGraph::Seekers()
     std::lock_guard lock(m_lock);
     std::vector<IMediaSeeking*> list;
     for (const Member& m : m_members) {
+        // The first filter of each chain that seeks: a source, or a splitter fed by one that does not.
         IMediaSeeking* seeking = nullptr;
-        if (CountPins(m.filter).connectedInputs == 0 && SUCCEEDED(QueryInterfaceTo<IMediaSeeking>(m.filter, &seeking)))
-            list.push_back(seeking);
+        if (SUCCEEDED(QueryInterfaceTo<IMediaSeeking>(m.filter, &seeking)) && seeking) {
+            if (CountPins(m.filter).connectedInputs == 0 || !SeeksUpstream(m.filter, kSeekDepth))
+                list.push_back(seeking);
+            else
+                seeking->Release();
+        }
     }
     return list;
 }

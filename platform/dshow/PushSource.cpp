@@ -23,6 +23,12 @@ void* CPushSource::FindInterface(REFIID iid)
     return nullptr;
 }
 
+void* CPushSource::PinInterface(CBasePin* pin, REFIID iid)
+{
+    if (iid == IMediaSeeking::kIid && pin->Direction() == PINDIR_OUTPUT) return static_cast<IMediaSeeking*>(this);
+    return CBaseFilter::PinInterface(pin, iid);
+}
+
 HRESULT CPushSource::OnPause()
 {
     {
@@ -192,7 +198,18 @@ HRESULT CPushSource::ConvertTimeFormat(LONGLONG* target, const GUID* targetForma
 
 HRESULT CPushSource::SetPositions(LONGLONG* current, DWORD currentFlags, LONGLONG* stop, DWORD stopFlags)
 {
-    if (State() != State_Stopped) return VFW_E_NOT_STOPPED; // the graph stops its sources to seek
+    if (State() != State_Stopped) {
+        // The graph stops its sources to seek them, this one among them.
+        IMediaSeeking* graph = nullptr;
+        if (!Graph() || m_seekingThroughGraph.exchange(true)) return VFW_E_NOT_STOPPED;
+        HRESULT hr = VFW_E_NOT_STOPPED;
+        if (SUCCEEDED(QueryInterfaceTo<IMediaSeeking>(Graph(), &graph)) && graph) {
+            hr = graph->SetPositions(current, currentFlags, stop, stopFlags);
+            graph->Release();
+        }
+        m_seekingThroughGraph = false;
+        return hr;
+    }
     auto apply = [this](LONGLONG* value, DWORD flags, REFERENCE_TIME base) -> std::optional<REFERENCE_TIME> {
         switch (flags & AM_SEEKING_PositioningBitsMask) {
         case AM_SEEKING_AbsolutePositioning: return FromFormat(*value);

@@ -1,6 +1,8 @@
 #pragma once
 // A source filter that pushes its data from a worker thread of its own, from the
-// moment it is paused until its stream ends or it is stopped, and that seeks.
+// moment it is paused until its stream ends or it is stopped, and that seeks, through
+// the filter or any of its output pins. A seek while the filter streams goes through
+// its graph, which stops the sources, seeks them and starts them again.
 #include "dshow/BaseFilter.h"
 
 #include <atomic>
@@ -34,6 +36,7 @@ public:
 protected:
     ~CPushSource() override;
     void* FindInterface(REFIID iid) override;
+    void* PinInterface(CBasePin* pin, REFIID iid) override;
     HRESULT OnStop() override;
     HRESULT OnPause() override;
     HRESULT OnRun() override;
@@ -66,5 +69,6 @@ private:
     std::atomic<REFERENCE_TIME> m_stop{0};
     std::atomic<REFERENCE_TIME> m_current{0};
     bool m_stopSet = false;
+    std::atomic<bool> m_seekingThroughGraph{false};
     GUID m_timeFormat;
 };

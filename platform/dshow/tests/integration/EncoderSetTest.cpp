@@ -23,12 +23,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -534,3 +536,67 @@ TEST_F(EncoderSetTest, SnapshotSavesAThumbnailAndHandsOutPictures)
 }
 
 } // namespace
+
+// The splitter's output pin seeks: before the run, while paused and while running. Every
+// seek restarts the writing graph, so the file holds what follows the last seek.
+TEST_F(EncoderSetTest, WavParserPinSeeksBeforeAndDuringPlay)
+{
+    fs::path wav = dir / "long.wav";
+    WriteWav(wav, 22050, 1, 22050 * 2);
+    IBaseFilter* parser = OpenWav(wav);
+    ASSERT_NE(parser, nullptr);
+    IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"Mux");
+    IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+    ASSERT_EQ(Link(parser, u"Audio", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    const fs::path out = dir / "part.wav";
+    WriteTo(writer, out);
+    IPin* pin = PinNamed(parser, PINDIR_OUTPUT, u"Audio");
+    ASSERT_NE(pin, nullptr);
+    IMediaSeeking* seeking = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IMediaSeeking>(pin, &seeking), S_OK);
+    pin->Release();
+    IMediaControl* control = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IMediaControl>(graph, &control), S_OK);
+    auto seek = [&](double seconds) {
+        LONGLONG at = LONGLONG(seconds * 1e7);
+        return seeking->SetPositions(&at, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+    };
+    auto position = [&] {
+        LONGLONG at = -1;
+        EXPECT_EQ(seeking->GetCurrentPosition(&at), S_OK);
+        return double(at) * 1e-7;
+    };
+    auto written = [&] { return std::atof(Probe(out, "format=duration").c_str()); };
+
+    // Before the run, with a stop position too.
+    LONGLONG start = 5000000, stop = 15000000;
+    ASSERT_EQ(seeking->SetPositions(&start, AM_SEEKING_AbsolutePositioning, &stop, AM_SEEKING_AbsolutePositioning), S_OK);
+    EXPECT_NEAR(position(), 0.5, 1e-6);
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    // The stop ends the stream with the packet that reaches it.
+    EXPECT_GT(written(), 1.0 - 0.01);
+    EXPECT_LT(written(), 1.1);
+
+    // While paused: the graph starts again from there.
+    stop = 20000000;
+    ASSERT_EQ(seeking->SetPositions(nullptr, AM_SEEKING_NoPositioning, &stop, AM_SEEKING_AbsolutePositioning), S_OK);
+    ASSERT_EQ(control->Pause(), S_OK);
+    ASSERT_EQ(seek(1.25), S_OK);
+    EXPECT_GE(position(), 1.25 - 1e-6);
+    ASSERT_EQ(Run(), EC_COMPLETE);
+    EXPECT_NEAR(written(), 0.75, 0.01);
+
+    // While running: the position reads from the new place on and the file ends up with the rest.
+    ASSERT_EQ(seek(0), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    ASSERT_EQ(seek(1.5), S_OK);
+    EXPECT_GE(position(), 1.5 - 1e-6);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::fabs(written() - 0.5) > 0.01 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_NEAR(written(), 0.5, 0.01);
+    control->Stop();
+    control->Release();
+    seeking->Release();
+}
