@@ -23,6 +23,7 @@ public:
     ~CDecoderInfo() override = default;
 
     int GetCodecCount() const { return m_codecs.GetItemCount(); }
+    CPersistList& GetCodecs() { return m_codecs; }
     CDecoderItem* GetCodec(int index) const;
     int GetCodecIndex(const CDecoderItem* item) const;
     // GUID_NULL for an index out of range.

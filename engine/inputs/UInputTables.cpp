@@ -10,12 +10,17 @@ CFileFilterData* gReplacement = nullptr;
 
 } // namespace
 
+CSplitterInfo* UInputTables::GetSplitterInfo()
+{
+    // Made on first use, so that it reads the data folder in force then.
+    static std::unique_ptr<CSplitterInfo> info(new CSplitterInfo);
+    return info.get();
+}
+
 CFileFilterData* UInputTables::Get()
 {
     if (gReplacement) return gReplacement;
-    // Made on first use, so that it reads the data folder in force then.
-    static std::unique_ptr<CSplitterInfo> info(new CSplitterInfo);
-    return &info->GetFilterData();
+    return &GetSplitterInfo()->GetFilterData();
 }
 
 void UInputTables::Set(CFileFilterData* tables)

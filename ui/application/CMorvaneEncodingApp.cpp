@@ -1,10 +1,15 @@
 #include "CMorvaneEncodingApp.h"
 
+#include "CAudioDecoderInfo.h"
 #include "CBroadcaster.h"
+#include "CDecoderInfoDialog.h"
 #include "CDirectShowSystem2.h"
+#include "CFileParserDialog.h"
 #include "CProgramOptionsDialog.h"
 #include "CTargetDecisions.h"
+#include "CVideoDecoderInfo.h"
 #include "StApplicationId.h"
+#include "StWaitCursor.h"
 #include "UPersistStorage.h"
 #include "afx/windows/CCmdUI.h"
 #include "afx/windows/MessageMap.h"
@@ -107,6 +112,29 @@ bool CMorvaneEncodingApp::ListenToMessage(long message, const void* p, const voi
 void CMorvaneEncodingApp::Options()
 {
     CProgramOptionsDialog::Prompt();
+}
+
+void CMorvaneEncodingApp::ManageVideoDecoders()
+{
+    StWaitCursor wait;
+    CDecoderInfoDialog dialog(nullptr);
+    dialog.SetDecoders(CVideoDecoderInfo::GetInfo(), false);
+    dialog.DoModal();
+}
+
+void CMorvaneEncodingApp::ManageAudioDecoders()
+{
+    StWaitCursor wait;
+    CDecoderInfoDialog dialog(nullptr);
+    dialog.SetDecoders(CAudioDecoderInfo::GetInfo(), true);
+    dialog.DoModal();
+}
+
+void CMorvaneEncodingApp::ManageFileParsers()
+{
+    StWaitCursor wait;
+    CFileParserDialog dialog(nullptr);
+    dialog.DoModal();
 }
 
 void CMorvaneEncodingApp::OnFileUpdate()

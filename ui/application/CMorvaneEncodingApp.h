@@ -19,6 +19,10 @@ public:
 
     // "Options...": the program options dialog.
     void Options();
+    // The decoder lists and the file parsers, edited in place.
+    void ManageVideoDecoders();
+    void ManageAudioDecoders();
+    void ManageFileParsers();
 
     CTargetDecisions* GetPresets() const { return m_presets; }
     bool GetManagesPresets() const { return m_managesPresets; }
