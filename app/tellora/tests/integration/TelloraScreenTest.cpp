@@ -1,6 +1,9 @@
 // tellora started in this process on Qt's offscreen screen, driven with Qt's test events
 // as a person drives it.
 #include "CEditPanel.h"
+#include "CListener.h"
+#include "CProgressDialog.h"
+#include "CWindowsProgressAction.h"
 #include "CSpeechPanel.h"
 #include "CTelloraApp.h"
 #include "CTelloraFrame.h"
@@ -23,6 +26,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -31,7 +36,9 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 #include <functional>
 #include <string>
 #include <vector>
@@ -274,6 +281,68 @@ TEST_F(TelloraScreenTest, RecordOpensTheExportDialogAndCancelLeavesTheOutputAsIt
     EXPECT_TRUE(cancelled) << "the export dialog showed with its Cancel button";
     EXPECT_FALSE(Panel().GetTask().IsRunning()) << "nothing is recorded after Cancel";
     EXPECT_TRUE(gBoxes.empty()) << (gBoxes.empty() ? "" : gBoxes.front());
+}
+
+// A job's progress: the action's values as its worker thread leaves them.
+class Job : public CWindowsProgressAction {
+public:
+    std::atomic<double> progress{0};
+    char* GetText() override { return const_cast<char*>("Recording speech"); }
+    double GetProgress() override { return progress; }
+    double GetPassedTime() override { return 5; }
+    double GetEstimateTime() override { return 15; }
+    char* GetDetailText() override { return nullptr; }
+    double GetDetailProgress() override { return 0; }
+    double GetDetailPassedTime() override { return 0; }
+    double GetDetailEstimateTime() override { return 0; }
+};
+
+class CancelHeard : public CListener {
+public:
+    bool heard = false;
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == kProgressCancelMessage) heard = true;
+        return CListener::ListenToMessage(message, p, q);
+    }
+};
+
+TEST_F(TelloraScreenTest, AProgressDialogFollowsItsJobOnScreenAndItsCancelIsHeard)
+{
+    Job job;
+    CancelHeard owner;
+    CProgressDialog dialog(50);
+    dialog.AddListener(&owner);
+    dialog.SetAction(&job, false);
+    dialog.Start("Recording");
+    HWND hwnd = dialog.m_hWnd;
+    ASSERT_TRUE(hwnd);
+    QPointer<QWidget> window;
+    ASSERT_TRUE(WaitFor([&] {
+        DesktopPeer* peer = DesktopBackend::Instance().FindPeer(hwnd);
+        window = peer ? peer->Widget() : nullptr;
+        return window && window->isVisible() && window->windowTitle() == "Recording";
+    }));
+    std::thread worker([&] { job.progress = 0.42; });
+    worker.join();
+    QProgressBar* bar = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+        for (QProgressBar* b : window->findChildren<QProgressBar*>())
+            if (b->isVisible()) bar = b;
+        return bar && bar->value() == 42;
+    }));
+    QLabel* text = nullptr;
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->text() == "Recording speech") text = l;
+    EXPECT_TRUE(text) << "the job's text shows";
+    QPushButton* cancel = nullptr;
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->text() == "Cancel") cancel = b;
+    ASSERT_TRUE(cancel);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(WaitFor([&] { return owner.heard; }));
+    dialog.End();
+    EXPECT_TRUE(WaitFor([&] { return !DesktopBackend::Instance().FindPeer(hwnd) && (!window || !window->isVisible()); }));
 }
 
 } // namespace
