@@ -7,6 +7,8 @@
 #include "win32/dialogs/MessageBox.h"
 #include "win32/kernel/Threads.h"
 
+#include <string>
+
 namespace {
 constexpr int kCancelPolls = 10;
 constexpr DWORD kCancelPollMs = 50;
@@ -70,6 +72,11 @@ void CMorvaneUpdater::DownloadEnded()
         AfxMessageBox(kDownloadError, MB_OK | MB_ICONERROR);
         return;
     }
-    UShellUtils::Open(m_installerPath);
+    // A downloaded program is never started here: the user is shown where it lies.
+    const std::string path(m_installerPath.GetString());
+    UShellUtils::Open(path.substr(0, path.rfind('/') + 1).c_str());
+    const std::string text = "The update installer has been saved as " + path +
+                             ". Its folder is now open: run the installer from there once this program has closed.";
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
     Broadcast(kUpdaterInstallMessage, this, nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // "Auto Upgrade...": checks for a newer version and, when the user accepts it, downloads
-// the installer behind a progress window, starts it and tells the main window to close.
+// the installer behind a progress window, opens the folder that holds it, tells the user
+// where it lies and tells the main window to close. The installer itself is never started.
 #include "CBroadcaster.h"
 #include "CHttpDownloadThread.h"
 #include "CListener.h"

@@ -17,11 +17,9 @@
 
 namespace {
 
-// Only a web address is fetched as the installer, never a local file or another scheme.
-bool IsWebAddress(const CString& url)
-{
-    return strncasecmp(url, "http://", 7) == 0 || strncasecmp(url, "https://", 8) == 0;
-}
+// The service and the installer are only taken over https: over anything else a server
+// on the path could choose the file the user is asked to run.
+bool IsSecureAddress(const char* url) { return url && strncasecmp(url, "https://", 8) == 0; }
 
 } // namespace
 
@@ -29,8 +27,10 @@ CString UMorvaneWebUtils::CheckVersion()
 {
     const unsigned long id = StApplicationId::Id();
     CMorvaneXmlAppVersion record;
+    const CString site = UMorvaneWeb::GetApiUrl();
+    if (!IsSecureAddress(site)) return CString();
     CWebXml web;
-    web.SetSite(UMorvaneWeb::GetApiUrl());
+    web.SetSite(site);
     web.SetPath(UMorvaneWeb::GetApiAppVersionPath());
     web.SetObject(&record);
     web.AddParam("id", static_cast<int>(id));
@@ -59,5 +59,10 @@ CString UMorvaneWebUtils::CheckVersion()
     if (AfxMessageBox((offer + " This is a free upgrade. Would you like to update now?").c_str(),
                       MB_YESNO | MB_ICONQUESTION) != IDYES)
         return CString();
-    return IsWebAddress(record.GetDownloadUrl()) ? record.GetDownloadUrl() : CString();
+    if (!IsSecureAddress(record.GetDownloadUrl())) {
+        AfxMessageBox("The update installer was not downloaded: its address is not a secure (https) address.",
+                      MB_OK | MB_ICONERROR);
+        return CString();
+    }
+    return record.GetDownloadUrl();
 }

@@ -4,6 +4,7 @@
 
 class UMorvaneWebUtils {
 public:
-    // The installer's address when the user accepts a free upgrade, else "".
+    // The installer's address when the user accepts a free upgrade, else "". Only an https
+    // service is asked and only an https installer address is answered.
     static CString CheckVersion();
 };

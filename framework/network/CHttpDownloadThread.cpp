@@ -58,6 +58,12 @@ void CHttpDownloadThread::ExecuteSelf(long)
     m_done = 0;
     m_ok = true;
     CInternetSession session("Morvane/1.0", 1, PRE_CONFIG_INTERNET_ACCESS, nullptr, nullptr, 0);
+    // Cancelling ends a wait on the server at once, however slowly it sends.
+    MvTransferLimits limits;
+    limits.timeLimitMs = kTimeLimitMs;
+    limits.maxBytes = kMaximumLength;
+    limits.stop = [this] { return IsCanceled(); };
+    session.SetLimits(limits);
     m_httpFile = session.OpenURL(m_url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
     if (!m_httpFile) {
         // Nothing was fetched: the caller must not take an old file for the download.
@@ -74,7 +80,8 @@ void CHttpDownloadThread::Download(CHttpFile& answer)
     DWORD status = 0;
     DWORD total = 0;
     if (!answer.QueryInfoStatusCode(status) || status < 200 || status > 299 ||
-        !answer.QueryInfo(HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, total) || total <= kMinimumLength) {
+        !answer.QueryInfo(HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, total) || total <= kMinimumLength ||
+        total > kMaximumLength) {
         m_ok = false;
         return;
     }

@@ -13,7 +13,11 @@ class CHttpDownloadThread : public CWorkerThread {
 public:
     // Answers of this size or less are not taken for the file asked for.
     static constexpr uint32_t kMinimumLength = 10000;
+    // Larger answers are refused before a byte is written.
+    static constexpr uint32_t kMaximumLength = 512u * 1024 * 1024;
     static constexpr uint32_t kBlockSize = 8192;
+    // The longest a download may take in all.
+    static constexpr uint32_t kTimeLimitMs = 60u * 60 * 1000;
 
     CHttpDownloadThread();
     CHttpDownloadThread(const CHttpDownloadThread& other);

@@ -81,6 +81,10 @@ CString CWebXml::GetUrl() const
 CString CWebXml::RunUrl()
 {
     CInternetSession session("Morvane/1.0", 1, PRE_CONFIG_INTERNET_ACCESS);
+    MvTransferLimits limits;
+    limits.timeLimitMs = kTimeLimitMs;
+    limits.maxBytes = kMaxAnswer;
+    session.SetLimits(limits);
     // The whole address goes out in lower case, so the scripts on the server are named so.
     CString url = GetUrl();
     url.MakeLower();
@@ -92,9 +96,9 @@ CString CWebXml::RunUrl()
     std::unique_ptr<CHttpConnection> connection(session.GetHttpConnection(
         UUrlUtils::GetServer(url), INTERNET_FLAG_NO_CACHE_WRITE, static_cast<INTERNET_PORT>(port)));
     if (connection) {
+        // The certificate's name and dates are checked: an answer from anyone else is not taken.
         DWORD flags = INTERNET_FLAG_NO_CACHE_WRITE;
-        if (secure)
-            flags |= INTERNET_FLAG_SECURE | INTERNET_FLAG_IGNORE_CERT_CN_INVALID | INTERNET_FLAG_IGNORE_CERT_DATE_INVALID;
+        if (secure) flags |= INTERNET_FLAG_SECURE;
         std::unique_ptr<CHttpFile> request(
             connection->OpenRequest("POST", UUrlUtils::GetFileName(url), nullptr, 1, nullptr, nullptr, flags));
         const CString body = GetParams();

@@ -14,6 +14,9 @@ class CWebXml {
 public:
     // The longest answer taken; the rest is not read.
     static constexpr int kMaxAnswer = 1024 * 1024;
+    // The longest a request may take in all, however the server answers: it runs on the
+    // user-interface thread.
+    static constexpr unsigned kTimeLimitMs = 20 * 1000;
 
     CWebXml() = default;
     // A copy has its own parameters and answer, and loads the same object.

@@ -1,9 +1,11 @@
 #pragma once
 // A loopback web service for the version check: the answer to "version/" under the
-// service's address, which "links.ini" points at the server.
+// service's address, which "links.ini" points at the server. It is an https server whose
+// certificate an authority of the test's own signed, trusted through MORVANE_CA_FILE.
 #include "StApplicationId.h"
 #include "UDirectoryUtils.h"
 #include "integration/LoopbackServers.h"
+#include "integration/TestCertificates.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
@@ -22,8 +24,12 @@ protected:
         setenv("no_proxy", "127.0.0.1", 1);
         www = home.Path() + "/www";
         std::filesystem::create_directories(www + "/api/version");
-        server = std::make_unique<MvLoopbackServer>(MvLoopbackServer::kHttp, www);
-        if (!server->Running()) GTEST_SKIP() << "no loopback HTTP server (python3 missing?)";
+        certificates = std::make_unique<MvTestCertificates>(home.Path() + "/certificates");
+        if (!certificates->Made()) GTEST_SKIP() << "no certificates (openssl missing?)";
+        setenv("MORVANE_CA_FILE", certificates->Authority().c_str(), 1);
+        server = std::make_unique<MvLoopbackServer>(MvLoopbackServer::kHttps, www, certificates->Valid().certificate,
+                                                    certificates->Valid().key);
+        if (!server->Running()) GTEST_SKIP() << "no loopback HTTPS server (python3 missing?)";
         const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
         UDirectoryUtils::EstablishPath(links.c_str());
         std::ofstream(links) << "[Api]\nLink=" << server->Address("/api/") << "\n";
@@ -31,7 +37,11 @@ protected:
         MvTakeShownMessageBoxes();
         MvTakeShellOpens();
     }
-    void TearDown() override { MvSetShellOpenHandler(nullptr); }
+    void TearDown() override
+    {
+        MvSetShellOpenHandler(nullptr);
+        unsetenv("MORVANE_CA_FILE");
+    }
 
     void WriteAnswer(const std::string& text) { std::ofstream(www + "/api/version/index", std::ios::binary) << text; }
     void Answer(const char* version, const char* url, long upgradeId)
@@ -45,5 +55,6 @@ protected:
     MvTestHome home;
     StApplicationId app{98102};
     std::string www;
+    std::unique_ptr<MvTestCertificates> certificates;
     std::unique_ptr<MvLoopbackServer> server;
 };

@@ -3,10 +3,14 @@
 // HTTP: GET or POST /<name> answers the file <folder>/<name> with its length (a name ending
 // in "/" its file "index"); the query
 // "?mode=nolength" leaves the length out, "?mode=short" announces 8000 bytes more than it
-// sends. A missing file is a 404 with a 20,000-byte page. Each POST is recorded in
-// <folder>/last_request as its path, content type and body, one per line.
-// HTTPS: the same over TLS with a fresh self-signed certificate for another host name.
-// FTP: user "user", password "pass", home <folder>, every right.
+// sends, "?mode=huge" announces 4,000,000,000 bytes. A path under "/drip/" announces
+// 1,000,000 bytes, sends the file of the rest of the path (if any) at once and then two
+// bytes a second, never a line break, until the client goes. A missing file is a 404 with
+// a 20,000-byte page. Each POST is recorded in <folder>/last_request as its path, content
+// type and body, one per line.
+// HTTPS: the same over TLS with the certificate and key files given.
+// FTP: user "user", password "pass", home <folder>, every right; kFtpNoQuit never answers
+// QUIT.
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -20,14 +24,16 @@ extern char** environ;
 
 class MvLoopbackServer {
 public:
-    enum Kind { kHttp, kHttps, kFtp };
+    enum Kind { kHttp, kHttps, kFtp, kFtpNoQuit };
 
-    MvLoopbackServer(Kind kind, const std::string& folder)
+    MvLoopbackServer(Kind kind, const std::string& folder, const std::string& certificate = "",
+                     const std::string& key = "")
+        : m_scheme(kind == kHttps ? "https" : "http")
     {
-        const bool http = kind != kFtp;
+        const bool http = kind == kHttp || kind == kHttps;
         const std::string script = folder + (http ? "/.http_server.py" : "/.ftp_server.py");
         std::ofstream(script) << (http ? kHttpScript : kFtpScript);
-        std::string mode = kind == kHttps ? "tls" : "plain";
+        std::string mode = kind == kHttps ? "tls" : kind == kFtpNoQuit ? "noquit" : "plain";
         int out[2];
         if (access("/usr/bin/python3", X_OK) != 0 || pipe(out) != 0) return;
         posix_spawn_file_actions_t actions;
@@ -36,7 +42,8 @@ public:
         posix_spawn_file_actions_addclose(&actions, out[0]);
         const std::string python = "/usr/bin/python3";
         char* argv[] = {const_cast<char*>(python.c_str()), const_cast<char*>(script.c_str()),
-                        const_cast<char*>(folder.c_str()), const_cast<char*>(mode.c_str()), nullptr};
+                        const_cast<char*>(folder.c_str()), const_cast<char*>(mode.c_str()),
+                        const_cast<char*>(certificate.c_str()), const_cast<char*>(key.c_str()), nullptr};
         const bool spawned = posix_spawn(&m_pid, python.c_str(), &actions, nullptr, argv, environ) == 0;
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
@@ -64,12 +71,12 @@ public:
     int Port() const { return m_port; }
     std::string Address(const std::string& path) const
     {
-        return "http://127.0.0.1:" + std::to_string(m_port) + path;
+        return m_scheme + "://127.0.0.1:" + std::to_string(m_port) + path;
     }
 
 private:
     static constexpr const char* kHttpScript = R"PY(
-import os, sys, http.server
+import os, sys, time, http.server
 folder = sys.argv[1]
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
@@ -77,6 +84,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         pass
     def answer(self):
         path, _, query = self.path.partition("?")
+        if path.startswith("/drip/"):
+            return self.drip(os.path.join(folder, path[len("/drip/"):]))
         name = os.path.join(folder, path.lstrip("/"))
         if name.endswith("/"):
             name += "index"
@@ -95,11 +104,25 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif query == "mode=short":
             self.send_header("Content-Length", str(len(body) + 8000))
             self.close_connection = True
+        elif query == "mode=huge":
+            self.send_header("Content-Length", "4000000000")
+            self.close_connection = True
         else:
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.wfile.write(body)
         self.wfile.flush()
+    def drip(self, name):
+        self.send_response(200)
+        self.send_header("Content-Length", "1000000")
+        self.end_headers()
+        self.close_connection = True
+        if os.path.isfile(name):
+            self.wfile.write(open(name, "rb").read())
+        while True:
+            self.wfile.write(b"xx")
+            self.wfile.flush()
+            time.sleep(1)
     def do_GET(self):
         self.answer()
     def do_POST(self):
@@ -113,14 +136,11 @@ class Server(http.server.ThreadingHTTPServer):
         pass  # a client that stops reading early is expected
 server = Server(("127.0.0.1", 0), Handler)
 if sys.argv[2] == "tls":
-    import ssl, subprocess
-    key, cert = os.path.join(folder, ".key.pem"), os.path.join(folder, ".cert.pem")
-    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
-                    "-subj", "/CN=wrong.example", "-keyout", key, "-out", cert],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    import ssl
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    context.load_cert_chain(cert, key)
-    server.socket = context.wrap_socket(server.socket, server_side=True)
+    context.load_cert_chain(sys.argv[3], sys.argv[4])
+    # The handshake runs in the request's thread, so a refused one holds up no other.
+    server.socket = context.wrap_socket(server.socket, server_side=True, do_handshake_on_connect=False)
 print("PORT %d" % server.server_address[1], flush=True)
 server.serve_forever()
 )PY";
@@ -135,12 +155,15 @@ authorizer = DummyAuthorizer()
 authorizer.add_user("user", "pass", sys.argv[1], perm="elradfmwMT")
 class Handler(FTPHandler):
     pass
+if sys.argv[2] == "noquit":
+    Handler.ftp_QUIT = lambda self, line: None
 Handler.authorizer = authorizer
 server = FTPServer(("127.0.0.1", 0), Handler)
 print("PORT %d" % server.socket.getsockname()[1], flush=True)
 server.serve_forever()
 )PY";
 
+    std::string m_scheme;
     pid_t m_pid = 0;
     int m_port = 0;
 };

@@ -75,7 +75,8 @@ private:
 }
 
 CFtpConnection* CFtpConnection::Connect(const char* agent, const char* server, const char* user,
-                                        const char* password, INTERNET_PORT port, bool passive)
+                                        const char* password, INTERNET_PORT port, bool passive,
+                                        const MvTransferLimits& limits)
 {
     if (!MvIsServerName(server) || (user && !MvIsCommandText(user)) || (password && !MvIsCommandText(password)))
         return nullptr;
@@ -87,6 +88,7 @@ CFtpConnection* CFtpConnection::Connect(const char* agent, const char* server, c
     connection->m_port = port == INTERNET_INVALID_PORT_NUMBER ? INTERNET_DEFAULT_FTP_PORT : port;
     connection->m_passive = passive;
     connection->m_transfer = std::make_unique<MvCurlTransfer>();
+    connection->m_transfer->SetLimits(limits);
     if (!connection->Run("", nullptr, nullptr)) {
         delete connection;
         return nullptr;

@@ -3,6 +3,7 @@
 #include "afx/CObject.h"
 #include "afx/CString.h"
 #include "afx/internet/Internet.h"
+#include "afx/internet/TransferLimits.h"
 
 #include <memory>
 #include <string>
@@ -26,9 +27,10 @@ public:
 
     const CString& GetServerName() const { return m_server; }
 
-    // Made by CInternetSession::GetFtpConnection once the login succeeded.
+    // Made by CInternetSession::GetFtpConnection once the login succeeded; each operation
+    // keeps to the limits.
     static CFtpConnection* Connect(const char* agent, const char* server, const char* user, const char* password,
-                                   INTERNET_PORT port, bool passive);
+                                   INTERNET_PORT port, bool passive, const MvTransferLimits& limits = {});
 
     // Runs one operation on the kept connection: the address of path (relative to the login
     // folder; an empty path is that folder), with an optional command or upload. Internal.

@@ -5,8 +5,9 @@
 
 #include <string>
 
-CHttpConnection::CHttpConnection(const char* agent, const char* server, INTERNET_PORT port, DWORD flags)
-    : m_agent(agent ? agent : ""), m_server(server ? server : ""), m_port(port), m_flags(flags)
+CHttpConnection::CHttpConnection(const char* agent, const char* server, INTERNET_PORT port, DWORD flags,
+                                 const MvTransferLimits& limits)
+    : m_agent(agent ? agent : ""), m_server(server ? server : ""), m_port(port), m_flags(flags), m_limits(limits)
 {
 }
 
@@ -22,5 +23,7 @@ CHttpFile* CHttpConnection::OpenRequest(LPCTSTR verb, LPCTSTR object, LPCTSTR, D
     if (port == INTERNET_INVALID_PORT_NUMBER) port = secure ? INTERNET_DEFAULT_HTTPS_PORT : INTERNET_DEFAULT_HTTP_PORT;
     const std::string url = std::string(secure ? "https://" : "http://") + m_server.GetString() + ":" +
                             std::to_string(port) + path;
-    return new CHttpFile(m_agent, url.c_str(), verb && *verb ? verb : "GET", flags | m_flags);
+    auto* file = new CHttpFile(m_agent, url.c_str(), verb && *verb ? verb : "GET", flags | m_flags);
+    file->SetLimits(m_limits);
+    return file;
 }

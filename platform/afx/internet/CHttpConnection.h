@@ -3,12 +3,14 @@
 #include "afx/CObject.h"
 #include "afx/CString.h"
 #include "afx/internet/Internet.h"
+#include "afx/internet/TransferLimits.h"
 
 class CHttpFile;
 
 class CHttpConnection : public CObject {
 public:
-    CHttpConnection(const char* agent, const char* server, INTERNET_PORT port, DWORD flags);
+    CHttpConnection(const char* agent, const char* server, INTERNET_PORT port, DWORD flags,
+                    const MvTransferLimits& limits = {});
     CHttpConnection(const CHttpConnection&) = delete;
     CHttpConnection& operator=(const CHttpConnection&) = delete;
     ~CHttpConnection() override = default;
@@ -27,4 +29,5 @@ private:
     CString m_server;
     INTERNET_PORT m_port;
     DWORD m_flags;
+    MvTransferLimits m_limits;
 };

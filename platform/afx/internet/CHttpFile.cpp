@@ -6,23 +6,30 @@
 #include <curl/curl.h>
 
 #include <cstring>
+#include <strings.h>
 #include <string_view>
 
-CHttpFile::CHttpFile(const char* agent, const char* url, const char* verb, DWORD flags)
+CHttpFile::CHttpFile(const char* agent, const char* url, const char* verb, DWORD)
     : m_url(url ? url : ""), m_transfer(std::make_unique<MvCurlTransfer>())
 {
     CURL* easy = m_transfer->Easy();
     if (!easy) return;
     curl_easy_setopt(easy, CURLOPT_URL, m_url.GetString());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // A secure request stays secure: it follows no redirection to plain http.
+    const bool secure = strncasecmp(m_url.GetString(), "https:", 6) == 0;
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
     if (agent && *agent) curl_easy_setopt(easy, CURLOPT_USERAGENT, agent);
     if (verb && std::strcmp(verb, "GET") != 0) curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb);
-    // The certificate chain is still checked unless its date may be invalid too.
-    if (flags & INTERNET_FLAG_IGNORE_CERT_CN_INVALID) curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 0L);
-    if (flags & INTERNET_FLAG_IGNORE_CERT_DATE_INVALID) curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 0L);
+    // No flag turns off the certificate checks: a certificate for another name or out of
+    // date could come from anyone on the path.
+}
+
+void CHttpFile::SetLimits(const MvTransferLimits& limits)
+{
+    if (m_transfer && !m_sent) m_transfer->SetLimits(limits);
 }
 
 CHttpFile::~CHttpFile()

@@ -6,13 +6,18 @@
 #include <string>
 
 class MvCurlTransfer;
+struct MvTransferLimits;
 
 class CHttpFile : public CInternetFile {
 public:
     // A GET of the address (made by CInternetSession::OpenURL) or a request with a verb
-    // (made by CHttpConnection::OpenRequest); nothing is sent before SendRequest.
+    // (made by CHttpConnection::OpenRequest); nothing is sent before SendRequest. The flags
+    // that would accept a certificate of another name or out of date are not honoured.
     CHttpFile(const char* agent, const char* url, const char* verb, DWORD flags);
     ~CHttpFile() override;
+
+    // The bounds of the exchange; set before SendRequest.
+    void SetLimits(const MvTransferLimits& limits);
 
     // Sends the request with extra header lines (CR LF separated) and a body; TRUE once an
     // answer came (whatever its status).

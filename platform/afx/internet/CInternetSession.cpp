@@ -17,6 +17,7 @@ CHttpFile* CInternetSession::OpenURL(LPCTSTR url, DWORD_PTR, DWORD, LPCTSTR head
     if (!url || !MvIsUrlText(url)) return nullptr;
     if (strncasecmp(url, "http://", 7) != 0 && strncasecmp(url, "https://", 8) != 0) return nullptr;
     CHttpFile* file = new CHttpFile(m_agent, url, "GET", 0);
+    file->SetLimits(m_limits);
     if (!file->SendRequest(headers, headersLength)) {
         delete file;
         return nullptr;
@@ -27,12 +28,12 @@ CHttpFile* CInternetSession::OpenURL(LPCTSTR url, DWORD_PTR, DWORD, LPCTSTR head
 CFtpConnection* CInternetSession::GetFtpConnection(LPCTSTR server, LPCTSTR userName, LPCTSTR password,
                                                    INTERNET_PORT port, BOOL passive)
 {
-    return CFtpConnection::Connect(m_agent, server, userName, password, port, passive != FALSE);
+    return CFtpConnection::Connect(m_agent, server, userName, password, port, passive != FALSE, m_limits);
 }
 
 CHttpConnection* CInternetSession::GetHttpConnection(LPCTSTR server, DWORD flags, INTERNET_PORT port, LPCTSTR,
                                                      LPCTSTR)
 {
     if (!MvIsServerName(server)) return nullptr;
-    return new CHttpConnection(m_agent, server, port, flags);
+    return new CHttpConnection(m_agent, server, port, flags, m_limits);
 }

@@ -5,6 +5,7 @@
 #include "afx/CObject.h"
 #include "afx/CString.h"
 #include "afx/internet/Internet.h"
+#include "afx/internet/TransferLimits.h"
 
 class CFtpConnection;
 class CHttpConnection;
@@ -31,10 +32,15 @@ public:
                                        LPCTSTR userName = nullptr, LPCTSTR password = nullptr);
     void Close() {}
 
+    // The bounds of every exchange of the files and connections made afterwards.
+    void SetLimits(const MvTransferLimits& limits) { m_limits = limits; }
+    const MvTransferLimits& GetLimits() const { return m_limits; }
+
     const CString& GetAgent() const { return m_agent; }
     DWORD_PTR GetContext() const { return m_context; }
 
 private:
     CString m_agent;
     DWORD_PTR m_context;
+    MvTransferLimits m_limits;
 };

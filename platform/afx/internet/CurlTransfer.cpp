@@ -3,8 +3,51 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kPollMs = 100;
+}
+
+struct MvCurlTransfer::Callbacks {
+    static size_t OnData(char* data, size_t size, size_t count, void* self)
+    {
+        auto* transfer = static_cast<MvCurlTransfer*>(self);
+        if (transfer->Available() >= kMaxBuffered) {
+            transfer->m_paused = true;
+            return CURL_WRITEFUNC_PAUSE;
+        }
+        size_t take = size * count;
+        const uint64_t max = transfer->m_limits.maxBytes;
+        // An answer longer than allowed keeps what fits and ends the transfer.
+        if (max > 0 && transfer->m_received + take > max) take = static_cast<size_t>(max - transfer->m_received);
+        if (transfer->m_offset > 0 && transfer->m_offset >= transfer->m_buffer.size() / 2) {
+            transfer->m_buffer.erase(0, transfer->m_offset);
+            transfer->m_offset = 0;
+        }
+        transfer->m_buffer.append(data, take);
+        transfer->m_received += take;
+        return take;
+    }
+
+    static curl_socket_t OnOpenSocket(void* self, curlsocktype, curl_sockaddr* address)
+    {
+        const int fd = socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+        if (fd >= 0) static_cast<MvCurlTransfer*>(self)->m_sockets.push_back(fd);
+        return fd >= 0 ? fd : CURL_SOCKET_BAD;
+    }
+
+    static int OnCloseSocket(void* self, curl_socket_t fd)
+    {
+        auto& sockets = static_cast<MvCurlTransfer*>(self)->m_sockets;
+        sockets.erase(std::remove(sockets.begin(), sockets.end(), fd), sockets.end());
+        return close(fd);
+    }
+};
 
 void MvCurlTransfer::Initialise()
 {
@@ -24,12 +67,32 @@ void MvCurlTransfer::SetCommonOptions()
 {
     if (!m_easy) return;
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    // A name lookup still running is left behind rather than waited for.
+    curl_easy_setopt(m_easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 30L);
     // A stalled server ends the transfer instead of blocking its thread for good.
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, 60L);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &MvCurlTransfer::OnData);
+    if (m_limits.timeLimitMs > 0) curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(m_limits.timeLimitMs));
+    // An answer is only worth reading from the server it claims to come from.
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (const char* authorities = std::getenv("MORVANE_CA_FILE"); authorities && *authorities)
+        curl_easy_setopt(m_easy, CURLOPT_CAINFO, authorities);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &Callbacks::OnData);
     curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETFUNCTION, &Callbacks::OnOpenSocket);
+    curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_CLOSESOCKETFUNCTION, &Callbacks::OnCloseSocket);
+    curl_easy_setopt(m_easy, CURLOPT_CLOSESOCKETDATA, this);
+}
+
+void MvCurlTransfer::SetLimits(const MvTransferLimits& limits)
+{
+    m_limits = limits;
+    if (m_easy)
+        curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS,
+                         m_limits.timeLimitMs > 0 ? static_cast<long>(m_limits.timeLimitMs) : 0L);
 }
 
 void MvCurlTransfer::Reset()
@@ -39,34 +102,28 @@ void MvCurlTransfer::Reset()
     SetCommonOptions();
     m_buffer.clear();
     m_offset = 0;
+    m_received = 0;
     m_started = m_paused = m_done = false;
     m_result = 0;
 }
 
 MvCurlTransfer::~MvCurlTransfer()
 {
+    // Closing a connection may say goodbye and wait for the answer (FTP's QUIT): with its
+    // socket shut down that ends at once, whatever the server does.
+    for (int fd : m_sockets) shutdown(fd, SHUT_RDWR);
     if (m_multi && m_easy && m_started) curl_multi_remove_handle(m_multi, m_easy);
     if (m_easy) curl_easy_cleanup(m_easy);
     if (m_multi) curl_multi_cleanup(m_multi);
 }
 
-size_t MvCurlTransfer::OnData(char* data, size_t size, size_t count, void* self)
-{
-    auto* transfer = static_cast<MvCurlTransfer*>(self);
-    if (transfer->Available() >= kMaxBuffered) {
-        transfer->m_paused = true;
-        return CURL_WRITEFUNC_PAUSE;
-    }
-    if (transfer->m_offset > 0 && transfer->m_offset >= transfer->m_buffer.size() / 2) {
-        transfer->m_buffer.erase(0, transfer->m_offset);
-        transfer->m_offset = 0;
-    }
-    transfer->m_buffer.append(data, size * count);
-    return size * count;
-}
-
 void MvCurlTransfer::Pump()
 {
+    if (m_limits.stop && m_limits.stop()) {
+        m_done = true;
+        m_result = CURLE_ABORTED_BY_CALLBACK;
+        return;
+    }
     int running = 0;
     curl_multi_perform(m_multi, &running);
     int left = 0;
@@ -81,7 +138,7 @@ void MvCurlTransfer::Pump()
         m_done = true;
         m_result = CURLE_RECV_ERROR;
     }
-    if (!m_done && !m_paused) curl_multi_poll(m_multi, nullptr, 0, 100, nullptr);
+    if (!m_done && !m_paused) curl_multi_poll(m_multi, nullptr, 0, kPollMs, nullptr);
 }
 
 void MvCurlTransfer::Resume()

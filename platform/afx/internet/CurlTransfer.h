@@ -2,9 +2,14 @@
 // One libcurl transfer driven step by step, so that an answer can be read as a stream:
 // the caller waits for the answer's head, then reads the body in the sizes it asks for.
 // At most kMaxBuffered bytes wait in memory; beyond that the transfer is paused.
+// Every https peer's certificate chain and name are checked; MORVANE_CA_FILE names a file
+// of authorities to trust instead of the system's.
+#include "afx/internet/TransferLimits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class MvCurlTransfer {
 public:
@@ -15,8 +20,10 @@ public:
     MvCurlTransfer(const MvCurlTransfer&) = delete;
     MvCurlTransfer& operator=(const MvCurlTransfer&) = delete;
 
-    // Makes the handle ready for another transfer; the connections it holds stay open.
+    // Makes the handle ready for another transfer; the connections it holds and the limits stay.
     void Reset();
+    // Applies to the transfers started after it.
+    void SetLimits(const MvTransferLimits& limits);
     // The easy handle (CURL*) to set options on before Start.
     void* Easy() const { return m_easy; }
     // Starts the transfer and waits until the first body bytes or the end arrive.
@@ -40,7 +47,9 @@ public:
 
 private:
     void SetCommonOptions();
-    static size_t OnData(char* data, size_t size, size_t count, void* self);
+    // libcurl's callbacks, with its own types.
+    struct Callbacks;
+    friend struct Callbacks;
     // One round of the transfer; waits a little for the socket when nothing is pending.
     void Pump();
     void Resume();
@@ -54,4 +63,8 @@ private:
     bool m_paused = false;
     bool m_done = false;
     int m_result = 0;
+    uint64_t m_received = 0;
+    MvTransferLimits m_limits;
+    // Open sockets, shut down before the handles go so that no goodbye waits on a server.
+    std::vector<int> m_sockets;
 };

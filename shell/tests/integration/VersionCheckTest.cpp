@@ -12,12 +12,28 @@
 #include "ShellTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <future>
 #include <string>
 #include <vector>
 
 namespace {
 
-class VersionCheck : public ShellServerTest {};
+class VersionCheck : public ShellServerTest {
+protected:
+    // Has "links.ini" name another address for the service, in the form it has now.
+    void MoveService(const std::string& address)
+    {
+        const std::string links = std::string(UDirectoryUtils::GetCommonAppDataDirectory()) + "links.ini";
+        std::string text = FileText(links);
+        const std::string service = server->Address("/api/");
+        ASSERT_NE(std::string::npos, text.find(service));
+        text.replace(text.find(service), service.size(), address);
+        std::ofstream(links) << text;
+    }
+};
 
 } // namespace
 
@@ -33,6 +49,7 @@ TEST_F(VersionCheck, AnswersTheInstallerOnlyForAnAcceptedFreeUpgrade)
         std::string expected;
         std::string box;
         bool opensUpgradePage;
+        bool refusesTheAddress = false;
     } cases[] = {
         {"5.0", 98102, nullptr, 0, "", "You have the latest " + name + " installed.", false},
         {"4.9.9", 98102, nullptr, 0, "", "You have the latest " + name + " installed.", false},
@@ -44,15 +61,23 @@ TEST_F(VersionCheck, AnswersTheInstallerOnlyForAnAcceptedFreeUpgrade)
         // Compared unsigned: a negative id is a very large one.
         {"6.0", -1, nullptr, 0, "", name + " v6.0 is now available. This is a major version upgrade?", true},
         {"6.0", 98103, nullptr, 0, "", name + " v6.0 is now available. This is a major version upgrade?", true},
-        {"5.1", 98102, "file:///etc/passwd", IDYES, "", name + " v5.1 is now available. This is a free upgrade.", false},
+        // An installer address that is not https is refused, and the user told so.
+        {"5.1", 98102, "file:///etc/passwd", IDYES, "", name + " v5.1 is now available. This is a free upgrade.", false,
+         true},
+        {"5.1", 98102, "http://127.0.0.1:1/Morvane_setup.exe", IDYES, "",
+         name + " v5.1 is now available. This is a free upgrade.", false, true},
     };
     for (const Case& c : cases) {
         Answer(c.version, c.downloadUrl ? c.downloadUrl : url.c_str(), c.upgradeId);
         if (c.answer) MvScriptMessageBoxAnswer(c.answer);
         EXPECT_EQ(c.expected, std::string(UMorvaneWebUtils::CheckVersion().GetString())) << c.version;
         std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
-        ASSERT_EQ(1u, boxes.size()) << c.version;
+        ASSERT_EQ(c.refusesTheAddress ? 2u : 1u, boxes.size()) << c.version;
         EXPECT_EQ(0u, boxes[0].text.find(c.box)) << boxes[0].text;
+        if (c.refusesTheAddress) {
+            EXPECT_EQ("The update installer was not downloaded: its address is not a secure (https) address.",
+                      boxes[1].text);
+        }
         std::vector<std::string> opens = MvTakeShellOpens();
         EXPECT_EQ(c.opensUpgradePage ? 1u : 0u, opens.size()) << c.version;
     }
@@ -66,5 +91,31 @@ TEST_F(VersionCheck, RefusedAnswerEndsTheCheckSilently)
     EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
     WriteAnswer("not xml at all");
     EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+}
+
+TEST_F(VersionCheck, ServiceThatIsNotHttpsIsNotAsked)
+{
+    // The same answer from a plain http server that "links.ini" now names.
+    const std::string plainFolder = home.Path() + "/plain";
+    std::filesystem::create_directories(plainFolder + "/api/version");
+    MvLoopbackServer plain(MvLoopbackServer::kHttp, plainFolder);
+    ASSERT_TRUE(plain.Running());
+    Answer("5.1", server->Address("/Morvane_setup.exe").c_str(), 98102);
+    std::filesystem::copy_file(www + "/api/version/index", plainFolder + "/api/version/index");
+    MoveService(plain.Address("/api/"));
+
+    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+    EXPECT_FALSE(std::filesystem::exists(plainFolder + "/last_request"));
+}
+
+TEST_F(VersionCheck, ServiceThatDripsEndsTheCheckAtItsTimeLimit)
+{
+    // Two bytes a second and never a line break, from the service's own address.
+    MoveService(server->Address("/drip/api/"));
+    auto check = std::async(std::launch::async, [] { return UMorvaneWebUtils::CheckVersion(); });
+    ASSERT_EQ(std::future_status::ready, check.wait_for(std::chrono::seconds(120)));
+    EXPECT_TRUE(check.get().IsEmpty());
     EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
 }

@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 
@@ -189,4 +191,19 @@ TEST_F(FtpUpload, OneThreadServesHandlersAtTheirOwnIntervals)
     EXPECT_EQ(0, idle.uploads.load());
     EXPECT_EQ(8, source.encodes.load());
     EXPECT_FALSE(std::filesystem::exists(root + "/idle.jpg"));
+}
+
+TEST_F(FtpUpload, ClosingDoesNotWaitForAServerThatNeverSaysGoodbye)
+{
+    MvLoopbackServer silent(MvLoopbackServer::kFtpNoQuit, root);
+    ASSERT_TRUE(silent.Running());
+    CFtpUploader uploader;
+    Account(uploader, "quiet.bin");
+    uploader.SetPort(static_cast<unsigned short>(silent.Port()));
+    ASSERT_TRUE(Write(uploader, "bytes"));
+    EXPECT_EQ("bytes", FileText(root + "/quiet.bin"));
+    // The goodbye is never answered: the close does not wait for the server to answer it.
+    auto closed = std::async(std::launch::async, [&uploader] { uploader.Close(); });
+    ASSERT_EQ(std::future_status::ready, closed.wait_for(std::chrono::seconds(10)));
+    EXPECT_FALSE(uploader.IsOpen());
 }

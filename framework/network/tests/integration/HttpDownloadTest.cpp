@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -73,6 +74,7 @@ TEST_F(HttpDownload, AnswersThatAreNotTheFileWriteNothing)
     const std::string cases[] = {
         "/download/setup.exe?mode=nolength",  // no content length
         "/small.bin",                         // 10,000 bytes or less
+        "/download/setup.exe?mode=huge",      // beyond the size a download may have
         "/missing.exe",                       // an error page, however long
     };
     for (const std::string& path : cases) {
@@ -102,4 +104,31 @@ TEST_F(HttpDownload, OutputThatCannotBeCreatedFails)
     out = home.Path() + "/no such folder/setup.exe";
     Run(thread, server->Address("/download/setup.exe"));
     EXPECT_FALSE(thread.IsOk());
+}
+
+TEST_F(HttpDownload, CancelEndsADownloadWhateverTheServerDoes)
+{
+    // The first blocks at once, then two bytes a second.
+    CHttpDownloadThread thread;
+    thread.SetUrl(server->Address("/drip/download/setup.exe").c_str());
+    thread.SetOutPath(out.c_str());
+    ASSERT_TRUE(thread.Execute(0));
+    // The two whole blocks sent at once are in; the third can only come by drips.
+    ASSERT_TRUE(MvPumpUntil([&] { return thread.GetProgress() * 1000000 >= 2 * 8192; }, 30000));
+    thread.Cancel();
+    ASSERT_TRUE(MvPumpUntil([&] { return !thread.IsRunning(); }, 30000));
+    EXPECT_FALSE(thread.IsOk());
+    EXPECT_EQ(Pattern(20000).substr(0, 2 * 8192), FileText(out));
+}
+
+TEST_F(HttpDownload, DestroyingARunningDownloadEndsIt)
+{
+    auto thread = std::make_unique<CHttpDownloadThread>();
+    thread->SetUrl(server->Address("/drip/download/setup.exe").c_str());
+    thread->SetOutPath(out.c_str());
+    ASSERT_TRUE(thread->Execute(0));
+    ASSERT_TRUE(MvPumpUntil([&] { return thread->GetProgress() * 1000000 >= 2 * 8192; }, 30000));
+    // Returns although the server goes on sending; the file keeps the whole blocks only.
+    thread.reset();
+    EXPECT_EQ(Pattern(20000).substr(0, 2 * 8192), FileText(out));
 }

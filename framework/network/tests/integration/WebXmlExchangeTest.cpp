@@ -4,14 +4,17 @@
 #include "afx/internet/CInternetFile.h"
 #include "UPersistUtils.h"
 #include "integration/LoopbackServers.h"
+#include "integration/TestCertificates.h"
 #include "win32/TestHome.h"
 
 #include "FileText.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 
@@ -89,18 +92,53 @@ TEST_F(WebXmlExchange, AnswerLinesAreJoinedAndBounded)
     EXPECT_FALSE(web.Run());
 }
 
-TEST_F(WebXmlExchange, SecureSiteAcceptsACertificateForAnotherName)
+TEST_F(WebXmlExchange, SecureSiteIsOnlyAskedWhenItsCertificateHolds)
 {
+    MvTestCertificates certificates(home.Path() + "/certificates");
+    if (!certificates.Made()) GTEST_SKIP() << "no certificates (openssl missing?)";
+    setenv("MORVANE_CA_FILE", certificates.Authority().c_str(), 1);
     const std::string folder = home.Path() + "/tls";
     std::filesystem::create_directories(folder);
     std::ofstream(folder + "/check.php", std::ios::binary)
         << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<reply><result>1</result></reply>";
-    MvLoopbackServer tls(MvLoopbackServer::kHttps, folder);
-    if (!tls.Running()) GTEST_SKIP() << "no loopback HTTPS server (openssl missing?)";
+    const struct {
+        const char* what;
+        MvTestCertificates::Pair certificate;
+        bool trusted;
+    } cases[] = {
+        {"signed by the trusted authority", certificates.Valid(), true},
+        {"for another name", certificates.OtherName(), false},
+        {"out of date", certificates.Expired(), false},
+        {"from an unknown authority", certificates.UnknownAuthority(), false},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder + "/last_request");
+        MvLoopbackServer tls(MvLoopbackServer::kHttps, folder, c.certificate.certificate, c.certificate.key);
+        if (!tls.Running()) GTEST_SKIP() << "no loopback HTTPS server (python3 missing?)";
+        const std::string site = "https://127.0.0.1:" + std::to_string(tls.Port());
+        CWebXml web;
+        web.SetSite(site.c_str());
+        web.SetPath("/check.php");
+        web.AddParam("id", 98102);
+        EXPECT_EQ(c.trusted, web.Run()) << c.what;
+        if (c.trusted) {
+            EXPECT_EQ("/check.php\napplication/x-www-form-urlencoded\nid=98102\n", FileText(folder + "/last_request"));
+        } else {
+            // Not a byte of the form reached the server.
+            EXPECT_FALSE(std::filesystem::exists(folder + "/last_request")) << c.what;
+            EXPECT_EQ(CString(("Unable to connect to " + site).c_str()), web.GetMessage()) << c.what;
+        }
+    }
+    unsetenv("MORVANE_CA_FILE");
+}
+
+TEST_F(WebXmlExchange, AnswerThatDripsEndsAtTheTimeLimit)
+{
+    // Two bytes a second, never a line break, a million announced: only the time limit ends it.
     CWebXml web;
-    web.SetSite(("https://127.0.0.1:" + std::to_string(tls.Port())).c_str());
-    web.SetPath("/check.php");
-    web.AddParam("id", 98102);
-    EXPECT_TRUE(web.Run()) << web.GetMessage().GetString();
-    EXPECT_EQ("/check.php\napplication/x-www-form-urlencoded\nid=98102\n", FileText(folder + "/last_request"));
+    web.SetSite(site.c_str());
+    web.SetPath("/drip/");
+    auto run = std::async(std::launch::async, [&web] { return web.Run(); });
+    ASSERT_EQ(std::future_status::ready, run.wait_for(std::chrono::milliseconds(CWebXml::kTimeLimitMs * 6)));
+    EXPECT_FALSE(run.get());
 }
