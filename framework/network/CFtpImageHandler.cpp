@@ -32,6 +32,8 @@ void CFtpImageHandler::Register()
 
 CFtpImageHandler::~CFtpImageHandler()
 {
+    // An upload of this handler in progress on the upload thread ends now, not when the server answers.
+    Abort();
     {
         CMvSingleLock lock(sHandlerSafe, true);
         sHandlers.Remove(this);
@@ -40,9 +42,17 @@ CFtpImageHandler::~CFtpImageHandler()
     SetPostback(nullptr);
 }
 
-void CFtpImageHandler::Start() { m_uploading = true; }
+void CFtpImageHandler::Start()
+{
+    Resume();
+    m_uploading = true;
+}
 
-void CFtpImageHandler::Stop() { m_uploading = false; }
+void CFtpImageHandler::Stop()
+{
+    m_uploading = false;
+    Abort();
+}
 
 bool CFtpImageHandler::HasImage()
 {

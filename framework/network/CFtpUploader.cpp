@@ -12,17 +12,23 @@
 #include <string>
 
 namespace {
-std::unique_ptr<CInternetSession> NewSession()
+std::unique_ptr<CInternetSession> NewSession(const std::atomic<bool>& aborted)
 {
-    return std::make_unique<CInternetSession>("Morvane/1.0", 1, PRE_CONFIG_INTERNET_ACCESS, nullptr, nullptr, 0);
+    auto session =
+        std::make_unique<CInternetSession>("Morvane/1.0", 1, PRE_CONFIG_INTERNET_ACCESS, nullptr, nullptr, 0);
+    MvTransferLimits limits;
+    limits.timeLimitMs = CFtpUploader::kTimeLimitMs;
+    limits.stop = [&aborted] { return aborted.load(); };
+    session->SetLimits(limits);
+    return session;
 }
 }
 
-CFtpUploader::CFtpUploader() : m_session(NewSession()) {}
+CFtpUploader::CFtpUploader() : m_session(NewSession(m_aborted)) {}
 
 CFtpUploader::CFtpUploader(const CFtpUploader& other)
     : m_server(other.m_server), m_path(other.m_path), m_user(other.m_user), m_password(other.m_password),
-      m_session(NewSession()), m_port(other.m_port), m_passive(other.m_passive), m_interval(other.m_interval),
+      m_session(NewSession(m_aborted)), m_port(other.m_port), m_passive(other.m_passive), m_interval(other.m_interval),
       m_status(other.GetStatus()), m_lastWrite(other.m_lastWrite)
 {
 }

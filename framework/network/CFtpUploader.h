@@ -4,6 +4,7 @@
 #include "CMvCriticalSection.h"
 #include "afx/CString.h"
 
+#include <atomic>
 #include <memory>
 
 class CFtpConnection;
@@ -14,6 +15,8 @@ class CFtpUploader {
 public:
     // Longest remote path taken; a longer one is refused.
     static constexpr size_t kMaxRemotePath = 259;
+    // The longest one exchange with the server may take.
+    static constexpr unsigned kTimeLimitMs = 60 * 1000;
 
     CFtpUploader();
     // A copy has the settings, its own session and no connection.
@@ -56,6 +59,11 @@ public:
     void SetStatus(const char* text);
     CString GetStatus() const;
 
+    // Any thread: ends the exchange in progress within a tenth of a second, whatever the
+    // server does, and fails every later one until Resume.
+    void Abort() { m_aborted = true; }
+    void Resume() { m_aborted = false; }
+
 protected:
     void Drop();
 
@@ -63,6 +71,7 @@ protected:
     CString m_path;
     CString m_user;
     CString m_password;
+    std::atomic<bool> m_aborted{false};
     std::unique_ptr<CInternetSession> m_session;
     CFtpConnection* m_connection = nullptr;
     unsigned short m_port = 21;

@@ -10,7 +10,7 @@
 // type and body, one per line.
 // HTTPS: the same over TLS with the certificate and key files given.
 // FTP: user "user", password "pass", home <folder>, every right; kFtpNoQuit never answers
-// QUIT.
+// QUIT; kFtpNoStore never answers STOR and makes <folder>/stor_seen when one comes.
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -24,7 +24,7 @@ extern char** environ;
 
 class MvLoopbackServer {
 public:
-    enum Kind { kHttp, kHttps, kFtp, kFtpNoQuit };
+    enum Kind { kHttp, kHttps, kFtp, kFtpNoQuit, kFtpNoStore };
 
     MvLoopbackServer(Kind kind, const std::string& folder, const std::string& certificate = "",
                      const std::string& key = "")
@@ -33,7 +33,10 @@ public:
         const bool http = kind == kHttp || kind == kHttps;
         const std::string script = folder + (http ? "/.http_server.py" : "/.ftp_server.py");
         std::ofstream(script) << (http ? kHttpScript : kFtpScript);
-        std::string mode = kind == kHttps ? "tls" : kind == kFtpNoQuit ? "noquit" : "plain";
+        std::string mode = kind == kHttps         ? "tls"
+                           : kind == kFtpNoQuit  ? "noquit"
+                           : kind == kFtpNoStore ? "nostore"
+                                                 : "plain";
         int out[2];
         if (access("/usr/bin/python3", X_OK) != 0 || pipe(out) != 0) return;
         posix_spawn_file_actions_t actions;
@@ -146,7 +149,7 @@ server.serve_forever()
 )PY";
 
     static constexpr const char* kFtpScript = R"PY(
-import sys, logging
+import os, sys, logging
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
@@ -157,6 +160,8 @@ class Handler(FTPHandler):
     pass
 if sys.argv[2] == "noquit":
     Handler.ftp_QUIT = lambda self, line: None
+if sys.argv[2] == "nostore":
+    Handler.ftp_STOR = lambda self, line, mode="w": open(os.path.join(sys.argv[1], "stor_seen"), "w").close()
 Handler.authorizer = authorizer
 server = FTPServer(("127.0.0.1", 0), Handler)
 print("PORT %d" % server.socket.getsockname()[1], flush=True)

@@ -207,3 +207,26 @@ TEST_F(FtpUpload, ClosingDoesNotWaitForAServerThatNeverSaysGoodbye)
     ASSERT_EQ(std::future_status::ready, closed.wait_for(std::chrono::seconds(10)));
     EXPECT_FALSE(uploader.IsOpen());
 }
+
+TEST_F(FtpUpload, AbortEndsAWriteTheServerNeverAnswers)
+{
+    MvLoopbackServer stalling(MvLoopbackServer::kFtpNoStore, root);
+    ASSERT_TRUE(stalling.Running());
+    CFtpUploader uploader;
+    Account(uploader, "never.bin");
+    uploader.SetPort(static_cast<unsigned short>(stalling.Port()));
+    auto written = std::async(std::launch::async, [&uploader] { return Write(uploader, "bytes"); });
+    // The store command has reached the server, which will never answer it.
+    ASSERT_TRUE(MvPumpUntil([&] { return std::filesystem::exists(root + "/stor_seen"); }, 30000));
+    uploader.Abort();
+    ASSERT_EQ(std::future_status::ready, written.wait_for(std::chrono::seconds(10)));
+    EXPECT_FALSE(written.get());
+    EXPECT_EQ(CString("Failed to upload image."), uploader.GetStatus());
+
+    // Resumed, it writes again to a server that answers.
+    uploader.Resume();
+    uploader.SetPort(static_cast<unsigned short>(server->Port()));
+    MvAdvanceClock(5001);
+    EXPECT_TRUE(Write(uploader, "again"));
+    EXPECT_EQ("again", FileText(root + "/never.bin"));
+}
