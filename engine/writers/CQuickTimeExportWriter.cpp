@@ -1,6 +1,9 @@
 #include "CQuickTimeExportWriter.h"
 
 #include "StApplicationId.h"
+#include "StQuickTime.h"
+#include "dshow/DShowInterfaces.h"
+#include "dshow/interfaces/QuickTimeWriterInterfaces.h"
 
 CQuickTimeExportWriter::CQuickTimeExportWriter(CDirectShowGraph* graph, const char* name, ULONG fileType)
     : CFileWriterFilter(graph, name), m_fileType(fileType)
@@ -30,4 +33,18 @@ bool CQuickTimeExportWriter::Create()
         return false;
     }
     return CFileWriterFilter::Create();
+}
+
+bool CQuickTimeExportWriter::IsQuickTimeStarted() { return StQuickTime::sStarts > 0; }
+
+bool CQuickTimeExportWriter::SetupBeforeConnect()
+{
+    IQuickTimeExportRates* rates = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &rates)) && rates) {
+        rates->SetVideoBitrate(LONG(m_videoBitrate));
+        rates->SetQuality(m_quality);
+        rates->SetAudioBitrate(LONG(m_audioBitrate));
+        rates->Release();
+    }
+    return true;
 }

@@ -9,6 +9,8 @@ public:
     CQuickTimeExportWriter(CDirectShowGraph* graph, const char* name, ULONG fileType);
 
     bool Create() override;
+    // The rates and quality, through the filter's rate interface when it has one.
+    bool SetupBeforeConnect() override;
 
     ULONG GetQuickTimeFileType() const { return m_fileType; }
     void SetVideoBitrate(unsigned long bitrate) { m_videoBitrate = bitrate; }
@@ -16,8 +18,8 @@ public:
     void SetAudioBitrate(unsigned long bitrate) { m_audioBitrate = bitrate; }
     void SetSettings(const unsigned char* bytes, uint32_t size);
 
-    // QuickTime is started by its own engine, which this platform does not have.
-    static bool IsQuickTimeStarted() { return false; }
+    // Whether the engine started QuickTime.
+    static bool IsQuickTimeStarted();
 
 protected:
     // Chooses the alternative class id for the applications that use it.

@@ -11,7 +11,7 @@ inline constexpr OSErr noErr = 0;
 inline constexpr OSErr qtmlNotInitialized = -2095; // a call before InitializeQTML
 inline constexpr OSErr gestaltUndefSelectorErr = -5551;
 
-// 'qtim': the QuickTime version, major and minor in the high 16 bits (0x07300000 is 7.3).
+// 'qtim': the QuickTime version in the high 16 bits (0x07030000 and above take the H.264 paths).
 inline constexpr OSType gestaltQuickTime = 0x7174696D;
 
 #define QT_EXPORT extern "C" __attribute__((visibility("default")))

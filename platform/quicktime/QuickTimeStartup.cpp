@@ -13,8 +13,8 @@ std::mutex gLock;
 int gInitialized = 0;
 int gMovies = 0;
 
-// 7.3 when an H.264 encoder exists, else 7.1, the last version without H.264.
-long Version() { return avcodec_find_encoder(AV_CODEC_ID_H264) ? 0x07300000 : 0x07100000; }
+// 7.3 when an H.264 encoder exists, else 7.2, the last version without H.264.
+long Version() { return avcodec_find_encoder(AV_CODEC_ID_H264) ? 0x07300000 : 0x07020000; }
 
 } // namespace
 

@@ -22,6 +22,9 @@ public:
     HRESULT SetAudioFormat(DWORD format) override;
     HRESULT SetCapturing(BOOL capturing) override;
     HRESULT SetAudioBitrate(LONG bitrate) override;
+    // A type of each pin's kind, so that the pins are found by kind; any PCM or RGB
+    // picture is taken.
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
 
 protected:
     void* FindInterface(REFIID iid) override;

@@ -51,7 +51,7 @@ TEST_F(QuickTimeStartupTest, TheVersionIsKnownOnlyWhileStartedAndFollowsTheH264E
     ASSERT_EQ(gestalt(gestaltQuickTime, &version), noErr);
     EXPECT_EQ(enter(), noErr);
     // 7.3 (H.264) exactly when the H.264 row can be encoded.
-    EXPECT_EQ(version >= 0x07300000, encoder(0x61766331) != nullptr); // 'avc1'
+    EXPECT_EQ(version >= 0x07030000, encoder(0x61766331) != nullptr); // 'avc1'
     EXPECT_GE(version, 0x06500000);
     EXPECT_EQ(gestalt(0x73797376, &version), gestaltUndefSelectorErr); // any other selector
     exit();

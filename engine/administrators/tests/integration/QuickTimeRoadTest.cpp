@@ -1,0 +1,62 @@
+// A spoken WAV converted to MPEG-4 audio (M4A) and AIFF through the engine's administrators
+// with QuickTime started, the outputs checked with FFmpeg.
+#include "ConversionRoad.h"
+#include "StQuickTime.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QuickTimeRoadTest : public CConversionRoad {
+protected:
+    StQuickTime m_quickTime;
+};
+
+} // namespace
+
+TEST_F(QuickTimeRoadTest, AProbedWavBecomesM4aAndAiff)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    EXPECT_TRUE(StQuickTime::CheckVersion());
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(2.0, file));
+    // One AAC frame: 1024 samples at 44.1 kHz.
+    const struct {
+        ESplitterType type;
+        const char* name;
+        const char* codec;
+        const char* expected;
+        double frame;
+    } outputs[] = {
+        {640, "voice.m4a", "", "aac", 1024.0 / 44100},
+        {650, "voice.aif", "", "pcm_s16be", 1.0 / 44100},
+    };
+    for (const auto& o : outputs) {
+        SOutput output;
+        output.type = o.type;
+        output.codec = o.codec;
+        output.path = m_dir / "out" / o.name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
+        const auto probed = ProbeMedia(output.path);
+        EXPECT_EQ(ProbedValue(probed, "codec_name"), o.expected) << o.name;
+        EXPECT_EQ(ProbedValue(probed, "sample_rate"), "44100") << o.name;
+        EXPECT_EQ(ProbedValue(probed, "channels"), "2") << o.name;
+        EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), 2.0, o.frame + 0.001) << o.name;
+    }
+}
+
+TEST_F(QuickTimeRoadTest, WithoutQuickTimeTheWritersAreNotCreated)
+{
+    // With no start of QuickTime alive the QuickTime writers are refused.
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(0.5, file));
+    const int starts = StQuickTime::sStarts;
+    StQuickTime::sStarts = 0;
+    SOutput output;
+    output.type = 640;
+    output.path = m_dir / "out" / "none.m4a";
+    const SRun run = Run(file, output);
+    StQuickTime::sStarts = starts;
+    EXPECT_FALSE(run.created);
+    EXPECT_FALSE(run.error.IsEmpty());
+}
