@@ -3,7 +3,8 @@
 // HTTP: GET or POST /<name> answers the file <folder>/<name> with its length (a name ending
 // in "/" its file "index"); the query
 // "?mode=nolength" leaves the length out, "?mode=short" announces 8000 bytes more than it
-// sends, "?mode=huge" announces 4,000,000,000 bytes. A path under "/drip/" announces
+// sends, "?mode=huge" announces 4,000,000,000 bytes, "?redirect=<address>" sends the
+// client to the address. A path under "/drip/" announces
 // 1,000,000 bytes, sends the file of the rest of the path (if any) at once and then two
 // bytes a second, never a line break, until the client goes. A missing file is a 404 with
 // a 20,000-byte page. Each POST is recorded in <folder>/last_request as its path, content
@@ -89,6 +90,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         path, _, query = self.path.partition("?")
         if path.startswith("/drip/"):
             return self.drip(os.path.join(folder, path[len("/drip/"):]))
+        if query.startswith("redirect="):
+            self.send_response(302)
+            self.send_header("Location", query[len("redirect="):])
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+            return
         name = os.path.join(folder, path.lstrip("/"))
         if name.endswith("/"):
             name += "index"

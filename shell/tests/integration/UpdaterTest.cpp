@@ -133,6 +133,22 @@ TEST_F(Updater, FailedDownloadsShowTheErrorAndStartNothing)
     }
 }
 
+TEST_F(Updater, InstallerSentOnToPlainHttpIsNotDownloaded)
+{
+    // The same file is there over plain http, but a secure download follows no way to it.
+    MvLoopbackServer plain(MvLoopbackServer::kHttp, www);
+    ASSERT_TRUE(plain.Running());
+    CMorvaneUpdater updater;
+    Offer(server->Address("/Morvane_setup.exe?redirect=" + plain.Address("/Morvane_setup.exe")));
+    updater.Update();
+    WaitForTheEnd(updater);
+    EXPECT_FALSE(std::filesystem::exists(updater.GetInstallerPath().GetString()));
+    EXPECT_TRUE(MvTakeShellOpens().empty());
+    std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ("There was an error downloading the update installer. Please try again later.", boxes[1].text);
+}
+
 TEST_F(Updater, CancelEndsADownloadWhateverTheServerDoes)
 {
     CMorvaneUpdater updater;
