@@ -21,6 +21,7 @@
 #include <stb/stb_image.h>
 #pragma GCC diagnostic pop
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -60,6 +61,20 @@ bool JpegTablesSound(const uint8_t* data, size_t size)
     return true;
 }
 
+// stb_image gathers a PNG's data chunks into a buffer it takes only on the first non-empty
+// one, and copies an empty first chunk from a null buffer; such files are refused here.
+bool PngDataSound(const uint8_t* data, size_t size)
+{
+    size_t pos = 8;
+    while (pos + 8 <= size) {
+        uint32_t length = ReadBe32(data + pos);
+        if (std::memcmp(data + pos + 4, "IDAT", 4) == 0) return length != 0;
+        if (length > size - pos - 8) return true; // stb reports the truncation itself
+        pos += 8 + size_t(length) + 4;
+    }
+    return true;
+}
+
 }
 
 PictureError DecodeWithStb(const uint8_t* data, size_t size, PictureImage& out)
@@ -68,6 +83,8 @@ PictureError DecodeWithStb(const uint8_t* data, size_t size, PictureImage& out)
     int w = 0, h = 0, channels = 0;
     int length = static_cast<int>(size);
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8 && !JpegTablesSound(data, size)) return PictureError::Malformed;
+    if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0 && !PngDataSound(data, size))
+        return PictureError::Malformed;
     // Check the announced size before any pixel memory is taken.
     if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return PictureError::Malformed;
     if (w <= 0 || h <= 0) return PictureError::Malformed;

@@ -1,8 +1,12 @@
 #include "win32/settings/LockedFile.h"
+#include "win32/settings/SettingsBatch.h"
 #include "win32/SystemError.h"
 #include "win32/WinError.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -59,6 +63,16 @@ void SyncFolderOf(const std::string& path)
 
 bool MvLockedFile::Read(const std::string& path, std::string& bytes, bool* truncated)
 {
+    if (const std::string* staged = MvSettingsBatch::Staged(path)) {
+        bytes = *staged;
+        if (truncated) *truncated = false;
+        return true;
+    }
+    return ReadFile(path, bytes, truncated);
+}
+
+bool MvLockedFile::ReadFile(const std::string& path, std::string& bytes, bool* truncated)
+{
     bytes.clear();
     if (truncated) *truncated = false;
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -93,9 +107,38 @@ bool MvLockedFile::Read(const std::string& path, std::string& bytes, bool* trunc
     return true;
 }
 
-bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t size)
+std::string MvLockedFile::TemporaryPrefix(const std::string& path)
 {
-    std::string temp = path + ".tmp-XXXXXX";
+    return path + ".~" + std::to_string(::getpid()) + "-";
+}
+
+void MvLockedFile::RemoveStaleTemporaries(const std::string& path)
+{
+    std::string folder = FolderOf(path);
+    size_t slash = path.find_last_of('/');
+    std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".~";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const pid_t self = ::getpid();
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        // "<name>.~<pid>-<anything>"
+        const char* digits = name.c_str() + prefix.size();
+        char* end = nullptr;
+        errno = 0;
+        long pid = std::strtol(digits, &end, 10);
+        if (end == digits || *end != '-' || errno != 0 || pid <= 0 || pid == self || pid != static_cast<pid_t>(pid)) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(dir);
+}
+
+bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t size, bool ownerOnly)
+{
+    RemoveStaleTemporaries(path);
+    std::string temp = TemporaryPrefix(path) + "XXXXXX";
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.Get() < 0) {
         MvSetLastErrorFromErrno(errno, path.c_str());
@@ -103,6 +146,7 @@ bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t si
     }
     struct stat old;
     mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (ownerOnly) mode = 0600;
     ::fchmod(fd.Get(), mode);
     bool ok = WriteAll(fd.Get(), static_cast<const char*>(bytes), size) && ::fsync(fd.Get()) == 0;
     int error = errno;
@@ -117,8 +161,9 @@ bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t si
     return false;
 }
 
-bool MvLockedFile::Update(const std::string& path, const std::function<bool(std::string&)>& change)
+bool MvLockedFile::Update(const std::string& path, const std::function<bool(std::string&)>& change, bool ownerOnly)
 {
+    if (MvSettingsBatch::Active()) return MvSettingsBatch::Stage(path, change);
     // The lock is on the folder, so no lock file is left beside the settings.
     std::string folder = FolderOf(path);
     Fd lock(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -134,7 +179,7 @@ bool MvLockedFile::Update(const std::string& path, const std::function<bool(std:
     }
     std::string bytes;
     bool truncated = false;
-    if (!Read(path, bytes, &truncated)) return false;
+    if (!ReadFile(path, bytes, &truncated)) return false;
     if (truncated) {
         // Rewriting would drop what lies beyond the limit.
         SetLastError(ERROR_CANTWRITE);
@@ -145,5 +190,5 @@ bool MvLockedFile::Update(const std::string& path, const std::function<bool(std:
         SetLastError(ERROR_CANTWRITE);
         return false;
     }
-    return Replace(path, bytes.data(), bytes.size());
+    return Replace(path, bytes.data(), bytes.size(), ownerOnly);
 }

@@ -92,11 +92,15 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
     }
     std::string path = IniPath(file);
     if (std::string(file).find('/') == std::string::npos) MvCreateFolders(path.substr(0, path.find_last_of('/')));
-    bool ok = MvLockedFile::Update(path, [&](std::string& bytes) {
+    // Copies: a settings batch replays the edit later.
+    std::string sectionName = section;
+    bool hasKey = key != nullptr, hasValue = value != nullptr;
+    std::string keyName = key ? key : "", text = value ? value : "";
+    bool ok = MvLockedFile::Update(path, [sectionName, hasKey, hasValue, keyName, text](std::string& bytes) {
         MvIniText ini(bytes);
-        if (!key) ini.RemoveSection(section);
-        else if (!value) ini.RemoveKey(section, key);
-        else ini.Set(section, key, value);
+        if (!hasKey) ini.RemoveSection(sectionName);
+        else if (!hasValue) ini.RemoveKey(sectionName, keyName);
+        else ini.Set(sectionName, keyName, text);
         std::string changed = ini.Bytes();
         if (changed == bytes) return false;
         bytes = std::move(changed);

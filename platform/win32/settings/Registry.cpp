@@ -1,10 +1,12 @@
 #include "win32/settings/Registry.h"
 #include "win32/settings/LockedFile.h"
 #include "win32/settings/RegistryTree.h"
+#include "win32/settings/SettingsBatch.h"
 #include "win32/kernel/ShellFolders.h"
 #include "win32/WinError.h"
 
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <sys/stat.h>
 #include <unordered_set>
@@ -72,11 +74,35 @@ bool SameFile(const struct stat& a, const struct stat& b)
            a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
+// The root's tree as this thread's open settings batch holds it, or null when the batch has not
+// changed the root's file.
+const MvRegKey* Staged(int root, const std::string& path)
+{
+    uint64_t version = 0;
+    const std::string* bytes = MvSettingsBatch::Staged(path, &version);
+    if (!bytes) return nullptr;
+    struct Copy {
+        std::string path;
+        uint64_t version = 0;
+        MvRegKey tree;
+    };
+    thread_local Copy copies[kRootCount];
+    Copy& copy = copies[root];
+    if (copy.path != path || copy.version != version) {
+        copy.tree = MvRegKey();
+        Load(root, *bytes, copy.tree);
+        copy.path = path;
+        copy.version = version;
+    }
+    return &copy.tree;
+}
+
 // The root's tree as its file holds it now. Called with the store locked.
 const MvRegKey& Current(Store& store, int root)
 {
     Cached& cached = store.cache[root];
     std::string path = RootFile(root);
+    if (const MvRegKey* staged = Staged(root, path)) return *staged;
     struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;
     if (cached.valid && cached.path == path && (exists ? SameFile(st, cached.st) : cached.st.st_ino == 0)) return cached.tree;
@@ -92,25 +118,26 @@ const MvRegKey& Current(Store& store, int root)
 }
 
 // Reads, changes and writes the root's file; edit returns an error code, ERROR_SUCCESS to write,
-// or -1 when nothing needs writing.
-LONG Modify(Store& store, int root, const std::function<LONG(MvRegKey&)>& edit)
+// or -1 when nothing needs writing. The edit keeps copies of what it needs: a settings batch
+// replays it later on the file's newest contents.
+LONG Modify(Store& store, int root, std::function<LONG(MvRegKey&)> edit)
 {
     std::string path = RootFile(root);
     size_t slash = path.find_last_of('/');
     if (!MvCreateFolders(path.substr(0, slash))) return ERROR_ACCESS_DENIED;
-    LONG result = ERROR_SUCCESS;
-    bool ok = MvLockedFile::Update(path, [&](std::string& bytes) {
+    auto result = std::make_shared<LONG>(ERROR_SUCCESS);
+    bool ok = MvLockedFile::Update(path, [root, edit = std::move(edit), result](std::string& bytes) {
         MvRegKey tree;
         Load(root, bytes, tree);
-        result = edit(tree);
-        if (result != ERROR_SUCCESS) return false;
+        *result = edit(tree);
+        if (*result != ERROR_SUCCESS) return false;
         bytes = tree.Write();
         return true;
     });
     store.cache[root].valid = false;
-    if (result == -1) return ERROR_SUCCESS;
+    if (*result == -1) return ERROR_SUCCESS;
     if (!ok) return static_cast<LONG>(GetLastError() ? GetLastError() : ERROR_CANTWRITE);
-    return result;
+    return *result;
 }
 
 struct Target {
@@ -174,7 +201,7 @@ LONG OpenOrCreate(HKEY parent, const char* subKey, REGSAM access, bool create, H
     if (!exists) {
         if (!create) return ERROR_FILE_NOT_FOUND;
         if (!(target.access & KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
-        LONG error = Modify(store, target.root, [&](MvRegKey& fresh) -> LONG {
+        LONG error = Modify(store, target.root, [target, path](MvRegKey& fresh) -> LONG {
             if (!FindKey(fresh, target.path)) return ERROR_KEY_DELETED;
             if (FindKey(fresh, path)) return -1;
             return fresh.FindPath(path, true) ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
@@ -242,15 +269,15 @@ LONG RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE*
 namespace {
 
 // Changes the values of an open key that allows setting them.
-LONG ChangeValues(HKEY key, const std::function<LONG(MvRegKey&)>& change)
+LONG ChangeValues(HKEY key, std::function<LONG(MvRegKey&)> change)
 {
     Store& store = TheStore();
     std::lock_guard<std::mutex> guard(store.lock);
     Target target;
     if (!Resolve(store, key, target)) return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
-    return Modify(store, target.root, [&](MvRegKey& tree) -> LONG {
-        MvRegKey* found = FindKey(tree, target.path);
+    return Modify(store, target.root, [path = target.path, change = std::move(change)](MvRegKey& tree) -> LONG {
+        MvRegKey* found = FindKey(tree, path);
         return found ? change(*found) : ERROR_KEY_DELETED;
     });
 }
@@ -264,7 +291,7 @@ LONG RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYT
     if (name.size() > MvRegKey::kMaxValueName) return ERROR_INVALID_PARAMETER;
     std::string bytes(reinterpret_cast<const char*>(data ? data : reinterpret_cast<const BYTE*>("")), size);
     if (type == REG_SZ) bytes = bytes.substr(0, bytes.find('\0'));
-    return ChangeValues(key, [&](MvRegKey& found) -> LONG {
+    return ChangeValues(key, [name, type, bytes](MvRegKey& found) -> LONG {
         found.SetValue({name, type, bytes});
         return ERROR_SUCCESS;
     });
@@ -272,8 +299,9 @@ LONG RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYT
 
 LONG RegDeleteValue(HKEY key, const char* valueName)
 {
-    return ChangeValues(key, [&](MvRegKey& found) -> LONG {
-        return found.RemoveValue(valueName ? valueName : "") ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    std::string name = valueName ? valueName : "";
+    return ChangeValues(key, [name](MvRegKey& found) -> LONG {
+        return found.RemoveValue(name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 }
 
@@ -288,7 +316,7 @@ LONG RegDeleteKey(HKEY parent, const char* subKey)
     size_t slash = path.find_last_of('\\');
     std::string above = slash == std::string::npos ? std::string() : path.substr(0, slash);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return Modify(store, target.root, [&](MvRegKey& tree) -> LONG {
+    return Modify(store, target.root, [path, above, name](MvRegKey& tree) -> LONG {
         MvRegKey* found = FindKey(tree, path);
         if (!found) return ERROR_FILE_NOT_FOUND;
         if (found->KeyCount() > 0) return ERROR_ACCESS_DENIED;

@@ -231,6 +231,18 @@ bool MvRegKey::IsValidKeyName(const std::string& name)
     return true;
 }
 
+bool MvRegKey::IsValidPath(const std::string& path)
+{
+    size_t depth = 0;
+    for (size_t at = 0; at <= path.size();) {
+        size_t end = path.find('\\', at);
+        if (end == std::string::npos) end = path.size();
+        if (end > at && (!IsValidKeyName(path.substr(at, end - at)) || ++depth > kMaxDepth)) return false;
+        at = end + 1;
+    }
+    return true;
+}
+
 MvRegKey* MvRegKey::FindPath(const std::string& path, bool create)
 {
     MvRegKey* key = this;
@@ -274,7 +286,8 @@ void MvRegKey::Parse(const std::string& text)
             if (close != std::string::npos && close > at && RestIsBlank(line, close + 1)) {
                 std::string path = line.substr(at + 1, close - at - 1);
                 bool blank = path.find_first_not_of('\\') == std::string::npos;
-                MvRegKey* key = blank ? this : FindPath(path, true);
+                // A heading that cannot be read whole adds none of its keys either.
+                MvRegKey* key = blank ? this : IsValidPath(path) ? FindPath(path, true) : nullptr;
                 if (key) {
                     current = key;
                     lost = false;

@@ -9,7 +9,8 @@
 //   "Name"="text with \"escapes\", \\ and \x01"
 //   "Blob"=hex:00,ff            (other types: hex(<type>):...)
 // "[]" heads the root's own values. Lines that cannot be read stay with their key verbatim, so a
-// hand-edited or damaged file is never made worse by rewriting it.
+// hand-edited or damaged file is never made worse by rewriting it; a heading that cannot be read
+// is such a line, and the lines under it go with it.
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +50,8 @@ public:
     MvRegKey* FindPath(const std::string& path, bool create);
 
     static bool IsValidKeyName(const std::string& name);
+    // Every name of the '\\'-separated path valid, and no deeper than kMaxDepth.
+    static bool IsValidPath(const std::string& path);
 
     void Parse(const std::string& text);
     std::string Write() const;

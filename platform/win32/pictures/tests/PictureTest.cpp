@@ -3,6 +3,8 @@
 #include "win32/pictures/Picture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -201,6 +203,12 @@ TEST(Picture, BadInputFailsClearly)
     std::vector<uint8_t> cutPng(png.begin(), png.begin() + 40);
     std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0};
     std::vector<uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0};
+    // An empty data chunk before the picture's own: the decoder would copy from no buffer.
+    std::vector<uint8_t> emptyFirstData = png;
+    const uint8_t idat[] = {'I', 'D', 'A', 'T'};
+    auto firstData = std::search(emptyFirstData.begin(), emptyFirstData.end(), std::begin(idat), std::end(idat));
+    ASSERT_NE(firstData, emptyFirstData.end());
+    emptyFirstData.insert(firstData - 4, {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E});
     std::vector<uint8_t> rleNoEnd = Bmp(InfoHeader(4, 4, 8, BI_RLE8, 1), 44);
     rleNoEnd.insert(rleNoEnd.begin() + 54, {0, 0, 0, 0});
     struct Case { const char* what; std::vector<uint8_t> bytes; PictureError expected; };
@@ -212,6 +220,7 @@ TEST(Picture, BadInputFailsClearly)
         {"huge rle", hugeRle, PictureError::TooLarge},
         {"6000 x 6000 announced, no pixels", bigButEmpty, PictureError::Truncated},
         {"cut png", cutPng, PictureError::Malformed},
+        {"png whose first data chunk is empty", emptyFirstData, PictureError::Malformed},
         {"gif announcing 65535 x 65535", gif, PictureError::TooLarge},
         {"jpeg header only", jpeg, PictureError::Malformed},
         {"rle without end", rleNoEnd, PictureError::Truncated},

@@ -82,3 +82,35 @@ TEST(RegistryTree, RefusesInvalidNamesAndEndlessDepth)
     root.Parse("[" + deep + "]\n\"v\"=dword:1\n");
     EXPECT_EQ(nullptr, root.FindPath(deep, false));
 }
+
+TEST(RegistryTree, ADamagedHeadingIsKeptVerbatimAndAddsNoKey)
+{
+    std::string deep;
+    for (size_t i = 0; i <= MvRegKey::kMaxDepth; ++i) deep += "SOFTWARE\\";
+    const std::string headings[] = {
+        "[SOFTWARE\\VENDOR\\bad\x01name]",
+        "[SOFTWARE\\VENDOR\\" + std::string(MvRegKey::kMaxKeyName + 1, 'n') + "]",
+        "[" + deep + "]",
+        "[SOFTWARE\\VENDOR\\unclosed",
+    };
+    for (const auto& heading : headings) {
+        const std::string text = "[Software\\Other]\n\"a\"=dword:00000001\n\n" + heading +
+                                 "\n\"lost\"=dword:00000002\n\n[Software\\Vendor\\Good]\n\"b\"=\"kept\"\n";
+        MvRegKey root;
+        root.Parse(text);
+        const std::string written = root.Write();
+        EXPECT_NE(std::string::npos, written.find(heading + "\n\"lost\"=dword:00000002\n")) << heading;
+        // Only the keys the readable headings declare, spelled as they spell them.
+        ASSERT_EQ(1u, root.KeyCount()) << heading;
+        EXPECT_EQ("Software", root.KeyAt(0)->Name()) << heading;
+        ASSERT_NE(nullptr, root.FindPath("software\\vendor", false)) << heading;
+        EXPECT_EQ("Vendor", root.FindPath("software\\vendor", false)->Name()) << heading;
+        EXPECT_EQ(1u, root.FindPath("software\\vendor", false)->KeyCount()) << heading;
+        EXPECT_NE(std::string::npos, written.find("[Software\\Vendor\\Good]\n\"b\"=\"kept\"\n")) << heading;
+        EXPECT_EQ(nullptr, root.FindPath("software\\other", false)->FindValue("lost")) << heading;
+        // And what was written reads back to the same file.
+        MvRegKey again;
+        again.Parse(written);
+        EXPECT_EQ(written, again.Write()) << heading;
+    }
+}
