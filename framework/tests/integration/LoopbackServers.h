@@ -80,7 +80,8 @@ public:
 
 private:
     static constexpr const char* kHttpScript = R"PY(
-import os, sys, time, http.server
+import ctypes, os, sys, time, http.server
+ctypes.CDLL(None).prctl(1, 15)  # ends with the test that started it, however that ends
 folder = sys.argv[1]
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
@@ -156,7 +157,8 @@ server.serve_forever()
 )PY";
 
     static constexpr const char* kFtpScript = R"PY(
-import os, sys, logging
+import ctypes, os, sys, logging
+ctypes.CDLL(None).prctl(1, 15)  # ends with the test that started it, however that ends
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
