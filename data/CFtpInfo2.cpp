@@ -49,6 +49,8 @@ void CFtpInfo2::SaveSelf(const char* name, CPersistStorage& storage)
     CPersistObject::SaveSelf(name, storage);
     storage.Save(kServerTag, static_cast<const char*>(m_server));
     storage.Save(kUserNameTag, static_cast<const char*>(m_userName));
+    // Scrambled is not secret: whatever keeps the password is kept from other users.
+    if (!m_password.IsEmpty()) storage.MarkSecret();
     storage.Save(kPasswordTag, static_cast<const char*>(UPersistUtils::Encrypt(m_password)));
     storage.Save(kPortTag, m_port);
     storage.Save(kPassiveTag, m_passive);

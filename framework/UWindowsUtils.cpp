@@ -7,6 +7,7 @@
 #include "afx/controls/CButton.h"
 #include "afx/windows/CWnd.h"
 #include "win32/controls/CtlMessages.h"
+#include "win32/settings/SettingsBatch.h"
 #include "win32/windowing/WindowPlacement.h"
 
 #include <cstdio>
@@ -154,6 +155,8 @@ void UWindowsUtils::StoreLocation(CWnd* window)
     RECT r{};
     window->GetWindowRect(&r);
     CWindowPlace place;
+    // The four values land together or not at all.
+    MvSettingsBatch batch;
     place.Set("Left", r.left);
     place.Set("Top", r.top);
     place.Set("Width", r.right - r.left);

@@ -4,10 +4,12 @@
 
 #include "win32/kernel/Files.h"
 #include "win32/kernel/Threads.h"
+#include "win32/settings/LockedFile.h"
 #include "win32/WinError.h"
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -137,19 +139,26 @@ bool UFileUtils::ReadFile(const char* path, CHandle& data)
     return whole;
 }
 
-bool UFileUtils::WriteFile(const char* path, const unsigned char* data, uint32_t length)
+bool UFileUtils::WriteFile(const char* path, const unsigned char* data, uint32_t length, bool ownerOnly)
 {
     if (!path || !*path || (!data && length)) return false;
+    MvLockedFile::RemoveStaleTemporaries(path);
     std::string temp;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int n = 0; n < 100 && handle == INVALID_HANDLE_VALUE; ++n) {
         // The process id keeps leftovers of a crashed save from blocking later ones.
-        temp = std::string(path) + ".~" + std::to_string(::getpid()) + "-" + std::to_string(n);
+        temp = MvLockedFile::TemporaryPrefix(path) + std::to_string(n);
         handle = CreateFile(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
     }
     FileHandle file(handle);
     if (!file.IsOpen()) return false;
+    // Before any byte is written, so a credential is never readable by others.
+    if (ownerOnly && ::chmod(temp.c_str(), 0600) != 0) {
+        file.Close();
+        DeleteFile(temp.c_str());
+        return false;
+    }
     DWORD written = 0;
     bool ok = (length == 0 || ::WriteFile(file.Get(), data, length, &written, nullptr)) && written == length &&
               FlushFileBuffers(file.Get());

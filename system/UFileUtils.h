@@ -22,8 +22,9 @@ public:
     // The whole file into data; false when it cannot be opened, is 4 GB or more, or is not read whole.
     static bool ReadFile(const char* path, CHandle& data);
     // Writes a temporary file and renames it over the old one: on any failure the old file
-    // stays and false is returned.
-    static bool WriteFile(const char* path, const unsigned char* data, uint32_t length);
+    // stays and false is returned. With ownerOnly the file is readable by its owner alone.
+    // Temporary files that dead processes left beside the file are removed first.
+    static bool WriteFile(const char* path, const unsigned char* data, uint32_t length, bool ownerOnly = false);
 
     // n = 1 turns "report.wav" into "report 2.wav"; n = 0 leaves the path.
     static char* GetNumberedFileName(const char* path, uint32_t n);

@@ -107,6 +107,10 @@ void CPersistList::LoadSelf(const char* name, CPersistStorage& storage)
     char tag[32];
     // A failed load ends the loop: a hostile count runs no longer than the stream lasts.
     for (LONG i = 0; i < count && !storage.LoadFailed(); ++i) {
+        // Items are saved one after another: the first absent one ends the list, whatever
+        // the count claims.
+        std::snprintf(tag, sizeof tag, kPersistListItemTag, i);
+        if (storage.IsObjectMissing(tag)) break;
         LONG type = 0;
         std::snprintf(tag, sizeof tag, kPersistListTypeTag, i);
         storage.Load(tag, type);

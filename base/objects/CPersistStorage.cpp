@@ -80,7 +80,7 @@ CPersistStorage::CPersistStorage() = default;
 
 CPersistStorage::CPersistStorage(const CPersistStorage& other)
     : m_stream(other.m_stream), m_cursor(other.m_cursor), m_cursorSet(other.m_cursorSet),
-      m_loadFailed(other.m_loadFailed)
+      m_loadFailed(other.m_loadFailed), m_secret(other.m_secret)
 {
 }
 
@@ -91,6 +91,7 @@ CPersistStorage& CPersistStorage::operator=(const CPersistStorage& other)
     m_cursor = other.m_cursor;
     m_cursorSet = other.m_cursorSet;
     m_loadFailed = other.m_loadFailed;
+    m_secret = other.m_secret;
     m_peeked = false;
     return *this;
 }
@@ -98,6 +99,16 @@ CPersistStorage& CPersistStorage::operator=(const CPersistStorage& other)
 CPersistStorage::~CPersistStorage() = default;
 
 void CPersistStorage::EnterObject(const char*) {}
+
+bool CPersistStorage::IsObjectMissing(const char* name)
+{
+    m_objectMissing = false;
+    EnterObject(name);
+    bool missing = m_objectMissing;
+    LeaveObject();
+    m_objectMissing = false;
+    return missing;
+}
 
 void CPersistStorage::LeaveObject() {}
 

@@ -91,10 +91,23 @@ public:
     void LeaveLoadLevel();
     static constexpr int kMaxLoadDepth = 200;
 
+    // A value that is a credential was saved: whatever holds the storage's bytes is to be
+    // readable by its owner only.
+    void MarkSecret() { m_secret = true; }
+    bool HoldsSecret() const { return m_secret; }
+
+    // While loading: whether the storage knows for sure that it holds no object of that name.
+    // Storages that read by name say so (NoteMissingObject in their EnterObject); the others
+    // never know it.
+    bool IsObjectMissing(const char* name);
+
     static bool Initialize();
     static const unsigned char sSaveLookup[256];
     static unsigned char sLoadLookup[256];
     static bool sInitialized;
+
+protected:
+    void NoteMissingObject() { m_objectMissing = true; }
 
 private:
     // Moves the cursor past n bytes, or fails the load when fewer remain.
@@ -111,4 +124,6 @@ private:
     uint32_t m_peekedAt = 0;
     ULONG m_peekedLength = 0;
     bool m_peeked = false;
+    bool m_secret = false;
+    bool m_objectMissing = false;
 };

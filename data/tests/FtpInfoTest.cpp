@@ -1,7 +1,14 @@
 #include "CFtpInfo2.h"
+#include "CRegistryPersistStorage.h"
 #include "DataTestSupport.h"
+#include "UDirectoryUtils.h"
+#include "UPersistStorage.h"
+#include "UPersistUtils.h"
+#include "win32/TestHome.h"
 
+#include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 TEST(FtpInfo, ANewRecordUsesPort21AndActiveMode)
 {
@@ -102,4 +109,45 @@ TEST(FtpInfo, ThePasswordIsNeverStoredPlain)
         EXPECT_STREQ("/3", copy->GetPath3());
         EXPECT_STREQ("/4", copy->GetPath4());
     }
+}
+
+namespace {
+
+unsigned Permissions(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 0777 : 01000;
+}
+
+}
+
+TEST(FtpInfo, FilesHoldingThePasswordAreTheOwnersAlone)
+{
+    MvTestHome home;
+    const std::string folder = UDirectoryUtils::GetUserAppDataDirectory();
+    CFtpInfo2 ftp;
+    ftp.SetServer("ftp.example.org");
+    ftp.SetPassword("secret");
+
+    ASSERT_TRUE(UPersistStorage::DefaultSave(ftp, "Settings", "Ftp.xml"));
+    EXPECT_EQ(0600u, Permissions(folder + "Ftp.xml"));
+    const std::string binary = folder + "Ftp.bin";
+    ASSERT_TRUE(UPersistUtils::Save(binary.c_str(), ftp));
+    EXPECT_EQ(0600u, Permissions(binary));
+    {
+        CRegistryPersistStorage storage("Ftp");
+        ftp.Save("Ftp", storage);
+    }
+    EXPECT_EQ(0600u, Permissions(home.Path() + "/config/Morvane/user.reg"));
+    const std::string ini = folder + "ftp.ini";
+    {
+        CRegistryPersistStorage storage("Ftp", ini.c_str());
+        ftp.Save("Ftp", storage);
+    }
+    EXPECT_EQ(0600u, Permissions(ini));
+
+    // A file that an earlier save left open to others is closed to them by the next one.
+    ASSERT_EQ(0, ::chmod((folder + "Ftp.xml").c_str(), 0644));
+    ASSERT_TRUE(UPersistStorage::DefaultSave(ftp, "Settings", "Ftp.xml"));
+    EXPECT_EQ(0600u, Permissions(folder + "Ftp.xml"));
 }

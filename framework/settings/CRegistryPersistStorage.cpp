@@ -5,6 +5,7 @@
 #include "CRegistry.h"
 #include "UStringUtils.h"
 #include "UXmlValues.h"
+#include "win32/settings/SettingsBatch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,9 +28,23 @@ CRegistryPersistStorage::CRegistryPersistStorage(const char* section, const char
 CRegistryPersistStorage::~CRegistryPersistStorage()
 {
     // Only a save marks the section: a load from an empty one must leave it empty.
-    if (m_saved) CRegistry(m_section, kHasData, m_profile).SetValue(1);
+    WriteSaved();
     delete m_profile;
 }
+
+void CRegistryPersistStorage::BeginSave()
+{
+    if (!m_batch) m_batch = std::make_unique<MvSettingsBatch>();
+}
+
+void CRegistryPersistStorage::WriteSaved()
+{
+    if (!m_batch) return;
+    if (m_saved) CRegistry(m_section, kHasData, m_profile).SetValue(1);
+    if (HoldsSecret()) m_batch->KeepPrivate();
+    m_batch.reset();
+}
+
 
 bool CRegistryPersistStorage::HasData()
 {
@@ -45,6 +60,7 @@ CString CRegistryPersistStorage::GetKey() const
 
 void CRegistryPersistStorage::SaveValue(ULONG value)
 {
+    BeginSave();
     CRegistry(m_section, GetKey(), m_profile).SetValue(value);
     m_saved = true;
     m_counter++;
@@ -52,6 +68,7 @@ void CRegistryPersistStorage::SaveValue(ULONG value)
 
 void CRegistryPersistStorage::SaveString(const char* text)
 {
+    BeginSave();
     CRegistry(m_section, GetKey(), m_profile).SetTextValue(text ? text : "");
     m_saved = true;
     m_counter++;

@@ -2,11 +2,15 @@
 // A storage on the registry, or on an ini file: an object becomes a run of values named
 // "0", "1", "2", ... in one section under the application's key. Names play no part:
 // an object loads with exactly the calls it saved with. "Has Data" = 1 in the section
-// tells that something was saved there.
+// tells that something was saved there. What a storage saves lands in one atomic write of the
+// settings file, "Has Data" with it, when the storage ends.
 #include "CPersistStorage.h"
 #include "afx/CString.h"
 
+#include <memory>
+
 class CIniProfile;
+class MvSettingsBatch;
 
 class CRegistryPersistStorage : public CPersistStorage {
 public:
@@ -21,6 +25,7 @@ public:
 
     bool HasData();
     CString GetKey() const;
+
 
     void SaveValue(ULONG value);
     void SaveString(const char* text);
@@ -72,11 +77,15 @@ public:
 private:
     // Reads chunks into bytes, never beyond length; the number of bytes read.
     ULONG LoadBytes(unsigned char* bytes, ULONG length);
+    // Gathers the values of a save until WriteSaved lands them, with "Has Data", at once.
+    void BeginSave();
+    void WriteSaved();
 
     CIniProfile* m_profile = nullptr;
     CString m_section;
     int m_counter = 0;
     bool m_saved = false;
+    std::unique_ptr<MvSettingsBatch> m_batch;
     // The length LoadStringLength gave, bounding the next unsized text load.
     ULONG m_peekedLength = 0;
 };

@@ -33,9 +33,11 @@ CXmlPersistReader::~CXmlPersistReader()
 
 void CXmlPersistReader::EnterObject(const char* name)
 {
-    CXmlNode* current = m_reader->GetCurrentNode();
-    if (current && !current->FindChild(name, false)) NoteMissing();
     m_reader->EnterNode(name);
+    if (m_reader->InMissingNode()) {
+        NoteMissingObject();
+        NoteMissing();
+    }
 }
 
 void CXmlPersistReader::LeaveObject()

@@ -51,7 +51,7 @@ public:
     // Absent values are legitimate (zeros are not written), but a damaged count can ask
     // for billions of them: past this many absent reads, plus a few for each element the
     // document holds, the load is marked failed so that lists stop.
-    static constexpr unsigned long kMissingReadAllowance = 1000000;
+    static constexpr unsigned long kMissingReadAllowance = 65536;
     static constexpr unsigned long kMissingReadsPerElement = 64;
 
 private:

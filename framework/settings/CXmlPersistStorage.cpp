@@ -15,6 +15,7 @@ void CXmlPersistStorage::EnterObject(const char* name)
 
 void CXmlPersistStorage::LeaveObject()
 {
+    m_writer.SetOwnerOnly(HoldsSecret());
     m_writer.LeaveNode();
 }
 

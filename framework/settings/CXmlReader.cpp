@@ -27,6 +27,7 @@ void CXmlReader::CopyFrom(const CXmlReader& other)
     SetTopNode(new CXmlNode(*other.m_top), true);
     m_top->SetParent(nullptr);
     m_current = CXmlNode::FindInCopy(other.m_current, other.m_top, m_top);
+    m_missingDepth = other.m_missingDepth;
 }
 
 CXmlReader::~CXmlReader()
@@ -40,6 +41,7 @@ void CXmlReader::ReleaseTop()
     m_top = nullptr;
     m_ownsTop = false;
     m_current = nullptr;
+    m_missingDepth = 0;
 }
 
 void CXmlReader::SetFilePath(const char* path)
@@ -76,20 +78,28 @@ void CXmlReader::SetTopNode(CXmlNode* node, bool owns)
 
 void CXmlReader::EnterNode(const char* name)
 {
-    if (!m_current)
+    if (m_missingDepth > 0) {
+        ++m_missingDepth;
+    } else if (!m_current) {
         m_current = m_top;
-    else
-        m_current = m_current->FindChild(name, true);
+    } else if (CXmlNode* child = m_current->FindChild(name, false)) {
+        m_current = child;
+    } else {
+        m_missingDepth = 1;
+    }
 }
 
 void CXmlReader::LeaveNode()
 {
-    if (m_current) m_current = m_current->GetParent();
+    if (m_missingDepth > 0)
+        --m_missingDepth;
+    else if (m_current)
+        m_current = m_current->GetParent();
 }
 
 CString CXmlReader::ReadValue(const char* name) const
 {
-    if (!m_current) return CString();
+    if (!m_current || m_missingDepth > 0) return CString();
     CXmlNode* child = m_current->FindChild(name, false);
     return child ? child->GetValue() : CString();
 }

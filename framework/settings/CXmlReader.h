@@ -21,8 +21,11 @@ public:
     CXmlNode* GetTopNode() const { return m_top; }
     CXmlNode* GetCurrentNode() const { return m_current; }
 
+    // Entering an element the tree lacks creates nothing: the reader stands in it, reads
+    // nothing there, and leaving it returns to where it was.
     void EnterNode(const char* name);
     void LeaveNode();
+    bool InMissingNode() const { return m_missingDepth > 0; }
     CString ReadValue(const char* name) const;
     bool HasData() const { return m_top != nullptr; }
 
@@ -34,4 +37,5 @@ private:
     CXmlNode* m_top = nullptr;
     bool m_ownsTop = false;
     CXmlNode* m_current = nullptr;
+    int m_missingDepth = 0; // levels entered below m_current that the tree lacks
 };

@@ -37,6 +37,7 @@ void CXmlWriter::CopyFrom(const CXmlWriter& other)
 {
     m_filePath = other.m_filePath;
     m_lastWriteOk = other.m_lastWriteOk;
+    m_ownerOnly = other.m_ownerOnly;
     auto* top = static_cast<CXmlDocument*>(other.GetTop());
     if (!top) return;
     auto* copy = new CXmlDocument(*top);
@@ -72,6 +73,6 @@ bool CXmlWriter::LeaveNode()
     m_current = nullptr;
     // The file is replaced in one step, so a failed save leaves the old settings.
     m_lastWriteOk = UDirectoryUtils::EstablishPath(m_filePath) &&
-                    UFileUtils::WriteFile(m_filePath, buffer.GetBuffer(), buffer.GetSize());
+                    UFileUtils::WriteFile(m_filePath, buffer.GetBuffer(), buffer.GetSize(), m_ownerOnly);
     return m_lastWriteOk;
 }

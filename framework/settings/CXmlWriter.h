@@ -23,6 +23,8 @@ public:
     bool LeaveNode();
     // Whether the last completed document reached its file.
     bool LastWriteSucceeded() const { return m_lastWriteOk; }
+    // The file is written readable by its owner only (it holds a credential).
+    void SetOwnerOnly(bool ownerOnly) { m_ownerOnly = ownerOnly; }
 
 private:
     CXmlNode* GetTop() const;
@@ -31,4 +33,5 @@ private:
     CString m_filePath;
     CXmlNode* m_current = nullptr;
     bool m_lastWriteOk = true;
+    bool m_ownerOnly = false;
 };

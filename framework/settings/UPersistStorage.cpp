@@ -5,6 +5,7 @@
 #include "CXmlPersistReader.h"
 #include "CXmlPersistStorage.h"
 #include "StCrashGuard.h"
+#include "StLoadRestorer.h"
 #include "UDirectoryUtils.h"
 #include "afx/CString.h"
 #include "win32/dialogs/CommonDialogs.h"
@@ -46,8 +47,9 @@ bool UPersistStorage::Save(CPersistObject& object, const char* name, CPersistSto
 
 bool UPersistStorage::Load(CPersistObject& object, const char* name, CPersistStorage& storage)
 {
+    StLoadRestorer restorer(object);
     object.Load(name, storage);
-    return !storage.LoadFailed();
+    return restorer.Finish(storage);
 }
 
 bool UPersistStorage::SaveFile(CPersistObject& object, const char* name, const char* path)
@@ -63,8 +65,7 @@ bool UPersistStorage::LoadFile(CPersistObject& object, const char* name, const c
     if (StCrashGuard::CrashedLastTime()) return false;
     CXmlPersistReader reader(name, path);
     if (!reader.HasData()) return false;
-    object.Load(name, reader);
-    return true;
+    return Load(object, name, reader);
 }
 
 bool UPersistStorage::PromptSave(CPersistObject& object, const char* extension, const char* description)
@@ -80,8 +81,7 @@ bool UPersistStorage::PromptLoad(CPersistObject& object, const char* extension, 
     // A file without settings must not clear the object.
     CXmlPersistReader reader("Settings", path);
     if (!reader.HasData()) return false;
-    object.Load("Settings", reader);
-    return true;
+    return Load(object, "Settings", reader);
 }
 
 bool UPersistStorage::DefaultSave(CPersistObject& object, const char* name, const char* fileName)

@@ -3,6 +3,7 @@
 #include "CHandle.h"
 #include "CPersistObject.h"
 #include "CPersistStorage.h"
+#include "StLoadRestorer.h"
 #include "UFileUtils.h"
 #include "UHexConverter.h"
 
@@ -22,11 +23,12 @@ bool UPersistUtils::Load(const char* path, CPersistObject& object)
 {
     CHandle bytes;
     if (!UFileUtils::ReadFile(path, bytes)) return false;
+    StLoadRestorer restorer(object);
     object.Clear();
     CPersistStorage storage;
     storage.SetData(bytes.GetBuffer(), bytes.GetSize());
     object.Load("Settings", storage);
-    return !storage.LoadFailed();
+    return restorer.Finish(storage);
 }
 
 bool UPersistUtils::Save(const char* path, CPersistObject& object)
@@ -35,7 +37,7 @@ bool UPersistUtils::Save(const char* path, CPersistObject& object)
     object.Save("Settings", storage);
     ULONG size = 0;
     unsigned char* data = storage.GetData(size);
-    return UFileUtils::WriteFile(path, data, size);
+    return UFileUtils::WriteFile(path, data, size, storage.HoldsSecret());
 }
 
 CString UPersistUtils::Encrypt(const char* text)

@@ -1,6 +1,7 @@
 #include "CPersistDataHost.h"
 #include "CPersistObject.h"
 #include "CPersistStorage.h"
+#include "CPersistValueList.h"
 #include "CRegistry.h"
 #include "StApplicationId.h"
 #include "StCrashGuard.h"
@@ -11,8 +12,11 @@
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -273,4 +277,46 @@ TEST_F(SettingsFiles, PromptedFilesUseOneFilterAndKeepTheObjectOnAForeignFile)
     MvScriptFileDialog(MvFileDialogAnswer{});
     EXPECT_FALSE(host.SaveData());
     MvTakeShownFileDialogs();
+}
+
+TEST_F(SettingsFiles, AFailedLoadIsReportedAndLeavesTheObjectAsItWas)
+{
+    // A count no file of that size can hold: the load runs out of its allowance of absent values.
+    const std::string path = UserFile("Hostile.xml");
+    UDirectoryUtils::EstablishPath(path.c_str());
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<Settings>\r\n<count>2000000000</count>\r\n</Settings>\r\n";
+    CPersistValueList values;
+    values.Add(5);
+    values.Add(6);
+    EXPECT_FALSE(UPersistStorage::DefaultLoad(values, "Settings", "Hostile.xml"));
+    ASSERT_EQ(2, values.GetItemCount());
+    EXPECT_EQ(5, values.GetAt(0));
+    EXPECT_EQ(6, values.GetAt(1));
+    EXPECT_EQ(0u, GuardMark());
+
+    // The same through a binary file cut short.
+    CPersistValueList longer;
+    for (LONG v = 1; v <= 50; ++v) longer.Add(v);
+    const std::string binary = UserFile("Values.bin");
+    ASSERT_TRUE(UPersistUtils::Save(binary.c_str(), longer));
+    std::filesystem::resize_file(binary, std::filesystem::file_size(binary) / 2);
+    EXPECT_FALSE(UPersistUtils::Load(binary.c_str(), values));
+    ASSERT_EQ(2, values.GetItemCount());
+    EXPECT_EQ(6, values.GetAt(1));
+}
+
+TEST_F(SettingsFiles, ASaveRemovesTheLeftoversOfDeadProcesses)
+{
+    Record record;
+    ASSERT_TRUE(UPersistStorage::DefaultSave(record, "Settings", "Data.xml"));
+    pid_t gone = ::fork();
+    if (gone == 0) _exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = UserFile("Data.xml") + ".~" + std::to_string(gone) + "-0";
+    const std::string alive = UserFile("Data.xml") + ".~1-0";
+    for (const auto& leftover : {dead, alive}) std::ofstream(leftover) << "<?xml version=";
+    ASSERT_TRUE(UPersistStorage::DefaultSave(record, "Settings", "Data.xml"));
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive)) << "a running process may still be saving";
 }

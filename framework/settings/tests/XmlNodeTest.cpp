@@ -102,14 +102,17 @@ TEST(XmlReader, RejectsTextsThatDoNotStartWithTheHeader)
     }
 }
 
-TEST(XmlReader, EnteringAMissingElementCreatesAnEmptyOne)
+TEST(XmlReader, EnteringAMissingElementCreatesNothing)
 {
     CXmlReader reader;
     ASSERT_TRUE(reader.Parse("<?xml version=\"1.0\" ?>\r\n<S><v>1</v></S>"));
     reader.EnterNode("S");
     reader.EnterNode("Nested");
+    EXPECT_TRUE(reader.InMissingNode());
     EXPECT_EQ(CString(""), reader.ReadValue("v"));
+    EXPECT_EQ(1, reader.GetTopNode()->GetChildCount());
     reader.LeaveNode();
+    EXPECT_FALSE(reader.InMissingNode());
     EXPECT_EQ(CString("1"), reader.ReadValue("v"));
     reader.LeaveNode();
     reader.LeaveNode();

@@ -1,8 +1,11 @@
 #include "CHandle.h"
+#include "CPersistList.h"
 #include "CPersistObject.h"
 #include "CPersistValueList.h"
 #include "CXmlPersistReader.h"
+#include "CXmlNode.h"
 #include "CXmlPersistStorage.h"
+#include "CXmlReader.h"
 
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -223,4 +226,57 @@ TEST(XmlStorage, AHostileListCountEndsWhereTheFileEnds)
     ASSERT_EQ(30000, values.GetItemCount());
     EXPECT_EQ(0, values.GetAt(0));
     EXPECT_EQ(9, values.GetAt(29999));
+}
+
+namespace {
+
+int CountNodes(const CXmlNode* node)
+{
+    int count = 1;
+    for (int i = 0; i < node->GetChildCount(); ++i) count += CountNodes(node->GetChild(i));
+    return count;
+}
+
+}
+
+TEST(XmlStorage, AListEndsAtItsFirstMissingItemAndReadingCreatesNothing)
+{
+    // Two items saved, then the count damaged.
+    CPersistList list;
+    for (LONG v : {4, 7}) {
+        auto* item = new CPersistValueList;
+        item->Add(v);
+        list.Add(item);
+    }
+    TempFolder folder;
+    const std::string path = folder.File("List.xml");
+    {
+        CXmlPersistStorage storage("", path.c_str());
+        list.Save("S", storage);
+    }
+    std::string text = ReadAll(path);
+    const size_t count = text.find("<count>2</count>");
+    ASSERT_NE(std::string::npos, count);
+    text.replace(count, 16, "<count>2000000000</count>");
+
+    CXmlReader* reader = new CXmlReader;
+    ASSERT_TRUE(reader->Parse(text.c_str()));
+    const int nodes = CountNodes(reader->GetTopNode());
+    CXmlPersistReader storage(reader);
+    CPersistList loaded;
+    loaded.Load("S", storage);
+    EXPECT_FALSE(storage.LoadFailed());
+    ASSERT_EQ(2, loaded.GetItemCount());
+    EXPECT_EQ(7, static_cast<CPersistValueList*>(loaded.GetAt(1))->GetAt(0));
+    EXPECT_EQ(nodes, CountNodes(reader->GetTopNode())) << "missing elements read were added to the tree";
+
+    // Entering elements that are not there leaves the reader where it was.
+    reader->EnterNode("S");
+    reader->EnterNode("absent");
+    reader->EnterNode("deeper");
+    EXPECT_EQ(CString(""), reader->ReadValue("count"));
+    reader->LeaveNode();
+    reader->LeaveNode();
+    EXPECT_EQ(CString("2000000000"), reader->ReadValue("count"));
+    EXPECT_EQ(nodes, CountNodes(reader->GetTopNode()));
 }
