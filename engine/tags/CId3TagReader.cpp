@@ -1,11 +1,13 @@
 #include "CId3TagReader.h"
 
-#include "CHandle.h"
+#include "CId3Stream.h"
 #include "CMediaTags.h"
 #include "CTagMaps.h"
 #include "afx/kernel/CFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -56,54 +58,106 @@ CString FrameValue(char kind, const BYTE* data, DWORD size, bool genre)
 
 void AddFrame(const char* id, const char* tag, const BYTE* data, DWORD size, CMediaTags& tags)
 {
+    static const BYTE kNothing = 0;
+    if (size == 0) data = &kNothing;
     tags.AddValue(tag, FrameValue(id[0], data, size, std::strcmp(tag, "TCO") == 0));
 }
 
-void WalkVersion22(const BYTE* data, DWORD size, CMediaTags& tags)
+// A frame's data, read only when it is one to keep and of a sane size; otherwise skipped.
+bool ReadBody(CId3Stream& stream, DWORD size, bool wanted, std::vector<BYTE>& body)
+{
+    if (!wanted || size > CId3TagReader::kMaxFrameSize) {
+        body.clear();
+        return stream.Skip(size);
+    }
+    body.resize(size);
+    return stream.Read(body.data(), size);
+}
+
+void WalkVersion22(CId3Stream& stream, CMediaTags& tags)
 {
     const CTagMaps& maps = *CTagMaps::sMaps;
-    for (DWORD offset = 0; size - offset >= 6;) {
+    std::vector<BYTE> body;
+    BYTE head[6];
+    while (stream.Left() >= 6 && stream.Read(head, 6)) {
         char id[4] = {};
-        std::memcpy(id, data + offset, 3);
-        const DWORD frameSize = BigEndian(data + offset + 3, 3);
-        if (frameSize > size - offset - 6) break;
-        if (*maps.GetId3Text(id)) AddFrame(id, id, data + offset + 6, frameSize, tags);
-        offset += frameSize + 6;
+        std::memcpy(id, head, 3);
+        const DWORD frameSize = BigEndian(head + 3, 3);
+        if (frameSize > stream.Left()) break;
+        const bool wanted = *maps.GetId3Text(id);
+        if (!ReadBody(stream, frameSize, wanted, body)) break;
+        if (wanted && frameSize <= CId3TagReader::kMaxFrameSize) AddFrame(id, id, body.data(), frameSize, tags);
     }
 }
 
-void WalkVersion34(int major, const BYTE* header, const BYTE* data, DWORD size, CMediaTags& tags)
+// Skips the extended header; false when it does not fit the tag.
+bool SkipExtendedHeader(int major, CId3Stream& stream)
+{
+    BYTE size[4];
+    if (!stream.Read(size, 4)) return false;
+    if (major == 3) {
+        const DWORD extended = BigEndian(size, 4);
+        if (extended > stream.Left()) return false;
+        if (extended != 10) return stream.Skip(extended);
+        BYTE rest[10];
+        if (!stream.Read(rest, 10)) return false;
+        stream.DropTail(BigEndian(rest + 2, 4));
+        return true;
+    }
+    // Version 2.4 counts the size field in.
+    const DWORD extended = SynchSafe(size);
+    return extended >= 4 && extended - 4 <= stream.Left() && stream.Skip(extended - 4);
+}
+
+void WalkVersion34(int major, const BYTE* header, CId3Stream& stream, CMediaTags& tags)
 {
     const CTagMaps& maps = *CTagMaps::sMaps;
-    DWORD offset = 0;
-    if (header[5] & 0x40) {
-        if (size < 4) return;
-        if (major == 3) {
-            const DWORD extended = BigEndian(data, 4);
-            if (extended > size - 4) return;
-            if (extended == 10) {
-                const DWORD padding = BigEndian(data + 6, 4);
-                if (padding < size) size -= padding;
-            }
-            offset = 4 + extended;
-        } else {
-            offset = SynchSafe(data);
-        }
-        if (offset > size) return;
-    }
+    if ((header[5] & 0x40) && !SkipExtendedHeader(major, stream)) return;
     // Compressed or encrypted frames cannot be read as they stand.
     const BYTE unreadable = major == 3 ? 0xC0 : 0x0C;
-    while (size - offset >= 10) {
-        const BYTE* frame = data + offset;
+    std::vector<BYTE> body;
+    BYTE frame[10];
+    while (stream.Left() >= 10 && stream.Read(frame, 10)) {
         char id[5] = {};
         std::memcpy(id, frame, 4);
         const DWORD frameSize = major == 3 ? BigEndian(frame + 4, 4) : SynchSafe(frame + 4);
-        if (frameSize == 0 || frameSize > size - offset - 10) break;
+        if (frameSize == 0 || frameSize > stream.Left()) break;
         const char* tag = maps.GetTagFromId3(id);
-        if (!(frame[9] & unreadable) && *tag) AddFrame(id, tag, frame + 10, frameSize, tags);
-        offset += frameSize + 10;
+        const bool wanted = !(frame[9] & unreadable) && *tag;
+        if (!ReadBody(stream, frameSize, wanted, body)) break;
+        if (body.empty()) continue;
+        DWORD size = frameSize;
+        BYTE* data = body.data();
+        if (major == 4) {
+            // Unsynchronised frame by frame, all of them when the header says so.
+            if ((frame[9] & 0x02) || (header[5] & 0x80)) size = CId3Stream::Resynchronise(data, size);
+            const DWORD skipped = ((frame[9] & 0x40) ? 1 : 0) + ((frame[9] & 0x01) ? 4 : 0);
+            if (skipped > size) continue;
+            data += skipped;
+            size -= skipped;
+        }
+        AddFrame(id, tag, data, size, tags);
     }
 }
+
+void Walk(const BYTE* header, CId3Stream& stream, CMediaTags& tags)
+{
+    if (!CTagMaps::sMaps || std::memcmp(header, "ID3", 3) != 0) return;
+    switch (header[3]) {
+    case 2:
+        WalkVersion22(stream, tags);
+        break;
+    case 3:
+    case 4:
+        WalkVersion34(header[3], header, stream, tags);
+        break;
+    default:
+        break;
+    }
+}
+
+// Versions 2.2 and 2.3 unsynchronise the whole tag; 2.4 does it frame by frame.
+bool WholeTagUnsynchronised(const BYTE* header) { return header[3] < 4 && (header[5] & 0x80); }
 
 }  // namespace
 
@@ -115,18 +169,8 @@ DWORD CId3TagReader::Version2Size(const BYTE* header)
 
 void CId3TagReader::ReadVersion2(const BYTE* header, const BYTE* data, DWORD size, CMediaTags& tags)
 {
-    if (!CTagMaps::sMaps || std::memcmp(header, "ID3", 3) != 0) return;
-    switch (header[3]) {
-    case 2:
-        WalkVersion22(data, size, tags);
-        break;
-    case 3:
-    case 4:
-        WalkVersion34(header[3], header, data, size, tags);
-        break;
-    default:
-        break;
-    }
+    CId3Stream stream(data, size, WholeTagUnsynchronised(header));
+    Walk(header, stream, tags);
 }
 
 bool CId3TagReader::ReadVersion1(const BYTE* tail, CMediaTags& tags)
@@ -176,15 +220,12 @@ bool CId3TagReader::ReadFile(CFile& file, CMediaTags& tags)
     BYTE header[kHeaderSize];
     file.SeekToBegin();
     if (file.Read(header, kHeaderSize) == kHeaderSize) {
-        // The tag cannot be longer than the rest of the file.
+        // The tag cannot be longer than the rest of the file, and is read frame by frame.
         const ULONGLONG available = length - kHeaderSize;
-        DWORD size = Version2Size(header);
+        DWORD size = std::min(Version2Size(header), kMaxTagSize);
         if (size > available) size = static_cast<DWORD>(available);
-        CHandle data;
-        if (size > 0 && data.Allocate(size, false)) {
-            const DWORD read = file.Read(data.GetBuffer(), size);
-            ReadVersion2(header, data.GetBuffer(), read, tags);
-        }
+        CId3Stream stream(file, size, WholeTagUnsynchronised(header));
+        Walk(header, stream, tags);
     }
     if (length < kVersion1Size) return false;
     BYTE tail[kVersion1Size];

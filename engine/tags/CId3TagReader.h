@@ -1,6 +1,6 @@
 #pragma once
 // The ID3 tags of a file: version 2 (2.2, 2.3, 2.4) at its start, then version 1 at its
-// end, whose values win.
+// end, whose values win. Unsynchronised tags and frames are read as they were before.
 #include "CFileTagReader.h"
 #include "win32/WinTypes.h"
 
@@ -13,6 +13,10 @@ public:
 
     static constexpr DWORD kHeaderSize = 10;
     static constexpr DWORD kVersion1Size = 128;
+    // A larger tag is walked only this far; frames larger than kMaxFrameSize (pictures,
+    // mostly) are passed over unread.
+    static constexpr DWORD kMaxTagSize = 64u << 20;
+    static constexpr DWORD kMaxFrameSize = 1u << 20;
 
     // The readers over bytes already read: the version 2 header and the tag data behind
     // it, and the last 128 bytes of the file.

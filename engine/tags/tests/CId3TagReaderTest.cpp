@@ -219,3 +219,58 @@ TEST(Id3WithoutMapsTest, OnlyVersion1TextsAreRead)
 }
 
 }  // namespace
+
+namespace {
+
+// Inserts a zero after every 0xFF, as an unsynchronising writer does.
+Bytes Unsynchronise(const Bytes& bytes)
+{
+    Bytes out;
+    for (char c : bytes) {
+        out += c;
+        if (static_cast<unsigned char>(c) == 0xFF) out += '\0';
+    }
+    return out;
+}
+
+}
+
+TEST_F(Id3TagReaderTest, UnsynchronisedTagsReadAsTheyWereWritten)
+{
+    // Latin-1 texts with 0xFF in them: a writer that unsynchronises puts a zero after each.
+    const Bytes title = Text("A\xFF" "B\xFF");
+    const Bytes artist = Text("\xFF\xFF" "C");
+
+    // Version 2.3: the whole tag, frame headers included; sizes count the stored bytes.
+    const Bytes frames3 = Frame3("TIT2", title) + Frame3("TPE1", artist);
+    ReadBytes(Tag2(3, Unsynchronise(frames3), char(0x80)));
+    EXPECT_EQ(Value("TT2"), "A\xFF" "B\xFF");
+    EXPECT_EQ(Value("TP1"), "\xFF\xFF" "C");
+
+    // Version 2.4: frame by frame, marked on the frame or for all of them in the header.
+    Bytes marked = Unsynchronise(title);
+    Bytes frame4 = Frame4("TIT2", marked);
+    frame4[9] = 0x02;
+    ReadBytes(Tag2(4, frame4 + Frame4("TPE1", Text("Plain"))));
+    EXPECT_EQ(Value("TT2"), "A\xFF" "B\xFF");
+    EXPECT_EQ(Value("TP1"), "Plain");
+
+    ReadBytes(Tag2(4, Frame4("TPE1", Unsynchronise(artist)), char(0x80)));
+    EXPECT_EQ(Value("TP1"), "\xFF\xFF" "C");
+
+    // A data length ahead of the frame's text is passed over.
+    Bytes withLength = Frame4("TALB", SynchSafe(title.size()) + Unsynchronise(title));
+    withLength[9] = 0x03;
+    ReadBytes(Tag2(4, withLength));
+    EXPECT_EQ(Value("TAL"), "A\xFF" "B\xFF");
+}
+
+TEST_F(Id3TagReaderTest, LargeFramesArePassedOverUnread)
+{
+    // A picture larger than any text frame, then the title.
+    const Bytes picture = Frame3("APIC", Bytes(CId3TagReader::kMaxFrameSize + 1000, 'p'));
+    const Bytes longTitle = Frame3("TIT1", Text(std::string(CId3TagReader::kMaxFrameSize, 't').c_str()));
+    ReadBytes(Tag2(3, picture + longTitle + Frame3("TIT2", Text("After the picture"))));
+    EXPECT_EQ(Value("TT2"), "After the picture");
+    EXPECT_EQ(Value("TT1"), "<none>") << "a text frame beyond the cap is not read";
+}
