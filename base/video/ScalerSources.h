@@ -30,11 +30,21 @@ struct Grid {
     {
         if (Identity())
             return row;
-        // Locals: the stores below could otherwise alias this grid and force reloads.
-        const BYTE* const from = row;
-        const ptrdiff_t* const at = cols;
-        for (int j = 0; j < n; ++j)
-            into[j] = from[at[j]];
+        // Restricted locals: the byte stores below could otherwise alias the table and the
+        // grid and force a reload after each one.
+        const BYTE* __restrict const from = row;
+        const ptrdiff_t* __restrict const at = cols;
+        BYTE* __restrict const to = into;
+        int j = 0;
+        for (; j + 4 <= n; j += 4) {
+            const BYTE a = from[at[j]], b = from[at[j + 1]], c = from[at[j + 2]], d = from[at[j + 3]];
+            to[j] = a;
+            to[j + 1] = b;
+            to[j + 2] = c;
+            to[j + 3] = d;
+        }
+        for (; j < n; ++j)
+            to[j] = from[at[j]];
         return into;
     }
 

@@ -1,6 +1,7 @@
 #include "VideoRowKernels.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "UColorSpace.h"
 
@@ -78,10 +79,8 @@ __attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, c
     const __m256i km104 = _mm256_set1_epi16(-104), km50 = _mm256_set1_epi16(-50);
     const __m256i keep = _mm256_set1_epi32(int(0xFF000000u));
     const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    // A 24-bit store writes 16 bytes for 12: stop while the spill still lands on later pixels.
-    const int end = step == 3 ? n - 2 : n;
     int j = 0;
-    for (; j + 16 <= end; j += 16) {
+    for (; j + 16 <= n; j += 16) {
         __m128i u16, v16;
         if (halfChroma) {
             const __m128i u8 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(u + j / 2));
@@ -118,8 +117,17 @@ __attribute__((target("avx2"))) int YuvToRgbAvx2(const BYTE* y, const BYTE* u, c
         } else {
             const __m128i q[4] = {_mm256_castsi256_si128(lo), _mm256_castsi256_si128(hi),
                                   _mm256_extracti128_si256(lo, 1), _mm256_extracti128_si256(hi, 1)};
-            for (int k = 0; k < 4; ++k)
+            for (int k = 0; k < 3; ++k)
                 _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 12 * k), _mm_shuffle_epi8(q[k], pack));
+            // A 24-bit store writes 16 bytes for 12: the last one of the row writes 12 exactly.
+            const __m128i last = _mm_shuffle_epi8(q[3], pack);
+            if (j + 18 <= n) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 36), last);
+            } else {
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(o + 36), last);
+                const int tail = _mm_extract_epi32(last, 2);
+                std::memcpy(o + 44, &tail, 4);
+            }
         }
     }
     return j;
