@@ -1,0 +1,340 @@
+// Converts a 10-minute 44.1 kHz stereo WAV to MP3 at 128 kbit/s and a 1-minute 640x480 video
+// to MPEG-4 in AVI through the engine's administrators, and the same files with the ffmpeg
+// tool, then prints how the two compare and the engine's peak memory for 10 and 60 minutes.
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CDirectShowWindow.h"
+#include "CFileCheckAdministrator2.h"
+#include "CFileInputFilters2.h"
+#include "CFileOutputFilters2.h"
+#include "CFormatTypes.h"
+#include "CListener.h"
+#include "CMediaTags.h"
+#include "CVideoCodecInfo.h"
+#include "CVideoCodecsInfo.h"
+#include "StDirectShow.h"
+#include "UMediaFileInfo.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "dshow/encoders/VideoEncoderIds.h"
+#include "win32/TestHome.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path gDir;
+
+// What the file check found, handed to the conversion as the user interface hands it.
+struct SProbedFile {
+    fs::path path;
+    GUID inputId = GUID_NULL;
+    GUID splitters[4] = {};
+    bool chainSplitter = false;
+    double duration = 0;
+    bool video = false;
+    unsigned long sampleRate = 0;
+    unsigned short channels = 0, bits = 0;
+    unsigned short width = 0, height = 0;
+    double frameRate = 0;
+};
+
+bool Probe(const fs::path& path, SProbedFile& file)
+{
+    CFileCheckAdministrator2 check;
+    check.SetFilePath(path.string().c_str());
+    if (!check.Create()) return false;
+    file.path = path;
+    bool ok = UMediaFileInfo::GetFileFormat(&check, &file.inputId, &file.splitters[0], &file.splitters[1],
+                                            &file.splitters[2], &file.splitters[3], &file.chainSplitter,
+                                            &file.duration);
+    GUID subtype{}, decoder{}, decoder2{};
+    unsigned long code = 0;
+    bool plain = false;
+    ok = ok && UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
+                                                     file.sampleRate, file.channels, file.bits);
+    double aspect = 0;
+    file.video = UMediaFileInfo::GetVideoTrackCount(&check) > 0 &&
+                 UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, file.width,
+                                                       file.height, file.frameRate, aspect);
+    check.Release();
+    return ok;
+}
+
+// One conversion job: the probed file in, an AVI or MP3 file out.
+class CConversionAdministrator : public CDirectShowAdministrator2 {
+public:
+    CConversionAdministrator(const SProbedFile& file, const fs::path& out) : m_file(file), m_out(out) {}
+    ~CConversionAdministrator() override { Release(); }
+
+    bool CreateInputFilters() override
+    {
+        auto* input = new CFileInputFilters2(m_graph);
+        input->SetFilePath(m_file.path.string().c_str());
+        input->SetInputId(m_file.inputId);
+        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_file.splitters[i], i);
+        input->SetChainSplitter(m_file.chainSplitter);
+        SetInputFilters(input);
+        return true;
+    }
+    bool ConnectInput() override
+    {
+        if (!CDirectShowAdministrator2::ConnectInput()) return false;
+        static_cast<CFileInputFilters2*>(m_input)->ReconnectSeeker();
+        return true;
+    }
+    bool CreateProcessingOutputFilters() override
+    {
+        auto* set = new CFileOutputFilters2(m_graph);
+        set->SetSplitterType(m_file.video ? 100 : 350);
+        set->SetAudioCodecName("Lame_enc.dll", "");
+        set->SetAudioSampleRate(44100);
+        set->SetAudioChannelCount(2);
+        set->SetAudioBitsPerSample(16);
+        set->SetAudioQualityMode(2);
+        set->SetAudioBitrate(128000);
+        set->SetAudioRegulateTimecode(false);
+        set->SetAudioInSampleRate(m_file.sampleRate);
+        set->SetAudioInChannel(m_file.channels);
+        set->SetAudioInBitsPerSample(m_file.bits);
+        set->SetWantsAudio(true);
+        set->SetPickAudio(true, 0);
+        set->SetWantsVideo(m_file.video);
+        if (m_file.video) {
+            set->SetPickVideo(true, 0);
+            set->SetVideoCodecName("MPEG-4 Video", "");
+            set->SetVideoInWidth(m_file.width);
+            set->SetVideoInHeight(m_file.height);
+            set->SetVideoInFrameRate(m_file.frameRate);
+            set->SetVideoWidth(m_file.width);
+            set->SetVideoHeight(m_file.height);
+            set->SetVideoFrameRate(m_file.frameRate);
+            set->SetVideoBitrate(kVideoBitrate);
+            set->SetVideoRegulateTimecode(false);
+        }
+        set->SetFilePath(m_out.string().c_str());
+        set->SetFileOption(kFileReplaceReplace);
+        SetProcessingOutputFilters(set);
+        return true;
+    }
+
+    static constexpr unsigned long kVideoBitrate = 1000000;
+
+private:
+    SProbedFile m_file;
+    fs::path m_out;
+};
+
+class CEndCounter : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
+        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int completions = 0;
+    int aborts = 0;
+};
+
+// The engine's state for one process: COM, the tables and the codec rows of the start-up check.
+struct SEngine {
+    SEngine()
+    {
+        window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0);
+        if (!CAudioCodecsInfo::sInfo) audio = std::make_unique<CAudioCodecsInfo>(true);
+        if (!CVideoCodecsInfo::sInfo) video = std::make_unique<CVideoCodecsInfo>(true);
+        CAudioCodecInfo* mp3 = CAudioCodecsInfo::sInfo->Add("Lame_enc.dll", "");
+        mp3->SetId(CLSID_Mp3AudioEncoder);
+        mp3->SetSupported(350, true);
+        mp3->SetSupported(100, true);
+        CVideoCodecInfo* mpeg4 = CVideoCodecsInfo::sInfo->Add("MPEG-4 Video", "");
+        mpeg4->SetId(CLSID_Mpeg4VideoEncoder);
+        mpeg4->SetSupported(100, true);
+    }
+    ~SEngine() { window.DestroyWindow(); }
+
+    StDirectShow com;
+    std::unique_ptr<CFormatTypes> types = CFormatTypes::sFormatTypes ? nullptr : std::make_unique<CFormatTypes>();
+    std::unique_ptr<CAudioCodecsInfo> audio;
+    std::unique_ptr<CVideoCodecsInfo> video;
+    CDirectShowWindow window;
+};
+
+// Probes and converts one file through the administrators; false when the job failed.
+bool EngineConvert(SEngine& engine, const fs::path& in, const fs::path& out)
+{
+    SProbedFile file;
+    if (!Probe(in, file)) return false;
+    CConversionAdministrator admin(file, out);
+    admin.SetVideoWindow(&engine.window);
+    CEndCounter counter;
+    admin.AddListener(&counter);
+    bool ok = admin.Create() && admin.Play() &&
+              MvPumpUntil([&] { return counter.completions > 0; }, 3600 * 1000) && counter.aborts == 0;
+    admin.RemoveListener(&counter);
+    admin.Release();
+    return ok && fs::exists(out);
+}
+
+bool FfmpegConvert(const fs::path& in, const fs::path& out, bool video)
+{
+    const std::string codecs = video ? "-c:v mpeg4 -b:v " + std::to_string(CConversionAdministrator::kVideoBitrate) +
+                                           " -g 12 -bf 0 -c:a libmp3lame -b:a 128k -ar 44100"
+                                     : "-c:a libmp3lame -b:a 128k";
+    const std::string command =
+        "ffmpeg -nostdin -v error -y -i '" + in.string() + "' " + codecs + " '" + out.string() + "'";
+    return std::system(command.c_str()) == 0;
+}
+
+// A 16-bit stereo 44.1 kHz WAV of two tones, written in blocks.
+void WriteWav(const fs::path& path, int seconds)
+{
+    const uint32_t frames = uint32_t(44100) * uint32_t(seconds);
+    const uint32_t bytes = frames * 4;
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(44100);
+    u32(44100 * 4);
+    u16(4);
+    u16(16);
+    out.write("data", 4);
+    u32(bytes);
+    std::vector<int16_t> block(2 * 44100);
+    for (uint32_t second = 0; second < uint32_t(seconds); ++second) {
+        for (uint32_t i = 0; i < 44100; ++i) {
+            const double t = double(second * 44100 + i) / 44100;
+            block[2 * i] = int16_t(8000 * std::sin(2 * M_PI * 440 * t));
+            block[2 * i + 1] = int16_t(6000 * std::sin(2 * M_PI * 660 * t));
+        }
+        out.write(reinterpret_cast<const char*>(block.data()), std::streamsize(block.size() * 2));
+    }
+}
+
+const fs::path& Input(const std::string& name)
+{
+    static std::map<std::string, fs::path> made;
+    auto found = made.find(name);
+    if (found != made.end()) return found->second;
+    fs::path path = gDir / name;
+    if (name == "video.avi") {
+        const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=60 "
+                                    "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=60 -ac 2 "
+                                    "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" + path.string() + "'";
+        if (std::system(command.c_str()) != 0) path.clear();
+    } else {
+        WriteWav(path, name == "60min.wav" ? 3600 : 600);
+    }
+    return made.emplace(name, path).first->second;
+}
+
+void Engine(benchmark::State& state, const char* input, const char* output)
+{
+    SEngine engine;
+    const fs::path& in = Input(input);
+    for (auto _ : state)
+        if (in.empty() || !EngineConvert(engine, in, gDir / output)) state.SkipWithError("the engine's job failed");
+}
+
+void Ffmpeg(benchmark::State& state, const char* input, const char* output)
+{
+    const fs::path& in = Input(input);
+    for (auto _ : state)
+        if (in.empty() || !FfmpegConvert(in, gDir / output, fs::path(output).extension() == ".avi"))
+            state.SkipWithError("ffmpeg failed");
+}
+
+// The peak resident memory of a child that converts the file alone, in MB; 0 on failure.
+double PeakMemory(const fs::path& in)
+{
+    const char* self = "/proc/self/exe";
+    const std::string out = (gDir / "peak.mp3").string();
+    const char* argv[] = {self, "--convert", in.c_str(), out.c_str(), nullptr};
+    pid_t child = 0;
+    if (posix_spawn(&child, self, nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return 0;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return 0;
+    return double(usage.ru_maxrss) / 1024;
+}
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        // One time per benchmark: the median of the repetitions.
+        for (const Run& run : runs)
+            if (!run.error_occurred && (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median"))
+                times[run.run_name.function_name] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    MvTestHome home;  // settings and tables of a throw-away user
+    gDir = fs::path(home.Path()) / "bench";
+    fs::create_directories(gDir);
+    if (argc == 4 && std::strcmp(argv[1], "--convert") == 0) {
+        SEngine engine;
+        return EngineConvert(engine, argv[2], argv[3]) ? 0 : 1;
+    }
+    const struct {
+        const char* name;
+        const char* input;
+        const char* output;
+    } cases[] = {{"WavToMp3", "10min.wav", "10min.mp3"}, {"VideoToAvi", "video.avi", "video.out.avi"}};
+    for (const auto& c : cases) {
+        benchmark::RegisterBenchmark((std::string("Engine") + c.name).c_str(), Engine, c.input, c.output)
+            ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+        benchmark::RegisterBenchmark((std::string("Ffmpeg") + c.name).c_str(), Ffmpeg, c.input, c.output)
+            ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nffmpeg time / engine time (aims: MP3 at least 0.90, AVI at least 0.80)\n");
+    for (const auto& c : cases) {
+        const double ours = reporter.times[std::string("Engine") + c.name];
+        const double theirs = reporter.times[std::string("Ffmpeg") + c.name];
+        if (ours > 0 && theirs > 0) std::printf("  %-12s %.2f\n", c.name, theirs / ours);
+    }
+    std::printf("\nengine's peak memory converting a WAV to MP3\n");
+    for (const char* input : {"10min.wav", "60min.wav"}) {
+        const fs::path& in = Input(input);
+        std::printf("  %-10s %.1f MB\n", input, PeakMemory(in));
+        fs::remove(in);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
