@@ -17,7 +17,7 @@ PACKAGES=(
   libudev-dev
   libcdio-dev libcdio-paranoia-dev libdvdnav-dev libdvdread-dev dvdauthor
   python3-pyftpdlib openssl
-  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libqt6dbus6 at-spi2-core
+  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libqt6dbus6 at-spi2-core dbus-daemon
 )
 
 missing=()
