@@ -1,0 +1,7 @@
+#include "StQtMovieCodecs.h"
+
+StQtMovieCodecs::StQtMovieCodecs() : StQtCodecs(600, Code("MooV"))
+{
+    AddStandardCodecs();
+    AddPcm();
+}
