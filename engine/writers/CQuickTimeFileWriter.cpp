@@ -1,6 +1,11 @@
 #include "CQuickTimeFileWriter.h"
 
+#include "CDirectShowSystem2.h"
 #include "CQuickTimeExportWriter.h"
+#include "StQtCodecs.h"
+#include "StQuickTimeLoader.h"
+#include "dshow/DShowInterfaces.h"
+#include "dshow/interfaces/QuickTimeWriterInterfaces.h"
 #include "FourCharCode.h"
 #include "StApplicationId.h"
 #include "WriterIds.h"
@@ -25,5 +30,38 @@ bool CQuickTimeFileWriter::Create()
         if (sPromptError) PromptCreateError();
         return false;
     }
-    return CFileWriterFilter::Create();
+    if (!CreateWriter()) return false;
+    IQuickTimeVideoCompression* video = nullptr;
+    IQuickTimeSoundCompression* sound = nullptr;
+    const bool offered = SUCCEEDED(QueryInterfaceTo(GetFilter(), &video)) && SUCCEEDED(QueryInterfaceTo(GetFilter(), &sound));
+    SafeRelease(video);
+    SafeRelease(sound);
+    if (offered && SetupBeforeConnect()) return true;
+    Release();
+    return false;
+}
+
+bool CQuickTimeFileWriter::SetupBeforeConnect()
+{
+    const StQtCodecs* list =
+        StQuickTimeLoader::sLoader ? StQuickTimeLoader::sLoader->GetFileTypeCodecs(m_fileType) : nullptr;
+    if (!list) return true;
+    IQuickTimeVideoCompression* video = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &video)) && video) {
+        video->SetVideoFormat(list->GetVideoCodecFormatByName(m_videoCodecName));
+        video->SetQuality(m_quality);
+        video->Release();
+    }
+    IQuickTimeVideoRate* rate = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &rate)) && rate) {
+        rate->SetVideoBitrate(LONG(m_videoBitrate));
+        rate->Release();
+    }
+    IQuickTimeSoundCompression* sound = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &sound)) && sound) {
+        sound->SetAudioFormat(list->GetAudioCodecFormatByName(m_audioCodecName));
+        sound->SetCapturing(CDirectShowSystem2::sCapturing);
+        sound->Release();
+    }
+    return true;
 }

@@ -8,7 +8,11 @@ class CQuickTimeFileWriter : public CFileWriterFilter {
 public:
     explicit CQuickTimeFileWriter(CDirectShowGraph* graph = nullptr, const char* name = "QuickTime Writer");
 
+    // Fails when the filter lacks its video or its sound compression interface.
     bool Create() override;
+    // The formats of the codecs named, found in QuickTime's list of the file type, with
+    // the quality, bit rate and the engine's capturing switch.
+    bool SetupBeforeConnect() override;
 
     ULONG GetQuickTimeFileType() const { return m_fileType; }
     void SetVideoCodecName(const char* name) { m_videoCodecName = name ? name : ""; }

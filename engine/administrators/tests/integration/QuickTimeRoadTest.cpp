@@ -2,6 +2,7 @@
 // with QuickTime started, the outputs checked with FFmpeg.
 #include "ConversionRoad.h"
 #include "StQuickTime.h"
+#include "StQuickTimeLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,12 @@ namespace {
 class QuickTimeRoadTest : public CConversionRoad {
 protected:
     StQuickTime m_quickTime;
+    StQuickTimeLoader m_loader;
 };
 
 } // namespace
 
-TEST_F(QuickTimeRoadTest, AProbedWavBecomesM4aAndAiff)
+TEST_F(QuickTimeRoadTest, AProbedWavBecomesM4aMovAndAiff)
 {
     ASSERT_TRUE(m_quickTime.IsStarted());
     EXPECT_TRUE(StQuickTime::CheckVersion());
@@ -30,6 +32,8 @@ TEST_F(QuickTimeRoadTest, AProbedWavBecomesM4aAndAiff)
     } outputs[] = {
         {640, "voice.m4a", "", "aac", 1024.0 / 44100},
         {650, "voice.aif", "", "pcm_s16be", 1.0 / 44100},
+        // The movie writer's sound compressor chosen by its name in QuickTime's list.
+        {600, "voice.mov", "Apple IMA 4:1", "adpcm_ima_qt", 64.0 / 44100},
     };
     for (const auto& o : outputs) {
         SOutput output;
@@ -59,4 +63,18 @@ TEST_F(QuickTimeRoadTest, WithoutQuickTimeTheWritersAreNotCreated)
     StQuickTime::sStarts = starts;
     EXPECT_FALSE(run.created);
     EXPECT_FALSE(run.error.IsEmpty());
+}
+
+TEST_F(QuickTimeRoadTest, ACodecRowQuickTimeCannotEncodeEndsTheJobWithAnError)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(0.5, file));
+    SOutput output;
+    output.type = 600;
+    output.codec = "Apple MACE 3:1";
+    output.path = m_dir / "out" / "mace.mov";
+    const SRun run = Run(file, output);
+    EXPECT_FALSE(run.created && run.aborts == 0 && run.completions == 1);
+    // The writer refuses to start: the task's own text.
+    EXPECT_EQ(std::string(run.error).rfind("Unable to start the task.", 0), 0u) << run.error;
 }
