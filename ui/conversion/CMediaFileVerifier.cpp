@@ -1,12 +1,11 @@
 #include "CMediaFileVerifier.h"
 
-#include "CDirectoryPath.h"
-#include "CDropFileList.h"
 #include "CFailedFilesDialog.h"
 #include "CFilePath.h"
 #include "CFilePrompter.h"
 #include "CMediaFile2.h"
 #include "CRegistry.h"
+#include "UDroppedPaths.h"
 #include "UFailureTexts.h"
 #include "UFilePrompterTypes.h"
 
@@ -65,11 +64,7 @@ void CMediaFileVerifier::Add()
 void CMediaFileVerifier::AddFiles(HDROP drop)
 {
     if (m_worker.IsRunning()) return;
-    CDropFileList dropped(drop);
-    for (int i = dropped.GetPathCount() - 1; i >= 0; --i) {
-        CPath* path = dropped.GetPath(i);
-        if (Unwind(path, m_worker.GetQueue())) dropped.LetLoose(path);
-    }
+    UDroppedPaths::Queue(drop, m_worker.GetQueue());
     StartChecking();
 }
 
@@ -82,17 +77,7 @@ void CMediaFileVerifier::AddFile(const char* path)
 
 bool CMediaFileVerifier::Unwind(CPath* path, CPointerList& list)
 {
-    if (!path->IsDir()) {
-        // Walked from the last, so each goes in front: the list keeps the paths' order.
-        list.Add(path, 0);
-        return true;
-    }
-    auto* folder = static_cast<CDirectoryPath*>(path);
-    for (int i = folder->GetPathCount() - 1; i >= 0; --i) {
-        CPath* child = folder->GetPath(i);
-        if (Unwind(child, list)) folder->LetLoose(child);
-    }
-    return false;
+    return UDroppedPaths::Unwind(path, list);
 }
 
 void CMediaFileVerifier::StartChecking()

@@ -9,12 +9,14 @@
 #include "StDirectShow.h"
 
 #include "win32/TestHome.h"
+#include "win32/dialogs/CommonDialogs.h"
 #include "win32/dialogs/Dialog.h"
 #include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -143,5 +145,38 @@ TEST_F(MediaVerifierRoadTest, CancellingTheProgressAnnouncesNothingAndKeepsNothi
     verifier.AddFile((m_dir / "part0.wav").string().c_str());
     ASSERT_TRUE(MvPumpUntil([&] { return owner.announcements == 1; }, 30000));
     EXPECT_EQ(owner.taken.size(), 1u);
+    verifier.RemoveListener(&owner);
+}
+
+TEST_F(MediaVerifierRoadTest, FilesChosenInTheOpenPromptAreCheckedInTheirOrder)
+{
+    WriteToneWav(m_dir / "one.wav", 22050, 0.5);
+    WriteToneWav(m_dir / "two.wav", 11025, 0.5);
+    const fs::path notes = m_dir / "notes.wav";
+    std::ofstream(notes) << "not sound";
+    CMediaFileVerifier verifier(true, false, false, true);
+    CListOwner owner;
+    verifier.AddListener(&owner);
+    MvTakeShownFileDialogs();
+    MvScriptFileDialog(MvFileDialogAnswer{true, {(m_dir / "one.wav").string(), notes.string(), (m_dir / "two.wav").string()}, 0});
+    verifier.Add();
+    const auto shown = MvTakeShownFileDialogs();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(shown[0].save);
+    EXPECT_TRUE(shown[0].flags & OFN_ALLOWMULTISELECT);
+    ASSERT_TRUE(MvPumpUntil([&] { return owner.announcements == 1; }, 30000));
+    ASSERT_EQ(owner.taken.size(), 2u);
+    EXPECT_STREQ(owner.taken[0]->GetFilePath().GetFileNameOnly(), "one.wav");
+    EXPECT_STREQ(owner.taken[1]->GetFilePath().GetFileNameOnly(), "two.wav");
+    EXPECT_EQ(owner.taken[1]->GetAudioTrack(0)->GetAudioInfo().GetSampleRate(), 11025u);
+    EXPECT_EQ(owner.rejected, (std::set<std::string>{"notes.wav"}));
+
+    // A prompt the user cancels starts nothing.
+    MvScriptFileDialog(MvFileDialogAnswer{});
+    verifier.Add();
+    EXPECT_FALSE(verifier.GetWorker().IsRunning());
+    EXPECT_EQ(verifier.GetProgressDialog().GetSafeHwnd(), nullptr);
+    MvPumpFor(100);
+    EXPECT_EQ(owner.announcements, 1);
     verifier.RemoveListener(&owner);
 }
