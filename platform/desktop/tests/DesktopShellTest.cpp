@@ -4,10 +4,12 @@
 #include "afx/windows/CToolBar.h"
 #include "desktop/DesktopSurface.h"
 #include "desktop/DesktopSurfacePeer.h"
+#include "desktop/DesktopTextPeer.h"
 #include "desktop/DesktopToolBarPeer.h"
 #include "desktop/DesktopTray.h"
 #include "win32/controls/CtlComboBox.h"
 #include "win32/controls/CtlMessages.h"
+#include "win32/controls/RichEdit.h"
 #include "win32/dialogs/Dialog.h"
 #include "win32/dialogs/Resources.h"
 #include "win32/gdi/Gdi.h"
@@ -24,7 +26,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QFontInfo>
 #include <QSystemTrayIcon>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
 
@@ -357,6 +361,43 @@ TEST_F(DesktopShellTest, AToolBarShowsItsButtonsPicturesFromItsBitmap)
     }
     Keep(peer->Bar()->grab().toImage(), "toolbar-pictures.png");
     frame->DestroyWindow();
+}
+
+// Text in a typeface the desktop lacks shows in the desktop's stand-in for it, never as
+// an empty box.
+TEST_F(DesktopShellTest, TextInAMissingTypefaceShowsInTheDesktopsStandIn)
+{
+    HWND owner = Keep(MakeOwner("Fonts"));
+    HWND edit = CreateWindowExA(0, RICHEDIT_CLASS, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 10, 280, 120, owner,
+                                nullptr, nullptr, nullptr);
+    ASSERT_TRUE(edit);
+    SetWindowTextA(edit, "Words in a lost face");
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE;
+    format.yHeight = 14 * 20;
+    std::strcpy(format.szFaceName, "No Such Typeface Anywhere");
+    SendMessageA(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    DesktopTextPeer* peer = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        peer = dynamic_cast<DesktopTextPeer*>(DesktopBackend::Instance().FindPeer(edit));
+        return peer && peer->Editor()->isVisible() && peer->Editor()->toPlainText() == "Words in a lost face";
+    }));
+    QTextCursor cursor(peer->Editor()->document());
+    cursor.setPosition(3);
+    QFont asked = cursor.charFormat().font();
+    EXPECT_TRUE(asked.families().contains("No Such Typeface Anywhere")) << "the model's face is asked for";
+    QFontInfo shown(asked);
+    EXPECT_NE(shown.family(), "No Such Typeface Anywhere");
+    EXPECT_FALSE(shown.family().isEmpty()) << "a stand-in typeface";
+    // The words are drawn: dark glyph pixels on the editor's light ground.
+    QImage shot = peer->Editor()->viewport()->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) dark += qGray(shot.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 50);
 }
 
 } // namespace
