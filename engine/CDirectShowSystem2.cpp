@@ -1,5 +1,12 @@
 #include "CDirectShowSystem2.h"
 
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CVideoCodecInfo.h"
+#include "CVideoCodecsInfo.h"
+#include "StQtCodecs.h"
+#include "StQuickTime.h"
+#include "StQuickTimeLoader.h"
 #include "UStringBuffer.h"
 #include "afx/CString.h"
 #include "com/ComRuntime.h"
@@ -26,12 +33,68 @@ CDirectShowSystem2* CDirectShowSystem2::sSystem = nullptr;
 
 CDirectShowSystem2::CDirectShowSystem2()
 {
+    const SStartup startup = GetStartup();
+    if (startup.quickTime) m_quickTime = new StQuickTime;
     if (!sSystem) sSystem = this;
+    LoadQuickTimeSettings();
 }
 
 CDirectShowSystem2::~CDirectShowSystem2()
 {
     if (sSystem == this) sSystem = nullptr;
+    delete m_quickTimeLoader;
+    delete m_quickTime;
+}
+
+void CDirectShowSystem2::LoadQuickTimeSettings()
+{
+    if (!sLoadQt || m_quickTimeLoader) return;
+    m_quickTimeLoader = new StQuickTimeLoader;
+    for (LONG type : {600, 620, 610, 611, 601, 640, 630, 631, 650, 660}) AddQuickTimeCodecs(type);
+}
+
+void CDirectShowSystem2::AddQuickTimeCodecs(LONG fileType)
+{
+    const StQtCodecs* list = m_quickTimeLoader ? m_quickTimeLoader->GetSplitterCodecs(fileType) : nullptr;
+    if (list) AddThirdPartyCodecs(*list, fileType);
+}
+
+void CDirectShowSystem2::AddThirdPartyCodecs(const CThirdPartyFormat& format, LONG fileType)
+{
+    for (int i = 0; CVideoCodecsInfo::sInfo && i < format.GetVideoCodecCount(); ++i) {
+        const CVideoCodecInfo* row = format.GetVideoCodec(i);
+        CVideoCodecInfo* codec = CVideoCodecsInfo::sInfo->Add(row->GetDisplayName(), row->GetDeviceName());
+        codec->Activate(true);
+        codec->SetLoad(false);
+        codec->SetVirtual(true);
+        codec->SetBlockSize(row->GetBlockSize());
+        codec->SetSupported(fileType, true);
+        codec->SetHasSettings(false);
+        codec->SetFormat(row->GetFormat());
+        codec->SetEncoderControl(row->GetEncoderControl());
+        for (int s = 0; s < row->GetSizeCount(); ++s)
+            codec->AddResolution(row->GetSize(s)->GetWidth(), row->GetSize(s)->GetHeight());
+    }
+    for (int i = 0; CAudioCodecsInfo::sInfo && i < format.GetAudioCodecCount(); ++i) {
+        const CAudioCodecInfo* row = format.GetAudioCodec(i);
+        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(row->GetDisplayName(), row->GetDeviceName());
+        codec->Activate(true);
+        codec->SetLoad(false);
+        codec->SetVirtual(true);
+        codec->SetSupported(fileType, true);
+        for (int r = 0; r < row->GetSampleRateCount(); ++r) {
+            const CAudioCodecSampleRate* rate = row->GetSampleRate(r);
+            for (int c = 0; c < rate->GetCount(); ++c) {
+                const CAudioCodecChannel* channels = rate->GetAt(c);
+                for (int b = 0; b < channels->GetCount(); ++b) {
+                    const CAudioCodecBitsPerSample* bits = channels->GetAt(b);
+                    for (int k = 0; k < bits->GetCount(); ++k)
+                        codec->AddSetting(rate->GetValue(), channels->GetValue(), bits->GetValue(),
+                                          bits->GetAt(k)->GetBitrate(), 0);
+                }
+            }
+        }
+    }
 }
 
 IWMStreamConfig* CDirectShowSystem2::GetVideoStream(const char*, LONG) { return nullptr; }

@@ -9,6 +9,9 @@
 struct IMoniker;
 struct IWMProfileManager;
 struct IWMStreamConfig;
+class CThirdPartyFormat;
+class StQuickTime;
+class StQuickTimeLoader;
 
 class CDirectShowSystem2 {
 public:
@@ -40,6 +43,13 @@ public:
     };
     static SStartup GetStartup();
 
+    // QuickTime's codec lists, copied into the catalogues for the file types it writes;
+    // nothing without QuickTime or the catalogues.
+    void LoadQuickTimeSettings();
+    void AddQuickTimeCodecs(LONG fileType);
+    // Copies another engine's codecs of a file type into the codec catalogues.
+    static void AddThirdPartyCodecs(const CThirdPartyFormat& format, LONG fileType);
+
     // Every device of a system device category that has a display name and a
     // friendly name; nothing when the category is empty or cannot be listed.
     using DeviceCallback = std::function<void(IMoniker* moniker, const char* friendlyName, const char* displayName)>;
@@ -63,4 +73,8 @@ public:
 
 protected:
     IWMProfileManager* m_profileManager = nullptr;
+
+private:
+    StQuickTime* m_quickTime = nullptr;
+    StQuickTimeLoader* m_quickTimeLoader = nullptr;
 };
