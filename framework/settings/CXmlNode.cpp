@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -81,8 +82,9 @@ CString CXmlNode::MakeXmlKey(const char* text)
 
 CString CXmlNode::EscapeText(const char* text)
 {
-    CString out;
-    for (const char* p = text ? text : ""; *p; ++p) {
+    if (!text || !std::strpbrk(text, "<>&")) return CString(text ? text : "");
+    std::string out;
+    for (const char* p = text; *p; ++p) {
         switch (*p) {
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
@@ -90,29 +92,37 @@ CString CXmlNode::EscapeText(const char* text)
         default: out += *p; break;
         }
     }
-    return out;
+    return CString(out.c_str(), static_cast<int>(out.size()));
 }
 
 CString CXmlNode::UnescapeText(const char* text)
 {
-    static const struct { const char* entity; char ch; } kEntities[] = {{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
-    CString out;
-    for (const char* p = text ? text : ""; *p;) {
-        bool replaced = false;
-        if (*p == '&') {
-            for (const auto& e : kEntities) {
-                size_t n = std::strlen(e.entity);
-                if (std::strncmp(p, e.entity, n) == 0) {
-                    out += e.ch;
-                    p += n;
-                    replaced = true;
-                    break;
-                }
+    static const struct { const char* entity; size_t length; char ch; } kEntities[] = {
+        {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&amp;", 5, '&'}};
+    const char* p = text ? text : "";
+    const char* amp = std::strchr(p, '&');
+    // Most values hold no entity at all: one copy, no scan byte by byte.
+    if (!amp) return CString(p);
+    std::string out;
+    out.reserve(std::strlen(p));
+    while (amp) {
+        out.append(p, static_cast<size_t>(amp - p));
+        p = amp;
+        char replacement = '&';
+        size_t taken = 1;
+        for (const auto& e : kEntities) {
+            if (std::strncmp(p, e.entity, e.length) == 0) {
+                replacement = e.ch;
+                taken = e.length;
+                break;
             }
         }
-        if (!replaced) out += *p++;
+        out += replacement;
+        p += taken;
+        amp = std::strchr(p, '&');
     }
-    return out;
+    out += p;
+    return CString(out.c_str(), static_cast<int>(out.size()));
 }
 
 void CXmlNode::Reset()
@@ -279,6 +289,7 @@ const char* CXmlNode::ParseInto(const char* text, int depth, std::vector<CXmlNod
     const char* slash = nullptr;
     const char* valueStart = nullptr;
     bool keySet = false;
+    CString endTag;
     const char* p = text;
     while (*p) {
         char c = *p;
@@ -292,10 +303,11 @@ const char* CXmlNode::ParseInto(const char* text, int depth, std::vector<CXmlNod
             }
             SetKey(CString(start, static_cast<int>(p - start)));
             keySet = true;
+            endTag = GetEndTag();
             valueStart = p + 1;
             ++p;
         } else if (c == '<') {
-            CString endTag = GetEndTag();
+            if (!keySet) endTag = GetEndTag();
             if (std::strncmp(p, endTag, static_cast<size_t>(endTag.GetLength())) == 0) {
                 if (valueStart) m_value = UnescapeText(CString(valueStart, static_cast<int>(p - valueStart)));
                 return p + endTag.GetLength();
