@@ -3,9 +3,11 @@
 #include "CHandle.h"
 #include "CStyledEdit.h"
 #include "afx/windows/CWnd.h"
+#include "win32/windowing/MessageLoop.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -17,6 +19,12 @@ public:
         if (!edit.Create(WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, CRect(0, 0, 400, 300), this, 1))
             std::abort();
     }
+    ~Host() override
+    {
+        DestroyWindow();
+        MvPumpUntilIdle();
+        AfxDeleteTempMaps();
+    }
     CStyledEdit edit;
 };
 
@@ -24,7 +32,10 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Host* host = new Host;
+    // One editor for the whole run, closed at its end like the program's: before the window
+    // system's own state goes, which was made before it.
+    // An editor of its own for each input, opened and closed as the program does.
+    auto host = std::make_unique<Host>();
     CHandle bytes;
     // A leading blank keeps the bytes plain text even when they begin like rich text.
     if (!bytes.Append(reinterpret_cast<const unsigned char*>(" "), 1) || (size && !bytes.Append(data, uint32_t(size))) ||
