@@ -15,18 +15,22 @@ struct StagedFile {
     uint64_t version = 0;
 };
 
-struct BatchState {
+}
+
+struct MvSettingsBatchState {
     int depth = 0;
     bool ownerOnly = false;
     std::map<std::string, StagedFile> files;
 };
 
-thread_local BatchState tState;
+namespace {
+
+thread_local MvSettingsBatchState tState;
 std::atomic<uint64_t> sVersions{0};
 
 }
 
-MvSettingsBatch::MvSettingsBatch() { ++tState.depth; }
+MvSettingsBatch::MvSettingsBatch() : m_state(&tState) { ++tState.depth; }
 
 MvSettingsBatch::~MvSettingsBatch() { Commit(); }
 
@@ -34,11 +38,13 @@ bool MvSettingsBatch::Commit()
 {
     if (m_ended) return true;
     m_ended = true;
-    if (--tState.depth > 0) return true;
+    // The state of the thread that opened the batch, even when another one ends it.
+    MvSettingsBatchState& state = *m_state;
+    if (--state.depth > 0) return true;
     // Taken out first, so the writes below go straight to the files.
-    std::map<std::string, StagedFile> files = std::move(tState.files);
-    bool ownerOnly = tState.ownerOnly;
-    tState = BatchState();
+    std::map<std::string, StagedFile> files = std::move(state.files);
+    bool ownerOnly = state.ownerOnly;
+    state = MvSettingsBatchState();
     bool ok = true;
     DWORD error = ERROR_SUCCESS;
     for (auto& entry : files) {
@@ -69,7 +75,7 @@ bool MvSettingsBatch::Commit()
 
 void MvSettingsBatch::KeepPrivate()
 {
-    if (!m_ended) tState.ownerOnly = true;
+    if (!m_ended) m_state->ownerOnly = true;
 }
 
 bool MvSettingsBatch::Active() { return tState.depth > 0; }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+struct MvSettingsBatchState;
+
 class MvSettingsBatch {
 public:
     MvSettingsBatch();
@@ -32,5 +34,6 @@ public:
     static const std::string* Staged(const std::string& path, uint64_t* version = nullptr);
 
 private:
+    MvSettingsBatchState* m_state; // the opening thread's
     bool m_ended = false;
 };

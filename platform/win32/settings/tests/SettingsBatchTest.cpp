@@ -10,6 +10,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -102,6 +104,18 @@ TEST_F(SettingsBatch, PrivateBatchesLeaveTheirFilesToTheOwner)
     struct stat st {};
     ASSERT_EQ(0, ::stat(Ini().c_str(), &st));
     EXPECT_EQ(0600u, st.st_mode & 0777);
+}
+
+TEST_F(SettingsBatch, ABatchEndedOnAnotherThreadStillLandsAndEndsForItsOwn)
+{
+    ASSERT_TRUE(MvCreateFolders(Folder()));
+    auto batch = std::make_unique<MvSettingsBatch>();
+    ASSERT_TRUE(WritePrivateProfileString("S", "a", "batched", Ini().c_str()));
+    std::thread([&] { batch.reset(); }).join();
+    EXPECT_NE(std::string::npos, FileText(Ini()).find("a=batched"));
+    EXPECT_FALSE(MvSettingsBatch::Active());
+    ASSERT_TRUE(WritePrivateProfileString("S", "b", "direct", Ini().c_str()));
+    EXPECT_NE(std::string::npos, FileText(Ini()).find("b=direct"));
 }
 
 // A process id that no process has any more.
