@@ -4,7 +4,13 @@
 #include "CAudioCodecsInfo.h"
 #include "CVideoCodecInfo.h"
 #include "CVideoCodecsInfo.h"
+#include "CFormatTypes.h"
+#include "CQuickTimeExportPersist.h"
+#include "CQuickTimeExportTypePersist.h"
+#include "CQuickTimePersist.h"
+#include "StApplicationId.h"
 #include "StQtCodecs.h"
+#include "UPersistStorage.h"
 #include "StQuickTime.h"
 #include "StQuickTimeLoader.h"
 #include "UStringBuffer.h"
@@ -31,7 +37,33 @@ bool CDirectShowSystem2::sHasSubtitleFilter = false;
 bool CDirectShowSystem2::sSupportSubtitleTested = false;
 CDirectShowSystem2* CDirectShowSystem2::sSystem = nullptr;
 
+namespace {
+
+const char* const kQuickTimeRoot = "QuickTime Data";
+const char* const kQuickTimeFile = "QuickTime.xml";
+const char* const kQuickTimeExportRoot = "QuickTime Export";
+
+// The export settings files of a type by QuickTime version: below 7, from 7, from 7.1.
+struct SExportFiles {
+    LONG type;
+    const char* files[3];
+};
+const SExportFiles kExportFiles[] = {
+    {610, {"QT DV.xml", "QT DV.xml", "QT DV.xml"}},
+    {611, {"QT DVPRO.xml", "QT DVPRO.xml", "QT DVPRO.xml"}},
+    {601, {"QT Export.xml", "QT7 Export.xml", "QT71 Export.xml"}},
+    {640, {"QT MP4.xml", "QT7 MP4.xml", "QT71 MP4.xml"}},
+    {630, {"QT 3GP.xml", "QT7 3GP.xml", "QT71 3GP.xml"}},
+    {631, {"QT 3G2.xml", "QT7 3G2.xml", "QT71 3G2.xml"}},
+};
+// The portable player's applications take their MP4 settings from these.
+const char* const kIpodFiles[3] = {"QT IPOD.xml", "QT7 IPOD.xml", "QT71 IPOD.xml"};
+
+} // namespace
+
 CDirectShowSystem2::CDirectShowSystem2()
+    : m_quickTimeSettings(std::make_unique<CQuickTimePersist>()),
+      m_quickTimeExport(std::make_unique<CQuickTimeExportPersist>())
 {
     const SStartup startup = GetStartup();
     if (startup.quickTime) m_quickTime = new StQuickTime;
@@ -42,6 +74,7 @@ CDirectShowSystem2::CDirectShowSystem2()
 CDirectShowSystem2::~CDirectShowSystem2()
 {
     if (sSystem == this) sSystem = nullptr;
+    SaveQuickTimeSettings();
     delete m_quickTimeLoader;
     delete m_quickTime;
 }
@@ -51,6 +84,26 @@ void CDirectShowSystem2::LoadQuickTimeSettings()
     if (!sLoadQt || m_quickTimeLoader) return;
     m_quickTimeLoader = new StQuickTimeLoader;
     for (LONG type : {600, 620, 610, 611, 601, 640, 630, 631, 650, 660}) AddQuickTimeCodecs(type);
+    UPersistStorage::SystemLoad(*m_quickTimeSettings, kQuickTimeRoot, kQuickTimeFile);
+    for (LONG type : {610, 611, 601, 640, 630, 631}) {
+        if (!CFormatTypes::SupportedByApp(type)) continue;
+        const char* file = GetQtExportFileName(type, StQuickTime::sVersion, StApplicationId::Id());
+        UPersistStorage::SystemLoad(*m_quickTimeExport->Add(type), kQuickTimeExportRoot, file);
+    }
+}
+
+void CDirectShowSystem2::SaveQuickTimeSettings()
+{
+    if (sLoadQt) UPersistStorage::SystemSave(*m_quickTimeSettings, kQuickTimeRoot, kQuickTimeFile);
+}
+
+const char* CDirectShowSystem2::GetQtExportFileName(LONG fileType, long version, unsigned long application)
+{
+    const int era = int32_t(version) >= 0x07100000 ? 2 : int32_t(version) >= 0x07000000 ? 1 : 0;
+    if (fileType == 640 && (application == 31198 || application == 59301)) return kIpodFiles[era];
+    for (const SExportFiles& row : kExportFiles)
+        if (row.type == fileType) return row.files[era];
+    return "";
 }
 
 void CDirectShowSystem2::AddQuickTimeCodecs(LONG fileType)

@@ -5,11 +5,14 @@
 #include "win32/WinTypes.h"
 
 #include <functional>
+#include <memory>
 
 struct IMoniker;
 struct IWMProfileManager;
 struct IWMStreamConfig;
 class CThirdPartyFormat;
+class CQuickTimeExportPersist;
+class CQuickTimePersist;
 class StQuickTime;
 class StQuickTimeLoader;
 
@@ -46,7 +49,14 @@ public:
     // QuickTime's codec lists, copied into the catalogues for the file types it writes;
     // nothing without QuickTime or the catalogues.
     void LoadQuickTimeSettings();
+    // "QuickTime.xml": the compressor settings collected during the run.
+    void SaveQuickTimeSettings();
     void AddQuickTimeCodecs(LONG fileType);
+    // The read-only export settings file of an output file type for a QuickTime version
+    // and application; empty for a type without one.
+    static const char* GetQtExportFileName(LONG fileType, long version, unsigned long application);
+    CQuickTimePersist* GetQuickTimeSettings() const { return m_quickTimeSettings.get(); }
+    CQuickTimeExportPersist* GetQuickTimeExportSettings() const { return m_quickTimeExport.get(); }
     // Copies another engine's codecs of a file type into the codec catalogues.
     static void AddThirdPartyCodecs(const CThirdPartyFormat& format, LONG fileType);
 
@@ -75,6 +85,8 @@ protected:
     IWMProfileManager* m_profileManager = nullptr;
 
 private:
+    std::unique_ptr<CQuickTimePersist> m_quickTimeSettings;
+    std::unique_ptr<CQuickTimeExportPersist> m_quickTimeExport;
     StQuickTime* m_quickTime = nullptr;
     StQuickTimeLoader* m_quickTimeLoader = nullptr;
 };

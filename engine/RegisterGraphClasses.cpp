@@ -20,6 +20,10 @@
 #include "CWmProfileVersion.h"
 #include "CWmProfilesInfo.h"
 #include "CMediaProfile.h"
+#include "CQtExportSettings.h"
+#include "CQuickTimeExportPersist.h"
+#include "CQuickTimeExportTypePersist.h"
+#include "CQuickTimePersist.h"
 
 MV_REGISTER_PERSIST_CLASS(CFilterData)
 MV_REGISTER_PERSIST_CLASS(CFileExtensionData)
@@ -65,3 +69,7 @@ MV_REGISTER_PERSIST_CLASS(CFilterCheck)
 MV_REGISTER_PERSIST_CLASS(CMediaProfile)
 MV_REGISTER_PERSIST_CLASS(CWmProfileVersion)
 MV_REGISTER_PERSIST_CLASS(CWmProfilesInfo)
+MV_REGISTER_PERSIST_CLASS(CQtExportSettings)
+MV_REGISTER_PERSIST_CLASS(CQuickTimeExportTypePersist)
+MV_REGISTER_PERSIST_CLASS(CQuickTimeExportPersist)
+MV_REGISTER_PERSIST_CLASS(CQuickTimePersist)
