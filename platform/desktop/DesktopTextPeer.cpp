@@ -172,6 +172,9 @@ void DesktopTextPeer::UserSelected()
 {
     CtlEdit* model = M();
     if (Syncing() || !model) return;
+    // Qt moves its caret before it reports the typed text; the edit brings the model's
+    // caret along, and moving it first would end the typing that undo takes as one step.
+    if (m_edit->document()->characterCount() - 1 != m_shown.size()) return;
     QTextCursor cursor = m_edit->textCursor();
     const std::u16string& text = model->Doc().Text();
     model->UserSelect(DesktopTextMap::ToModelPos(text, cursor.anchor()), DesktopTextMap::ToModelPos(text, cursor.position()));
