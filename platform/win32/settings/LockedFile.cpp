@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,6 +14,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr time_t kUnnamedTemporaryAge = 600;
 
 class Fd {
 public:
@@ -116,12 +119,23 @@ void MvLockedFile::RemoveStaleTemporaries(const std::string& path)
 {
     std::string folder = FolderOf(path);
     size_t slash = path.find_last_of('/');
-    std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".~";
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string prefix = base + ".~";
+    // Earlier versions named their temporaries without the process: those are taken when old
+    // enough that no save can still be writing them.
+    const std::string unnamed = base + ".tmp-";
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     const pid_t self = ::getpid();
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
+        if (name.size() == unnamed.size() + 6 && name.compare(0, unnamed.size(), unnamed) == 0) {
+            struct stat st {};
+            std::string full = folder + "/" + name;
+            if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime + kUnnamedTemporaryAge < ::time(nullptr))
+                ::unlink(full.c_str());
+            continue;
+        }
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
         // "<name>.~<pid>-<anything>"
         const char* digits = name.c_str() + prefix.size();

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -150,8 +151,13 @@ TEST_F(SettingsBatch, TemporariesOfDeadProcessesGoAtTheNextSave)
         const std::string dead = path + ".~" + std::to_string(DeadProcess()) + "-AbC123";
         const std::string alive = path + ".~1-XyZ789";       // the first process never ends
         const std::string other = Folder() + "/other.ini.~" + std::to_string(DeadProcess()) + "-1";
-        for (const auto& leftover : {dead, alive, other}) std::ofstream(leftover) << "half a save";
+        const std::string unnamedOld = path + ".tmp-Q1w2E3", unnamedNew = path + ".tmp-R4t5Y6";
+        for (const auto& leftover : {dead, alive, other, unnamedOld, unnamedNew}) std::ofstream(leftover) << "half a save";
+        std::filesystem::last_write_time(unnamedOld, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
         writer.save();
+        EXPECT_FALSE(std::filesystem::exists(unnamedOld)) << writer.file << ": an hour-old leftover without a process";
+        EXPECT_TRUE(std::filesystem::exists(unnamedNew)) << writer.file << ": a save may be writing it";
+        std::filesystem::remove(unnamedNew);
         EXPECT_FALSE(std::filesystem::exists(dead)) << writer.file;
         EXPECT_TRUE(std::filesystem::exists(alive)) << writer.file;
         EXPECT_TRUE(std::filesystem::exists(other)) << writer.file << ": another file's leftovers are its own";
