@@ -7,6 +7,7 @@
 #include "dshow/asf/AsfWriter.h"
 #include "dshow/asf/WmMediaSource.h"
 #include "dshow/interfaces/ConfigAsfWriter.h"
+#include "dshow/sources/SourceIds.h"
 #include "win32/audio/WaveFormat.h"
 #include "win32/kernel/Module.h"
 
@@ -195,6 +196,58 @@ TEST_F(AsfWriterTest, AProfileOfACodecTheWriterCannotEncodeIsRefused)
     config->Release();
     writer->Release();
     profile->Release();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AsfWriterTest, AVideoProfileWritesWindowsMediaVideo)
+{
+    IWMProfileManager2* manager2 = nullptr;
+    ASSERT_EQ(QueryInterfaceTo(m_manager, &manager2), S_OK);
+    ASSERT_EQ(manager2->SetSystemProfileVersion(WMT_VER_8_0), S_OK);
+    manager2->Release();
+    DWORD count = 0;
+    m_manager->GetSystemProfileCount(&count);
+    IWMProfile* videoOnly = nullptr;
+    for (DWORD i = 0; i < count && !videoOnly; ++i) {
+        IWMProfile* profile = nullptr;
+        ASSERT_EQ(m_manager->LoadSystemProfile(i, &profile), S_OK);
+        DWORD streams = 0;
+        profile->GetStreamCount(&streams);
+        IWMStreamConfig* first = nullptr;
+        GUID type{};
+        profile->GetStream(0, &first);
+        first->GetStreamType(&type);
+        first->Release();
+        if (streams == 1 && type == WMMEDIATYPE_Video)
+            videoOnly = profile;
+        else
+            profile->Release();
+    }
+    ASSERT_NE(videoOnly, nullptr);
+    IBaseFilter* source = nullptr;
+    IBaseFilter* writer = nullptr;
+    IConfigAsfWriter* config = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_VideoTestSource, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&source)),
+              S_OK);
+    ASSERT_EQ(CoCreateInstance(CLSID_WmAsfWriter, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&writer)),
+              S_OK);
+    ASSERT_EQ(QueryInterfaceTo(writer, &config), S_OK);
+    ASSERT_EQ(config->ConfigureFilterUsingProfile(videoOnly), S_OK);
+    const fs::path target = m_dir / "pattern.wmv";
+    EXPECT_EQ(WriteFrom(source, u"Video", writer, u"Video Input 01", target), EC_COMPLETE);
+    config->Release();
+    writer->Release();
+    source->Release();
+    videoOnly->Release();
+    const std::string answer = ProbeMedia(target, "stream=codec_name,width,height:format=duration", "v:0");
+    EXPECT_EQ(answer.substr(0, answer.find('\n')), "wmv2") << answer;
+    EXPECT_NE(answer.find("\n320\n240\n"), std::string::npos) << answer;
+    EXPECT_NEAR(std::atof(answer.substr(answer.rfind('\n') + 1).c_str()), 10.0, 0.05);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // QuickTime library names for the formats chosen.
 #include "com/ComRuntime.h"
 #include "dshow/quicktime/QuickTimeWriter.h"
+#include "dshow/sources/SourceIds.h"
 
 #include "WriterGraph.h"
 
@@ -99,6 +100,49 @@ TEST_F(QuickTimeWriterTest, AFormatTheLibraryCannotEncodeWritesNothing)
     IBaseFilter* flc = nullptr;
     EXPECT_TRUE(FAILED(CoCreateInstance(kFlcExport, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
                                         reinterpret_cast<void**>(&flc))));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QuickTimeWriterTest, VideoIsWrittenWithTheCompressorChosen)
+{
+    const struct {
+        const CLSID* clsid;
+        DWORD format;
+        const char* file;
+        const char* codec;
+    } cases[] = {
+        {&kMp4Export, 0, "pattern.mp4", "mpeg4"},
+        {&kMovWriter, Code("avc1"), "pattern.mov", "h264"},
+        {&kMovWriter, Code("jpeg"), "photo.mov", "mjpeg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        if (c.format && !QuickTimeEncoderFor(c.format)) continue; // no H.264 encoder here
+        IBaseFilter* source = nullptr;
+        IBaseFilter* writer = nullptr;
+        ASSERT_EQ(CoCreateInstance(CLSID_VideoTestSource, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                   reinterpret_cast<void**>(&source)),
+                  S_OK);
+        ASSERT_EQ(CoCreateInstance(*c.clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                   reinterpret_cast<void**>(&writer)),
+                  S_OK);
+        IQuickTimeVideoCompression* video = nullptr;
+        if (c.format && SUCCEEDED(QueryInterfaceTo(writer, &video))) {
+            video->SetVideoFormat(c.format);
+            video->SetQuality(80);
+            video->Release();
+        }
+        const fs::path target = m_dir / c.file;
+        EXPECT_EQ(WriteFrom(source, u"Video", writer, u"Video", target), EC_COMPLETE);
+        writer->Release();
+        source->Release();
+        const std::string answer = ProbeMedia(target, "stream=codec_name:format=duration", "v:0");
+        EXPECT_EQ(answer.substr(0, answer.find('\n')), c.codec) << answer;
+        EXPECT_NEAR(std::atof(answer.substr(answer.rfind('\n') + 1).c_str()), 10.0, 0.05);
+    }
 }
 
 } // namespace
