@@ -1,0 +1,154 @@
+// Batches converted the way a converter program runs them: probed files, one output for all,
+// statuses written back, and one message for the files that could not be converted.
+#include "../../../../engine/tests/EngineTestMedia.h"
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CAudioConversionLoop.h"
+#include "CDirectShowWindow.h"
+#include "CFileBatch2.h"
+#include "CFileCheckAdministrator2.h"
+#include "CFormatTypes.h"
+#include "CMediaFile2.h"
+#include "StDirectShow.h"
+#include "UApplyMediaFile.h"
+#include "dshow/AudioEncoderFilter.h"
+#include "win32/TestHome.h"
+#include "win32/dialogs/MessageBox.h"
+#include "win32/windowing/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CDoneWatcher : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDxLoop2::kLoopDoneMessage) ++done;
+        if (message == CDxLoop2::kLoopItemStartedMessage) ++started;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int done = 0;
+    int started = 0;
+};
+
+class ConversionLoopRoadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::path(m_home.Path()) / "media";
+        fs::create_directories(m_dir / "out");
+        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
+        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
+        if (!CAudioCodecsInfo::sInfo) m_codecs = std::make_unique<CAudioCodecsInfo>(true);
+        CAudioCodecInfo* pcm = CAudioCodecsInfo::sInfo->Add("PCM", "");
+        pcm->SetId(CLSID_PcmAudioCompressor);
+        pcm->SetSupported(500, true);
+        MvTakeShownMessageBoxes();
+
+        CMediaOutput2& output = m_batch.GetMediaOutput();
+        output.SetSplitterType(500);
+        output.SetWantsVideo(false);
+        output.GetAudioOutput().SetDisplayName("PCM");
+        output.GetAudioOutput().GetAudioInfo().SetSampleRate(22050);
+        output.GetAudioOutput().GetAudioInfo().SetChannel(1);
+        output.GetAudioOutput().GetAudioInfo().SetBitsPerSample(16);
+        m_batch.GetFilePath().SetFilePath((m_dir / "out").string().c_str());
+        m_batch.GetFilePath().SetFileReplace(kFileReplaceReplace);
+        m_loop.SetVideoWindow(&m_window);
+        m_loop.AddListener(&m_watch);
+    }
+    void TearDown() override
+    {
+        m_loop.RemoveListener(&m_watch);
+        m_loop.Reset();
+        m_window.DestroyWindow();
+    }
+
+    // A probed file when it exists; a file that cannot be opened otherwise.
+    CMediaFile2* AddFile(const char* name, bool exists, double seconds = 0.5)
+    {
+        const fs::path path = m_dir / name;
+        if (exists) WriteToneWav(path, 22050, seconds);
+        auto* file = new CMediaFile2;
+        file->GetFilePath().SetFilePath(path.string().c_str());
+        if (exists) {
+            CFileCheckAdministrator2 check;
+            check.SetFilePath(path.string().c_str());
+            EXPECT_TRUE(check.Create()) << path;
+            UApplyMediaFile::ApplyMediaFile(file, &check);
+            check.Release();
+        }
+        file->GetOutputFile().SetFilePath((fs::path(name).stem().string() + ".wav").c_str());
+        m_batch.GetMediaList().AddFile(file);
+        return file;
+    }
+    std::vector<long> Statuses()
+    {
+        std::vector<long> statuses;
+        for (int i = 0; i < m_batch.GetMediaList().GetFileCount(); ++i)
+            statuses.push_back(m_batch.GetMediaList().GetFile(i)->GetStatus());
+        return statuses;
+    }
+
+    MvTestHome m_home;
+    StDirectShow m_com;
+    fs::path m_dir;
+    CDirectShowWindow m_window;
+    std::unique_ptr<CFormatTypes> m_types;
+    std::unique_ptr<CAudioCodecsInfo> m_codecs;
+    CFileBatch2 m_batch;
+    CAudioConversionLoop m_loop;
+    CDoneWatcher m_watch;
+};
+
+TEST_F(ConversionLoopRoadTest, AFileThatCannotBeOpenedFailsAloneAndIsNamedOnce)
+{
+    AddFile("one.wav", true);
+    AddFile("missing.wav", false);
+    AddFile("three.wav", true);
+    m_loop.SetBatch(&m_batch);
+    ASSERT_TRUE(m_loop.Start());
+    EXPECT_STREQ("Converting 1 out of 3 files...", m_loop.GetText());
+    ASSERT_TRUE(MvPumpUntil([&] { return m_watch.done > 0; }, 60000));
+    EXPECT_EQ((std::vector<long>{2, 4, 2}), Statuses());
+    const auto boxes = MvTakeShownMessageBoxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("The following files are not converted:\n" + (m_dir / "missing.wav").string() +
+                  "\n\nPlease make sure\n1. The input files exist;\n2. The output directory path is a valid complete "
+                  "path with drive letter; and\n3. Your codec settings are valid.\n",
+              boxes[0].text);
+    EXPECT_TRUE(fs::exists(m_dir / "out" / "one.wav"));
+    EXPECT_TRUE(fs::exists(m_dir / "out" / "three.wav"));
+    EXPECT_NEAR(std::atof(ProbedValue(ProbeMedia(m_dir / "out" / "three.wav"), "duration").c_str()), 0.5, 0.05);
+}
+
+TEST_F(ConversionLoopRoadTest, CancellingMarksTheRestSkippedAndSaysNothing)
+{
+    // Long enough that the second is still converting when the test stops pumping.
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav"}) AddFile(name, true, 20);
+    m_loop.SetBatch(&m_batch);
+    ASSERT_TRUE(m_loop.Start());
+    ASSERT_TRUE(MvPumpUntil([&] { return m_watch.started >= 2; }, 60000));
+    m_loop.Cancel();
+    EXPECT_EQ((std::vector<long>{2, 3, 3, 3}), Statuses());
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+}
+
+TEST_F(ConversionLoopRoadTest, OutputsGoBesideTheirInputsWhenTheFolderSaysSo)
+{
+    AddFile("beside.wav", true)->GetOutputFile().SetFilePath("beside-out.wav");
+    m_batch.GetFilePath().SetSameDirectory(true);
+    m_loop.SetBatch(&m_batch);
+    ASSERT_TRUE(m_loop.Start());
+    EXPECT_EQ(CString((m_dir / "beside-out.wav").string().c_str()), m_loop.GetSaveFile().GetFilePath());
+    ASSERT_TRUE(MvPumpUntil([&] { return m_watch.done > 0; }, 60000));
+    EXPECT_TRUE(fs::exists(m_dir / "beside-out.wav"));
+}
+
+} // namespace
