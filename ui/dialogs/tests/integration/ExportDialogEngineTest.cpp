@@ -39,9 +39,9 @@ TEST(AudioExportDialogOnTheEngine, InstalledTypesAreTakenAndAbsentRuntimesExplai
                 {"MP3 - MPEG Layer-3", 350, nullptr},
                 {"OGG - OGG Audio", 1100, nullptr},
                 {"MKA - Matroska Audio", 1200, nullptr},
-                {"WMA - Windows Media Audio", 1200,
-                 "Please install Windows Media Format 9 runtime to output to Windows Media files."},
-                {"RA - RealAudio", 1200, "Please install the RealMedia producer to output to RealMedia files."},
+                // The Windows Media runtime stand-in is installed with the program.
+                {"WMA - Windows Media Audio", 200, nullptr},
+                {"RA - RealAudio", 200, "Please install the RealMedia producer to output to RealMedia files."},
                 {"WAV - Waveform", 500, nullptr},
             };
             for (const Case& c : cases) {
@@ -50,8 +50,9 @@ TEST(AudioExportDialogOnTheEngine, InstalledTypesAreTakenAndAbsentRuntimesExplai
                 EXPECT_EQ(c.taken, dialog.GetData().GetMediaOutput().GetSplitterType());
                 const auto boxes = MvTakeShownMessageBoxes();
                 if (c.explanation) {
-                    ASSERT_EQ(1u, boxes.size());
-                    EXPECT_EQ(c.explanation, boxes[0].text);
+                    // An expectation, not an assertion: the dialog must still be closed below.
+                    EXPECT_EQ(1u, boxes.size());
+                    if (!boxes.empty()) EXPECT_EQ(c.explanation, boxes[0].text);
                 } else {
                     EXPECT_TRUE(boxes.empty());
                 }
