@@ -9,6 +9,7 @@ struct IConfigAsfWriter : IUnknown {
     // Makes one input pin per stream of the profile; only while stopped and unconnected.
     virtual HRESULT ConfigureFilterUsingProfile(IWMProfile* profile) = 0;
     virtual HRESULT GetCurrentProfile(IWMProfile** profile) = 0;
+    // Kept as asked; the file gets the index the multiplexer writes for its video streams.
     virtual HRESULT SetIndexMode(BOOL index) = 0;
     virtual HRESULT GetIndexMode(BOOL* index) = 0;
 };
