@@ -1,10 +1,12 @@
 #include "CTelloraPanel.h"
 
+#include "CAudioStackExportDialog.h"
 #include "SpeechMessages.h"
 #include "UDialogTemplates.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
 #include "UWindowsUtils.h"
+#include "afx/windows/CCmdUI.h"
 #include "afx/windows/CDataExchange.h"
 #include "afx/windows/CWinApp.h"
 #include "afx/windows/MessageMap.h"
@@ -13,9 +15,12 @@ namespace {
 MvDialogTemplate MakeTemplate()
 {
     using U = UDialogTemplates;
+    MvDialogItem graph = U::Item("Static", "Direct Show", CTelloraPanel::kGraphWindow, 0, 0, 0, 1, 1);
+    graph.style &= ~WS_VISIBLE;
     MvDialogTemplate t = U::Make("", 320, 240,
                                  {U::Item("Static", "Voice", CTelloraPanel::kVoicePlaceholder, 0, 0, 0, 320, 100),
-                                  U::Item("Static", "Text", CTelloraPanel::kTextPlaceholder, 0, 0, 100, 320, 140)});
+                                  U::Item("Static", "Text", CTelloraPanel::kTextPlaceholder, 0, 0, 100, 320, 140),
+                                  graph});
     t.style = WS_CHILD | WS_CLIPCHILDREN;
     return t;
 }
@@ -23,10 +28,13 @@ MvDialogTemplate MakeTemplate()
 
 BEGIN_MESSAGE_MAP(CTelloraPanel, CMainPanel)
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_COMMAND(CTelloraPanel::kStart, OnSpeechStart)
     ON_COMMAND(CTelloraPanel::kStartFromCursor, OnSpeechStartFromCursor)
     ON_COMMAND(CTelloraPanel::kPause, OnSpeechPause)
     ON_COMMAND(CTelloraPanel::kStop, OnSpeechStop)
+    ON_COMMAND(CTelloraPanel::kRecord, OnSpeechRecord)
+    ON_UPDATE_COMMAND_UI(CTelloraPanel::kRecord, OnUpdateSpeechRecord)
 END_MESSAGE_MAP()
 
 CTelloraPanel::CTelloraPanel(CWnd* parent)
@@ -43,16 +51,19 @@ CTelloraPanel::CTelloraPanel(CWnd* parent)
     m_editLocator.SetBottom(256);
     SetData(&m_data);
     m_speaker.AddListener(this);
+    m_task.SetData(&m_data);
 }
 
 CTelloraPanel::~CTelloraPanel()
 {
+    m_task.Stop(false);
     m_speaker.RemoveListener(this);
 }
 
 void CTelloraPanel::DoDataExchange(CDataExchange* dx)
 {
     CMainPanel::DoDataExchange(dx);
+    DDX_Control(dx, kGraphWindow, m_graphWindow);
     DDX_Control(dx, kTextPlaceholder, m_textPlaceholder);
     DDX_Control(dx, kVoicePlaceholder, m_voicePlaceholder);
 }
@@ -67,7 +78,15 @@ BOOL CTelloraPanel::OnInitDialog()
     UWindowsUtils::ReplaceWindow(&m_editPanel, &m_textPlaceholder);
     m_editLocator.SetWindow(&m_editPanel);
     m_speechPanel.SetObject(&m_data.GetSpeechControl());
+    m_task.SetDirectShowWindow(&m_graphWindow);
     return TRUE;
+}
+
+void CTelloraPanel::OnDestroy()
+{
+    m_task.Stop(false);
+    m_speaker.Stop();
+    CMainPanel::OnDestroy();
 }
 
 void CTelloraPanel::OnSize(UINT type, int cx, int cy)
@@ -134,4 +153,20 @@ void CTelloraPanel::OnSpeechPause()
 void CTelloraPanel::OnSpeechStop()
 {
     m_speaker.Stop();
+}
+
+void CTelloraPanel::OnSpeechRecord()
+{
+    if (m_task.IsRunning() || !CheckVoice()) return;
+    CAudioStackExportDialog dialog(this);
+    dialog.SetData(m_data);
+    if (dialog.DoModal() != IDOK) return;
+    m_data = dialog.GetData();
+    m_task.SetText(m_editPanel.GetText());
+    m_task.Start();
+}
+
+void CTelloraPanel::OnUpdateSpeechRecord(CCmdUI* ui)
+{
+    ui->Enable(!m_task.IsRunning());
 }

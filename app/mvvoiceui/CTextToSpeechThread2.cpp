@@ -43,6 +43,7 @@ void CTextToSpeechThread2::SetText(const char* text)
 void CTextToSpeechThread2::ExecuteSelf(long)
 {
     StartProgress();
+    m_error.Empty();
     if (m_textLength == 0) return;
     CoInitialize(nullptr);
     {
@@ -55,7 +56,7 @@ void CTextToSpeechThread2::ExecuteSelf(long)
         administrator.SetChannelCount(m_audioInfo.GetChannel());
         administrator.SetBitsPerSample(m_audioInfo.GetBitsPerSample());
         administrator.SetText(m_text);
-        administrator.Play();
+        const bool playing = administrator.Play();
         if (ISpVoice* voice = administrator.GetTalker().GetVoice()) {
             while (!IsCanceled()) {
                 if (voice->WaitUntilDone(50) != S_FALSE) break;
@@ -63,6 +64,13 @@ void CTextToSpeechThread2::ExecuteSelf(long)
                 if (SUCCEEDED(voice->GetStatus(&status, nullptr)))
                     SetProgress(std::min(1.0, double(status.ulInputWordPos) / m_textLength));
             }
+            // A file that could not be made, or a write that failed (a full disk), drops the rest.
+            SPVOICESTATUS status{};
+            const HRESULT result = SUCCEEDED(voice->GetStatus(&status, nullptr)) ? status.hrLastResult : S_OK;
+            if (!playing || result == STG_E_MEDIUMFULL)
+                m_error.Format("Unable to write the file \"%s\". The disk may be full.", m_filePath.GetString());
+            else if (FAILED(result))
+                m_error.Format("Unable to speak the text into \"%s\".", m_filePath.GetString());
         }
         administrator.Stop();
     }

@@ -19,6 +19,10 @@ public:
     const CString& GetFilePath() const { return m_filePath; }
     ULONG GetTextLength() const { return m_textLength; }
 
+    // Why the speech could not be written; empty when it was. Read after the end.
+    const CString& GetError() const { return m_error; }
+    using CWorkerThread::CancelAndWait;
+
     void ExecuteSelf(long param) override;
     char* GetText() override;
     double GetProgress() override { return CWorkerThread::GetProgress(); }
@@ -29,4 +33,5 @@ private:
     CString m_text;
     ULONG m_textLength = 0;
     CString m_filePath;
+    CString m_error;
 };
