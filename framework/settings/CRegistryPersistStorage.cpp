@@ -204,6 +204,12 @@ void CRegistryPersistStorage::Load(const char*, char* buffer)
 void CRegistryPersistStorage::LoadStringLength(const char*, ULONG& length)
 {
     length = LoadValue();
+    // A damaged length may claim far more than the text after it holds; callers size their
+    // buffers by it, so it is bounded by that text.
+    if (length > 1) {
+        const ULONG held = static_cast<ULONG>(std::strlen(CRegistry(m_section, GetKey(), m_profile).GetTextValue(""))) + 1;
+        length = std::min(length, held);
+    }
     m_peekedLength = length;
 }
 

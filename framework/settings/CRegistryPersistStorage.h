@@ -64,7 +64,8 @@ public:
     void Load(const char* name, unsigned char& value) override;
     // Never writes more than length bytes; stops at a missing or empty chunk.
     void Load(const char* name, unsigned char* bytes, ULONG length) override;
-    // Reads the length value (the text's bytes and its NUL; 0 when missing).
+    // Reads the length value (the text's bytes and its NUL; 0 when missing), never more than
+    // the text stored after it holds.
     void LoadStringLength(const char* name, ULONG& length) override;
 
     unsigned char* GetData(ULONG& size) override;

@@ -331,3 +331,22 @@ TEST_F(RegistryStorageTest, AHostileListCountStopsAtTheValueLimit)
     EXPECT_TRUE(storage.LoadFailed());
     EXPECT_LE(loaded.GetItemCount(), static_cast<int>(CRegistryPersistStorage::kMaxValues));
 }
+
+TEST_F(RegistryStorageTest, ADamagedTextLengthIsBoundedByTheText)
+{
+    CRegistry(kSection, "0").SetValue(1000000000);
+    CRegistry(kSection, "1").SetTextValue("hello");
+    CRegistry(kSection, "2").SetValue(3);
+    CRegistry(kSection, "3").SetTextValue("hello");
+    CRegistryPersistStorage storage(kSection);
+    ULONG length = 0;
+    storage.LoadStringLength("t", length);
+    EXPECT_EQ(6u, length);
+    CString text;
+    storage.ResetLoad(true);
+    UPersistUtils::Load(storage, "t", text);
+    EXPECT_EQ(CString("hello"), text);
+    // A length shorter than the text still cuts it.
+    UPersistUtils::Load(storage, "t", text);
+    EXPECT_EQ(CString("he"), text);
+}
