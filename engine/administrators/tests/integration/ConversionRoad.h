@@ -253,6 +253,38 @@ protected:
         return run.created && run.completions == 1 && run.aborts == 0;
     }
 
+    // Copies of a written file cut inside the header and inside the data, and noise of the
+    // same extension: each is refused with a text, or converts to WAV and ends.
+    void ExpectDamagedCopiesEnd(const fs::path& whole)
+    {
+        const std::string extension = whole.extension().string();
+        const auto size = fs::file_size(whole);
+        for (uintmax_t keep : {uintmax_t(200), size / 2}) {
+            const fs::path cut = m_dir / ("cut" + std::to_string(keep) + extension);
+            fs::copy_file(whole, cut, fs::copy_options::overwrite_existing);
+            fs::resize_file(cut, keep);
+            SProbedFile probed;
+            CString error;
+            if (!ProbeFile(cut, probed, error)) {
+                EXPECT_FALSE(error.IsEmpty()) << cut;
+                continue;
+            }
+            SOutput output;
+            output.path = m_dir / "out" / ("cut" + std::to_string(keep) + ".wav");
+            const SRun run = Run(probed, output);
+            EXPECT_TRUE(!run.created || run.completions == 1) << cut;
+            if (!run.created || run.aborts) {
+                EXPECT_FALSE(run.error.IsEmpty()) << cut;
+            }
+        }
+        const fs::path noise = m_dir / ("noise" + extension);
+        std::ofstream(noise) << std::string(4096, '0');
+        SProbedFile probed;
+        CString error;
+        EXPECT_FALSE(ProbeFile(noise, probed, error)) << noise;
+        EXPECT_FALSE(error.IsEmpty()) << noise;
+    }
+
     MvTestHome m_home;
     StDirectShow m_com;
     fs::path m_dir;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 class QuickTimeRoadTest : public CConversionRoad {
@@ -77,4 +79,17 @@ TEST_F(QuickTimeRoadTest, ACodecRowQuickTimeCannotEncodeEndsTheJobWithAnError)
     EXPECT_FALSE(run.created && run.aborts == 0 && run.completions == 1);
     // The writer refuses to start: the task's own text.
     EXPECT_EQ(std::string(run.error).rfind("Unable to start the task.", 0), 0u) << run.error;
+}
+
+TEST_F(QuickTimeRoadTest, DamagedMpeg4AndMovieInputEndsTheJobAndNeverHangs)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(1.0, file));
+    for (const auto& [type, name] : {std::pair<ESplitterType, const char*>{640, "whole.m4a"}, {600, "whole.mov"}}) {
+        SOutput output;
+        output.type = type;
+        output.path = m_dir / name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << name;
+        ExpectDamagedCopiesEnd(output.path);
+    }
 }

@@ -103,3 +103,16 @@ TEST_F(WindowsMediaRoadTest, AMissingProfileOrCodecFailsTheJobAtCreation)
         EXPECT_EQ(run.completions, 0);
     }
 }
+
+TEST_F(WindowsMediaRoadTest, DamagedWindowsMediaInputEndsTheJobAndNeverHangs)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeTone(1.0, file));
+    SOutput wma;
+    wma.type = 200;
+    wma.codec = "Windows Media Audio 9.2";
+    wma.path = m_dir / "whole.wma";
+    ASSERT_TRUE(RunsToTheEnd(file, wma));
+
+    ExpectDamagedCopiesEnd(wma.path);
+}
