@@ -24,6 +24,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -251,6 +252,19 @@ protected:
         EXPECT_FALSE(run.progressFell);
         EXPECT_NEAR(run.lastProgress, 1.0, 0.02);
         return run.created && run.completions == 1 && run.aborts == 0;
+    }
+
+    // The first audio stream of a written file: its codec, rate and channels, and a duration
+    // within the tolerance; what ffprobe read, for further checks.
+    std::map<std::string, std::string> ExpectAudio(const fs::path& path, const char* codec, const char* rate,
+                                                   const char* channels, double seconds, double tolerance)
+    {
+        const auto probed = ProbeMedia(path);
+        EXPECT_EQ(ProbedValue(probed, "codec_name"), codec) << path;
+        EXPECT_EQ(ProbedValue(probed, "sample_rate"), rate) << path;
+        EXPECT_EQ(ProbedValue(probed, "channels"), channels) << path;
+        EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), seconds, tolerance) << path;
+        return probed;
     }
 
     // Copies of a written file cut inside the header and inside the data, and noise of the

@@ -61,11 +61,7 @@ TEST_F(WindowsMediaRoadTest, AProbedWavBecomesWindowsMediaAudio)
         output.wmProfile = o.profile;
         output.path = m_dir / "out" / o.name;
         ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
-        const auto probed = ProbeMedia(output.path);
-        EXPECT_EQ(ProbedValue(probed, "codec_name"), "wmav2") << o.name;
-        EXPECT_EQ(ProbedValue(probed, "sample_rate"), o.rate) << o.name;
-        EXPECT_EQ(ProbedValue(probed, "channels"), o.channels) << o.name;
-        EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), 2.0, kBlock + 0.001) << o.name;
+        const auto probed = ExpectAudio(output.path, "wmav2", o.rate, o.channels, 2.0, kBlock + 0.001);
         EXPECT_EQ(ProbedValue(probed, "title"), "Spoken Title") << o.name;
         EXPECT_EQ(ProbedValue(probed, "artist"), "Reader Voice") << o.name;
     }
