@@ -5,11 +5,11 @@
 #include "CPath.h"
 #include "CPointerList.h"
 #include "CWorkerThread.h"
+#include "UCheckingText.h"
 #include "UStringBuffer.h"
 #include "afx/CString.h"
 
 #include <atomic>
-#include <filesystem>
 #include <mutex>
 
 template <class TResult>
@@ -35,10 +35,9 @@ public:
             SetProgress(double(i) / count);
             const CString path(static_cast<CPath*>(m_queue.GetAt(i))->GetFilePath());
             {
-                // Not through the shared text ring, which belongs to the user-interface thread.
-                const std::string name = std::filesystem::path(path.GetString()).filename().string();
+                const CString text = UCheckingText::Of(path);
                 std::lock_guard<std::mutex> guard(m_textLock);
-                m_text = CString("Checking ") + name.c_str();
+                m_text = text;
             }
             if (TResult* result = CheckFile(path)) m_results.Add(result);
         }
