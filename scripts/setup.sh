@@ -9,7 +9,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   espeak-ng libespeak-ng-dev
   libasound2-dev
-  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev ffmpeg
+  libavformat-dev libavcodec-dev libavdevice-dev libavutil-dev libswresample-dev libswscale-dev ffmpeg
   libmp3lame-dev
   libcurl4-openssl-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core libx11-dev libxext-dev xvfb xauth

@@ -193,6 +193,9 @@ struct IAMStreamConfig : IUnknown {
     using Base = IUnknown;
     virtual HRESULT SetFormat(const AM_MEDIA_TYPE* type) = 0;
     virtual HRESULT GetFormat(AM_MEDIA_TYPE** type) = 0; // task memory
+    // The formats offered, each with a capability block of `size` bytes (audio or video).
+    virtual HRESULT GetNumberOfCapabilities(int* count, int* size) = 0;
+    virtual HRESULT GetStreamCaps(int index, AM_MEDIA_TYPE** type, BYTE* caps) = 0; // type in task memory
 };
 
 // Volume in hundredths of a decibel (-10000 silent .. 0 full), balance -10000..10000.

@@ -4,6 +4,7 @@
 #include "dshow/Enumerators.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/WideText.h"
+#include "dshow/capture/CaptureInterfaces.h"
 #include "win32/windowing/MessageQueue.h"
 
 #include <algorithm>
@@ -402,6 +403,14 @@ HRESULT CFilterGraph::ChangeState(FILTER_STATE target)
 
     HRESULT result = S_OK;
     if (target == State_Stopped) {
+        // Live sources end their streams first, so that what they fed is finished and written.
+        for (IBaseFilter* f : sources) {
+            ILiveSource* live = nullptr;
+            if (m_state == State_Running && SUCCEEDED(QueryInterfaceTo<ILiveSource>(f, &live)) && live) {
+                live->EndStream();
+                live->Release();
+            }
+        }
         for (IBaseFilter* f : others) f->Stop();
         for (IBaseFilter* f : sources) f->Stop();
         m_state = State_Stopped;

@@ -1,10 +1,13 @@
 #include "dshow/MonikerEnumerator.h"
 
-#include "dshow/DeviceMoniker.h"
-
-CMonikerEnumerator::CMonikerEnumerator(std::vector<FilterRegistration> devices, size_t position)
-    : m_devices(std::move(devices)), m_position(position)
+CMonikerEnumerator::CMonikerEnumerator(std::vector<IMoniker*> monikers, size_t position)
+    : m_monikers(std::move(monikers)), m_position(position)
 {
+}
+
+CMonikerEnumerator::~CMonikerEnumerator()
+{
+    for (IMoniker* moniker : m_monikers) moniker->Release();
 }
 
 HRESULT CMonikerEnumerator::Next(ULONG count, IMoniker** monikers, ULONG* fetched)
@@ -12,17 +15,19 @@ HRESULT CMonikerEnumerator::Next(ULONG count, IMoniker** monikers, ULONG* fetche
     if (fetched) *fetched = 0;
     if (!monikers || (!fetched && count != 1)) return E_POINTER;
     ULONG done = 0;
-    for (; done < count && m_position < m_devices.size(); ++done, ++m_position)
-        monikers[done] = new CDeviceMoniker(m_devices[m_position]);
+    for (; done < count && m_position < m_monikers.size(); ++done, ++m_position) {
+        monikers[done] = m_monikers[m_position];
+        monikers[done]->AddRef();
+    }
     if (fetched) *fetched = done;
     return done == count ? S_OK : S_FALSE;
 }
 
 HRESULT CMonikerEnumerator::Skip(ULONG count)
 {
-    const size_t left = m_devices.size() - m_position;
+    const size_t left = m_monikers.size() - m_position;
     if (count > left) {
-        m_position = m_devices.size();
+        m_position = m_monikers.size();
         return S_FALSE;
     }
     m_position += count;
@@ -38,6 +43,7 @@ HRESULT CMonikerEnumerator::Reset()
 HRESULT CMonikerEnumerator::Clone(IEnumMoniker** copy)
 {
     if (!copy) return E_POINTER;
-    *copy = new CMonikerEnumerator(m_devices, m_position);
+    for (IMoniker* moniker : m_monikers) moniker->AddRef();
+    *copy = new CMonikerEnumerator(m_monikers, m_position);
     return S_OK;
 }

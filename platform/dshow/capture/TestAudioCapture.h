@@ -1,0 +1,20 @@
+#pragma once
+// "Test Audio Capture": a microphone that hears a 440 Hz tone, live, as PCM of the usual
+// rates, channel counts and sample sizes.
+#include "dshow/capture/CaptureSource.h"
+
+class CTestAudioCapture : public CCaptureSource {
+public:
+    static HRESULT Create(REFIID iid, void** object);
+    CTestAudioCapture();
+
+protected:
+    ~CTestAudioCapture() override;
+    HRESULT Open(const AM_MEDIA_TYPE& format) override;
+    HRESULT Capture(const AM_MEDIA_TYPE& format) override;
+    void Close() override {}
+
+private:
+    int64_t m_sample = 0; // the next sample frame
+    std::vector<BYTE> m_block;
+};

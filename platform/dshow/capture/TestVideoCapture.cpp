@@ -1,0 +1,72 @@
+#include "dshow/capture/TestVideoCapture.h"
+
+#include "dshow/VideoInfo.h"
+#include "dshow/capture/CaptureDevice.h"
+#include "dshow/capture/CaptureFormats.h"
+
+namespace {
+
+// Frame durations of 30, 25 and 15 frames a second.
+const std::vector<REFERENCE_TIME> kFrameTimes = {333333, 400000, 666667};
+
+} // namespace
+
+std::vector<CaptureMode> CTestVideoCapture::Modes()
+{
+    const LONG sizes[][2] = {{320, 240}, {640, 480}, {160, 120}, {352, 288}};
+    std::vector<CaptureMode> modes;
+    for (const auto& size : sizes) modes.push_back({size[0], size[1], kFrameTimes});
+    return modes;
+}
+
+HRESULT CTestVideoCapture::Create(REFIID iid, void** object) { return CreateComObject<CTestVideoCapture>(iid, object); }
+
+CTestVideoCapture::CTestVideoCapture()
+    : CCaptureSource(CLSID_TestVideoCapture, u"Capture", RgbFormatsOf(Modes()), FrameTimesOf(Modes()))
+{
+}
+
+CTestVideoCapture::~CTestVideoCapture() { OnStop(); }
+
+HRESULT CTestVideoCapture::Open(const AM_MEDIA_TYPE&)
+{
+    m_frame = 0;
+    return S_OK;
+}
+
+void CTestVideoCapture::Draw(const VIDEOINFOHEADER& info)
+{
+    // A gradient that slides sideways and a white square that crosses the picture.
+    const LONG width = info.bmiHeader.biWidth, height = std::abs(info.bmiHeader.biHeight);
+    const int bytes = info.bmiHeader.biBitCount / 8;
+    const size_t stride = size_t((width * bytes + 3) & ~3);
+    m_picture.assign(size_t(info.bmiHeader.biSizeImage), 0);
+    const LONG side = std::max<LONG>(8, height / 6);
+    const LONG boxX = LONG((m_frame * 4) % std::max<LONG>(1, width - side));
+    const LONG boxY = (height - side) / 2;
+    for (LONG y = 0; y < height; ++y) {
+        BYTE* row = m_picture.data() + size_t(y) * stride;
+        for (LONG x = 0; x < width; ++x) {
+            BYTE* p = row + size_t(x) * size_t(bytes);
+            const bool box = x >= boxX && x < boxX + side && y >= boxY && y < boxY + side;
+            p[0] = box ? 255 : BYTE((x + m_frame * 2) * 255 / width);
+            p[1] = box ? 255 : BYTE(y * 255 / height);
+            p[2] = box ? 255 : BYTE(255 - (x + m_frame * 2) * 255 / width);
+            if (bytes == 4) p[3] = 0xFF;
+        }
+    }
+}
+
+HRESULT CTestVideoCapture::Capture(const AM_MEDIA_TYPE& format)
+{
+    const VIDEOINFOHEADER* info = RgbVideoInfo(format);
+    const REFERENCE_TIME frameTime = FrameTimeOf(format);
+    if (!info || frameTime <= 0) return S_FALSE;
+    // A frame that came too late for its turn is dropped, as a camera does.
+    m_frame = std::max(m_frame, Now() / frameTime);
+    const REFERENCE_TIME start = m_frame * frameTime;
+    if (!WaitFor(start)) return VFW_E_WRONG_STATE;
+    Draw(*info);
+    ++m_frame;
+    return DeliverTimed(m_picture.data(), m_picture.size(), start, start + frameTime);
+}
