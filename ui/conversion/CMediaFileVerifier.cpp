@@ -27,7 +27,7 @@ CMediaFileVerifier::~CMediaFileVerifier()
 
 bool CMediaFileVerifier::ListenToMessage(long message, const void* p, const void* q)
 {
-    if (message == kProgressCancelMessage) {
+    if (message == kProgressCancelMessage && p == static_cast<const CProgressWindow*>(&m_progress)) {
         m_worker.Cancel();
         return true;
     }
