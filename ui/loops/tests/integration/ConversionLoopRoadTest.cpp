@@ -8,7 +8,10 @@
 #include "CFileBatch2.h"
 #include "CFileCheckAdministrator2.h"
 #include "CFormatTypes.h"
+#include "CMediaConversionOutputs.h"
 #include "CMediaFile2.h"
+#include "CMediaOutputLoop.h"
+#include "CMediaWriter2.h"
 #include "StDirectShow.h"
 #include "UApplyMediaFile.h"
 #include "dshow/AudioEncoderFilter.h"
@@ -149,6 +152,35 @@ TEST_F(ConversionLoopRoadTest, OutputsGoBesideTheirInputsWhenTheFolderSaysSo)
     EXPECT_EQ(CString((m_dir / "beside-out.wav").string().c_str()), m_loop.GetSaveFile().GetFilePath());
     ASSERT_TRUE(MvPumpUntil([&] { return m_watch.done > 0; }, 60000));
     EXPECT_TRUE(fs::exists(m_dir / "beside-out.wav"));
+}
+
+TEST_F(ConversionLoopRoadTest, AnOutputThatCannotBeWrittenIsTheOnlyOneNamed)
+{
+    CMediaFile2* probed = AddFile("source.wav", true);
+    CMediaConversionOutputs conversion;
+    conversion.GetInput() = *probed;
+    // A file stands where the second output's folder should be.
+    const fs::path targets[] = {m_dir / "out" / "first.wav", m_dir / "source.wav" / "second.wav",
+                                m_dir / "out" / "third.wav"};
+    for (const fs::path& target : targets) {
+        auto* writer = new CMediaWriter2;
+        writer->GetMediaOutput() = m_batch.GetMediaOutput();
+        writer->GetFilePath().SetFilePath(target.string().c_str());
+        writer->GetFilePath().SetFileReplace(kFileReplaceReplace);
+        conversion.GetOutputs().Add(writer);
+    }
+    CMediaOutputLoop loop;
+    loop.SetVideoWindow(&m_window);
+    loop.AddListener(&m_watch);
+    loop.SetConversion(&conversion);
+    ASSERT_TRUE(loop.Start());
+    ASSERT_TRUE(MvPumpUntil([&] { return m_watch.done > 0; }, 60000));
+    loop.RemoveListener(&m_watch);
+    const auto boxes = MvTakeShownMessageBoxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("The following files are not converted:\nsecond.wav\n\n", boxes[0].text);
+    EXPECT_TRUE(fs::exists(targets[0]));
+    EXPECT_TRUE(fs::exists(targets[2]));
 }
 
 } // namespace
