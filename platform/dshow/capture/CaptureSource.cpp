@@ -2,6 +2,7 @@
 
 #include "com/ComRuntime.h"
 #include "dshow/BasePin.h"
+#include "dshow/capture/AvVideoInput.h"
 #include "dshow/VideoInfo.h"
 #include "win32/audio/WaveFormat.h"
 
@@ -222,6 +223,32 @@ REFERENCE_TIME CCaptureSource::FrameTimeOf(const AM_MEDIA_TYPE& format) const
     return index >= 0 ? m_frameTimes[size_t(index)].front() : 0;
 }
 
+HRESULT CCaptureSource::SetFormats(std::vector<CMediaType> formats, std::vector<std::vector<REFERENCE_TIME>> frameTimes)
+{
+    std::lock_guard lock(m_stateLock);
+    if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+    if (PinAt(0)->IsConnected()) return VFW_E_ALREADY_CONNECTED;
+    if (formats.empty() || (m_video && frameTimes.size() != formats.size())) return E_INVALIDARG;
+    m_formats = std::move(formats);
+    m_frameTimes = std::move(frameTimes);
+    m_chosen = CMediaType();
+    return S_OK;
+}
+
+HRESULT CCaptureSource::CaptureFrom(CAvVideoInput& device, const AM_MEDIA_TYPE& format)
+{
+    const VIDEOINFOHEADER* info = RgbVideoInfo(format);
+    REFERENCE_TIME start = 0;
+    if (!info || !device.Read(*info, m_picture, start)) return Stopping() ? VFW_E_WRONG_STATE : S_FALSE;
+    if (Stopping()) return VFW_E_WRONG_STATE;
+    if (start < 0) start = Now();
+    // Times only go forward, one frame at least.
+    start = std::max(start, m_nextPicture);
+    const REFERENCE_TIME frameTime = FrameTimeOf(format);
+    m_nextPicture = start + frameTime;
+    return DeliverTimed(m_picture.data(), m_picture.size(), start, start + frameTime);
+}
+
 HRESULT CCaptureSource::OnPause()
 {
     if (State() == State_Stopped) {
@@ -262,6 +289,7 @@ HRESULT CCaptureSource::SeekTo(REFERENCE_TIME)
 {
     // Live: there is no position to go to, only the device to open.
     m_started = false;
+    m_nextPicture = 0;
     return PinAt(0)->IsConnected() ? Open(PinAt(0)->MediaType()) : S_OK;
 }
 

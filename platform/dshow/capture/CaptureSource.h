@@ -10,6 +10,8 @@
 #include <chrono>
 #include <vector>
 
+class CAvVideoInput;
+
 class CCaptureSource : public CPushSource, public IAMStreamConfig, public IAMVideoControl, public ILiveSource {
 public:
     MV_FILTER_UNKNOWN
@@ -60,6 +62,10 @@ protected:
     HRESULT DeliverTimed(const BYTE* data, size_t size, REFERENCE_TIME start, REFERENCE_TIME stop);
     // The frame duration of the connected video type (its own or the fastest of its size).
     REFERENCE_TIME FrameTimeOf(const AM_MEDIA_TYPE& format) const;
+    // Capture for a picture device: its next picture, timed by the device or on arrival.
+    HRESULT CaptureFrom(CAvVideoInput& device, const AM_MEDIA_TYPE& format);
+    // Offers other formats (while stopped and unconnected); a format set before is dropped.
+    HRESULT SetFormats(std::vector<CMediaType> formats, std::vector<std::vector<REFERENCE_TIME>> frameTimes);
 
 private:
     HRESULT ProduceNext() final;
@@ -69,8 +75,8 @@ private:
     int Match(const AM_MEDIA_TYPE& type) const;
     const std::vector<REFERENCE_TIME>* FrameTimesAt(LONG index, SIZE dimensions) const;
 
-    const std::vector<CMediaType> m_formats;
-    const std::vector<std::vector<REFERENCE_TIME>> m_frameTimes;
+    std::vector<CMediaType> m_formats;
+    std::vector<std::vector<REFERENCE_TIME>> m_frameTimes;
     const bool m_video;
     CMediaType m_chosen; // set by SetFormat; invalid until then
     // Marks the stream's end as delivered (or the worker gone) and wakes EndStream.
@@ -83,4 +89,6 @@ private:
     bool m_finished = false;
     bool m_started = false;
     std::chrono::steady_clock::time_point m_origin;
+    REFERENCE_TIME m_nextPicture = 0;
+    std::vector<BYTE> m_picture;
 };
