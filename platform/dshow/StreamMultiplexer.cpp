@@ -275,7 +275,10 @@ HRESULT CStreamMultiplexer::Receive(CBasePin* pin, const MediaSample& sample)
         if (sample.size <= 0) return S_OK;
         if (av_new_packet(m_packet, sample.size) < 0) return E_OUTOFMEMORY;
         std::memcpy(m_packet->data, sample.data, size_t(sample.size));
-        if ((sample.skipStart > 0 || sample.skipEnd > 0) && !AddSkipSamples(*m_packet, sample)) return E_OUTOFMEMORY;
+        if ((sample.skipStart > 0 || sample.skipEnd > 0) && !AddSkipSamples(*m_packet, sample)) {
+            av_packet_unref(m_packet);
+            return E_OUTOFMEMORY;
+        }
         m_packet->stream_index = int(i);
         m_packet->pts = m_packet->dts = sample.hasTime ? sample.start : AV_NOPTS_VALUE;
         m_packet->duration = sample.hasTime ? sample.stop - sample.start : 0;
