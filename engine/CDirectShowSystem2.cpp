@@ -13,6 +13,7 @@
 #include "UPersistStorage.h"
 #include "StQuickTime.h"
 #include "StQuickTimeLoader.h"
+#include "StffMpegLoader.h"
 #include "UStringBuffer.h"
 #include "afx/CString.h"
 #include "com/ComRuntime.h"
@@ -69,11 +70,23 @@ CDirectShowSystem2::CDirectShowSystem2()
     if (startup.quickTime) m_quickTime = new StQuickTime;
     if (!sSystem) sSystem = this;
     LoadQuickTimeSettings();
+    if (startup.ffTable) {
+        m_ffLoader = std::make_unique<StffMpegLoader>();
+        AddffCodecs();
+    }
+}
+
+void CDirectShowSystem2::AddffCodecs()
+{
+    for (LONG type : {2000, 2022, 2040, 2041})
+        if (const CffMpegFormat* format = m_ffLoader ? m_ffLoader->GetSplitterCodecs(type) : nullptr)
+            AddThirdPartyCodecs(*format, type);
 }
 
 CDirectShowSystem2::~CDirectShowSystem2()
 {
     if (sSystem == this) sSystem = nullptr;
+    m_ffLoader.reset();
     SaveQuickTimeSettings();
     delete m_quickTimeLoader;
     delete m_quickTime;

@@ -15,6 +15,7 @@ class CQuickTimeExportPersist;
 class CQuickTimePersist;
 class StQuickTime;
 class StQuickTimeLoader;
+class StffMpegLoader;
 
 class CDirectShowSystem2 {
 public:
@@ -57,6 +58,8 @@ public:
     static const char* GetQtExportFileName(LONG fileType, long version, unsigned long application);
     CQuickTimePersist* GetQuickTimeSettings() const { return m_quickTimeSettings.get(); }
     CQuickTimeExportPersist* GetQuickTimeExportSettings() const { return m_quickTimeExport.get(); }
+    // The ffmpeg format table's codecs for its file types.
+    void AddffCodecs();
     // Copies another engine's codecs of a file type into the codec catalogues.
     static void AddThirdPartyCodecs(const CThirdPartyFormat& format, LONG fileType);
 
@@ -89,4 +92,5 @@ private:
     std::unique_ptr<CQuickTimeExportPersist> m_quickTimeExport;
     StQuickTime* m_quickTime = nullptr;
     StQuickTimeLoader* m_quickTimeLoader = nullptr;
+    std::unique_ptr<StffMpegLoader> m_ffLoader;
 };

@@ -7,6 +7,7 @@
 #include "CVideoCodecsInfo.h"
 #include "StQuickTime.h"
 #include "StQuickTimeLoader.h"
+#include "StffMpegLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,34 @@ TEST_F(QuickTimeSystemTest, WithoutTheSwitchQuickTimeStaysOut)
     EXPECT_EQ(StQuickTime::sStarts, starts);
     EXPECT_EQ(StQuickTimeLoader::sLoader, nullptr);
     EXPECT_EQ(m_audio.Find("Apple AAC-LC", "AAC-LC"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QuickTimeSystemTest, TheFfmpegSwitchCataloguesTheFfmpegCodecs)
+{
+    const bool loadff = CDirectShowSystem2::sLoadff;
+    CDirectShowSystem2::sLoadQt = false;
+    CDirectShowSystem2::sLoadff = true;
+    {
+        CDirectShowSystem2 system;
+        CVideoCodecInfo* flash = m_video.Find("ffMpeg Flash Video", "Flash Video");
+        ASSERT_NE(flash, nullptr);
+        EXPECT_TRUE(flash->IsSupported(2040));
+        EXPECT_TRUE(flash->IsSupported(2041));
+        EXPECT_FALSE(flash->IsSupported(2000));
+        EXPECT_EQ(flash->GetFormat(), 21u);
+        CAudioCodecInfo* aac = m_audio.Find("ffMpeg AAC Audio", "AAC");
+        ASSERT_NE(aac, nullptr);
+        EXPECT_TRUE(aac->IsSupported(2022));
+    }
+    EXPECT_EQ(StffMpegLoader::sLoader, nullptr);
+    CDirectShowSystem2::sLoadff = false;
+    CDirectShowSystem2 plain;
+    CDirectShowSystem2::sLoadff = loadff;
+    EXPECT_EQ(StffMpegLoader::sLoader, nullptr);
 }
 
 } // namespace
