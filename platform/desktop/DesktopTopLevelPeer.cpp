@@ -9,6 +9,8 @@
 #include "win32/windowing/Window.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPixmap>
@@ -107,14 +109,31 @@ void DesktopTopLevelPeer::SyncGeometry(DesktopPeer*)
     GetClientRect(Window(), &client);
     QSize size(client.right - client.left, client.bottom - client.top);
     int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    // A rectangle no screen can show (a broken saved placement) is brought onto the
+    // desktop, and the model then follows as after a user's move and resize.
+    QRect desk = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableVirtualGeometry() : QRect();
+    QSize shown = size;
+    QPoint at(window.left, window.top);
+    if (desk.isValid()) {
+        shown = size.boundedTo(QSize(desk.width(), std::max(0, desk.height() - menu))).expandedTo(QSize(0, 0));
+        if (!desk.intersects(QRect(at, QSize(std::max(shown.width(), 1), std::max(shown.height() + menu, 1)))))
+            at = desk.topLeft();
+    }
     bool sizable = GetWindowLongA(Window(), GWL_STYLE) & WS_THICKFRAME;
-    m_client->setMinimumSize(sizable ? QSize(0, 0) : size);
-    m_client->setMaximumSize(sizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : size);
-    Widget()->resize(size.width(), size.height() + menu);
-    m_client->resize(size);
-    POINT origin{0, 0};
-    ClientToScreen(Window(), &origin);
-    Widget()->move(window.left, window.top);
+    m_client->setMinimumSize(sizable ? QSize(0, 0) : shown);
+    m_client->setMaximumSize(sizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : shown);
+    Widget()->resize(shown.width(), shown.height() + menu);
+    m_client->resize(shown);
+    Widget()->move(at);
+    if (shown == size && at == QPoint(window.left, window.top)) return;
+    HWND hwnd = Window();
+    QSize grow(shown.width() - size.width(), shown.height() - size.height());
+    QMetaObject::invokeMethod(Widget(), [hwnd, at, grow] {
+        RECT now{};
+        if (!IsWindow(hwnd) || !GetWindowRect(hwnd, &now)) return;
+        SetWindowPos(hwnd, nullptr, at.x(), at.y(), now.right - now.left + grow.width(), now.bottom - now.top + grow.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }, Qt::QueuedConnection);
 }
 
 void DesktopTopLevelPeer::SyncText()

@@ -27,6 +27,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTextEdit>
 #include <QToolBar>
@@ -398,6 +400,34 @@ TEST_F(DesktopShellTest, TextInAMissingTypefaceShowsInTheDesktopsStandIn)
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) dark += qGray(shot.pixel(x, y)) < 100;
     EXPECT_GT(dark, 50);
+}
+
+// A window placed where no screen is, larger than any (a broken saved placement), shows on
+// the desktop at a size it can have, and the model follows.
+TEST_F(DesktopShellTest, AWindowPlacedBeyondEveryScreenShowsOnTheDesktop)
+{
+    HWND owner = Keep(MakeOwner("Lost", WS_OVERLAPPEDWINDOW));
+    ASSERT_TRUE(owner);
+    MoveWindow(owner, -1202480105, 127, 1840910736, 353, FALSE);
+    ShowWindow(owner, SW_SHOW);
+    QRect desk = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+    DesktopPeer* peer = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        peer = DesktopBackend::Instance().FindPeer(owner);
+        return peer && peer->Widget()->isVisible();
+    }));
+    QRect shown = peer->Widget()->frameGeometry();
+    EXPECT_TRUE(desk.intersects(shown)) << "on the desktop";
+    EXPECT_LE(peer->Widget()->width(), desk.width());
+    EXPECT_TRUE(WaitFor([&] {
+        RECT r{}, client{};
+        GetWindowRect(owner, &r);
+        GetClientRect(owner, &client);
+        return desk.intersects(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)) && client.right <= desk.width();
+    })) << "the model follows";
+    QImage shot = peer->Widget()->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_LE(shot.width(), desk.width());
 }
 
 // Keys typed in a row are one step for undo, on screen as in the model, wherever the
