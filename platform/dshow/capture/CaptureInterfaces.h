@@ -58,6 +58,17 @@ struct IAMVideoControl : IUnknown {
     virtual HRESULT GetFrameRateList(IPin* pin, LONG index, SIZE dimensions, LONG* count, LONGLONG** frameTimes) = 0;
 };
 
+// An input line of an audio capture device (an input pin named after it): whether it is
+// recorded and at which level, 0..1; -1 leaves the level to the device's automatic gain.
+struct IAMAudioInputMixer : IUnknown {
+    static constexpr IID kIid = {0x54C39221, 0x8380, 0x11D0, {0xB3, 0xF0, 0x00, 0xAA, 0x00, 0x37, 0x61, 0xC5}};
+    using Base = IUnknown;
+    virtual HRESULT put_Enable(BOOL enable) = 0;
+    virtual HRESULT get_Enable(BOOL* enable) = 0;
+    virtual HRESULT put_MixLevel(double level) = 0;
+    virtual HRESULT get_MixLevel(double* level) = 0;
+};
+
 // A source that captures live and never ends by itself. The graph asks it, before it stops
 // anything, to end its stream, so that what it fed is finished and written.
 struct ILiveSource : IUnknown {

@@ -37,8 +37,19 @@ void* CCaptureSource::FindInterface(REFIID iid)
     return CPushSource::FindInterface(iid);
 }
 
+const CAudioInputLine& CCaptureSource::AddLine(const std::u16string& name, bool enabled, double level,
+                                               CAudioInputLine::Apply apply)
+{
+    m_lines.push_back(std::make_unique<CAudioInputLine>(AddPin(PINDIR_INPUT, name), enabled, level, std::move(apply)));
+    return *m_lines.back();
+}
+
 void* CCaptureSource::PinInterface(CBasePin* pin, REFIID iid)
 {
+    if (iid == IAMAudioInputMixer::kIid && pin->Direction() == PINDIR_INPUT) {
+        for (const auto& line : m_lines)
+            if (line->Pin() == pin) return static_cast<IAMAudioInputMixer*>(line.get());
+    }
     if (iid == IAMStreamConfig::kIid && pin->Direction() == PINDIR_OUTPUT) return static_cast<IAMStreamConfig*>(this);
     return CPushSource::PinInterface(pin, iid);
 }
@@ -66,13 +77,16 @@ int CCaptureSource::Match(const AM_MEDIA_TYPE& type) const
     return -1;
 }
 
-HRESULT CCaptureSource::CheckMediaType(CBasePin*, const AM_MEDIA_TYPE& type)
+HRESULT CCaptureSource::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
+    // Input lines are the device's own; nothing connects to them.
+    if (pin->Direction() == PINDIR_INPUT) return VFW_E_TYPE_NOT_ACCEPTED;
     return Match(type) >= 0 ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
-HRESULT CCaptureSource::GetMediaType(CBasePin*, int index, CMediaType& type)
+HRESULT CCaptureSource::GetMediaType(CBasePin* pin, int index, CMediaType& type)
 {
+    if (pin->Direction() == PINDIR_INPUT) return S_FALSE;
     // Once a format is set, the pin offers only that one.
     if (m_chosen.IsValid()) {
         if (index != 0) return S_FALSE;

@@ -4,10 +4,13 @@
 // through IAMStreamConfig (one capability each) and takes the one set by SetFormat;
 // a video source also tells its frame rates per size through IAMVideoControl.
 #include "dshow/PushSource.h"
+#include "dshow/capture/AudioInputLine.h"
 #include "dshow/capture/CaptureInterfaces.h"
 
 #include <atomic>
 #include <chrono>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CAvVideoInput;
@@ -64,6 +67,8 @@ protected:
     REFERENCE_TIME FrameTimeOf(const AM_MEDIA_TYPE& format) const;
     // Capture for a picture device: its next picture, timed by the device or on arrival.
     HRESULT CaptureFrom(CAvVideoInput& device, const AM_MEDIA_TYPE& format);
+    // Adds an input line: an input pin of that name whose mixer the device applies.
+    const CAudioInputLine& AddLine(const std::u16string& name, bool enabled, double level, CAudioInputLine::Apply apply = {});
     // Offers other formats (while stopped and unconnected); a format set before is dropped.
     HRESULT SetFormats(std::vector<CMediaType> formats, std::vector<std::vector<REFERENCE_TIME>> frameTimes);
 
@@ -75,6 +80,7 @@ private:
     int Match(const AM_MEDIA_TYPE& type) const;
     const std::vector<REFERENCE_TIME>* FrameTimesAt(LONG index, SIZE dimensions) const;
 
+    std::vector<std::unique_ptr<CAudioInputLine>> m_lines;
     std::vector<CMediaType> m_formats;
     std::vector<std::vector<REFERENCE_TIME>> m_frameTimes;
     const bool m_video;

@@ -1,5 +1,7 @@
 #include "dshow/capture/SoundCardCapture.h"
 
+#include "dshow/WideText.h"
+#include "dshow/capture/AlsaCaptureMixer.h"
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
@@ -28,6 +30,11 @@ std::vector<CMediaType> Formats()
 CSoundCardCapture::CSoundCardCapture(const CaptureDevice& device)
     : CCaptureSource(CLSID_AudioCaptureSource, u"Capture", Formats()), m_path(device.path)
 {
+    // The card's capture lines, each an input pin whose mixer sets the card's.
+    for (const AlsaCaptureLine& line : AlsaCaptureLines(m_path))
+        AddLine(WideText(line.name), line.enabled, line.level, [path = m_path, name = line.name](bool enabled, double level) {
+            return AlsaApplyCaptureLine(path, name, enabled, level);
+        });
 }
 
 CSoundCardCapture::~CSoundCardCapture() { OnStop(); }

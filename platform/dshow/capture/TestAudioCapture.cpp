@@ -29,7 +29,11 @@ std::vector<CMediaType> Formats()
 
 HRESULT CTestAudioCapture::Create(REFIID iid, void** object) { return CreateComObject<CTestAudioCapture>(iid, object); }
 
-CTestAudioCapture::CTestAudioCapture() : CCaptureSource(CLSID_TestAudioCapture, u"Capture", Formats()) {}
+CTestAudioCapture::CTestAudioCapture()
+    : CCaptureSource(CLSID_TestAudioCapture, u"Capture", Formats()), m_microphone(AddLine(u"Microphone", true, -1))
+{
+    AddLine(u"Line In", false, -1);
+}
 
 CTestAudioCapture::~CTestAudioCapture() { OnStop(); }
 
@@ -51,8 +55,11 @@ HRESULT CTestAudioCapture::Capture(const AM_MEDIA_TYPE& format)
     if (!WaitFor(stop)) return VFW_E_WRONG_STATE;
     const int bytes = wave->wBitsPerSample / 8;
     m_block.resize(size_t(frames) * wave->nBlockAlign);
+    // Automatic gain keeps the tone at a quarter of full scale.
+    const double level = m_microphone.Level();
+    const double amplitude = !m_microphone.Enabled() ? 0 : level < 0 ? 0.25 : 0.5 * level;
     for (int64_t i = 0; i < frames; ++i) {
-        const double value = 0.25 * std::sin(2 * M_PI * 440.0 * double(m_sample + i) / double(rate));
+        const double value = amplitude * std::sin(2 * M_PI * 440.0 * double(m_sample + i) / double(rate));
         for (WORD c = 0; c < wave->nChannels; ++c) {
             BYTE* at = m_block.data() + size_t(i) * wave->nBlockAlign + size_t(c) * size_t(bytes);
             if (bytes == 1) {

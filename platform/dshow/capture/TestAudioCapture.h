@@ -1,6 +1,7 @@
 #pragma once
 // "Test Audio Capture": a microphone that hears a 440 Hz tone, live, as PCM of the usual
-// rates, channel counts and sample sizes.
+// rates, channel counts and sample sizes. Its lines: "Microphone" (the tone, louder with its
+// level) and "Line In" (silent).
 #include "dshow/capture/CaptureSource.h"
 
 class CTestAudioCapture : public CCaptureSource {
@@ -17,4 +18,5 @@ protected:
 private:
     int64_t m_sample = 0; // the next sample frame
     std::vector<BYTE> m_block;
+    const CAudioInputLine& m_microphone;
 };

@@ -6,6 +6,7 @@
 #include "dshow/WideText.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/capture/CaptureInterfaces.h"
+#include "DeviceListing.h"
 
 #include "com/ComRuntime.h"
 #include "com/Guid.h"
@@ -15,18 +16,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Listed {
-    std::string friendlyName;
-    std::string displayName;
-    std::string clsid;
-    IMoniker* moniker = nullptr;
-};
+using Listed = ListedDevice;
 
 class CaptureDevicesTest : public ::testing::Test {
 protected:
@@ -45,45 +42,13 @@ protected:
         CoUninitialize();
     }
 
-    static std::string Text(IPropertyBag* bag, const char16_t* name)
-    {
-        VARIANT value;
-        VariantInit(&value);
-        if (FAILED(bag->Read(name, &value, nullptr)) || value.vt != VT_BSTR) return {};
-        std::string text = NarrowText(value.bstrVal);
-        VariantClear(&value);
-        return text;
-    }
-
+    // Every device of the category; the monikers are released with the fixture.
     std::vector<Listed> List(REFCLSID category)
     {
-        std::vector<Listed> out;
-        IEnumMoniker* monikers = nullptr;
-        const HRESULT hr = m_devices->CreateClassEnumerator(category, &monikers, 0);
-        EXPECT_TRUE(hr == S_OK || hr == S_FALSE);
-        if (hr != S_OK) {
-            EXPECT_EQ(monikers, nullptr);
-            return out;
-        }
-        IMoniker* moniker = nullptr;
-        while (monikers->Next(1, &moniker, nullptr) == S_OK) {
-            Listed l;
-            l.moniker = moniker;
-            LPOLESTR display = nullptr;
-            EXPECT_EQ(S_OK, moniker->GetDisplayName(nullptr, nullptr, &display));
-            l.displayName = NarrowText(display);
-            CoTaskMemFree(display);
-            IPropertyBag* bag = nullptr;
-            EXPECT_EQ(S_OK, moniker->BindToStorage(nullptr, nullptr, IPropertyBag::kIid, reinterpret_cast<void**>(&bag)));
-            if (bag) {
-                l.friendlyName = Text(bag, u"FriendlyName");
-                l.clsid = Text(bag, u"CLSID");
-                bag->Release();
-            }
-            out.push_back(l);
-            m_listed.push_back(l);
-        }
-        monikers->Release();
+        HRESULT answer = E_FAIL;
+        std::vector<Listed> out = ListDevices(m_devices, category, &answer);
+        EXPECT_TRUE(answer == S_OK || answer == S_FALSE);
+        m_listed.insert(m_listed.end(), out.begin(), out.end());
         return out;
     }
 
@@ -301,6 +266,55 @@ TEST_F(CaptureDevicesTest, TestAudioCaptureOffersTheUsualPcmFormats)
     MakePcmMediaType(usual, 22050, 1, 16);
     EXPECT_EQ(config->SetFormat(&usual), S_OK);
     config->Release();
+}
+
+TEST_F(CaptureDevicesTest, TestAudioCaptureHasAMicrophoneAndALineInput)
+{
+    setenv("MORVANE_TEST_DEVICES", "1", 1);
+    const Listed* device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
+    ASSERT_NE(device, nullptr);
+    IBaseFilter* filter = nullptr;
+    IAMStreamConfig* config = Bind(*device, &filter);
+    ASSERT_NE(config, nullptr);
+    config->Release();
+    struct Line {
+        const char16_t* name;
+        BOOL enabled;
+    } lines[] = {{u"Microphone", TRUE}, {u"Line In", FALSE}};
+    for (const Line& line : lines) {
+        SCOPED_TRACE(NarrowText(line.name));
+        IPin* pin = nullptr;
+        ASSERT_EQ(filter->FindPin(line.name, &pin), S_OK);
+        PIN_DIRECTION direction{};
+        pin->QueryDirection(&direction);
+        EXPECT_EQ(direction, PINDIR_INPUT);
+        CMediaType pcm;
+        MakePcmMediaType(pcm, 44100, 2, 16);
+        EXPECT_NE(pin->QueryAccept(&pcm), S_OK); // a line is no pin to connect to
+        IAMAudioInputMixer* mixer = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IAMAudioInputMixer>(pin, &mixer), S_OK);
+        BOOL enabled = !line.enabled;
+        EXPECT_EQ(mixer->get_Enable(&enabled), S_OK);
+        EXPECT_EQ(enabled, line.enabled);
+        double level = 0;
+        EXPECT_EQ(mixer->get_MixLevel(&level), S_OK);
+        EXPECT_EQ(level, -1.0); // automatic gain
+        for (double wrong : {1.5, -0.5, std::nan("")}) EXPECT_EQ(mixer->put_MixLevel(wrong), E_INVALIDARG);
+        EXPECT_EQ(mixer->put_MixLevel(0.3), S_OK);
+        EXPECT_EQ(mixer->get_MixLevel(&level), S_OK);
+        EXPECT_EQ(level, 0.3);
+        EXPECT_EQ(mixer->put_Enable(!line.enabled), S_OK);
+        EXPECT_EQ(mixer->get_Enable(&enabled), S_OK);
+        EXPECT_EQ(enabled, !line.enabled);
+        mixer->Release();
+        pin->Release();
+    }
+    // The output pin has no mixer.
+    IPin* output = nullptr;
+    ASSERT_EQ(filter->FindPin(u"Capture", &output), S_OK);
+    IAMAudioInputMixer* none = nullptr;
+    EXPECT_EQ(QueryInterfaceTo<IAMAudioInputMixer>(output, &none), E_NOINTERFACE);
+    output->Release();
 }
 
 } // namespace

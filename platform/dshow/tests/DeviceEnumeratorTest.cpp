@@ -3,6 +3,7 @@
 #include "dshow/DShowInterfaces.h"
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/WideText.h"
+#include "DeviceListing.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 
@@ -19,11 +20,7 @@
 
 namespace {
 
-struct Device {
-    std::string displayName;
-    std::string friendlyName;
-    std::string clsid;
-};
+using Device = ListedDevice;
 
 class DeviceEnumeratorTest : public ::testing::Test {
 protected:
@@ -39,42 +36,18 @@ protected:
         CoUninitialize();
     }
 
-    static std::string ReadText(IPropertyBag* bag, const char16_t* name)
-    {
-        VARIANT value;
-        VariantInit(&value);
-        if (FAILED(bag->Read(name, &value, nullptr)) || value.vt != VT_BSTR) return "<failed>";
-        std::string text = NarrowText(value.bstrVal);
-        VariantClear(&value);
-        return text;
-    }
+    static std::string ReadText(IPropertyBag* bag, const char16_t* name) { return ReadBagText(bag, name); }
 
     // What the engine reads of every moniker of a category.
     std::vector<Device> List(REFCLSID category)
     {
-        std::vector<Device> out;
-        IEnumMoniker* monikers = nullptr;
-        EXPECT_EQ(S_OK, m_devices->CreateClassEnumerator(category, &monikers, 0));
-        if (!monikers) return out;
-        IMoniker* moniker = nullptr;
-        ULONG fetched = 0;
-        while (monikers->Next(1, &moniker, &fetched) == S_OK && fetched == 1) {
-            Device device;
-            LPOLESTR display = nullptr;
-            EXPECT_EQ(S_OK, moniker->GetDisplayName(nullptr, nullptr, &display));
-            device.displayName = NarrowText(display);
-            CoTaskMemFree(display);
-            IPropertyBag* bag = nullptr;
-            EXPECT_EQ(S_OK, moniker->BindToStorage(nullptr, nullptr, IPropertyBag::kIid, reinterpret_cast<void**>(&bag)));
-            if (bag) {
-                device.friendlyName = ReadText(bag, u"FriendlyName");
-                device.clsid = ReadText(bag, u"CLSID");
-                bag->Release();
-            }
-            moniker->Release();
-            out.push_back(device);
+        HRESULT answer = E_FAIL;
+        std::vector<Device> out = ListDevices(m_devices, category, &answer);
+        EXPECT_EQ(S_OK, answer);
+        for (Device& device : out) {
+            device.moniker->Release();
+            device.moniker = nullptr;
         }
-        monikers->Release();
         return out;
     }
 

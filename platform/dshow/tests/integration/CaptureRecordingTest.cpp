@@ -11,6 +11,7 @@
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/audio/WaveFormat.h"
 
+#include "../DeviceListing.h"
 #include "MediaFiles.h"
 
 #include <gtest/gtest.h>
@@ -96,25 +97,14 @@ protected:
     IBaseFilter* Device(REFCLSID category, const std::string& name, const CMediaType& format)
     {
         ICreateDevEnum* devices = nullptr;
-        IEnumMoniker* monikers = nullptr;
         IBaseFilter* found = nullptr;
         if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER, ICreateDevEnum::kIid,
                                     reinterpret_cast<void**>(&devices))))
             return nullptr;
-        if (devices->CreateClassEnumerator(category, &monikers, 0) == S_OK) {
-            IMoniker* moniker = nullptr;
-            while (!found && monikers->Next(1, &moniker, nullptr) == S_OK) {
-                IPropertyBag* bag = nullptr;
-                VARIANT value;
-                VariantInit(&value);
-                if (SUCCEEDED(moniker->BindToStorage(nullptr, nullptr, IPropertyBag::kIid, reinterpret_cast<void**>(&bag)))
-                    && SUCCEEDED(bag->Read(u"FriendlyName", &value, nullptr)) && NarrowText(value.bstrVal) == name)
-                    moniker->BindToObject(nullptr, nullptr, IBaseFilter::kIid, reinterpret_cast<void**>(&found));
-                VariantClear(&value);
-                SafeRelease(bag);
-                moniker->Release();
-            }
-            monikers->Release();
+        for (ListedDevice& listed : ListDevices(devices, category)) {
+            if (!found && listed.friendlyName == name)
+                listed.moniker->BindToObject(nullptr, nullptr, IBaseFilter::kIid, reinterpret_cast<void**>(&found));
+            listed.moniker->Release();
         }
         devices->Release();
         if (!found) return nullptr;
@@ -195,6 +185,59 @@ TEST_F(CaptureRecordingTest, TestAudioCaptureRecordsAWavOfTheLengthRecorded)
     ASSERT_GE(recorded, 1.5);
     EXPECT_EQ(ProbeMedia(file, "stream=codec_name,sample_rate,channels"), "pcm_s16le\n22050\n2");
     EXPECT_NEAR(std::atof(ProbeMedia(file, "format=duration").c_str()), recorded, 0.05);
+}
+
+// The loudest sample of a file, in decibels below full scale.
+double PeakDecibels(const fs::path& file)
+{
+    const std::string command = "ffmpeg -v info -nostats -i '" + file.string() + "' -af volumedetect -f null - 2>&1";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char line[512];
+        while (fgets(line, sizeof line, pipe)) output += line;
+        pclose(pipe);
+    }
+    const size_t at = output.find("max_volume:");
+    return at == std::string::npos ? 1 : std::atof(output.c_str() + at + 11);
+}
+
+TEST_F(CaptureRecordingTest, TheMicrophoneLinesSwitchAndLevelAreHeard)
+{
+    struct Case {
+        BOOL enabled;
+        double level;
+        double peak; // dB
+    } cases[] = {{TRUE, -1, -12.0}, {TRUE, 1.0, -6.0}, {TRUE, 0.5, -12.0}, {FALSE, 1.0, -91.0}};
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(n);
+        for (IBaseFilter* f : filters) {
+            graph->RemoveFilter(f);
+            f->Release();
+        }
+        filters.clear();
+        CMediaType format;
+        MakePcmMediaType(format, 16000, 1, 16);
+        IBaseFilter* device = Device(CLSID_AudioInputDeviceCategory, "Test Audio Capture", format);
+        ASSERT_NE(device, nullptr);
+        IPin* line = nullptr;
+        IAMAudioInputMixer* mixer = nullptr;
+        ASSERT_EQ(device->FindPin(u"Microphone", &line), S_OK);
+        ASSERT_EQ(QueryInterfaceTo<IAMAudioInputMixer>(line, &mixer), S_OK);
+        EXPECT_EQ(mixer->put_Enable(c.enabled), S_OK);
+        EXPECT_EQ(mixer->put_MixLevel(c.level), S_OK);
+        mixer->Release();
+        line->Release();
+        IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"WAV Mux");
+        const fs::path file = dir / ("line" + std::to_string(n++) + ".wav");
+        IBaseFilter* writer = Writer(file);
+        ASSERT_EQ(Link(device, u"Capture", mux, u"Audio In"), S_OK);
+        ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+        ASSERT_GE(Record({mux}, mux, 0.3), 0.3);
+        const double peak = PeakDecibels(file);
+        if (c.peak < -90) EXPECT_LE(peak, c.peak);
+        else EXPECT_NEAR(peak, c.peak, 0.2);
+    }
 }
 
 TEST_F(CaptureRecordingTest, TestDevicesRecordAnAviOfTheChosenSizeRateAndLength)
