@@ -21,9 +21,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include <csignal>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -67,11 +69,13 @@ void ProcessStartToFirstPaint(benchmark::State& state)
         return;
     }
     std::string home = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/desktop_bench_home";
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    env.push_back("MORVANE_HOME=" + home);
-    env.push_back("MORVANE_AUDIO=null");
+    std::filesystem::remove_all(home);   // each run of the benchmark starts from a fresh user
+    // The child's own screen, home and sound, whatever this process inherited.
+    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "MORVANE_HOME=" + home, "MORVANE_AUDIO=null"};
+    for (char** e = environ; *e; ++e) {
+        std::string name(*e, std::strcspn(*e, "="));
+        if (name != "QT_QPA_PLATFORM" && name != "MORVANE_HOME" && name != "MORVANE_AUDIO") env.emplace_back(*e);
+    }
     std::vector<char*> envp;
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
@@ -96,6 +100,7 @@ void ProcessStartToFirstPaint(benchmark::State& state)
         while (spawned == 0 && poll(&p, 1, 60000) > 0 && read(out[0], &c, 1) == 1 && c != '\n') line += c;
         auto end = std::chrono::steady_clock::now();
         close(out[0]);
+        if (pid > 0 && line != "painted") kill(pid, SIGKILL);   // no paint within a minute: a hung start
         if (pid > 0) waitpid(pid, nullptr, 0);
         if (line != "painted") {
             state.SkipWithError("the program did not paint");

@@ -17,7 +17,7 @@ extern char** environ;
 
 namespace DesktopChild {
 
-// Starts a program with the given extra environment; its stdout comes back through outFd.
+// Starts a program with the given variables added to its environment; its stdout comes back through outFd.
 // "{out}" in an argument stands for the pipe's descriptor (Xvfb's -displayfd).
 inline pid_t Spawn(std::vector<std::string> args, const std::vector<std::string>& env, int* outFd, const std::string& errPath)
 {
@@ -34,9 +34,14 @@ inline pid_t Spawn(std::vector<std::string> args, const std::vector<std::string>
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    std::vector<std::string> all;
-    for (char** e = environ; *e; ++e) all.emplace_back(*e);
-    all.insert(all.end(), env.begin(), env.end());
+    // The given variables replace the inherited ones of the same name.
+    std::vector<std::string> all(env.begin(), env.end());
+    for (char** e = environ; *e; ++e) {
+        std::string inherited = *e;
+        std::string name = inherited.substr(0, inherited.find('=') + 1);
+        bool replaced = std::any_of(env.begin(), env.end(), [&](const std::string& v) { return v.rfind(name, 0) == 0; });
+        if (!replaced) all.push_back(inherited);
+    }
     std::vector<char*> envp;
     for (std::string& e : all) envp.push_back(e.data());
     envp.push_back(nullptr);
