@@ -115,7 +115,11 @@ void DesktopTopLevelPeer::SyncGeometry(DesktopPeer*)
     QSize shown = size;
     QPoint at(window.left, window.top);
     if (desk.isValid()) {
-        shown = size.boundedTo(QSize(desk.width(), std::max(0, desk.height() - menu))).expandedTo(QSize(0, 0));
+        shown = size.boundedTo(QSize(desk.width(), std::max(0, desk.height() - menu)));
+        // A shown window of no size at all is given half the desktop.
+        bool visible = GetWindowLongA(Window(), GWL_STYLE) & WS_VISIBLE;
+        if (visible && (shown.width() <= 0 || shown.height() <= 0)) shown = desk.size() / 2;
+        shown = shown.expandedTo(QSize(0, 0));
         if (!desk.intersects(QRect(at, QSize(std::max(shown.width(), 1), std::max(shown.height() + menu, 1)))))
             at = desk.topLeft();
     }
