@@ -56,6 +56,8 @@ struct FILTER_INFO {
 #define EC_SHUTTING_DOWN 0x0C
 #define EC_CLOCK_CHANGED 0x0D
 #define EC_PAUSED 0x0E
+// A capture device was unplugged (param1 the filter's IUnknown, param2 0) or came back (1).
+#define EC_DEVICE_LOST 0x1F
 
 // IMediaSeeking positioning flags.
 #define AM_SEEKING_NoPositioning 0x0

@@ -4,6 +4,7 @@
 #include "dshow/capture/CameraCapture.h"
 #include "dshow/capture/CameraModes.h"
 #include "dshow/capture/SoundCardCapture.h"
+#include "dshow/capture/TestDevicePlug.h"
 #include "dshow/capture/TestAudioCapture.h"
 #include "dshow/capture/TestVideoCapture.h"
 
@@ -56,7 +57,7 @@ std::vector<CaptureDevice> ListCaptureDevices(REFCLSID category)
     std::vector<CaptureDevice> devices;
     const bool video = category == CLSID_VideoInputDeviceCategory;
     if (!video && category != CLSID_AudioInputDeviceCategory) return devices;
-    if (CaptureTestDevicesWanted()) {
+    if (CaptureTestDevicesWanted() && MvTestCaptureDevicesPlugged()) {
         if (video)
             devices.push_back({CaptureDevice::Kind::TestPattern, "Test Video Capture", "", CTestVideoCapture::Modes()});
         else

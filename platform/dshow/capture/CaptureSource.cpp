@@ -253,7 +253,7 @@ HRESULT CCaptureSource::CaptureFrom(CAvVideoInput& device, const AM_MEDIA_TYPE& 
 {
     const VIDEOINFOHEADER* info = RgbVideoInfo(format);
     REFERENCE_TIME start = 0;
-    if (!info || !device.Read(*info, m_picture, start)) return Stopping() ? VFW_E_WRONG_STATE : S_FALSE;
+    if (!info || !device.Read(*info, m_picture, start)) return Stopping() ? VFW_E_WRONG_STATE : Lost();
     if (Stopping()) return VFW_E_WRONG_STATE;
     if (start < 0) start = Now();
     // Times only go forward, one frame at least.
@@ -337,6 +337,12 @@ bool CCaptureSource::WaitFor(REFERENCE_TIME streamTime) const
         std::this_thread::sleep_for(std::chrono::nanoseconds(std::min(left, kSlice) * 100));
     }
     return !Stopping();
+}
+
+HRESULT CCaptureSource::Lost()
+{
+    NotifyEvent(EC_DEVICE_LOST, reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this)), 0);
+    return S_FALSE;
 }
 
 HRESULT CCaptureSource::DeliverTimed(const BYTE* data, size_t size, REFERENCE_TIME start, REFERENCE_TIME stop)

@@ -62,6 +62,8 @@ protected:
     // Sleeps until that stream time; false when the source is being stopped.
     bool WaitFor(REFERENCE_TIME streamTime) const;
     bool Stopping() const { return m_stopping || m_ending; }
+    // For Capture: the device is gone; tells the graph and ends the stream.
+    HRESULT Lost();
     HRESULT DeliverTimed(const BYTE* data, size_t size, REFERENCE_TIME start, REFERENCE_TIME stop);
     // The frame duration of the connected video type (its own or the fastest of its size).
     REFERENCE_TIME FrameTimeOf(const AM_MEDIA_TYPE& format) const;

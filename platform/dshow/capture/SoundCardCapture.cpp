@@ -68,7 +68,7 @@ HRESULT CSoundCardCapture::Capture(const AM_MEDIA_TYPE& format)
     const WAVEFORMATEX* wave = PcmFormatOf(format);
     if (!wave || !m_input) return S_FALSE;
     // A card that is removed ends the stream with what was captured so far.
-    if (av_read_frame(m_input, m_packet) < 0) return Stopping() ? VFW_E_WRONG_STATE : S_FALSE;
+    if (av_read_frame(m_input, m_packet) < 0) return Stopping() ? VFW_E_WRONG_STATE : Lost();
     const size_t whole = size_t(m_packet->size) / wave->nBlockAlign * wave->nBlockAlign;
     const REFERENCE_TIME start = m_sample * kUnitsPerSecond / wave->nSamplesPerSec;
     m_sample += int64_t(whole / wave->nBlockAlign);

@@ -1,5 +1,6 @@
 #include "dshow/capture/TestAudioCapture.h"
 
+#include "dshow/capture/TestDevicePlug.h"
 #include "win32/audio/WaveFormat.h"
 
 #include <cmath>
@@ -53,6 +54,7 @@ HRESULT CTestAudioCapture::Capture(const AM_MEDIA_TYPE& format)
     const REFERENCE_TIME stop = (m_sample + frames) * kUnitsPerSecond / rate;
     // The block is there once its last sample has been heard.
     if (!WaitFor(stop)) return VFW_E_WRONG_STATE;
+    if (!MvTestCaptureDevicesPlugged()) return Lost();
     const int bytes = wave->wBitsPerSample / 8;
     m_block.resize(size_t(frames) * wave->nBlockAlign);
     // Automatic gain keeps the tone at a quarter of full scale.

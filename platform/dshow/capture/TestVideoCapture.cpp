@@ -1,6 +1,7 @@
 #include "dshow/capture/TestVideoCapture.h"
 
 #include "dshow/VideoInfo.h"
+#include "dshow/capture/TestDevicePlug.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/capture/CaptureFormats.h"
 
@@ -66,6 +67,7 @@ HRESULT CTestVideoCapture::Capture(const AM_MEDIA_TYPE& format)
     m_frame = std::max(m_frame, Now() / frameTime);
     const REFERENCE_TIME start = m_frame * frameTime;
     if (!WaitFor(start)) return VFW_E_WRONG_STATE;
+    if (!MvTestCaptureDevicesPlugged()) return Lost();
     Draw(*info);
     ++m_frame;
     return DeliverTimed(m_picture.data(), m_picture.size(), start, start + frameTime);

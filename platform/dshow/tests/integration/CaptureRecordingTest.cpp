@@ -8,6 +8,7 @@
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/capture/CaptureInterfaces.h"
+#include "dshow/capture/TestDevicePlug.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/audio/WaveFormat.h"
 
@@ -84,6 +85,7 @@ protected:
     }
     void TearDown() override
     {
+        MvPlugTestCaptureDevices(true);
         if (control) control->Stop();
         SafeRelease(control);
         for (IBaseFilter* f : filters) f->Release();
@@ -238,6 +240,65 @@ TEST_F(CaptureRecordingTest, TheMicrophoneLinesSwitchAndLevelAreHeard)
         if (c.peak < -90) EXPECT_LE(peak, c.peak);
         else EXPECT_NEAR(peak, c.peak, 0.2);
     }
+}
+
+TEST_F(CaptureRecordingTest, UnpluggingTheDeviceEndsTheRecordingAndKeepsWhatWasRecorded)
+{
+    CMediaType format;
+    MakePcmMediaType(format, 44100, 2, 16);
+    IBaseFilter* device = Device(CLSID_AudioInputDeviceCategory, "Test Audio Capture", format);
+    IBaseFilter* mux = Add(CLSID_WavMultiplexer, u"WAV Mux");
+    const fs::path file = dir / "unplugged.wav";
+    IBaseFilter* writer = Writer(file);
+    ASSERT_TRUE(device && mux && writer);
+    ASSERT_EQ(Link(device, u"Capture", mux, u"Audio In"), S_OK);
+    ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+    IMediaEvent* events = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IMediaEvent>(graph, &events), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    ASSERT_TRUE(WaitUntil([&] { return PassTime(mux) >= 0.5; }));
+
+    MvPlugTestCaptureDevices(false);
+    // The graph hears of the loss, and the stream ends.
+    bool lost = false, complete = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!(lost && complete) && std::chrono::steady_clock::now() < deadline) {
+        LONG code = 0;
+        LONG_PTR p1 = 0, p2 = 0;
+        if (events->GetEvent(&code, &p1, &p2, 100) != S_OK) continue;
+        if (code == EC_DEVICE_LOST) {
+            lost = true;
+            EXPECT_EQ(p1, reinterpret_cast<LONG_PTR>(device));
+            EXPECT_EQ(p2, 0);
+        }
+        complete = complete || code == EC_COMPLETE;
+    }
+    events->Release();
+    EXPECT_TRUE(lost);
+    EXPECT_TRUE(complete);
+    control->Stop();
+    const double recorded = PassTime(mux);
+    EXPECT_GE(recorded, 0.5);
+    EXPECT_EQ(ProbeMedia(file, "stream=codec_name,sample_rate,channels"), "pcm_s16le\n44100\n2");
+    EXPECT_NEAR(std::atof(ProbeMedia(file, "format=duration").c_str()), recorded, 0.05);
+
+    // Gone from the list until it is plugged in again.
+    ICreateDevEnum* devices = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER, ICreateDevEnum::kIid,
+                               reinterpret_cast<void**>(&devices)),
+              S_OK);
+    auto listed = [&] {
+        bool found = false;
+        for (ListedDevice& d : ListDevices(devices, CLSID_AudioInputDeviceCategory)) {
+            found = found || d.friendlyName == "Test Audio Capture";
+            d.moniker->Release();
+        }
+        return found;
+    };
+    EXPECT_FALSE(listed());
+    MvPlugTestCaptureDevices(true);
+    EXPECT_TRUE(listed());
+    devices->Release();
 }
 
 TEST_F(CaptureRecordingTest, TestDevicesRecordAnAviOfTheChosenSizeRateAndLength)
