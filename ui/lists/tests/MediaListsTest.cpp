@@ -190,16 +190,26 @@ TEST(MediaLists, TheRowPictureSaysWhetherThereIsVideoAndWhereItComesFrom)
 }
 
 // Counts the rows asked to redraw.
-class CCountingConversionList : public CMediaConversionListControl {
+template <class TList>
+class TCountingList : public TList {
 public:
-    CCountingConversionList() : CMediaConversionListControl(false, true, false) {}
+    TCountingList() : TList(false, true, false) {}
     void RefreshOneDisplay(CObjectDisplay* display) override
     {
-        ++redrawn[GetListIndex(display)];
-        CMediaConversionListControl::RefreshOneDisplay(display);
+        ++redrawn[this->GetListIndex(display)];
+        TList::RefreshOneDisplay(display);
     }
     std::map<int, int> redrawn;
 };
+
+// Each change a row shows: the status, the size estimate, the duration, the output path.
+void ChangeWhatARowShows(CMediaFile2& file)
+{
+    file.SetStatus(1);
+    file.SetEstimatedSize(99);
+    file.SetDuration(12);
+    file.GetOutputFile().SetFilePath("/out/film.mp4");
+}
 
 TEST(MediaConversionListControl, ARowIsRedrawnWhenItsInputOrItsOutputFileChanges)
 {
@@ -209,14 +219,10 @@ TEST(MediaConversionListControl, ARowIsRedrawnWhenItsInputOrItsOutputFileChanges
         DescribeFile(data->GetInput(), kFilm);
         conversions.AddFile(data);
     }
-    ListHost<CCountingConversionList> list;
+    ListHost<TCountingList<CMediaConversionListControl>> list;
     list.control.SetObject(&conversions);
     list.control.redrawn.clear();
-    CMediaFile2& input = conversions.GetFile(1)->GetInput();
-    input.SetStatus(1);
-    input.SetEstimatedSize(99);
-    input.SetDuration(12);
-    input.GetOutputFile().SetFilePath("/out/film.mp4");
+    ChangeWhatARowShows(conversions.GetFile(1)->GetInput());
     EXPECT_EQ(list.control.redrawn, (std::map<int, int>{{1, 4}}));
     EXPECT_EQ(list.View().Text(1, 6), "Converting");
     EXPECT_EQ(list.View().Text(1, 4), "film.mp4");
@@ -226,6 +232,37 @@ TEST(MediaConversionListControl, ARowIsRedrawnWhenItsInputOrItsOutputFileChanges
     list.control.redrawn.clear();
     conversions.GetFile(0)->GetInput().SetStatus(2);
     EXPECT_EQ(list.control.redrawn, (std::map<int, int>{{0, 1}}));
+}
+
+TEST(MediaFileListControl, ARowIsRedrawnWhenItsFileOrItsOutputFileChanges)
+{
+    CMediaList2 files;
+    files.AddFile(MakeFile(kFilm));
+    files.AddFile(MakeFile(kSilentFilm));
+    ListHost<TCountingList<CMediaFileListControl>> list;
+    list.control.SetObject(&files);
+    list.control.redrawn.clear();
+    ChangeWhatARowShows(*files.GetFile(0));
+    EXPECT_EQ(list.control.redrawn, (std::map<int, int>{{0, 4}}));
+    EXPECT_EQ(list.View().Row(0), (Texts{"film.avi", "/out/film.mp4", "00:00:12.00", "640x480", "29.97", "44.10khz",
+                                         "Converting"}));
+    // An output file given up by its row no longer redraws it.
+    CMediaFile2* first = files.GetFile(0);
+    files.GetFiles().Remove(first);
+    list.control.redrawn.clear();
+    first->GetOutputFile().SetFilePath("/out/other.mp4");
+    EXPECT_TRUE(list.control.redrawn.empty());
+    delete first;
+}
+
+TEST(MediaFileListControl, WithoutABoundListVerifiedFilesAreNotKept)
+{
+    ListHost<CMediaFileListControl> list(true, false, false);
+    CMediaFileVerifier& verifier = list.control.GetVerifier();
+    verifier.GetWorker().GetResults().Add(MakeFile(kStereoSong));
+    verifier.FinishAdd();
+    EXPECT_EQ(list.View().Rows(), 0);
+    EXPECT_EQ(verifier.GetMediaList().GetItemCount(), 0);
 }
 
 class MediaListOperations : public ::testing::Test {
