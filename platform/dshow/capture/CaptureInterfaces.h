@@ -69,6 +69,21 @@ struct IAMAudioInputMixer : IUnknown {
     virtual HRESULT get_MixLevel(double* level) = 0;
 };
 
+// The buffers a capture pin is asked to deliver in; -1 leaves a value to the pin.
+struct ALLOCATOR_PROPERTIES {
+    LONG cBuffers;
+    LONG cbBuffer;
+    LONG cbAlign;
+    LONG cbPrefix;
+};
+
+struct IAMBufferNegotiation : IUnknown {
+    static constexpr IID kIid = {0x56ED71A0, 0xAF5F, 0x11D0, {0xB3, 0xF0, 0x00, 0xAA, 0x00, 0x37, 0x61, 0xC5}};
+    using Base = IUnknown;
+    virtual HRESULT SuggestAllocatorProperties(const ALLOCATOR_PROPERTIES* properties) = 0;
+    virtual HRESULT GetAllocatorProperties(ALLOCATOR_PROPERTIES* properties) = 0;
+};
+
 // A source that captures live and never ends by itself. The graph asks it, before it stops
 // anything, to end its stream, so that what it fed is finished and written.
 struct ILiveSource : IUnknown {

@@ -51,6 +51,8 @@ void* CCaptureSource::PinInterface(CBasePin* pin, REFIID iid)
             if (line->Pin() == pin) return static_cast<IAMAudioInputMixer*>(line.get());
     }
     if (iid == IAMStreamConfig::kIid && pin->Direction() == PINDIR_OUTPUT) return static_cast<IAMStreamConfig*>(this);
+    if (iid == IAMBufferNegotiation::kIid && pin->Direction() == PINDIR_OUTPUT)
+        return static_cast<IAMBufferNegotiation*>(this);
     return CPushSource::PinInterface(pin, iid);
 }
 
@@ -179,6 +181,23 @@ const std::vector<REFERENCE_TIME>* CCaptureSource::FrameTimesAt(LONG index, SIZE
     if (info->bmiHeader.biWidth != dimensions.cx || std::abs(info->bmiHeader.biHeight) != std::abs(dimensions.cy))
         return nullptr;
     return &m_frameTimes[size_t(index)];
+}
+
+HRESULT CCaptureSource::SuggestAllocatorProperties(const ALLOCATOR_PROPERTIES* properties)
+{
+    if (!properties) return E_POINTER;
+    std::lock_guard lock(m_stateLock);
+    if (PinAt(0)->IsConnected()) return VFW_E_ALREADY_CONNECTED;
+    m_buffers = *properties;
+    return S_OK;
+}
+
+HRESULT CCaptureSource::GetAllocatorProperties(ALLOCATOR_PROPERTIES* properties)
+{
+    if (!properties) return E_POINTER;
+    std::lock_guard lock(m_stateLock);
+    *properties = m_buffers;
+    return S_OK;
 }
 
 HRESULT CCaptureSource::GetCaps(IPin*, LONG* flags)

@@ -15,7 +15,11 @@
 
 class CAvVideoInput;
 
-class CCaptureSource : public CPushSource, public IAMStreamConfig, public IAMVideoControl, public ILiveSource {
+class CCaptureSource : public CPushSource,
+                       public IAMStreamConfig,
+                       public IAMVideoControl,
+                       public IAMBufferNegotiation,
+                       public ILiveSource {
 public:
     MV_FILTER_UNKNOWN
 
@@ -32,6 +36,10 @@ public:
     HRESULT GetCurrentActualFrameRate(IPin* pin, LONGLONG* frameTime) override;
     HRESULT GetMaxAvailableFrameRate(IPin* pin, LONG index, SIZE dimensions, LONGLONG* frameTime) override;
     HRESULT GetFrameRateList(IPin* pin, LONG index, SIZE dimensions, LONG* count, LONGLONG** frameTimes) override;
+
+    // IAMBufferNegotiation (before the pin is connected)
+    HRESULT SuggestAllocatorProperties(const ALLOCATOR_PROPERTIES* properties) override;
+    HRESULT GetAllocatorProperties(ALLOCATOR_PROPERTIES* properties) override;
 
     // ILiveSource
     HRESULT EndStream() override;
@@ -62,6 +70,8 @@ protected:
     // Sleeps until that stream time; false when the source is being stopped.
     bool WaitFor(REFERENCE_TIME streamTime) const;
     bool Stopping() const { return m_stopping || m_ending; }
+    // The bytes of a piece the pin was asked for, or 0 when it was not.
+    LONG SuggestedBufferBytes() const { return m_buffers.cbBuffer > 0 ? m_buffers.cbBuffer : 0; }
     // For Capture: the device is gone; tells the graph and ends the stream.
     HRESULT Lost();
     HRESULT DeliverTimed(const BYTE* data, size_t size, REFERENCE_TIME start, REFERENCE_TIME stop);
@@ -87,6 +97,7 @@ private:
     std::vector<std::vector<REFERENCE_TIME>> m_frameTimes;
     const bool m_video;
     CMediaType m_chosen; // set by SetFormat; invalid until then
+    ALLOCATOR_PROPERTIES m_buffers{-1, -1, -1, -1};
     // Marks the stream's end as delivered (or the worker gone) and wakes EndStream.
     void Finish();
 

@@ -3,6 +3,7 @@
 #include "dshow/capture/TestDevicePlug.h"
 #include "win32/audio/WaveFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,7 +50,9 @@ HRESULT CTestAudioCapture::Capture(const AM_MEDIA_TYPE& format)
     const WAVEFORMATEX* wave = PcmFormatOf(format);
     if (!wave) return S_FALSE;
     const int64_t rate = wave->nSamplesPerSec;
-    const int64_t frames = std::max<int64_t>(1, rate / kBlocksPerSecond);
+    // Blocks of the size the pin was asked for, else of 20 ms.
+    const LONG asked = SuggestedBufferBytes();
+    const int64_t frames = std::clamp<int64_t>(asked ? asked / wave->nBlockAlign : rate / kBlocksPerSecond, 1, rate);
     const REFERENCE_TIME start = m_sample * kUnitsPerSecond / rate;
     const REFERENCE_TIME stop = (m_sample + frames) * kUnitsPerSecond / rate;
     // The block is there once its last sample has been heard.

@@ -1,12 +1,14 @@
 #include "dshow/BasePin.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/DeviceInterfaces.h"
+#include "dshow/FilterGraph.h"
 #include "dshow/MediaType.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/capture/CaptureInterfaces.h"
 #include "DeviceListing.h"
+#include "TestFilters.h"
 
 #include "com/ComRuntime.h"
 #include "com/Guid.h"
@@ -16,8 +18,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,10 +57,11 @@ protected:
         return out;
     }
 
-    static const Listed* Named(const std::vector<Listed>& list, const std::string& name)
+    // A copy: the list may be a temporary; the fixture keeps the moniker.
+    static std::optional<Listed> Named(const std::vector<Listed>& list, const std::string& name)
     {
         auto at = std::find_if(list.begin(), list.end(), [&](const Listed& l) { return l.friendlyName == name; });
-        return at == list.end() ? nullptr : &*at;
+        return at == list.end() ? std::nullopt : std::optional<Listed>(*at);
     }
 
     // The filter of a listed device, and its capture pin's stream configuration.
@@ -86,8 +92,8 @@ TEST_F(CaptureDevicesTest, TestDevicesAreListedOnlyWhenAsked)
         SCOPED_TRACE(value ? value : "unset");
         if (value) setenv("MORVANE_TEST_DEVICES", value, 1);
         else unsetenv("MORVANE_TEST_DEVICES");
-        EXPECT_EQ(Named(List(CLSID_VideoInputDeviceCategory), "Test Video Capture"), nullptr);
-        EXPECT_EQ(Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture"), nullptr);
+        EXPECT_FALSE(Named(List(CLSID_VideoInputDeviceCategory), "Test Video Capture"));
+        EXPECT_FALSE(Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture"));
     }
 
     setenv("MORVANE_TEST_DEVICES", "1", 1);
@@ -102,8 +108,8 @@ TEST_F(CaptureDevicesTest, TestDevicesAreListedOnlyWhenAsked)
     EXPECT_EQ(audio[0].friendlyName, "Test Audio Capture");
     EXPECT_EQ(audio[0].clsid, GuidToText(CLSID_TestAudioCapture));
     // No audio device among the video ones and the other way round.
-    EXPECT_EQ(Named(video, "Test Audio Capture"), nullptr);
-    EXPECT_EQ(Named(audio, "Test Video Capture"), nullptr);
+    EXPECT_FALSE(Named(video, "Test Audio Capture"));
+    EXPECT_FALSE(Named(audio, "Test Video Capture"));
 }
 
 TEST_F(CaptureDevicesTest, RealDevicesAreListedWithTheirFormatsOrNotAtAll)
@@ -130,7 +136,7 @@ TEST_F(CaptureDevicesTest, TestVideoCaptureOffersItsSizesAndFrameRates)
 {
     setenv("MORVANE_TEST_DEVICES", "1", 1);
     const std::vector<Listed> video = List(CLSID_VideoInputDeviceCategory);
-    ASSERT_NE(Named(video, "Test Video Capture"), nullptr);
+    ASSERT_TRUE(Named(video, "Test Video Capture"));
     IBaseFilter* filter = nullptr;
     IAMStreamConfig* config = Bind(*Named(video, "Test Video Capture"), &filter);
     ASSERT_NE(config, nullptr);
@@ -181,8 +187,8 @@ TEST_F(CaptureDevicesTest, TestVideoCaptureOffersItsSizesAndFrameRates)
 TEST_F(CaptureDevicesTest, SetFormatChoosesSizeAndRateOfTheVideoTestDevice)
 {
     setenv("MORVANE_TEST_DEVICES", "1", 1);
-    const Listed* device = Named(List(CLSID_VideoInputDeviceCategory), "Test Video Capture");
-    ASSERT_NE(device, nullptr);
+    const std::optional<Listed> device = Named(List(CLSID_VideoInputDeviceCategory), "Test Video Capture");
+    ASSERT_TRUE(device);
     IBaseFilter* filter = nullptr;
     IAMStreamConfig* config = Bind(*device, &filter);
     ASSERT_NE(config, nullptr);
@@ -234,8 +240,8 @@ TEST_F(CaptureDevicesTest, SetFormatChoosesSizeAndRateOfTheVideoTestDevice)
 TEST_F(CaptureDevicesTest, TestAudioCaptureOffersTheUsualPcmFormats)
 {
     setenv("MORVANE_TEST_DEVICES", "1", 1);
-    const Listed* device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
-    ASSERT_NE(device, nullptr);
+    const std::optional<Listed> device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
+    ASSERT_TRUE(device);
     IAMStreamConfig* config = Bind(*device);
     ASSERT_NE(config, nullptr);
     int count = 0, size = 0;
@@ -271,8 +277,8 @@ TEST_F(CaptureDevicesTest, TestAudioCaptureOffersTheUsualPcmFormats)
 TEST_F(CaptureDevicesTest, TestAudioCaptureHasAMicrophoneAndALineInput)
 {
     setenv("MORVANE_TEST_DEVICES", "1", 1);
-    const Listed* device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
-    ASSERT_NE(device, nullptr);
+    const std::optional<Listed> device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
+    ASSERT_TRUE(device);
     IBaseFilter* filter = nullptr;
     IAMStreamConfig* config = Bind(*device, &filter);
     ASSERT_NE(config, nullptr);
@@ -315,6 +321,70 @@ TEST_F(CaptureDevicesTest, TestAudioCaptureHasAMicrophoneAndALineInput)
     IAMAudioInputMixer* none = nullptr;
     EXPECT_EQ(QueryInterfaceTo<IAMAudioInputMixer>(output, &none), E_NOINTERFACE);
     output->Release();
+}
+
+// Live pieces are timed from the start of the run, one after the other, in the size the
+// pin was asked for (20 ms without a suggestion).
+TEST_F(CaptureDevicesTest, TestAudioCaptureDeliversTimedPiecesOfTheSuggestedSize)
+{
+    setenv("MORVANE_TEST_DEVICES", "1", 1);
+    struct Case {
+        LONG suggested;
+        REFERENCE_TIME piece;
+    } cases[] = {{-1, 200000}, {8820, 500000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.suggested);
+        const std::optional<Listed> device = Named(List(CLSID_AudioInputDeviceCategory), "Test Audio Capture");
+        ASSERT_TRUE(device);
+        IBaseFilter* filter = nullptr;
+        IAMStreamConfig* config = Bind(*device, &filter);
+        ASSERT_NE(config, nullptr);
+        CMediaType format;
+        MakePcmMediaType(format, 44100, 2, 16);
+        ASSERT_EQ(config->SetFormat(&format), S_OK);
+        IPin* out = nullptr;
+        ASSERT_EQ(filter->FindPin(u"Capture", &out), S_OK);
+        IAMBufferNegotiation* buffers = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IAMBufferNegotiation>(out, &buffers), S_OK);
+        const ALLOCATOR_PROPERTIES wanted{3, c.suggested, -1, -1};
+        EXPECT_EQ(buffers->SuggestAllocatorProperties(&wanted), S_OK);
+        ALLOCATOR_PROPERTIES got{};
+        EXPECT_EQ(buffers->GetAllocatorProperties(&got), S_OK);
+        EXPECT_EQ(got.cBuffers, 3);
+        EXPECT_EQ(got.cbBuffer, c.suggested);
+
+        IGraphBuilder* graph = nullptr;
+        ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                                   reinterpret_cast<void**>(&graph)),
+                  S_OK);
+        CTestSink* sink = new CTestSink;
+        graph->AddFilter(filter, u"Audio Capture");
+        graph->AddFilter(sink, u"Sink");
+        IPin* in = nullptr;
+        ASSERT_EQ(sink->FindPin(u"In", &in), S_OK);
+        ASSERT_EQ(graph->ConnectDirect(out, in, nullptr), S_OK);
+        EXPECT_EQ(buffers->SuggestAllocatorProperties(&wanted), VFW_E_ALREADY_CONNECTED);
+        IMediaControl* control = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IMediaControl>(graph, &control), S_OK);
+        ASSERT_EQ(control->Run(), S_OK);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        auto pieces = [&] {
+            std::lock_guard lock(sink->m_lock);
+            return sink->starts.size();
+        };
+        while (pieces() < 4 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        control->Stop();
+        ASSERT_GE(sink->starts.size(), 4u);
+        for (size_t i = 0; i < 4; ++i) EXPECT_EQ(sink->starts[i], REFERENCE_TIME(i) * c.piece);
+        control->Release();
+        in->Release();
+        out->Release();
+        sink->Release();
+        graph->Release();
+        buffers->Release();
+        config->Release();
+    }
 }
 
 } // namespace
