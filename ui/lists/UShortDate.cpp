@@ -1,6 +1,5 @@
 #include "UShortDate.h"
 
-#include <clocale>
 #include <ctime>
 #include <locale.h>
 
@@ -13,12 +12,11 @@ CString UShortDate::Format(int year, int month, int day)
     date.tm_isdst = -1;
     // The time part stays zero.
     char text[64] = {};
-    locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-    if (user) {
-        strftime_l(text, sizeof text, "%x", &date, user);
-        freelocale(user);
-    } else {
-        std::strftime(text, sizeof text, "%x", &date);
+    locale_t locale = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+    if (!locale) locale = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(nullptr));
+    if (locale) {
+        strftime_l(text, sizeof text, "%x", &date, locale);
+        freelocale(locale);
     }
     return text;
 }
