@@ -323,12 +323,17 @@ HRESULT CCaptureSource::SeekTo(REFERENCE_TIME)
     // Live: there is no position to go to, only the device to open.
     m_started = false;
     m_nextPicture = 0;
-    return PinAt(0)->IsConnected() ? Open(PinAt(0)->MediaType()) : S_OK;
+    const HRESULT hr = PinAt(0)->IsConnected() ? Open(PinAt(0)->MediaType()) : S_OK;
+    if (FAILED(hr)) Finish(); // the worker gives up; nobody is to wait for its end
+    return hr;
 }
 
 HRESULT CCaptureSource::ProduceNext()
 {
-    if (!PinAt(0)->IsConnected()) return S_FALSE;
+    if (!PinAt(0)->IsConnected()) {
+        Finish();
+        return VFW_E_WRONG_STATE; // nothing to end downstream
+    }
     if (!m_started) {
         m_origin = std::chrono::steady_clock::now();
         m_started = true;

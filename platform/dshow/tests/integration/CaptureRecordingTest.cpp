@@ -13,6 +13,7 @@
 #include "win32/audio/WaveFormat.h"
 
 #include "../DeviceListing.h"
+#include "CaptureGraph.h"
 #include "MediaFiles.h"
 
 #include <gtest/gtest.h>
@@ -30,17 +31,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Polls until the condition holds or the deadline passes; whether it held.
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::seconds deadline = std::chrono::seconds(60))
-{
-    const auto end = std::chrono::steady_clock::now() + deadline;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 // The checksums of the first decoded pictures of a file.
 std::vector<std::string> FrameHashes(const fs::path& file, int count)
 {
@@ -57,17 +47,6 @@ std::vector<std::string> FrameHashes(const fs::path& file, int count)
         pclose(pipe);
     }
     return hashes;
-}
-
-double PassTime(IBaseFilter* filter)
-{
-    IFilterPassTime* pass = nullptr;
-    double seconds = -1;
-    if (SUCCEEDED(QueryInterfaceTo<IFilterPassTime>(filter, &pass))) {
-        pass->GetPassTime(&seconds);
-        pass->Release();
-    }
-    return seconds;
 }
 
 class CaptureRecordingTest : public ::testing::Test {
@@ -131,14 +110,7 @@ protected:
 
     HRESULT Link(IBaseFilter* from, const char16_t* out, IBaseFilter* to, const char16_t* in)
     {
-        IPin* output = nullptr;
-        IPin* input = nullptr;
-        HRESULT hr = from && to && SUCCEEDED(from->FindPin(out, &output)) && SUCCEEDED(to->FindPin(in, &input))
-            ? graph->ConnectDirect(output, input, nullptr)
-            : VFW_E_NOT_FOUND;
-        SafeRelease(output);
-        SafeRelease(input);
-        return hr;
+        return LinkPins(graph, from, out, to, in);
     }
 
     IBaseFilter* Writer(const fs::path& file)

@@ -8,6 +8,7 @@
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/interfaces/ScreenCaptureSettings.h"
 
+#include "CaptureGraph.h"
 #include "MediaFiles.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,15 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 extern char** environ;
 namespace fs = std::filesystem;
@@ -75,8 +79,65 @@ IBaseFilter* CreateScreen()
 
 class ScreenCaptureTest : public ::testing::Test {
 protected:
-    void SetUp() override { CoInitialize(nullptr); }
-    void TearDown() override { CoUninitialize(); }
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        dir = fs::temp_directory_path() / ("mvdshow_screen_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        if (control) control->Stop();
+        SafeRelease(control);
+        for (IBaseFilter* f : filters) f->Release();
+        SafeRelease(graph);
+        fs::remove_all(dir);
+        CoUninitialize();
+    }
+
+    // The screen source, set up by `setup`, through the MPEG-4 encoder into an AVI file.
+    void Build(const std::function<void(IScreenCaptureSettings*)>& setup, const fs::path& file)
+    {
+        ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                                   reinterpret_cast<void**>(&graph)),
+                  S_OK);
+        ASSERT_EQ(QueryInterfaceTo<IMediaControl>(graph, &control), S_OK);
+        IBaseFilter* screen = CreateScreen();
+        ASSERT_NE(screen, nullptr);
+        filters.push_back(screen);
+        IScreenCaptureSettings* settings = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IScreenCaptureSettings>(screen, &settings), S_OK);
+        setup(settings);
+        settings->Release();
+        const std::pair<const CLSID*, const char16_t*> others[] = {
+            {&CLSID_Mpeg4VideoEncoder, u"Encoder"}, {&CLSID_AviMux, u"AVI Mux"}, {&CLSID_FileWriter, u"File Writer"}};
+        graph->AddFilter(screen, u"Screen Capture");
+        for (const auto& [clsid, name] : others) {
+            IBaseFilter* filter = nullptr;
+            ASSERT_EQ(CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                                       reinterpret_cast<void**>(&filter)),
+                      S_OK);
+            filters.push_back(filter);
+            graph->AddFilter(filter, name);
+        }
+        IFileSinkFilter* sink = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(filters[3], &sink), S_OK);
+        sink->SetFileName(WideText(file.string()).c_str(), nullptr);
+        sink->Release();
+        ASSERT_EQ(Link(filters[0], u"Capture", filters[1], u"Video In"), S_OK);
+        ASSERT_EQ(Link(filters[1], u"Video Out", filters[2], u"Video In"), S_OK);
+        ASSERT_EQ(Link(filters[2], u"Output", filters[3], u"in"), S_OK);
+    }
+
+    HRESULT Link(IBaseFilter* from, const char16_t* out, IBaseFilter* to, const char16_t* in)
+    {
+        return LinkPins(graph, from, out, to, in);
+    }
+
+    fs::path dir;
+    IGraphBuilder* graph = nullptr;
+    IMediaControl* control = nullptr;
+    std::vector<IBaseFilter*> filters; // screen, encoder, mux, writer
 };
 
 TEST_F(ScreenCaptureTest, WithoutAnXDisplayTheSourceIsRefused)
@@ -92,74 +153,48 @@ TEST_F(ScreenCaptureTest, ARegionOfTheScreenIsRecordedAtItsSizeAndRate)
 {
     OwnDisplay display;
     if (!display.Running()) GTEST_SKIP() << "Xvfb could not start";
-    const fs::path dir = fs::temp_directory_path() / ("mvdshow_screen_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     const fs::path file = dir / "screen.avi";
-    IGraphBuilder* graph = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
-                               reinterpret_cast<void**>(&graph)),
-              S_OK);
-    IBaseFilter* screen = CreateScreen();
-    ASSERT_NE(screen, nullptr);
-    IScreenCaptureSettings* settings = nullptr;
-    ASSERT_EQ(QueryInterfaceTo<IScreenCaptureSettings>(screen, &settings), S_OK);
-    EXPECT_EQ(settings->SetCapture(7), E_INVALIDARG);
-    EXPECT_EQ(settings->SetWidth(0), E_INVALIDARG);
-    EXPECT_EQ(settings->SetFrameRate(-1), E_INVALIDARG);
-    EXPECT_EQ(settings->SetCapture(100), S_OK);
-    EXPECT_EQ(settings->SetX(16), S_OK);
-    EXPECT_EQ(settings->SetY(8), S_OK);
-    EXPECT_EQ(settings->SetWidth(162), S_OK); // kept to whole blocks of 4: 160
-    EXPECT_EQ(settings->SetHeight(120), S_OK);
-    EXPECT_EQ(settings->SetFrameRate(10), S_OK);
-    settings->Release();
-
-    IBaseFilter* encoder = nullptr;
-    IBaseFilter* mux = nullptr;
-    IBaseFilter* writer = nullptr;
-    IFileSinkFilter* sink = nullptr;
-    for (auto [clsid, filter] : {std::pair{&CLSID_Mpeg4VideoEncoder, &encoder}, {&CLSID_AviMux, &mux}, {&CLSID_FileWriter, &writer}})
-        ASSERT_EQ(CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid, reinterpret_cast<void**>(filter)), S_OK);
-    ASSERT_EQ(QueryInterfaceTo<IFileSinkFilter>(writer, &sink), S_OK);
-    sink->SetFileName(WideText(file.string()).c_str(), nullptr);
-    sink->Release();
-    graph->AddFilter(screen, u"Screen Capture");
-    graph->AddFilter(encoder, u"Encoder");
-    graph->AddFilter(mux, u"AVI Mux");
-    graph->AddFilter(writer, u"File Writer");
-    auto link = [&](IBaseFilter* from, const char16_t* out, IBaseFilter* to, const char16_t* in) {
-        IPin* a = nullptr;
-        IPin* b = nullptr;
-        HRESULT hr = SUCCEEDED(from->FindPin(out, &a)) && SUCCEEDED(to->FindPin(in, &b)) ? graph->ConnectDirect(a, b, nullptr)
-                                                                                         : VFW_E_NOT_FOUND;
-        SafeRelease(a);
-        SafeRelease(b);
-        return hr;
-    };
-    ASSERT_EQ(link(screen, u"Capture", encoder, u"Video In"), S_OK);
-    ASSERT_EQ(link(encoder, u"Video Out", mux, u"Video In"), S_OK);
-    ASSERT_EQ(link(mux, u"Output", writer, u"in"), S_OK);
-
-    IMediaControl* control = nullptr;
-    IFilterPassTime* passed = nullptr;
-    ASSERT_EQ(QueryInterfaceTo<IMediaControl>(graph, &control), S_OK);
-    ASSERT_EQ(QueryInterfaceTo<IFilterPassTime>(mux, &passed), S_OK);
+    Build(
+        [](IScreenCaptureSettings* settings) {
+            EXPECT_EQ(settings->SetCapture(7), E_INVALIDARG);
+            EXPECT_EQ(settings->SetWidth(0), E_INVALIDARG);
+            EXPECT_EQ(settings->SetFrameRate(-1), E_INVALIDARG);
+            EXPECT_EQ(settings->SetCapture(100), S_OK);
+            EXPECT_EQ(settings->SetX(16), S_OK);
+            EXPECT_EQ(settings->SetY(8), S_OK);
+            EXPECT_EQ(settings->SetWidth(162), S_OK); // kept to whole blocks of 4: 160
+            EXPECT_EQ(settings->SetHeight(120), S_OK);
+            EXPECT_EQ(settings->SetFrameRate(10), S_OK);
+        },
+        file);
+    ASSERT_FALSE(HasFatalFailure());
     ASSERT_EQ(control->Run(), S_OK);
-    double seconds = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while ((passed->GetPassTime(&seconds), seconds < 1.5) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(WaitUntil([&] { return PassTime(filters[2]) >= 1.5; }));
     control->Stop();
-    passed->GetPassTime(&seconds);
+    const double seconds = PassTime(filters[2]);
     EXPECT_GE(seconds, 1.5);
     EXPECT_EQ(ProbeMedia(file, "stream=codec_name,width,height,r_frame_rate", "v:0"), "mpeg4\n160\n120\n10/1");
     EXPECT_NEAR(std::atof(ProbeMedia(file, "format=duration").c_str()), seconds, 0.2);
+}
 
-    passed->Release();
-    control->Release();
-    for (IBaseFilter* f : {screen, encoder, mux, writer}) f->Release();
-    graph->Release();
-    fs::remove_all(dir);
+TEST_F(ScreenCaptureTest, AWindowCaptureWithoutAWindowStopsWithAnError)
+{
+    OwnDisplay display;
+    if (!display.Running()) GTEST_SKIP() << "Xvfb could not start";
+    Build([](IScreenCaptureSettings* settings) { EXPECT_EQ(settings->SetCapture(101), S_OK); }, dir / "none.avi");
+    ASSERT_FALSE(HasFatalFailure());
+    IMediaEvent* events = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IMediaEvent>(graph, &events), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    LONG code = 0;
+    LONG_PTR p1 = 0, p2 = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (code != EC_ERRORABORT && std::chrono::steady_clock::now() < deadline)
+        if (events->GetEvent(&code, &p1, &p2, 100) != S_OK) code = 0;
+    events->Release();
+    EXPECT_EQ(code, EC_ERRORABORT);
+    EXPECT_EQ(HRESULT(p1), E_INVALIDARG);
+    EXPECT_EQ(control->Stop(), S_OK);
 }
 
 } // namespace
