@@ -43,7 +43,7 @@ TEST(MediaListDrop, DroppedFilesReachTheVerifierAndTheRefusedOnesAreShown)
     EXPECT_EQ(conversions.GetFileCount(), 0);
     EXPECT_EQ(list.View().Rows(), 0);
     CMediaFileVerifier& verifier = list.control.GetVerifier();
-    EXPECT_FALSE(verifier.GetWorker().IsRunning());
+    EXPECT_TRUE(MvPumpUntil([&] { return !verifier.GetWorker().IsRunning(); }, 30000));
     EXPECT_EQ(verifier.GetFailList().GetItemCount(), 0);
     EXPECT_EQ(verifier.GetWorker().GetQueue().GetItemCount(), 0);
 }
