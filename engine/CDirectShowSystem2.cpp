@@ -2,6 +2,12 @@
 
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
+#include "CAudioDevicesInfo.h"
+#include "CDirectShowFilter.h"
+#include "CGlobalSetting.h"
+#include "CLameDll.h"
+#include "CLocalSetting.h"
+#include "CVideoDevicesInfo.h"
 #include "CVideoCodecInfo.h"
 #include "CVideoCodecsInfo.h"
 #include "CFormatTypes.h"
@@ -63,17 +69,167 @@ const char* const kIpodFiles[3] = {"QT IPOD.xml", "QT7 IPOD.xml", "QT71 IPOD.xml
 } // namespace
 
 CDirectShowSystem2::CDirectShowSystem2()
-    : m_quickTimeSettings(std::make_unique<CQuickTimePersist>()),
+    : m_videoDevices(std::make_unique<CVideoDevicesInfo>()),
+      m_audioDevices(std::make_unique<CAudioDevicesInfo>()),
+      m_videoCodecs(std::make_unique<CVideoCodecsInfo>(true)),
+      m_audioCodecs(std::make_unique<CAudioCodecsInfo>(true)),
+      m_localSetting(std::make_unique<CLocalSetting>()),
+      m_globalSetting(std::make_unique<CGlobalSetting>()),
+      m_formatTypes(std::make_unique<CFormatTypes>()),
+      m_quickTimeSettings(std::make_unique<CQuickTimePersist>()),
       m_quickTimeExport(std::make_unique<CQuickTimeExportPersist>())
 {
     const SStartup startup = GetStartup();
     if (startup.quickTime) m_quickTime = new StQuickTime;
+    m_globalSetting->LoadFile();
+    m_localSetting->LoadFile();
     if (!sSystem) sSystem = this;
+    PopulateCaptures();
+    PopulateCodecs();
     LoadQuickTimeSettings();
     if (startup.ffTable) {
         m_ffLoader = std::make_unique<StffMpegLoader>();
         AddffCodecs();
     }
+    // From now on a filter that cannot be created is reported to the user.
+    CDirectShowFilter::sPromptError = true;
+}
+
+void CDirectShowSystem2::PopulateCaptures()
+{
+    const SStartup startup = GetStartup();
+    if (startup.videoCaptures) {
+        UPersistStorage::SystemLoad(*m_videoDevices, CVideoDevicesInfo::kFileInfoName, CVideoDevicesInfo::kFileName);
+        m_videoDevices->AddSystemDevices();
+    }
+    if (startup.audioCaptures) {
+        UPersistStorage::SystemLoad(*m_audioDevices, CAudioDevicesInfo::kFileInfoName, CAudioDevicesInfo::kFileName);
+        m_audioDevices->AddSystemDevices();
+    }
+}
+
+namespace {
+
+struct SVirtualVideoRow {
+    const char* name;
+    const char* device;
+    GUID id;
+    bool load;
+    std::initializer_list<LONG> types;
+    LONG encoderControl;
+    bool renderer; // active only for the applications that render raw pictures
+};
+
+// Built-in picture writers and raw formats, always listed with the system's compressors.
+void AddVirtualVideoCodecs(CVideoCodecsInfo& codecs)
+{
+    const SVirtualVideoRow rows[] = {
+        {"JPG", "Morvane JPG", {0x50855C02, 0xA8DA, 0x41B4, {0xB5, 0xDA, 0x4E, 0x9A, 0x13, 0xDE, 0xC3, 0x02}}, false,
+         {1700, 1800}, 1, false},
+        {"BMP", "Morvane BMP", {0xDC31A885, 0x929E, 0x49C6, {0xB3, 0xB9, 0x4F, 0xA6, 0xCC, 0x62, 0xCD, 0x87}}, false,
+         {1700}, 0, false},
+        {"GIF", "Morvane GIF", {0xEA14C202, 0xE3A7, 0x4801, {0xBC, 0xFB, 0x90, 0x11, 0x66, 0x70, 0x4D, 0x68}}, false,
+         {1700, 1800, 1600}, 1, false},
+        {"RGB24", "Morvane RGB24", {0x55AD57DD, 0x6FA5, 0x436A, {0xBE, 0x57, 0xB2, 0x8D, 0xA2, 0xA7, 0x71, 0x59}}, true,
+         {}, 0, true},
+        {"UYVY", "Morvane UYVY", {0xE6F1232E, 0x073A, 0x4CD5, {0xB5, 0xA9, 0x35, 0x2D, 0xE0, 0x76, 0x46, 0x98}}, true,
+         {}, 0, true},
+    };
+    const unsigned long app = StApplicationId::Id();
+    const bool renders = app == 19084 || app == 56631 || app == 77002 || app == 79001;
+    for (const SVirtualVideoRow& row : rows) {
+        CVideoCodecInfo* codec = codecs.Add(row.name, row.device);
+        codec->SetId(row.id);
+        codec->Activate(!row.renderer || renders);
+        codec->SetLoad(row.load);
+        codec->SetBlockSize(1);
+        for (LONG type : row.types) codec->SetSupported(type, true);
+        codec->SetEncoderControl(row.encoderControl);
+        codec->SetVirtual(true);
+    }
+}
+
+// The sound of DV files, which no compressor writes on its own.
+void AddDummyAudioCodecs(CAudioCodecsInfo& codecs)
+{
+    CAudioCodecInfo* dv = codecs.Add("DV Audio", "Dummy DV Audio");
+    dv->SetLoad(false);
+    dv->SetVirtual(true);
+    dv->SetSkipped(false);
+    dv->AddSetting(32000, 2, 16, 1024000, 0);
+    dv->AddSetting(44100, 2, 16, 1411200, 0);
+    dv->AddSetting(48000, 2, 16, 1536000, 0);
+    dv->Activate(true);
+    for (LONG type : {900, 110}) dv->SetSupported(type, true);
+}
+
+} // namespace
+
+void CDirectShowSystem2::PopulateCodecs()
+{
+    const SStartup startup = GetStartup();
+    if (startup.videoCodecs) {
+        UPersistStorage::SystemLoad(*m_videoCodecs, CVideoCodecsInfo::kFileInfoName, CVideoCodecsInfo::kFileName);
+        m_videoCodecs->AddSystemCodecs();
+        AddVirtualVideoCodecs(*m_videoCodecs);
+    }
+    if (startup.audioCodecs) {
+        UPersistStorage::SystemLoad(*m_audioCodecs, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName);
+        m_audioCodecs->AddSystemCodecs();
+        AddDummyAudioCodecs(*m_audioCodecs);
+    }
+    if (startup.lame) {
+        LoadLame(true);
+        if (CGlobalSetting::sSettings) {
+            static_cast<CBroadcaster&>(CGlobalSetting::sSettings->GetLameDll()).AddListener(this);
+            m_listensToLame = true;
+        }
+    }
+}
+
+bool CDirectShowSystem2::LoadLame(bool initial)
+{
+    bool loaded = false;
+    if (CGlobalSetting::sSettings) {
+        CLameDll probe;
+        probe.Load(CGlobalSetting::sSettings->GetLameDll().GetFilePath());
+        loaded = probe.LoadLibraryA();
+    }
+    CAudioCodecInfo* lame = m_audioCodecs->Add(sLameDllText, "Morvane lame_enc.dll");
+    lame->SetLoad(true);
+    lame->SetId({0x75EB5D5D, 0x1B45, 0x4171, {0x9A, 0xF1, 0x23, 0x8E, 0x65, 0x02, 0xF2, 0xBB}});
+    lame->SetVirtual(true);
+    if (!initial) lame->SetSkipped(false);
+    lame->Activate(loaded);
+    for (LONG type : {350, 500, 100, 1200, 1100}) lame->SetSupported(type, true);
+    return loaded;
+}
+
+bool CDirectShowSystem2::Respond(long code, CBroadcaster* sender, long a, long b)
+{
+    if (code == CPersistFile2::kFilePathChangedNotice) {
+        LoadLame(false);
+        Broadcast(kEncoderReloadedMessage, nullptr, nullptr);
+        return true;
+    }
+    return CListener::Respond(code, sender, a, b);
+}
+
+void CDirectShowSystem2::SaveCatalogues()
+{
+    const SStartup startup = GetStartup();
+    m_globalSetting->SaveFile();
+    m_localSetting->SaveFile();
+    if (startup.videoCodecs)
+        UPersistStorage::SystemSave(*m_videoCodecs, CVideoCodecsInfo::kFileInfoName, CVideoCodecsInfo::kFileName);
+    if (m_listensToLame && CGlobalSetting::sSettings)
+        static_cast<CBroadcaster&>(CGlobalSetting::sSettings->GetLameDll()).RemoveListener(this);
+    if (startup.audioCodecs)
+        UPersistStorage::SystemSave(*m_audioCodecs, CAudioCodecsInfo::kFileInfoName, CAudioCodecsInfo::kFileName);
+    if (startup.videoCaptures)
+        UPersistStorage::SystemSave(*m_videoDevices, CVideoDevicesInfo::kFileInfoName, CVideoDevicesInfo::kFileName);
+    if (startup.audioCaptures)
+        UPersistStorage::SystemSave(*m_audioDevices, CAudioDevicesInfo::kFileInfoName, CAudioDevicesInfo::kFileName);
 }
 
 void CDirectShowSystem2::AddffCodecs()
@@ -85,10 +241,15 @@ void CDirectShowSystem2::AddffCodecs()
 
 CDirectShowSystem2::~CDirectShowSystem2()
 {
-    if (sSystem == this) sSystem = nullptr;
+    if (sSystem == this) {
+        sSystem = nullptr;
+        // Filter failures are prompted while the engine runs, not after it.
+        CDirectShowFilter::sPromptError = false;
+    }
     m_ffLoader.reset();
     SaveQuickTimeSettings();
     delete m_quickTimeLoader;
+    SaveCatalogues();
     delete m_quickTime;
 }
 

@@ -2,6 +2,8 @@
 // The engine's process-wide switches. An application sets them on the interface
 // thread before the engine object is built; afterwards they are only read, so
 // they carry no lock.
+#include "CBroadcaster.h"
+#include "CListener.h"
 #include "win32/WinTypes.h"
 
 #include <functional>
@@ -10,15 +12,25 @@
 struct IMoniker;
 struct IWMProfileManager;
 struct IWMStreamConfig;
+class CAudioCodecsInfo;
+class CAudioDevicesInfo;
+class CFormatTypes;
+class CGlobalSetting;
+class CLocalSetting;
 class CThirdPartyFormat;
+class CVideoCodecsInfo;
+class CVideoDevicesInfo;
 class CQuickTimeExportPersist;
 class CQuickTimePersist;
 class StQuickTime;
 class StQuickTimeLoader;
 class StffMpegLoader;
 
-class CDirectShowSystem2 {
+class CDirectShowSystem2 : public CBroadcaster, public CListener {
 public:
+    // The MP3 encoder library was loaded again after its path changed.
+    static constexpr long kEncoderReloadedMessage = 4000030;
+
     // The first engine object made is the process-wide one until it is deleted.
     CDirectShowSystem2();
     CDirectShowSystem2(const CDirectShowSystem2&) = delete;
@@ -46,6 +58,11 @@ public:
         bool audioCaptures = false;  // audio capture devices, re-read on device changes
     };
     static SStartup GetStartup();
+    // Whether the MP3 encoder library loads from the path the settings name; its codec row
+    // is made and activated to match. Not initial: the user chose a library again.
+    bool LoadLame(bool initial);
+    // A changed MP3 encoder path loads the library again.
+    bool Respond(long code, CBroadcaster* sender, long a, long b) override;
 
     // QuickTime's codec lists, copied into the catalogues for the file types it writes;
     // nothing without QuickTime or the catalogues.
@@ -88,6 +105,20 @@ protected:
     IWMProfileManager* m_profileManager = nullptr;
 
 private:
+    void PopulateCaptures();
+    void PopulateCodecs();
+    void SaveCatalogues();
+
+    // The process-wide catalogues, preferences and format table the engine owns; a test that
+    // put its own in place first keeps them.
+    std::unique_ptr<CVideoDevicesInfo> m_videoDevices;
+    std::unique_ptr<CAudioDevicesInfo> m_audioDevices;
+    std::unique_ptr<CVideoCodecsInfo> m_videoCodecs;
+    std::unique_ptr<CAudioCodecsInfo> m_audioCodecs;
+    std::unique_ptr<CLocalSetting> m_localSetting;
+    std::unique_ptr<CGlobalSetting> m_globalSetting;
+    std::unique_ptr<CFormatTypes> m_formatTypes;
+    bool m_listensToLame = false;
     std::unique_ptr<CQuickTimePersist> m_quickTimeSettings;
     std::unique_ptr<CQuickTimeExportPersist> m_quickTimeExport;
     StQuickTime* m_quickTime = nullptr;

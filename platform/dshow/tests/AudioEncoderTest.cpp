@@ -51,6 +51,16 @@ protected:
     }
     void TearDown() override
     {
+        // Connected pins hold each other: both ends let go before the filters do.
+        if (source) {
+            IPin* out = source->PinAt(0);
+            IPin* peer = nullptr;
+            if (SUCCEEDED(out->ConnectedTo(&peer)) && peer) {
+                peer->Disconnect();
+                peer->Release();
+            }
+            out->Disconnect();
+        }
         SafeRelease(encoder);
         if (source) source->Release();
         CoUninitialize();
