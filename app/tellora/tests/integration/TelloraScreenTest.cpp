@@ -17,6 +17,9 @@
 #include "desktop/DesktopToolBarPeer.h"
 #include "desktop/DesktopTopLevelPeer.h"
 #include "desktop/tests/DesktopSliderHandle.h"
+#include "win32/controls/CtlButton.h"
+#include "win32/controls/CtlWindow.h"
+#include "win32/dialogs/Dialog.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Window.h"
@@ -69,8 +72,19 @@ protected:
             return a;
         }();
         gApp = app;
+        // At its first start the program offers to check the codecs it has not tested; the
+        // user declines.
+        static bool asked = false;
+        MvScriptModal([](HWND h) {
+            char title[64] = {};
+            ::GetWindowTextA(h, title, sizeof title);
+            EXPECT_STREQ("Load new audio codecs", title);
+            asked = true;
+            CtlModelAs<CtlButton>(::GetDlgItem(h, IDCANCEL))->UserClick();
+        });
         ASSERT_TRUE(gApp->InitInstance());
         ASSERT_TRUE(WaitFor([] { return Top() && Top()->Widget()->isVisible(); }));
+        ASSERT_TRUE(WaitFor([] { return asked; })) << "the first start's codec check";
     }
     static void TearDownTestSuite()
     {
