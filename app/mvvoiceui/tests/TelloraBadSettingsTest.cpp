@@ -78,7 +78,7 @@ TEST_F(TelloraBadSettingsTest, TheProgramStartsWithWhateverTheFileHolds)
         std::string bytes;
     } cases[] = {
         {"empty", ""},
-        {"not XML", std::string("\x00\xff\xfe garbage \x01\x02", 16)},
+        {"not XML", std::string("\x00\xff\xfe garbage \x01\x02", 14)},
         {"cut short", good.substr(0, good.size() / 2)},
         {"nested a hundred thousand deep", "<?xml version=\"1.0\"?>\n<Settings>" + deep},
         {"entities that multiply", laughs},

@@ -23,6 +23,18 @@ protected:
     {
         if (stage) {
             stage->Stop();
+            // Connected pins hold each other: both ends let go before the filters do.
+            for (const char16_t* name : {u"Input", u"Output"}) {
+                IPin* pin = nullptr;
+                if (FAILED(stage->FindPin(name, &pin)) || !pin) continue;
+                IPin* peer = nullptr;
+                if (SUCCEEDED(pin->ConnectedTo(&peer)) && peer) {
+                    peer->Disconnect();
+                    peer->Release();
+                }
+                pin->Disconnect();
+                pin->Release();
+            }
             stage->Release();
         }
         SafeRelease(input);

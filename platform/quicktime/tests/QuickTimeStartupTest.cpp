@@ -28,10 +28,8 @@ protected:
         encoder = Bind<QTEncoderForFormatProc>(m_module, "QTEncoderForFormat");
         ASSERT_TRUE(initialize && terminate && gestalt && enter && exit && encoder);
     }
-    void TearDown() override
-    {
-        if (m_module) FreeLibrary(m_module);
-    }
+    // The library stays loaded: the codec libraries under it keep process-wide tables that
+    // would look lost once their code is unloaded.
 
     HMODULE m_module = nullptr;
     InitializeQTMLProc initialize = nullptr;
