@@ -41,16 +41,7 @@ protected:
         CStackPanelInfo* info = dialog.GetStack().Find(title);
         return info && info->GetChildCount() ? info->GetChild(0)->m_hWnd : nullptr;
     }
-    static void TypePath(HWND page, const std::string& path)
-    {
-        HWND field = ::GetDlgItem(page, CSaveLocationPanel::kPath);
-        CtlEdit* edit = CtlModelAs<CtlEdit>(field);
-        edit->UserSelect(0, -1);
-        edit->UserType(path.empty() ? std::string_view("") : std::string_view(path));
-        if (path.empty()) edit->UserDelete();
-        CtlUserKey(field, VK_RETURN);
-        MvPumpUntilIdle();
-    }
+    static void TypePath(HWND page, const std::string& path) { PageView(page).TypeAndCommit(CSaveLocationPanel::kPath, path); }
 
     StApplicationId id{98102};
     MvTestHome home;

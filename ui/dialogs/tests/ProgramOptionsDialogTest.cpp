@@ -28,15 +28,6 @@ private:
     std::unique_ptr<CLocalSetting> m_local;
 };
 
-void TypeAndCommit(HWND field, const std::string& text)
-{
-    CtlEdit* edit = CtlModelAs<CtlEdit>(field);
-    edit->UserSelect(0, -1);
-    edit->UserType(std::string_view(text));
-    CtlUserKey(field, VK_RETURN);
-    MvPumpUntilIdle();
-}
-
 TEST(CProgramOptionsDialog, TheTextToSpeechProgramShowsOnlyTheEncoderLibraryPage)
 {
     StApplicationId id(98102);
@@ -71,7 +62,7 @@ TEST(CProgramOptionsDialog, OkCopiesTheEditedLibraryPathBackAndCancelDropsIt)
             ASSERT_NE(nullptr, page);
             PageView view(page);
             EXPECT_EQ("/opt/lame/lame_enc.dll", view.WindowText(CLameDllPathPanel::kPath));
-            TypeAndCommit(view.Item(CLameDllPathPanel::kPath), "/usr/lib/lame_enc.dll");
+            view.TypeAndCommit(CLameDllPathPanel::kPath, "/usr/lib/lame_enc.dll");
             PageView(h).Click(answer);
         });
         EXPECT_EQ(answer == IDOK, CProgramOptionsDialog::Prompt());

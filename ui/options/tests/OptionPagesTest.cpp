@@ -26,15 +26,7 @@ protected:
         ASSERT_TRUE(host.Make());
         MvTakeShownFileDialogs();
     }
-    void TypeAndCommit(int id, const std::string& text)
-    {
-        HWND field = view.Item(id);
-        CtlEdit* edit = CtlModelAs<CtlEdit>(field);
-        edit->UserSelect(0, -1);
-        edit->UserType(std::string_view(text));
-        CtlUserKey(field, VK_RETURN);
-        MvPumpUntilIdle();
-    }
+    void TypeAndCommit(int id, const std::string& text) { view.TypeAndCommit(id, text); }
 
     PageHost host;
     PageView view;

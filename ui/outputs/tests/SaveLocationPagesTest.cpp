@@ -19,18 +19,7 @@ using S = CSaveLocationPanel;
 class SaveLocationPagesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(host.Make()); }
-    void TypeAndCommit(const std::string& text)
-    {
-        HWND field = view.Item(S::kPath);
-        CtlEdit* edit = CtlModelAs<CtlEdit>(field);
-        edit->UserSelect(0, -1);
-        if (text.empty())
-            edit->UserDelete();
-        else
-            edit->UserType(std::string_view(text));
-        CtlUserKey(field, VK_RETURN);
-        MvPumpUntilIdle();
-    }
+    void TypeAndCommit(const std::string& text) { view.TypeAndCommit(S::kPath, text); }
 
     ScopedEngineTables tables;
     PageHost host;
