@@ -2,6 +2,7 @@
 // Class ids of the writer and renderer filters, beside those the platform declares with
 // its filters (file writers, audio and untimed renderers, multiplexers).
 #include "ConstGuid.h"
+#include "dshow/asf/AsfWriterId.h"
 #include "dshow/AudioRenderer.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/StreamFileWriter.h"
@@ -29,4 +30,3 @@ inline constexpr CLSID CLSID_QuickTimeWriter59301 = ConstGuid("01D320CB-FD6F-489
 inline constexpr CLSID CLSID_QuickTimeAifExport = ConstGuid("81CF4B2F-7B31-4617-9F66-3AC7974C18BD");
 inline constexpr CLSID CLSID_QuickTimeFlcExport = ConstGuid("4B7DC760-34AE-4654-8E8B-E720657BCC76");
 inline constexpr CLSID CLSID_RealFileWriter = ConstGuid("D6227529-BB2F-4281-AAAB-5146344EB3B3");
-inline constexpr CLSID CLSID_WmAsfWriter = ConstGuid("7C23220E-55BB-11D3-8B16-00C04FB6BD3D");

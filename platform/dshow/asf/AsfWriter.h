@@ -5,6 +5,7 @@
 // attributes become the file's tags.
 #include "dshow/MediaFileWriter.h"
 #include "dshow/asf/AsfAttributes.h"
+#include "dshow/asf/AsfWriterId.h"
 #include "dshow/interfaces/ConfigAsfWriter.h"
 
 class CAsfWriter : public CMediaFileWriter, public IConfigAsfWriter, public IWMHeaderInfo {
@@ -51,4 +52,3 @@ private:
     CAsfAttributes m_attributes;
 };
 
-extern const CLSID CLSID_WmAsfWriter;
