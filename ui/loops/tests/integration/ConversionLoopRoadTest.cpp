@@ -1,28 +1,13 @@
 // Batches converted the way a converter program runs them: probed files, one output for all,
 // statuses written back, and one message for the files that could not be converted.
-#include "../../../../engine/tests/EngineTestMedia.h"
-#include "CAudioCodecInfo.h"
-#include "CAudioCodecsInfo.h"
+#include "../../../conversion/tests/ConversionRoadFixture.h"
 #include "CAudioConversionLoop.h"
-#include "CDirectShowWindow.h"
 #include "CFileBatch2.h"
-#include "CFileCheckAdministrator2.h"
-#include "CFormatTypes.h"
 #include "CMediaConversionOutputs.h"
-#include "CMediaFile2.h"
 #include "CMediaOutputLoop.h"
 #include "CMediaWriter2.h"
-#include "StDirectShow.h"
-#include "UApplyMediaFile.h"
-#include "dshow/AudioEncoderFilter.h"
-#include "win32/TestHome.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/MessageLoop.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -40,18 +25,12 @@ public:
     int started = 0;
 };
 
-class ConversionLoopRoadTest : public ::testing::Test {
+class ConversionLoopRoadTest : public CConversionRoadFixture {
 protected:
     void SetUp() override
     {
-        m_dir = fs::path(m_home.Path()) / "media";
-        fs::create_directories(m_dir / "out");
-        ASSERT_TRUE(m_window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
-        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
-        if (!CAudioCodecsInfo::sInfo) m_codecs = std::make_unique<CAudioCodecsInfo>(true);
-        CAudioCodecInfo* pcm = CAudioCodecsInfo::sInfo->Add("PCM", "");
-        pcm->SetId(CLSID_PcmAudioCompressor);
-        pcm->SetSupported(500, true);
+        CConversionRoadFixture::SetUp();
+        AddCodec("PCM", CLSID_PcmAudioCompressor, {500});
         MvTakeShownMessageBoxes();
 
         CMediaOutput2& output = m_batch.GetMediaOutput();
@@ -70,7 +49,7 @@ protected:
     {
         m_loop.RemoveListener(&m_watch);
         m_loop.Reset();
-        m_window.DestroyWindow();
+        CConversionRoadFixture::TearDown();
     }
 
     // A probed file when it exists; a file that cannot be opened otherwise.
@@ -81,11 +60,7 @@ protected:
         auto* file = new CMediaFile2;
         file->GetFilePath().SetFilePath(path.string().c_str());
         if (exists) {
-            CFileCheckAdministrator2 check;
-            check.SetFilePath(path.string().c_str());
-            EXPECT_TRUE(check.Create()) << path;
-            UApplyMediaFile::ApplyMediaFile(file, &check);
-            check.Release();
+            EXPECT_TRUE(Probe(path, *file)) << path;
         }
         file->GetOutputFile().SetFilePath((fs::path(name).stem().string() + ".wav").c_str());
         m_batch.GetMediaList().AddFile(file);
@@ -99,12 +74,6 @@ protected:
         return statuses;
     }
 
-    MvTestHome m_home;
-    StDirectShow m_com;
-    fs::path m_dir;
-    CDirectShowWindow m_window;
-    std::unique_ptr<CFormatTypes> m_types;
-    std::unique_ptr<CAudioCodecsInfo> m_codecs;
     CFileBatch2 m_batch;
     CAudioConversionLoop m_loop;
     CDoneWatcher m_watch;
