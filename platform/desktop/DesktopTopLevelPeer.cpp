@@ -43,7 +43,9 @@ protected:
     {
         QWidget::moveEvent(event);
         auto* peer = PeerFor(m_hwnd);
-        if (peer && isVisible() && !isMinimized()) peer->UserMoved(geometry().topLeft());
+        // pos() counts the frame, as move() does when the model places the window; the client
+        // area's corner would let a framed window creep down by its title bar at every start.
+        if (peer && isVisible() && !isMinimized()) peer->UserMoved(pos());
     }
 
 private:
