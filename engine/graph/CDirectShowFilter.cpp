@@ -5,10 +5,13 @@
 #include "CVersion.h"
 #include "EncoderFilterInterfaces.h"
 #include "URegistryUtils.h"
+#include "afx/windows/CWinApp.h"
+#include "afx/windows/CWnd.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
 #include "com/ComRuntime.h"
 #include "com/Guid.h"
+#include "com/PropertyPage.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterExtraInterfaces.h"
@@ -343,8 +346,21 @@ bool CDirectShowFilter::HasSettings()
 
 bool CDirectShowFilter::ShowSettings()
 {
-    // The platform has no property frame to show pages in; a filter's settings cannot be shown.
-    return false;
+    ISpecifyPropertyPages* pages = nullptr;
+    if (!m_filter || FAILED(QueryInterfaceTo(m_filter, &pages)) || !pages) return false;
+    CAUUID ids{0, nullptr};
+    const HRESULT listed = pages->GetPages(&ids);
+    pages->Release();
+    bool shown = false;
+    if (SUCCEEDED(listed) && ids.cElems > 0) {
+        CWnd* main = AfxGetMainWnd();
+        IUnknown* object = m_filter;
+        const std::u16string caption = WideText(std::string(m_name));
+        shown = SUCCEEDED(OleCreatePropertyFrame(main ? main->GetSafeHwnd() : nullptr, 0, 0, caption.c_str(), 1, &object,
+                                                 ids.cElems, ids.pElems, 0, 0, nullptr));
+    }
+    CoTaskMemFree(ids.pElems);
+    return shown;
 }
 
 CString CDirectShowFilter::GetVersion()

@@ -14,6 +14,7 @@
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/VideoDecoder.h"
 #include "dshow/asf/AsfWriter.h"
+#include "dshow/capture/PictureControls.h"
 #include "dshow/capture/ScreenCaptureSource.h"
 #include "dshow/quicktime/QuickTimeWriter.h"
 #include "dshow/decoders/DecoderIds.h"
@@ -54,6 +55,7 @@ struct Registrar {
         DShowRegisterFilter(CLSID_OwnFileWriter, "Morvane File Writer", FilterRole::Other, 0, &CStreamFileWriter::CreateOwn);
         DShowRegisterStageFilters();
         DShowRegisterDecoders();
+        DShowRegisterPictureControlsPage();
         DShowRegisterFilter(CLSID_ScreenCaptureSource, "Screen Capture", FilterRole::Other, 0, &CScreenCaptureSource::Create);
         DShowRegisterVideoEncoders();
         DShowRegisterFilter(CLSID_VideoMixingRenderer9, "Video Mixing Renderer 9", FilterRole::Other, 0,

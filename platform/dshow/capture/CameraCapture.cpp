@@ -2,6 +2,7 @@
 
 #include "dshow/VideoInfo.h"
 #include "dshow/capture/CaptureFormats.h"
+#include "dshow/capture/V4l2PictureControls.h"
 
 extern "C" {
 #include <libavutil/dict.h>
@@ -12,8 +13,14 @@ extern "C" {
 
 CCameraCapture::CCameraCapture(const CaptureDevice& device)
     : CCaptureSource(CLSID_VideoCaptureSource, u"Capture", RgbFormatsOf(device.modes), FrameTimesOf(device.modes)),
-      m_path(device.path)
+      m_path(device.path), m_controls(static_cast<IBaseFilter*>(this), std::make_unique<CV4l2PictureControls>(device.path))
 {
+}
+
+void* CCameraCapture::FindInterface(REFIID iid)
+{
+    if (void* found = m_controls.Find(iid)) return found;
+    return CCaptureSource::FindInterface(iid);
 }
 
 CCameraCapture::~CCameraCapture() { OnStop(); }

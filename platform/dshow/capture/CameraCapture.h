@@ -4,6 +4,7 @@
 #include "dshow/capture/AvVideoInput.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/capture/CaptureSource.h"
+#include "dshow/capture/PictureControls.h"
 
 #include <string>
 
@@ -13,6 +14,7 @@ public:
 
 protected:
     ~CCameraCapture() override;
+    void* FindInterface(REFIID iid) override;
     HRESULT Open(const AM_MEDIA_TYPE& format) override;
     HRESULT Capture(const AM_MEDIA_TYPE& format) override { return CaptureFrom(m_device, format); }
     void Close() override { m_device.Close(); }
@@ -20,4 +22,5 @@ protected:
 private:
     const std::string m_path;
     CAvVideoInput m_device;
+    CPictureControls m_controls;
 };

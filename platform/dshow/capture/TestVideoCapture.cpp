@@ -4,6 +4,7 @@
 #include "dshow/capture/TestDevicePlug.h"
 #include "dshow/capture/CaptureDevice.h"
 #include "dshow/capture/CaptureFormats.h"
+#include "dshow/capture/TestPictureControls.h"
 
 namespace {
 
@@ -22,9 +23,27 @@ std::vector<CaptureMode> CTestVideoCapture::Modes()
 
 HRESULT CTestVideoCapture::Create(REFIID iid, void** object) { return CreateComObject<CTestVideoCapture>(iid, object); }
 
-CTestVideoCapture::CTestVideoCapture()
-    : CCaptureSource(CLSID_TestVideoCapture, u"Capture", RgbFormatsOf(Modes()), FrameTimesOf(Modes()))
+namespace {
+
+std::unique_ptr<CTestPictureControls> MakeLevels(CTestPictureControls*& kept)
 {
+    auto levels = std::make_unique<CTestPictureControls>();
+    kept = levels.get();
+    return levels;
+}
+
+} // namespace
+
+CTestVideoCapture::CTestVideoCapture()
+    : CCaptureSource(CLSID_TestVideoCapture, u"Capture", RgbFormatsOf(Modes()), FrameTimesOf(Modes())),
+      m_controls(static_cast<IBaseFilter*>(this), MakeLevels(m_levels))
+{
+}
+
+void* CTestVideoCapture::FindInterface(REFIID iid)
+{
+    if (void* found = m_controls.Find(iid)) return found;
+    return CCaptureSource::FindInterface(iid);
 }
 
 CTestVideoCapture::~CTestVideoCapture() { OnStop(); }
@@ -45,14 +64,15 @@ void CTestVideoCapture::Draw(const VIDEOINFOHEADER& info)
     const LONG side = std::max<LONG>(8, height / 6);
     const LONG boxX = LONG((m_frame * 4) % std::max<LONG>(1, width - side));
     const LONG boxY = (height - side) / 2;
+    const std::array<BYTE, 256> levels = m_levels->Levels();
     for (LONG y = 0; y < height; ++y) {
         BYTE* row = m_picture.data() + size_t(y) * stride;
         for (LONG x = 0; x < width; ++x) {
             BYTE* p = row + size_t(x) * size_t(bytes);
             const bool box = x >= boxX && x < boxX + side && y >= boxY && y < boxY + side;
-            p[0] = box ? 255 : BYTE((x + m_frame * 2) * 255 / width);
-            p[1] = box ? 255 : BYTE(y * 255 / height);
-            p[2] = box ? 255 : BYTE(255 - (x + m_frame * 2) * 255 / width);
+            p[0] = levels[box ? 255 : BYTE((x + m_frame * 2) * 255 / width)];
+            p[1] = levels[box ? 255 : BYTE(y * 255 / height)];
+            p[2] = levels[box ? 255 : BYTE(255 - (x + m_frame * 2) * 255 / width)];
             if (bytes == 4) p[3] = 0xFF;
         }
     }
