@@ -1,23 +1,20 @@
 #include "dshow/capture/AvVideoInput.h"
 
 #include "dshow/VideoInfo.h"
+#include "dshow/capture/AvDevices.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavdevice/avdevice.h>
 #include <libavformat/avformat.h>
 #include <libswscale/swscale.h>
 }
 
 #include <cstdlib>
-#include <mutex>
 
 bool CAvVideoInput::Open(const char* input, const char* url, AVDictionary** options)
 {
     Close();
-    static std::once_flag once;
-    std::call_once(once, [] { avdevice_register_all(); });
-    const AVInputFormat* format = av_find_input_format(input);
+    const AVInputFormat* format = MvAvDevicesReady() ? av_find_input_format(input) : nullptr;
     const int opened = format ? avformat_open_input(&m_input, url, format, options) : -1;
     av_dict_free(options);
     if (opened < 0 || m_input->nb_streams < 1) {

@@ -1,6 +1,7 @@
 #include "dshow/capture/CaptureDevice.h"
 
 #include "dshow/DeviceInterfaces.h"
+#include "dshow/capture/AvDevices.h"
 #include "dshow/capture/CameraCapture.h"
 #include "dshow/capture/CameraModes.h"
 #include "dshow/capture/SoundCardCapture.h"
@@ -8,43 +9,8 @@
 #include "dshow/capture/TestAudioCapture.h"
 #include "dshow/capture/TestVideoCapture.h"
 
-extern "C" {
-#include <libavdevice/avdevice.h>
-#include <libavformat/avformat.h>
-}
-
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
-
-namespace {
-
-struct Listed {
-    std::string name;
-    std::string description;
-};
-
-// The input sources libavdevice finds for one of its inputs.
-std::vector<Listed> ListSources(const char* input)
-{
-    static std::once_flag once;
-    std::call_once(once, [] { avdevice_register_all(); });
-    std::vector<Listed> out;
-    const AVInputFormat* format = av_find_input_format(input);
-    AVDeviceInfoList* list = nullptr;
-    if (!format || avdevice_list_input_sources(format, nullptr, nullptr, &list) < 0 || !list) return out;
-    for (int i = 0; i < list->nb_devices; ++i) {
-        const AVDeviceInfo* info = list->devices[i];
-        if (!info || !info->device_name) continue;
-        std::string description = info->device_description ? info->device_description : info->device_name;
-        description = description.substr(0, description.find('\n')); // ALSA adds the card's purpose on a second line
-        out.push_back({info->device_name, description.empty() ? info->device_name : description});
-    }
-    avdevice_free_list_devices(&list);
-    return out;
-}
-
-} // namespace
 
 bool CaptureTestDevicesWanted()
 {
@@ -64,16 +30,14 @@ std::vector<CaptureDevice> ListCaptureDevices(REFCLSID category)
             devices.push_back({CaptureDevice::Kind::TestTone, "Test Audio Capture", "", {}});
     }
     if (video) {
-        for (const Listed& source : ListSources("video4linux2")) {
+        for (const ListedSource& source : MvListCameras()) {
             std::vector<CaptureMode> modes = CameraModes(source.name);
             if (!modes.empty())
                 devices.push_back({CaptureDevice::Kind::Camera, source.description, source.name, std::move(modes)});
         }
     } else {
-        // The cards themselves; the plugins and the null device are no capture devices.
-        for (const Listed& source : ListSources("alsa"))
-            if (source.name.rfind("hw:", 0) == 0)
-                devices.push_back({CaptureDevice::Kind::SoundCard, source.description, source.name, {}});
+        for (const ListedSource& source : MvListSoundInputs())
+            devices.push_back({CaptureDevice::Kind::SoundCard, source.description, source.name, {}});
     }
     return devices;
 }

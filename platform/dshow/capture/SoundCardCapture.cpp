@@ -2,10 +2,10 @@
 
 #include "dshow/WideText.h"
 #include "dshow/capture/AlsaCaptureMixer.h"
+#include "dshow/capture/AvDevices.h"
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
-#include <libavdevice/avdevice.h>
 #include <libavformat/avformat.h>
 }
 
@@ -43,7 +43,7 @@ HRESULT CSoundCardCapture::Open(const AM_MEDIA_TYPE& format)
 {
     Close();
     const WAVEFORMATEX* wave = PcmFormatOf(format);
-    const AVInputFormat* alsa = av_find_input_format("alsa");
+    const AVInputFormat* alsa = MvAvDevicesReady() ? av_find_input_format("alsa") : nullptr;
     if (!wave || !alsa) return VFW_E_NOT_CONNECTED;
     AVDictionary* options = nullptr;
     av_dict_set(&options, "sample_rate", std::to_string(wave->nSamplesPerSec).c_str(), 0);
