@@ -3,9 +3,11 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
+#include "dshow/formats/TagKeys.h"
 #include "quicktime/QuickTimeApi.h"
 #include "win32/kernel/Module.h"
 
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -17,6 +19,8 @@ constexpr CLSID Id(DWORD a, WORD b, WORD c, std::initializer_list<BYTE> d)
     for (BYTE x : d) id.Data4[i++] = x;
     return id;
 }
+
+constexpr DWORD kAvc1 = 0x61766331;
 
 // Every QuickTime writer id, with the container and the encoders used when no format is set.
 // The FLC writer is absent: no encoder writes FLC here.
@@ -76,7 +80,10 @@ const char* QuickTimeEncoderFor(DWORD format)
     return find ? find(format) : nullptr;
 }
 
-CQuickTimeWriter::CQuickTimeWriter(const FileWriterKind& kind) : CMediaFileWriter(kind) {}
+CQuickTimeWriter::CQuickTimeWriter(const FileWriterKind& kind)
+    : CMediaFileWriter(kind), m_prefersH264(std::string_view(kind.container) == "mp4")
+{
+}
 
 void* CQuickTimeWriter::FindInterface(REFIID iid)
 {
@@ -84,6 +91,7 @@ void* CQuickTimeWriter::FindInterface(REFIID iid)
     if (iid == IQuickTimeVideoRate::kIid) return static_cast<IQuickTimeVideoRate*>(this);
     if (iid == IQuickTimeSoundCompression::kIid) return static_cast<IQuickTimeSoundCompression*>(this);
     if (iid == IQuickTimeExportRates::kIid) return static_cast<IQuickTimeExportRates*>(this);
+    if (iid == IEncoderTags::kIid) return static_cast<IEncoderTags*>(this);
     return CMediaFileWriter::FindInterface(iid);
 }
 
@@ -122,6 +130,16 @@ HRESULT CQuickTimeWriter::SetAudioBitrate(LONG bitrate)
     return S_OK;
 }
 
+HRESULT CQuickTimeWriter::SetTag(const char* name, const char* value)
+{
+    if (!name || !*name || !value) return E_POINTER;
+    std::lock_guard lock(m_writeLock);
+    const std::string key = ContainerTagKey(name);
+    std::erase_if(m_metadata, [&](const auto& tag) { return tag.first == key; });
+    if (*value) m_metadata.emplace_back(key, value);
+    return S_OK;
+}
+
 HRESULT CQuickTimeWriter::GetMediaType(CBasePin* pin, int index, CMediaType& type)
 {
     if (index != 0) return S_FALSE;
@@ -147,7 +165,11 @@ CMediaFileWriter::SStreamEncoding CQuickTimeWriter::EncodingOf(CBasePin* pin, bo
 {
     SStreamEncoding e = CMediaFileWriter::EncodingOf(pin, video);
     const DWORD format = video ? m_videoFormat : m_audioFormat;
-    if (format) e.encoder = QuickTimeEncoderFor(format);
+    if (format) {
+        e.encoder = QuickTimeEncoderFor(format);
+    } else if (video && m_prefersH264) {
+        if (const char* h264 = QuickTimeEncoderFor(kAvc1)) e.encoder = h264;
+    }
     const LONG bitrate = video ? m_videoBitrate : m_audioBitrate;
     if (bitrate > 0) e.bitRate = bitrate;
     // Quality 0-100 on the encoder's 1-99 scale.

@@ -3,6 +3,7 @@
 // QuickTime library's encoders for the formats chosen, each under the class ids the
 // QuickTime writers are known by. Without the QuickTime library nothing is written.
 #include "dshow/MediaFileWriter.h"
+#include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/QuickTimeWriterInterfaces.h"
 
 #include <atomic>
@@ -11,7 +12,8 @@ class CQuickTimeWriter : public CMediaFileWriter,
                          public IQuickTimeVideoCompression,
                          public IQuickTimeVideoRate,
                          public IQuickTimeSoundCompression,
-                         public IQuickTimeExportRates {
+                         public IQuickTimeExportRates,
+                         public IEncoderTags {
 public:
     explicit CQuickTimeWriter(const FileWriterKind& kind);
     MV_FILTER_UNKNOWN
@@ -22,6 +24,8 @@ public:
     HRESULT SetAudioFormat(DWORD format) override;
     HRESULT SetCapturing(BOOL capturing) override;
     HRESULT SetAudioBitrate(LONG bitrate) override;
+    // Written into the movie's header; an empty value drops the tag.
+    HRESULT SetTag(const char* name, const char* value) override;
     // A type of each pin's kind, so that the pins are found by kind; any PCM or RGB
     // picture is taken.
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
@@ -37,6 +41,8 @@ private:
     std::atomic<LONG> m_quality{0};
     std::atomic<LONG> m_videoBitrate{0};
     std::atomic<LONG> m_audioBitrate{0};
+    // The MP4 exporter's own video choice is H.264 where it can encode it.
+    const bool m_prefersH264;
 };
 
 // The FFmpeg encoder the QuickTime library names for a format code; null without the

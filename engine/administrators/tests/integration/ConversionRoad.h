@@ -41,6 +41,10 @@ struct SProbedFile {
     double duration = 0;
     unsigned long sampleRate = 0;
     unsigned short channels = 0, bits = 0;
+    // A first video stream, when the file has one.
+    bool video = false;
+    unsigned short width = 0, height = 0;
+    double frameRate = 0;
 };
 
 struct SOutput {
@@ -51,6 +55,8 @@ struct SOutput {
     EFileReplace option = kFileReplaceReplace;
     short wmVersion = 8;
     const char* wmProfile = "";
+    // The video codec's display name; the video goes out when the probed file has it.
+    const char* videoCodec = "";
 };
 
 // The conversion step of every job: the probed file in, the output set configured in full.
@@ -100,7 +106,20 @@ public:
         set->SetFileAutoNaming(m_output.autoNaming);
         set->SetFileOption(m_output.option);
         set->SetWantsAudio(true);
-        set->SetWantsVideo(false);
+        set->SetWantsVideo(m_file.video);
+        if (m_file.video) {
+            set->SetPickVideo(true, 0);
+            set->SetVideoCodecName(m_output.videoCodec, "");
+            set->SetVideoInWidth(m_file.width);
+            set->SetVideoInHeight(m_file.height);
+            set->SetVideoInFrameRate(m_file.frameRate);
+            set->SetVideoWidth(m_file.width);
+            set->SetVideoHeight(m_file.height);
+            set->SetVideoFrameRate(m_file.frameRate);
+            set->SetVideoBitrate(800000);
+            set->SetVideoQuality(80);
+            set->SetVideoRegulateTimecode(false);
+        }
         set->SetFilePrompter(nullptr);
         set->SetWantsSubtitle(false);
         set->SetPickAudio(true, 0);
@@ -184,9 +203,12 @@ protected:
         unsigned long code = 0;
         bool plain = false;
         EXPECT_EQ(UMediaFileInfo::GetAudioTrackCount(&check), 1);
-        EXPECT_EQ(UMediaFileInfo::GetVideoTrackCount(&check), 0);
         EXPECT_TRUE(UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
                                                           file.sampleRate, file.channels, file.bits));
+        double aspect = 0;
+        file.video = UMediaFileInfo::GetVideoTrackCount(&check) > 0 &&
+                     UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
+                                                           file.width, file.height, file.frameRate, aspect);
         check.Release();
         return true;
     }

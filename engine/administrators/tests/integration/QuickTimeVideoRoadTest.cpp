@@ -1,0 +1,216 @@
+// A generated video with sound converted to MP4, 3GP and MOV through the engine's
+// administrators with QuickTime started; each output is opened and decoded with FFmpeg.
+#include "ConversionRoad.h"
+#include "StQuickTime.h"
+#include "StQuickTimeLoader.h"
+
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 320, kHeight = 240, kRate = 25;
+constexpr double kSeconds = 2.0;
+
+// What FFmpeg reads and decodes of a file's first video stream.
+struct SDecodedVideo {
+    std::string codec;
+    int width = 0, height = 0;
+    int frames = 0;
+    double duration = 0; // first decoded frame to the end of the last
+    std::string title, artist;
+};
+
+std::string Tag(const AVDictionary* metadata, const char* key)
+{
+    const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
+    return entry ? entry->value : "";
+}
+
+// Decodes every frame of the first video stream; false when the file cannot be opened.
+bool DecodeVideo(const fs::path& path, SDecodedVideo& out)
+{
+    AVFormatContext* format = nullptr;
+    if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0) return false;
+    std::unique_ptr<AVFormatContext*, void (*)(AVFormatContext**)> closer(&format, avformat_close_input);
+    if (avformat_find_stream_info(format, nullptr) < 0) return false;
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0) return false;
+    const AVStream* stream = format->streams[index];
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!codec) return false;
+    AVCodecContext* context = avcodec_alloc_context3(codec);
+    std::unique_ptr<AVCodecContext*, void (*)(AVCodecContext**)> freer(&context, avcodec_free_context);
+    avcodec_parameters_to_context(context, stream->codecpar);
+    if (avcodec_open2(context, codec, nullptr) < 0) return false;
+    out.codec = avcodec_get_name(stream->codecpar->codec_id);
+    out.title = Tag(format->metadata, "title");
+    out.artist = Tag(format->metadata, "artist");
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    int64_t first = AV_NOPTS_VALUE, last = AV_NOPTS_VALUE;
+    auto drain = [&] {
+        while (avcodec_receive_frame(context, frame) == 0) {
+            ++out.frames;
+            out.width = frame->width;
+            out.height = frame->height;
+            const int64_t pts = frame->best_effort_timestamp;
+            if (pts != AV_NOPTS_VALUE) {
+                if (first == AV_NOPTS_VALUE || pts < first) first = pts;
+                if (last == AV_NOPTS_VALUE || pts > last) last = pts;
+            }
+        }
+    };
+    while (av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == index && avcodec_send_packet(context, packet) == 0) drain();
+        av_packet_unref(packet);
+    }
+    avcodec_send_packet(context, nullptr);
+    drain();
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    if (first != AV_NOPTS_VALUE)
+        out.duration = double(last - first) * av_q2d(stream->time_base) + 1.0 / kRate;
+    return out.frames > 0;
+}
+
+// A 3GPP user-data text box ('titl', 'perf'): size, type, version and flags, language, text.
+// FFmpeg writes these for 3GP files but does not read them back as tags.
+std::string ThreeGppTag(const fs::path& path, const char type[4])
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t udta = bytes.find("udta");
+    if (udta == std::string::npos || udta < 4) return "";
+    auto big = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t i = 0; i < 4; ++i) v = v << 8 | uint8_t(bytes[at + i]);
+        return v;
+    };
+    const size_t end = std::min(bytes.size(), udta - 4 + big(udta - 4));
+    for (size_t at = udta + 4; at + 14 <= end;) {
+        const uint32_t size = big(at);
+        if (size < 14 || at + size > end) break;
+        if (bytes.compare(at + 4, 4, type, 4) == 0) return std::string(bytes.c_str() + at + 14);
+        at += size;
+    }
+    return "";
+}
+
+class QuickTimeVideoRoadTest : public CConversionRoad {
+protected:
+    // A 2-second 320x240 25 fps test picture with a tone, in AVI, probed.
+    bool ProbeVideo(SProbedFile& file)
+    {
+        const fs::path avi = m_dir / "picture.avi";
+        const std::string command =
+            "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
+            "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
+            avi.string() + "'";
+        if (std::system(command.c_str()) != 0) return false;
+        CString error;
+        const bool probed = ProbeFile(avi, file, error);
+        EXPECT_TRUE(probed) << error;
+        EXPECT_TRUE(file.video);
+        return probed && file.video;
+    }
+
+    StQuickTime m_quickTime;
+    StQuickTimeLoader m_loader;
+};
+
+} // namespace
+
+TEST_F(QuickTimeVideoRoadTest, AGeneratedVideoBecomesMp4ThreeGpAndMovWithItsTags)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    SProbedFile file;
+    ASSERT_TRUE(ProbeVideo(file));
+    ASSERT_EQ(file.width, kWidth);
+    ASSERT_EQ(file.height, kHeight);
+    // The MP4 exporter writes H.264 where an encoder for it is installed.
+    const std::string mp4Codec = avcodec_find_encoder(AV_CODEC_ID_H264) ? "h264" : "mpeg4";
+    const struct {
+        ESplitterType type;
+        const char* name;
+        const char* videoCodec;
+        std::string expected;
+    } outputs[] = {
+        {640, "picture.mp4", "", mp4Codec},
+        {630, "picture.3gp", "", "mpeg4"},
+        {600, "picture.mov", "Apple MPEG-4 Video", "mpeg4"},
+    };
+    for (const auto& o : outputs) {
+        SOutput output;
+        output.type = o.type;
+        output.videoCodec = o.videoCodec;
+        output.path = m_dir / "out" / o.name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
+        SDecodedVideo video;
+        ASSERT_TRUE(DecodeVideo(output.path, video)) << o.name;
+        EXPECT_EQ(video.codec, o.expected) << o.name;
+        EXPECT_EQ(video.width, kWidth) << o.name;
+        EXPECT_EQ(video.height, kHeight) << o.name;
+        EXPECT_NEAR(video.duration, kSeconds, 1.0 / kRate + 1e-6) << o.name;
+        if (o.type == 630) {
+            video.title = ThreeGppTag(output.path, "titl");
+            video.artist = ThreeGppTag(output.path, "perf");
+        }
+        EXPECT_EQ(video.title, "Spoken Title") << o.name;
+        EXPECT_EQ(video.artist, "Reader Voice") << o.name;
+    }
+}
+
+TEST_F(QuickTimeVideoRoadTest, DamagedVideoMp4AndMovEndTheJobWithTheInputSetsText)
+{
+    SProbedFile file;
+    ASSERT_TRUE(ProbeVideo(file));
+    for (const auto& [type, name] : {std::pair<ESplitterType, const char*>{640, "whole.mp4"}, {600, "whole.mov"}}) {
+        SOutput output;
+        output.type = type;
+        output.videoCodec = type == 600 ? "Apple MPEG-4 Video" : "";
+        output.path = m_dir / name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << name;
+        SProbedFile whole;
+        CString error;
+        ASSERT_TRUE(ProbeFile(output.path, whole, error)) << error;
+        const auto size = fs::file_size(output.path);
+        // Cut inside the header, cut in the middle (the index at the end is lost), and the
+        // first box's size ruined.
+        for (int damage = 0; damage < 3; ++damage) {
+            const fs::path bad = m_dir / ("bad" + std::to_string(damage) + output.path.extension().string());
+            fs::copy_file(output.path, bad, fs::copy_options::overwrite_existing);
+            if (damage < 2) {
+                fs::resize_file(bad, damage == 0 ? 200 : size / 2);
+            } else {
+                std::fstream f(bad, std::ios::in | std::ios::out | std::ios::binary);
+                f.write("\xFF\xFF\xFF\xF0", 4);
+            }
+            // The file check refuses it with the input set's text.
+            SProbedFile probed;
+            EXPECT_FALSE(ProbeFile(bad, probed, error)) << bad;
+            EXPECT_STREQ(error, "Unable to create file source.") << bad;
+            // A job on the file as it was probed before the damage ends at creation, with
+            // the input set's text, and nothing runs.
+            SProbedFile stale = whole;
+            stale.path = bad;
+            SOutput again;
+            again.type = 640;
+            again.path = m_dir / "out" / ("again" + std::to_string(damage) + ".mp4");
+            const SRun run = Run(stale, again);
+            EXPECT_FALSE(run.created) << bad;
+            EXPECT_STREQ(run.error, "Unable to connect input filters.") << bad;
+            EXPECT_EQ(run.completions + run.aborts, 0) << bad;
+        }
+    }
+}
