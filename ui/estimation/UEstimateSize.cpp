@@ -6,6 +6,9 @@
 #include "CMediaFile2.h"
 #include "CMediaOutput2.h"
 #include "CSliceDuration2.h"
+#include "CWmProfile2.h"
+#include "CWmProfileVersion.h"
+#include "CWmProfilesInfo.h"
 
 #include <cmath>
 #include <limits>
@@ -22,9 +25,15 @@ bool IsBitrateEncoderControl(EEncoderControl control)
     }
 }
 
-// Needs the Windows Media profile list, which this build does not have yet; without it
-// the bitrate cannot be told.
-ULONG WindowsMediaBitrate(CMediaOutput2&) { return 0; }
+// A profile output is written at its profile's bitrate, whatever its track outputs say.
+ULONG WindowsMediaBitrate(CMediaOutput2& output)
+{
+    if (!CWmProfilesInfo::sInfo) return 0;
+    const CWmOutput2& wm = output.GetWmOutput();
+    CWmProfileVersion* version = CWmProfilesInfo::sInfo->Find(wm.GetVersion());
+    CWmProfile2* profile = version ? version->Find(wm.GetProfile()) : nullptr;
+    return profile ? profile->GetBitrate() : 0;
+}
 
 // The bitrate the output's audio codec picks for the file's selected audio track.
 ULONG AutomaticAudioBitrate(CMediaFile2* file, CMediaOutput2& output)

@@ -7,6 +7,9 @@
 #include "CMediaOutput2.h"
 #include "CSliceDuration2.h"
 #include "CVideoTrack.h"
+#include "CWmProfile2.h"
+#include "CWmProfileVersion.h"
+#include "CWmProfilesInfo.h"
 #include "UEstimateSize.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +123,85 @@ TEST_F(EstimateSize, AutomaticAudioTakesTheBitrateTheCodecPicksForTheTrack)
     EXPECT_EQ(0u, UEstimateSize::GetBitrate(file.get(), &output));
 }
 
+// A profile list of one version, as the Windows Media runtime would fill it.
+class ScopedProfiles {
+public:
+    explicit ScopedProfiles(unsigned short version) : m_version(version) {}
+    void Add(const char* name, ULONG bitrate)
+    {
+        auto* profile = new CWmProfile2(nullptr, nullptr);
+        profile->SetName(name);
+        profile->SetBitrate(bitrate);
+        m_profiles.AddSetting(m_version, profile);
+    }
+    CWmProfilesInfo& Get() { return m_profiles; }
+
+private:
+    unsigned short m_version;
+    CWmProfilesInfo m_profiles;
+};
+
+TEST_F(EstimateSize, WindowsMediaProfileTypesTakeTheChosenProfilesBitrate)
+{
+    ScopedProfiles profiles(9);
+    ASSERT_EQ(CWmProfilesInfo::sInfo, &profiles.Get());
+    profiles.Add("Broadband", 548000);
+    profiles.Add("Voice", 20000);
+    // The track outputs' own bitrates do not count for a profile type.
+    SetOutput(output, 250, 1, 800000, 128000);
+    output.GetWmOutput().SetVersion(9);
+    struct Case {
+        const char* profile;
+        unsigned short version;
+        ULONG expected;
+    };
+    const Case cases[] = {
+        {"Broadband", 9, 548000}, {"Voice", 9, 20000}, {"Unknown", 9, 0}, {"Broadband", 8, 0}, {"", 9, 0},
+    };
+    auto file = NewFile(60, true, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.profile);
+        output.GetWmOutput().SetVersion(c.version);
+        output.GetWmOutput().SetProfile(c.profile);
+        EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(file.get(), &output));
+        EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(nullptr, &output));
+    }
+    output.GetWmOutput().SetVersion(9);
+    output.GetWmOutput().SetProfile("Broadband");
+    UEstimateSize::EstimateSize(file.get(), &output);
+    EXPECT_EQ(4110u, file->GetEstimatedSize());
+}
+
+TEST_F(EstimateSize, QuickTimeTypesTakeTheSettingsChosenForTheirTracks)
+{
+    // The QuickTime writers and exporters write at the chosen track settings: the mode and
+    // bitrate of the compressor chosen for the type, and the audio bitrate.
+    struct Case {
+        const char* what;
+        ESplitterType type;
+        EEncoderControl control;
+        bool wantsVideo;
+        ULONG expected;
+    };
+    const Case cases[] = {
+        {"movie, variable bitrate with quality", 600, 32, true, 928000},
+        {"movie export, H.263 variable target", 601, 4, true, 928000},
+        {"3GP export, quality only", 630, 1, true, 0},
+        {"MP4 export, variable with quality", 640, 32, true, 928000},
+        {"DV export, quality only", 610, 1, true, 0},
+        {"AIFF audio", 650, 1, false, 128000},
+    };
+    auto file = NewFile(60, true, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetOutput(output, c.type, c.control, 800000, 128000);
+        output.SetWantsVideo(c.wantsVideo);
+        EXPECT_EQ(c.expected, UEstimateSize::GetBitrate(file.get(), &output));
+        UEstimateSize::EstimateSize(file.get(), &output);
+        EXPECT_EQ(static_cast<ULONG>(60 * c.expected * 0.000125 + 0.5), file->GetEstimatedSize());
+    }
+}
+
 TEST_F(EstimateSize, BitrateCannotBeToldWithoutOutputOrTable)
 {
     SetOutput(output, 100, 2, 800000, 128000);
@@ -218,6 +300,24 @@ TEST_F(EstimateSizeMonitor, FollowsEditsOfTheOutputSettings)
     output.SetWantsVideo(false);
     EXPECT_EQ(480u, Size(0));
     output.SetSplitterType(250);
+    EXPECT_EQ(0u, Size(0));
+}
+
+TEST_F(EstimateSizeMonitor, FollowsTheChosenWindowsMediaProfile)
+{
+    ScopedProfiles profiles(8);
+    profiles.Add("Dial-up", 40000);
+    profiles.Add("LAN", 1000000);
+    monitor.SetFileBatch(&batch);
+    CMediaOutput2& output = batch.GetMediaOutput();
+    output.GetWmOutput().SetVersion(8);
+    output.GetWmOutput().SetProfile("LAN");
+    output.SetSplitterType(250);
+    EXPECT_EQ(7500u, Size(0));
+    EXPECT_EQ(3750u, Size(1));
+    output.GetWmOutput().SetProfile("Dial-up");
+    EXPECT_EQ(300u, Size(0));
+    output.GetWmOutput().SetProfile("Gone");
     EXPECT_EQ(0u, Size(0));
 }
 
