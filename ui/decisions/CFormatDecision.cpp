@@ -1,9 +1,20 @@
 #include "CFormatDecision.h"
 
+#include "CAudioCodecBitsPerSample.h"
+#include "CAudioComplexityController.h"
+#include "CAudioOutput2Controller.h"
+#include "CAudioTrack.h"
+#include "CMediaConversionFileNameMonitor.h"
 #include "CMediaFile2.h"
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
+#include "CTvOutputTypeController.h"
+#include "CVideoComplexityController.h"
+#include "CVideoKeyFrameController.h"
+#include "CVideoModeController.h"
+#include "CVideoOutput2Controller.h"
 #include "CVideoTrack.h"
+#include "UEstimateSize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +24,7 @@
 namespace {
 
 constexpr ULONG kLeastVideoBitrate = 160000;
+constexpr ULONG kMostAudioBitrate = 160000;
 constexpr double kFrameRateLadder[] = {0, 1, 2, 3, 4, 5, 8, 10, 12, 15, 16, 20, 24, 25, 29.97, 30, 40, 50, 59.94, 60};
 
 // Sizes are 16-bit: out-of-range and NaN values must not be converted unchecked.
@@ -24,27 +36,97 @@ unsigned short Size16(double value)
 
 unsigned short Round16(double value) { return Size16(value + 0.5); }
 
-// A picture of no usable shape is taken to fill the frame.
-double UsableAspect(double aspect, unsigned short width, unsigned short height)
-{
-    if (aspect > 0 && std::isfinite(aspect)) return aspect;
-    return width && height ? static_cast<double>(width) / height : 1.0;
-}
-
-ULONG ShownArea(unsigned short width, unsigned short height, double aspect)
-{
-    aspect = UsableAspect(aspect, width, height);
-    if (width > height * aspect) return static_cast<ULONG>(Round16(height * aspect)) * height;
-    return static_cast<ULONG>(width) * Round16(width / aspect);
-}
+// A ratio the size arithmetic can divide by.
+bool Usable(double value) { return value > 0 && std::isfinite(value); }
 
 } // namespace
+
+// The controllers whose rules keep an output's dependent values in step, and the file name
+// monitor; bound to an output only while a decision runs.
+struct CFormatDecision::Bound {
+    CVideoOutput2Controller video;
+    CVideoModeController mode;
+    CVideoComplexityController videoComplexity;
+    CVideoKeyFrameController keyFrame;
+    CAudioOutput2Controller audio;
+    CAudioComplexityController audioComplexity;
+    CTvOutputTypeController tv;
+    CMediaConversionFileNameMonitor fileName;
+};
+
+CFormatDecision::CFormatDecision() : m_bound(std::make_unique<Bound>()) {}
+
+CFormatDecision::~CFormatDecision() = default;
 
 unsigned char CFormatDecision::GetQuality() { return 100; }
 
 ULONG CFormatDecision::GetMaxVideoBitrate() { return 800000; }
 
 ULONG CFormatDecision::GetMaxAudioBitrate() { return 160000; }
+
+void CFormatDecision::Bind(CMediaOutput2* output)
+{
+    Bound& b = *m_bound;
+    b.video.SetObject(output, false);
+    b.mode.SetObject(output, false);
+    b.videoComplexity.SetObject(output ? output->GetVideoOutput(0) : nullptr, false);
+    b.keyFrame.SetObject(output ? output->GetVideoOutput(0) : nullptr, false);
+    b.audio.SetObject(output, false);
+    b.audioComplexity.SetObject(output ? output->GetAudioOutput(0) : nullptr, false);
+    b.tv.SetObject(output, false);
+}
+
+void CFormatDecision::SetFormat(CMediaFile2* input, CMediaOutput2* output, bool followInputStreams)
+{
+    Bind(output);
+    m_bound->fileName.SetInput(input);
+    m_bound->fileName.SetOutput(output);
+    ConfigureFormat(input, output, followInputStreams);
+    m_bound->fileName.Update();
+    Bind(nullptr);
+    m_bound->fileName.SetInput(nullptr);
+    m_bound->fileName.SetOutput(nullptr);
+}
+
+void CFormatDecision::ConfigureFormat(CMediaFile2* input, CMediaOutput2* output, bool followInputStreams)
+{
+    CTargetConversion* preset = FindTarget(input, output);
+    if (!preset || !input || !output) return;
+    *output = static_cast<const CMediaOutput2&>(*preset);
+    const bool hasAudio = input->GetSelectedAudio() != nullptr;
+    const bool hasVideo = input->GetSelectedVideo() != nullptr;
+    output->SetWantsAudio(hasAudio && (followInputStreams || output->GetWantsAudio()));
+    output->SetWantsVideo(hasVideo && (followInputStreams || output->GetWantsVideo()));
+    ConfigureAudioFormat(preset, input->GetSelectedAudio(), output);
+    ConfigureVideoFormat(preset, input->GetSelectedVideo(), output);
+    UEstimateSize::EstimateSize(input, output);
+    m_bound->fileName.SetDirectory(preset->GetDirectory());
+}
+
+void CFormatDecision::ConfigureAudioFormat(CTargetConversion* preset, CAudioTrack* track, CMediaOutput2* output)
+{
+    if (!preset || !track || !output) return;
+    CAudioOutput2& audio = *output->GetAudioOutput(0);
+    audio = *preset->GetAudioOutput(0);
+    const CAudioInfo2& in = track->GetAudioInfo();
+    ULONG sampleRate = in.GetSampleRate();
+    unsigned short channels = in.GetChannel();
+    unsigned short bits = in.GetBitsPerSample();
+    FindBestFitAudio(*preset, sampleRate, channels);
+    ULONG bitrate = m_bound->audio.FindBestFit(sampleRate, channels, bits, GetQuality());
+    CAudioInfo2& info = audio.GetAudioInfo();
+    info.SetSampleRate(sampleRate);
+    info.SetChannel(channels);
+    info.SetBitsPerSample(bits);
+    if (bitrate > kMostAudioBitrate) {
+        // The codec's nearest rate below the cap for the settings just decided; without one the cap itself.
+        CAudioCodecBitsPerSample* entry = m_bound->audio.GetAudioOutput() == &audio
+            ? m_bound->audio.GetAudioCodecBitsPerSample(false) : nullptr;
+        ULONG below = entry ? entry->FindBestFitBelow(kMostAudioBitrate) : 0;
+        bitrate = below ? below : kMostAudioBitrate;
+    }
+    audio.SetBitrate(bitrate);
+}
 
 CTargetConversion* CFormatDecision::FindTarget(CMediaFile2* input, CMediaOutput2* output)
 {
@@ -88,21 +170,20 @@ void CFormatDecision::ConfigureVideoFormat(CTargetConversion* preset, CVideoTrac
         return;
     }
 
-    // The share of the preset's picture and frame rate this output fills; a preset
-    // without a pixel count or frame rate is taken as filled.
-    double pixels = preset->GetMaxVideoPixels();
-    double presetRate = presetVideo.GetVideoInfo().GetFrameRate();
-    double share = (pixels > 0 ? width * static_cast<double>(height) / pixels : 1.0) *
-                   (presetRate > 0 ? rate / presetRate : 1.0);
-    double quality = GetQuality();
-    double maxVideo = GetMaxVideoBitrate();
-    // 64-bit: the 32-bit original wraps on absurd limits.
-    long long upper = static_cast<long long>(quality * (maxVideo - kLeastVideoBitrate) * share * 0.01 + 0.5) +
-                      kLeastVideoBitrate;
-    long long audio = output->GetWantsAudio() ? output->GetAudioOutput(0)->GetBitrate() : 0;
-    long long room = static_cast<long long>(GetMaxVideoBitrate()) - audio;
-    long long lower = static_cast<long long>(quality * kLeastVideoBitrate * share * 0.01 + 0.5);
-    long long bitrate = std::clamp<long long>(std::min(upper, std::max(room, lower)), 0, 0xFFFFFFFFLL);
+    // A preset without a pixel count or frame rate gives nothing to scale by: its bitrate stays.
+    const double pixels = preset->GetMaxVideoPixels();
+    const double presetRate = presetVideo.GetVideoInfo().GetFrameRate();
+    if (!Usable(pixels) || !Usable(presetRate)) return;
+    const double share = width * static_cast<double>(height) / pixels * (rate / presetRate);
+    const double quality = GetQuality();
+    const double maxVideo = GetMaxVideoBitrate();
+    // 64-bit: 32-bit arithmetic wraps on large limits.
+    const long long upper =
+        static_cast<long long>(quality * (maxVideo - kLeastVideoBitrate) * share * 0.01 + 0.5) + kLeastVideoBitrate;
+    const long long audio = output->GetWantsAudio() ? output->GetAudioOutput(0)->GetBitrate() : 0;
+    const long long room = static_cast<long long>(GetMaxVideoBitrate()) - audio;
+    const long long lower = static_cast<long long>(quality * kLeastVideoBitrate * share * 0.01 + 0.5);
+    const long long bitrate = std::clamp<long long>(std::min(upper, std::max(room, lower)), 0, 0xFFFFFFFFLL);
     video.SetBitrate(static_cast<ULONG>(bitrate));
 }
 
@@ -154,7 +235,7 @@ void CFormatDecision::FindBestFitVideo(CTargetConversion& preset, unsigned short
     height = rotated ? w2 : h1;
     width = AlignVideo(width, preset.GetHorizontalAlignment());
     height = AlignVideo(height, preset.GetVerticalAlignment());
-    aspect = height ? static_cast<double>(width) / height : 0;
+    if (height) aspect = static_cast<double>(width) / height;
 }
 
 void CFormatDecision::FindBestFitFixedVideo(unsigned short& width, unsigned short& height, double aspect,
@@ -164,14 +245,20 @@ void CFormatDecision::FindBestFitFixedVideo(unsigned short& width, unsigned shor
     bool small = width <= minWidth && height <= minHeight;
     width = small ? minWidth : maxWidth;
     height = small ? minHeight : maxHeight;
-    area = ShownArea(width, height, aspect);
+    // Without a picture shape there is no shown area to tell.
+    if (!Usable(aspect)) return;
+    if (width > height * aspect)
+        area = static_cast<ULONG>(Round16(height * aspect)) * height;
+    else
+        area = static_cast<ULONG>(width) * Round16(width / aspect);
 }
 
 void CFormatDecision::FindBestFitFlexVideo(unsigned short& width, unsigned short& height, double aspect,
                                            unsigned short minWidth, unsigned short minHeight,
                                            unsigned short maxWidth, unsigned short maxHeight, ULONG maxPixels)
 {
-    aspect = UsableAspect(aspect, maxWidth, maxHeight);
+    // Without a picture shape or a pixel count there is nothing to fit to.
+    if (!Usable(aspect) || maxPixels == 0) return;
     unsigned short m = std::min(Size16(std::sqrt(maxPixels * aspect)), maxWidth);
     unsigned short o = Size16(m / aspect);
     if (o > maxHeight) {
@@ -221,6 +308,8 @@ void CFormatDecision::FindBestFrameRate(CTargetConversion& preset, double& rate)
 {
     double most = preset.GetVideoOutput(0)->GetVideoInfo().GetFrameRate();
     double least = preset.GetMinVideoOutput().GetVideoInfo().GetFrameRate();
+    // A preset without a frame rate sets none.
+    if (!Usable(most)) return;
     rate = std::max(std::min(rate, most), least);
     if (!preset.GetDiscreteVideo()) {
         rate = RoundUpFrameRate(rate);

@@ -3,6 +3,9 @@
 #include "afx/CString.h"
 #include "win32/WinTypes.h"
 
+#include <memory>
+
+class CAudioTrack;
 class CMediaFile2;
 class CMediaOutput2;
 class CTargetConversion;
@@ -10,10 +13,10 @@ class CVideoTrack;
 
 class CFormatDecision {
 public:
-    CFormatDecision() = default;
-    CFormatDecision(const CFormatDecision& other) = default;
-    CFormatDecision& operator=(const CFormatDecision& other) = default;
-    virtual ~CFormatDecision() = default;
+    CFormatDecision();
+    CFormatDecision(const CFormatDecision& other) = delete;
+    CFormatDecision& operator=(const CFormatDecision& other) = delete;
+    virtual ~CFormatDecision();
 
     void SetPlatform(const char* platform) { m_platform = platform ? platform : ""; }
     const CString& GetPlatform() const { return m_platform; }
@@ -23,8 +26,12 @@ public:
     // Bits per second.
     virtual ULONG GetMaxVideoBitrate();
     virtual ULONG GetMaxAudioBitrate();
+    // Decides the output with the output pages' rules in force, then names its file.
+    virtual void SetFormat(CMediaFile2* input, CMediaOutput2* output, bool followInputStreams);
+    virtual void ConfigureFormat(CMediaFile2* input, CMediaOutput2* output, bool followInputStreams);
     // The platform's video preset when the input's video is kept, else its audio preset.
     virtual CTargetConversion* FindTarget(CMediaFile2* input, CMediaOutput2* output);
+    virtual void ConfigureAudioFormat(CTargetConversion* preset, CAudioTrack* track, CMediaOutput2* output);
     virtual void ConfigureVideoFormat(CTargetConversion* preset, CVideoTrack* track, CMediaOutput2* output);
     // Snaps a rate between two common rates to the nearer one.
     virtual double RoundUpFrameRate(double rate);
@@ -46,5 +53,9 @@ public:
     unsigned char CalculateQuality(CTargetConversion& preset, unsigned char quality);
 
 private:
+    struct Bound;
+    void Bind(CMediaOutput2* output);
+
     CString m_platform;
+    std::unique_ptr<Bound> m_bound;
 };

@@ -1,10 +1,17 @@
+#include "CAudioCodecInfo.h"
+#include "CAudioCodecsInfo.h"
+#include "CAudioTrack.h"
 #include "CFormatDecision.h"
+#include "CFormatTypes.h"
 #include "CMediaFile2.h"
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
 #include "CVideoTrack.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -128,8 +135,8 @@ TEST_F(FormatDecision, FlexibleSizesKeepTheAspectWithinTheLimits)
         {200, 100, 4.0 / 3, 200, 150},   // widened to the aspect
         {100, 75, 4.0 / 3, 160, 120},    // too small: the smallest frame
         {640, 360, 16.0 / 9, 320, 180},  // wide: bounded by the maximum width
-        {300, 300, 0, 320, 240},         // no usable aspect: the maximum frame's shape
-        {200, 200, 0, 267, 200},
+        {300, 300, 0, 300, 300},         // no picture shape: left as it is
+        {200, 200, -1, 200, 200},
     };
     for (const Case& c : cases) {
         unsigned short w = c.w, h = c.h;
@@ -224,4 +231,206 @@ TEST_F(FormatDecision, ThePresetFollowsWhetherTheInputsVideoIsKept)
     EXPECT_EQ(nullptr, decision.FindTarget(nullptr, &output));
     decision.SetPlatform("Other");
     EXPECT_EQ(nullptr, decision.FindTarget(&input, &output));
+}
+
+TEST_F(FormatDecision, AZeroDivisorLeavesTheValuesAsTheyAre)
+{
+    // Pixel count, alignment, frame rate and aspect of 0 give nothing to divide by.
+    unsigned short w = 640, h = 480;
+    decision.FindBestFitFlexVideo(w, h, 4.0 / 3, 160, 120, 320, 240, 0);
+    EXPECT_EQ(640, w);
+    EXPECT_EQ(480, h);
+    for (double aspect : {0.0, -2.0, double(NAN), double(INFINITY)}) {
+        w = 640, h = 480;
+        decision.FindBestFitFlexVideo(w, h, aspect, 160, 120, 320, 240, 76800);
+        EXPECT_EQ(640, w) << aspect;
+        EXPECT_EQ(480, h) << aspect;
+        ULONG area = 12345;
+        w = 640, h = 480;
+        decision.FindBestFitFixedVideo(w, h, aspect, 160, 120, 320, 240, area);
+        EXPECT_EQ(320, w);
+        EXPECT_EQ(240, h);
+        EXPECT_EQ(12345u, area) << aspect;
+    }
+    EXPECT_EQ(317, decision.AlignVideo(317, 0));
+
+    // An input without an aspect keeps its size and its (unknown) aspect, aligned only.
+    w = 301, h = 201;
+    double aspect = 0;
+    bool rotated = true;
+    preset.SetAutoRotation(true);
+    decision.FindBestFitVideo(preset, w, h, aspect, rotated);
+    EXPECT_FALSE(rotated);
+    EXPECT_EQ(288, w);
+    EXPECT_EQ(192, h);
+    EXPECT_DOUBLE_EQ(288.0 / 192, aspect);
+    // A zero-height frame leaves the aspect alone.
+    preset.SetVerticalAlignment(0);
+    w = 300, h = 0, aspect = 0;
+    decision.FindBestFitVideo(preset, w, h, aspect, rotated);
+    EXPECT_EQ(0, h);
+    EXPECT_EQ(0, aspect);
+
+    // A preset without a frame rate sets none.
+    preset.GetVideoOutput(0)->GetVideoInfo().SetFrameRate(0);
+    double rate = 27;
+    decision.FindBestFrameRate(preset, rate);
+    EXPECT_DOUBLE_EQ(27, rate);
+}
+
+TEST_F(FormatDecision, APresetWithoutPixelCountOrFrameRateKeepsItsOwnVideoBitrate)
+{
+    preset.GetVideoOutput(0)->SetEncoderControl(2);
+    preset.GetVideoOutput(0)->SetBitrate(555000);
+    CVideoTrack track;
+    SetVideoSize(track.GetVideoInfo(), 640, 480, 30);
+    track.GetAspectRatio().SetInput(4.0 / 3);
+    CMediaOutput2 output;
+    output.SetWantsAudio(false);
+    struct Case {
+        const char* what;
+        ULONG pixels;
+        unsigned short presetWidth;
+        double presetRate;
+        ULONG expected;
+    };
+    const Case cases[] = {
+        {"both", 76800, 320, 30, 800000},
+        // No stored count and no preset size: no pixel count at all.
+        {"no pixel count", 0, 0, 30, 555000},
+        {"no frame rate", 76800, 320, 0, 555000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        preset.SetMaxVideoPixels(c.pixels);
+        preset.GetVideoOutput(0)->GetVideoInfo().SetWidth(c.presetWidth);
+        preset.GetVideoOutput(0)->GetVideoInfo().SetFrameRate(c.presetRate);
+        decision.ConfigureVideoFormat(&preset, &track, &output);
+        EXPECT_EQ(c.expected, output.GetVideoOutput(0)->GetBitrate());
+    }
+}
+
+namespace {
+
+// A file with one video and one audio track, at a path the output name follows.
+std::unique_ptr<CMediaFile2> NewInput(bool video, bool audio)
+{
+    auto file = std::make_unique<CMediaFile2>();
+    file->GetFilePath().SetFilePath("/media/holiday.avi");
+    file->SetDuration(60);
+    if (video) {
+        auto* track = new CVideoTrack;
+        SetVideoSize(track->GetVideoInfo(), 640, 480, 30);
+        track->GetAspectRatio().SetInput(4.0 / 3);
+        file->AddVideoTrack(track);
+    }
+    if (audio) {
+        auto* track = new CAudioTrack;
+        track->GetAudioInfo().SetSampleRate(44100);
+        track->GetAudioInfo().SetChannel(1);
+        track->GetAudioInfo().SetBitsPerSample(16);
+        file->AddAudioTrack(track);
+    }
+    return file;
+}
+
+class FormatDecisionRoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        video = new CTargetConversion;
+        video->SetPlatform("Pocket");
+        video->SetMediaType(kMediaTypeVideo);
+        video->SetSplitterType(100);
+        video->SetDirectory("/out/");
+        SetVideoSize(video->GetVideoOutput(0)->GetVideoInfo(), 320, 240, 30);
+        SetVideoSize(video->GetMinVideoOutput().GetVideoInfo(), 160, 120, 10);
+        video->GetVideoOutput(0)->SetEncoderControl(2);
+        video->GetAudioOutput(0)->GetAudioInfo().SetSampleRate(48000);
+        video->GetMinAudioOutput().GetAudioInfo().SetSampleRate(8000);
+        video->GetAudioOutput(0)->SetDisplayName("Wide Audio");
+        audio = new CTargetConversion;
+        audio->SetPlatform("Pocket");
+        audio->SetMediaType(kMediaTypeAudio);
+        audio->SetSplitterType(500);
+        audio->SetDirectory("/out/");
+        decisions.AddTarget(video);
+        decisions.AddTarget(audio);
+        // An encoder whose best rate lies above what a portable player takes.
+        CAudioCodecInfo* codec = codecs.Add("Wide Audio", "wide");
+        codec->Activate(true);
+        codec->SetSupported(100, true);
+        for (ULONG bitrate : {96000u, 144000u, 256000u}) codec->AddSetting(44100, 2, 16, bitrate, 4);
+        decision = std::make_unique<CFormatDecision>();
+        decision->SetPlatform("Pocket");
+    }
+
+    CFormatTypes table;
+    CAudioCodecsInfo codecs{true};
+    CTargetDecisions decisions;
+    CTargetConversion* video = nullptr;
+    CTargetConversion* audio = nullptr;
+    std::unique_ptr<CFormatDecision> decision;
+};
+
+} // namespace
+
+TEST_F(FormatDecisionRoad, TheDecidedOutputIsNamedAfterTheInputInThePresetsFolder)
+{
+    auto input = NewInput(true, true);
+    CMediaOutput2 output;
+    decision->SetFormat(input.get(), &output, true);
+    EXPECT_EQ(100, output.GetSplitterType());
+    EXPECT_EQ(CString("/out/holiday.avi"), input->GetOutputFile().GetFilePath());
+
+    auto sound = NewInput(false, true);
+    decision->SetFormat(sound.get(), &output, true);
+    EXPECT_EQ(500, output.GetSplitterType());
+    EXPECT_EQ(CString("/out/holiday.wav"), sound->GetOutputFile().GetFilePath());
+
+    // Once decided, the output is no longer followed.
+    output.SetSplitterType(100);
+    EXPECT_EQ(CString("/out/holiday.wav"), sound->GetOutputFile().GetFilePath());
+}
+
+TEST_F(FormatDecisionRoad, AudioAboveTheCapTakesTheEncodersNearestRateBelowIt)
+{
+    auto input = NewInput(true, true);
+    CMediaOutput2 output;
+    decision->SetFormat(input.get(), &output, true);
+    const CAudioOutput2& out = *output.GetAudioOutput(0);
+    // Mono became stereo before the encoder was asked; its best rate 256000 is capped.
+    EXPECT_EQ(44100u, out.GetAudioInfo().GetSampleRate());
+    EXPECT_EQ(2, out.GetAudioInfo().GetChannel());
+    EXPECT_EQ(144000u, out.GetBitrate());
+    // The room left for video is what the audio leaves of the maximum.
+    EXPECT_EQ(800000u - 144000u, output.GetVideoOutput(0)->GetBitrate());
+    EXPECT_EQ(static_cast<ULONG>(60 * 800000 * 0.000125 + 0.5), input->GetEstimatedSize());
+}
+
+TEST_F(FormatDecisionRoad, WithoutFollowingTheInputAStreamThePresetDropsStaysDropped)
+{
+    auto input = NewInput(true, true);
+    CMediaOutput2 output;
+    video->SetWantsAudio(false);
+    decision->SetFormat(input.get(), &output, false);
+    EXPECT_TRUE(output.GetWantsVideo());
+    EXPECT_FALSE(output.GetWantsAudio());
+    decision->SetFormat(input.get(), &output, true);
+    EXPECT_TRUE(output.GetWantsAudio());
+
+    // An input without video never gets video, whatever the preset wants.
+    auto sound = NewInput(false, true);
+    video->SetWantsAudio(true);
+    decision->SetFormat(sound.get(), &output, false);
+    EXPECT_FALSE(output.GetWantsVideo());
+    EXPECT_TRUE(output.GetWantsAudio());
+
+    // Nothing to decide: the output stays as it is.
+    output.SetSplitterType(1234);
+    decision->SetFormat(nullptr, &output, true);
+    decision->SetPlatform("Elsewhere");
+    decision->SetFormat(input.get(), &output, true);
+    EXPECT_EQ(1234, output.GetSplitterType());
+    decision->SetFormat(input.get(), nullptr, true);
 }
