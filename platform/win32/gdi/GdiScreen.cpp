@@ -33,8 +33,15 @@ GdiScreen::GdiScreen()
             mHeight = DisplayHeight(d, DefaultScreen(d));
         }
     }
-    mRaster = std::make_unique<GdiBitmap>(mWidth, mHeight, 32, false, true);
-    mRaster->MarkStock();
+}
+
+GdiBitmap& GdiScreen::Raster()
+{
+    std::call_once(mRasterMade, [this] {
+        mRaster = std::make_unique<GdiBitmap>(mWidth, mHeight, 32, false, true);
+        mRaster->MarkStock();
+    });
+    return *mRaster;
 }
 
 GdiScreen::~GdiScreen()
@@ -59,7 +66,7 @@ void GdiScreen::Pull(const RECT& area)
     bool direct = image->bits_per_pixel == 32 && image->red_mask == 0xFF0000 && image->green_mask == 0xFF00 &&
                   image->blue_mask == 0xFF && image->byte_order == LSBFirst;
     for (int y = r.top; y < r.bottom; ++y) {
-        uint8_t* row = mRaster->Row(y) + r.left * 4;
+        uint8_t* row = Raster().Row(y) + r.left * 4;
         if (direct) {
             std::memcpy(row, image->data + static_cast<size_t>(y - r.top) * image->bytes_per_line,
                         static_cast<size_t>(r.right - r.left) * 4);
@@ -67,7 +74,7 @@ void GdiScreen::Pull(const RECT& area)
         }
         for (int x = r.left; x < r.right; ++x) {
             unsigned long p = XGetPixel(image, x - r.left, y - r.top);
-            mRaster->Set(x, y, static_cast<uint32_t>(p & 0xFFFFFF));
+            Raster().Set(x, y, static_cast<uint32_t>(p & 0xFFFFFF));
         }
     }
     XDestroyImage(image);
@@ -81,8 +88,8 @@ void GdiScreen::Push(const RECT& area)
     int screen = DefaultScreen(d);
     if (DefaultDepth(d, screen) != 24 && DefaultDepth(d, screen) != 32) return;
     XImage* image = XCreateImage(d, DefaultVisual(d, screen), static_cast<unsigned>(DefaultDepth(d, screen)),
-                                 ZPixmap, 0, reinterpret_cast<char*>(mRaster->Bits()), static_cast<unsigned>(mWidth),
-                                 static_cast<unsigned>(mHeight), 32, mRaster->Stride());
+                                 ZPixmap, 0, reinterpret_cast<char*>(Raster().Bits()), static_cast<unsigned>(mWidth),
+                                 static_cast<unsigned>(mHeight), 32, Raster().Stride());
     if (!image) return;
     XGCValues values;
     values.subwindow_mode = IncludeInferiors;

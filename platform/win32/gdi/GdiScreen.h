@@ -14,7 +14,9 @@ public:
     static GdiScreen& Instance();
     ~GdiScreen();
 
-    GdiBitmap& Raster() { return *mRaster; }
+    // Made at the first drawing on the screen, so that a program that only asks about the
+    // screen does not fill a screen-sized picture at start.
+    GdiBitmap& Raster();
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
     bool HasDisplay() const { return mDisplay != nullptr && !mLost; }
@@ -33,4 +35,5 @@ private:
     std::atomic<bool> mLost{false};
     int mWidth = 1280, mHeight = 1024;  // the window layer's headless screen
     std::unique_ptr<GdiBitmap> mRaster;
+    std::once_flag mRasterMade;
 };

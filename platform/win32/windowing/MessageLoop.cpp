@@ -55,6 +55,11 @@ void mvuser::WaitForWork(int timeoutMs)
     else q->WaitWake(timeoutMs);
 }
 
+void mvuser::YieldToScreen()
+{
+    if (tWaitHook) tWaitHook(CurrentQueue()->wakeFd, 0);
+}
+
 int MvGetWakeFd()
 {
     return CurrentQueue()->wakeFd;

@@ -66,6 +66,15 @@ int HandleSent(ThreadQueue& q)
 }
 
 // Next due timer entry matching the filter; the queue's lock must be held.
+TimerEntry* DueTimer(ThreadQueue& q, HWND filter, int64_t now);
+
+bool HasDueTimer(ThreadQueue& q, HWND filter)
+{
+    std::lock_guard<std::mutex> guard(q.lock);
+    return DueTimer(q, filter, MvClockNow()) != nullptr;
+}
+
+// Next due timer entry matching the filter; the queue's lock must be held.
 TimerEntry* DueTimer(ThreadQueue& q, HWND filter, int64_t now)
 {
     TimerEntry* best = nullptr;
@@ -108,6 +117,9 @@ bool Fetch(MSG* out, HWND filter, UINT filterMin, UINT filterMax, bool remove)
         }
     }
     if (InRange(WM_TIMER, filterMin, filterMax)) {
+        // Painting comes before timers: the screen's own pending paints get their turn
+        // before a timer's work can hold the thread.
+        if (remove && HasDueTimer(*q, filter)) YieldToScreen();
         std::lock_guard<std::mutex> guard(q->lock);
         int64_t now = MvClockNow();
         if (TimerEntry* t = DueTimer(*q, filter, now)) {

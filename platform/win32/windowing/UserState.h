@@ -128,6 +128,8 @@ HWND NextPaintWindow(DWORD thread);
 // Sleeps until the calling thread has work or timeoutMs passed, through the
 // thread's wait hook when a driving toolkit set one.
 void WaitForWork(int timeoutMs);
+// Gives the driving toolkit one turn at its pending events without waiting.
+void YieldToScreen();
 
 // The queue of the thread that owns a window.
 DWORD ThreadOf(HWND hwnd);
