@@ -21,9 +21,10 @@ CVideoDevicesInfo* CVideoHotPlugController::GetDevicesInfo()
     return CVideoDevicesInfo::sInfo;
 }
 
-CVideoCaptureDevice2* CVideoHotPlugController::FindDevice(const char* name)
+CVideoCaptureDevice2* CVideoHotPlugController::FindActiveDevice(const char* name)
 {
-    return GetDevicesInfo() ? dynamic_cast<CVideoCaptureDevice2*>(GetDevicesInfo()->Find(name)) : nullptr;
+    auto* device = GetDevicesInfo() ? dynamic_cast<CVideoCaptureDevice2*>(GetDevicesInfo()->Find(name)) : nullptr;
+    return device && device->IsActivated() ? device : nullptr;
 }
 
 void CVideoHotPlugController::SetObjectSelf(CPersistObject* object)
@@ -39,9 +40,7 @@ void CVideoHotPlugController::SetVideoSource(CVideoSource2* source)
 
 CVideoCaptureDevice2* CVideoHotPlugController::GetCaptureDevice()
 {
-    if (!GetRecorder() || !m_videoSource) return nullptr;
-    CVideoCaptureDevice2* device = FindDevice(m_videoSource->GetName());
-    return device && device->IsActivated() ? device : nullptr;
+    return GetRecorder() && m_videoSource ? FindActiveDevice(m_videoSource->GetName()) : nullptr;
 }
 
 bool CVideoHotPlugController::ChooseDefaultDevice(CCaptureSource2Controller& offered)

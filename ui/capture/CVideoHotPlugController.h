@@ -29,7 +29,8 @@ public:
 
 protected:
     static CVideoDevicesInfo* GetDevicesInfo();
-    static CVideoCaptureDevice2* FindDevice(const char* name);
+    // The catalogue's device of that name while it is plugged in.
+    static CVideoCaptureDevice2* FindActiveDevice(const char* name);
     // Names the first device the source controller offers, or none, when the video
     // source's device is not found; false when the source's device stands.
     bool ChooseDefaultDevice(CCaptureSource2Controller& offered);

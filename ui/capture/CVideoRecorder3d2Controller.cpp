@@ -44,13 +44,13 @@ void CVideoRecorder3d2Controller::SetObjectSelf(CPersistObject* object)
 CVideoCaptureDevice2* CVideoRecorder3d2Controller::GetCaptureDevice()
 {
     CVideoRecorder3d2* recorder = GetRecorder3d();
-    return recorder && recorder->GetLeftOn() ? FindDevice(recorder->GetVideoSource().GetName()) : nullptr;
+    return recorder && recorder->GetLeftOn() ? FindActiveDevice(recorder->GetVideoSource().GetName()) : nullptr;
 }
 
 CVideoCaptureDevice2* CVideoRecorder3d2Controller::GetCaptureDevice2()
 {
     CVideoRecorder3d2* recorder = GetRecorder3d();
-    return recorder && recorder->GetRightOn() ? FindDevice(recorder->GetVideoSource2().GetName()) : nullptr;
+    return recorder && recorder->GetRightOn() ? FindActiveDevice(recorder->GetVideoSource2().GetName()) : nullptr;
 }
 
 CVideoCaptureSize2* CVideoRecorder3d2Controller::GetCaptureSize2()

@@ -12,7 +12,8 @@ public:
     bool Respond(long code, CBroadcaster* sender, long a, long b) override;
     bool ListenToMessage(long message, const void* p, const void* q) override;
     void SetObjectSelf(CPersistObject* object) override;
-    // The catalogue's device of the left source while the left camera is on.
+    // The catalogue's device of the left source while the left camera is on; an unplugged
+    // device is not found, so removing it lets the defaults replace it.
     CVideoCaptureDevice2* GetCaptureDevice() override;
     void PopulateSizeCombo() override;
     void PopulateFrameRateCombo() override;
