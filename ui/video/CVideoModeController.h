@@ -55,6 +55,8 @@ public:
     CFormatType* GetFormat() const;
     CMediaOutput2* GetMediaOutput() const;
     CTrackOutput* GetTrackOutput() const { return m_track; }
+    // Picks the edited video output of the media output (1 the minimum one).
+    void SetOutputFlag(unsigned char selector) { m_selector = selector; }
 
 private:
     CCodecsInfo* m_catalogue = nullptr;

@@ -16,6 +16,7 @@ public:
     void DoDataExchange(CDataExchange* dx) override;
     void SetupController() override;
     CVideoModeController& GetModeController() { return m_controller; }
+    void SetOutputFlag(unsigned char selector) { m_controller.SetOutputFlag(selector); }
 
     enum : int {
         kModeLabel = 7050,

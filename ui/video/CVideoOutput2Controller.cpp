@@ -86,7 +86,7 @@ void CVideoOutput2Controller::SetObjectSelf(CPersistObject* object)
 {
     CTrackOutputController::SetObjectSelf(object);
     CMediaOutput2* output = GetMediaOutput();
-    SetOutput(output ? &output->GetVideoOutput() : nullptr);
+    SetOutput(output ? output->GetVideoOutput(m_selector) : nullptr);
 }
 
 void CVideoOutput2Controller::SetOutput(CTrackOutput* track)

@@ -21,6 +21,8 @@ public:
     // The encoder-mode pages this page enables for the chosen compressor.
     void SetPanels(CPanel* quality, CPanel* bitrate, CPanel* qualityBitrate, CPanel* mode);
     CVideoOutput2Controller& GetVideoController() { return m_controller; }
+    // 1 edits the record's minimum video output instead of its preferred one.
+    void SetOutputFlag(unsigned char selector) { m_controller.SetOutputFlag(selector); }
 
     enum : int {
         kCodecLabel = 11065,
