@@ -40,6 +40,7 @@ public:
     int GetPlatformCount() const { return m_platforms.GetItemCount(); }
     CTargetPlatform* GetPlatform(int index) const;
     int GetPlatformIndex(const CTargetPlatform* platform) const;
+    CPersistList& GetPlatforms() { return m_platforms; }
     CTargetPlatform* FindPlatform(const char* name) const;
     CTargetPlatform* CreatePlatform(const char* name);
     CTargetPlatform* EnsurePlatform(const char* name);

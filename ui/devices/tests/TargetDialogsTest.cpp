@@ -2,6 +2,7 @@
 #include "CTargetConversionDialog.h"
 #include "CTargetPlatformDialog.h"
 #include "OutputPageSupport.h"
+#include "StackDialogSupport.h"
 #include "StApplicationId.h"
 #include "VideoPageSupport.h"
 #include "win32/controls/CtlEdit.h"
@@ -14,15 +15,7 @@ constexpr int kPageCombo = 11103;
 
 HWND PageOf(CStackExportDialog& dialog, const char* title)
 {
-    CStackPanelInfo* info = dialog.GetStack().Find(title);
-    return info && info->GetChildCount() ? info->GetChild(0)->m_hWnd : nullptr;
-}
-
-std::string TitleOf(HWND dialog)
-{
-    char text[64] = {};
-    ::GetWindowTextA(dialog, text, sizeof text);
-    return text;
+    return StackPageOf(dialog.m_hWnd, title);
 }
 
 class TargetDialogTest : public ::testing::Test {
@@ -68,7 +61,7 @@ protected:
 TEST_F(TargetDialogTest, AVideoPresetShowsItsPagesUnderTheirCaptions)
 {
     MvScriptModal([&](HWND h) {
-        EXPECT_EQ("Target", TitleOf(h));
+        EXPECT_EQ("Target", WindowTitleOf(h));
         // Each page of the 23 stands in the stack; the combo lists the enabled ones, with one
         // encoder mode page per output for the compressor's constant bitrate.
         EXPECT_EQ((std::vector<std::string>{"Name", "Video", "Video Type", "Maximum Video Settings",
@@ -157,7 +150,7 @@ TEST_F(TargetDialogTest, ThePlatformDialogEditsSyncAndNotesOnACopy)
     for (int answer : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(answer);
         MvScriptModal([&](HWND h) {
-            EXPECT_EQ("Platform", TitleOf(h));
+            EXPECT_EQ("Platform", WindowTitleOf(h));
             EXPECT_EQ((std::vector<std::string>{"Sync", "Notes"}), PageView(h).Items(kPageCombo));
             auto* dialog = static_cast<CTargetPlatformDialog*>(CWnd::FromHandle(h));
             EXPECT_EQ("Zune", dialog->GetTargetConversion().GetName());
