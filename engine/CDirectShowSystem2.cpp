@@ -4,6 +4,7 @@
 #include "CAudioCodecsInfo.h"
 #include "CAudioDevicesInfo.h"
 #include "CDirectShowFilter.h"
+#include "CDirectShowGraph.h"
 #include "CGlobalSetting.h"
 #include "CLameDll.h"
 #include "CLocalSetting.h"
@@ -14,6 +15,7 @@
 #include "CQuickTimeExportPersist.h"
 #include "CQuickTimeExportTypePersist.h"
 #include "CQuickTimePersist.h"
+#include "CSubtitleFilter.h"
 #include "StApplicationId.h"
 #include "StQtCodecs.h"
 #include "UPersistStorage.h"
@@ -403,4 +405,19 @@ void CDirectShowSystem2::IteratorThroughDevices(const GUID& category, const Devi
         CString friendlyName, displayName;
         if (ReadNames(moniker.get(), friendlyName, displayName)) callback(moniker.get(), friendlyName, displayName);
     }
+}
+
+bool CDirectShowSystem2::SupportSubtitle()
+{
+    if (sSupportSubtitleTested) return sHasSubtitleFilter;
+    sSupportSubtitleTested = true;
+    CDirectShowGraph graph;
+    if (!graph.Create()) return sHasSubtitleFilter;
+    {
+        CSubtitleFilter filter(&graph, "Subtitle");
+        sHasSubtitleFilter = filter.Create();
+        filter.Release();
+    }
+    graph.Release();
+    return sHasSubtitleFilter;
 }

@@ -84,6 +84,8 @@ public:
     // friendly name; nothing when the category is empty or cannot be listed.
     using DeviceCallback = std::function<void(IMoniker* moniker, const char* friendlyName, const char* displayName)>;
     static void IteratorThroughDevices(const GUID& category, const DeviceCallback& callback);
+    // Whether a subtitle overlay filter can be made; probed once.
+    static bool SupportSubtitle();
 
     static bool sNeedsVideo;
     static bool sNeedsAudio;

@@ -355,7 +355,8 @@ bool CDirectShowGraph::ResetPosition()
 bool CDirectShowGraph::SetPosition(double seconds)
 {
     if (!m_seeker) return false;
-    LONGLONG current = static_cast<LONGLONG>(seconds * kUnits);
+    // Rounded, so that a position read back and set again lands on the same unit.
+    LONGLONG current = ToUnitsRounded(seconds);
     return SUCCEEDED(
         m_seeker->SetPositions(&current, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning));
 }
