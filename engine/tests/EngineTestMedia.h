@@ -10,8 +10,9 @@
 #include <memory>
 #include <string>
 
-// A 16-bit 440 Hz tone as a RIFF WAVE file.
-inline void WriteToneWav(const std::filesystem::path& path, int rate, double seconds, int channels = 1)
+// A 16-bit 440 Hz tone as a RIFF WAVE file; its amplitude may change with the time.
+inline void WriteToneWav(const std::filesystem::path& path, int rate, double seconds, int channels = 1,
+                         int (*amplitudeAt)(double seconds) = nullptr)
 {
     const uint32_t frames = uint32_t(rate * seconds);
     const uint32_t bytes = frames * 2 * uint32_t(channels);
@@ -31,7 +32,10 @@ inline void WriteToneWav(const std::filesystem::path& path, int rate, double sec
     out.write("data", 4);
     u32(bytes);
     for (uint32_t i = 0; i < frames; ++i)
-        for (int c = 0; c < channels; ++c) u16(uint16_t(int16_t(8000 * std::sin(2 * M_PI * 440 * double(i) / rate))));
+        for (int c = 0; c < channels; ++c) {
+            const int amplitude = amplitudeAt ? amplitudeAt(double(i) / rate) : 8000;
+            u16(uint16_t(int16_t(amplitude * std::sin(2 * M_PI * 440 * double(i) / rate))));
+        }
 }
 
 // ffprobe's "key=value" lines about the file's first stream of a kind ("a" or "v") and its
