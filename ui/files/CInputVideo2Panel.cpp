@@ -39,6 +39,7 @@ BEGIN_MESSAGE_MAP(CInputVideo2Panel, CResourceObjectPanel)
     ON_CBN_SELCHANGE(kAudio, OnAudioChanged)
     ON_CBN_SELCHANGE(kSubtitle, OnSubtitleChanged)
     ON_BN_CLICKED(kShowSubtitle, OnShowSubtitle)
+    ON_BN_CLICKED(kEditTags, OnEditTags)
 END_MESSAGE_MAP()
 
 CInputVideo2Panel::CInputVideo2Panel(unsigned long applicationId, CWnd* parent)
@@ -95,3 +96,4 @@ void CInputVideo2Panel::OnVideoChanged() { m_streamController.EnterSelectVideo()
 void CInputVideo2Panel::OnAudioChanged() { m_streamController.EnterSelectAudio(); }
 void CInputVideo2Panel::OnSubtitleChanged() { m_streamController.EnterSelectSubtitle(); }
 void CInputVideo2Panel::OnShowSubtitle() { m_streamController.EnterShowSubtitle(); }
+void CInputVideo2Panel::OnEditTags() { m_streamController.EditTags(); }

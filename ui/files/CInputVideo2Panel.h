@@ -40,6 +40,7 @@ protected:
     void OnAudioChanged();
     void OnSubtitleChanged();
     void OnShowSubtitle();
+    void OnEditTags();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -2,6 +2,7 @@
 
 #include "CDirectShowSystem2.h"
 #include "CMediaStream.h"
+#include "CTagEditorDialog.h"
 #include "UWindowsUtils.h"
 #include "afx/controls/CButton.h"
 #include "afx/controls/CComboBox.h"
@@ -142,6 +143,15 @@ void CStreamSelect2Controller::EnterShowSubtitle()
 {
     if (GetStream() && m_showSubtitle && !GetStream()->SetShowSubtitle(UWindowsUtils::GetCheck(m_showSubtitle)))
         ReflectShowSubtitle();
+}
+
+void CStreamSelect2Controller::EditTags()
+{
+    CMediaStream* stream = GetStream();
+    if (!stream) return;
+    CTagEditorDialog editor(nullptr);
+    editor.SetTags(stream->GetTags());
+    if (editor.DoModal() == IDOK) stream->GetTags() = editor.GetTags();
 }
 
 void CStreamSelect2Controller::Refresh()

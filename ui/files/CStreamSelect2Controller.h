@@ -30,6 +30,8 @@ public:
     void EnterSelectAudio();
     void EnterShowSubtitle();
     void EnterSelectSubtitle();
+    // The tag editor on a copy of the file's tags; OK takes the edited tags.
+    void EditTags();
 
 private:
     CMediaStream* GetStream() const;

@@ -6,8 +6,12 @@
 #include "CMediaFile2Panel.h"
 #include "CSliceDuration2.h"
 #include "CSubtitleTrack.h"
+#include "CTagEditorDialog.h"
 #include "CVideoTrack.h"
 #include "OutputPageSupport.h"
+#include "TagTestSupport.h"
+#include "ListsTestSupport.h"
+#include "win32/dialogs/Dialog.h"
 #include "UTimecodeUtils.h"
 
 namespace {
@@ -174,6 +178,32 @@ TEST_F(StreamPagesTest, StartAndEndEditTheTrimSliceAndRefusedTimesShowTheStoredO
     page.SetObject(nullptr);
     EXPECT_EQ("", view.WindowText(P::kStart));
     EXPECT_FALSE(view.Shown(P::kVideo));
+}
+
+TEST_F(StreamPagesTest, EditTagsChangesTheFileOnlyWhenTheEditorEndsWithOk)
+{
+    using P = CInputVideo2Panel;
+    ScopedTagMaps maps;
+    CMediaFile2 file;
+    AddTracks(file, 1, 1, 0);
+    file.GetTags().AddValue("TT2", "Evening Song");
+    file.GetTags().AddValue("TCO", "Blues");
+    P page(1, nullptr);
+    OpenPage(page, host, &file, view);
+    for (UINT answer : {IDCANCEL, IDOK}) {
+        int rows = 0;
+        MvScriptModal([answer, &rows](HWND editor) {
+            ReportView list(::GetDlgItem(editor, CTagEditorDialog::kList));
+            rows = list.Rows();
+            // One tag goes in the editor's copy.
+            list.Click(0);
+            PageView(editor).Click(CTagEditorDialog::kRemove);
+            ::SendMessageA(editor, WM_COMMAND, answer, 0);
+        });
+        view.Click(P::kEditTags);
+        EXPECT_EQ(2, rows) << "the editor shows the file's tags";
+        EXPECT_EQ(answer == IDOK ? 1 : 2, file.GetTags().GetValueCount()) << answer;
+    }
 }
 
 } // namespace
