@@ -1,15 +1,12 @@
 // A generated video with sound converted to MP4, 3GP and MOV through the engine's
 // administrators with QuickTime started; each output is opened and decoded with FFmpeg.
 #include "ConversionRoad.h"
+#include "EngineTestDecode.h"
 #include "StQuickTime.h"
 #include "StQuickTimeLoader.h"
 
 #include <gtest/gtest.h>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,68 +18,6 @@ namespace {
 
 constexpr int kWidth = 320, kHeight = 240, kRate = 25;
 constexpr double kSeconds = 2.0;
-
-// What FFmpeg reads and decodes of a file's first video stream.
-struct SDecodedVideo {
-    std::string codec;
-    int width = 0, height = 0;
-    int frames = 0;
-    double duration = 0; // first decoded frame to the end of the last
-    std::string title, artist;
-};
-
-std::string Tag(const AVDictionary* metadata, const char* key)
-{
-    const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
-    return entry ? entry->value : "";
-}
-
-// Decodes every frame of the first video stream; false when the file cannot be opened.
-bool DecodeVideo(const fs::path& path, SDecodedVideo& out)
-{
-    AVFormatContext* format = nullptr;
-    if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0) return false;
-    std::unique_ptr<AVFormatContext*, void (*)(AVFormatContext**)> closer(&format, avformat_close_input);
-    if (avformat_find_stream_info(format, nullptr) < 0) return false;
-    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (index < 0) return false;
-    const AVStream* stream = format->streams[index];
-    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
-    if (!codec) return false;
-    AVCodecContext* context = avcodec_alloc_context3(codec);
-    std::unique_ptr<AVCodecContext*, void (*)(AVCodecContext**)> freer(&context, avcodec_free_context);
-    avcodec_parameters_to_context(context, stream->codecpar);
-    if (avcodec_open2(context, codec, nullptr) < 0) return false;
-    out.codec = avcodec_get_name(stream->codecpar->codec_id);
-    out.title = Tag(format->metadata, "title");
-    out.artist = Tag(format->metadata, "artist");
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
-    int64_t first = AV_NOPTS_VALUE, last = AV_NOPTS_VALUE;
-    auto drain = [&] {
-        while (avcodec_receive_frame(context, frame) == 0) {
-            ++out.frames;
-            out.width = frame->width;
-            out.height = frame->height;
-            const int64_t pts = frame->best_effort_timestamp;
-            if (pts != AV_NOPTS_VALUE) {
-                if (first == AV_NOPTS_VALUE || pts < first) first = pts;
-                if (last == AV_NOPTS_VALUE || pts > last) last = pts;
-            }
-        }
-    };
-    while (av_read_frame(format, packet) >= 0) {
-        if (packet->stream_index == index && avcodec_send_packet(context, packet) == 0) drain();
-        av_packet_unref(packet);
-    }
-    avcodec_send_packet(context, nullptr);
-    drain();
-    av_frame_free(&frame);
-    av_packet_free(&packet);
-    if (first != AV_NOPTS_VALUE)
-        out.duration = double(last - first) * av_q2d(stream->time_base) + 1.0 / kRate;
-    return out.frames > 0;
-}
 
 // A 3GPP user-data text box ('titl', 'perf'): size, type, version and flags, language, text.
 // FFmpeg writes these for 3GP files but does not read them back as tags.
@@ -139,7 +74,7 @@ TEST_F(QuickTimeVideoRoadTest, AGeneratedVideoBecomesMp4ThreeGpAndMovWithItsTags
     ASSERT_EQ(file.width, kWidth);
     ASSERT_EQ(file.height, kHeight);
     // The MP4 exporter writes H.264 where an encoder for it is installed.
-    const std::string mp4Codec = avcodec_find_encoder(AV_CODEC_ID_H264) ? "h264" : "mpeg4";
+    const std::string mp4Codec = avcodec_find_encoder_by_name("libx264") ? "h264" : "mpeg4";
     const struct {
         ESplitterType type;
         const char* name;
@@ -156,9 +91,9 @@ TEST_F(QuickTimeVideoRoadTest, AGeneratedVideoBecomesMp4ThreeGpAndMovWithItsTags
         output.videoCodec = o.videoCodec;
         output.path = m_dir / "out" / o.name;
         ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
-        SDecodedVideo video;
-        ASSERT_TRUE(DecodeVideo(output.path, video)) << o.name;
-        EXPECT_EQ(video.codec, o.expected) << o.name;
+        SDecodedMedia video;
+        ASSERT_TRUE(DecodeMedia(output.path, kRate, video)) << o.name;
+        EXPECT_EQ(video.videoCodec, o.expected) << o.name;
         EXPECT_EQ(video.width, kWidth) << o.name;
         EXPECT_EQ(video.height, kHeight) << o.name;
         EXPECT_NEAR(video.duration, kSeconds, 1.0 / kRate + 1e-6) << o.name;

@@ -1,0 +1,3 @@
+#include "CQtSampleHandle.h"
+
+double CQtSampleHandle::GetEnd() const { return m_start + m_duration; }
