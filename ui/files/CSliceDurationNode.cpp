@@ -2,16 +2,12 @@
 
 #include "CMediaFile2.h"
 #include "CSliceDuration2.h"
+#include "UPanelsResources.h"
 #include "afx/gdi/CDC.h"
 #include "win32/gdi/Gdi.h"
 #include "win32/gdi/Icon.h"
-#include "win32/kernel/Module.h"
 
 #include <algorithm>
-
-#ifndef MV_PANELS_RESOURCES
-#define MV_PANELS_RESOURCES ""
-#endif
 
 CSliceDuration2* CSliceDurationNode::sSelection = nullptr;
 HBITMAP CSliceDurationNode::sTube = nullptr;
@@ -28,17 +24,6 @@ int CSliceDurationNode::sTubeCutWidth = 0;
 int CSliceDurationNode::sReferenceCount = 0;
 
 namespace {
-
-// The library's artwork lies in its resource folder.
-HINSTANCE PanelsModule()
-{
-    static HINSTANCE module = [] {
-        HINSTANCE m = GetModuleHandle("mvpanels.dll");
-        if (m && *MV_PANELS_RESOURCES) MvSetResourceFolder(m, MV_PANELS_RESOURCES);
-        return m;
-    }();
-    return module;
-}
 
 SIZE BitmapSize(HBITMAP bitmap)
 {
@@ -78,7 +63,7 @@ void CSliceDurationNode::Load()
     if (m_counted) return;
     m_counted = true;
     if (++sReferenceCount != 1) return;
-    HINSTANCE module = PanelsModule();
+    HINSTANCE module = UPanelsResources::Module();
     struct Entry {
         HBITMAP& bitmap;
         UINT id;

@@ -3,15 +3,18 @@
 #include "CFilePlaybackAdministrator2.h"
 #include "CVolumeSliderDialog.h"
 #include "UDialogTemplates.h"
+#include "UPanelsResources.h"
 #include "UPageControls.h"
 #include "UPanelTemplates.h"
 #include "afx/windows/MessageMap.h"
+#include "win32/gdi/Icon.h"
 
 namespace {
 
 struct ButtonSpec {
     int id;
     const char* caption;
+    UINT icon;
     const char* tooltip;
     bool slicesOnly;
 };
@@ -19,22 +22,22 @@ struct ButtonSpec {
 using P = CSliceTransportPanel;
 // In the order of the bar, the volume last.
 const ButtonSpec kButtons[P::kButtonCount] = {
-    {P::kPlay, "Play", "Play", false},
-    {P::kPause, "Pause", "Pause", false},
-    {P::kStop, "Stop", "Stop", false},
-    {P::kStepBackward, "Step Backward", "Step backward", false},
-    {P::kStepForward, "Step Forward", "Step forward", false},
-    {P::kMoveBackward, "Move Backward", "Move the boundary backward", false},
-    {P::kMoveForward, "Move Forward", "Move the boundary forward", false},
-    {P::kSkipBackward, "Skip Backward", "Move backward to the previous segment boundary", false},
-    {P::kSkipForward, "Skip Forward", "Move forward to the next segment boundary", false},
-    {P::kTrimLeft, "Trim Left", "Set start time", false},
-    {P::kTrimRight, "Trim Right", "Set end time", false},
-    {P::kCaptureFrame, "Capture Frame", "Capture frame", false},
-    {P::kSplit, "Split Video", "Split video", true},
-    {P::kAdd, "Add Video", "Add a new slice", true},
-    {P::kRemove, "Remove Slice", "Remove selected slice", true},
-    {P::kVolume, "Volume", "Change audio volume", false},
+    {P::kPlay, "Play", 11063, "Play", false},
+    {P::kPause, "Pause", 11064, "Pause", false},
+    {P::kStop, "Stop", 11065, "Stop", false},
+    {P::kStepBackward, "Step Backward", 11066, "Step backward", false},
+    {P::kStepForward, "Step Forward", 11067, "Step forward", false},
+    {P::kMoveBackward, "Move Backward", 11068, "Move the boundary backward", false},
+    {P::kMoveForward, "Move Forward", 11069, "Move the boundary forward", false},
+    {P::kSkipBackward, "Skip Backward", 11070, "Move backward to the previous segment boundary", false},
+    {P::kSkipForward, "Skip Forward", 11071, "Move forward to the next segment boundary", false},
+    {P::kTrimLeft, "Trim Left", 11078, "Set start time", false},
+    {P::kTrimRight, "Trim Right", 11079, "Set end time", false},
+    {P::kCaptureFrame, "Capture Frame", 1027, "Capture frame", false},
+    {P::kSplit, "Split Video", 11074, "Split video", true},
+    {P::kAdd, "Add Video", 11075, "Add a new slice", true},
+    {P::kRemove, "Remove Slice", 11076, "Remove selected slice", true},
+    {P::kVolume, "Volume", 1028, "Change audio volume", false},
 };
 
 constexpr short kButtonWidth = 20;
@@ -87,6 +90,15 @@ CSliceTransportPanel::CSliceTransportPanel(unsigned baseTemplate, unsigned long 
     m_volumeLocator.SetBottom(256);
 }
 
+CSliceTransportPanel::~CSliceTransportPanel()
+{
+    // The buttons go first: none may draw an icon that is gone.
+    for (CXpButton& button : m_buttons)
+        if (button.m_hWnd) button.DestroyWindow();
+    for (HICON icon : m_icons)
+        if (icon) DestroyIcon(icon);
+}
+
 CXpButton& CSliceTransportPanel::Button(int id)
 {
     for (int i = 0; i < kButtonCount; ++i)
@@ -111,8 +123,12 @@ void CSliceTransportPanel::SetupController()
 BOOL CSliceTransportPanel::OnInitDialog()
 {
     CResourceObjectPanel::OnInitDialog();
-    for (int i = 0; i < kButtonCount; ++i)
-        if (m_buttons[i].m_hWnd) m_buttons[i].MakeTooltip(kButtons[i].tooltip);
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (!m_buttons[i].m_hWnd) continue;
+        m_buttons[i].MakeTooltip(kButtons[i].tooltip);
+        m_icons[i] = LoadIconA(UPanelsResources::Module(), MAKEINTRESOURCEA(kButtons[i].icon));
+        if (m_icons[i]) m_buttons[i].SetIcon(m_icons[i]);
+    }
     if (Button(kVolume).m_hWnd) m_volumeLocator.SetWindow(&Button(kVolume));
     m_controller.Update(GetPlayer());
     return TRUE;

@@ -10,6 +10,8 @@
 
 class CSliceTransportPanel : public CResourceObjectPanel, public CPlaybackInterface {
 public:
+    ~CSliceTransportPanel() override;
+
     void DoDataExchange(CDataExchange* dx) override;
     void SetupController() override;
     BOOL OnInitDialog() override;
@@ -69,6 +71,7 @@ private:
     void Act(void (CSliceEditController::*action)(CFilePlaybackAdministrator2*));
 
     CXpButton m_buttons[kButtonCount];
+    HICON m_icons[kButtonCount] = {};
     CSliceEditController m_controller;
     CWindowLocator m_volumeLocator;
 };

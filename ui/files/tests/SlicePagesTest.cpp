@@ -92,6 +92,7 @@ TEST_F(SliceBarTest, WithoutAPlayerEveryTransportButtonIsDisabledAndDoesNothing)
         EXPECT_FALSE(view.Enabled(id)) << id;
     }
     EXPECT_TRUE(view.Enabled(P::kVolume));
+    for (int id : transport) EXPECT_NE(0, ::SendMessageA(view.Item(id), BM_GETIMAGE, IMAGE_ICON, 0)) << "icon of " << id;
     // A click that reaches a button anyway changes nothing.
     page.SendMessage(WM_COMMAND, MAKEWPARAM(P::kSplit, BN_CLICKED), reinterpret_cast<LPARAM>(view.Item(P::kSplit)));
     page.SendMessage(WM_COMMAND, MAKEWPARAM(P::kVolume, BN_CLICKED), reinterpret_cast<LPARAM>(view.Item(P::kVolume)));
