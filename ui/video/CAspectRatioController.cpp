@@ -115,6 +115,8 @@ double CAspectRatioController::GetAspectRatio(CComboBox* combo)
     return RatioOfText(text);
 }
 
+double CAspectRatioController::GetAspectRatio(const char* text) { return RatioOfText(text ? text : ""); }
+
 double CAspectRatioController::GetAspectRatioByEditing(CComboBox* combo)
 {
     if (!combo) return 0;

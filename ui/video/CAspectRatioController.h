@@ -29,6 +29,8 @@ public:
     CString GetScalingText(TVideoScaling scaling) const;
     // From the selected item, or from the combo's edit text.
     static double GetAspectRatio(CComboBox* combo);
+    // A named ratio's value, else the text's leading number (0 when none).
+    static double GetAspectRatio(const char* text);
     static double GetAspectRatioByEditing(CComboBox* combo);
 
     void ReflectInput();
