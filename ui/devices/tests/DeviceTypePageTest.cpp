@@ -5,6 +5,7 @@
 #include "CQuorlanDeviceTypePanel.h"
 #include "CSaveDir2Panel.h"
 #include "CSyncOptionPanel.h"
+#include "CTargetPlatformInfoPanel.h"
 #include "DevicePageSupport.h"
 #include "OutputPageSupport.h"
 
@@ -29,7 +30,8 @@ protected:
     }
     void OpenWithPanels()
     {
-        for (CResourceObjectPanel* dependent : std::initializer_list<CResourceObjectPanel*>{&profile, &quality, &folder, &sync})
+        for (CResourceObjectPanel* dependent :
+             std::initializer_list<CResourceObjectPanel*>{&profile, &quality, &folder, &sync, &info})
             ASSERT_TRUE(dependent->CreateInWindow(&host));
         page.SetPanels(&profile, &quality, &folder, &sync, &info);
         OpenPage(page, host, &data, view);
@@ -43,7 +45,7 @@ protected:
     CDeviceQualityPanel quality{1, nullptr};
     CSaveDir2Panel folder{1, nullptr};
     CSyncOptionPanel sync{1, nullptr};
-    BindingRecorder info;
+    CTargetPlatformInfoPanel info{1, nullptr};
     P page{1, nullptr};
 };
 
@@ -72,7 +74,8 @@ TEST_F(DeviceTypePageTest, ChoosingADeviceMakesItsSettingsAndBindsTheDependentPa
     EXPECT_EQ(pocket, quality.GetObject());
     EXPECT_EQ(&pocket->GetSaveDir(), folder.GetObject());
     EXPECT_EQ(pocket, sync.GetObject()) << "the platform can sync";
-    EXPECT_EQ(catalogue.decisions.FindPlatform("Pocket"), info.bound) << "the platform has notes";
+    EXPECT_EQ(catalogue.decisions.FindPlatform("Pocket"), info.GetObject()) << "the platform has notes";
+    EXPECT_EQ("Connect by cable.", PageView(info.m_hWnd).WindowText(CTargetPlatformInfoPanel::kNotes));
     EXPECT_STREQ("Pocket", page.GetController()->GetText());
 
     view.Pick(P::kDeviceType, "Phone");
@@ -80,7 +83,7 @@ TEST_F(DeviceTypePageTest, ChoosingADeviceMakesItsSettingsAndBindsTheDependentPa
     ASSERT_NE(nullptr, phone);
     EXPECT_EQ(phone, profile.GetObject());
     EXPECT_EQ(nullptr, sync.GetObject()) << "the platform cannot sync";
-    EXPECT_EQ(nullptr, info.bound) << "the platform has no notes";
+    EXPECT_EQ(nullptr, info.GetObject()) << "the platform has no notes";
     EXPECT_EQ(2, data.GetDeviceCount());
 
     // Back to the first: its settings are kept, not made again.
