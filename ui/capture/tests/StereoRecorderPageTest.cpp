@@ -197,4 +197,32 @@ TEST_F(StereoRecorderPageTest, TheTwoCamcorderPageTurnsEachOnAndOff)
     EXPECT_EQ((std::vector<std::string>{"DV One"}), view.Items(P::kDevice2));
 }
 
+TEST_F(StereoRecorderPageTest, EachApplicationsLayoutOfTheTwoCameraPage)
+{
+    using P = CVideoRecorder3d2Panel;
+    struct Case {
+        unsigned long application;
+        unsigned layout;
+        bool leftEnabled, extrasShown;
+    } cases[] = {
+        {1, 7129, false, true},
+        {49534, 7129, false, true},
+        {32658, 7080, true, false},
+        {19237, 7043, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.application);
+        CVideoRecorder3d2 record;
+        P page(c.application, nullptr);
+        OpenPage(page, host, &record, view);
+        EXPECT_EQ(c.layout, page.m_nIDTemplate);
+        EXPECT_EQ(c.leftEnabled, view.Enabled(P::kLeft));
+        EXPECT_EQ(c.leftEnabled, view.Enabled(P::kDevice));
+        EXPECT_EQ(c.extrasShown, view.Shown(P::kCaptureAudio));
+        EXPECT_EQ(c.extrasShown, view.Shown(P::kTimeStamp));
+        EXPECT_TRUE(view.Enabled(P::kRight));
+        page.DestroyWindow();
+    }
+}
+
 } // namespace
