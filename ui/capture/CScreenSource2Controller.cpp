@@ -296,11 +296,20 @@ void CScreenSource2Controller::ForgetControl(const void* dying)
 bool CScreenSource2Controller::ListenToMessage(long message, const void* p, const void* q)
 {
     if (message == kEntryFieldCommittedMessage) {
-        if (m_x && p == m_x->Identity()) return EnterX(), true;
-        if (m_y && p == m_y->Identity()) return EnterY(), true;
-        if (m_width && p == m_width->Identity()) return EnterWidth(), true;
-        if (m_height && p == m_height->Identity()) return EnterHeight(), true;
-        if (m_frameRate && p == m_frameRate->Identity()) return EnterFrameRateByEditing(), true;
+        const struct {
+            const void* field;
+            void (CScreenSource2Controller::*enter)();
+        } fields[] = {{m_x ? m_x->Identity() : nullptr, &CScreenSource2Controller::EnterX},
+                      {m_y ? m_y->Identity() : nullptr, &CScreenSource2Controller::EnterY},
+                      {m_width ? m_width->Identity() : nullptr, &CScreenSource2Controller::EnterWidth},
+                      {m_height ? m_height->Identity() : nullptr, &CScreenSource2Controller::EnterHeight},
+                      {m_frameRate ? m_frameRate->Identity() : nullptr,
+                       &CScreenSource2Controller::EnterFrameRateByEditing}};
+        for (const auto& entry : fields)
+            if (entry.field && p == entry.field) {
+                (this->*entry.enter)();
+                return true;
+            }
     }
     if (message == kWindowPickedMessage && m_picker && p == static_cast<const void*>(m_picker)) {
         if (GetScreenSource()) GetScreenSource()->SetWindow(m_picker->GetWindow());
