@@ -32,14 +32,12 @@ void CDvRecorder3d2Controller::SetObjectSelf(CPersistObject* object)
 
 CVideoCaptureDevice2* CDvRecorder3d2Controller::GetCaptureDevice()
 {
-    CVideoRecorder3d2* recorder = GetRecorder3d();
-    return recorder && recorder->GetLeftOn() ? FindActiveDevice(recorder->GetVideoSource().GetName()) : nullptr;
+    return UStereoCameras::LeftDevice(GetRecorder3d());
 }
 
 CVideoCaptureDevice2* CDvRecorder3d2Controller::GetCaptureDevice2()
 {
-    CVideoRecorder3d2* recorder = GetRecorder3d();
-    return recorder && recorder->GetRightOn() ? FindActiveDevice(recorder->GetVideoSource2().GetName()) : nullptr;
+    return UStereoCameras::RightDevice(GetRecorder3d());
 }
 
 void CDvRecorder3d2Controller::SetDefault()

@@ -26,11 +26,11 @@ public:
 
     CVideoRecorder2* GetRecorder() const;
     CVideoSource2* GetVideoSource() const { return m_videoSource; }
+    // The video catalogue's device of that name while it is plugged in.
+    static CVideoCaptureDevice2* FindActiveDevice(const char* name);
 
 protected:
     static CVideoDevicesInfo* GetDevicesInfo();
-    // The catalogue's device of that name while it is plugged in.
-    static CVideoCaptureDevice2* FindActiveDevice(const char* name);
     // Names the first device the source controller offers, or none, when the video
     // source's device is not found; false when the source's device stands.
     bool ChooseDefaultDevice(CCaptureSource2Controller& offered);

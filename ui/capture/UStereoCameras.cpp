@@ -1,6 +1,7 @@
 #include "UStereoCameras.h"
 
 #include "CCaptureDevice2.h"
+#include "CVideoHotPlugController.h"
 #include "CVideoRecorder3d2.h"
 
 void UStereoCameras::SetDefault(CVideoRecorder3d2& recorder, bool leftFound, bool rightFound,
@@ -27,4 +28,14 @@ bool UStereoCameras::Names(CVideoRecorder3d2& recorder, const CCaptureDevice2* d
     if (!device) return false;
     return recorder.GetVideoSource().GetName() == device->GetDisplayName() ||
            recorder.GetVideoSource2().GetName() == device->GetDisplayName();
+}
+
+CVideoCaptureDevice2* UStereoCameras::LeftDevice(CVideoRecorder3d2* recorder)
+{
+    return recorder && recorder->GetLeftOn() ? CVideoHotPlugController::FindActiveDevice(recorder->GetVideoSource().GetName()) : nullptr;
+}
+
+CVideoCaptureDevice2* UStereoCameras::RightDevice(CVideoRecorder3d2* recorder)
+{
+    return recorder && recorder->GetRightOn() ? CVideoHotPlugController::FindActiveDevice(recorder->GetVideoSource2().GetName()) : nullptr;
 }

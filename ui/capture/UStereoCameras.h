@@ -4,6 +4,7 @@
 #include <functional>
 
 class CCaptureDevice2;
+class CVideoCaptureDevice2;
 class CVideoRecorder3d2;
 
 class UStereoCameras {
@@ -13,6 +14,9 @@ public:
     // left source and the left camera alone is on.
     static void SetDefault(CVideoRecorder3d2& recorder, bool leftFound, bool rightFound,
                            const std::function<void()>& singleDefault);
+    // The plugged-in device of the left (right) source while that camera is on.
+    static CVideoCaptureDevice2* LeftDevice(CVideoRecorder3d2* recorder);
+    static CVideoCaptureDevice2* RightDevice(CVideoRecorder3d2* recorder);
     // Whether either source names the device.
     static bool Names(CVideoRecorder3d2& recorder, const CCaptureDevice2* device);
 };
