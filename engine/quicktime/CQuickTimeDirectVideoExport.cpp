@@ -111,7 +111,7 @@ OSErr CQuickTimeDirectVideoExport::GetPropertySelf(OSType property, void* value)
 {
     const OSErr read = m_compressor ? OSErr(m_qt->SCGetInfo(m_compressor, property, value)) : paramErr;
     switch (property) {
-    case movieExportTimeScale: *static_cast<Fixed*>(value) = m_timeScale << 16; return noErr;
+    case movieExportTimeScale: *static_cast<Fixed*>(value) = Fixed(uint32_t(m_timeScale) << 16); return noErr;
     case movieExportWidth: *static_cast<Fixed*>(value) = Fixed(m_width) << 16; return noErr;
     case movieExportHeight: *static_cast<Fixed*>(value) = Fixed(m_height) << 16; return noErr;
     case scDataRateSettingsType: {

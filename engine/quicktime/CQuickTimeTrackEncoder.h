@@ -37,6 +37,7 @@ public:
     void Start() { m_running = true; }
     void Stop() { m_running = false; }
     bool IsStopped() const { return !m_running; }
+    Track GetTrack() const { return m_track; }
     TimeScale GetTimeScale() const { return m_scale; }
     TimeValue GetFirstTime() const { return m_firstTime; }
     TimeValue GetNextTime() const { return m_nextTime; }

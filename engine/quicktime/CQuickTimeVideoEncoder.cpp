@@ -30,6 +30,11 @@ void CQuickTimeVideoEncoder::SetWidth(unsigned short width)
 
 bool CQuickTimeVideoEncoder::IsOpen() const { return m_track && m_media && m_world; }
 
+bool CQuickTimeVideoEncoder::SupportColor(EColorFormat format)
+{
+    return UQuickTimeUtils::SupportColor(m_track, UQuickTimeUtils::GetPixelFormat(format));
+}
+
 bool CQuickTimeVideoEncoder::OpenTrack()
 {
     if (!m_qt || !m_movie) return false;

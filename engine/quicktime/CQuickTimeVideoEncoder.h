@@ -27,6 +27,8 @@ public:
     bool OpenCompressor();
     // QuickTime's compression dialog; the encoder takes what it leaves.
     bool Prompt();
+    // The pixel format of the colour format must be one a decompressor of the track's codec gives.
+    bool SupportColor(EColorFormat format);
 
     void SetColor(EColorFormat format);
     void SetWidth(unsigned short width);

@@ -1,9 +1,45 @@
 #include "UQuickTimeUtils.h"
 
 #include "StQtCodecs.h"
+#include "UQuickTimeCalls.h"
 #include "UStringBuffer.h"
 
+#include <algorithm>
 #include <cstring>
+
+bool UQuickTimeUtils::SupportColor(TrackRecord* track, ULONG pixelFormat)
+{
+    if (pixelFormat <= 40) return true;
+    const SQuickTimeCalls* qt = UQuickTimeCalls::Get();
+    if (!qt || !track) return false;
+    MatrixRecord matrix{};
+    qt->GetTrackMatrix(track, &matrix);
+    if (qt->GetMatrixType(&matrix) >= 4) return false;
+    Media media = qt->GetTrackMedia(track);
+    if (!media || qt->GetMediaSampleDescriptionCount(media) != 1) return false;
+    Handle description = qt->NewHandle(0);
+    if (!description) return false;
+    qt->GetMediaSampleDescription(media, 1, description);
+    OSType codec = 0;
+    if (qt->GetHandleSize(description) >= int32_t(sizeof(ImageDescription)))
+        codec = reinterpret_cast<const ImageDescription*>(*description)->cType;
+    qt->DisposeHandle(description);
+    if (!codec) return false;
+    ComponentDescription wanted{decompressorComponentType, codec, 0, 0, 0};
+    for (Component c = qt->FindNextComponent(nullptr, &wanted); c; c = qt->FindNextComponent(c, &wanted)) {
+        ComponentDescription info{};
+        if (qt->GetComponentInfo(c, &info, nullptr, nullptr, nullptr) != noErr || (info.componentFlags & cmpIsMissing))
+            continue;
+        Handle formats = nullptr;
+        if (qt->GetComponentPublicResource(c, codecPixelFormatResource, 1, &formats) != noErr || !formats) continue;
+        const int32_t count = qt->GetHandleSize(formats) / int32_t(sizeof(uint32_t));
+        const auto* list = reinterpret_cast<const uint32_t*>(*formats);
+        const bool listed = std::find(list, list + count, uint32_t(pixelFormat)) != list + count;
+        qt->DisposeHandle(formats);
+        if (listed) return true;
+    }
+    return false;
+}
 
 ULONG UQuickTimeUtils::GetPixelFormat(LONG colorFormat)
 {

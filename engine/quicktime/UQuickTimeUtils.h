@@ -3,9 +3,15 @@
 // fixed-point numbers, quality scales, key-frame intervals and four-character codes.
 #include "win32/WinTypes.h"
 
+struct TrackRecord;
+
 class UQuickTimeUtils {
 public:
     static ULONG GetPixelFormat(LONG colorFormat);
+    // Whether the track's pictures can be drawn in that pixel format: the classic depths
+    // (up to 40) always; others when the track is shown without rotation, holds one sample
+    // description, and a decompressor of its format lists the pixel format.
+    static bool SupportColor(TrackRecord* track, ULONG pixelFormat);
     static LONG DoubleToFixed(double value);
     // Rounded to three decimals.
     static double FixedToDouble3(LONG value);

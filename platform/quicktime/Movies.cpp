@@ -28,6 +28,7 @@ struct MediaRecord {
 
 struct TrackRecord {
     MovieRecord* movie = nullptr;
+    MatrixRecord matrix{{{fixed1, 0, 0}, {0, fixed1, 0}, {0, 0, 1 << 30}}};
     Fixed width = 0, height = 0;
     std::unique_ptr<MediaRecord> media;
     bool inserted = false;
@@ -210,3 +211,48 @@ QT_EXPORT OSErr AddMediaSample(Media media, Handle data, int32_t offset, uint32_
 }
 
 QT_EXPORT OSErr GetMoviesError() { return tMoviesError; }
+
+QT_EXPORT void GetTrackMatrix(Track track, MatrixRecord* matrix)
+{
+    if (track && matrix) *matrix = track->matrix;
+}
+
+QT_EXPORT void SetTrackMatrix(Track track, const MatrixRecord* matrix)
+{
+    if (!track) return;
+    track->matrix = matrix ? *matrix : TrackRecord().matrix;
+}
+
+QT_EXPORT int16_t GetMatrixType(const MatrixRecord* matrix)
+{
+    if (!matrix) return 0;
+    const auto& m = matrix->matrix;
+    if (m[0][2] != 0 || m[1][2] != 0 || m[2][2] != (1 << 30)) return 6; // perspective
+    const bool translated = m[2][0] != 0 || m[2][1] != 0;
+    if (m[0][1] != 0 || m[1][0] != 0) return translated ? 5 : 4; // rotation or skew
+    const bool scaled = m[0][0] != fixed1 || m[1][1] != fixed1;
+    return int16_t((scaled ? 2 : 0) | (translated ? 1 : 0));
+}
+
+QT_EXPORT Media GetTrackMedia(Track track) { return track ? track->media.get() : nullptr; }
+
+QT_EXPORT int32_t GetMediaSampleDescriptionCount(Media media)
+{
+    return media ? int32_t(media->descriptions.size()) : 0;
+}
+
+QT_EXPORT void GetMediaSampleDescription(Media media, int32_t index, SampleDescriptionHandle description)
+{
+    if (!media || !description || index < 1 || size_t(index) > media->descriptions.size()) {
+        Result(paramErr);
+        return;
+    }
+    const std::string& bytes = media->descriptions[size_t(index) - 1];
+    SetHandleSize(description, int32_t(bytes.size()));
+    if (GetHandleSize(description) != int32_t(bytes.size())) {
+        Result(memFullErr);
+        return;
+    }
+    std::memcpy(*description, bytes.data(), bytes.size());
+    Result(noErr);
+}

@@ -49,6 +49,7 @@ inline constexpr OSErr codecErr = -8960;       // the encoder refused the pictur
 inline constexpr OSErr badImageDescription = -2015;
 
 inline constexpr uint32_t canMovieExportFromProcedures = 0x8000;
+inline constexpr uint32_t cmpIsMissing = 1u << 29; // the component cannot work on this system
 inline constexpr Fixed fixed1 = 0x10000;
 
 // A component as found by its description; flags and mask select on the component's flags.
@@ -177,6 +178,15 @@ inline constexpr OSType movieExportHeight = 0x68656774;               // 'hegt':
 
 inline constexpr int16_t mediaSampleNotSync = 1;
 
+inline constexpr OSType decompressorComponentType = 0x696D6463; // 'imdc'
+inline constexpr OSType codecPixelFormatResource = 0x63706978;  // 'cpix': the pixel formats a decompressor gives
+
+// A track's display matrix; the type of a matrix orders them from identity (0) through
+// translation, scale, scale and translation (3) to rotations and perspective (4 and up).
+struct MatrixRecord {
+    Fixed matrix[3][3];
+};
+
 // A graphics world's picture: rows of rowBytes from baseAddr, the first row the top one.
 struct PixMap {
     Ptr baseAddr;
@@ -247,6 +257,16 @@ struct PixMap {
     X(Boolean, LockPixels, (PixMapHandle pixels))                                                               \
     X(void, UnlockPixels, (PixMapHandle pixels))                                                                \
     X(void, DisposeGWorld, (GWorldPtr world))                                                                   \
+    X(OSErr, GetComponentInfo,                                                                                 \
+      (Component component, ComponentDescription * description, Handle name, Handle info, Handle icon))        \
+    X(OSErr, GetComponentPublicResource,                                                                       \
+      (Component component, OSType resourceType, int16_t resourceId, Handle * resource))                       \
+    X(void, GetTrackMatrix, (Track track, MatrixRecord * matrix))                                               \
+    X(void, SetTrackMatrix, (Track track, const MatrixRecord* matrix))                                          \
+    X(int16_t, GetMatrixType, (const MatrixRecord* matrix))                                                     \
+    X(Media, GetTrackMedia, (Track track))                                                                      \
+    X(int32_t, GetMediaSampleDescriptionCount, (Media media))                                                   \
+    X(void, GetMediaSampleDescription, (Media media, int32_t index, SampleDescriptionHandle description))       \
     X(const char*, QTErrorText, (OSErr error))
 
 #define QT_DECLARE_CALL(result, name, args)                                                                    \

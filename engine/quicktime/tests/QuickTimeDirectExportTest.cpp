@@ -259,7 +259,7 @@ TEST_F(QuickTimeDirectExportTest, TheVideoTrackAnswersItsSizeRatesAndQuality)
     EXPECT_EQ(CQuickTimeDirectVideoExport::GetProperty(video, 0, movieExportHeight, &value), noErr);
     EXPECT_EQ(value, 240 << 16);
     EXPECT_EQ(CQuickTimeDirectVideoExport::GetProperty(video, 0, movieExportTimeScale, &value), noErr);
-    EXPECT_EQ(value, 90000 << 16);
+    EXPECT_EQ(value, Fixed(90000u << 16));
     SCDataRateSettings rate{};
     EXPECT_EQ(CQuickTimeDirectVideoExport::GetProperty(video, 0, scDataRateSettingsType, &rate), noErr);
     EXPECT_EQ(rate.dataRate, 100000);

@@ -4,6 +4,7 @@
 #include "EColorFormat.h"
 #include "StQuickTime.h"
 #include "UQuickTimeCalls.h"
+#include "UQuickTimeUtils.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr OSType kMp4v = 0x6D703476;
+constexpr OSType kMp4v = 0x6D703476, kPng = 0x706E6720;
 
 class QuickTimeTrackEncoderTest : public ::testing::Test {
 protected:
@@ -141,4 +142,32 @@ TEST_F(QuickTimeTrackEncoderTest, WithoutAMovieOrACompressorTheEncoderSaysNo)
     sorenson.SetFormat(0x53565133); // 'SVQ3'
     EXPECT_FALSE(sorenson.Encode(m_frame.data(), uint32_t(m_frame.size()), 0, 0.04));
     EXPECT_NE(std::string(m_qt->QTErrorText(noCodecErr)).find("'SVQ3'"), std::string::npos);
+}
+
+TEST_F(QuickTimeTrackEncoderTest, ColourFormatsAreThoseTheTracksDecompressorGives)
+{
+    // The classic depths always do, whatever the track.
+    EXPECT_TRUE(UQuickTimeUtils::SupportColor(nullptr, 32));
+    const struct {
+        OSType format;
+        EColorFormat color;
+        bool supported;
+    } cases[] = {
+        {kMp4v, kColorRgb24, true},  {kMp4v, kColorUyvy, true}, {kMp4v, kColorYvyu, true},
+        {kPng, kColorRgb24, true},   {kPng, kColorRgb32, true}, {kPng, kColorUyvy, false},
+    };
+    for (const auto& c : cases) {
+        CQuickTimeVideoEncoder encoder;
+        Prepare(encoder);
+        encoder.SetFormat(c.format);
+        // No sample yet: no description to ask about.
+        EXPECT_FALSE(encoder.SupportColor(c.color));
+        ASSERT_TRUE(encoder.Encode(m_frame.data(), uint32_t(m_frame.size()), 0, 0.04));
+        EXPECT_EQ(encoder.SupportColor(c.color), c.supported) << c.format << " " << c.color;
+        // A rotated track is drawn through another path: nothing beyond the classic depths.
+        MatrixRecord turned{{{0, fixed1, 0}, {-fixed1, 0, 0}, {0, 0, 1 << 30}}};
+        m_qt->SetTrackMatrix(encoder.GetTrack(), &turned);
+        EXPECT_FALSE(encoder.SupportColor(c.color));
+        encoder.Close();
+    }
 }
