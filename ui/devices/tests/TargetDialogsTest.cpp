@@ -9,6 +9,8 @@
 #include "win32/dialogs/Dialog.h"
 #include "win32/dialogs/MessageBox.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPageCombo = 11103;
@@ -69,9 +71,17 @@ TEST_F(TargetDialogTest, AVideoPresetShowsItsPagesUnderTheirCaptions)
                                             "Aspect Ratio and Scaling", "Maximum Audio Settings",
                                             "Minimum Audio Settings"}),
                   PageView(h).Items(kPageCombo));
+        // Choosing audio switches the pages at once.
+        PageView(StackPageOf(h, "Name")).Pick(CTargetConversionNamePanel::kMedia, "Audio");
+        const std::vector<std::string> pages = PageView(h).Items(kPageCombo);
+        EXPECT_EQ("Audio Type", pages.at(2));
+        for (const char* video : {"Video Type", "Maximum Video Settings", "Minimum Video Settings",
+                                  "Maximum Video Bitrate", "Minimum Video Bitrate"})
+            EXPECT_EQ(pages.end(), std::find(pages.begin(), pages.end(), video)) << video;
         PageView(h).Click(IDCANCEL);
     });
     EXPECT_FALSE(CTargetConversionDialog::Prompt(preset));
+    EXPECT_EQ(kMediaTypeVideo, preset.GetMediaType());
 }
 
 TEST_F(TargetDialogTest, AnAudioPresetShowsTheVideoPagesDisabled)
