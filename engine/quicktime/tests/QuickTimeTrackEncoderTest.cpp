@@ -2,6 +2,7 @@
 // compressor's settings, and its settings blob.
 #include "CQuickTimeVideoEncoder.h"
 #include "EColorFormat.h"
+#include "QuickTimeTestMovie.h"
 #include "StQuickTime.h"
 #include "UQuickTimeCalls.h"
 #include "UQuickTimeUtils.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,14 +27,9 @@ protected:
         ASSERT_TRUE(m_quickTime.IsStarted());
         m_qt = UQuickTimeCalls::Get();
         ASSERT_NE(m_qt, nullptr);
-        const std::string path = (fs::path(m_home.Path()) / "track.mov").string();
-        unsigned char name[256];
-        name[0] = static_cast<unsigned char>(path.size());
-        std::memcpy(name + 1, path.data(), path.size());
-        FSSpec spec{};
-        ASSERT_EQ(m_qt->FSMakeFSSpec(0, 0, name, &spec), noErr);
         int16_t file = 0;
-        ASSERT_EQ(m_qt->CreateMovieFile(&spec, 0, 0, 0, &file, &m_movie), noErr);
+        m_movie = CreateTestMovie(*m_qt, (fs::path(m_home.Path()) / "track.mov").string(), file);
+        ASSERT_NE(m_movie, nullptr);
     }
     void TearDown() override
     {

@@ -7,6 +7,7 @@
 #include "CQuickTimeVideoEncoder.h"
 #include "EColorFormat.h"
 #include "EngineTestDecode.h"
+#include "QuickTimeTestMovie.h"
 #include "StQuickTime.h"
 #include "UQuickTimeCalls.h"
 #include "win32/TestHome.h"
@@ -15,7 +16,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -118,15 +118,9 @@ TEST_F(QuickTimeExportFileTest, TheVideoTrackEncoderFillsAMovieTrackFromItsFirst
     ASSERT_NE(qt, nullptr);
     const bool h264 = avcodec_find_encoder_by_name("libx264") != nullptr;
     const fs::path path = fs::path(m_home.Path()) / "track.mov";
-    const std::string text = path.string();
-    unsigned char name[256];
-    name[0] = static_cast<unsigned char>(text.size());
-    std::memcpy(name + 1, text.data(), text.size());
-    FSSpec spec{};
-    ASSERT_EQ(qt->FSMakeFSSpec(0, 0, name, &spec), noErr);
     int16_t file = 0;
-    Movie movie = nullptr;
-    ASSERT_EQ(qt->CreateMovieFile(&spec, 0, 0, 0, &file, &movie), noErr);
+    Movie movie = CreateTestMovie(*qt, path.string(), file);
+    ASSERT_NE(movie, nullptr);
     {
         CQuickTimeVideoEncoder encoder;
         encoder.SetMovie(movie);
