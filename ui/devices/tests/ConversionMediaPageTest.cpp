@@ -1,6 +1,5 @@
 #include "CAudioTrack.h"
 #include "CConversionMediaPanel.h"
-#include "CDirectShowSystem2.h"
 #include "CMediaConversionData.h"
 #include "CSubtitleTrack.h"
 #include "CVideoTrack.h"
@@ -10,26 +9,6 @@
 namespace {
 
 using P = CConversionMediaPanel;
-
-// The engine's answer on subtitles, settled for the test.
-class ScopedSubtitleSupport {
-public:
-    explicit ScopedSubtitleSupport(bool supported)
-        : m_tested(CDirectShowSystem2::sSupportSubtitleTested), m_has(CDirectShowSystem2::sHasSubtitleFilter)
-    {
-        CDirectShowSystem2::sSupportSubtitleTested = true;
-        CDirectShowSystem2::sHasSubtitleFilter = supported;
-    }
-    ~ScopedSubtitleSupport()
-    {
-        CDirectShowSystem2::sSupportSubtitleTested = m_tested;
-        CDirectShowSystem2::sHasSubtitleFilter = m_has;
-    }
-
-private:
-    bool m_tested;
-    bool m_has;
-};
 
 class ConversionMediaPageTest : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
 // The pages that show an input file: its path and preview, and its tracks, start and end.
 #include "CAudioTrack.h"
-#include "CDirectShowSystem2.h"
 #include "CInputVideo2Panel.h"
 #include "CMediaFile2.h"
 #include "CMediaFile2Panel.h"
@@ -15,26 +14,6 @@
 #include "UTimecodeUtils.h"
 
 namespace {
-
-// Settles the engine's answer on subtitle support for one test.
-class ScopedSubtitleSupport {
-public:
-    explicit ScopedSubtitleSupport(bool supported)
-        : m_tested(CDirectShowSystem2::sSupportSubtitleTested), m_has(CDirectShowSystem2::sHasSubtitleFilter)
-    {
-        CDirectShowSystem2::sSupportSubtitleTested = true;
-        CDirectShowSystem2::sHasSubtitleFilter = supported;
-    }
-    ~ScopedSubtitleSupport()
-    {
-        CDirectShowSystem2::sSupportSubtitleTested = m_tested;
-        CDirectShowSystem2::sHasSubtitleFilter = m_has;
-    }
-
-private:
-    bool m_tested;
-    bool m_has;
-};
 
 void AddTracks(CMediaFile2& file, int video, int audio, int subtitle)
 {

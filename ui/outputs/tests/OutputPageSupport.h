@@ -2,6 +2,7 @@
 // Test support for the output pages: the engine's format table and audio codec catalogue
 // made for one test, a host window for pages, and a user's view of combos and controls.
 #include "CAudioCodecsInfo.h"
+#include "CDirectShowSystem2.h"
 #include "CFormatType.h"
 #include "CFormatTypes.h"
 #include "afx/windows/CWinApp.h"
@@ -78,6 +79,28 @@ public:
 private:
     CFormatTypes* m_oldTypes;
     CAudioCodecsInfo* m_oldCodecs;
+};
+
+// Settles the engine's answer on subtitle support for one test.
+class ScopedSubtitleSupport {
+public:
+    explicit ScopedSubtitleSupport(bool supported)
+        : m_tested(CDirectShowSystem2::sSupportSubtitleTested), m_has(CDirectShowSystem2::sHasSubtitleFilter)
+    {
+        CDirectShowSystem2::sSupportSubtitleTested = true;
+        CDirectShowSystem2::sHasSubtitleFilter = supported;
+    }
+    ~ScopedSubtitleSupport()
+    {
+        CDirectShowSystem2::sSupportSubtitleTested = m_tested;
+        CDirectShowSystem2::sHasSubtitleFilter = m_has;
+    }
+    ScopedSubtitleSupport(const ScopedSubtitleSupport&) = delete;
+    ScopedSubtitleSupport& operator=(const ScopedSubtitleSupport&) = delete;
+
+private:
+    bool m_tested;
+    bool m_has;
 };
 
 class PageHost : public CWnd {
