@@ -118,12 +118,14 @@ void CFormatDecision::ConfigureAudioFormat(CTargetConversion* preset, CAudioTrac
     info.SetSampleRate(sampleRate);
     info.SetChannel(channels);
     info.SetBitsPerSample(bits);
-    if (bitrate > kMostAudioBitrate) {
+    // A lower audio limit of the decision's own (a device's, chosen by its user) holds too.
+    const ULONG cap = std::min(kMostAudioBitrate, GetMaxAudioBitrate());
+    if (bitrate > cap) {
         // The codec's nearest rate below the cap for the settings just decided; without one the cap itself.
         CAudioCodecBitsPerSample* entry = m_bound->audio.GetAudioOutput() == &audio
             ? m_bound->audio.GetAudioCodecBitsPerSample(false) : nullptr;
-        ULONG below = entry ? entry->FindBestFitBelow(kMostAudioBitrate) : 0;
-        bitrate = below ? below : kMostAudioBitrate;
+        ULONG below = entry ? entry->FindBestFitBelow(cap) : 0;
+        bitrate = below ? below : cap;
     }
     audio.SetBitrate(bitrate);
 }

@@ -408,6 +408,22 @@ TEST_F(FormatDecisionRoad, AudioAboveTheCapTakesTheEncodersNearestRateBelowIt)
     EXPECT_EQ(static_cast<ULONG>(60 * 800000 * 0.000125 + 0.5), input->GetEstimatedSize());
 }
 
+TEST_F(FormatDecisionRoad, ALowerAudioLimitOfTheDecisionsOwnCapsTheAudioToo)
+{
+    // A device whose user keeps the sound to 100 kbit/s.
+    class CLimitedDecision : public CFormatDecision {
+    public:
+        ULONG GetMaxAudioBitrate() override { return 100000; }
+    };
+    decision = std::make_unique<CLimitedDecision>();
+    decision->SetPlatform("Pocket");
+    auto input = NewInput(true, true);
+    CMediaOutput2 output;
+    decision->SetFormat(input.get(), &output, true);
+    EXPECT_EQ(96000u, output.GetAudioOutput(0)->GetBitrate());
+    EXPECT_EQ(800000u - 96000u, output.GetVideoOutput(0)->GetBitrate());
+}
+
 TEST_F(FormatDecisionRoad, WithoutFollowingTheInputAStreamThePresetDropsStaysDropped)
 {
     auto input = NewInput(true, true);
