@@ -8,6 +8,7 @@
 #include "COutputFilters2.h"
 #include "CRenderOutputFilters2.h"
 #include "UHexConverter.h"
+#include "dshow/DShowTypes.h"
 
 #include <map>
 #include <mutex>
@@ -323,13 +324,26 @@ bool CDirectShowAdministrator2::ListenToMessage(long message, const void* p, con
     case CDirectShowGraph::kGraphErrorAbortMessage:
         // A failed run ends like a finished one, so no job waits for ever; the listeners
         // hear 1005 first and find the text here.
-        SetErrorText(kErrorAbortText);
-        Stop();
-        BroadcastCompletion(true);
+        AbortRun();
         return true;
+    case CDirectShowGraph::kGraphEventMessage:
+        // A capture device unplugged while it records: the run cannot go on, and stopping
+        // now keeps what the other streams recorded up to here.
+        if (p && *static_cast<const LONG*>(p) == EC_DEVICE_LOST) {
+            AbortRun();
+            return true;
+        }
+        return CListener::ListenToMessage(message, p, q);
     default:
         return CListener::ListenToMessage(message, p, q);
     }
+}
+
+void CDirectShowAdministrator2::AbortRun()
+{
+    SetErrorText(kErrorAbortText);
+    Stop();
+    BroadcastCompletion(true);
 }
 
 void CDirectShowAdministrator2::BroadcastCompletion(bool error)

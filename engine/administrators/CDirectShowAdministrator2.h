@@ -96,6 +96,8 @@ protected:
     // once per run, so that listeners may stop, release or delete this administrator.
     // The graph's own broadcast must not see its graph freed under it.
     void BroadcastCompletion(bool error);
+    // Ends the run in error: the text, the stop, then 1005 and 1002.
+    void AbortRun();
 
     // A set made by a creation step, owned from then on.
     void SetInputFilters(CInputFilters2* input);

@@ -1,5 +1,8 @@
 #include "CBridgeFilters.h"
 
+#include "CDirectShowFilter.h"
+#include "CFilterPin.h"
+
 bool CBridgeFilters::Connect(CInputFilters2* input)
 {
     m_input = input;
@@ -50,4 +53,35 @@ CFilterPin* CBridgeFilters::GetSubtitlePin(int index)
 bool CBridgeFilters::GetTags(CMediaTags& tags)
 {
     return m_input && m_input->GetTags(tags);
+}
+
+bool CBridgeFilters::CreateSelf()
+{
+    for (CDirectShowFilter* filter : Filters()) {
+        if (filter->GetGraph() != m_graph) filter->SetGraph(m_graph);
+        if (!filter->Create()) {
+            Release();
+            return false;
+        }
+    }
+    return true;
+}
+
+void CBridgeFilters::Release()
+{
+    Disconnect();
+    for (CDirectShowFilter* filter : Filters()) filter->Release();
+}
+
+bool CBridgeFilters::Link(CFilterPin* output, CFilterPin* input, const AM_MEDIA_TYPE* type)
+{
+    if (!output || !input || !output->Connect(input, type)) return false;
+    m_links.push_back(input);
+    return true;
+}
+
+void CBridgeFilters::Disconnect()
+{
+    for (CFilterPin* pin : m_links) pin->Disconnect();
+    m_links.clear();
 }

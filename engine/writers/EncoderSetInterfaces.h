@@ -25,6 +25,9 @@ struct I3dMixSettings : IUnknown {
     static constexpr IID kIid = ConstGuid("DF83EFF6-E4A3-47F4-A705-DB17AE48D781");
     using Base = IUnknown;
     virtual HRESULT SetMode(LONG mode) = 0;
+    // The anaglyph's colour mode and filter colours, as the 3D settings hold them.
+    virtual HRESULT SetAnaglyphColor(LONG color) = 0;
+    virtual HRESULT SetAnaglyphFilter(LONG filter) = 0;
 };
 
 // "Image Upload": the image source an FTP image handler takes its frames from.

@@ -53,6 +53,8 @@ protected:
     // For ProduceNext: the position reached, and whether the stop position is passed.
     void SetReached(REFERENCE_TIME position) { m_current = position; }
     bool PastStop(REFERENCE_TIME position) const { return position >= m_stop.load(); }
+    // Whether a stop position was set at all (a live source has no end of its own).
+    bool StopSet() const { return m_stopSet; }
     void DeliverEndOfStreamAll();
 
 private:

@@ -371,6 +371,8 @@ HRESULT CCaptureSource::Lost()
 
 HRESULT CCaptureSource::DeliverTimed(const BYTE* data, size_t size, REFERENCE_TIME start, REFERENCE_TIME stop)
 {
+    // A stop position set before the run ends the recording there, as a file's end would.
+    if (StopSet() && PastStop(start)) return S_FALSE;
     MediaSample sample;
     sample.data = data;
     sample.size = LONG(size);

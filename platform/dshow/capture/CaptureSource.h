@@ -1,6 +1,6 @@
 #pragma once
 // A live source: from the moment the graph runs it delivers what its device makes, timed
-// from that moment, until it is stopped. Its one output pin offers the device's formats
+// from that moment, until it is stopped or reaches the stop position set before it ran. Its one output pin offers the device's formats
 // through IAMStreamConfig (one capability each) and takes the one set by SetFormat;
 // a video source also tells its frame rates per size through IAMVideoControl.
 #include "dshow/PushSource.h"

@@ -1,0 +1,17 @@
+#include "UAudioSourceSetup.h"
+
+#include "CAudioCaptureInputFilters2.h"
+#include "CAudioSource2.h"
+
+void UAudioSourceSetup::Apply(CAudioCaptureInputFilters2& input, const CAudioSource2& source)
+{
+    input.SetAudioSource(source.GetName());
+    input.SetAudioConnector(source.GetConnector());
+    ApplyVolume(input, source);
+}
+
+void UAudioSourceSetup::ApplyVolume(CAudioCaptureInputFilters2& input, const CAudioSource2& source)
+{
+    // The input applies its level unless told not to; automatic volume means not to.
+    input.SetVolume(!source.GetAutoVolume(), source.GetVolume());
+}
