@@ -85,7 +85,9 @@ bool COstrelRecordingAdministrator2::CreateProcessingOutputFilters()
 
 bool COstrelRecordingAdministrator2::Stop()
 {
-    if (IsPlaying()) {
+    // Paused first to let the mix settle; not while recording, since a recording stopped from
+    // pause would never get its end written.
+    if (IsPlaying() && !IsRecording()) {
         Pause();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

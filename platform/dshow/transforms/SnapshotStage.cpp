@@ -15,7 +15,8 @@ constexpr LONG kThumbnailQuality = 90;
 
 HRESULT CSnapshotStage::Create(REFIID iid, void** object) { return CreateComObject<CSnapshotStage>(iid, object); }
 
-CSnapshotStage::CSnapshotStage() : CVideoStageFilter(CLSID_SnapShot) {}
+// Its engine wrapper joins it by "Input" and "Output".
+CSnapshotStage::CSnapshotStage() : CVideoStageFilter(CLSID_SnapShot, u"Input", u"Output") {}
 
 CSnapshotStage::~CSnapshotStage()
 {

@@ -3,10 +3,10 @@
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
 
-CVideoStageFilter::CVideoStageFilter(REFCLSID clsid) : CBaseFilter(clsid)
+CVideoStageFilter::CVideoStageFilter(REFCLSID clsid, const char16_t* input, const char16_t* output) : CBaseFilter(clsid)
 {
-    AddPin(PINDIR_INPUT, u"Video In");
-    AddPin(PINDIR_OUTPUT, u"Video Out");
+    AddPin(PINDIR_INPUT, input);
+    AddPin(PINDIR_OUTPUT, output);
 }
 
 const VIDEOINFOHEADER* CVideoStageFilter::InputInfo() const { return RgbVideoInfo(Input()->MediaType()); }

@@ -8,7 +8,8 @@ struct VIDEOINFOHEADER;
 
 class CVideoStageFilter : public CBaseFilter {
 public:
-    explicit CVideoStageFilter(REFCLSID clsid);
+    // Pins "Video In" and "Video Out" unless the stage is known by other names.
+    explicit CVideoStageFilter(REFCLSID clsid, const char16_t* input = u"Video In", const char16_t* output = u"Video Out");
 
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;

@@ -511,8 +511,8 @@ TEST_F(EncoderSetTest, SnapshotSavesAThumbnailAndHandsOutPictures)
     LONG size = 0;
     EXPECT_EQ(grab->GrabImage(&image, &size), S_FALSE) << "nothing seen yet";
 
-    ASSERT_EQ(Link(pattern, u"Video", snap, u"Video In"), S_OK);
-    ASSERT_EQ(Link(snap, u"Video Out", untimed, u""), S_OK);
+    ASSERT_EQ(Link(pattern, u"Video", snap, u"Input"), S_OK);
+    ASSERT_EQ(Link(snap, u"Output", untimed, u""), S_OK);
     ASSERT_EQ(Run(), EC_COMPLETE);
     EXPECT_EQ(Probe(thumbnail, "stream=codec_name,width,height", "v:0"), "mjpeg\n80\n60");
 

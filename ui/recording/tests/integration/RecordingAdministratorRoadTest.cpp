@@ -1,0 +1,137 @@
+// Recordings from the test camera and microphone through the recording administrators, as
+// the recording tasks drive them, with the preview running; each file is then read back.
+#include "CCamRecordingAdministrator2.h"
+#include "CFileOutputFilters2.h"
+#include "COstrelRecordingAdministrator2.h"
+#include "CVideoRecorder3d2.h"
+#include "RecordingRoadFixture.h"
+
+#include "win32/windowing/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class RecordingAdministratorRoadTest : public CRecordingRoadFixture {
+protected:
+    static CVideoRecorder2 Camera(unsigned short width, unsigned short height)
+    {
+        CVideoRecorder2 recorder;
+        recorder.GetVideoSource().SetName(kVideoDevice);
+        recorder.SetSize(width, height);
+        recorder.SetCaptureAudio(true);
+        recorder.GetAudioSource().SetName(kAudioDevice);
+        return recorder;
+    }
+
+    // A camera recording that ends by itself after `seconds`; the error text of its end.
+    CString RecordFor(CCamRecordingAdministrator2& admin, double seconds)
+    {
+        CRecordingEnds ends;
+        admin.AddListener(&ends);
+        admin.SetVideoWindow(&m_window);
+        const bool started = admin.Create() && admin.SetStop(seconds) && admin.Play();
+        EXPECT_TRUE(started) << admin.GetErrorText();
+        if (started) {
+            EXPECT_TRUE(MvPumpUntil([&] { return ends.Ends() > 0; }, 60000));
+        }
+        admin.RemoveListener(&ends);
+        CString error = started ? (ends.Ends() ? ends.errors.back() : CString("no end")) : admin.GetErrorText();
+        admin.Release();
+        return error;
+    }
+
+    static void ExpectVideo(const fs::path& file, int width, int height, double rate, double seconds)
+    {
+        const auto video = ProbeMedia(file, "v");
+        EXPECT_EQ(ProbedValue(video, "codec_name"), "mpeg4") << file;
+        EXPECT_EQ(ProbedValue(video, "width"), std::to_string(width)) << file;
+        EXPECT_EQ(ProbedValue(video, "height"), std::to_string(height)) << file;
+        EXPECT_EQ(ProbedValue(video, "avg_frame_rate"), std::to_string(int(rate)) + "/1") << file;
+        EXPECT_NEAR(std::atof(ProbedValue(video, "duration").c_str()), seconds, 0.2) << file;
+        const auto audio = ProbeMedia(file, "a");
+        EXPECT_EQ(ProbedValue(audio, "codec_name"), "mp3") << file;
+        EXPECT_EQ(ProbedValue(audio, "sample_rate"), "44100") << file;
+    }
+};
+
+} // namespace
+
+TEST_F(RecordingAdministratorRoadTest, ACameraRecordsFiveSecondsToAviWhilePreviewing)
+{
+    const fs::path file = m_dir / "camera.avi";
+    CCamRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 640, 480, 30);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder2 camera = Camera(640, 480);
+    admin.SetVideoSource(camera);
+    EXPECT_STREQ(RecordFor(admin, 5.0), "");
+    ExpectVideo(file, 640, 480, 30, 5.0);
+}
+
+TEST_F(RecordingAdministratorRoadTest, UnpluggingTheDevicesEndsTheRecordingAndKeepsWhatWasRecorded)
+{
+    const fs::path file = m_dir / "unplugged.avi";
+    CCamRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 15);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder2 camera = Camera(320, 240);
+    admin.SetVideoSource(camera);
+    CRecordingEnds ends;
+    admin.AddListener(&ends);
+    admin.SetVideoWindow(&m_window);
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+    auto* set = static_cast<CFileOutputFilters2*>(admin.GetProcessingOutputFilters());
+    double written = 0;
+    ASSERT_TRUE(MvPumpUntil([&] { return set->GetPosition(written) && written >= 2.0; }, 60000));
+    MvPlugTestCaptureDevices(false);
+    ASSERT_TRUE(MvPumpUntil([&] { return ends.Ends() > 0; }, 60000));
+    EXPECT_STREQ(ends.errors.back(), CDirectShowAdministrator2::kErrorAbortText);
+    admin.RemoveListener(&ends);
+    admin.Release();
+    const auto video = ProbeMedia(file, "v");
+    EXPECT_EQ(ProbedValue(video, "width"), "320");
+    EXPECT_GE(std::atof(ProbedValue(video, "duration").c_str()), 2.0);
+}
+
+TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
+{
+    const fs::path file = m_dir / "preview.avi";
+    COstrelRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder3d2 cameras;
+    cameras.GetVideoSource().SetName(kVideoDevice);
+    cameras.SetLeftOn(true);
+    cameras.SetSize(320, 240);
+    cameras.SetFrameRate(25);
+    cameras.SetCaptureAudio(true);
+    cameras.GetAudioSource().SetName(kAudioDevice);
+    admin.SetVideoSource(&cameras);
+    admin.SetVideoWindow(&m_window);
+
+    // Previewing writes nothing.
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+    EXPECT_FALSE(admin.IsRecording());
+    EXPECT_FALSE(fs::exists(file));
+
+    ASSERT_TRUE(admin.StartRecording()) << admin.GetErrorText();
+    EXPECT_TRUE(admin.IsRecording());
+    EXPECT_FALSE(admin.StartRecording());
+    auto* set = static_cast<CFileOutputFilters2*>(admin.GetProcessingOutputFilters());
+    double written = 0;
+    ASSERT_TRUE(MvPumpUntil([&] { return set->GetPosition(written) && written >= 5.0; }, 60000));
+    ASSERT_TRUE(admin.StopRecording()) << admin.GetErrorText();
+    EXPECT_FALSE(admin.IsRecording());
+    EXPECT_TRUE(admin.IsPlaying());
+    admin.Release();
+    ExpectVideo(file, 320, 240, 25, 5.0);
+}
