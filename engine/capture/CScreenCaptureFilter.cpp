@@ -25,7 +25,7 @@ bool CScreenCaptureFilter::Create()
 {
     if (m_filter) return true;
     if (!CreateRequiring(*this, m_settings)) return false;
-    m_settings->SetCapture(m_capture);
+    m_settings->SetCapture(LONG(m_capture));
     m_settings->SetX(m_x);
     m_settings->SetY(m_y);
     m_settings->SetWidth(m_width);

@@ -3,10 +3,11 @@
 // source. The values reach the filter once it is created; counts as created only with its
 // settings interface.
 #include "CDirectShowFilter.h"
-#include "EScreenCapture.h"
 
 class CFilterPin;
 struct IScreenCaptureSettings;
+// What is captured (the screen, a region, a window, round the cursor), as the system names it.
+enum EScreenCapture : int;
 
 class CScreenCaptureFilter : public CDirectShowFilter {
 public:
@@ -32,7 +33,7 @@ public:
 private:
     CFilterPin* m_capturePin;
     IScreenCaptureSettings* m_settings = nullptr;
-    EScreenCapture m_capture = kScreenCaptureScreen;
+    EScreenCapture m_capture = EScreenCapture(0);
     unsigned short m_x = 0;
     unsigned short m_y = 0;
     unsigned short m_width = 320;

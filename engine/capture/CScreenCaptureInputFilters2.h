@@ -2,10 +2,10 @@
 // The source side of a screen recording: the screen as one processing video pin and, when
 // asked for, a sound card's audio.
 #include "CAudioCaptureInputFilters2.h"
-#include "EScreenCapture.h"
 #include "win32/WinTypes.h"
 
 class CScreenCaptureFilter;
+enum EScreenCapture : int;
 
 class CScreenCaptureInputFilters2 : public CAudioCaptureInputFilters2 {
 public:
