@@ -52,7 +52,9 @@ TEST(AudioExportDialogOnTheEngine, InstalledTypesAreTakenAndAbsentRuntimesExplai
                 if (c.explanation) {
                     // An expectation, not an assertion: the dialog must still be closed below.
                     EXPECT_EQ(1u, boxes.size());
-                    if (!boxes.empty()) EXPECT_EQ(c.explanation, boxes[0].text);
+                    if (!boxes.empty()) {
+                        EXPECT_EQ(c.explanation, boxes[0].text);
+                    }
                 } else {
                     EXPECT_TRUE(boxes.empty());
                 }
