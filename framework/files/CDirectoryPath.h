@@ -19,7 +19,11 @@ public:
     void LetLoose(CPath* path) { m_children.LetLoose(path); }
 
 private:
+    // The folders being walked, so that a link back to one of them is not walked again.
+    struct SWalk;
+
     void PopulatePattern(const char* wildcard);
+    void PopulatePattern(const char* wildcard, SWalk& walk);
 
     CPathList m_children;
 };

@@ -49,14 +49,32 @@ bool CListWalkingLoop::Start()
         }
     }
     m_doneTime = 0;
+    m_failedInARow = 0;
     m_totalTime = CalculateTotalTime();
     if (m_administrator) m_administrator->Reset();
     return CDxLoop2::Start();
 }
 
+void CListWalkingLoop::OnComplete()
+{
+    if (m_administrator && m_administrator->GetErrorText().IsEmpty()) m_failedInARow = 0;
+    CDxLoop2::OnComplete();
+}
+
+void CListWalkingLoop::FailItem()
+{
+    ++m_failedInARow;
+}
+
 bool CListWalkingLoop::NextItem()
 {
     if (!m_list) return false;
+    if (m_wrap && m_failedInARow >= m_list->GetItemCount() && m_failedInARow > 0) {
+        // A whole round failed: going round again would only fail again.
+        m_current = nullptr;
+        Broadcast(kLoopItemChangedMessage, this, m_current);
+        return false;
+    }
     if (m_current && m_advance) {
         m_doneTime += ItemDuration(m_current);
         const int next = CurrentIndex() + 1;

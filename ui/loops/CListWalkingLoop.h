@@ -15,6 +15,9 @@ public:
     void Reset() override;
     bool Start() override;
     bool NextItem() override;
+    void OnComplete() override;
+    // Counted, so that a wrapping walk whose every item fails ends instead of going round forever.
+    void FailItem() override;
     double GetEstimateTime() override;
 
     virtual double CalculateTotalTime();
@@ -38,4 +41,5 @@ protected:
     double m_doneTime = 0;
     bool m_advance = true;
     bool m_wrap = true;
+    int m_failedInARow = 0;
 };

@@ -65,6 +65,26 @@ TEST_F(PathTree, PopulateBuildsTheWholeTreeWithFolderTextsEndingInASeparator)
     EXPECT_FALSE(CFilePath("x").IsDir());
 }
 
+TEST_F(PathTree, LinksBackUpTheTreeAreListedButNotWalkedAgain)
+{
+    // Two links up from the deepest folder: walked blindly, the files would be listed
+    // over and over, doubling with every level the system lets a path pass through links.
+    fs::create_directory_symlink(root / "plugins", root / "plugins" / "deep" / "up");
+    fs::create_directory_symlink(root, root / "plugins" / "deep" / "top");
+    // A link across the tree is an ordinary folder.
+    fs::create_directory_symlink(root / "old.dll", root / "plugins" / "old");
+    CDirectoryPath folder(Folder().c_str());
+    folder.Populate();
+    std::map<std::string, bool> expected{{"program.dll", false},        {"readme.txt", false},
+                                         {"plugins/", true},            {"plugins/a.dll", false},
+                                         {"plugins/b.txt", false},      {"plugins/deep/", true},
+                                         {"plugins/deep/c.bin", false}, {"plugins/deep/up/", true},
+                                         {"plugins/deep/top/", true},   {"plugins/old/", true},
+                                         {"plugins/old/x.txt", false},  {"old.dll/", true},
+                                         {"old.dll/x.txt", false}};
+    EXPECT_EQ(expected, Flatten(folder));
+}
+
 TEST_F(PathTree, MaskAppliesToTheTopLevelOnly)
 {
     // A sub-folder the mask finds is taken whole, whatever its files are called.

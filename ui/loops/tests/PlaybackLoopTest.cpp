@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -15,10 +16,14 @@ public:
     CDirectShowAdministrator2* CreateAdministratorSelf() override { return new CDirectShowAdministrator2; }
     bool ProcessItem() override
     {
+        tried.push_back(GetCurrentFile());
+        if (unplayable.count(GetCurrentFile())) return false;
         played.push_back(GetCurrentFile());
         return true;
     }
     std::vector<CMediaFile2*> played;
+    std::vector<CMediaFile2*> tried;
+    std::set<CMediaFile2*> unplayable;
 };
 
 class PlaybackLoopTest : public ::testing::Test {
@@ -78,6 +83,44 @@ TEST_F(PlaybackLoopTest, OneItemPlaysAgainAfterItCompletes)
     loop.OnComplete();
     EXPECT_EQ((std::vector<CMediaFile2*>{only, only}), loop.played);
     EXPECT_STREQ("Playing 1 out of 1 file...", loop.GetText());
+}
+
+TEST_F(PlaybackLoopTest, AWalkWhoseEveryItemFailsEndsAfterOneRound)
+{
+    CMediaFile2* a = Add("/m/a.wav", 2);
+    CMediaFile2* b = Add("/m/b.wav", 3);
+    loop.unplayable = {a, b};
+    int done = 0;
+    struct Done : CListener {
+        int* count;
+        bool ListenToMessage(long message, const void* p, const void* q) override
+        {
+            if (message == CDxLoop2::kLoopDoneMessage) ++*count;
+            return CListener::ListenToMessage(message, p, q);
+        }
+    } watch;
+    watch.count = &done;
+    loop.AddListener(&watch);
+    loop.SetBatch(&batch);
+    EXPECT_FALSE(loop.Start());
+    EXPECT_EQ((std::vector<CMediaFile2*>{a, b}), loop.tried);
+    EXPECT_EQ(1, done);
+    EXPECT_EQ(nullptr, loop.GetCurrentFile());
+    loop.RemoveListener(&watch);
+}
+
+TEST_F(PlaybackLoopTest, AFailedItemIsPassedOverWhileOthersStillPlay)
+{
+    CMediaFile2* a = Add("/m/a.wav", 2);
+    CMediaFile2* b = Add("/m/b.wav", 3);
+    loop.unplayable = {a};
+    loop.SetBatch(&batch);
+    ASSERT_TRUE(loop.Start());
+    EXPECT_EQ(b, loop.GetCurrentFile());
+    loop.OnComplete();
+    loop.OnComplete();
+    EXPECT_EQ((std::vector<CMediaFile2*>{a, b, a, b, a, b}), loop.tried) << "round and round while b plays";
+    EXPECT_EQ((std::vector<CMediaFile2*>{b, b, b}), loop.played);
 }
 
 } // namespace

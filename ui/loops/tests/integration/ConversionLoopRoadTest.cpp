@@ -6,24 +6,13 @@
 #include "CMediaConversionOutputs.h"
 #include "CMediaOutputLoop.h"
 #include "CMediaWriter2.h"
+#include "LoopWatcher.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/MessageLoop.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class CDoneWatcher : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDxLoop2::kLoopDoneMessage) ++done;
-        if (message == CDxLoop2::kLoopItemStartedMessage) ++started;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int done = 0;
-    int started = 0;
-};
 
 class ConversionLoopRoadTest : public CConversionRoadFixture {
 protected:
@@ -76,7 +65,7 @@ protected:
 
     CFileBatch2 m_batch;
     CAudioConversionLoop m_loop;
-    CDoneWatcher m_watch;
+    CLoopWatcher m_watch;
 };
 
 TEST_F(ConversionLoopRoadTest, AFileThatCannotBeOpenedFailsAloneAndIsNamedOnce)

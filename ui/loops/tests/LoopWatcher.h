@@ -1,0 +1,16 @@
+#pragma once
+// Counts what a loop announces: the items it started and its end.
+#include "CDxLoop2.h"
+#include "CListener.h"
+
+class CLoopWatcher : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDxLoop2::kLoopDoneMessage) ++done;
+        if (message == CDxLoop2::kLoopItemStartedMessage) ++started;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int done = 0;
+    int started = 0;
+};
