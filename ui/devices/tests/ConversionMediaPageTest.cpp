@@ -97,6 +97,37 @@ TEST_F(ConversionMediaPageTest, ChoosingTheMediaTypeDecidesAgainOnlyWhenItChange
     EXPECT_EQ("Audio", view.Selected(P::kType));
 }
 
+TEST_F(ConversionMediaPageTest, TheMediaTypeChosenIsDecidedFromThePlatformsPresetOfThatType)
+{
+    ScopedEngineTables tables;
+    ScopedTargetDecisions catalogue;
+    catalogue.AddPreset("Pocket", "Pocket video", kMediaTypeVideo)->SetSplitterType(1200);
+    CTargetConversion* sound = catalogue.AddPreset("Pocket", "Pocket audio", kMediaTypeAudio);
+    sound->SetSplitterType(350);
+    sound->SetWantsVideo(false);
+    for (CTargetConversion* preset : {catalogue.decisions.GetTarget(0), sound}) preset->SetDirectory("/out/pocket/");
+    CFormatDecision pocket;
+    pocket.SetPlatform("Pocket");
+    page.SetFormatDecision(&pocket);
+    AddTracks(1, 1, 0);
+    Input().GetFilePath().SetFilePath("/media/holiday.avi");
+    Open();
+
+    view.Pick(P::kType, "Audio");
+    EXPECT_EQ(350, Output().GetSplitterType());
+    EXPECT_FALSE(Output().GetWantsVideo());
+    EXPECT_EQ("holiday.mp3", view.WindowText(P::kFileName));
+    EXPECT_FALSE(view.Shown(P::kAspect));
+
+    view.Pick(P::kType, "Video");
+    EXPECT_EQ(1200, Output().GetSplitterType());
+    EXPECT_TRUE(Output().GetWantsVideo());
+    EXPECT_STREQ("/out/pocket/holiday.mkv", Input().GetOutputFile().GetFilePath());
+    EXPECT_EQ("Video", view.Selected(P::kType));
+    EXPECT_TRUE(view.Shown(P::kAspect));
+    page.SetFormatDecision(nullptr);
+}
+
 TEST_F(ConversionMediaPageTest, AspectRatiosAreChosenTypedAndResetToTheSources)
 {
     AddTracks(1, 1, 0, 16.0 / 9.0);
