@@ -29,6 +29,10 @@ void* CPushSource::PinInterface(CBasePin* pin, REFIID iid)
     return CBaseFilter::PinInterface(pin, iid);
 }
 
+namespace {
+constexpr int kPrerollSamples = 32;
+} // namespace
+
 HRESULT CPushSource::OnPause()
 {
     {
@@ -37,6 +41,11 @@ HRESULT CPushSource::OnPause()
     }
     if (!m_worker.joinable()) {
         m_quit = false;
+        {
+            std::lock_guard lock(m_workLock);
+            m_preroll = kPrerollSamples;
+        }
+        m_holding = true;
         m_worker = std::thread([this] { Work(); });
     }
     return S_OK;
@@ -46,6 +55,8 @@ HRESULT CPushSource::OnRun()
 {
     std::lock_guard lock(m_workLock);
     m_paused = false;
+    m_preroll = 0;
+    m_holding = false;
     m_wake.notify_all();
     return S_OK;
 }
@@ -58,6 +69,7 @@ HRESULT CPushSource::OnStop()
         m_wake.notify_all();
     }
     if (m_worker.joinable()) m_worker.join();
+    m_holding = false;
     m_current = m_start.load();
     return S_OK;
 }
@@ -73,8 +85,9 @@ void CPushSource::Work()
     for (;;) {
         {
             std::unique_lock lock(m_workLock);
-            m_wake.wait(lock, [this] { return m_quit || !m_paused; });
+            m_wake.wait(lock, [this] { return m_quit || !m_paused || m_preroll > 0; });
             if (m_quit) return;
+            if (m_paused) --m_preroll;
         }
         hr = ProduceNext();
         if (hr == S_FALSE) {
@@ -180,7 +193,7 @@ HRESULT CPushSource::GetStopPosition(LONGLONG* stop)
 HRESULT CPushSource::GetCurrentPosition(LONGLONG* current)
 {
     if (!current) return E_POINTER;
-    *current = ToFormat(m_current);
+    *current = ToFormat(m_holding ? m_start.load() : m_current.load());
     return S_OK;
 }
 

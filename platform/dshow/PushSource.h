@@ -67,6 +67,11 @@ private:
     std::condition_variable m_wake;
     bool m_paused = true;
     bool m_quit = false;
+    // Samples still to push while paused after a start: enough for the renderers to show
+    // their first picture (a renderer holds the push there until the graph runs).
+    int m_preroll = 0;
+    // Until the graph runs, the place is where the source started, however far it pushed.
+    std::atomic<bool> m_holding{false};
     std::atomic<REFERENCE_TIME> m_start{0};
     std::atomic<REFERENCE_TIME> m_stop{0};
     std::atomic<REFERENCE_TIME> m_current{0};

@@ -136,6 +136,12 @@ HRESULT CVideoRenderer::OnStop()
     return CSinkFilter::OnStop();
 }
 
+bool CVideoRenderer::IsPaused()
+{
+    std::lock_guard lock(m_clockLock);
+    return !m_running && !m_stopped;
+}
+
 bool CVideoRenderer::WaitFor(REFERENCE_TIME start)
 {
     std::unique_lock lock(m_clockLock);
@@ -187,6 +193,9 @@ HRESULT CVideoRenderer::Receive(CBasePin*, const MediaSample& sample)
     const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
     if (!info) return VFW_E_NOT_CONNECTED;
     if (sample.size < LONG(info->bmiHeader.biSizeImage)) return VFW_E_INVALIDMEDIATYPE;
+    // A paused graph shows the picture it holds (its first frame after a start or a seek) while
+    // the picture waits for the run.
+    if (sample.hasTime && IsPaused()) Show(sample);
     if (sample.hasTime && !WaitFor(sample.start)) return VFW_E_WRONG_STATE;
     Show(sample);
     ++m_shown;

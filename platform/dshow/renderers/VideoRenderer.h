@@ -1,7 +1,8 @@
 #pragma once
 // Shows RGB pictures in a window: each picture is stretched into the rectangle set with
 // SetWindowPosition inside the owner window, at its time after the graph started
-// running (a pause holds the picture). Without an owner the pictures are only counted.
+// running; a paused graph shows the picture it holds and keeps it. Without an owner the
+// pictures are only counted.
 #include "dshow/SinkFilter.h"
 #include "dshow/VideoWindowInterfaces.h"
 
@@ -47,6 +48,7 @@ protected:
     HRESULT OnStop() override;
 
 private:
+    bool IsPaused();
     // Waits for the picture's time; false when the graph stopped meanwhile.
     bool WaitFor(REFERENCE_TIME start);
     void Show(const MediaSample& sample);
