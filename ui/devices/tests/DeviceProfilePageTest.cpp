@@ -60,4 +60,25 @@ TEST_F(DeviceProfilePageTest, ThePresetChosenAgainIsShownFromTheRecord)
     EXPECT_STREQ("", page.GetController()->GetText());
 }
 
+TEST_F(DeviceProfilePageTest, TheNotesTakeThePagesGrowthInWidthOnly)
+{
+    auto rectOf = [&](int id) {
+        CRect rect;
+        ::GetWindowRect(view.Item(id), &rect);
+        return rect;
+    };
+    CRect page0;
+    page.GetWindowRect(&page0);
+    const CRect video0 = rectOf(P::kVideoNotes), audio0 = rectOf(P::kAudioNotes);
+    page.SetWindowPos(nullptr, 0, 0, page0.Width() + 256, page0.Height() + 100, SWP_NOMOVE | SWP_NOZORDER);
+    MvPumpUntilIdle();
+    for (auto [id, before] : {std::pair{int(P::kVideoNotes), video0}, {int(P::kAudioNotes), audio0}}) {
+        const CRect after = rectOf(id);
+        EXPECT_EQ(before.left, after.left) << id;
+        EXPECT_EQ(before.top, after.top) << id;
+        EXPECT_EQ(before.Height(), after.Height()) << id;
+        EXPECT_EQ(before.Width() + 255, after.Width()) << id;
+    }
+}
+
 } // namespace
