@@ -4,7 +4,10 @@
 #include "CFileOutputFilters2.h"
 #include "COstrelRecordingAdministrator2.h"
 #include "CVideoRecorder3d2.h"
+#include "../../../../engine/tests/EngineTestDecode.h"
 #include "RecordingRoadFixture.h"
+#include "StQuickTime.h"
+#include "StQuickTimeLoader.h"
 
 #include "win32/windowing/MessageLoop.h"
 
@@ -43,17 +46,25 @@ protected:
         return error;
     }
 
-    static void ExpectVideo(const fs::path& file, int width, int height, double rate, double seconds)
+    // The file decoded with FFmpeg's libraries: its pictures of that size, as many as the rate
+    // gives for the time, and its sound.
+    static void ExpectRecorded(const fs::path& file, const char* codec, int width, int height, double rate,
+                               double seconds, const char* audioCodec)
     {
-        const auto video = ProbeMedia(file, "v");
-        EXPECT_EQ(ProbedValue(video, "codec_name"), "mpeg4") << file;
-        EXPECT_EQ(ProbedValue(video, "width"), std::to_string(width)) << file;
-        EXPECT_EQ(ProbedValue(video, "height"), std::to_string(height)) << file;
-        EXPECT_EQ(ProbedValue(video, "avg_frame_rate"), std::to_string(int(rate)) + "/1") << file;
-        EXPECT_NEAR(std::atof(ProbedValue(video, "duration").c_str()), seconds, 0.2) << file;
-        const auto audio = ProbeMedia(file, "a");
-        EXPECT_EQ(ProbedValue(audio, "codec_name"), "mp3") << file;
-        EXPECT_EQ(ProbedValue(audio, "sample_rate"), "44100") << file;
+        SDecodedMedia media;
+        ASSERT_TRUE(DecodeMedia(file, rate, media)) << file;
+        EXPECT_EQ(media.videoCodec, codec) << file;
+        EXPECT_EQ(media.width, width) << file;
+        EXPECT_EQ(media.height, height) << file;
+        EXPECT_NEAR(media.duration, seconds, 0.2) << file;
+        EXPECT_NEAR(media.frames, seconds * rate, 0.2 * rate) << file;
+        // "30/1" in AVI; frames over duration in MP4, so a frame either way.
+        const std::string average = ProbedValue(ProbeMedia(file, "v"), "avg_frame_rate");
+        const size_t slash = average.find('/');
+        ASSERT_NE(slash, std::string::npos) << file;
+        EXPECT_NEAR(std::atof(average.c_str()) / std::atof(average.c_str() + slash + 1), rate, rate / seconds) << file;
+        EXPECT_EQ(media.audioCodec, audioCodec) << file;
+        EXPECT_EQ(media.sampleRate, 44100) << file;
     }
 };
 
@@ -70,7 +81,29 @@ TEST_F(RecordingAdministratorRoadTest, ACameraRecordsFiveSecondsToAviWhilePrevie
     CVideoRecorder2 camera = Camera(640, 480);
     admin.SetVideoSource(camera);
     EXPECT_STREQ(RecordFor(admin, 5.0), "");
-    ExpectVideo(file, 640, 480, 30, 5.0);
+    ExpectRecorded(file, "mpeg4", 640, 480, 30, 5.0, "mp3");
+}
+
+TEST_F(RecordingAdministratorRoadTest, ACameraRecordsFiveSecondsToMp4WhilePreviewing)
+{
+    StQuickTime quickTime;
+    StQuickTimeLoader loader;
+    ASSERT_TRUE(quickTime.IsStarted());
+    const fs::path file = m_dir / "camera.mp4";
+    CCamRecordingAdministrator2 admin;
+    // The exporter chooses its own encoders.
+    CMediaOutput2 output = VideoOutput(640, 640, 480, 30);
+    output.GetVideoOutput().SetDisplayName("");
+    output.GetAudioOutput().SetDisplayName("");
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder2 camera = Camera(640, 480);
+    admin.SetVideoSource(camera);
+    EXPECT_STREQ(RecordFor(admin, 5.0), "");
+    // The MP4 exporter writes H.264 where an encoder for it is installed, and AAC sound.
+    const char* codec = avcodec_find_encoder_by_name("libx264") ? "h264" : "mpeg4";
+    ExpectRecorded(file, codec, 640, 480, 30, 5.0, "aac");
 }
 
 TEST_F(RecordingAdministratorRoadTest, UnpluggingTheDevicesEndsTheRecordingAndKeepsWhatWasRecorded)
@@ -133,5 +166,5 @@ TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
     EXPECT_FALSE(admin.IsRecording());
     EXPECT_TRUE(admin.IsPlaying());
     admin.Release();
-    ExpectVideo(file, 320, 240, 25, 5.0);
+    ExpectRecorded(file, "mpeg4", 320, 240, 25, 5.0, "mp3");
 }
