@@ -93,6 +93,15 @@ struct ILiveSource : IUnknown {
     virtual HRESULT EndStream() = 0;
 };
 
+// A video capture pin's count of pictures it could not deliver in their turn (a late
+// picture is skipped, as a camera does) and of those it delivered.
+struct IAMDroppedFrames : IUnknown {
+    static constexpr IID kIid = {0xC6E13344, 0x30AC, 0x11D0, {0xA1, 0x8C, 0x00, 0xA0, 0xC9, 0x11, 0x89, 0x56}};
+    using Base = IUnknown;
+    virtual HRESULT GetNumDropped(LONG* dropped) = 0;
+    virtual HRESULT GetNumNotDropped(LONG* delivered) = 0;
+};
+
 // The class ids that capture devices' property bags give as "CLSID".
 inline constexpr CLSID CLSID_AudioCaptureSource = {0xFC1F0E21, 0x9F60, 0x4B91, {0x9A, 0x3F, 0x8E, 0x6C, 0x1A, 0x24, 0x08, 0x52}};
 inline constexpr CLSID CLSID_VideoCaptureSource = {0xC66185A1, 0xBB30, 0x44D9, {0x95, 0xCF, 0x25, 0x46, 0xDE, 0x47, 0x49, 0x36}};

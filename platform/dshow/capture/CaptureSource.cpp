@@ -33,6 +33,7 @@ CCaptureSource::~CCaptureSource() = default;
 void* CCaptureSource::FindInterface(REFIID iid)
 {
     if (iid == IAMVideoControl::kIid && m_video) return static_cast<IAMVideoControl*>(this);
+    if (iid == IAMDroppedFrames::kIid && m_video) return static_cast<IAMDroppedFrames*>(this);
     if (iid == ILiveSource::kIid) return static_cast<ILiveSource*>(this);
     return CPushSource::FindInterface(iid);
 }
@@ -282,9 +283,26 @@ HRESULT CCaptureSource::CaptureFrom(CAvVideoInput& device, const AM_MEDIA_TYPE& 
     return DeliverTimed(m_picture.data(), m_picture.size(), start, start + frameTime);
 }
 
+HRESULT CCaptureSource::GetNumDropped(LONG* dropped)
+{
+    if (!dropped) return E_POINTER;
+    *dropped = m_dropped;
+    return S_OK;
+}
+
+HRESULT CCaptureSource::GetNumNotDropped(LONG* delivered)
+{
+    if (!delivered) return E_POINTER;
+    *delivered = m_delivered;
+    return S_OK;
+}
+
 HRESULT CCaptureSource::OnPause()
 {
     if (State() == State_Stopped) {
+        m_lastFrame = -1;
+        m_dropped = 0;
+        m_delivered = 0;
         m_stopping = false;
         m_ending = false;
         std::lock_guard lock(m_endLock);
@@ -373,6 +391,22 @@ HRESULT CCaptureSource::DeliverTimed(const BYTE* data, size_t size, REFERENCE_TI
 {
     // A stop position set before the run ends the recording there, as a file's end would.
     if (StopSet() && PastStop(start)) return S_FALSE;
+    if (m_video && PinAt(0)->IsConnected()) {
+        // A picture of another size than the format's would be read past its end downstream:
+        // the device is broken, and what it delivered so far is ended properly.
+        const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
+        if (info && size != size_t(info->bmiHeader.biSizeImage)) {
+            NotifyEvent(EC_ERRORABORT, VFW_E_INVALIDMEDIATYPE, 0);
+            return S_FALSE;
+        }
+    }
+    if (m_video && stop > start) {
+        // Frame numbers skipped since the last picture are pictures dropped.
+        const int64_t frame = start / (stop - start);
+        if (m_lastFrame >= 0 && frame > m_lastFrame + 1) m_dropped += LONG(frame - m_lastFrame - 1);
+        m_lastFrame = std::max(m_lastFrame, frame);
+        ++m_delivered;
+    }
     MediaSample sample;
     sample.data = data;
     sample.size = LONG(size);

@@ -19,6 +19,7 @@ class CCaptureSource : public CPushSource,
                        public IAMStreamConfig,
                        public IAMVideoControl,
                        public IAMBufferNegotiation,
+                       public IAMDroppedFrames,
                        public ILiveSource {
 public:
     MV_FILTER_UNKNOWN
@@ -40,6 +41,10 @@ public:
     // IAMBufferNegotiation (before the pin is connected)
     HRESULT SuggestAllocatorProperties(const ALLOCATOR_PROPERTIES* properties) override;
     HRESULT GetAllocatorProperties(ALLOCATOR_PROPERTIES* properties) override;
+
+    // IAMDroppedFrames (video sources: counted by the frame times of the pictures delivered)
+    HRESULT GetNumDropped(LONG* dropped) override;
+    HRESULT GetNumNotDropped(LONG* delivered) override;
 
     // ILiveSource
     HRESULT EndStream() override;
@@ -109,5 +114,8 @@ private:
     bool m_started = false;
     std::chrono::steady_clock::time_point m_origin;
     REFERENCE_TIME m_nextPicture = 0;
+    std::atomic<LONG> m_delivered{0};
+    std::atomic<LONG> m_dropped{0};
+    int64_t m_lastFrame = -1; // frame number of the last picture delivered in this run
     std::vector<BYTE> m_picture;
 };

@@ -7,6 +7,7 @@
 namespace {
 
 std::atomic<bool> gPlugged{true};
+std::atomic<EMvTestCameraFault> gCameraFault{kMvTestCameraWorks};
 
 } // namespace
 
@@ -17,3 +18,7 @@ void MvPlugTestCaptureDevices(bool plugged)
 }
 
 bool MvTestCaptureDevicesPlugged() { return gPlugged; }
+
+void MvSetTestCameraFault(EMvTestCameraFault fault) { gCameraFault = fault; }
+
+EMvTestCameraFault MvTestCameraFault() { return gCameraFault; }

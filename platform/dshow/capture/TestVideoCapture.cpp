@@ -48,6 +48,12 @@ void* CTestVideoCapture::FindInterface(REFIID iid)
 
 CTestVideoCapture::~CTestVideoCapture() { OnStop(); }
 
+HRESULT CTestVideoCapture::SetFormat(const AM_MEDIA_TYPE* type)
+{
+    if (MvTestCameraFault() == kMvTestCameraRefusesFormats) return VFW_E_INVALIDMEDIATYPE;
+    return CCaptureSource::SetFormat(type);
+}
+
 HRESULT CTestVideoCapture::Open(const AM_MEDIA_TYPE&)
 {
     m_frame = 0;
@@ -90,5 +96,6 @@ HRESULT CTestVideoCapture::Capture(const AM_MEDIA_TYPE& format)
     if (!MvTestCaptureDevicesPlugged()) return Lost();
     Draw(*info);
     ++m_frame;
-    return DeliverTimed(m_picture.data(), m_picture.size(), start, start + frameTime);
+    const size_t size = MvTestCameraFault() == kMvTestCameraShortPictures ? m_picture.size() / 2 : m_picture.size();
+    return DeliverTimed(m_picture.data(), size, start, start + frameTime);
 }

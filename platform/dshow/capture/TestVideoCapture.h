@@ -12,6 +12,8 @@ public:
     // The sizes and frame rates the device offers, as the enumerator lists them.
     static std::vector<struct CaptureMode> Modes();
 
+    HRESULT SetFormat(const AM_MEDIA_TYPE* type) override;
+
 protected:
     ~CTestVideoCapture() override;
     void* FindInterface(REFIID iid) override;

@@ -76,6 +76,7 @@ protected:
     void TearDown() override
     {
         MvPlugTestCaptureDevices(true);
+        MvSetTestCameraFault(kMvTestCameraWorks);
         m_window.DestroyWindow();
     }
 

@@ -133,6 +133,54 @@ TEST_F(RecordingAdministratorRoadTest, UnpluggingTheDevicesEndsTheRecordingAndKe
     EXPECT_GE(std::atof(ProbedValue(video, "duration").c_str()), 2.0);
 }
 
+TEST_F(RecordingAdministratorRoadTest, ACameraThatRefusesItsFormatIsNotRecorded)
+{
+    MvSetTestCameraFault(kMvTestCameraRefusesFormats);
+    const fs::path file = m_dir / "refused.avi";
+    CCamRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 15);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder2 camera = Camera(320, 240);
+    admin.SetVideoSource(camera);
+    EXPECT_FALSE(admin.Create());
+    EXPECT_STREQ(admin.GetErrorText(), "Unable to load video device.");
+    EXPECT_EQ(admin.GetGraph(), nullptr);
+    EXPECT_FALSE(fs::exists(file));
+    MvSetTestCameraFault(kMvTestCameraWorks);
+}
+
+TEST_F(RecordingAdministratorRoadTest, PicturesOfTheWrongSizeEndTheRecordingAndKeepWhatWasRecorded)
+{
+    const fs::path file = m_dir / "short.avi";
+    CCamRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 15);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CVideoRecorder2 camera = Camera(320, 240);
+    admin.SetVideoSource(camera);
+    CRecordingEnds ends;
+    admin.AddListener(&ends);
+    admin.SetVideoWindow(&m_window);
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+    auto* set = static_cast<CFileOutputFilters2*>(admin.GetProcessingOutputFilters());
+    double written = 0;
+    ASSERT_TRUE(MvPumpUntil([&] { return set->GetPosition(written) && written >= 2.0; }, 60000));
+    MvSetTestCameraFault(kMvTestCameraShortPictures);
+    const bool ended = MvPumpUntil([&] { return ends.Ends() > 0; }, 60000);
+    MvSetTestCameraFault(kMvTestCameraWorks);
+    ASSERT_TRUE(ended);
+    EXPECT_STREQ(ends.errors.back(), CDirectShowAdministrator2::kErrorAbortText);
+    admin.RemoveListener(&ends);
+    admin.Release();
+    SDecodedMedia media;
+    ASSERT_TRUE(DecodeMedia(file, 15, media));
+    EXPECT_EQ(media.width, 320);
+    EXPECT_GE(media.duration, 2.0);
+}
+
 TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
 {
     const fs::path file = m_dir / "preview.avi";
