@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -270,6 +271,29 @@ TEST_F(ConverterRoadTest, ADroppedFolderWithALinkBackToItselfAddsEachFileOnce)
     std::sort(names.begin(), names.end());
     EXPECT_EQ((Texts{"one.wav", "two.wav"}), names);
     EXPECT_EQ((Texts{"Ready", "Ready"}), Statuses());
+}
+
+TEST_F(ConverterRoadTest, ADropNamingAHundredThousandMissingFilesNamesEveryOneAsRefused)
+{
+    constexpr int kCount = 100000;
+    std::vector<std::string> paths;
+    for (int i = 0; i < kCount; ++i) paths.push_back((m_dir / ("missing" + std::to_string(i) + ".wav")).string());
+    int refused = -1;
+    std::set<std::string> names;
+    MvScriptModal([&](HWND dialog) {
+        ReportView rows(::GetDlgItem(dialog, CFailedFilesDialog::kList));
+        refused = rows.Rows();
+        for (const std::string& name : rows.Column(0)) names.insert(name);
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_TRUE(MvDropFiles(m_list.control.GetSafeHwnd(), paths, POINT{40, 40}));
+    ASSERT_TRUE(MvPumpUntil([&] { return refused >= 0; }, 600000));
+    EXPECT_EQ(kCount, refused);
+    EXPECT_EQ(size_t(kCount), names.size()) << "each one named once";
+    EXPECT_EQ(1u, names.count("missing0.wav"));
+    EXPECT_EQ(1u, names.count("missing99999.wav"));
+    EXPECT_EQ(0, m_list.View().Rows());
+    EXPECT_TRUE(MvPumpUntil([&] { return !m_list.control.GetVerifier().GetWorker().IsRunning(); }, 60000));
 }
 
 TEST_F(ConverterRoadTest, CancellingASecondBatchStopsAtOnceAndMarksTheRestCanceled)
