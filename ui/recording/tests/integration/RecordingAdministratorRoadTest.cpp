@@ -1,6 +1,10 @@
 // Recordings from the test camera and microphone through the recording administrators, as
 // the recording tasks drive them, with the preview running; each file is then read back.
+#include "CAudioIndicatorBridge.h"
+#include "CAudioRecordingAdministrator2.h"
 #include "CCamRecordingAdministrator2.h"
+#include "CDirectShowGraph.h"
+#include "CVideoCaptureBridge.h"
 #include "CFileOutputFilters2.h"
 #include "COstrelRecordingAdministrator2.h"
 #include "CVideoRecorder3d2.h"
@@ -12,6 +16,8 @@
 #include "win32/windowing/MessageLoop.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -206,7 +212,11 @@ TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
 
     ASSERT_TRUE(admin.StartRecording()) << admin.GetErrorText();
     EXPECT_TRUE(admin.IsRecording());
+    // Asked again, it leaves the running recording alone.
+    const CDirectShowGraph* graph = admin.GetGraph();
     EXPECT_FALSE(admin.StartRecording());
+    EXPECT_EQ(admin.GetGraph(), graph);
+    EXPECT_TRUE(admin.IsPlaying());
     auto* set = static_cast<CFileOutputFilters2*>(admin.GetProcessingOutputFilters());
     double written = 0;
     ASSERT_TRUE(MvPumpUntil([&] { return set->GetPosition(written) && written >= 5.0; }, 60000));
@@ -215,4 +225,87 @@ TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
     EXPECT_TRUE(admin.IsPlaying());
     admin.Release();
     ExpectRecorded(file, "mpeg4", 320, 240, 25, 5.0, "mp3");
+}
+
+TEST_F(RecordingAdministratorRoadTest, AMicrophoneRecordsToWaveWithItsLevelShown)
+{
+    const fs::path file = m_dir / "voice.wav";
+    CAudioRecordingAdministrator2 admin;
+    CMediaOutput2 output;
+    output.SetSplitterType(500);
+    output.SetWantsVideo(false);
+    output.GetAudioOutput().GetAudioInfo().SetSampleRate(44100);
+    output.GetAudioOutput().GetAudioInfo().SetChannel(2);
+    output.GetAudioOutput().GetAudioInfo().SetBitsPerSample(16);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    admin.SetSaveFile(save);
+    CAudioSource2 microphone;
+    microphone.SetName(kAudioDevice);
+    admin.SetAudioSource(microphone);
+    CRecordingEnds ends;
+    admin.AddListener(&ends);
+    admin.SetVideoWindow(&m_window);
+    ASSERT_TRUE(admin.Create() && admin.SetStop(2.0) && admin.Play()) << admin.GetErrorText();
+    // The level picture goes to the screen; the sound through the tee to the file.
+    EXPECT_NE(dynamic_cast<CAudioIndicatorBridge*>(admin.GetBridgeFilters()), nullptr);
+    EXPECT_NE(admin.GetRenderOutputFilters(), nullptr);
+    ASSERT_TRUE(MvPumpUntil([&] { return ends.Ends() > 0; }, 60000));
+    EXPECT_STREQ(ends.errors.back(), "");
+    admin.RemoveListener(&ends);
+    admin.Release();
+    const auto audio = ProbeMedia(file, "a");
+    EXPECT_EQ(ProbedValue(audio, "codec_name"), "pcm_s16le");
+    EXPECT_EQ(ProbedValue(audio, "sample_rate"), "44100");
+    EXPECT_NEAR(std::atof(ProbedValue(audio, "duration").c_str()), 2.0, 0.05);
+}
+
+TEST_F(RecordingAdministratorRoadTest, ASourceTheSoundCardsDoNotListIsTakenForACamcorder)
+{
+    CAudioRecordingAdministrator2 admin;
+    CMediaOutput2 output;
+    output.SetSplitterType(500);
+    output.SetWantsVideo(false);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(m_dir / "camcorder.wav");
+    admin.SetSaveFile(save);
+    CAudioSource2 camcorder;
+    camcorder.SetName("Camcorder");
+    admin.SetAudioSource(camcorder);
+    // No DV device exists here, so the camcorder cannot be loaded.
+    EXPECT_FALSE(admin.Create());
+    EXPECT_STREQ(admin.GetErrorText(), "Unable to load camcorder.");
+}
+
+TEST_F(RecordingAdministratorRoadTest, ARecordingThatCannotStartFallsBackToThePreview)
+{
+    // A file the output may not replace ends the recording's connection.
+    const fs::path file = m_dir / "kept.avi";
+    std::ofstream(file) << "earlier recording";
+    COstrelRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 15);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(file);
+    save.SetFileReplace(EFileReplace(9));
+    admin.SetSaveFile(save);
+    CVideoRecorder3d2 cameras;
+    cameras.GetVideoSource().SetName(kVideoDevice);
+    cameras.SetLeftOn(true);
+    cameras.SetSize(320, 240);
+    admin.SetVideoSource(&cameras);
+    admin.SetVideoWindow(&m_window);
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+    // One camera: the plain capture bridge, which an anaglyph change leaves alone.
+    EXPECT_NE(dynamic_cast<CVideoCaptureBridge*>(admin.GetBridgeFilters()), nullptr);
+    cameras.Get3dInfo().SetAnaglyphColor(1);
+    EXPECT_FALSE(admin.StartRecording());
+    EXPECT_FALSE(admin.GetErrorText().IsEmpty());
+    EXPECT_FALSE(admin.IsRecording());
+    EXPECT_TRUE(admin.IsPlaying());
+    EXPECT_FALSE(admin.GetStatusTimer().IsActive());
+    admin.Release();
+    std::ifstream kept(file);
+    std::string first;
+    std::getline(kept, first);
+    EXPECT_EQ(first, "earlier recording");
 }
