@@ -144,6 +144,11 @@ HRESULT CFilterGraph::AddFilter(IBaseFilter* filter, LPCWSTR name)
     if (FAILED(hr)) return hr;
     filter->AddRef();
     m_members.push_back({filter, unique});
+    IVideoWindow* window = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo<IVideoWindow>(filter, &window)) && window) {
+        ApplyVideoWindow(window);
+        window->Release();
+    }
     return unique == wanted ? S_OK : VFW_S_DUPLICATE_NAME;
 }
 
@@ -473,6 +478,96 @@ IBasicAudio* CFilterGraph::AudioRenderer()
         if (SUCCEEDED(QueryInterfaceTo<IBasicAudio>(m.filter, &audio))) return audio;
     }
     return nullptr;
+}
+
+template <class Apply>
+void CFilterGraph::ForEachVideoWindow(Apply&& apply)
+{
+    for (const Member& m : m_members) {
+        IVideoWindow* window = nullptr;
+        if (SUCCEEDED(QueryInterfaceTo<IVideoWindow>(m.filter, &window)) && window) {
+            apply(window);
+            window->Release();
+        }
+    }
+}
+
+void CFilterGraph::ApplyVideoWindow(IVideoWindow* window)
+{
+    const VideoWindowSettings& v = m_videoWindow;
+    if (v.styled) window->put_WindowStyle(v.style);
+    window->put_Visible(v.visible);
+    window->put_MessageDrain(v.drain);
+    if (v.placed) window->SetWindowPosition(v.left, v.top, v.width, v.height);
+    window->put_FullScreenMode(v.fullScreen);
+    window->put_Owner(v.owner);
+}
+
+HRESULT CFilterGraph::put_WindowStyle(LONG style)
+{
+    std::lock_guard lock(m_lock);
+    m_videoWindow.style = style;
+    m_videoWindow.styled = true;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->put_WindowStyle(style); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::put_Visible(LONG visible)
+{
+    std::lock_guard lock(m_lock);
+    m_videoWindow.visible = visible;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->put_Visible(visible); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::get_Visible(LONG* visible)
+{
+    if (!visible) return E_POINTER;
+    std::lock_guard lock(m_lock);
+    *visible = m_videoWindow.visible;
+    return S_OK;
+}
+
+HRESULT CFilterGraph::put_Owner(OAHWND owner)
+{
+    std::lock_guard lock(m_lock);
+    m_videoWindow.owner = owner;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->put_Owner(owner); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::put_MessageDrain(OAHWND drain)
+{
+    std::lock_guard lock(m_lock);
+    m_videoWindow.drain = drain;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->put_MessageDrain(drain); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::SetWindowPosition(LONG left, LONG top, LONG width, LONG height)
+{
+    std::lock_guard lock(m_lock);
+    VideoWindowSettings& v = m_videoWindow;
+    v.left = left, v.top = top, v.width = width, v.height = height;
+    v.placed = true;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->SetWindowPosition(left, top, width, height); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::put_FullScreenMode(LONG mode)
+{
+    std::lock_guard lock(m_lock);
+    m_videoWindow.fullScreen = mode;
+    ForEachVideoWindow([&](IVideoWindow* w) { w->put_FullScreenMode(mode); });
+    return S_OK;
+}
+
+HRESULT CFilterGraph::get_FullScreenMode(LONG* mode)
+{
+    if (!mode) return E_POINTER;
+    std::lock_guard lock(m_lock);
+    *mode = m_videoWindow.fullScreen;
+    return S_OK;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // for the application and seeks through the sources.
 #include "com/ComObject.h"
 #include "dshow/DShowInterfaces.h"
+#include "dshow/VideoWindowInterfaces.h"
 
 #include <condition_variable>
 #include <deque>
@@ -14,7 +15,7 @@
 
 class CFilterGraph
     : public TComObject<IFilterGraph2, IMediaControl, IMediaEventEx, IMediaEventSink, IMediaSeeking, IMediaFilter,
-                        IBasicAudio> {
+                        IBasicAudio, IVideoWindow> {
 public:
     static HRESULT Create(REFIID iid, void** object);
     CFilterGraph();
@@ -57,6 +58,16 @@ public:
     HRESULT get_Volume(LONG* volume) override;
     HRESULT put_Balance(LONG balance) override;
     HRESULT get_Balance(LONG* balance) override;
+
+    // IVideoWindow: kept by the graph and handed to every video renderer, those added later too
+    HRESULT put_WindowStyle(LONG style) override;
+    HRESULT put_Visible(LONG visible) override;
+    HRESULT get_Visible(LONG* visible) override;
+    HRESULT put_Owner(OAHWND owner) override;
+    HRESULT put_MessageDrain(OAHWND drain) override;
+    HRESULT SetWindowPosition(LONG left, LONG top, LONG width, LONG height) override;
+    HRESULT put_FullScreenMode(LONG mode) override;
+    HRESULT get_FullScreenMode(LONG* mode) override;
 
     // IMediaEventEx / IMediaEventSink
     HRESULT GetEventHandle(OAHWND* handle) override;
@@ -109,6 +120,10 @@ private:
     HRESULT ChangeState(FILTER_STATE target);
     std::vector<IMediaSeeking*> Seekers(); // each with a reference
     IBasicAudio* AudioRenderer();          // with a reference, or null
+    // Calls `apply` on every member that shows video.
+    template <class Apply>
+    void ForEachVideoWindow(Apply&& apply);
+    void ApplyVideoWindow(IVideoWindow* window);
     std::vector<IBaseFilter*> Snapshot();  // each with a reference
     size_t CountRenderers();
     void QueueEvent(LONG code, LONG_PTR param1, LONG_PTR param2);
@@ -117,6 +132,12 @@ private:
     std::recursive_mutex m_lock; // filter list and state
     std::vector<Member> m_members;
     FILTER_STATE m_state = State_Stopped;
+    struct VideoWindowSettings {
+        OAHWND owner = 0, drain = 0;
+        LONG style = 0, visible = -1, fullScreen = 0;
+        bool styled = false, placed = false;
+        LONG left = 0, top = 0, width = 0, height = 0;
+    } m_videoWindow;
     GUID m_timeFormat;
 
     std::mutex m_eventLock;

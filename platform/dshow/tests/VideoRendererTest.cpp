@@ -48,12 +48,20 @@ public:
         CoUninitialize();
     }
 
-    void Build()
+    // The owner is given to the renderer itself, or to the graph before the renderer joins it.
+    void Build(bool ownerThroughGraph = false)
     {
         ASSERT_NE(owner, nullptr);
         ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
                                    reinterpret_cast<void**>(&graph)),
                   S_OK);
+        if (ownerThroughGraph) {
+            IVideoWindow* window = nullptr;
+            ASSERT_EQ(QueryInterfaceTo<IVideoWindow>(graph, &window), S_OK);
+            window->put_Owner(reinterpret_cast<OAHWND>(owner));
+            window->SetWindowPosition(0, 0, 80, 60);
+            window->Release();
+        }
         ASSERT_EQ(CoCreateInstance(CLSID_VideoTestSource, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
                                    reinterpret_cast<void**>(&source)),
                   S_OK);
@@ -74,11 +82,13 @@ public:
         out->Release();
         in->Release();
 
-        IVideoWindow* window = nullptr;
-        ASSERT_EQ(QueryInterfaceTo<IVideoWindow>(renderer, &window), S_OK);
-        window->put_Owner(reinterpret_cast<OAHWND>(owner));
-        window->SetWindowPosition(0, 0, 80, 60);
-        window->Release();
+        if (!ownerThroughGraph) {
+            IVideoWindow* window = nullptr;
+            ASSERT_EQ(QueryInterfaceTo<IVideoWindow>(renderer, &window), S_OK);
+            window->put_Owner(reinterpret_cast<OAHWND>(owner));
+            window->SetWindowPosition(0, 0, 80, 60);
+            window->Release();
+        }
         ASSERT_EQ(QueryInterfaceTo<IMediaControl>(graph, &control), S_OK);
         ASSERT_EQ(QueryInterfaceTo<ISampleCounter>(renderer, &counter), S_OK);
     }
@@ -136,7 +146,8 @@ TEST(VideoRendererTest, DrawsThePicturesIntoTheOwnerWindow)
 TEST(VideoRendererTest, APausedGraphShowsThePictureItHolds)
 {
     RendererGraph g;
-    ASSERT_NO_FATAL_FAILURE(g.Build());
+    // A player's window is given to its graph before the renderer is added.
+    ASSERT_NO_FATAL_FAILURE(g.Build(true));
     ASSERT_TRUE(SUCCEEDED(g.control->Pause()));
     EXPECT_TRUE(WaitUntil([&] { return g.RampShown(); }));
     // Held, not yet played.
