@@ -180,6 +180,11 @@ TEST_F(ScheduledRecordingTest, APreviewRecordingStoppedByHandCancelsThePendingSt
     ScriptSchedule(true, In(600), true, In(1200));
     ASSERT_TRUE(scheduled.Prompt());
 
+    // The preview's own state changes cancel nothing.
+    task.GraphChanged();
+    EXPECT_TRUE(scheduled.GetClock().StartTimerOn());
+    EXPECT_TRUE(scheduled.GetClock().StopTimerOn());
+
     // Recording started by hand: the scheduled start is cancelled, the stop still pending.
     task.StartRecording();
     task.GraphChanged();

@@ -20,6 +20,7 @@ protected:
     void SetUp() override
     {
         CRecordingRoadFixture::SetUp();
+        file = m_dir / "cameras.avi";
         document.GetMediaOutput() = VideoOutput(100, 320, 240, 25);
         document.GetFilePath() = SaveTo(file);
         CVideoRecorder3d2& cameras = document.GetVideoRecorder();
@@ -49,7 +50,7 @@ protected:
         return set && set->GetPosition(seconds) ? seconds : 0;
     }
 
-    const fs::path file = m_dir / "cameras.avi";
+    fs::path file; // in the test's own folder, known once the fixture is set up
     COstrelData document;
     COstrelTask task;
     CIconButtonFlasher record, pause;
