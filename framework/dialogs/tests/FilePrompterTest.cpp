@@ -171,6 +171,7 @@ TEST(UFilePrompterTypes, StandardListsHaveTheirSizesAndOrder)
                  {0, 2, 36, "*.3gp;*.3g2", "*.xvid"},
                  {0, 8, 3, "*.bmp", "*.jpg;*.jpeg"},
                  {0, 3, 0, nullptr, nullptr}};
+    MvTakeShownFileDialogs();   // what other tests left shown
     for (auto& c : cases) {
         CFilePrompter prompter;
         UFilePrompterTypes::FillOpenPrompter(&prompter, c.type, c.kind);
@@ -202,6 +203,7 @@ TEST(UFilePrompterTypes, SaveFilterFollowsTheContainer)
                  {2, 250, "*.wma", "Windows Media Audio (*.wma)"},     {2, 300, "*.mp3", "MPEG Layer-3 Audio(*.mp3)"},
                  {2, 500, "*.wav", "Audio for Windows (*.wav)"},       {2, 1100, "*.ogg", "OGG Vorbis (*.ogg)"},
                  {2, 900, nullptr, nullptr},                           {3, 100, nullptr, nullptr}};
+    MvTakeShownFileDialogs();   // what other tests left shown
     for (auto& c : cases) {
         CFilePrompter prompter;
         UFilePrompterTypes::FillSavePrompter(&prompter, c.type, c.container);
