@@ -10,7 +10,9 @@ const CLSID CLSID_WmMediaSource = {0x6B6D0800, 0x9ADA, 0x11D0, {0xA5, 0x20, 0x00
 
 HRESULT CWmMediaSource::Create(REFIID iid, void** object) { return CreateComObject<CWmMediaSource>(iid, object); }
 
-CWmMediaSource::CWmMediaSource() : CFileSource(CLSID_WmMediaSource, "asf") {}
+// The system's default source: it opens Windows Media files and every other kind the media
+// libraries read, as a player given no source for a file expects.
+CWmMediaSource::CWmMediaSource() : CFileSource(CLSID_WmMediaSource) {}
 
 void* CWmMediaSource::FindInterface(REFIID iid)
 {

@@ -1,6 +1,7 @@
 #pragma once
-// "WM Media Source": opens Windows Media files (ASF, WMA, WMV) and offers their streams
-// and their tags as header attributes under their Windows Media names.
+// "WM Media Source": opens Windows Media files (ASF, WMA, WMV), and the other media files a
+// player opens through it, and offers their streams and their tags as header attributes
+// under their Windows Media names.
 #include "dshow/FileSource.h"
 #include "dshow/asf/AsfAttributes.h"
 
