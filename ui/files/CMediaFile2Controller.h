@@ -16,6 +16,8 @@ public:
     void SetControls(CEdit* file, CButton* preview);
     void ReflectFile();
     void ReflectPreview();
+    // Opens the preview on a copy of the file and takes the user's settings back on OK.
+    void Prompt();
 
 private:
     CMediaFile2* GetFile() const;

@@ -1,5 +1,7 @@
 #include "CMediaFile2Panel.h"
 
+#include "afx/windows/MessageMap.h"
+
 #include "UDialogTemplates.h"
 #include "UPageControls.h"
 #include "UPanelTemplates.h"
@@ -16,6 +18,10 @@ MvDialogTemplate MakeTemplate()
                     U::Button("Preview...", P::kPreview, 180, 0, 56)});
 }
 } // namespace
+
+BEGIN_MESSAGE_MAP(CMediaFile2Panel, CResourceObjectPanel)
+    ON_BN_CLICKED(kPreview, Preview)
+END_MESSAGE_MAP()
 
 CMediaFile2Panel::CMediaFile2Panel(unsigned long applicationId, CWnd* parent)
     : CResourceObjectPanel(kTemplate, applicationId, parent)

@@ -21,6 +21,11 @@ public:
     };
     static constexpr unsigned kTemplate = 7046;
 
+    void Preview() { m_controller.Prompt(); }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
 private:
     CStatic m_fileLabel;
     CEdit m_file;
