@@ -1,4 +1,5 @@
 #include "AdministratorTestSupport.h"
+#include "CDelayedFunction.h"
 #include "CDirectShowWindow.h"
 #include "CDxDirectTask.h"
 
@@ -8,6 +9,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// A delayed call set after another one runs after it: a marker that the earlier one ran.
+int MarkReached(long flag, long)
+{
+    *reinterpret_cast<bool*>(flag) = true;
+    return 0;
+}
 
 class CTestTask : public CDxDirectTask {
 public:
@@ -211,7 +219,9 @@ TEST_F(AdministratorTest, ACompletionNotYetRelayedIsDroppedByARelease)
     LONG handled = 0;
     admin.GetGraph()->Broadcast(CDirectShowGraph::kGraphCompleteMessage, &handled, nullptr);
     ASSERT_TRUE(admin.Create());
-    MvPumpFor(100);
+    bool reached = false;
+    ASSERT_TRUE(CDelayedFunction::Run(MarkReached, reinterpret_cast<long>(&reached), 0));
+    ASSERT_TRUE(MvPumpUntil([&] { return reached; }, 30000));
     MvPumpUntilIdle();
     EXPECT_EQ(log.Count(CDirectShowAdministrator2::kGraphCompleteMessage), 0);
     admin.RemoveListener(&log);

@@ -1,6 +1,7 @@
 #include "CListener.h"
 #include "CWorkerThread.h"
 #include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/kernel/Threads.h"
 #include "win32/windowing/Window.h"
 
@@ -50,8 +51,10 @@ public:
 
     bool refuse = false;
     bool waitForGo = false;
+    bool quiet = false;  // no update or broadcast: the first message sent is the finish
     std::atomic<bool> go{false};
     std::atomic<bool> sawCancel{false};
+    std::atomic<bool> executed{false};
     DWORD executeThread = 0;
     DWORD finishThread = 0;
     DWORD updateThread = 0;
@@ -63,8 +66,10 @@ public:
     {
         executeThread = GetCurrentThreadId();
         SetProgress(0.5);
-        Update();
-        IndirectBroadcast(param, &executeThread, &finishThread);
+        if (!quiet) {
+            Update();
+            IndirectBroadcast(param, &executeThread, &finishThread);
+        }
         while (waitForGo && !go.load()) {
             if (IsCanceled()) {
                 sawCancel = true;
@@ -72,6 +77,7 @@ public:
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
+        executed = true;
     }
     void UpdateSelf() override
     {
@@ -207,8 +213,13 @@ TEST_F(WorkerThreadTest, DestroyingAWorkerWhoseFinishIsWaiting)
 {
     // The job is over and its thread waits for this thread to run the finish.
     auto* job = new Job;
+    job->quiet = true;
     ASSERT_TRUE(job->Execute(1));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    auto finishSent = [&] { return job->executed && (GetQueueStatus(QS_SENDMESSAGE) & QS_SENDMESSAGE); };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!finishSent() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(finishSent());
     EXPECT_TRUE(job->IsRunning());
     delete job;
     EXPECT_EQ(gAlive.load(), 0);

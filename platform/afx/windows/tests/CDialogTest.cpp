@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -190,7 +191,7 @@ TEST(CDialog, ModalLoopHandlesWhatWorkerThreadsSend)
 
 TEST(CDialog, AModalLoopWaitsThroughTheDrivingToolkitsHook)
 {
-    int waits = 0;
+    std::atomic<int> waits{0};
     MvSetWaitHook([&](int fd, int timeoutMs) {
         ++waits;   // a toolkit would handle its own events here
         pollfd p{fd, POLLIN, 0};
@@ -199,15 +200,18 @@ TEST(CDialog, AModalLoopWaitsThroughTheDrivingToolkitsHook)
     CNameDialog dialog;
     std::thread user;
     MvScriptModal([&](HWND h) {
-        user = std::thread([h] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        user = std::thread([h, &waits] {
+            // The user answers once the loop sits idle in the hook.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+            while (waits.load() == 0 && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
         });
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     user.join();
     MvSetWaitHook(nullptr);
-    EXPECT_GT(waits, 0);
+    EXPECT_GT(waits.load(), 0);
 }
 
 } // namespace

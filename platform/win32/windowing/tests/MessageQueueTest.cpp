@@ -2,11 +2,13 @@
 
 #include "win32/kernel/Clock.h"
 #include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Timer.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <poll.h>
 #include <thread>
 
@@ -83,8 +85,11 @@ TEST_F(MessageQueueTest, SendFromWorkerBlocksUntilTheOwnerHandledIt)
         result = SendMessageA(m_window, WM_USER + 5, 21, 0);
         returned = true;
     });
-    // The worker waits: nothing is handled until this thread pumps.
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    // The worker waits: once its message is queued here, nothing is handled until this thread pumps.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(GetQueueStatus(QS_SENDMESSAGE) & QS_SENDMESSAGE) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(GetQueueStatus(QS_SENDMESSAGE) & QS_SENDMESSAGE);
     EXPECT_FALSE(returned.load());
     EXPECT_TRUE(MvPumpUntil([&] { return returned.load(); }, 5000));
     worker.join();

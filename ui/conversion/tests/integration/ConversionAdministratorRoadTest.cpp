@@ -57,7 +57,9 @@ protected:
                 },
                 60000))
                 << target;
-            MvPumpFor(100);
+            // The graph is stopped once it ended: any later notice is queued by now.
+            admin.Stop();
+            MvPumpUntilIdle();
             if (ends.Ends() > 0) run.error = ends.errors.back();
         }
         run.ends = ends.Ends();
