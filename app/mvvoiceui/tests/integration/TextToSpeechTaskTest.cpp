@@ -1,3 +1,4 @@
+#include "CDelayedFunction.h"
 #include "CDirectShowWindow.h"
 #include "CListener.h"
 #include "CSpeechSystem.h"
@@ -25,6 +26,12 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+int MarkReached(long flag, long)
+{
+    *reinterpret_cast<bool*>(flag) = true;
+    return 0;
+}
 
 class EndLog : public CListener {
 public:
@@ -89,6 +96,16 @@ protected:
         return texts;
     }
     bool WaitForEnd() { return MvPumpUntil([&] { return !task.IsRunning(); }, 300000); }
+    // Delivers whatever a finished task could still send: its speech thread is over, and a
+    // delayed call set now runs only after every one set before it.
+    void Settle()
+    {
+        ASSERT_TRUE(MvPumpUntil([&] { return !task.GetThread().IsRunning(); }, 300000));
+        bool reached = false;
+        ASSERT_TRUE(CDelayedFunction::Run(MarkReached, reinterpret_cast<long>(&reached), 0));
+        ASSERT_TRUE(MvPumpUntil([&] { return reached; }, 30000));
+        MvPumpUntilIdle();
+    }
 
     StApplicationId id{98102};
     MvTestHome home;
@@ -144,7 +161,7 @@ TEST_F(TextToSpeechTaskTest, Mp3IsSpokenThenConvertedWithOneEndNoticeAndNoTempor
     }
     EXPECT_EQ(seen.front().first, "Step 1 of 2: Encoding audio from text");
     EXPECT_TRUE(converted);
-    MvPumpFor(300);
+    Settle();
     EXPECT_EQ(log.ends, 2) << "one notice per recording";
     EXPECT_FALSE(fs::exists(Temp()));
     EXPECT_EQ(ProbedValue(ProbeMedia(Out("speech.mp3")), "codec_name"), "mp3");
@@ -168,7 +185,7 @@ TEST_F(TextToSpeechTaskTest, CancellingWhileSpeakingEndsAtOnceAndTheRestEndsQuie
     ASSERT_TRUE(MvPumpUntil([&] { return log.ends > 0; }, 10000));
     EXPECT_TRUE(task.IsRunning()) << "what was spoken is still converted";
     ASSERT_TRUE(WaitForEnd());
-    MvPumpFor(300);
+    Settle();
     EXPECT_EQ(log.ends, 1);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_FALSE(fs::exists(Temp()));
@@ -229,7 +246,7 @@ TEST_F(TextToSpeechTaskTest, AStartThatMayNotWriteItsFileChangesNothing)
         EXPECT_FALSE(task.IsRunning());
         EXPECT_FALSE(task.GetProgressDialog().GetSafeHwnd());
     }
-    MvPumpFor(200);
+    Settle();
     EXPECT_EQ(log.ends, 0);
     EXPECT_EQ(Read(Out("taken.mp3")), "earlier recording");
     EXPECT_FALSE(fs::exists(Out("folder/speech.mp3")));
@@ -279,7 +296,7 @@ TEST_F(TextToSpeechTaskTest, AFullDiskEndsTheRecordingWithAClearMessage)
             ASSERT_TRUE(task.Start());
             ASSERT_TRUE(WaitForEnd());
         }
-        MvPumpFor(200);
+        Settle();
         EXPECT_EQ(log.ends, 1);
         EXPECT_EQ(Boxes(), std::vector<std::string>{writeError(c.unwritable)});
         EXPECT_FALSE(fs::exists(Temp()));
@@ -298,7 +315,7 @@ TEST_F(TextToSpeechTaskTest, AFullDiskEndsTheRecordingWithAClearMessage)
         },
         300000));
     full.reset();
-    MvPumpFor(200);
+    Settle();
     EXPECT_EQ(log.ends, 1);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Unable to write the file \"" + Out("late.mp3").string() +
                                                 "\". Unknown Error. Task aborted."});
@@ -321,6 +338,6 @@ TEST_F(TextToSpeechTaskTest, ARunningRecordingRefusesASecondStartAndEndsWithItsT
     owned->RemoveListener(&ownedLog);
     owned.reset();  // the window closing while the thread speaks
     EXPECT_FALSE(fs::exists(Temp()));
-    MvPumpFor(300);
+    Settle();
     EXPECT_TRUE(Boxes().empty());
 }
