@@ -278,27 +278,41 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     std::u16string longText(2000, u'x');
     ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
     ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The purge comes once the first stream has started.
+    std::vector<SPEVENT> events;
+    auto started = [&] {
+        std::vector<WORD> seen = Ids(events);
+        return std::count(seen.begin(), seen.end(), SPEI_START_INPUT_STREAM) > 0;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!started() && std::chrono::steady_clock::now() < deadline) {
+        std::vector<SPEVENT> more = Drain(voice);
+        events.insert(events.end(), more.begin(), more.end());
+        if (more.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(started());
     ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
     EXPECT_EQ(S_OK, voice->WaitUntilDone(2000));
     // The stream that had started ends at the purge, and nothing of it follows; the
     // queued one never starts.
-    std::vector<SPEVENT> events = Drain(voice);
+    std::vector<SPEVENT> rest = Drain(voice);
+    events.insert(events.end(), rest.begin(), rest.end());
     std::vector<WORD> ids = Ids(events);
     EXPECT_EQ(1, std::count(ids.begin(), ids.end(), SPEI_START_INPUT_STREAM));
     ASSERT_EQ(1, std::count(ids.begin(), ids.end(), SPEI_END_INPUT_STREAM));
     EXPECT_EQ(SPEI_END_INPUT_STREAM, ids.back());
     EXPECT_EQ(1u, events.back().ulStreamNum);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_TRUE(Drain(voice).empty()) << "nothing of a purged stream comes later";
-    // It speaks again afterwards.
+    // It speaks again afterwards; up to that stream's end nothing else arrives.
     ULONG stream = 0;
     ASSERT_EQ(S_OK, voice->Speak(u"a", SPF_ASYNC | SPF_PURGEBEFORESPEAK, &stream));
     EXPECT_EQ(3u, stream);
     EXPECT_EQ(S_OK, voice->WaitUntilDone(5000));
-    ids = Ids(Drain(voice));
+    events = Drain(voice);
+    ids = Ids(events);
     ASSERT_FALSE(ids.empty());
     EXPECT_EQ(SPEI_END_INPUT_STREAM, ids.back()) << ::testing::PrintToString(ids);
+    for (const SPEVENT& e : events) EXPECT_EQ(3u, e.ulStreamNum) << "nothing of a purged stream comes later";
 }
 
 TEST_F(VoiceToSpeakers, StoppingWhilePausedNeitherHangsNorLeavesSound)
