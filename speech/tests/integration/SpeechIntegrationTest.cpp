@@ -5,6 +5,7 @@
 #include "com/ComRuntime.h"
 #include "sapi/SpVoice.h"
 #include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/audio/WaveOut.h"
 
 #include <gtest/gtest.h>
@@ -280,10 +281,16 @@ TEST_F(SpeechIntegration, StoppingAndStartingAgainKeepsTheFlagsTrue)
     CMessageLog log;
     admin.AddListener(&log);
     admin.SetText("A sentence that is stopped before its end.");
+    MvPumpUntilIdle();
     ASSERT_TRUE(admin.Play());
-    std::this_thread::sleep_for(std::chrono::milliseconds(150)); // started; its events wait for the loop
+    // Started: its first notice waits here for the loop.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(GetQueueStatus(QS_POSTMESSAGE) & QS_POSTMESSAGE) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(GetQueueStatus(QS_POSTMESSAGE) & QS_POSTMESSAGE);
     EXPECT_TRUE(admin.Stop());
-    MvPumpFor(200);
+    // The purge ends the stream at once: whatever it said is queued by now.
+    MvPumpUntilIdle();
     EXPECT_FALSE(admin.IsSpeaking()) << "a stale start must not leave the talker speaking";
     log.heard.clear();
     admin.SetText("Again.");
