@@ -7,17 +7,31 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <fstream>
 #include <future>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
 std::string Contents(CDataBuffer* buffer)
 {
     return std::string(reinterpret_cast<const char*>(buffer->GetBuffer()), buffer->GetBufferSize());
+}
+
+// True while the thread of this process sleeps, as the kernel reports it.
+bool ThreadSleeps(pid_t thread)
+{
+    std::ifstream stat("/proc/self/task/" + std::to_string(thread) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return false;
+    const size_t name = line.rfind(')');
+    return name != std::string::npos && name + 2 < line.size() && line[name + 2] == 'S';
 }
 
 bool Write(CBufferController& controller, const std::string& block)
@@ -118,14 +132,19 @@ TEST(CBufferController, PassingAtOnceWaitsForTheOlderBuffer)
     EXPECT_EQ(controller.GetCurrentBuffer(), controller.GetSecondBuffer());
 
     std::atomic<bool> returned{false};
+    std::atomic<pid_t> producer{0};
     auto third = std::async(std::launch::async, [&] {
+        producer = static_cast<pid_t>(syscall(SYS_gettid));
         bool ok = Write(controller, "three");
         returned = true;
         return ok;
     });
-    // Both buffers are full: the producer must still be waiting.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // Both buffers are full: once the producer sleeps inside the write, it must still be waiting.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(producer && ThreadSleeps(producer)) && !returned && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_FALSE(returned);
+    EXPECT_TRUE(producer && ThreadSleeps(producer));
 
     controller.ReachEnd();  // the device finished "one", the older block
     EXPECT_TRUE(third.get());
