@@ -2,10 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fstream>
 #include <string>
 #include <thread>
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
+
+// True while the thread of this process sleeps, as the kernel reports it.
+bool ThreadSleeps(pid_t thread)
+{
+    std::ifstream stat("/proc/self/task/" + std::to_string(thread) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return false;
+    const size_t name = line.rfind(')');
+    return name != std::string::npos && name + 2 < line.size() && line[name + 2] == 'S';
+}
 
 TEST(WaveOutPlayer, PlaysBlocksInOrderAndCountsThemPlayed)
 {
@@ -16,7 +32,7 @@ TEST(WaveOutPlayer, PlaysBlocksInOrderAndCountsThemPlayed)
     const std::string a = "abcd", b = "efghij";
     ASSERT_TRUE(player.Write(reinterpret_cast<const uint8_t*>(a.data()), a.size()));
     ASSERT_TRUE(player.Write(reinterpret_cast<const uint8_t*>(b.data()), b.size()));
-    for (int i = 0; i < 200 && player.PlayedBytes() < 10; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (int i = 0; i < 6000 && player.PlayedBytes() < 10; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_EQ(10u, player.PlayedBytes());
     player.Close();
     EXPECT_EQ("abcdefghij", capture.Bytes());
@@ -32,8 +48,18 @@ TEST(WaveOutPlayer, AResetReleasesAWriterWaitingOnAPausedDevice)
     player.Pause();
     std::vector<uint8_t> block(1600, 0); // 50 ms
     ASSERT_TRUE(player.Write(block.data(), block.size()));
-    std::thread writer([&] { player.Write(block.data(), block.size()); }); // waits: the device is paused
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::atomic<pid_t> writing{0};
+    std::atomic<bool> wrote{false};
+    std::thread writer([&] {
+        writing = static_cast<pid_t>(syscall(SYS_gettid));
+        player.Write(block.data(), block.size()); // waits: the device is paused
+        wrote = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(writing && ThreadSleeps(writing)) && !wrote && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_FALSE(wrote) << "the writer waits while the device is paused";
+    EXPECT_TRUE(writing && ThreadSleeps(writing));
     EXPECT_EQ(0u, player.PlayedBytes());
     player.Reset();
     writer.join();
