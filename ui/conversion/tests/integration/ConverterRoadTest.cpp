@@ -1,9 +1,11 @@
 // The converter programs' road, driven as a user drives it: files dropped on the conversion
 // list, an output chosen for each, a tag edited in the tag editor, the batch converted (and
-// a second one cancelled), the results checked with the ffmpeg tools.
+// a second one cancelled), the results checked with the ffmpeg tools and played.
+#include "CAudioPlaybackLoop.h"
 #include "CConversionBatch.h"
 #include "CConversionLoop.h"
 #include "CFailedFilesDialog.h"
+#include "CFileBatch2.h"
 #include "CMediaConversionData.h"
 #include "CMediaConversionFileNameMonitor.h"
 #include "CMediaConversionListControl.h"
@@ -51,6 +53,26 @@ public:
         return true;
     }
     std::map<std::string, std::vector<long>> walked;
+};
+
+// The files a playback loop started, and those it played to their end without an error.
+class CPlayedFiles : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDxLoop2::kLoopItemStartedMessage) Note(started, p);
+        if (message == CDxLoop2::kLoopItemCompleteMessage) Note(completed, p);
+        return CListener::ListenToMessage(message, p, q);
+    }
+    Texts started;
+    Texts completed;
+
+private:
+    static void Note(Texts& names, const void* loop)
+    {
+        CMediaFile2* file = static_cast<const CMediaPlaybackLoop*>(loop)->GetCurrentFile();
+        names.emplace_back(file ? std::string(file->GetFilePath().GetFileNameOnly()) : "");
+    }
 };
 
 class ConverterRoadTest : public CConversionRoadFixture {
@@ -256,6 +278,34 @@ TEST_F(ConverterRoadTest, DroppedFilesAreConvertedToTheirOutputsWithTheirTags)
     EXPECT_EQ("mp3", ProbedValue(ProbeMedia(out / "clip.avi", "a"), "codec_name"));
     EXPECT_FALSE(fs::exists(out / "damaged.mp3"));
     EXPECT_FALSE(fs::exists(out / "gone.mp3"));
+
+    // The results, probed as the application probes them, play one after another to the null
+    // audio device; playback goes round the list until stopped.
+    setenv("MORVANE_AUDIO", "null", 1);
+    CFileBatch2 played;
+    for (const char* name : {"speech.mp3", "music.mp3", "clip.avi"}) {
+        auto* file = new CMediaFile2;
+        ASSERT_TRUE(Probe(out / name, *file)) << name;
+        played.GetMediaList().AddFile(file);
+    }
+    CAudioPlaybackLoop player;
+    CLoopWatcher watch;
+    CPlayedFiles files;
+    player.SetVideoWindow(&m_window);
+    player.AddListener(&watch);
+    player.AddListener(&files);
+    player.SetBatch(&played);
+    ASSERT_TRUE(player.Start()) << player.GetAdministrator()->GetErrorText();
+    EXPECT_TRUE(MvPumpUntil([&] { return files.completed.size() >= 3 || watch.done > 0; }, 120000))
+        << files.completed.size() << " played to the end";
+    EXPECT_EQ((Texts{"speech.mp3", "music.mp3", "clip.avi"}), files.completed);
+    ASSERT_GE(files.started.size(), 3u);
+    EXPECT_EQ((Texts{"speech.mp3", "music.mp3", "clip.avi"}), Texts(files.started.begin(), files.started.begin() + 3));
+    EXPECT_EQ(0, watch.done) << "playback goes round until stopped";
+    player.Cancel();
+    EXPECT_EQ(1, watch.done);
+    player.RemoveListener(&files);
+    player.RemoveListener(&watch);
 }
 
 TEST_F(ConverterRoadTest, ADroppedFolderWithALinkBackToItselfAddsEachFileOnce)
