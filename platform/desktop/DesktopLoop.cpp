@@ -4,6 +4,7 @@
 #include "win32/windowing/MessageLoop.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <poll.h>
 
@@ -45,7 +46,8 @@ void DesktopLoop::Process()
     // now and then until whoever owns it takes it.
     m_notifier->setEnabled(!quit);
     if (quit) {
-        QCoreApplication::exit(code);
+        // Without a running loop exit() would only make every later loop return at once.
+        if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
         m_timer.start(50);
         return;
     }
@@ -74,6 +76,8 @@ void DesktopLoop::Wait(int wakeFd, int timeoutMs)
         limit.start(timeoutMs);
     }
     m_timer.stop();
+    // The waiter takes a quit itself, and one taken meanwhile must not leave it deaf.
+    m_notifier->setEnabled(true);
     m_waits.push_back(Waiting{&loop, m_qtModal});
     loop.exec();
     m_waits.pop_back();
