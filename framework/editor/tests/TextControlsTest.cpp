@@ -200,6 +200,25 @@ TEST(FontEnum, FamiliesArriveOncePerScript)
     EXPECT_EQ(calls, 1);
 }
 
+// Programs name the core faces without asking; each is listed once, drawn by the installed
+// family fontconfig stands in for it.
+TEST(FontEnum, TheCoreFacesAreListedEvenWithoutFontsOfThatName)
+{
+    auto collect = [](const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) -> int {
+        reinterpret_cast<std::vector<std::string>*>(param)->push_back(font->lfFaceName);
+        return 1;
+    };
+    for (const char* face : {"Arial", "Times New Roman", "Courier New"}) {
+        SCOPED_TRACE(face);
+        std::vector<std::string> seen;
+        LOGFONTA one{};
+        one.lfCharSet = ANSI_CHARSET;
+        std::strcpy(one.lfFaceName, face);
+        EnumFontFamiliesExA(nullptr, &one, collect, reinterpret_cast<LPARAM>(&seen), 0);
+        EXPECT_EQ(seen, std::vector<std::string>{face});
+    }
+}
+
 TEST_F(EntryTest, FontComboListsSortedEntriesAndFindsByFaceAndCharSet)
 {
     CFontCombo fonts;

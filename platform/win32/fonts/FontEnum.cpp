@@ -20,6 +20,23 @@ const Script kScripts[] = {
     {RUSSIAN_CHARSET, "Cyrillic", "ru"},
 };
 
+// The core faces programs name without asking whether they exist; fontconfig stands in a
+// metric-compatible or similar installed family for each, as a system's font substitutes do.
+const char* const kCoreFaces[] = {"Arial", "Times New Roman", "Courier New"};
+
+// The languages of the installed font fontconfig draws a face with; null when none.
+FcPattern* MatchFor(const char* face)
+{
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face));
+    if (!pattern) return nullptr;
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    return result == FcResultMatch ? match : (match ? (FcPatternDestroy(match), nullptr) : nullptr);
+}
+
 void CopyText(BYTE* to, size_t size, const char* from)
 {
     std::strncpy(reinterpret_cast<char*>(to), from, size - 1);
@@ -58,6 +75,23 @@ int EnumFontFamiliesExA(HDC, LOGFONTA* filter, FONTENUMPROCA callback, LPARAM pa
         }
     }
     FcFontSetDestroy(fonts);
+
+    std::set<std::string> names;
+    for (const auto& entry : reported) names.insert(entry.first);
+    for (const char* face : kCoreFaces) {
+        if (names.count(face) || (!wantedFace.empty() && wantedFace != face)) continue;
+        FcPattern* match = MatchFor(face);
+        if (!match) continue;
+        FcLangSet* languages = nullptr;
+        FcPatternGetLangSet(match, FC_LANG, 0, &languages);
+        for (const Script& script : kScripts) {
+            if (wantedSet != DEFAULT_CHARSET && wantedSet != script.charSet) continue;
+            if (!languages || FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>(script.language)) == FcLangDifferentLang)
+                continue;
+            reported.insert({face, script.charSet});
+        }
+        FcPatternDestroy(match);
+    }
 
     int result = 1;
     for (const auto& [name, charSet] : reported) {
