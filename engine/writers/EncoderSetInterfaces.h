@@ -5,6 +5,7 @@
 // slots it does call keep their positions.
 #include "ConstGuid.h"
 #include "IVideoPostback.h"
+#include "dshow/interfaces/3dMixSettings.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/MultiFileSource.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
@@ -18,16 +19,6 @@ struct IQuickTimeBlockSetting : IUnknown {
     static constexpr IID kIid = ConstGuid("C04A6E89-0012-49BD-A64E-92F173F19EE0");
     using Base = IUnknown;
     virtual HRESULT SetBlock(BYTE block) = 0;
-};
-
-// "3D Mix": mixes two camera pictures into one.
-struct I3dMixSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("DF83EFF6-E4A3-47F4-A705-DB17AE48D781");
-    using Base = IUnknown;
-    virtual HRESULT SetMode(LONG mode) = 0;
-    // The anaglyph's colour mode and filter colours, as the 3D settings hold them.
-    virtual HRESULT SetAnaglyphColor(LONG color) = 0;
-    virtual HRESULT SetAnaglyphFilter(LONG filter) = 0;
 };
 
 // "Image Upload": the image source an FTP image handler takes its frames from.

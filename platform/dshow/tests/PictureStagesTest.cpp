@@ -1,10 +1,12 @@
-// The stages that draw: the audio level picture and the time stamp, run from the test
-// sources into a sink that keeps the last picture.
+// The stages that draw: the audio level picture, the time stamp and the 3D mix, run from
+// test sources into a sink that keeps the last picture.
 #include "com/ComRuntime.h"
 #include "dshow/BasePin.h"
 #include "dshow/FilterGraph.h"
+#include "dshow/PushSource.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/VideoInfo.h"
+#include "dshow/interfaces/3dMixSettings.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/TimeStampSettings.h"
 #include "dshow/sources/SourceIds.h"
@@ -13,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <vector>
 
 namespace {
@@ -31,20 +35,108 @@ public:
     {
         std::lock_guard lock(m_lock);
         last.assign(sample.data, sample.data + sample.size);
+        const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
+        width = info->bmiHeader.biWidth;
+        height = info->bmiHeader.biHeight;
         ++count;
         return S_OK;
     }
-    // Blue, green, red of a pixel counted from the top left.
+    // Blue, green, red of a pixel of the last picture counted from the top left.
     std::vector<BYTE> Pixel(LONG x, LONG y)
     {
-        const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
-        LONG width = info->bmiHeader.biWidth, height = info->bmiHeader.biHeight;
+        std::lock_guard lock(m_lock);
         const BYTE* p = last.data() + (size_t(height - 1 - y) * size_t(width) + size_t(x)) * 4;
         return {p[0], p[1], p[2]};
     }
     std::mutex m_lock;
     std::vector<BYTE> last;
+    LONG width = 0, height = 0;
     int count = 0;
+};
+
+const CLSID CLSID_FlatPictureSource = {0x5E1F0011, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x11}};
+
+// Opens once the first picture of one source has been taken, so that another waits for it.
+struct Gate {
+    void Open()
+    {
+        std::lock_guard lock(m_lock);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    bool Wait()
+    {
+        std::unique_lock lock(m_lock);
+        return m_changed.wait_for(lock, std::chrono::seconds(60), [&] { return m_open; });
+    }
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    bool m_open = false;
+};
+
+// A few RGB32 pictures, the left half of one colour and the right half of another
+// (blue, green, red). It may wait for a gate before the first or open one after it.
+class CFlatPictureSource : public CPushSource {
+public:
+    struct Colour {
+        BYTE blue, green, red;
+    };
+    CFlatPictureSource(LONG width, LONG height, Colour left, Colour right, Gate* waitFor, Gate* opens)
+        : CPushSource(CLSID_FlatPictureSource), m_width(width), m_height(height), m_left(left), m_right(right),
+          m_waitFor(waitFor), m_opens(opens)
+    {
+        AddPin(PINDIR_OUTPUT, u"Out");
+    }
+    ~CFlatPictureSource() override { OnStop(); }
+    HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override { return CheckOfferedType(pin, type); }
+    HRESULT GetMediaType(CBasePin*, int index, CMediaType& type) override
+    {
+        if (index != 0) return S_FALSE;
+        MakeRgbVideoType(type, MEDIASUBTYPE_RGB32, m_width, m_height, kFrame);
+        return S_OK;
+    }
+    static constexpr int kFrames = 5;
+
+protected:
+    static constexpr REFERENCE_TIME kFrame = kUnitsPerSecond / 25;
+    HRESULT SeekTo(REFERENCE_TIME position) override
+    {
+        m_next = int(position / kFrame);
+        return S_OK;
+    }
+    REFERENCE_TIME MediaDuration() override { return kFrames * kFrame; }
+    HRESULT ProduceNext() override
+    {
+        if (m_next >= kFrames || PastStop(m_next * kFrame)) return S_FALSE;
+        if (m_next == 0 && m_waitFor && !m_waitFor->Wait()) return E_FAIL;
+        std::vector<BYTE> picture(size_t(m_width * m_height * 4));
+        for (LONG i = 0; i < m_width * m_height; ++i) {
+            const Colour& c = i % m_width < m_width / 2 ? m_left : m_right;
+            BYTE* p = picture.data() + size_t(i) * 4;
+            p[0] = c.blue;
+            p[1] = c.green;
+            p[2] = c.red;
+            p[3] = 0xFF;
+        }
+        MediaSample sample;
+        sample.data = picture.data();
+        sample.size = LONG(picture.size());
+        sample.start = m_next * kFrame;
+        sample.stop = sample.start + kFrame;
+        sample.hasTime = true;
+        SetReached(sample.start);
+        ++m_next;
+        HRESULT hr = PinAt(0)->Deliver(sample);
+        if (m_opens) m_opens->Open();
+        return hr == S_FALSE ? S_FALSE : hr;
+    }
+
+private:
+    LONG m_width, m_height;
+    Colour m_left, m_right;
+    Gate* m_waitFor;
+    Gate* m_opens;
+    int m_next = 0;
 };
 
 class PictureStagesTest : public ::testing::Test {
@@ -102,6 +194,36 @@ protected:
         return code;
     }
 
+    // The left camera's pictures through "3D Mix" into the sink; the right camera's, when
+    // given, are all taken before the left camera starts.
+    void RunMix(LONG color, LONG filter, CFlatPictureSource* left, CFlatPictureSource* right)
+    {
+        filters.push_back(left);
+        graph->AddFilter(left, u"Left");
+        if (right) {
+            filters.push_back(right);
+            graph->AddFilter(right, u"Right");
+        }
+        IBaseFilter* mix = Add(CLSID_3dMix, u"3D Mix");
+        I3dMixSettings* settings = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<I3dMixSettings>(mix, &settings), S_OK);
+        EXPECT_EQ(settings->SetMode(0), S_OK);
+        EXPECT_EQ(settings->SetAnaglyphColor(color), S_OK);
+        EXPECT_EQ(settings->SetAnaglyphFilter(filter), S_OK);
+        settings->Release();
+        ASSERT_EQ(Link(left, u"Out", mix, u"Input 1"), S_OK);
+        if (right) {
+            ASSERT_EQ(Link(right, u"Out", mix, u"Input 2"), S_OK);
+        }
+        ASSERT_EQ(Link(mix, u"Output", sink, u"In"), S_OK);
+        sink->count = 0;
+        ASSERT_EQ(Run(), EC_COMPLETE);
+        EXPECT_EQ(sink->count, CFlatPictureSource::kFrames);
+        graph->RemoveFilter(left);
+        if (right) graph->RemoveFilter(right);
+        graph->RemoveFilter(mix);
+    }
+
     IGraphBuilder* graph = nullptr;
     CPictureSink* sink = nullptr;
     std::vector<IBaseFilter*> filters;
@@ -146,6 +268,60 @@ TEST_F(PictureStagesTest, TimeStampWritesIntoTheCornerOnlyWhenOn)
         graph->RemoveFilter(pattern);
         graph->RemoveFilter(stamp);
     }
+}
+
+using Colour = CFlatPictureSource::Colour;
+constexpr LONG kColour = 0, kGreyScale = 1;
+constexpr LONG kCyan = 0, kBlue = 1, kGreen = 2;
+
+TEST_F(PictureStagesTest, MixGivesRedFromTheLeftCameraAndTheFilterColoursFromTheRight)
+{
+    const Colour left{10, 20, 200}, right{180, 90, 30};
+    // Grey scale: luminance 73 on the left, 82 on the right.
+    struct Case {
+        LONG color, filter;
+        std::vector<BYTE> expected; // blue, green, red
+    } cases[] = {
+        {kColour, kCyan, {180, 90, 200}},   {kColour, kBlue, {180, 0, 200}},   {kColour, kGreen, {0, 90, 200}},
+        {kGreyScale, kCyan, {82, 82, 73}}, {kGreyScale, kBlue, {82, 0, 73}}, {kGreyScale, kGreen, {0, 82, 73}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "color " << c.color << " filter " << c.filter);
+        Gate taken;
+        RunMix(c.color, c.filter, new CFlatPictureSource(64, 48, left, left, &taken, nullptr),
+               new CFlatPictureSource(64, 48, right, right, nullptr, &taken));
+        EXPECT_EQ(sink->Pixel(0, 0), c.expected);
+        EXPECT_EQ(sink->Pixel(63, 47), c.expected);
+    }
+}
+
+TEST_F(PictureStagesTest, MixSamplesARightPictureOfAnotherSizeAtTheSamePlace)
+{
+    Gate taken;
+    RunMix(kColour, kCyan, new CFlatPictureSource(64, 48, {0, 0, 100}, {0, 0, 100}, &taken, nullptr),
+           new CFlatPictureSource(16, 12, {40, 50, 0}, {140, 150, 0}, nullptr, &taken));
+    EXPECT_EQ(sink->Pixel(5, 40), (std::vector<BYTE>{40, 50, 100}));
+    EXPECT_EQ(sink->Pixel(31, 0), (std::vector<BYTE>{40, 50, 100}));
+    EXPECT_EQ(sink->Pixel(32, 0), (std::vector<BYTE>{140, 150, 100}));
+    EXPECT_EQ(sink->Pixel(63, 47), (std::vector<BYTE>{140, 150, 100}));
+}
+
+TEST_F(PictureStagesTest, MixPassesTheLeftCameraUnchangedUntilTheRightDelivers)
+{
+    RunMix(kColour, kCyan, new CFlatPictureSource(64, 48, {10, 20, 200}, {30, 40, 50}, nullptr, nullptr), nullptr);
+    EXPECT_EQ(sink->Pixel(0, 0), (std::vector<BYTE>{10, 20, 200}));
+    EXPECT_EQ(sink->Pixel(63, 0), (std::vector<BYTE>{30, 40, 50}));
+}
+
+TEST_F(PictureStagesTest, MixRefusesUnknownAnaglyphColoursAndFilters)
+{
+    IBaseFilter* mix = Add(CLSID_3dMix, u"3D Mix");
+    I3dMixSettings* settings = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<I3dMixSettings>(mix, &settings), S_OK);
+    EXPECT_EQ(settings->SetAnaglyphColor(2), E_INVALIDARG);
+    EXPECT_EQ(settings->SetAnaglyphFilter(3), E_INVALIDARG);
+    EXPECT_EQ(settings->SetAnaglyphFilter(-1), E_INVALIDARG);
+    settings->Release();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dshow/transforms/StageFilters.h"
 
 #include "dshow/FilterRegistry.h"
+#include "dshow/transforms/3dMixStage.h"
 #include "dshow/transforms/BufferStage.h"
 #include "dshow/transforms/ColorSpaceStage.h"
 #include "dshow/transforms/ScalerStage.h"
@@ -32,6 +33,7 @@ void DShowRegisterStageFilters()
     DShowRegisterFilter(CLSID_SnapShot, "Snap Shot", FilterRole::Other, 0, &CSnapshotStage::Create);
     DShowRegisterFilter(CLSID_TimeStamp, "Time Stamp", FilterRole::Other, 0, &CTimeStampStage::Create);
     DShowRegisterFilter(CLSID_AudioIndicator, "Audio Indicator", FilterRole::Other, 0, &CAudioIndicatorStage::Create);
+    DShowRegisterFilter(CLSID_3dMix, "3D Mix", FilterRole::Other, 0, &C3dMixStage::Create);
     DShowRegisterFilter(CLSID_SmartTee, "Smart Tee", FilterRole::Other, 0, &CTeeStage::Create<CLSID_SmartTee>);
     DShowRegisterFilter(CLSID_InfinitePinTee, "Infinite Pin Tee", FilterRole::Other, 0,
                         &CTeeStage::Create<CLSID_InfinitePinTee>);
