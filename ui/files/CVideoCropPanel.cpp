@@ -10,14 +10,14 @@ MvDialogTemplate MakeTemplate()
     using U = UPanelTemplates;
     using P = CVideoCropPanel;
     return U::Page(200, 58,
-                   {U::Label("Crop Left:", -1, 0, 2, 56),
-                    U::Label("Crop Right:", -1, 0, 20, 56),
-                    U::Label("Crop Top:", -1, 0, 38, 56),
-                    U::Label("Crop Bottom:", -1, 104, 2, 50),
-                    U::Edit(P::kLeft, 60, 0, 40),
-                    U::Edit(P::kRight, 60, 18, 40),
-                    U::Edit(P::kTop, 60, 36, 40),
-                    U::Edit(P::kBottom, 156, 0, 40),
+                   {U::Label("Crop Left:", -1, 0, 2, 48),
+                    U::Label("Crop Right:", -1, 0, 20, 48),
+                    U::Label("Crop Top:", -1, 96, 2, 58),
+                    U::Label("Crop Bottom:", -1, 96, 20, 58),
+                    U::Edit(P::kLeft, 50, 0, 40),
+                    U::Edit(P::kRight, 50, 18, 40),
+                    U::Edit(P::kTop, 156, 0, 40),
+                    U::Edit(P::kBottom, 156, 18, 40),
                     U::Button("Reset", P::kReset, 156, 36, 40)});
 }
 } // namespace
