@@ -26,7 +26,7 @@ bool CQuickTimeDirectExporter::Open()
     if (IsOpen()) return true;
     if (!m_qt) return false;
     if (m_filePath[0]) {
-        // The specification holds the path as a length-prefixed string: a longer path is refused.
+        // The file record holds the path as a length-prefixed string: a longer path is refused.
         const size_t length = std::strlen(m_filePath);
         if (length > 255) return false;
         UFileUtils::DeleteFileA(m_filePath);

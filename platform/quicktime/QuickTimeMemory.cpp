@@ -1,4 +1,4 @@
-// Handles, file specifications, aliases, atom containers and error texts.
+// Handles, file records, aliases, atom containers and error texts.
 #include "quicktime/QuickTimeInternal.h"
 
 #include <cstdlib>

@@ -177,7 +177,7 @@ TEST_F(QuickTimeDirectExportTest, AFrameIsTurnedTopSideFirstUnlessItIsTopDownAlr
     EXPECT_EQ(*sample.GetPtr(12), 0xBB);
 }
 
-TEST_F(QuickTimeDirectExportTest, OpenWithoutAPathDeletesNothingAndKeepsTheFileSpecification)
+TEST_F(QuickTimeDirectExportTest, OpenWithoutAPathDeletesNothingAndKeepsTheFileRecord)
 {
     const fs::path kept = fs::path(m_home.Path()) / "kept.mp4";
     std::ofstream(kept) << "kept";
@@ -186,7 +186,7 @@ TEST_F(QuickTimeDirectExportTest, OpenWithoutAPathDeletesNothingAndKeepsTheFileS
     ASSERT_TRUE(exporter.Open());
     EXPECT_EQ(exporter.GetFileSpec().name[0], 0);
     EXPECT_TRUE(fs::exists(kept));
-    // A path is made into the specification and the old file goes.
+    // A path is made into the file record and the old file goes.
     CQuickTimeDirectExporter named;
     named.SetFileType(kMpg4);
     named.SetFilePath(kept.c_str());
