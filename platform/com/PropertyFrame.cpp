@@ -25,11 +25,11 @@ constexpr int kButtonHeight = 23;
 
 std::string Narrow(LPCOLESTR text)
 {
-    if (!text || !*text) return {};
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(std::max(bytes, 1)), '\0');
+    const int bytes = text ? WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr) : 0;
+    if (bytes <= 1) return {};
+    std::string out(size_t(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
-    out.resize(out.find('\0') == std::string::npos ? out.size() : out.find('\0'));
+    out.pop_back(); // the terminating NUL
     return out;
 }
 

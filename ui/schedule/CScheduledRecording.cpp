@@ -22,7 +22,7 @@ CScheduledRecording::CScheduledRecording()
     m_clock.AddListener(this);
 }
 
-CScheduledRecording::CScheduledRecording(const CScheduledRecording& other) : CListener(), m_schedule(other.m_schedule)
+CScheduledRecording::CScheduledRecording(const CScheduledRecording& other) : CListener()
 {
     m_clock.AddListener(this);
     *this = other;

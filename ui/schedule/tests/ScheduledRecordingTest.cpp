@@ -204,3 +204,25 @@ TEST_F(ScheduledRecordingTest, APreviewRecordingStoppedByHandCancelsThePendingSt
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ScheduledRecordingTest, ACopyKeepsTheScheduleItsTimersAndItsTask)
+{
+    CScheduledRecording scheduled;
+    scheduled.SetControls(&flasher, &status);
+    scheduled.SetTask(&task);
+    ScriptSchedule(true, In(600), true, In(900));
+    ASSERT_TRUE(scheduled.Prompt());
+    CScheduledRecording copy(scheduled);
+    EXPECT_TRUE(copy.GetSchedule().GetStartOn());
+    EXPECT_TRUE(copy.GetClock().StartTimerOn());
+    EXPECT_EQ(copy.GetClock().GetStopTime().GetTime(), scheduled.GetClock().GetStopTime().GetTime());
+    EXPECT_EQ(copy.GetTask(), &task);
+    // The original goes; the copy still starts the task at its time.
+    scheduled.SetTask(nullptr);
+    scheduled.GetClock().SetStartTime(scheduled.GetClock().GetStartTime(), false);
+    ASSERT_TRUE(MvPumpUntil([&] { return task.starts == 1; }, 700000));
+}
+
+} // namespace
