@@ -369,33 +369,29 @@ bool CTargetConversionController::Respond(long code, CBroadcaster* sender, long 
 
 bool CTargetConversionController::ListenToMessage(long message, const void* p, const void* q)
 {
+    // One table serves both the commit dispatch and forgetting a dying field.
     using Enter = void (CTargetConversionController::*)();
     const struct {
-        CEntryField* field;
+        CEntryField** field;
         Enter enter;
     } fields[] = {
-        {m_platform, &CTargetConversionController::EnterPlatform},
-        {m_name, &CTargetConversionController::EnterName},
-        {m_notes, &CTargetConversionController::EnterNotes},
-        {m_directory, &CTargetConversionController::EnterDirectory},
-        {m_maxPixels, &CTargetConversionController::EnterMaxVideoPixels},
-        {m_minPixels, &CTargetConversionController::EnterMinVideoPixels},
-        {m_horizontalAlignment, &CTargetConversionController::EnterHorizontalAlignment},
-        {m_verticalAlignment, &CTargetConversionController::EnterVerticalAlignment},
-        {m_maxBitrate, &CTargetConversionController::EnterMaxBitrate},
+        {&m_platform, &CTargetConversionController::EnterPlatform},
+        {&m_name, &CTargetConversionController::EnterName},
+        {&m_notes, &CTargetConversionController::EnterNotes},
+        {&m_directory, &CTargetConversionController::EnterDirectory},
+        {&m_maxPixels, &CTargetConversionController::EnterMaxVideoPixels},
+        {&m_minPixels, &CTargetConversionController::EnterMinVideoPixels},
+        {&m_horizontalAlignment, &CTargetConversionController::EnterHorizontalAlignment},
+        {&m_verticalAlignment, &CTargetConversionController::EnterVerticalAlignment},
+        {&m_maxBitrate, &CTargetConversionController::EnterMaxBitrate},
     };
-    if (message == kEntryFieldCommittedMessage) {
-        for (const auto& entry : fields) {
-            if (entry.field && p == entry.field->Identity()) {
-                (this->*entry.enter)();
-                return true;
-            }
+    for (const auto& entry : fields) {
+        CEntryField*& field = *entry.field;
+        if (message == kEntryFieldCommittedMessage && field && p == field->Identity()) {
+            (this->*entry.enter)();
+            return true;
         }
-    }
-    if (message == kBroadcasterDyingMessage) {
-        for (CEntryField** field : {&m_platform, &m_name, &m_notes, &m_directory, &m_maxPixels, &m_minPixels,
-                                    &m_horizontalAlignment, &m_verticalAlignment, &m_maxBitrate})
-            ForgetDyingReference(*field, p);
+        if (message == kBroadcasterDyingMessage) ForgetDyingReference(field, p);
     }
     return CObjectController2::ListenToMessage(message, p, q);
 }

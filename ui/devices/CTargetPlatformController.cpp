@@ -8,8 +8,6 @@
 #include "UWindowsUtils.h"
 #include "afx/controls/CButton.h"
 
-#include <initializer_list>
-
 CTargetPlatformController::CTargetPlatformController()
 {
     mExpectedType = FourCharCode("tpla");
@@ -141,26 +139,24 @@ bool CTargetPlatformController::Respond(long code, CBroadcaster* sender, long a,
 
 bool CTargetPlatformController::ListenToMessage(long message, const void* p, const void* q)
 {
+    // One table serves both the commit dispatch and forgetting a dying field.
     using Enter = void (CTargetPlatformController::*)();
     const struct {
-        CEntryField* field;
+        CEntryField** field;
         Enter enter;
     } fields[] = {
-        {m_name, &CTargetPlatformController::EnterName},
-        {m_playList, &CTargetPlatformController::EnterPlayList},
-        {m_syncText, &CTargetPlatformController::EnterSyncText},
-        {m_notes, &CTargetPlatformController::EnterNotes},
+        {&m_name, &CTargetPlatformController::EnterName},
+        {&m_playList, &CTargetPlatformController::EnterPlayList},
+        {&m_syncText, &CTargetPlatformController::EnterSyncText},
+        {&m_notes, &CTargetPlatformController::EnterNotes},
     };
-    if (message == kEntryFieldCommittedMessage) {
-        for (const auto& entry : fields) {
-            if (entry.field && p == entry.field->Identity()) {
-                (this->*entry.enter)();
-                return true;
-            }
+    for (const auto& entry : fields) {
+        CEntryField*& field = *entry.field;
+        if (message == kEntryFieldCommittedMessage && field && p == field->Identity()) {
+            (this->*entry.enter)();
+            return true;
         }
-    }
-    if (message == kBroadcasterDyingMessage) {
-        for (CEntryField** field : {&m_name, &m_playList, &m_syncText, &m_notes}) ForgetDyingReference(*field, p);
+        if (message == kBroadcasterDyingMessage) ForgetDyingReference(field, p);
     }
     return CObjectController2::ListenToMessage(message, p, q);
 }
