@@ -74,8 +74,8 @@ void CQuorlanFormatDecision::UpdateProfile()
         SetProfile(nullptr);
         return;
     }
+    // Its callers decide the files next, once the file list is the document's own.
     SetProfile(m_document->EnsureDevice(device));
-    UpdateFormat();
 }
 
 void CQuorlanFormatDecision::UpdateFileList()

@@ -138,3 +138,20 @@ TEST_F(QuorlanFormatDecision, LetsGoOfEverythingWhenDestroyedOrWhenTheDocumentGo
     EXPECT_EQ(nullptr, held.GetDevice());
     EXPECT_EQ(nullptr, held.GetFileList());
 }
+
+TEST_F(QuorlanFormatDecision, MovingToAnotherDocumentLeavesTheOldDocumentsFilesAlone)
+{
+    document.SetDevice("iPod");
+    CQuorlanFormatDecision decision;
+    decision.SetData(&document);
+    ASSERT_EQ(640, Output(0).GetSplitterType());
+
+    CQuorlanData other;
+    other.SetDevice("Zune");
+    other.GetConversionList().AddFile(NewItem(320, 240, 10));
+    decision.SetData(&other);
+    EXPECT_EQ(200, other.GetConversionList().GetFile(0)->GetMediaOutput().GetSplitterType());
+    // The first document's file keeps its own device's decision.
+    EXPECT_EQ(640, Output(0).GetSplitterType());
+    decision.SetData(nullptr);
+}
