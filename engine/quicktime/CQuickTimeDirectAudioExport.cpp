@@ -39,11 +39,6 @@ void CQuickTimeDirectAudioExport::Close()
     m_description = nullptr;
 }
 
-bool CQuickTimeDirectAudioExport::Receive(const unsigned char* data, uint32_t size, double start, double duration)
-{
-    return ReceiveSample(data, size, start, duration);
-}
-
 void CQuickTimeDirectAudioExport::RefreshDescription()
 {
     auto* d = reinterpret_cast<SoundDescription*>(*m_description);

@@ -14,7 +14,6 @@ public:
 
     bool Open() override;
     void Close() override;
-    bool Receive(const unsigned char* data, uint32_t size, double start, double duration) override;
 
     void SetChannelCount(unsigned short channels) { m_channels = channels; }
     void SetSampleRate(uint32_t rate) { m_sampleRate = rate; }

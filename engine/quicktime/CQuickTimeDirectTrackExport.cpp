@@ -84,8 +84,7 @@ void CQuickTimeDirectTrackExport::CopyData(CQtSampleHandle& sample, const unsign
     sample.SetDuration(duration);
 }
 
-bool CQuickTimeDirectTrackExport::ReceiveSample(const unsigned char* data, uint32_t size, double start,
-                                                double duration)
+bool CQuickTimeDirectTrackExport::Receive(const unsigned char* data, uint32_t size, double start, double duration)
 {
     CQtSampleHandle* sample = GetReceiveBuffer();
     CopyData(*sample, data, size, start, duration);

@@ -33,7 +33,8 @@ public:
     virtual void Close();
     virtual void CopyData(CQtSampleHandle& sample, const unsigned char* data, uint32_t size, double start,
                           double duration);
-    virtual bool Receive(const unsigned char* data, uint32_t size, double start, double duration) = 0;
+    // Queues a copy of the sample for the export thread.
+    bool Receive(const unsigned char* data, uint32_t size, double start, double duration);
     // Waits up to 4 s for 8 samples to be queued.
     virtual bool WaitForReceiving();
 
@@ -52,7 +53,6 @@ public:
     size_t GetFilledCount();
 
 protected:
-    bool ReceiveSample(const unsigned char* data, uint32_t size, double start, double duration);
     CQtSampleHandle* GetReceiveBuffer();
     void SettleReceiveBuffer(CQtSampleHandle* sample);
     // The oldest queued sample, which becomes the current encode buffer; null when none came.

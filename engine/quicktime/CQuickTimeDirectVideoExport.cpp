@@ -59,11 +59,6 @@ void CQuickTimeDirectVideoExport::Close()
     m_description = nullptr;
 }
 
-bool CQuickTimeDirectVideoExport::Receive(const unsigned char* data, uint32_t size, double start, double duration)
-{
-    return ReceiveSample(data, size, start, duration);
-}
-
 void CQuickTimeDirectVideoExport::CopyData(CQtSampleHandle& sample, const unsigned char* data, uint32_t size,
                                            double start, double duration)
 {

@@ -17,7 +17,6 @@ public:
     // Frames that are not top-down are turned over; rows the data lacks stay black.
     void CopyData(CQtSampleHandle& sample, const unsigned char* data, uint32_t size, double start,
                   double duration) override;
-    bool Receive(const unsigned char* data, uint32_t size, double start, double duration) override;
 
     void SetColor(EColorFormat format);
     void SetWidth(unsigned short width);
