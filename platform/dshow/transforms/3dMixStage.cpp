@@ -10,18 +10,6 @@ namespace {
 constexpr LONG kGreyScale = 1;
 constexpr LONG kCyan = 0, kBlue = 1, kGreen = 2;
 
-VideoPicture PictureOf(const VIDEOINFOHEADER& info, BYTE* data)
-{
-    VideoPicture picture;
-    picture.data = data;
-    picture.width = info.bmiHeader.biWidth;
-    picture.height = std::abs(info.bmiHeader.biHeight);
-    picture.bits = info.bmiHeader.biBitCount;
-    picture.stride = (picture.width * picture.bits / 8 + 3) & ~3;
-    picture.bottomUp = info.bmiHeader.biHeight > 0;
-    return picture;
-}
-
 // Blue, green, red of the pixel counted from the top left.
 BYTE* PixelAt(const VideoPicture& picture, LONG x, LONG y)
 {

@@ -140,21 +140,12 @@ HRESULT CScalerStage::Picture(const MediaSample& sample)
     const VIDEOINFOHEADER* in = InputInfo();
     const VIDEOINFOHEADER* out = OutputInfo();
     if (!in || !out) return VFW_E_NOT_CONNECTED;
-    auto picture = [](const VIDEOINFOHEADER& info, BYTE* data) {
-        VideoPicture p;
-        p.data = data;
-        p.width = info.bmiHeader.biWidth;
-        p.height = info.bmiHeader.biHeight < 0 ? -info.bmiHeader.biHeight : info.bmiHeader.biHeight;
-        p.bits = info.bmiHeader.biBitCount;
-        p.stride = (p.width * p.bits / 8 + 3) & ~3;
-        p.bottomUp = info.bmiHeader.biHeight > 0;
-        return p;
-    };
     m_picture.resize(out->bmiHeader.biSizeImage);
     VideoScaleSettings settings = m_settings;
     settings.inAspect = m_inAspectFromSource ? 0 : m_inAspect;
     settings.outAspect = m_outAspectFromSource ? 0 : m_outAspect;
-    if (!DShowVideoScaleRoutine()(settings, picture(*in, const_cast<BYTE*>(sample.data)), picture(*out, m_picture.data())))
+    if (!DShowVideoScaleRoutine()(settings, PictureOf(*in, const_cast<BYTE*>(sample.data)),
+                                     PictureOf(*out, m_picture.data())))
         return E_FAIL;
     MediaSample result = sample;
     result.data = m_picture.data();

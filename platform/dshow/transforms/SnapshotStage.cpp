@@ -87,13 +87,7 @@ std::vector<BYTE> CSnapshotStage::Image(LONG width, LONG height)
     const VIDEOINFOHEADER* info = InputInfo();
     std::lock_guard lock(m_imageLock);
     if (!info || m_latest.empty()) return {};
-    VideoPicture picture;
-    picture.data = m_latest.data();
-    picture.width = info->bmiHeader.biWidth;
-    picture.height = std::abs(info->bmiHeader.biHeight);
-    picture.bits = info->bmiHeader.biBitCount;
-    picture.stride = (picture.width * picture.bits / 8 + 3) & ~3;
-    picture.bottomUp = info->bmiHeader.biHeight > 0;
+    VideoPicture picture = PictureOf(*info, m_latest.data());
     if (width <= 0 || height <= 0) return PackBitmap(picture);
     std::vector<BYTE> scaled(size_t((width * 3 + 3) & ~3) * size_t(height));
     VideoPicture target;

@@ -29,13 +29,7 @@ HRESULT CTimeStampStage::Picture(const MediaSample& sample)
     const VIDEOINFOHEADER* info = InputInfo();
     if (!m_stamping || !info) return Pass(sample);
     m_picture.assign(sample.data, sample.data + sample.size);
-    VideoPicture picture;
-    picture.data = m_picture.data();
-    picture.width = info->bmiHeader.biWidth;
-    picture.height = std::abs(info->bmiHeader.biHeight);
-    picture.bits = info->bmiHeader.biBitCount;
-    picture.stride = (picture.width * picture.bits / 8 + 3) & ~3;
-    picture.bottomUp = info->bmiHeader.biHeight > 0;
+    VideoPicture picture = PictureOf(*info, m_picture.data());
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

@@ -1,5 +1,7 @@
 #include "dshow/transforms/VideoScaling.h"
 
+#include "dshow/VideoInfo.h"
+
 extern "C" {
 #include <libswscale/swscale.h>
 }
@@ -8,6 +10,18 @@ extern "C" {
 #include <atomic>
 #include <cmath>
 #include <vector>
+
+VideoPicture PictureOf(const VIDEOINFOHEADER& info, BYTE* data)
+{
+    VideoPicture picture;
+    picture.data = data;
+    picture.width = info.bmiHeader.biWidth;
+    picture.height = std::abs(info.bmiHeader.biHeight);
+    picture.bits = info.bmiHeader.biBitCount;
+    picture.stride = (picture.width * picture.bits / 8 + 3) & ~3;
+    picture.bottomUp = info.bmiHeader.biHeight > 0;
+    return picture;
+}
 
 namespace {
 

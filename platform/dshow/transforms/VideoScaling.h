@@ -14,6 +14,11 @@ struct VideoPicture {
     bool bottomUp = true; // the first stored row is the bottom one
 };
 
+struct VIDEOINFOHEADER;
+
+// The picture an RGB video header describes, over data.
+VideoPicture PictureOf(const VIDEOINFOHEADER& info, BYTE* data);
+
 struct VideoScaleSettings {
     LONG cropLeft = 0, cropTop = 0, cropWidth = 0, cropHeight = 0; // a width or height of 0: no crop
     LONG flip = 0;
