@@ -93,8 +93,11 @@ public:
     {
         if (index != 0) return S_FALSE;
         MakeRgbVideoType(type, MEDIASUBTYPE_RGB32, m_width, m_height, kFrame);
+        if (m_imageSize) reinterpret_cast<VIDEOINFOHEADER*>(type.pbFormat)->bmiHeader.biSizeImage = m_imageSize;
         return S_OK;
     }
+    // A type whose image size claims fewer bytes than the rows hold, and pictures of only that many.
+    void ClaimImageSize(DWORD bytes) { m_imageSize = bytes; }
     static constexpr int kFrames = 5;
 
 protected:
@@ -120,7 +123,7 @@ protected:
         }
         MediaSample sample;
         sample.data = picture.data();
-        sample.size = LONG(picture.size());
+        sample.size = m_imageSize ? LONG(m_imageSize) : LONG(picture.size());
         sample.start = m_next * kFrame;
         sample.stop = sample.start + kFrame;
         sample.hasTime = true;
@@ -137,6 +140,7 @@ private:
     Gate* m_waitFor;
     Gate* m_opens;
     int m_next = 0;
+    DWORD m_imageSize = 0;
 };
 
 class PictureStagesTest : public ::testing::Test {
@@ -311,6 +315,31 @@ TEST_F(PictureStagesTest, MixPassesTheLeftCameraUnchangedUntilTheRightDelivers)
     RunMix(kColour, kCyan, new CFlatPictureSource(64, 48, {10, 20, 200}, {30, 40, 50}, nullptr, nullptr), nullptr);
     EXPECT_EQ(sink->Pixel(0, 0), (std::vector<BYTE>{10, 20, 200}));
     EXPECT_EQ(sink->Pixel(63, 0), (std::vector<BYTE>{30, 40, 50}));
+}
+
+TEST_F(PictureStagesTest, MixRefusesPicturesShorterThanTheirRowsOnEitherInput)
+{
+    for (bool leftShort : {true, false}) {
+        SCOPED_TRACE(leftShort ? "left" : "right");
+        Gate taken;
+        auto* left = new CFlatPictureSource(64, 48, {1, 2, 3}, {1, 2, 3}, &taken, nullptr);
+        auto* right = new CFlatPictureSource(64, 48, {4, 5, 6}, {4, 5, 6}, nullptr, &taken);
+        (leftShort ? left : right)->ClaimImageSize(16);
+        for (CFlatPictureSource* source : {left, right}) filters.push_back(source);
+        graph->AddFilter(left, u"Left");
+        graph->AddFilter(right, u"Right");
+        IBaseFilter* mix = Add(CLSID_3dMix, u"3D Mix");
+        ASSERT_EQ(Link(left, u"Out", mix, u"Input 1"), S_OK);
+        ASSERT_EQ(Link(right, u"Out", mix, u"Input 2"), S_OK);
+        ASSERT_EQ(Link(mix, u"Output", sink, u"In"), S_OK);
+        sink->count = 0;
+        // The refused camera ends its stream with an error rather than being read past its end.
+        EXPECT_EQ(Run(), EC_ERRORABORT);
+        if (leftShort) EXPECT_EQ(sink->count, 0);
+        graph->RemoveFilter(left);
+        graph->RemoveFilter(right);
+        graph->RemoveFilter(mix);
+    }
 }
 
 TEST_F(PictureStagesTest, MixRefusesUnknownAnaglyphColoursAndFilters)

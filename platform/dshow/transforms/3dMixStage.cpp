@@ -63,9 +63,10 @@ HRESULT C3dMixStage::Receive(CBasePin* pin, const MediaSample& sample)
     if (pin != Right()) return CVideoStageFilter::Receive(pin, sample);
     const VIDEOINFOHEADER* info = RgbVideoInfo(Right()->MediaType());
     if (!info) return VFW_E_NOT_CONNECTED;
-    if (sample.size < LONG(info->bmiHeader.biSizeImage)) return VFW_E_INVALIDMEDIATYPE;
+    const size_t bytes = PictureBytes(*info);
+    if (sample.size < 0 || size_t(sample.size) < bytes) return VFW_E_INVALIDMEDIATYPE;
     std::lock_guard lock(m_rightLock);
-    m_right.assign(sample.data, sample.data + info->bmiHeader.biSizeImage);
+    m_right.assign(sample.data, sample.data + bytes);
     m_rightPicture = PictureOf(*info, m_right.data());
     return S_OK;
 }

@@ -23,6 +23,12 @@ VideoPicture PictureOf(const VIDEOINFOHEADER& info, BYTE* data)
     return picture;
 }
 
+size_t PictureBytes(const VIDEOINFOHEADER& info)
+{
+    const VideoPicture picture = PictureOf(info, nullptr);
+    return std::max<size_t>(info.bmiHeader.biSizeImage, size_t(picture.stride) * size_t(picture.height));
+}
+
 namespace {
 
 std::atomic<VideoScaleRoutine> gRoutine{nullptr};

@@ -18,6 +18,8 @@ struct VIDEOINFOHEADER;
 
 // The picture an RGB video header describes, over data.
 VideoPicture PictureOf(const VIDEOINFOHEADER& info, BYTE* data);
+// The bytes a sample must hold for that picture: its rows, and at least the header's image size.
+size_t PictureBytes(const VIDEOINFOHEADER& info);
 
 struct VideoScaleSettings {
     LONG cropLeft = 0, cropTop = 0, cropWidth = 0, cropHeight = 0; // a width or height of 0: no crop

@@ -2,6 +2,7 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
+#include "dshow/transforms/VideoScaling.h"
 
 CVideoStageFilter::CVideoStageFilter(REFCLSID clsid, const char16_t* input, const char16_t* output) : CBaseFilter(clsid)
 {
@@ -61,7 +62,8 @@ HRESULT CVideoStageFilter::Receive(CBasePin*, const MediaSample& sample)
     std::lock_guard lock(m_streamLock);
     const VIDEOINFOHEADER* input = InputInfo();
     if (!input) return VFW_E_NOT_CONNECTED;
-    if (sample.size < LONG(input->bmiHeader.biSizeImage)) return VFW_E_INVALIDMEDIATYPE;
+    // The stages read and write every row the header gives, whatever its image size says.
+    if (sample.size < 0 || size_t(sample.size) < PictureBytes(*input)) return VFW_E_INVALIDMEDIATYPE;
     return Picture(sample);
 }
 
