@@ -120,9 +120,7 @@ HRESULT CStreamMultiplexer::SetTag(const char* name, const char* value)
 {
     if (!name || !*name || !value) return E_POINTER;
     std::lock_guard lock(m_muxLock);
-    std::string key = ContainerTagKey(name);
-    std::erase_if(m_tags, [&](const auto& tag) { return tag.first == key; });
-    if (*value) m_tags.emplace_back(key, value);
+    SetContainerTag(m_tags, name, value);
     return S_OK;
 }
 

@@ -27,3 +27,10 @@ std::string ContainerTagKey(const char* name)
         if (std::strcmp(k.id, name) == 0) return k.key;
     return name;
 }
+
+void SetContainerTag(std::vector<std::pair<std::string, std::string>>& tags, const char* name, const char* value)
+{
+    const std::string key = ContainerTagKey(name);
+    std::erase_if(tags, [&](const auto& tag) { return tag.first == key; });
+    if (*value) tags.emplace_back(key, value);
+}

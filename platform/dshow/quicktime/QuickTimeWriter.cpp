@@ -134,9 +134,7 @@ HRESULT CQuickTimeWriter::SetTag(const char* name, const char* value)
 {
     if (!name || !*name || !value) return E_POINTER;
     std::lock_guard lock(m_writeLock);
-    const std::string key = ContainerTagKey(name);
-    std::erase_if(m_metadata, [&](const auto& tag) { return tag.first == key; });
-    if (*value) m_metadata.emplace_back(key, value);
+    SetContainerTag(m_metadata, name, value);
     return S_OK;
 }
 
