@@ -335,7 +335,9 @@ TEST_F(PictureStagesTest, MixRefusesPicturesShorterThanTheirRowsOnEitherInput)
         sink->count = 0;
         // The refused camera ends its stream with an error rather than being read past its end.
         EXPECT_EQ(Run(), EC_ERRORABORT);
-        if (leftShort) EXPECT_EQ(sink->count, 0);
+        if (leftShort) {
+            EXPECT_EQ(sink->count, 0);
+        }
         graph->RemoveFilter(left);
         graph->RemoveFilter(right);
         graph->RemoveFilter(mix);
