@@ -207,11 +207,12 @@ void CQuorlanController::Decide(bool changed, void (CQuorlanController::*reflect
         m_decision->SetFormat(m_input, m_output, false);
 }
 
+// Nothing chosen in a combo is no choice: an empty text would read as audio or as track 256.
 void CQuorlanController::EnterType()
 {
     if (!m_type || !m_output) return;
     CString text;
-    UComboChoices::GetSelectedText(m_type, text);
+    if (!UComboChoices::GetSelectedText(m_type, text)) return;
     Decide(m_output->SetWantsVideo(text == kVideoText), &CQuorlanController::ReflectType);
 }
 
@@ -224,7 +225,7 @@ void CQuorlanController::EnterAspectRatio()
 {
     if (!m_aspect || !m_ratio) return;
     CString text;
-    UComboChoices::GetSelectedText(m_aspect, text);
+    if (!UComboChoices::GetSelectedText(m_aspect, text)) return;
     EnterInputRatio(GetAspectRatio(text));
 }
 
@@ -245,7 +246,7 @@ void CQuorlanController::EnterAudio()
 {
     if (!m_audio || !m_input) return;
     CString text;
-    UComboChoices::GetSelectedText(m_audio, text);
+    if (!UComboChoices::GetSelectedText(m_audio, text)) return;
     Decide(m_input->SetSelectAudio(GetAudio(text)), &CQuorlanController::ReflectAudio);
 }
 
@@ -259,7 +260,7 @@ void CQuorlanController::EnterSubtitle()
 {
     if (!m_subtitle || !m_input) return;
     CString text;
-    UComboChoices::GetSelectedText(m_subtitle, text);
+    if (!UComboChoices::GetSelectedText(m_subtitle, text)) return;
     if (!m_input->SetSelectSubtitle(GetSubtitle(text))) ReflectSubtitle();
 }
 

@@ -235,3 +235,25 @@ TEST_F(ConversionMediaPageTest, UnbindingReleasesEveryRecord)
 }
 
 } // namespace
+
+TEST_F(ConversionMediaPageTest, ACommitWithNothingSelectedChangesNothing)
+{
+    AddTracks(1, 2, 2);
+    Output().SetWantsVideo(true);
+    Input().SetSelectAudio(1);
+    Input().SetSelectSubtitle(1);
+    Open();
+    CQuorlanController& controller = page.GetQuorlanController();
+    for (int id : {P::kType, P::kAspect, P::kAudio, P::kSubtitle})
+        ::SendMessageA(view.Item(id), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    const double ratio = Ratio().GetInput();
+    controller.EnterType();
+    controller.EnterAspectRatio();
+    controller.EnterAudio();
+    controller.EnterSubtitle();
+    EXPECT_TRUE(Output().GetWantsVideo());
+    EXPECT_DOUBLE_EQ(ratio, Ratio().GetInput());
+    EXPECT_EQ(1, Input().GetSelectAudio());
+    EXPECT_EQ(1, Input().GetSelectSubtitle());
+    EXPECT_TRUE(decision.calls.empty());
+}
