@@ -43,15 +43,14 @@ void CConversionRun::PrepareSaveFile(CSaveDir2* folder, CMediaFile2& input)
 {
     if (!folder) return;
     // Only the name of the output is taken, whatever the record holds.
-    const CString name = input.GetOutputFile().GetFileNameOnly();
-    CString path;
-    if (folder->GetSameDirectory()) {
-        path = input.GetFilePath().GetPathOnly();
-        if (path.IsEmpty() || path[path.GetLength() - 1] != '/') path += "/";
-        path += name;
-    } else {
-        path = folder->GetFilePath() + name;
-    }
-    m_saveFile.SetFilePath(path);
+    m_saveFile.SetFilePath(SavePath(*folder, input, input.GetOutputFile().GetFileNameOnly()));
     m_saveFile.SetFileReplace(folder->GetFileReplace());
+}
+
+CString CConversionRun::SavePath(CSaveDir2& folder, CMediaFile2& input, const CString& name)
+{
+    if (!folder.GetSameDirectory()) return folder.GetFilePath() + name;
+    CString path = input.GetFilePath().GetPathOnly();
+    if (path.IsEmpty() || path[path.GetLength() - 1] != '/') path += "/";
+    return path + name;
 }

@@ -26,6 +26,8 @@ public:
 
     // The output path: beside the input, or in the save folder, with the folder's replace mode.
     void PrepareSaveFile(CSaveDir2* folder, CMediaFile2& input);
+    // The path a file of this name gets: beside the input, or in the save folder.
+    static CString SavePath(CSaveDir2& folder, CMediaFile2& input, const CString& name);
 
     CSaveFile2& GetSaveFile() { return m_saveFile; }
     CRepeatPrompter* GetPrompter() { return &m_prompter; }

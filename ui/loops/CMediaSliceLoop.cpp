@@ -81,16 +81,7 @@ void CMediaSliceLoop::PrepareSaveFile()
 {
     CSliceDuration2* slice = GetCurrentSlice();
     if (!m_input || !m_saveDir || !slice) return;
-    const CString name = GetEncodingFileName(CurrentIndex() + 1);
-    CString path;
-    if (m_saveDir->GetSameDirectory()) {
-        path = m_input->GetFilePath().GetPathOnly();
-        if (path.IsEmpty() || path[path.GetLength() - 1] != '/') path += "/";
-        path += name;
-    } else {
-        path = m_saveDir->GetFilePath() + name;
-    }
-    m_saveFile.SetFilePath(path);
+    m_saveFile.SetFilePath(CConversionRun::SavePath(*m_saveDir, *m_input, GetEncodingFileName(CurrentIndex() + 1)));
     m_saveFile.SetFileReplace(m_saveDir->GetFileReplace());
 }
 
