@@ -7,17 +7,12 @@
 #include "CPersistList.h"
 #include "CSaveDir2.h"
 #include "StWaitCursor.h"
+#include "UConversionItems.h"
 #include "UStringBuffer.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
-
-CMediaInfo2* StatusOfTrack(CPersistObject* item)
-{
-    return dynamic_cast<CMediaInfo2*>(item);
-}
 
 CString NameOfTrack(CPersistObject* item)
 {
@@ -67,13 +62,13 @@ double CAudioCdConversionLoop::CalculateTotalTime()
 
 void CAudioCdConversionLoop::ResetStatus()
 {
-    m_run.MarkFrom(m_list, 0, CConversionRun::kWaiting, StatusOfTrack);
+    m_run.MarkFrom(m_list, 0, CConversionRun::kWaiting, UConversionItems::StatusOfFile);
 }
 
 bool CAudioCdConversionLoop::Start()
 {
     ResetStatus();
-    m_run.Begin(m_list, StatusOfTrack);
+    m_run.Begin(m_list, UConversionItems::StatusOfFile);
     StartProgress();
     return CAudioCdPlaybackLoop::Start();
 }
@@ -96,7 +91,7 @@ bool CAudioCdConversionLoop::NextItem()
     m_current = NextTrack(current);
     Broadcast(kLoopItemChangedMessage, this, m_current);
     if (!m_current) return false;
-    StatusOfTrack(m_current)->SetStatus(CConversionRun::kConverting);
+    UConversionItems::SetStatus(UConversionItems::StatusOfFile(m_current), CConversionRun::kConverting);
     PrepareSaveFile();
     return true;
 }
@@ -125,27 +120,27 @@ bool CAudioCdConversionLoop::ProcessItem()
 
 void CAudioCdConversionLoop::Skip()
 {
-    if (CMediaInfo2* info = StatusOfTrack(m_current)) info->SetStatus(CConversionRun::kSkipped);
+    UConversionItems::SetStatus(UConversionItems::StatusOfFile(m_current), CConversionRun::kSkipped);
     CAudioCdPlaybackLoop::Skip();
 }
 
 void CAudioCdConversionLoop::Cancel()
 {
     // Every track from the current one, checked or not.
-    m_run.MarkFrom(m_list, CurrentIndex(), CConversionRun::kSkipped, StatusOfTrack);
+    m_run.MarkFrom(m_list, CurrentIndex(), CConversionRun::kSkipped, UConversionItems::StatusOfFile);
     CAudioCdPlaybackLoop::Cancel();
     m_run.ClearFailures();
 }
 
 void CAudioCdConversionLoop::OnComplete()
 {
-    if (CMediaInfo2* info = StatusOfTrack(m_current)) info->SetStatus(CConversionRun::kDone);
+    UConversionItems::SetStatus(UConversionItems::StatusOfFile(m_current), CConversionRun::kDone);
     CAudioCdPlaybackLoop::OnComplete();
 }
 
 void CAudioCdConversionLoop::FailItem()
 {
-    if (CMediaInfo2* info = StatusOfTrack(m_current)) info->SetStatus(CConversionRun::kFailed);
+    UConversionItems::SetStatus(UConversionItems::StatusOfFile(m_current), CConversionRun::kFailed);
     if (m_current) m_run.Fail(m_current);
 }
 
