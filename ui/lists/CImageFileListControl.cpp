@@ -4,11 +4,10 @@
 #include "CImageFileListDisplay.h"
 #include "CSlideInfo2.h"
 #include "CSlideShow2.h"
+#include "USelectedObjects.h"
 
 #include "afx/windows/MessageMap.h"
 #include "win32/controls/CommCtrl.h"
-
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CImageFileListControl, CFastObjectListControl)
     ON_WM_CREATE()
@@ -105,13 +104,8 @@ void CImageFileListControl::Remove()
 {
     auto* show = dynamic_cast<CSlideShow2*>(GetObjectA());
     if (!show) return;
-    CPointerList selection;
-    GetSelection(selection);
-    std::vector<CSlideInfo2*> slides;
-    for (int i = 0; i < selection.GetItemCount(); ++i)
-        if (CSlideInfo2* slide = AsSlide(static_cast<CObjectDisplay*>(selection.GetAt(i))->GetObjectA()))
-            slides.push_back(slide);
-    for (CSlideInfo2* slide : slides) show->RemoveSlide(slide);
+    for (CPersistObject* slide : USelectedObjects::Of(*this, FourCharCode("slif")))
+        show->RemoveSlide(static_cast<CSlideInfo2*>(slide));
 }
 
 void CImageFileListControl::Clear()

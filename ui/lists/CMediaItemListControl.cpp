@@ -6,13 +6,12 @@
 #include "CPersistList.h"
 #include "UDecoderGuids.h"
 #include "UMediaProperties.h"
+#include "USelectedObjects.h"
 #include "UShellUtils.h"
 #include "USingleSelection.h"
 
 #include "afx/windows/MessageMap.h"
 #include "win32/controls/CommCtrl.h"
-
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CMediaItemListControl, CFastObjectListControl)
     ON_WM_CREATE()
@@ -78,14 +77,7 @@ void CMediaItemListControl::AddFiles(CMediaVerifier* verifier)
 
 void CMediaItemListControl::Remove()
 {
-    CPointerList selection;
-    GetSelection(selection);
-    // The rows go with their items, so the items are gathered first.
-    std::vector<CPersistObject*> items;
-    for (int i = 0; i < selection.GetItemCount(); ++i)
-        if (CPersistObject* item = AsItem(static_cast<CObjectDisplay*>(selection.GetAt(i))->GetObjectA()))
-            items.push_back(item);
-    for (CPersistObject* item : items) DeleteItem(item);
+    for (CPersistObject* item : USelectedObjects::Of(*this, GetItemType())) DeleteItem(item);
     SelectAll(false);
 }
 

@@ -5,7 +5,7 @@
 #include "CTagEditDialog.h"
 #include "CTagListDisplay.h"
 #include "CTagMaps.h"
-#include "CPointerList.h"
+#include "USelectedObjects.h"
 #include "win32/controls/CtlMessages.h"
 
 #include <vector>
@@ -91,14 +91,7 @@ void CTagListControl::Delete()
 {
     CPersistList* list = GetChildList();
     if (!list) return;
-    CPointerList selection;
-    GetSelection(selection);
-    // The rows go with their tags, so the tags are gathered first.
-    std::vector<CPersistObject*> doomed;
-    for (int i = 0; i < selection.GetItemCount(); ++i)
-        if (CNamedValue* tag = AsTag(static_cast<CObjectDisplay*>(selection.GetAt(i))->GetObjectA()))
-            doomed.push_back(tag);
-    for (CPersistObject* tag : doomed) {
+    for (CPersistObject* tag : USelectedObjects::Of(*this, kTagType)) {
         list->Remove(tag);
         if (list->OwnsItems()) delete tag;
     }
