@@ -78,11 +78,6 @@ bool COstrelRecordingAdministrator2::CreateBridgeFilters()
     return true;
 }
 
-bool COstrelRecordingAdministrator2::CreateProcessingOutputFilters()
-{
-    return CPreviewRecordingAdministrator2::CreateProcessingOutputFilters();
-}
-
 bool COstrelRecordingAdministrator2::Stop()
 {
     // Paused first to let the mix settle; not while recording, since a recording stopped from

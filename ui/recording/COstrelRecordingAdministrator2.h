@@ -13,7 +13,6 @@ public:
 
     bool CreateInputFilters() override;
     bool CreateBridgeFilters() override;
-    bool CreateProcessingOutputFilters() override;
     bool Stop() override;
     bool Respond(long code, CBroadcaster* sender, long a, long b) override;
 
