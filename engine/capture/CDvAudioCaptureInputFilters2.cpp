@@ -4,7 +4,7 @@
 #include "CSplitterFilter.h"
 #include "CUntimedRenderer.h"
 #include "CVideoCaptureFilter.h"
-#include "DvFilterIds.h"
+#include "UDvSplitter.h"
 
 const char* const CDvAudioCaptureInputFilters2::kSplitterError = "Unable to load DV splitter.";
 const char* const CDvAudioCaptureInputFilters2::kVideoBlockError = "Unable to load video block.";
@@ -12,18 +12,15 @@ const char* const CDvAudioCaptureInputFilters2::kConnectSplitterError = "Unable 
 const char* const CDvAudioCaptureInputFilters2::kConnectVideoBlockError = "Unable to connect video block.";
 
 CDvAudioCaptureInputFilters2::CDvAudioCaptureInputFilters2(CDirectShowGraph* graph)
-    : CDvCaptureInputFilters2(graph), m_splitter(new CSplitterFilter(graph, "DV Splitter")),
+    : CDvCaptureInputFilters2(graph), m_splitter(UDvSplitter::Make(graph)),
       m_videoBlock(new CUntimedRenderer(graph, "Video Block"))
 {
-    m_splitter->SetId(CLSID_DvSplitter);
-    m_splitter->SetSystemComponent(true);
 }
 
 CDvAudioCaptureInputFilters2::~CDvAudioCaptureInputFilters2()
 {
     CDvAudioCaptureInputFilters2::Release();
     delete m_videoBlock;
-    delete m_splitter;
 }
 
 bool CDvAudioCaptureInputFilters2::CreateSelf()

@@ -3,6 +3,8 @@
 // one processing audio pin.
 #include "CDvCaptureInputFilters2.h"
 
+#include <memory>
+
 class CSplitterFilter;
 class CUntimedRenderer;
 
@@ -26,6 +28,6 @@ public:
     static const char* const kConnectVideoBlockError;
 
 private:
-    CSplitterFilter* m_splitter;
+    std::unique_ptr<CSplitterFilter> m_splitter;
     CUntimedRenderer* m_videoBlock;
 };

@@ -4,18 +4,10 @@
 #include "CDecoderFilter.h"
 #include "CSmartTeeFilter.h"
 #include "CSplitterFilter.h"
-#include "DvFilterIds.h"
+#include "UDvSplitter.h"
 #include "dshow/decoders/DecoderIds.h"
 
 namespace {
-
-std::unique_ptr<CSplitterFilter> DvSplitter(CDirectShowGraph* graph, const char* name)
-{
-    auto splitter = std::make_unique<CSplitterFilter>(graph, name);
-    splitter->SetId(CLSID_DvSplitter);
-    splitter->SetSystemComponent(true);
-    return splitter;
-}
 
 std::unique_ptr<CDecoderFilter> DvDecoder(CDirectShowGraph* graph, const char* name)
 {
@@ -28,7 +20,7 @@ std::unique_ptr<CDecoderFilter> DvDecoder(CDirectShowGraph* graph, const char* n
 } // namespace
 
 CDv3dPreviewBridge::CDv3dPreviewBridge(CDirectShowGraph* graph)
-    : C3dPreviewBridge(graph), m_splitter(DvSplitter(graph, "Splitter")), m_splitter2(DvSplitter(graph, "Splitter 2")),
+    : C3dPreviewBridge(graph), m_splitter(UDvSplitter::Make(graph, "Splitter")), m_splitter2(UDvSplitter::Make(graph, "Splitter 2")),
       m_decoder(DvDecoder(graph, "Decoder")), m_decoder2(DvDecoder(graph, "Decoder 2"))
 {
 }
