@@ -21,7 +21,5 @@ protected:
     std::vector<CDirectShowFilter*> Filters() override;
 
 private:
-    CFilterPin* ProcessingPin(bool video, int index);
-
     std::unique_ptr<CSplitterFilter> m_splitter2;
 };

@@ -1,13 +1,11 @@
 #include "CDvBridge.h"
 
 #include "CSplitterFilter.h"
-#include "DvFilterIds.h"
+#include "UDvSplitter.h"
 
 CDvBridge::CDvBridge(CDirectShowGraph* graph)
-    : CBridgeFilters(graph), m_splitter(std::make_unique<CSplitterFilter>(graph, "DV Splitter"))
+    : CBridgeFilters(graph), m_splitter(UDvSplitter::Make(graph))
 {
-    m_splitter->SetId(CLSID_DvSplitter);
-    m_splitter->SetSystemComponent(true);
 }
 
 CDvBridge::~CDvBridge()
@@ -30,28 +28,28 @@ bool CDvBridge::Connect()
     return Link(m_input->GetStreamPin(0), m_splitter->GetInputPin());
 }
 
-CFilterPin* CDvBridge::RenderPin(CSplitterFilter& splitter, bool video, EOutputType type, int index)
+CFilterPin* CDvBridge::FirstPin(CSplitterFilter& splitter, bool video, int index)
 {
-    if (type != kOutputRender || index != 0 || !splitter.GetFilter()) return nullptr;
+    if (index != 0 || !splitter.GetFilter()) return nullptr;
     return video ? splitter.GetVideoPin(0) : splitter.GetAudioPin(0);
 }
 
 int CDvBridge::GetVideoPinCount(EOutputType type)
 {
-    return RenderPin(*m_splitter, true, type, 0) ? 1 : 0;
+    return CDvBridge::GetVideoPin(type, 0) ? 1 : 0;
 }
 
 CFilterPin* CDvBridge::GetVideoPin(EOutputType type, int index)
 {
-    return RenderPin(*m_splitter, true, type, index);
+    return type == kOutputRender ? FirstPin(*m_splitter, true, index) : nullptr;
 }
 
 int CDvBridge::GetAudioPinCount(EOutputType type)
 {
-    return RenderPin(*m_splitter, false, type, 0) ? 1 : 0;
+    return CDvBridge::GetAudioPin(type, 0) ? 1 : 0;
 }
 
 CFilterPin* CDvBridge::GetAudioPin(EOutputType type, int index)
 {
-    return RenderPin(*m_splitter, false, type, index);
+    return type == kOutputRender ? FirstPin(*m_splitter, false, index) : nullptr;
 }

@@ -23,8 +23,8 @@ public:
 
 protected:
     std::vector<CDirectShowFilter*> Filters() override;
-    // The first splitter's first output of a kind, for the render pins.
-    static CFilterPin* RenderPin(CSplitterFilter& splitter, bool video, EOutputType type, int index);
+    // A splitter's first output of a kind; no other index is offered.
+    static CFilterPin* FirstPin(CSplitterFilter& splitter, bool video, int index);
 
     std::unique_ptr<CSplitterFilter> m_splitter;
 };
