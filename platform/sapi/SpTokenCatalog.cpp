@@ -5,6 +5,9 @@
 #include "sapi/WideText.h"
 #include "com/ComRuntime.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -36,6 +39,45 @@ bool SameNoCase(const std::u16string& a, const std::u16string& b)
 
 const std::u16string kTokens = u"\\Tokens\\";
 
+// The language tags a new user most likely reads, best first: the locale's own
+// ("de_DE.UTF-8" gives "de-DE" and "de"), then English.
+std::vector<std::string> PreferredLanguages()
+{
+    std::vector<std::string> wanted;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (!value || !*value) continue;
+        std::string locale(value);
+        locale = locale.substr(0, locale.find_first_of(".@"));
+        if (locale == "C" || locale == "POSIX") break;
+        std::replace(locale.begin(), locale.end(), '_', '-');
+        wanted.push_back(locale);
+        if (locale.find('-') != std::string::npos) wanted.push_back(locale.substr(0, locale.find('-')));
+        break;
+    }
+    wanted.push_back("en-US");
+    wanted.push_back("en");
+    return wanted;
+}
+
+// An engine names a voice by a path whose last part is its language tag ("gmw/en-US").
+bool SpeaksLanguage(const std::string& voiceId, const std::string& tag)
+{
+    const std::string last = voiceId.substr(voiceId.find_last_of('/') + 1);
+    return last.size() == tag.size() &&
+           std::equal(last.begin(), last.end(), tag.begin(), [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+// Where the default voice sits in the engine's list: the first speaking the best preferred
+// language, else the first voice.
+size_t DefaultVoiceIndex(const std::vector<CEngineVoice>& voices)
+{
+    for (const std::string& tag : PreferredLanguages())
+        for (size_t i = 0; i < voices.size(); ++i)
+            if (SpeaksLanguage(voices[i].id, tag)) return i;
+    return 0;
+}
+
 // Fills the voice tokens for the current engine (again when a test changed it).
 void Refresh(Catalog& c)
 {
@@ -44,7 +86,13 @@ void Refresh(Catalog& c)
     for (CSpObjectToken* token : c.voices) token->Release();
     c.voices.clear();
     c.engine = engine;
-    for (const CEngineVoice& voice : engine->Voices()) {
+    std::vector<CEngineVoice> voices = engine->Voices();
+    // The default voice leads the list: programs take the first listed voice for a new user.
+    if (!voices.empty()) {
+        const auto chosen = voices.begin() + std::ptrdiff_t(DefaultVoiceIndex(voices));
+        std::rotate(voices.begin(), chosen, chosen + 1);
+    }
+    for (const CEngineVoice& voice : voices) {
         auto data = std::make_shared<CTokenData>();
         data->id = CSpTokenCatalog::VoiceTokenPrefix() + SpWiden(voice.id);
         data->description = SpWiden(voice.description);
@@ -59,7 +107,10 @@ void Refresh(Catalog& c)
     }
 }
 
-std::u16string IdOf(ISpObjectToken* token)
+
+} // namespace
+
+std::u16string CSpTokenCatalog::IdOf(ISpObjectToken* token)
 {
     LPWSTR id = nullptr;
     std::u16string result;
@@ -67,8 +118,6 @@ std::u16string IdOf(ISpObjectToken* token)
     CoTaskMemFree(id);
     return result;
 }
-
-} // namespace
 
 std::u16string CSpTokenCatalog::VoiceTokenPrefix()
 {
@@ -115,14 +164,9 @@ ISpObjectToken* CSpTokenCatalog::FindToken(const std::u16string& tokenId)
 
 std::u16string CSpTokenCatalog::DefaultTokenId(const std::u16string& categoryId)
 {
+    // The list leads with the default voice (and the one audio output).
     std::vector<ISpObjectToken*> tokens = Tokens(categoryId);
-    std::u16string chosen;
-    // The default voice is English when installed, else the first listed.
-    const std::u16string preferred[] = {VoiceTokenPrefix() + u"gmw/en-US", VoiceTokenPrefix() + u"gmw/en"};
-    for (const std::u16string& wanted : preferred)
-        for (ISpObjectToken* token : tokens)
-            if (chosen.empty() && SameNoCase(IdOf(token), wanted)) chosen = IdOf(token);
-    if (chosen.empty() && !tokens.empty()) chosen = IdOf(tokens.front());
+    std::u16string chosen = tokens.empty() ? std::u16string() : IdOf(tokens.front());
     for (ISpObjectToken* token : tokens) token->Release();
     return chosen;
 }

@@ -19,4 +19,6 @@ public:
     // The engine's voice name behind a voice token id; empty when it is not one.
     static std::string EngineVoiceOf(const std::u16string& tokenId);
     static std::u16string VoiceTokenPrefix();
+    // A token's id; empty when it gives none.
+    static std::u16string IdOf(ISpObjectToken* token);
 };
