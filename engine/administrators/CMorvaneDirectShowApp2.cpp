@@ -1,10 +1,12 @@
 #include "CMorvaneDirectShowApp2.h"
 
+#include "CAudioCaptureTestAdministrator2.h"
 #include "CAudioCodecsInfo.h"
 #include "CAudioCompressorTestAdministrator2.h"
 #include "CCodecTesterThread.h"
 #include "CDeviceController.h"
 #include "CDirectShowSystem2.h"
+#include "CVideoCaptureTestAdministrator2.h"
 #include "CVideoCodecsInfo.h"
 #include "CVideoCompressorTestAdministrator2.h"
 #include "CWindowsMediaSystem2.h"
@@ -165,6 +167,10 @@ void CMorvaneDirectShowApp2::LoopCodecs(bool prompt)
     CVideoCompressorTestAdministrator2 video(false);
     video.SetPrompt(prompt);
     video.LoopCodecs();
+    CAudioCaptureTestAdministrator2 audioDevices;
+    audioDevices.LoopDevices();
+    CVideoCaptureTestAdministrator2 videoDevices;
+    videoDevices.LoopDevices();
     StartTester(prompt);
 }
 

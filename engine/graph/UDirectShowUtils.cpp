@@ -293,6 +293,21 @@ double UDirectShowUtils::GetFrameRate(long long averageTimePerFrame)
     return double(static_cast<long long>(1e9 / double(averageTimePerFrame) + 0.5)) * 0.01;
 }
 
+long long UDirectShowUtils::GetAverageTimePerFrame(const AM_MEDIA_TYPE* type)
+{
+    return type ? FrameTimeOf(*type) : 0;
+}
+
+bool UDirectShowUtils::IsDvMediaType(const AM_MEDIA_TYPE* type)
+{
+    if (!type) return false;
+    if (type->majortype == MediaSubtypeFromFourcc(Fourcc("iavs"))) return true;
+    if (type->majortype != MEDIATYPE_Video) return false;
+    for (DWORD dv : {Fourcc("dvsd"), Fourcc("dvhd"), Fourcc("dvsl"), Fourcc("dv25"), Fourcc("dv50"), Fourcc("dvh1")})
+        if (type->subtype == MediaSubtypeFromFourcc(dv)) return true;
+    return false;
+}
+
 bool UDirectShowUtils::VisitMediaTypes(IPin* pin, const std::function<bool(const AM_MEDIA_TYPE&)>& visit)
 {
     IEnumMediaTypes* types = nullptr;

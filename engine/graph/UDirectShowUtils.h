@@ -35,6 +35,10 @@ public:
     static unsigned long GetDXVersion();
     static unsigned long GetWMFVersion();
     static double GetFrameRate(long long averageTimePerFrame);
+    // The frame duration of a VideoInfo or VideoInfo2 type; 0 for any other.
+    static long long GetAverageTimePerFrame(const AM_MEDIA_TYPE* type);
+    // A camcorder's stream: DV video or DV with its sound interleaved.
+    static bool IsDvMediaType(const AM_MEDIA_TYPE* type);
     static unsigned long GetFourcc(const GUID& guid) { return guid.Data1; }
 
     // Pin searches: each enumerated type is freed before the next is taken.

@@ -162,6 +162,44 @@ TEST(UDirectShowUtilsTest, FrameRatesHaveTwoDecimals)
     EXPECT_EQ(UDirectShowUtils::GetFrameRate(-5), 0.0);
 }
 
+TEST(UDirectShowUtilsTest, FrameTimesComeFromEitherVideoBlock)
+{
+    CMediaType v = Video(EColorFormat(103), 32, 24);
+    reinterpret_cast<VIDEOINFOHEADER*>(v.pbFormat)->AvgTimePerFrame = 400000;
+    EXPECT_EQ(UDirectShowUtils::GetAverageTimePerFrame(&v), 400000);
+    CMediaType v2;
+    ASSERT_TRUE(UDirectShowUtils::MakeVideoInfo2(&v2, EColorFormat(204), false, 32, 24));
+    reinterpret_cast<VIDEOINFOHEADER2*>(v2.pbFormat)->AvgTimePerFrame = 333667;
+    EXPECT_EQ(UDirectShowUtils::GetAverageTimePerFrame(&v2), 333667);
+    CMediaType a = Audio(22050, 2, 16);
+    EXPECT_EQ(UDirectShowUtils::GetAverageTimePerFrame(&a), 0);
+    EXPECT_EQ(UDirectShowUtils::GetAverageTimePerFrame(nullptr), 0);
+}
+
+TEST(UDirectShowUtilsTest, DvStreamsAreKnownByTheirTypes)
+{
+    auto fourcc = [](const char* c) {
+        return DWORD(BYTE(c[0])) | DWORD(BYTE(c[1])) << 8 | DWORD(BYTE(c[2])) << 16 | DWORD(BYTE(c[3])) << 24;
+    };
+    const struct {
+        const GUID major;
+        const char* subtype;
+        bool dv;
+    } cases[] = {
+        {MEDIATYPE_Video, "dvsd", true},  {MEDIATYPE_Video, "dvhd", true}, {MEDIATYPE_Video, "dvsl", true},
+        {MEDIATYPE_Video, "dv25", true},  {MEDIATYPE_Video, "dv50", true}, {MEDIATYPE_Video, "dvh1", true},
+        {MediaSubtypeFromFourcc(fourcc("iavs")), "dvsd", true},
+        {MEDIATYPE_Video, "YUY2", false}, {MEDIATYPE_Audio, "dvsd", false}, {MEDIATYPE_Stream, "dvsd", false},
+    };
+    for (const auto& c : cases) {
+        CMediaType type;
+        type.majortype = c.major;
+        type.subtype = MediaSubtypeFromFourcc(fourcc(c.subtype));
+        EXPECT_EQ(UDirectShowUtils::IsDvMediaType(&type), c.dv) << c.subtype;
+    }
+    EXPECT_FALSE(UDirectShowUtils::IsDvMediaType(nullptr));
+}
+
 TEST(UDirectShowUtilsTest, VersionCheckFindsTheProbedRuntimeAndStaysQuiet)
 {
     // The platform counts the probed graphics libraries as present, as the runtime it stands in for.
