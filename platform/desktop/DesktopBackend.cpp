@@ -164,7 +164,12 @@ DesktopPeer* DesktopBackend::PeerOf(HWND hwnd)
 {
     if (!hwnd || !m_running) return nullptr;
     if (DesktopPeer* peer = FindPeer(hwnd)) return peer;
-    if (!IsWindow(hwnd) || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return nullptr;
+    if (!IsWindow(hwnd)) return nullptr;
+    // Windows of every thread show, so a worker's dialog is answered on the screen like any
+    // other. Another thread's window waits until it is shown: its hidden helpers need no
+    // peer, and a thread that is not yet in its loop would keep the peer's questions waiting.
+    const bool foreign = GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId();
+    if (foreign && !IsWindowVisible(hwnd)) return nullptr;
     HWND parent = GetParent(hwnd);
     DesktopPeer* parentPeer = nullptr;
     if (parent) {
@@ -178,6 +183,15 @@ DesktopPeer* DesktopBackend::PeerOf(HWND hwnd)
     DesktopPeer* raw = peer.get();
     m_peers[hwnd] = std::move(peer);
     raw->Sync(~0u & ~DesktopPeer::Bit(static_cast<int>(MvWindowEvent::Destroyed)));
+    // Its controls were made while it was hidden and found no parent then.
+    if (foreign && !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
+        EnumChildWindows(
+            hwnd,
+            [](HWND child, LPARAM) -> BOOL {
+                DesktopBackend::Instance().PeerOf(child);
+                return TRUE;
+            },
+            0);
     return raw;
 }
 
