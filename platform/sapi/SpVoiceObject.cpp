@@ -686,9 +686,14 @@ void CSpVoice::Render(Chunk& chunk, Playing& playing)
 void CSpVoice::RaiseDue(Playing& playing, uint64_t reached)
 {
     while (!playing.pending.empty() && playing.pending.front().first <= reached) {
+        std::unique_lock<std::mutex> guard(m_lock);
+        // From the pause on nothing more is raised: what came due waits for the resume.
+        // A stream's end (reached at its maximum) still says everything it had.
+        if (m_paused && reached != UINT64_MAX) return;
         const Mark& mark = playing.pending.front().second;
-        Raise(MakeEvent(mark.id, playing.stream, playing.pending.front().first, mark.wParam, mark.lParam), playing.generation);
+        SPEVENT event = MakeEvent(mark.id, playing.stream, playing.pending.front().first, mark.wParam, mark.lParam);
         playing.pending.pop_front();
+        RaiseCurrentLocked(event, playing.generation, guard);
     }
 }
 
@@ -697,6 +702,11 @@ void CSpVoice::RaiseDue(Playing& playing, uint64_t reached)
 void CSpVoice::Raise(SPEVENT event, uint64_t generation)
 {
     std::unique_lock<std::mutex> guard(m_lock);
+    RaiseCurrentLocked(event, generation, guard);
+}
+
+void CSpVoice::RaiseCurrentLocked(SPEVENT event, uint64_t generation, std::unique_lock<std::mutex>& guard)
+{
     if (generation != m_generation) {
         // The stream was purged: what it still had to say is dropped.
         guard.unlock();

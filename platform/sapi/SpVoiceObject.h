@@ -69,6 +69,7 @@ private:
     bool WaitWhilePaused(uint64_t generation);
     void RaiseDue(Playing& playing, uint64_t reached);
     void Raise(SPEVENT event, uint64_t generation);
+    void RaiseCurrentLocked(SPEVENT event, uint64_t generation, std::unique_lock<std::mutex>& guard); // unlocks
     void RaiseLocked(SPEVENT event, std::unique_lock<std::mutex>& guard); // unlocks
     void Deliver();
 

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <memory>
 #include <thread>
 #include <vector>
 #include <unistd.h>
@@ -240,6 +242,7 @@ protected:
     void TearDown() override
     {
         SafeRelease(voice);
+        SafeRelease(speakers);
         SapiTest::TearDown();
     }
     ULONG WordPosition()
@@ -248,11 +251,47 @@ protected:
         EXPECT_EQ(S_OK, voice->GetStatus(&status, nullptr));
         return status.ulInputWordPos;
     }
+    // The default speakers, set as the voice's output so that the test sees what they play.
+    ISpAudio* Speakers()
+    {
+        EXPECT_EQ(S_OK, SpCreateDefaultObjectFromCategoryId(SPCAT_AUDIOOUT, IID_ISpAudio, reinterpret_cast<void**>(&speakers)));
+        if (speakers) {
+            EXPECT_EQ(S_OK, voice->SetOutput(speakers, TRUE));
+        }
+        return speakers;
+    }
+    static uint64_t PlayedBytes(ISpAudio* audio)
+    {
+        SPAUDIOSTATUS status{};
+        EXPECT_EQ(S_OK, audio->GetStatus(&status));
+        return status.CurDevicePos;
+    }
+    // What the voice hands the speakers at a time: 25 ms of the speakers' format.
+    uint32_t BlockBytes()
+    {
+        GUID id{};
+        WAVEFORMATEX* format = nullptr;
+        EXPECT_EQ(S_OK, speakers->GetFormat(&id, &format));
+        uint32_t bytes = format ? format->nAvgBytesPerSec / 40 : 0;
+        CoTaskMemFree(format);
+        return bytes;
+    }
+    template <class Condition>
+    static bool WaitFor(Condition condition)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!condition() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return condition();
+    }
     ISpVoice* voice = nullptr;
+    ISpAudio* speakers = nullptr;
 };
 
 TEST_F(VoiceToSpeakers, WordsArriveAsTheyArePlayedAndPauseHoldsThem)
 {
+    ISpAudio* speakers = Speakers();
+    ASSERT_NE(nullptr, speakers);
     // 12 characters at 100 samples of 1000 Hz each: 1.2 s of sound.
     const std::u16string text = u"a b c d e f ";
     ASSERT_EQ(S_OK, voice->Speak(text.c_str(), SPF_ASYNC, nullptr));
@@ -261,12 +300,14 @@ TEST_F(VoiceToSpeakers, WordsArriveAsTheyArePlayedAndPauseHoldsThem)
     EXPECT_LT(early, 10u) << "later words are not raised before they are played";
 
     ASSERT_EQ(S_OK, voice->Pause());
-    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the block in the device finishes
     ULONG paused = WordPosition();
+    uint64_t playedAtPause = PlayedBytes(speakers);
     EXPECT_EQ(S_FALSE, voice->WaitUntilDone(400));
-    EXPECT_EQ(paused, WordPosition()) << "nothing plays while paused";
+    EXPECT_EQ(paused, WordPosition()) << "no word is raised while paused";
+    // Only the block the speakers had begun may still finish; 400 ms of sound would be far more.
+    EXPECT_LE(PlayedBytes(speakers) - playedAtPause, uint64_t(BlockBytes())) << "nothing plays while paused";
     ASSERT_EQ(S_OK, voice->Resume());
-    EXPECT_EQ(S_OK, voice->WaitUntilDone(5000));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
     EXPECT_EQ(10u, WordPosition());
     std::vector<WORD> ids = Ids(Drain(voice));
     EXPECT_EQ(6, std::count(ids.begin(), ids.end(), SPEI_WORD_BOUNDARY));
@@ -317,17 +358,31 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
 
 TEST_F(VoiceToSpeakers, StoppingWhilePausedNeitherHangsNorLeavesSound)
 {
+    ISpAudio* speakers = Speakers();
+    ASSERT_NE(nullptr, speakers);
     std::u16string longText(500, u'y');
     ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_TRUE(WaitFor([&] { return PlayedBytes(speakers) > 0; })) << "the speakers play";
     ASSERT_EQ(S_OK, voice->Pause());
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    // Paused with sound still handed to the speakers and not played.
+    ASSERT_TRUE(WaitFor([&] {
+        SPAUDIOSTATUS status{};
+        return speakers->GetStatus(&status) == S_OK && status.State == SPAS_PAUSE && status.CurSeekPos > status.CurDevicePos;
+    }));
     ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
-    EXPECT_EQ(S_OK, voice->WaitUntilDone(2000));
-    ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
-    auto started = std::chrono::steady_clock::now();
-    SafeRelease(voice); // paused and speaking: the release must not wait for the sound
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
+    // Still paused: this text (1000 s of sound) would never end, so a release that waited for
+    // the sound would not come back.
+    std::u16string endless(10000, u'y');
+    ASSERT_EQ(S_OK, voice->Speak(endless.c_str(), SPF_ASYNC, nullptr));
+    auto released = std::make_shared<std::promise<void>>();
+    std::future<void> done = released->get_future();
+    std::thread([v = voice, released] {
+        v->Release();
+        released->set_value();
+    }).detach();
+    voice = nullptr;
+    EXPECT_EQ(std::future_status::ready, done.wait_for(std::chrono::seconds(60))) << "the release waits for the sound";
 }
 
 int gCalls = 0;
