@@ -216,7 +216,12 @@ void CCompressorTestAdministrator2::RunTest(CCodecInfo* codec, SCodecTestResult&
 bool CCompressorTestAdministrator2::TestFileType(CFilterPin* encoderOut, ESplitterType type)
 {
     std::unique_ptr<CMuxFilter> mux(UFilterUtils2::CreateMultiplexer(m_graph, type));
-    if (!mux || !mux->Create()) return false;
+    if (!mux) return false;
+    // A multiplexer this machine lacks is the test's answer for the type, not a question for
+    // the user (who would otherwise be asked once per codec and type, from the testing thread).
+    mux->SetOwnComponent(false);
+    mux->SetSystemComponent(false);
+    if (!mux->Create()) return false;
     CUntimedRenderer renderer(m_graph, "Untimed output");
     CFilterPin* muxIn = IsAudio() ? mux->GetAudioInPin() : mux->GetVideoInPin(0);
     bool connected = renderer.Create() && muxIn && encoderOut->Connect(muxIn, nullptr) &&
