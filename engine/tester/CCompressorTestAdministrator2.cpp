@@ -91,8 +91,10 @@ bool CCompressorTestAdministrator2::NeedTesting(CCodecInfo* codec, CFormatTypes*
     if (UTesterMarks::IsBlocked(m_profile, codec->GetDisplayName())) return false;
     if (m_fullCheck) return !codec->GetTested();
     if (!codec->GetTested() || !HasCapabilities(codec)) return false;
+    // Only types a run would try count: one the codec is never tried with would bring it
+    // back, and its prompt, at every start.
     for (int i = 0; i < types->GetFileTypeCount(); ++i)
-        if (NeedTestFileType(codec, types->GetFileType(i))) return true;
+        if (WillTestType(codec, types->GetFileType(i))) return true;
     return false;
 }
 
@@ -100,6 +102,12 @@ bool CCompressorTestAdministrator2::NeedTestFileType(CCodecInfo* codec, const CF
 {
     return type && type->GetMuxId() != GUID_NULL && TypeCarries(type, IsAudio()) &&
            codec->Find(type->GetSplitterType()) == nullptr;
+}
+
+bool CCompressorTestAdministrator2::WillTestType(CCodecInfo* codec, const CFormatType* type) const
+{
+    return type && !IsAliasType(type->GetSplitterType()) && NeedTestFileType(codec, type) &&
+           MayTestType(codec, type->GetSplitterType());
 }
 
 bool CCompressorTestAdministrator2::FeedEncoder(CFilterPin* sourcePin, CFilterPin* encoderInput)
@@ -185,9 +193,8 @@ void CCompressorTestAdministrator2::RunTest(CCodecInfo* codec, SCodecTestResult&
             CFormatTypes* types = CFormatTypes::sFormatTypes;
             for (int i = 0; types && i < types->GetFileTypeCount(); ++i) {
                 const CFormatType* type = types->GetFileType(i);
-                const ESplitterType id = type->GetSplitterType();
-                if (IsAliasType(id) || !NeedTestFileType(codec, type) || !MayTestType(codec, id)) continue;
-                result.supported.emplace_back(id, TestFileType(output, id));
+                if (WillTestType(codec, type))
+                    result.supported.emplace_back(type->GetSplitterType(), TestFileType(output, type->GetSplitterType()));
             }
             // An alias type follows its aliased type for the codec family it names.
             for (int i = 0; types && i < types->GetFileTypeCount(); ++i) {

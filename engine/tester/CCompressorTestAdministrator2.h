@@ -89,6 +89,8 @@ protected:
     int m_index = -1;
 
 private:
+    // Whether a run tries the codec against the type's multiplexer.
+    bool WillTestType(CCodecInfo* codec, const CFormatType* type) const;
     void RunTest(CCodecInfo* codec, SCodecTestResult& result);
     bool TestFileType(CFilterPin* encoderOut, ESplitterType type);
 };

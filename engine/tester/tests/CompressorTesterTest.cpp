@@ -100,6 +100,37 @@ TEST_F(CompressorTesterTest, OnlyWhatIsNewOrHasNewTypesIsListedAndABlockedCodecN
     EXPECT_FALSE(types.LoadAndPrompt());
 }
 
+// Types a codec is never tried with (any multiplexer for Vorbis, DV for PCM) stay without a
+// result; they must not bring the codec back to every later check and its prompt.
+TEST_F(CompressorTesterTest, TypesACodecIsNeverTriedWithDoNotListItAgain)
+{
+    constexpr ESplitterType kDv = 900, kOgg = 1100;
+    struct Case {
+        const char* name;
+        bool onlyOggAnswered;          // else every type but DV has its result
+        bool listed;
+    };
+    for (const Case& c : {Case{"PCM", false, false}, Case{"Vorbis Encoder", true, false},
+                          Case{"Wave Codec", false, true}, Case{"Ogg Codec", true, true}}) {
+        CAudioCodecInfo* codec = AddCodec(c.name);
+        codec->SetTested(true);
+        codec->AddSetting(44100, 2, 16, 128000, 4);
+        CAudioCompressorTestAdministrator2 check(false);
+        for (int i = 0; i < CFormatTypes::sFormatTypes->GetFileTypeCount(); ++i) {
+            const CFormatType* type = CFormatTypes::sFormatTypes->GetFileType(i);
+            const ESplitterType id = type->GetSplitterType();
+            if (check.NeedTestFileType(codec, type) && (c.onlyOggAnswered ? id == kOgg : id != kDv))
+                codec->SetSupported(id, true);
+        }
+        check.SetPrompt(false);
+        EXPECT_EQ(check.LoadAndPrompt(), c.listed) << c.name;
+        EXPECT_EQ(Listed(check), c.listed ? std::vector<CString>{c.name} : std::vector<CString>{}) << c.name;
+        CAudioCodecsInfo::sInfo->RemoveCodec(codec);
+        delete codec;
+        m_added.pop_back();
+    }
+}
+
 TEST_F(CompressorTesterTest, EachTestRunsUnderItsMarkAndABlockedOneIsNotRun)
 {
     AddCodec("Marked");
