@@ -4,17 +4,24 @@
 #include "desktop/DesktopLoop.h"
 #include "desktop/DesktopMenus.h"
 #include "desktop/DesktopPeer.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/dialogs/CommonDialogs.h"
 #include "win32/dialogs/Menu.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/Window.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -138,15 +145,50 @@ UINT AskPopup(DesktopLoop& loop, HMENU menu, HWND owner, POINT at)
     return choice;
 }
 
+// Qt's dialogs live on the GUI thread: a worker's question is asked there, while the worker
+// keeps handling its own messages (what the GUI sends it meanwhile, its timers) until the
+// answer comes back, as it would inside a dialog of its own.
+template <class Answer> Answer OnGuiThread(const std::function<Answer()>& ask)
+{
+    if (QThread::currentThread() == QCoreApplication::instance()->thread()) return ask();
+    struct Shared {
+        std::atomic<bool> done{false};
+        Answer answer{};
+    };
+    auto shared = std::make_shared<Shared>();
+    const DWORD worker = MvCurrentThreadId();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [shared, &ask, worker] {
+            shared->answer = ask();
+            shared->done = true;
+            PostThreadMessageA(worker, WM_NULL, 0, 0);   // wakes its wait
+        },
+        Qt::QueuedConnection);
+    while (!shared->done) {
+        MvProcessPending();
+        if (!shared->done) WaitMessage();
+    }
+    return shared->answer;
+}
+
 } // namespace
 
 void DesktopInstallPrompts(DesktopLoop& loop)
 {
     DesktopLoop* l = &loop;
-    MvSetMessageBoxHandler([l](const MvMessageBoxRequest& request) { return AskMessageBox(*l, request); });
-    MvSetFileDialogHandler([l](const MvFileDialogRequest& request) { return AskFile(*l, request); });
-    MvSetFolderHandler([l](const MvFolderRequest& request) { return AskFolder(*l, request); });
-    MvSetPopupMenuHandler([l](HMENU menu, HWND owner, POINT at) { return AskPopup(*l, menu, owner, at); });
+    MvSetMessageBoxHandler([l](const MvMessageBoxRequest& request) {
+        return OnGuiThread<int>([&] { return AskMessageBox(*l, request); });
+    });
+    MvSetFileDialogHandler([l](const MvFileDialogRequest& request) {
+        return OnGuiThread<MvFileDialogAnswer>([&] { return AskFile(*l, request); });
+    });
+    MvSetFolderHandler([l](const MvFolderRequest& request) {
+        return OnGuiThread<MvFolderAnswer>([&] { return AskFolder(*l, request); });
+    });
+    MvSetPopupMenuHandler([l](HMENU menu, HWND owner, POINT at) {
+        return OnGuiThread<UINT>([&] { return AskPopup(*l, menu, owner, at); });
+    });
 }
 
 void DesktopRemovePrompts()

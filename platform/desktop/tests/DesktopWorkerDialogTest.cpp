@@ -5,11 +5,16 @@
 #include "afx/windows/CDialog.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/dialogs/Dialog.h"
+#include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/Window.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -119,5 +124,34 @@ INSTANTIATE_TEST_SUITE_P(
                                                                         : "PressReturn";
         return std::string(owner) + answer;
     });
+
+TEST_F(DesktopTest, AMessageBoxOfAWorkerThreadIsAskedOnTheScreenAndItsAnswerReturns)
+{
+    auto answer = std::make_shared<std::atomic<int>>(0);
+    std::thread worker([answer] { *answer = MessageBoxA(nullptr, "Go on with the check?", "Worker box", MB_OKCANCEL); });
+    // The box runs its own loop; a timer answers it from inside, as a user's click would.
+    QString text;
+    QTimer user;
+    user.setInterval(20);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible() || box->windowTitle() != "Worker box") continue;
+            text = box->text();
+            user.stop();
+            QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
+            return;
+        }
+    });
+    user.start();
+    const bool answered = WaitFor([&] { return *answer != 0; });
+    if (!answered) {
+        worker.detach();   // nothing can end its question any more
+        FAIL() << "the worker's message box was never answered";
+    }
+    worker.join();
+    EXPECT_EQ(text, "Go on with the check?");
+    EXPECT_EQ(*answer, IDCANCEL);
+}
 
 } // namespace
