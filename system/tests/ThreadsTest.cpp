@@ -4,10 +4,14 @@
 #include "CSimpleWorkerThread.h"
 
 #include "win32/kernel/Threads.h"
+#include "win32/TestThreads.h"
 #include "WaitUntil.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
+
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,11 +54,15 @@ public:
     }
     void ExecuteSelf(long param) override
     {
-        WaitForSingleObject(m_gate, 5000);
+        m_thread = static_cast<pid_t>(syscall(SYS_gettid));
+        WaitForSingleObject(m_gate, 30000);
         m_seen = param;
     }
     void Open() { SetEvent(m_gate); }
+    // The job's thread sleeps at the gate.
+    bool Waits() const { return m_thread && MvThreadSleeps(m_thread); }
     std::atomic<long> m_seen{0};
+    std::atomic<pid_t> m_thread{0};
 
 private:
     std::atomic<int>* m_deaths;
@@ -90,8 +98,8 @@ TEST(CSimpleWorkerThread, RunsUntilItsJobReturnsAndRunsAgain)
     job.Execute(42);
     EXPECT_TRUE(job.IsRunning());
     EXPECT_EQ(42, job.GetParam());
-    Sleep(20);
-    EXPECT_TRUE(job.IsRunning());
+    ASSERT_TRUE(WaitUntil([&] { return job.Waits(); }));
+    EXPECT_TRUE(job.IsRunning()) << "a job blocked in its work still runs";
     job.Open();
     ASSERT_TRUE(WaitUntil([&] { return !job.IsRunning(); }));
     EXPECT_EQ(42, job.m_seen.load());

@@ -1,5 +1,6 @@
 #include "CBufferController.h"
 #include "CDataBuffer.h"
+#include "win32/TestThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
-#include <fstream>
 #include <future>
 #include <mutex>
 #include <string>
@@ -22,16 +22,6 @@ namespace {
 std::string Contents(CDataBuffer* buffer)
 {
     return std::string(reinterpret_cast<const char*>(buffer->GetBuffer()), buffer->GetBufferSize());
-}
-
-// True while the thread of this process sleeps, as the kernel reports it.
-bool ThreadSleeps(pid_t thread)
-{
-    std::ifstream stat("/proc/self/task/" + std::to_string(thread) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line)) return false;
-    const size_t name = line.rfind(')');
-    return name != std::string::npos && name + 2 < line.size() && line[name + 2] == 'S';
 }
 
 bool Write(CBufferController& controller, const std::string& block)
@@ -141,10 +131,10 @@ TEST(CBufferController, PassingAtOnceWaitsForTheOlderBuffer)
     });
     // Both buffers are full: once the producer sleeps inside the write, it must still be waiting.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!(producer && ThreadSleeps(producer)) && !returned && std::chrono::steady_clock::now() < deadline)
+    while (!(producer && MvThreadSleeps(producer)) && !returned && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_FALSE(returned);
-    EXPECT_TRUE(producer && ThreadSleeps(producer));
+    EXPECT_TRUE(producer && MvThreadSleeps(producer));
 
     controller.ReachEnd();  // the device finished "one", the older block
     EXPECT_TRUE(third.get());

@@ -10,11 +10,13 @@
 #include "dshow/AudioRenderer.h"
 #include "dshow/DShowInterfaces.h"
 #include "win32/windowing/MessageLoop.h"
+#include "win32/kernel/KernelTime.h"
 #include "win32/kernel/Threads.h"
 #include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -202,17 +204,26 @@ TEST(GraphCreateTest, AGraphManagerThatCannotBeMadeIsTriedNineTimes)
     CoUninitialize();
 }
 
+namespace {
+// Returns once the millisecond tick has moved on from what it reads now.
+void NextTick()
+{
+    const DWORD now = timeGetTime();
+    while (timeGetTime() == now) std::this_thread::yield();
+}
+} // namespace
+
 TEST(GraphMonitorTest, StallIsReportedOnlyAfterTheTimeOut)
 {
     CGraphMonitor monitor;
     monitor.SetTimeOut(0);
     monitor.SetDuration(10);
     EXPECT_TRUE(monitor.SetPosition(1.0)); // the first position never stalls
-    Sleep(5);
+    NextTick();
     EXPECT_FALSE(monitor.SetPosition(1.0));
     EXPECT_TRUE(monitor.SetPosition(1.5)); // moving again
     monitor.SetDuration(10);
-    Sleep(5);
+    NextTick();
     EXPECT_TRUE(monitor.SetPosition(1.5)); // first call after a new duration
     monitor.Reset();
     EXPECT_TRUE(monitor.SetPosition(2.0));

@@ -1,10 +1,10 @@
 #include "sapi/WaveOutPlayer.h"
+#include "win32/TestThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <string>
 #include <thread>
 
@@ -12,16 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-// True while the thread of this process sleeps, as the kernel reports it.
-bool ThreadSleeps(pid_t thread)
-{
-    std::ifstream stat("/proc/self/task/" + std::to_string(thread) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line)) return false;
-    const size_t name = line.rfind(')');
-    return name != std::string::npos && name + 2 < line.size() && line[name + 2] == 'S';
-}
 
 TEST(WaveOutPlayer, PlaysBlocksInOrderAndCountsThemPlayed)
 {
@@ -56,10 +46,10 @@ TEST(WaveOutPlayer, AResetReleasesAWriterWaitingOnAPausedDevice)
         wrote = true;
     });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!(writing && ThreadSleeps(writing)) && !wrote && std::chrono::steady_clock::now() < deadline)
+    while (!(writing && MvThreadSleeps(writing)) && !wrote && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_FALSE(wrote) << "the writer waits while the device is paused";
-    EXPECT_TRUE(writing && ThreadSleeps(writing));
+    EXPECT_TRUE(writing && MvThreadSleeps(writing));
     EXPECT_EQ(0u, player.PlayedBytes());
     player.Reset();
     writer.join();

@@ -1,8 +1,14 @@
 #include "win32/kernel/Threads.h"
 #include "win32/WinError.h"
+#include "win32/TestThreads.h"
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <gtest/gtest.h>
+
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,9 +20,13 @@ DWORD CountRun(LPVOID param)
     return static_cast<DWORD>(reinterpret_cast<uintptr_t>(param));
 }
 
+std::atomic<pid_t> sWaiter{0};
+
+// Notes its thread for the test, then waits for the event.
 DWORD WaitForEvent(LPVOID param)
 {
-    return WaitForSingleObject(static_cast<HANDLE>(param), 5000) == WAIT_OBJECT_0 ? 1 : 0;
+    sWaiter = static_cast<pid_t>(syscall(SYS_gettid));
+    return WaitForSingleObject(static_cast<HANDLE>(param), 30000) == WAIT_OBJECT_0 ? 1 : 0;
 }
 
 }
@@ -67,10 +77,15 @@ TEST(Threads, AutoResetEventsReleaseOneWaitAndManualOnesStaySignalled)
 TEST(Threads, AnotherThreadWakesAWaiter)
 {
     HANDLE event = CreateEvent(nullptr, FALSE, FALSE, nullptr);
+    sWaiter = 0;
     HANDLE thread = CreateThread(nullptr, 0, WaitForEvent, event, 0, nullptr);
-    Sleep(10);
+    // The event is set once the other thread sleeps in its wait.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(sWaiter && MvThreadSleeps(sWaiter)) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(sWaiter && MvThreadSleeps(sWaiter));
     SetEvent(event);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 30000));
     DWORD code = 0;
     GetExitCodeThread(thread, &code);
     EXPECT_EQ(1u, code);
