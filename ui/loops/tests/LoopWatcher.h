@@ -1,5 +1,5 @@
 #pragma once
-// Counts what a loop announces: the items it started and its end.
+// Counts what a loop announces: the items it started and completed, and its end.
 #include "CDxLoop2.h"
 #include "CListener.h"
 
@@ -9,8 +9,10 @@ public:
     {
         if (message == CDxLoop2::kLoopDoneMessage) ++done;
         if (message == CDxLoop2::kLoopItemStartedMessage) ++started;
+        if (message == CDxLoop2::kLoopItemCompleteMessage) ++completed;
         return CListener::ListenToMessage(message, p, q);
     }
     int done = 0;
     int started = 0;
+    int completed = 0;
 };
