@@ -57,6 +57,7 @@ bool DesktopKeyFilter::eventFilter(QObject* watched, QEvent* event)
     bool alt = key->modifiers() & Qt::AltModifier;
     MSG msg{hwnd, static_cast<UINT>(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), vk, 1, 0, {}};
     // Accelerators and a dialog's keys come before Qt's own handling of the key.
+    MvNativeKeyOffer offer;
     bool taken = MvPreTranslate(msg);
     if (!taken && (vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE))
         if (HWND dialog = DialogAround(hwnd)) taken = IsDialogMessageA(dialog, &msg);

@@ -12,6 +12,7 @@
 #include "win32/controls/CtlTrackbar.h"
 #include "win32/controls/CtlWindow.h"
 #include "win32/dialogs/Dialog.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Window.h"
 
@@ -254,6 +255,32 @@ TEST_F(DesktopDialogTest, TabAndEscapeAreTheDialogsKeys)
     bool cancelled = false;
     for (auto& c : gHeard.commands) cancelled |= c.first == IDCANCEL;
     EXPECT_TRUE(cancelled);
+}
+
+// Programs pre-translate every key through their dialogs, as the framework's dialogs do;
+// the dialog takes its own keys and leaves typing and editing keys to the control.
+TEST_F(DesktopDialogTest, TypingStillReachesTheControlWhenTheDialogPreTranslatesKeys)
+{
+    MvSetPreTranslateHook([this](MSG& msg) {
+        return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && IsDialogMessageA(dialog, &msg);
+    });
+    auto* edit = qobject_cast<QLineEdit*>(Item(kEdit));
+    edit->setFocus();
+    SetFocus(GetDlgItem(dialog, kEdit));
+    QTest::keyClicks(edit, "Hi 12");
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    char text[64] = {};
+    GetDlgItemTextA(dialog, kEdit, text, sizeof text);
+    EXPECT_STREQ(text, "Hi 2");
+    EXPECT_EQ(edit->text(), "Hi 2");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kLoud)) << "Tab is still the dialog's";
+    QTest::keyClick(Item(kLoud), Qt::Key_Escape);
+    bool cancelled = false;
+    for (auto& c : gHeard.commands) cancelled |= c.first == IDCANCEL;
+    EXPECT_TRUE(cancelled) << "so is Escape";
+    MvSetPreTranslateHook(nullptr);
 }
 
 TEST_F(DesktopDialogTest, AChangeSentFromAWorkerThreadShows)

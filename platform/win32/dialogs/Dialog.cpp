@@ -328,6 +328,8 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg)
         }
     }
 dispatch:
+    // A control of the screen's toolkit types the key itself.
+    if (MvOfferingNativeKey()) return FALSE;
     TranslateMessage(msg);
     DispatchMessageA(msg);
     return TRUE;

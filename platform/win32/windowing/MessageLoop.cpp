@@ -107,6 +107,25 @@ bool MvPreTranslate(MSG& msg)
     return tPreTranslate ? tPreTranslate(msg) : false;
 }
 
+namespace {
+thread_local bool tOfferingNativeKey = false;
+}
+
+MvNativeKeyOffer::MvNativeKeyOffer() : m_outer(tOfferingNativeKey)
+{
+    tOfferingNativeKey = true;
+}
+
+MvNativeKeyOffer::~MvNativeKeyOffer()
+{
+    tOfferingNativeKey = m_outer;
+}
+
+bool MvOfferingNativeKey()
+{
+    return tOfferingNativeKey;
+}
+
 void MvSetThreadMessageHook(MvThreadMessageHook hook)
 {
     tThreadHook = std::move(hook);

@@ -22,6 +22,21 @@ int MvProcessPending();
 using MvPreTranslateHook = std::function<bool(MSG&)>;
 void MvSetPreTranslateHook(MvPreTranslateHook hook);       // for the calling thread
 bool MvPreTranslate(MSG& msg);                            // runs the hook
+// While one lives on a thread, the keys pre-translated there are typed by a control of
+// the screen's toolkit: accelerators and a dialog's own keys (Tab, Return, Escape) are
+// still taken, but a dialog passes every other key back instead of dispatching it to
+// the window model, which would swallow it.
+class MvNativeKeyOffer {
+public:
+    MvNativeKeyOffer();
+    ~MvNativeKeyOffer();
+    MvNativeKeyOffer(const MvNativeKeyOffer&) = delete;
+    MvNativeKeyOffer& operator=(const MvNativeKeyOffer&) = delete;
+
+private:
+    bool m_outer;
+};
+bool MvOfferingNativeKey();
 // Thread messages (posted with no window) reach this hook for the calling thread.
 using MvThreadMessageHook = std::function<void(const MSG&)>;
 void MvSetThreadMessageHook(MvThreadMessageHook hook);
