@@ -25,6 +25,14 @@ void CSimpleWorkerThread::Execute(long param)
     ResumeThread(m_thread);
 }
 
+bool CSimpleWorkerThread::WaitForEnd(DWORD milliseconds) const
+{
+    if (!m_running) return true;
+    if (!m_thread || GetCurrentThreadId() == m_threadId) return false;
+    WaitForSingleObject(m_thread, milliseconds);
+    return !m_running;
+}
+
 DWORD CSimpleWorkerThread::Routine(LPVOID self)
 {
     auto* thread = static_cast<CSimpleWorkerThread*>(self);

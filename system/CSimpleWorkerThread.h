@@ -18,6 +18,9 @@ public:
     void Execute(long param);
     long GetParam() const { return m_param; }
     bool IsRunning() const { return m_running; }
+    // Blocks until the job's thread has ended or the time is up; true when no job runs.
+    // Not for self-deleting jobs, nor from the job's own thread (false at once).
+    bool WaitForEnd(DWORD milliseconds) const;
 
 protected:
     // With it set the object deletes itself when its job ends.

@@ -4,7 +4,6 @@
 #include "CQuickTimeDirectTrackExport.h"
 #include "UFileUtils.h"
 #include "UQuickTimeCalls.h"
-#include "win32/kernel/Threads.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,7 +51,8 @@ bool CQuickTimeDirectExporter::Open()
 
 void CQuickTimeDirectExporter::Close()
 {
-    Stop();
+    // An export that does not end still uses the tracks and the component: they stay.
+    if (!Stop()) return;
     CloseTracks();
     if (m_exporter) m_qt->CloseComponent(m_exporter);
     m_exporter = nullptr;
@@ -166,16 +166,16 @@ void CQuickTimeDirectExporter::StartThread()
     if (!m_thread.IsRunning()) m_thread.Execute(reinterpret_cast<long>(this));
 }
 
-void CQuickTimeDirectExporter::Stop()
+bool CQuickTimeDirectExporter::Stop()
 {
+    // Stopped tracks wake a get-data that waits and end their sources at once.
     for (CQuickTimeDirectTrackExport* track : m_tracks) track->Stop();
-    while (m_thread.IsRunning()) Sleep(50);
+    return m_thread.WaitForEnd(kStopTimeoutMs);
 }
 
 bool CQuickTimeDirectExporter::WaitForStop()
 {
-    for (int step = 0; step < 40 && m_thread.IsRunning(); ++step) Sleep(50);
-    return IsStopped();
+    return m_thread.WaitForEnd(kWaitForStopMs);
 }
 
 void CQuickTimeDirectExporter::Export()

@@ -43,11 +43,17 @@ public:
     CQuickTimeDirectTrackExport* GetTrack(int index) const;
 
     void Start();
-    // Stops the tracks and waits until the export thread has ended.
-    void Stop();
+    // Stops the tracks and waits for the export thread to end; false when it has not ended
+    // within kStopTimeoutMs (QuickTime hangs).
+    bool Stop();
     // Waits up to 2 s for the export thread to end; true when it has.
     bool WaitForStop();
     bool IsStopped() const { return !m_thread.IsRunning(); }
+
+    // A stopped export still sits out the safe-mode wait for samples (4 s) and then lets
+    // QuickTime finish the file.
+    static constexpr DWORD kStopTimeoutMs = 60000;
+    static constexpr DWORD kWaitForStopMs = 2000;
 
     // The export itself, run on the export thread.
     void Export();

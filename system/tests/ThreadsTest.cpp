@@ -108,6 +108,19 @@ TEST(CSimpleWorkerThread, RunsUntilItsJobReturnsAndRunsAgain)
     EXPECT_EQ(7, job.m_seen.load());
 }
 
+TEST(CSimpleWorkerThread, WaitingForTheEndBlocksOnlyWhileTheJobRunsAndGivesUpInTime)
+{
+    GatedJob job;
+    EXPECT_TRUE(job.WaitForEnd(0)) << "nothing started";
+    job.Execute(3);
+    EXPECT_FALSE(job.WaitForEnd(50)) << "the job still waits at its gate";
+    EXPECT_TRUE(job.IsRunning());
+    job.Open();
+    EXPECT_TRUE(job.WaitForEnd(60000));
+    EXPECT_FALSE(job.IsRunning());
+    EXPECT_EQ(3, job.m_seen.load());
+}
+
 TEST(CSimpleWorkerThread, AnAutoDeletingJobDeletesItselfWhenDone)
 {
     std::atomic<int> deaths{0};

@@ -140,7 +140,7 @@ TEST_F(QuickTimeDirectExportTest, StopWhileQuickTimeWaitsForASampleEndsTheExport
     exporter.Start();
     EXPECT_FALSE(exporter.IsStopped());
     // QuickTime is waiting in get-data; Stop wakes it and returns once the thread has ended.
-    exporter.Stop();
+    EXPECT_TRUE(exporter.Stop());
     EXPECT_TRUE(exporter.IsStopped());
     EXPECT_FALSE(sound->IsRunning());
     // Started again, it stops again.
