@@ -248,6 +248,14 @@ bool CDirectShowGraph::IsPaused()
     return StateIs(State_Paused);
 }
 
+bool CDirectShowGraph::WaitForState(LONG state, DWORD milliseconds)
+{
+    OAFilterState current = -1;
+    if (!m_control) return false;
+    const HRESULT hr = m_control->GetState(LONG(milliseconds), &current);
+    return SUCCEEDED(hr) && hr != VFW_S_STATE_INTERMEDIATE && current == state;
+}
+
 bool CDirectShowGraph::IsStopped()
 {
     return StateIs(State_Stopped);

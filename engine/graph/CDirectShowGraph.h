@@ -63,6 +63,9 @@ public:
     bool IsPlaying();
     bool IsStopped();
     bool IsPaused();
+    // Blocks until a state change under way has reached every filter, at most that long;
+    // true when the graph is then in that state.
+    bool WaitForState(LONG state, DWORD milliseconds);
     bool StepBackward();
     bool StepForward();
     bool TurnOffReferenceClock();

@@ -3,13 +3,13 @@
 #include "C3dInfo2.h"
 #include "C3dMixBridge.h"
 #include "C3dPreviewBridge.h"
+#include "CAudioSource2.h"
+#include "CDirectShowGraph.h"
 #include "CVideoCapture3dInputFilters2.h"
 #include "CVideoCaptureBridge.h"
 #include "CVideoRecorder3d2.h"
 #include "UAudioSourceSetup.h"
-
-#include <chrono>
-#include <thread>
+#include "dshow/DShowTypes.h"
 
 COstrelRecordingAdministrator2::~COstrelRecordingAdministrator2()
 {
@@ -82,19 +82,23 @@ bool COstrelRecordingAdministrator2::Stop()
 {
     // Paused first to let the mix settle; not while recording, since a recording stopped from
     // pause would never get its end written.
-    if (IsPlaying() && !IsRecording()) {
-        Pause();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    if (IsPlaying() && !IsRecording() && Pause()) m_graph->WaitForState(State_Paused, kPauseSettleMs);
     return CPreviewRecordingAdministrator2::Stop();
 }
 
 void COstrelRecordingAdministrator2::SetVolume(bool autoVolume, unsigned char volume)
 {
-    (void)autoVolume;
-    (void)volume;
+    // Kept in the recorder's source as well, so that the next graph (a switch between
+    // preview and recording) records at the same level.
+    if (m_recorder) {
+        CAudioSource2& source = m_recorder->GetAudioSource();
+        source.SetAutoVolume(autoVolume);
+        source.SetVolume(volume);
+    }
     auto* input = dynamic_cast<CAudioCaptureInputFilters2*>(m_input);
-    if (input && m_recorder) UAudioSourceSetup::ApplyVolume(*input, m_recorder->GetAudioSource());
+    if (!input) return;
+    if (m_recorder) UAudioSourceSetup::ApplyVolume(*input, m_recorder->GetAudioSource());
+    else UAudioSourceSetup::ApplyVolume(*input, autoVolume, volume);
 }
 
 bool COstrelRecordingAdministrator2::ShowSettings()

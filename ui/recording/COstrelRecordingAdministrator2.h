@@ -29,6 +29,8 @@ public:
 
     // The output type whose preview shows the mix while each camera is recorded unmixed.
     static constexpr long kUnmixedRecording = 190;
+    // How long Stop waits for the pause to reach every filter.
+    static constexpr unsigned long kPauseSettleMs = 10000;
 
 private:
     bool HasSecondary() const;

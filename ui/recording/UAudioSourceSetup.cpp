@@ -12,6 +12,11 @@ void UAudioSourceSetup::Apply(CAudioCaptureInputFilters2& input, const CAudioSou
 
 void UAudioSourceSetup::ApplyVolume(CAudioCaptureInputFilters2& input, const CAudioSource2& source)
 {
+    ApplyVolume(input, source.GetAutoVolume(), source.GetVolume());
+}
+
+void UAudioSourceSetup::ApplyVolume(CAudioCaptureInputFilters2& input, bool autoVolume, unsigned char volume)
+{
     // The input applies its level unless told not to; automatic volume means not to.
-    input.SetVolume(!source.GetAutoVolume(), source.GetVolume());
+    input.SetVolume(!autoVolume, volume);
 }

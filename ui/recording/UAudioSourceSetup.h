@@ -8,4 +8,5 @@ public:
     static void Apply(CAudioCaptureInputFilters2& input, const CAudioSource2& source);
     // The level only: a fixed level unless the source leaves it to the card's automatic gain.
     static void ApplyVolume(CAudioCaptureInputFilters2& input, const CAudioSource2& source);
+    static void ApplyVolume(CAudioCaptureInputFilters2& input, bool autoVolume, unsigned char volume);
 };

@@ -1,10 +1,12 @@
 // Recordings from the test camera and microphone through the recording administrators, as
 // the recording tasks drive them, with the preview running; each file is then read back.
+#include "CAudioCaptureFilter.h"
 #include "CAudioIndicatorBridge.h"
 #include "CAudioRecordingAdministrator2.h"
 #include "CCamRecordingAdministrator2.h"
 #include "CDirectShowGraph.h"
 #include "CVideoCaptureBridge.h"
+#include "CVideoCaptureInputFilters2.h"
 #include "CFileOutputFilters2.h"
 #include "COstrelRecordingAdministrator2.h"
 #include "CVideoRecorder3d2.h"
@@ -225,6 +227,113 @@ TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
     EXPECT_TRUE(admin.IsPlaying());
     admin.Release();
     ExpectRecorded(file, "mpeg4", 320, 240, 25, 5.0, "mp3");
+}
+
+namespace {
+
+// The graph's state at each state change it announces.
+class CGraphStates : public CListener {
+public:
+    explicit CGraphStates(CDirectShowGraph* graph) : m_graph(graph) { graph->AddListener(this); }
+    ~CGraphStates() override { m_graph->RemoveListener(this); }
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDirectShowGraph::kGraphStateMessage)
+            states.push_back(m_graph->IsPaused() ? "paused" : m_graph->IsStopped() ? "stopped" : "running");
+        return CListener::ListenToMessage(message, p, q);
+    }
+    std::vector<std::string> states;
+
+private:
+    CDirectShowGraph* m_graph;
+};
+
+CVideoRecorder3d2 OneCameraWithSound(const char* camera, const char* microphone)
+{
+    CVideoRecorder3d2 cameras;
+    cameras.GetVideoSource().SetName(camera);
+    cameras.SetLeftOn(true);
+    cameras.SetSize(320, 240);
+    cameras.SetFrameRate(25);
+    cameras.SetCaptureAudio(true);
+    cameras.GetAudioSource().SetName(microphone);
+    return cameras;
+}
+
+} // namespace
+
+TEST_F(RecordingAdministratorRoadTest, StoppingThePreviewPausesItFirstButARecordingStopsStraightAway)
+{
+    COstrelRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(m_dir / "stopped.avi");
+    admin.SetSaveFile(save);
+    CVideoRecorder3d2 cameras = OneCameraWithSound(kVideoDevice, kAudioDevice);
+    admin.SetVideoSource(&cameras);
+    admin.SetVideoWindow(&m_window);
+
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+    {
+        CGraphStates seen(admin.GetGraph());
+        EXPECT_TRUE(admin.Stop());
+        EXPECT_EQ((std::vector<std::string>{"paused", "stopped"}), seen.states);
+    }
+    EXPECT_TRUE(admin.IsStopped());
+
+    ASSERT_TRUE(admin.Play()) << admin.GetErrorText();
+    ASSERT_TRUE(admin.StartRecording()) << admin.GetErrorText();
+    {
+        CGraphStates seen(admin.GetGraph());
+        EXPECT_TRUE(admin.Stop());
+        EXPECT_EQ((std::vector<std::string>{"stopped"}), seen.states);
+    }
+    admin.Release();
+}
+
+TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysForTheNextGraph)
+{
+    COstrelRecordingAdministrator2 admin;
+    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
+    admin.SetMediaOutput(output);
+    CSaveFile2 save = SaveTo(m_dir / "volume.avi");
+    admin.SetSaveFile(save);
+    CVideoRecorder3d2 cameras = OneCameraWithSound(kVideoDevice, kAudioDevice);
+    admin.SetVideoSource(&cameras);
+    admin.SetVideoWindow(&m_window);
+    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
+
+    const auto capture = [&] {
+        auto* input = dynamic_cast<CVideoCaptureInputFilters2*>(admin.GetInputFilters());
+        return input ? input->GetAudioCapture() : nullptr;
+    };
+    struct Case {
+        bool autoVolume;
+        unsigned char volume;
+        bool applied;
+        unsigned char shown;
+    } cases[] = {
+        {false, 70, true, 70},
+        {true, 20, false, 20},  // automatic gain: the level is kept but not applied
+        {false, 150, true, 100}, // above the scale: the top of it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.volume));
+        admin.SetVolume(c.autoVolume, c.volume);
+        ASSERT_NE(capture(), nullptr);
+        EXPECT_EQ(c.applied, capture()->GetApplyVolume());
+        EXPECT_EQ(c.shown, capture()->GetVolume());
+        EXPECT_EQ(c.autoVolume, cameras.GetAudioSource().GetAutoVolume());
+        EXPECT_EQ(c.shown, cameras.GetAudioSource().GetVolume());
+    }
+
+    // The graph built for the next switch records at the level last set.
+    admin.SetVolume(false, 35);
+    ASSERT_TRUE(admin.StartRecording()) << admin.GetErrorText();
+    ASSERT_NE(capture(), nullptr);
+    EXPECT_TRUE(capture()->GetApplyVolume());
+    EXPECT_EQ(35, capture()->GetVolume());
+    admin.Release();
 }
 
 TEST_F(RecordingAdministratorRoadTest, AMicrophoneRecordsToWaveWithItsLevelShown)
