@@ -27,7 +27,10 @@ void CImageUploadController::ReflectUpload()
 
 void CImageUploadController::ReflectStatus()
 {
-    if (GetUpload() && m_status) m_status->SetWindowText(GetUpload()->GetStatus());
+    if (!GetUpload() || !m_status) return;
+    // A new upload has no status yet; the page then keeps inviting the user to start.
+    const CString& status = GetUpload()->GetStatus();
+    m_status->SetWindowText(status.IsEmpty() ? kStartPrompt : static_cast<const char*>(status));
 }
 
 void CImageUploadController::EnterUpload()

@@ -18,6 +18,9 @@ public:
     virtual void ReflectStatus();
     virtual void EnterUpload();
 
+    // Shown until the upload has a status of its own.
+    static constexpr const char* kStartPrompt = "Click \"Start\" to start uploading images.";
+
 private:
     CImageUpload* GetUpload() const;
 

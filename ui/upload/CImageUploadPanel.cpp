@@ -10,7 +10,7 @@ MvDialogTemplate MakeTemplate()
     using P = CImageUploadPanel;
     return U::Page(260, 36,
                    {U::Button("Start", P::kUpload, 0, 0, 50),
-                    U::Label("Click \"Start\" to start uploading images.", P::kStatus, 56, 3, 200, 24)});
+                    U::Label(CImageUploadController::kStartPrompt, P::kStatus, 56, 3, 200, 24)});
 }
 } // namespace
 

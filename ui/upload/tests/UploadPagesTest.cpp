@@ -80,6 +80,29 @@ TEST_F(UploadPagesTest, TheUploadButtonStartsOnlyWithAnAccountAndShowsTheStatus)
     EXPECT_EQ(CImageUpload::kReadyStatus, view.WindowText(P::kStatus));
 }
 
+TEST_F(UploadPagesTest, ANewUploadOpensWithTheInvitationToStartAndAStatusReplacesIt)
+{
+    using P = CImageUploadPanel;
+    CImageUpload upload;
+    CImageUploadPanel page(1, nullptr);
+    OpenPage(page, host, &upload, view);
+    EXPECT_EQ("Start", view.WindowText(P::kUpload));
+    EXPECT_EQ("Click \"Start\" to start uploading images.", view.WindowText(P::kStatus));
+
+    upload.SetStatus("Uploaded now.jpg");
+    EXPECT_EQ("Uploaded now.jpg", view.WindowText(P::kStatus));
+    upload.SetStatus("");
+    EXPECT_EQ("Click \"Start\" to start uploading images.", view.WindowText(P::kStatus));
+
+    // A page opened on an upload that already has a status shows that status.
+    CImageUpload running;
+    running.SetStatus(CImageUpload::kReadyStatus);
+    CImageUploadPanel second(1, nullptr);
+    PageView secondView;
+    OpenPage(second, host, &running, secondView);
+    EXPECT_EQ(CImageUpload::kReadyStatus, secondView.WindowText(P::kStatus));
+}
+
 TEST_F(UploadPagesTest, TheIntervalIsPickedOrTypedAndARefusedOneShowsTheStoredValue)
 {
     using P = CTimeIntervalPanel;
