@@ -1,5 +1,6 @@
 #include "CDecoderInfoListControl.h"
 
+#include "CDecoderInfoListDisplay.h"
 #include "CDecoderItem.h"
 #include "UGuidUtils.h"
 
@@ -20,4 +21,9 @@ CString CDecoderInfoListControl::GetObjectText(CPersistObject* object, int colum
     case 2: return item->GetIsDmo() ? "Yes" : "";
     default: return "";
     }
+}
+
+CObjectDisplay* CDecoderInfoListControl::CreateChildDisplay(CPersistObject* object)
+{
+    return object ? new CDecoderInfoListDisplay(this) : nullptr;
 }

@@ -7,4 +7,5 @@ class CDecoderInfoListControl : public CObjectListControl {
 public:
     void CreateListHeaders() override;
     CString GetObjectText(CPersistObject* object, int column, bool forToolTip) override;
+    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override;
 };

@@ -1,6 +1,7 @@
 #include "CParserFileExtensionListControl.h"
 
 #include "CFileExtensionFilterData.h"
+#include "CParserFileExtensionListDisplay.h"
 
 void CParserFileExtensionListControl::CreateListHeaders()
 {
@@ -13,4 +14,9 @@ CString CParserFileExtensionListControl::GetObjectText(CPersistObject* object, i
     CString extension = static_cast<CFileExtensionFilterData*>(object)->GetExtension();
     extension.MakeUpper();
     return extension;
+}
+
+CObjectDisplay* CParserFileExtensionListControl::CreateChildDisplay(CPersistObject* object)
+{
+    return object ? new CParserFileExtensionListDisplay(this) : nullptr;
 }

@@ -6,4 +6,5 @@ class CParserFileExtensionListControl : public CObjectListControl {
 public:
     void CreateListHeaders() override;
     CString GetObjectText(CPersistObject* object, int column, bool forToolTip) override;
+    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override;
 };

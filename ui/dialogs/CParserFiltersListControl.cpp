@@ -1,6 +1,7 @@
 #include "CParserFiltersListControl.h"
 
 #include "CFilterData.h"
+#include "CParserFiltersListDisplay.h"
 
 void CParserFiltersListControl::CreateListHeaders()
 {
@@ -27,4 +28,9 @@ CString CParserFiltersListControl::GetFiltersName(CFilterData* filter)
     }
     if (count > 1) name += " ) ";
     return name;
+}
+
+CObjectDisplay* CParserFiltersListControl::CreateChildDisplay(CPersistObject* object)
+{
+    return object ? new CParserFiltersListDisplay(this) : nullptr;
 }

@@ -8,6 +8,7 @@ class CParserFiltersListControl : public CObjectListControl {
 public:
     void CreateListHeaders() override;
     CString GetObjectText(CPersistObject* object, int column, bool forToolTip) override;
+    CObjectDisplay* CreateChildDisplay(CPersistObject* object) override;
 
     // "Reader + Splitter + ( Decoder A or Decoder B )"; empty for no filter.
     static CString GetFiltersName(CFilterData* filter);

@@ -1,11 +1,16 @@
 #include "CDecoderInfo.h"
+#include "CDecoderInfoListControl.h"
 #include "CDecoderInfoDialog.h"
+#include "CDecoderInfoListDisplay.h"
 #include "CDecoderItemDialog.h"
 #include "CFileExtensionChainDialog.h"
 #include "CFileExtensionFilterData.h"
 #include "CFileParserDialog.h"
 #include "CFilterData.h"
+#include "CParserFileExtensionListControl.h"
+#include "CParserFileExtensionListDisplay.h"
 #include "CParserFiltersListControl.h"
+#include "CParserFiltersListDisplay.h"
 #include "CSplitterInfo.h"
 #include "OutputPageSupport.h"
 #include "UGuidUtils.h"
@@ -59,6 +64,17 @@ private:
     CtlListView* m_list;
 };
 
+// Whether every row of a dialog's list is shown by a display of that row class.
+template <class Control, class Row>
+bool RowsShownBy(HWND dialog, int id)
+{
+    auto* control = dynamic_cast<Control*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, id)));
+    if (!control || control->GetItemCount() == 0) return false;
+    for (int row = 0; row < control->GetItemCount(); ++row)
+        if (!dynamic_cast<Row*>(control->GetListDisplay(row))) return false;
+    return true;
+}
+
 class ParserDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override { MvTakeShownMessageBoxes(); }
@@ -111,6 +127,7 @@ TEST_F(ParserDialogsTest, DecodersAreMovedRemovedOnYesAndAddedAndSaved)
         EXPECT_EQ((std::vector<std::string>{"Alpha", "Beta"}), list.Column(0));
         EXPECT_EQ(kIdB, list.Text(1, 1));
         EXPECT_EQ((std::vector<std::string>{"", "Yes"}), list.Column(2));
+        EXPECT_TRUE((RowsShownBy<CDecoderInfoListControl, CDecoderInfoListDisplay>(h, CDecoderInfoDialog::kList)));
 
         view.Click(CDecoderInfoDialog::kMoveUp);
         EXPECT_EQ((std::vector<std::string>{"Alpha", "Beta"}), names()) << "nothing selected, nothing moves";
@@ -184,6 +201,10 @@ TEST_F(ParserDialogsTest, TheParserDialogEditsAnExtensionsAlternativesAndKeepsTh
         EXPECT_EQ("ABC", extensions.Text(extensionRow, 0));
         extensions.Click(extensionRow);
         EXPECT_EQ((std::vector<std::string>{"First Reader", "Second Reader"}), alternatives.Column(0));
+        EXPECT_TRUE((RowsShownBy<CParserFileExtensionListControl, CParserFileExtensionListDisplay>(
+            h, CFileParserDialog::kExtensions)));
+        EXPECT_TRUE(
+            (RowsShownBy<CParserFiltersListControl, CParserFiltersListDisplay>(h, CFileParserDialog::kAlternatives)));
         alternatives.Click(1);
         view.Click(CFileParserDialog::kMoveUp);
         EXPECT_EQ((std::vector<std::string>{"Second Reader", "First Reader"}), alternatives.Column(0));
