@@ -1,17 +1,9 @@
 #pragma once
 // Interfaces of the system's own filters that the engine's setters fill: the DV encoder's
-// format and the MPEG audio decoder's channel mode.
+// format (declared with the platform's encoder) and the MPEG audio decoder's channel mode.
 #include "ConstGuid.h"
+#include "dshow/interfaces/DvEncoderInterfaces.h"
 #include "com/Unknown.h"
-
-struct IDVEnc : IUnknown {
-    static constexpr IID kIid = ConstGuid("D18E17A0-AACB-11D0-AFB0-00AA00B67A42");
-    using Base = IUnknown;
-    virtual HRESULT get_IFormatResolution(int* videoFormat, int* dvFormat, int* resolution, BYTE dialog,
-                                          void* info) = 0;
-    virtual HRESULT put_IFormatResolution(int videoFormat, int dvFormat, int resolution, BYTE dialog,
-                                          void* info) = 0;
-};
 
 struct IMpegAudioDecoder : IUnknown {
     static constexpr IID kIid = ConstGuid("B45DD570-3C77-11D1-ABE1-00A0C905F375");

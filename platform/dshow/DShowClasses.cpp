@@ -4,6 +4,7 @@
 #include "dshow/AudioRenderer.h"
 #include "dshow/DeviceEnumerator.h"
 #include "dshow/DeviceInterfaces.h"
+#include "dshow/DvMultiplexer.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/MediaFileWriter.h"
@@ -18,7 +19,9 @@
 #include "dshow/capture/ScreenCaptureSource.h"
 #include "dshow/quicktime/QuickTimeWriter.h"
 #include "dshow/decoders/DecoderIds.h"
+#include "dshow/encoders/DvVideoEncoder.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
+#include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/renderers/RendererIds.h"
 #include "dshow/renderers/VideoRenderer.h"
 #include "dshow/sources/SourceIds.h"
@@ -51,6 +54,7 @@ struct Registrar {
         DShowRegisterQuickTimeWriters();
         DShowRegisterAudioEncoders();
         DShowRegisterMultiplexers();
+        DShowRegisterFilter(CLSID_DvMux, "DV Muxer", FilterRole::Other, 0, &CDvMultiplexer::Create);
         DShowRegisterFilter(CLSID_FileWriter, "File Writer", FilterRole::Other, 0, &CStreamFileWriter::Create);
         DShowRegisterFilter(CLSID_OwnFileWriter, "Morvane File Writer", FilterRole::Other, 0, &CStreamFileWriter::CreateOwn);
         DShowRegisterStageFilters();
@@ -58,6 +62,8 @@ struct Registrar {
         DShowRegisterPictureControlsPage();
         DShowRegisterFilter(CLSID_ScreenCaptureSource, "Screen Capture", FilterRole::Other, 0, &CScreenCaptureSource::Create);
         DShowRegisterVideoEncoders();
+        DShowRegisterFilter(CLSID_DvVideoEncoder, "DV Video Encoder", FilterRole::Other, 0, &CDvVideoEncoder::Create,
+                            CLSID_VideoCompressorCategory);
         DShowRegisterFilter(CLSID_VideoMixingRenderer9, "Video Mixing Renderer 9", FilterRole::Other, 0,
                             &CVideoRenderer::Create<CLSID_VideoMixingRenderer9>);
         DShowRegisterFilter(CLSID_VideoRenderer, "Video Renderer", FilterRole::Other, 0,

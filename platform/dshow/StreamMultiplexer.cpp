@@ -1,10 +1,12 @@
 #include "dshow/StreamMultiplexer.h"
 
 #include "dshow/BasePin.h"
+#include "dshow/ByteOutput.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/formats/CodedVideoFormat.h"
 #include "dshow/formats/CodedWaveFormat.h"
+#include "dshow/formats/DvFormat.h"
 #include "dshow/formats/TagKeys.h"
 #include "win32/audio/WaveFormat.h"
 
@@ -33,7 +35,6 @@ const MultiplexerKind kKinds[] = {
     {&CLSID_AviMux, "AVI Mux", "avi", true},
 };
 
-constexpr int kIoBuffer = 64 * 1024;
 const AVRational kUnits{1, int(kUnitsPerSecond)};
 
 template <size_t N>
@@ -58,12 +59,22 @@ int64_t SeekPacket(void* opaque, int64_t offset, int whence)
     return static_cast<CStreamMultiplexer*>(opaque)->SeekBytes(offset, whence);
 }
 
-// Stream parameters from an input type: PCM, or a coded stream of the pin's kind.
 // Stream parameters from an input type: PCM, coded audio, or coded video of the pin's
 // kind. A video frame rate, when the type gives one, comes back in `rate`.
 bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p, AVRational& rate)
 {
     rate = AVRational{0, 1};
+    if (const DvSystem* dv = video ? ReadDvType(type, true) : nullptr) {
+        // Interleaved DV: the whole frames, sound within, as one stream.
+        p.codec_type = AVMEDIA_TYPE_VIDEO;
+        p.codec_id = AV_CODEC_ID_DVVIDEO;
+        p.codec_tag = MKTAG('d', 'v', 's', 'd');
+        p.width = dv->width;
+        p.height = dv->height;
+        p.format = dv->pixelFormat;
+        rate = AVRational{dv->rateNum, dv->rateDen};
+        return true;
+    }
     if (video) return FillVideoParameters(type, p, rate);
     if (FillAudioParameters(type, p)) return true;
     const BYTE* extra = nullptr;
@@ -94,6 +105,17 @@ bool AddSkipSamples(AVPacket& packet, const MediaSample& sample)
     AV_WL32(skip + 4, uint32_t(std::max<LONG>(sample.skipEnd, 0)));
     skip[8] = skip[9] = 0;
     return true;
+}
+
+// The first stream header's type "vids" becomes "iavs".
+void MarkInterleavedStream(std::vector<uint8_t>& header)
+{
+    static const char kHeader[] = "strh";
+    for (size_t at = 0; at + 12 <= header.size(); ++at) {
+        if (std::memcmp(header.data() + at, kHeader, 4) != 0) continue;
+        if (std::memcmp(header.data() + at + 8, "vids", 4) == 0) std::memcpy(header.data() + at + 8, "iavs", 4);
+        return;
+    }
 }
 
 } // namespace
@@ -142,6 +164,9 @@ HRESULT CStreamMultiplexer::get_Mode(LONG* mode)
 HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
     if (pin == Output()) return type.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    // Only AVI keeps interleaved DV whole, as its one stream.
+    if (ReadDvType(type, true) && (pin->Index() != 0 || std::strcmp(m_kind.container, "avi") != 0))
+        return VFW_E_TYPE_NOT_ACCEPTED;
     AVCodecParameters* p = avcodec_parameters_alloc();
     AVRational rate;
     bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p, rate);
@@ -175,14 +200,7 @@ HRESULT CStreamMultiplexer::OnStop()
 
 void CStreamMultiplexer::Close()
 {
-    if (m_output) {
-        if (m_output->pb) {
-            av_freep(&m_output->pb->buffer);
-            avio_context_free(&m_output->pb);
-        }
-        avformat_free_context(m_output);
-        m_output = nullptr;
-    }
+    FreeByteOutput(m_output);
     av_packet_free(&m_packet);
     m_streamPins.clear();
     m_ended.clear();
@@ -211,10 +229,8 @@ HRESULT CStreamMultiplexer::Open()
         if (rate.num > 0) stream->avg_frame_rate = rate;
         m_streamPins.push_back(pin);
     }
-    auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBuffer));
-    m_output->pb = buffer ? avio_alloc_context(buffer, kIoBuffer, 1, this, nullptr, &WritePacket, &SeekPacket) : nullptr;
-    if (!m_output->pb || m_streamPins.empty()) {
-        if (!m_output->pb) av_free(buffer);
+    m_typeOneDv = !m_streamPins.empty() && ReadDvType(m_streamPins[0]->MediaType(), true);
+    if (m_streamPins.empty() || !AttachByteOutput(*m_output, this, &WritePacket, &SeekPacket)) {
         Close();
         return m_streamPins.empty() ? VFW_E_NOT_CONNECTED : E_OUTOFMEMORY;
     }
@@ -229,6 +245,14 @@ HRESULT CStreamMultiplexer::Open()
 
 int CStreamMultiplexer::WriteBytes(const uint8_t* data, int size)
 {
+    std::vector<uint8_t> header;
+    if (m_typeOneDv && m_position == 0) {
+        // The container library writes the stream as video; its header names it interleaved.
+        header.assign(data, data + size);
+        MarkInterleavedStream(header);
+        data = header.data();
+        m_typeOneDv = false;
+    }
     MediaSample sample;
     sample.data = data;
     sample.size = size;

@@ -3,8 +3,8 @@
 // on as a byte stream whose samples carry their file offset in `start`, for a file
 // writer. One class id per container (WAV, MP3, OGG, Matroska, AVI). Inputs are
 // "Video In" (containers with video) and "Audio In": PCM, a coded wave type, or a coded
-// stream of the file source. Tags given before the run go into the container's own tags
-// (ID3v2 in MP3).
+// stream of the file source; AVI also takes interleaved DV on "Video In" as its one stream
+// (a type-1 DV AVI). Tags given before the run go into the container's own tags (ID3v2 in MP3).
 #include "dshow/BaseFilter.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 
@@ -62,6 +62,7 @@ private:
     std::set<CBasePin*> m_ended;
     bool m_headerWritten = false;
     bool m_finished = false;
+    bool m_typeOneDv = false; // interleaved DV, its header still to be marked
     int64_t m_position = 0;
     int64_t m_size = 0;
     std::vector<std::pair<std::string, std::string>> m_tags; // container keys and values

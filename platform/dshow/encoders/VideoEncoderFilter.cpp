@@ -89,7 +89,12 @@ HRESULT CVideoStreamEncoder::Open()
 {
     const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
     if (!info) return VFW_E_NOT_CONNECTED;
-    return m_encoding->Open(m_kind.encoder, *info, m_quality, 0, true);
+    return OpenEncoding(*info);
+}
+
+HRESULT CVideoStreamEncoder::OpenEncoding(const VIDEOINFOHEADER& input)
+{
+    return m_encoding->Open(m_kind.encoder, input, m_quality, 0, true);
 }
 
 HRESULT CVideoStreamEncoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)

@@ -11,6 +11,7 @@
 
 class CVideoEncoding;
 struct AVPacket;
+struct VIDEOINFOHEADER;
 
 struct VideoEncoderKind {
     const CLSID* clsid;
@@ -38,6 +39,10 @@ protected:
     ~CVideoStreamEncoder() override;
     void* FindInterface(REFIID iid) override;
     HRESULT OnPause() override;
+    // Opens the codec on the connected input.
+    virtual HRESULT OpenEncoding(const VIDEOINFOHEADER& input);
+    CVideoEncoding& Encoding() const { return *m_encoding; }
+    const VideoEncoderKind& Kind() const { return m_kind; }
 
 private:
     HRESULT Open();

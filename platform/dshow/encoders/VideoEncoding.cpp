@@ -34,7 +34,7 @@ void CVideoEncoding::Close()
 }
 
 HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
-                             bool globalHeader)
+                             bool globalHeader, const VideoEncodingTarget* target)
 {
     Close();
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder);
@@ -57,6 +57,13 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     m_codec->width = m_width & ~1;
     m_codec->height = m_height & ~1;
     m_codec->pix_fmt = ChoosePixelFormat(codec);
+    if (target) {
+        rate = AVRational{target->rateNum, target->rateDen};
+        m_frameTime = (kUnitsPerSecond * target->rateDen + target->rateNum / 2) / std::max(target->rateNum, 1);
+        m_codec->width = target->width;
+        m_codec->height = target->height;
+        m_codec->pix_fmt = AVPixelFormat(target->pixelFormat);
+    }
     m_codec->time_base = av_inv_q(rate);
     m_codec->framerate = rate;
     m_codec->gop_size = 12;

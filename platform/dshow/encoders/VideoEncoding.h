@@ -10,6 +10,13 @@ struct AVPacket;
 struct SwsContext;
 struct VIDEOINFOHEADER;
 
+// A fixed picture the encoder makes whatever the input's size and rate.
+struct VideoEncodingTarget {
+    int width = 0, height = 0;
+    int pixelFormat = 0;
+    int rateNum = 0, rateDen = 1; // frames per second
+};
+
 class CVideoEncoding {
 public:
     // Packets come out in the codec's time base (one frame).
@@ -22,7 +29,7 @@ public:
 
     // quality 1..99 (0: the encoder's default); bitRate 0: none set.
     HRESULT Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
-                 bool globalHeader);
+                 bool globalHeader, const VideoEncodingTarget* target = nullptr);
     void Close();
     bool IsOpen() const { return m_codec != nullptr; }
     AVCodecContext* Codec() const { return m_codec; }

@@ -9,8 +9,10 @@
 #include "CFormatTypes.h"
 #include "CListener.h"
 #include "CMediaTags.h"
+#include "EngineTestDecode.h"
 #include "EngineTestMedia.h"
 #include "StDirectShow.h"
+#include "UFilterUtils2.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/windowing/MessageLoop.h"
@@ -84,7 +86,8 @@ protected:
         for (ESplitterType type : types) codec->SetSupported(type, true);
     }
 
-    // Converts the tone through the engine's input and file output sets and runs the graph to its end.
+    // Converts the tone through the engine's input and file output sets and runs the graph to its end;
+    // `video`, when given, sets the video and may change the other settings.
     void Convert(const Conversion& c, const fs::path& out, const fs::path& in = {},
                  const std::function<void(CFileOutputFilters2&)>& video = {})
     {
@@ -100,13 +103,13 @@ protected:
         output.SetFilePath(out.string().c_str());
         output.SetFileOption(kFileReplaceReplace);
         output.SetWantsVideo(bool(video));
-        if (video) video(output);
         output.SetAudioCodecName(c.codecName, "");
         output.SetAudioSampleRate(44100);
         output.SetAudioChannelCount(2);
         output.SetAudioBitsPerSample(16);
         output.SetAudioBitrate(*c.codecName ? 128000 : 0);
         output.SetTags(m_tags);
+        if (video) video(output);
         ASSERT_TRUE(output.Connect(&input)) << c.file << ": " << output.GetErrorText();
 
         input.ReconnectSeeker();
@@ -123,6 +126,16 @@ protected:
         output.Release();
         input.Release();
         graph.Release();
+    }
+
+    // A 2-second 320x240 picture at 25 frames per second with a tone, made by the ffmpeg tool.
+    static bool MakeClip(const fs::path& clip, int sampleRate, int channels)
+    {
+        const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
+                                 "-f lavfi -i sine=frequency=440:sample_rate=" +
+                                 std::to_string(sampleRate) + ":duration=2 -ac " + std::to_string(channels) +
+                                 " -c:v mjpeg -c:a pcm_s16le '" + clip.string() + "'";
+        return std::system(make.c_str()) == 0;
     }
 
     MvTestHome m_home;
@@ -204,12 +217,8 @@ TEST_F(FileConversionTest, ExistingOutputIsRenamedOrKeptAsTheOptionSays)
 
 TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
 {
-    // A 2-second 320x240 picture at 25 frames per second with a tone, made by the ffmpeg tool.
     const fs::path clip = m_dir / "clip.avi";
-    const std::string make = "ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi -i "
-                             "sine=frequency=440:sample_rate=22050:duration=2 -c:v mjpeg -c:a pcm_s16le '" +
-                             clip.string() + "'";
-    ASSERT_EQ(std::system(make.c_str()), 0);
+    ASSERT_TRUE(MakeClip(clip, 22050, 1));
     std::unique_ptr<CVideoCodecsInfo> videoCodecs;
     if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
     const struct {
@@ -250,5 +259,74 @@ TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
         EXPECT_EQ(ProbedValue(video, "avg_frame_rate"), std::to_string(int(c.rate)) + "/1") << c.file;
         EXPECT_NEAR(std::atof(ProbedValue(video, "duration").c_str()), 2.0, 1.0 / c.rate + 0.001) << c.file;
         EXPECT_EQ(ProbedValue(ProbeMedia(out, "a"), "codec_name"), "mp3") << c.file;
+    }
+}
+
+TEST_F(FileConversionTest, ClipBecomesRawDvAndTypeOneDvAviAtTheTvSystems)
+{
+    for (ESplitterType type : {900, 110}) EXPECT_TRUE(UFilterUtils2::NoneAliasFormatInstalled(type)) << type;
+    const fs::path clip = m_dir / "tv.avi";
+    ASSERT_TRUE(MakeClip(clip, 44100, 2));
+    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
+    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
+    // The DV video encoder as the codec tester finds it, and the sound row the writer packs itself.
+    CVideoCodecInfo* picture = CVideoCodecsInfo::sInfo->Add("DV Video Encoder", "");
+    picture->SetId(CLSID_DvVideoEncoder);
+    CAudioCodecInfo* sound = CAudioCodecsInfo::sInfo->Add("DV Audio", "Dummy DV Audio");
+    sound->SetVirtual(true);
+    for (ESplitterType type : {900, 110}) {
+        picture->SetSupported(type, true);
+        sound->SetSupported(type, true);
+    }
+    const struct {
+        ESplitterType type;
+        ETvType tv;
+        const char* file;
+        unsigned long rate;
+        int written; // the sound's rate in the file
+    } cases[] = {
+        {900, 2, "tv.pal.dv", 44100, 44100},
+        {900, 1, "tv.ntsc.dv", 48000, 48000},
+        {110, 2, "tv.pal.avi", 32000, 32000},
+        {110, 1, "tv.ntsc.avi", 48000, 48000},
+        // The 525-line frames carry 48 kHz sound only.
+        {110, 1, "tv.ntsc44.avi", 44100, 48000},
+    };
+    for (const auto& c : cases) {
+        const bool pal = c.tv == 2;
+        const fs::path out = m_dir / "out" / c.file;
+        Convert({c.type, c.file, "DV Audio", "pcm_s16le"}, out, clip, [&](CFileOutputFilters2& output) {
+            output.SetTvType(c.tv);
+            output.SetVideoCodecName("DV Video Encoder", "");
+            output.SetVideoWidth(720);
+            output.SetVideoHeight(pal ? 576 : 480);
+            output.SetVideoFrameRate(pal ? 25.0 : 29.97);
+            output.SetAudioCodecName("DV Audio", "Dummy DV Audio");
+            output.SetAudioSampleRate(c.rate);
+            output.SetAudioBitrate(0);
+        });
+        const double frame = pal ? 1.0 / 25 : 1001.0 / 30000;
+        SDecodedMedia decoded;
+        ASSERT_TRUE(DecodeMedia(out, 1.0 / frame, decoded)) << c.file;
+        EXPECT_EQ(decoded.videoCodec, "dvvideo") << c.file;
+        EXPECT_EQ(decoded.width, 720) << c.file;
+        EXPECT_EQ(decoded.height, pal ? 576 : 480) << c.file;
+        EXPECT_NEAR(decoded.duration, 2.0, frame + 1e-6) << c.file;
+        EXPECT_EQ(decoded.audioCodec, "pcm_s16le") << c.file;
+        EXPECT_EQ(decoded.sampleRate, c.written) << c.file;
+        EXPECT_EQ(ProbedValue(ProbeMedia(out, "a"), "channels"), "2") << c.file;
+        EXPECT_NEAR(double(DecodedSamples(out)) / c.written, 2.0, frame + 1e-6) << c.file;
+        if (c.type == 900) {
+            EXPECT_EQ(fs::file_size(out), uintmax_t(decoded.frames) * (pal ? 144000u : 120000u)) << c.file;
+            continue;
+        }
+        // A type-1 file: one stream header, of an interleaved DV stream.
+        std::ifstream in(out, std::ios::binary);
+        std::string head(4096, '\0');
+        in.read(head.data(), std::streamsize(head.size()));
+        const size_t strh = head.find("strh");
+        ASSERT_NE(strh, std::string::npos) << c.file;
+        EXPECT_EQ(head.substr(strh + 8, 8), "iavsdvsd") << c.file;
+        EXPECT_EQ(head.find("strh", strh + 4), std::string::npos) << c.file;
     }
 }
