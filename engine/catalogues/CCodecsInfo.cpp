@@ -68,7 +68,12 @@ CCodecInfo* CCodecsInfo::FindCodec(ESplitterType type) const
 CCodecInfo* CCodecsInfo::FindCodec(ESplitterType type, const char* name) const
 {
     const CString wanted(name ? name : "");
-    return FindSupported(type, [&](const CCodecInfo& c) { return wanted == c.GetDisplayName(); });
+    if (CCodecInfo* codec = FindSupported(type, [&](const CCodecInfo& c) { return wanted == c.GetDisplayName(); }))
+        return codec;
+    // A row of an engine the program drives itself (QuickTime, ffmpeg) is also known by that
+    // engine's own codec name, the one the built-in device presets give.
+    if (wanted.IsEmpty()) return nullptr;
+    return FindSupported(type, [&](const CCodecInfo& c) { return c.GetVirtual() && wanted == c.GetDeviceName(); });
 }
 
 CString CCodecsInfo::GetDeviceName(ESplitterType type, const char* name) const

@@ -21,6 +21,7 @@ public:
 
     // All lookups consider only codecs supported for the file type, in list order.
     CCodecInfo* FindCodec(ESplitterType type) const;
+    // By display name; failing that, a program-made row by its device name.
     CCodecInfo* FindCodec(ESplitterType type, const char* name) const;
     CString GetDeviceName(ESplitterType type, const char* name) const;
     CCodecInfo* FindCodecPartialName(ESplitterType type, const char* text) const;

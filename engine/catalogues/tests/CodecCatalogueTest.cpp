@@ -231,6 +231,40 @@ TEST_F(CodecLookupTest, CloseMatchIgnoresAVersionSuffix)
     EXPECT_EQ(m_codecs.FindCloseMatchCodec(100, "Beta Codec"), nullptr);
 }
 
+TEST(CodecsInfoTest, AProgramMadeRowIsAlsoFoundByItsEnginesCodecName)
+{
+    CAudioCodecsInfo codecs;
+    const auto add = [&](const char* name, const char* device, bool made, ESplitterType type) {
+        CAudioCodecInfo* codec = codecs.Add(name, device);
+        codec->SetVirtual(made);
+        codec->SetSupported(type, true);
+        return codec;
+    };
+    CAudioCodecInfo* aac = add("Engine AAC-LC", "AAC-LC", true, 640);
+    add("System AAC", "@device:cm:aac", false, 640);
+    CAudioCodecInfo* dummy = add("DV Audio", "Dummy DV Audio", true, 610);
+    add("Engine DV Audio", "DV Audio", true, 610);
+    add("Windows Media Audio 9", "", true, 200);
+
+    const struct {
+        ESplitterType type;
+        const char* name;
+        CAudioCodecInfo* found;
+    } cases[] = {
+        {640, "AAC-LC", aac},
+        {640, "Engine AAC-LC", aac},
+        {630, "AAC-LC", nullptr},          // the type must still be served
+        {640, "@device:cm:aac", nullptr},  // a system compressor is named only by its display name
+        {610, "DV Audio", dummy},          // a display name wins over an engine's codec name
+        {200, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << " " << c.name);
+        EXPECT_EQ(codecs.FindCodec(c.type, c.name), c.found);
+    }
+    EXPECT_EQ(codecs.GetDeviceName(640, "AAC-LC"), "AAC-LC");
+}
+
 TEST(CodecsInfoTest, TheFirstProcessWideCatalogueIsTheOne)
 {
     ASSERT_EQ(CVideoCodecsInfo::sInfo, nullptr);

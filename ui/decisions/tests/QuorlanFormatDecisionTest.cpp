@@ -1,4 +1,6 @@
+#include "CAudioCodecsInfo.h"
 #include "CAudioTrack.h"
+#include "CDirectShowSystem2.h"
 #include "CFormatTypes.h"
 #include "CMediaConversionData.h"
 #include "CPortableMediaConversion.h"
@@ -6,6 +8,7 @@
 #include "CQuorlanFormatDecision.h"
 #include "CTargetDecisions.h"
 #include "CVideoTrack.h"
+#include "StQtMp4Codecs.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +99,45 @@ TEST_F(QuorlanFormatDecision, TheSelectedDevicesSettingsDecideEveryFile)
     settings->GetDevice().SetQuality(5);
     EXPECT_EQ(200, Output(0).GetSplitterType());
     EXPECT_EQ(100, decision.GetQuality());
+}
+
+TEST_F(QuorlanFormatDecision, TheDevicesAudioLimitCapsTheAudioOfTheIPodsQuickTimeCodec)
+{
+    // The catalogue as the engine fills it from QuickTime's MP4 list; the preset names its AAC
+    // codec by QuickTime's own name.
+    CAudioCodecsInfo codecs{true};
+    ASSERT_EQ(&codecs, CAudioCodecsInfo::sInfo);
+    StQtMp4Codecs mp4;
+    CDirectShowSystem2::AddThirdPartyCodecs(mp4, 640);
+
+    CMediaConversionData* item = document.GetConversionList().GetFile(0);
+    auto* sound = new CAudioTrack;
+    sound->GetAudioInfo().SetSampleRate(48000);
+    sound->GetAudioInfo().SetChannel(2);
+    sound->GetAudioInfo().SetBitsPerSample(16);
+    item->GetInput().AddAudioTrack(sound);
+    item->GetMediaOutput().SetWantsAudio(true);
+    document.SetDevice("iPod");
+    CQuorlanFormatDecision decision;
+    decision.SetData(&document);
+    CTargetDevice& device = document.FindDevice("iPod")->GetDevice();
+
+    // AAC at 48 kHz stereo offers 112, 128, 160, 192 kbit/s and up; full quality asks for the most.
+    const struct {
+        ULONG limit, decided;
+    } cases[] = {
+        {320000, 160000},  // the decision's own ceiling is lower than the device's
+        {150000, 128000},  // the codec's nearest rate under the limit
+        {128000, 128000},
+        {100000, 100000},  // no rate of the codec fits: the limit itself
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        device.SetAudioMaxBitrate(c.limit);
+        ASSERT_TRUE(Output(0).GetWantsAudio());
+        EXPECT_EQ(48000u, Output(0).GetAudioOutput(0)->GetAudioInfo().GetSampleRate());
+        EXPECT_EQ(c.decided, Output(0).GetAudioOutput(0)->GetBitrate());
+    }
 }
 
 TEST_F(QuorlanFormatDecision, WithoutDeviceSettingsThereIsNoPreset)

@@ -192,6 +192,11 @@ TEST_F(DevicePresetConversionTest, AFileConvertedForTheChosenDeviceMeetsItsPrese
     view.SetPage(quality.m_hWnd);
     view.TypeIntoComboAndCommit(CDeviceQualityPanel::kVideoBitrate, "2048");
     ASSERT_EQ(device->GetDevice().GetVideoMaxBitrate(), 2048000u);
+    // Below the 128 kbit/s QuickTime's AAC writes when told no rate, and below its least stereo
+    // rate at 48 kHz: only a decided and honoured rate keeps the sound under it.
+    view.TypeIntoComboAndCommit(CDeviceQualityPanel::kAudioBitrate, "96");
+    const ULONG audioLimit = device->GetDevice().GetAudioMaxBitrate();
+    ASSERT_EQ(audioLimit, 96000u);
 
     // The file joins the conversion list and is decided at once.
     auto* job = new CMediaConversionData;
@@ -201,6 +206,9 @@ TEST_F(DevicePresetConversionTest, AFileConvertedForTheChosenDeviceMeetsItsPrese
     // The preset asks for a quality: its own bitrate stays the ceiling of the picture.
     EXPECT_LE(output.GetVideoOutput(0)->GetBitrate(), preset->GetMaxBitrate());
     EXPECT_LE(output.GetAudioOutput(0)->GetBitrate(), kAudioCeiling);
+    const ULONG audioBitrate = output.GetAudioOutput(0)->GetBitrate();
+    EXPECT_GT(audioBitrate, 0u) << "the preset's audio codec is known to the catalogue";
+    EXPECT_LE(audioBitrate, audioLimit);
     EXPECT_EQ(output.GetSplitterType(), preset->GetSplitterType());
     EXPECT_TRUE(output.GetWantsVideo());
     EXPECT_TRUE(output.GetWantsAudio());
@@ -237,6 +245,8 @@ TEST_F(DevicePresetConversionTest, AFileConvertedForTheChosenDeviceMeetsItsPrese
     // Encoders may miss a rate by a little over two seconds.
     EXPECT_LE(file.videoBitrate, preset->GetMaxBitrate());
     EXPECT_LE(file.audioBitrate, kAudioCeiling * 1.1);
+    EXPECT_LE(file.audioBitrate, audioLimit * 1.1);
+    EXPECT_NEAR(file.audioBitrate, audioBitrate, audioBitrate * 0.1) << "the writer takes the decided rate";
     EXPECT_LE(file.videoBitrate + file.audioBitrate, preset->GetMaxBitrate());
     EXPECT_GE(file.sampleRate, int(preset->GetMinAudioOutput().GetAudioInfo().GetSampleRate()));
     EXPECT_LE(file.sampleRate, int(preset->GetAudioOutput(0)->GetAudioInfo().GetSampleRate()));
