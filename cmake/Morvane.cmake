@@ -64,6 +64,8 @@ function(mv_library name)
   add_library(${name} SHARED ${srcs} ${A_SOURCES})
   target_include_directories(${name} PUBLIC ${dirs} ${A_INCLUDES})
   target_link_libraries(${name} PUBLIC ${A_PUBLIC_LINKS} PRIVATE ${A_PRIVATE_LINKS})
+  # The program's About box lists each library with its version.
+  mv_version_resource(${name})
 endfunction()
 
 # One GoogleTest program from the given sources, run by CTest under the given label.
@@ -125,4 +127,5 @@ function(mv_version_resource target)
   file(CONFIGURE OUTPUT ${out} CONTENT
        "#include \"win32/VersionResource.h\"\nMV_VERSION_RESOURCE(@PROJECT_VERSION_MAJOR@, @PROJECT_VERSION_MINOR@, @PROJECT_VERSION_PATCH@, @PROJECT_VERSION_TWEAK@);\n")
   target_sources(${target} PRIVATE ${out})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform)
 endfunction()

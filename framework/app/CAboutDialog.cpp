@@ -14,6 +14,7 @@
 #include "win32/controls/CommCtrl.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/kernel/Files.h"
+#include "win32/kernel/Module.h"
 
 
 namespace {
@@ -24,8 +25,17 @@ constexpr int kProduct = 10023;
 constexpr int kVersion = 10024;
 constexpr int kList = 10039;
 constexpr int kMore = 10076;
-// The program's own libraries beside it.
 constexpr const char* kLibraryExtension = "so";
+
+// The program's own libraries share one folder, which on this system is the library
+// folder beside the program's, not the program's own.
+CString LibraryFolder()
+{
+    char path[MAX_PATH + 1] = {};
+    if (HMODULE self = ::GetModuleHandle("mvframe.dll"); self && ::GetModuleFileName(self, path, MAX_PATH))
+        return UFileUtils::GetPathOnly(path);
+    return UDirectoryUtils::GetAppDirectory();
+}
 
 MvDialogTemplate MakeTemplate()
 {
@@ -35,7 +45,7 @@ MvDialogTemplate MakeTemplate()
         {U::Item("Static", "", kPicture, SS_BITMAP, 7, 7, 32, 32),
          U::Item("Static", "", kProduct, 0, 46, 9, 140, 10),
          U::Item("Static", "", kVersion, SS_RIGHT, 190, 9, 63, 10),
-         U::Item("Static", "This program and its components are protected by copyright law.", -1, 0, 46, 22, 207, 8),
+         U::Item("Static", "Protected by copyright law.", -1, 0, 46, 22, 207, 8),
          U::Item("Static", "Components installed with it:", -1, 0, 46, 32, 207, 8),
          U::Item("SysListView32", "", kList, LVS_REPORT | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP, 7, 44, 246, 124),
          U::Item("Button", "More...", kMore, WS_TABSTOP, 7, 175, 50, 14),
@@ -99,7 +109,7 @@ void CAboutDialog::ReadComponentsVersions()
     if (!m_list.m_hWnd) return;
     m_list.InsertColumn(0, "Component", LVCFMT_LEFT, 240);
     m_list.InsertColumn(1, "Version", LVCFMT_LEFT, 80);
-    CDirectoryPath folder(m_folder.IsEmpty() ? UDirectoryUtils::GetAppDirectory() : static_cast<const char*>(m_folder));
+    CDirectoryPath folder(m_folder.IsEmpty() ? LibraryFolder() : m_folder);
     folder.Populate(kLibraryExtension);
     for (int i = 0; i < folder.GetPathCount(); ++i) {
         CPath* entry = folder.GetPath(i);

@@ -62,9 +62,13 @@ TEST(CAboutDialog, AboutTitlesTheBoxAndMoreOpensTheProductPage)
         opened.push_back(t);
         return true;
     });
-    MvScriptModal([](HWND h) {
+    std::vector<std::string> rows;
+    MvScriptModal([&](HWND h) {
         EXPECT_EQ(Text(h), "About Reader");
         EXPECT_EQ(Text(::GetDlgItem(h, 10023)), "Reader");
+        CListCtrl* list = static_cast<CListCtrl*>(CWnd::FromHandle(::GetDlgItem(h, 10039)));
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            rows.push_back(std::string(list->GetItemText(i, 0)) + "|" + std::string(list->GetItemText(i, 1)));
         CtlModelAs<CtlButton>(::GetDlgItem(h, 10076))->UserClick();
         ::SendMessageA(h, WM_COMMAND, IDOK, 0);
     });
@@ -72,6 +76,14 @@ TEST(CAboutDialog, AboutTitlesTheBoxAndMoreOpensTheProductPage)
     MvSetShellOpenHandler(nullptr);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_FALSE(opened[0].empty());
+    // Without a folder given, the box lists the libraries the program runs on, each with
+    // the version it was built as.
+    EXPECT_NE(std::find_if(rows.begin(), rows.end(),
+                           [](const std::string& row) {
+                               return row.rfind("libmvframe.so|", 0) == 0 && row != "libmvframe.so|0.0.0.0";
+                           }),
+              rows.end())
+        << ::testing::PrintToString(rows);
 }
 
 TEST(StWindowUpdate, LocksOneWindowAtATimeAndReleasesOnlyItsOwnLock)
