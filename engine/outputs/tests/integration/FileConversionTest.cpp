@@ -87,9 +87,10 @@ protected:
     }
 
     // Converts the tone through the engine's input and file output sets and runs the graph to its end;
-    // `video`, when given, sets the video and may change the other settings.
+    // `video`, when given, sets the video and may change the other settings. A conversion that is
+    // not to connect is only built.
     void Convert(const Conversion& c, const fs::path& out, const fs::path& in = {},
-                 const std::function<void(CFileOutputFilters2&)>& video = {})
+                 const std::function<void(CFileOutputFilters2&)>& video = {}, bool connects = true)
     {
         CDirectShowGraph graph;
         ASSERT_TRUE(graph.Create());
@@ -110,7 +111,16 @@ protected:
         output.SetAudioBitrate(*c.codecName ? 128000 : 0);
         output.SetTags(m_tags);
         if (video) video(output);
-        ASSERT_TRUE(output.Connect(&input)) << c.file << ": " << output.GetErrorText();
+        const bool connected = output.Connect(&input);
+        ASSERT_EQ(connected, connects) << c.file << ": " << output.GetErrorText();
+        if (!connected) {
+            // Refused before anything was written.
+            EXPECT_FALSE(fs::exists(out)) << c.file;
+            output.Release();
+            input.Release();
+            graph.Release();
+            return;
+        }
 
         input.ReconnectSeeker();
         graph.TurnOffReferenceClock();
@@ -328,5 +338,23 @@ TEST_F(FileConversionTest, ClipBecomesRawDvAndTypeOneDvAviAtTheTvSystems)
         ASSERT_NE(strh, std::string::npos) << c.file;
         EXPECT_EQ(head.substr(strh + 8, 8), "iavsdvsd") << c.file;
         EXPECT_EQ(head.find("strh", strh + 4), std::string::npos) << c.file;
+    }
+    // Pictures at another rate, or at one system's size and the other's rate, are refused.
+    const struct {
+        ESplitterType type;
+        unsigned short height;
+        double rate;
+    } refused[] = {{900, 576, 30.0}, {110, 480, 25.0}, {900, 576, 29.97}};
+    for (const auto& r : refused) {
+        const fs::path out = m_dir / "out" / ("refused" + std::to_string(r.height) + ".dv");
+        Convert({r.type, "refused", "DV Audio", "pcm_s16le"}, out, clip, [&](CFileOutputFilters2& output) {
+            output.SetVideoCodecName("DV Video Encoder", "");
+            output.SetVideoWidth(720);
+            output.SetVideoHeight(r.height);
+            output.SetVideoFrameRate(r.rate);
+            output.SetAudioCodecName("DV Audio", "Dummy DV Audio");
+            output.SetAudioSampleRate(48000);
+            output.SetAudioBitrate(0);
+        }, false);
     }
 }
