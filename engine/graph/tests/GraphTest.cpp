@@ -10,13 +10,12 @@
 #include "dshow/AudioRenderer.h"
 #include "dshow/DShowInterfaces.h"
 #include "win32/windowing/MessageLoop.h"
-#include "win32/kernel/KernelTime.h"
+#include "win32/kernel/Clock.h"
 #include "win32/kernel/Threads.h"
 #include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 namespace {
@@ -204,30 +203,26 @@ TEST(GraphCreateTest, AGraphManagerThatCannotBeMadeIsTriedNineTimes)
     CoUninitialize();
 }
 
-namespace {
-// Returns once the millisecond tick has moved on from what it reads now.
-void NextTick()
-{
-    const DWORD now = timeGetTime();
-    while (timeGetTime() == now) std::this_thread::yield();
-}
-} // namespace
-
 TEST(GraphMonitorTest, StallIsReportedOnlyAfterTheTimeOut)
 {
+    MvUseVirtualClock(true);
     CGraphMonitor monitor;
     monitor.SetTimeOut(0);
     monitor.SetDuration(10);
     EXPECT_TRUE(monitor.SetPosition(1.0)); // the first position never stalls
-    NextTick();
+    MvAdvanceClock(1);
     EXPECT_FALSE(monitor.SetPosition(1.0));
     EXPECT_TRUE(monitor.SetPosition(1.5)); // moving again
     monitor.SetDuration(10);
-    NextTick();
+    MvAdvanceClock(1);
     EXPECT_TRUE(monitor.SetPosition(1.5)); // first call after a new duration
     monitor.Reset();
     EXPECT_TRUE(monitor.SetPosition(2.0));
+    MvAdvanceClock(60000);
     EXPECT_TRUE(monitor.SetPosition(2.0)); // 60 s time-out by default
+    MvAdvanceClock(1);
+    EXPECT_FALSE(monitor.SetPosition(2.0));
+    MvUseVirtualClock(false);
 }
 
 namespace {
