@@ -8,16 +8,7 @@
 #include "UDirectShowUtils.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/MediaType.h"
-
-namespace {
-
-// The video test source's mode switch; mode 0 is the plain test picture.
-struct IVideoTestSourceMode : IUnknown {
-    static constexpr IID kIid = {0xDD25951F, 0x784B, 0x40FF, {0x84, 0xBC, 0x03, 0x4D, 0x1F, 0xD4, 0xA3, 0xC0}};
-    virtual HRESULT SetMode(LONG mode) = 0;
-};
-
-} // namespace
+#include "dshow/interfaces/EncoderSetInterfaces.h"
 
 CVideoCompressorTestAdministrator2::CVideoCompressorTestAdministrator2(bool fullCheck)
     : CCompressorTestAdministrator2(fullCheck)
@@ -60,10 +51,11 @@ CDirectShowFilter* CVideoCompressorTestAdministrator2::CreateTestSource()
         delete source;
         return nullptr;
     }
-    IVideoTestSourceMode* mode = nullptr;
-    if (SUCCEEDED(QueryInterfaceTo(source->GetFilter(), &mode)) && mode) {
-        mode->SetMode(0);
-        mode->Release();
+    // Pattern 0 is the plain moving test picture.
+    IVideoTestSettings* settings = nullptr;
+    if (SUCCEEDED(QueryInterfaceTo(source->GetFilter(), &settings)) && settings) {
+        settings->SetPattern(0);
+        settings->Release();
     }
     return source;
 }

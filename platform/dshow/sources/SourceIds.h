@@ -18,7 +18,7 @@ void DShowRegisterSourcesAndSplitters();
 // "Audio Test": a tone, as PCM of the rate, channels and bits its "Audio" pin is connected with.
 inline constexpr CLSID CLSID_AudioTestSource = {0xD4B920A8, 0x5D4B, 0x47FE, {0xBC, 0xE8, 0x03, 0x74, 0x49, 0xF5, 0x6D, 0x25}};
 // "Video Test": a test picture at 25 frames a second on its "Video" pin, RGB32 or RGB24.
-inline constexpr CLSID CLSID_VideoTestSource = {0xDD6EA791, 0x770D, 0x45FB, {0xAE, 0xEC, 0xFA, 0x0E, 0xF4, 0x7D, 0xCD, 0xD9}};
+inline constexpr CLSID CLSID_VideoTestSource = {0xDD6EA791, 0x770D, 0x45FB, {0xAE, 0xEC, 0xFA, 0x0E, 0xF0, 0x47, 0xDC, 0xD9}};
 
 // The multi-file source: several files of the same streams played as one, on "Audio" and
 // "Video" pins as the media file source offers them.

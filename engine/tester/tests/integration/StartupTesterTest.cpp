@@ -6,9 +6,11 @@
 #include "CDirectShowSystem2.h"
 #include "CFormatTypes.h"
 #include "CMorvaneDirectShowApp2.h"
+#include "CVideoCodecInfo.h"
 #include "CVideoCodecsInfo.h"
 #include "StDirectShow.h"
 #include "dshow/AudioEncoderFilter.h"
+#include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
@@ -55,4 +57,38 @@ TEST(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
     EXPECT_TRUE(vorbis->IsSupported(1100));
     // Vorbis is never tried against another type's multiplexer.
     EXPECT_EQ(vorbis->Find(350), nullptr);
+}
+
+TEST(StartupTesterTest, TheDvVideoEncoderIsTestedWithTheTestPictureAndReachesTheDvTypes)
+{
+    MvTestHome home;
+    StDirectShow com;
+    std::unique_ptr<CFormatTypes> types;
+    std::unique_ptr<CAudioCodecsInfo> audio;
+    std::unique_ptr<CVideoCodecsInfo> video;
+    if (!CFormatTypes::sFormatTypes) types = std::make_unique<CFormatTypes>();
+    if (!CAudioCodecsInfo::sInfo) audio = std::make_unique<CAudioCodecsInfo>(true);
+    if (!CVideoCodecsInfo::sInfo) video = std::make_unique<CVideoCodecsInfo>(true);
+    CVideoCodecInfo* dv = CVideoCodecsInfo::sInfo->Add("DV Video Encoder", "");
+    dv->SetId(CLSID_DvVideoEncoder);
+    dv->SetVirtual(true);
+    dv->Activate(true);
+
+    const bool loadAvi = CDirectShowSystem2::sLoadAvi;
+    const unsigned long delay = CCodecTesterThread::sStartDelayMs;
+    CDirectShowSystem2::sLoadAvi = true;
+    CCodecTesterThread::sStartDelayMs = 0;
+    {
+        CMorvaneDirectShowApp2 app;
+        app.StartTester(false);
+        ASSERT_TRUE(MvPumpUntil([&] { return !app.GetAudioTester() && !app.GetVideoTester(); }, 120000));
+    }
+    CDirectShowSystem2::sLoadAvi = loadAvi;
+    CCodecTesterThread::sStartDelayMs = delay;
+
+    // The test picture reaches the encoder: it is tested with what it takes, and its output
+    // reaches the DV multiplexer of the raw and the AVI DV types.
+    EXPECT_TRUE(dv->GetTested());
+    EXPECT_GT(dv->GetSizeCount(), 0);
+    for (ESplitterType type : {900, 110}) EXPECT_TRUE(dv->IsSupported(type)) << type;
 }
