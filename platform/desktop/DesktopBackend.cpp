@@ -8,12 +8,20 @@
 #include "desktop/DesktopPrompts.h"
 #include "desktop/DesktopTray.h"
 #include "win32/kernel/Threads.h"
+#include "win32/windowing/ThreadHold.h"
 #include "win32/windowing/Window.h"
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <vector>
+
+namespace {
+// How long a flush waits for a worker thread to come to its messages, and when it tries again.
+constexpr int kHoldMs = 20;
+constexpr int kRetryMs = 100;
+} // namespace
 
 DesktopBackend& DesktopBackend::Instance()
 {
@@ -142,16 +150,38 @@ void DesktopBackend::Flush()
             Drop(hwnd);
             continue;
         }
-        bool fresh = !FindPeer(hwnd);
-        DesktopPeer* peer = PeerOf(hwnd);
-        if (peer && !fresh) peer->Sync(events);
+        SyncWindow(hwnd, events);
     }
     if (tray) m_tray->Sync();
     if (menus) {
         unsigned bit = DesktopPeer::Bit(static_cast<int>(MvWindowEvent::Menu));
+        std::vector<HWND> tops;
         for (auto& [hwnd, peer] : m_peers)
-            if (!GetParent(hwnd) || !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) peer->Sync(bit);
+            if (!GetParent(hwnd) || !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) tops.push_back(hwnd);
+        for (HWND hwnd : tops) SyncWindow(hwnd, bit);
     }
+}
+
+void DesktopBackend::SyncWindow(HWND hwnd, unsigned events)
+{
+    auto sync = [this, hwnd, events] {
+        if (!IsWindow(hwnd)) return;
+        bool fresh = !FindPeer(hwnd);
+        DesktopPeer* peer = PeerOf(hwnd);
+        if (peer && !fresh) peer->Sync(events);
+    };
+    DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+    if (!thread || thread == GetCurrentThreadId()) return sync();
+    // A hidden window of another thread that shows nothing yet needs no visit.
+    if (!FindPeer(hwnd) && !IsWindowVisible(hwnd)) return;
+    // Another thread's window is read while that thread stands still at its messages; a
+    // thread busy elsewhere is visited again shortly.
+    if (MvHoldWindowThread(hwnd, sync, kHoldMs)) return;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_dirty[hwnd] |= events;
+    }
+    QTimer::singleShot(kRetryMs, qApp, [] { DesktopBackend::Instance().QueueFlush(); });
 }
 
 DesktopPeer* DesktopBackend::FindPeer(HWND hwnd) const

@@ -42,6 +42,8 @@ private:
     DesktopBackend();
     ~DesktopBackend() override;
     void QueueFlush();
+    // Brings the window's peer up to date (making it when due).
+    void SyncWindow(HWND hwnd, unsigned events);
     void Drop(HWND hwnd);
     void InstallHandlers();
     void RemoveHandlers();

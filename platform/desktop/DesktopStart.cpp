@@ -1,5 +1,6 @@
 #include "desktop/DesktopStart.h"
 
+#include "desktop/DesktopApplication.h"
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopDisplay.h"
 
@@ -41,7 +42,7 @@ bool MvDesktopStart(int& argc, char** argv)
         gProgram = argc > 0 && argv && argv[0] ? argv[0] : "program";
         gQtHandler = qInstallMessageHandler(OnQtMessage);
         QApplication::setDesktopSettingsAware(true);
-        new QApplication(argc, argv);   // lives as long as the process
+        new DesktopApplication(argc, argv);   // lives as long as the process
     }
     DesktopBackend::Instance().Start();
     return true;

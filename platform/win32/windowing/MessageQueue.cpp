@@ -56,6 +56,12 @@ int HandleSent(ThreadQueue& q)
             sent = q.sent.front();
             q.sent.pop_front();
         }
+        if (sent->hold) {
+            WaitForHolder(q, *sent->hold);
+            Complete(*sent, 0);
+            ++n;
+            continue;
+        }
         ++q.inSend;
         LRESULT result = ThreadOf(sent->hwnd) == q.thread
                              ? CallProc(sent->hwnd, sent->message, sent->wParam, sent->lParam) : 0;

@@ -53,7 +53,15 @@ struct WindowData {
     bool created = false;                 // WM_NCCREATE answered
 };
 
+// A thread held at its messages for another thread (MvHoldWindowThread).
+struct ThreadHold {
+    std::atomic<bool> held{false};
+    std::atomic<bool> released{false};
+    std::weak_ptr<struct ThreadQueue> holder;
+};
+
 struct SentMessage {
+    std::shared_ptr<ThreadHold> hold;     // set: not a message, the thread is to wait for its holder
     HWND hwnd = nullptr;
     UINT message = 0;
     WPARAM wParam = 0;
@@ -117,6 +125,10 @@ std::shared_ptr<const WindowClass> FindClass(const char* name);
 
 // Hands a sent message's result back and wakes its sender.
 void Complete(SentMessage& sent, LRESULT result);
+// Handles every message sent to the thread from other threads; the count.
+int HandleSent(ThreadQueue& q);
+// Waits, still handling what is sent to the thread, until the holder lets go.
+void WaitForHolder(ThreadQueue& q, ThreadHold& hold);
 
 // Calls a window's procedure on the current thread, outside the lock.
 LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
