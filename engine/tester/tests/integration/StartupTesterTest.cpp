@@ -18,16 +18,39 @@
 
 #include <memory>
 
-TEST(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
+class StartupTesterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!CFormatTypes::sFormatTypes) m_types = std::make_unique<CFormatTypes>();
+        if (!CAudioCodecsInfo::sInfo) m_audio = std::make_unique<CAudioCodecsInfo>(true);
+        if (!CVideoCodecsInfo::sInfo) m_video = std::make_unique<CVideoCodecsInfo>(true);
+    }
+    // The start-up check as the engine application runs it, waited for to its end.
+    void RunTester()
+    {
+        const bool loadAvi = CDirectShowSystem2::sLoadAvi;
+        const unsigned long delay = CCodecTesterThread::sStartDelayMs;
+        CDirectShowSystem2::sLoadAvi = true;
+        CCodecTesterThread::sStartDelayMs = 0;
+        {
+            CMorvaneDirectShowApp2 app;
+            app.StartTester(false);
+            EXPECT_TRUE(MvPumpUntil([&] { return !app.GetAudioTester() && !app.GetVideoTester(); }, 120000));
+        }
+        CDirectShowSystem2::sLoadAvi = loadAvi;
+        CCodecTesterThread::sStartDelayMs = delay;
+    }
+
+    MvTestHome m_home;
+    StDirectShow m_com;
+    std::unique_ptr<CFormatTypes> m_types;
+    std::unique_ptr<CAudioCodecsInfo> m_audio;
+    std::unique_ptr<CVideoCodecsInfo> m_video;
+};
+
+TEST_F(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
 {
-    MvTestHome home;
-    StDirectShow com;
-    std::unique_ptr<CFormatTypes> types;
-    std::unique_ptr<CAudioCodecsInfo> audio;
-    std::unique_ptr<CVideoCodecsInfo> video;
-    if (!CFormatTypes::sFormatTypes) types = std::make_unique<CFormatTypes>();
-    if (!CAudioCodecsInfo::sInfo) audio = std::make_unique<CAudioCodecsInfo>(true);
-    if (!CVideoCodecsInfo::sInfo) video = std::make_unique<CVideoCodecsInfo>(true);
     auto add = [](const char* name, const GUID& id) {
         CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
         codec->SetId(id);
@@ -37,18 +60,7 @@ TEST(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
     };
     CAudioCodecInfo* lame = add("Lame_enc.dll", CLSID_Mp3AudioEncoder);
     CAudioCodecInfo* vorbis = add("Vorbis Encoder", CLSID_VorbisAudioEncoder);
-
-    const bool loadAvi = CDirectShowSystem2::sLoadAvi;
-    const unsigned long delay = CCodecTesterThread::sStartDelayMs;
-    CDirectShowSystem2::sLoadAvi = true;
-    CCodecTesterThread::sStartDelayMs = 0;
-    {
-        CMorvaneDirectShowApp2 app;
-        app.StartTester(false);
-        ASSERT_TRUE(MvPumpUntil([&] { return !app.GetAudioTester() && !app.GetVideoTester(); }, 120000));
-    }
-    CDirectShowSystem2::sLoadAvi = loadAvi;
-    CCodecTesterThread::sStartDelayMs = delay;
+    RunTester();
 
     EXPECT_TRUE(lame->GetTested());
     EXPECT_GT(lame->GetSampleRateCount(), 0);
@@ -59,32 +71,13 @@ TEST(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
     EXPECT_EQ(vorbis->Find(350), nullptr);
 }
 
-TEST(StartupTesterTest, TheDvVideoEncoderIsTestedWithTheTestPictureAndReachesTheDvTypes)
+TEST_F(StartupTesterTest, TheDvVideoEncoderIsTestedWithTheTestPictureAndReachesTheDvTypes)
 {
-    MvTestHome home;
-    StDirectShow com;
-    std::unique_ptr<CFormatTypes> types;
-    std::unique_ptr<CAudioCodecsInfo> audio;
-    std::unique_ptr<CVideoCodecsInfo> video;
-    if (!CFormatTypes::sFormatTypes) types = std::make_unique<CFormatTypes>();
-    if (!CAudioCodecsInfo::sInfo) audio = std::make_unique<CAudioCodecsInfo>(true);
-    if (!CVideoCodecsInfo::sInfo) video = std::make_unique<CVideoCodecsInfo>(true);
     CVideoCodecInfo* dv = CVideoCodecsInfo::sInfo->Add("DV Video Encoder", "");
     dv->SetId(CLSID_DvVideoEncoder);
     dv->SetVirtual(true);
     dv->Activate(true);
-
-    const bool loadAvi = CDirectShowSystem2::sLoadAvi;
-    const unsigned long delay = CCodecTesterThread::sStartDelayMs;
-    CDirectShowSystem2::sLoadAvi = true;
-    CCodecTesterThread::sStartDelayMs = 0;
-    {
-        CMorvaneDirectShowApp2 app;
-        app.StartTester(false);
-        ASSERT_TRUE(MvPumpUntil([&] { return !app.GetAudioTester() && !app.GetVideoTester(); }, 120000));
-    }
-    CDirectShowSystem2::sLoadAvi = loadAvi;
-    CCodecTesterThread::sStartDelayMs = delay;
+    RunTester();
 
     // The test picture reaches the encoder: it is tested with what it takes, and its output
     // reaches the DV multiplexer of the raw and the AVI DV types.
