@@ -48,11 +48,8 @@ int CFastObjectListControl::RowOfDisplay(CObjectDisplay* display)
     if (!display || !m_hWnd)
         return -1;
     // Before SyncDisplays the list has no row for the displays beyond its count.
-    int rows = std::min(GetItemCount(), GetChildDisplayCount());
-    for (int i = 0; i < rows; ++i)
-        if (GetChildDisplay(i) == display)
-            return i;
-    return -1;
+    int row = GetChildDisplayIndex(display);
+    return row < std::min(GetItemCount(), GetChildDisplayCount()) ? row : -1;
 }
 
 void CFastObjectListControl::OnGetdispinfo(NMHDR* notice, LRESULT* result)

@@ -17,16 +17,17 @@ LPARAM CObjectReportControl::AttachRow(CObjectDisplay* display)
     if (mNextKey == 0)
         mNextKey = 1;
     mRowDisplays[key] = display;
+    mDisplayKeys[display] = key;
     return static_cast<LPARAM>(key);
 }
 
 void CObjectReportControl::DetachRow(CObjectDisplay* display)
 {
-    for (auto it = mRowDisplays.begin(); it != mRowDisplays.end(); ++it)
-        if (it->second == display) {
-            mRowDisplays.erase(it);
-            return;
-        }
+    auto it = mDisplayKeys.find(display);
+    if (it == mDisplayKeys.end())
+        return;
+    mRowDisplays.erase(it->second);
+    mDisplayKeys.erase(it);
 }
 
 CObjectDisplay* CObjectReportControl::DisplayOfRow(int row)

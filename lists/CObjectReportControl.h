@@ -19,5 +19,6 @@ protected:
 
 private:
     std::unordered_map<DWORD, CObjectDisplay*> mRowDisplays;
+    std::unordered_map<const CObjectDisplay*, DWORD> mDisplayKeys;
     DWORD mNextKey = 1;
 };

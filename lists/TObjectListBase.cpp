@@ -81,9 +81,11 @@ long TObjectListBase<TList>::CreateChildDisplayHandle(CObjectDisplay* display, C
     mInserting = true;
     mRowRemoved = false;
     CString text = GetObjectText(object, 0, false);
+    const int before = TList::GetItemCount();
     int row = TList::InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, index, text, 0, 0, GetObjectImage(object),
                                 AttachRow(display));
     if (row >= 0) {
+        mRows.Inserted(display, row, before);
         int columns = GetColumnCount();
         for (int column = 1; column < columns; ++column)
             TList::SetItemText(row, column, GetObjectText(object, column, false));
@@ -107,8 +109,11 @@ template <class TList>
 void TObjectListBase<TList>::DeleteRow(CObjectDisplay* display)
 {
     int row = GetListIndex(display);
-    if (row >= 0)
-        TList::DeleteItem(row);
+    if (row < 0)
+        return;
+    const int before = TList::GetItemCount();
+    TList::DeleteItem(row);
+    mRows.Removed(display, row, before);
 }
 
 template <class TList>
@@ -170,11 +175,13 @@ int TObjectListBase<TList>::RowOfDisplay(CObjectDisplay* display)
 {
     if (!display || !this->m_hWnd)
         return -1;
-    int count = TList::GetItemCount();
-    for (int row = 0; row < count; ++row)
-        if (DisplayOfRow(row) == display)
-            return row;
-    return -1;
+    return mRows.Find(display, TList::GetItemCount(), &DisplayAt, this);
+}
+
+template <class TList>
+const void* TObjectListBase<TList>::DisplayAt(const void* list, int row)
+{
+    return const_cast<TObjectListBase*>(static_cast<const TObjectListBase*>(list))->DisplayOfRow(row);
 }
 
 template <class TList>

@@ -3,6 +3,7 @@
 // control or the report): rows follow the child displays of the bound object's list, a
 // changed object redraws its row, and the user's selections, ticks and label edits reach
 // the displays and objects. Concrete controls add their message maps and row texts.
+#include "CIndexCache.h"
 #include "CTopObjectDisplay.h"
 #include "afx/controls/CImageList.h"
 #include "afx/CPoint.h"
@@ -95,10 +96,13 @@ protected:
 
 private:
     static int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
+    static const void* DisplayAt(const void* list, int row);
 
     alignas(WCHAR) char mToolTipText[kToolTipBufferSize] = {};
     // A tick the item-changing step already let the object take.
     int mApprovedCheckRow = -1;
     // A removed row needs no refresh of the rows left.
     bool mRowRemoved = false;
+    // Where each display's row sits, kept in step with the rows this control makes and deletes.
+    CIndexCache mRows;
 };

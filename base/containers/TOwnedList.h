@@ -18,6 +18,7 @@ public:
     int Add(T* item, int index) { return mItems.Add(item, index); }
     // Takes the item out without deleting it.
     void Remove(const T* item) { mItems.Remove(item); }
+    void RemoveAt(int index) { mItems.RemoveAt(index); }
     void RemoveAll() { mItems.RemoveAll(); }
 
     void DeleteAll()

@@ -4,7 +4,7 @@
 // (a row, an item, a window) to each node.
 #include "CBroadcaster.h"
 #include "CListener.h"
-#include "TOwnedList.h"
+#include "TIndexedList.h"
 
 class CPersistObject;
 class CPersistList;
@@ -66,6 +66,8 @@ public:
     void SetChildList(CPersistList* list);
     int GetChildDisplayCount() const { return mChildren.GetCount(); }
     CObjectDisplay* GetChildDisplay(int index) const { return mChildren.GetAt(index); }
+    // The child's index among the children, -1 when it is not one.
+    int GetChildDisplayIndex(const CObjectDisplay* child) const { return mChildren.GetIndex(child); }
     CObjectDisplay* FindChildDisplay(CPersistObject* object) const;
     // The flag only, without telling the parent.
     void SetSelected(bool selected) { mSelected = selected; }
@@ -80,7 +82,7 @@ private:
     CObjectDisplay* mParent = nullptr;
     CPersistObject* mObject = nullptr;
     CPersistList* mChildList = nullptr;
-    TOwnedList<CObjectDisplay> mChildren;
+    TIndexedList<CObjectDisplay> mChildren;
     bool mSettingObject = false;
     bool mSelected = false;
 };

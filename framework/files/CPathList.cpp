@@ -29,10 +29,14 @@ CPath* CPathList::GetPath(int i) const
     return static_cast<CPath*>(m_paths.GetAt(i));
 }
 
+// Paths are let loose from the last as a rule, so the search starts there.
 void CPathList::LetLoose(CPath* path)
 {
-    int index = m_paths.GetIndex(path);
-    if (index >= 0) m_paths.RemoveAt(index);
+    for (int i = GetPathCount() - 1; i >= 0; --i)
+        if (m_paths.GetAt(i) == path) {
+            m_paths.RemoveAt(i);
+            return;
+        }
 }
 
 void CPathList::DeleteAll()

@@ -145,6 +145,37 @@ TYPED_TEST(ObjectListTest, RowsFollowTheBoundList)
     EXPECT_EQ(this->m_control.GetChildDisplayCount(), 0);
 }
 
+// Every display names the row that names it, and every row's object is the list's.
+template <class Control>
+void ExpectRowsAndDisplaysAgree(Control& control, CPersistList& list)
+{
+    ASSERT_EQ(control.CListCtrl::GetItemCount(), list.GetItemCount());
+    for (int i = 0; i < control.GetChildDisplayCount(); ++i) {
+        CObjectDisplay* display = control.GetChildDisplay(i);
+        const int row = control.GetListIndex(display);
+        ASSERT_GE(row, 0) << "display " << i;
+        EXPECT_EQ(control.GetListDisplay(row), display) << "display " << i;
+        EXPECT_EQ(Item(display->GetObjectA())->Name(), control.CListCtrl::GetItemText(row, 0));
+    }
+}
+
+TYPED_TEST(ObjectListTest, RowsAreFoundAfterInsertsAndRemovesInTheMiddle)
+{
+    Fill(this->m_list, 60);
+    this->m_control.SetObject(&this->m_list);
+    for (int i = 0; i < 10; ++i) {
+        this->m_list.AddAt(new CTestItem(("middle " + std::to_string(i)).c_str()), 30);
+        ExpectRowsAndDisplaysAgree(this->m_control, this->m_list);
+        CPersistObject* gone = this->m_list.GetAt(5 + 3 * i);
+        this->m_list.Remove(gone);
+        delete gone;
+        ExpectRowsAndDisplaysAgree(this->m_control, this->m_list);
+    }
+    // A change reaches the row that shows the object, not the row it was first put in.
+    Item(this->m_list.GetAt(40))->SetName("changed");
+    EXPECT_EQ(this->Text(40, 0), "changed");
+}
+
 TYPED_TEST(ObjectListTest, AChangedObjectRefreshesOnlyItsRow)
 {
     Fill(this->m_list, 3);
@@ -329,6 +360,27 @@ TEST_F(ObjectReportTest, SortedRowsKeepTheirDisplays)
     m_list.Remove(first);
     delete first;
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "changed"}));
+}
+
+TEST_F(ObjectReportTest, RowsAreFoundAfterASortAndTheEditsThatFollowIt)
+{
+    for (int i = 0; i < 50; ++i) m_list.Add(new CTestItem(("row " + std::to_string((i * 37) % 50 + 100)).c_str()));
+    m_control.SetObject(&m_list);
+    m_control.SetSortable(true);
+    // Every display looked up once, so each has a remembered row before the sort moves it.
+    ExpectRowsAndDisplaysAgree(m_control, m_list);
+    m_control.SortItems(0, true);
+    ExpectRowsAndDisplaysAgree(m_control, m_list);
+    m_list.AddAt(new CTestItem("inserted"), 20);
+    ExpectRowsAndDisplaysAgree(m_control, m_list);
+    CPersistObject* gone = m_list.GetAt(10);
+    m_list.Remove(gone);
+    delete gone;
+    ExpectRowsAndDisplaysAgree(m_control, m_list);
+    m_control.SortItems(0, false);
+    Item(m_list.GetAt(3))->SetName("row 999");
+    EXPECT_EQ(Text(m_control.GetListIndex(m_control.GetChildDisplay(3)), 0), "row 999");
+    ExpectRowsAndDisplaysAgree(m_control, m_list);
 }
 
 } // namespace
