@@ -2,6 +2,7 @@
 
 #include "com/ComRuntime.h"
 #include "dshow/AudioRenderer.h"
+#include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterGraph.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/PcmConverterFilter.h"
@@ -46,8 +47,15 @@ protected:
         SafeRelease(events.p);
         SafeRelease(control.p);
         SafeRelease(graph.p);
-        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+        RegisterAudioRenderer();
         CoUninitialize();
+    }
+
+    // As the library registers it: in the audio renderers' category too, for the tests after this one.
+    static void RegisterAudioRenderer()
+    {
+        DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create,
+                            CLSID_AudioRendererCategory);
     }
 
     IPin* Pin(IBaseFilter* filter, const char16_t* name)
@@ -322,7 +330,7 @@ TEST_F(GraphTest, UntimedRendererCountsSamplesAndFiltersTellThePassedTime)
 
 TEST_F(GraphTest, AudioRendererPlaysEverythingAtTheSetVolume)
 {
-    DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+    RegisterAudioRenderer();
     MvWaveOutCapture capture;
     auto* source = Add(new CTestSource(6, false), u"Source");
     ASSERT_EQ(graph->Render(Pin(source, u"Out")), S_OK);
@@ -347,7 +355,7 @@ TEST_F(GraphTest, AudioRendererPlaysEverythingAtTheSetVolume)
 
 TEST_F(GraphTest, StoppingAPausedPlaybackReleasesTheStreamingThread)
 {
-    DShowRegisterFilter(CLSID_AudioRender, "Audio Renderer", FilterRole::Renderer, 100, &CAudioRenderer::Create);
+    RegisterAudioRenderer();
     MvWaveOutUseNullDevice(true);
     auto* source = Add(new CTestSource(100, false), u"Source");
     ASSERT_EQ(graph->Render(Pin(source, u"Out")), S_OK);

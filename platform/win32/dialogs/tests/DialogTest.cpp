@@ -168,12 +168,16 @@ TEST(Dialog, ModalAnswersFromTheScriptAndFreesItsOwner)
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_TRUE(MvRunningModals().empty());
 
-    // Registered by id; WM_CLOSE presses Cancel.
-    EXPECT_TRUE(MvRegisterDialog(4242, Template()));
-    EXPECT_FALSE(MvRegisterDialog(4242, Template())) << "the first registration wins";
+    // Registered by id; WM_CLOSE presses Cancel. Registrations last for the process: a repeated
+    // run takes new ids.
+    static UINT sFreeId = 4242;
+    const UINT id = sFreeId;
+    sFreeId += 2;
+    EXPECT_TRUE(MvRegisterDialog(id, Template()));
+    EXPECT_FALSE(MvRegisterDialog(id, Template())) << "the first registration wins";
     MvScriptModal([](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); });
-    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(4242), owner, RecordingProc, 0), IDCANCEL);
-    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(4243), owner, RecordingProc, 0), -1);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(id), owner, RecordingProc, 0), IDCANCEL);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(id + 1), owner, RecordingProc, 0), -1);
     DestroyWindow(owner);
 }
 
