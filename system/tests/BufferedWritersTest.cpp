@@ -43,7 +43,7 @@ public:
     void WriteBufferInThread(CDataBuffer* buffer) override
     {
         ++m_started;
-        WaitForSingleObject(m_gate, 5000);
+        WaitForSingleObject(m_gate, 30000);
         std::lock_guard<std::mutex> guard(m_lock);
         m_written.append(reinterpret_cast<const char*>(buffer->GetBuffer()), buffer->GetBufferSize());
     }

@@ -239,7 +239,7 @@ TEST_F(GraphTest, InterfacePollsWhileASeekerIsAttached)
     EXPECT_FALSE(ui.IsPolling());
     ui.SetGraph(&m_graph);
     EXPECT_TRUE(ui.IsPolling());
-    ASSERT_TRUE(MvPumpUntil([&] { return ui.ticks >= 2; }, 2000));
+    ASSERT_TRUE(MvPumpUntil([&] { return ui.ticks >= 2; }, 30000));
     m_graph.ConnectSeeker();
     m_graph.DisconnectSeeker();
     EXPECT_FALSE(ui.IsPolling());

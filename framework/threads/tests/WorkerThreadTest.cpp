@@ -129,7 +129,7 @@ TEST_F(WorkerThreadTest, StepsRunOnTheirThreads)
     EXPECT_EQ(recorder.heard[0].p, job);
     EXPECT_EQ(recorder.heard[0].thread, ui);
 
-    ASSERT_TRUE(MvPumpUntil([&] { return !job->IsRunning(); }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return !job->IsRunning(); }, 30000));
     EXPECT_NE(job->executeThread, ui);
     EXPECT_EQ(job->updateThread, ui);
     EXPECT_EQ(job->progressAtUpdate, 0.5);
@@ -146,7 +146,7 @@ TEST_F(WorkerThreadTest, StepsRunOnTheirThreads)
 
     // Not auto-deleting: it can run again.
     ASSERT_TRUE(job->Execute(1));
-    ASSERT_TRUE(MvPumpUntil([&] { return !job->IsRunning(); }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return !job->IsRunning(); }, 30000));
     EXPECT_EQ(recorder.Count(kWorkerFinishedMessage), 2);
     delete job;
 }
@@ -157,7 +157,7 @@ TEST_F(WorkerThreadTest, AutoDeletingJobIsGoneAfterItsFinish)
     Recorder recorder;
     job->AddListener(&recorder);
     ASSERT_TRUE(job->Execute(1));
-    ASSERT_TRUE(MvPumpUntil([&] { return gAlive.load() == 0; }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return gAlive.load() == 0; }, 30000));
     EXPECT_EQ(recorder.Count(kWorkerFinishedMessage), 1);
     // Its death was announced after the finish.
     EXPECT_EQ(recorder.heard.back().message, kWorkerFinishedMessage);
@@ -172,7 +172,7 @@ TEST_F(WorkerThreadTest, ExecuteWhileRunningIsRefused)
     EXPECT_FALSE(job.Execute(2));
     EXPECT_EQ(job.GetParam(), 1);
     job.go = true;
-    ASSERT_TRUE(MvPumpUntil([&] { return !job.IsRunning(); }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return !job.IsRunning(); }, 30000));
 }
 
 TEST_F(WorkerThreadTest, WorkersShareOneWindow)
@@ -202,7 +202,7 @@ TEST_F(WorkerThreadTest, DestroyingARunningWorkerCancelsAndWaits)
     Recorder recorder;
     job->AddListener(&recorder);
     ASSERT_TRUE(job->Execute(1));
-    ASSERT_TRUE(MvPumpUntil([&] { return job->updates.load() == 1; }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return job->updates.load() == 1; }, 30000));
     delete job;
     EXPECT_EQ(gAlive.load(), 0);
     EXPECT_EQ(recorder.Count(kWorkerFinishedMessage), 0);
@@ -234,7 +234,7 @@ TEST_F(WorkerThreadTest, CancelReachesTheJob)
     EXPECT_FALSE(job.IsCanceled());
     job.Cancel();
     EXPECT_TRUE(job.IsCanceled());
-    ASSERT_TRUE(MvPumpUntil([&] { return !job.IsRunning(); }, 5000));
+    ASSERT_TRUE(MvPumpUntil([&] { return !job.IsRunning(); }, 30000));
     EXPECT_TRUE(job.sawCancel.load());
 }
 

@@ -61,7 +61,7 @@ protected:
     std::vector<SPEVENT> SpeakAll(const std::u16string& text)
     {
         EXPECT_EQ(S_OK, voice->Speak(text.c_str(), SPF_ASYNC | SPF_IS_NOT_XML, nullptr));
-        EXPECT_EQ(S_OK, voice->WaitUntilDone(10000));
+        EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
         return Drain(voice);
     }
 
@@ -333,7 +333,7 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     }
     ASSERT_TRUE(started());
     ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
-    EXPECT_EQ(S_OK, voice->WaitUntilDone(2000));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
     // The stream that had started ends at the purge, and nothing of it follows; the
     // queued one never starts.
     std::vector<SPEVENT> rest = Drain(voice);
@@ -348,7 +348,7 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     ULONG stream = 0;
     ASSERT_EQ(S_OK, voice->Speak(u"a", SPF_ASYNC | SPF_PURGEBEFORESPEAK, &stream));
     EXPECT_EQ(3u, stream);
-    EXPECT_EQ(S_OK, voice->WaitUntilDone(5000));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
     events = Drain(voice);
     ids = Ids(events);
     ASSERT_FALSE(ids.empty());
@@ -422,9 +422,9 @@ TEST_F(VoiceToSpeakers, WithoutAStandInTheCallbackTravelsAsAWindowMessage)
     gCalls = 0;
     ASSERT_EQ(S_OK, voice->SetNotifyCallbackFunction(&OnNotify, 5, 6));
     ASSERT_EQ(S_OK, voice->Speak(u"a", SPF_ASYNC, nullptr));
-    EXPECT_EQ(S_OK, voice->WaitUntilDone(5000));
+    EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
     EXPECT_EQ(0, gCalls) << "nothing runs until the thread's loop does";
-    EXPECT_TRUE(MvPumpUntil([] { return gCalls > 0; }, 2000));
+    EXPECT_TRUE(MvPumpUntil([] { return gCalls > 0; }, 30000));
     EXPECT_EQ(SpCurrentThreadKey(), gCallThread);
 }
 

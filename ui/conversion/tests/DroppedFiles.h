@@ -29,7 +29,7 @@ inline HDROP MvDropOnWindow(const std::vector<std::string>& paths)
                                   nullptr, nullptr, nullptr);
     DragAcceptFiles(target, TRUE);
     EXPECT_TRUE(MvDropFiles(target, paths, POINT{5, 5}));
-    MvPumpUntil([&] { return GetPropA(target, "drop") != nullptr; }, 5000);
+    MvPumpUntil([&] { return GetPropA(target, "drop") != nullptr; }, 30000);
     auto drop = reinterpret_cast<HDROP>(GetPropA(target, "drop"));
     DestroyWindow(target);
     return drop;

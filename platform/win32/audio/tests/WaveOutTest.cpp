@@ -91,14 +91,14 @@ TEST(WaveOut, TheNullDeviceTakesBlocksAtTheRateTheyPlay)
     HANDLE done = CreateEvent(nullptr, FALSE, FALSE, nullptr);
     HWAVEOUT device = nullptr;
     ASSERT_EQ(MMSYSERR_NOERROR, waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(done), 0, CALLBACK_EVENT));
-    WaitForSingleObject(done, 1000); // the open
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(done, 30000)); // the open, so that the next signal is the block
     std::vector<char> samples(3200); // 0.2 s
     WAVEHDR header{samples.data(), 3200, 0, 0, 0, 0, nullptr, 0};
     waveOutPrepareHeader(device, &header, sizeof(header));
     auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(MMSYSERR_NOERROR, waveOutWrite(device, &header, sizeof(header)));
     EXPECT_EQ(WAVERR_STILLPLAYING, waveOutClose(device));
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(done, 5000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(done, 30000));
     auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(180));
     EXPECT_TRUE(header.dwFlags & WHDR_DONE);

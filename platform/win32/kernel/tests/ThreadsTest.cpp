@@ -45,7 +45,7 @@ TEST(Threads, ASuspendedThreadRunsOnlyWhenResumedAndReportsItsExitCode)
     EXPECT_TRUE(GetExitCodeThread(thread, &code));
     EXPECT_EQ(STILL_ACTIVE, code);
     EXPECT_EQ(1u, ResumeThread(thread));
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 30000));
     EXPECT_EQ(1, sRuns.load());
     EXPECT_TRUE(GetExitCodeThread(thread, &code));
     EXPECT_EQ(42u, code);
@@ -105,7 +105,7 @@ TEST(Threads, CriticalSectionsAreReentrantAndExcludeOtherThreads)
         if (got) LeaveCriticalSection(&section);
         return static_cast<DWORD>(got);
     }, nullptr, 0, nullptr);
-    WaitForSingleObject(other, 5000);
+    WaitForSingleObject(other, 30000);
     DWORD code = 1;
     GetExitCodeThread(other, &code);
     EXPECT_EQ(0u, code);

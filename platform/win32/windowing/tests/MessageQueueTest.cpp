@@ -91,7 +91,7 @@ TEST_F(MessageQueueTest, SendFromWorkerBlocksUntilTheOwnerHandledIt)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ASSERT_TRUE(GetQueueStatus(QS_SENDMESSAGE) & QS_SENDMESSAGE);
     EXPECT_FALSE(returned.load());
-    EXPECT_TRUE(MvPumpUntil([&] { return returned.load(); }, 5000));
+    EXPECT_TRUE(MvPumpUntil([&] { return returned.load(); }, 30000));
     worker.join();
     EXPECT_EQ(result.load(), 42);
     EXPECT_TRUE(handledOnOwner.load());
@@ -123,7 +123,7 @@ TEST_F(MessageQueueTest, TwoThreadsSendingToEachOtherDoNotDeadlock)
     });
     std::atomic<LRESULT> fromWorker{0};
     std::thread sender([&] { fromWorker = SendMessageA(m_window, WM_USER + 6, 0, 0); });
-    EXPECT_TRUE(MvPumpUntil([&] { return fromWorker.load() == 6; }, 5000));
+    EXPECT_TRUE(MvPumpUntil([&] { return fromWorker.load() == 6; }, 30000));
     sender.join();
     EXPECT_EQ(nested.load(), 7);
     stop = true;
