@@ -453,6 +453,12 @@ bool CDirectShowGraph::ShowFullScreen(bool on)
     return m_videoWindow && SUCCEEDED(m_videoWindow->put_FullScreenMode(on ? -1 : 0));
 }
 
+void CDirectShowGraph::RepaintVideo()
+{
+    if (m_videoWindow && m_window)
+        m_videoWindow->NotifyOwnerMessage(reinterpret_cast<OAHWND>(m_window->GetSafeHwnd()), WM_PAINT, 0, 0);
+}
+
 bool CDirectShowGraph::Resize()
 {
     if (!m_graph || !m_window) return false;

@@ -83,6 +83,8 @@ public:
     bool IsFullScreen();
     bool ShowFullScreen(bool on);
     bool Resize();
+    // The video window painted itself over: the renderer draws its picture again.
+    void RepaintVideo();
 
     // Graph manager creation is retried this many more times, this far apart.
     static int sCreateRetries;

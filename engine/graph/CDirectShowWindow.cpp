@@ -59,6 +59,7 @@ void CDirectShowWindow::OnPaint()
     CRect client;
     GetClientRect(&client);
     UDrawingUtils::FillRect(&dc, client, RGB(0x40, 0x40, 0x40));
+    if (m_graph) m_graph->RepaintVideo();
     if (m_text.IsEmpty() || m_graph) return;
     CFont* old = dc.SelectObject(UDrawingUtils::GetFont());
     dc.SetTextColor(RGB(255, 255, 255));

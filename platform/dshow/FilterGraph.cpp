@@ -570,6 +570,13 @@ HRESULT CFilterGraph::get_FullScreenMode(LONG* mode)
     return S_OK;
 }
 
+HRESULT CFilterGraph::NotifyOwnerMessage(OAHWND window, LONG message, LONG_PTR wParam, LONG_PTR lParam)
+{
+    std::lock_guard lock(m_lock);
+    ForEachVideoWindow([&](IVideoWindow* w) { w->NotifyOwnerMessage(window, message, wParam, lParam); });
+    return S_OK;
+}
+
 namespace {
 template <class F>
 HRESULT WithAudio(IBasicAudio* audio, F&& call)

@@ -68,6 +68,7 @@ public:
     HRESULT SetWindowPosition(LONG left, LONG top, LONG width, LONG height) override;
     HRESULT put_FullScreenMode(LONG mode) override;
     HRESULT get_FullScreenMode(LONG* mode) override;
+    HRESULT NotifyOwnerMessage(OAHWND window, LONG message, LONG_PTR wParam, LONG_PTR lParam) override;
 
     // IMediaEventEx / IMediaEventSink
     HRESULT GetEventHandle(OAHWND* handle) override;

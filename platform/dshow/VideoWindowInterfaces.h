@@ -13,6 +13,8 @@ struct IVideoWindow : IUnknown {
     virtual HRESULT SetWindowPosition(LONG left, LONG top, LONG width, LONG height) = 0;
     virtual HRESULT put_FullScreenMode(LONG mode) = 0;
     virtual HRESULT get_FullScreenMode(LONG* mode) = 0;
+    // The owner window passes its messages on; after it painted (WM_PAINT) the picture is drawn again.
+    virtual HRESULT NotifyOwnerMessage(OAHWND window, LONG message, LONG_PTR wParam, LONG_PTR lParam) = 0;
 };
 
 struct IBasicVideo : IUnknown {

@@ -159,6 +159,23 @@ bool CVideoRenderer::WaitFor(REFERENCE_TIME start)
 
 void CVideoRenderer::Show(const MediaSample& sample)
 {
+    std::lock_guard lock(m_pictureLock);
+    m_picture.assign(sample.data, sample.data + sample.size);
+    DrawLocked(m_picture.data());
+}
+
+HRESULT CVideoRenderer::NotifyOwnerMessage(OAHWND, LONG message, LONG_PTR, LONG_PTR)
+{
+    if (message != WM_PAINT) return S_OK;
+    std::lock_guard lock(m_pictureLock);
+    const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
+    // The owner painted over the picture: a paused or ended stream shows it again.
+    if (info && m_picture.size() >= info->bmiHeader.biSizeImage && !m_picture.empty()) DrawLocked(m_picture.data());
+    return S_OK;
+}
+
+void CVideoRenderer::DrawLocked(const BYTE* picture)
+{
     const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
     auto owner = reinterpret_cast<HWND>(m_owner.load());
     if (!info || !owner || !m_visible) return;
@@ -183,7 +200,7 @@ void CVideoRenderer::Show(const MediaSample& sample)
     bitmap.bmiHeader.biCompression = 0;
     HDC dc = GetDC(owner);
     if (!dc) return;
-    StretchDIBits(dc, x, y, width, height, 0, 0, pictureWidth, pictureHeight, sample.data, &bitmap, DIB_RGB_COLORS,
+    StretchDIBits(dc, x, y, width, height, 0, 0, pictureWidth, pictureHeight, picture, &bitmap, DIB_RGB_COLORS,
                   SRCCOPY);
     ReleaseDC(owner, dc);
 }

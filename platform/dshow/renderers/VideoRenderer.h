@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <vector>
 
 class CVideoRenderer : public CSinkFilter,
                        public IVideoWindow,
@@ -32,6 +33,7 @@ public:
     HRESULT SetWindowPosition(LONG left, LONG top, LONG width, LONG height) override;
     HRESULT put_FullScreenMode(LONG mode) override;
     HRESULT get_FullScreenMode(LONG* mode) override;
+    HRESULT NotifyOwnerMessage(OAHWND window, LONG message, LONG_PTR wParam, LONG_PTR lParam) override;
     HRESULT GetVideoSize(LONG* width, LONG* height) override;
     // Aspect-ratio mode: 0 stretch to the rectangle, 1 keep the picture's shape inside it.
     HRESULT GetAspectRatioMode(DWORD* mode) override;
@@ -51,7 +53,9 @@ private:
     bool IsPaused();
     // Waits for the picture's time; false when the graph stopped meanwhile.
     bool WaitFor(REFERENCE_TIME start);
+    // Keeps the picture, for the owner's next paint, and draws it.
     void Show(const MediaSample& sample);
+    void DrawLocked(const BYTE* picture);
 
     std::mutex m_clockLock;
     std::condition_variable m_clockChanged;
@@ -66,4 +70,6 @@ private:
     std::mutex m_placeLock;
     LONG m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     std::atomic<LONGLONG> m_shown{0};
+    std::mutex m_pictureLock;
+    std::vector<BYTE> m_picture; // the last picture shown
 };

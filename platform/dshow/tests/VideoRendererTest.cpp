@@ -156,4 +156,25 @@ TEST(VideoRendererTest, APausedGraphShowsThePictureItHolds)
     EXPECT_TRUE(WaitUntil([&] { return g.Shown() >= 1; }));
 }
 
+TEST(VideoRendererTest, TheHeldPictureIsDrawnAgainAfterTheOwnerPaintedOverIt)
+{
+    RendererGraph g;
+    ASSERT_NO_FATAL_FAILURE(g.Build(true));
+    ASSERT_TRUE(SUCCEEDED(g.control->Pause()));
+    ASSERT_TRUE(WaitUntil([&] { return g.RampShown(); }));
+    // The owner paints its background, as when it is shown or uncovered, and passes the paint on.
+    HDC dc = GetDC(g.owner);
+    RECT all{0, 0, 80, 60};
+    HBRUSH grey = CreateSolidBrush(RGB(0x40, 0x40, 0x40));
+    FillRect(dc, &all, grey);
+    DeleteObject(grey);
+    ReleaseDC(g.owner, dc);
+    ASSERT_FALSE(g.RampShown());
+    IVideoWindow* window = nullptr;
+    ASSERT_EQ(QueryInterfaceTo<IVideoWindow>(g.graph, &window), S_OK);
+    EXPECT_EQ(S_OK, window->NotifyOwnerMessage(reinterpret_cast<OAHWND>(g.owner), WM_PAINT, 0, 0));
+    window->Release();
+    EXPECT_TRUE(g.RampShown());
+}
+
 } // namespace
