@@ -122,6 +122,7 @@ protected:
     static HWND Control(int id)
     {
         HWND found = nullptr;
+        std::pair<int, HWND*> wanted(id, &found);
         EnumChildWindows(
             Frame()->m_hWnd,
             [](HWND child, LPARAM p) -> BOOL {
@@ -130,7 +131,7 @@ protected:
                 *want->second = child;
                 return FALSE;
             },
-            reinterpret_cast<LPARAM>(new std::pair<int, HWND*>(id, &found)));
+            reinterpret_cast<LPARAM>(&wanted));
         return found;
     }
     static QToolBar* ToolBar()
