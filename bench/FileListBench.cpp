@@ -1,7 +1,11 @@
 // Drops N file names that all name missing files on the converter's file list, as a user
 // drops them: the files are checked, refused, and listed in the failed files dialog, which
 // is closed with OK. Aim: 100,000 names well under 5 s.
+// Then, on a list of N accepted files: selecting every row, and removing every row (the
+// user's Remove on all rows selected, and Clear).
 #include "CConversionBatch.h"
+#include "CConversionList.h"
+#include "CMediaConversionData.h"
 #include "CFailedFilesDialog.h"
 #include "CMediaConversionListControl.h"
 #include "CMediaFileVerifier.h"
@@ -63,8 +67,81 @@ void DropMissingFiles(benchmark::State& state)
     MvPumpUntilIdle();
 }
 
+// The converter's list with N files, as a drop of N good files leaves it.
+struct SFilledList {
+    explicit SFilledList(int count)
+    {
+        Home();
+        parent.CreateEx(0, nullptr, "parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 900, 400), nullptr, 0);
+        list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 880, 380), &parent, 100);
+        list.SetObject(&batch.GetConversionList());
+        Fill(count);
+    }
+    ~SFilledList()
+    {
+        list.SetObject(nullptr);
+        list.DestroyWindow();
+        parent.DestroyWindow();
+        MvPumpUntilIdle();
+    }
+    void Fill(int count)
+    {
+        for (int i = 0; i < count; ++i) batch.GetConversionList().AddFile(new CMediaConversionData);
+    }
+    void SelectAll(bool selected)
+    {
+        list.SetItemState(-1, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+
+    StDirectShow com;
+    CWnd parent;
+    CMediaConversionListControl list{true, true, false};
+    CConversionBatch batch;
+};
+
+void SelectAllFiles(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    SFilledList filled(count);
+    for (auto _ : state) {
+        filled.SelectAll(true);
+        state.PauseTiming();
+        if (filled.list.GetSelectionCount() != count) state.SkipWithError("not every row was selected");
+        filled.SelectAll(false);
+        state.ResumeTiming();
+    }
+}
+
+void RemoveAllFiles(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    const bool clear = state.range(1) != 0;
+    SFilledList filled(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        filled.Fill(count);
+        if (!clear) filled.SelectAll(true);
+        state.ResumeTiming();
+        if (clear)
+            filled.list.Clear();
+        else
+            filled.list.Remove();
+        if (filled.list.GetItemCount() != 0 || filled.batch.GetConversionList().GetFileCount() != 0)
+            state.SkipWithError("rows are left");
+    }
+}
+
 } // namespace
 
+BENCHMARK(SelectAllFiles)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RemoveAllFiles)
+    ->ArgNames({"files", "clear"})
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(DropMissingFiles)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

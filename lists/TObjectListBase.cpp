@@ -80,6 +80,7 @@ long TObjectListBase<TList>::CreateChildDisplayHandle(CObjectDisplay* display, C
         return -1;
     mInserting = true;
     mRowRemoved = false;
+    RowsMayDiffer();
     CString text = GetObjectText(object, 0, false);
     const int before = TList::GetItemCount();
     int row = TList::InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, index, text, 0, 0, GetObjectImage(object),
@@ -103,6 +104,8 @@ void TObjectListBase<TList>::DisposeChildDisplayHandle(CObjectDisplay* display)
     DeleteRow(display);
     DetachRow(display);
     mRowRemoved = true;
+    // A virtual list's row states stay where they were while the displays move up.
+    RowsMayDiffer();
 }
 
 template <class TList>
@@ -218,8 +221,12 @@ void TObjectListBase<TList>::SelectChild(CObjectDisplay* display, bool selected)
 {
     CObjectDisplay::SelectChild(display, selected);
     int row = GetListIndex(display);
-    if (row >= 0)
-        TList::SetItemState(row, selected ? (LVIS_SELECTED | LVIS_FOCUSED) : 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row < 0)
+        return;
+    TList::SetItemState(row, selected ? (LVIS_SELECTED | LVIS_FOCUSED) : 0, LVIS_SELECTED | LVIS_FOCUSED);
+    // A refused change leaves the row unlike its display, with no notice to tell.
+    if (((TList::GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0) != selected)
+        RowsMayDiffer();
 }
 
 template <class TList>
@@ -422,17 +429,13 @@ void TObjectListBase<TList>::OnItemchanged(NMHDR* notice, LRESULT* result)
 {
     *result = 0;
     auto* change = reinterpret_cast<NMLISTVIEW*>(notice);
-    if (mInserting || !(change->uChanged & LVIF_STATE))
+    if (!(change->uChanged & LVIF_STATE))
         return;
-    int count = TList::GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        CObjectDisplay* display = GetListDisplay(row);
-        bool selected = (TList::GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-        if (display && display->IsSelected() != selected) {
-            display->SetSelected(selected);
-            Broadcast(kDisplaySelectionMessage, display, &selected);
-        }
+    if (mInserting) {
+        RowsMayDiffer();
+        return;
     }
+    SyncSelection(change->iItem);
     int from = StateImage(change->uOldState);
     int to = StateImage(change->uNewState);
     if (mChecking || from == to || from < 1 || from > 2 || to < 1 || to > 2)
@@ -451,6 +454,39 @@ void TObjectListBase<TList>::OnItemchanged(NMHDR* notice, LRESULT* result)
     CPersistObject* object = display->GetObjectA();
     if (!CheckObject(object, to == 2))
         CheckItem(change->iItem, GetObjectChecked(object));
+}
+
+template <class TList>
+void TObjectListBase<TList>::SyncSelection(int changedRow)
+{
+    if (mRowsInStep && changedRow >= 0 && changedRow < TList::GetItemCount()) {
+        SyncRowSelection(changedRow);
+        return;
+    }
+    // A walk that something broke into from a listener proves nothing about the rows.
+    const unsigned breaks = mStepBreaks;
+    int count = TList::GetItemCount();
+    for (int row = 0; row < count; ++row)
+        SyncRowSelection(row);
+    mRowsInStep = breaks == mStepBreaks;
+}
+
+template <class TList>
+void TObjectListBase<TList>::SyncRowSelection(int row)
+{
+    CObjectDisplay* display = GetListDisplay(row);
+    bool selected = (TList::GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    if (display && display->IsSelected() != selected) {
+        display->SetSelected(selected);
+        Broadcast(kDisplaySelectionMessage, display, &selected);
+    }
+}
+
+template <class TList>
+void TObjectListBase<TList>::RowsMayDiffer()
+{
+    mRowsInStep = false;
+    ++mStepBreaks;
 }
 
 template <class TList>

@@ -97,12 +97,20 @@ protected:
 private:
     static int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
     static const void* DisplayAt(const void* list, int row);
+    // Brings the displays' selection in step with the rows after a row's notice.
+    void SyncSelection(int changedRow);
+    void SyncRowSelection(int row);
+    void RowsMayDiffer();
 
     alignas(WCHAR) char mToolTipText[kToolTipBufferSize] = {};
     // A tick the item-changing step already let the object take.
     int mApprovedCheckRow = -1;
     // A removed row needs no refresh of the rows left.
     bool mRowRemoved = false;
+    // Every row's selection matched its display's after the last walk, and each change since
+    // came with its own notice: a notice then needs only its own row looked at.
+    bool mRowsInStep = false;
+    unsigned mStepBreaks = 0;
     // Where each display's row sits, kept in step with the rows this control makes and deletes.
     CIndexCache mRows;
 };

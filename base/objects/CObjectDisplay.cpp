@@ -3,9 +3,44 @@
 #include "CPersistList.h"
 #include "SNotifyRecord.h"
 
+#include <unordered_map>
+
+// How many children show each object, and the one child when it is one and known.
+struct CObjectDisplay::SChildrenByObject {
+    struct SEntry {
+        CObjectDisplay* child = nullptr;
+        int count = 0;
+    };
+
+    void Add(CObjectDisplay* child, CPersistObject* object)
+    {
+        if (!object)
+            return;
+        SEntry& entry = entries[object];
+        entry.child = ++entry.count == 1 ? child : nullptr;
+    }
+    void Remove(CObjectDisplay* child, CPersistObject* object)
+    {
+        auto found = entries.find(object);
+        if (!object || found == entries.end())
+            return;
+        if (--found->second.count == 0)
+            entries.erase(found);
+        else if (found->second.child == child || found->second.count == 1)
+            found->second.child = nullptr;
+    }
+
+    std::unordered_map<const CPersistObject*, SEntry> entries;
+};
+
+CObjectDisplay::CObjectDisplay(CObjectDisplay* parent)
+    : mParent(parent), mByObject(std::make_unique<SChildrenByObject>())
+{
+}
+
 CObjectDisplay::CObjectDisplay(const CObjectDisplay& other)
     : CListener(other), CBroadcaster(other), mParent(other.mParent), mObject(other.mObject),
-      mChildList(other.mChildList), mSelected(other.mSelected)
+      mChildList(other.mChildList), mByObject(std::make_unique<SChildrenByObject>()), mSelected(other.mSelected)
 {
 }
 
@@ -16,10 +51,12 @@ CObjectDisplay& CObjectDisplay::operator=(const CObjectDisplay& other)
     RemoveChildren();
     CListener::operator=(other);
     CBroadcaster::operator=(other);
+    CPersistObject* old = mObject;
     mParent = other.mParent;
     mObject = other.mObject;
     mChildList = other.mChildList;
     mSelected = other.mSelected;
+    ObjectChanged(old);
     return *this;
 }
 
@@ -38,8 +75,11 @@ bool CObjectDisplay::ListenToMessage(long message, const void* p, const void* q)
             RemoveChildren();
             mChildList = nullptr;
         }
-        if (mObject && p == static_cast<const CBroadcaster*>(mObject))
+        if (mObject && p == static_cast<const CBroadcaster*>(mObject)) {
+            CPersistObject* old = mObject;
             mObject = nullptr;
+            ObjectChanged(old);
+        }
     }
     return CListener::ListenToMessage(message, p, q);
 }
@@ -110,6 +150,7 @@ bool CObjectDisplay::SetObject(CPersistObject* object)
     mSettingObject = true;
     CPersistObject* old = mObject;
     mObject = object;
+    ObjectChanged(old);
     Rebind(old, mObject, mChildList);
     SetChildList(object ? GetList(object) : nullptr);
     if (mParent)
@@ -157,6 +198,7 @@ void CObjectDisplay::RemoveChildren()
     for (int i = mChildren.GetCount() - 1; i >= 0; --i)
         DropChild(mChildren.GetAt(i));
     mChildren.RemoveAll();
+    mByObject->entries.clear();
     SyncDisplays();
 }
 
@@ -172,7 +214,11 @@ void CObjectDisplay::RemoveChildDisplay(CObjectDisplay* child)
 {
     if (!child)
         return;
-    mChildren.Remove(child);
+    if (child->mListed) {
+        mChildren.Remove(child);
+        mByObject->Remove(child, child->mObject);
+        child->mListed = false;
+    }
     child->SetObject(nullptr);
     delete child;
 }
@@ -189,7 +235,7 @@ void CObjectDisplay::CreateChildren()
         CPersistObject* item = list->GetAt(i);
         if (CObjectDisplay* child = CreateChildDisplay(item)) {
             child->CreateDisplayHandle(item, -1);
-            mChildren.Add(child);
+            ListChild(child, -1);
             child->SetObject(item);
         }
     }
@@ -201,7 +247,7 @@ CObjectDisplay* CObjectDisplay::CreateChild(CPersistObject* object, int index)
     CObjectDisplay* child = CreateChildDisplay(object);
     if (child) {
         child->CreateDisplayHandle(object, index);
-        mChildren.Add(child, index);
+        ListChild(child, index);
         child->SetObject(object);
     }
     SyncDisplays();
@@ -279,9 +325,38 @@ CObjectDisplay* CObjectDisplay::GetTopDisplay()
     return display;
 }
 
+void CObjectDisplay::ListChild(CObjectDisplay* child, int index)
+{
+    mChildren.Add(child, index);
+    child->mListed = true;
+    mByObject->Add(child, child->mObject);
+}
+
+// Keeps the parent's look-up by object in step with what this child shows.
+void CObjectDisplay::ObjectChanged(CPersistObject* old)
+{
+    if (!mListed || !mParent || old == mObject)
+        return;
+    mParent->mByObject->Remove(this, old);
+    mParent->mByObject->Add(this, mObject);
+}
+
 CObjectDisplay* CObjectDisplay::FindChildDisplay(CPersistObject* object) const
 {
-    return mChildren.FindFirst([object](const CObjectDisplay& child) { return child.GetObjectA() == object; });
+    auto found = mByObject->entries.find(object);
+    if (object && found == mByObject->entries.end())
+        return nullptr;
+    if (!object)
+        return mChildren.FindFirst([](const CObjectDisplay& child) { return child.GetObjectA() == nullptr; });
+    SChildrenByObject::SEntry& entry = found->second;
+    if (entry.child)
+        return entry.child;
+    // Listed more than once (or the one left is not yet known): the first child showing it.
+    CObjectDisplay* first =
+        mChildren.FindFirst([object](const CObjectDisplay& child) { return child.GetObjectA() == object; });
+    if (entry.count == 1)
+        entry.child = first;
+    return first;
 }
 
 CObjectDisplay* CObjectDisplay::FindDisplayFromHandle(long handle)

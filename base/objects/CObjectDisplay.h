@@ -6,6 +6,8 @@
 #include "CListener.h"
 #include "TIndexedList.h"
 
+#include <memory>
+
 class CPersistObject;
 class CPersistList;
 class CPointerList;
@@ -16,7 +18,7 @@ enum : long {
 
 class CObjectDisplay : public CListener, public CBroadcaster {
 public:
-    explicit CObjectDisplay(CObjectDisplay* parent = nullptr) : mParent(parent) {}
+    explicit CObjectDisplay(CObjectDisplay* parent = nullptr);
     // A copy shares the parent, object and child list (and listens to them) but owns
     // no children: only the source owns and deletes its child displays.
     CObjectDisplay(const CObjectDisplay& other);
@@ -76,13 +78,21 @@ public:
     bool IsDisplayHandle(long handle) { return FindDisplayFromHandle(handle) != nullptr; }
 
 private:
+    struct SChildrenByObject;
+
     void DropChild(CObjectDisplay* child);
+    void ListChild(CObjectDisplay* child, int index);
+    void ObjectChanged(CPersistObject* old);
     void Rebind(CPersistObject* old, CPersistObject* now, CPersistObject* otherBinding);
 
     CObjectDisplay* mParent = nullptr;
     CPersistObject* mObject = nullptr;
     CPersistList* mChildList = nullptr;
     TIndexedList<CObjectDisplay> mChildren;
+    // Which child shows which object, so that a removed item's child is found at once.
+    std::unique_ptr<SChildrenByObject> mByObject;
+    // Among the parent's children (a copy sharing the parent is not).
+    bool mListed = false;
     bool mSettingObject = false;
     bool mSelected = false;
 };

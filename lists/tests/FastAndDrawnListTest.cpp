@@ -94,6 +94,25 @@ TEST_F(FastListTest, ClearingALongListStaysLinear)
     EXPECT_EQ(m_control.GetChildDisplayCount(), 0);
 }
 
+// The virtual list's row states stay put when a selected item's row goes; the next selection
+// change still brings every display in step with the row it now has.
+TEST_F(FastListTest, DisplaysFollowTheRowsAfterASelectedItemGoes)
+{
+    Fill(m_list, 4);
+    m_control.SetObject(&m_list);
+    m_control.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    m_control.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_TRUE(m_control.GetListDisplay(1)->IsSelected());
+    CPersistObject* gone = m_list.GetAt(1);
+    m_list.Remove(gone);
+    delete gone;
+    m_control.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    for (int row = 0; row < m_control.GetItemCount(); ++row)
+        EXPECT_EQ(m_control.GetListDisplay(row)->IsSelected(),
+                  (m_control.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0)
+            << "row " << row;
+}
+
 class CRecordingDrawList : public CDrawObjectListControl {
 public:
     std::vector<std::pair<CObjectDisplay*, CRect>> drawn;

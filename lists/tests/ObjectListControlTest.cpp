@@ -220,6 +220,38 @@ TYPED_TEST(ObjectListTest, ClickingARowSelectsItsDisplay)
     EXPECT_EQ(this->m_control.GetSelectionCount(), 0);
 }
 
+// Selecting every row at once, after rows came and went, tells each row's display once, in
+// row order; so does taking the selection away again.
+TYPED_TEST(ObjectListTest, SelectingEveryRowTellsEachDisplayOnceInRowOrder)
+{
+    Fill(this->m_list, 5);
+    this->m_control.SetObject(&this->m_list);
+    CPersistObject* gone = this->m_list.GetAt(2);
+    this->m_list.Remove(gone);
+    delete gone;
+    this->m_list.AddAt(new CTestItem("late"), 1);
+    CtlUserClick(this->m_control.GetSafeHwnd(), this->RowPoint(3));
+    this->m_log.entries.clear();
+
+    const int rows = this->m_control.CListCtrl::GetItemCount();
+    ASSERT_EQ(rows, 5);
+    for (bool selected : {true, false}) {
+        this->m_control.CListCtrl::SetItemState(-1, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        std::vector<CObjectDisplay*> expected;
+        for (int row = 0; row < rows; ++row)
+            if (row != 3 || !selected)
+                expected.push_back(this->m_control.GetListDisplay(row));
+        std::vector<CObjectDisplay*> told;
+        for (const auto& entry : this->m_log.entries) {
+            told.push_back(entry.display);
+            EXPECT_EQ(entry.selected, selected);
+        }
+        EXPECT_EQ(told, expected);
+        EXPECT_EQ(this->m_control.GetSelectionCount(), selected ? rows : 0);
+        this->m_log.entries.clear();
+    }
+}
+
 TYPED_TEST(ObjectListTest, TickingAskesTheObjectOnce)
 {
     Fill(this->m_list, 2);

@@ -305,3 +305,36 @@ TEST(CObjectDisplay, KeepsTheOrderOfASortedList)
     EXPECT_EQ(root.GetChildDisplay(1)->GetObjectA(), middle);
     EXPECT_EQ(Objects(root), (std::vector<CPersistObject*>{list.GetAt(0), list.GetAt(1), list.GetAt(2)}));
 }
+
+// Each item's node is found after removals from the middle, an item listed twice finds its
+// first node until that one goes, and a node that shows another object is found by it.
+TEST_F(CObjectDisplayTest, FindsTheNodeOfEachItemAfterRemovalsAndChanges)
+{
+    list.Add(items[1]);  // listed twice; its new node goes where the list finds it first
+    ASSERT_EQ(Objects(root), (std::vector<CPersistObject*>{items[0], items[1], items[1], items[2]}));
+    EXPECT_EQ(root.FindChildDisplay(items[1]), root.GetChildDisplay(1));
+
+    CObjectDisplay* secondOfOne = root.GetChildDisplay(2);
+    CObjectDisplay* nodeOfTwo = root.GetChildDisplay(3);
+    root.RemoveChildDisplay(root.GetChildDisplay(1));
+    EXPECT_EQ(root.FindChildDisplay(items[1]), secondOfOne);
+    EXPECT_EQ(root.FindChildDisplay(items[2]), nodeOfTwo);
+    EXPECT_EQ(root.FindChildDisplay(items[0]), root.GetChildDisplay(0));
+
+    CPersistObject other;
+    nodeOfTwo->SetObject(&other);
+    EXPECT_EQ(root.FindChildDisplay(&other), nodeOfTwo);
+    EXPECT_EQ(root.FindChildDisplay(items[2]), nullptr);
+    nodeOfTwo->SetObject(items[2]);
+
+    list.Remove(items[2]);
+    delete items[2];
+    EXPECT_EQ(Objects(root), (std::vector<CPersistObject*>{items[0], items[1]}));
+    EXPECT_EQ(root.FindChildDisplay(items[1]), secondOfOne);
+    list.Remove(items[1]);
+    EXPECT_EQ(Objects(root), (std::vector<CPersistObject*>{items[0]}));
+    EXPECT_EQ(root.FindChildDisplay(items[1]), nullptr);
+    list.Remove(items[1]);  // its second place, which has no node left
+    EXPECT_EQ(Objects(root), (std::vector<CPersistObject*>{items[0]}));
+    delete items[1];
+}
