@@ -66,6 +66,15 @@ function(mv_library name)
   target_link_libraries(${name} PUBLIC ${A_PUBLIC_LINKS} PRIVATE ${A_PRIVATE_LINKS})
   # The program's About box lists each library with its version.
   mv_version_resource(${name})
+  mv_install_library(${name})
+endfunction()
+
+# mv_install_library(<target>)
+#   Installs a shared library into the library folder, where the libraries find each other
+#   (and the program finds them, and the libraries it loads by name, in ../lib).
+function(mv_install_library target)
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN")
+  install(TARGETS ${target} LIBRARY DESTINATION lib)
 endfunction()
 
 # One GoogleTest program from the given sources, run by CTest under the given label.
