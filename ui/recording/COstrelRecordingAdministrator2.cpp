@@ -8,6 +8,7 @@
 #include "CVideoCapture3dInputFilters2.h"
 #include "CVideoCaptureBridge.h"
 #include "CVideoRecorder3d2.h"
+#include "TListenedReference.h"
 #include "UAudioSourceSetup.h"
 #include "dshow/DShowTypes.h"
 
@@ -31,10 +32,17 @@ void COstrelRecordingAdministrator2::SetVideoSource(CVideoRecorder3d2* recorder)
 
 void COstrelRecordingAdministrator2::Set3dInfo(C3dInfo2* info)
 {
-    if (info == m_3dInfo) return;
-    if (m_3dInfo) m_3dInfo->RemoveListener(this);
-    m_3dInfo = info;
-    if (m_3dInfo) m_3dInfo->AddListener(this);
+    RetargetListenedReference(*this, m_3dInfo, info);
+}
+
+bool COstrelRecordingAdministrator2::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message == kBroadcasterDyingMessage && m_3dInfo && static_cast<const CBroadcaster*>(m_3dInfo) == p) {
+        // The recorder's own 3D settings go only with the recorder.
+        if (m_recorder && &m_recorder->Get3dInfo() == m_3dInfo) m_recorder = nullptr;
+        m_3dInfo = nullptr;
+    }
+    return CPreviewRecordingAdministrator2::ListenToMessage(message, p, q);
 }
 
 bool COstrelRecordingAdministrator2::CreateInputFilters()

@@ -15,6 +15,7 @@ public:
     bool CreateBridgeFilters() override;
     bool Stop() override;
     bool Respond(long code, CBroadcaster* sender, long a, long b) override;
+    bool ListenToMessage(long message, const void* p, const void* q) override;
 
     // Holds the recorder (not owned) and listens to its 3D settings.
     void SetVideoSource(CVideoRecorder3d2* recorder);

@@ -418,3 +418,16 @@ TEST_F(RecordingAdministratorRoadTest, ARecordingThatCannotStartFallsBackToThePr
     std::getline(kept, first);
     EXPECT_EQ(first, "earlier recording");
 }
+
+TEST_F(RecordingAdministratorRoadTest, AnAdministratorOutlivingItsRecorderForgetsIt)
+{
+    COstrelRecordingAdministrator2 admin;
+    {
+        CVideoRecorder3d2 cameras;
+        admin.SetVideoSource(&cameras);
+        EXPECT_EQ(admin.Get3dInfo(), &cameras.Get3dInfo());
+    }
+    EXPECT_EQ(admin.GetVideoSource(), nullptr);
+    EXPECT_EQ(admin.Get3dInfo(), nullptr);
+    EXPECT_FALSE(admin.CreateInputFilters()) << "nothing left to record from";
+}
