@@ -4,7 +4,13 @@
 #include <unordered_map>
 
 struct CIndexCache::SIndexes {
-    std::unordered_map<const void*, int> at;
+    struct SPlace {
+        int index = 0;
+        // The rebuild that last saw the item in the list.
+        unsigned seen = 0;
+    };
+    std::unordered_map<const void*, SPlace> at;
+    unsigned rebuilds = 0;
     // Inserts and removes that moved items since the indexes were last all true: no
     // remembered index is further than this from its item.
     int moves = 0;
@@ -18,7 +24,7 @@ void CIndexCache::Inserted(const void* item, int index, int countBefore)
 {
     if (!item || index < 0)
         return;
-    mIndexes->at[item] = index;
+    mIndexes->at[item] = {index, mIndexes->rebuilds};
     if (index < countBefore)
         ++mIndexes->moves;
 }
@@ -44,7 +50,7 @@ int CIndexCache::Find(const void* item, int count, ItemAt at, const void* list) 
     auto found = mIndexes->at.find(item);
     if (found == mIndexes->at.end())
         return -1;
-    int& index = found->second;
+    int& index = found->second.index;
     if (index < count && at(list, index) == item)
         return index;
     // Reading the whole list again costs a hash write per item; looking near costs a compare
@@ -61,16 +67,21 @@ int CIndexCache::Find(const void* item, int count, ItemAt at, const void* list) 
     }
     Rebuild(count, at, list);
     found = mIndexes->at.find(item);
-    return found == mIndexes->at.end() ? -1 : found->second;
+    return found == mIndexes->at.end() ? -1 : found->second.index;
 }
 
 void CIndexCache::Rebuild(int count, ItemAt at, const void* list) const
 {
-    mIndexes->at.clear();
-    mIndexes->at.reserve(static_cast<size_t>(count));
+    // The places are written over where they are, not cleared and made again: a long list
+    // losing its first rows one by one is read again every thousand or so, and making a
+    // hundred thousand places each time costs more than the reading.
+    auto& places = mIndexes->at;
+    const unsigned stamp = ++mIndexes->rebuilds;
+    places.reserve(static_cast<size_t>(count));
     // From the last, so that an item listed twice is found at its first place.
     for (int i = count - 1; i >= 0; --i)
         if (const void* item = at(list, i))
-            mIndexes->at[item] = i;
+            places[item] = {i, stamp};
+    std::erase_if(places, [stamp](const auto& place) { return place.second.seen != stamp; });
     mIndexes->moves = 0;
 }
