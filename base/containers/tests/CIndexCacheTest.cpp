@@ -104,6 +104,18 @@ TEST(IndexCache, AnItemNeverToldIsNotFoundUntilTheListIsReadAgain)
     EXPECT_EQ(cache.Find(&a, 2, &ItemOf, &items), -1);
 }
 
+TEST(IndexCache, AnItemThatLeftBehindItsBackIsForgottenWhenTheListIsReadAgain)
+{
+    int a = 0, b = 1, c = 2;
+    Items items{&a, &b, &c};
+    CIndexCache cache;
+    for (int i = 0; i < 3; ++i) cache.Inserted(items[size_t(i)], i, i);
+    items.erase(items.begin() + 1);
+    EXPECT_EQ(cache.Find(&c, 2, &ItemOf, &items), 1);
+    EXPECT_EQ(cache.Find(&b, 2, &ItemOf, &items), -1);
+    EXPECT_EQ(cache.Find(&a, 2, &ItemOf, &items), 0);
+}
+
 TEST(IndexedList, KeepsOrderAndIndexesThroughInsertsAndRemoves)
 {
     TIndexedList<int> list;
