@@ -12,17 +12,16 @@ struct CObjectDisplay::SChildrenByObject {
         int count = 0;
     };
 
+    // Children showing no object are counted too, under null.
     void Add(CObjectDisplay* child, CPersistObject* object)
     {
-        if (!object)
-            return;
         SEntry& entry = entries[object];
         entry.child = ++entry.count == 1 ? child : nullptr;
     }
     void Remove(CObjectDisplay* child, CPersistObject* object)
     {
         auto found = entries.find(object);
-        if (!object || found == entries.end())
+        if (found == entries.end())
             return;
         if (--found->second.count == 0)
             entries.erase(found);
@@ -94,8 +93,18 @@ bool CObjectDisplay::Respond(long code, CBroadcaster* sender, long a, long b)
             // Add announces -1; a sorted list may have put the item anywhere.
             auto* list = dynamic_cast<CPersistList*>(source);
             int index = static_cast<int>(b);
-            if (index == -1 && list)
-                index = list->GetIndex(item);
+            if (index == -1 && list) {
+                // Looking from the first item costs a walk of a long list per item added. An
+                // item that went last, into a list whose other items all have their nodes and
+                // none of them this item, cannot be listed before.
+                const int last = list->GetItemCount() - 1;
+                const auto& shown = mByObject->entries;
+                if (last >= 0 && last == mChildren.GetCount() && list->GetAt(last) == item &&
+                    shown.find(item) == shown.end() && shown.find(nullptr) == shown.end())
+                    index = last;
+                else
+                    index = list->GetIndex(item);
+            }
             CreateChild(item, index);
             return true;
         }
