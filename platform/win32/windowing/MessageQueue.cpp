@@ -44,6 +44,18 @@ bool Post(const std::shared_ptr<ThreadQueue>& q, HWND hwnd, UINT message, WPARAM
 
 namespace mvuser {
 
+void WaitHandlingSent(ThreadQueue& q, const std::function<bool()>& done)
+{
+    while (!done()) {
+        q.Drain();
+        HandleSent(q);
+        if (done()) break;
+        q.WaitWake(100);
+    }
+    // The wake-up that ended the wait may have consumed a signal meant for the loop.
+    q.Wake();
+}
+
 // Handles every message sent to this thread from other threads. Returns the count.
 int HandleSent(ThreadQueue& q)
 {
@@ -179,16 +191,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         target->sent.push_back(sent);
     }
     target->Wake();
-    // Keep handling what others send to this thread, so two threads sending to each
-    // other cannot deadlock.
-    while (!sent->done.load()) {
-        self->Drain();
-        HandleSent(*self);
-        if (sent->done.load()) break;
-        self->WaitWake(100);
-    }
-    // The wake-up that ended the wait may have consumed a signal meant for the loop.
-    self->Wake();
+    WaitHandlingSent(*self, [&] { return sent->done.load(); });
     return sent->result;
 }
 

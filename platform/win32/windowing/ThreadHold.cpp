@@ -12,14 +12,7 @@ void WaitForHolder(ThreadQueue& q, ThreadHold& hold)
 {
     hold.held = true;
     if (auto holder = hold.holder.lock()) holder->Wake();
-    while (!hold.released) {
-        q.Drain();
-        HandleSent(q);
-        if (hold.released) break;
-        q.WaitWake(100);
-    }
-    // The waits may have taken a wake-up meant for the thread's loop.
-    q.Wake();
+    WaitHandlingSent(q, [&] { return hold.released.load(); });
 }
 
 } // namespace mvuser

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -127,6 +128,9 @@ std::shared_ptr<const WindowClass> FindClass(const char* name);
 void Complete(SentMessage& sent, LRESULT result);
 // Handles every message sent to the thread from other threads; the count.
 int HandleSent(ThreadQueue& q);
+// Waits until done() holds, handling meanwhile what other threads send here, so two threads
+// waiting on each other go on.
+void WaitHandlingSent(ThreadQueue& q, const std::function<bool()>& done);
 // Waits, still handling what is sent to the thread, until the holder lets go.
 void WaitForHolder(ThreadQueue& q, ThreadHold& hold);
 
