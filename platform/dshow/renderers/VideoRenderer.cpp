@@ -2,6 +2,7 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
+#include "dshow/transforms/VideoScaling.h"
 #include "win32/gdi/Gdi.h"
 #include "win32/gdi/Paint.h"
 #include "win32/windowing/Window.h"
@@ -170,7 +171,7 @@ HRESULT CVideoRenderer::NotifyOwnerMessage(OAHWND, LONG message, LONG_PTR, LONG_
     std::lock_guard lock(m_pictureLock);
     const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
     // The owner painted over the picture: a paused or ended stream shows it again.
-    if (info && m_picture.size() >= info->bmiHeader.biSizeImage && !m_picture.empty()) DrawLocked(m_picture.data());
+    if (info && m_picture.size() >= PictureBytes(*info)) DrawLocked(m_picture.data());
     return S_OK;
 }
 
@@ -209,7 +210,8 @@ HRESULT CVideoRenderer::Receive(CBasePin*, const MediaSample& sample)
 {
     const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
     if (!info) return VFW_E_NOT_CONNECTED;
-    if (sample.size < LONG(info->bmiHeader.biSizeImage)) return VFW_E_INVALIDMEDIATYPE;
+    // Drawing reads every row the header gives, whatever its image size says.
+    if (sample.size < 0 || size_t(sample.size) < PictureBytes(*info)) return VFW_E_INVALIDMEDIATYPE;
     // A paused graph shows the picture it holds (its first frame after a start or a seek) while
     // the picture waits for the run.
     if (sample.hasTime && IsPaused()) Show(sample);

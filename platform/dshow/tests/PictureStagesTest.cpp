@@ -9,6 +9,7 @@
 #include "dshow/interfaces/3dMixSettings.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/TimeStampSettings.h"
+#include "dshow/renderers/RendererIds.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/TransformIds.h"
 #include "win32/audio/WaveFormat.h"
@@ -346,6 +347,18 @@ TEST_F(PictureStagesTest, MixRefusesPicturesShorterThanTheirRowsOnEitherInput)
         graph->RemoveFilter(right);
         graph->RemoveFilter(mix);
     }
+}
+
+TEST_F(PictureStagesTest, RendererRefusesPicturesShorterThanTheirRows)
+{
+    auto* source = new CFlatPictureSource(64, 48, {1, 2, 3}, {1, 2, 3}, nullptr, nullptr);
+    source->ClaimImageSize(16);
+    filters.push_back(source);
+    graph->AddFilter(source, u"Source");
+    IBaseFilter* renderer = Add(CLSID_VideoMixingRenderer9, u"Video Renderer");
+    ASSERT_EQ(Link(source, u"Out", renderer, u"Input"), S_OK);
+    // Drawing or repainting such a picture would read past its end.
+    EXPECT_EQ(Run(EC_ERRORABORT), EC_ERRORABORT);
 }
 
 TEST_F(PictureStagesTest, MixRefusesUnknownAnaglyphColoursAndFilters)
