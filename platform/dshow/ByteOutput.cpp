@@ -1,5 +1,7 @@
 #include "dshow/ByteOutput.h"
 
+#include "dshow/MediaType.h"
+
 extern "C" {
 #include <libavformat/avformat.h>
 }
@@ -26,4 +28,12 @@ void FreeByteOutput(AVFormatContext*& output)
     }
     avformat_free_context(output);
     output = nullptr;
+}
+
+void MakeByteStreamType(CMediaType& type)
+{
+    type = CMediaType();
+    type.SetType(MEDIATYPE_Stream);
+    type.SetFormatType(FORMAT_None);
+    type.SetVariableSize();
 }

@@ -1,6 +1,7 @@
 #include "dshow/DvMultiplexer.h"
 
 #include "dshow/BasePin.h"
+#include "dshow/ByteOutput.h"
 #include "dshow/DvFramePacker.h"
 #include "dshow/formats/DvFormat.h"
 #include "win32/audio/WaveFormat.h"
@@ -63,10 +64,7 @@ HRESULT CDvMultiplexer::GetMediaType(CBasePin* pin, int index, CMediaType& type)
         MakeDvType(type, *system, true);
         return S_OK;
     }
-    type = CMediaType();
-    type.SetType(MEDIATYPE_Stream);
-    type.SetFormatType(FORMAT_None);
-    type.SetVariableSize();
+    MakeByteStreamType(type);
     return S_OK;
 }
 

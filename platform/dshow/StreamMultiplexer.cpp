@@ -177,10 +177,7 @@ HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& t
 HRESULT CStreamMultiplexer::GetMediaType(CBasePin* pin, int index, CMediaType& type)
 {
     if (pin != Output() || index != 0) return S_FALSE;
-    type = CMediaType();
-    type.SetType(MEDIATYPE_Stream);
-    type.SetFormatType(FORMAT_None);
-    type.SetVariableSize();
+    MakeByteStreamType(type);
     return S_OK;
 }
 
