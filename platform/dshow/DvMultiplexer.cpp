@@ -25,8 +25,7 @@ const WAVEFORMATEX* DvSoundFormat(const AM_MEDIA_TYPE& type)
 {
     const WAVEFORMATEX* wave = PcmFormatOf(type);
     if (!wave || wave->wBitsPerSample != 16 || wave->nChannels != 2) return nullptr;
-    const DWORD rate = wave->nSamplesPerSec;
-    return rate == 32000 || rate == 44100 || rate == 48000 ? wave : nullptr;
+    return IsDvSoundRate(int(wave->nSamplesPerSec)) ? wave : nullptr;
 }
 
 } // namespace

@@ -48,10 +48,12 @@ REFERENCE_TIME DvFrameStart(const DvSystem& system, int64_t frame)
     return frame * kUnitsPerSecond * system.rateDen / system.rateNum;
 }
 
+bool IsDvSoundRate(int sampleRate) { return sampleRate == 32000 || sampleRate == 44100 || sampleRate == 48000; }
+
 int DvAudioSamples(const DvSystem& system, int64_t frame, int sampleRate)
 {
     if (&system == &kDvNtsc) return sampleRate == 48000 ? kNtscSamples[frame % 5] : 0;
-    if (sampleRate != 32000 && sampleRate != 44100 && sampleRate != 48000) return 0;
+    if (!IsDvSoundRate(sampleRate)) return 0;
     return sampleRate * system.rateDen / system.rateNum;
 }
 

@@ -27,6 +27,8 @@ const DvSystem* DvSystemOfFrameTime(REFERENCE_TIME frameTime);
 const DvSystem* FindDvSystem(LONG width, LONG height, REFERENCE_TIME frameTime);
 // Start of frame `frame` in media time.
 REFERENCE_TIME DvFrameStart(const DvSystem& system, int64_t frame);
+// Whether DV frames carry sound of that sample rate (32, 44.1 or 48 kHz).
+bool IsDvSoundRate(int sampleRate);
 // Stereo samples carried by frame `frame` at that sample rate; 0 when the system cannot
 // carry that rate.
 int DvAudioSamples(const DvSystem& system, int64_t frame, int sampleRate);
