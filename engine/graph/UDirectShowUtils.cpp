@@ -470,15 +470,19 @@ bool UDirectShowUtils::NeedsColorConversion(IPin* pin, EColorFormat format)
     });
 }
 
+std::string UDirectShowUtils::GetPinName(IPin* pin)
+{
+    PIN_INFO info{};
+    if (!pin || FAILED(pin->QueryPinInfo(&info))) return {};
+    SafeRelease(info.pFilter);
+    info.achName[MAX_PIN_NAME - 1] = 0;
+    return NarrowText(info.achName);
+}
+
 bool UDirectShowUtils::PinHasTag(IPin* pin, const char* tag)
 {
     if (!pin || !tag || !*tag) return false;
-    PIN_INFO info{};
-    if (SUCCEEDED(pin->QueryPinInfo(&info))) {
-        SafeRelease(info.pFilter);
-        info.achName[MAX_PIN_NAME - 1] = 0;
-        if (NarrowText(info.achName).find(tag) != std::string::npos) return true;
-    }
+    if (GetPinName(pin).find(tag) != std::string::npos) return true;
     LPWSTR id = nullptr;
     if (SUCCEEDED(pin->QueryId(&id)) && id) {
         const bool found = NarrowText(id).find(tag) != std::string::npos;

@@ -5,6 +5,7 @@
 #include "dshow/DShowTypes.h"
 
 #include <functional>
+#include <string>
 
 class CMediaType;
 struct VIDEOINFO;
@@ -68,6 +69,8 @@ public:
     // true when it did.
     static bool VisitMediaTypes(IPin* pin, const std::function<bool(const AM_MEDIA_TYPE&)>& visit);
     static bool VisitPins(IBaseFilter* filter, PIN_DIRECTION direction, const std::function<bool(IPin*)>& visit);
+    // The pin's own name; empty when it gives none.
+    static std::string GetPinName(IPin* pin);
     // True when the pin's name or identifier contains the tag.
     static bool PinHasTag(IPin* pin, const char* tag);
 };

@@ -5,7 +5,6 @@
 #include "CAudioDevicesInfo.h"
 #include "UDirectShowUtils.h"
 #include "dshow/DShowInterfaces.h"
-#include "dshow/WideText.h"
 
 CDevicesInfo* CAudioCaptureTestAdministrator2::GetCatalogue() const
 {
@@ -34,13 +33,8 @@ void CAudioCaptureTestAdministrator2::ReadDevice(CCaptureDevice2* device)
     auto* input = dynamic_cast<CAudioCaptureInputFilters2*>(m_input);
     if (!audio || !input) return;
     UDirectShowUtils::VisitPins(input->GetAudioCapture()->GetFilter(), PINDIR_INPUT, [&](IPin* pin) {
-        PIN_INFO info{};
-        if (SUCCEEDED(pin->QueryPinInfo(&info))) {
-            SafeRelease(info.pFilter);
-            info.achName[MAX_PIN_NAME - 1] = 0;
-            const std::string name = NarrowText(info.achName);
-            if (!name.empty()) audio->Add(name.c_str());
-        }
+        const std::string name = UDirectShowUtils::GetPinName(pin);
+        if (!name.empty()) audio->Add(name.c_str());
         return false;
     });
 }
