@@ -321,17 +321,12 @@ TEST_F(VoiceToSpeakers, PurgeDropsEverythingQueued)
     ASSERT_EQ(S_OK, voice->Speak(longText.c_str(), SPF_ASYNC, nullptr));
     // The purge comes once the first stream has started.
     std::vector<SPEVENT> events;
-    auto started = [&] {
-        std::vector<WORD> seen = Ids(events);
-        return std::count(seen.begin(), seen.end(), SPEI_START_INPUT_STREAM) > 0;
-    };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!started() && std::chrono::steady_clock::now() < deadline) {
+    ASSERT_TRUE(WaitFor([&] {
         std::vector<SPEVENT> more = Drain(voice);
         events.insert(events.end(), more.begin(), more.end());
-        if (more.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ASSERT_TRUE(started());
+        std::vector<WORD> seen = Ids(events);
+        return std::count(seen.begin(), seen.end(), SPEI_START_INPUT_STREAM) > 0;
+    }));
     ASSERT_EQ(S_OK, voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
     EXPECT_EQ(S_OK, voice->WaitUntilDone(30000));
     // The stream that had started ends at the purge, and nothing of it follows; the
