@@ -44,6 +44,17 @@ bool Post(const std::shared_ptr<ThreadQueue>& q, HWND hwnd, UINT message, WPARAM
 
 namespace mvuser {
 
+bool QueueSent(ThreadQueue& target, const std::shared_ptr<SentMessage>& sent)
+{
+    {
+        std::lock_guard<std::mutex> guard(target.lock);
+        if (target.closed) return false;
+        target.sent.push_back(sent);
+    }
+    target.Wake();
+    return true;
+}
+
 void WaitHandlingSent(ThreadQueue& q, const std::function<bool()>& done)
 {
     while (!done()) {
@@ -185,12 +196,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     sent->wParam = wParam;
     sent->lParam = lParam;
     sent->sender = self;
-    {
-        std::lock_guard<std::mutex> guard(target->lock);
-        if (target->closed) return 0;
-        target->sent.push_back(sent);
-    }
-    target->Wake();
+    if (!QueueSent(*target, sent)) return 0;
     WaitHandlingSent(*self, [&] { return sent->done.load(); });
     return sent->result;
 }

@@ -50,12 +50,7 @@ bool MvHoldWindowThread(HWND hwnd, const std::function<void()>& fn, int timeoutM
     sent->hold = hold;
     sent->hwnd = hwnd;
     sent->sender = self;
-    {
-        std::lock_guard<std::mutex> guard(target->lock);
-        if (target->closed) return false;
-        target->sent.push_back(sent);
-    }
-    target->Wake();
+    if (!QueueSent(*target, sent)) return false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     // Meanwhile what others send here is handled, so two threads waiting on each other go on.
     while (!hold->held) {

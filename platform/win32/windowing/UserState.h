@@ -126,6 +126,8 @@ std::shared_ptr<const WindowClass> FindClass(const char* name);
 
 // Hands a sent message's result back and wakes its sender.
 void Complete(SentMessage& sent, LRESULT result);
+// Queues a message sent from another thread and wakes the thread; false once it has ended.
+bool QueueSent(ThreadQueue& target, const std::shared_ptr<SentMessage>& sent);
 // Handles every message sent to the thread from other threads; the count.
 int HandleSent(ThreadQueue& q);
 // Waits until done() holds, handling meanwhile what other threads send here, so two threads
