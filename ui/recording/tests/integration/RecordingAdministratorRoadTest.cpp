@@ -74,6 +74,28 @@ protected:
         EXPECT_EQ(media.audioCodec, audioCodec) << file;
         EXPECT_EQ(media.sampleRate, 44100) << file;
     }
+
+    // The two-camera administrator previewing the left camera with its microphone, 320 by 240
+    // at 25 a second, into the window, saving to `name`; the fixture keeps what it holds.
+    void SetUpOneCameraPreview(COstrelRecordingAdministrator2& admin, const char* name)
+    {
+        m_output = VideoOutput(100, 320, 240, 25);
+        admin.SetMediaOutput(m_output);
+        m_save = SaveTo(m_dir / name);
+        admin.SetSaveFile(m_save);
+        m_cameras.GetVideoSource().SetName(kVideoDevice);
+        m_cameras.SetLeftOn(true);
+        m_cameras.SetSize(320, 240);
+        m_cameras.SetFrameRate(25);
+        m_cameras.SetCaptureAudio(true);
+        m_cameras.GetAudioSource().SetName(kAudioDevice);
+        admin.SetVideoSource(&m_cameras);
+        admin.SetVideoWindow(&m_window);
+    }
+
+    CMediaOutput2 m_output;
+    CSaveFile2 m_save;
+    CVideoRecorder3d2 m_cameras;
 };
 
 } // namespace
@@ -193,19 +215,7 @@ TEST_F(RecordingAdministratorRoadTest, ThePreviewSwitchesToRecordingAndBack)
 {
     const fs::path file = m_dir / "preview.avi";
     COstrelRecordingAdministrator2 admin;
-    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
-    admin.SetMediaOutput(output);
-    CSaveFile2 save = SaveTo(file);
-    admin.SetSaveFile(save);
-    CVideoRecorder3d2 cameras;
-    cameras.GetVideoSource().SetName(kVideoDevice);
-    cameras.SetLeftOn(true);
-    cameras.SetSize(320, 240);
-    cameras.SetFrameRate(25);
-    cameras.SetCaptureAudio(true);
-    cameras.GetAudioSource().SetName(kAudioDevice);
-    admin.SetVideoSource(&cameras);
-    admin.SetVideoWindow(&m_window);
+    SetUpOneCameraPreview(admin, "preview.avi");
 
     // Previewing writes nothing.
     ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
@@ -248,30 +258,12 @@ private:
     CDirectShowGraph* m_graph;
 };
 
-CVideoRecorder3d2 OneCameraWithSound(const char* camera, const char* microphone)
-{
-    CVideoRecorder3d2 cameras;
-    cameras.GetVideoSource().SetName(camera);
-    cameras.SetLeftOn(true);
-    cameras.SetSize(320, 240);
-    cameras.SetFrameRate(25);
-    cameras.SetCaptureAudio(true);
-    cameras.GetAudioSource().SetName(microphone);
-    return cameras;
-}
-
 } // namespace
 
 TEST_F(RecordingAdministratorRoadTest, StoppingThePreviewPausesItFirstButARecordingStopsStraightAway)
 {
     COstrelRecordingAdministrator2 admin;
-    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
-    admin.SetMediaOutput(output);
-    CSaveFile2 save = SaveTo(m_dir / "stopped.avi");
-    admin.SetSaveFile(save);
-    CVideoRecorder3d2 cameras = OneCameraWithSound(kVideoDevice, kAudioDevice);
-    admin.SetVideoSource(&cameras);
-    admin.SetVideoWindow(&m_window);
+    SetUpOneCameraPreview(admin, "stopped.avi");
 
     ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
     {
@@ -294,13 +286,7 @@ TEST_F(RecordingAdministratorRoadTest, StoppingThePreviewPausesItFirstButARecord
 TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysForTheNextGraph)
 {
     COstrelRecordingAdministrator2 admin;
-    CMediaOutput2 output = VideoOutput(100, 320, 240, 25);
-    admin.SetMediaOutput(output);
-    CSaveFile2 save = SaveTo(m_dir / "volume.avi");
-    admin.SetSaveFile(save);
-    CVideoRecorder3d2 cameras = OneCameraWithSound(kVideoDevice, kAudioDevice);
-    admin.SetVideoSource(&cameras);
-    admin.SetVideoWindow(&m_window);
+    SetUpOneCameraPreview(admin, "volume.avi");
     ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
 
     const auto capture = [&] {
@@ -323,8 +309,8 @@ TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysF
         ASSERT_NE(capture(), nullptr);
         EXPECT_EQ(c.applied, capture()->GetApplyVolume());
         EXPECT_EQ(c.shown, capture()->GetVolume());
-        EXPECT_EQ(c.autoVolume, cameras.GetAudioSource().GetAutoVolume());
-        EXPECT_EQ(c.shown, cameras.GetAudioSource().GetVolume());
+        EXPECT_EQ(c.autoVolume, m_cameras.GetAudioSource().GetAutoVolume());
+        EXPECT_EQ(c.shown, m_cameras.GetAudioSource().GetVolume());
     }
 
     // The graph built for the next switch records at the level last set.
