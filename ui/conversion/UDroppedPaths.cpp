@@ -29,8 +29,7 @@ bool Collect(CPath* path, std::vector<CPath*>& files)
 void PutInFront(const std::vector<CPath*>& files, CPointerList& list)
 {
     if (files.empty()) return;
-    CPointerList rest;
-    for (int i = 0; i < list.GetItemCount(); ++i) rest.Add(list.GetAt(i), -1);
+    const CPointerList rest = list;
     list.RemoveAll();
     for (auto file = files.rbegin(); file != files.rend(); ++file) list.Add(*file, -1);
     for (int i = 0; i < rest.GetItemCount(); ++i) list.Add(rest.GetAt(i), -1);
