@@ -352,17 +352,17 @@ void CObjectDisplay::ObjectChanged(CPersistObject* old)
 
 CObjectDisplay* CObjectDisplay::FindChildDisplay(CPersistObject* object) const
 {
-    auto found = mByObject->entries.find(object);
-    if (object && found == mByObject->entries.end())
-        return nullptr;
+    const auto shows = [object](const CObjectDisplay& child) { return child.GetObjectA() == object; };
     if (!object)
-        return mChildren.FindFirst([](const CObjectDisplay& child) { return child.GetObjectA() == nullptr; });
+        return mChildren.FindFirst(shows);
+    auto found = mByObject->entries.find(object);
+    if (found == mByObject->entries.end())
+        return nullptr;
     SChildrenByObject::SEntry& entry = found->second;
     if (entry.child)
         return entry.child;
     // Listed more than once (or the one left is not yet known): the first child showing it.
-    CObjectDisplay* first =
-        mChildren.FindFirst([object](const CObjectDisplay& child) { return child.GetObjectA() == object; });
+    CObjectDisplay* first = mChildren.FindFirst(shows);
     if (entry.count == 1)
         entry.child = first;
     return first;
