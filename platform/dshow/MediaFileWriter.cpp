@@ -147,10 +147,12 @@ HRESULT CMediaFileWriter::OpenFile()
         bool globalHeader = (m_output->oformat->flags & AVFMT_GLOBALHEADER) != 0;
         const SStreamEncoding e = EncodingOf(pin, video);
         bool opened = false;
-        if (e.encoder && video)
+        if (e.encoder && video) {
+            stream->video.SetKeyFrameInterval(e.keyFrames);
             opened = SUCCEEDED(
-                stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate, globalHeader));
-        else if (e.encoder)
+                stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate, globalHeader,
+                                   e.picture.width > 0 ? &e.picture : nullptr));
+        } else if (e.encoder)
             opened = SUCCEEDED(stream->audio.Open(e.encoder, e.bitRate, e.maxChannels, *PcmFormatOf(pin->MediaType()),
                                                   globalHeader, e.sampleRate, e.channels));
         AVCodecContext* codec = stream->Codec();

@@ -4,6 +4,7 @@
 // "In" pin; video kinds (AVI, MP4) take RGB pictures on "Video" and PCM on "Audio".
 // The file is finished when every stream ends or the graph stops, whichever is first.
 #include "dshow/FileSinkFilter.h"
+#include "dshow/encoders/VideoEncoding.h"
 
 #include <memory>
 #include <string>
@@ -38,6 +39,9 @@ protected:
         int sampleRate = 0;
         int channels = 0;
         int quality = 0;
+        int keyFrames = 0; // pictures from one key frame to the next
+        // Width 0: pictures are coded at the input's size and rate.
+        VideoEncodingTarget picture;
     };
 
     ~CMediaFileWriter() override;

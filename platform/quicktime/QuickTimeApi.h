@@ -25,9 +25,25 @@ QT_EXPORT void ExitMovies();
 // 'avc1', 'mp4a', 'twos'), or null when none can encode it here.
 QT_EXPORT const char* QTEncoderForFormat(OSType format);
 
+// What a settings block of an exporter or of the standard compressor holds; 0 where it
+// names nothing.
+struct QTSettingsSummary {
+    OSType videoCodec;
+    int32_t quality;      // 0-1023
+    int32_t keyFrameRate; // frames between key frames
+    int32_t dataRate;     // video bytes per second
+    OSType soundFormat;
+    uint32_t sampleRate;  // 16.16
+    int16_t channels;
+    int32_t soundBitRate; // bits per second
+};
+// Reads a settings block; false when the bytes are not one.
+QT_EXPORT bool QTReadSettings(const void* bytes, int32_t size, QTSettingsSummary* summary);
+
 using InitializeQTMLProc = OSErr (*)(long);
 using TerminateQTMLProc = void (*)();
 using GestaltProc = OSErr (*)(OSType, long*);
 using EnterMoviesProc = OSErr (*)();
 using ExitMoviesProc = void (*)();
 using QTEncoderForFormatProc = const char* (*)(OSType);
+using QTReadSettingsProc = bool (*)(const void*, int32_t, QTSettingsSummary*);

@@ -193,3 +193,16 @@ bool SCompressionSettings::FromAtoms(std::string_view bytes)
     *this = read;
     return true;
 }
+
+QT_EXPORT bool QTReadSettings(const void* bytes, int32_t size, QTSettingsSummary* summary)
+{
+    if (!summary || size < 0 || (!bytes && size > 0)) return false;
+    // Nothing is assumed for what the block leaves out.
+    SCompressionSettings read;
+    read.quality = read.temporalQuality = 0;
+    read.sampleSize = 0;
+    if (!read.FromAtoms(std::string_view(static_cast<const char*>(bytes), size_t(size)))) return false;
+    *summary = {read.videoCodec, read.quality,    read.keyFrameRate, read.dataRate,
+                read.soundFormat, read.sampleRate, read.channels,     read.soundBitRate};
+    return true;
+}

@@ -217,5 +217,11 @@ CMediaFileWriter::SStreamEncoding CAsfWriter::EncodingOf(CBasePin* pin, bool) co
     e.sampleRate = int(s.sampleRate);
     e.channels = s.channels;
     e.maxChannels = 2;
+    if (s.video) {
+        // The profile's picture, whatever the input's size and rate.
+        e.picture.width = int(s.width);
+        e.picture.height = int(s.height);
+        e.picture.SetFrameTime(s.frameTime);
+    }
     return e;
 }

@@ -8,8 +8,14 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace {
+
+// Pictures repeated at most to fill one gap of a fixed-rate stream (a jump in the input's
+// times is not filled for ever).
+constexpr int64_t kMostRepeats = 250;
 
 // The encoder's pixel format closest to plain 4:2:0.
 AVPixelFormat ChoosePixelFormat(const AVCodec* codec)
@@ -21,6 +27,17 @@ AVPixelFormat ChoosePixelFormat(const AVCodec* codec)
 }
 
 } // namespace
+
+void VideoEncodingTarget::SetFrameTime(REFERENCE_TIME frameTime)
+{
+    if (frameTime <= 0) return;
+    const double fps = double(kUnitsPerSecond) / double(frameTime);
+    const double ntsc = std::round(fps * 1.001);
+    AVRational rate = av_d2q(fps, 100000);
+    if (ntsc >= 1 && std::abs(fps - ntsc / 1.001) < 1e-4) rate = AVRational{int(ntsc) * 1000, 1001};
+    rateNum = rate.num;
+    rateDen = rate.den;
+}
 
 CVideoEncoding::~CVideoEncoding() { Close(); }
 
@@ -57,24 +74,34 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     m_codec->width = m_width & ~1;
     m_codec->height = m_height & ~1;
     m_codec->pix_fmt = ChoosePixelFormat(codec);
+    m_fixedRate = target != nullptr;
+    if (target && target->rateNum > 0) {
+        rate = AVRational{target->rateNum, std::max(target->rateDen, 1)};
+        m_frameTime = (kUnitsPerSecond * rate.den + rate.num / 2) / rate.num;
+    }
     if (target) {
-        rate = AVRational{target->rateNum, target->rateDen};
-        m_frameTime = (kUnitsPerSecond * target->rateDen + target->rateNum / 2) / std::max(target->rateNum, 1);
-        m_codec->width = target->width;
-        m_codec->height = target->height;
-        m_codec->pix_fmt = AVPixelFormat(target->pixelFormat);
+        m_codec->width = target->width & ~1;
+        m_codec->height = target->height & ~1;
+        if (target->pixelFormat >= 0) m_codec->pix_fmt = AVPixelFormat(target->pixelFormat);
     }
     m_codec->time_base = av_inv_q(rate);
     m_codec->framerate = rate;
-    m_codec->gop_size = 12;
+    m_codec->gop_size = m_keyFrames > 0 ? m_keyFrames : 12;
     m_codec->max_b_frames = 0; // packets go on in the order they are made, times rising
     if (globalHeader) m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     if (bitRate > 0) m_codec->bit_rate = bitRate;
     if (quality > 0) {
         // 99 is the finest quantiser, 1 the coarsest.
         int q = 2 + (99 - std::clamp(quality, 1, 99)) * 29 / 98;
-        m_codec->flags |= AV_CODEC_FLAG_QSCALE;
-        m_codec->global_quality = q * FF_QP2LAMBDA;
+        if (bitRate > 0) {
+            // Both given: the quality is held under the bit rate, never above it.
+            m_codec->qmin = q;
+            m_codec->rc_max_rate = bitRate;
+            m_codec->rc_buffer_size = int(std::min<int64_t>(bitRate, INT32_MAX));
+        } else {
+            m_codec->flags |= AV_CODEC_FLAG_QSCALE;
+            m_codec->global_quality = q * FF_QP2LAMBDA;
+        }
     }
     m_frame->format = m_codec->pix_fmt;
     m_frame->width = m_codec->width;
@@ -94,11 +121,22 @@ HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_
 {
     if (!m_codec) return VFW_E_WRONG_STATE;
     if (!data || size < LONG(m_stride * m_height)) return VFW_E_INVALIDMEDIATYPE;
+    int64_t pts = timed ? (start + m_frameTime / 2) / m_frameTime : m_lastPts + 1;
+    if (m_fixedRate && timed) {
+        // A picture early for the rate is one too many; a gap is filled with the last one.
+        if (pts <= m_lastPts) return S_OK;
+        if (m_lastPts >= 0) {
+            const int64_t fill = std::min<int64_t>(pts, m_lastPts + kMostRepeats + 1);
+            while (m_lastPts + 1 < fill) {
+                m_frame->pts = ++m_lastPts;
+                if (const HRESULT hr = Encode(m_frame, sink); FAILED(hr)) return hr;
+            }
+        }
+    }
     if (av_frame_make_writable(m_frame) < 0) return E_OUTOFMEMORY;
     const uint8_t* rows[1] = {data + (m_bottomUp ? size_t(m_height - 1) * size_t(m_stride) : 0)};
     int strides[1] = {m_bottomUp ? -m_stride : m_stride};
     sws_scale(m_scaler, rows, strides, 0, m_height, m_frame->data, m_frame->linesize);
-    int64_t pts = timed ? (start + m_frameTime / 2) / m_frameTime : m_lastPts + 1;
     m_frame->pts = std::max(pts, m_lastPts + 1); // strictly rising, whatever the input says
     m_lastPts = m_frame->pts;
     return Encode(m_frame, sink);
@@ -112,5 +150,10 @@ HRESULT CVideoEncoding::Finish(const PacketSink& sink)
 
 HRESULT CVideoEncoding::Encode(AVFrame* frame, const PacketSink& sink)
 {
-    return EncodePackets(m_codec, frame, m_packet, sink);
+    // Every picture lasts one frame: a container that times the last one by its packet
+    // would otherwise end the stream before it.
+    return EncodePackets(m_codec, frame, m_packet, [&sink](AVPacket& packet) {
+        if (packet.duration <= 0) packet.duration = 1;
+        return sink(packet);
+    });
 }

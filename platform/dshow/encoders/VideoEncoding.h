@@ -10,11 +10,15 @@ struct AVPacket;
 struct SwsContext;
 struct VIDEOINFOHEADER;
 
-// A fixed picture the encoder makes whatever the input's size and rate.
+// A fixed picture the encoder makes whatever the input's size and rate: pictures are
+// repeated or dropped so that the stream keeps its rate.
 struct VideoEncodingTarget {
     int width = 0, height = 0;
-    int pixelFormat = 0;
-    int rateNum = 0, rateDen = 1; // frames per second
+    int pixelFormat = -1;         // -1: the encoder's own choice
+    int rateNum = 0, rateDen = 1; // frames per second; 0: the input's rate
+
+    // The rate of that frame time, the NTSC rates (x 1000/1001) exactly.
+    void SetFrameTime(REFERENCE_TIME frameTime);
 };
 
 class CVideoEncoding {
@@ -31,6 +35,8 @@ public:
     HRESULT Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
                  bool globalHeader, const VideoEncodingTarget* target = nullptr);
     void Close();
+    // Pictures from one key frame to the next for the next Open; 0: the usual 12.
+    void SetKeyFrameInterval(int frames) { m_keyFrames = frames; }
     bool IsOpen() const { return m_codec != nullptr; }
     AVCodecContext* Codec() const { return m_codec; }
     REFERENCE_TIME FrameTime() const { return m_frameTime; }
@@ -49,4 +55,6 @@ private:
     bool m_bottomUp = true;
     REFERENCE_TIME m_frameTime = 0;
     int64_t m_lastPts = -1;
+    bool m_fixedRate = false;
+    int m_keyFrames = 0;
 };

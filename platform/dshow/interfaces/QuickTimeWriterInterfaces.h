@@ -34,3 +34,33 @@ struct IQuickTimeExportRates : IUnknown {
     virtual HRESULT SetQuality(LONG quality) = 0;
     virtual HRESULT SetAudioBitrate(LONG bitrate) = 0;
 };
+
+// The export component's settings block (an atom container of the QuickTime library).
+struct IQuickTimeExportSettings : IUnknown {
+    static constexpr IID kIid = {0x023A4094, 0xDE14, 0x4848, {0x98, 0xD6, 0x88, 0x5F, 0x2E, 0x63, 0xF3, 0xD4}};
+    using Base = IUnknown;
+    virtual HRESULT SetExportSettings(const BYTE* bytes, LONG size) = 0;
+};
+
+// The same block as the export's compression settings.
+struct IQuickTimeCompressionSettings : IUnknown {
+    static constexpr IID kIid = {0x2B7EA43D, 0x2C24, 0x4F12, {0xAC, 0x59, 0xCF, 0x16, 0x46, 0x4E, 0x15, 0x6E}};
+    using Base = IUnknown;
+    virtual HRESULT SetCompressionSettings(const BYTE* bytes, LONG size) = 0;
+};
+
+// The movie writer's key-frame interval (frames; 0: the encoder's own) and the video
+// compressor's settings block.
+struct IQuickTimeVideoSettings : IUnknown {
+    static constexpr IID kIid = {0xAAB147F4, 0x63EC, 0x4F1A, {0x93, 0xC3, 0x73, 0xC6, 0xE4, 0x11, 0x8D, 0x3F}};
+    using Base = IUnknown;
+    virtual HRESULT SetKeyFrameInterval(LONG frames) = 0;
+    virtual HRESULT SetVideoSettings(const BYTE* bytes, LONG size) = 0;
+};
+
+// Whether the writer writes a file conversion (true) rather than a capture as it happens.
+struct IQuickTimeWriterMode : IUnknown {
+    static constexpr IID kIid = {0xBDF03CD7, 0xB30C, 0x415F, {0xAD, 0xE4, 0xEE, 0x48, 0x07, 0x59, 0x01, 0x8B}};
+    using Base = IUnknown;
+    virtual HRESULT SetConverting(BOOL converting) = 0;
+};

@@ -3,10 +3,13 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/BasePin.h"
 #include "dshow/VideoInfo.h"
+#include "dshow/formats/DvFormat.h"
 #include "dshow/formats/TagKeys.h"
 #include "quicktime/QuickTimeApi.h"
+#include "win32/audio/WaveFormat.h"
 #include "win32/kernel/Module.h"
 
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -81,7 +84,8 @@ const char* QuickTimeEncoderFor(DWORD format)
 }
 
 CQuickTimeWriter::CQuickTimeWriter(const FileWriterKind& kind)
-    : CMediaFileWriter(kind), m_prefersH264(std::string_view(kind.container) == "mp4")
+    : CMediaFileWriter(kind), m_prefersH264(std::string_view(kind.container) == "mp4"),
+      m_dv(std::string_view(kind.container) == "dv")
 {
 }
 
@@ -91,6 +95,10 @@ void* CQuickTimeWriter::FindInterface(REFIID iid)
     if (iid == IQuickTimeVideoRate::kIid) return static_cast<IQuickTimeVideoRate*>(this);
     if (iid == IQuickTimeSoundCompression::kIid) return static_cast<IQuickTimeSoundCompression*>(this);
     if (iid == IQuickTimeExportRates::kIid) return static_cast<IQuickTimeExportRates*>(this);
+    if (iid == IQuickTimeExportSettings::kIid) return static_cast<IQuickTimeExportSettings*>(this);
+    if (iid == IQuickTimeCompressionSettings::kIid) return static_cast<IQuickTimeCompressionSettings*>(this);
+    if (iid == IQuickTimeVideoSettings::kIid) return static_cast<IQuickTimeVideoSettings*>(this);
+    if (iid == IQuickTimeWriterMode::kIid) return static_cast<IQuickTimeWriterMode*>(this);
     if (iid == IEncoderTags::kIid) return static_cast<IEncoderTags*>(this);
     return CMediaFileWriter::FindInterface(iid);
 }
@@ -130,6 +138,59 @@ HRESULT CQuickTimeWriter::SetAudioBitrate(LONG bitrate)
     return S_OK;
 }
 
+HRESULT CQuickTimeWriter::KeepSettings(std::string& kept, const BYTE* bytes, LONG size)
+{
+    if (size < 0 || (size > 0 && !bytes)) return E_INVALIDARG;
+    std::lock_guard state(m_stateLock);
+    if (State() != State_Stopped) return VFW_E_WRONG_STATE;
+    kept.assign(reinterpret_cast<const char*>(bytes), size_t(size));
+    return S_OK;
+}
+
+HRESULT CQuickTimeWriter::SetExportSettings(const BYTE* bytes, LONG size)
+{
+    return KeepSettings(m_exportSettings, bytes, size);
+}
+
+HRESULT CQuickTimeWriter::SetCompressionSettings(const BYTE* bytes, LONG size)
+{
+    return KeepSettings(m_exportSettings, bytes, size);
+}
+
+HRESULT CQuickTimeWriter::SetVideoSettings(const BYTE* bytes, LONG size)
+{
+    return KeepSettings(m_videoSettings, bytes, size);
+}
+
+HRESULT CQuickTimeWriter::SetKeyFrameInterval(LONG frames)
+{
+    if (frames < 0) return E_INVALIDARG;
+    m_keyFrames = frames;
+    return S_OK;
+}
+
+HRESULT CQuickTimeWriter::SetConverting(BOOL) { return S_OK; }
+
+void CQuickTimeWriter::ReadSettings()
+{
+    m_block = {};
+    HMODULE module = QuickTimeLibrary();
+    auto read = module ? reinterpret_cast<QTReadSettingsProc>(GetProcAddress(module, "QTReadSettings")) : nullptr;
+    if (!read) return;
+    // The video compressor's own block is read last: it is the more particular.
+    for (const std::string* block : {&m_exportSettings, &m_videoSettings}) {
+        QTSettingsSummary s{};
+        if (block->empty() || !read(block->data(), int32_t(block->size()), &s)) continue;
+        if (s.videoCodec) m_block.videoFormat = s.videoCodec;
+        if (s.soundFormat) m_block.audioFormat = s.soundFormat;
+        // 0-1023 on the writer's 0-100.
+        if (s.quality > 0) m_block.quality = (s.quality * 100 + 511) / 1023;
+        if (s.dataRate > 0) m_block.videoBitrate = s.dataRate > 0x0FFFFFFF ? 0x7FFFFFF8 : s.dataRate * 8;
+        if (s.soundBitRate > 0) m_block.audioBitrate = s.soundBitRate;
+        if (s.keyFrameRate > 0) m_block.keyFrames = s.keyFrameRate;
+    }
+}
+
 HRESULT CQuickTimeWriter::SetTag(const char* name, const char* value)
 {
     if (!name || !*name || !value) return E_POINTER;
@@ -153,7 +214,8 @@ HRESULT CQuickTimeWriter::OnPause()
 {
     if (State() == State_Stopped) {
         if (!QuickTimeLibrary()) return VFW_E_NO_ACCEPTABLE_TYPES;
-        for (DWORD format : {DWORD(m_videoFormat), DWORD(m_audioFormat)})
+        ReadSettings();
+        for (DWORD format : {VideoFormat(), AudioFormat()})
             if (format && !QuickTimeEncoderFor(format)) return VFW_E_NO_ACCEPTABLE_TYPES;
     }
     return CMediaFileWriter::OnPause();
@@ -162,15 +224,37 @@ HRESULT CQuickTimeWriter::OnPause()
 CMediaFileWriter::SStreamEncoding CQuickTimeWriter::EncodingOf(CBasePin* pin, bool video) const
 {
     SStreamEncoding e = CMediaFileWriter::EncodingOf(pin, video);
-    const DWORD format = video ? m_videoFormat : m_audioFormat;
+    const DWORD format = video ? VideoFormat() : AudioFormat();
     if (format) {
         e.encoder = QuickTimeEncoderFor(format);
     } else if (video && m_prefersH264) {
         if (const char* h264 = QuickTimeEncoderFor(kAvc1)) e.encoder = h264;
     }
-    const LONG bitrate = video ? m_videoBitrate : m_audioBitrate;
+    if (video && m_dv) {
+        // DV has one picture per TV system: the input's rate names it, else its lines.
+        const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
+        const LONG lines = info ? std::abs(info->bmiHeader.biHeight) : 0;
+        const DvSystem* system = info ? DvSystemOfFrameTime(info->AvgTimePerFrame) : nullptr;
+        if (!system) system = lines > 0 && lines <= kDvNtsc.height ? &kDvNtsc : &kDvPal;
+        e.picture.width = system->width;
+        e.picture.height = system->height;
+        e.picture.pixelFormat = system->pixelFormat;
+        e.picture.rateNum = system->rateNum;
+        e.picture.rateDen = system->rateDen;
+    }
+    if (!video && m_dv) {
+        // Both TV systems carry stereo at 32 or 48 kHz; 44.1 kHz only PAL's.
+        const WAVEFORMATEX* wave = PcmFormatOf(pin->MediaType());
+        const DWORD rate = wave ? wave->nSamplesPerSec : 0;
+        e.sampleRate = rate == 32000 || rate == 48000 ? int(rate) : 48000;
+        e.channels = 2;
+    }
+    const LONG set = video ? m_videoBitrate : m_audioBitrate;
+    const LONG bitrate = set > 0 ? set : video ? m_block.videoBitrate : m_block.audioBitrate;
     if (bitrate > 0) e.bitRate = bitrate;
     // Quality 0-100 on the encoder's 1-99 scale.
-    if (video && m_quality > 0) e.quality = m_quality > 99 ? 99 : int(m_quality);
+    const LONG quality = m_quality > 0 ? LONG(m_quality) : m_block.quality;
+    if (video && quality > 0) e.quality = quality > 99 ? 99 : int(quality);
+    if (video) e.keyFrames = m_keyFrames > 0 ? int(m_keyFrames) : int(m_block.keyFrames);
     return e;
 }

@@ -44,14 +44,15 @@ std::string ThreeGppTag(const fs::path& path, const char type[4])
 
 class QuickTimeVideoRoadTest : public CConversionRoad {
 protected:
-    // A 2-second 320x240 25 fps test picture with a tone, in AVI, probed.
-    bool ProbeVideo(SProbedFile& file)
+    // A 2-second test picture with a tone (320x240 at 25 fps unless told), in AVI, probed.
+    bool ProbeVideo(SProbedFile& file, const char* size = "320x240", const char* rate = "25")
     {
-        const fs::path avi = m_dir / "picture.avi";
-        const std::string command =
-            "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
-            "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
-            avi.string() + "'";
+        const fs::path avi = m_dir / (std::string("picture") + size + ".avi");
+        const std::string command = std::string("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=") + size +
+                                    ":rate=" + rate +
+                                    ":duration=2 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 "
+                                    "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
+                                    avi.string() + "'";
         if (std::system(command.c_str()) != 0) return false;
         CString error;
         const bool probed = ProbeFile(avi, file, error);
@@ -147,5 +148,69 @@ TEST_F(QuickTimeVideoRoadTest, DamagedVideoMp4AndMovEndTheJobWithTheInputSetsTex
             EXPECT_STREQ(run.error, "Unable to connect input filters.") << bad;
             EXPECT_EQ(run.completions + run.aborts, 0) << bad;
         }
+    }
+}
+
+TEST_F(QuickTimeVideoRoadTest, EveryQuickTimeVideoTypeWritesEveryFrameAtItsSize)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    SProbedFile file;
+    ASSERT_TRUE(ProbeVideo(file));
+    const struct {
+        ESplitterType type;
+        const char* name;
+        const char* videoCodec;
+    } outputs[] = {
+        {600, "every.mov", "Apple MPEG-4 Video"}, {601, "every601.mov", ""}, {630, "every.3gp", ""},
+        {631, "every.3g2", ""},                   {640, "every.mp4", ""},
+    };
+    for (const auto& o : outputs) {
+        SOutput output;
+        output.type = o.type;
+        output.videoCodec = o.videoCodec;
+        output.path = m_dir / "out" / o.name;
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << o.name;
+        SDecodedMedia video;
+        ASSERT_TRUE(DecodeMedia(output.path, kRate, video)) << o.name;
+        // The last picture is written too: 2 seconds at 25 frames a second.
+        EXPECT_EQ(video.frames, int(kSeconds * kRate)) << o.name;
+        EXPECT_EQ(video.width, kWidth) << o.name;
+        EXPECT_EQ(video.height, kHeight) << o.name;
+        EXPECT_FALSE(video.audioCodec.empty()) << o.name;
+    }
+}
+
+TEST_F(QuickTimeVideoRoadTest, DvIsWrittenInTheTvSystemOfItsPicture)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    const struct {
+        const char* size;
+        const char* rate;
+        ESplitterType type;
+        int width, height;
+        double fps;
+    } cases[] = {
+        {"720x480", "30000/1001", 610, 720, 480, 30000.0 / 1001},
+        {"720x480", "30000/1001", 611, 720, 480, 30000.0 / 1001},
+        {"720x576", "25", 610, 720, 576, 25},
+        // Any other picture is made PAL's.
+        {"320x240", "25", 611, 720, 576, 25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size << " " << c.type);
+        SProbedFile file;
+        ASSERT_TRUE(ProbeVideo(file, c.size, c.rate));
+        SOutput output;
+        output.type = c.type;
+        output.path = m_dir / "out" / (std::string("tv") + std::to_string(c.type) + c.size + ".dv");
+        ASSERT_TRUE(RunsToTheEnd(file, output));
+        SDecodedMedia video;
+        ASSERT_TRUE(DecodeMedia(output.path, c.fps, video));
+        EXPECT_EQ(video.videoCodec, "dvvideo");
+        EXPECT_EQ(video.width, c.width);
+        EXPECT_EQ(video.height, c.height);
+        EXPECT_NEAR(video.frames, 2.0 * c.fps, 1.0);
+        const auto probed = ProbeMedia(output.path, "v");
+        EXPECT_EQ(ProbedValue(probed, "avg_frame_rate"), c.rate == std::string("25") ? "25/1" : "30000/1001");
     }
 }
