@@ -30,7 +30,7 @@ namespace {
 const MultiplexerKind kKinds[] = {
     {&CLSID_WavMultiplexer, "WAV Multiplexer", "wav", false},
     {&CLSID_Mp3Multiplexer, "MP3 Multiplexer", "mp3", false},
-    {&CLSID_OggMultiplexer, "OGG Multiplexer", "ogg", false},
+    {&CLSID_OggMultiplexer, "OGG Multiplexer", "ogg", true},
     {&CLSID_MatroskaMultiplexer, "Matroska Multiplexer", "matroska", true},
     {&CLSID_AviMux, "AVI Mux", "avi", true},
 };

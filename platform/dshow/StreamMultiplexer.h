@@ -2,7 +2,7 @@
 // Interleaves coded (or PCM) streams into a container and hands the container's bytes
 // on as a byte stream whose samples carry their file offset in `start`, for a file
 // writer. One class id per container (WAV, MP3, OGG, Matroska, AVI). Inputs are
-// "Video In" (containers with video) and "Audio In": PCM, a coded wave type, or a coded
+// "Video In" (OGG, Matroska, AVI) and "Audio In": PCM, a coded wave type, or a coded
 // stream of the file source; AVI also takes interleaved DV on "Video In" as its one stream
 // (a type-1 DV AVI). Tags given before the run go into the container's own tags (ID3v2 in MP3).
 #include "dshow/BaseFilter.h"

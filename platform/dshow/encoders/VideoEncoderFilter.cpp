@@ -27,6 +27,7 @@ const VideoEncoderKind kKinds[] = {
     {&CLSID_Vp8VideoEncoder, "VP8 Video", "libvpx"},
     {&CLSID_Ffv1VideoEncoder, "FFV1 Lossless Video", "ffv1"},
     {&CLSID_HuffyuvVideoEncoder, "Huffyuv Lossless Video", "huffyuv"},
+    {&CLSID_TheoraVideoEncoder, "Theora Video", "libtheora"},
 };
 
 template <size_t N>
