@@ -49,9 +49,17 @@ bool CFileWriterFilter::Create()
 {
     if (GetFilter()) return true;
     if (!CreateWriter()) return false;
-    if (SetupBeforeConnect()) return true;
+    if (ConfigureOnCreate()) return true;
     Release();
     return false;
+}
+
+bool CFileWriterFilter::CreateUnconfigured()
+{
+    m_unconfigured = true;
+    const bool created = Create();
+    m_unconfigured = false;
+    return created;
 }
 
 void CFileWriterFilter::Release()

@@ -14,6 +14,9 @@ public:
     ~CFileWriterFilter() override;
 
     bool Create() override;
+    // Creates the filter as Create does but leaves the configuration out: whether the
+    // filter is installed does not hang on one type's settings.
+    bool CreateUnconfigured();
     void Release() override;
     CFilterPin* GetVideoInputPin() override { return m_videoPin; }
     CFilterPin* GetAudioInputPin() override { return m_audioPin; }
@@ -25,9 +28,14 @@ protected:
     void AddStreamPins();
     // The filter and its file-sink interface, without the configuration.
     bool CreateWriter();
+    // Create's last step: the configuration, skipped when created unconfigured.
+    bool ConfigureOnCreate() { return m_unconfigured || SetupBeforeConnect(); }
 
     CString m_filePath;
     IFileSinkFilter* m_sink = nullptr;
     CFilterPin* m_videoPin = nullptr;
     CFilterPin* m_audioPin = nullptr;
+
+private:
+    bool m_unconfigured = false;
 };

@@ -36,7 +36,7 @@ bool CQuickTimeFileWriter::Create()
     const bool offered = SUCCEEDED(QueryInterfaceTo(GetFilter(), &video)) && SUCCEEDED(QueryInterfaceTo(GetFilter(), &sound));
     SafeRelease(video);
     SafeRelease(sound);
-    if (offered && SetupBeforeConnect()) return true;
+    if (offered && ConfigureOnCreate()) return true;
     Release();
     return false;
 }

@@ -66,7 +66,9 @@ bool ProbeFilter(CDirectShowFilter& filter, const char* probePath)
         UFileUtils::DeleteFileA(probePath);
         output->SetFilePath(probePath);
     }
-    installed = filter.Create();
+    // A writer's settings are one type's: the answer kept under its class id is the filter's alone.
+    auto* writer = dynamic_cast<CFileWriterFilter*>(&filter);
+    installed = writer ? writer->CreateUnconfigured() : filter.Create();
     filter.Release();
     if (probePath && output) UFileUtils::DeleteFileA(probePath);
     CFilterTracker::sFilterTracker.Add(filter.GetId(), installed);

@@ -44,6 +44,11 @@ const SRow kProfiles[] = {
      {48000, 2, 192000, false}, {640, 480, k2997, 1300000}},
     {kNew, u"Video only for broadband (300 Kbps)", u"320 x 240 at 29.97 frames a second, no audio.", {},
      {320, 240, k2997, 300000}},
+    // The profiles the device presets name.
+    {kV9, u"PMC", u"Portable media center: 320 x 240 at 29.97 frames a second, CD-quality audio.",
+     {44100, 2, 128000, false}, {320, 240, k2997, 672000}},
+    {kV9, u"Zen Vision", u"Portable player: 320 x 240 at 25 frames a second, CD-quality audio.",
+     {44100, 2, 128000, false}, {320, 240, k25, 672000}},
 };
 
 unsigned BitOf(WMT_VERSION version)

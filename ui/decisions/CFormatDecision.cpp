@@ -167,8 +167,13 @@ void CFormatDecision::ConfigureVideoFormat(CTargetConversion* preset, CVideoTrac
     video.SetEncoderControl(presetVideo.GetEncoderControl());
     video.SetQuality(presetVideo.GetQuality());
 
+    const long long audio = output->GetWantsAudio() ? output->GetAudioOutput(0)->GetBitrate() : 0;
+    const long long room = static_cast<long long>(GetMaxVideoBitrate()) - audio;
     if (presetVideo.GetEncoderControl() == 1) {
         video.SetQuality(CalculateQuality(*preset, GetQuality()));
+        // The bitrate is the ceiling the quality is written under: never above the device's.
+        const long long ceiling = room > 0 ? room : static_cast<long long>(GetMaxVideoBitrate());
+        if (video.GetBitrate() > ceiling) video.SetBitrate(static_cast<ULONG>(ceiling));
         return;
     }
 
@@ -182,8 +187,6 @@ void CFormatDecision::ConfigureVideoFormat(CTargetConversion* preset, CVideoTrac
     // 64-bit: 32-bit arithmetic wraps on large limits.
     const long long upper =
         static_cast<long long>(quality * (maxVideo - kLeastVideoBitrate) * share * 0.01 + 0.5) + kLeastVideoBitrate;
-    const long long audio = output->GetWantsAudio() ? output->GetAudioOutput(0)->GetBitrate() : 0;
-    const long long room = static_cast<long long>(GetMaxVideoBitrate()) - audio;
     const long long lower = static_cast<long long>(quality * kLeastVideoBitrate * share * 0.01 + 0.5);
     const long long bitrate = std::clamp<long long>(std::min(upper, std::max(room, lower)), 0, 0xFFFFFFFFLL);
     video.SetBitrate(static_cast<ULONG>(bitrate));

@@ -1,13 +1,48 @@
 #include "UWmProfiles.h"
 
+#include "CWmProfile2.h"
+#include "CWmProfileVersion.h"
+#include "CWmProfilesInfo.h"
+
 #include <utility>
 
 namespace {
+
+// The engine's profile catalogue as the pages list it. The copy is made again only when
+// the catalogue changed, so what a page found stays valid while the catalogue stands.
+const std::vector<UWmProfiles::Version>* EngineProfiles()
+{
+    static std::vector<UWmProfiles::Version> versions;
+    static std::vector<const void*> madeFrom;
+    const CWmProfilesInfo* info = CWmProfilesInfo::sInfo;
+    if (!info) return nullptr;
+    std::vector<const void*> now{info};
+    for (int v = 0; v < info->GetVersionCount(); ++v) {
+        const CWmProfileVersion* version = info->GetVersion(v);
+        now.push_back(version);
+        for (int p = 0; version && p < version->GetProfileCount(); ++p) now.push_back(version->GetProfile(p));
+    }
+    if (now == madeFrom) return &versions;
+    versions.clear();
+    for (int v = 0; v < info->GetVersionCount(); ++v) {
+        const CWmProfileVersion* version = info->GetVersion(v);
+        if (!version) continue;
+        UWmProfiles::Version& made = versions.emplace_back();
+        made.number = version->GetVersion();
+        for (int p = 0; p < version->GetProfileCount(); ++p)
+            if (const CWmProfile2* profile = version->GetProfile(p))
+                made.profiles.push_back({profile->GetName(), profile->GetHasVideo()});
+    }
+    madeFrom = std::move(now);
+    return &versions;
+}
+
 UWmProfiles::Source& CurrentSource()
 {
     static UWmProfiles::Source source;
     return source;
 }
+
 } // namespace
 
 const UWmProfiles::Profile* UWmProfiles::Version::Find(const char* name) const
@@ -26,7 +61,7 @@ const UWmProfiles::Profile* UWmProfiles::Version::FindFirst(bool noVideo) const
 
 const std::vector<UWmProfiles::Version>* UWmProfiles::Versions()
 {
-    return CurrentSource() ? CurrentSource()() : nullptr;
+    return CurrentSource() ? CurrentSource()() : EngineProfiles();
 }
 
 const UWmProfiles::Version* UWmProfiles::Find(unsigned short number)

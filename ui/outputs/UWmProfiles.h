@@ -1,6 +1,6 @@
 #pragma once
-// The Windows Media profiles the output pages offer, by version, as the runtime's profile
-// list gives them. Without the runtime there is no list.
+// The Windows Media profiles the output pages offer, by version, as the engine's profile
+// catalogue gives them. Without the runtime there is no list.
 #include "afx/CString.h"
 
 #include <functional>
@@ -25,6 +25,7 @@ public:
     // Null when no profile list is available.
     static const std::vector<Version>* Versions();
     static const Version* Find(unsigned short number);
-    // Where the list comes from; an empty source means none.
+    // Where the list comes from instead of the engine's catalogue; an empty source goes
+    // back to the catalogue.
     static void SetSource(Source source);
 };
