@@ -16,6 +16,20 @@ bool IsPinConnected(IPin* pin)
     return true;
 }
 
+// The first pin of the direction without a peer that the caller wants, with a reference.
+template <typename Wanted>
+IPin* FirstFreePin(IBaseFilter* filter, PIN_DIRECTION direction, Wanted wanted)
+{
+    IPin* found = nullptr;
+    UDirectShowUtils::VisitPins(filter, direction, [&](IPin* pin) {
+        if (IsPinConnected(pin) || !wanted(pin)) return false;
+        found = pin;
+        found->AddRef();
+        return true;
+    });
+    return found;
+}
+
 bool SubtypeIs(const AM_MEDIA_TYPE& type, const GUID& wanted)
 {
     return type.subtype == wanted;
@@ -103,32 +117,33 @@ IPin* CFilterPin::LookUp()
     if (!filter) return nullptr;
     const PIN_DIRECTION direction = m_input ? PINDIR_INPUT : PINDIR_OUTPUT;
     if (m_tagSearch) {
-        IPin* pin = UDirectShowUtils::FindPinByTag(filter, direction, m_tag);
-        if (!pin && !m_tag2.IsEmpty()) pin = UDirectShowUtils::FindPinByTag(filter, direction, m_tag2);
+        // A dynamic pin stands for the next pin the filter offers under its tag, so pins that
+        // already carry a connection are passed over (two "Video In" pins of one multiplexer).
+        IPin* pin = FindByTag(filter, direction, m_tag);
+        if (!pin && !m_tag2.IsEmpty()) pin = FindByTag(filter, direction, m_tag2);
         return pin;
     }
     if (m_index != -1) return UDirectShowUtils::FindPinByIndex(filter, direction, m_index);
     return FindByType(filter, direction);
 }
 
+IPin* CFilterPin::FindByTag(IBaseFilter* filter, PIN_DIRECTION direction, const char* tag)
+{
+    if (!m_dynamic) return UDirectShowUtils::FindPinByTag(filter, direction, tag);
+    return FirstFreePin(filter, direction, [&](IPin* pin) { return UDirectShowUtils::PinHasTag(pin, tag); });
+}
+
 IPin* CFilterPin::FindByType(IBaseFilter* filter, PIN_DIRECTION direction)
 {
     const GUID null{};
-    IPin* found = nullptr;
-    UDirectShowUtils::VisitPins(filter, direction, [&](IPin* pin) {
-        if (IsPinConnected(pin)) return false;
-        const bool wanted = (m_major == null && m_subtype == null) ||
-                            UDirectShowUtils::VisitMediaTypes(pin, [&](const AM_MEDIA_TYPE& t) {
-                                if (m_major != null && t.majortype != m_major) return false;
-                                if (m_subtype != null && t.subtype != m_subtype) return false;
-                                return pin->QueryAccept(&t) == S_OK;
-                            });
-        if (!wanted) return false;
-        found = pin;
-        found->AddRef();
-        return true;
+    return FirstFreePin(filter, direction, [&](IPin* pin) {
+        return (m_major == null && m_subtype == null) ||
+               UDirectShowUtils::VisitMediaTypes(pin, [&](const AM_MEDIA_TYPE& t) {
+                   if (m_major != null && t.majortype != m_major) return false;
+                   if (m_subtype != null && t.subtype != m_subtype) return false;
+                   return pin->QueryAccept(&t) == S_OK;
+               });
     });
-    return found;
 }
 
 bool CFilterPin::Connect(CFilterPin* peer, const AM_MEDIA_TYPE* type)

@@ -34,6 +34,7 @@ public:
 
 private:
     IPin* LookUp();
+    IPin* FindByTag(IBaseFilter* filter, PIN_DIRECTION direction, const char* tag);
     IPin* FindByType(IBaseFilter* filter, PIN_DIRECTION direction);
     bool HasType(bool (*match)(const AM_MEDIA_TYPE&, const GUID&), const GUID& wanted);
 

@@ -8,8 +8,7 @@
 
 CMuxFilter::CMuxFilter(CDirectShowGraph* graph, const char* name)
     : m_videoIn(MakeTaggedPin(this, "Video In", true, true)),
-      // A filter names the pin it adds for a second picture "Video In 2".
-      m_videoIn2(MakeTaggedPin(this, "Video In 2", true, true)), m_audioIn(MakeTaggedPin(this, "Audio In", true, true)),
+      m_videoIn2(MakeTaggedPin(this, "Video In", true, true)), m_audioIn(MakeTaggedPin(this, "Audio In", true, true)),
       m_output(MakeTaggedPin(this, "Output", false, false))
 {
     SetGraph(graph);

@@ -281,6 +281,14 @@ TEST_F(FilterWrapperTest, PinsAreFoundByTagIndexOrFirstFreePin)
     CFilterPin sinkIn(&sink, "", true);
     ASSERT_TRUE(m_graph.GetGraph()->ConnectDirect(raw->PinAt(0), sinkIn.GetPin(), nullptr) == S_OK);
     EXPECT_EQ(first.GetPin(), static_cast<IPin*>(raw->PinAt(1)));
+    // Under one tag, a dynamic pin takes the next free pin; a fixed one keeps the first.
+    CFilterPin nextAudio(&source, "Audio", false);
+    nextAudio.SearchTag("Audio", true);
+    nextAudio.MakeDynamic(true);
+    EXPECT_EQ(nextAudio.GetPin(), static_cast<IPin*>(raw->PinAt(1)));
+    CFilterPin fixedAudio(&source, "Audio", false);
+    fixedAudio.SearchTag("Audio", true);
+    EXPECT_EQ(fixedAudio.GetPin(), static_cast<IPin*>(raw->PinAt(0)));
     CFilterPin typed(&source, "", false);
     typed.SetMediaType(MEDIATYPE_Audio, MEDIASUBTYPE_PCM);
     EXPECT_EQ(typed.GetPin(), static_cast<IPin*>(raw->PinAt(1)));
