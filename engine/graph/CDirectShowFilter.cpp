@@ -163,6 +163,7 @@ bool CDirectShowFilter::Create()
         setting->Release();
         m_privateSetting = 1;
     }
+    PrepareFilter();
     if (m_graph && m_graph->GetGraph())
         m_inGraph = SUCCEEDED(m_graph->GetGraph()->AddFilter(m_filter, WideText(std::string(m_name)).c_str()));
     CompleteCreate();

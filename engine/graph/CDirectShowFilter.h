@@ -19,6 +19,8 @@ public:
     virtual bool Create();
     virtual void Release();
     // Called after every successful creation, for subclasses to configure the new filter.
+    // Settings a filter needs before it joins the graph (joining may already use them).
+    virtual void PrepareFilter() {}
     virtual void CompleteCreate() {}
     virtual void PromptCreateError();
     virtual bool SetPosition(double seconds);

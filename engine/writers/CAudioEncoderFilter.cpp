@@ -33,12 +33,10 @@ bool CAudioEncoderFilter::Create()
         SetId(GUID{}, false, false, true);
         SetCompressorNames(m_codecName);
     }
-    if (!CTransformerFilter::Create()) return false;
-    PassLibraryPath();
-    return true;
+    return CTransformerFilter::Create();
 }
 
-void CAudioEncoderFilter::PassLibraryPath()
+void CAudioEncoderFilter::PrepareFilter()
 {
     if (std::strcmp(m_codecName, "Lame_enc.dll") != 0 || !CGlobalSetting::sSettings) return;
     ILameLibraryPath* path = nullptr;

@@ -14,7 +14,8 @@ public:
     const char* GetDeviceName() const { return m_deviceName; }
 
 private:
-    void PassLibraryPath();
+    // The MP3 encoder learns where its library is before it joins the graph.
+    void PrepareFilter() override;
 
     CString m_codecName;
     CString m_deviceName;

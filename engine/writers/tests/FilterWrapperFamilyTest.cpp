@@ -1,8 +1,11 @@
+#include "CAudioCodecsInfo.h"
+#include "CAudioEncoderFilter.h"
 #include "CColorConverterFilter.h"
 #include "CDirectShowGraph.h"
 #include "CDirectShowSystem2.h"
 #include "CFileInputSourceFilter.h"
 #include "CFilterPin.h"
+#include "CGlobalSetting.h"
 #include "CMuxFilter.h"
 #include "CSnapshotFilter.h"
 #include "CTimeShifterFilter.h"
@@ -126,6 +129,21 @@ protected:
 
 private:
     BYTE m_image[16] = {};
+};
+
+// An MP3 encoder that notes when it learns its library path and when it joins a graph.
+class CLameEncoder : public TSettingsFilter<ILameLibraryPath> {
+public:
+    HRESULT SetLibraryPath(const char* path) override
+    {
+        Called(std::string("path ") + (path ? path : ""));
+        return S_OK;
+    }
+    HRESULT JoinFilterGraph(IFilterGraph* graph, LPCWSTR name) override
+    {
+        if (graph) Called("join");
+        return COfferFilter::JoinFilterGraph(graph, name);
+    }
 };
 
 template <class F>
@@ -288,6 +306,19 @@ TEST_F(FilterWrapperFamilyTest, SnapshotPromptsOnlyForAnImage)
     EXPECT_TRUE(snapshot.Snap(0, 0));
     EXPECT_EQ(MvTakeShownFileDialogs().size(), 1u);
     EXPECT_EQ(gCalls, std::vector<std::string>{"save /tmp/still.jpg 1002 107"});
+}
+
+TEST_F(FilterWrapperFamilyTest, Mp3EncoderLearnsItsLibraryBeforeJoiningTheGraph)
+{
+    Register(CLSID_TestFamilySource, Factory<CLameEncoder>());
+    CAudioCodecsInfo codecs(true);
+    codecs.Add("Lame_enc.dll", "")->SetId(CLSID_TestFamilySource);
+    CGlobalSetting settings;
+    settings.GetLameDll().SetFilePath("/opt/encoders/lame_enc.dll");
+    CAudioEncoderFilter encoder(&m_graph);
+    encoder.SetCodec("Lame_enc.dll", "");
+    ASSERT_TRUE(encoder.Create());
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"path /opt/encoders/lame_enc.dll", "join"}));
 }
 
 } // namespace
