@@ -1,4 +1,4 @@
-#include "CSoundCardSetting.h"
+#include "CAudioCapture2.h"
 
 #include "CIniProfile.h"
 #include "CRegistry.h"
@@ -7,8 +7,8 @@
 #include "afx/CString.h"
 #include "win32/kernel/ShellFolders.h"
 
-const char* const CSoundCardSetting::kSection = "Sound Card";
-const char* const CSoundCardSetting::kHardwareBufferKey = "Hardware Buffer";
+const char* const CAudioCapture2::kSection = "Sound Card";
+const char* const CAudioCapture2::kHardwareBufferKey = "Hardware Buffer";
 
 namespace {
 
@@ -21,13 +21,13 @@ CIniProfile IniFile()
 
 }  // namespace
 
-bool CSoundCardSetting::GetHardwareBuffer()
+bool CAudioCapture2::GetSettingUseSoundCardBuffer()
 {
     CIniProfile profile = IniFile();
     return CRegistry(kSection, kHardwareBufferKey, &profile).GetValue(0) == 1;
 }
 
-void CSoundCardSetting::SetHardwareBuffer(bool use)
+void CAudioCapture2::SetSettingUseSoundCardBuffer(bool use)
 {
     MvCreateFolders(UDirectoryUtils::GetCommonAppDataDirectory());
     CIniProfile profile = IniFile();

@@ -1,10 +1,10 @@
 #pragma once
-// Whether audio capture uses the sound card's hardware buffer: "Hardware Buffer" of section
+// Audio capture settings: whether capture uses the sound card's hardware buffer: "Hardware Buffer" of section
 // "Sound Card" in "settings.ini" of the common data folder, 0 when absent.
-class CSoundCardSetting {
+class CAudioCapture2 {
 public:
-    static bool GetHardwareBuffer();
-    static void SetHardwareBuffer(bool use);
+    static bool GetSettingUseSoundCardBuffer();
+    static void SetSettingUseSoundCardBuffer(bool use);
 
     static const char* const kSection;
     static const char* const kHardwareBufferKey;

@@ -2,7 +2,7 @@
 
 #include "CAudioDevicesInfo.h"
 #include "CFilterPin.h"
-#include "CSoundCardSetting.h"
+#include "CAudioCapture2.h"
 #include "UDirectShowUtils.h"
 #include "dshow/DShowInterfaces.h"
 #include "dshow/DeviceInterfaces.h"
@@ -72,7 +72,7 @@ bool CAudioCaptureFilter::Configure()
 {
     EnableLine(m_line, true);
     ApplyVolume();
-    if (CSoundCardSetting::GetHardwareBuffer()) {
+    if (CAudioCapture2::GetSettingUseSoundCardBuffer()) {
         IPin* pin = GetCapturePin()->GetPin();
         IAMBufferNegotiation* buffers = nullptr;
         if (pin && SUCCEEDED(QueryInterfaceTo(pin, &buffers)) && buffers) {

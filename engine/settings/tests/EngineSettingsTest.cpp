@@ -1,7 +1,7 @@
 #include "CGlobalSetting.h"
 #include "CListener.h"
 #include "CLocalSetting.h"
-#include "CSoundCardSetting.h"
+#include "CAudioCapture2.h"
 #include "EngineSettingFiles.h"
 #include "StApplicationId.h"
 #include "UDirectoryUtils.h"
@@ -155,11 +155,11 @@ TEST_F(EngineSettingsTest, BothGroupsRoundTrip)
 
 TEST_F(EngineSettingsTest, SoundCardHardwareBufferInTheIniFile)
 {
-    EXPECT_FALSE(CSoundCardSetting::GetHardwareBuffer());
-    CSoundCardSetting::SetHardwareBuffer(true);
-    EXPECT_TRUE(CSoundCardSetting::GetHardwareBuffer());
-    CSoundCardSetting::SetHardwareBuffer(false);
-    EXPECT_FALSE(CSoundCardSetting::GetHardwareBuffer());
+    EXPECT_FALSE(CAudioCapture2::GetSettingUseSoundCardBuffer());
+    CAudioCapture2::SetSettingUseSoundCardBuffer(true);
+    EXPECT_TRUE(CAudioCapture2::GetSettingUseSoundCardBuffer());
+    CAudioCapture2::SetSettingUseSoundCardBuffer(false);
+    EXPECT_FALSE(CAudioCapture2::GetSettingUseSoundCardBuffer());
 }
 
 }  // namespace
