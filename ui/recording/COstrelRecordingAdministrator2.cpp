@@ -96,15 +96,9 @@ bool COstrelRecordingAdministrator2::Stop()
 
 void COstrelRecordingAdministrator2::SetVolume(bool autoVolume, unsigned char volume)
 {
-    // Kept in the recorder's source as well, so that the next graph (a switch between
-    // preview and recording) records at the same level.
-    if (m_recorder) {
-        CAudioSource2& source = m_recorder->GetAudioSource();
-        source.SetAutoVolume(autoVolume);
-        source.SetVolume(volume);
-    }
     auto* input = dynamic_cast<CAudioCaptureInputFilters2*>(m_input);
     if (!input) return;
+    // The recorder's source is the one record of the level; the next graph reads it from there.
     if (m_recorder) UAudioSourceSetup::ApplyVolume(*input, m_recorder->GetAudioSource());
     else UAudioSourceSetup::ApplyVolume(*input, autoVolume, volume);
 }

@@ -283,7 +283,7 @@ TEST_F(RecordingAdministratorRoadTest, StoppingThePreviewPausesItFirstButARecord
     admin.Release();
 }
 
-TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysForTheNextGraph)
+TEST_F(RecordingAdministratorRoadTest, TheRecordersVolumeReachesTheCaptureDeviceAndStaysForTheNextGraph)
 {
     COstrelRecordingAdministrator2 admin;
     SetUpOneCameraPreview(admin, "volume.avi");
@@ -293,6 +293,7 @@ TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysF
         auto* input = dynamic_cast<CVideoCaptureInputFilters2*>(admin.GetInputFilters());
         return input ? input->GetAudioCapture() : nullptr;
     };
+    CAudioSource2& source = m_cameras.GetAudioSource();
     struct Case {
         bool autoVolume;
         unsigned char volume;
@@ -305,15 +306,21 @@ TEST_F(RecordingAdministratorRoadTest, TheVolumeReachesTheCaptureDeviceAndStaysF
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.volume));
-        admin.SetVolume(c.autoVolume, c.volume);
+        // The page changes the recorder's source; the administrator passes the source on and
+        // leaves the record as it is, whatever the notice carried.
+        source.SetAutoVolume(c.autoVolume);
+        source.SetVolume(c.volume);
+        admin.SetVolume(!c.autoVolume, 1);
         ASSERT_NE(capture(), nullptr);
         EXPECT_EQ(c.applied, capture()->GetApplyVolume());
         EXPECT_EQ(c.shown, capture()->GetVolume());
-        EXPECT_EQ(c.autoVolume, m_cameras.GetAudioSource().GetAutoVolume());
-        EXPECT_EQ(c.shown, m_cameras.GetAudioSource().GetVolume());
+        EXPECT_EQ(c.autoVolume, source.GetAutoVolume());
+        EXPECT_EQ(c.shown, source.GetVolume());
     }
 
     // The graph built for the next switch records at the level last set.
+    source.SetAutoVolume(false);
+    source.SetVolume(35);
     admin.SetVolume(false, 35);
     ASSERT_TRUE(admin.StartRecording()) << admin.GetErrorText();
     ASSERT_NE(capture(), nullptr);
