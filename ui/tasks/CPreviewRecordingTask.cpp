@@ -39,6 +39,7 @@ bool CPreviewRecordingTask::IsRecording()
 bool CPreviewRecordingTask::StartRecording()
 {
     CPreviewRecordingAdministrator2* administrator = GetRecordingAdministrator();
+    // A resume that fails is reported rather than taken for a running recording.
     if (administrator && administrator->IsRecording() && administrator->IsPaused()) return administrator->Play();
     if (!PrepareToRecord()) return false;
     administrator = GetRecordingAdministrator();
