@@ -28,9 +28,7 @@ void CImageUploadController::ReflectUpload()
 void CImageUploadController::ReflectStatus()
 {
     if (!GetUpload() || !m_status) return;
-    // A new upload has no status yet; the page then keeps inviting the user to start.
-    const CString& status = GetUpload()->GetStatus();
-    m_status->SetWindowText(status.IsEmpty() ? kStartPrompt : static_cast<const char*>(status));
+    m_status->SetWindowText(GetUpload()->GetStatus());
 }
 
 void CImageUploadController::EnterUpload()

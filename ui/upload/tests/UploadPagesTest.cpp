@@ -80,19 +80,19 @@ TEST_F(UploadPagesTest, TheUploadButtonStartsOnlyWithAnAccountAndShowsTheStatus)
     EXPECT_EQ(CImageUpload::kReadyStatus, view.WindowText(P::kStatus));
 }
 
-TEST_F(UploadPagesTest, ANewUploadOpensWithTheInvitationToStartAndAStatusReplacesIt)
+TEST_F(UploadPagesTest, TheStatusLineShowsTheUploadsStatusAsItIs)
 {
     using P = CImageUploadPanel;
     CImageUpload upload;
     CImageUploadPanel page(1, nullptr);
     OpenPage(page, host, &upload, view);
     EXPECT_EQ("Start", view.WindowText(P::kUpload));
-    EXPECT_EQ("Click \"Start\" to start uploading images.", view.WindowText(P::kStatus));
+    EXPECT_EQ("", view.WindowText(P::kStatus));
 
     upload.SetStatus("Uploaded now.jpg");
     EXPECT_EQ("Uploaded now.jpg", view.WindowText(P::kStatus));
     upload.SetStatus("");
-    EXPECT_EQ("Click \"Start\" to start uploading images.", view.WindowText(P::kStatus));
+    EXPECT_EQ("", view.WindowText(P::kStatus));
 
     // A page opened on an upload that already has a status shows that status.
     CImageUpload running;
