@@ -81,6 +81,26 @@ TEST_F(StereoRecorderPageTest, TheThreeDPageIsEnabledOnlyWhileBothCamerasAreOn)
     anaglyph.DestroyWindow();
 }
 
+TEST_F(StereoRecorderPageTest, RenamingTheRightCameraRefreshesItsOwnMoreButton)
+{
+    using P = CVideoRecorder3d2Panel;
+    devices.AddCamera("Left Cam", {{320, 240, {15}}});
+    devices.AddCamera("Plain Cam", {{320, 240, {15}}});
+    devices.AddCamera("Tuned Cam", {{320, 240, {15}}}, true, false, true);
+    recorder.GetVideoSource().SetName("Left Cam");
+    recorder.GetVideoSource2().SetName("Plain Cam");
+    recorder.SetLeftOn(true);
+    recorder.SetRightOn(true);
+    P page(0, nullptr);
+    OpenPage(page, host, &recorder, view);
+    EXPECT_FALSE(view.Shown(P::kMore2));
+    // A name set without the combo (defaults after an unplug, a loaded document) still
+    // reaches the right camera's button, not the left one's.
+    recorder.GetVideoSource2().SetName("Tuned Cam");
+    EXPECT_TRUE(view.Shown(P::kMore2));
+    EXPECT_FALSE(view.Shown(P::kMore));
+}
+
 TEST_F(StereoRecorderPageTest, DefaultsKeepTheCamerasFoundAndTurnOffTheOthers)
 {
     devices.AddCamera("Cam A", {{320, 240, {15}}});
