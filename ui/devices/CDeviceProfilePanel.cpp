@@ -10,9 +10,9 @@ MvDialogTemplate MakeTemplate()
     using U = UPanelTemplates;
     using P = CDeviceProfilePanel;
     return U::Page(260, 96,
-                   {U::Label("Video Profile:", -1, 0, 2, 60), U::DropList(P::kVideo, 64, 0, 190),
+                   {U::Label("Video Profile:", -1, 0, 2, 60), U::DropDown(P::kVideo, 64, 0, 190),
                     U::Label("", P::kVideoNotes, 0, 18, 254, 26), U::Label("Audio Profile:", -1, 0, 50, 60),
-                    U::DropList(P::kAudio, 64, 48, 190), U::Label("", P::kAudioNotes, 0, 66, 254, 26)});
+                    U::DropDown(P::kAudio, 64, 48, 190), U::Label("", P::kAudioNotes, 0, 66, 254, 26)});
 }
 
 // Notes keep their place and take the page's growth in width.

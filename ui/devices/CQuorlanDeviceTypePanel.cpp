@@ -9,7 +9,7 @@ MvDialogTemplate MakeTemplate()
 {
     using U = UPanelTemplates;
     using P = CQuorlanDeviceTypePanel;
-    return U::Page(240, 18, {U::Label("Device Type:", -1, 0, 2, 60), U::DropList(P::kDeviceType, 64, 0, 150)});
+    return U::Page(240, 18, {U::Label("Device Type:", -1, 0, 2, 60), U::DropDown(P::kDeviceType, 64, 0, 150)});
 }
 } // namespace
 

@@ -37,6 +37,8 @@ TEST_F(DeviceProfilePageTest, ThePlatformsNamedPresetsAreOfferedWithTheirNotes)
     EXPECT_EQ("Fits every model.", view.WindowText(P::kVideoNotes));
     EXPECT_EQ("Mono is enough.", view.WindowText(P::kAudioNotes));
     EXPECT_STREQ("Video:Small, Audio:Speech", page.GetController()->GetText());
+    for (int id : {P::kVideo, P::kAudio})
+        EXPECT_EQ(CBS_DROPDOWN, ::GetWindowLongA(view.Item(id), GWL_STYLE) & 3) << id << ": the user may type a name";
 
     view.Pick(P::kVideo, "Large");
     EXPECT_STREQ("Large", device.GetVideoTarget());

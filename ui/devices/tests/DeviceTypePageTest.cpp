@@ -55,6 +55,7 @@ TEST_F(DeviceTypePageTest, OnlyActiveNamedPlatformsAreOfferedUnlessAFilterNamesO
     EXPECT_EQ((std::vector<std::string>{"Pocket", "Phone"}), view.Items(P::kDeviceType));
     EXPECT_EQ("<none>", view.Selected(P::kDeviceType));
     EXPECT_EQ(0, data.GetDeviceCount()) << "no settings are made before a device is chosen";
+    EXPECT_EQ(CBS_DROPDOWN, ::GetWindowLongA(view.Item(P::kDeviceType), GWL_STYLE) & 3) << "the user may type a name";
 
     page.SetFilter("Retired");
     page.GetController()->Refresh();
