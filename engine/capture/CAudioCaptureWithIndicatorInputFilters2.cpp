@@ -73,10 +73,10 @@ void CAudioCaptureWithIndicatorInputFilters2::Disconnect()
     CAudioCaptureInputFilters2::Disconnect();
 }
 
-// The level picture is one pin: it goes to the screen only, since a pin joins one output set.
-int CAudioCaptureWithIndicatorInputFilters2::GetVideoPinCount(EOutputType type)
+// The level picture is offered to every output; whichever set takes it first connects it.
+int CAudioCaptureWithIndicatorInputFilters2::GetVideoPinCount(EOutputType)
 {
-    return type == kOutputRender && m_indicator && m_indicator->GetFilter() ? 1 : 0;
+    return m_indicator && m_indicator->GetFilter() ? 1 : 0;
 }
 
 CFilterPin* CAudioCaptureWithIndicatorInputFilters2::GetVideoPin(EOutputType type, int index)

@@ -1,6 +1,7 @@
 // The capture input sets on the test devices: what they create, the types they choose and
 // the pins they offer.
 #include "CAudioCaptureInputFilters2.h"
+#include "CAudioCaptureWithIndicatorInputFilters2.h"
 #include "CDirectShowGraph.h"
 #include "CFilterPin.h"
 #include "CScreenCaptureInputFilters2.h"
@@ -134,4 +135,21 @@ TEST_F(CaptureInputSetTest, AScreenSetWithoutSoundOffersNoAudioPins)
     EXPECT_EQ(screen.GetAudioPinCount(kOutputProcessing), 0);
     EXPECT_EQ(screen.GetAudioPin(kOutputProcessing, 0), nullptr);
     EXPECT_TRUE(screen.Connect());
+}
+
+TEST_F(CaptureInputSetTest, TheSetWithALevelIndicatorOffersItsPictureToEveryOutput)
+{
+    CAudioCaptureWithIndicatorInputFilters2 input(&m_graph);
+    input.SetAudioSource("Test Audio Capture");
+    ASSERT_TRUE(input.CreateAndConnect()) << input.GetErrorText();
+    for (EOutputType type : {kOutputRender, kOutputProcessing}) {
+        SCOPED_TRACE(int(type));
+        ASSERT_EQ(input.GetVideoPinCount(type), 1);
+        ASSERT_NE(input.GetVideoPin(type, 0), nullptr);
+        EXPECT_NE(input.GetVideoPin(type, 0)->GetPin(), nullptr) << "the indicator's own output";
+    }
+    // The sound itself goes only to the processing output, through the tee's capture side.
+    EXPECT_EQ(input.GetAudioPinCount(kOutputProcessing), 1);
+    EXPECT_EQ(input.GetAudioPin(kOutputRender, 0), nullptr);
+    input.Release();
 }
