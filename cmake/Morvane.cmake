@@ -86,6 +86,13 @@ function(mv_test_program name label timeout)
   target_link_libraries(${name} PRIVATE ${A_LINKS} mvwin32 GTest::gtest GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS ${label} TIMEOUT ${timeout})
+  mv_note_test_target(${name} ${label})
+endfunction()
+
+# Programs of each label are gathered, so a build can make only what one label runs
+# (the sanitizer build of CI makes the unit tests alone: mv_unit_tests).
+function(mv_note_test_target target label)
+  set_property(GLOBAL APPEND PROPERTY MV_${label}_TEST_TARGETS ${target})
 endfunction()
 
 function(mv_tests name)
@@ -125,6 +132,7 @@ function(mv_fuzz name)
     target_link_libraries(${name}_replay PRIVATE ${A_LINKS})
     add_test(NAME ${name}_replay COMMAND ${name}_replay ${A_CORPUS})
     set_tests_properties(${name}_replay PROPERTIES LABELS unit TIMEOUT 300)
+    mv_note_test_target(${name}_replay unit)
   endif()
 endfunction()
 
