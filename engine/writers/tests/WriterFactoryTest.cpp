@@ -1,4 +1,5 @@
 #include "CDirectShowGraph.h"
+#include "CFilterTracker.h"
 #include "CFormatTypes.h"
 #include "CMuxFilter.h"
 #include "COutputFilter.h"
@@ -157,6 +158,27 @@ TEST_F(WriterFactoryTest, QuickTimeWritersTakeTheApplicationsClassAndFailCleanly
     EXPECT_EQ(writer.GetFilter(), nullptr);
     EXPECT_EQ(shown, CString("Failed to create QuickTime Writer component.\nThis is usually caused by installation "
                              "problems. Please reinstall the software."));
+}
+
+TEST_F(WriterFactoryTest, TheWindowsMediaTypesAreInstalledWhicheverIsAskedFirst)
+{
+    MvTestHome home;
+    // The four types share the ASF writer's class id; the one that needs a profile name
+    // to be configured is asked first.
+    ASSERT_EQ(CFilterTracker::sFilterTracker.Find(CLSID_WmAsfWriter), nullptr);
+    for (ESplitterType type : {252, 250, 251, 200}) {
+        CFormatType* row = CFormatTypes::sFormatTypes->FindFileType(type);
+        ASSERT_NE(row, nullptr);
+        row->SetTested(false);
+        EXPECT_TRUE(UFilterUtils2::NoneAliasFormatInstalled(type)) << type;
+    }
+    bool installed = false;
+    EXPECT_TRUE(CFilterTracker::sFilterTracker.IsTested(CLSID_WmAsfWriter, installed));
+    EXPECT_TRUE(installed);
+    // Creating it for a job still configures it: 252 without a profile name fails.
+    std::unique_ptr<COutputFilter> writer(UFilterUtils2::CreateOutput(&m_graph, 252));
+    writer->SetFilePath((home.Path() + "/job.wmv").c_str());
+    EXPECT_FALSE(writer->Create());
 }
 
 TEST_F(WriterFactoryTest, WindowsMediaWriterOffersTheRuntimeWhenItCannotBeCreated)

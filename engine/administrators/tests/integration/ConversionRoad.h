@@ -57,6 +57,9 @@ struct SOutput {
     const char* wmProfile = "";
     // The video codec's display name; the video goes out when the probed file has it.
     const char* videoCodec = "";
+    // The output picture; 0: the input's.
+    unsigned short width = 0, height = 0;
+    double frameRate = 0;
 };
 
 // The conversion step of every job: the probed file in, the output set configured in full.
@@ -113,9 +116,9 @@ public:
             set->SetVideoInWidth(m_file.width);
             set->SetVideoInHeight(m_file.height);
             set->SetVideoInFrameRate(m_file.frameRate);
-            set->SetVideoWidth(m_file.width);
-            set->SetVideoHeight(m_file.height);
-            set->SetVideoFrameRate(m_file.frameRate);
+            set->SetVideoWidth(m_output.width ? m_output.width : m_file.width);
+            set->SetVideoHeight(m_output.height ? m_output.height : m_file.height);
+            set->SetVideoFrameRate(m_output.frameRate > 0 ? m_output.frameRate : m_file.frameRate);
             set->SetVideoBitrate(800000);
             set->SetVideoQuality(80);
             set->SetVideoRegulateTimecode(false);

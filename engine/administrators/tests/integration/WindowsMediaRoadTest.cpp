@@ -2,10 +2,13 @@
 // codec and by the runtime's profiles, the outputs checked with FFmpeg.
 #include "CWindowsMediaSystem2.h"
 #include "ConversionRoad.h"
+#include "EngineTestDecode.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -72,6 +75,55 @@ TEST_F(WindowsMediaRoadTest, AProbedWavBecomesWindowsMediaAudio)
     EXPECT_NEAR(written.duration, 2.0, kBlock + 0.001);
     EXPECT_EQ(written.sampleRate, 44100u);
     EXPECT_EQ(written.channels, 2);
+}
+
+TEST_F(WindowsMediaRoadTest, AVideoProfileWritesItsPictureAndTheDevicePresetsProfilesExist)
+{
+    // Two seconds of 640 x 480 at 25 frames a second with sound.
+    const fs::path avi = m_dir / "large.avi";
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=2 -f lavfi "
+                           "-i sine=sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
+                           avi.string() + "'")
+                              .c_str()),
+              0);
+    SProbedFile file;
+    CString error;
+    ASSERT_TRUE(ProbeFile(avi, file, error)) << error;
+    ASSERT_TRUE(file.video);
+    const struct {
+        ESplitterType type;
+        short version;
+        const char* profile;
+        unsigned short width, height; // 0: as the input
+        double frameRate;
+        int expectedWidth, expectedHeight;
+        double expectedRate;
+    } outputs[] = {
+        // The profile's 320 x 240 at 29.97, whatever the input's picture.
+        {250, 8, "Video for broadband (340 Kbps)", 0, 0, 0, 320, 240, 30000.0 / 1001},
+        // The device presets' profiles, with the picture their decision gives.
+        {252, 9, "PMC", 320, 240, 29.97, 320, 240, 30000.0 / 1001},
+        {252, 9, "Zen Vision", 320, 240, 25, 320, 240, 25},
+    };
+    for (const auto& o : outputs) {
+        SCOPED_TRACE(o.profile);
+        SOutput output;
+        output.type = o.type;
+        output.wmVersion = o.version;
+        output.wmProfile = o.profile;
+        output.width = o.width;
+        output.height = o.height;
+        output.frameRate = o.frameRate;
+        output.path = m_dir / "out" / (std::string(o.profile) + ".wmv");
+        ASSERT_TRUE(RunsToTheEnd(file, output));
+        SDecodedMedia video;
+        ASSERT_TRUE(DecodeMedia(output.path, o.expectedRate, video));
+        EXPECT_EQ(video.width, o.expectedWidth);
+        EXPECT_EQ(video.height, o.expectedHeight);
+        // Two seconds of pictures at the profile's rate.
+        EXPECT_NEAR(video.frames, 2.0 * o.expectedRate, 1.0);
+        EXPECT_EQ(video.audioCodec, "wmav2");
+    }
 }
 
 TEST_F(WindowsMediaRoadTest, AMissingProfileOrCodecFailsTheJobAtCreation)
