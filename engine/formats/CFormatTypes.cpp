@@ -39,7 +39,7 @@ const BuiltInRow kRows[] = {
     {630, 0, "3GP - 3GPP GSM Mobile Phone Video", "", 3, "3gp", "", nullptr, nullptr, 1, k3gpp},
     {631, 0, "3G2 - 3GPP2 CDMA Mobile Phone Video", "", 3, "3g2", "", nullptr, nullptr, 1, k3gpp},
     {650, 0, "", "AIF - Audio Interchanged File Format", 2, "", "aif", nullptr, nullptr, 0, 0},
-    {1600, 0, "Animated GIF", "", 1, "gif", "", nullptr, nullptr, 0, 0},
+    {1600, 0, "Animated GIF", "", 1, "gif", "", "{6C1D2E4B-93A0-4F57-8B2E-51D70A64C913}", nullptr, 0, 0},
     {100, 0, "AVI - Audio Video Interleave", "AVI (Audio Only)", 3, "avi", "avi", kAviMux, nullptr, 0, 0},
     {110, 0, "AVI-DV (Type-1)", "", 3, "avi", "", kDvMux, nullptr, 0, 0},
     {120, 100, "DivX ;)", "", 0, "divx", "", nullptr, nullptr, 0, 0},

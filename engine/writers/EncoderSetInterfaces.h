@@ -6,6 +6,7 @@
 #include "ConstGuid.h"
 #include "IVideoPostback.h"
 #include "dshow/interfaces/3dMixSettings.h"
+#include "dshow/images/ImageInterfaces.h"
 #include "dshow/interfaces/EncoderSetInterfaces.h"
 #include "dshow/interfaces/MultiFileSource.h"
 #include "dshow/interfaces/ScalerInterfaces.h"
@@ -40,10 +41,3 @@ inline constexpr int VfwCompressDialog_Config = 1;
 inline constexpr int VfwCompressDialog_About = 2;
 inline constexpr int VfwCompressDialog_QueryConfig = 4;
 inline constexpr int VfwCompressDialog_QueryAbout = 8;
-
-// Animated-image multiplexer: whether the animation loops.
-struct IAnimatedGifSettings : IUnknown {
-    static constexpr IID kIid = ConstGuid("C3BD0786-7CFE-479D-AF30-34518F520B19");
-    using Base = IUnknown;
-    virtual HRESULT SetLoop(BYTE loop) = 0;
-};

@@ -1,12 +1,13 @@
 #pragma once
 // Class ids of the writer and renderer filters, beside those the platform declares with
-// its filters (file writers, audio and untimed renderers, multiplexers).
+// its filters (file writers, audio and untimed renderers, multiplexers, image writers).
 #include "ConstGuid.h"
 #include "dshow/asf/AsfWriterId.h"
 #include "dshow/AudioRenderer.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
+#include "dshow/images/ImageIds.h"
 
 inline constexpr CLSID CLSID_DefaultVideoRenderer = ConstGuid("6BC1CFFA-8FC1-4261-AC22-CFB4CC38DB50");
 inline constexpr CLSID CLSID_PlainVideoRenderer = ConstGuid("70E102B0-5556-11CE-97C0-00AA0055595A");
@@ -16,7 +17,6 @@ inline constexpr CLSID CLSID_ffMpeg1Writer = ConstGuid("8F3AB018-FD82-43AC-AB53-
 inline constexpr CLSID CLSID_ffPspWriter = ConstGuid("2364A99C-24BF-41A4-ADAA-755A542717DC");
 inline constexpr CLSID CLSID_ffSwfWriter = ConstGuid("C61BC27B-83BE-4B6A-9426-2F0A385B15FD");
 inline constexpr CLSID CLSID_FlashWriter = ConstGuid("0ED94708-EE06-426B-B730-25698EEF3C82");
-inline constexpr CLSID CLSID_FtpImageWriter = ConstGuid("97E431F5-41A2-42A1-9E9A-78C6B914F217");
 inline constexpr CLSID CLSID_QuickTimeMovExport = ConstGuid("69C23747-D4A8-42CE-B9E7-45540981E015");
 inline constexpr CLSID CLSID_QuickTimeMovExport2 = ConstGuid("BC6F00DB-F7E1-4EF6-A868-B88948EC7240");
 inline constexpr CLSID CLSID_QuickTime3gpExport = ConstGuid("A333431D-26E4-4BFB-BD52-7D48024B880C");

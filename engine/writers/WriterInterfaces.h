@@ -2,8 +2,7 @@
 // Private interfaces of the writer filters that their wrappers fill before connection.
 #include "ConstGuid.h"
 #include "com/Unknown.h"
-
-class CFtpUploader;
+#include "dshow/images/ImageInterfaces.h"
 
 // ff writers: the codecs of the two streams, by codec id of the format table.
 struct IffWriterCodecs : IUnknown {
@@ -19,12 +18,4 @@ struct IffWriterBitrates : IUnknown {
     using Base = IUnknown;
     virtual HRESULT SetVideoBitrate(LONG bitrate) = 0;
     virtual HRESULT SetAudioBitrate(LONG bitrate) = 0;
-};
-
-// FTP image writer: the uploader that takes each image, and the call that hands it over.
-using FtpWriteCallback = bool (*)(CFtpUploader* uploader, const unsigned char* data, int length);
-struct IFtpImageWriter : IUnknown {
-    static constexpr IID kIid = ConstGuid("11DA4C46-A1A1-4996-94B1-CE44CC8373D0");
-    using Base = IUnknown;
-    virtual HRESULT SetUploader(CFtpUploader* uploader, FtpWriteCallback write) = 0;
 };

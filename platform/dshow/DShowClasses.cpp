@@ -22,6 +22,7 @@
 #include "dshow/encoders/DvVideoEncoder.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
+#include "dshow/images/ImageIds.h"
 #include "dshow/renderers/RendererIds.h"
 #include "dshow/renderers/VideoRenderer.h"
 #include "dshow/sources/SourceIds.h"
@@ -62,6 +63,7 @@ struct Registrar {
         DShowRegisterPictureControlsPage();
         DShowRegisterFilter(CLSID_ScreenCaptureSource, "Screen Capture", FilterRole::Other, 0, &CScreenCaptureSource::Create);
         DShowRegisterVideoEncoders();
+        DShowRegisterImageFilters();
         DShowRegisterFilter(CLSID_DvVideoEncoder, "DV Video Encoder", FilterRole::Other, 0, &CDvVideoEncoder::Create,
                             CLSID_VideoCompressorCategory);
         DShowRegisterFilter(CLSID_VideoMixingRenderer9, "Video Mixing Renderer 9", FilterRole::Other, 0,

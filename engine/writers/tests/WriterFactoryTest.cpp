@@ -9,6 +9,7 @@
 #include "CWmAsfWriter.h"
 #include "ConstGuid.h"
 #include "EngineTestFilters.h"
+#include "dshow/images/ImageIds.h"
 #include "StApplicationId.h"
 #include "UFilterUtils2.h"
 #include "WriterIds.h"
@@ -86,7 +87,11 @@ TEST_F(WriterFactoryTest, MultiplexersComeFromTheFormatRow)
     EXPECT_STREQ(mp3->GetName(), "Mux");
     EXPECT_EQ(mp3->GetId(), ConstGuid("9C3E6FDF-779A-4CAD-AE00-40175CD89F58"));
     EXPECT_EQ(std::unique_ptr<CMuxFilter>(UFilterUtils2::CreateMultiplexer2(&m_graph, 350)), nullptr);
-    EXPECT_EQ(std::unique_ptr<CMuxFilter>(UFilterUtils2::CreateMultiplexer(&m_graph, 1600)), nullptr);
+    // The animated GIF is put together by the image set's multiplexer; image files need none.
+    std::unique_ptr<CMuxFilter> gif(UFilterUtils2::CreateMultiplexer(&m_graph, 1600));
+    ASSERT_NE(gif, nullptr);
+    EXPECT_EQ(gif->GetId(), CLSID_AnimatedGifMux);
+    EXPECT_EQ(std::unique_ptr<CMuxFilter>(UFilterUtils2::CreateMultiplexer(&m_graph, 1700)), nullptr);
     EXPECT_EQ(std::unique_ptr<CMuxFilter>(UFilterUtils2::CreateMultiplexer(&m_graph, 12345)), nullptr);
 }
 

@@ -43,10 +43,12 @@ protected:
     virtual HRESULT OpenEncoding(const VIDEOINFOHEADER& input);
     CVideoEncoding& Encoding() const { return *m_encoding; }
     const VideoEncoderKind& Kind() const { return m_kind; }
+    int Quality() const { return m_quality; }
+    // Hands one coded picture on, timed by its frame number.
+    virtual HRESULT DeliverPacket(AVPacket& packet);
 
 private:
     HRESULT Open();
-    HRESULT DeliverPacket(AVPacket& packet);
 
     const VideoEncoderKind& m_kind;
     std::unique_ptr<CVideoEncoding> m_encoding;

@@ -51,7 +51,7 @@ void CVideoEncoding::Close()
 }
 
 HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
-                             bool globalHeader, const VideoEncodingTarget* target)
+                             bool globalHeader, const VideoEncodingTarget* target, const char* options)
 {
     Close();
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder);
@@ -109,8 +109,12 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     AVPixelFormat inFormat = h.biBitCount == 32 ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_BGR24;
     m_scaler = sws_getContext(m_width, m_height, inFormat, m_codec->width, m_codec->height, m_codec->pix_fmt,
                               SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (m_codec->width <= 0 || m_codec->height <= 0 || !m_scaler || av_frame_get_buffer(m_frame, 0) < 0
-        || avcodec_open2(m_codec, codec, nullptr) < 0) {
+    AVDictionary* settings = nullptr;
+    if (options && av_dict_parse_string(&settings, options, "=", ":", 0) < 0) av_dict_free(&settings);
+    const bool opened = m_codec->width > 0 && m_codec->height > 0 && m_scaler && av_frame_get_buffer(m_frame, 0) >= 0
+        && avcodec_open2(m_codec, codec, &settings) >= 0;
+    av_dict_free(&settings);
+    if (!opened) {
         Close();
         return E_FAIL;
     }

@@ -31,9 +31,10 @@ public:
     CVideoEncoding(const CVideoEncoding&) = delete;
     CVideoEncoding& operator=(const CVideoEncoding&) = delete;
 
-    // quality 1..99 (0: the encoder's default); bitRate 0: none set.
+    // quality 1..99 (0: the encoder's default); bitRate 0: none set; options: the encoder's
+    // own, as "key=value:key=value".
     HRESULT Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
-                 bool globalHeader, const VideoEncodingTarget* target = nullptr);
+                 bool globalHeader, const VideoEncodingTarget* target = nullptr, const char* options = nullptr);
     void Close();
     // Pictures from one key frame to the next for the next Open; 0: the usual 12.
     void SetKeyFrameInterval(int frames) { m_keyFrames = frames; }

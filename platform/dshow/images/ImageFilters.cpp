@@ -1,0 +1,44 @@
+// Registers the image encoders and writers, the animated-GIF multiplexer and the FLC writer.
+#include "dshow/FilterRegistry.h"
+#include "dshow/encoders/VideoEncoderFilter.h"
+#include "dshow/images/AnimatedGifMux.h"
+#include "dshow/images/FlcFileWriter.h"
+#include "dshow/images/FtpImageWriter.h"
+#include "dshow/images/ImageEncoder.h"
+#include "dshow/images/ImageSeriesWriter.h"
+#include "dshow/images/ImageIds.h"
+#include "dshow/images/ImageKinds.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
+namespace {
+
+template <size_t N>
+HRESULT CreateEncoder(REFIID iid, void** object)
+{
+    return CreateComObject<CImageEncoder>(iid, object, *ImageKindAt(N));
+}
+
+template <size_t N>
+void RegisterEncoder()
+{
+    // An encoder the codec library lacks is not offered.
+    const ImageKind* kind = ImageKindAt(N);
+    if (kind && avcodec_find_encoder_by_name(kind->filter->encoder))
+        DShowRegisterFilter(*kind->filter->clsid, kind->filter->name, FilterRole::Other, 0, &CreateEncoder<N>);
+}
+
+} // namespace
+
+void DShowRegisterImageFilters()
+{
+    RegisterEncoder<0>();
+    RegisterEncoder<1>();
+    RegisterEncoder<2>();
+    DShowRegisterFilter(CLSID_ImageFileWriter, "Image File Writer", FilterRole::Other, 0, &CImageSeriesWriter::Create);
+    DShowRegisterFilter(CLSID_FtpImageWriter, "FTP Image Writer", FilterRole::Other, 0, &CFtpImageWriter::Create);
+    DShowRegisterFilter(CLSID_AnimatedGifMux, "Animated GIF Mux", FilterRole::Other, 0, &CAnimatedGifMux::Create);
+    DShowRegisterFilter(CLSID_FlcFileWriter, "FLC Writer", FilterRole::Other, 0, &CFlcFileWriter::Create);
+}
