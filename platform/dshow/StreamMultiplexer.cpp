@@ -233,6 +233,7 @@ HRESULT CStreamMultiplexer::Open()
     }
     m_output->pb->seekable = AVIO_SEEKABLE_NORMAL;
     for (const auto& [key, value] : m_tags) av_dict_set(&m_output->metadata, key.c_str(), value.c_str(), 0);
+    ConfigureContainer(*m_output);
     m_headerWritten = false;
     m_finished = false;
     m_position = 0;

@@ -45,6 +45,8 @@ public:
 protected:
     ~CStreamMultiplexer() override;
     void* FindInterface(REFIID iid) override;
+    // Settings of the container's own, given before its header is written.
+    virtual void ConfigureContainer(AVFormatContext&) {}
     HRESULT OnPause() override;
     HRESULT OnStop() override;
 

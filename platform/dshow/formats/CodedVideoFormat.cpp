@@ -12,6 +12,19 @@ extern "C" {
 namespace {
 const AVCodecTag* const kVideoTags[] = {avformat_get_riff_video_tags(), nullptr};
 
+// Still images carried one whole file a sample, which the RIFF table has no codes for.
+constexpr struct {
+    AVCodecID id;
+    DWORD fourcc;
+} kImageTags[] = {{AV_CODEC_ID_GIF, MKTAG('g', 'i', 'f', ' ')}, {AV_CODEC_ID_BMP, MKTAG('b', 'm', 'p', ' ')}};
+
+AVCodecID VideoCodecOfFourcc(DWORD fourcc)
+{
+    for (const auto& tag : kImageTags)
+        if (tag.fourcc == fourcc) return tag.id;
+    return av_codec_get_id(kVideoTags, fourcc);
+}
+
 bool CopyExtra(AVCodecParameters& p, const BYTE* extra, DWORD size)
 {
     av_freep(&p.extradata);
@@ -25,7 +38,12 @@ bool CopyExtra(AVCodecParameters& p, const BYTE* extra, DWORD size)
 }
 } // namespace
 
-DWORD FourccOfVideoCodec(int codecId) { return av_codec_get_tag(kVideoTags, AVCodecID(codecId)); }
+DWORD FourccOfVideoCodec(int codecId)
+{
+    for (const auto& tag : kImageTags)
+        if (tag.id == codecId) return tag.fourcc;
+    return av_codec_get_tag(kVideoTags, AVCodecID(codecId));
+}
 
 bool MakeCodedVideoType(CMediaType& type, const CodedVideoFormat& format, DWORD fourcc)
 {
@@ -64,7 +82,7 @@ bool ReadCodedVideoType(const AM_MEDIA_TYPE& type, CodedVideoFormat& format)
     if (h.biWidth <= 0 || h.biWidth > kMaxVideoSide || h.biHeight == 0 || h.biHeight < -kMaxVideoSide
         || h.biHeight > kMaxVideoSide || type.cbFormat - sizeof(VIDEOINFOHEADER) > kMaxCodecExtra)
         return false;
-    AVCodecID id = av_codec_get_id(kVideoTags, h.biCompression);
+    AVCodecID id = VideoCodecOfFourcc(h.biCompression);
     if (id == AV_CODEC_ID_NONE) return false;
     format.codecId = int(id);
     format.width = h.biWidth;

@@ -1,7 +1,6 @@
 #include "dshow/images/ImageKinds.h"
 
 #include "dshow/MediaType.h"
-#include "dshow/VideoInfo.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/formats/CodedVideoFormat.h"
 #include "dshow/images/ImageIds.h"
@@ -14,11 +13,6 @@ extern "C" {
 
 namespace {
 
-constexpr DWORD Fourcc(char a, char b, char c, char d)
-{
-    return DWORD(BYTE(a)) | DWORD(BYTE(b)) << 8 | DWORD(BYTE(c)) << 16 | DWORD(BYTE(d)) << 24;
-}
-
 // GIF is written with the fixed 3-3-2 palette, as the codec library's own tool writes it
 // by default; BMP as plain 24-bit pictures.
 const VideoEncoderKind kEncoders[] = {
@@ -27,9 +21,9 @@ const VideoEncoderKind kEncoders[] = {
     {&CLSID_GifImageEncoder, "Morvane GIF", "gif"},
 };
 const ImageKind kKinds[] = {
-    {&kEncoders[0], AV_CODEC_ID_MJPEG, Fourcc('M', 'J', 'P', 'G'), "jpg", AV_PIX_FMT_YUVJ420P},
-    {&kEncoders[1], AV_CODEC_ID_BMP, Fourcc('b', 'm', 'p', ' '), "bmp", AV_PIX_FMT_BGR24},
-    {&kEncoders[2], AV_CODEC_ID_GIF, Fourcc('g', 'i', 'f', ' '), "gif", AV_PIX_FMT_BGR8},
+    {&kEncoders[0], AV_CODEC_ID_MJPEG, "jpg", AV_PIX_FMT_YUVJ420P},
+    {&kEncoders[1], AV_CODEC_ID_BMP, "bmp", AV_PIX_FMT_BGR24},
+    {&kEncoders[2], AV_CODEC_ID_GIF, "gif", AV_PIX_FMT_BGR8},
 };
 
 } // namespace
@@ -60,7 +54,7 @@ bool MakeImageType(CMediaType& type, const ImageKind& kind, LONG width, LONG hei
     format.width = width;
     format.height = height;
     format.frameTime = frameTime;
-    if (!MakeCodedVideoType(type, format, kind.fourcc)) return false;
+    if (!MakeCodedVideoType(type, format, FourccOfVideoCodec(kind.codecId))) return false;
     // Each sample is a whole image.
     type.SetTemporalCompression(FALSE);
     return true;
@@ -68,15 +62,9 @@ bool MakeImageType(CMediaType& type, const ImageKind& kind, LONG width, LONG hei
 
 const ImageKind* ReadImageType(const AM_MEDIA_TYPE& type, LONG* width, LONG* height)
 {
-    const auto* info = MediaFormatAs<VIDEOINFOHEADER>(type, FORMAT_VideoInfo);
-    if (!info || type.majortype != MEDIATYPE_Video) return nullptr;
-    const BITMAPINFOHEADER& h = info->bmiHeader;
-    if (h.biWidth <= 0 || h.biWidth > kMaxVideoSide || h.biHeight <= 0 || h.biHeight > kMaxVideoSide) return nullptr;
-    for (const ImageKind& kind : kKinds) {
-        if (kind.fourcc != h.biCompression || type.subtype != MediaSubtypeFromFourcc(kind.fourcc)) continue;
-        if (width) *width = h.biWidth;
-        if (height) *height = h.biHeight;
-        return &kind;
-    }
-    return nullptr;
+    CodedVideoFormat format;
+    const ImageKind* kind = ReadCodedVideoType(type, format) ? ImageKindOfCodec(format.codecId) : nullptr;
+    if (kind && width) *width = format.width;
+    if (kind && height) *height = format.height;
+    return kind;
 }

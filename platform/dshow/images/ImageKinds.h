@@ -11,7 +11,6 @@ struct VideoEncoderKind;
 struct ImageKind {
     const VideoEncoderKind* filter; // the encoder filter's class id, name and codec
     int codecId;
-    DWORD fourcc;          // the type's compression and subtype
     const char* extension; // of the files written
     int pixelFormat;       // the pictures the encoder is given
 };

@@ -14,6 +14,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -69,23 +71,18 @@ protected:
     std::unique_ptr<CVideoCodecsInfo> m_videoCodecs;
 };
 
-// The conversion administrator with the FTP account of an image upload.
-class CFtpConversionAdministrator : public CConversionAdministrator {
+// The conversion administrator with further settings of the output set.
+class CSetUpConversionAdministrator : public CConversionAdministrator {
 public:
-    CFtpConversionAdministrator(const SProbedFile& file, const SOutput& output, int port)
-        : CConversionAdministrator(file, output, CMediaTags()), m_port(port)
+    CSetUpConversionAdministrator(const SProbedFile& file, const SOutput& output,
+                                  std::function<void(CFileOutputFilters2&)> setUp)
+        : CConversionAdministrator(file, output, CMediaTags()), m_setUp(std::move(setUp))
     {
     }
     bool CreateProcessingOutputFilters() override
     {
         if (!CConversionAdministrator::CreateProcessingOutputFilters()) return false;
-        auto* set = static_cast<CFileOutputFilters2*>(m_processingOutput);
-        set->SetFtpServer("127.0.0.1");
-        set->SetFtpPort(static_cast<unsigned long>(m_port));
-        set->SetFtpUserName("user");
-        set->SetFtpPassword("pass");
-        set->SetFtpPath("camera/latest.jpg");
-        set->SetFtpInteral(1);
+        m_setUp(*static_cast<CFileOutputFilters2*>(m_processingOutput));
         return true;
     }
     CString GetStatus() const
@@ -93,10 +90,29 @@ public:
         auto* set = static_cast<CFileOutputFilters2*>(m_processingOutput);
         return set ? set->GetStatus() : CString();
     }
+    // Creates and plays the job to its end; whether it ended without an abort.
+    bool RunToTheEnd(CDirectShowWindow& window)
+    {
+        SetVideoWindow(&window);
+        CEndCounter counter;
+        AddListener(&counter);
+        const bool created = Create() && Play();
+        EXPECT_TRUE(created) << GetErrorText();
+        const bool ended = created && MvPumpUntil([&] { return counter.completions > 0; }, 60000);
+        RemoveListener(&counter);
+        return ended && counter.aborts == 0;
+    }
 
 private:
-    int m_port;
+    std::function<void(CFileOutputFilters2&)> m_setUp;
 };
+
+bool FileHolds(const fs::path& path, const std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return bytes.find(text) != std::string::npos;
+}
 
 } // namespace
 
@@ -124,6 +140,17 @@ TEST_F(ImageRoadTest, AMadeClipBecomesAnAnimatedGifAndAnFlcOfAllItsPictures)
         const SDecodedMedia media = ExpectPictures(output.path, o.expected, int(kSeconds * kRate));
         EXPECT_NEAR(media.duration, kSeconds, 1.0 / kRate + 1e-6) << o.name;
     }
+    // Played once, the GIF has no looping block; told to loop, it has one.
+    EXPECT_FALSE(FileHolds(m_dir / "out" / "clip.gif", "NETSCAPE2.0"));
+    SOutput looping;
+    looping.type = 1600;
+    looping.videoCodec = "GIF";
+    looping.path = m_dir / "out" / "looping.gif";
+    CSetUpConversionAdministrator admin(file, looping, [](CFileOutputFilters2& set) { set.SetLoop(true); });
+    ASSERT_TRUE(admin.RunToTheEnd(m_window));
+    admin.Release();
+    EXPECT_TRUE(FileHolds(looping.path, "NETSCAPE2.0"));
+    ExpectPictures(looping.path, "gif", int(kSeconds * kRate));
 }
 
 TEST_F(ImageRoadTest, AMadeClipBecomesAFolderOfNumberedImagesOfEachFormat)
@@ -165,15 +192,17 @@ TEST_F(ImageRoadTest, AConversionToWebImagesUploadsThemToTheServer)
     output.type = 1800;
     output.videoCodec = "JPG";
     output.path = m_dir / "out" / "unused";
-    CFtpConversionAdministrator admin(file, output, server.Port());
-    admin.SetVideoWindow(&m_window);
-    CEndCounter counter;
-    admin.AddListener(&counter);
-    ASSERT_TRUE(admin.Create() && admin.Play()) << admin.GetErrorText();
-    ASSERT_TRUE(MvPumpUntil([&] { return counter.completions > 0; }, 60000));
-    EXPECT_EQ(counter.aborts, 0);
+    const int port = server.Port();
+    CSetUpConversionAdministrator admin(file, output, [port](CFileOutputFilters2& set) {
+        set.SetFtpServer("127.0.0.1");
+        set.SetFtpPort(static_cast<unsigned long>(port));
+        set.SetFtpUserName("user");
+        set.SetFtpPassword("pass");
+        set.SetFtpPath("camera/latest.jpg");
+        set.SetFtpInteral(1);
+    });
+    ASSERT_TRUE(admin.RunToTheEnd(m_window));
     EXPECT_STREQ(admin.GetStatus(), "Image uploaded successfully.");
-    admin.RemoveListener(&counter);
     admin.Release();
     // The remote folder was made; nothing was written locally.
     const fs::path uploaded = root / "camera" / "latest.jpg";
