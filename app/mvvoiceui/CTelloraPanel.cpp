@@ -76,6 +76,8 @@ BOOL CTelloraPanel::OnInitDialog()
     m_speechLocator.SetWindow(&m_speechPanel);
     m_editPanel.CreateInWindow(this);
     UWindowsUtils::ReplaceWindow(&m_editPanel, &m_textPlaceholder);
+    // The placeholder's caption names the editor for a screen reader.
+    m_editPanel.SetWindowText("Text");
     m_editLocator.SetWindow(&m_editPanel);
     m_speechPanel.SetObject(&m_data.GetSpeechControl());
     m_task.SetDirectShowWindow(&m_graphWindow);

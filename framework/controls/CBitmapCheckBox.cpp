@@ -3,10 +3,12 @@
 #include "UDrawingUtils.h"
 #include "afx/gdi/CDC.h"
 #include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
 #include "win32/gdi/Gdi.h"
 
 BEGIN_MESSAGE_MAP(CBitmapCheckBox, CBitmapButton)
     ON_WM_LBUTTONUP()
+    ON_MESSAGE(BM_GETCHECK, OnGetCheck)
 END_MESSAGE_MAP()
 
 BOOL CBitmapCheckBox::LoadCheckedBitmap(LPCTSTR name)
@@ -37,6 +39,11 @@ void CBitmapCheckBox::OnLButtonUp(UINT flags, CPoint point)
 {
     m_check = !m_check;
     CBitmapButton::OnLButtonUp(flags, point);
+}
+
+LRESULT CBitmapCheckBox::OnGetCheck(WPARAM, LPARAM)
+{
+    return m_check ? BST_CHECKED : BST_UNCHECKED;
 }
 
 void CBitmapCheckBox::DrawItem(LPDRAWITEMSTRUCT item)

@@ -16,6 +16,8 @@ public:
 
 protected:
     void OnLButtonUp(UINT flags, CPoint point);
+    // The check flag, for whoever asks the window (a screen reader's view of it).
+    LRESULT OnGetCheck(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

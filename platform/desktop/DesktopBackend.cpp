@@ -1,5 +1,6 @@
 #include "desktop/DesktopBackend.h"
 
+#include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopDropFilter.h"
 #include "desktop/DesktopKeyFilter.h"
 #include "desktop/DesktopLoop.h"
@@ -45,6 +46,7 @@ void DesktopBackend::Start()
     m_drops = new DesktopDropFilter(qApp);
     qApp->installEventFilter(m_drops);
     DesktopInstallPrompts(*m_loop);
+    DesktopClipboard::Attach();
     // The keyboard focus the user gives a peer is the model's focus.
     m_focus = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
         HWND hwnd = DesktopPeer::WindowOf(now);
@@ -73,6 +75,7 @@ void DesktopBackend::Stop()
     if (!m_running) return;
     MvRemoveWindowObserver(this);
     DesktopRemovePrompts();
+    DesktopClipboard::Detach();
     QObject::disconnect(m_focus);
     m_peers.clear();
     m_tray.reset();

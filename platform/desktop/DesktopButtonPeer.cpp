@@ -1,5 +1,6 @@
 #include "desktop/DesktopButtonPeer.h"
 
+#include "desktop/DesktopAccessible.h"
 #include "desktop/DesktopImages.h"
 #include "win32/controls/CtlMessages.h"
 
@@ -35,7 +36,11 @@ DesktopButtonPeer::DesktopButtonPeer(HWND hwnd) : DesktopControlPeer(hwnd, Make(
         Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
         return;
     }
-    if (auto* radio = qobject_cast<QRadioButton*>(m_button)) radio->setAutoExclusive(false);
+    if (auto* radio = qobject_cast<QRadioButton*>(m_button)) {
+        // The model keeps its groups; Qt's own exclusivity would make it a check box on the bus.
+        radio->setAutoExclusive(false);
+        DesktopAccessible::AsRadioButton(radio);
+    }
     if (auto* check = qobject_cast<QCheckBox*>(m_button)) {
         DWORD type = Style() & BS_TYPEMASK;
         check->setTristate(type == BS_3STATE || type == BS_AUTO3STATE);

@@ -1,10 +1,9 @@
 #pragma once
-// The window system's clipboard and the desktop's: what a control copies reaches other
-// programs, and what they copied is what a paste inserts.
+// The desktop's clipboard (Qt's) behind the window system's while the backend runs: what a
+// control copies reaches other programs, and what they copied is what a paste inserts, as
+// text and as rich text.
 namespace DesktopClipboard {
-// After a control copied or cut: the desktop's clipboard takes the text.
-void Publish();
-// Before a control pastes: the window system's clipboard takes the desktop's text, unless
-// it holds the same text (keeping its rich form).
-void Fetch();
+// On Qt's GUI thread; calls from other threads keep to the process's own board.
+void Attach();
+void Detach();
 } // namespace DesktopClipboard

@@ -104,3 +104,9 @@ void DesktopComboBoxPeer::SyncState()
         if (edit->text() != text) edit->setText(text);
     }
 }
+
+void DesktopComboBoxPeer::SyncName()
+{
+    DesktopControlPeer::SyncName();
+    if (QLineEdit* edit = m_combo->lineEdit()) edit->setAccessibleName(m_combo->accessibleName());
+}

@@ -11,6 +11,11 @@ public:
     void SyncState() override;
     // The model's rectangle holds the dropped-down list too; the box is its edit part.
     void SyncGeometry(DesktopPeer* parent) override;
+    // The edit part is named as the box is.
+    void SyncName() override;
+
+protected:
+    bool CaptionNames() const override { return false; }
 
 private:
     QComboBox* m_combo;

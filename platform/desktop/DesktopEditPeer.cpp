@@ -1,6 +1,5 @@
 #include "desktop/DesktopEditPeer.h"
 
-#include "desktop/DesktopClipboard.h"
 #include "desktop/DesktopTextMap.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/controls/RichEdit.h"
@@ -34,9 +33,9 @@ bool DesktopEditModelKey(HWND hwnd, QKeyEvent* event)
     if (!model) return false;
     if (event->matches(QKeySequence::Undo)) model->UserUndo();
     else if (event->matches(QKeySequence::Redo) && model->IsRich()) SendMessageA(hwnd, EM_REDO, 0, 0);
-    else if (event->matches(QKeySequence::Copy)) model->UserCopy(), DesktopClipboard::Publish();
-    else if (event->matches(QKeySequence::Cut)) model->UserCut(), DesktopClipboard::Publish();
-    else if (event->matches(QKeySequence::Paste)) DesktopClipboard::Fetch(), model->UserPaste();
+    else if (event->matches(QKeySequence::Copy)) model->UserCopy();
+    else if (event->matches(QKeySequence::Cut)) model->UserCut();
+    else if (event->matches(QKeySequence::Paste)) model->UserPaste();
     else return false;
     event->accept();
     return true;

@@ -13,6 +13,9 @@ public:
     void SyncState() override;
     void SyncStyle() override;
 
+protected:
+    bool CaptionNames() const override { return false; }
+
 private:
     void UserEdited(const QString& text);
     void UserSelected();

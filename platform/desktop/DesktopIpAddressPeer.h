@@ -13,6 +13,9 @@ public:
     QWidget* FocusWidget() const override;
     void SyncState() override;
 
+protected:
+    bool CaptionNames() const override { return false; }
+
 private:
     std::array<QLineEdit*, 4> m_fields{};
 };

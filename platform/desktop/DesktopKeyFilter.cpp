@@ -49,6 +49,9 @@ bool DesktopKeyFilter::eventFilter(QObject* watched, QEvent* event)
     m_taken.reset();
     // A surface posts its keys as messages, which the loop pre-translates itself.
     if (dynamic_cast<DesktopSurface*>(widget)) return false;
+    // An open drop-down list or menu takes its own keys (Return picks, Escape closes it),
+    // as a dropped-down list answers the dialog that it wants them.
+    if (widget->window()->windowType() == Qt::Popup) return false;
     HWND hwnd = DesktopPeer::WindowOf(widget);
     if (!hwnd) return false;
     UINT vk = DesktopVirtualKey(key->key());

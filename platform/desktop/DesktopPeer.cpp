@@ -6,6 +6,8 @@
 #include "win32/windowing/Window.h"
 #include "win32/windowing/WindowObserver.h"
 
+#include <QLabel>
+
 #include <vector>
 
 namespace {
@@ -67,7 +69,9 @@ void DesktopPeer::Sync(unsigned events)
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Style)) SyncStyle();
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Text)) {
         SyncText();
-        m_widget->setAccessibleName(AccessibleName());
+        // An edit's text is no name: reading it at every typed key would cost as much as the text.
+        if (has(MvWindowEvent::Created) || CaptionNames()) SyncName();
+        if (has(MvWindowEvent::Text)) RenameLabelled();
     }
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::ControlState)) SyncState();
     if (has(MvWindowEvent::Created) || has(MvWindowEvent::Menu)) SyncMenu();
@@ -111,21 +115,58 @@ QString DesktopPeer::ModelText() const
     return QString::fromUtf8(text.data());
 }
 
+namespace {
+
+bool IsLabel(HWND hwnd)
+{
+    char name[32] = {};
+    return hwnd && GetClassNameA(hwnd, name, sizeof name) && QString::fromLatin1(name).compare("Static", Qt::CaseInsensitive) == 0;
+}
+
+QString CaptionOf(HWND hwnd)
+{
+    int n = GetWindowTextLengthA(hwnd);
+    std::vector<char> text(static_cast<size_t>(n) + 1);
+    GetWindowTextA(hwnd, text.data(), n + 1);
+    return DesktopPlainCaption(QString::fromUtf8(text.data()));
+}
+
+} // namespace
+
 QString DesktopPeer::AccessibleName() const
 {
-    QString own = DesktopPlainCaption(ModelText());
-    if (!own.isEmpty()) return own;
+    if (CaptionNames()) {
+        QString own = DesktopPlainCaption(ModelText());
+        if (!own.isEmpty()) return own;
+    }
     // The label before a control names it, as a dialog's mnemonics take it.
     // Siblings stack newest first, so the one made before lies next below.
     HWND before = GetWindow(m_hwnd, GW_HWNDNEXT);
-    char name[32] = {};
-    if (before && GetClassNameA(before, name, sizeof name) && QString::fromLatin1(name).compare("Static", Qt::CaseInsensitive) == 0) {
-        int n = GetWindowTextLengthA(before);
-        std::vector<char> text(static_cast<size_t>(n) + 1);
-        GetWindowTextA(before, text.data(), n + 1);
-        return DesktopPlainCaption(QString::fromUtf8(text.data()));
-    }
+    if (IsLabel(before)) return CaptionOf(before);
+    // The first control of a panel is named by the panel.
+    HWND parent = GetParent(m_hwnd);
+    if (!before && parent && (GetWindowLongA(parent, GWL_STYLE) & WS_CHILD)) return CaptionOf(parent);
     return QString();
+}
+
+void DesktopPeer::SyncName()
+{
+    m_widget->setAccessibleName(AccessibleName());
+    // The label before a control is its buddy: the bus tells it as the label of the control
+    // (a combo box's name there is its current text).
+    if (DesktopPeer* label = DesktopBackend::Instance().FindPeer(GetWindow(m_hwnd, GW_HWNDNEXT)))
+        if (auto* text = qobject_cast<QLabel*>(label->Widget()); text && IsLabel(label->Window())) text->setBuddy(m_widget);
+}
+
+void DesktopPeer::RenameLabelled()
+{
+    // A label's new text is the new name of the control after it, a panel's the new name
+    // of its first control.
+    HWND named = nullptr;
+    if (IsLabel(m_hwnd)) named = GetWindow(m_hwnd, GW_HWNDPREV);
+    else if ((Style() & WS_CHILD) && GetWindow(m_hwnd, GW_CHILD)) named = GetWindow(GetWindow(m_hwnd, GW_CHILD), GW_HWNDLAST);
+    DesktopPeer* peer = named ? DesktopBackend::Instance().FindPeer(named) : nullptr;
+    if (peer && peer->Widget()) peer->SyncName();
 }
 
 QString DesktopPlainCaption(const QString& caption)

@@ -46,13 +46,18 @@ public:
 
     // The model's caption.
     QString ModelText() const;
-    // The accessible name: the caption, else the text of the label before the control.
-    QString AccessibleName() const;
+    // The accessible name: the caption, else the text of the label before the control, else
+    // (for the first control of a panel) the panel's caption.
+    virtual QString AccessibleName() const;
+    // Gives the widget (and its parts) the accessible name.
+    virtual void SyncName();
 
     // The peer that shows hwnd, when the widget belongs to one.
     static HWND WindowOf(const QWidget* widget);
 
 protected:
+    // Whether the window's text is its caption; an edit's or a combo box's is its content.
+    virtual bool CaptionNames() const { return true; }
     bool Syncing() const { return m_syncing > 0; }
     class SyncScope {
     public:
@@ -69,6 +74,7 @@ protected:
     void Tag(QWidget* widget) const;
 
 private:
+    void RenameLabelled();
     HWND m_hwnd;
     QPointer<QWidget> m_widget;
     int m_syncing = 0;

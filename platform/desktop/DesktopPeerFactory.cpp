@@ -9,6 +9,7 @@
 #include "desktop/DesktopIpAddressPeer.h"
 #include "desktop/DesktopListBoxPeer.h"
 #include "desktop/DesktopListViewPeer.h"
+#include "desktop/DesktopOwnerButtonPeer.h"
 #include "desktop/DesktopProgressPeer.h"
 #include "desktop/DesktopStaticPeer.h"
 #include "desktop/DesktopStatusBarPeer.h"
@@ -30,7 +31,7 @@ std::unique_ptr<DesktopPeer> ControlPeer(HWND hwnd, CtlModel* model)
 {
     DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
     if (dynamic_cast<CtlButton*>(model)) {
-        if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return std::make_unique<DesktopSurfacePeer>(hwnd);
+        if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return std::make_unique<DesktopOwnerButtonPeer>(hwnd);
         return std::make_unique<DesktopButtonPeer>(hwnd);
     }
     if (dynamic_cast<CtlStatic*>(model)) {

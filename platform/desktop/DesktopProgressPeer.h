@@ -7,4 +7,6 @@ class DesktopProgressPeer : public DesktopControlPeer<CtlProgress> {
 public:
     explicit DesktopProgressPeer(HWND hwnd);
     void SyncState() override;
+    // The label above the bar, else the title of its window.
+    QString AccessibleName() const override;
 };

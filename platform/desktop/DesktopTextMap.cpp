@@ -1,5 +1,7 @@
 #include "desktop/DesktopTextMap.h"
 
+#include <algorithm>
+
 namespace DesktopTextMap {
 
 QString ToQt(const std::u16string& model)
@@ -32,10 +34,11 @@ std::u16string ToModel(const QString& qt, bool rich)
     return out;
 }
 
-int ToQtPos(const std::u16string& model, int position)
+int ToQtPos(const std::u16string& model, int position, bool rich)
 {
     int qt = 0;
     int end = std::min<int>(position, static_cast<int>(model.size()));
+    if (rich) return std::max(0, end);
     for (int i = 0; i < end; ++i) {
         // The '\n' of "\r\n" is no character of its own in Qt's copy.
         if (model[static_cast<size_t>(i)] == u'\n' && i > 0 && model[static_cast<size_t>(i) - 1] == u'\r') continue;
@@ -44,8 +47,9 @@ int ToQtPos(const std::u16string& model, int position)
     return qt;
 }
 
-int ToModelPos(const std::u16string& model, int qtPosition)
+int ToModelPos(const std::u16string& model, int qtPosition, bool rich)
 {
+    if (rich) return std::clamp(qtPosition, 0, static_cast<int>(model.size()));
     int qt = 0;
     size_t i = 0;
     while (i < model.size() && qt < qtPosition) {

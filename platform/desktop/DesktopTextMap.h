@@ -9,6 +9,7 @@ namespace DesktopTextMap {
 QString ToQt(const std::u16string& model);
 // The model's line end for a Qt text (U+2029 and '\n' are Qt's paragraph ends).
 std::u16string ToModel(const QString& qt, bool rich);
-int ToQtPos(const std::u16string& model, int position);
-int ToModelPos(const std::u16string& model, int qtPosition);
+// A rich edit's positions are the same in both, which spares a walk over a long text.
+int ToQtPos(const std::u16string& model, int position, bool rich = false);
+int ToModelPos(const std::u16string& model, int qtPosition, bool rich = false);
 } // namespace DesktopTextMap

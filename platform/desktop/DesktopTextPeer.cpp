@@ -8,7 +8,7 @@
 
 #include <QKeyEvent>
 
-#include <climits>
+#include <algorithm>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -66,8 +66,7 @@ DesktopTextPeer::DesktopTextPeer(HWND hwnd) : DesktopControlPeer(hwnd, new TextE
     m_edit->setAcceptRichText(false);
     m_edit->setTabChangesFocus(false);
     QObject::connect(m_edit->document(), &QTextDocument::contentsChange, m_edit,
-                     [this](int position, int, int) { m_changeAt = std::min(m_changeAt, position); });
-    QObject::connect(m_edit->document(), &QTextDocument::contentsChanged, m_edit, [this] { UserEdited(); });
+                     [this](int position, int removed, int added) { UserEdited(position, removed, added); });
     QObject::connect(m_edit, &QTextEdit::cursorPositionChanged, m_edit, [this] { UserSelected(); });
     QObject::connect(m_edit, &QTextEdit::selectionChanged, m_edit, [this] { UserSelected(); });
 }
@@ -119,7 +118,7 @@ void DesktopTextPeer::Rebuild(const CtlEdit& model)
             m_edit->setPalette(palette);
         }
     }
-    m_shown = m_edit->toPlainText();
+    m_length = m_edit->document()->characterCount() - 1;
     m_edit->verticalScrollBar()->setValue(scroll);
 }
 
@@ -132,13 +131,10 @@ void DesktopTextPeer::SyncState()
     // A change of state that moved no selection changed the formats.
     bool formatsChanged = model->IsRich() && doc.Serial() != m_serial && doc.Anchor() == m_anchor && doc.Caret() == m_caret;
     if (textChanged || formatsChanged) Rebuild(*model);
-    m_revision = doc.TextRevision();
-    m_serial = doc.Serial();
-    m_anchor = doc.Anchor();
-    m_caret = doc.Caret();
+    Shown(doc);
     QTextCursor cursor = m_edit->textCursor();
-    int anchor = DesktopTextMap::ToQtPos(doc.Text(), doc.Anchor());
-    int caret = DesktopTextMap::ToQtPos(doc.Text(), doc.Caret());
+    int anchor = DesktopTextMap::ToQtPos(doc.Text(), doc.Anchor(), model->IsRich());
+    int caret = DesktopTextMap::ToQtPos(doc.Text(), doc.Caret(), model->IsRich());
     if (cursor.anchor() != anchor || cursor.position() != caret) {
         cursor.setPosition(anchor);
         cursor.setPosition(caret, QTextCursor::KeepAnchor);
@@ -146,25 +142,44 @@ void DesktopTextPeer::SyncState()
     }
 }
 
-void DesktopTextPeer::UserEdited()
+void DesktopTextPeer::Shown(const CtlTextModel& doc)
+{
+    m_revision = doc.TextRevision();
+    m_serial = doc.Serial();
+    m_anchor = doc.Anchor();
+    m_caret = doc.Caret();
+}
+
+void DesktopTextPeer::UserEdited(int position, int removed, int added)
 {
     CtlEdit* model = M();
+    QTextDocument* document = m_edit->document();
+    const int length = document->characterCount() - 1;
     if (Syncing() || !model) {
-        m_changeAt = INT_MAX;
+        m_length = length;
         return;
     }
-    QString now = m_edit->toPlainText();
-    DesktopApplyEdit(*model, m_shown, now, m_changeAt);
-    m_changeAt = INT_MAX;
-    // What the model took is what is shown; a refused key is undone on screen.
-    QString taken = DesktopTextMap::ToQt(model->Doc().Text());
-    m_shown = now;
-    if (taken == now) {
-        m_revision = model->Doc().TextRevision();
-        m_serial = model->Doc().Serial();
-        m_anchor = model->Doc().Anchor();
-        m_caret = model->Doc().Caret();
-    }
+    const bool rich = model->IsRich();
+    const std::u16string& text = model->Doc().Text();
+    // Qt counts the document's last paragraph end in a change that reaches it.
+    added = std::clamp(added, 0, length - position);
+    removed = std::clamp(removed, 0, m_length - position);
+    QTextCursor stretch(document);
+    stretch.setPosition(position);
+    stretch.setPosition(position + added, QTextCursor::KeepAnchor);
+    std::u16string typed = DesktopTextMap::ToModel(stretch.selectedText(), rich);
+    int start = DesktopTextMap::ToModelPos(text, position, rich);
+    int end = DesktopTextMap::ToModelPos(text, position + removed, rich);
+    model->UserSelect(start, end);
+    if (!typed.empty()) model->UserType(std::u16string_view(typed));
+    else if (end > start) model->UserDelete();
+    m_length = length;
+    // What the model took is what is shown; a refused key is undone on screen. A rich
+    // edit's text is Qt's character for character, so its length and the typed stretch tell.
+    const std::u16string& now = model->Doc().Text();
+    bool taken = rich ? static_cast<int>(now.size()) == length && now.compare(static_cast<size_t>(start), typed.size(), typed) == 0
+                      : DesktopTextMap::ToQt(now) == m_edit->toPlainText();
+    if (taken) Shown(model->Doc());
     Resync();
 }
 
@@ -174,10 +189,12 @@ void DesktopTextPeer::UserSelected()
     if (Syncing() || !model) return;
     // Qt moves its caret before it reports the typed text; the edit brings the model's
     // caret along, and moving it first would end the typing that undo takes as one step.
-    if (m_edit->document()->characterCount() - 1 != m_shown.size()) return;
+    if (m_edit->document()->characterCount() - 1 != m_length) return;
     QTextCursor cursor = m_edit->textCursor();
     const std::u16string& text = model->Doc().Text();
-    model->UserSelect(DesktopTextMap::ToModelPos(text, cursor.anchor()), DesktopTextMap::ToModelPos(text, cursor.position()));
+    const bool rich = model->IsRich();
+    model->UserSelect(DesktopTextMap::ToModelPos(text, cursor.anchor(), rich),
+                      DesktopTextMap::ToModelPos(text, cursor.position(), rich));
     m_anchor = model->Doc().Anchor();
     m_caret = model->Doc().Caret();
     m_serial = model->Doc().Serial();

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+class CtlTextModel;
+
 class QTextEdit;
 
 class DesktopTextPeer : public DesktopControlPeer<CtlEdit> {
@@ -16,14 +18,20 @@ public:
     void SyncState() override;
     void SyncStyle() override;
 
+protected:
+    bool CaptionNames() const override { return false; }
+
 private:
     void Rebuild(const CtlEdit& model);
-    void UserEdited();
+    // Qt's document changed at `position`: `removed` characters gave way to `added` ones.
+    // Only that stretch is read and handed on, so a key costs the same in a long text.
+    void UserEdited(int position, int removed, int added);
     void UserSelected();
+    // The model's state as the screen shows it now.
+    void Shown(const CtlTextModel& doc);
     QTextEdit* m_edit;
-    QString m_shown;           // the text as last shown (Qt's form)
+    int m_length = 0;          // the length of the text as last shown (Qt's form)
     uint64_t m_revision = ~uint64_t{0};
     uint64_t m_serial = ~uint64_t{0};
     long m_anchor = -1, m_caret = -1;
-    int m_changeAt = 2147483647;   // where Qt's document changed first since the last edit
 };

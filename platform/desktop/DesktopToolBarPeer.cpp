@@ -74,36 +74,58 @@ void DesktopToolBarPeer::SyncState()
     CToolBar* bar = Model();
     if (!bar) return;
     QToolBar* tools = Bar();
-    tools->clear();
     QImage strip = DesktopImageOf(bar->GetBitmap());
     QSize imageSize(bar->GetImageSize().cx, bar->GetImageSize().cy);
     tools->setToolButtonStyle(strip.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     if (!strip.isNull()) tools->setIconSize(imageSize);
+    struct Button {
+        int index;
+        UINT id, style;
+        int image;
+    };
+    std::vector<Button> buttons;
+    std::vector<std::tuple<int, unsigned, bool>> shown;
     for (int i = 0; i < bar->GetCount(); ++i) {
-        UINT id = 0, style = 0;
-        int image = 0;
-        bar->GetButtonInfo(i, id, style, image);
-        if (style & TBBS_HIDDEN) continue;
-        if (style & TBBS_SEPARATOR) {
-            tools->addSeparator();
-            continue;
-        }
-        QString name, tip;
-        CommandTexts(id, name, tip);
-        if (name.isEmpty()) name = MenuText(Window(), id);
-        CString own = bar->GetButtonText(i);
-        if (!own.IsEmpty()) name = QString::fromUtf8(static_cast<const char*>(own));
-        QAction* action = tools->addAction(name.isEmpty() ? QString::number(id) : name);
-        action->setIcon(ButtonIcon(strip, imageSize, image));
-        action->setToolTip(tip);
-        action->setEnabled(!(style & TBBS_DISABLED));
-        action->setCheckable(style & TBBS_CHECKBOX);
-        action->setChecked(style & TBBS_CHECKED);
+        Button b{i, 0, 0, 0};
+        bar->GetButtonInfo(i, b.id, b.style, b.image);
+        if (b.style & TBBS_HIDDEN) continue;
+        buttons.push_back(b);
+        shown.emplace_back(i, b.id, (b.style & TBBS_SEPARATOR) != 0);
+    }
+    if (shown != m_shown) {
+        const QList<QAction*> old = tools->actions();
+        tools->clear();
+        qDeleteAll(old);
         HWND hwnd = Window();
-        QObject::connect(action, &QAction::triggered, tools, [this, hwnd, i] {
-            if (Syncing()) return;
-            auto* model = dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(hwnd));
-            if (model) model->PressButton(i);
-        });
+        for (const Button& b : buttons) {
+            if (b.style & TBBS_SEPARATOR) {
+                tools->addSeparator();
+                continue;
+            }
+            QAction* action = tools->addAction(QString());
+            QObject::connect(action, &QAction::triggered, tools, [this, hwnd, index = b.index] {
+                if (Syncing()) return;
+                auto* model = dynamic_cast<CToolBar*>(CWnd::FromHandlePermanent(hwnd));
+                if (model) model->PressButton(index);
+            });
+        }
+        m_shown = std::move(shown);
+    }
+    const QList<QAction*> actions = tools->actions();
+    for (size_t n = 0; n < buttons.size() && n < static_cast<size_t>(actions.size()); ++n) {
+        const Button& b = buttons[n];
+        if (b.style & TBBS_SEPARATOR) continue;
+        QString name, tip;
+        CommandTexts(b.id, name, tip);
+        if (name.isEmpty()) name = MenuText(Window(), b.id);
+        CString own = bar->GetButtonText(b.index);
+        if (!own.IsEmpty()) name = QString::fromUtf8(static_cast<const char*>(own));
+        QAction* action = actions[static_cast<qsizetype>(n)];
+        action->setText(name.isEmpty() ? QString::number(b.id) : name);
+        action->setIcon(ButtonIcon(strip, imageSize, b.image));
+        action->setToolTip(tip);
+        action->setEnabled(!(b.style & TBBS_DISABLED));
+        action->setCheckable(b.style & TBBS_CHECKBOX);
+        action->setChecked(b.style & TBBS_CHECKED);
     }
 }

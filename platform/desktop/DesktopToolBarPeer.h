@@ -3,6 +3,9 @@
 // its tool tip; a click presses the model's button.
 #include "desktop/DesktopPeer.h"
 
+#include <tuple>
+#include <vector>
+
 class CToolBar;
 class QToolBar;
 
@@ -14,4 +17,7 @@ public:
 
 private:
     CToolBar* Model() const;
+    // The buttons shown, as (index, command, separator): a change of state alone keeps them,
+    // so the bar's widgets (and what the accessibility bus sees of them) stay the same.
+    std::vector<std::tuple<int, unsigned, bool>> m_shown;
 };

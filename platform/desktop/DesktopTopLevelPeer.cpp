@@ -1,10 +1,12 @@
 #include "desktop/DesktopTopLevelPeer.h"
 
+#include "desktop/DesktopAccessible.h"
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopImages.h"
 #include "desktop/DesktopMenus.h"
 #include "desktop/DesktopSurface.h"
 #include "win32/controls/CtlMessages.h"
+#include "win32/dialogs/Dialog.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Window.h"
 
@@ -18,6 +20,8 @@
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+
+#include <string_view>
 
 namespace {
 
@@ -92,6 +96,9 @@ DesktopTopLevelPeer::DesktopTopLevelPeer(HWND hwnd, QWidget* owner)
     Tag(m_client);
     layout->addWidget(m_client, 1);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    DesktopAccessible::AsWindow(window, std::string_view(name) == WC_DIALOG);
 }
 
 QWidget* DesktopTopLevelPeer::ChildHost() const

@@ -18,6 +18,7 @@
 #include "win32/controls/RichEdit.h"
 #include "win32/windowing/Window.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -221,6 +222,30 @@ TEST_F(DesktopFrameTest, AClickOnTheToolBarAndAnAcceleratorReachTheCommandHandle
     QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(WaitFor([&] { return m_app.handled == std::vector<UINT>{kRecord}; }));
     EXPECT_EQ(CtlModelAs<CtlRichEdit>(m_frame->m_editor)->GetText(), "") << "the accelerator took the key";
+}
+
+// Buttons that only change state keep their widgets, so the bar's accessible tree keeps
+// its size however often a job starts and ends.
+TEST_F(DesktopFrameTest, TheToolBarKeepsItsButtonsWhenTheirStateChanges)
+{
+    QToolBar* bar = Peer<DesktopToolBarPeer>(m_frame->m_toolBar.m_hWnd)->Bar();
+    auto children = [&] {
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(bar);
+        return tree ? tree->childCount() : -1;
+    };
+    const int before = children();
+    const qsizetype buttons = bar->findChildren<QToolButton*>().size();
+    QWidget* start = bar->widgetForAction(ToolAction("Start"));
+    ASSERT_GT(before, 0);
+    for (int round = 0; round < 5; ++round) {
+        m_frame->m_speaking = !m_frame->m_speaking;
+        m_app.OnIdle(0);
+        ASSERT_TRUE(WaitFor([&] { return ToolAction("Stop")->isEnabled() == m_frame->m_speaking; }));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(children(), before);
+    EXPECT_EQ(bar->findChildren<QToolButton*>().size(), buttons);
+    EXPECT_EQ(bar->widgetForAction(ToolAction("Start")), start);
 }
 
 TEST_F(DesktopFrameTest, ResizingTheWindowResizesTheModelAndItsLayout)

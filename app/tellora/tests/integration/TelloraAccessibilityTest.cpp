@@ -17,9 +17,14 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr unsigned kStateMultiLine = 17;
+constexpr unsigned kStateEnabled = 8;
+constexpr unsigned kStateChecked = 4;
+constexpr unsigned kStateShowing = 25;
 
 struct Node {
     QString service;
@@ -34,6 +39,7 @@ protected:
             kill(m_program, SIGTERM);
             DesktopChild::WaitEnd(m_program, 20000);
         }
+        if (m_programOut >= 0) close(m_programOut);
         DesktopChild::Stop(m_bus);
         DesktopChild::Stop(m_server);
         if (m_a11y.isConnected()) QDBusConnection::disconnectFromBus(m_a11y.name());
@@ -128,66 +134,141 @@ protected:
         return out;
     }
     bool Eventually(const std::function<bool()>& pred, int ms = 60000) { return QTest::qWaitFor(pred, ms); }
+    // Starts tellora on its own X server and session bus, past the first start's codec
+    // question; the program's node on the accessibility bus, or none (m_skip says why).
+    std::optional<Node> StartTellora()
+    {
+        std::string display = DesktopChild::StartXvfb(&m_server);
+        if (display.empty()) return Skip("Xvfb cannot start (scripts/setup.sh installs it)");
+        // The bus's own socket goes to a folder of this test's, not the user's.
+        std::string runtime = std::string(std::getenv("MORVANE_HOME")) + "/a11y-runtime";
+        mkdir(runtime.c_str(), 0700);
+        int busOut = -1;
+        m_bus = DesktopChild::Spawn({"dbus-daemon", "--session", "--nofork", "--print-address=1"}, {"XDG_RUNTIME_DIR=" + runtime},
+                                    &busOut, "/dev/null");
+        std::string address = m_bus > 0 ? DesktopChild::ReadLine(busOut, 20000) : std::string();
+        if (busOut >= 0) close(busOut);
+        if (address.empty()) return Skip("no private session bus: dbus-daemon cannot start (scripts/setup.sh installs it)");
+        // Each test's own connections: a name stays taken by the last test's.
+        static int run = 0;
+        const QString suffix = QString::number(++run);
+        m_session = QDBusConnection::connectToBus(QString::fromStdString(address), "tellora-a11y-session" + suffix);
+        QDBusReply<QString> a11yAddress =
+            m_session.call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress"),
+                           QDBus::Block, 20000);
+        if (!a11yAddress.isValid() || a11yAddress.value().isEmpty())
+            return Skip("the accessibility bus does not start (at-spi2-core): " + a11yAddress.error().message().toStdString());
+        m_a11y = QDBusConnection::connectToBus(a11yAddress.value(), "tellora-a11y" + suffix);
+        EXPECT_TRUE(m_a11y.isConnected());
+        if (!m_a11y.isConnected()) return std::nullopt;
+
+        char self[4096] = {};
+        EXPECT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+        std::string program = std::string(self).substr(0, std::string(self).rfind('/')) + "/tellora";
+        std::string home = std::string(std::getenv("MORVANE_HOME")) + "/a11y";
+        m_program = DesktopChild::Spawn({program},
+                                        {"DISPLAY=:" + display, "DBUS_SESSION_BUS_ADDRESS=" + address, "QT_QPA_PLATFORM=xcb",
+                                         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1", "MORVANE_HOME=" + home, "MORVANE_AUDIO=null",
+                                         "XDG_RUNTIME_DIR=" + runtime},
+                                        &m_programOut, home + "-errors.txt");
+        EXPECT_GT(m_program, 0);
+        if (m_program <= 0) return std::nullopt;
+
+        // The program among the desktop's applications.
+        const Node desktop{"org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root"};
+        std::optional<Node> app;
+        EXPECT_TRUE(Eventually([&] {
+            for (const Node& n : Children(desktop))
+                if (Name(n) == "tellora") app = n;
+            return app.has_value();
+        })) << "tellora on the accessibility bus";
+        if (!app) return std::nullopt;
+        // A first start offers to check the codecs it has not tested; a user who only wants to
+        // listen declines.
+        std::optional<Node> check;
+        if (Eventually([&] { return (check = Window(*app, "Load new audio codecs")).has_value(); }, 20000)) {
+            std::optional<Node> decline = Named(*check, "Cancel");
+            EXPECT_TRUE(decline) << Dump(*check, 0);
+            if (!decline) return std::nullopt;
+            Press(*decline);
+            EXPECT_TRUE(Eventually([&] { return !Window(*app, "Load new audio codecs"); })) << "the codec check closes";
+        }
+        return app;
+    }
+    std::optional<Node> Skip(const std::string& why)
+    {
+        m_skip = why;
+        return std::nullopt;
+    }
+    // The names of the labels the bus relates to the node.
+    QStringList LabelledBy(const Node& node)
+    {
+        constexpr unsigned kLabelledBy = 2;
+        QStringList names;
+        QDBusMessage reply = Call(node, "org.a11y.atspi.Accessible", "GetRelationSet");
+        if (reply.arguments().isEmpty()) return names;
+        const QDBusArgument relations = reply.arguments().first().value<QDBusArgument>();
+        relations.beginArray();
+        while (!relations.atEnd()) {
+            unsigned type = 0;
+            relations.beginStructure();
+            relations >> type;
+            relations.beginArray();
+            while (!relations.atEnd()) {
+                Node target;
+                QDBusObjectPath path;
+                relations.beginStructure();
+                relations >> target.service >> path;
+                relations.endStructure();
+                target.path = path.path();
+                if (type == kLabelledBy) names << Name(target);
+            }
+            relations.endArray();
+            relations.endStructure();
+        }
+        relations.endArray();
+        return names;
+    }
+    QString Role(const Node& node)
+    {
+        QDBusMessage reply = Call(node, "org.a11y.atspi.Accessible", "GetRoleName");
+        return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
+    }
+    // The program's top-level window of that name.
+    std::optional<Node> Window(const Node& app, const QString& name)
+    {
+        for (const Node& n : Children(app))
+            if (Name(n) == name) return n;
+        return std::nullopt;
+    }
+    // Record... opens the export dialog.
+    std::optional<Node> OpenExport(const Node& app)
+    {
+        std::optional<Node> record = Named(app, "Record to an audio file");
+        EXPECT_TRUE(record);
+        if (!record) return std::nullopt;
+        Press(*record);
+        std::optional<Node> dialog;
+        EXPECT_TRUE(Eventually([&] {
+            dialog = Window(app, "Export");
+            return dialog && Named(*dialog, "Cancel");
+        })) << "the export dialog with its Cancel";
+        return dialog;
+    }
+
 
     pid_t m_server = -1, m_bus = -1, m_program = -1;
+    int m_programOut = -1;
+    std::string m_skip;
     QDBusConnection m_session{QString()};
     QDBusConnection m_a11y{QString()};
 };
 
 TEST_F(TelloraAccessibilityTest, FindTheEditorTypePressStartOpenRecordAndCancelIt)
 {
-    std::string display = DesktopChild::StartXvfb(&m_server);
-    if (display.empty()) GTEST_SKIP() << "Xvfb cannot start (scripts/setup.sh installs it)";
-    int busOut = -1;
-    m_bus = DesktopChild::Spawn({"dbus-daemon", "--session", "--nofork", "--print-address=1"}, {}, &busOut, "/dev/null");
-    std::string address = m_bus > 0 ? DesktopChild::ReadLine(busOut, 20000) : std::string();
-    if (busOut >= 0) close(busOut);
-    if (address.empty()) GTEST_SKIP() << "no private session bus: dbus-daemon cannot start (scripts/setup.sh installs it)";
-    m_session = QDBusConnection::connectToBus(QString::fromStdString(address), "tellora-a11y-session");
-    QDBusReply<QString> a11yAddress =
-        m_session.call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress"),
-                       QDBus::Block, 20000);
-    if (!a11yAddress.isValid() || a11yAddress.value().isEmpty())
-        GTEST_SKIP() << "the accessibility bus does not start (at-spi2-core): " << a11yAddress.error().message().toStdString();
-    m_a11y = QDBusConnection::connectToBus(a11yAddress.value(), "tellora-a11y");
-    ASSERT_TRUE(m_a11y.isConnected());
-
-    char self[4096] = {};
-    ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
-    std::string program = std::string(self).substr(0, std::string(self).rfind('/')) + "/tellora";
-    std::string home = std::string(std::getenv("MORVANE_HOME")) + "/a11y";
-    int programOut = -1;
-    m_program = DesktopChild::Spawn({program},
-                                    {"DISPLAY=:" + display, "DBUS_SESSION_BUS_ADDRESS=" + address, "QT_QPA_PLATFORM=xcb",
-                                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1", "MORVANE_HOME=" + home, "MORVANE_AUDIO=null"},
-                                    &programOut, home + "-errors.txt");
-    ASSERT_GT(m_program, 0);
-
-    // The program among the desktop's applications, and its window.
-    const Node desktop{"org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root"};
-    std::optional<Node> app;
-    ASSERT_TRUE(Eventually([&] {
-        for (const Node& n : Children(desktop))
-            if (Name(n) == "tellora") app = n;
-        return app.has_value();
-    })) << "tellora on the accessibility bus";
-    // A first start offers to check the codecs it has not tested; a user who only wants to
-    // listen declines.
-    std::optional<Node> check;
-    if (Eventually([&] {
-            for (const Node& n : Children(*app))
-                if (Name(n) == "Load new audio codecs") check = n;
-            return check.has_value();
-        }, 20000)) {
-        std::optional<Node> decline = Named(*check, "Cancel");
-        ASSERT_TRUE(decline) << Dump(*check, 0);
-        Press(*decline);
-        EXPECT_TRUE(Eventually([&] {
-            for (const Node& n : Children(*app))
-                if (Name(n) == "Load new audio codecs") return false;
-            return true;
-        })) << "the codec check closes";
-    }
+    std::optional<Node> app = StartTellora();
+    if (!m_skip.empty()) GTEST_SKIP() << m_skip;
+    ASSERT_TRUE(app);
     std::optional<Node> editor, start, stop;
     ASSERT_TRUE(Eventually([&] {
         editor = Find(*app, [&](const Node& n) { return Implements(n, "org.a11y.atspi.EditableText") && HasState(n, kStateMultiLine); });
@@ -217,23 +298,81 @@ TEST_F(TelloraAccessibilityTest, FindTheEditorTypePressStartOpenRecordAndCancelI
     Press(*stop);
 
     // Record... opens the export dialog; its Cancel closes it.
-    std::optional<Node> record = Named(*app, "Record to an audio file");
-    ASSERT_TRUE(record);
-    Press(*record);
-    std::optional<Node> dialog, cancel;
+    std::optional<Node> dialog = OpenExport(*app);
+    ASSERT_TRUE(dialog);
+    Press(*Named(*dialog, "Cancel"));
+    EXPECT_TRUE(Eventually([&] { return !Window(*app, "Export"); })) << "Cancel closed the dialog";
+}
+
+// What a screen reader's user hears of each control: its role and its name, as a sighted
+// user reads them off the screen.
+TEST_F(TelloraAccessibilityTest, EveryWindowAndControlIsHeardWithItsRoleAndName)
+{
+    std::optional<Node> app = StartTellora();
+    if (!m_skip.empty()) GTEST_SKIP() << m_skip;
+    ASSERT_TRUE(app);
+    std::optional<Node> main;
     ASSERT_TRUE(Eventually([&] {
         for (const Node& n : Children(*app))
-            if (Name(n) == "Export") dialog = n;
-        cancel = dialog ? Named(*dialog, "Cancel") : std::nullopt;
-        return cancel.has_value();
-    })) << "the export dialog with its Cancel";
-    Press(*cancel);
-    EXPECT_TRUE(Eventually([&] {
-        for (const Node& n : Children(*app))
-            if (Name(n) == "Export") return false;
-        return true;
-    })) << "Cancel closed the dialog";
-    close(programOut);
+            if (Name(n).startsWith("Morvane Tellora") || Name(n).startsWith("Tellora")) main = n;
+        return main && Named(*main, "Align Right");
+    })) << Dump(*app, 0);
+    EXPECT_EQ(Role(*main), "frame") << Name(*main).toStdString();
+    struct Control {
+        const char* name;
+        const char* role;
+    };
+    const std::vector<Control> controls = {
+        {"Start talking", "push button"}, {"Stop talking", "push button"}, {"Voice", "combo box"},
+        {"Speed", "slider"},              {"Volume", "slider"},            {"Font", "combo box"},
+        {"Size", "combo box"},            {"Text", "text"},                {"Bold", "push button"},
+        {"Italic", "push button"},        {"Underline", "push button"},    {"Align Left", "push button"},
+        {"Align Center", "push button"},  {"Align Right", "push button"},
+    };
+    for (const Control& c : controls) {
+        // Named, or (a combo box, whose name is its current text) labelled so.
+        std::optional<Node> node = Find(*main, [&](const Node& n) {
+            QString role = Role(n);
+            return role == c.role && (Name(n) == c.name || LabelledBy(n).contains(c.name));
+        });
+        EXPECT_TRUE(node) << c.name << " as a " << c.role;
+    }
+
+    // The format buttons toggle: Bold pressed makes the typing bold and shows checked.
+    std::optional<Node> bold = Named(*main, "Bold");
+    EXPECT_FALSE(HasState(*bold, kStateChecked));
+    Press(*bold);
+    EXPECT_TRUE(Eventually([&] { return HasState(*bold, kStateChecked); })) << "Bold shows checked";
+    Press(*bold);
+    EXPECT_TRUE(Eventually([&] { return !HasState(*bold, kStateChecked); }));
+
+    // A tool bar whose buttons only change state keeps its tree: Start changes which of
+    // them are enabled.
+    std::optional<Node> bar = Find(*main, [&](const Node& n) { return Role(n) == "tool bar"; });
+    ASSERT_TRUE(bar);
+    const size_t tools = Children(*bar).size();
+    Press(*Named(*main, "Start talking"));
+    EXPECT_TRUE(Eventually([&] { return HasState(*Named(*main, "Stop talking"), kStateEnabled); }));
+    Press(*Named(*main, "Stop talking"));
+
+    // The export dialog, its choices and the edit inside a combo box.
+    std::optional<Node> dialog = OpenExport(*app);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(Role(*dialog), "dialog");
+    std::optional<Node> next = Named(*dialog, "Next >>");
+    ASSERT_TRUE(next) << Dump(*dialog, 0);
+    Press(*next);
+    std::optional<Node> automatic;
+    ASSERT_TRUE(Eventually([&] { return (automatic = Named(*dialog, "Automatic")).has_value(); })) << Dump(*dialog, 0);
+    EXPECT_EQ(Role(*automatic), "radio button");
+    EXPECT_EQ(Role(*Named(*dialog, "Specify")), "radio button");
+    // The edit of a combo box one can type in is named as the box.
+    EXPECT_TRUE(Find(*dialog, [&](const Node& n) { return Role(n) == "text" && Name(n) == "Compressor:"; })) << Dump(*dialog, 0);
+    EXPECT_FALSE(Find(*dialog, [&](const Node& n) { return Role(n) == "text" && Name(n).isEmpty() && HasState(n, kStateShowing); }))
+        << "no edit field without a name";
+    Press(*Named(*dialog, "Cancel"));
+    EXPECT_TRUE(Eventually([&] { return !Window(*app, "Export"); }));
+    EXPECT_EQ(Children(*bar).size(), tools) << "no hidden copies of the tool bar's buttons";
 }
 
 } // namespace
