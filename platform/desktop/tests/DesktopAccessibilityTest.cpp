@@ -80,7 +80,7 @@ protected:
     }
 };
 
-class DesktopAccessibilityTest : public DesktopTest {
+class DesktopAccessibilityTest : public DesktopDialogFixture {
 protected:
     void SetUp() override
     {
@@ -94,20 +94,8 @@ protected:
         for (const char* voice : {"Anna", "Bert", "Cleo"})
             SendDlgItemMessageA(dialog, kVoice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(voice));
         SendDlgItemMessageA(dialog, kVoice, CB_SETCURSEL, 0, 0);
-        ASSERT_TRUE(WaitFor([&] {
-            auto* peer = DesktopBackend::Instance().FindPeer(dialog);
-            return peer && peer->Widget()->isVisible() && Item(kBar);
-        }));
-        QWidget* window = DesktopBackend::Instance().FindPeer(dialog)->Widget();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        ShowActive([&] { return Item(kBar) != nullptr; });
     }
-    void TearDown() override
-    {
-        if (IsWindow(dialog)) DestroyWindow(dialog);
-        DesktopBackend::Instance().Flush();
-    }
-    QWidget* Item(int id) { return WidgetOf<QWidget>(GetDlgItem(dialog, id)); }
     static QAccessibleInterface* Bus(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
     bool Heard(int id, int code) const
     {
@@ -116,7 +104,6 @@ protected:
         return false;
     }
 
-    HWND dialog = nullptr;
     CheckPicture m_picture;
 };
 

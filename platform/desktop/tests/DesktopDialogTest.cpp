@@ -67,7 +67,7 @@ MvDialogTemplate Form()
     return form;
 }
 
-class DesktopDialogTest : public DesktopTest {
+class DesktopDialogTest : public DesktopDialogFixture {
 protected:
     void SetUp() override
     {
@@ -78,22 +78,9 @@ protected:
         for (const char* voice : {"Anna", "Bert", "Cleo"}) SendDlgItemMessageA(dialog, kVoice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(voice));
         for (const char* row : {"one", "two", "three"}) SendDlgItemMessageA(dialog, kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
         SendDlgItemMessageA(dialog, kSpeed, TBM_SETRANGE, TRUE, MAKELPARAM(0, 20));
-        ASSERT_TRUE(WaitFor([&] {
-            auto* peer = DesktopBackend::Instance().FindPeer(dialog);
-            return peer && peer->Widget()->isVisible();
-        }));
-        QWidget* window = DesktopBackend::Instance().FindPeer(dialog)->Widget();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        ShowActive();
     }
-    void TearDown() override
-    {
-        if (IsWindow(dialog)) DestroyWindow(dialog);
-        DesktopBackend::Instance().Flush();
-    }
-    QWidget* Item(int id) { return WidgetOf<QWidget>(GetDlgItem(dialog, id)); }
 
-    HWND dialog = nullptr;
 };
 
 TEST_F(DesktopDialogTest, EveryControlStandsWhereItsModelPlacesItAsTheWidgetOfItsKind)

@@ -4,6 +4,8 @@
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopPeer.h"
 #include "desktop/DesktopStart.h"
+#include "win32/dialogs/Dialog.h"
+#include "win32/windowing/Window.h"
 
 #include <QApplication>
 #include <QTest>
@@ -47,3 +49,28 @@ protected:
         return peer ? qobject_cast<W*>(peer->Widget()) : nullptr;
     }
 };
+
+// A test of one dialog on the screen: shown and active, destroyed after.
+class DesktopDialogFixture : public DesktopTest {
+protected:
+    // Waits until the dialog shows (and `ready` holds) and makes it the active window.
+    void ShowActive(const std::function<bool()>& ready = {})
+    {
+        ASSERT_TRUE(WaitFor([&] {
+            auto* peer = DesktopBackend::Instance().FindPeer(dialog);
+            return peer && peer->Widget()->isVisible() && (!ready || ready());
+        }));
+        QWidget* window = DesktopBackend::Instance().FindPeer(dialog)->Widget();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void TearDown() override
+    {
+        if (IsWindow(dialog)) DestroyWindow(dialog);
+        DesktopBackend::Instance().Flush();
+    }
+    QWidget* Item(int id) { return WidgetOf<QWidget>(GetDlgItem(dialog, id)); }
+
+    HWND dialog = nullptr;
+};
+
