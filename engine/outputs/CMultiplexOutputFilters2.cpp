@@ -7,6 +7,7 @@
 #include "CFilterTagWriter.h"
 #include "CFormatTypes.h"
 #include "CFtpFileWriter.h"
+#include "CInputFilters2.h"
 #include "CMuxFilter.h"
 #include "COutputFilter.h"
 #include "CVideoCodecInfo.h"
@@ -81,12 +82,20 @@ const CFormatType* CMultiplexOutputFilters2::FormatRow() const
 
 bool CMultiplexOutputFilters2::Connect(CInputFilters2* input)
 {
-    if (PrepareOutput(input) && CNilOutputFilters2::Connect(input) && ConnectOutput()) {
+    if (PrepareOutput(input) && CNilOutputFilters2::Connect(input) && KeepsWantedStreams(input) && ConnectOutput()) {
         WriteTags();
         return true;
     }
     Disconnect();
     return false;
+}
+
+// A stream the job asks for that could not be made fails the job, never leaves the file without it.
+bool CMultiplexOutputFilters2::KeepsWantedStreams(CInputFilters2* input) const
+{
+    if (m_wantsVideo && SupportVideo() && input->GetVideoPinCount(m_outputType) > 0 && m_videoChains.empty())
+        return false;
+    return !(m_wantsAudio && SupportAudio() && input->GetAudioPinCount(m_outputType) > 0 && m_audioChains.empty());
 }
 
 bool CMultiplexOutputFilters2::PrepareOutput(CInputFilters2*)

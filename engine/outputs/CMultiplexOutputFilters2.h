@@ -78,6 +78,7 @@ public:
     virtual bool GetPosition(double& seconds);
 
     bool SupportVideo() const;
+    bool KeepsWantedStreams(CInputFilters2* input) const;
     bool SupportAudio() const;
     bool UseProfile() const;
     bool UseAudioCodec() const;

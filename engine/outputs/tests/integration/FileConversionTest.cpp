@@ -272,6 +272,39 @@ TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
     }
 }
 
+TEST_F(FileConversionTest, OggCarriesTheoraVideoAndAVideoThatCannotBeMadeRefusesTheJob)
+{
+    const fs::path clip = m_dir / "clip.avi";
+    ASSERT_TRUE(MakeClip(clip, 44100, 2));
+    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
+    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
+    CVideoCodecInfo* theora = CVideoCodecsInfo::sInfo->Add("Theora Video", "");
+    theora->SetId(CLSID_TheoraVideoEncoder);
+    theora->SetSupported(1100, true);
+    auto picture = [](const char* codec) {
+        return [codec](CFileOutputFilters2& output) {
+            output.SetVideoCodecName(codec, "");
+            output.SetVideoWidth(320);
+            output.SetVideoHeight(240);
+            output.SetVideoFrameRate(25);
+        };
+    };
+    const fs::path ogv = m_dir / "out" / "clip.ogv";
+    Convert({1100, "clip.ogv", "Vorbis Encoder", "vorbis"}, ogv, clip, picture("Theora Video"));
+    SDecodedMedia decoded;
+    ASSERT_TRUE(DecodeMedia(ogv, 25, decoded));
+    EXPECT_EQ(decoded.videoCodec, "theora");
+    EXPECT_EQ(decoded.width, 320);
+    EXPECT_EQ(decoded.height, 240);
+    EXPECT_EQ(decoded.frames, 50);
+    EXPECT_EQ(decoded.audioCodec, "vorbis");
+    // No encoder can make the picture: raw pictures into OGG, a codec that is not installed
+    // into AVI. The job is refused rather than written without its video.
+    Convert({1100, "raw.ogv", "Vorbis Encoder", "vorbis"}, m_dir / "out" / "raw.ogv", clip, picture(""), false);
+    Convert({100, "absent.avi", "Lame_enc.dll", "mp3"}, m_dir / "out" / "absent.avi", clip,
+            picture("DivX Pro 5.1.1 Codec"), false);
+}
+
 TEST_F(FileConversionTest, ClipBecomesRawDvAndTypeOneDvAviAtTheTvSystems)
 {
     for (ESplitterType type : {900, 110}) EXPECT_TRUE(UFilterUtils2::NoneAliasFormatInstalled(type)) << type;
