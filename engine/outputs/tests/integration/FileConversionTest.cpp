@@ -85,6 +85,15 @@ protected:
         codec->SetId(id);
         for (ESplitterType type : types) codec->SetSupported(type, true);
     }
+    // A video encoder as the codec tester finds it, for those types.
+    CVideoCodecInfo* AddVideoCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
+    {
+        if (!CVideoCodecsInfo::sInfo) m_videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
+        CVideoCodecInfo* codec = CVideoCodecsInfo::sInfo->Add(name, "");
+        codec->SetId(id);
+        for (ESplitterType type : types) codec->SetSupported(type, true);
+        return codec;
+    }
 
     // Converts the tone through the engine's input and file output sets and runs the graph to its end;
     // `video`, when given, sets the video and may change the other settings. A conversion that is
@@ -154,6 +163,7 @@ protected:
     CDirectShowWindow m_window;
     std::unique_ptr<CFormatTypes> m_types;
     std::unique_ptr<CAudioCodecsInfo> m_codecs;
+    std::unique_ptr<CVideoCodecsInfo> m_videoCodecs;
     CMediaTags m_tags;
 };
 
@@ -229,18 +239,8 @@ TEST_F(FileConversionTest, VideoIsEncodedScaledAndRetimed)
 {
     const fs::path clip = m_dir / "clip.avi";
     ASSERT_TRUE(MakeClip(clip, 22050, 1));
-    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
-    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
-    const struct {
-        const char* name;
-        GUID id;
-    } codecs[] = {{"MPEG-4 Video", CLSID_Mpeg4VideoEncoder}, {"Motion JPEG", CLSID_MjpegVideoEncoder}};
-    for (const auto& codec : codecs) {
-        CVideoCodecInfo* info = CVideoCodecsInfo::sInfo->Add(codec.name, "");
-        info->SetId(codec.id);
-        info->SetSupported(100, true);
-        info->SetSupported(1200, true);
-    }
+    AddVideoCodec("MPEG-4 Video", CLSID_Mpeg4VideoEncoder, {100, 1200});
+    AddVideoCodec("Motion JPEG", CLSID_MjpegVideoEncoder, {100, 1200});
     const struct {
         ESplitterType type;
         const char* file;
@@ -276,11 +276,7 @@ TEST_F(FileConversionTest, OggCarriesTheoraVideoAndAVideoThatCannotBeMadeRefuses
 {
     const fs::path clip = m_dir / "clip.avi";
     ASSERT_TRUE(MakeClip(clip, 44100, 2));
-    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
-    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
-    CVideoCodecInfo* theora = CVideoCodecsInfo::sInfo->Add("Theora Video", "");
-    theora->SetId(CLSID_TheoraVideoEncoder);
-    theora->SetSupported(1100, true);
+    AddVideoCodec("Theora Video", CLSID_TheoraVideoEncoder, {1100});
     auto picture = [](const char* codec) {
         return [codec](CFileOutputFilters2& output) {
             output.SetVideoCodecName(codec, "");
@@ -310,11 +306,8 @@ TEST_F(FileConversionTest, ClipBecomesRawDvAndTypeOneDvAviAtTheTvSystems)
     for (ESplitterType type : {900, 110}) EXPECT_TRUE(UFilterUtils2::NoneAliasFormatInstalled(type)) << type;
     const fs::path clip = m_dir / "tv.avi";
     ASSERT_TRUE(MakeClip(clip, 44100, 2));
-    std::unique_ptr<CVideoCodecsInfo> videoCodecs;
-    if (!CVideoCodecsInfo::sInfo) videoCodecs = std::make_unique<CVideoCodecsInfo>(true);
-    // The DV video encoder as the codec tester finds it, and the sound row the writer packs itself.
-    CVideoCodecInfo* picture = CVideoCodecsInfo::sInfo->Add("DV Video Encoder", "");
-    picture->SetId(CLSID_DvVideoEncoder);
+    // The DV video encoder, and the sound row the writer packs itself.
+    CVideoCodecInfo* picture = AddVideoCodec("DV Video Encoder", CLSID_DvVideoEncoder, {});
     CAudioCodecInfo* sound = CAudioCodecsInfo::sInfo->Add("DV Audio", "Dummy DV Audio");
     sound->SetVirtual(true);
     for (ESplitterType type : {900, 110}) {
