@@ -203,7 +203,9 @@ bool CDirectShowSystem2::LoadLame(bool initial)
     lame->SetVirtual(true);
     if (!initial) lame->SetSkipped(false);
     lame->Activate(loaded);
-    for (LONG type : {350, 500, 100, 1200, 1100}) lame->SetSupported(type, true);
+    for (LONG type : {350, 500, 100, 1200}) lame->SetSupported(type, true);
+    // Ogg holds no MP3: offered there, the encoder would make a recording that cannot be written.
+    lame->SetSupported(1100, false);
     return loaded;
 }
 

@@ -54,7 +54,8 @@ TEST_F(EngineSystemStartupTest, TheEngineBringsItsTablesCataloguesAndEncoderRowA
         CAudioCodecInfo* lame = CAudioCodecsInfo::sInfo->Find("Lame_enc.dll", "Morvane lame_enc.dll");
         ASSERT_NE(nullptr, lame);
         EXPECT_TRUE(lame->IsActivated()) << "the MP3 encoder library loads here";
-        for (ESplitterType type : {350, 500, 100, 1200, 1100}) EXPECT_TRUE(lame->IsSupported(type)) << type;
+        for (ESplitterType type : {350, 500, 100, 1200}) EXPECT_TRUE(lame->IsSupported(type)) << type;
+        EXPECT_FALSE(lame->IsSupported(1100)) << "Ogg holds no MP3";
         CAudioCodecInfo* dv = CAudioCodecsInfo::sInfo->Find("DV Audio", "Dummy DV Audio");
         ASSERT_NE(nullptr, dv);
         EXPECT_TRUE(dv->IsSupported(900));

@@ -11,6 +11,7 @@
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/intreadwrite.h>
 }
@@ -96,6 +97,26 @@ bool FillParameters(const AM_MEDIA_TYPE& type, bool video, AVCodecParameters& p,
     return true;
 }
 
+// Whether the container can hold a stream of these parameters: the container library's own
+// set-up is tried, which refuses a codec the container cannot carry (PCM in MP3 or Ogg).
+// Only such a refusal counts; other complaints of the trial are left to the real writing.
+bool ContainerHolds(const char* container, const AVCodecParameters& p)
+{
+    const AVOutputFormat* format = av_guess_format(container, nullptr, nullptr);
+    if (!format) return false;
+    if (avformat_query_codec(format, p.codec_id, FF_COMPLIANCE_NORMAL) == 0) return false;
+    AVFormatContext* trial = nullptr;
+    if (avformat_alloc_output_context2(&trial, format, nullptr, nullptr) < 0) return true;
+    AVStream* stream = avformat_new_stream(trial, nullptr);
+    int result = stream ? avcodec_parameters_copy(stream->codecpar, &p) : AVERROR(ENOMEM);
+    if (result >= 0) {
+        stream->time_base = kUnits;
+        result = avformat_init_output(trial, nullptr);
+    }
+    avformat_free_context(trial);
+    return result != AVERROR(EINVAL) && result != AVERROR(ENOSYS);
+}
+
 // The samples to drop at the packet's ends, as the container library takes them.
 bool AddSkipSamples(AVPacket& packet, const MediaSample& sample)
 {
@@ -169,7 +190,8 @@ HRESULT CStreamMultiplexer::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& t
         return VFW_E_TYPE_NOT_ACCEPTED;
     AVCodecParameters* p = avcodec_parameters_alloc();
     AVRational rate;
-    bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p, rate);
+    bool ok = p && FillParameters(type, m_kind.video && pin->Index() == 0, *p, rate) &&
+              ContainerHolds(m_kind.container, *p);
     avcodec_parameters_free(&p);
     return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }

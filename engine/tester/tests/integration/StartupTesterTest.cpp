@@ -49,7 +49,7 @@ protected:
     std::unique_ptr<CVideoCodecsInfo> m_video;
 };
 
-TEST_F(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
+TEST_F(StartupTesterTest, TheMp3RowPcmAndVorbisAreMarkedForTheTypesThatHoldWhatTheyMake)
 {
     auto add = [](const char* name, const GUID& id) {
         CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
@@ -60,11 +60,17 @@ TEST_F(StartupTesterTest, TheMp3RowAndVorbisAreMarkedForTheTypesTheyReach)
     };
     CAudioCodecInfo* lame = add("Lame_enc.dll", CLSID_Mp3AudioEncoder);
     CAudioCodecInfo* vorbis = add("Vorbis Encoder", CLSID_VorbisAudioEncoder);
+    CAudioCodecInfo* pcm = add("PCM", CLSID_PcmAudioCompressor);
     RunTester();
 
     EXPECT_TRUE(lame->GetTested());
     EXPECT_GT(lame->GetSampleRateCount(), 0);
-    for (ESplitterType type : {350, 500, 100, 1200, 1100}) EXPECT_TRUE(lame->IsSupported(type)) << type;
+    for (ESplitterType type : {350, 500, 100, 1200}) EXPECT_TRUE(lame->IsSupported(type)) << type;
+    EXPECT_FALSE(lame->IsSupported(1100)) << "Ogg holds no MP3";
+    // Raw samples go into WAV, AVI and Matroska, never into an MP3 or Ogg file.
+    EXPECT_TRUE(pcm->GetTested());
+    for (ESplitterType type : {500, 100, 1200}) EXPECT_TRUE(pcm->IsSupported(type)) << type;
+    for (ESplitterType type : {350, 1100}) EXPECT_FALSE(pcm->IsSupported(type)) << type;
     EXPECT_TRUE(vorbis->GetTested());
     EXPECT_TRUE(vorbis->IsSupported(1100));
     // Vorbis is never tried against another type's multiplexer.
