@@ -77,6 +77,18 @@ function(mv_install_library target)
   install(TARGETS ${target} LIBRARY DESTINATION lib)
 endfunction()
 
+# mv_test_module(<name> SOURCE <file> LINKS ...)
+#   A library that only tests load, built in its own folder: the program's library folder
+#   holds what the program ships (its About box lists that folder).
+function(mv_test_module name)
+  cmake_parse_arguments(A "" "SOURCE" "LINKS" ${ARGN})
+  add_library(${name} MODULE ${A_SOURCE})
+  target_link_libraries(${name} PRIVATE ${A_LINKS})
+  set_target_properties(${name} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/testlib)
+  # A build tree from before kept it among the program's libraries.
+  file(REMOVE ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/lib${name}.so)
+endfunction()
+
 # One GoogleTest program from the given sources, run by CTest under the given label.
 function(mv_test_program name label timeout)
   cmake_parse_arguments(A "" "" "SOURCES;LINKS" ${ARGN})

@@ -15,15 +15,17 @@ constexpr DWORD kSliderStyle = TBS_HORZ | TBS_BOTH | TBS_NOTICKS | WS_TABSTOP;
 MvDialogTemplate MakeTemplate()
 {
     using U = UDialogTemplates;
+    // Wide enough for the longest voice names ("English (America, New York City)").
+    constexpr short kWidth = 180;
     MvDialogTemplate t = U::Make(
-        "", 120, 100,
-        {U::Item("Static", "Voice", kVoiceLabel, 0, 7, 7, 106, 8),
+        "", kWidth + 14, 100,
+        {U::Item("Static", "Voice", kVoiceLabel, 0, 7, 7, kWidth, 8),
          U::Item("ComboBox", "", CSpeechPanel::kVoiceCombo, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 7, 18,
-                 106, 100),
-         U::Item("Static", "Speed", kSpeedLabel, 0, 7, 38, 106, 8),
-         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kSpeedSlider, kSliderStyle, 7, 48, 106, 15),
-         U::Item("Static", "Volume", kVolumeLabel, 0, 7, 68, 106, 8),
-         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kVolumeSlider, kSliderStyle, 7, 78, 106, 15)});
+                 kWidth, 100),
+         U::Item("Static", "Speed", kSpeedLabel, 0, 7, 38, kWidth, 8),
+         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kSpeedSlider, kSliderStyle, 7, 48, kWidth, 15),
+         U::Item("Static", "Volume", kVolumeLabel, 0, 7, 68, kWidth, 8),
+         U::Item(TRACKBAR_CLASS, "", CSpeechPanel::kVolumeSlider, kSliderStyle, 7, 78, kWidth, 15)});
     t.style = WS_CHILD | DS_CONTROL;
     return t;
 }
@@ -33,6 +35,7 @@ BEGIN_MESSAGE_MAP(CSpeechPanel, CObjectPanel)
     ON_CBN_SELCHANGE(kVoiceCombo, OnSelchangeComboVoice)
     ON_NOTIFY(NM_RELEASEDCAPTURE, kSpeedSlider, OnReleasedcaptureSliderSpeed)
     ON_NOTIFY(NM_RELEASEDCAPTURE, kVolumeSlider, OnReleasedcaptureSliderVolume)
+    ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 CSpeechPanel::CSpeechPanel(CWnd* parent) : CObjectPanel(kTemplate, parent)
@@ -78,4 +81,12 @@ void CSpeechPanel::OnReleasedcaptureSliderVolume(NMHDR*, LRESULT* result)
 {
     m_controller.EnterVolume();
     *result = 0;
+}
+
+void CSpeechPanel::OnHScroll(UINT code, UINT, CScrollBar* bar)
+{
+    if (code == TB_THUMBTRACK || !bar) return;
+    const HWND slider = reinterpret_cast<CWnd*>(bar)->GetSafeHwnd();
+    if (slider == m_speed.GetSafeHwnd()) m_controller.EnterRate();
+    else if (slider == m_volume.GetSafeHwnd()) m_controller.EnterVolume();
 }

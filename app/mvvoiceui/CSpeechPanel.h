@@ -21,9 +21,11 @@ public:
 
 protected:
     void OnSelchangeComboVoice();
-    // The record takes a slider's value only when the mouse lets go of it.
+    // The record takes a slider's value when the mouse lets go of it...
     void OnReleasedcaptureSliderSpeed(NMHDR* header, LRESULT* result);
     void OnReleasedcaptureSliderVolume(NMHDR* header, LRESULT* result);
+    // ...and at every move made with the keys; a drag is taken only at its release.
+    void OnHScroll(UINT code, UINT position, CScrollBar* bar);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,15 +1,22 @@
 #include "CTelloraPanel.h"
 
 #include "CAudioStackExportDialog.h"
+#include "CEditorParts.h"
+#include "CFilePrompter.h"
 #include "SpeechMessages.h"
 #include "UDialogTemplates.h"
+#include "UFileUtils.h"
 #include "UShellUtils.h"
 #include "UWebAddresses.h"
 #include "UWindowsUtils.h"
 #include "afx/windows/CCmdUI.h"
 #include "afx/windows/CDataExchange.h"
+#include "afx/windows/AfxIds.h"
 #include "afx/windows/CWinApp.h"
 #include "afx/windows/MessageMap.h"
+#include "win32/controls/CtlMessages.h"
+
+#include <strings.h>
 
 namespace {
 MvDialogTemplate MakeTemplate()
@@ -24,6 +31,36 @@ MvDialogTemplate MakeTemplate()
     t.style = WS_CHILD | WS_CLIPCHILDREN;
     return t;
 }
+
+bool IsEditCommand(UINT id)
+{
+    switch (id) {
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_CLEAR:
+    case ID_EDIT_SELECT_ALL: return true;
+    default: return false;
+    }
+}
+
+// A field that takes typed text: an edit, a rich edit, or a combo box with an edit field.
+bool TakesText(HWND window)
+{
+    char name[64] = {};
+    if (!window || !::GetClassNameA(window, name, sizeof name)) return false;
+    if (strcasecmp(name, "Edit") == 0 || strncasecmp(name, "RichEdit", 8) == 0) return true;
+    return strcasecmp(name, "ComboBox") == 0 && ::SendMessageA(window, CB_GETEDITSEL, 0, 0) != CB_ERR;
+}
+
+void ShowFailure(const char* format, const char* path)
+{
+    CString text;
+    text.Format(format, path);
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CTelloraPanel, CMainPanel)
@@ -35,6 +72,24 @@ BEGIN_MESSAGE_MAP(CTelloraPanel, CMainPanel)
     ON_COMMAND(CTelloraPanel::kStop, OnSpeechStop)
     ON_COMMAND(CTelloraPanel::kRecord, OnSpeechRecord)
     ON_UPDATE_COMMAND_UI(CTelloraPanel::kRecord, OnUpdateSpeechRecord)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpenText)
+    ON_COMMAND(CTelloraPanel::kSaveAs, OnFileSaveAs)
+    ON_COMMAND(CTelloraPanel::kOpenSettings, OnOpenSettings)
+    ON_COMMAND(CTelloraPanel::kSaveSettings, OnSaveSettings)
+    ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+    ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+    ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_COMMAND(ID_EDIT_CLEAR, OnEditClear)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateEditRedo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateEditSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
 END_MESSAGE_MAP()
 
 CTelloraPanel::CTelloraPanel(CWnd* parent)
@@ -171,4 +226,111 @@ void CTelloraPanel::OnSpeechRecord()
 void CTelloraPanel::OnUpdateSpeechRecord(CCmdUI* ui)
 {
     ui->Enable(!m_task.IsRunning());
+}
+
+BOOL CTelloraPanel::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info)
+{
+    if (IsEditCommand(id)) {
+        const HWND focus = ::GetFocus();
+        if (focus != m_editPanel.GetRichEditCtrl().m_hWnd && TakesText(focus)) return FALSE;
+    }
+    return CMainPanel::OnCmdMsg(id, code, extra, info);
+}
+
+void CTelloraPanel::OnFileNew()
+{
+    m_editPanel.Empty();
+    m_editPanel.ReadyToEdit();
+}
+
+void CTelloraPanel::OnFileOpenText()
+{
+    CFilePrompter prompter;
+    prompter.AddFilter("*.txt;*.rtf", "Text or RTF files");
+    prompter.AddFilter("txt", "Text files");
+    prompter.AddFilter("rtf", "RTF files");
+    if (!prompter.PromptOpen(false)) return;
+    CString extension;
+    const CString path = prompter.GetFile(0, extension);
+    if (m_editPanel.Import(path)) return;
+    if (UFileUtils::GetFileSize(path) > CEditorParts::kMaxImportBytes)
+        ShowFailure("Unable to open \"%s\". The file is larger than the editor takes (64 MB).", path);
+    else
+        ShowFailure("Unable to open \"%s\". The file cannot be read.", path);
+}
+
+void CTelloraPanel::OnFileSaveAs()
+{
+    CFilePrompter prompter;
+    prompter.AddFilter("rtf", "RTF files");
+    if (!prompter.PromptSaveAs()) return;
+    CString extension;
+    const CString path = prompter.GetFile(0, extension);
+    if (!m_editPanel.Export(path, true)) ShowFailure("Unable to save the file \"%s\".", path);
+}
+
+void CTelloraPanel::OnOpenSettings()
+{
+    if (LoadData()) m_speechPanel.Refresh();
+}
+
+void CTelloraPanel::OnSaveSettings()
+{
+    SaveData();
+}
+
+void CTelloraPanel::OnEditUndo()
+{
+    m_editPanel.Undo();
+}
+
+void CTelloraPanel::OnEditRedo()
+{
+    m_editPanel.Redo();
+}
+
+void CTelloraPanel::OnEditCut()
+{
+    m_editPanel.Cut();
+}
+
+void CTelloraPanel::OnEditCopy()
+{
+    m_editPanel.Copy();
+}
+
+void CTelloraPanel::OnEditPaste()
+{
+    m_editPanel.Paste();
+}
+
+void CTelloraPanel::OnEditClear()
+{
+    m_editPanel.Clear();
+}
+
+void CTelloraPanel::OnEditSelectAll()
+{
+    m_editPanel.SelectAll();
+    m_editPanel.ReadyToEdit();
+}
+
+void CTelloraPanel::OnUpdateEditUndo(CCmdUI* ui)
+{
+    ui->Enable(m_editPanel.CanUndo());
+}
+
+void CTelloraPanel::OnUpdateEditRedo(CCmdUI* ui)
+{
+    ui->Enable(m_editPanel.CanRedo());
+}
+
+void CTelloraPanel::OnUpdateEditSelection(CCmdUI* ui)
+{
+    ui->Enable(m_editPanel.HasSelection());
+}
+
+void CTelloraPanel::OnUpdateEditPaste(CCmdUI* ui)
+{
+    ui->Enable(m_editPanel.CanPaste());
 }

@@ -23,6 +23,9 @@ public:
     static constexpr UINT kPause = 32775;
     static constexpr UINT kStop = 32778;
     static constexpr UINT kRecord = 32777;
+    static constexpr UINT kSaveAs = 32771;
+    static constexpr UINT kSaveSettings = 32772;
+    static constexpr UINT kOpenSettings = 32773;
 
     explicit CTelloraPanel(CWnd* parent = nullptr);
     ~CTelloraPanel() override;
@@ -31,6 +34,9 @@ public:
     BOOL OnInitDialog() override;
     bool ListenToMessage(long message, const void* p, const void* q) override;
     bool CheckVoice();
+    // The Edit menu's commands go to the editor unless another text field has the focus,
+    // which then keeps them for itself.
+    BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;
 
     CTelloraData& GetTelloraData() { return m_data; }
     CEditPanel& GetEditPanel() { return m_editPanel; }
@@ -49,6 +55,25 @@ protected:
     void OnUpdateSpeechRecord(CCmdUI* ui);
     // A recording still running ends with the window, before the graph window goes.
     void OnDestroy();
+    // File: a new empty text, a text or RTF file into the editor, the text out as RTF, and
+    // the recording settings in and out.
+    void OnFileNew();
+    void OnFileOpenText();
+    void OnFileSaveAs();
+    void OnOpenSettings();
+    void OnSaveSettings();
+    // Edit, on the editor.
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditClear();
+    void OnEditSelectAll();
+    void OnUpdateEditUndo(CCmdUI* ui);
+    void OnUpdateEditRedo(CCmdUI* ui);
+    void OnUpdateEditSelection(CCmdUI* ui);
+    void OnUpdateEditPaste(CCmdUI* ui);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -27,6 +27,9 @@ SIZE BitmapSize(const CBitmap& bitmap)
 
 bool CSplashWindow::SplashWindow(unsigned bitmapId, long seconds)
 {
+    // Without its picture a splash would be an empty spot on the screen.
+    CBitmap picture;
+    if (!picture.LoadBitmap(bitmapId) || BitmapSize(picture).cx <= 0) return false;
     // On success the window owns the object; a failed creation has already ended it.
     auto* splash = new CSplashWindow;
     return splash->Splash(bitmapId, seconds);

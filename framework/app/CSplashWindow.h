@@ -9,6 +9,7 @@ class CSplashWindow : public CFrameWnd {
 public:
     static constexpr UINT_PTR kTimerId = 200;
 
+    // False, and nothing shown, when the bitmap cannot be loaded.
     static bool SplashWindow(unsigned bitmapId, long seconds);
     static bool DefaultSplash();
 

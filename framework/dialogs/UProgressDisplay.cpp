@@ -25,9 +25,10 @@ int Percent(double progress)
     return percent <= 0 ? 0 : percent >= 100 ? 100 : static_cast<int>(percent);
 }
 
-CString TimeLeft(double progress, double estimate)
+// Before a whole second has passed the estimate has nothing to go on and reads 0.
+CString TimeLeft(double progress, double passed, double estimate)
 {
-    if (progress < 0.01) return CString();
+    if (progress < 0.01 || passed < 1) return CString();
     return CString("Estimated time left: ") + UTimecodeUtils::FullFormat(Seconds(estimate));
 }
 
@@ -65,11 +66,11 @@ void UProgressDisplay::Update(CWnd* host, CWindowsProgressAction* action)
 {
     if (!host || !action) return;
     UWindowsUtils::SetWindowTextA(host->GetDlgItem(kMainText), action->GetText());
-    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kMainElapsed),
-                                  UTimecodeUtils::FormatTime(Seconds(action->GetPassedTime())));
+    const double passed = action->GetPassedTime();
+    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kMainElapsed), UTimecodeUtils::FormatTime(Seconds(passed)));
     double estimate = action->GetEstimateTime();
     double progress = action->GetProgress();
-    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kMainLeft), TimeLeft(progress, estimate));
+    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kMainLeft), TimeLeft(progress, passed, estimate));
     SetBar(host, kMainBar, Percent(progress));
 
     double detailProgress = 0;
@@ -86,9 +87,9 @@ void UProgressDisplay::Update(CWnd* host, CWindowsProgressAction* action)
     // The texts come from a rotating buffer: copy before the next call reuses it.
     CString detailText = detail;
     UWindowsUtils::SetWindowTextA(host->GetDlgItem(kDetailText), detailText);
-    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kDetailElapsed),
-                                  UTimecodeUtils::FormatTime(Seconds(action->GetDetailPassedTime())));
+    const double detailPassed = action->GetDetailPassedTime();
+    UWindowsUtils::SetWindowTextA(host->GetDlgItem(kDetailElapsed), UTimecodeUtils::FormatTime(Seconds(detailPassed)));
     UWindowsUtils::SetWindowTextA(host->GetDlgItem(kDetailLeft),
-                                  TimeLeft(detailProgress, action->GetDetailEstimateTime()));
+                                  TimeLeft(detailProgress, detailPassed, action->GetDetailEstimateTime()));
     SetBar(host, kDetailBar, Percent(detailProgress));
 }

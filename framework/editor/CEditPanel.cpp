@@ -3,6 +3,7 @@
 #include "CHandle.h"
 #include "UDialogTemplates.h"
 #include "afx/windows/CDataExchange.h"
+#include "afx/windows/CWinApp.h"
 #include "afx/windows/MessageMap.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/controls/RichEdit.h"
@@ -40,6 +41,7 @@ BEGIN_MESSAGE_MAP(CEditPanel, CPanel)
     ON_CONTROL_RANGE(CBN_SELCHANGE, kFont, kSize, OnTool)
     ON_CONTROL_RANGE(BN_CLICKED, kFirstBox, kFirstBox + 5, OnTool)
     ON_NOTIFY(EN_SELCHANGE, kEdit, OnSelChange)
+    ON_CONTROL(EN_MAXTEXT, kEdit, OnMaxText)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
@@ -113,6 +115,13 @@ void CEditPanel::OnSelChange(NMHDR*, LRESULT* result)
 {
     UpdateControls();
     *result = 0;
+}
+
+void CEditPanel::OnMaxText()
+{
+    CString text;
+    text.Format("The editor holds at most %ld characters. The rest of the text was left out.", m_edit.GetLimitText());
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CEditPanel::OnSize(UINT type, int cx, int cy)

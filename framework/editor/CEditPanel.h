@@ -21,6 +21,8 @@ public:
 protected:
     void OnTool(UINT id);
     void OnSelChange(NMHDR* header, LRESULT* result);
+    // Typing or pasting past the editor's limit says what was left out.
+    void OnMaxText();
     void OnSize(UINT type, int cx, int cy);
     void OnClose();
     void OnDestroy();

@@ -147,14 +147,17 @@ bool CEditorParts::Import(const char* path)
     // One byte more, zero-filled, so the text ends with a zero byte.
     if (!data.AppendZero(static_cast<uint32_t>(bytes.size()) + 1)) return false;
     std::copy(bytes.begin(), bytes.end(), data.GetBuffer());
+    // No text holds more characters than its file has bytes.
+    if (m_edit.GetLimitText() < static_cast<long>(bytes.size())) m_edit.LimitText(static_cast<long>(bytes.size()));
     return m_edit.SetData(&data);
 }
 
-void CEditorParts::Export(const char* path, bool rtf) const
+bool CEditorParts::Export(const char* path, bool rtf) const
 {
-    if (!path || !m_edit.m_hWnd) return;
+    if (!path || !m_edit.m_hWnd) return false;
     CHandle data;
     m_edit.GetData(&data, rtf);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (file && data.GetSize() > 0) file.write(reinterpret_cast<const char*>(data.GetBuffer()), data.GetSize());
+    return file.good() && file.flush().good();
 }

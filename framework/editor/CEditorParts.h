@@ -25,9 +25,12 @@ public:
     void LoadBitmaps();
     bool HasSelection() const;
     void Copy() { m_edit.Copy(); }
+    void Cut() { m_edit.Cut(); }
     void Clear() { m_edit.Clear(); }
     void Paste() { m_edit.Paste(); }
     void Undo() { m_edit.Undo(); }
+    void Redo() { m_edit.Redo(); }
+    bool CanRedo() const { return m_edit.CanRedo() != FALSE; }
     bool CanPaste() const { return m_edit.CanPaste() != FALSE; }
     // Only an answer of exactly 1 counts.
     bool CanUndo() const;
@@ -42,8 +45,10 @@ public:
     // Stores the editor's current format as the style.
     void SetDefault();
     // False, the text unchanged, when the file cannot be read, is too large or is refused.
+    // A text beyond the editor's limit raises the limit: the file is loaded whole.
     bool Import(const char* path);
-    void Export(const char* path, bool rtf) const;
+    // False when the file cannot be written whole.
+    bool Export(const char* path, bool rtf) const;
     void UpdateControls();
     const CRichEditCtrl& GetRichEditCtrl() const { return m_edit; }
     // A font or size chosen, or a check box clicked: applied to the selection.

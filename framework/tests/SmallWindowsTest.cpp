@@ -119,6 +119,12 @@ TEST_F(SplashTest, ShowsTheBitmapCentredUntilItsTimeIsUp)
     EXPECT_FALSE(::IsWindow(splash));
 }
 
+TEST_F(SplashTest, WithoutItsBitmapNothingIsShown)
+{
+    EXPECT_FALSE(CSplashWindow::SplashWindow(4711, 2));
+    EXPECT_EQ(Splash(), nullptr);
+}
+
 TEST_F(SplashTest, AClickClosesItBeforeItsTime)
 {
     ASSERT_TRUE(CSplashWindow::SplashWindow(10059, 2));

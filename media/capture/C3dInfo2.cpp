@@ -42,9 +42,9 @@ void C3dInfo2::LoadSelf(const char* name, CPersistStorage& storage)
     storage.Load(kAnaglyphTag, m_anaglyphFilter);
 }
 
-MV_IMPLEMENT_PLAIN_VALIDATOR(C3dInfo2, AnaglyphColor, LONG, LONG)
+MV_IMPLEMENT_PLAIN_VALIDATOR(C3dInfo2, AnaglyphColor, EAnaglyphColor, EAnaglyphColor)
 void C3dInfo2::SideEffectAnaglyphColorChanged() { SetAnaglyphFilter(0); }
-MV_IMPLEMENT_PROPERTY_SETTER(C3dInfo2, AnaglyphColor, LONG, m_anaglyphColor, kAnaglyphColorChangedNotice)
+MV_IMPLEMENT_PROPERTY_SETTER(C3dInfo2, AnaglyphColor, EAnaglyphColor, m_anaglyphColor, kAnaglyphColorChangedNotice)
 
 EAnaglyphFilter C3dInfo2::ValidateAnaglyphFilter(EAnaglyphFilter filter) { return m_anaglyphColor == 0 ? 0 : filter; }
 MV_IMPLEMENT_NO_SIDE_EFFECT(C3dInfo2, AnaglyphFilter)

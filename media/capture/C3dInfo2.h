@@ -3,6 +3,7 @@
 #include "CPersistObject.h"
 #include "MvMediaProperty.h"
 
+using EAnaglyphColor = LONG;
 using EAnaglyphFilter = LONG;
 
 class C3dInfo2 : public CPersistObject {
@@ -14,17 +15,17 @@ public:
     void LoadSelf(const char* name, CPersistStorage& storage) override;
 
     // A new colour mode starts from the first filter.
-    MV_DECLARE_PROPERTY(AnaglyphColor, LONG, LONG)
+    MV_DECLARE_PROPERTY(AnaglyphColor, EAnaglyphColor, EAnaglyphColor)
     // Only the first filter in colour mode 0.
     MV_DECLARE_PROPERTY(AnaglyphFilter, EAnaglyphFilter, EAnaglyphFilter)
 
-    LONG GetAnaglyphColor() const { return m_anaglyphColor; }
+    EAnaglyphColor GetAnaglyphColor() const { return m_anaglyphColor; }
     EAnaglyphFilter GetAnaglyphFilter() const { return m_anaglyphFilter; }
 
     static constexpr LONG kAnaglyphColorChangedNotice = FourCharCode("3di!");
     static constexpr LONG kAnaglyphFilterChangedNotice = FourCharCode("3di\"");
 
 private:
-    LONG m_anaglyphColor = 0;
+    EAnaglyphColor m_anaglyphColor = 0;
     EAnaglyphFilter m_anaglyphFilter = 0;
 };

@@ -5,8 +5,8 @@
 #include "UValueTexts.h"
 
 namespace {
-constexpr LONG kColor = 0;
-constexpr LONG kGreyScale = 1;
+constexpr EAnaglyphColor kColor = 0;
+constexpr EAnaglyphColor kGreyScale = 1;
 const MvValueText kColorTexts[] = {{kColor, "Color"}, {kGreyScale, "Grey Scale"}};
 const MvValueText kFilterTexts[] = {{0, "Red / Cyan"}, {1, "Red / Blue"}, {2, "Red / Green"}};
 } // namespace
@@ -27,12 +27,12 @@ void CAnaglyph2Controller::SetControls(CComboBox* color, CComboBox* filter)
     m_filter = filter;
 }
 
-CString CAnaglyph2Controller::GetColorText(LONG color)
+CString CAnaglyph2Controller::GetColorText(EAnaglyphColor color)
 {
     return UValueTexts::TextOf(kColorTexts, color);
 }
 
-LONG CAnaglyph2Controller::GetColor(const char* text)
+EAnaglyphColor CAnaglyph2Controller::GetColor(const char* text)
 {
     return CString(text ? text : "") == "Color" ? kColor : kGreyScale;
 }

@@ -17,8 +17,8 @@ public:
 
     void SetControls(CComboBox* color, CComboBox* filter);
 
-    static CString GetColorText(LONG color);
-    static LONG GetColor(const char* text);
+    static CString GetColorText(EAnaglyphColor color);
+    static EAnaglyphColor GetColor(const char* text);
     static CString GetFilterText(EAnaglyphFilter filter);
     static EAnaglyphFilter GetFilter(const char* text);
 

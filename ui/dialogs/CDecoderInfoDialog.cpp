@@ -62,6 +62,7 @@ void CDecoderInfoDialog::DoDataExchange(CDataExchange* dx)
 BOOL CDecoderInfoDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_list.InstallRowImages();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_list.SetObject(m_decoders ? &m_decoders->GetCodecs() : nullptr);
     SetWindowText(m_audio ? "Audio Decoders" : "Video Decoders");

@@ -111,18 +111,15 @@ CString COutputType2Controller::GetInstallText(ESplitterType type)
     case 640:
     case 650: return "Please install QuickTime to output to QuickTime files.";
     case 1000: return "Please install the RealMedia producer to output to RealMedia files.";
-    default: break;
+    default: return CString();
     }
-    // A type without its own advice still says why nothing happened.
-    CString name;
-    if (CFormatType* row = UFormatRows::Find(type)) name = row->GetName().IsEmpty() ? row->GetAudioTypeName() : row->GetName();
-    if (name.IsEmpty()) return "The components needed for this output type are not installed.";
-    return "The components needed to output to " + name + " are not installed.";
 }
 
 void COutputType2Controller::PromptErrorMessage(ESplitterType type)
 {
-    AfxMessageBox(GetInstallText(type), MB_OKCANCEL);
+    // A type without its own advice shows nothing.
+    const CString text = GetInstallText(type);
+    if (!text.IsEmpty()) AfxMessageBox(text, MB_OKCANCEL);
 }
 
 char* COutputType2Controller::GetText()

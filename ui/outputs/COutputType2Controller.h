@@ -28,7 +28,8 @@ public:
     CString GetSplitterTypeName(ESplitterType type);
     ESplitterType GetSplitterType(const char* name);
     void EnterSplitterType();
-    // Tells the user what to install for a type that cannot be written here.
+    // Tells the user what to install for a type that cannot be written here; a type
+    // without such advice (an empty text) shows nothing.
     void PromptErrorMessage(ESplitterType type);
     static CString GetInstallText(ESplitterType type);
 

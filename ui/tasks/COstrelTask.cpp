@@ -9,6 +9,8 @@
 
 COstrelTask::~COstrelTask()
 {
+    // Stopped first: dropping the document while the preview runs would rebuild and play it.
+    CDxTask::Stop(false);
     SetData(nullptr);
 }
 

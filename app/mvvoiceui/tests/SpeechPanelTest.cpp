@@ -205,30 +205,42 @@ TEST_F(SpeechPanelTest, PickingAVoiceEntersItAndPickingItAgainChangesNothing)
     record.RemoveListener(&log);
 }
 
-TEST_F(SpeechPanelTest, ASliderReachesTheRecordOnlyWhenTheMouseLetsGoOfIt)
+TEST_F(SpeechPanelTest, ASliderReachesTheRecordWhenTheMouseLetsGoAndAtEveryKey)
 {
     CSpeechControl record;
     Open(&record);
 
-    LONG at = Drag(speed, 3);
-    EXPECT_EQ(at, record.GetRate());
-    at = Drag(volume, 20);
+    const LONG rate = Drag(speed, 3);
+    EXPECT_EQ(rate, record.GetRate());
+    const LONG at = Drag(volume, 20);
     EXPECT_EQ(at, record.GetVolume());
 
-    // Keys move the thumb but tell the record nothing...
+    // A keyboard user's moves are kept as they are made.
     ::SetFocus(speed->Window());
     CtlUserKey(speed->Window(), VK_LEFT);
     CtlUserKey(speed->Window(), VK_LEFT);
     MvPumpUntilIdle();
+    EXPECT_EQ(rate - 2, speed->Pos());
+    EXPECT_EQ(rate - 2, record.GetRate());
+    CtlUserKey(volume->Window(), VK_END);
+    MvPumpUntilIdle();
+    EXPECT_EQ(100, record.GetVolume());
+    CtlUserKey(volume->Window(), VK_PRIOR);
+    MvPumpUntilIdle();
+    EXPECT_EQ(volume->Pos(), record.GetVolume());
+    EXPECT_LT(record.GetVolume(), 100);
+
+    // A thumb still held by the mouse tells the record nothing until it is let go.
     const signed char entered = record.GetRate();
-    EXPECT_EQ(entered - 2, speed->Pos());
-    // ...nor does releasing the other slider.
-    at = Drag(volume, 90);
-    EXPECT_EQ(at, record.GetVolume());
+    CtlUserPress(speed->Window(), speed->PointOf(speed->Pos()));
+    const POINT to = speed->PointOf(-4);
+    ::SendMessageA(speed->Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    MvPumpUntilIdle();
+    EXPECT_NEAR(-4, speed->Pos(), 1);
     EXPECT_EQ(entered, record.GetRate());
-    // Letting go of that slider takes where the thumb is.
-    at = Drag(speed, -4);
-    EXPECT_EQ(at, record.GetRate());
+    CtlUserRelease(speed->Window(), to);
+    MvPumpUntilIdle();
+    EXPECT_EQ(speed->Pos(), record.GetRate());
 }
 
 TEST_F(SpeechPanelTest, ReleasingASliderOnTheStoredValueSnapsItBack)
@@ -238,10 +250,16 @@ TEST_F(SpeechPanelTest, ReleasingASliderOnTheStoredValueSnapsItBack)
     Open(&record);
     NoticeLog log;
     record.AddListener(&log);
-    CtlUserKey(volume->Window(), VK_END);
+    // The mouse takes the thumb away and brings it back to where the record has it:
+    // nothing changes, the thumb shows 40.
+    CtlUserPress(volume->Window(), volume->PointOf(40));
+    const POINT away = volume->PointOf(100);
+    ::SendMessageA(volume->Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(away.x, away.y));
     EXPECT_EQ(100, volume->Pos());
-    // The mouse goes back to where the record has it: nothing changes, the thumb shows 40.
-    Drag(volume, 40);
+    const POINT back = volume->PointOf(40);
+    ::SendMessageA(volume->Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(back.x, back.y));
+    CtlUserRelease(volume->Window(), back);
+    MvPumpUntilIdle();
     EXPECT_EQ(40, volume->Pos());
     EXPECT_EQ(40, record.GetVolume());
     EXPECT_TRUE(log.codes.empty());

@@ -3,6 +3,7 @@
 #include "CMorvaneApp.h"
 #include "CRegistry.h"
 #include "ControlTestSupport.h"
+#include "PanelTestSupport.h"
 #include "StDirectShow.h"
 #include "UApplicationUtils.h"
 #include "UDirectoryUtils.h"
@@ -57,7 +58,10 @@ TEST(CMorvaneApp, StartsWithItsNamesTheLoggerAndTheSplash)
 {
     MvTestHome home;
     MvUseVirtualClock(true);
+    TestBitmaps bitmaps;
+    bitmaps.Add(129, 40, 20, 200, 30, 30);
     TestApp app;
+    app.SetSplashBitmap(129);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_STREQ(app.m_pszAppName, UApplicationUtils::GetShortApplicationName(StApplicationId::Id()));
     EXPECT_STREQ(app.m_pszRegistryKey, "Morvane");

@@ -130,7 +130,8 @@ TEST_F(ProgressDialogTest, TimeLeftAndBarRounding)
     } cases[] = {{0.005, false, 1}, {0.0099, false, 1}, {0.01, true, 1}, {0.994, true, 99},
                  {0.995, true, 100}, {1.7, true, 100},  {-0.2, false, 0}};
     FakeAction action;
-    action.estimate = 12;
+    action.estimate = action.detailEstimate = 12;
+    action.passed = action.detailPassed = 5;
     CProgressDialog dialog(100);
     dialog.SetAction(&action, false);
     dialog.Start("Rounding");
@@ -144,6 +145,30 @@ TEST_F(ProgressDialogTest, TimeLeftAndBarRounding)
         EXPECT_EQ(Bar(dialog, 10080), c.bar) << c.progress;
         EXPECT_EQ(Bar(dialog, 10081), c.bar) << c.progress;
     }
+    dialog.End();
+}
+
+TEST_F(ProgressDialogTest, NoTimeLeftIsGuessedBeforeTheFirstWholeSecond)
+{
+    FakeAction action;
+    action.progress = action.detailProgress = 0.3;
+    action.hasDetail = true;
+    action.detail = "Step 1 of 2";
+    CProgressDialog dialog(100);
+    dialog.SetAction(&action, false);
+    dialog.Start("Early");
+    Tick(100);
+    EXPECT_EQ(Text(dialog, 10035), "") << "not 0 seconds";
+    EXPECT_EQ(Text(dialog, 10036), "");
+    action.passed = 1;
+    action.estimate = 2;
+    Tick(100);
+    EXPECT_EQ(Text(dialog, 10035), std::string("Estimated time left: ") + UTimecodeUtils::FullFormat(2));
+    EXPECT_EQ(Text(dialog, 10036), "") << "the detail's own second has not passed";
+    action.detailPassed = 1;
+    action.detailEstimate = 3;
+    Tick(100);
+    EXPECT_EQ(Text(dialog, 10036), std::string("Estimated time left: ") + UTimecodeUtils::FullFormat(3));
     dialog.End();
 }
 

@@ -1,4 +1,5 @@
 #include "CDecoderInfo.h"
+#include "win32/controls/CtlImageList.h"
 #include "CDecoderInfoListControl.h"
 #include "CDecoderInfoDialog.h"
 #include "CDecoderInfoListDisplay.h"
@@ -128,6 +129,15 @@ TEST_F(ParserDialogsTest, DecodersAreMovedRemovedOnYesAndAddedAndSaved)
         EXPECT_EQ(kIdB, list.Text(1, 1));
         EXPECT_EQ((std::vector<std::string>{"", "Yes"}), list.Column(2));
         EXPECT_TRUE((RowsShownBy<CDecoderInfoListControl, CDecoderInfoListDisplay>(h, CDecoderInfoDialog::kList)));
+        // Each row shows the decoder picture, 16 by 15 pixels.
+        HWND listWindow = ::GetDlgItem(h, CDecoderInfoDialog::kList);
+        auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(listWindow, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        ASSERT_NE(images, nullptr);
+        int width = 0, height = 0;
+        EXPECT_TRUE(ImageList_GetIconSize(images, &width, &height));
+        EXPECT_EQ(16, width);
+        EXPECT_EQ(15, height);
+        EXPECT_EQ(1, ImageList_GetImageCount(images));
 
         view.Click(CDecoderInfoDialog::kMoveUp);
         EXPECT_EQ((std::vector<std::string>{"Alpha", "Beta"}), names()) << "nothing selected, nothing moves";

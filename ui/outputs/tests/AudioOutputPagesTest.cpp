@@ -268,6 +268,13 @@ TEST_F(AudioOutputTypePageTest, AnInstalledTypeIsTakenAndAMissingOneExplainsItse
         EXPECT_EQ(m.text, boxes[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL), boxes[0].type & MB_TYPEMASK);
     }
+
+    // A missing type without its own advice is refused without a word.
+    tables.SetInstalled(100, false);
+    view.Pick(T::kTypeList, "AVI (Audio Only)");
+    EXPECT_EQ(350, output.GetSplitterType());
+    EXPECT_EQ("MP3 - MPEG Layer-3", view.Selected(T::kTypeList));
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
 }
 
 TEST_F(AudioOutputTypePageTest, TheChosenTypeSwitchesTheDependentPages)

@@ -8,6 +8,7 @@
 #include "CTelloraApp.h"
 #include "CTelloraFrame.h"
 #include "CTelloraPanel.h"
+#include "CTelloraData.h"
 #include "TelloraResources.h"
 #include "desktop/DesktopBackend.h"
 #include "desktop/DesktopPeer.h"
@@ -27,6 +28,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -40,6 +42,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <functional>
@@ -295,6 +298,62 @@ TEST_F(TelloraScreenTest, RecordOpensTheExportDialogAndCancelLeavesTheOutputAsIt
     finder.stop();
     EXPECT_TRUE(cancelled) << "the export dialog showed with its Cancel button";
     EXPECT_FALSE(Panel().GetTask().IsRunning()) << "nothing is recorded after Cancel";
+    EXPECT_TRUE(gBoxes.empty()) << (gBoxes.empty() ? "" : gBoxes.front());
+}
+
+// The program's own loop, as its Run has it (idle work whenever the queue runs dry), until
+// the condition holds; false when the time runs out first.
+bool RunProgramLoopUntil(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // Looks from inside the wait for messages; what it sees wakes the loop with an empty
+    // message only once the answer is known, so nothing else stirs the program meanwhile.
+    bool seen = false;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        DesktopBackend::Instance().Flush();
+        if (seen || !(done() || clock.elapsed() > ms)) return;
+        seen = true;
+        ::PostMessageA(gApp->m_pMainWnd->m_hWnd, WM_NULL, 0, 0);
+    });
+    look.start(10);
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        LONG idle = 0;
+        MSG peek;
+        while (!::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE) && gApp->OnIdle(idle++)) {
+        }
+        if (!gApp->PumpMessage()) return false;
+    }
+    return true;
+}
+
+TEST_F(TelloraScreenTest, RecordIsOfferedAgainAsSoonAsARecordingEnds)
+{
+    CTelloraData& data = Panel().GetTelloraData();
+    auto* editor = WidgetOf<QTextEdit>(Control(CEditorParts::kEdit));
+    ASSERT_TRUE(editor);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "Once more.");
+    ASSERT_TRUE(WaitFor([] { return EditorText() == "Once more."; }));
+    for (ESplitterType type : {500, 350, 500}) {
+        SCOPED_TRACE(type);
+        const std::string path = std::string(std::getenv("MORVANE_HOME")) + (type == 500 ? "/again.wav" : "/again.mp3");
+        data.GetMediaOutput().SetSplitterType(type);
+        data.GetFilePath().SetFilePath(path.c_str());
+        std::remove(path.c_str());
+        MvScriptModal([](HWND h) { CtlModelAs<CtlButton>(::GetDlgItem(h, IDOK))->UserClick(); });
+        ASSERT_TRUE(WaitFor([] { return Tool("Record to an audio file")->isEnabled(); }));
+        QTest::mouseClick(ToolBar()->widgetForAction(Tool("Record to an audio file")), Qt::LeftButton);
+        ASSERT_TRUE(RunProgramLoopUntil([] { return Panel().GetTask().IsRunning(); }, 60000));
+        ASSERT_TRUE(RunProgramLoopUntil([] { return !Panel().GetTask().IsRunning(); }, 120000));
+        QElapsedTimer ended;
+        ended.start();
+        EXPECT_TRUE(RunProgramLoopUntil([] { return Tool("Record to an audio file")->isEnabled(); }, 5000));
+        EXPECT_LT(ended.elapsed(), 1000) << "Record stayed greyed after the recording";
+    }
     EXPECT_TRUE(gBoxes.empty()) << (gBoxes.empty() ? "" : gBoxes.front());
 }
 

@@ -21,5 +21,10 @@ done
 for library in liblame_enc.so libQTMLClient.so libwmvcore.so; do
     [ -e "$prefix/lib/$library" ] || { echo "$library is not installed"; fail=1; }
 done
+# The program's library folder in the build holds what the install ships and nothing that
+# only tests load: the About box lists that folder.
+for library in "$build"/lib/*.so; do
+    [ -e "$prefix/lib/$(basename "$library")" ] || { echo "$(basename "$library") sits beside the program's libraries but is not installed"; fail=1; }
+done
 [ -e "$prefix/share/tellora/130.bmp" ] || { echo "the program's pictures are not installed"; fail=1; }
 exit $fail

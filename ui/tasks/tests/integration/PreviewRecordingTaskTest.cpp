@@ -6,6 +6,7 @@
 #include "COstrelData.h"
 #include "COstrelRecordingAdministrator2.h"
 #include "COstrelTask.h"
+#include "CDirectShowGraph.h"
 #include "CPreviewRecordingWindow.h"
 #include "RecordingRoadFixture.h"
 #include "win32/dialogs/MessageBox.h"
@@ -14,6 +15,19 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Counts the graph states a task passes on in which its graph runs.
+class RunningGraphs : public CListener {
+public:
+    bool ListenToMessage(long message, const void* sender, const void* graph) override
+    {
+        if (message != CDirectShowAdministrator2::kGraphStateMessage)
+            return CListener::ListenToMessage(message, sender, graph);
+        if (graph && static_cast<CDirectShowGraph*>(const_cast<void*>(graph))->IsPlaying()) ++count;
+        return true;
+    }
+    int count = 0;
+};
 
 class PreviewRecordingTaskTest : public CRecordingRoadFixture {
 protected:
@@ -133,6 +147,19 @@ TEST_F(PreviewRecordingTaskTest, ADocumentInErrorRecordsNothing)
     std::vector<std::string> shown;
     for (const auto& box : MvTakeShownMessageBoxes()) shown.push_back(box.text);
     EXPECT_EQ(shown, std::vector<std::string>{error});
+}
+
+TEST_F(PreviewRecordingTaskTest, ClosingTheWindowWhileThePreviewRunsStopsItWithoutRestartingIt)
+{
+    auto closing = std::make_unique<COstrelTask>();
+    closing->SetData(&document);
+    closing->SetVideoWindow(nullptr, &m_window);
+    ASSERT_TRUE(closing->Start());
+    ASSERT_TRUE(closing->GetAdministrator()->IsPlaying());
+    RunningGraphs running;
+    closing->AddListener(&running);
+    closing.reset();
+    EXPECT_EQ(running.count, 0) << "the preview was played again on its way out";
 }
 
 } // namespace
