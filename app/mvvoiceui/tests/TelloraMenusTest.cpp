@@ -2,6 +2,7 @@
 // through the window's queue, file prompts answered by script.
 #include "CSpeechPanel.h"
 #include "CTelloraFrame.h"
+#include "MenuChoice.h"
 #include "afx/controls/CRichEditCtrl.h"
 #include "afx/windows/AfxIds.h"
 #include "win32/TestHome.h"
@@ -62,24 +63,11 @@ protected:
     HWND Editor() const { return frame->GetPanel().GetEditPanel().GetRichEditCtrl().m_hWnd; }
     fs::path File(const char* name) const { return fs::path(home.Path()) / name; }
 
-    // A menu choice: the menu opens (its update handlers run), and an enabled entry posts its
-    // command. False when the entry is disabled or missing.
     bool Choose(UINT id)
     {
-        HWND window = frame->m_hWnd;
-        HMENU bar = ::GetMenu(window);
-        for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-            HMENU menu = ::GetSubMenu(bar, i);
-            for (int j = 0; menu && j < ::GetMenuItemCount(menu); ++j) {
-                if (::GetMenuItemID(menu, j) != id) continue;
-                ::SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(i, 0));
-                if (::GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return false;
-                ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-                MvPumpUntilIdle();
-                return true;
-            }
-        }
-        return false;
+        if (!ChooseMenuCommand(frame->m_hWnd, id)) return false;
+        MvPumpUntilIdle();
+        return true;
     }
     bool ChooseFile(UINT id, const fs::path& path)
     {

@@ -7,6 +7,7 @@
 #include "CSpeechPanel.h"
 #include "CTelloraApp.h"
 #include "CTelloraFrame.h"
+#include "MenuChoice.h"
 #include "RecordingSupport.h"
 #include "UProgressDisplay.h"
 #include "afx/controls/CRichEditCtrl.h"
@@ -154,24 +155,7 @@ public:
     HWND Editor() const { return Panel().GetEditPanel().GetRichEditCtrl().m_hWnd; }
     HWND SpeechControl(int id) const { return ::GetDlgItem(Panel().GetSpeechPanel().m_hWnd, id); }
 
-    // A choice in the main menu: the menu opens (its update handlers run), and an enabled
-    // entry posts its command to the frame. False when the entry is disabled or missing.
-    bool Choose(UINT id) const
-    {
-        HWND frame = Frame()->m_hWnd;
-        HMENU bar = ::GetMenu(frame);
-        for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-            HMENU menu = ::GetSubMenu(bar, i);
-            for (int j = 0; menu && j < ::GetMenuItemCount(menu); ++j) {
-                if (::GetMenuItemID(menu, j) != id) continue;
-                ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(i, 0));
-                if (::GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return false;
-                ::PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-                return true;
-            }
-        }
-        return false;
-    }
+    bool Choose(UINT id) const { return ChooseMenuCommand(Frame()->m_hWnd, id); }
 
     // Pumps until every wanted word has been selected; every selection seen must lie on a
     // word of the spoken text at its place in the editor.
