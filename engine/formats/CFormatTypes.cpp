@@ -69,6 +69,19 @@ const BuiltInRow kRows[] = {
     {252, 0, "WMV - Windows Media Video (Profile Customized)", "WMA - Windows Media Audio (Profile)", 7, "wmv", "wma",
      nullptr, nullptr, 0, 0},
     {130, 100, "XviD", "", 0, "xvid", "", nullptr, nullptr, 0, 0},
+    // The MPEG and ff writers' types: without a row no stream would reach their writers.
+    // The MPEG-1 system stream of sound alone is plain MPEG audio.
+    {300, 0, "MPEG-1 - MPEG-1 System Stream", "", 3, "mpg", "mp3", nullptr, "{3690DD35-542A-482A-A21C-63142EF9BC6F}",
+     0, 0},
+    {310, 0, "VCD - Video CD", "", 3, "mpg", "", nullptr, "{3690DD35-542A-482A-A21C-63142EF9BC6F}", 0, 0},
+    {400, 0, "MPEG-2 - MPEG-2 Program Stream", "", 3, "mpg", "", nullptr, "{3690DD35-542A-482A-A21C-63142EF9BC6F}",
+     0, 0},
+    {410, 0, "SVCD - Super Video CD", "", 3, "mpg", "", nullptr, "{3690DD35-542A-482A-A21C-63142EF9BC6F}", 0, 0},
+    {420, 0, "DVD - DVD Video", "", 3, "vob", "", nullptr, "{3690DD35-542A-482A-A21C-63142EF9BC6F}", 0, 0},
+    {2000, 0, "MPEG-1 - MPEG-1 System Stream (ffmpeg)", "", 3, "mpg", "", nullptr,
+     "{8F3AB018-FD82-43AC-AB53-4B817B671B43}", 0, 0},
+    {2040, 0, "SWF - Flash Movie (ffmpeg)", "", 3, "swf", "", nullptr, "{C61BC27B-83BE-4B6A-9426-2F0A385B15FD}", 0, 0},
+    {2041, 0, "FLV - Flash Video (ffmpeg)", "", 3, "flv", "", nullptr, "{730BC1AE-0CC6-42E9-95B4-2C6DE26C969F}", 0, 0},
 };
 
 template <typename T>

@@ -4,6 +4,7 @@
 #include "CFileWriterFilter.h"
 
 struct IffWriterBitrates;
+struct IffWriterCodecs;
 
 class CffWriter : public CFileWriterFilter {
 public:
@@ -16,6 +17,8 @@ public:
     bool SetupBeforeConnect() override;
 
     EKind GetKind() const { return m_kind; }
+    // The output file type the kind writes (2041, 2000, 2022, 2040).
+    LONG GetSplitterType() const;
     void SetVideoCodecName(const char* name) { m_videoCodecName = name ? name : ""; }
     void SetAudioCodecName(const char* name) { m_audioCodecName = name ? name : ""; }
     void SetVideoBitrate(unsigned long bitrate) { m_videoBitrate = bitrate; }
@@ -27,5 +30,6 @@ private:
     CString m_audioCodecName;
     unsigned long m_videoBitrate = 256000;
     unsigned long m_audioBitrate = 128000;
+    IffWriterCodecs* m_codecs = nullptr;
     IffWriterBitrates* m_bitrates = nullptr;
 };

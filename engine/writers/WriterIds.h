@@ -8,14 +8,10 @@
 #include "dshow/StreamFileWriter.h"
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/images/ImageIds.h"
+#include "dshow/writers/MpegWriterIds.h"
 
 inline constexpr CLSID CLSID_DefaultVideoRenderer = ConstGuid("6BC1CFFA-8FC1-4261-AC22-CFB4CC38DB50");
 inline constexpr CLSID CLSID_PlainVideoRenderer = ConstGuid("70E102B0-5556-11CE-97C0-00AA0055595A");
-inline constexpr CLSID CLSID_SarvexMpegWriter = ConstGuid("3690DD35-542A-482A-A21C-63142EF9BC6F");
-inline constexpr CLSID CLSID_ffFlvWriter = ConstGuid("730BC1AE-0CC6-42E9-95B4-2C6DE26C969F");
-inline constexpr CLSID CLSID_ffMpeg1Writer = ConstGuid("8F3AB018-FD82-43AC-AB53-4B817B671B43");
-inline constexpr CLSID CLSID_ffPspWriter = ConstGuid("2364A99C-24BF-41A4-ADAA-755A542717DC");
-inline constexpr CLSID CLSID_ffSwfWriter = ConstGuid("C61BC27B-83BE-4B6A-9426-2F0A385B15FD");
 inline constexpr CLSID CLSID_FlashWriter = ConstGuid("0ED94708-EE06-426B-B730-25698EEF3C82");
 inline constexpr CLSID CLSID_QuickTimeMovExport = ConstGuid("69C23747-D4A8-42CE-B9E7-45540981E015");
 inline constexpr CLSID CLSID_QuickTimeMovExport2 = ConstGuid("BC6F00DB-F7E1-4EF6-A868-B88948EC7240");

@@ -18,6 +18,8 @@
 #include "dshow/capture/PictureControls.h"
 #include "dshow/capture/ScreenCaptureSource.h"
 #include "dshow/quicktime/QuickTimeWriter.h"
+#include "dshow/writers/FfFileWriter.h"
+#include "dshow/writers/MpegFileWriter.h"
 #include "dshow/decoders/DecoderIds.h"
 #include "dshow/encoders/DvVideoEncoder.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
@@ -53,6 +55,8 @@ struct Registrar {
         DShowRegisterFileWriters();
         DShowRegisterFilter(CLSID_WmAsfWriter, "WM ASF Writer", FilterRole::Other, 0, &CAsfWriter::Create);
         DShowRegisterQuickTimeWriters();
+        DShowRegisterMpegWriter();
+        DShowRegisterFfWriters();
         DShowRegisterAudioEncoders();
         DShowRegisterMultiplexers();
         DShowRegisterFilter(CLSID_DvMux, "DV Muxer", FilterRole::Other, 0, &CDvMultiplexer::Create);

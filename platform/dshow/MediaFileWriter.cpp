@@ -5,6 +5,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/MediaType.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -95,6 +96,18 @@ CMediaFileWriter::~CMediaFileWriter()
 
 bool CMediaFileWriter::IsVideoPin(CBasePin* pin) const { return m_kind.videoEncoder && pin->Index() == 0; }
 
+const char* CMediaFileWriter::Container() const { return m_kind.container; }
+
+HRESULT CMediaFileWriter::GetMediaType(CBasePin* pin, int index, CMediaType& type)
+{
+    if (index != 0) return S_FALSE;
+    if (IsVideoPin(pin))
+        MakeRgbVideoType(type, MEDIASUBTYPE_RGB24, 320, 240, 400000);
+    else
+        MakePcmMediaType(type, 44100, 2, 16);
+    return S_OK;
+}
+
 CMediaFileWriter::SStreamEncoding CMediaFileWriter::EncodingOf(CBasePin* pin, bool video) const
 {
     SStreamEncoding encoding;
@@ -128,13 +141,13 @@ HRESULT CMediaFileWriter::OpenFile()
     if (FileName().empty()) return E_INVALIDARG;
     CloseFile();
     std::string path = NarrowText(FileName().c_str());
-    if (avformat_alloc_output_context2(&m_output, nullptr, m_kind.container, path.c_str()) < 0) {
+    if (avformat_alloc_output_context2(&m_output, nullptr, Container(), path.c_str()) < 0) {
         CloseFile();
         return E_FAIL;
     }
     for (size_t i = 0; i < PinCount(); ++i) {
         CBasePin* pin = PinAt(i);
-        if (!pin->IsConnected()) continue;
+        if (!pin->IsConnected() || !Writes(pin)) continue;
         bool video = IsVideoPin(pin);
         auto stream = std::make_unique<Stream>();
         AVStream* out = avformat_new_stream(m_output, nullptr);
@@ -149,9 +162,9 @@ HRESULT CMediaFileWriter::OpenFile()
         bool opened = false;
         if (e.encoder && video) {
             stream->video.SetKeyFrameInterval(e.keyFrames);
-            opened = SUCCEEDED(
-                stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate, globalHeader,
-                                   e.picture.width > 0 ? &e.picture : nullptr));
+            opened = SUCCEEDED(stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate,
+                                                  globalHeader, e.picture.width > 0 ? &e.picture : nullptr,
+                                                  e.options.empty() ? nullptr : e.options.c_str()));
         } else if (e.encoder)
             opened = SUCCEEDED(stream->audio.Open(e.encoder, e.bitRate, e.maxChannels, *PcmFormatOf(pin->MediaType()),
                                                   globalHeader, e.sampleRate, e.channels));
@@ -190,7 +203,8 @@ HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
             return stream->video.Push(sample.data, sample.size, sample.hasTime, sample.start, stream->Writer(m_output));
         return stream->audio.Push(sample.data, sample.size, stream->Writer(m_output));
     }
-    return VFW_E_NOT_CONNECTED;
+    // A stream left out of the file is taken and dropped.
+    return Writes(pin) ? VFW_E_NOT_CONNECTED : S_OK;
 }
 
 HRESULT CMediaFileWriter::Finish()

@@ -28,6 +28,9 @@ public:
     // Without pins the derived writer makes its own.
     explicit CMediaFileWriter(const FileWriterKind& kind, bool pins = true);
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
+    // A type of each pin's kind, so that the pins are found by kind; any PCM or RGB
+    // picture is taken.
+    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 
 protected:
@@ -42,6 +45,8 @@ protected:
         int keyFrames = 0; // pictures from one key frame to the next
         // Width 0: pictures are coded at the input's size and rate.
         VideoEncodingTarget picture;
+        // The video encoder's own settings, as "key=value:key=value".
+        std::string options;
     };
 
     ~CMediaFileWriter() override;
@@ -50,6 +55,10 @@ protected:
     HRESULT OnAllEnded() override;
     virtual bool IsVideoPin(CBasePin* pin) const;
     virtual SStreamEncoding EncodingOf(CBasePin* pin, bool video) const;
+    // The multiplexer's short name for the streams connected.
+    virtual const char* Container() const;
+    // Whether a connected pin's stream goes into the file.
+    virtual bool Writes(CBasePin*) const { return true; }
 
     std::mutex m_writeLock;
     // Container tags (key, UTF-8 value) written with the header.

@@ -34,7 +34,8 @@ TEST_F(FormatTypesTest, BuiltInRowsInOrder)
 {
     CFormatTypes table;
     const ESplitterType order[] = {630, 631, 650, 1600, 100, 110, 120, 900, 610, 611, 620, 1700, 1800, 1200,
-                                   350, 640, 2022, 1100, 600, 601, 1000, 500, 200, 250, 251, 252, 130};
+                                   350, 640, 2022, 1100, 600, 601, 1000, 500, 200, 250, 251, 252, 130,
+                                   300, 310, 400, 410, 420, 2000, 2040, 2041};
     ASSERT_EQ(table.GetFileTypeCount(), static_cast<int>(std::size(order)));
     for (int i = 0; i < table.GetFileTypeCount(); ++i) EXPECT_EQ(table.GetFileType(i)->GetSplitterType(), order[i]);
 

@@ -199,16 +199,6 @@ HRESULT CQuickTimeWriter::SetTag(const char* name, const char* value)
     return S_OK;
 }
 
-HRESULT CQuickTimeWriter::GetMediaType(CBasePin* pin, int index, CMediaType& type)
-{
-    if (index != 0) return S_FALSE;
-    if (IsVideoPin(pin))
-        MakeRgbVideoType(type, MEDIASUBTYPE_RGB24, 320, 240, 400000);
-    else
-        MakePcmMediaType(type, 44100, 2, 16);
-    return S_OK;
-}
-
 // Nothing is written without the QuickTime library, nor with a format it cannot encode.
 HRESULT CQuickTimeWriter::OnPause()
 {

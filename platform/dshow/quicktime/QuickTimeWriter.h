@@ -39,9 +39,6 @@ public:
     HRESULT SetConverting(BOOL converting) override;
     // Written into the movie's header; an empty value drops the tag.
     HRESULT SetTag(const char* name, const char* value) override;
-    // A type of each pin's kind, so that the pins are found by kind; any PCM or RGB
-    // picture is taken.
-    HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
 
 protected:
     void* FindInterface(REFIID iid) override;

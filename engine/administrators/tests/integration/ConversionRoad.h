@@ -60,6 +60,7 @@ struct SOutput {
     // The output picture; 0: the input's.
     unsigned short width = 0, height = 0;
     double frameRate = 0;
+    ETvType tvType = 0;
 };
 
 // The conversion step of every job: the probed file in, the output set configured in full.
@@ -91,7 +92,7 @@ public:
     {
         auto* set = new CFileOutputFilters2(m_graph);
         set->SetSplitterType(m_output.type);
-        set->SetTvType(0);
+        set->SetTvType(m_output.tvType);
         set->SetLoop(false);
         set->SetAudioMode(0);
         set->SetAudioComplexity(0);

@@ -1,0 +1,239 @@
+// Converts the same 640x480 25 fps clip with sound to an MPEG-2 program stream through the
+// engine's administrators and with the ffmpeg tool asked for the same output (MPEG-2 video
+// at 2 Mbit/s with that ceiling, no B-frames, 12-frame groups, MPEG audio layer II at
+// 192 kbit/s, 44.1 kHz stereo). The two sides alternate run by run; each is timed from the
+// same start: the engine's set-up inside its timer, ffmpeg as a fresh process. Prints both
+// medians, their ratio, the load averages around the runs and the build type.
+#include "CDirectShowWindow.h"
+#include "CFileCheckAdministrator2.h"
+#include "CFileInputFilters2.h"
+#include "CFileOutputFilters2.h"
+#include "CFormatTypes.h"
+#include "CListener.h"
+#include "StDirectShow.h"
+#include "UMediaFileInfo.h"
+#include "win32/TestHome.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr unsigned long kVideoBitrate = 2000000;
+constexpr unsigned long kAudioBitrate = 192000;
+constexpr int kRounds = 5;
+
+// The probed clip, handed to the conversion as the user interface hands it.
+struct SClip {
+    fs::path path;
+    GUID inputId = GUID_NULL;
+    GUID splitters[4] = {};
+    bool chainSplitter = false;
+    double duration = 0;
+    unsigned long sampleRate = 0;
+    unsigned short channels = 0, bits = 0;
+    unsigned short width = 0, height = 0;
+    double frameRate = 0;
+};
+
+bool Probe(const fs::path& path, SClip& clip)
+{
+    CFileCheckAdministrator2 check;
+    check.SetFilePath(path.string().c_str());
+    if (!check.Create()) return false;
+    clip.path = path;
+    GUID subtype{}, decoder{}, decoder2{};
+    unsigned long code = 0;
+    bool plain = false;
+    double aspect = 0;
+    const bool ok =
+        UMediaFileInfo::GetFileFormat(&check, &clip.inputId, &clip.splitters[0], &clip.splitters[1],
+                                      &clip.splitters[2], &clip.splitters[3], &clip.chainSplitter, &clip.duration) &&
+        UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, clip.sampleRate,
+                                              clip.channels, clip.bits) &&
+        UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, clip.width,
+                                              clip.height, clip.frameRate, aspect);
+    check.Release();
+    return ok;
+}
+
+class CMpegConversion : public CDirectShowAdministrator2 {
+public:
+    CMpegConversion(const SClip& clip, const fs::path& out) : m_clip(clip), m_out(out) {}
+    ~CMpegConversion() override { Release(); }
+
+    bool CreateInputFilters() override
+    {
+        auto* input = new CFileInputFilters2(m_graph);
+        input->SetFilePath(m_clip.path.string().c_str());
+        input->SetInputId(m_clip.inputId);
+        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_clip.splitters[i], i);
+        input->SetChainSplitter(m_clip.chainSplitter);
+        SetInputFilters(input);
+        return true;
+    }
+    bool ConnectInput() override
+    {
+        if (!CDirectShowAdministrator2::ConnectInput()) return false;
+        static_cast<CFileInputFilters2*>(m_input)->ReconnectSeeker();
+        return true;
+    }
+    bool CreateProcessingOutputFilters() override
+    {
+        auto* set = new CFileOutputFilters2(m_graph);
+        set->SetSplitterType(400);
+        set->SetTvType(0);
+        set->SetAudioCodecName("", "");
+        set->SetAudioSampleRate(44100);
+        set->SetAudioChannelCount(2);
+        set->SetAudioBitsPerSample(16);
+        set->SetAudioBitrate(kAudioBitrate);
+        set->SetAudioRegulateTimecode(false);
+        set->SetAudioInSampleRate(m_clip.sampleRate);
+        set->SetAudioInChannel(m_clip.channels);
+        set->SetAudioInBitsPerSample(m_clip.bits);
+        set->SetWantsAudio(true);
+        set->SetPickAudio(true, 0);
+        set->SetWantsVideo(true);
+        set->SetPickVideo(true, 0);
+        set->SetVideoCodecName("", "");
+        set->SetVideoInWidth(m_clip.width);
+        set->SetVideoInHeight(m_clip.height);
+        set->SetVideoInFrameRate(m_clip.frameRate);
+        set->SetVideoWidth(m_clip.width);
+        set->SetVideoHeight(m_clip.height);
+        set->SetVideoFrameRate(m_clip.frameRate);
+        set->SetVideoQualityMode(2); // constant: the bit rate is the ceiling
+        set->SetVideoBitrate(kVideoBitrate);
+        set->SetVideoRegulateTimecode(false);
+        set->SetFilePath(m_out.string().c_str());
+        set->SetFileOption(kFileReplaceReplace);
+        SetProcessingOutputFilters(set);
+        return true;
+    }
+
+private:
+    SClip m_clip;
+    fs::path m_out;
+};
+
+class CEndCounter : public CListener {
+public:
+    bool ListenToMessage(long message, const void* p, const void* q) override
+    {
+        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
+        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
+        return CListener::ListenToMessage(message, p, q);
+    }
+    int completions = 0;
+    int aborts = 0;
+};
+
+// The whole job as a program does it: COM, the format table, the probe, the conversion.
+bool EngineConvert(const fs::path& in, const fs::path& out)
+{
+    StDirectShow com;
+    std::unique_ptr<CFormatTypes> types = CFormatTypes::sFormatTypes ? nullptr : std::make_unique<CFormatTypes>();
+    CDirectShowWindow window;
+    window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0);
+    SClip clip;
+    bool ok = Probe(in, clip);
+    if (ok) {
+        CMpegConversion job(clip, out);
+        job.SetVideoWindow(&window);
+        CEndCounter counter;
+        job.AddListener(&counter);
+        ok = job.Create() && job.Play() && MvPumpUntil([&] { return counter.completions > 0; }, 3600 * 1000) &&
+             counter.aborts == 0;
+        job.RemoveListener(&counter);
+        job.Release();
+    }
+    window.DestroyWindow();
+    return ok && fs::exists(out);
+}
+
+bool FfmpegConvert(const fs::path& in, const fs::path& out)
+{
+    const std::string command =
+        "ffmpeg -nostdin -v error -y -i '" + in.string() + "' -c:v mpeg2video -b:v " + std::to_string(kVideoBitrate) +
+        " -maxrate " + std::to_string(kVideoBitrate) + " -bufsize 1835008 -g 12 -bf 0 -r 25 -s 640x480 -c:a mp2 -b:a " +
+        std::to_string(kAudioBitrate) + " -ar 44100 -ac 2 -f vob '" + out.string() + "'";
+    return std::system(command.c_str()) == 0;
+}
+
+std::string LoadAverages()
+{
+    std::ifstream in("/proc/loadavg");
+    double one = 0, five = 0, fifteen = 0;
+    in >> one >> five >> fifteen;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f %.2f %.2f", one, five, fifteen);
+    return text;
+}
+
+template <class F>
+double Seconds(F&& run, bool& ok)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ok = run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    MvTestHome home; // settings and tables of a throw-away user
+    const fs::path dir = fs::path(home.Path()) / "bench";
+    fs::create_directories(dir);
+    const fs::path clip = dir / "clip.avi";
+    const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=60 "
+                             "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=60 -ac 2 "
+                             "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" + clip.string() + "'";
+    if (std::system(make.c_str()) != 0) return 1;
+    std::printf("MPEG-2 program stream of a 60 s 640x480 25 fps clip with sound, %d rounds, build %s\n", kRounds,
+                MV_BUILD_TYPE);
+    std::vector<double> engine, ffmpeg;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string before = LoadAverages();
+        bool engineOk = false, ffmpegOk = false;
+        // Alternate which side goes first, so neither always runs on a warmer machine.
+        double e = 0, f = 0;
+        if (round % 2 == 0) {
+            e = Seconds([&] { return EngineConvert(clip, dir / "engine.mpg"); }, engineOk);
+            f = Seconds([&] { return FfmpegConvert(clip, dir / "ffmpeg.mpg"); }, ffmpegOk);
+        } else {
+            f = Seconds([&] { return FfmpegConvert(clip, dir / "ffmpeg.mpg"); }, ffmpegOk);
+            e = Seconds([&] { return EngineConvert(clip, dir / "engine.mpg"); }, engineOk);
+        }
+        if (!engineOk || !ffmpegOk) {
+            std::printf("round %d: %s failed\n", round + 1, engineOk ? "ffmpeg" : "the engine");
+            return 1;
+        }
+        engine.push_back(e);
+        ffmpeg.push_back(f);
+        std::printf("round %d: engine %.2f s, ffmpeg %.2f s (load before %s, after %s)\n", round + 1, e, f,
+                    before.c_str(), LoadAverages().c_str());
+    }
+    const double ours = Median(engine), theirs = Median(ffmpeg);
+    std::printf("median: engine %.2f s, ffmpeg %.2f s; ffmpeg time / engine time %.2f (aim: at least 0.90)\n", ours,
+                theirs, theirs / ours);
+    return 0;
+}
