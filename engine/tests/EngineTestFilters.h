@@ -1,11 +1,20 @@
 #pragma once
 // A filter whose pins offer chosen media types, to drive the engine's type searches
 // and pin lookups without a real source.
+#include "com/ClassRegistry.h"
+#include "com/ComObject.h"
 #include "dshow/BaseFilter.h"
 #include "dshow/BasePin.h"
 
 #include <map>
 #include <vector>
+
+// The class factory that makes a test filter of that class.
+template <class F>
+ComClassFactory Factory()
+{
+    return [](REFIID iid, void** object) { return CreateComObject<F>(iid, object); };
+}
 
 inline const CLSID CLSID_EngineTestOffer = {0x6A2C0001, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 1}};
 

@@ -146,12 +146,6 @@ public:
     }
 };
 
-template <class F>
-ComClassFactory Factory()
-{
-    return [](REFIID iid, void** object) { return CreateComObject<F>(iid, object); };
-}
-
 class FilterWrapperFamilyTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -3,6 +3,7 @@
 #include "CDirectShowGraph.h"
 #include "CSarvexMpegWriter.h"
 #include "CffWriter.h"
+#include "EngineTestFilters.h"
 #include "StffMpegLoader.h"
 #include "WriterIds.h"
 #include "WriterInterfaces.h"
@@ -84,12 +85,6 @@ protected:
         return CTestSink::FindInterface(iid);
     }
 };
-
-template <class F>
-ComClassFactory Factory()
-{
-    return [](REFIID iid, void** object) { return CreateComObject<F>(iid, object); };
-}
 
 class MpegWriterConfigTest : public ::testing::Test {
 protected:

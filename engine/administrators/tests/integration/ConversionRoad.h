@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -226,6 +227,22 @@ protected:
         const bool probed = ProbeFile(wav, file, error);
         EXPECT_TRUE(probed) << error;
         return probed;
+    }
+
+    // A 2-second 320x240 25 fps test picture with a 440 Hz stereo tone, in AVI, probed.
+    bool ProbeClip(SProbedFile& file)
+    {
+        const fs::path avi = m_dir / "picture.avi";
+        const std::string command =
+            "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
+            "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
+            avi.string() + "'";
+        if (std::system(command.c_str()) != 0) return false;
+        CString error;
+        const bool probed = ProbeFile(avi, file, error);
+        EXPECT_TRUE(probed) << error;
+        EXPECT_TRUE(file.video);
+        return probed && file.video;
     }
 
     // Creates and plays a conversion until it ends; the end is heard exactly once and

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -14,23 +13,7 @@ namespace {
 constexpr int kWidth = 320, kHeight = 240;
 constexpr double kSeconds = 2.0;
 
-class MpegRoadTest : public CConversionRoad {
-protected:
-    // A 2-second 320x240 25 fps test picture with a tone, in AVI, probed.
-    bool ProbeClip(SProbedFile& file)
-    {
-        const fs::path avi = m_dir / "picture.avi";
-        const std::string command =
-            "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
-            "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
-            avi.string() + "'";
-        if (std::system(command.c_str()) != 0) return false;
-        CString error;
-        const bool probed = ProbeFile(avi, file, error);
-        EXPECT_TRUE(probed) << error;
-        return probed && file.video;
-    }
-};
+using MpegRoadTest = CConversionRoad;
 
 } // namespace
 
