@@ -1,6 +1,10 @@
 #include "CTextToSpeechTask.h"
 
+#include "CAudioCodecsInfo.h"
+#include "CCodecInfo.h"
 #include "CFileCheckAdministrator2.h"
+#include "CFormatType.h"
+#include "CFormatTypes.h"
 #include "CFileOutputFilters2.h"
 #include "CMediaFile2.h"
 #include "CTelloraData.h"
@@ -15,6 +19,8 @@
 namespace {
 constexpr double kSpeakingShare = 0.2;
 const char* const kTitle = "Recording to audio...";
+// The engine's words when the compressor's sound does not reach the type's writer.
+const char* const kUnconnected = "Unable to connect to processing agencies.";
 } // namespace
 
 CTextToSpeechTask::CTextToSpeechTask()
@@ -179,10 +185,28 @@ void CTextToSpeechTask::ConvertAudio()
     if (target.GetFileReplace() == kFileReplaceAsk) target.SetFileReplace(kFileReplaceReplace);
     m_administrator.SetSaveFile(target);
     if (!m_administrator.Create() || !m_administrator.Play()) {
-        const CString error = m_administrator.GetErrorText();
+        CString error = m_administrator.GetErrorText();
+        if (error == kUnconnected) error += RefuseCompressor();
         m_administrator.Release();
         Finish(error);
     }
+}
+
+CString CTextToSpeechTask::RefuseCompressor()
+{
+    // The spoken sound always reads, so what fails is the compressor the output names (a
+    // catalogue from before may offer one for a type that cannot hold its sound). It is
+    // offered no more for that type.
+    CAudioOutput2& audio = m_data->GetMediaOutput().GetAudioOutput();
+    const ESplitterType type = GetSplitter();
+    if (CCodecInfo* codec = CAudioCodecsInfo::sInfo ? CAudioCodecsInfo::sInfo->FindCodec(type, audio.GetDisplayName())
+                                                    : nullptr)
+        codec->SetSupported(type, false);
+    const CFormatType* row = CFormatTypes::sFormatTypes ? CFormatTypes::sFormatTypes->FindFileType(type) : nullptr;
+    CString text;
+    text.Format(" The compressor \"%s\" cannot write %s files. Choose another compressor in \"Record...\".",
+                audio.GetDisplayName().GetString(), row ? row->GetAudioTypeName().GetString() : "these");
+    return text;
 }
 
 CString CTextToSpeechTask::GetWrittenPath()

@@ -59,6 +59,8 @@ private:
     // Names the file the conversion wrote, then the reason.
     CString WriteError(const char* reason);
     CString GetWrittenPath();
+    // Why a conversion could not be put together: the compressor cannot write the type.
+    CString RefuseCompressor();
     void DeleteTempFile();
 
     CTextToSpeechThread2 m_thread;

@@ -128,14 +128,15 @@ class ProgramRun {
 public:
     // At its first start the program offers to check the codecs it has not tested; the
     // user declines.
-    bool Start(bool firstStart)
+    // With checkCodecs the user lets the first start check the codecs.
+    bool Start(bool firstStart, bool checkCodecs = false)
     {
         bool asked = false;
         if (firstStart) {
-            MvScriptModal([&](HWND h) {
+            MvScriptModal([&, checkCodecs](HWND h) {
                 EXPECT_EQ(WindowText(h), "Load new audio codecs");
                 asked = true;
-                Click(::GetDlgItem(h, IDCANCEL));
+                Click(::GetDlgItem(h, checkCodecs ? IDOK : IDCANCEL));
             });
         }
         MvSetPreTranslateHook([this](MSG& msg) { return m_app->PreTranslateMessage(&msg) != FALSE; });
@@ -187,7 +188,7 @@ struct Step {
     double progress;
 };
 
-class TelloraAppTest : public ::testing::Test {
+class TelloraRunTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -207,7 +208,7 @@ protected:
             ASSERT_NE(dialog, nullptr);
             auto page = [&](const char* title) { return dialog->GetStack().Find(title)->GetChild(0)->m_hWnd; };
             EXPECT_TRUE(Pick(::GetDlgItem(page("Format"), CAudioOutputTypePanel::kTypeList), type)) << type;
-            if (std::string(type).rfind("MP3", 0) == 0) {
+            if (!m_dialogDefaults && std::string(type).rfind("MP3", 0) == 0) {
                 HWND audio = page("Audio Settings");
                 Click(::GetDlgItem(audio, CAudioOutput2Panel::kSpecify));
                 EXPECT_TRUE(Pick(::GetDlgItem(audio, CAudioOutput2Panel::kBitrate),
@@ -243,7 +244,29 @@ protected:
     }
 
     MvTestHome home;
+    bool m_dialogDefaults = false;   // the dialog's own choices beyond the type and file
+};
+
+class TelloraAppTest : public TelloraRunTest {
+protected:
     RecordingTables tables;
+};
+
+// A first use: the program's own catalogue, filled by the codec check the user lets run.
+class TelloraFirstUseTest : public TelloraRunTest {
+protected:
+    TelloraFirstUseTest() { m_dialogDefaults = true; }
+    // Every compressor the check loads has been tried.
+    static bool CodecsChecked()
+    {
+        CAudioCodecsInfo* codecs = CAudioCodecsInfo::sInfo;
+        if (!codecs || !codecs->FindCodec(500, "PCM")) return false;
+        for (int i = 0; i < codecs->GetCodecCount(); ++i) {
+            CCodecInfo* codec = codecs->GetCodec(i);
+            if (codec->GetLoad() && !codec->GetSkipped() && !codec->GetTested()) return false;
+        }
+        return true;
+    }
 };
 
 } // namespace
@@ -380,4 +403,55 @@ TEST_F(TelloraAppTest, SpeakRecordQuitAndStartAgain)
     EXPECT_EQ(CtlModelAs<CtlTrackbar>(again.SpeechControl(CSpeechPanel::kSpeedSlider))->Pos(), rate);
     EXPECT_EQ(CtlModelAs<CtlTrackbar>(again.SpeechControl(CSpeechPanel::kVolumeSlider))->Pos(), volume);
     EXPECT_EQ(again.Quit(), 0);
+}
+
+TEST_F(TelloraFirstUseTest, TheCompressorTheDialogOffersForMp3AndOggWritesTheFile)
+{
+    fs::create_directories(Out(""));
+    ProgramRun run;
+    ASSERT_TRUE(run.Start(true, true));
+    ASSERT_TRUE(MvPumpUntil(CodecsChecked, 120000)) << "the codec check ends";
+    CtlUserType(run.Editor(), "A first recording, with what the dialog offers.");
+    MvPumpUntilIdle();
+    const struct {
+        const char* type;
+        const char* file;
+        const char* compressor;
+        const char* codec;
+    } outputs[] = {
+        {"MP3 - MPEG Layer-3", "first.mp3", "Lame_enc.dll", "mp3"},
+        {"OGG - OGG Audio", "first.ogg", "Vorbis Encoder", "vorbis"},
+        {"WAV - Waveform", "first.wav", "PCM", "pcm_s16le"},
+        {"MP3 - MPEG Layer-3", "again.mp3", "Lame_enc.dll", "mp3"},
+    };
+    for (const auto& o : outputs) {
+        SCOPED_TRACE(o.type);
+        EXPECT_FALSE(Record(run, o.type, Out(o.file)).empty());
+        std::vector<std::string> shown;
+        for (const MvMessageBoxRequest& box : MvTakeShownMessageBoxes()) shown.push_back(box.text);
+        EXPECT_TRUE(shown.empty()) << shown.front();
+        EXPECT_EQ(std::string(run.Panel().GetTelloraData().GetMediaOutput().GetAudioOutput().GetDisplayName()),
+                  o.compressor);
+        EXPECT_GT(fs::file_size(Out(o.file)), 0u);
+        EXPECT_EQ(ProbedValue(ProbeMedia(Out(o.file)), "codec_name"), o.codec);
+    }
+
+    // A catalogue from before, which still offers PCM for MP3: the failure says why.
+    CAudioCodecsInfo::sInfo->FindCodec(500, "PCM")->SetSupported(350, true);
+    CMediaOutput2& output = run.Panel().GetTelloraData().GetMediaOutput();
+    output.SetSplitterType(500);
+    output.GetAudioOutput().SetDisplayName("PCM");
+    Record(run, "MP3 - MPEG Layer-3", Out("stale.mp3"));
+    EXPECT_EQ(std::string(output.GetAudioOutput().GetDisplayName()), "PCM");
+    std::vector<std::string> shown;
+    for (const MvMessageBoxRequest& box : MvTakeShownMessageBoxes()) shown.push_back(box.text);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "Unable to connect to processing agencies. The compressor \"PCM\" cannot write "
+                        "MP3 - MPEG Layer-3 files. Choose another compressor in \"Record...\".");
+    // The next "Record..." offers what writes the type.
+    Record(run, "MP3 - MPEG Layer-3", Out("stale.mp3"));
+    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+    EXPECT_EQ(std::string(output.GetAudioOutput().GetDisplayName()), "Lame_enc.dll");
+    EXPECT_EQ(ProbedValue(ProbeMedia(Out("stale.mp3")), "codec_name"), "mp3");
+    EXPECT_EQ(run.Quit(), 0);
 }
