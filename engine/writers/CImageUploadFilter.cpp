@@ -1,6 +1,7 @@
 #include "CImageUploadFilter.h"
 
 #include "CFtpImageHandler.h"
+#include "CImageUploadSource.h"
 #include "EncoderSetIds.h"
 #include "EncoderSetInterfaces.h"
 #include "RequiredInterface.h"
@@ -8,7 +9,7 @@
 CImageUploadFilter::CImageUploadFilter(CDirectShowGraph* graph, const char* name)
     : CTransformerFilter(graph, name, "Video In", "Video Out")
 {
-    SetId(CLSID_ImageUpload);
+    SetId(CLSID_ImageUploadStage);
     SetOwnComponent(true);
 }
 
@@ -23,11 +24,17 @@ CFtpImageHandler& CImageUploadFilter::Handler()
     return *m_handler;
 }
 
+IVideoPostback* CImageUploadFilter::GetImageSource() const
+{
+    return m_source.get();
+}
+
 bool CImageUploadFilter::Create()
 {
     if (GetFilter()) return true;
-    if (!CreateRequiring(*this, m_source)) return false;
-    Handler().SetPostback(m_source);
+    if (!CreateRequiring(*this, m_frames)) return false;
+    m_source = std::make_unique<CImageUploadSource>(m_frames);
+    Handler().SetPostback(m_source.get());
     return true;
 }
 
@@ -35,7 +42,8 @@ void CImageUploadFilter::Release()
 {
     // The handler lets go of the source before the source goes.
     if (m_handler && m_source) m_handler->SetPostback(nullptr);
-    SafeRelease(m_source);
+    m_source.reset();
+    SafeRelease(m_frames);
     CTransformerFilter::Release();
 }
 

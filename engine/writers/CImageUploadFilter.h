@@ -6,7 +6,8 @@
 #include <memory>
 
 class CFtpImageHandler;
-struct IImageUploadSource;
+class CImageUploadSource;
+struct IImageUploadFrames;
 
 class CImageUploadFilter : public CTransformerFilter {
 public:
@@ -25,11 +26,12 @@ public:
     void SetImageType(EImageType type);
     void SetQuality(unsigned char quality);
     void SetUploading(bool uploading);
-    IImageUploadSource* GetImageSource() const { return m_source; }
+    IVideoPostback* GetImageSource() const;
 
 private:
     CFtpImageHandler& Handler();
 
     std::unique_ptr<CFtpImageHandler> m_handler;
-    IImageUploadSource* m_source = nullptr;
+    IImageUploadFrames* m_frames = nullptr;
+    std::unique_ptr<CImageUploadSource> m_source;
 };

@@ -4,11 +4,11 @@
 #include "ConstGuid.h"
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/decoders/DecoderIds.h"
+#include "dshow/images/ImageIds.h"
 #include "dshow/sources/SourceIds.h"
 #include "dshow/transforms/TransformIds.h"
 
 inline constexpr CLSID CLSID_Watermark = ConstGuid("18961180-E1C6-4D6E-B95B-D6C21905AF53");
-inline constexpr CLSID CLSID_ImageUpload = ConstGuid("319B5F15-8990-4A8E-8401-BC948604E01C");
 inline constexpr CLSID CLSID_ScreenCapture = ConstGuid("633485DB-4DA0-4808-8384-84653E4402AF");
 inline constexpr CLSID CLSID_AudioTrack = ConstGuid("A5243ECF-C4AB-42CB-9A4B-EAC90CE0DB19");
 

@@ -22,11 +22,6 @@ struct IQuickTimeBlockSetting : IUnknown {
     virtual HRESULT SetBlock(BYTE block) = 0;
 };
 
-// "Image Upload": the image source an FTP image handler takes its frames from.
-struct IImageUploadSource : IVideoPostback {
-    static constexpr IID kIid = ConstGuid("95A831A0-9DDD-4776-96E6-EE60B874A6A8");
-    using Base = IVideoPostback;
-};
 
 // Installed video compressors: their own About and settings dialogs and their state.
 struct IAMVfwCompressDialogs : IUnknown {

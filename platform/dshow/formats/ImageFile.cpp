@@ -27,7 +27,8 @@ bool WriteAll(const char* path, const std::vector<BYTE>& head, const BYTE* body,
     return std::fclose(file.release()) == 0 && ok;
 }
 
-HRESULT WriteBmp(const BYTE* dib, LONG size, const char* path)
+// The file header a packed bitmap needs in front of it to be a BMP file.
+std::vector<BYTE> BmpHeader(LONG size)
 {
     std::vector<BYTE> head(14, 0);
     const DWORD total = DWORD(14 + size), offset = 14 + sizeof(BITMAPINFOHEADER);
@@ -35,11 +36,11 @@ HRESULT WriteBmp(const BYTE* dib, LONG size, const char* path)
     head[1] = 'M';
     std::memcpy(&head[2], &total, 4);
     std::memcpy(&head[10], &offset, 4);
-    return WriteAll(path, head, dib, size_t(size)) ? S_OK : STG_E_ACCESSDENIED;
+    return head;
 }
 
 // Encodes the picture with a still-image codec of the codec library.
-HRESULT WriteCoded(const VideoPicture& picture, const char* path, AVCodecID id, AVPixelFormat format, int quality)
+HRESULT EncodeCoded(const VideoPicture& picture, AVCodecID id, AVPixelFormat format, int quality, std::vector<BYTE>& bytes)
 {
     const AVCodec* codec = avcodec_find_encoder(id);
     if (!codec) return VFW_E_NO_ACCEPTABLE_TYPES;
@@ -70,7 +71,7 @@ HRESULT WriteCoded(const VideoPicture& picture, const char* path, AVCodecID id, 
         else sws_scale(sws, rows, strides, 0, picture.height, frame->data, frame->linesize);
         sws_freeContext(sws);
     }
-    std::vector<BYTE> bytes;
+    bytes.clear();
     if (SUCCEEDED(hr) && avcodec_send_frame(context, frame) >= 0 && avcodec_send_frame(context, nullptr) >= 0) {
         while (avcodec_receive_packet(context, packet) >= 0) {
             bytes.insert(bytes.end(), packet->data, packet->data + packet->size);
@@ -81,8 +82,7 @@ HRESULT WriteCoded(const VideoPicture& picture, const char* path, AVCodecID id, 
     av_packet_free(&packet);
     av_frame_free(&frame);
     avcodec_free_context(&context);
-    if (FAILED(hr)) return hr;
-    return WriteAll(path, bytes, nullptr, 0) ? S_OK : STG_E_ACCESSDENIED;
+    return hr;
 }
 
 } // namespace
@@ -126,19 +126,29 @@ bool ReadBitmap(const BYTE* dib, LONG size, VideoPicture& picture)
     return true;
 }
 
+HRESULT EncodeImageFile(const VideoPicture& picture, LONG kind, LONG quality, std::vector<BYTE>& file)
+{
+    if (quality < 1 || quality > 100) quality = kDefaultQuality;
+    switch (kind) {
+    case kImageGif: return EncodeCoded(picture, AV_CODEC_ID_GIF, AV_PIX_FMT_BGR8, quality, file);
+    case kImageJpeg: return EncodeCoded(picture, AV_CODEC_ID_MJPEG, AV_PIX_FMT_YUVJ420P, quality, file);
+    default: {
+        // A BMP file holds the bitmap with a plain header, bottom-up.
+        const std::vector<BYTE> packed = PackBitmap(picture);
+        file = BmpHeader(LONG(packed.size()));
+        file.insert(file.end(), packed.begin(), packed.end());
+        return S_OK;
+    }
+    }
+}
+
 HRESULT WriteImageFile(const BYTE* dib, LONG size, const char* path, LONG kind, LONG quality)
 {
     VideoPicture picture;
     if (!path || !*path) return E_INVALIDARG;
     if (!ReadBitmap(dib, size, picture)) return E_INVALIDARG;
-    if (quality < 1 || quality > 100) quality = kDefaultQuality;
-    switch (kind) {
-    case kImageGif: return WriteCoded(picture, path, AV_CODEC_ID_GIF, AV_PIX_FMT_BGR8, quality);
-    case kImageJpeg: return WriteCoded(picture, path, AV_CODEC_ID_MJPEG, AV_PIX_FMT_YUVJ420P, quality);
-    default: {
-        // A BMP file holds the bitmap with a plain header, bottom-up.
-        std::vector<BYTE> packed = PackBitmap(picture);
-        return WriteBmp(packed.data(), LONG(packed.size()), path);
-    }
-    }
+    std::vector<BYTE> file;
+    const HRESULT hr = EncodeImageFile(picture, kind, quality, file);
+    if (FAILED(hr)) return hr;
+    return WriteAll(path, file, nullptr, 0) ? S_OK : STG_E_ACCESSDENIED;
 }

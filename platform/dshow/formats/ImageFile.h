@@ -15,5 +15,7 @@ inline constexpr LONG kImageJpeg = 1002;
 std::vector<BYTE> PackBitmap(const VideoPicture& picture);
 // The picture inside a packed bitmap; false when the block is not a whole one.
 bool ReadBitmap(const BYTE* dib, LONG size, VideoPicture& picture);
-// quality: 1..100 for JPEG; anything else takes the default.
+// The whole file of a picture of that kind; quality: 1..100 for JPEG; anything else takes
+// the default.
+HRESULT EncodeImageFile(const VideoPicture& picture, LONG kind, LONG quality, std::vector<BYTE>& file);
 HRESULT WriteImageFile(const BYTE* dib, LONG size, const char* path, LONG kind, LONG quality);

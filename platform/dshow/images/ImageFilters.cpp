@@ -1,4 +1,5 @@
-// Registers the image encoders and writers, the animated-GIF multiplexer and the FLC writer.
+// Registers the image encoders and writers, the image upload stage, the animated-GIF
+// multiplexer and the FLC writer.
 #include "dshow/FilterRegistry.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/images/AnimatedGifMux.h"
@@ -6,6 +7,7 @@
 #include "dshow/images/FtpImageWriter.h"
 #include "dshow/images/ImageEncoder.h"
 #include "dshow/images/ImageSeriesWriter.h"
+#include "dshow/images/ImageUploadStage.h"
 #include "dshow/images/ImageIds.h"
 #include "dshow/images/ImageKinds.h"
 
@@ -39,6 +41,7 @@ void DShowRegisterImageFilters()
     RegisterEncoder<2>();
     DShowRegisterFilter(CLSID_ImageFileWriter, "Image File Writer", FilterRole::Other, 0, &CImageSeriesWriter::Create);
     DShowRegisterFilter(CLSID_FtpImageWriter, "FTP Image Writer", FilterRole::Other, 0, &CFtpImageWriter::Create);
+    DShowRegisterFilter(CLSID_ImageUploadStage, "Image Upload", FilterRole::Other, 0, &CImageUploadStage::Create);
     DShowRegisterFilter(CLSID_AnimatedGifMux, "Animated GIF Mux", FilterRole::Other, 0, &CAnimatedGifMux::Create);
     DShowRegisterFilter(CLSID_FlcFileWriter, "FLC Writer", FilterRole::Other, 0, &CFlcFileWriter::Create);
 }

@@ -20,3 +20,27 @@ struct IFtpImageWriter : IUnknown {
     using Base = IUnknown;
     virtual HRESULT SetUploader(CFtpUploader* uploader, FtpWriteCallback write) = 0;
 };
+
+// "Image Upload": the pictures passing through, one at a time, for a sink. Pictures are
+// 24- or 32-bit blue-green-red rows of whole four-byte multiples.
+struct IImageFrameSink {
+    virtual void TakeFrame(const BYTE* data, LONG size, LONG bits, bool topDown, LONG width, LONG height) = 0;
+
+protected:
+    ~IImageFrameSink() = default;
+};
+
+// The bytes of an encoded image, handed to whoever asked for them.
+using ImageBytesWriter = void (*)(void* context, const BYTE* data, LONG size);
+
+// "Image Upload": the sink of its pictures (null detaches, after a picture being handed
+// over), and one picture encoded as an image file of a kind (1000 BMP, 1001 GIF, 1002 JPEG)
+// at a size (its own when either side is 0), written to `write` in one piece.
+struct IImageUploadFrames : IUnknown {
+    static constexpr IID kIid = {0x95A831A0, 0x9DDD, 0x4776, {0x96, 0xE6, 0xEE, 0x60, 0xB8, 0x74, 0xA6, 0xA8}};
+    using Base = IUnknown;
+    virtual HRESULT SetFrameSink(IImageFrameSink* sink) = 0;
+    virtual HRESULT EncodeFrame(const BYTE* data, LONG size, LONG bits, bool topDown, LONG width, LONG height,
+                                LONG kind, LONG quality, LONG targetWidth, LONG targetHeight, ImageBytesWriter write,
+                                void* context) = 0;
+};
