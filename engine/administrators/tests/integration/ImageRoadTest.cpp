@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -40,20 +39,6 @@ protected:
         codec->SetId(id);
         codec->SetVirtual(true);
         for (ESplitterType type : types) codec->SetSupported(type, true);
-    }
-
-    // A 2-second 320x240 25 fps test picture with a tone, in AVI, probed.
-    bool ProbeClip(SProbedFile& file)
-    {
-        const fs::path clip = m_dir / "clip.avi";
-        const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=" +
-                                    std::to_string(kWidth) + "x" + std::to_string(kHeight) + ":rate=" +
-                                    std::to_string(kRate) + ":duration=2 -f lavfi -i sine=sample_rate=44100:duration=2 "
-                                    "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" + clip.string() + "'";
-        CString error;
-        const bool made = std::system(command.c_str()) == 0 && ProbeFile(clip, file, error);
-        EXPECT_TRUE(made) << error;
-        return made && file.video;
     }
 
     // The picture file decoded: its codec and size, and its pictures' count.
