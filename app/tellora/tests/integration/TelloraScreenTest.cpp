@@ -5,6 +5,7 @@
 #include "CProgressDialog.h"
 #include "CWindowsProgressAction.h"
 #include "CSpeechPanel.h"
+#include "CSplashWindow.h"
 #include "CTelloraApp.h"
 #include "CTelloraFrame.h"
 #include "CTelloraPanel.h"
@@ -42,6 +43,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -249,6 +251,51 @@ TEST_F(TelloraScreenTest, PickingAVoiceInTheListSetsTheProgramsVoice)
     EXPECT_TRUE(WaitFor([&] {
         return QString::fromUtf8(static_cast<const char*>(Panel().GetTelloraData().GetSpeechControl().GetVoice())) == name;
     })) << name.toStdString();
+}
+
+TEST_F(TelloraScreenTest, TheVoiceListShowsTheLongestVoiceNameWhole)
+{
+    auto* box = WidgetOf<QComboBox>(Control(CSpeechPanel::kVoiceCombo));
+    ASSERT_TRUE(box);
+    ASSERT_GE(box->count(), 2) << "espeak-ng has voices";
+    QString longest;
+    for (int i = 0; i < box->count(); ++i)
+        if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > box->fontMetrics().horizontalAdvance(longest))
+            longest = box->itemText(i);
+    // Room for the frame and the arrow beside the text.
+    const int room = box->width() - box->height() - 12;
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(longest), room) << longest.toStdString();
+}
+
+TEST_F(TelloraScreenTest, TheSplashShowsItsPictureInTheMiddleOfTheScreen)
+{
+    const QImage picture(QString::fromStdString(TelloraResourceFolder(std::string()) + "/129.bmp"));
+    ASSERT_FALSE(picture.isNull()) << "the start-up picture ships with the program";
+    ASSERT_TRUE(CSplashWindow::SplashWindow(129, 30));
+    HWND splash = ::FindWindowA(nullptr, "Splash");
+    ASSERT_TRUE(splash);
+    QPointer<QWidget> window;
+    ASSERT_TRUE(WaitFor([&] {
+        DesktopPeer* peer = DesktopBackend::Instance().FindPeer(splash);
+        window = peer ? peer->Widget() : nullptr;
+        return window && window->isVisible();
+    }));
+    EXPECT_EQ(window->size(), picture.size());
+    // In the middle of the window system's screen (the X display's size on a real screen;
+    // Qt's offscreen screen has a size of its own), and on the screen where the model has it.
+    RECT model{}, desktop{};
+    ::GetWindowRect(splash, &model);
+    ::GetClientRect(::GetDesktopWindow(), &desktop);
+    EXPECT_LE(std::abs((model.left + model.right) - desktop.right), 1);
+    EXPECT_LE(std::abs((model.top + model.bottom) - desktop.bottom), 1);
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(model.left, model.top));
+    const QImage shown = window->grab().toImage();
+    QString shots = qEnvironmentVariable("MV_DESKTOP_SHOTS");
+    if (!shots.isEmpty()) shown.save(shots + "/tellora-splash.png");
+    for (QPoint at : {QPoint(60, 100), QPoint(picture.width() / 2, picture.height() / 2)})
+        EXPECT_EQ(shown.pixelColor(at).rgb(), picture.pixelColor(at).rgb()) << at.x() << "," << at.y();
+    ::SendMessageA(splash, WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(splash); }));
 }
 
 TEST_F(TelloraScreenTest, DraggingTheSpeedSliderAndLettingGoSetsTheRate)
