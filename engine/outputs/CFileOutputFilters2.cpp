@@ -3,9 +3,12 @@
 #include "CAnimatedGifMuxSetter.h"
 #include "CFtpFileWriter.h"
 #include "CMuxFilter.h"
+#include "CQtExportSettings.h"
 #include "CQuickTimeAifExportWriter.h"
+#include "CQuickTimeExportPersist.h"
 #include "CQuickTimeFileWriter.h"
 #include "CQuickTimeFlcExportWriter.h"
+#include "CQuickTimeMp4ExportWriter.h"
 #include "CRealFileWriter.h"
 #include "CSarvexMpegWriter.h"
 #include "CWmCodecFileWriter2.h"
@@ -101,6 +104,21 @@ void CFileOutputFilters2::ConfigureAnimatedGifMux()
     if (m_mux) CAnimatedGifMuxSetter(m_mux).SetLoop(m_loop);
 }
 
+// The stored QuickTime export settings made for this job's streams: the MP4 exporter takes
+// only an exact match, the others the closest one.
+CQtExportSettings* CFileOutputFilters2::FindExportSettings(bool video, bool audio) const
+{
+    CQuickTimeExportPersist* store = CQuickTimeExportPersist::sData;
+    if (!store) return nullptr;
+    const char* videoName = video ? m_videoCodecName.GetString() : "";
+    const char* audioName = audio ? m_audioCodecName.GetString() : "";
+    if (dynamic_cast<CQuickTimeMp4ExportWriter*>(m_writer))
+        return store->Find(m_splitterType, m_tvType, videoName, audioName, m_audioSampleRate, m_audioChannels,
+                           m_audioBits, m_audioBitrate);
+    return store->RoughFind(m_splitterType, m_tvType, videoName, audioName, m_audioSampleRate, m_audioChannels,
+                            m_audioBits, m_audioBitrate);
+}
+
 void CFileOutputFilters2::ConfigureOutput()
 {
     if (m_splitterType == 1600) {
@@ -123,10 +141,11 @@ void CFileOutputFilters2::ConfigureOutput()
         writer->SetKeyFrame(m_keyFrame);
         writer->SetAudioCodecName(m_audioCodecName);
     } else if (auto* writer = dynamic_cast<CQuickTimeExportWriter*>(m_writer)) {
-        // The stored export settings come with the QuickTime engine; the rates go as set.
         writer->SetQuality(m_videoQuality);
         writer->SetVideoBitrate(m_videoBitrate);
         writer->SetAudioBitrate(m_audioBitrate);
+        if (CQtExportSettings* stored = FindExportSettings(video, audio))
+            writer->SetSettings(stored->GetSettings().GetBuffer(), stored->GetSettings().GetSize());
     } else if (auto* writer = dynamic_cast<CRealFileWriter*>(m_writer)) {
         writer->SetAudience(m_realAudience);
         writer->SetVideoMode(m_videoMode);

@@ -7,6 +7,7 @@
 
 #include <ctime>
 
+class CQtExportSettings;
 class CRepeatPrompter;
 
 class CFileOutputFilters2 : public CMultiplexOutputFilters2 {
@@ -44,6 +45,8 @@ protected:
     void ConfigureAnimatedGifMux();
 
 private:
+    CQtExportSettings* FindExportSettings(bool video, bool audio) const;
+
     CString m_filePath;
     CRepeatPrompter* m_prompter = nullptr;
     bool m_autoNaming = false;

@@ -1,8 +1,10 @@
 #include "CQuickTimeExportWriter.h"
 
+#include "CDirectShowSystem2.h"
 #include "StApplicationId.h"
 #include "StQuickTime.h"
 #include "dshow/DShowInterfaces.h"
+#include "WithInterface.h"
 #include "dshow/interfaces/QuickTimeWriterInterfaces.h"
 
 CQuickTimeExportWriter::CQuickTimeExportWriter(CDirectShowGraph* graph, const char* name, ULONG fileType)
@@ -39,12 +41,17 @@ bool CQuickTimeExportWriter::IsQuickTimeStarted() { return StQuickTime::sStarts 
 
 bool CQuickTimeExportWriter::SetupBeforeConnect()
 {
-    IQuickTimeExportRates* rates = nullptr;
-    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &rates)) && rates) {
+    const BYTE* bytes = m_settings.GetBuffer();
+    const LONG size = LONG(m_settings.GetSize());
+    WithInterface<IQuickTimeExportSettings>(GetFilter(), [&](auto* i) { i->SetExportSettings(bytes, size); });
+    WithInterface<IQuickTimeCompressionSettings>(GetFilter(),
+                                                 [&](auto* i) { i->SetCompressionSettings(bytes, size); });
+    if (!CDirectShowSystem2::sCapturing)
+        WithInterface<IQuickTimeWriterMode>(GetFilter(), [](auto* i) { i->SetConverting(TRUE); });
+    WithInterface<IQuickTimeExportRates>(GetFilter(), [&](auto* rates) {
         rates->SetVideoBitrate(LONG(m_videoBitrate));
         rates->SetQuality(m_quality);
         rates->SetAudioBitrate(LONG(m_audioBitrate));
-        rates->Release();
-    }
+    });
     return true;
 }

@@ -8,6 +8,7 @@
 #include "dshow/interfaces/QuickTimeWriterInterfaces.h"
 #include "FourCharCode.h"
 #include "StApplicationId.h"
+#include "WithInterface.h"
 #include "WriterIds.h"
 
 CQuickTimeFileWriter::CQuickTimeFileWriter(CDirectShowGraph* graph, const char* name)
@@ -45,23 +46,22 @@ bool CQuickTimeFileWriter::SetupBeforeConnect()
 {
     const StQtCodecs* list =
         StQuickTimeLoader::sLoader ? StQuickTimeLoader::sLoader->GetFileTypeCodecs(m_fileType) : nullptr;
-    if (!list) return true;
-    IQuickTimeVideoCompression* video = nullptr;
-    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &video)) && video) {
-        video->SetVideoFormat(list->GetVideoCodecFormatByName(m_videoCodecName));
-        video->SetQuality(m_quality);
-        video->Release();
+    if (list) {
+        WithInterface<IQuickTimeVideoCompression>(GetFilter(), [&](auto* video) {
+            video->SetVideoFormat(list->GetVideoCodecFormatByName(m_videoCodecName));
+            video->SetQuality(m_quality);
+        });
+        WithInterface<IQuickTimeVideoRate>(GetFilter(), [&](auto* rate) { rate->SetVideoBitrate(LONG(m_videoBitrate)); });
+        WithInterface<IQuickTimeVideoSettings>(GetFilter(), [&](auto* video) {
+            video->SetKeyFrameInterval(LONG(m_keyFrame));
+            video->SetVideoSettings(m_settings.GetBuffer(), LONG(m_settings.GetSize()));
+        });
+        WithInterface<IQuickTimeSoundCompression>(GetFilter(), [&](auto* sound) {
+            sound->SetAudioFormat(list->GetAudioCodecFormatByName(m_audioCodecName));
+            sound->SetCapturing(CDirectShowSystem2::sCapturing);
+        });
     }
-    IQuickTimeVideoRate* rate = nullptr;
-    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &rate)) && rate) {
-        rate->SetVideoBitrate(LONG(m_videoBitrate));
-        rate->Release();
-    }
-    IQuickTimeSoundCompression* sound = nullptr;
-    if (SUCCEEDED(QueryInterfaceTo(GetFilter(), &sound)) && sound) {
-        sound->SetAudioFormat(list->GetAudioCodecFormatByName(m_audioCodecName));
-        sound->SetCapturing(CDirectShowSystem2::sCapturing);
-        sound->Release();
-    }
+    if (!CDirectShowSystem2::sCapturing)
+        WithInterface<IQuickTimeWriterMode>(GetFilter(), [](auto* mode) { mode->SetConverting(TRUE); });
     return true;
 }

@@ -6,6 +6,9 @@ class CRealFileWriter : public CFileWriterFilter {
 public:
     explicit CRealFileWriter(CDirectShowGraph* graph = nullptr, const char* name = "RealMedia Writer");
 
+    // The settings through the interfaces the filter offers, with the engine's capturing switch.
+    bool SetupBeforeConnect() override;
+
     void SetAudience(const char* audience) { m_audience = audience ? audience : ""; }
     void SetVideoMode(LONG mode) { m_videoMode = mode; }
     void SetVideoComplexity(LONG complexity) { m_videoComplexity = complexity; }

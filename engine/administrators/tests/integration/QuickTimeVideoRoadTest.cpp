@@ -1,5 +1,8 @@
 // A generated video with sound converted to MP4, 3GP and MOV through the engine's
 // administrators with QuickTime started; each output is opened and decoded with FFmpeg.
+#include "CQtExportSettings.h"
+#include "CQuickTimeExportPersist.h"
+#include "CQuickTimeExportTypePersist.h"
 #include "ConversionRoad.h"
 #include "EngineTestDecode.h"
 #include "StQuickTime.h"
@@ -9,10 +12,13 @@
 
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -40,6 +46,34 @@ std::string ThreeGppTag(const fs::path& path, const char type[4])
         at += size;
     }
     return "";
+}
+
+// Key frames of the first video stream, as ffprobe reads the packets' flags.
+int KeyFrames(const fs::path& path)
+{
+    const std::string command = "ffprobe -v error -select_streams v:0 -show_entries packet=flags -of csv=p=0 '" +
+                                path.string() + "' 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    int keys = 0;
+    char line[64];
+    while (pipe && std::fgets(line, sizeof line, pipe.get()))
+        if (line[0] == 'K') ++keys;
+    return keys;
+}
+
+// A QuickTime settings block: atoms of a big-endian size, type and 32-bit value.
+std::string SettingsBlock(std::initializer_list<std::pair<const char*, uint32_t>> atoms)
+{
+    std::string bytes;
+    auto big = [&](uint32_t v) {
+        for (int shift = 24; shift >= 0; shift -= 8) bytes += char(v >> shift & 0xFF);
+    };
+    for (const auto& [type, value] : atoms) {
+        big(12);
+        bytes.append(type, 4);
+        big(value);
+    }
+    return bytes;
 }
 
 class QuickTimeVideoRoadTest : public CConversionRoad {
@@ -188,4 +222,39 @@ TEST_F(QuickTimeVideoRoadTest, DvIsWrittenInTheTvSystemOfItsPicture)
         const auto probed = ProbeMedia(output.path, "v");
         EXPECT_EQ(ProbedValue(probed, "avg_frame_rate"), c.rate == std::string("25") ? "25/1" : "30000/1001");
     }
+}
+
+TEST_F(QuickTimeVideoRoadTest, StoredExportSettingsAndTheKeyFrameIntervalReachTheFile)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    SProbedFile file;
+    ASSERT_TRUE(ProbeVideo(file));
+    // A stored export setting of the movie exporter for this job's streams: Motion JPEG.
+    CQuickTimeExportPersist store;
+    ASSERT_EQ(CQuickTimeExportPersist::sData, &store);
+    auto* stored = new CQtExportSettings;
+    const std::string block = SettingsBlock({{"vcod", 0x6D6A7061 /*mjpa*/}});
+    stored->SetSettings(reinterpret_cast<const unsigned char*>(block.data()), ULONG(block.size()));
+    store.Add(601)->AddExportSetting(stored);
+    SOutput exported;
+    exported.type = 601;
+    exported.path = m_dir / "out" / "stored.mov";
+    ASSERT_TRUE(RunsToTheEnd(file, exported));
+    SDecodedMedia video;
+    ASSERT_TRUE(DecodeMedia(exported.path, kRate, video));
+    EXPECT_EQ(video.videoCodec, "mjpeg");
+    // The MP4 exporter takes only an exact match: none is stored for it.
+    SOutput mp4;
+    mp4.type = 640;
+    mp4.path = m_dir / "out" / "unmatched.mp4";
+    ASSERT_TRUE(RunsToTheEnd(file, mp4));
+    ASSERT_TRUE(DecodeMedia(mp4.path, kRate, video));
+    EXPECT_NE(video.videoCodec, "mjpeg");
+    // The movie writer's key frame comes every 15 pictures, the output's interval.
+    SOutput movie;
+    movie.type = 600;
+    movie.videoCodec = "Apple MPEG-4 Video";
+    movie.path = m_dir / "out" / "keys.mov";
+    ASSERT_TRUE(RunsToTheEnd(file, movie));
+    EXPECT_EQ(KeyFrames(movie.path), 4);
 }
