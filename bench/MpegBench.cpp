@@ -190,6 +190,17 @@ double Seconds(F&& run, bool& ok)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// What ffprobe reads of a file's picture and sound, to show both sides wrote the same kind.
+void Describe(const char* side, const fs::path& file)
+{
+    const std::string command = "ffprobe -v error -show_entries stream=codec_name,width,height,sample_rate,bit_rate "
+                                "-of csv=p=0 '" + file.string() + "' | tr '\\n' ' '";
+    std::printf("  %-7s ", side);
+    std::fflush(stdout);
+    std::system(command.c_str());
+    std::printf("(%.1f MB)\n", double(fs::file_size(file)) / 1e6);
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -232,6 +243,9 @@ int main()
         std::printf("round %d: engine %.2f s, ffmpeg %.2f s (load before %s, after %s)\n", round + 1, e, f,
                     before.c_str(), LoadAverages().c_str());
     }
+    std::printf("streams written (codec, size or rate, bit rate):\n");
+    Describe("engine", dir / "engine.mpg");
+    Describe("ffmpeg", dir / "ffmpeg.mpg");
     const double ours = Median(engine), theirs = Median(ffmpeg);
     std::printf("median: engine %.2f s, ffmpeg %.2f s; ffmpeg time / engine time %.2f (aim: at least 0.90)\n", ours,
                 theirs, theirs / ours);
