@@ -5,6 +5,7 @@
 #include "CConversionMediaPanel.h"
 #include "CDeviceProfilePanel.h"
 #include "CDeviceQualityPanel.h"
+#include "CFormatDecision.h"
 #include "CMediaConversionAdministrator2.h"
 #include "CMediaConversionData.h"
 #include "CPortableMediaConversion.h"
@@ -251,4 +252,33 @@ TEST_F(DevicePresetConversionTest, AFileConvertedForTheChosenDeviceMeetsItsPrese
     EXPECT_GE(file.sampleRate, int(preset->GetMinAudioOutput().GetAudioInfo().GetSampleRate()));
     EXPECT_LE(file.sampleRate, int(preset->GetAudioOutput(0)->GetAudioInfo().GetSampleRate()));
     EXPECT_EQ(file.channels, 2);
+}
+
+TEST_F(DevicePresetConversionTest, AQualityDrivenPresetIsWrittenUnderItsCeiling)
+{
+    ASSERT_TRUE(m_quickTime.IsStarted());
+    UTargetPresets::Add(catalogue, UTargetPresets::kArchos);
+    catalogue.EnsurePlatforms();
+    CTargetConversion* preset = catalogue.FindTarget("Archos", kMediaTypeVideo);
+    ASSERT_NE(preset, nullptr);
+    // The preset names a quality, and a bitrate above the 800 kbit/s the device takes.
+    ASSERT_EQ(preset->GetVideoOutput(0)->GetEncoderControl(), 1);
+    ASSERT_GT(preset->GetVideoOutput(0)->GetBitrate(), preset->GetMaxBitrate());
+    CFormatDecision decision;
+    decision.SetPlatform("Archos");
+    CMediaConversionData job;
+    ASSERT_TRUE(Probe(MakeClip(), job.GetInput()));
+    CMediaOutput2& output = job.GetMediaOutput();
+    decision.SetFormat(&job.GetInput(), &output, true);
+    const ULONG ceiling = preset->GetMaxBitrate();
+    EXPECT_LE(output.GetVideoOutput(0)->GetBitrate() + output.GetAudioOutput(0)->GetBitrate(), ceiling);
+
+    const fs::path written = m_dir / "out" / "archos.mp4";
+    job.GetInput().GetOutputFile().SetFilePath(written.string().c_str());
+    ASSERT_TRUE(Convert(job));
+    SWrittenFile file;
+    ASSERT_TRUE(ReadWrittenFile(written, file)) << written;
+    // Encoders may miss a rate by a little over two seconds.
+    EXPECT_LE(file.videoBitrate + file.audioBitrate, ceiling * 1.05)
+        << file.videoBitrate << " + " << file.audioBitrate;
 }
