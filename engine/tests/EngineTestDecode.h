@@ -18,6 +18,8 @@ struct SDecodedMedia {
     double firstFrame = 0; // seconds
     double duration = 0;   // first decoded frame to the end of the last, at the given frame rate
     std::string title, artist;
+    // Bits a second of each stream's packets over the decoded picture's duration.
+    double videoBitrate = 0, audioBitrate = 0;
 };
 
 inline std::string DecodedTag(const AVDictionary* metadata, const char* key)
@@ -66,7 +68,10 @@ inline bool DecodeMedia(const std::filesystem::path& path, double frameRate, SDe
             }
         }
     };
+    int64_t videoBytes = 0, audioBytes = 0;
     while (av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == index) videoBytes += packet->size;
+        if (packet->stream_index == sound) audioBytes += packet->size;
         if (packet->stream_index == index && avcodec_send_packet(context, packet) == 0) drain();
         av_packet_unref(packet);
     }
@@ -77,6 +82,10 @@ inline bool DecodeMedia(const std::filesystem::path& path, double frameRate, SDe
     if (first != AV_NOPTS_VALUE) {
         out.firstFrame = double(first) * av_q2d(stream->time_base);
         out.duration = double(last - first) * av_q2d(stream->time_base) + 1.0 / frameRate;
+    }
+    if (out.duration > 0) {
+        out.videoBitrate = double(videoBytes) * 8 / out.duration;
+        out.audioBitrate = double(audioBytes) * 8 / out.duration;
     }
     return out.frames > 0;
 }

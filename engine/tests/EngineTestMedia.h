@@ -44,7 +44,7 @@ inline std::map<std::string, std::string> ProbeMedia(const std::filesystem::path
 {
     const std::string command = std::string("ffprobe -v error -select_streams ") + kind +
                                 ":0 -show_entries stream=codec_name,sample_rate,channels,width,height,avg_frame_rate"
-                                ":format=duration:format_tags=title,artist -of default=noprint_wrappers=1 '" +
+                                ":format=duration,format_name,bit_rate:format_tags=title,artist -of default=noprint_wrappers=1 '" +
                                 file.string() + "' 2>/dev/null";
     std::map<std::string, std::string> values;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -67,6 +67,18 @@ inline std::string ProbedValue(const std::map<std::string, std::string>& values,
 {
     const auto found = values.find(key);
     return found == values.end() ? std::string() : found->second;
+}
+
+// What the ffmpeg tool says while decoding every stream of the file: empty for a clean file.
+inline std::string DecodeErrors(const std::filesystem::path& file)
+{
+    const std::string command = "ffmpeg -nostdin -v error -i '" + file.string() + "' -f null - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return "cannot run ffmpeg";
+    std::string said;
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, pipe.get())) > 0;) said.append(block, got);
+    return said;
 }
 
 // How many samples a channel of the file's first audio stream decodes to, as the ffmpeg tool

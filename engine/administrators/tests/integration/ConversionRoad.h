@@ -58,10 +58,16 @@ struct SOutput {
     const char* wmProfile = "";
     // The video codec's display name; the video goes out when the probed file has it.
     const char* videoCodec = "";
-    // The output picture; 0: the input's.
+    // The sound written: rate, channels, bits; a bitrate below 0 lets a named codec take 128 kbit/s.
+    unsigned long sampleRate = 44100;
+    unsigned short channels = 2, bits = 16;
+    long audioBitrate = -1;
+    // The picture written: a size or rate of 0 keeps the input's.
     unsigned short width = 0, height = 0;
     double frameRate = 0;
+    unsigned long videoBitrate = 800000;
     ETvType tvType = 0;
+    bool wantsVideo = true;
 };
 
 // The conversion step of every job: the probed file in, the output set configured in full.
@@ -100,19 +106,20 @@ public:
         set->SetAudioCodecName(m_output.codec, "");
         set->SetAudioRemux(false);
         set->SetAudioKeepSettings(false);
-        set->SetAudioSampleRate(44100);
-        set->SetAudioChannelCount(2);
-        set->SetAudioBitsPerSample(16);
+        set->SetAudioSampleRate(m_output.sampleRate);
+        set->SetAudioChannelCount(m_output.channels);
+        set->SetAudioBitsPerSample(m_output.bits);
         set->SetAudioQualityMode(2);
-        set->SetAudioBitrate(*m_output.codec ? 128000 : 0);
+        set->SetAudioBitrate(m_output.audioBitrate >= 0 ? m_output.audioBitrate : *m_output.codec ? 128000 : 0);
         set->SetAudioQuality(50);
         set->SetAudioRegulateTimecode(false);
         set->SetFilePath(m_output.path.string().c_str());
         set->SetFileAutoNaming(m_output.autoNaming);
         set->SetFileOption(m_output.option);
         set->SetWantsAudio(true);
-        set->SetWantsVideo(m_file.video);
-        if (m_file.video) {
+        const bool video = m_file.video && m_output.wantsVideo;
+        set->SetWantsVideo(video);
+        if (video) {
             set->SetPickVideo(true, 0);
             set->SetVideoCodecName(m_output.videoCodec, "");
             set->SetVideoInWidth(m_file.width);
@@ -121,7 +128,7 @@ public:
             set->SetVideoWidth(m_output.width ? m_output.width : m_file.width);
             set->SetVideoHeight(m_output.height ? m_output.height : m_file.height);
             set->SetVideoFrameRate(m_output.frameRate > 0 ? m_output.frameRate : m_file.frameRate);
-            set->SetVideoBitrate(800000);
+            set->SetVideoBitrate(m_output.videoBitrate);
             set->SetVideoQuality(80);
             set->SetVideoRegulateTimecode(false);
         }
@@ -184,11 +191,17 @@ protected:
     }
     void TearDown() override { m_window.DestroyWindow(); }
 
-    void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
+    // A codec row as the codec check leaves it: the encoder's class id and the types it writes.
+    static void AddCodec(CCodecsInfo& catalogue, const char* name, const GUID& id,
+                         std::initializer_list<ESplitterType> types)
     {
-        CAudioCodecInfo* codec = CAudioCodecsInfo::sInfo->Add(name, "");
+        CCodecInfo* codec = catalogue.Add(name, "");
         codec->SetId(id);
         for (ESplitterType type : types) codec->SetSupported(type, true);
+    }
+    void AddCodec(const char* name, const GUID& id, std::initializer_list<ESplitterType> types)
+    {
+        AddCodec(*CAudioCodecsInfo::sInfo, name, id, types);
     }
 
     // The file-check administrator's probe, as the user interface reads it.
@@ -218,6 +231,31 @@ protected:
         return true;
     }
 
+    // A file that a command made, probed; false when either fails.
+    bool ProbeMade(const std::string& command, const fs::path& path, SProbedFile& file)
+    {
+        if (std::system(command.c_str()) != 0) return false;
+        CString error;
+        const bool probed = ProbeFile(path, file, error);
+        EXPECT_TRUE(probed) << error;
+        return probed;
+    }
+
+    // A moving test picture (2 seconds of 320x240 at 25 fps unless told) with a 440 Hz stereo
+    // 44.1 kHz tone, in AVI, probed; false without video.
+    bool ProbeClip(SProbedFile& file, double seconds = 2, const char* size = "320x240", const char* rate = "25")
+    {
+        const std::string length = std::to_string(seconds);
+        const fs::path avi = m_dir / ("clip" + std::string(size) + ".avi");
+        const std::string command = std::string("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=") + size +
+                                    ":rate=" + rate + ":duration=" + length +
+                                    " -f lavfi -i sine=frequency=440:sample_rate=44100:duration=" + length +
+                                    " -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" + avi.string() + "'";
+        const bool probed = ProbeMade(command, avi, file);
+        EXPECT_TRUE(file.video);
+        return probed && file.video;
+    }
+
     // A mono 22.05 kHz tone of that length, probed.
     bool ProbeTone(double seconds, SProbedFile& file)
     {
@@ -227,22 +265,6 @@ protected:
         const bool probed = ProbeFile(wav, file, error);
         EXPECT_TRUE(probed) << error;
         return probed;
-    }
-
-    // A 2-second 320x240 25 fps test picture with a 440 Hz stereo tone, in AVI, probed.
-    bool ProbeClip(SProbedFile& file)
-    {
-        const fs::path avi = m_dir / "picture.avi";
-        const std::string command =
-            "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 "
-            "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
-            avi.string() + "'";
-        if (std::system(command.c_str()) != 0) return false;
-        CString error;
-        const bool probed = ProbeFile(avi, file, error);
-        EXPECT_TRUE(probed) << error;
-        EXPECT_TRUE(file.video);
-        return probed && file.video;
     }
 
     // Creates and plays a conversion until it ends; the end is heard exactly once and

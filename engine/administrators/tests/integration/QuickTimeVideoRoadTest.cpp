@@ -81,18 +81,7 @@ protected:
     // A 2-second test picture with a tone (320x240 at 25 fps unless told), in AVI, probed.
     bool ProbeVideo(SProbedFile& file, const char* size = "320x240", const char* rate = "25")
     {
-        const fs::path avi = m_dir / (std::string("picture") + size + ".avi");
-        const std::string command = std::string("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=") + size +
-                                    ":rate=" + rate +
-                                    ":duration=2 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -ac 2 "
-                                    "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
-                                    avi.string() + "'";
-        if (std::system(command.c_str()) != 0) return false;
-        CString error;
-        const bool probed = ProbeFile(avi, file, error);
-        EXPECT_TRUE(probed) << error;
-        EXPECT_TRUE(file.video);
-        return probed && file.video;
+        return ProbeClip(file, 2, size, rate);
     }
 
     StQuickTime m_quickTime;
