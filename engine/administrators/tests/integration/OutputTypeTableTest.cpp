@@ -5,12 +5,13 @@
 //
 // Still to come (rows join the table when their writers are built): the MPEG writer's types
 // 300, 310, 400, 410, 420 and the presets "MP3 for PSP" and "MP3 for Cell Phones"; the ff
-// writers 2000, 2022, 2040, 2041 and the preset "MPEG-4 for PSP, 320 x 240"; 1600 Animated
-// GIF, 1700 Images, 1800 FTP upload; 620 FLC; 610 and 611 in NTSC; 1100 with video; 600,
+// writers 2000, 2022, 2040, 2041 and the preset "MPEG-4 for PSP, 320 x 240"; 610 and 611 in
+// NTSC; 1100 with video; 600,
 // 601, 630, 631, 640 with video (249 of 250 frames) and the presets "MPEG-4 for iPod,
 // flexible resolution" and "MPEG-4 for Archos"; 250, 251 and 252 with video and the presets "WMV
 // for PMC", "WMV for Zen Vision, up to 320 x 240" and "WMV for Zune, up to 320 x 240" (30
 // frames a second written for 25 asked); the refusal of a forced DivX (120).
+// 1700 Images (a folder of files) and 1800 FTP upload (a server) are on ImageRoadTest's road.
 #include "CDirectShowSystem2.h"
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
@@ -22,6 +23,7 @@
 #include "StQuickTimeLoader.h"
 #include "UTargetPresets.h"
 #include "dshow/encoders/VideoEncoderIds.h"
+#include "dshow/images/ImageIds.h"
 #include "win32/dialogs/Dialog.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +106,10 @@ const SOutputCase kVideoTypes[] = {
      .videoCodec = "MPEG-4 Video", .format = "matroska,webm", .audio = "mp3", .video = "mpeg4"},
     {.name = "Wmv", .input = kClip, .type = 200, .extension = "wmv", .audioCodec = "Windows Media Audio 9.2",
      .videoCodec = "Windows Media Video 8", .format = "asf", .audio = "wmav2", .video = "wmv2"},
+    {.name = "AnimatedGif", .input = kClip, .type = 1600, .extension = "gif", .videoCodec = "GIF", .format = "gif",
+     .video = "gif", .rate = "", .channels = ""},
+    {.name = "Flc", .input = kClip, .type = 620, .extension = "flc", .format = "flic", .video = "flic", .rate = "",
+     .channels = ""},
 };
 
 // Each family's video target, then its audio target.
@@ -162,6 +168,7 @@ protected:
         AddCodec(*CVideoCodecsInfo::sInfo, "MPEG-4 Video", CLSID_Mpeg4VideoEncoder, {100, 1100, 1200});
         AddCodec(*CVideoCodecsInfo::sInfo, "XviD MPEG-4 Codec", CLSID_XvidVideoEncoder, {100, 130});
         AddCodec(*CVideoCodecsInfo::sInfo, "DV Video Encoder", CLSID_DvVideoEncoder, {110, 900});
+        AddCodec(*CVideoCodecsInfo::sInfo, "GIF", CLSID_GifImageEncoder, {1700, 1800, 1600});
         AddCodec("Lame_enc.dll", CLSID_Mp3AudioEncoder, {130});
     }
     void TearDown() override
@@ -298,8 +305,11 @@ TEST_P(OutputTypeTable, WritesAFileFfmpegDecodesAsTheRowPromises)
         EXPECT_EQ(ProbedValue(probed, "sample_rate"), c.rate);
         EXPECT_EQ(ProbedValue(probed, "channels"), c.channels);
     }
-    // The sound lasts as long as the input's, give or take the last coded block.
-    EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), file.duration, 0.1) << output.path;
+    // The sound lasts as long as the input's, give or take the last coded block; a picture
+    // alone is counted by its frames below.
+    if (*c.audio) {
+        EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), file.duration, 0.1) << output.path;
+    }
 
     SDecodedMedia decoded;
     const bool video = output.wantsVideo && file.video;
