@@ -153,10 +153,12 @@ HRESULT CBaseFilter::EndOfStream(CBasePin*) { return S_OK; }
 HRESULT CBaseFilter::CheckOfferedType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
     CMediaType own;
-    if (GetMediaType(pin, 0, own) != S_OK) return VFW_E_TYPE_NOT_ACCEPTED;
-    bool same = type.majortype == own.majortype && type.subtype == own.subtype && type.formattype == own.formattype
-        && type.cbFormat == own.cbFormat && (own.cbFormat == 0 || std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0);
-    return same ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    for (int i = 0; i < 256 && GetMediaType(pin, i, own) == S_OK; ++i) {
+        bool same = type.majortype == own.majortype && type.subtype == own.subtype && type.formattype == own.formattype
+            && type.cbFormat == own.cbFormat && (own.cbFormat == 0 || std::memcmp(type.pbFormat, own.pbFormat, own.cbFormat) == 0);
+        if (same) return S_OK;
+    }
+    return VFW_E_TYPE_NOT_ACCEPTED;
 }
 
 CBasePin* CBaseFilter::PinAt(size_t index) const { return index < m_pins.size() ? m_pins[index].get() : nullptr; }

@@ -45,7 +45,7 @@ public:
     // Further interfaces a pin of this filter offers (null: none).
     virtual void* PinInterface(CBasePin* pin, REFIID iid);
 
-    // For a pin that makes exactly the one type it offers first.
+    // For a pin that makes exactly the types it offers.
     HRESULT CheckOfferedType(CBasePin* pin, const AM_MEDIA_TYPE& type);
 
     FILTER_STATE State() const { return m_state; }

@@ -15,6 +15,7 @@ struct CODECFORMAT {
     DWORD frameRateNum;
     DWORD frameRateDen;
     DWORD frameSize; // samples in each coded audio frame, 0 = varies
+    DWORD pixelFormat; // the decoded pictures' pixel format plus one, 0 = not known
     DWORD extraSize;
 };
 

@@ -1,11 +1,12 @@
 #pragma once
-// Decodes the coded video streams of the file source to bottom-up RGB32 pictures of
-// the stream's own size.
+// Decodes the coded video streams of the file source to pictures of the stream's own
+// size: in the decoder's own format where the next filter takes it, else bottom-up RGB32.
 #include "dshow/StreamDecoder.h"
 
+#include <memory>
 #include <vector>
 
-struct SwsContext;
+class CPictureConverter;
 
 extern const CLSID CLSID_VideoDecoder;
 
@@ -23,11 +24,11 @@ protected:
     void OnClosed() override;
 
 private:
-    SwsContext* m_scaler = nullptr;
+    std::unique_ptr<CPictureConverter> m_converter;
     std::vector<uint8_t> m_picture;
     LONG m_width = 0;
     LONG m_height = 0;
+    int m_ownFormat = -1; // the pixel format the stream decodes to, when a subtype names it
     REFERENCE_TIME m_frameTime = 0;
     REFERENCE_TIME m_next = 0;
 };
-

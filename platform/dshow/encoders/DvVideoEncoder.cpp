@@ -1,6 +1,7 @@
 #include "dshow/encoders/DvVideoEncoder.h"
 
 #include "dshow/BasePin.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -44,7 +45,7 @@ HRESULT CDvVideoEncoder::put_IFormatResolution(int videoFormat, int dvFormat, in
 
 const DvSystem* CDvVideoEncoder::SystemFor(const AM_MEDIA_TYPE& type) const
 {
-    const VIDEOINFOHEADER* info = RgbVideoInfo(type);
+    const VIDEOINFOHEADER* info = PictureVideoInfo(type);
     if (!info) return nullptr;
     const DvSystem* system = DvSystemOfFrameTime(info->AvgTimePerFrame);
     if (!system || (m_chosen && system != m_chosen)) return nullptr;

@@ -3,6 +3,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterRegistry.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -88,7 +89,7 @@ HRESULT CVideoStreamEncoder::SetQuality(BYTE quality)
 
 HRESULT CVideoStreamEncoder::Open()
 {
-    const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
+    const VIDEOINFOHEADER* info = PictureVideoInfo(PinAt(0)->MediaType());
     if (!info) return VFW_E_NOT_CONNECTED;
     return OpenEncoding(*info);
 }
@@ -100,7 +101,7 @@ HRESULT CVideoStreamEncoder::OpenEncoding(const VIDEOINFOHEADER& input)
 
 HRESULT CVideoStreamEncoder::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    if (pin->Direction() == PINDIR_INPUT) return RgbVideoInfo(type) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+    if (pin->Direction() == PINDIR_INPUT) return PictureVideoInfo(type) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
     return CheckOfferedType(pin, type);
 }
 

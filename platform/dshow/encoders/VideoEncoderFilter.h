@@ -1,6 +1,6 @@
 #pragma once
-// Encodes RGB pictures ("Video In", RGB32 or RGB24) into a coded video stream ("Video
-// Out"): a video info type whose compression is the codec's four-character code, its
+// Encodes uncompressed pictures ("Video In": RGB32, RGB24 or a YUV layout of
+// PictureFormat.h, taken as they come) into a coded video stream ("Video Out"): a video info type whose compression is the codec's four-character code, its
 // set-up data behind the block. One class id per codec, each an installed video
 // compressor under its own name.
 #include "dshow/BaseFilter.h"

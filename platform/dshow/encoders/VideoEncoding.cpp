@@ -1,10 +1,10 @@
 #include "dshow/encoders/VideoEncoding.h"
 
+#include "dshow/PictureConverter.h"
 #include "dshow/VideoInfo.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libswscale/swscale.h>
 }
 
 #include <algorithm>
@@ -17,10 +17,14 @@ namespace {
 // times is not filled for ever).
 constexpr int64_t kMostRepeats = 250;
 
-// The encoder's pixel format closest to plain 4:2:0.
-AVPixelFormat ChoosePixelFormat(const AVCodec* codec)
+// The encoder's pixel format for pictures of the input's: the input's own when the encoder
+// takes a YUV input as it is (no conversion), else the one closest to plain 4:2:0.
+AVPixelFormat ChoosePixelFormat(const AVCodec* codec, int input)
 {
     if (!codec->pix_fmts) return AV_PIX_FMT_YUV420P;
+    if (!IsRgbPixelFormat(input))
+        for (const AVPixelFormat* f = codec->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
+            if (*f == input) return *f;
     for (const AVPixelFormat* f = codec->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
         if (*f == AV_PIX_FMT_YUV420P || *f == AV_PIX_FMT_YUVJ420P) return *f;
     return codec->pix_fmts[0];
@@ -39,6 +43,7 @@ void VideoEncodingTarget::SetFrameTime(REFERENCE_TIME frameTime)
     rateDen = rate.den;
 }
 
+CVideoEncoding::CVideoEncoding() = default;
 CVideoEncoding::~CVideoEncoding() { Close(); }
 
 void CVideoEncoding::Close()
@@ -46,8 +51,7 @@ void CVideoEncoding::Close()
     avcodec_free_context(&m_codec);
     av_frame_free(&m_frame);
     av_packet_free(&m_packet);
-    sws_freeContext(m_scaler);
-    m_scaler = nullptr;
+    m_converter.reset();
 }
 
 HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, int quality, int64_t bitRate,
@@ -56,24 +60,25 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     Close();
     const AVCodec* codec = avcodec_find_encoder_by_name(encoder);
     if (!codec) return VFW_E_NO_ACCEPTABLE_TYPES;
+    const int inFormat = PixelFormatOfHeader(input.bmiHeader);
+    if (inFormat < 0 || PictureSize(input.bmiHeader) == 0) return VFW_E_TYPE_NOT_ACCEPTED;
     m_codec = avcodec_alloc_context3(codec);
     m_frame = av_frame_alloc();
     m_packet = av_packet_alloc();
+    m_converter = std::make_unique<CPictureConverter>();
     if (!m_codec || !m_frame || !m_packet) {
         Close();
         return E_OUTOFMEMORY;
     }
-    const BITMAPINFOHEADER& h = input.bmiHeader;
-    m_width = h.biWidth;
-    m_height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-    m_bottomUp = h.biHeight > 0;
-    m_stride = (m_width * h.biBitCount / 8 + 3) & ~3;
+    m_input = input.bmiHeader;
+    const LONG width = m_input.biWidth;
+    const LONG height = m_input.biHeight < 0 ? -m_input.biHeight : m_input.biHeight;
     m_frameTime = input.AvgTimePerFrame > 0 ? input.AvgTimePerFrame : kUnitsPerSecond / 25;
     m_lastPts = -1;
     AVRational rate = av_d2q(double(kUnitsPerSecond) / double(m_frameTime), 100000);
-    m_codec->width = m_width & ~1;
-    m_codec->height = m_height & ~1;
-    m_codec->pix_fmt = ChoosePixelFormat(codec);
+    m_codec->width = width & ~1;
+    m_codec->height = height & ~1;
+    m_codec->pix_fmt = ChoosePixelFormat(codec, inFormat);
     m_fixedRate = target != nullptr;
     if (target && target->rateNum > 0) {
         rate = AVRational{target->rateNum, std::max(target->rateDen, 1)};
@@ -106,12 +111,9 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     m_frame->format = m_codec->pix_fmt;
     m_frame->width = m_codec->width;
     m_frame->height = m_codec->height;
-    AVPixelFormat inFormat = h.biBitCount == 32 ? AV_PIX_FMT_BGR0 : AV_PIX_FMT_BGR24;
-    m_scaler = sws_getContext(m_width, m_height, inFormat, m_codec->width, m_codec->height, m_codec->pix_fmt,
-                              SWS_BILINEAR, nullptr, nullptr, nullptr);
     AVDictionary* settings = nullptr;
     if (options && av_dict_parse_string(&settings, options, "=", ":", 0) < 0) av_dict_free(&settings);
-    const bool opened = m_codec->width > 0 && m_codec->height > 0 && m_scaler && av_frame_get_buffer(m_frame, 0) >= 0
+    const bool opened = m_codec->width > 0 && m_codec->height > 0 && av_frame_get_buffer(m_frame, 0) >= 0
         && avcodec_open2(m_codec, codec, &settings) >= 0;
     av_dict_free(&settings);
     if (!opened) {
@@ -124,7 +126,8 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
 HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink)
 {
     if (!m_codec) return VFW_E_WRONG_STATE;
-    if (!data || size < LONG(m_stride * m_height)) return VFW_E_INVALIDMEDIATYPE;
+    PicturePlanes from;
+    if (size < 0 || !PlanesOf(m_input, data, size_t(size), from)) return VFW_E_INVALIDMEDIATYPE;
     int64_t pts = timed ? (start + m_frameTime / 2) / m_frameTime : m_lastPts + 1;
     if (m_fixedRate && timed) {
         // A picture early for the rate is one too many; a gap is filled with the last one.
@@ -138,9 +141,20 @@ HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_
         }
     }
     if (av_frame_make_writable(m_frame) < 0) return E_OUTOFMEMORY;
-    const uint8_t* rows[1] = {data + (m_bottomUp ? size_t(m_height - 1) * size_t(m_stride) : 0)};
-    int strides[1] = {m_bottomUp ? -m_stride : m_stride};
-    sws_scale(m_scaler, rows, strides, 0, m_height, m_frame->data, m_frame->linesize);
+    PicturePlanes to;
+    to.pixelFormat = m_frame->format;
+    to.width = m_frame->width;
+    to.height = m_frame->height;
+    for (int i = 0; i < 4; ++i) {
+        to.data[i] = m_frame->data[i];
+        to.strides[i] = m_frame->linesize[i];
+    }
+    // An odd-sized picture loses its last column or row, as the encoder needs even sizes.
+    if (from.pixelFormat == to.pixelFormat && to.width == (from.width & ~1) && to.height == (from.height & ~1)) {
+        from.width = to.width;
+        from.height = to.height;
+    }
+    if (!m_converter->Convert(from, to)) return E_FAIL;
     m_frame->pts = std::max(pts, m_lastPts + 1); // strictly rising, whatever the input says
     m_lastPts = m_frame->pts;
     return Encode(m_frame, sink);

@@ -1,13 +1,17 @@
 #pragma once
-// Encodes bottom-up or top-down RGB pictures with a named encoder: conversion to the
-// encoder's pixel format, frame numbering from the picture times, and the final flush.
+// Encodes uncompressed pictures (RGB or YUV, see PictureFormat.h) with a named encoder:
+// at most one conversion to the encoder's pixel format, frame numbering from the picture
+// times, and the final flush.
 #include "dshow/DShowTypes.h"
 #include "dshow/encoders/EncodePackets.h"
+#include "win32/gdi/Gdi.h"
+
+#include <memory>
 
 struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
-struct SwsContext;
+class CPictureConverter;
 struct VIDEOINFOHEADER;
 
 // A fixed picture the encoder makes whatever the input's size and rate: pictures are
@@ -26,7 +30,7 @@ public:
     // Packets come out in the codec's time base (one frame).
     using PacketSink = EncodedPacketSink;
 
-    CVideoEncoding() = default;
+    CVideoEncoding();
     ~CVideoEncoding();
     CVideoEncoding(const CVideoEncoding&) = delete;
     CVideoEncoding& operator=(const CVideoEncoding&) = delete;
@@ -51,9 +55,8 @@ private:
     AVCodecContext* m_codec = nullptr;
     AVFrame* m_frame = nullptr;
     AVPacket* m_packet = nullptr;
-    SwsContext* m_scaler = nullptr;
-    LONG m_width = 0, m_height = 0, m_stride = 0;
-    bool m_bottomUp = true;
+    std::unique_ptr<CPictureConverter> m_converter;
+    BITMAPINFOHEADER m_input{};
     REFERENCE_TIME m_frameTime = 0;
     int64_t m_lastPts = -1;
     bool m_fixedRate = false;

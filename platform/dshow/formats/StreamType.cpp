@@ -38,6 +38,7 @@ bool MakeCodedType(const AVStream& stream, CMediaType& type)
     format.height = p.height;
     format.frameRateNum = DWORD(std::max(0, stream.avg_frame_rate.num));
     format.frameRateDen = DWORD(std::max(0, stream.avg_frame_rate.den));
+    format.pixelFormat = p.codec_type == AVMEDIA_TYPE_VIDEO && p.format >= 0 ? DWORD(p.format + 1) : 0;
     format.extraSize = DWORD(p.extradata_size);
     std::memcpy(block, &format, sizeof format);
     if (p.extradata_size) std::memcpy(block + sizeof format, p.extradata, size_t(p.extradata_size));

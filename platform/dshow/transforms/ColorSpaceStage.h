@@ -1,9 +1,7 @@
 #pragma once
-// "Color Space Converter": hands pictures on as RGB32 or RGB24, whichever its output is
-// connected with (the input's own first).
+// "Color Space Converter": hands pictures of any uncompressed format on as RGB32 or
+// RGB24, whichever its output is connected with (an RGB input's own first).
 #include "dshow/transforms/VideoStageFilter.h"
-
-#include <vector>
 
 class CColorSpaceStage : public CVideoStageFilter {
 public:
@@ -13,7 +11,4 @@ public:
 protected:
     HRESULT OutputType(const VIDEOINFOHEADER& input, int index, CMediaType& type) override;
     HRESULT Picture(const MediaSample& sample) override;
-
-private:
-    std::vector<BYTE> m_picture;
 };

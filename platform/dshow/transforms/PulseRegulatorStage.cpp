@@ -15,7 +15,7 @@ HRESULT CPulseRegulatorStage::Create(REFIID iid, void** object)
     return CreateComObject<CPulseRegulatorStage>(iid, object);
 }
 
-CPulseRegulatorStage::CPulseRegulatorStage() : CVideoStageFilter(CLSID_PulseRegulator) {}
+CPulseRegulatorStage::CPulseRegulatorStage() : CVideoStageFilter(CLSID_PulseRegulator) { TakeAnyPicture(); }
 
 void* CPulseRegulatorStage::FindInterface(REFIID iid)
 {
@@ -45,8 +45,8 @@ REFERENCE_TIME CPulseRegulatorStage::FrameTime(const VIDEOINFOHEADER& input) con
 
 HRESULT CPulseRegulatorStage::OutputType(const VIDEOINFOHEADER& input, int index, CMediaType& type)
 {
-    if (index != 0) return S_FALSE;
-    type = Input()->MediaType();
+    const HRESULT hr = CVideoStageFilter::OutputType(input, index, type);
+    if (hr != S_OK) return hr;
     reinterpret_cast<VIDEOINFOHEADER*>(type.pbFormat)->AvgTimePerFrame = FrameTime(input);
     return S_OK;
 }

@@ -4,6 +4,7 @@
 #include "com/ComRuntime.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/FilterGraph.h"
+#include "dshow/MediaType.h"
 #include "dshow/StreamFileWriter.h"
 #include "dshow/SinkFilter.h"
 #include "dshow/StreamMultiplexer.h"
@@ -31,6 +32,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -533,6 +535,96 @@ TEST_F(EncoderSetTest, SnapshotSavesAThumbnailAndHandsOutPictures)
     grab->Release();
     scaled->Release();
     settings->Release();
+}
+
+// The subtype the two pins were linked with; null when they were not.
+GUID LinkedSubtype(IBaseFilter* from, const std::u16string& out)
+{
+    IPin* pin = PinNamed(from, PINDIR_OUTPUT, out);
+    AM_MEDIA_TYPE type{};
+    GUID subtype{};
+    if (pin && SUCCEEDED(pin->ConnectionMediaType(&type))) {
+        subtype = type.subtype;
+        FreeMediaType(type);
+    }
+    SafeRelease(pin);
+    return subtype;
+}
+
+constexpr DWORD Fourcc(const char (&c)[5])
+{
+    return DWORD(BYTE(c[0])) | DWORD(BYTE(c[1])) << 8 | DWORD(BYTE(c[2])) << 16 | DWORD(BYTE(c[3])) << 24;
+}
+
+TEST_F(EncoderSetTest, PicturesKeepTheDecodersFormatUntilAStageNeedsRgb)
+{
+    const GUID j422 = MediaSubtypeFromFourcc(Fourcc("J422")), i420 = MediaSubtypeFromFourcc(Fourcc("I420"));
+    const GUID rgb32 = MEDIASUBTYPE_RGB32;
+    // Splitter -> decoder -> stages -> MPEG-4 encoder -> AVI; the subtype of every link from
+    // the decoder to the encoder.
+    struct Case {
+        const char* codec;
+        const char* pixels;
+        const CLSID* decoder;
+        std::vector<const CLSID*> stages;
+        std::vector<GUID> links;
+        double slack; // dB a plane may fall short of the tool's own conversion
+    } cases[] = {
+        // Nothing in between: the decoder's own YUV goes straight into the encoder.
+        {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {}, {j422}, 0.5},
+        {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {}, {i420}, 0.5},
+        // A stage that only passes pictures on keeps the format.
+        {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {&CLSID_PulseRegulator}, {j422, j422}, 0.5},
+        // A stage that draws takes RGB: the decoder converts, once (and the encoder back,
+        // which costs the colours several dB against staying in YUV).
+        {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {&CLSID_TimeStamp}, {rgb32, rgb32}, 8},
+        // Behind a stage that kept the format, that stage converts for the one that draws.
+        {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {&CLSID_PulseRegulator, &CLSID_TimeStamp}, {i420, rgb32, rgb32}, 8},
+        // The colour space converter takes the YUV and turns it into RGB.
+        {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {&CLSID_ColorSpaceConverter}, {i420, rgb32}, 8},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.codec) + " case " + std::to_string(n));
+        Clear();
+        const fs::path clip = dir / (std::string(c.codec) + ".mkv"), target = dir / ("out" + std::to_string(n++) + ".avi");
+        const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=160x120:rate=10:duration=2 -c:v "
+            + std::string(c.codec) + " -pix_fmt " + c.pixels + " -q:v 2 '" + clip.string() + "'";
+        ASSERT_EQ(std::system(make.c_str()), 0);
+        IBaseFilter* splitter = Open(clip, CLSID_MatroskaSplitter);
+        IBaseFilter* decoder = Add(*c.decoder, u"Decoder");
+        IBaseFilter* encoder = Add(CLSID_Mpeg4VideoEncoder, u"Encoder");
+        IBaseFilter* mux = Add(CLSID_AviMux, u"AVI Mux");
+        IBaseFilter* writer = Add(CLSID_FileWriter, u"Standard File Writer");
+        ASSERT_TRUE(splitter && decoder && encoder && mux && writer);
+        ASSERT_EQ(Link(splitter, u"Video", decoder, u"In"), S_OK);
+        std::vector<IBaseFilter*> chain = {decoder};
+        for (const CLSID* stage : c.stages) chain.push_back(Add(*stage, (u"Stage " + WideText(std::to_string(chain.size()))).c_str()));
+        chain.push_back(encoder);
+        std::vector<GUID> links;
+        for (size_t i = 0; i + 1 < chain.size(); ++i) {
+            const std::u16string out = i == 0 ? u"Out" : u"Video Out";
+            EXPECT_EQ(Link(chain[i], out, chain[i + 1], u"Video In"), S_OK) << i;
+            links.push_back(LinkedSubtype(chain[i], out));
+        }
+        EXPECT_EQ(links, c.links);
+        ASSERT_EQ(Link(encoder, u"Video Out", mux, u"Video In"), S_OK);
+        ASSERT_EQ(Link(mux, u"Output", writer, u"in"), S_OK);
+        WriteTo(writer, target);
+        ASSERT_EQ(Run(), EC_COMPLETE);
+        EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "20");
+        // Decoded back, every plane is about as close to the source as the tool's own
+        // conversion at the encoder's settings makes it.
+        const fs::path tool = dir / "tool.avi";
+        const std::string convert = "ffmpeg -nostdin -v error -y -i '" + clip.string()
+            + "' -c:v mpeg4 -g 12 -bf 0 '" + tool.string() + "'";
+        ASSERT_EQ(std::system(convert.c_str()), 0);
+        const PlanePsnr ours = MeasurePsnr(target, clip), theirs = MeasurePsnr(tool, clip);
+        ASSERT_GT(theirs.y, 25.0);
+        EXPECT_GT(ours.y, theirs.y - c.slack);
+        EXPECT_GT(ours.u, theirs.u - c.slack);
+        EXPECT_GT(ours.v, theirs.v - c.slack);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -69,4 +70,24 @@ inline LONG RunGraphToEnd(IGraphBuilder* graph, LONG timeoutMs = 60000)
     SafeRelease(events);
     SafeRelease(control);
     return code;
+}
+
+// The mean PSNR (dB) of each plane of the first video of `made` against that of `source`,
+// both taken as 4:4:4 YUV; zeros when the tool fails.
+struct PlanePsnr {
+    double y = 0, u = 0, v = 0;
+};
+inline PlanePsnr MeasurePsnr(const std::filesystem::path& made, const std::filesystem::path& source)
+{
+    const std::string command = "ffmpeg -nostdin -v info -i '" + made.string() + "' -i '" + source.string()
+        + "' -lavfi '[0:v]format=yuv444p[a];[1:v]format=yuv444p[b];[a][b]psnr' -f null - 2>&1";
+    PlanePsnr psnr;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char line[512];
+        while (fgets(line, sizeof line, pipe))
+            if (const char* at = std::strstr(line, "PSNR y:"))
+                std::sscanf(at, "PSNR y:%lf u:%lf v:%lf", &psnr.y, &psnr.u, &psnr.v);
+        pclose(pipe);
+    }
+    return psnr;
 }

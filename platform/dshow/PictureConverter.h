@@ -1,0 +1,21 @@
+#pragma once
+// Turns one picture into another format or size with the codec library's scaler (the
+// same filter the converting tools use), or copies it when both agree; the scaler is
+// kept from one picture to the next.
+#include "dshow/PictureFormat.h"
+
+struct SwsContext;
+
+class CPictureConverter {
+public:
+    CPictureConverter() = default;
+    ~CPictureConverter();
+    CPictureConverter(const CPictureConverter&) = delete;
+    CPictureConverter& operator=(const CPictureConverter&) = delete;
+
+    // False when the scaler cannot take the two formats.
+    bool Convert(const PicturePlanes& from, const PicturePlanes& to);
+
+private:
+    SwsContext* m_scaler = nullptr;
+};
