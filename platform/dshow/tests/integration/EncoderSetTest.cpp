@@ -575,11 +575,10 @@ TEST_F(EncoderSetTest, PicturesKeepTheDecodersFormatUntilAStageNeedsRgb)
         {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {}, {i420}, 0.5},
         // A stage that only passes pictures on keeps the format.
         {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {&CLSID_PulseRegulator}, {j422, j422}, 0.5},
-        // A stage that draws takes RGB: the decoder converts, once (and the encoder back,
-        // which costs the colours several dB against staying in YUV).
-        {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {&CLSID_TimeStamp}, {rgb32, rgb32}, 8},
-        // Behind a stage that kept the format, that stage converts for the one that draws.
-        {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {&CLSID_PulseRegulator, &CLSID_TimeStamp}, {i420, rgb32, rgb32}, 8},
+        // A stage that draws works in RGB: it converts, once, on the way in (and the encoder
+        // back, which costs the colours several dB against staying in YUV).
+        {"mjpeg", "yuvj422p", &CLSID_MjpegDecoder, {&CLSID_TimeStamp}, {j422, rgb32}, 8},
+        {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {&CLSID_PulseRegulator, &CLSID_TimeStamp}, {i420, i420, rgb32}, 8},
         // The colour space converter takes the YUV and turns it into RGB.
         {"mpeg4", "yuv420p", &CLSID_FfdshowVideoDecoder, {&CLSID_ColorSpaceConverter}, {i420, rgb32}, 8},
     };
