@@ -15,12 +15,15 @@ struct FilterRegistration {
     FilterRole role;
     DWORD merit;
     CLSID category; // device category of the system device enumerator; GUID_NULL: none
+    bool (*present)(); // asked when the filters are listed; null: always there
 };
 
+// present: whether what the filter stands on exists, asked only when filters are listed,
+// so that registering loads nothing.
 void DShowRegisterFilter(REFCLSID clsid, const char* name, FilterRole role, DWORD merit, ComClassFactory factory,
-                         REFCLSID category = GUID_NULL);
+                         REFCLSID category = GUID_NULL, bool (*present)() = nullptr);
 void DShowUnregisterFilter(REFCLSID clsid);
-// The filters of a role, highest merit first.
+// The filters of a role that are present, highest merit first.
 std::vector<FilterRegistration> DShowFiltersOf(FilterRole role);
-// The filters of a device category, in the order they were registered.
+// The present filters of a device category, in the order they were registered.
 std::vector<FilterRegistration> DShowFiltersIn(REFCLSID category);

@@ -1,5 +1,6 @@
 #include "dshow/encoders/VideoEncoderFilter.h"
 
+#include "com/ComRuntime.h"
 #include "dshow/BasePin.h"
 #include "dshow/DeviceInterfaces.h"
 #include "dshow/FilterRegistry.h"
@@ -32,19 +33,25 @@ const VideoEncoderKind kKinds[] = {
 };
 
 template <size_t N>
+bool Present()
+{
+    return avcodec_find_encoder_by_name(kKinds[N].encoder) != nullptr;
+}
+
+template <size_t N>
 HRESULT CreateKind(REFIID iid, void** object)
 {
+    if (!Present<N>()) return REGDB_E_CLASSNOTREG;
     return CreateComObject<CVideoStreamEncoder>(iid, object, kKinds[N]);
 }
 
 template <size_t... I>
 void RegisterAll(std::index_sequence<I...>)
 {
-    // An encoder the codec library lacks is not offered.
-    ((avcodec_find_encoder_by_name(kKinds[I].encoder)
-          ? DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>,
-                                CLSID_VideoCompressorCategory)
-          : void()),
+    // An encoder the codec library lacks is not offered; the library is asked when the
+    // compressors are listed, not when the program starts.
+    (DShowRegisterFilter(*kKinds[I].clsid, kKinds[I].name, FilterRole::Other, 0, &CreateKind<I>,
+                         CLSID_VideoCompressorCategory, &Present<I>),
      ...);
 }
 

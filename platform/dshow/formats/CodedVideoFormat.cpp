@@ -10,7 +10,12 @@ extern "C" {
 #include <cstring>
 
 namespace {
-const AVCodecTag* const kVideoTags[] = {avformat_get_riff_video_tags(), nullptr};
+// Asked on first use: the format library is loaded when a job needs it, not at start.
+const AVCodecTag* const* VideoTags()
+{
+    static const AVCodecTag* const tags[] = {avformat_get_riff_video_tags(), nullptr};
+    return tags;
+}
 
 // Still images carried one whole file a sample, which the RIFF table has no codes for.
 constexpr struct {
@@ -22,7 +27,7 @@ AVCodecID VideoCodecOfFourcc(DWORD fourcc)
 {
     for (const auto& tag : kImageTags)
         if (tag.fourcc == fourcc) return tag.id;
-    return av_codec_get_id(kVideoTags, fourcc);
+    return av_codec_get_id(VideoTags(), fourcc);
 }
 
 bool CopyExtra(AVCodecParameters& p, const BYTE* extra, DWORD size)
@@ -42,7 +47,7 @@ DWORD FourccOfVideoCodec(int codecId)
 {
     for (const auto& tag : kImageTags)
         if (tag.id == codecId) return tag.fourcc;
-    return av_codec_get_tag(kVideoTags, AVCodecID(codecId));
+    return av_codec_get_tag(VideoTags(), AVCodecID(codecId));
 }
 
 bool MakeCodedVideoType(CMediaType& type, const CodedVideoFormat& format, DWORD fourcc)
