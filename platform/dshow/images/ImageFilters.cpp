@@ -1,5 +1,6 @@
 // Registers the image encoders and writers, the image upload stage, the animated-GIF
 // multiplexer and the FLC writer.
+#include "com/ComRuntime.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/encoders/VideoEncoderFilter.h"
 #include "dshow/images/AnimatedGifMux.h"
@@ -18,18 +19,27 @@ extern "C" {
 namespace {
 
 template <size_t N>
+bool EncoderPresent()
+{
+    return avcodec_find_encoder_by_name(ImageKindAt(N)->filter->encoder) != nullptr;
+}
+
+template <size_t N>
 HRESULT CreateEncoder(REFIID iid, void** object)
 {
+    if (!EncoderPresent<N>()) return REGDB_E_CLASSNOTREG;
     return CreateComObject<CImageEncoder>(iid, object, *ImageKindAt(N));
 }
 
 template <size_t N>
 void RegisterEncoder()
 {
-    // An encoder the codec library lacks is not offered.
+    // An encoder the codec library lacks is not offered; the library is asked when one is
+    // wanted, not when the program starts.
     const ImageKind* kind = ImageKindAt(N);
-    if (kind && avcodec_find_encoder_by_name(kind->filter->encoder))
-        DShowRegisterFilter(*kind->filter->clsid, kind->filter->name, FilterRole::Other, 0, &CreateEncoder<N>);
+    if (kind)
+        DShowRegisterFilter(*kind->filter->clsid, kind->filter->name, FilterRole::Other, 0, &CreateEncoder<N>,
+                            GUID_NULL, &EncoderPresent<N>);
 }
 
 } // namespace
