@@ -1,6 +1,7 @@
 #include "dshow/formats/CodedVideoFormat.h"
 
 #include "dshow/CodecFormat.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 
 extern "C" {
@@ -84,6 +85,8 @@ bool ReadCodedVideoType(const AM_MEDIA_TYPE& type, CodedVideoFormat& format)
     if (!info || type.majortype != MEDIATYPE_Video) return false;
     const BITMAPINFOHEADER& h = info->bmiHeader;
     if (h.biCompression <= 3 || type.subtype != MediaSubtypeFromFourcc(h.biCompression)) return false;
+    // A decoded YUV picture is not a coded stream, though its code names raw video.
+    if (PictureVideoInfo(type)) return false;
     if (h.biWidth <= 0 || h.biWidth > kMaxVideoSide || h.biHeight == 0 || h.biHeight < -kMaxVideoSide
         || h.biHeight > kMaxVideoSide || type.cbFormat - sizeof(VIDEOINFOHEADER) > kMaxCodecExtra)
         return false;
