@@ -1,7 +1,7 @@
 // The screen's speeds: the time from tellora's process start to its main window's first
-// paint (each run a fresh process on Qt's offscreen screen), the time for a typed key to
-// reach the screen in an editor holding 1 MB of text, and the time from a typed key until a
-// listener on the desktop's accessibility bus hears of the change, in a short text and in
+// paint, against a Qt hello world's (each run a fresh process on Qt's offscreen screen, the
+// two in turn), the time for a typed key to reach the screen in an editor holding 1 MB of
+// text, and the time from a typed key until a listener on the desktop's accessibility bus hears of the change, in a short text and in
 // one of 100,000 words (target: under 16 ms). The listener registers for every object event,
 // as a screen reader does. That case runs only where the bus is there: on an X server (Xvfb),
 // with DISPLAY, QT_QPA_PLATFORM=xcb, QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and a private
@@ -28,15 +28,20 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include "AlternatingBenchmarks.h"
+#include "BenchRuns.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <csignal>
+#include <link.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -45,6 +50,12 @@
 extern char** environ;
 
 namespace {
+
+int CountLibrary(dl_phdr_info*, size_t, void* count)
+{
+    ++*static_cast<int*>(count);
+    return 0;
+}
 
 // In the child: the first paint of the main window ends the process with one line.
 class FirstPaint : public QObject {
@@ -55,7 +66,9 @@ protected:
         CWinApp* app = AfxGetApp();
         HWND main = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
         if (main && DesktopPeer::WindowOf(static_cast<QWidget*>(watched)->window()) == main) {
-            std::fputs("painted\n", stdout);
+            int libraries = 0;
+            dl_iterate_phdr(CountLibrary, &libraries);
+            std::printf("painted %d\n", libraries);
             std::fflush(stdout);
             std::_Exit(0);
         }
@@ -72,13 +85,20 @@ int RunTelloraUntilFirstPaint(int argc, char** argv)
     return AfxWinMain();
 }
 
-void ProcessStartToFirstPaint(benchmark::State& state)
+std::string BenchPath(const char* program)
 {
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) {
-        state.SkipWithError("no /proc/self/exe");
-        return;
-    }
+    const std::string self = SelfPath();
+    return program ? self.substr(0, self.rfind('/') + 1) + program : self;
+}
+
+// The libraries each side had loaded at its first paint.
+std::map<std::string, int> gLibraries;
+
+// Starts the program (this one as tellora when null) on the offscreen screen with a fresh
+// user and times it to the line its first paint prints.
+void ProcessStartToFirstPaint(benchmark::State& state, const char* program, const char* side)
+{
+    const std::string path = BenchPath(program);
     std::string home = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/desktop_bench_home";
     std::filesystem::remove_all(home);   // each run of the benchmark starts from a fresh user
     // The child's own screen, home and sound, whatever this process inherited.
@@ -91,7 +111,7 @@ void ProcessStartToFirstPaint(benchmark::State& state)
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
     char child[] = "--first-paint-child";
-    char* args[] = {self, child, nullptr};
+    char* args[] = {const_cast<char*>(path.c_str()), program ? nullptr : child, nullptr};
     for (auto _ : state) {
         int out[2];
         if (pipe(out) != 0) break;
@@ -102,7 +122,7 @@ void ProcessStartToFirstPaint(benchmark::State& state)
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 1, 0);
         auto start = std::chrono::steady_clock::now();
         pid_t pid = -1;
-        int spawned = posix_spawn(&pid, self, &actions, nullptr, args, envp.data());
+        int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, args, envp.data());
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         std::string line;
@@ -111,16 +131,17 @@ void ProcessStartToFirstPaint(benchmark::State& state)
         while (spawned == 0 && poll(&p, 1, 60000) > 0 && read(out[0], &c, 1) == 1 && c != '\n') line += c;
         auto end = std::chrono::steady_clock::now();
         close(out[0]);
-        if (pid > 0 && line != "painted") kill(pid, SIGKILL);   // no paint within a minute: a hung start
+        const bool painted = line.rfind("painted ", 0) == 0;
+        if (pid > 0 && !painted) kill(pid, SIGKILL);   // no paint within a minute: a hung start
         if (pid > 0) waitpid(pid, nullptr, 0);
-        if (line != "painted") {
+        if (!painted) {
             state.SkipWithError("the program did not paint");
             break;
         }
+        gLibraries[side] = std::atoi(line.c_str() + 8);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
 }
-BENCHMARK(ProcessStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // An editor window with the text in its model and its peer on the screen; null when it
 // did not show.
@@ -178,7 +199,6 @@ void KeystrokeInOneMegabyteEditor(benchmark::State& state)
     else TypeKeys(state, editor, edit, text.size());
     DestroyWindow(host);
 }
-BENCHMARK(KeystrokeInOneMegabyteEditor)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 // A screen reader's ear on the accessibility bus: it asks for every object event, takes in
 // what it is sent and counts the insertions of text it hears.
@@ -268,9 +288,12 @@ BENCHMARK(KeystrokeWithTheAccessibilityBus)->Arg(10)->Arg(100000)->Unit(benchmar
 
 #include "DesktopBench.moc"
 
+// Usage: desktop_bench [rounds] (10 by default) [Google Benchmark options]
 int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "--first-paint-child") == 0) return RunTelloraUntilFirstPaint(argc, argv);
+    const int rounds = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 10;
+    const double load = LoadNow();
     // Offscreen unless the caller chose a screen (the accessibility case needs a real one).
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("MORVANE_AUDIO", "null", 1);
@@ -278,8 +301,26 @@ int main(int argc, char** argv)
     static char name[] = "desktop_bench";
     static char* qtArgv[] = {name, nullptr};
     if (!MvDesktopStart(qtArgc, qtArgv)) return 1;
+    RegisterAlternating({{"TelloraStartToFirstPaint",
+                          [](benchmark::State& s) { ProcessStartToFirstPaint(s, nullptr, "TelloraStartToFirstPaint"); }},
+                         {"QtHelloStartToFirstPaint",
+                          [](benchmark::State& s) { ProcessStartToFirstPaint(s, "qt_hello_bench", "QtHelloStartToFirstPaint"); }}},
+                        rounds, benchmark::kMillisecond, 1, true);
+    benchmark::RegisterBenchmark("KeystrokeInOneMegabyteEditor", KeystrokeInOneMegabyteEditor)
+        ->Unit(benchmark::kMillisecond)->Iterations(50);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double tellora = reporter.MedianTime("TelloraStartToFirstPaint");
+    const double hello = reporter.MedianTime("QtHelloStartToFirstPaint");
+    std::printf("\n| benchmark | median | libraries loaded |\n|---|---|---|\n");
+    std::printf("| tellora: process start to first paint | %.0f ms | %d |\n", tellora,
+                gLibraries["TelloraStartToFirstPaint"]);
+    std::printf("| Qt hello world: process start to first paint | %.0f ms | %d |\n", hello,
+                gLibraries["QtHelloStartToFirstPaint"]);
+    if (tellora > 0 && hello > 0) std::printf("| tellora / hello world (aim: at most 3.0) | %.2f | |\n", tellora / hello);
+    std::printf("| key in a 1 MB editor (aim: under 16 ms) | %.1f ms | |\n", reporter.MedianTime("KeystrokeInOneMegabyteEditor"));
+    std::printf("\n%s, starts: medians of %d rounds, sides in turn\n", Conditions(load).c_str(), rounds);
     benchmark::Shutdown();
     return 0;
 }

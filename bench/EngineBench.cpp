@@ -1,7 +1,8 @@
 // Converts a 10-minute 44.1 kHz stereo WAV to MP3 and to AAC in M4A at 128 kbit/s and a
 // 1-minute 640x480 video to MPEG-4 in AVI through the engine's administrators, and the same
-// files with the ffmpeg tool, then prints how the two compare and the engine's peak memory
-// for 10 and 60 minutes.
+// files with the ffmpeg tool, each side a fresh process timed from its start, the two in
+// turn; then prints how the two compare, the video's PSNR on both sides and the engine's
+// peak memory for 10 and 60 minutes.
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
 #include "CDirectShowWindow.h"
@@ -23,15 +24,12 @@
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/Window.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchRuns.h"
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <spawn.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -39,8 +37,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -204,15 +200,39 @@ bool EngineConvert(SEngine& engine, const fs::path& in, const fs::path& out)
     return ok && fs::exists(out);
 }
 
-bool FfmpegConvert(const fs::path& in, const fs::path& out, bool video)
+// The tool's arguments for the same job: MP3 at 128 kbit/s, AAC at 128 kbit/s in M4A, or
+// MPEG-4 at the engine's bitrate and key-frame spacing with MP3 sound.
+std::vector<std::string> FfmpegCommand(const fs::path& in, const fs::path& out)
 {
-    const std::string codecs = video ? "-c:v mpeg4 -b:v " + std::to_string(CConversionAdministrator::kVideoBitrate) +
-                                           " -g 12 -bf 0 -c:a libmp3lame -b:a 128k -ar 44100"
-                               : out.extension() == ".m4a" ? "-c:a aac -b:a 128k"
-                                                           : "-c:a libmp3lame -b:a 128k";
-    const std::string command =
-        "ffmpeg -nostdin -v error -y -i '" + in.string() + "' " + codecs + " '" + out.string() + "'";
-    return std::system(command.c_str()) == 0;
+    std::vector<std::string> args = {"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", in.string()};
+    const std::string type = out.extension().string();
+    if (type == ".avi")
+        args.insert(args.end(), {"-c:v", "mpeg4", "-b:v", std::to_string(CConversionAdministrator::kVideoBitrate),
+                                 "-g", "12", "-bf", "0", "-c:a", "libmp3lame", "-b:a", "128k", "-ar", "44100"});
+    else if (type == ".m4a")
+        args.insert(args.end(), {"-c:a", "aac", "-b:a", "128k"});
+    else
+        args.insert(args.end(), {"-c:a", "libmp3lame", "-b:a", "128k"});
+    args.push_back(out.string());
+    return args;
+}
+
+// Each plane's mean PSNR (dB) of a converted video against its source, both taken as 4:4:4.
+struct PlanePsnr {
+    double y = 0, u = 0, v = 0;
+};
+PlanePsnr MeasurePsnr(const fs::path& made, const fs::path& source)
+{
+    const std::string command = "ffmpeg -nostdin -v info -i '" + made.string() + "' -i '" + source.string()
+        + "' -lavfi '[0:v]format=yuv444p[a];[1:v]format=yuv444p[b];[a][b]psnr' -f null - 2>&1";
+    PlanePsnr psnr;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char line[512];
+        while (fgets(line, sizeof line, pipe))
+            if (const char* at = std::strstr(line, "PSNR y:")) std::sscanf(at, "PSNR y:%lf u:%lf v:%lf", &psnr.y, &psnr.u, &psnr.v);
+        pclose(pipe);
+    }
+    return psnr;
 }
 
 // A 16-bit stereo 44.1 kHz WAV of two tones, written in blocks.
@@ -263,88 +283,64 @@ const fs::path& Input(const std::string& name)
     return made.emplace(name, path).first->second;
 }
 
-void Engine(benchmark::State& state, const char* input, const char* output)
+// A conversion by the engine in a fresh process of its own, timed from its start as the tool is.
+ProgramRun EngineRun(const fs::path& in, const fs::path& out)
 {
-    SEngine engine;
-    const fs::path& in = Input(input);
-    for (auto _ : state)
-        if (in.empty() || !EngineConvert(engine, in, gDir / output)) state.SkipWithError("the engine's job failed");
+    return RunProgram({SelfPath(), "--convert", in.string(), out.string()});
 }
-
-void Ffmpeg(benchmark::State& state, const char* input, const char* output)
-{
-    const fs::path& in = Input(input);
-    for (auto _ : state)
-        if (in.empty() || !FfmpegConvert(in, gDir / output, fs::path(output).extension() == ".avi"))
-            state.SkipWithError("ffmpeg failed");
-}
-
-// The peak resident memory of a child that converts the file alone, in MB; 0 on failure.
-double PeakMemory(const fs::path& in)
-{
-    const char* self = "/proc/self/exe";
-    const std::string out = (gDir / "peak.mp3").string();
-    const char* argv[] = {self, "--convert", in.c_str(), out.c_str(), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, self, nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return 0;
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return 0;
-    return double(usage.ru_maxrss) / 1024;
-}
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // One time per benchmark: the median of the repetitions.
-        for (const Run& run : runs)
-            if (!run.error_occurred && (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median"))
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 }  // namespace
 
+// Usage: engine_bench [rounds] (5 by default).
 int main(int argc, char** argv)
 {
-    MvTestHome home;  // settings and tables of a throw-away user
-    gDir = fs::path(home.Path()) / "bench";
-    fs::create_directories(gDir);
+    MvTestHome home; // settings and tables of a throw-away user
     if (argc == 4 && std::strcmp(argv[1], "--convert") == 0) {
         SEngine engine;
         return EngineConvert(engine, argv[2], argv[3]) ? 0 : 1;
     }
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    gDir = fs::path(home.Path()) / "bench";
+    fs::create_directories(gDir);
     const struct {
         const char* name;
         const char* input;
         const char* output;
-    } cases[] = {{"WavToMp3", "10min.wav", "10min.mp3"},
-                 {"WavToM4a", "10min.wav", "10min.m4a"},
-                 {"VideoToAvi", "video.avi", "video.out.avi"}};
+        const char* aim;
+    } cases[] = {{"10-minute WAV to MP3 at 128 kbit/s", "10min.wav", "10min.mp3", "at least 0.90"},
+                 {"10-minute WAV to AAC at 128 kbit/s in M4A", "10min.wav", "10min.m4a", "at least 0.90"},
+                 {"1-minute 640x480 Motion JPEG to MPEG-4 in AVI", "video.avi", "video.out.avi", "at least 1.00"}};
+    const double load = LoadNow();
+    std::printf("Each side a fresh process, run in turn, %d rounds; medians.\n\n", rounds);
+    std::printf("| case | engine | ffmpeg | ffmpeg / engine | aim |\n|---|---|---|---|---|\n");
+    int failures = 0;
     for (const auto& c : cases) {
-        benchmark::RegisterBenchmark((std::string("Engine") + c.name).c_str(), Engine, c.input, c.output)
-            ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
-        benchmark::RegisterBenchmark((std::string("Ffmpeg") + c.name).c_str(), Ffmpeg, c.input, c.output)
-            ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+        const fs::path& in = Input(c.input);
+        if (in.empty()) return 1;
+        const fs::path ours = gDir / c.output, theirs = gDir / (std::string("ffmpeg.") + c.output);
+        const auto runs = Alternate(rounds, {[&] { return EngineRun(in, ours); },
+                                             [&] { return RunProgram(FfmpegCommand(in, theirs)); }});
+        if (!AllOk(runs[0]) || !AllOk(runs[1])) ++failures;
+        const double engine = MedianSeconds(runs[0]), tool = MedianSeconds(runs[1]);
+        std::printf("| %s | %.0f ms | %.0f ms | %.2f | %s |%s\n", c.name, engine * 1000, tool * 1000,
+                    engine > 0 ? tool / engine : 0.0, c.aim, AllOk(runs[0]) && AllOk(runs[1]) ? "" : " (a run failed)");
+        std::fflush(stdout);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nffmpeg time / engine time (aims: MP3 at least 0.90, AVI at least 0.80; M4A: AAC at 128 kbit/s)\n");
-    for (const auto& c : cases) {
-        const double ours = reporter.times[std::string("Engine") + c.name];
-        const double theirs = reporter.times[std::string("Ffmpeg") + c.name];
-        if (ours > 0 && theirs > 0) std::printf("  %-12s %.2f\n", c.name, theirs / ours);
+    std::printf("\nPSNR of the video against its source, each plane taken as 4:4:4 (dB)\n\n");
+    std::printf("| side | Y | U | V |\n|---|---|---|---|\n");
+    for (const char* side : {"video.out.avi", "ffmpeg.video.out.avi"}) {
+        const PlanePsnr psnr = MeasurePsnr(gDir / side, Input("video.avi"));
+        std::printf("| %s | %.2f | %.2f | %.2f |\n", side[0] == 'f' ? "ffmpeg" : "engine", psnr.y, psnr.u, psnr.v);
     }
-    std::printf("\nengine's peak memory converting a WAV to MP3\n");
+    std::printf("\nengine's peak memory converting a WAV to MP3, in a process of its own\n\n");
+    std::printf("| input | peak memory |\n|---|---|\n");
     for (const char* input : {"10min.wav", "60min.wav"}) {
         const fs::path& in = Input(input);
-        std::printf("  %-10s %.1f MB\n", input, PeakMemory(in));
+        const ProgramRun run = EngineRun(in, gDir / "peak.mp3");
+        if (!run.ok) ++failures;
+        std::printf("| %s | %.1f MB |\n", input, run.peakMb);
         fs::remove(in);
     }
-    benchmark::Shutdown();
-    return 0;
+    std::printf("\n%s\n", Conditions(load).c_str());
+    return failures ? 1 : 0;
 }

@@ -1,9 +1,9 @@
 // Records a long text to MP3 through the text-to-speech task ("Record..." without its
 // dialog), and the same text with espeak-ng's own program to WAV followed by ffmpeg's MP3
-// encoder. Every run is a process of its own, so that its peak memory is its own. Prints the
-// times, their ratio (espeak-ng and ffmpeg over the task; aim: at least 0.90) and the peaks,
-// for 10,000 and 100,000 words.
-//   recording_bench [words ...]
+// encoder, both asked for the same bitrate. Every run is a freshly started process (the task
+// in this program started anew), so that its time counts its start and its peak memory is
+// its own; the sides run in turn. Prints the times, their ratio (espeak-ng and ffmpeg over
+// the task; aim: at least 0.90), the peaks and the bitrate each MP3 came out at.
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
 #include "CDirectShowWindow.h"
@@ -18,16 +18,17 @@
 #include "win32/dialogs/MessageBox.h"
 #include "win32/windowing/MessageLoop.h"
 
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include "BenchRuns.h"
+
 #include <unistd.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,39 +56,6 @@ std::string Text(size_t words)
         p = *end ? end + 1 : paragraph;
     }
     return text;
-}
-
-struct Run {
-    double seconds = 0;
-    long peakKb = 0;
-    bool ok = false;
-};
-
-// Runs the job in a child process: its wall time, its peak resident memory and its success.
-Run InChild(const std::function<bool()>& job)
-{
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) _exit(job() ? 0 : 1);
-    Run run;
-    int status = 0;
-    rusage usage{};
-    if (child < 0 || wait4(child, &status, 0, &usage) != child) return run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKb = usage.ru_maxrss;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
-
-Run Program(std::vector<std::string> args)
-{
-    return InChild([&] {
-        std::vector<char*> argv;
-        for (std::string& arg : args) argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        return false;
-    });
 }
 
 // The task over the program's data, as the main panel starts it after the export dialog.
@@ -131,39 +99,76 @@ bool RecordThroughTheTask(const std::string& text, const fs::path& mp3)
     return ok && fs::exists(mp3) && fs::file_size(mp3) > 0;
 }
 
+// The output's bitrate in kbit/s as ffprobe reads it; 0 when it cannot.
+long BitrateOf(const fs::path& file)
+{
+    const std::string command = "ffprobe -v error -select_streams a:0 -show_entries stream=bit_rate "
+                                "-of default=noprint_wrappers=1:nokey=1 '" + file.string() + "'";
+    long bits = 0;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        if (std::fscanf(pipe, "%ld", &bits) != 1) bits = 0;
+        pclose(pipe);
+    }
+    return bits / 1000;
+}
+
 } // namespace
 
-// Word counts may be given on the command line; 10,000 and 100,000 otherwise.
+// Usage: recording_bench [--rounds N] [words ...]; 3 rounds of 10,000 and 100,000 words by default.
+// In a child: recording_bench --task <text file> <mp3>.
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--task") == 0) {
+        std::ifstream in(argv[2]);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return RecordThroughTheTask(text, argv[3]) ? 0 : 1;
+    }
+    int rounds = 3;
     std::vector<size_t> counts;
-    for (int i = 1; i < argc; ++i) counts.push_back(std::strtoul(argv[i], nullptr, 10));
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc)
+            rounds = std::max(1, std::atoi(argv[++i]));
+        else
+            counts.push_back(std::strtoul(argv[i], nullptr, 10));
+    }
     if (counts.empty()) counts = {10000, 100000};
+    const double load = LoadNow();
     const fs::path folder = fs::temp_directory_path() / ("mv_recording_bench_" + std::to_string(getpid()));
     fs::create_directories(folder);
     const fs::path textFile = folder / "text.txt", wav = folder / "espeak.wav";
     const fs::path taskMp3 = folder / "task.mp3", ffmpegMp3 = folder / "ffmpeg.mp3";
-    std::printf("| words | task | task peak | espeak-ng + ffmpeg | their peak | ratio |\n|---|---|---|---|---|---|\n");
+    std::printf("Both asked for MP3 at %lu kbit/s; each side a fresh process, in turn, %d rounds; medians.\n\n",
+                kBitrate / 1000, rounds);
+    std::printf("| words | task | task peak | task's MP3 | espeak-ng + ffmpeg | their peak | their MP3 | ratio |\n"
+                "|---|---|---|---|---|---|---|---|\n");
     int failures = 0;
     for (size_t words : counts) {
-        const std::string text = Text(words);
-        std::ofstream(textFile) << text;
-        const Run task = InChild([&] { return RecordThroughTheTask(text, taskMp3); });
-        const Run speak = Program({"espeak-ng", "-v", "gmw/en-US", "-s", "175", "-w", wav.string(), "-f",
-                                   textFile.string()});
-        const Run encode = Program({"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", wav.string(), "-c:a",
-                                    "libmp3lame", "-b:a", std::to_string(kBitrate / 1000) + "k", ffmpegMp3.string()});
-        const double bare = speak.seconds + encode.seconds;
-        const long barePeak = std::max(speak.peakKb, encode.peakKb);
-        if (!task.ok || !speak.ok || !encode.ok) ++failures;
-        std::printf("| %zu | %.1f s | %.1f MB | %.1f s | %.1f MB | %.2f |%s\n", words, task.seconds,
-                    task.peakKb / 1024.0, bare, barePeak / 1024.0, task.seconds > 0 ? bare / task.seconds : 0.0,
-                    task.ok && speak.ok && encode.ok ? "" : " (a run failed)");
+        std::ofstream(textFile) << Text(words);
+        const auto runs = Alternate(rounds, {
+            [&] { return RunProgram({SelfPath(), "--task", textFile.string(), taskMp3.string()}); },
+            [&] {
+                ProgramRun speak = RunProgram({"espeak-ng", "-v", "gmw/en-US", "-s", "175", "-w", wav.string(), "-f",
+                                               textFile.string()});
+                const ProgramRun encode =
+                    RunProgram({"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", wav.string(), "-c:a", "libmp3lame",
+                                "-b:a", std::to_string(kBitrate / 1000) + "k", ffmpegMp3.string()});
+                speak.seconds += encode.seconds;
+                speak.peakMb = std::max(speak.peakMb, encode.peakMb);
+                speak.ok = speak.ok && encode.ok;
+                return speak;
+            }});
+        const bool ok = AllOk(runs[0]) && AllOk(runs[1]);
+        if (!ok) ++failures;
+        const double task = MedianSeconds(runs[0]), tools = MedianSeconds(runs[1]);
+        std::printf("| %zu | %.1f s | %.1f MB | %ld kbit/s | %.1f s | %.1f MB | %ld kbit/s | %.2f |%s\n", words, task,
+                    MaxPeakMb(runs[0]), BitrateOf(taskMp3), tools, MaxPeakMb(runs[1]), BitrateOf(ffmpegMp3),
+                    task > 0 ? tools / task : 0.0, ok ? "" : " (a run failed)");
         std::fflush(stdout);
         fs::remove(taskMp3);
         fs::remove(ffmpegMp3);
         fs::remove(wav);
     }
+    std::printf("\n%s\n", Conditions(load).c_str());
     fs::remove_all(folder);
     return failures ? 1 : 0;
 }

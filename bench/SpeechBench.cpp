@@ -1,16 +1,20 @@
 // Records a long text to a 22,050 Hz mono WAV through the talker, and the same text
-// through espeak-ng's own synchronous API, then prints how the two compare.
+// through espeak-ng's own synchronous API, the two in turn round by round, then prints
+// how the two compare.
 #include "CTextToWavFileAdministrator.h"
 #include "com/ComRuntime.h"
 #include "sapi/EspeakEngine.h"
 #include "sapi/SpVoice.h"
 
+#include "AlternatingBenchmarks.h"
+#include "BenchRuns.h"
+
 #include <benchmark/benchmark.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 
 namespace {
@@ -71,7 +75,6 @@ int WriteSamples(short* samples, int count, espeak_EVENT*)
 
 void BareEspeak(benchmark::State& state)
 {
-    CEspeakEngine::Instance().Voices(); // initialises espeak-ng the same way
     std::filesystem::path file = OutFile("mv_bench_bare.raw");
     const std::string& text = LongText();
     for (auto _ : state) {
@@ -87,33 +90,24 @@ void BareEspeak(benchmark::State& state)
     std::filesystem::remove(file);
 }
 
-BENCHMARK(TalkerToWav)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BareEspeak)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
+// Usage: speech_bench [rounds] (3 by default) [Google Benchmark options]
 int main(int argc, char** argv)
 {
+    const int rounds = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 3;
+    const double load = LoadNow();
+    CEspeakEngine::Instance().Voices(); // espeak-ng is set up once for both sides
+    RegisterAlternating({{"TalkerToWav", TalkerToWav}, {"BareEspeak", BareEspeak}}, rounds, benchmark::kMillisecond, 1);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    double talker = 0, bare = 0;
-    for (const auto& [name, time] : reporter.times) {
-        if (name.rfind("TalkerToWav", 0) == 0) talker = time;
-        if (name.rfind("BareEspeak", 0) == 0) bare = time;
-    }
+    const double talker = reporter.MedianTime("TalkerToWav"), bare = reporter.MedianTime("BareEspeak");
+    std::printf("\n| benchmark | median wall time |\n|---|---|\n| TalkerToWav | %.0f ms |\n| BareEspeak | %.0f ms |\n",
+                talker, bare);
     if (talker > 0 && bare > 0)
-        std::printf("talker speed relative to bare espeak-ng: %.2f (aim: at least 0.90)\n", bare / talker);
+        std::printf("| ratio (bare / talker; aim: at least 0.90) | %.2f |\n", bare / talker);
+    std::printf("\n%s, %d rounds, sides in turn\n", Conditions(load).c_str(), rounds);
     benchmark::Shutdown();
     return 0;
 }

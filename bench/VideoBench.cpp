@@ -2,6 +2,9 @@
 // libswscale's nearest-neighbour scaler on the same frames, then prints how the two compare.
 #include "CVideoConverter.h"
 
+#include "AlternatingBenchmarks.h"
+#include "BenchRuns.h"
+
 #include <benchmark/benchmark.h>
 
 extern "C" {
@@ -11,8 +14,9 @@ extern "C" {
 }
 
 #include <cstdio>
-#include <map>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -100,39 +104,29 @@ void Swscale(benchmark::State& state, const Case& c)
     sws_freeContext(sws);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // One time per benchmark: the median when repetitions are asked for.
-        for (const Run& run : runs)
-            if (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median")
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
+// Usage: video_bench [rounds] (5 by default) [Google Benchmark options]
 int main(int argc, char** argv)
 {
+    const int rounds = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 5;
+    const double load = LoadNow();
+    std::vector<BenchSide> sides;
     for (const Case& c : kCases) {
-        benchmark::RegisterBenchmark((std::string("Converter/") + c.name).c_str(), Converter, c)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("Swscale/") + c.name).c_str(), Swscale, c)
-            ->Unit(benchmark::kMicrosecond);
+        sides.push_back({std::string("Converter/") + c.name, [&c](benchmark::State& state) { Converter(state, c); }});
+        sides.push_back({std::string("Swscale/") + c.name, [&c](benchmark::State& state) { Swscale(state, c); }});
     }
+    RegisterAlternating(sides, rounds, benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nlibswscale time / converter time (aim: at least 1.00)\n");
+    std::printf("\n| case | converter | libswscale | ratio (aim: at least 1.00) |\n|---|---|---|---|\n");
     for (const Case& c : kCases) {
-        const double ours = reporter.times[std::string("Converter/") + c.name];
-        const double theirs = reporter.times[std::string("Swscale/") + c.name];
-        if (ours > 0 && theirs > 0)
-            std::printf("  %-34s %.2f\n", c.name, theirs / ours);
+        const double ours = reporter.MedianTime(std::string("Converter/") + c.name);
+        const double theirs = reporter.MedianTime(std::string("Swscale/") + c.name);
+        if (ours > 0 && theirs > 0) std::printf("| %s | %.0f us | %.0f us | %.2f |\n", c.name, ours, theirs, theirs / ours);
     }
+    std::printf("\n%s, medians of %d rounds, sides in turn\n", Conditions(load).c_str(), rounds);
     benchmark::Shutdown();
     return 0;
 }
