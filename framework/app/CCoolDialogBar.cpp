@@ -7,6 +7,7 @@
 #include "afx/windows/CDockContext.h"
 #include "afx/windows/CFrameWnd.h"
 #include "afx/windows/CMiniDockFrameWnd.h"
+#include "afx/windows/NonClientMap.h"
 #include "win32/gdi/Gdi.h"
 #include "win32/gdi/Icon.h"
 #include "win32/windowing/Window.h"
@@ -18,11 +19,16 @@ IMPLEMENT_DYNAMIC(CCoolDialogBar, CControlBar)
 BEGIN_MESSAGE_MAP(CCoolDialogBar, CControlBar)
     ON_WM_SIZE()
     ON_WM_PAINT()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_NCRBUTTONDOWN()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDBLCLK()
-    ON_WM_RBUTTONDOWN()
     ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
@@ -43,7 +49,34 @@ void Draw3d(HDC dc, const CRect& r, COLORREF light, COLORREF dark)
     ::DeleteObject(hi);
     ::DeleteObject(lo);
 }
+
+// The hit-test code of the splitter edge, by the side it lies on.
+UINT EdgeHit(UINT side)
+{
+    switch (side) {
+    case AFX_IDW_DOCKBAR_TOP: return HTBOTTOM;
+    case AFX_IDW_DOCKBAR_BOTTOM: return HTTOP;
+    case AFX_IDW_DOCKBAR_LEFT: return HTRIGHT;
+    case AFX_IDW_DOCKBAR_RIGHT: return HTLEFT;
+    default: return HTNOWHERE;
+    }
 }
+
+bool IsEdgeHit(UINT hit)
+{
+    return hit == HTTOP || hit == HTBOTTOM || hit == HTLEFT || hit == HTRIGHT;
+}
+
+// A brush of alternate pixels, for the half-tone bar.
+HBRUSH HalftoneBrush()
+{
+    static const WORD pattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+    HBITMAP bits = ::CreateBitmap(8, 8, 1, 1, pattern);
+    HBRUSH brush = bits ? ::CreatePatternBrush(bits) : nullptr;
+    if (bits) ::DeleteObject(bits);
+    return brush;
+}
+} // namespace
 
 CCoolDialogBar::CCoolDialogBar()
     : m_clrBtnHilight(::GetSysColor(COLOR_BTNHIGHLIGHT)),
@@ -115,8 +148,13 @@ CSize CCoolDialogBar::CalcDynamicLayout(int length, DWORD mode)
     CWnd* mini = IsFloating() ? GetParent() : nullptr;
     if (mini) mini->ModifyStyle(MFS_4THICKFRAME, 0);
     if (mode & (LM_HORZDOCK | LM_VERTDOCK)) {
-        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        if (m_pDockSite) m_pDockSite->RecalcLayout();
+        // The frame is laid out anew for the new side; the layout asks again meanwhile.
+        if (!m_bInRecalcNC) {
+            m_bInRecalcNC = true;
+            SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            if (m_pDockSite) m_pDockSite->RecalcLayout();
+            m_bInRecalcNC = false;
+        }
         return CControlBar::CalcDynamicLayout(length, mode);
     }
     if (mode & LM_MRUWIDTH) return m_sizeFloat;
@@ -165,50 +203,129 @@ CSize CCoolDialogBar::CalcDynamicLayout(int length, DWORD mode)
     return CSize(std::max(length, static_cast<int>(m_sizeMin.cx)), m_sizeFloat.cy);
 }
 
-CRect CCoolDialogBar::GetEdgeRect() const
+CRect CCoolDialogBar::FrameWidths() const
 {
-    CRect c;
-    GetClientRect(&c);
+    const int gripper = m_cxGripperGap * 2 + m_cxGripper;
     switch (DockSide()) {
-    case AFX_IDW_DOCKBAR_TOP: return CRect(c.left, c.bottom - m_cxEdge, c.right, c.bottom);
-    case AFX_IDW_DOCKBAR_BOTTOM: return CRect(c.left, c.top, c.right, c.top + m_cxEdge);
-    case AFX_IDW_DOCKBAR_LEFT: return CRect(c.right - m_cxEdge, c.top, c.right, c.bottom);
-    case AFX_IDW_DOCKBAR_RIGHT: return CRect(c.left, c.top, c.left + m_cxEdge, c.bottom);
+    case AFX_IDW_DOCKBAR_TOP: return CRect(gripper, m_cxGripperGap, 0, m_cxEdge);
+    case AFX_IDW_DOCKBAR_BOTTOM: return CRect(gripper, m_cxEdge, 0, m_cxGripperGap);
+    case AFX_IDW_DOCKBAR_LEFT: return CRect(m_cxGripperGap, gripper, m_cxEdge, 0);
+    case AFX_IDW_DOCKBAR_RIGHT: return CRect(m_cxEdge, gripper, m_cxGripperGap, 0);
+    default: return CRect(0, 0, 0, 0);
+    }
+}
+
+namespace {
+CRect WindowArea(const CWnd& wnd)
+{
+    CRect r;
+    wnd.GetWindowRect(&r);
+    return CRect(0, 0, r.Width(), r.Height());
+}
+} // namespace
+
+CRect CCoolDialogBar::EdgeInWindow() const
+{
+    CRect w = WindowArea(*this);
+    switch (DockSide()) {
+    case AFX_IDW_DOCKBAR_TOP: return CRect(w.left, w.bottom - m_cxEdge, w.right, w.bottom);
+    case AFX_IDW_DOCKBAR_BOTTOM: return CRect(w.left, w.top, w.right, w.top + m_cxEdge);
+    case AFX_IDW_DOCKBAR_LEFT: return CRect(w.right - m_cxEdge, w.top, w.right, w.bottom);
+    case AFX_IDW_DOCKBAR_RIGHT: return CRect(w.left, w.top, w.left + m_cxEdge, w.bottom);
     default: return CRect();
     }
 }
 
-CRect CCoolDialogBar::GetGripperRect() const
+CRect CCoolDialogBar::GripperInWindow() const
 {
     if (IsFloating()) return CRect();
-    CRect inner = GetDialogRect();
-    CRect c;
-    GetClientRect(&c);
+    CRect w = WindowArea(*this);
+    CRect in = FrameWidths();
     // Across the frame the gripper stands before the dialog; down it, above it.
-    if (IsHorz()) return CRect(c.left + m_cxGripperGap, inner.top, c.left + m_cxGripperGap + m_cxGripper, inner.bottom);
-    return CRect(inner.left, c.top + m_cxGripperGap, inner.right, c.top + m_cxGripperGap + m_cxGripper);
+    if (IsHorz()) return CRect(m_cxGripperGap, in.top, m_cxGripperGap + m_cxGripper, w.bottom - in.bottom);
+    return CRect(in.left, m_cxGripperGap, w.right - in.right, m_cxGripperGap + m_cxGripper);
 }
 
-CRect CCoolDialogBar::GetCloseRect() const
+CRect CCoolDialogBar::CloseInWindow() const
 {
-    CRect grip = GetGripperRect();
+    CRect grip = GripperInWindow();
     if (grip.IsRectEmpty()) return CRect();
     int side = std::min(m_cxGripper - 4, 12);
     if (IsHorz()) return CRect(grip.left + 2, grip.top + 2, grip.left + 2 + side, grip.top + 2 + side);
     return CRect(grip.right - 2 - side, grip.top + 2, grip.right - 2, grip.top + 2 + side);
 }
 
+CRect CCoolDialogBar::ToClient(CRect windowRect) const
+{
+    if (windowRect.IsRectEmpty()) return windowRect;
+    CRect in = FrameWidths();
+    windowRect.OffsetRect(-in.left, -in.top);
+    return windowRect;
+}
+
+CRect CCoolDialogBar::GetEdgeRect() const { return ToClient(EdgeInWindow()); }
+CRect CCoolDialogBar::GetGripperRect() const { return ToClient(GripperInWindow()); }
+CRect CCoolDialogBar::GetCloseRect() const { return ToClient(CloseInWindow()); }
+
 CRect CCoolDialogBar::GetDialogRect() const
 {
     CRect c;
     GetClientRect(&c);
-    switch (DockSide()) {
-    case AFX_IDW_DOCKBAR_TOP: return CRect(c.left + m_cxGripperGap * 2 + m_cxGripper, c.top + m_cxGripperGap, c.right, c.bottom - m_cxEdge);
-    case AFX_IDW_DOCKBAR_BOTTOM: return CRect(c.left + m_cxGripperGap * 2 + m_cxGripper, c.top + m_cxEdge, c.right, c.bottom - m_cxGripperGap);
-    case AFX_IDW_DOCKBAR_LEFT: return CRect(c.left + m_cxGripperGap, c.top + m_cxGripperGap * 2 + m_cxGripper, c.right - m_cxEdge, c.bottom);
-    case AFX_IDW_DOCKBAR_RIGHT: return CRect(c.left + m_cxEdge, c.top + m_cxGripperGap * 2 + m_cxGripper, c.right - m_cxGripperGap, c.bottom);
-    default: return c;
+    return c;
+}
+
+void CCoolDialogBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* params)
+{
+    if (!params) return;
+    if (!IsFloating()) m_nDockBarID = DockSide();
+    RECT& r = params->rgrc[0];
+    CRect in = FrameWidths();
+    r.left += in.left;
+    r.top += in.top;
+    r.right = std::max(r.left, r.right - in.right);
+    r.bottom = std::max(r.top, r.bottom - in.bottom);
+}
+
+void CCoolDialogBar::OnNcPaint()
+{
+    HDC hdc = ::GetWindowDC(m_hWnd);
+    if (!hdc) return;
+    CDC* dc = CDC::FromHandle(hdc);
+    CRect all = WindowArea(*this);
+    CRect client = GetDialogRect();
+    CRect in = FrameWidths();
+    client.OffsetRect(in.left, in.top);
+    dc->ExcludeClipRect(&client);
+    ::FillRect(hdc, &all, m_brushBkgd);
+    CRect edge = EdgeInWindow();
+    if (!edge.IsRectEmpty()) Draw3d(hdc, edge, m_clrBtnHilight, m_clrBtnShadow);
+    CRect grip = GripperInWindow();
+    if (!grip.IsRectEmpty()) {
+        // Two raised lines along the gripper, below or beside the close box.
+        CRect close = CloseInWindow();
+        for (int i = 0; i < 2; ++i) {
+            CRect line = IsHorz() ? CRect(grip.left + 3 + i * 4, close.bottom + 3, grip.left + 6 + i * 4, grip.bottom - 2)
+                                  : CRect(grip.left + 2, close.top + 3 + i * 4, close.left - 3, close.top + 6 + i * 4);
+            Draw3d(hdc, line, m_clrBtnHilight, m_clrBtnShadow);
+        }
+        Draw3d(hdc, close, m_clrBtnHilight, m_clrBtnShadow);
+        dc->MoveTo(close.left + 3, close.top + 3);
+        dc->LineTo(close.right - 3, close.bottom - 3);
+        dc->MoveTo(close.right - 4, close.top + 3);
+        dc->LineTo(close.left + 2, close.bottom - 3);
     }
+    ::ReleaseDC(m_hWnd, hdc);
+}
+
+LRESULT CCoolDialogBar::OnNcHitTest(CPoint point)
+{
+    CRect window;
+    GetWindowRect(&window);
+    CPoint at(point.x - window.left, point.y - window.top);
+    if (EdgeInWindow().PtInRect(at)) return EdgeHit(DockSide());
+    if (CloseInWindow().PtInRect(at)) return HTCLOSE;
+    if (GripperInWindow().PtInRect(at)) return HTCAPTION;
+    return Default();
 }
 
 void CCoolDialogBar::OnSize(UINT type, int cx, int cy)
@@ -218,7 +335,7 @@ void CCoolDialogBar::OnSize(UINT type, int cx, int cy)
     m_rectEdge = GetEdgeRect();
     m_rectGripper = GetGripperRect();
     m_rectClose = GetCloseRect();
-    Invalidate();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void CCoolDialogBar::OnPaint()
@@ -227,23 +344,6 @@ void CCoolDialogBar::OnPaint()
     CRect c;
     GetClientRect(&c);
     ::FillRect(dc.m_hDC, &c, m_brushBkgd);
-    CRect edge = GetEdgeRect();
-    if (!edge.IsRectEmpty()) Draw3d(dc.m_hDC, edge, m_clrBtnHilight, m_clrBtnShadow);
-    CRect grip = GetGripperRect();
-    if (!grip.IsRectEmpty()) {
-        // Two raised lines along the gripper, below or beside the close box.
-        CRect close = GetCloseRect();
-        for (int i = 0; i < 2; ++i) {
-            CRect line = IsHorz() ? CRect(grip.left + 3 + i * 4, close.bottom + 3, grip.left + 6 + i * 4, grip.bottom - 2)
-                                  : CRect(grip.left + 2, close.top + 3 + i * 4, close.left - 3, close.top + 6 + i * 4);
-            Draw3d(dc.m_hDC, line, m_clrBtnHilight, m_clrBtnShadow);
-        }
-        Draw3d(dc.m_hDC, close, m_clrBtnHilight, m_clrBtnShadow);
-        dc.MoveTo(close.left + 3, close.top + 3);
-        dc.LineTo(close.right - 3, close.bottom - 3);
-        dc.MoveTo(close.right - 4, close.top + 3);
-        dc.LineTo(close.left + 2, close.bottom - 3);
-    }
 }
 
 void CCoolDialogBar::InvertTracker()
@@ -251,27 +351,66 @@ void CCoolDialogBar::InvertTracker()
     if (!m_pDockSite) return;
     CRect r = m_rectTracker;
     m_pDockSite->ScreenToClient(&r);
-    CDC* dc = m_pDockSite->GetDC();
+    HDC dc = ::GetDC(m_pDockSite->m_hWnd);
     if (!dc) return;
-    dc->InvertRect(&r);
-    m_pDockSite->ReleaseDC(dc);
+    HBRUSH halftone = HalftoneBrush();
+    HGDIOBJ old = ::SelectObject(dc, halftone);
+    ::PatBlt(dc, r.left, r.top, r.Width(), r.Height(), PATINVERT);
+    ::SelectObject(dc, old);
+    if (halftone) ::DeleteObject(halftone);
+    ::ReleaseDC(m_pDockSite->m_hWnd, dc);
+}
+
+void CCoolDialogBar::StartTracking(CPoint screen)
+{
+    m_bTracking = true;
+    m_ptOld = screen;
+    ScreenToClient(&m_ptOld);
+    m_rectTracker = GetEdgeRect();
+    ClientToScreen(&m_rectTracker);
+    SetCapture();
+    InvertTracker();
+}
+
+void CCoolDialogBar::OnNcLButtonDown(UINT hit, CPoint point)
+{
+    if (IsEdgeHit(hit)) {
+        StartTracking(point);
+        return;
+    }
+    if (hit == HTCLOSE) {
+        if (m_pDockSite && !IsFloating()) m_pDockSite->ShowControlBar(this, FALSE, FALSE);
+        return;
+    }
+    if (hit == HTCAPTION && m_pDockContext && m_pDockSite) {
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    Default();
+}
+
+void CCoolDialogBar::OnNcLButtonDblClk(UINT hit, CPoint)
+{
+    if (!IsEdgeHit(hit) && hit != HTCLOSE && m_pDockContext) {
+        m_pDockContext->CancelDrag();
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    Default();
+}
+
+void CCoolDialogBar::OnNcRButtonDown(UINT hit, CPoint)
+{
+    if (hit == HTCAPTION && m_pDockContext) {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    Default();
 }
 
 void CCoolDialogBar::OnLButtonDown(UINT flags, CPoint point)
 {
-    if (GetEdgeRect().PtInRect(point)) {
-        m_bTracking = true;
-        m_ptOld = point;
-        m_rectTracker = GetEdgeRect();
-        ClientToScreen(&m_rectTracker);
-        SetCapture();
-        InvertTracker();
-        return;
-    }
-    if (GetCloseRect().PtInRect(point)) {
-        if (m_pDockSite && !IsFloating()) m_pDockSite->ShowControlBar(this, FALSE, FALSE);
-        return;
-    }
+    // The client area starts the docking drag, as the gripper does.
     if (m_pDockContext && m_pDockSite) {
         CPoint screen = point;
         ClientToScreen(&screen);
@@ -342,7 +481,7 @@ void CCoolDialogBar::OnLButtonUp(UINT flags, CPoint point)
 
 void CCoolDialogBar::OnLButtonDblClk(UINT flags, CPoint point)
 {
-    if (!GetEdgeRect().PtInRect(point) && m_pDockContext) {
+    if (m_pDockContext) {
         m_pDockContext->CancelDrag();
         m_pDockContext->ToggleDocking();
         return;
@@ -350,21 +489,9 @@ void CCoolDialogBar::OnLButtonDblClk(UINT flags, CPoint point)
     CControlBar::OnLButtonDblClk(flags, point);
 }
 
-void CCoolDialogBar::OnRButtonDown(UINT flags, CPoint point)
-{
-    if (GetGripperRect().PtInRect(point) && m_pDockContext) {
-        m_pDockContext->ToggleDocking();
-        return;
-    }
-    CControlBar::OnRButtonDown(flags, point);
-}
-
 BOOL CCoolDialogBar::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
-    CPoint point;
-    ::GetCursorPos(&point);
-    ScreenToClient(&point);
-    if (!m_bTracking && GetEdgeRect().PtInRect(point)) {
+    if (!m_bTracking && IsEdgeHit(hitTest)) {
         ::SetCursor(::LoadCursorA(nullptr, IsHorz() ? IDC_SIZENS : IDC_SIZEWE));
         return TRUE;
     }

@@ -3,6 +3,7 @@
 #include "desktop/DesktopKeys.h"
 #include "win32/controls/CtlMessages.h"
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
 #include "win32/gdi/Gdi.h"
 #include "win32/gdi/Paint.h"
 #include "win32/windowing/Shell.h"
@@ -68,7 +69,8 @@ void DesktopSurface::Prime()
     FillRect(dc, &all, brush);
     DeleteObject(brush);
     ReleaseDC(m_hwnd, dc);
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    // The window's frame of its own is painted again too.
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void DesktopSurface::paintEvent(QPaintEvent* event)

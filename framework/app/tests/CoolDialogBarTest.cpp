@@ -8,6 +8,11 @@
 #include "win32/dialogs/Dialog.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
+#include "win32/windowing/UserInput.h"
+#include "win32/controls/CtlMessages.h"
+#include "win32/gdi/Gdi.h"
+#include "win32/gdi/Paint.h"
 #include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
@@ -76,8 +81,14 @@ TEST_F(CoolDialogBarTest, DockedAtTheTopItSpansTheFrameAndTheDialogFillsItsClien
     m_dialog.GetWindowRect(&dialog);
     m_bar.ScreenToClient(&dialog);
     EXPECT_EQ(dialog, m_bar.GetDialogRect());
-    EXPECT_EQ(m_bar.GetEdgeRect().bottom, bar.Height()) << "the edge faces the frame's centre";
+    CRect inside;
+    m_bar.GetClientRect(&inside);
+    EXPECT_EQ(inside, m_bar.GetDialogRect()) << "the dialog fills the client area";
+    EXPECT_EQ(inside.Size(), CSize(bar.Width() - 3 * 2 - 20, bar.Height() - 3 - 6))
+        << "the edge, the gripper and its gaps are the frame";
+    EXPECT_EQ(m_bar.GetEdgeRect().top, inside.bottom) << "the edge faces the frame's centre, below the client area";
     EXPECT_EQ(m_bar.GetEdgeRect().Height(), 6);
+    EXPECT_LT(m_bar.GetGripperRect().right, 0) << "the gripper stands before the client area";
     EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE), CSize(m_frame->GetDockBarRect(AFX_IDW_DOCKBAR_TOP).Width() + 4, m_bar.GetHorzSize().cy));
     EXPECT_EQ(m_bar.CalcFixedLayout(TRUE, TRUE).cx, 32767);
 }
@@ -88,11 +99,13 @@ TEST_F(CoolDialogBarTest, DockedAtASideItKeepsItsWidthAndSpansTheHeight)
     CRect client;
     m_frame->GetClientRect(&client);
     EXPECT_EQ(BarInFrame(), CRect(0, 0, m_bar.GetVertSize().cx, client.Height()));
-    EXPECT_EQ(m_bar.GetEdgeRect().right, m_bar.GetVertSize().cx) << "the edge is on the right when docked left";
+    CRect inside;
+    m_bar.GetClientRect(&inside);
+    EXPECT_EQ(m_bar.GetEdgeRect().left, inside.right) << "the edge is on the right when docked left";
     EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, FALSE).cy, m_frame->GetDockBarRect(AFX_IDW_DOCKBAR_LEFT).Height() + 4);
     m_frame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_RIGHT);
     EXPECT_EQ(BarInFrame().right, client.right);
-    EXPECT_EQ(m_bar.GetEdgeRect().left, 0);
+    EXPECT_EQ(m_bar.GetEdgeRect().right, 0) << "and on the left, before the client area, when docked right";
 }
 
 TEST_F(CoolDialogBarTest, DraggingTheEdgeSizesTheBarButNeverBelowTheMinimum)
@@ -170,6 +183,68 @@ TEST_F(CoolDialogBarTest, DynamicLayoutFollowsTheModeItIsAskedIn)
     EXPECT_EQ(m_bar.GetFloatSize().cx, 150);
     // Docking asks for the control bar's own dynamic layout.
     EXPECT_EQ(m_bar.CalcDynamicLayout(0, LM_HORZ | LM_HORZDOCK), m_bar.CalcFixedLayout(FALSE, TRUE));
+}
+
+TEST_F(CoolDialogBarTest, TheFrameDrawsTheEdgeAndTheGripperAroundTheDialog)
+{
+    MvPumpUntilIdle();
+    HDC dc = GetWindowDC(m_bar.m_hWnd);
+    CRect window;
+    m_bar.GetWindowRect(&window);
+    const int h = window.Height();
+    // The edge's raised outline along the bottom: light above, dark below.
+    EXPECT_EQ(GetPixel(dc, 40, h - 6), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 40, h - 1), GetSysColor(COLOR_BTNSHADOW));
+    // The close box's outline in the gripper.
+    CRect close = m_bar.GetCloseRect();
+    CRect inside;
+    m_bar.GetClientRect(&inside);
+    POINT origin{0, 0};
+    m_bar.ClientToScreen(&origin);
+    close.OffsetRect(origin.x - window.left, origin.y - window.top);
+    EXPECT_EQ(GetPixel(dc, close.left, close.top + 2), GetSysColor(COLOR_BTNHIGHLIGHT));
+    ReleaseDC(m_bar.m_hWnd, dc);
+}
+
+TEST_F(CoolDialogBarTest, DraggingTheEdgeShowsAHalftoneBarAcrossTheFrameUntilReleased)
+{
+    CRect edge = m_bar.GetEdgeRect();
+    CPoint from = edge.CenterPoint();
+    CtlUserPress(m_bar.m_hWnd, from);
+    CPoint to = from + CPoint(0, 20);
+    m_bar.ClientToScreen(&to);
+    MvPostMouseInput(WM_MOUSEMOVE, to, MK_LBUTTON);
+    MvPumpUntilIdle();
+    // Where the tracker lies in the frame, neighbouring pixels alternate.
+    CRect tracker = edge + CPoint(0, 20);
+    m_bar.ClientToScreen(&tracker);
+    m_frame->ScreenToClient(&tracker);
+    HDC dc = GetDC(m_frame->m_hWnd);
+    CPoint at(tracker.left + 40, tracker.top + 2);
+    EXPECT_NE(GetPixel(dc, at.x, at.y), GetPixel(dc, at.x + 1, at.y)) << "a half-tone bar";
+    EXPECT_NE(GetPixel(dc, at.x, at.y), GetPixel(dc, at.x, at.y + 1));
+    ReleaseDC(m_frame->m_hWnd, dc);
+    int before = m_bar.GetHorzSize().cy;
+    CPoint release = from + CPoint(0, 20);
+    CtlUserRelease(m_bar.m_hWnd, release);
+    EXPECT_EQ(m_bar.GetHorzSize().cy, before + 20);
+    dc = GetDC(m_frame->m_hWnd);
+    EXPECT_EQ(GetPixel(dc, at.x, at.y), GetPixel(dc, at.x + 1, at.y)) << "the bar is gone with the release";
+    ReleaseDC(m_frame->m_hWnd, dc);
+}
+
+TEST_F(CoolDialogBarTest, TheFrameAnswersWhereThePointerIs)
+{
+    auto hit = [&](CPoint client) {
+        m_bar.ClientToScreen(&client);
+        return m_bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(client.x, client.y));
+    };
+    EXPECT_EQ(hit(m_bar.GetEdgeRect().CenterPoint()), HTBOTTOM) << "docked at the top, the edge sizes downwards";
+    EXPECT_EQ(hit(m_bar.GetCloseRect().CenterPoint()), HTCLOSE);
+    CPoint grip = m_bar.GetGripperRect().CenterPoint();
+    grip.y = m_bar.GetGripperRect().bottom - 3;
+    EXPECT_EQ(hit(grip), HTCAPTION);
+    EXPECT_EQ(hit(CPoint(5, 5)), HTCLIENT);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "win32/CtlText.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
 #include "win32/windowing/Window.h"
 
 namespace {
@@ -24,7 +25,16 @@ void Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             MapWindowPoints(hwnd, parent, &p, 1);
             hwnd = parent;
         }
-        PostMessageA(hwnd, message, wParam, MAKELPARAM(p.x, p.y));
+        // Outside the client area (and without a capture) the pointer is over the frame.
+        POINT screen = p;
+        ClientToScreen(hwnd, &screen);
+        LRESULT hit = HTCLIENT;
+        if (!GetCapture() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK)
+            hit = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        if (hit != HTCLIENT && hit != HTNOWHERE)
+            PostMessageA(hwnd, MvNonClientMouse(message), static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y));
+        else
+            PostMessageA(hwnd, message, wParam, MAKELPARAM(p.x, p.y));
     }
     MvPumpUntilIdle();
 }

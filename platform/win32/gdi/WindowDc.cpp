@@ -5,6 +5,7 @@
 #include "win32/gdi/GdiRegion.h"
 #include "win32/gdi/GdiSurface.h"
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
 #include "win32/Messages.h"
 #include "win32/gdi/Paint.h"
 #include "win32/gdi/Rect.h"
@@ -163,6 +164,8 @@ HWND WindowFromDC(HDC dc) { return WindowSurfaces::Instance().Owner(dc); }
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint)
 {
     if (!paint) return nullptr;
+    // A frame of the window's own is painted first, by the window.
+    if (MvTakeFramePaint(hwnd)) SendMessageA(hwnd, WM_NCPAINT, 1, 0);
     *paint = PAINTSTRUCT{};
     RECT update{0, 0, 0, 0};
     GetUpdateRect(hwnd, &update, FALSE);

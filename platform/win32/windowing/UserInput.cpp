@@ -1,6 +1,7 @@
 #include "win32/windowing/UserInput.h"
 
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
 #include "win32/windowing/Window.h"
 
 HWND MvPostMouseInput(UINT message, POINT screen, WPARAM keys)
@@ -18,6 +19,16 @@ HWND MvPostMouseInput(UINT message, POINT screen, WPARAM keys)
                                           MAKELONG(HTCLIENT, message));
             if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) SetActiveWindow(root);
             if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return nullptr;
+        }
+    }
+    // Outside its client area (and without a capture) the window hears of it as over its
+    // frame: the hit-test code and the screen point.
+    if (!GetCapture() && message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) {
+        LRESULT hit = SendMessageA(target, WM_NCHITTEST, 0, MAKELONG(screen.x, screen.y));
+        if (hit != HTCLIENT && hit != HTNOWHERE) {
+            PostMessageA(target, MvNonClientMouse(message), static_cast<WPARAM>(hit),
+                         MAKELONG(screen.x, screen.y));
+            return target;
         }
     }
     POINT client = screen;

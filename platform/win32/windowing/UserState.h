@@ -52,6 +52,9 @@ struct WindowData {
     bool destroying = false;
     bool dead = false;
     bool created = false;                 // WM_NCCREATE answered
+    bool ownFrame = false;                // the window's WM_NCCALCSIZE chose its own frame
+    RECT frame{};                         // that frame's widths (left, top, right, bottom)
+    bool framePending = false;            // the frame waits for WM_NCPAINT
 };
 
 // A thread held at its messages for another thread (MvHoldWindowThread).

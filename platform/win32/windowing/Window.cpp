@@ -5,6 +5,7 @@
 #include "win32/gdi/GdiSurface.h"
 #include "win32/dialogs/Menu.h"
 #include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/NonClient.h"
 #include "win32/dialogs/Resources.h"
 #include "win32/windowing/Timer.h"
 #include "win32/windowing/UserState.h"
@@ -36,7 +37,8 @@ void Notify(HWND hwnd, MvWindowEvent event)
     MvNotifyWindowObservers(hwnd, event);
 }
 
-RECT Insets(const WindowData& w)
+// The frame the styles give a window.
+RECT StyleInsets(const WindowData& w)
 {
     int b = 0;
     if (w.style & WS_THICKFRAME) b = 4;
@@ -50,6 +52,41 @@ RECT Insets(const WindowData& w)
     if (w.style & WS_VSCROLL) r.right += kScrollBar;
     if (w.style & WS_HSCROLL) r.bottom += kScrollBar;
     return r;
+}
+
+RECT Insets(const WindowData& w)
+{
+    return w.ownFrame ? w.frame : StyleInsets(w);
+}
+
+// Asks the window for its client area within its rectangle (WM_NCCALCSIZE); a window that
+// chose a frame of its own keeps it until it is asked again, and paints it (WM_NCPAINT).
+void CalcFrame(HWND hwnd)
+{
+    RECT rect;
+    {
+        Guard guard(Lock());
+        auto w = Find(hwnd);
+        if (!w) return;
+        rect = w->rect;
+    }
+    RECT client = rect;
+    SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&client));
+    bool own;
+    {
+        Guard guard(Lock());
+        auto w = Find(hwnd);
+        if (!w) return;
+        RECT frame{std::max<LONG>(0, client.left - rect.left), std::max<LONG>(0, client.top - rect.top),
+                   std::max<LONG>(0, rect.right - client.right), std::max<LONG>(0, rect.bottom - client.bottom)};
+        RECT styled = StyleInsets(*w);
+        own = frame.left != styled.left || frame.top != styled.top || frame.right != styled.right ||
+              frame.bottom != styled.bottom;
+        w->ownFrame = own;
+        w->frame = frame;
+        w->framePending = w->framePending || own;
+    }
+    if (own) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 // Screen position of a window's client origin; the lock must be held.
@@ -227,6 +264,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         Guard guard(Lock());
         if (auto live = Find(hwnd)) live->created = true;
     }
+    CalcFrame(hwnd);
     if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;
@@ -345,6 +383,31 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         Guard guard(Lock());
         auto w = Find(hwnd);
         return w ? static_cast<LRESULT>(w->text.size()) : 0;
+    }
+    case WM_NCCALCSIZE: {
+        auto* r = reinterpret_cast<RECT*>(lParam);
+        if (!r) return 0;
+        RECT in;
+        {
+            Guard guard(Lock());
+            auto w = Find(hwnd);
+            if (!w) return 0;
+            in = StyleInsets(*w);
+        }
+        r->left += in.left;
+        r->top += in.top;
+        r->right = std::max(r->left, r->right - in.right);
+        r->bottom = std::max(r->top, r->bottom - in.bottom);
+        return 0;
+    }
+    case WM_NCHITTEST: {
+        POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT window{}, client{};
+        GetWindowRect(hwnd, &window);
+        if (p.x < window.left || p.x >= window.right || p.y < window.top || p.y >= window.bottom) return HTNOWHERE;
+        GetClientRect(hwnd, &client);
+        ScreenToClient(hwnd, &p);
+        return (p.x >= 0 && p.y >= 0 && p.x < client.right && p.y < client.bottom) ? HTCLIENT : HTBORDER;
     }
     case WM_CLOSE:
         DestroyWindow(hwnd);
@@ -1005,6 +1068,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
             else c.insert(c.begin(), hwnd);
         }
     }
+    if (sized || (flags & SWP_FRAMECHANGED)) CalcFrame(hwnd);
     if (moved || sized) Notify(hwnd, MvWindowEvent::Rect);
     if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOWNA);
     if (flags & SWP_HIDEWINDOW) ShowWindow(hwnd, SW_HIDE);
@@ -1231,8 +1295,24 @@ BOOL UpdateWindow(HWND hwnd)
     return TRUE;
 }
 
+bool MvTakeFramePaint(HWND hwnd)
+{
+    Guard guard(Lock());
+    auto w = Find(hwnd);
+    if (!w || !w->framePending) return false;
+    w->framePending = false;
+    return w->ownFrame;
+}
+
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN, UINT flags)
 {
+    if (flags & RDW_FRAME) {
+        {
+            Guard guard(Lock());
+            if (auto w = Find(hwnd)) w->framePending = true;
+        }
+        if (!(flags & RDW_INVALIDATE)) InvalidateRect(hwnd, nullptr, FALSE);
+    }
     if (flags & RDW_INVALIDATE) {
         InvalidateRect(hwnd, rect, (flags & RDW_ERASE) ? TRUE : FALSE);
         if (flags & RDW_ALLCHILDREN)
