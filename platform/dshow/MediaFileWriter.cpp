@@ -200,7 +200,8 @@ HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
     for (auto& stream : m_streams) {
         if (stream->pin != pin) continue;
         if (stream->video.IsOpen())
-            return stream->video.Push(sample.data, sample.size, sample.hasTime, sample.start, stream->Writer(m_output));
+            return stream->video.Push(sample.data, sample.size, sample.hasTime, sample.start, stream->Writer(m_output),
+                                      sample.stop);
         return stream->audio.Push(sample.data, sample.size, stream->Writer(m_output));
     }
     // A stream left out of the file is taken and dropped.

@@ -123,7 +123,19 @@ HRESULT CVideoEncoding::Open(const char* encoder, const VIDEOINFOHEADER& input, 
     return S_OK;
 }
 
-HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink)
+HRESULT CVideoEncoding::Repeat(int64_t before, const PacketSink& sink)
+{
+    if (m_lastPts < 0) return S_OK;
+    const int64_t fill = std::min<int64_t>(before, m_lastPts + kMostRepeats + 1);
+    while (m_lastPts + 1 < fill) {
+        m_frame->pts = ++m_lastPts;
+        if (const HRESULT hr = Encode(m_frame, sink); FAILED(hr)) return hr;
+    }
+    return S_OK;
+}
+
+HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink,
+                             REFERENCE_TIME stop)
 {
     if (!m_codec) return VFW_E_WRONG_STATE;
     PicturePlanes from;
@@ -132,13 +144,7 @@ HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_
     if (m_fixedRate && timed) {
         // A picture early for the rate is one too many; a gap is filled with the last one.
         if (pts <= m_lastPts) return S_OK;
-        if (m_lastPts >= 0) {
-            const int64_t fill = std::min<int64_t>(pts, m_lastPts + kMostRepeats + 1);
-            while (m_lastPts + 1 < fill) {
-                m_frame->pts = ++m_lastPts;
-                if (const HRESULT hr = Encode(m_frame, sink); FAILED(hr)) return hr;
-            }
-        }
+        if (const HRESULT hr = Repeat(pts, sink); FAILED(hr)) return hr;
     }
     if (av_frame_make_writable(m_frame) < 0) return E_OUTOFMEMORY;
     PicturePlanes to;
@@ -157,7 +163,10 @@ HRESULT CVideoEncoding::Push(const BYTE* data, LONG size, bool timed, REFERENCE_
     if (!m_converter->Convert(from, to)) return E_FAIL;
     m_frame->pts = std::max(pts, m_lastPts + 1); // strictly rising, whatever the input says
     m_lastPts = m_frame->pts;
-    return Encode(m_frame, sink);
+    const HRESULT hr = Encode(m_frame, sink);
+    if (FAILED(hr) || !m_fixedRate || !timed || stop <= start) return hr;
+    // The picture stands until its stop: the frames up to the next one's are this one.
+    return Repeat((stop + m_frameTime / 2) / m_frameTime, sink);
 }
 
 HRESULT CVideoEncoding::Finish(const PacketSink& sink)

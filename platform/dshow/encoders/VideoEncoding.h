@@ -45,12 +45,16 @@ public:
     bool IsOpen() const { return m_codec != nullptr; }
     AVCodecContext* Codec() const { return m_codec; }
     REFERENCE_TIME FrameTime() const { return m_frameTime; }
-    // One picture of the input format; start is its time when timed.
-    HRESULT Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink);
+    // One picture of the input format; start is its time when timed. At a fixed rate the
+    // picture is repeated until its stop (0: unknown).
+    HRESULT Push(const BYTE* data, LONG size, bool timed, REFERENCE_TIME start, const PacketSink& sink,
+                 REFERENCE_TIME stop = 0);
     HRESULT Finish(const PacketSink& sink);
 
 private:
     HRESULT Encode(AVFrame* frame, const PacketSink& sink);
+    // Encodes the last picture again for every frame before `before`, a gap at most so long.
+    HRESULT Repeat(int64_t before, const PacketSink& sink);
 
     AVCodecContext* m_codec = nullptr;
     AVFrame* m_frame = nullptr;

@@ -7,11 +7,10 @@
 // preset "MPEG-4 for PSP, 320 x 240", whose sound is written at the clip's 44.1 kHz, not the
 // preset's 24 kHz (a writer fed raw sound takes the rate the chain's last stage offers).
 //
-// Still to come (rows join the table when their writers are built): 610 and 611 in NTSC;
-// 1100 with video; 600, 601, 630, 631, 640 with video (249 of 250 frames) and the presets
-// "MPEG-4 for iPod, flexible resolution" and "MPEG-4 for Archos"; 250, 251 and 252 with video and the presets "WMV
-// for PMC", "WMV for Zen Vision, up to 320 x 240" and "WMV for Zune, up to 320 x 240" (30
-// frames a second written for 25 asked); the refusal of a forced DivX (120).
+// Still to come (rows join the table when their writers are built): the preset "WMV for Zune,
+// up to 320 x 240". Held elsewhere: 610 and 611 in NTSC (QuickTimeVideoRoadTest), 640 with
+// video and the presets "MPEG-4 for iPod, flexible resolution" and "MPEG-4 for Archos"
+// (DevicePresetConversionTest), 250 and 251 with video (WindowsMediaRoadTest).
 // 1700 Images (a folder of files) and 1800 FTP upload (a server) are on ImageRoadTest's road.
 #include "CDirectShowSystem2.h"
 #include "CTargetConversion.h"
@@ -128,6 +127,17 @@ const SOutputCase kVideoTypes[] = {
      .audio = "aac", .video = "mpeg4"},
     {.name = "FfFlv", .input = kClip, .type = 2041, .extension = "flv", .format = "flv", .audio = "mp3",
      .video = "flv1"},
+    {.name = "OgmTheora", .input = kClip, .type = 1100, .extension = "ogm", .audioCodec = "Vorbis Encoder",
+     .videoCodec = "Theora Video", .format = "ogg", .audio = "vorbis", .video = "theora"},
+    {.name = "Mov", .input = kClip, .type = 600, .extension = "mov", .audioCodec = "Apple IMA 4:1",
+     .videoCodec = "Apple MPEG-4 Video", .format = "mov,mp4,m4a,3gp,3g2,mj2", .audio = "adpcm_ima_qt",
+     .video = "mpeg4"},
+    {.name = "MovExport", .input = kClip, .type = 601, .extension = "mov", .format = "mov,mp4,m4a,3gp,3g2,mj2",
+     .audio = "aac", .video = "mpeg4"},
+    {.name = "ThreeGp", .input = kClip, .type = 630, .extension = "3gp", .format = "mov,mp4,m4a,3gp,3g2,mj2",
+     .audio = "aac", .video = "mpeg4"},
+    {.name = "ThreeG2", .input = kClip, .type = 631, .extension = "3g2", .format = "mov,mp4,m4a,3gp,3g2,mj2",
+     .audio = "aac", .video = "mpeg4"},
 };
 
 // Each family's video target, then its audio target.
@@ -148,6 +158,10 @@ const SOutputCase kPresets[] = {
      .media = kMediaTypeAudio},
     {.name = "ArchosAudio", .input = kSpeech, .format = "asf", .audio = "wmav2", .family = UTargetPresets::kArchos,
      .media = kMediaTypeAudio},
+    {.name = "PmcVideo", .input = kClip, .format = "asf", .audio = "wmav2", .video = "wmv2",
+     .family = UTargetPresets::kPmc, .media = kMediaTypeVideo},
+    {.name = "ZenVisionVideo", .input = kClip, .format = "asf", .audio = "wmav2", .video = "wmv2",
+     .family = UTargetPresets::kZenVision, .media = kMediaTypeVideo},
 };
 
 // Without the RealMedia producer its writer cannot be made.
@@ -162,6 +176,9 @@ const SOutputCase kRefusals[] = {
      .refused = "Unable to connect to processing agencies.", .told = kNoProducer},
     {.name = "NoTableRow", .input = kSpeech, .type = 9999, .extension = "out",
      .refused = "Unable to connect to processing agencies."},
+    // A video codec that is not installed: the job is refused rather than written without its video.
+    {.name = "ForcedDivX", .input = kClip, .type = 120, .extension = "divx", .audioCodec = "Lame_enc.dll",
+     .videoCodec = "DivX Pro 5.1.1 Codec", .refused = "Unable to connect to processing agencies."},
 };
 
 void PrintTo(const SOutputCase& c, std::ostream* out) { *out << c.name; }
@@ -191,6 +208,7 @@ protected:
         AddCodec(*CVideoCodecsInfo::sInfo, "XviD MPEG-4 Codec", CLSID_XvidVideoEncoder, {100, 130});
         AddCodec(*CVideoCodecsInfo::sInfo, "DV Video Encoder", CLSID_DvVideoEncoder, {110, 900});
         AddCodec(*CVideoCodecsInfo::sInfo, "GIF", CLSID_GifImageEncoder, {1700, 1800, 1600});
+        AddCodec(*CVideoCodecsInfo::sInfo, "Theora Video", CLSID_TheoraVideoEncoder, {1100});
         AddCodec("Lame_enc.dll", CLSID_Mp3AudioEncoder, {130});
     }
     void TearDown() override
