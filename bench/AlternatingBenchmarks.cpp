@@ -9,9 +9,12 @@ void RegisterAlternating(const std::vector<BenchSide>& sides, int rounds, benchm
         for (const BenchSide& side : sides) {
             auto* b = benchmark::RegisterBenchmark((side.name + "/round:" + std::to_string(round)).c_str(),
                                                    [run = side.run](benchmark::State& state) { run(state); });
-            b->Unit(unit)->UseRealTime();
+            b->Unit(unit);
             if (iterations > 0) b->Iterations(iterations);
-            if (manualTime) b->UseManualTime();
+            if (manualTime)
+                b->UseManualTime();
+            else
+                b->UseRealTime();
         }
 }
 
