@@ -1,10 +1,14 @@
 // Feeds every file of the given folders (or files) to the fuzz entry point once,
-// so the corpus runs as an ordinary test without libFuzzer.
+// so the corpus runs as an ordinary test without libFuzzer; first it fails where the
+// libFuzzer program could not start.
+#include "LoadedGlobals.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
@@ -18,6 +22,10 @@ static void RunOne(const std::filesystem::path& path)
 
 int main(int argc, char** argv)
 {
+    // The libFuzzer build of this program would stop before its first input on these.
+    const std::vector<std::string> twice = MvGlobalsDefinedTwice(MV_LIBRARY_DIR);
+    for (const std::string& global : twice) std::fprintf(stderr, "global defined twice: %s\n", global.c_str());
+    if (!twice.empty()) return 1;
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         std::filesystem::path root(argv[i]);

@@ -1,7 +1,8 @@
 #pragma once
 // The version record a program of this project carries, found in its ELF section
 // ".mv_version" by GetFileVersionInfo. The build adds one per program with
-// mv_version_resource(<target>).
+// mv_version_resource(<target>), which also gives the target the version as MV_VERSION_MAJOR,
+// MV_VERSION_MINOR, MV_VERSION_BUGFIX and MV_VERSION_BUILD.
 #include <cstdint>
 
 struct MvVersionRecord {
@@ -12,7 +13,8 @@ struct MvVersionRecord {
     uint16_t build;
 };
 
-#define MV_VERSION_RESOURCE(a, b, c, d)                     \
-    extern "C" const MvVersionRecord mvVersionRecord;       \
-    extern "C" __attribute__((section(".mv_version"))) const \
-        MvVersionRecord mvVersionRecord = {{'M', 'V', 'V', 'E', 'R', 'S', '1', '\0'}, a, b, c, d}
+// Each library and program keeps its own record: found by section, never by name, so one
+// of internal linkage per file keeps them from clashing when they are loaded together.
+#define MV_VERSION_RESOURCE(a, b, c, d)                                         \
+    [[gnu::used, gnu::section(".mv_version")]] static const MvVersionRecord \
+        mvVersionRecord = {{'M', 'V', 'V', 'E', 'R', 'S', '1', '\0'}, a, b, c, d}

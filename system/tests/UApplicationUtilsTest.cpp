@@ -5,13 +5,10 @@
 #include "UApplicationUtils.h"
 
 #include "win32/kernel/Files.h"
-#include "win32/VersionResource.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
-
-extern "C" const MvVersionRecord mvVersionRecord;
 
 TEST(UApplicationUtils, NamesComeFromTheProductTable)
 {
@@ -32,8 +29,8 @@ TEST(UApplicationUtils, TheCurrentApplicationCarriesTheProgramsVersion)
     EXPECT_STREQ("Morvane Software", UApplicationUtils::GetApplicationName());
     StApplicationId id(98102);
     CVersion version;
-    version.Parse((std::to_string(mvVersionRecord.major) + "." + std::to_string(mvVersionRecord.minor) + "." +
-                   std::to_string(mvVersionRecord.bugFix)).c_str());
+    version.Parse((std::to_string(MV_VERSION_MAJOR) + "." + std::to_string(MV_VERSION_MINOR) + "." +
+                   std::to_string(MV_VERSION_BUGFIX)).c_str());
     EXPECT_EQ(std::string("Morvane Tellora ") + version.GetSimpleVersionText(), UApplicationUtils::GetApplicationNameWithVersion());
 }
 
@@ -76,10 +73,10 @@ TEST(CVersion, ReadsTheVersionRecordOfAProgramFile)
     char path[4096];
     ASSERT_GT(GetModuleFileName(nullptr, path, sizeof(path)), 0u);
     CVersion own(path);
-    EXPECT_EQ(mvVersionRecord.major, own.GetMajorVersion());
-    EXPECT_EQ(mvVersionRecord.minor, own.GetMinorVersion());
-    EXPECT_EQ(mvVersionRecord.bugFix, own.GetBugFixVersion());
-    EXPECT_EQ(mvVersionRecord.build, own.GetBuildVersion());
+    EXPECT_EQ(MV_VERSION_MAJOR, own.GetMajorVersion());
+    EXPECT_EQ(MV_VERSION_MINOR, own.GetMinorVersion());
+    EXPECT_EQ(MV_VERSION_BUGFIX, own.GetBugFixVersion());
+    EXPECT_EQ(MV_VERSION_BUILD, own.GetBuildVersion());
     for (const char* other : {"/bin/sh", "/etc/hostname", "/no/such/file", ""}) {
         EXPECT_STREQ("0.0.0.0", CVersion(other).GetVersionText()) << other;
     }

@@ -1,12 +1,9 @@
 #include "win32/kernel/Files.h"
 #include "win32/kernel/Module.h"
-#include "win32/VersionResource.h"
 #include "win32/WinError.h"
 
 #include <gtest/gtest.h>
 #include <string>
-
-extern "C" const MvVersionRecord mvVersionRecord;
 
 namespace {
 
@@ -33,8 +30,8 @@ TEST(Module, ThisProgramCarriesTheProjectsVersion)
     VS_FIXEDFILEINFO info{};
     ASSERT_TRUE(FixedInfo(path, info));
     EXPECT_EQ(0xFEEF04BDu, info.dwSignature);
-    EXPECT_EQ((DWORD(mvVersionRecord.major) << 16) | mvVersionRecord.minor, info.dwFileVersionMS);
-    EXPECT_EQ((DWORD(mvVersionRecord.bugFix) << 16) | mvVersionRecord.build, info.dwFileVersionLS);
+    EXPECT_EQ((DWORD(MV_VERSION_MAJOR) << 16) | MV_VERSION_MINOR, info.dwFileVersionMS);
+    EXPECT_EQ((DWORD(MV_VERSION_BUGFIX) << 16) | MV_VERSION_BUILD, info.dwFileVersionLS);
 }
 
 TEST(Module, FilesWithoutAVersionHaveNone)
