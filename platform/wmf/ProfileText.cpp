@@ -12,6 +12,9 @@ namespace {
 constexpr size_t kMaxStreams = 63;
 constexpr size_t kMaxProperties = 64;
 constexpr size_t kMaxFormat = 64 * 1024;
+// The highest value WMT_VERSION holds (its values need 20 bits); versions of other runtimes
+// than the four named load all the same.
+constexpr uint64_t kMaxVersion = 0xFFFFF;
 
 std::u16string Widen(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -197,7 +200,7 @@ bool Number(const Attributes& a, const char* name, uint64_t limit, uint64_t& val
     for (char16_t c : it->second) {
         if (c < u'0' || c > u'9') return false;
         const uint64_t digit = uint64_t(c - u'0');
-        if (n > (limit - digit) / 10) return false;
+        if (digit > limit || n > (limit - digit) / 10) return false;
         n = n * 10 + digit;
     }
     value = n;
@@ -280,15 +283,18 @@ bool ReadMediaType(const Attributes& a, SWmStream& s)
     return t.SetFormat(block.data(), ULONG(block.size()));
 }
 
-void ReadProperty(const Attributes& a, SWmStream& s)
+// False for a type the runtime does not know, which no writer of profiles makes.
+bool ReadProperty(const Attributes& a, SWmStream& s)
 {
     uint64_t type = 0;
     std::vector<BYTE> value;
     const std::u16string name = Text(a, "name");
-    if (s.vault.Count() >= kMaxProperties || name.empty() || !Number(a, "type", 6, type) || !Hex(a, "value", value))
-        return;
+    if (!Number(a, "type", WMT_TYPE_GUID, type)) return false;
+    if (s.vault.Count() >= kMaxProperties || name.empty() || !Hex(a, "value", value)) return true;
     s.vault.Set(name.c_str(), WMT_ATTR_DATATYPE(type), value.data(), DWORD(value.size()));
+    return true;
 }
+
 
 } // namespace
 
@@ -312,7 +318,7 @@ HRESULT ReadProfileText(const std::u16string& text, SWmProfile& profile)
         if (element.name == "profile") {
             if (found) break;
             uint64_t version = 0;
-            if (!Number(a, "version", 0xFFFFFFFF, version)) continue;
+            if (!Number(a, "version", kMaxVersion, version)) return NS_E_INVALID_PROFILE;
             found = true;
             read.version = WMT_VERSION(version);
             read.name = Text(a, "name");
@@ -327,7 +333,7 @@ HRESULT ReadProfileText(const std::u16string& text, SWmProfile& profile)
         } else if (element.name == "wmmediatype" && inStream && !typed) {
             typed = ReadMediaType(a, stream);
         } else if (element.name == "property" && inStream) {
-            ReadProperty(a, stream);
+            if (!ReadProperty(a, stream)) return NS_E_INVALID_PROFILE;
         }
     }
     settle();

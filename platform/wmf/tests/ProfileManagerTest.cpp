@@ -147,9 +147,15 @@ TEST_F(ProfileManagerTest, DamagedTextLoadsWhatItCanOrFails)
     left->Release();
     EXPECT_EQ(type, WMMEDIATYPE_Video);
 
-    for (const char16_t* bad : {u"", u"not a profile", u"<profile name=\"no version\">", u"<streamconfig>"}) {
+    // A version past any the runtime can hold, or a property type it does not know, refuses the text.
+    std::u16string unknownType = text;
+    unknownType.insert(unknownType.find(u"</streamconfig>"), u"<property name=\"x\" type=\"9\" value=\"\"/>");
+    for (std::u16string bad : {std::u16string(), std::u16string(u"not a profile"),
+                               std::u16string(u"<profile name=\"no version\">"), std::u16string(u"<streamconfig>"),
+                               std::u16string(u"<profile version=\"1048576\"/>"),
+                               std::u16string(u"<profile version=\"4294967295\"/>"), unknownType}) {
         raw = nullptr;
-        EXPECT_EQ(m_wm.manager->LoadProfileByData(bad, &raw), NS_E_INVALID_PROFILE);
+        EXPECT_EQ(m_wm.manager->LoadProfileByData(bad.c_str(), &raw), NS_E_INVALID_PROFILE);
         EXPECT_EQ(raw, nullptr);
     }
     // Cut anywhere, the text never loads more streams than it had.
