@@ -10,6 +10,10 @@
 
 namespace {
 
+// A run codes at most 255 pixels in two bytes; twice that leaves room for the rows and
+// gaps a picture skips. More pixels than that are not in the data, however it is coded.
+constexpr uint64_t kMaxRlePixelsPerByte = 255;
+
 uint32_t ToArgb(const RGBQUAD& q)
 {
     return 0xFF000000u | (uint32_t{q.rgbRed} << 16) | (uint32_t{q.rgbGreen} << 8) | q.rgbBlue;
@@ -78,6 +82,8 @@ PictureError DecodeDib(const uint8_t* data, size_t size, PictureImage& out, size
     // Size limits first, then whether the data holds what the header announces, before any pixel memory.
     if (uint64_t(f.width) * uint64_t(f.height) > PictureImage::kMaxPixels) return PictureError::TooLarge;
     if (!rle && available < f.ImageSize()) return PictureError::Truncated;
+    if (rle && uint64_t(f.width) * uint64_t(f.height) > uint64_t(available) * kMaxRlePixelsPerByte)
+        return PictureError::Truncated;
     if (PictureError e = out.Allocate(f.width, f.height); e != PictureError::None) return e;
 
     if (rle) {

@@ -140,6 +140,20 @@ TEST(Picture, ReadsTheBmpFormsOtherDecodersLack)
         EXPECT_EQ(kBlue, p.At(0, 0));
         EXPECT_EQ(kRed, p.At(1, 0));
     }
+    // RLE8 rows of 1000 pixels coded as full runs, as an encoder writes a plain picture.
+    {
+        std::vector<uint8_t> dib = InfoHeader(1000, 30, 8, BI_RLE8, 2);
+        Put32(dib, 0x00FF0000);
+        Put32(dib, 0x000000FF);
+        for (int row = 0; row < 30; ++row) {
+            for (int run : {255, 255, 255, 235}) dib.insert(dib.end(), {uint8_t(run), 1});
+            dib.insert(dib.end(), {0, 0});
+        }
+        dib.insert(dib.end(), {0, 1});
+        Loaded p(Bmp(dib, 48));
+        ASSERT_NE(nullptr, p.bitmap) << MvPictureErrorText(p.error);
+        EXPECT_EQ(kBlue, p.At(999, 29));
+    }
     // RLE4: a run of 4 alternating indices 1,0 on one row.
     {
         std::vector<uint8_t> dib = InfoHeader(4, 1, 4, BI_RLE4, 2);
@@ -209,6 +223,10 @@ TEST(Picture, BadInputFailsClearly)
     auto firstData = std::search(emptyFirstData.begin(), emptyFirstData.end(), std::begin(idat), std::end(idat));
     ASSERT_NE(firstData, emptyFirstData.end());
     emptyFirstData.insert(firstData - 4, {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E});
+    // 218 bytes announcing 5760 x 5760 pixels: runs and an end cannot code that many.
+    std::vector<uint8_t> rleBomb = Bmp(InfoHeader(5760, 5760, 8, BI_RLE8, 1), 44);
+    for (int run = 0; run < 79; ++run) rleBomb.insert(rleBomb.end(), {255, 0});
+    rleBomb.insert(rleBomb.end(), {0, 1});
     std::vector<uint8_t> rleNoEnd = Bmp(InfoHeader(4, 4, 8, BI_RLE8, 1), 44);
     rleNoEnd.insert(rleNoEnd.begin() + 54, {0, 0, 0, 0});
     struct Case { const char* what; std::vector<uint8_t> bytes; PictureError expected; };
@@ -224,6 +242,7 @@ TEST(Picture, BadInputFailsClearly)
         {"gif announcing 65535 x 65535", gif, PictureError::TooLarge},
         {"jpeg header only", jpeg, PictureError::Malformed},
         {"rle without end", rleNoEnd, PictureError::Truncated},
+        {"218-byte rle announcing 33 million pixels", rleBomb, PictureError::Truncated},
     };
     for (const Case& c : cases) {
         PictureError error = PictureError::None;
