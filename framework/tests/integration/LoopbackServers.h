@@ -11,7 +11,9 @@
 // type and body, one per line.
 // HTTPS: the same over TLS with the certificate and key files given.
 // FTP: user "user", password "pass", home <folder>, every right; kFtpNoQuit never answers
-// QUIT; kFtpNoStore never answers STOR and makes <folder>/stor_seen when one comes.
+// QUIT; kFtpNoStore never answers STOR and makes <folder>/stor_seen when one comes;
+// kFtpNoFinalReply takes a stored file whole but never says the transfer is complete, and
+// makes <folder>/final_held when it holds that reply back.
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -25,7 +27,7 @@ extern char** environ;
 
 class MvLoopbackServer {
 public:
-    enum Kind { kHttp, kHttps, kFtp, kFtpNoQuit, kFtpNoStore };
+    enum Kind { kHttp, kHttps, kFtp, kFtpNoQuit, kFtpNoStore, kFtpNoFinalReply };
 
     MvLoopbackServer(Kind kind, const std::string& folder, const std::string& certificate = "",
                      const std::string& key = "")
@@ -37,6 +39,7 @@ public:
         std::string mode = kind == kHttps         ? "tls"
                            : kind == kFtpNoQuit  ? "noquit"
                            : kind == kFtpNoStore ? "nostore"
+                           : kind == kFtpNoFinalReply ? "nofinal"
                                                  : "plain";
         int out[2];
         if (access("/usr/bin/python3", X_OK) != 0 || pipe(out) != 0) return;
@@ -171,6 +174,13 @@ if sys.argv[2] == "noquit":
     Handler.ftp_QUIT = lambda self, line: None
 if sys.argv[2] == "nostore":
     Handler.ftp_STOR = lambda self, line, mode="w": open(os.path.join(sys.argv[1], "stor_seen"), "w").close()
+if sys.argv[2] == "nofinal":
+    def respond(self, resp, *args, **kwargs):
+        if resp.startswith("226 Transfer complete"):
+            open(os.path.join(sys.argv[1], "final_held"), "w").close()
+            return
+        FTPHandler.respond(self, resp, *args, **kwargs)
+    Handler.respond = respond
 Handler.authorizer = authorizer
 server = FTPServer(("127.0.0.1", 0), Handler)
 print("PORT %d" % server.socket.getsockname()[1], flush=True)

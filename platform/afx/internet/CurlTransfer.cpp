@@ -1,4 +1,5 @@
 #include "afx/internet/CurlTransfer.h"
+#include "afx/internet/TransferWatch.h"
 
 #include <curl/curl.h>
 
@@ -36,14 +37,19 @@ struct MvCurlTransfer::Callbacks {
 
     static curl_socket_t OnOpenSocket(void* self, curlsocktype, curl_sockaddr* address)
     {
+        auto* transfer = static_cast<MvCurlTransfer*>(self);
+        std::lock_guard<std::mutex> lock(transfer->m_socketLock);
         const int fd = socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
-        if (fd >= 0) static_cast<MvCurlTransfer*>(self)->m_sockets.push_back(fd);
+        if (fd >= 0) transfer->m_sockets.push_back(fd);
         return fd >= 0 ? fd : CURL_SOCKET_BAD;
     }
 
     static int OnCloseSocket(void* self, curl_socket_t fd)
     {
-        auto& sockets = static_cast<MvCurlTransfer*>(self)->m_sockets;
+        auto* transfer = static_cast<MvCurlTransfer*>(self);
+        // Closed under the lock, so a shutdown never meets a number already reused.
+        std::lock_guard<std::mutex> lock(transfer->m_socketLock);
+        auto& sockets = transfer->m_sockets;
         sockets.erase(std::remove(sockets.begin(), sockets.end(), fd), sockets.end());
         return close(fd);
     }
@@ -97,6 +103,7 @@ void MvCurlTransfer::SetLimits(const MvTransferLimits& limits)
 
 void MvCurlTransfer::Reset()
 {
+    m_watch.reset();
     if (m_multi && m_easy && m_started) curl_multi_remove_handle(m_multi, m_easy);
     if (m_easy) curl_easy_reset(m_easy);
     SetCommonOptions();
@@ -109,12 +116,19 @@ void MvCurlTransfer::Reset()
 
 MvCurlTransfer::~MvCurlTransfer()
 {
+    m_watch.reset();
     // Closing a connection may say goodbye and wait for the answer (FTP's QUIT): with its
     // socket shut down that ends at once, whatever the server does.
-    for (int fd : m_sockets) shutdown(fd, SHUT_RDWR);
+    ShutDownSockets();
     if (m_multi && m_easy && m_started) curl_multi_remove_handle(m_multi, m_easy);
     if (m_easy) curl_easy_cleanup(m_easy);
     if (m_multi) curl_multi_cleanup(m_multi);
+}
+
+void MvCurlTransfer::ShutDownSockets()
+{
+    std::lock_guard<std::mutex> lock(m_socketLock);
+    for (int fd : m_sockets) shutdown(fd, SHUT_RDWR);
 }
 
 void MvCurlTransfer::Pump()
@@ -138,6 +152,7 @@ void MvCurlTransfer::Pump()
         m_done = true;
         m_result = CURLE_RECV_ERROR;
     }
+    if (m_done) m_watch.reset();
     if (!m_done && !m_paused) curl_multi_poll(m_multi, nullptr, 0, kPollMs, nullptr);
 }
 
@@ -153,6 +168,9 @@ bool MvCurlTransfer::Start()
     if (!m_easy || !m_multi || m_started) return false;
     if (curl_multi_add_handle(m_multi, m_easy) != CURLM_OK) return false;
     m_started = true;
+    // An FTP upload waits for the server's final reply inside one libcurl call: stopping
+    // there takes its sockets away.
+    if (m_limits.stop) m_watch = std::make_unique<MvTransferWatch>(m_limits.stop, [this] { ShutDownSockets(); });
     while (!m_done && Available() == 0) Pump();
     return !(m_done && m_result != 0 && Available() == 0 && Status() == 0);
 }

@@ -8,8 +8,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
+
+class MvTransferWatch;
 
 class MvCurlTransfer {
 public:
@@ -54,6 +58,8 @@ private:
     void Pump();
     void Resume();
     size_t Available() const { return m_buffer.size() - m_offset; }
+    // Ends every wait on the open sockets at once; any thread.
+    void ShutDownSockets();
 
     void* m_easy = nullptr;
     void* m_multi = nullptr;
@@ -65,6 +71,9 @@ private:
     int m_result = 0;
     uint64_t m_received = 0;
     MvTransferLimits m_limits;
-    // Open sockets, shut down before the handles go so that no goodbye waits on a server.
+    // Open sockets, shut down before the handles go so that no goodbye waits on a server,
+    // and when the limits' stop says so while libcurl waits for a reply inside a call.
     std::vector<int> m_sockets;
+    std::mutex m_socketLock;
+    std::unique_ptr<MvTransferWatch> m_watch;
 };

@@ -230,3 +230,20 @@ TEST_F(FtpUpload, AbortEndsAWriteTheServerNeverAnswers)
     EXPECT_TRUE(Write(uploader, "again"));
     EXPECT_EQ("again", FileText(root + "/never.bin"));
 }
+
+TEST_F(FtpUpload, AbortEndsAWriteWhoseFinalReplyNeverComes)
+{
+    MvLoopbackServer holding(MvLoopbackServer::kFtpNoFinalReply, root);
+    ASSERT_TRUE(holding.Running());
+    CFtpUploader uploader;
+    Account(uploader, "held.bin");
+    uploader.SetPort(static_cast<unsigned short>(holding.Port()));
+    auto written = std::async(std::launch::async, [&uploader] { return Write(uploader, "bytes"); });
+    // The server has the whole file and holds back the reply that says so.
+    ASSERT_TRUE(MvPumpUntil([&] { return std::filesystem::exists(root + "/final_held"); }, 30000));
+    uploader.Abort();
+    // The reply's own time-out is half a minute away: the abort does not wait for it.
+    ASSERT_EQ(std::future_status::ready, written.wait_for(std::chrono::seconds(5)));
+    EXPECT_FALSE(written.get());
+    EXPECT_EQ(CString("Failed to upload image."), uploader.GetStatus());
+}
