@@ -5,6 +5,7 @@
 #include "UShellUtils.h"
 #include "afx/windows/CWinApp.h"
 #include "win32/dialogs/MessageBox.h"
+#include "win32/kernel/Files.h"
 #include "win32/kernel/Threads.h"
 
 #include <string>
@@ -33,10 +34,16 @@ void CMorvaneUpdater::Update()
 {
     // The running download still reads its address and path.
     if (m_download.IsRunning()) return;
-    const CString url = UMorvaneWebUtils::CheckVersion();
+    // The user asked for the check: one that could not be made says why.
+    CString failure;
+    const CString url = UMorvaneWebUtils::CheckVersion(&failure);
+    if (!failure.IsEmpty())
+        AfxMessageBox(("The check for a newer version failed. " + std::string(failure.GetString())).c_str(),
+                      MB_OK | MB_ICONERROR);
     if (url.IsEmpty()) return;
     m_download.SetUrl(url);
-    m_download.SetOutPath(m_installerPath);
+    // Written under a name that says it is partial until the whole installer is in.
+    m_download.SetOutPath(PartialPath());
     // A program that never saved its settings has no data folder yet.
     UDirectoryUtils::EstablishPath(m_installerPath);
     // Without a thread no end would ever take the progress window down.
@@ -47,6 +54,8 @@ void CMorvaneUpdater::Update()
     m_progress.SetAction(&m_download, false);
     m_progress.Start("Download update installer...");
 }
+
+CString CMorvaneUpdater::PartialPath() const { return m_installerPath + ".partial"; }
 
 void CMorvaneUpdater::Cancel()
 {
@@ -68,7 +77,8 @@ void CMorvaneUpdater::DownloadEnded()
 {
     m_progress.End();
     m_download.Reset();
-    if (!m_download.IsOk()) {
+    if (!m_download.IsOk() || !MoveFileEx(PartialPath(), m_installerPath, MOVEFILE_REPLACE_EXISTING)) {
+        DeleteFile(PartialPath());
         AfxMessageBox(kDownloadError, MB_OK | MB_ICONERROR);
         return;
     }

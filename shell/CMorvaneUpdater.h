@@ -30,6 +30,8 @@ public:
 
 private:
     void DownloadEnded();
+    // Where the download goes until it is whole.
+    CString PartialPath() const;
 
     CProgressDialog2 m_progress;
     CHttpDownloadThread m_download;

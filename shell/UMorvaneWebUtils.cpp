@@ -11,9 +11,17 @@
 #include "win32/dialogs/MessageBox.h"
 #include "win32/kernel/Files.h"
 
+#include "afx/windows/CWnd.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
+#include "win32/windowing/Window.h"
+
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <strings.h>
+#include <thread>
 
 namespace {
 
@@ -21,20 +29,68 @@ namespace {
 // on the path could choose the file the user is asked to run.
 bool IsSecureAddress(const char* url) { return url && strncasecmp(url, "https://", 8) == 0; }
 
+// Runs the request on a thread of its own while this one handles its messages as a modal
+// loop does: the windows repaint, and the main window, held off as a message box holds off
+// its owner, cannot start the check again or close under it.
+bool RunWhileHandlingMessages(CWebXml& web)
+{
+    std::atomic<bool> done{false};
+    bool ok = false;
+    const DWORD self = GetCurrentThreadId();
+    std::thread worker([&] {
+        ok = web.Run();
+        done = true;
+        PostThreadMessageA(self, WM_NULL, 0, 0);  // wakes the wait below
+    });
+    CWnd* main = AfxGetMainWnd();
+    const HWND owner = main ? main->GetSafeHwnd() : nullptr;
+    const bool held = owner && IsWindowEnabled(owner);
+    if (held) EnableWindow(owner, FALSE);
+    MSG quit{};
+    while (!done) {
+        // A quit is left for the outer loop; the request ends within its time limit.
+        if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
+        MvProcessPending();
+        if (!done) WaitMessage();
+    }
+    worker.join();
+    if (held) EnableWindow(owner, TRUE);
+    return ok;
+}
+
+// The service's own words are shown as text of one line and a bounded length.
+CString FailureText(const CString& message)
+{
+    std::string text;
+    for (const char* c = message.GetString(); *c && text.size() < 200; ++c) {
+        const bool control = static_cast<unsigned char>(*c) < 0x20;
+        if (!control) text += *c;
+        else if (!text.empty() && text.back() != ' ') text += ' ';
+    }
+    return text.empty() ? CString("The update service gave no answer that could be read.") : CString(text.c_str());
+}
+
 } // namespace
 
-CString UMorvaneWebUtils::CheckVersion()
+CString UMorvaneWebUtils::CheckVersion(CString* failure)
 {
+    if (failure) failure->Empty();
     const unsigned long id = StApplicationId::Id();
     CMorvaneXmlAppVersion record;
     const CString site = UMorvaneWeb::GetApiUrl();
-    if (!IsSecureAddress(site)) return CString();
+    if (!IsSecureAddress(site)) {
+        if (failure) *failure = "The update service was not asked: its address is not a secure (https) address.";
+        return CString();
+    }
     CWebXml web;
     web.SetSite(site);
     web.SetPath(UMorvaneWeb::GetApiAppVersionPath());
     web.SetObject(&record);
     web.AddParam("id", static_cast<int>(id));
-    if (!web.Run()) return CString();
+    if (!RunWhileHandlingMessages(web)) {
+        if (failure) *failure = FailureText(web.GetMessage());
+        return CString();
+    }
 
     CVersion available;
     available.Parse(record.GetVersion());

@@ -58,6 +58,16 @@ protected:
         updater.Update();
         ASSERT_TRUE(MvPumpUntil([&] { return updater.GetDownloadThread().GetProgress() > 0; }, 30000));
     }
+    // The names of the files of the installer's folder that start as the installer's does.
+    std::vector<std::string> InstallerFiles(CMorvaneUpdater& updater)
+    {
+        const std::filesystem::path installer(updater.GetInstallerPath().GetString());
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(installer.parent_path()))
+            if (entry.path().filename().string().rfind(installer.filename().string(), 0) == 0)
+                found.push_back(entry.path().filename().string());
+        return found;
+    }
     void WaitForTheEnd(CMorvaneUpdater& updater)
     {
         ASSERT_TRUE(MvPumpUntil([&] { return !updater.GetDownloadThread().IsRunning(); }, 60000));
@@ -87,6 +97,7 @@ TEST_F(Updater, AcceptedUpgradeIsDownloadedAndItsFolderShown)
 
     const std::string installer = updater.GetInstallerPath().GetString();
     EXPECT_EQ(Pattern(30000), FileText(installer));
+    EXPECT_EQ(std::vector<std::string>{"Morvane_setup.exe"}, InstallerFiles(updater));
     EXPECT_EQ(1, log.installs);
     // The installer is never started: its folder is opened and the user told where it lies.
     EXPECT_EQ(std::vector<std::string>{installer.substr(0, installer.rfind('/') + 1)}, MvTakeShellOpens());
@@ -112,6 +123,17 @@ TEST_F(Updater, DecliningDownloadsNothing)
     EXPECT_TRUE(MvTakeShellOpens().empty());
 }
 
+TEST_F(Updater, CheckThatFailsSaysWhatFailed)
+{
+    CMorvaneUpdater updater;
+    WriteAnswer("<?xml version=\"1.0\" ?>\r\n<reply><result>0</result><message>unknown application</message></reply>");
+    updater.Update();
+    EXPECT_FALSE(updater.GetDownloadThread().IsRunning());
+    std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("The check for a newer version failed. unknown application", boxes[0].text);
+}
+
 TEST_F(Updater, FailedDownloadsShowTheErrorAndStartNothing)
 {
     const std::string paths[] = {"/small.exe", "/missing.exe", "/Morvane_setup.exe?mode=short",
@@ -129,6 +151,8 @@ TEST_F(Updater, FailedDownloadsShowTheErrorAndStartNothing)
         ASSERT_EQ(2u, boxes.size()) << path;
         EXPECT_EQ("There was an error downloading the update installer. Please try again later.", boxes[1].text);
         EXPECT_EQ(nullptr, updater.GetProgressWindow().GetSafeHwnd());
+        // Not even the blocks that came before a short answer ended are left.
+        EXPECT_EQ(std::vector<std::string>{}, InstallerFiles(updater)) << path;
         updater.RemoveListener(&log);
     }
 }
@@ -162,6 +186,7 @@ TEST_F(Updater, CancelEndsADownloadWhateverTheServerDoes)
     EXPECT_TRUE(download.IsCanceled());
     WaitForTheEnd(updater);
     EXPECT_EQ(0, log.installs);
+    EXPECT_EQ(std::vector<std::string>{}, InstallerFiles(updater));
     std::vector<MvMessageBoxRequest> boxes = MvTakeShownMessageBoxes();
     ASSERT_EQ(2u, boxes.size());
     EXPECT_EQ("There was an error downloading the update installer. Please try again later.", boxes[1].text);

@@ -5,6 +5,9 @@
 #include "integration/LoopbackServers.h"
 #include "win32/dialogs/MessageBox.h"
 #include "win32/Messages.h"
+#include "win32/kernel/Threads.h"
+#include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/MessageQueue.h"
 #include "win32/windowing/Shell.h"
 #include "win32/TestHome.h"
 
@@ -84,14 +87,37 @@ TEST_F(VersionCheck, AnswersTheInstallerOnlyForAnAcceptedFreeUpgrade)
     EXPECT_EQ("/api/version/\napplication/x-www-form-urlencoded\nid=98102\n", FileText(www + "/last_request"));
 }
 
-TEST_F(VersionCheck, RefusedAnswerEndsTheCheckSilently)
+TEST_F(VersionCheck, RefusedAnswerShowsNothingAndSaysWhatFailed)
 {
-    WriteAnswer("<reply><result>0</result><message>unknown application</message></reply>");
-    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
-    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
-    WriteAnswer("not xml at all");
-    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
-    EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+    const std::string kProlog = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n";
+    const struct {
+        std::string answer;
+        CString failure;
+    } cases[] = {
+        {kProlog + "<reply><result>0</result><message>unknown application</message></reply>", "unknown application"},
+        {kProlog + "<reply><result>0</result><message>two\nlines</message></reply>", "two lines"},
+        {"<reply><result>0</result><message>no prolog</message></reply>",
+         "The update service gave no answer that could be read."},
+        {"not xml at all", "The update service gave no answer that could be read."},
+    };
+    for (const auto& c : cases) {
+        WriteAnswer(c.answer);
+        CString failure = "stale";
+        EXPECT_TRUE(UMorvaneWebUtils::CheckVersion(&failure).IsEmpty());
+        EXPECT_EQ(c.failure, failure) << c.answer;
+        EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
+        EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
+    }
+    // A check that was made leaves no failure, whatever it found.
+    Answer("5.0", server->Address("/Morvane_setup.exe").c_str(), 98102);
+    CString failure = "stale";
+    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion(&failure).IsEmpty());
+    EXPECT_TRUE(failure.IsEmpty());
+    EXPECT_EQ(1u, MvTakeShownMessageBoxes().size());
+    // Nothing listens at the address.
+    MoveService("https://127.0.0.1:1/api/");
+    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion(&failure).IsEmpty());
+    EXPECT_EQ(CString("Unable to connect to https://127.0.0.1:1/api/"), failure);
 }
 
 TEST_F(VersionCheck, ServiceThatIsNotHttpsIsNotAsked)
@@ -105,7 +131,9 @@ TEST_F(VersionCheck, ServiceThatIsNotHttpsIsNotAsked)
     std::filesystem::copy_file(www + "/api/version/index", plainFolder + "/api/version/index");
     MoveService(plain.Address("/api/"));
 
-    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion().IsEmpty());
+    CString failure;
+    EXPECT_TRUE(UMorvaneWebUtils::CheckVersion(&failure).IsEmpty());
+    EXPECT_EQ(CString("The update service was not asked: its address is not a secure (https) address."), failure);
     EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
     EXPECT_FALSE(std::filesystem::exists(plainFolder + "/last_request"));
 }
@@ -114,8 +142,25 @@ TEST_F(VersionCheck, ServiceThatDripsEndsTheCheckAtItsTimeLimit)
 {
     // Two bytes a second and never a line break, from the service's own address.
     MoveService(server->Address("/drip/api/"));
-    auto check = std::async(std::launch::async, [] { return UMorvaneWebUtils::CheckVersion(); });
+    struct Outcome {
+        CString url;
+        CString failure;
+        bool handledWhileWaiting = false;
+    };
+    auto check = std::async(std::launch::async, [] {
+        // Posted before the check starts: handled at all before it ends means handled while
+        // it waited, as a repaint would be.
+        Outcome outcome;
+        MvSetThreadMessageHook([&outcome](const MSG& msg) { outcome.handledWhileWaiting |= msg.message == WM_APP; });
+        PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+        outcome.url = UMorvaneWebUtils::CheckVersion(&outcome.failure);
+        MvSetThreadMessageHook(nullptr);
+        return outcome;
+    });
     ASSERT_EQ(std::future_status::ready, check.wait_for(std::chrono::seconds(120)));
-    EXPECT_TRUE(check.get().IsEmpty());
+    const Outcome outcome = check.get();
+    EXPECT_TRUE(outcome.url.IsEmpty());
+    EXPECT_EQ(CString("The update service gave no answer that could be read."), outcome.failure);
+    EXPECT_TRUE(outcome.handledWhileWaiting);
     EXPECT_TRUE(MvTakeShownMessageBoxes().empty());
 }
