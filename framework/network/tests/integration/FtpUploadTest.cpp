@@ -210,40 +210,30 @@ TEST_F(FtpUpload, ClosingDoesNotWaitForAServerThatNeverSaysGoodbye)
 
 TEST_F(FtpUpload, AbortEndsAWriteTheServerNeverAnswers)
 {
-    MvLoopbackServer stalling(MvLoopbackServer::kFtpNoStore, root);
-    ASSERT_TRUE(stalling.Running());
-    CFtpUploader uploader;
-    Account(uploader, "never.bin");
-    uploader.SetPort(static_cast<unsigned short>(stalling.Port()));
-    auto written = std::async(std::launch::async, [&uploader] { return Write(uploader, "bytes"); });
-    // The store command has reached the server, which will never answer it.
-    ASSERT_TRUE(MvPumpUntil([&] { return std::filesystem::exists(root + "/stor_seen"); }, 30000));
-    uploader.Abort();
-    ASSERT_EQ(std::future_status::ready, written.wait_for(std::chrono::seconds(10)));
-    EXPECT_FALSE(written.get());
-    EXPECT_EQ(CString("Failed to upload image."), uploader.GetStatus());
+    // A store command never answered, and a whole file whose final reply is held back (the
+    // reply's own time-out is half a minute away): the abort waits for neither.
+    const struct {
+        MvLoopbackServer::Kind kind;
+        const char* marker;
+    } cases[] = {{MvLoopbackServer::kFtpNoStore, "stor_seen"}, {MvLoopbackServer::kFtpNoFinalReply, "final_held"}};
+    for (const auto& c : cases) {
+        MvLoopbackServer stalling(c.kind, root);
+        ASSERT_TRUE(stalling.Running());
+        CFtpUploader uploader;
+        Account(uploader, "never.bin");
+        uploader.SetPort(static_cast<unsigned short>(stalling.Port()));
+        auto written = std::async(std::launch::async, [&uploader] { return Write(uploader, "bytes"); });
+        ASSERT_TRUE(MvPumpUntil([&] { return std::filesystem::exists(root + "/" + c.marker); }, 30000)) << c.marker;
+        uploader.Abort();
+        ASSERT_EQ(std::future_status::ready, written.wait_for(std::chrono::seconds(10))) << c.marker;
+        EXPECT_FALSE(written.get());
+        EXPECT_EQ(CString("Failed to upload image."), uploader.GetStatus());
 
-    // Resumed, it writes again to a server that answers.
-    uploader.Resume();
-    uploader.SetPort(static_cast<unsigned short>(server->Port()));
-    MvAdvanceClock(5001);
-    EXPECT_TRUE(Write(uploader, "again"));
-    EXPECT_EQ("again", FileText(root + "/never.bin"));
-}
-
-TEST_F(FtpUpload, AbortEndsAWriteWhoseFinalReplyNeverComes)
-{
-    MvLoopbackServer holding(MvLoopbackServer::kFtpNoFinalReply, root);
-    ASSERT_TRUE(holding.Running());
-    CFtpUploader uploader;
-    Account(uploader, "held.bin");
-    uploader.SetPort(static_cast<unsigned short>(holding.Port()));
-    auto written = std::async(std::launch::async, [&uploader] { return Write(uploader, "bytes"); });
-    // The server has the whole file and holds back the reply that says so.
-    ASSERT_TRUE(MvPumpUntil([&] { return std::filesystem::exists(root + "/final_held"); }, 30000));
-    uploader.Abort();
-    // The reply's own time-out is half a minute away: the abort does not wait for it.
-    ASSERT_EQ(std::future_status::ready, written.wait_for(std::chrono::seconds(5)));
-    EXPECT_FALSE(written.get());
-    EXPECT_EQ(CString("Failed to upload image."), uploader.GetStatus());
+        // Resumed, it writes again to a server that answers.
+        uploader.Resume();
+        uploader.SetPort(static_cast<unsigned short>(server->Port()));
+        MvAdvanceClock(5001);
+        EXPECT_TRUE(Write(uploader, "again"));
+        EXPECT_EQ("again", FileText(root + "/never.bin"));
+    }
 }
