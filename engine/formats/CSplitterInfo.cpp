@@ -4,7 +4,10 @@
 #include "CFileTypeData.h"
 #include "CFilterData.h"
 #include "EngineGuid.h"
+#include "UDirectoryUtils.h"
 #include "UPersistStorage.h"
+
+#include <string>
 
 MV_IMPLEMENT_PERSIST_CLASS(CSplitterInfo, CPersistObject, CSplitterInfo::kType)
 
@@ -188,13 +191,17 @@ CSplitterInfo::CSplitterInfo()
     AddDefaultFileExtensions();
 }
 
-CSplitterInfo::CSplitterInfo(const CSplitterInfo& other) : CPersistObject(other), m_data(other.m_data) {}
+CSplitterInfo::CSplitterInfo(const CSplitterInfo& other)
+    : CPersistObject(other), m_data(other.m_data), m_path(other.m_path)
+{
+}
 
 CSplitterInfo& CSplitterInfo::operator=(const CSplitterInfo& other)
 {
     if (this == &other) return *this;
     CPersistObject::operator=(other);
     m_data = other.m_data;
+    m_path = other.m_path;
     return *this;
 }
 
@@ -205,12 +212,20 @@ CSplitterInfo::~CSplitterInfo()
 
 bool CSplitterInfo::LoadXml()
 {
-    return UPersistStorage::SystemLoad(m_data, kFileInfoName, kFileName);
+    // Saved back where it was read, whatever folders are in force when the process ends.
+    m_path = CString(UDirectoryUtils::GetCommonAppDataDirectory()) + kFileName;
+    return UPersistStorage::LoadFile(m_data, kFileInfoName, m_path);
 }
 
 bool CSplitterInfo::SaveXml()
 {
-    return UPersistStorage::SystemSave(m_data, kFileInfoName, kFileName);
+    if (m_path.IsEmpty()) m_path = CString(UDirectoryUtils::GetCommonAppDataDirectory()) + kFileName;
+    // The data folder it was read from may be gone since (a test's own home): it is not made again.
+    std::string dataFolder(m_path.GetString());
+    for (int level = 0; level < 2 && dataFolder.rfind('/') != std::string::npos; ++level)
+        dataFolder.erase(dataFolder.rfind('/'));
+    if (!dataFolder.empty() && !UDirectoryUtils::Exist(dataFolder.c_str())) return false;
+    return UPersistStorage::SaveFile(m_data, kFileInfoName, m_path);
 }
 
 void CSplitterInfo::AddDefaultFileSources()

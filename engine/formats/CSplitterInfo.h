@@ -2,6 +2,7 @@
 // The splitter information: what the engine knows of input files, read from
 // "File Types.xml" and completed with the built-in defaults.
 #include "CFileFilterData.h"
+#include "afx/CString.h"
 
 class CFileExtensionData;
 class CFileExtensionFilterData;
@@ -15,7 +16,7 @@ public:
     CSplitterInfo();
     CSplitterInfo(const CSplitterInfo& other);
     CSplitterInfo& operator=(const CSplitterInfo& other);
-    // Writes the file.
+    // Writes the file it read.
     ~CSplitterInfo() override;
 
     bool LoadXml();
@@ -40,4 +41,6 @@ public:
 
 private:
     CFileFilterData m_data;
+    // The file it was read from, which it is saved to.
+    CString m_path;
 };

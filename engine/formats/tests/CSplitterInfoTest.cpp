@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,28 @@ TEST_F(SplitterInfoTest, SavedAtDestructionAndReadBack)
     ASSERT_NE(reader->FindNextFilter(kAviSplitter), nullptr);
     EXPECT_NE(reader->FindNextFilter(kAviSplitter)->FindNextFilter(kDvSplitter), nullptr);
     EXPECT_EQ(data.GetFileSourceCount(), 10);
+}
+
+TEST_F(SplitterInfoTest, SavedWhereItWasReadAndNeverIntoAFolderGoneSince)
+{
+    const std::string file = std::string("/data/Morvane G5/") + CSplitterInfo::kFileName;
+    std::string firstHome;
+    std::unique_ptr<CSplitterInfo> info;
+    {
+        MvTestHome first;
+        firstHome = first.Path();
+        info = std::make_unique<CSplitterInfo>();
+        MvTestHome second;
+        // Read under the first home, ended under the second: saved under the first.
+        CSplitterInfo(*info).GetFilterData();
+        EXPECT_TRUE(std::filesystem::exists(first.Path() + file));
+        EXPECT_FALSE(std::filesystem::exists(second.Path() + file));
+    }
+    // The home it was read from is gone: saving makes nothing again, there or anywhere else.
+    EXPECT_FALSE(info->SaveXml());
+    info.reset();
+    EXPECT_FALSE(std::filesystem::exists(firstHome));
+    EXPECT_FALSE(std::filesystem::exists(m_home.Path() + file));
 }
 
 TEST_F(SplitterInfoTest, ChainWithoutSplitterAddsOnlyTheReader)
