@@ -3,6 +3,7 @@
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
 #include "CAudioDevicesInfo.h"
+#include "CDeviceController.h"
 #include "CDirectShowFilter.h"
 #include "CDirectShowGraph.h"
 #include "CGlobalSetting.h"
@@ -217,6 +218,15 @@ bool CDirectShowSystem2::Respond(long code, CBroadcaster* sender, long a, long b
         return true;
     }
     return CListener::Respond(code, sender, a, b);
+}
+
+bool CDirectShowSystem2::ListenToMessage(long message, const void* p, const void* q)
+{
+    if (message != kDeviceChangeMessage) return CListener::ListenToMessage(message, p, q);
+    const SStartup startup = GetStartup();
+    if (startup.videoCaptures) m_videoDevices->LiveUpdate();
+    if (startup.audioCaptures) m_audioDevices->LiveUpdate();
+    return true;
 }
 
 void CDirectShowSystem2::SaveCatalogues()

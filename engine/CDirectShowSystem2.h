@@ -63,6 +63,8 @@ public:
     bool LoadLame(bool initial);
     // A changed MP3 encoder path loads the library again.
     bool Respond(long code, CBroadcaster* sender, long a, long b) override;
+    // A device plugged in or out (from the device controller): the capture catalogues follow.
+    bool ListenToMessage(long message, const void* p, const void* q) override;
 
     // QuickTime's codec lists, copied into the catalogues for the file types it writes;
     // nothing without QuickTime or the catalogues.

@@ -32,6 +32,8 @@ void ClearSkipped(CCodecsInfo* catalogue)
 
 } // namespace
 
+DWORD CMorvaneDirectShowApp2::sStopWaitMs = 5000;
+
 CMorvaneDirectShowApp2::CMorvaneDirectShowApp2() : m_progress(10)
 {
     m_progress.AddListener(this);
@@ -43,6 +45,9 @@ CMorvaneDirectShowApp2::~CMorvaneDirectShowApp2()
         if (tester) tester->RemoveListener(this);
     delete m_audioTester;
     delete m_videoTester;
+    // A tester a hung codec still holds is left to the end of the process, not waited for.
+    FreeEndedTesters();
+    for (auto& tester : m_retired) tester.release();
 }
 
 BOOL CMorvaneDirectShowApp2::InitInstance()
@@ -51,13 +56,16 @@ BOOL CMorvaneDirectShowApp2::InitInstance()
     if (m_wantsDeviceController) m_deviceController = new CDeviceController;
     m_directShow = new StDirectShow;
     m_system = m_windowsMedia ? new CWindowsMediaSystem2 : new CDirectShowSystem2;
+    // Devices plugged in or out reach the catalogues.
+    if (m_deviceController) m_deviceController->AddListener(m_system);
     UDirectShowInterface::CheckValidVersion(m_windowsMedia);
     return 1;
 }
 
 int CMorvaneDirectShowApp2::ExitInstance()
 {
-    m_retired.clear();
+    FreeEndedTesters();
+    if (m_deviceController && m_system) m_deviceController->RemoveListener(m_system);
     delete m_deviceController;
     m_deviceController = nullptr;
     delete m_system;
@@ -122,8 +130,13 @@ void CMorvaneDirectShowApp2::EndTester(CCodecTesterThread*& slot)
     CCodecTesterThread* tester = slot;
     slot = nullptr;
     tester->RemoveListener(this);
-    if (tester->IsRunning()) tester->Stop();
+    if (tester->IsRunning()) tester->Stop(sStopWaitMs);
     m_retired.emplace_back(tester);
+}
+
+void CMorvaneDirectShowApp2::FreeEndedTesters()
+{
+    std::erase_if(m_retired, [](const std::unique_ptr<CCodecTesterThread>& tester) { return tester->StopWithin(0); });
 }
 
 bool CMorvaneDirectShowApp2::ListenToMessage(long message, const void* p, const void* q)
@@ -131,7 +144,7 @@ bool CMorvaneDirectShowApp2::ListenToMessage(long message, const void* p, const 
     if (message != kProgressCancelMessage && message != kWorkerFinishedMessage)
         return CMorvaneApp::ListenToMessage(message, p, q);
     // Testers retired by earlier messages have finished broadcasting.
-    m_retired.clear();
+    FreeEndedTesters();
     m_progress.End();
     const bool cancelled = message == kProgressCancelMessage;
     if (m_audioTester && (cancelled || p == m_audioTester)) {

@@ -65,12 +65,18 @@ protected:
     CCodecTesterThread* m_videoTester = nullptr;
     CProgressDialog2 m_progress;
     CTagMaps m_tagMaps;
-    // Testers that finished inside their own broadcast, freed later.
+    // Testers that finished inside their own broadcast, or that a hung codec keeps busy
+    // after a cancel, freed once their thread has ended.
     std::vector<std::unique_ptr<CCodecTesterThread>> m_retired;
+
+public:
+    // How long a cancel waits for a tester before the user interface goes on without it.
+    static DWORD sStopWaitMs;
 
 private:
     // Starts a tester thread with the progress dialog open; false (and nothing kept)
     // when it has nothing to test.
     bool StartTester(CCodecTesterThread*& slot, CCodecTesterThread* tester, bool prompt, const char* title);
     void EndTester(CCodecTesterThread*& slot);
+    void FreeEndedTesters();
 };

@@ -2,6 +2,8 @@
 
 #include "CTvCodecOption.h"
 
+#include <cmath>
+
 CFormatType& CFormatType::operator=(const CFormatType& other)
 {
     if (this == &other) return *this;
@@ -77,5 +79,12 @@ const CString& CFormatType::GetVideoExtension(bool second) const
 
 double CFormatType::FindBestFitFrameRate(double rate) const
 {
+    // A type that lists its rates takes the nearest of them, the earlier one on a tie.
+    if (GetFrameRateCount() > 0) {
+        double best = GetFrameRate(0);
+        for (int i = 1; i < GetFrameRateCount(); ++i)
+            if (std::fabs(GetFrameRate(i) - rate) < std::fabs(best - rate)) best = GetFrameRate(i);
+        return best;
+    }
     return rate < m_minimumFrameRate ? m_minimumFrameRate : rate;
 }

@@ -64,15 +64,14 @@ CString CompressorFilePath(const char* name, const GUID& category)
     return result;
 }
 
-// True when the name occurs in the display name right after a backslash or a digit.
+// True when the name's first occurrence in the display name comes right after a backslash
+// or a digit.
 bool CompressorNameMatches(const std::string& display, const char* name)
 {
     if (!name || !*name) return false;
-    for (size_t at = display.find(name); at != std::string::npos; at = display.find(name, at + 1)) {
-        if (at > 0 && (display[at - 1] == '\\' || std::isdigit(static_cast<unsigned char>(display[at - 1]))))
-            return true;
-    }
-    return false;
+    const size_t at = display.find(name);
+    return at != std::string::npos && at > 0 &&
+           (display[at - 1] == '\\' || std::isdigit(static_cast<unsigned char>(display[at - 1])));
 }
 
 } // namespace

@@ -25,10 +25,11 @@ void CCodecTesterThread::SetPrompt(bool prompt)
     m_administrator->SetPrompt(prompt);
 }
 
-void CCodecTesterThread::Stop()
+bool CCodecTesterThread::Stop(DWORD milliseconds)
 {
-    CancelAndWait();
+    const bool ended = StopWithin(milliseconds);
     UpdateSelf();
+    return ended;
 }
 
 bool CCodecTesterThread::PrepareSelf(long)

@@ -19,8 +19,9 @@ public:
     ~CCodecTesterThread() override;
 
     void SetPrompt(bool prompt);
-    // Cancels a running job, waits for it, and writes what it found so far.
-    void Stop();
+    // Cancels a running job, waits for it at most that long, and writes what it found so far;
+    // false when it still runs.
+    bool Stop(DWORD milliseconds = 0xFFFFFFFFu);
     bool PrepareSelf(long param) override;
     void ExecuteSelf(long param) override;
     void UpdateSelf() override;

@@ -4,6 +4,8 @@
 #include "win32/windowing/MessageQueue.h"
 #include "win32/kernel/Threads.h"
 
+#include <chrono>
+
 namespace {
 
 // Handles what other threads send to this one, and nothing posted.
@@ -145,13 +147,23 @@ void CWorkerThread::ForgetThread()
 
 void CWorkerThread::CancelAndWait()
 {
+    StopWithin(INFINITE);
+}
+
+bool CWorkerThread::StopWithin(DWORD milliseconds)
+{
     HANDLE thread = m_thread.load();
-    if (!thread) return;
+    if (!thread) return true;
     m_stopping = true;
     Cancel();
     if (m_threadId.load() != GetCurrentThreadId()) {
         // The thread may be waiting for this thread to handle its finish.
-        while (WaitForSingleObject(thread, 10) == WAIT_TIMEOUT) HandleSentMessages();
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (WaitForSingleObject(thread, 10) == WAIT_TIMEOUT) {
+            HandleSentMessages();
+            if (milliseconds != INFINITE && std::chrono::steady_clock::now() >= end) return false;
+        }
     }
     ForgetThread();
+    return true;
 }

@@ -50,6 +50,11 @@ public:
     void SetAutoDelete(bool autoDelete) { m_autoDelete = autoDelete; }
     bool GetAutoDelete() const { return m_autoDelete; }
 
+    // Cancels a running job and waits for its thread at most that long, handling what the
+    // thread sends meanwhile. False when it still runs: it then ends on its own without
+    // running its steps, and a later call finds it ended.
+    bool StopWithin(DWORD milliseconds);
+
     // The shared window, or null when no worker exists.
     static HWND GetThreadWindow();
 

@@ -4,18 +4,38 @@
 #include "CDirectShowSystem2.h"
 #include "CFormatTypes.h"
 #include "CMorvaneDirectShowApp2.h"
+#include "CDeviceController.h"
 #include "CVideoCodecsInfo.h"
+#include "CVideoDevicesInfo.h"
 #include "UDirectoryUtils.h"
+#include "com/ClassRegistry.h"
+#include "dshow/capture/TestDevicePlug.h"
+#include "win32/kernel/Threads.h"
 
 #include "win32/windowing/MessageLoop.h"
 #include "win32/TestHome.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 namespace {
+
+// An encoder whose creation hangs while the test holds it, as a broken codec can.
+const CLSID kHangingEncoder = {0x5E1D0C7A, 0x33B2, 0x4C61, {0x9A, 0x0E, 0x61, 0x2B, 0x7D, 0x44, 0x18, 0x90}};
+std::atomic<bool> gHolding{false};
+std::atomic<bool> gHeld{false};
+
+HRESULT CreateHangingEncoder(REFIID, void** object)
+{
+    gHeld = true;
+    while (gHolding) Sleep(5);
+    *object = nullptr;
+    return E_FAIL;
+}
 
 class DirectShowAppTest : public ::testing::Test {
 protected:
@@ -91,4 +111,58 @@ TEST_F(DirectShowAppTest, CancellingTheAudioCheckSavesItsCatalogue)
     EXPECT_EQ(app.GetAudioTester(), nullptr);
     EXPECT_TRUE(Saved(CAudioCodecsInfo::kFileName));
     EXPECT_FALSE(m_codec->GetTested());
+}
+
+TEST_F(DirectShowAppTest, CancellingACheckThatACodecHoldsReturnsWithinTheBound)
+{
+    CDirectShowSystem2::sLoadAvi = true;
+    CCodecTesterThread::sStartDelayMs = 0;
+    const DWORD wait = CMorvaneDirectShowApp2::sStopWaitMs;
+    m_codec->SetId(kHangingEncoder);
+    const ComClassFactory old = ComRegisterClass(kHangingEncoder, &CreateHangingEncoder);
+    gHolding = true;
+    gHeld = false;
+    {
+        CMorvaneDirectShowApp2 app;
+        ASSERT_TRUE(app.StartAudioTester(false));
+        ASSERT_TRUE(MvPumpUntil([] { return gHeld.load(); }, 30000));
+        // The codec never returns while held: the cancel gives up waiting for it.
+        CMorvaneDirectShowApp2::sStopWaitMs = 100;
+        app.GetProgressDialog().Broadcast(kProgressCancelMessage, &app.GetProgressDialog(), nullptr);
+        EXPECT_EQ(app.GetAudioTester(), nullptr);
+        EXPECT_TRUE(Saved(CAudioCodecsInfo::kFileName));
+        EXPECT_FALSE(m_codec->GetTested());
+        // Released, the tester ends on its own and is freed with the application.
+        gHolding = false;
+        CMorvaneDirectShowApp2::sStopWaitMs = wait;
+    }
+    ComRegisterClass(kHangingEncoder, old);
+}
+
+TEST_F(DirectShowAppTest, ACameraPluggedInOrOutReachesTheCatalogue)
+{
+    setenv("MORVANE_TEST_DEVICES", "1", 1);
+    MvPlugTestCaptureDevices(true);
+    const bool needsCapture = CDirectShowSystem2::sNeedsVideoCapture;
+    CDirectShowSystem2::sNeedsVideoCapture = true;
+    {
+        CMorvaneDirectShowApp2 app;
+        app.SetWantsDeviceController(true);
+        app.SetWindowsMedia(false);
+        ASSERT_TRUE(app.InitInstance());
+        ASSERT_NE(CDeviceController::sController, nullptr);
+        ASSERT_NE(CVideoDevicesInfo::sInfo, nullptr);
+        CCaptureDevice2* camera = CVideoDevicesInfo::sInfo->Find("Test Video Capture");
+        ASSERT_NE(camera, nullptr);
+        EXPECT_TRUE(camera->IsActivated());
+        for (const bool plugged : {false, true}) {
+            MvPlugTestCaptureDevices(plugged);
+            CDeviceController::sController->Broadcast(kDeviceChangeMessage, nullptr, nullptr);
+            EXPECT_EQ(camera->IsActivated(), plugged);
+        }
+        app.ExitInstance();
+    }
+    CDirectShowSystem2::sNeedsVideoCapture = needsCapture;
+    MvPlugTestCaptureDevices(true);
+    unsetenv("MORVANE_TEST_DEVICES");
 }

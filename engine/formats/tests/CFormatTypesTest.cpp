@@ -189,6 +189,14 @@ TEST(FormatTypeTest, FrameRatesAndMinimum)
     row.RemoveFrameRate(25.0004);
     ASSERT_EQ(row.GetFrameRateCount(), 1);
     EXPECT_DOUBLE_EQ(row.GetFrameRate(0), 29.97);
+    // A type that lists rates fits any rate to the nearest of them, the earlier on a tie,
+    // whatever its minimum.
+    row.AddFrameRate(20.0);
+    row.AddFrameRate(10.0);
+    row.SetMinimumFrameRate(25.0);
+    for (const auto& [asked, fitted] : {std::pair{25.0, 29.97}, {24.0, 20.0}, {15.0, 20.0}, {14.0, 10.0},
+                                         {1.0, 10.0}, {60.0, 29.97}})
+        EXPECT_DOUBLE_EQ(row.FindBestFitFrameRate(asked), fitted) << asked;
     row.SetInterfaceType(8);
     EXPECT_FALSE(row.MayHaveAudio());
     EXPECT_TRUE(row.AllowInterface(13));

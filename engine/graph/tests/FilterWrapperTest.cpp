@@ -153,7 +153,7 @@ TEST_F(FilterWrapperTest, CompressorNamesMatchAfterBackslashOrDigit)
 {
     ComClassFactory old = ComRegisterClass(CLSID_SystemDeviceEnum, &CTestDeviceEnum::Create);
     gDeviceNames = {"@device:cm:{33D9A760}\\Avideo", "@device:cm:{33D9A760}\\Bvideo",
-                    "@device:cm:{33D9A760}\\7Cvideo"};
+                    "@device:cm:{33D9A760}\\7Cvideo", "@device:cm:{33D9A760}\\Dvideo\\video"};
     struct Case {
         const char* first;
         const char* second;
@@ -161,7 +161,7 @@ TEST_F(FilterWrapperTest, CompressorNamesMatchAfterBackslashOrDigit)
     };
     const Case cases[] = {
         {"Bvideo", nullptr, "@device:cm:{33D9A760}\\Bvideo"},
-        {"video", nullptr, nullptr},                      // only letters before every occurrence
+        {"video", nullptr, nullptr}, // a letter before the first occurrence, though "\\Dvideo\\video" has a later one
         {"Cvideo", nullptr, "@device:cm:{33D9A760}\\7Cvideo"}, // a digit before it
         {"Zvideo", "Avideo", "@device:cm:{33D9A760}\\Avideo"}, // the second name
         {"", "", nullptr},

@@ -12,6 +12,7 @@
 #include "ConstGuid.h"
 #include "EncoderSetIds.h"
 #include "EncoderSetInterfaces.h"
+#include "EngineGuid.h"
 #include "EngineTestFilters.h"
 
 #include "com/ClassRegistry.h"
@@ -289,6 +290,7 @@ TEST_F(FilterWrapperFamilyTest, SnapshotPromptsOnlyForAnImage)
 {
     Register(CLSID_SnapShot, Factory<CSnapper>());
     CSnapshotFilter snapshot(&m_graph);
+    EXPECT_EQ(snapshot.GetId(), EngineGuid("{3FABE755-F53F-448B-B5A1-0ADF8000BBD4}"));
     ASSERT_TRUE(snapshot.Create());
     MvTakeShownFileDialogs();
     CSnapper::sHasImage = false;
