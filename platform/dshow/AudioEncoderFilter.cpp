@@ -7,6 +7,7 @@
 #include "dshow/PcmConverterFilter.h"
 #include "dshow/encoders/Mp3Encoder.h"
 #include "dshow/formats/CodedWaveFormat.h"
+#include "lame/Mp3Bitrates.h"
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
@@ -26,11 +27,14 @@ const CLSID CLSID_PcmAudioCompressor = {0x0C3B2A71, 0x5E43, 0x4D8A, {0xB6, 0x02,
 
 namespace {
 
+// Exactly the bitrates the MP3 encoder writes at the rate.
+bool Mp3Writes(int64_t bitRate, DWORD rate, WORD) { return bitRate % 1000 == 0 && IsMp3Bitrate(rate, DWORD(bitRate / 1000)); }
+
 const AudioEncoderKind kKinds[] = {
     {&CLSID_Mp3AudioEncoder, "MP3 Encoder", "libmp3lame",
-     {128000, 8000, 16000, 24000, 32000, 40000, 48000, 56000, 64000, 80000, 96000, 112000, 160000, 192000, 224000,
-      256000, 320000},
-     2, false},
+     {128000, 8000, 16000, 24000, 32000, 40000, 48000, 56000, 64000, 80000, 96000, 112000, 144000, 160000, 192000,
+      224000, 256000, 320000},
+     2, false, &Mp3Writes},
     {&CLSID_VorbisAudioEncoder, "Vorbis Encoder", "libvorbis",
      {128000, 32000, 48000, 64000, 80000, 96000, 112000, 160000, 192000, 256000}, 2,
      true},
@@ -42,8 +46,11 @@ const AudioEncoderKind kKinds[] = {
 constexpr DWORD kListedRates[] = {8000, 11025, 16000, 22050, 32000, 44100, 48000};
 constexpr WORD kListedBits = 16;
 
-// A bitrate the codec can reach at that rate and channel count.
-bool Reachable(int64_t bitRate, DWORD rate, WORD channels) { return bitRate <= int64_t(rate) * channels * 4; }
+// A bitrate the codec writes at that rate and channel count.
+bool Reachable(const AudioEncoderKind& kind, int64_t bitRate, DWORD rate, WORD channels)
+{
+    return kind.writes ? kind.writes(bitRate, rate, channels) : bitRate <= int64_t(rate) * channels * 4;
+}
 
 template <size_t N>
 HRESULT CreateKind(REFIID iid, void** object)
@@ -137,7 +144,7 @@ bool CAudioStreamEncoder::MakeListedType(CMediaType& type, int index) const
         if (!supported) continue;
         for (WORD channels = 2; channels >= 1; --channels) {
             for (int64_t bitRate : rates) {
-                if (bitRate && !Reachable(bitRate, rate, channels)) continue;
+                if (bitRate && !Reachable(m_kind, bitRate, rate, channels)) continue;
                 if (index-- > 0) continue;
                 CodedWaveFormat format;
                 format.codecId = int(codec->id);
@@ -180,7 +187,7 @@ HRESULT CAudioStreamEncoder::GetMediaType(CBasePin* pin, int index, CMediaType& 
     const WORD channels = std::min<WORD>(wave->nChannels, WORD(m_kind.maxChannels));
     std::vector<int64_t> rates;
     for (int64_t bitRate : m_kind.bitRates)
-        if (Reachable(bitRate, wave->nSamplesPerSec, channels)) rates.push_back(bitRate);
+        if (Reachable(m_kind, bitRate, wave->nSamplesPerSec, channels)) rates.push_back(bitRate);
     if (!rates.empty()) {
         int64_t preferred = m_kind.bitRates.front();
         auto best = std::find(rates.begin(), rates.end(), preferred);

@@ -20,6 +20,9 @@ struct AudioEncoderKind {
     std::vector<int64_t> bitRates; // the first is the default; empty: the encoder's own choice
     int maxChannels;
     bool listed; // an installed audio compressor
+    // Whether the codec writes a bitrate at a sample rate and channel count; null: any the
+    // encoder's sound can fill (4 bytes a sample).
+    bool (*writes)(int64_t bitRate, DWORD rate, WORD channels) = nullptr;
 };
 
 class CAudioStreamEncoder : public CBaseFilter {

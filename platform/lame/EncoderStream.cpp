@@ -1,5 +1,7 @@
 #include "EncoderStream.h"
 
+#include "Mp3Bitrates.h"
+
 #include <lame/lame.h>
 
 #include <cstring>
@@ -13,11 +15,13 @@ constexpr DWORD kMinBitrate = 8;
 constexpr DWORD kMinSampleRate = 8000;
 constexpr DWORD kMaxSampleRate = 192000;
 
-bool IsMp3Rate(DWORD rate)
+// The sample rate of the frames: the one asked for, else the input's where MP3 has it (0: the
+// encoder chooses).
+DWORD OutputRate(const BE_CONFIG& config)
 {
-    for (DWORD r : {8000u, 11025u, 12000u, 16000u, 22050u, 24000u, 32000u, 44100u, 48000u})
-        if (rate == r) return true;
-    return false;
+    const auto& r = config.format.LHV1;
+    if (r.dwReSampleRate) return r.dwReSampleRate;
+    return IsMp3SampleRate(r.dwSampleRate) ? r.dwSampleRate : 0;
 }
 
 // The record's checks; BE_ERR_SUCCESSFUL when the encoder can take it.
@@ -34,7 +38,10 @@ BE_ERR Check(const BE_CONFIG& config)
     // Only constant bitrate without presets is built: anything else would be ignored silently.
     bool cbr = !r.bEnableVBR && !r.bWriteVBRHeader && r.nPreset == LQP_NOPRESET;
     bool ratesKnown = r.dwSampleRate >= kMinSampleRate && r.dwSampleRate <= kMaxSampleRate &&
-                      (r.dwReSampleRate == 0 || IsMp3Rate(r.dwReSampleRate));
+                      (r.dwReSampleRate == 0 || IsMp3SampleRate(r.dwReSampleRate));
+    // A bitrate the frames of that rate cannot carry would be written as another one.
+    const DWORD out = ratesKnown ? OutputRate(config) : 0;
+    if (r.dwBitrate && out && !IsMp3Bitrate(out, r.dwBitrate)) bitrateKnown = false;
     if (!ratesKnown || !modeKnown || !bitrateKnown || !cbr || r.dwEmphasis > 3 ||
         (r.dwMpegVersion != MPEG1 && r.dwMpegVersion != MPEG2))
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
@@ -76,7 +83,8 @@ std::unique_ptr<EncoderStream> EncoderStream::Create(const BE_CONFIG& config, BE
     lame_set_num_channels(gf, stream->channels_);
     lame_set_mode(gf, Mode(r.nMode));
     lame_set_in_samplerate(gf, static_cast<int>(r.dwSampleRate));
-    if (r.dwReSampleRate) lame_set_out_samplerate(gf, static_cast<int>(r.dwReSampleRate));
+    // The frames keep the rate asked for: the encoder would otherwise lower it to suit the bitrate.
+    if (DWORD out = OutputRate(config)) lame_set_out_samplerate(gf, static_cast<int>(out));
     if (r.dwBitrate) lame_set_brate(gf, static_cast<int>(r.dwBitrate));
     lame_set_VBR(gf, vbr_off);
     lame_set_bWriteVbrTag(gf, 0);
@@ -86,7 +94,8 @@ std::unique_ptr<EncoderStream> EncoderStream::Create(const BE_CONFIG& config, BE
     lame_set_error_protection(gf, r.bCRC ? 1 : 0);
     lame_set_emphasis(gf, static_cast<int>(r.dwEmphasis));
     lame_set_disable_reservoir(gf, r.bNoRes ? 1 : 0);
-    if (lame_init_params(gf) < 0) {
+    // The encoder writes exactly the bitrate asked for, or the stream is refused.
+    if (lame_init_params(gf) < 0 || (r.dwBitrate && DWORD(lame_get_brate(gf)) != r.dwBitrate)) {
         *error = BE_ERR_INVALID_FORMAT_PARAMETERS;
         return nullptr;
     }

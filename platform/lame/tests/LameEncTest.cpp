@@ -37,6 +37,10 @@ TEST_F(LameEncTest, EncodesConstantBitrateFramesOfTheRequestedFormat)
         {48000, BE_MP3_MODE_JSTEREO, 192, 1, 0.5},  {32000, BE_MP3_MODE_MONO, 64, 1, 1.3},
         {22050, BE_MP3_MODE_JSTEREO, 64, 2, 0.9},   {16000, BE_MP3_MODE_MONO, 32, 2, 1.1},
         {11025, BE_MP3_MODE_STEREO, 32, 25, 0.6},   {8000, BE_MP3_MODE_MONO, 16, 25, 2.0},
+        // Each rate's extremes, written as asked whatever the channels.
+        {22050, BE_MP3_MODE_MONO, 128, 2, 0.9},     {24000, BE_MP3_MODE_MONO, 160, 2, 0.5},
+        {22050, BE_MP3_MODE_JSTEREO, 8, 2, 0.5},    {44100, BE_MP3_MODE_MONO, 32, 1, 0.7},
+        {48000, BE_MP3_MODE_MONO, 320, 1, 0.3},     {8000, BE_MP3_MODE_JSTEREO, 64, 25, 0.5},
     };
     for (const EncodeCase& c : cases) {
         SCOPED_TRACE(Name(c));
