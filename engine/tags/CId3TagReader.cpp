@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -31,23 +32,92 @@ CString Text(const BYTE* p, DWORD count)
     return CString(reinterpret_cast<const char*>(p), static_cast<int>(length));
 }
 
-// The value of a frame by the first letter of its id; only ISO-8859-1 texts are taken.
+// Text encodings of text and comment frames.
+constexpr BYTE kIso88591 = 0, kUtf16 = 1, kUtf16BigEndian = 2;
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xF0 | (code >> 18));
+        out += char(0x80 | ((code >> 12) & 0x3F));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 units up to the first zero unit, as UTF-8. Encoding 1 starts with its byte-order
+// mark (none: no text); encoding 2 is big-endian without one.
+CString Utf16Text(const BYTE* p, DWORD count, bool bigEndian)
+{
+    DWORD at = 0;
+    if (!bigEndian) {
+        if (count < 2 || !((p[0] == 0xFF && p[1] == 0xFE) || (p[0] == 0xFE && p[1] == 0xFF))) return CString();
+        bigEndian = p[0] == 0xFE;
+        at = 2;
+    }
+    auto unit = [&](DWORD i) { return char16_t(bigEndian ? (p[i] << 8 | p[i + 1]) : (p[i + 1] << 8 | p[i])); };
+    std::string text;
+    for (; at + 1 < count; at += 2) {
+        const char16_t u = unit(at);
+        if (u == 0) break;
+        if (u >= 0xD800 && u < 0xDC00 && at + 3 < count && unit(at + 2) >= 0xDC00 && unit(at + 2) < 0xE000) {
+            AppendUtf8(text, 0x10000 + (char32_t(u - 0xD800) << 10) + (unit(at + 2) - 0xDC00));
+            at += 2;
+        } else {
+            AppendUtf8(text, u >= 0xD800 && u < 0xE000 ? 0xFFFD : u);
+        }
+    }
+    return CString(text.c_str(), static_cast<int>(text.size()));
+}
+
+// A string of the encoding, up to its terminator; ISO-8859-1 bytes are taken as they stand.
+CString EncodedText(BYTE encoding, const BYTE* p, DWORD count)
+{
+    if (encoding == kIso88591) return Text(p, count);
+    return Utf16Text(p, count, encoding == kUtf16BigEndian);
+}
+
+// Where the string after a terminated one starts: past one zero byte, or past two on a
+// unit boundary in UTF-16; count when there is no terminator.
+DWORD AfterTerminator(BYTE encoding, const BYTE* p, DWORD count)
+{
+    if (encoding == kIso88591) {
+        const void* zero = std::memchr(p, 0, count);
+        return zero ? static_cast<DWORD>(static_cast<const BYTE*>(zero) - p) + 1 : count;
+    }
+    for (DWORD at = 0; at + 1 < count; at += 2)
+        if (p[at] == 0 && p[at + 1] == 0) return at + 2;
+    return count;
+}
+
+bool Readable(BYTE encoding) { return encoding == kIso88591 || encoding == kUtf16 || encoding == kUtf16BigEndian; }
+
+// The value of a frame by the first letter of its id. Texts in ISO-8859-1 and UTF-16 are
+// taken (the files the engine writes carry both); UTF-8 is not.
 CString FrameValue(char kind, const BYTE* data, DWORD size, bool genre)
 {
     switch (kind) {
     case 'T': {
-        if (size == 0 || data[0] != 0) return CString();
-        const CString text = Text(data + 1, size - 1);
+        if (size == 0 || !Readable(data[0])) return CString();
+        const CString text = EncodedText(data[0], data + 1, size - 1);
         return genre ? CId3TagReader::ResolveGenre(text) : text;
     }
     case 'C': {
-        if (size <= 4 || data[0] != 0) return CString();
+        if (size <= 4 || !Readable(data[0])) return CString();
         const BYTE* description = data + 4;
         const DWORD rest = size - 4;
-        const void* zero = std::memchr(description, 0, rest);
-        if (!zero) return CString();
-        const DWORD skipped = static_cast<DWORD>(static_cast<const BYTE*>(zero) - description) + 1;
-        return Text(description + skipped, rest - skipped);
+        const DWORD skipped = AfterTerminator(data[0], description, rest);
+        if (skipped >= rest) return CString();
+        return EncodedText(data[0], description + skipped, rest - skipped);
     }
     case 'W':
         return Text(data, size);

@@ -44,7 +44,7 @@ inline std::map<std::string, std::string> ProbeMedia(const std::filesystem::path
 {
     const std::string command = std::string("ffprobe -v error -select_streams ") + kind +
                                 ":0 -show_entries stream=codec_name,sample_rate,channels,width,height,avg_frame_rate"
-                                ":format=duration,format_name,bit_rate:format_tags=title,artist -of default=noprint_wrappers=1 '" +
+                                ":format=duration,format_name,bit_rate:format_tags=title,artist,album -of default=noprint_wrappers=1 '" +
                                 file.string() + "' 2>/dev/null";
     std::map<std::string, std::string> values;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);

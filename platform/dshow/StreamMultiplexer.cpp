@@ -14,6 +14,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/intreadwrite.h>
+#include <libavutil/opt.h>
 }
 
 #include <algorithm>
@@ -234,6 +235,9 @@ HRESULT CStreamMultiplexer::Open()
         Close();
         return E_FAIL;
     }
+    // ID3v2.3: its text frames are ISO-8859-1 where the text allows, else UTF-16, both of
+    // which the engine's own tag reader reads.
+    if (std::strcmp(m_kind.container, "mp3") == 0) av_opt_set_int(m_output->priv_data, "id3v2_version", 3, 0);
     for (size_t i = 0; i + 1 < PinCount(); ++i) {
         CBasePin* pin = PinAt(i);
         if (!pin->IsConnected()) continue;

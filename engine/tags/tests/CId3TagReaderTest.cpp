@@ -51,6 +51,18 @@ Bytes Text(const char* text)
     return Bytes(1, '\0') + text;
 }
 
+// A text in UTF-16, little- or big-endian, with or without its byte-order mark.
+Bytes Utf16(const std::u16string& text, bool bigEndian, bool mark)
+{
+    Bytes out;
+    if (mark) out += bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t u : text) {
+        const char high = char(u >> 8), low = char(u & 0xFF);
+        out += bigEndian ? Bytes{high, low} : Bytes{low, high};
+    }
+    return out;
+}
+
 Bytes Field(const std::string& text, size_t width)
 {
     Bytes out = text.substr(0, width);
@@ -137,6 +149,31 @@ TEST_F(Id3TagReaderTest, FrameValuesByKind)
     EXPECT_EQ(Value("WAR"), "http://example.org");
     EXPECT_EQ(Value("TT1"), "<none>");
     EXPECT_EQ(m_tags.GetValueCount(), 4);
+}
+
+TEST_F(Id3TagReaderTest, Utf16TextsAreReadAsUtf8)
+{
+    const struct {
+        const char* id;
+        const char* tag;
+        Bytes data;
+        const char* value;
+    } cases[] = {
+        {"TIT2", "TT2", Bytes(1, '\1') + Utf16(u"Caf\u00E9 \u2615", false, true), "Caf\xC3\xA9 \xE2\x98\x95"},
+        {"TPE1", "TP1", Bytes(1, '\1') + Utf16(u"\u00C5se", true, true) + Bytes(2, '\0') + "rest", "\xC3\x85se"},
+        {"TALB", "TAL", Bytes(1, '\2') + Utf16(u"Big", true, false), "Big"},
+        // A pair of surrogates is one character; a lone one is no character.
+        {"TCOM", "TCM", Bytes(1, '\1') + Utf16(u"\U0001D11E\xD834", false, true), "\xF0\x9D\x84\x9E\xEF\xBF\xBD"},
+        // Without its byte-order mark encoding 1 holds no text; UTF-8 is not read.
+        {"TPE2", "TP2", Bytes(1, '\1') + Utf16(u"none", false, false), ""},
+        {"TIT3", "TT3", Bytes(1, '\3') + "utf-8", ""},
+        {"COMM", "COM", Bytes{1, 'e', 'n', 'g'} + Utf16(u"d", false, true) + Bytes(2, '\0') + Utf16(u"n\u00F6te", true, true),
+         "n\xC3\xB6te"},
+    };
+    Bytes frames;
+    for (const auto& c : cases) frames += Frame3(c.id, c.data);
+    ReadBytes(Tag2(3, frames));
+    for (const auto& c : cases) EXPECT_EQ(Value(c.tag), c.value) << c.id;
 }
 
 TEST_F(Id3TagReaderTest, WalkEndsAtZeroSizeOrOverrun)

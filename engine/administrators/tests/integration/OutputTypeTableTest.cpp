@@ -13,6 +13,9 @@
 // (DevicePresetConversionTest), 250 and 251 with video (WindowsMediaRoadTest).
 // 1700 Images (a folder of files) and 1800 FTP upload (a server) are on ImageRoadTest's road.
 #include "CDirectShowSystem2.h"
+#include "CId3TagReader.h"
+#include "CNamedValue.h"
+#include "CTagMaps.h"
 #include "CTargetConversion.h"
 #include "CTargetDecisions.h"
 #include "CVideoCodecsInfo.h"
@@ -36,6 +39,8 @@ namespace {
 
 constexpr double kClipSeconds = 10;
 constexpr int kErrorText = 10030;  // the text of the error dialog
+// A tag in no single-byte script.
+constexpr const char* kAlbum = "Caf\xC3\xA9 \xE2\x98\x95 \xD0\x9C\xD0\xB8\xD1\x80";
 constexpr double kClipRate = 25;
 
 enum EInput { kSpeech, kClip };
@@ -58,6 +63,7 @@ struct SOutputCase {
     const char* video = "";
     const char* rate = "44100";
     const char* channels = "2";
+    long kilobits = 0;  // the bitrate asked for and found (0: the codec's usual one, not checked)
     // A type refused on purpose: the job ends at creation with this text, after telling the
     // user this (none: nothing is told).
     const char* refused = nullptr;
@@ -69,7 +75,13 @@ struct SOutputCase {
 
 const SOutputCase kAudioTypes[] = {
     {.name = "Wav", .type = 500, .extension = "wav", .format = "wav", .audio = "pcm_s16le"},
-    {.name = "Mp3", .type = 350, .extension = "mp3", .audioCodec = "Lame_enc.dll", .format = "mp3", .audio = "mp3"},
+    {.name = "Mp3", .type = 350, .extension = "mp3", .audioCodec = "Lame_enc.dll", .format = "mp3", .audio = "mp3",
+     .kilobits = 128},
+    // Rates MPEG-2 frames carry, written as asked.
+    {.name = "Mp3At22kMono", .type = 350, .extension = "mp3", .audioCodec = "Lame_enc.dll", .format = "mp3",
+     .audio = "mp3", .rate = "22050", .channels = "1", .kilobits = 128},
+    {.name = "Mp3At16kLow", .type = 350, .extension = "mp3", .audioCodec = "Lame_enc.dll", .format = "mp3",
+     .audio = "mp3", .rate = "16000", .kilobits = 8},
     {.name = "AviAudio", .type = 100, .extension = "avi", .audioCodec = "Lame_enc.dll", .format = "avi",
      .audio = "mp3"},
     {.name = "Mka", .type = 1200, .extension = "mka", .audioCodec = "Lame_enc.dll", .format = "matroska,webm",
@@ -210,6 +222,7 @@ protected:
         AddCodec(*CVideoCodecsInfo::sInfo, "GIF", CLSID_GifImageEncoder, {1700, 1800, 1600});
         AddCodec(*CVideoCodecsInfo::sInfo, "Theora Video", CLSID_TheoraVideoEncoder, {1100});
         AddCodec("Lame_enc.dll", CLSID_Mp3AudioEncoder, {130});
+        m_tags.AddValue("TAL", kAlbum);
     }
     void TearDown() override
     {
@@ -241,6 +254,8 @@ protected:
         output.height = c.height;
         output.tvType = c.tvType;
         output.sampleRate = std::strtoul(c.rate, nullptr, 10);
+        output.channels = static_cast<unsigned short>(std::atoi(c.channels));
+        if (c.kilobits) output.audioBitrate = c.kilobits * 1000;
         output.path = m_dir / "out" / (std::string(c.name) + "." + c.extension);
         if (c.family < 0) return output;
         UTargetPresets::Add(m_presets, UTargetPresets::EFamily(c.family));
@@ -305,6 +320,7 @@ protected:
     std::unique_ptr<CWindowsMediaSystem2> m_windowsMedia;
     std::unique_ptr<CVideoCodecsInfo> m_videoCodecs;
     CTargetDecisions m_presets;
+    CTagMaps m_tagMaps;  // the tag reader's frame names
     CTargetConversion* m_preset = nullptr;
     CString m_audioName, m_videoName, m_profile;
 };
@@ -349,6 +365,21 @@ TEST_P(OutputTypeTable, WritesAFileFfmpegDecodesAsTheRowPromises)
     // alone is counted by its frames below.
     if (*c.audio) {
         EXPECT_NEAR(std::atof(ProbedValue(probed, "duration").c_str()), file.duration, 0.1) << output.path;
+    }
+    // A constant bitrate: the file's size over its length, the tags aside.
+    if (c.kilobits) {
+        EXPECT_NEAR(std::atof(ProbedValue(probed, "bit_rate").c_str()), c.kilobits * 1000.0, c.kilobits * 50.0 + 1000);
+    }
+    // What the engine writes into an MP3 its own tag reader reads back, in any script.
+    if (output.type == 350) {
+        CMediaTags read;
+        CId3TagReader(output.path.string().c_str()).Read(read);
+        for (const char* tag : {"TT2", "TP1", "TAL"}) {
+            const CNamedValue* value = read.FindValue(tag);
+            const std::string got = value ? std::string(value->GetValue()) : "<none>";
+            EXPECT_EQ(got, std::string(m_tags.FindValue(tag)->GetValue())) << tag;
+        }
+        EXPECT_EQ(ProbedValue(ProbeMedia(output.path), "album"), kAlbum);
     }
 
     SDecodedMedia decoded;
