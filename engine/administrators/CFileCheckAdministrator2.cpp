@@ -7,6 +7,8 @@
 #include "CSplitterFilter.h"
 #include "UFileUtils.h"
 
+#include <utility>
+
 CFileCheckAdministrator2::~CFileCheckAdministrator2()
 {
     Release();
@@ -37,6 +39,22 @@ bool CFileCheckAdministrator2::CreateProcessingOutputFilters()
 {
     if (!m_processingOutput) SetProcessingOutputFilters(new CDecodingTestOutputFilters2(m_graph));
     return true;
+}
+
+void CFileCheckAdministrator2::ReachStop()
+{
+    m_reachedEnd = true;
+}
+
+// The seeker is the file's own stream, which goes back to its start when stopped: after a
+// completion it is put back where the file ended.
+bool CFileCheckAdministrator2::Stop()
+{
+    double end = 0;
+    const bool reached = std::exchange(m_reachedEnd, false) && m_graph && m_graph->GetDuration(end);
+    const bool stopped = CDirectShowAdministrator2::Stop();
+    if (reached) m_graph->SetPosition(end);
+    return stopped;
 }
 
 void CFileCheckAdministrator2::Reset()

@@ -15,6 +15,9 @@ public:
     bool ConnectInput() override;
     bool CreateProcessingOutputFilters() override;
     void Reset() override;
+    // A completion stops the graph where it ended.
+    void ReachStop() override;
+    bool Stop() override;
 
     void SetFilePath(const char* path) { m_filePath = path ? path : ""; }
     const CString& GetFilePath() const { return m_filePath; }
@@ -31,4 +34,5 @@ protected:
     std::vector<std::string> m_multiFilePaths;
     long long m_start = 0;
     long long m_end = 0;
+    bool m_reachedEnd = false;
 };

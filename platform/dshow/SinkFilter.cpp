@@ -2,6 +2,8 @@
 
 #include "dshow/BasePin.h"
 
+#include <utility>
+
 const CLSID CLSID_NullRenderer = {0x100F7C92, 0x9599, 0x4284, {0xA6, 0xCE, 0x8F, 0xFC, 0xAE, 0x21, 0x16, 0x16}};
 
 const CLSID CLSID_UntimedRenderer = {0x31D5A96B, 0x93FD, 0x453F, {0x91, 0x20, 0x8B, 0x77, 0x6D, 0x46, 0xD8, 0xEA}};
@@ -13,7 +15,37 @@ HRESULT CSinkFilter::OnStop()
     std::lock_guard lock(m_endLock);
     m_ended.clear();
     m_reported = false;
+    m_running = false;
+    m_held = false;
     return S_OK;
+}
+
+HRESULT CSinkFilter::Pause()
+{
+    {
+        std::lock_guard lock(m_endLock);
+        m_running = false;
+    }
+    return CBaseFilter::Pause();
+}
+
+HRESULT CSinkFilter::Run(REFERENCE_TIME start)
+{
+    HRESULT hr = CBaseFilter::Run(start);
+    if (FAILED(hr)) return hr;
+    bool held = false;
+    {
+        std::lock_guard lock(m_endLock);
+        m_running = true;
+        held = std::exchange(m_held, false);
+    }
+    if (held) NotifyComplete();
+    return hr;
+}
+
+void CSinkFilter::NotifyComplete()
+{
+    NotifyEvent(EC_COMPLETE, S_OK, reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this)));
 }
 
 HRESULT CSinkFilter::EndOfStream(CBasePin* pin)
@@ -29,10 +61,19 @@ HRESULT CSinkFilter::EndOfStream(CBasePin* pin)
         m_reported = true;
     }
     HRESULT hr = OnAllEnded();
-    if (FAILED(hr))
+    if (FAILED(hr)) {
         NotifyEvent(EC_ERRORABORT, hr, 0);
-    else
-        NotifyEvent(EC_COMPLETE, S_OK, reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this)));
+        return S_OK;
+    }
+    {
+        // As a renderer does, the completion waits for the graph to run.
+        std::lock_guard lock(m_endLock);
+        if (!m_running) {
+            m_held = true;
+            return S_OK;
+        }
+    }
+    NotifyComplete();
     return S_OK;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The last filter of a chain (renderer or writer): it tells the graph that it has
-// finished once every connected input has seen the end of its stream.
+// finished once every connected input has seen the end of its stream and the graph runs;
+// an end reached while paused is told when the graph runs again.
 #include "dshow/BaseFilter.h"
 
 #include <set>
@@ -9,6 +10,8 @@ class CSinkFilter : public CBaseFilter {
 public:
     explicit CSinkFilter(REFCLSID clsid);
     HRESULT EndOfStream(CBasePin* pin) override;
+    HRESULT Pause() override;
+    HRESULT Run(REFERENCE_TIME start) override;
 
 protected:
     HRESULT OnStop() override;
@@ -18,8 +21,12 @@ protected:
 
 private:
     std::mutex m_endLock;
+    void NotifyComplete();
+
     std::set<CBasePin*> m_ended;
     bool m_reported = false;
+    bool m_running = false;
+    bool m_held = false;  // the end was reached while not running
 };
 
 // Takes whatever it is given and drops it.

@@ -8,6 +8,7 @@
 #include "dshow/PcmConverterFilter.h"
 #include "win32/audio/WaveFormat.h"
 #include "dshow/WideText.h"
+#include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/MessageQueue.h"
 #include "win32/audio/WaveOut.h"
 #include "win32/windowing/Window.h"
@@ -177,6 +178,24 @@ TEST_F(GraphTest, RunDeliversEverythingAndCompletesOnce)
     ASSERT_EQ(control->Run(), S_OK);
     EXPECT_EQ(NextEvent(), EC_COMPLETE);
     EXPECT_EQ(sink->bytes, 5 * 1600);
+}
+
+TEST_F(GraphTest, AStreamThatEndsWhilePausedCompletesOnceTheGraphRuns)
+{
+    auto* source = Add(new CTestSource(1, false), u"Source");
+    auto* sink = Add(new CTestSink, u"Sink");
+    ASSERT_EQ(graph->ConnectDirect(Pin(source, u"Out"), Pin(sink, u"In"), nullptr), S_OK);
+    // Paused, the source prerolls its one block and its end reaches the sink.
+    ASSERT_EQ(control->Pause(), S_OK);
+    ASSERT_TRUE(MvPumpUntil([&] { return sink->ended.load(); }, 5000));
+    EXPECT_EQ(NextEvent(200), 0) << "no completion while paused";
+    ASSERT_EQ(control->Run(), S_OK);
+    EXPECT_EQ(NextEvent(), EC_COMPLETE);
+    EXPECT_EQ(NextEvent(50), 0);
+    // Paused and run again after the end: nothing more to tell.
+    ASSERT_EQ(control->Pause(), S_OK);
+    ASSERT_EQ(control->Run(), S_OK);
+    EXPECT_EQ(NextEvent(50), 0);
 }
 
 TEST_F(GraphTest, CompletionWaitsForEveryRenderer)

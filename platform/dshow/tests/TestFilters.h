@@ -5,6 +5,7 @@
 #include "dshow/PushSource.h"
 #include "dshow/SinkFilter.h"
 
+#include <atomic>
 #include <vector>
 
 inline const GUID MEDIASUBTYPE_TestPacked = {0x5E1F0001, 0x0000, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 1}};
@@ -112,4 +113,12 @@ public:
     std::mutex m_lock;
     std::vector<REFERENCE_TIME> starts;
     LONGLONG bytes = 0;
+    std::atomic<bool> ended{false};  // every input has seen its stream's end
+
+protected:
+    HRESULT OnAllEnded() override
+    {
+        ended = true;
+        return S_OK;
+    }
 };

@@ -2,12 +2,15 @@
 // generic file source and a splitter read has no source id, and the player then takes the
 // engine's default source, which must open it too.
 #include "../../../tests/EngineTestMedia.h"
+#include "CDirectShowGraph.h"
+#include "CDirectShowWindow.h"
 #include "CFileCheckAdministrator2.h"
 #include "CFilePlaybackAdministrator2.h"
 #include "StDirectShow.h"
 #include "UMediaFileInfo.h"
 #include "win32/TestHome.h"
 #include "win32/windowing/MessageLoop.h"
+#include "win32/windowing/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +26,16 @@ class CCompletion : public CListener {
 public:
     bool ListenToMessage(long message, const void* p, const void* q) override
     {
-        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++ends;
+        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) {
+            ++ends;
+            // Where the graph is as the completion is told.
+            auto* administrator = static_cast<const CDirectShowAdministrator2*>(p);
+            if (CDirectShowGraph* graph = administrator ? administrator->GetGraph() : nullptr) graph->GetPosition(position);
+        }
         return CListener::ListenToMessage(message, p, q);
     }
     int ends = 0;
+    double position = -1;
 };
 
 class DefaultSourcePlaybackTest : public ::testing::Test {
@@ -69,6 +78,31 @@ TEST_F(DefaultSourcePlaybackTest, ProbedWavMp3AndAviFilesPlayThroughTheDefaultSo
         player.RemoveListener(&completion);
         player.Release();
     }
+}
+
+TEST_F(DefaultSourcePlaybackTest, AFileCheckRunToItsEndStaysAtItsEnd)
+{
+    const fs::path wav = fs::path(home.Path()) / "short.wav";
+    WriteToneWav(wav, 22050, 0.5);
+    // The graph's events reach the administrator through its window.
+    CDirectShowWindow window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "check", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
+    CFileCheckAdministrator2 check;
+    check.SetVideoWindow(&window);
+    check.SetFilePath(wav.string().c_str());
+    ASSERT_TRUE(check.Create()) << check.GetErrorText();
+    CCompletion completion;
+    check.AddListener(&completion);
+    ASSERT_TRUE(check.Play()) << check.GetErrorText();
+    ASSERT_TRUE(MvPumpUntil([&] { return completion.ends > 0; }, 60000));
+    EXPECT_EQ(completion.ends, 1);
+    EXPECT_NEAR(completion.position, 0.5, 0.01);
+    double position = -1;
+    ASSERT_TRUE(check.GetGraph()->GetPosition(position));
+    EXPECT_NEAR(position, 0.5, 0.01);
+    check.RemoveListener(&completion);
+    check.Release();
+    window.DestroyWindow();
 }
 
 } // namespace
