@@ -16,7 +16,7 @@ const CLSID CLSID_AudioRechanneler = {0xB7860F7B, 0x659A, 0x462F, {0x97, 0xEA, 0
 
 namespace {
 
-constexpr DWORD kRates[] = {8000, 11025, 16000, 22050, 32000, 44100, 48000};
+constexpr DWORD kRates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
 constexpr WORD kChannels[] = {2, 1};
 constexpr WORD kBits[] = {16, 8};
 constexpr int kOffered = int(std::size(kRates) * std::size(kChannels) * std::size(kBits));

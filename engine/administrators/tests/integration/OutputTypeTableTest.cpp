@@ -3,9 +3,7 @@
 // is opened and decoded with FFmpeg and held against what its row promises. Types refused on
 // purpose are refused with their text.
 //
-// Not here: 2040 SWF, whose files state no duration (MpegRoadTest reads its pictures); the
-// preset "MPEG-4 for PSP, 320 x 240", whose sound is written at the clip's 44.1 kHz, not the
-// preset's 24 kHz (a writer fed raw sound takes the rate the chain's last stage offers).
+// Not here: 2040 SWF, whose files state no duration (MpegRoadTest reads its pictures).
 //
 // Still to come (rows join the table when their writers are built): the preset "WMV for Zune,
 // up to 320 x 240". Held elsewhere: 610 and 611 in NTSC (QuickTimeVideoRoadTest), 640 with
@@ -156,6 +154,8 @@ const SOutputCase kVideoTypes[] = {
 const SOutputCase kPresets[] = {
     {.name = "iPodAudio", .input = kSpeech, .format = "mov,mp4,m4a,3gp,3g2,mj2", .audio = "aac",
      .family = UTargetPresets::kIPod, .media = kMediaTypeAudio},
+    {.name = "PspVideo", .input = kClip, .format = "mov,mp4,m4a,3gp,3g2,mj2", .audio = "aac", .video = "mpeg4",
+     .family = UTargetPresets::kPsp, .media = kMediaTypeVideo},
     {.name = "PspAudio", .input = kSpeech, .format = "mp3", .audio = "mp3", .family = UTargetPresets::kPsp,
      .media = kMediaTypeAudio},
     {.name = "PmcAudio", .input = kSpeech, .format = "asf", .audio = "wmav2", .family = UTargetPresets::kPmc,
