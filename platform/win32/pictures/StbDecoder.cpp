@@ -62,14 +62,19 @@ bool JpegTablesSound(const uint8_t* data, size_t size)
 }
 
 // stb_image gathers a PNG's data chunks into a buffer it takes only on the first non-empty
-// one, and copies an empty first chunk from a null buffer; such files are refused here.
+// one, and copies an empty first chunk from a null buffer; it also sizes that buffer by what
+// a data chunk announces before reading it. Such files are refused here.
 bool PngDataSound(const uint8_t* data, size_t size)
 {
     size_t pos = 8;
+    bool first = true;
     while (pos + 8 <= size) {
         uint32_t length = ReadBe32(data + pos);
-        if (std::memcmp(data + pos + 4, "IDAT", 4) == 0) return length != 0;
-        if (length > size - pos - 8) return true; // stb reports the truncation itself
+        const bool isData = std::memcmp(data + pos + 4, "IDAT", 4) == 0;
+        // stb reports the truncation of other chunks itself.
+        if (length > size - pos - 8) return !isData;
+        if (isData && first && length == 0) return false;
+        first = first && !isData;
         pos += 8 + size_t(length) + 4;
     }
     return true;

@@ -19,6 +19,10 @@ std::string DataPath(const char* name)
 
 void Put16(std::vector<uint8_t>& b, uint32_t v) { b.push_back(v & 0xFF), b.push_back((v >> 8) & 0xFF); }
 void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
+void Put32Be(std::vector<uint8_t>& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (24 - 8 * i));
+}
 
 // A BMP file around a DIB header, its table and its pixel bytes.
 std::vector<uint8_t> Bmp(const std::vector<uint8_t>& dib, size_t headerAndTable)
@@ -227,6 +231,10 @@ TEST(Picture, BadInputFailsClearly)
     std::vector<uint8_t> rleBomb = Bmp(InfoHeader(5760, 5760, 8, BI_RLE8, 1), 44);
     for (int run = 0; run < 79; ++run) rleBomb.insert(rleBomb.end(), {255, 0});
     rleBomb.insert(rleBomb.end(), {0, 1});
+    // A data chunk announcing a gigabyte in a file of a few hundred bytes.
+    std::vector<uint8_t> hugeData = png;
+    Put32Be(hugeData, size_t(std::search(png.begin(), png.end(), std::begin(idat), std::end(idat)) - png.begin()) - 4,
+            0x40000000);
     std::vector<uint8_t> rleNoEnd = Bmp(InfoHeader(4, 4, 8, BI_RLE8, 1), 44);
     rleNoEnd.insert(rleNoEnd.begin() + 54, {0, 0, 0, 0});
     struct Case { const char* what; std::vector<uint8_t> bytes; PictureError expected; };
@@ -243,6 +251,7 @@ TEST(Picture, BadInputFailsClearly)
         {"jpeg header only", jpeg, PictureError::Malformed},
         {"rle without end", rleNoEnd, PictureError::Truncated},
         {"218-byte rle announcing 33 million pixels", rleBomb, PictureError::Truncated},
+        {"png data chunk announcing a gigabyte", hugeData, PictureError::Malformed},
     };
     for (const Case& c : cases) {
         PictureError error = PictureError::None;
