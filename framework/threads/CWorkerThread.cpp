@@ -29,7 +29,7 @@ HWND CWorkerThread::GetThreadWindow()
     return Window().GetWindow();
 }
 
-bool CWorkerThread::HandleWindowMessage(void*, HWND, UINT message, WPARAM wParam, LPARAM lParam,
+bool CWorkerThread::HandleWindowMessage(void*, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result)
 {
     if (message != kWorkerUpdateWindowMessage && message != kWorkerFinishWindowMessage &&
@@ -40,8 +40,13 @@ bool CWorkerThread::HandleWindowMessage(void*, HWND, UINT message, WPARAM wParam
     if (!worker || worker->m_stopping.load()) return true;
     if (message == kWorkerUpdateWindowMessage)
         worker->UpdateSelf();
-    else if (message == kWorkerFinishWindowMessage)
+    else if (message == kWorkerFinishWindowMessage) {
         worker->FinishSelf();
+        // The finish is handled inside this thread's wait for messages, which returns only
+        // for a posted one: without it the idle pass that offers the ended job's commands
+        // again waits for the user's next move.
+        PostMessageA(hwnd, WM_NULL, 0, 0);
+    }
     else
         worker->Broadcast(static_cast<long>(wParam), worker, nullptr);
     return true;

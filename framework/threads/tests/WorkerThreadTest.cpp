@@ -238,4 +238,28 @@ TEST_F(WorkerThreadTest, CancelReachesTheJob)
     EXPECT_TRUE(job.sawCancel.load());
 }
 
+TEST_F(WorkerThreadTest, AFinishHandledInsideAWaitForMessagesLeavesTheLoopAMessage)
+{
+    // A loop waiting in GetMessage handles the sent finish inside that wait and returns only
+    // for a posted message: without one, its idle pass (which updates the commands the end
+    // changed) waits for the user's next move.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Job job;
+    job.SetAutoDelete(false);
+    job.quiet = true;
+    Recorder recorder;
+    job.AddListener(&recorder);
+    ASSERT_TRUE(job.Execute(1));
+    constexpr UINT kNoMessage = 0xBFFF;   // a filter nothing posted matches: only the sent finish is handled
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (recorder.Count(kWorkerFinishedMessage) == 0 && std::chrono::steady_clock::now() < deadline) {
+        PeekMessageA(&msg, nullptr, kNoMessage, kNoMessage, PM_NOREMOVE);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(recorder.Count(kWorkerFinishedMessage), 1);
+    EXPECT_TRUE(GetQueueStatus(QS_POSTMESSAGE) & QS_POSTMESSAGE) << "the finish leaves the waiting loop a posted message";
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
 } // namespace
