@@ -5,19 +5,16 @@
 // peak memory for 10 and 60 minutes.
 #include "CAudioCodecInfo.h"
 #include "CAudioCodecsInfo.h"
+#include "BenchConversion.h"
 #include "CDirectShowWindow.h"
-#include "CFileCheckAdministrator2.h"
-#include "CFileInputFilters2.h"
 #include "CFileOutputFilters2.h"
 #include "CFormatTypes.h"
-#include "CListener.h"
 #include "CMediaTags.h"
 #include "CVideoCodecInfo.h"
 #include "CVideoCodecsInfo.h"
 #include "StDirectShow.h"
 #include "StQuickTime.h"
 #include "StQuickTimeLoader.h"
-#include "UMediaFileInfo.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
 #include "win32/TestHome.h"
@@ -44,69 +41,16 @@ namespace {
 
 fs::path gDir;
 
-// What the file check found, handed to the conversion as the user interface hands it.
-struct SProbedFile {
-    fs::path path;
-    GUID inputId = GUID_NULL;
-    GUID splitters[4] = {};
-    bool chainSplitter = false;
-    double duration = 0;
-    bool video = false;
-    unsigned long sampleRate = 0;
-    unsigned short channels = 0, bits = 0;
-    unsigned short width = 0, height = 0;
-    double frameRate = 0;
-};
-
-bool Probe(const fs::path& path, SProbedFile& file)
-{
-    CFileCheckAdministrator2 check;
-    check.SetFilePath(path.string().c_str());
-    if (!check.Create()) return false;
-    file.path = path;
-    bool ok = UMediaFileInfo::GetFileFormat(&check, &file.inputId, &file.splitters[0], &file.splitters[1],
-                                            &file.splitters[2], &file.splitters[3], &file.chainSplitter,
-                                            &file.duration);
-    GUID subtype{}, decoder{}, decoder2{};
-    unsigned long code = 0;
-    bool plain = false;
-    ok = ok && UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
-                                                     file.sampleRate, file.channels, file.bits);
-    double aspect = 0;
-    file.video = UMediaFileInfo::GetVideoTrackCount(&check) > 0 &&
-                 UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, file.width,
-                                                       file.height, file.frameRate, aspect);
-    check.Release();
-    return ok;
-}
-
 // One conversion job: the probed file in, an AVI, MP3 or M4A file out.
-class CConversionAdministrator : public CDirectShowAdministrator2 {
+class CConversionAdministrator : public CBenchConversion {
 public:
-    CConversionAdministrator(const SProbedFile& file, const fs::path& out) : m_file(file), m_out(out) {}
-    ~CConversionAdministrator() override { Release(); }
+    using CBenchConversion::CBenchConversion;
 
-    bool CreateInputFilters() override
-    {
-        auto* input = new CFileInputFilters2(m_graph);
-        input->SetFilePath(m_file.path.string().c_str());
-        input->SetInputId(m_file.inputId);
-        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_file.splitters[i], i);
-        input->SetChainSplitter(m_file.chainSplitter);
-        SetInputFilters(input);
-        return true;
-    }
-    bool ConnectInput() override
-    {
-        if (!CDirectShowAdministrator2::ConnectInput()) return false;
-        static_cast<CFileInputFilters2*>(m_input)->ReconnectSeeker();
-        return true;
-    }
     bool CreateProcessingOutputFilters() override
     {
         auto* set = new CFileOutputFilters2(m_graph);
         const bool m4a = m_out.extension() == ".m4a";
-        set->SetSplitterType(m_file.video ? 100 : m4a ? 640 : 350);
+        set->SetSplitterType(m_clip.video ? 100 : m4a ? 640 : 350);
         // The MPEG-4 exporter's own sound format is AAC.
         set->SetAudioCodecName(m4a ? "" : "Lame_enc.dll", "");
         set->SetAudioSampleRate(44100);
@@ -115,21 +59,21 @@ public:
         set->SetAudioQualityMode(2);
         set->SetAudioBitrate(128000);
         set->SetAudioRegulateTimecode(false);
-        set->SetAudioInSampleRate(m_file.sampleRate);
-        set->SetAudioInChannel(m_file.channels);
-        set->SetAudioInBitsPerSample(m_file.bits);
+        set->SetAudioInSampleRate(m_clip.sampleRate);
+        set->SetAudioInChannel(m_clip.channels);
+        set->SetAudioInBitsPerSample(m_clip.bits);
         set->SetWantsAudio(true);
         set->SetPickAudio(true, 0);
-        set->SetWantsVideo(m_file.video);
-        if (m_file.video) {
+        set->SetWantsVideo(m_clip.video);
+        if (m_clip.video) {
             set->SetPickVideo(true, 0);
             set->SetVideoCodecName("MPEG-4 Video", "");
-            set->SetVideoInWidth(m_file.width);
-            set->SetVideoInHeight(m_file.height);
-            set->SetVideoInFrameRate(m_file.frameRate);
-            set->SetVideoWidth(m_file.width);
-            set->SetVideoHeight(m_file.height);
-            set->SetVideoFrameRate(m_file.frameRate);
+            set->SetVideoInWidth(m_clip.width);
+            set->SetVideoInHeight(m_clip.height);
+            set->SetVideoInFrameRate(m_clip.frameRate);
+            set->SetVideoWidth(m_clip.width);
+            set->SetVideoHeight(m_clip.height);
+            set->SetVideoFrameRate(m_clip.frameRate);
             set->SetVideoBitrate(kVideoBitrate);
             set->SetVideoRegulateTimecode(false);
         }
@@ -140,22 +84,6 @@ public:
     }
 
     static constexpr unsigned long kVideoBitrate = 1000000;
-
-private:
-    SProbedFile m_file;
-    fs::path m_out;
-};
-
-class CEndCounter : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
-        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int completions = 0;
-    int aborts = 0;
 };
 
 // The engine's state for one process: COM, the tables and the codec rows of the start-up check.
@@ -187,17 +115,9 @@ struct SEngine {
 // Probes and converts one file through the administrators; false when the job failed.
 bool EngineConvert(SEngine& engine, const fs::path& in, const fs::path& out)
 {
-    SProbedFile file;
-    if (!Probe(in, file)) return false;
-    CConversionAdministrator admin(file, out);
-    admin.SetVideoWindow(&engine.window);
-    CEndCounter counter;
-    admin.AddListener(&counter);
-    bool ok = admin.Create() && admin.Play() &&
-              MvPumpUntil([&] { return counter.completions > 0; }, 3600 * 1000) && counter.aborts == 0;
-    admin.RemoveListener(&counter);
-    admin.Release();
-    return ok && fs::exists(out);
+    SBenchClip clip;
+    if (!ProbeBenchClip(in, clip) || !clip.audio) return false;
+    return CConversionAdministrator(clip, out).RunToEnd(engine.window) && fs::exists(out);
 }
 
 // The tool's arguments for the same job: MP3 at 128 kbit/s, AAC at 128 kbit/s in M4A, or

@@ -2,16 +2,13 @@
 // administrators and with the ffmpeg tool asked for the same output (same size and rate, the
 // GIF encoder's fixed 3-3-2 palette, looping), run by run with the sides alternating. Each
 // side is timed from the same start: the clip on disk, nothing probed or opened yet.
+#include "BenchConversion.h"
 #include "CDirectShowWindow.h"
-#include "CFileCheckAdministrator2.h"
-#include "CFileInputFilters2.h"
 #include "CFileOutputFilters2.h"
 #include "CFormatTypes.h"
-#include "CListener.h"
 #include "CVideoCodecInfo.h"
 #include "CVideoCodecsInfo.h"
 #include "StDirectShow.h"
-#include "UMediaFileInfo.h"
 #include "dshow/images/ImageIds.h"
 #include "win32/TestHome.h"
 #include "win32/windowing/MessageLoop.h"
@@ -33,44 +30,11 @@ namespace {
 
 constexpr int kWidth = 320, kHeight = 240, kRate = 25, kSeconds = 20, kRuns = 5;
 
-// The clip as the file check reads it.
-struct SClip {
-    fs::path path;
-    GUID inputId = GUID_NULL;
-    GUID splitters[4] = {};
-    bool chainSplitter = false;
-};
-
-bool Probe(const fs::path& path, SClip& clip)
-{
-    CFileCheckAdministrator2 check;
-    check.SetFilePath(path.string().c_str());
-    if (!check.Create()) return false;
-    clip.path = path;
-    double duration = 0;
-    const bool ok = UMediaFileInfo::GetFileFormat(&check, &clip.inputId, &clip.splitters[0], &clip.splitters[1],
-                                                  &clip.splitters[2], &clip.splitters[3], &clip.chainSplitter,
-                                                  &duration);
-    check.Release();
-    return ok;
-}
-
 // The clip's video to an animated GIF at its own size and rate.
-class CGifAdministrator : public CDirectShowAdministrator2 {
+class CGifAdministrator : public CBenchConversion {
 public:
-    CGifAdministrator(const SClip& clip, const fs::path& out) : m_clip(clip), m_out(out) {}
-    ~CGifAdministrator() override { Release(); }
+    using CBenchConversion::CBenchConversion;
 
-    bool CreateInputFilters() override
-    {
-        auto* input = new CFileInputFilters2(m_graph);
-        input->SetFilePath(m_clip.path.string().c_str());
-        input->SetInputId(m_clip.inputId);
-        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_clip.splitters[i], i);
-        input->SetChainSplitter(m_clip.chainSplitter);
-        SetInputFilters(input);
-        return true;
-    }
     bool CreateProcessingOutputFilters() override
     {
         auto* set = new CFileOutputFilters2(m_graph);
@@ -92,37 +56,13 @@ public:
         SetProcessingOutputFilters(set);
         return true;
     }
-
-private:
-    SClip m_clip;
-    fs::path m_out;
-};
-
-class CEndCounter : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
-        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int completions = 0;
-    int aborts = 0;
 };
 
 bool EngineGif(CDirectShowWindow& window, const fs::path& in, const fs::path& out)
 {
-    SClip clip;
-    if (!Probe(in, clip)) return false;
-    CGifAdministrator admin(clip, out);
-    admin.SetVideoWindow(&window);
-    CEndCounter counter;
-    admin.AddListener(&counter);
-    const bool ok = admin.Create() && admin.Play() &&
-                    MvPumpUntil([&] { return counter.completions > 0; }, 600 * 1000) && counter.aborts == 0;
-    admin.RemoveListener(&counter);
-    admin.Release();
-    return ok && fs::file_size(out) > 0;
+    SBenchClip clip;
+    if (!ProbeBenchClip(in, clip) || !CGifAdministrator(clip, out).RunToEnd(window)) return false;
+    return fs::file_size(out) > 0;
 }
 
 bool FfmpegGif(const fs::path& in, const fs::path& out)

@@ -4,14 +4,11 @@
 // 192 kbit/s, 44.1 kHz stereo). The two sides alternate run by run; each is timed from the
 // same start: the engine's set-up inside its timer, ffmpeg as a fresh process. Prints both
 // medians, their ratio, the load averages around the runs and the build type.
+#include "BenchConversion.h"
 #include "CDirectShowWindow.h"
-#include "CFileCheckAdministrator2.h"
-#include "CFileInputFilters2.h"
 #include "CFileOutputFilters2.h"
 #include "CFormatTypes.h"
-#include "CListener.h"
 #include "StDirectShow.h"
-#include "UMediaFileInfo.h"
 #include "win32/TestHome.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/Window.h"
@@ -34,61 +31,10 @@ constexpr unsigned long kVideoBitrate = 2000000;
 constexpr unsigned long kAudioBitrate = 192000;
 constexpr int kRounds = 5;
 
-// The probed clip, handed to the conversion as the user interface hands it.
-struct SClip {
-    fs::path path;
-    GUID inputId = GUID_NULL;
-    GUID splitters[4] = {};
-    bool chainSplitter = false;
-    double duration = 0;
-    unsigned long sampleRate = 0;
-    unsigned short channels = 0, bits = 0;
-    unsigned short width = 0, height = 0;
-    double frameRate = 0;
-};
-
-bool Probe(const fs::path& path, SClip& clip)
-{
-    CFileCheckAdministrator2 check;
-    check.SetFilePath(path.string().c_str());
-    if (!check.Create()) return false;
-    clip.path = path;
-    GUID subtype{}, decoder{}, decoder2{};
-    unsigned long code = 0;
-    bool plain = false;
-    double aspect = 0;
-    const bool ok =
-        UMediaFileInfo::GetFileFormat(&check, &clip.inputId, &clip.splitters[0], &clip.splitters[1],
-                                      &clip.splitters[2], &clip.splitters[3], &clip.chainSplitter, &clip.duration) &&
-        UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, clip.sampleRate,
-                                              clip.channels, clip.bits) &&
-        UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2, clip.width,
-                                              clip.height, clip.frameRate, aspect);
-    check.Release();
-    return ok;
-}
-
-class CMpegConversion : public CDirectShowAdministrator2 {
+class CMpegConversion : public CBenchConversion {
 public:
-    CMpegConversion(const SClip& clip, const fs::path& out) : m_clip(clip), m_out(out) {}
-    ~CMpegConversion() override { Release(); }
+    using CBenchConversion::CBenchConversion;
 
-    bool CreateInputFilters() override
-    {
-        auto* input = new CFileInputFilters2(m_graph);
-        input->SetFilePath(m_clip.path.string().c_str());
-        input->SetInputId(m_clip.inputId);
-        for (int i = 0; i < 4; ++i) input->SetSplitterId(m_clip.splitters[i], i);
-        input->SetChainSplitter(m_clip.chainSplitter);
-        SetInputFilters(input);
-        return true;
-    }
-    bool ConnectInput() override
-    {
-        if (!CDirectShowAdministrator2::ConnectInput()) return false;
-        static_cast<CFileInputFilters2*>(m_input)->ReconnectSeeker();
-        return true;
-    }
     bool CreateProcessingOutputFilters() override
     {
         auto* set = new CFileOutputFilters2(m_graph);
@@ -122,22 +68,6 @@ public:
         SetProcessingOutputFilters(set);
         return true;
     }
-
-private:
-    SClip m_clip;
-    fs::path m_out;
-};
-
-class CEndCounter : public CListener {
-public:
-    bool ListenToMessage(long message, const void* p, const void* q) override
-    {
-        if (message == CDirectShowAdministrator2::kGraphCompleteMessage) ++completions;
-        if (message == CDirectShowAdministrator2::kGraphErrorAbortMessage) ++aborts;
-        return CListener::ListenToMessage(message, p, q);
-    }
-    int completions = 0;
-    int aborts = 0;
 };
 
 // The whole job as a program does it: COM, the format table, the probe, the conversion.
@@ -147,18 +77,9 @@ bool EngineConvert(const fs::path& in, const fs::path& out)
     std::unique_ptr<CFormatTypes> types = CFormatTypes::sFormatTypes ? nullptr : std::make_unique<CFormatTypes>();
     CDirectShowWindow window;
     window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0);
-    SClip clip;
-    bool ok = Probe(in, clip);
-    if (ok) {
-        CMpegConversion job(clip, out);
-        job.SetVideoWindow(&window);
-        CEndCounter counter;
-        job.AddListener(&counter);
-        ok = job.Create() && job.Play() && MvPumpUntil([&] { return counter.completions > 0; }, 3600 * 1000) &&
-             counter.aborts == 0;
-        job.RemoveListener(&counter);
-        job.Release();
-    }
+    SBenchClip clip;
+    bool ok = ProbeBenchClip(in, clip) && clip.audio && clip.video;
+    if (ok) ok = CMpegConversion(clip, out).RunToEnd(window);
     window.DestroyWindow();
     return ok && fs::exists(out);
 }
