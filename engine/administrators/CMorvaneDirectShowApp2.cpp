@@ -45,8 +45,9 @@ CMorvaneDirectShowApp2::~CMorvaneDirectShowApp2()
         if (tester) tester->RemoveListener(this);
     delete m_audioTester;
     delete m_videoTester;
-    // A tester a hung codec still holds is left to the end of the process, not waited for.
-    FreeEndedTesters();
+    // A tester that is ending is given the usual bound; one a hung codec still holds after it is
+    // left to the end of the process, not waited for.
+    std::erase_if(m_retired, [](const std::unique_ptr<CCodecTesterThread>& tester) { return tester->StopWithin(sStopWaitMs); });
     for (auto& tester : m_retired) tester.release();
 }
 
