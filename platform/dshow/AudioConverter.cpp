@@ -1,5 +1,7 @@
 #include "dshow/AudioConverter.h"
 
+#include "dshow/PcmSample.h"
+
 extern "C" {
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
@@ -20,6 +22,10 @@ bool CAudioConverter::Open(int inRate, int inChannels, int inFormat, int outRate
 {
     Close();
     if (inRate <= 0 || outRate <= 0 || inChannels <= 0 || outChannels <= 0) return false;
+    m_inPacked24 = inFormat == kPackedS24SampleFormat;
+    m_outPacked24 = outFormat == kPackedS24SampleFormat;
+    if (m_inPacked24) inFormat = AV_SAMPLE_FMT_S32;
+    if (m_outPacked24) outFormat = AV_SAMPLE_FMT_S32;
     AVChannelLayout inLayout, outLayout;
     av_channel_layout_default(&inLayout, inChannels);
     av_channel_layout_default(&outLayout, outChannels);
@@ -40,6 +46,7 @@ bool CAudioConverter::Open(int inRate, int inChannels, int inFormat, int outRate
     m_outRate = outRate;
     m_outChannels = outChannels;
     m_outFormat = outFormat;
+    m_inChannels = inChannels;
     return true;
 }
 
@@ -49,6 +56,13 @@ bool CAudioConverter::Push(const uint8_t* const* data, int samples)
     int room = swr_get_out_samples(m_swr, data ? samples : 0);
     if (room < 0) return false;
     if (room == 0) return true;
+    const uint8_t* wide[1] = {nullptr};
+    if (data && m_inPacked24) {
+        m_wide.resize(size_t(samples) * size_t(m_inChannels));
+        for (size_t i = 0; i < m_wide.size(); ++i) m_wide[i] = ReadPcmSample(data[0] + 3 * i, 3);
+        wide[0] = reinterpret_cast<const uint8_t*>(m_wide.data());
+        data = wide;
+    }
     uint8_t** planes = nullptr;
     if (av_samples_alloc_array_and_samples(&planes, nullptr, m_outChannels, room, AVSampleFormat(m_outFormat), 0) < 0)
         return false;
@@ -63,6 +77,13 @@ int CAudioConverter::Queued() const { return m_fifo ? av_audio_fifo_size(m_fifo)
 
 int CAudioConverter::Take(uint8_t* const* out, int samples)
 {
-    if (!m_fifo) return 0;
-    return av_audio_fifo_read(m_fifo, const_cast<void**>(reinterpret_cast<void* const*>(out)), samples);
+    if (!m_fifo || samples <= 0) return 0;
+    if (!m_outPacked24)
+        return av_audio_fifo_read(m_fifo, const_cast<void**>(reinterpret_cast<void* const*>(out)), samples);
+    m_wide.resize(size_t(samples) * size_t(m_outChannels));
+    void* wide[1] = {m_wide.data()};
+    const int taken = av_audio_fifo_read(m_fifo, wide, samples);
+    for (size_t i = 0; taken > 0 && i < size_t(taken) * size_t(m_outChannels); ++i)
+        WritePcmSample(out[0] + 3 * i, 3, m_wide[i]);
+    return taken;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Sample format, rate and channel conversion into a queue of converted samples, from
-// which whole frames are taken. Sample formats are the resampler's numbers.
+// which whole frames are taken. Sample formats are the resampler's numbers, or packed
+// 24-bit PCM (kPackedS24SampleFormat), which goes through as 32-bit.
 #include <cstdint>
+#include <vector>
 
 struct SwrContext;
 struct AVAudioFifo;
@@ -32,4 +34,8 @@ private:
     int m_outRate = 0;
     int m_outChannels = 0;
     int m_outFormat = 0;
+    int m_inChannels = 0;
+    bool m_inPacked24 = false;
+    bool m_outPacked24 = false;
+    std::vector<int32_t> m_wide; // 24-bit samples at 32 bits, on their way in or out
 };

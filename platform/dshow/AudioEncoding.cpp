@@ -1,6 +1,7 @@
 #include "dshow/AudioEncoding.h"
 
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmSample.h"
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
@@ -64,9 +65,8 @@ HRESULT CAudioEncoding::Open(const char* encoder, int64_t bitRate, int maxChanne
     m_codec->time_base = AVRational{1, m_codec->sample_rate};
     if (bitRate) m_codec->bit_rate = bitRate;
     if (globalHeader) m_codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    int bytes = input.wBitsPerSample / 8;
-    AVSampleFormat inFormat = bytes == 1 ? AV_SAMPLE_FMT_U8 : bytes == 2 ? AV_SAMPLE_FMT_S16 : AV_SAMPLE_FMT_S32;
-    if (m_inFrameBytes <= 0 || avcodec_open2(m_codec, codec, nullptr) < 0
+    const int inFormat = PcmSampleFormatOfDepth(input.wBitsPerSample);
+    if (m_inFrameBytes <= 0 || inFormat < 0 || avcodec_open2(m_codec, codec, nullptr) < 0
         || !m_converter.Open(int(input.nSamplesPerSec), input.nChannels, inFormat, m_codec->sample_rate, channels,
                              m_codec->sample_fmt)) {
         Close();

@@ -2,6 +2,7 @@
 
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmSample.h"
 #include "win32/audio/WaveOut.h"
 
 #include <algorithm>
@@ -143,19 +144,14 @@ HRESULT CAudioRenderer::Receive(CBasePin* pin, const MediaSample& sample)
     auto block = std::make_unique<Block>();
     block->data.assign(sample.data, sample.data + sample.size);
     LONG volume = m_volume, balance = m_balance;
-    if (wave->wBitsPerSample == 16 && (volume < 0 || balance != 0)) {
+    if (volume < 0 || balance != 0) {
         // Volume and balance as gains in decibels on each channel.
         double gain = std::pow(10.0, volume / 2000.0);
         double left = gain * (balance > 0 ? std::pow(10.0, -balance / 2000.0) : 1.0);
         double right = gain * (balance < 0 ? std::pow(10.0, balance / 2000.0) : 1.0);
-        size_t count = block->data.size() / 2;
-        for (size_t i = 0; i < count; ++i) {
-            int16_t value;
-            std::memcpy(&value, &block->data[i * 2], 2);
-            double g = wave->nChannels == 2 ? (i % 2 ? right : left) : gain;
-            value = int16_t(std::lround(value * g));
-            std::memcpy(&block->data[i * 2], &value, 2);
-        }
+        if (wave->nChannels != 2) left = right = gain;
+        ScalePcm(reinterpret_cast<uint8_t*>(block->data.data()), block->data.size(), wave->wBitsPerSample,
+                 wave->nChannels, left, right);
     }
     block->header.lpData = block->data.data();
     block->header.dwBufferLength = DWORD(block->data.size());

@@ -6,6 +6,7 @@
 #include "dshow/CodecFormat.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/MediaType.h"
+#include "dshow/PcmSample.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -119,6 +120,9 @@ CMediaFileWriter::SStreamEncoding CMediaFileWriter::EncodingOf(CBasePin* pin, bo
         encoding.bitRate = int64_t(info->bmiHeader.biWidth & ~1) * (std::abs(info->bmiHeader.biHeight) & ~1) * 3;
     } else {
         encoding.bitRate = m_kind.audioBitRate;
+        // WAV keeps the depth of the PCM it is given.
+        if (m_kind.clsid == &CLSID_WavFileWriter)
+            encoding.encoder = avcodec_get_name(AVCodecID(PcmCodecOfDepth(PcmFormatOf(pin->MediaType())->wBitsPerSample)));
     }
     return encoding;
 }

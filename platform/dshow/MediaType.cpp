@@ -2,6 +2,7 @@
 
 #include "com/ComRuntime.h"
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmSample.h"
 #include "win32/audio/WaveFormat.h"
 
 #include <cstring>
@@ -124,7 +125,7 @@ const WAVEFORMATEX* PcmFormatOf(const AM_MEDIA_TYPE& type)
 {
     const auto* wave = MediaFormatAs<WAVEFORMATEX>(type, FORMAT_WaveFormatEx);
     if (type.majortype != MEDIATYPE_Audio || type.subtype != MEDIASUBTYPE_PCM || !wave) return nullptr;
-    bool ok = (wave->wBitsPerSample == 8 || wave->wBitsPerSample == 16) && wave->nChannels > 0
+    bool ok = IsPcmDepth(wave->wBitsPerSample) && wave->nChannels > 0
         && wave->nChannels <= kMaxChannels && wave->nSamplesPerSec > 0 && wave->nSamplesPerSec <= kMaxSampleRate
         && wave->nBlockAlign == wave->nChannels * wave->wBitsPerSample / 8;
     return ok ? wave : nullptr;

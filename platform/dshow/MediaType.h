@@ -41,7 +41,7 @@ public:
     bool IsValid() const { return majortype != GUID{}; }
 };
 
-// The wave format of a whole 8- or 16-bit PCM type within this layer's limits; else null.
+// The wave format of a whole 8-, 16-, 24- or 32-bit integer PCM type within this layer's limits; else null.
 const WAVEFORMATEX* PcmFormatOf(const AM_MEDIA_TYPE& type);
 
 // A PCM audio type with an 18-byte WAVEFORMATEX block.

@@ -5,11 +5,8 @@
 #include "dshow/BasePin.h"
 #include "dshow/CodecFormat.h"
 #include "dshow/PcmOutput.h"
+#include "dshow/PcmSample.h"
 #include "win32/audio/WaveFormat.h"
-
-extern "C" {
-#include <libavutil/samplefmt.h>
-}
 
 const CLSID CLSID_AudioResampler = {0xCABE88D5, 0x0002, 0x467C, {0x8B, 0x4D, 0xA7, 0x9B, 0x09, 0x63, 0xFF, 0x5D}};
 const CLSID CLSID_AudioRechanneler = {0xB7860F7B, 0x659A, 0x462F, {0x97, 0xEA, 0xE6, 0x89, 0xDE, 0x7A, 0x54, 0xFB}};
@@ -18,10 +15,10 @@ namespace {
 
 constexpr DWORD kRates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
 constexpr WORD kChannels[] = {2, 1};
-constexpr WORD kBits[] = {16, 8};
+constexpr WORD kBits[] = {16, 8, 24, 32};
 constexpr int kOffered = int(std::size(kRates) * std::size(kChannels) * std::size(kBits));
 
-int SampleFormat(const WAVEFORMATEX& wave) { return wave.wBitsPerSample == 8 ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16; }
+int SampleFormat(const WAVEFORMATEX& wave) { return PcmSampleFormatOfDepth(wave.wBitsPerSample); }
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 // Converts PCM to another rate, channel count or sample size. Its output offers the
-// input's own format first, then the usual rates in stereo and mono, 16 and 8 bits;
+// input's own format first, then the usual rates in stereo and mono, 16, 8, 24 and 32 bits;
 // the type the output is connected with is what it makes. Serves as the audio
 // resampler and the audio rechanneler.
 #include "dshow/BaseFilter.h"

@@ -1,6 +1,7 @@
 #include "dshow/formats/CodedWaveFormat.h"
 
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmSample.h"
 #include "win32/audio/WaveFormat.h"
 
 extern "C" {
@@ -85,7 +86,7 @@ bool FillAudioParameters(const AM_MEDIA_TYPE& type, AVCodecParameters& p)
 {
     p.codec_type = AVMEDIA_TYPE_AUDIO;
     if (const WAVEFORMATEX* wave = PcmFormatOf(type)) {
-        p.codec_id = wave->wBitsPerSample == 8 ? AV_CODEC_ID_PCM_U8 : AV_CODEC_ID_PCM_S16LE;
+        p.codec_id = AVCodecID(PcmCodecOfDepth(wave->wBitsPerSample));
         p.sample_rate = int(wave->nSamplesPerSec);
         av_channel_layout_uninit(&p.ch_layout);
         av_channel_layout_default(&p.ch_layout, wave->nChannels);

@@ -1,6 +1,7 @@
 #include "dshow/formats/StreamType.h"
 
 #include "dshow/CodecFormat.h"
+#include "dshow/PcmSample.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -13,8 +14,7 @@ namespace {
 
 bool IsPlainPcm(const AVCodecParameters& p)
 {
-    return (p.codec_id == AV_CODEC_ID_PCM_S16LE && p.bits_per_coded_sample == 16)
-        || (p.codec_id == AV_CODEC_ID_PCM_U8 && p.bits_per_coded_sample == 8);
+    return p.codec_id != AV_CODEC_ID_NONE && int(p.codec_id) == PcmCodecOfDepth(p.bits_per_coded_sample);
 }
 
 bool MakeCodedType(const AVStream& stream, CMediaType& type)

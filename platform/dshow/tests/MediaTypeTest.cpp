@@ -23,6 +23,24 @@ TEST(MediaTypeTest, CopiesOwnTheirFormatBlock)
     DeleteMediaType(copy);
 }
 
+TEST(MediaTypeTest, PcmIsWholeIntegerSamplesOfTheUsualDepths)
+{
+    for (WORD bits : {8, 16, 24, 32, 12, 20, 64}) {
+        CMediaType pcm;
+        MakePcmMediaType(pcm, 44100, 2, bits);
+        const bool usual = bits == 8 || bits == 16 || bits == 24 || bits == 32;
+        EXPECT_EQ(PcmFormatOf(pcm) != nullptr, usual) << bits;
+        if (usual) {
+            EXPECT_EQ(PcmFormatOf(pcm)->nBlockAlign, 2 * bits / 8);
+        }
+    }
+    // A block that does not hold whole frames is no PCM.
+    CMediaType odd;
+    MakePcmMediaType(odd, 44100, 2, 24);
+    reinterpret_cast<WAVEFORMATEX*>(odd.pbFormat)->nBlockAlign = 8;
+    EXPECT_EQ(PcmFormatOf(odd), nullptr);
+}
+
 TEST(MediaTypeTest, FormatViewRefusesShortOrOtherBlocks)
 {
     CMediaType type;

@@ -1,6 +1,7 @@
 #include "dshow/transforms/AudioIndicatorStage.h"
 
 #include "dshow/BasePin.h"
+#include "dshow/PcmSample.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/transforms/PictureDrawing.h"
 #include "dshow/transforms/TransformIds.h"
@@ -87,9 +88,10 @@ HRESULT CAudioIndicatorStage::Receive(CBasePin*, const MediaSample& sample)
     const LONG frames = sample.size / wave->nBlockAlign;
     for (LONG f = 0; f < frames; ++f) {
         const BYTE* frame = sample.data + size_t(f) * wave->nBlockAlign;
+        const int bytes = wave->wBitsPerSample / 8;
         for (WORD c = 0; c < wave->nChannels; ++c) {
-            int level = wave->wBitsPerSample == 8 ? std::abs(int(frame[c]) - 128) * 256
-                                                  : std::abs(int(int16_t(frame[2 * c] | frame[2 * c + 1] << 8)));
+            // Levels on the 16-bit scale whatever the depth.
+            const int level = std::abs(ReadPcmSample(frame + c * bytes, bytes) >> 16);
             m_peaks[c] = std::max(m_peaks[c], std::min(level, 32767));
         }
         if (++m_frames >= perPicture) {

@@ -42,6 +42,7 @@ struct SProbedFile {
     double duration = 0;
     unsigned long sampleRate = 0;
     unsigned short channels = 0, bits = 0;
+    GUID audioSubtype = GUID_NULL; // PCM, or the coded form a decoder takes
     // A first video stream, when the file has one.
     bool video = false;
     unsigned short width = 0, height = 0;
@@ -223,6 +224,7 @@ protected:
         EXPECT_EQ(UMediaFileInfo::GetAudioTrackCount(&check), 1);
         EXPECT_TRUE(UMediaFileInfo::GetAudioTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,
                                                           file.sampleRate, file.channels, file.bits));
+        file.audioSubtype = subtype;
         double aspect = 0;
         file.video = UMediaFileInfo::GetVideoTrackCount(&check) > 0 &&
                      UMediaFileInfo::GetVideoTrackSettings(&check, 0, subtype, code, plain, decoder, decoder2,

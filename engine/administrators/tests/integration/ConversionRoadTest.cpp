@@ -3,8 +3,12 @@
 // drives them: probe, configure the output set in full, create, play, wait for the end.
 #include "ConversionRoad.h"
 
+#include "dshow/DShowTypes.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -131,5 +135,63 @@ TEST_F(ConversionRoadTest, BadInputEndsTheJobWithAnErrorAndNeverHangs)
         }
     } else {
         EXPECT_FALSE(error.IsEmpty());
+    }
+}
+
+TEST_F(ConversionRoadTest, PcmOfEveryDepthStaysPcmAndIsWrittenAtTheDepthAsked)
+{
+    // A 440 Hz tone at half of full scale, in stereo at 44.1 kHz so that only the depth changes.
+    constexpr int kRate = 44100;
+    auto tone = [](uint32_t frame) { return 0.5 * std::sin(2 * M_PI * 440 * double(frame) / kRate); };
+    const struct {
+        int inBits;
+        bool extensible;
+        int outBits;
+        ESplitterType type;
+        const char* codec;
+    } cases[] = {
+        {8, false, 8, 500, "pcm_u8"},        {8, false, 24, 100, "pcm_s24le"},
+        {16, false, 16, 500, "pcm_s16le"},   {16, false, 24, 500, "pcm_s24le"},
+        {16, false, 32, 100, "pcm_s32le"},   {16, false, 8, 100, "pcm_u8"},
+        {24, false, 24, 100, "pcm_s24le"},   {24, false, 16, 500, "pcm_s16le"},
+        {24, true, 24, 500, "pcm_s24le"},    {24, true, 16, 100, "pcm_s16le"},
+        {24, true, 32, 500, "pcm_s32le"},    {24, true, 8, 500, "pcm_u8"},
+        {32, true, 32, 500, "pcm_s32le"},    {32, true, 24, 100, "pcm_s24le"},
+        {32, true, 16, 500, "pcm_s16le"},    {32, true, 32, 100, "pcm_s32le"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = "tone" + std::to_string(c.inBits) + (c.extensible ? "x" : "");
+        const std::string extension = c.type == 500 ? "wav" : "avi";
+        const std::string label = name + " to " + std::to_string(c.outBits) + "-bit " + extension;
+        const fs::path wav = m_dir / (name + ".wav");
+        const double scale = std::ldexp(1.0, c.inBits - 1);
+        WritePcmWav(wav, kRate, 2, c.inBits, c.extensible, kRate, [&](uint32_t frame) {
+            // Rounded at the input's depth and placed at the top of 32 bits.
+            const double value = std::clamp(std::round(tone(frame) * scale), -scale, scale - 1);
+            return int32_t(std::lround(value * std::ldexp(1.0, 32 - c.inBits)));
+        });
+        SProbedFile file;
+        CString error;
+        ASSERT_TRUE(ProbeFile(wav, file, error)) << label << ": " << error;
+        EXPECT_EQ(file.audioSubtype, MEDIASUBTYPE_PCM) << label;
+        EXPECT_EQ(file.bits, c.inBits) << label;
+        EXPECT_NEAR(file.duration, 1.0, 0.001) << label;
+
+        SOutput output;
+        output.type = c.type;
+        output.bits = static_cast<unsigned short>(c.outBits);
+        output.path = m_dir / "out" / (name + "." + std::to_string(c.outBits) + "." + extension);
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << label;
+        // The AVI reader rounds a PCM stream's length up to whole chunks; the samples below are exact.
+        const auto probed = ExpectAudio(output.path, c.codec, "44100", "2", 1.0, c.type == 500 ? 0.001 : 0.01);
+        EXPECT_EQ(ProbedValue(probed, "bits_per_sample"), std::to_string(c.outBits)) << label;
+
+        // Every sample is the tone, off by no more than the rounding of the shallower depth.
+        const std::vector<double> samples = DecodedChannel(output.path, 2);
+        ASSERT_EQ(long(samples.size()), kRate) << label;
+        const double step = std::ldexp(1.0, 1 - std::min(c.inBits, c.outBits));
+        double worst = 0;
+        for (size_t i = 0; i < samples.size(); ++i) worst = std::max(worst, std::abs(samples[i] - tone(uint32_t(i))));
+        EXPECT_LE(worst, 1.5 * step) << label;
     }
 }
