@@ -8,6 +8,7 @@
 #include "dshow/StreamMultiplexer.h"
 #include "dshow/FileSource.h"
 #include "dshow/FilterGraph.h"
+#include "dshow/PcmSample.h"
 #include "dshow/WideText.h"
 #include "win32/audio/WaveOut.h"
 
@@ -54,6 +55,17 @@ HRESULT AddMediaSource(IGraphBuilder* graph, const fs::path& file, IBaseFilter**
 }
 
 LONG RunToEnd(IGraphBuilder* graph) { return RunGraphToEnd(graph, 30000); }
+
+// A new graph that renders the file; null when either fails.
+IGraphBuilder* RenderedGraph(const fs::path& file)
+{
+    IGraphBuilder* graph = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
+                                reinterpret_cast<void**>(&graph))))
+        return nullptr;
+    if (graph->RenderFile(WideText(file.string()).c_str(), nullptr) != S_OK) SafeRelease(graph);
+    return graph;
+}
 
 class ConversionTest : public ::testing::Test {
 protected:
@@ -282,11 +294,8 @@ TEST_F(ConversionTest, RenderFilePlaysACodedFileThroughADecoder)
     fs::path mp3 = dir / "tone.mp3";
     ASSERT_EQ(Convert(wav, CLSID_Mp3FileWriter, mp3), EC_COMPLETE);
     MvWaveOutCapture capture;
-    IGraphBuilder* graph = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IGraphBuilder::kIid,
-                               reinterpret_cast<void**>(&graph)),
-              S_OK);
-    ASSERT_EQ(graph->RenderFile(WideText(mp3.string()).c_str(), nullptr), S_OK);
+    IGraphBuilder* graph = RenderedGraph(mp3);
+    ASSERT_NE(graph, nullptr);
     IBaseFilter* decoder = nullptr;
     EXPECT_EQ(graph->FindFilterByName(u"Audio Decoder", &decoder), S_OK);
     SafeRelease(decoder);
@@ -294,6 +303,56 @@ TEST_F(ConversionTest, RenderFilePlaysACodedFileThroughADecoder)
     // 1.5 s of 16-bit mono at 22,050 Hz, give or take the coder's padding.
     EXPECT_NEAR(double(capture.Bytes().size()), 1.5 * 22050 * 2, 0.05 * 22050 * 2);
     graph->Release();
+}
+
+// Every sample of the file's first audio stream, as the ffmpeg tool decodes it at 32 bits.
+std::vector<int32_t> DecodedSamples32(const fs::path& file)
+{
+    const std::string command = "ffmpeg -nostdin -v error -i '" + file.string() + "' -map 0:a:0 -f s32le -c:a pcm_s32le -";
+    std::vector<int32_t> samples;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        int32_t value;
+        while (std::fread(&value, sizeof value, 1, pipe) == 1) samples.push_back(value);
+        pclose(pipe);
+    }
+    return samples;
+}
+
+TEST_F(ConversionTest, DeepPcmKeepsItsDepthThroughTheWavWriterAndTheRenderer)
+{
+    for (const char* codec : {"pcm_s24le", "pcm_s32le"}) {
+        SCOPED_TRACE(codec);
+        const int bytes = std::string(codec) == "pcm_s24le" ? 3 : 4;
+        const fs::path deep = dir / (std::string(codec) + ".wav"), copy = dir / (std::string(codec) + ".out.wav");
+        // Written with an extensible header, as such files usually come.
+        const std::string make = "ffmpeg -v error -y -f lavfi -i sine=frequency=440:sample_rate=22050:duration=1 -ac 2 "
+                                 "-c:a " + std::string(codec) + " '" + deep.string() + "'";
+        ASSERT_EQ(std::system(make.c_str()), 0);
+        const std::vector<int32_t> source = DecodedSamples32(deep);
+        ASSERT_EQ(source.size(), 2u * 22050);
+
+        ASSERT_EQ(Convert(deep, CLSID_WavFileWriter, copy), EC_COMPLETE);
+        EXPECT_EQ(Probe(copy, "stream=codec_name"), codec);
+        EXPECT_EQ(DecodedSamples32(copy), source);
+
+        // Played as it is, at about half the amplitude.
+        MvWaveOutCapture capture;
+        IGraphBuilder* graph = RenderedGraph(deep);
+        ASSERT_NE(graph, nullptr);
+        IBasicAudio* audio = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IBasicAudio>(graph, &audio), S_OK);
+        ASSERT_EQ(audio->put_Volume(-600), S_OK);
+        audio->Release();
+        EXPECT_EQ(RunToEnd(graph), EC_COMPLETE);
+        graph->Release();
+        EXPECT_EQ(capture.Format().wBitsPerSample, 8 * bytes);
+        const std::string played = capture.Bytes();
+        ASSERT_EQ(played.size(), source.size() * size_t(bytes));
+        for (size_t i = 0; i < source.size(); i += 97)
+            EXPECT_NEAR(ReadPcmSample(reinterpret_cast<const uint8_t*>(played.data()) + i * size_t(bytes), bytes),
+                        source[i] * 0.501, 0.001 * 2147483648.0)
+                << i;
+    }
 }
 
 TEST_F(ConversionTest, VideoWithSoundConvertsToAviAndMp4)
