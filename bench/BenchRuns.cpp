@@ -50,6 +50,13 @@ std::vector<std::vector<ProgramRun>> Alternate(int rounds, const std::vector<std
     return runs;
 }
 
+std::vector<std::vector<ProgramRun>> ConvertInTurn(int rounds, const std::string& in, const std::string& out,
+                                                   const std::vector<std::string>& tool)
+{
+    return Alternate(rounds, {[&] { return RunProgram({SelfPath(), "--convert", in, out}); },
+                              [&] { return RunProgram(tool); }});
+}
+
 double Median(std::vector<double> values)
 {
     if (values.empty()) return 0;
@@ -75,6 +82,15 @@ double MaxPeakMb(const std::vector<ProgramRun>& runs)
 bool AllOk(const std::vector<ProgramRun>& runs)
 {
     return std::all_of(runs.begin(), runs.end(), [](const ProgramRun& r) { return r.ok; });
+}
+
+std::string RatioRow(const std::vector<ProgramRun>& ours, const std::vector<ProgramRun>& theirs, const char* aim)
+{
+    const double a = MedianSeconds(ours), b = MedianSeconds(theirs);
+    char text[160];
+    std::snprintf(text, sizeof text, "| %.0f ms | %.0f ms | %.2f | %s |%s", a * 1000, b * 1000, a > 0 ? b / a : 0.0, aim,
+                  AllOk(ours) && AllOk(theirs) ? "" : " (a run failed)");
+    return text;
 }
 
 double LoadNow()

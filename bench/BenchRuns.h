@@ -20,10 +20,19 @@ std::string SelfPath();
 // Runs one run of every side per round, `rounds` times; the runs of each side in order.
 std::vector<std::vector<ProgramRun>> Alternate(int rounds, const std::vector<std::function<ProgramRun()>>& sides);
 
+// One conversion by this program (started as `<self> --convert <in> <out>`) and one by the
+// tool's command per round, each a fresh process; the system's runs first.
+std::vector<std::vector<ProgramRun>> ConvertInTurn(int rounds, const std::string& in, const std::string& out,
+                                                   const std::vector<std::string>& tool);
+
 double Median(std::vector<double> values);
 double MedianSeconds(const std::vector<ProgramRun>& runs);
 double MaxPeakMb(const std::vector<ProgramRun>& runs);
 bool AllOk(const std::vector<ProgramRun>& runs);
+
+// "| 5444 ms | 7317 ms | 1.34 | at least 0.90 |": the medians of the system's runs and the
+// other side's, the other's time over the system's, and the aim; it says so when a run failed.
+std::string RatioRow(const std::vector<ProgramRun>& ours, const std::vector<ProgramRun>& theirs, const char* aim);
 
 // The 1-minute load average now.
 double LoadNow();

@@ -31,6 +31,7 @@
 
 #include "AlternatingBenchmarks.h"
 #include "BenchRuns.h"
+#include "FirstPaintLine.h"
 
 #include <chrono>
 #include <cstdio>
@@ -42,7 +43,6 @@
 #include <vector>
 
 #include <csignal>
-#include <link.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -52,37 +52,17 @@ extern char** environ;
 
 namespace {
 
-int CountLibrary(dl_phdr_info*, size_t, void* count)
-{
-    ++*static_cast<int*>(count);
-    return 0;
-}
-
-// In the child: the first paint of the main window ends the process with one line.
-class FirstPaint : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
-        CWinApp* app = AfxGetApp();
-        HWND main = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
-        if (main && DesktopPeer::WindowOf(static_cast<QWidget*>(watched)->window()) == main) {
-            int libraries = 0;
-            dl_iterate_phdr(CountLibrary, &libraries);
-            std::printf("painted %d\n", libraries);
-            std::fflush(stdout);
-            std::_Exit(0);
-        }
-        return false;
-    }
-};
-
 int RunTelloraUntilFirstPaint(int argc, char** argv)
 {
     static CTelloraApp* app = new CTelloraApp;
     (void)app;
     if (!MvDesktopStart(argc, argv)) return 1;
-    qApp->installEventFilter(new FirstPaint);
+    // In the child: the main window's first paint ends the process with one line.
+    qApp->installEventFilter(new FirstPaintLine([](QWidget* widget) {
+        CWinApp* app = AfxGetApp();
+        HWND main = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+        return main && DesktopPeer::WindowOf(widget->window()) == main;
+    }));
     return AfxWinMain();
 }
 

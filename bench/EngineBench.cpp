@@ -17,6 +17,7 @@
 #include "StQuickTimeLoader.h"
 #include "dshow/AudioEncoderFilter.h"
 #include "dshow/encoders/VideoEncoderIds.h"
+#include "dshow/tests/integration/MediaFiles.h"
 #include "win32/TestHome.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/Window.h"
@@ -137,55 +138,6 @@ std::vector<std::string> FfmpegCommand(const fs::path& in, const fs::path& out)
     return args;
 }
 
-// Each plane's mean PSNR (dB) of a converted video against its source, both taken as 4:4:4.
-struct PlanePsnr {
-    double y = 0, u = 0, v = 0;
-};
-PlanePsnr MeasurePsnr(const fs::path& made, const fs::path& source)
-{
-    const std::string command = "ffmpeg -nostdin -v info -i '" + made.string() + "' -i '" + source.string()
-        + "' -lavfi '[0:v]format=yuv444p[a];[1:v]format=yuv444p[b];[a][b]psnr' -f null - 2>&1";
-    PlanePsnr psnr;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char line[512];
-        while (fgets(line, sizeof line, pipe))
-            if (const char* at = std::strstr(line, "PSNR y:")) std::sscanf(at, "PSNR y:%lf u:%lf v:%lf", &psnr.y, &psnr.u, &psnr.v);
-        pclose(pipe);
-    }
-    return psnr;
-}
-
-// A 16-bit stereo 44.1 kHz WAV of two tones, written in blocks.
-void WriteWav(const fs::path& path, int seconds)
-{
-    const uint32_t frames = uint32_t(44100) * uint32_t(seconds);
-    const uint32_t bytes = frames * 4;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(2);
-    u32(44100);
-    u32(44100 * 4);
-    u16(4);
-    u16(16);
-    out.write("data", 4);
-    u32(bytes);
-    std::vector<int16_t> block(2 * 44100);
-    for (uint32_t second = 0; second < uint32_t(seconds); ++second) {
-        for (uint32_t i = 0; i < 44100; ++i) {
-            const double t = double(second * 44100 + i) / 44100;
-            block[2 * i] = int16_t(8000 * std::sin(2 * M_PI * 440 * t));
-            block[2 * i + 1] = int16_t(6000 * std::sin(2 * M_PI * 660 * t));
-        }
-        out.write(reinterpret_cast<const char*>(block.data()), std::streamsize(block.size() * 2));
-    }
-}
-
 const fs::path& Input(const std::string& name)
 {
     static std::map<std::string, fs::path> made;
@@ -198,7 +150,7 @@ const fs::path& Input(const std::string& name)
                                     "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" + path.string() + "'";
         if (std::system(command.c_str()) != 0) path.clear();
     } else {
-        WriteWav(path, name == "60min.wav" ? 3600 : 600);
+        WriteTestWav(path, 44100, 2, 44100 * (name == "60min.wav" ? 3600 : 600));
     }
     return made.emplace(name, path).first->second;
 }
@@ -238,12 +190,9 @@ int main(int argc, char** argv)
         const fs::path& in = Input(c.input);
         if (in.empty()) return 1;
         const fs::path ours = gDir / c.output, theirs = gDir / (std::string("ffmpeg.") + c.output);
-        const auto runs = Alternate(rounds, {[&] { return EngineRun(in, ours); },
-                                             [&] { return RunProgram(FfmpegCommand(in, theirs)); }});
+        const auto runs = ConvertInTurn(rounds, in.string(), ours.string(), FfmpegCommand(in, theirs));
         if (!AllOk(runs[0]) || !AllOk(runs[1])) ++failures;
-        const double engine = MedianSeconds(runs[0]), tool = MedianSeconds(runs[1]);
-        std::printf("| %s | %.0f ms | %.0f ms | %.2f | %s |%s\n", c.name, engine * 1000, tool * 1000,
-                    engine > 0 ? tool / engine : 0.0, c.aim, AllOk(runs[0]) && AllOk(runs[1]) ? "" : " (a run failed)");
+        std::printf("| %s %s\n", c.name, RatioRow(runs[0], runs[1], c.aim).c_str());
         std::fflush(stdout);
     }
     std::printf("\nPSNR of the video against its source, each plane taken as 4:4:4 (dB)\n\n");

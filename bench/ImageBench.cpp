@@ -1,8 +1,10 @@
 // Makes an animated GIF of a 20-second 320x240 25 fps clip through the engine's
 // administrators and with the ffmpeg tool asked for the same output (same size and rate, the
-// GIF encoder's fixed 3-3-2 palette, looping), run by run with the sides alternating. Each
-// side is timed from the same start: the clip on disk, nothing probed or opened yet.
+// GIF encoder's fixed 3-3-2 palette reached the same way, looping), each side a fresh
+// process timed from its start, the two in turn. Then shows that both wrote the same: what
+// ffprobe reads of each file, their sizes and their PSNR against the clip.
 #include "BenchConversion.h"
+#include "BenchRuns.h"
 #include "CDirectShowWindow.h"
 #include "CFileOutputFilters2.h"
 #include "CFormatTypes.h"
@@ -10,16 +12,18 @@
 #include "CVideoCodecsInfo.h"
 #include "StDirectShow.h"
 #include "dshow/images/ImageIds.h"
+#include "dshow/tests/integration/MediaFiles.h"
 #include "win32/TestHome.h"
 #include "win32/windowing/MessageLoop.h"
 #include "win32/windowing/Window.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +32,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWidth = 320, kHeight = 240, kRate = 25, kSeconds = 20, kRuns = 5;
+constexpr int kWidth = 320, kHeight = 240, kRate = 25, kSeconds = 20;
 
 // The clip's video to an animated GIF at its own size and rate.
 class CGifAdministrator : public CBenchConversion {
@@ -58,56 +62,9 @@ public:
     }
 };
 
-bool EngineGif(CDirectShowWindow& window, const fs::path& in, const fs::path& out)
+// The whole job as a program does it: COM, the tables with the GIF row, the probe, the conversion.
+bool EngineGif(const fs::path& in, const fs::path& out)
 {
-    SBenchClip clip;
-    if (!ProbeBenchClip(in, clip) || !CGifAdministrator(clip, out).RunToEnd(window)) return false;
-    return fs::file_size(out) > 0;
-}
-
-bool FfmpegGif(const fs::path& in, const fs::path& out)
-{
-    // The GIF encoder's default picture format is the fixed palette; loop 0 loops for ever.
-    const std::string command = "ffmpeg -nostdin -v error -y -i '" + in.string() + "' -an -c:v gif -pix_fmt bgr8 "
-                                "-loop 0 '" + out.string() + "'";
-    return std::system(command.c_str()) == 0;
-}
-
-double Seconds(const std::chrono::steady_clock::time_point& start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-std::string Load()
-{
-    std::ifstream in("/proc/loadavg");
-    std::string one, five, fifteen;
-    in >> one >> five >> fifteen;
-    return one + " " + five + " " + fifteen;
-}
-
-} // namespace
-
-int main()
-{
-    MvTestHome home; // settings and tables of a throw-away user
-    const fs::path dir = fs::path(home.Path()) / "bench";
-    fs::create_directories(dir);
-    const fs::path clip = dir / "clip.avi";
-    const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=" + std::to_string(kWidth) + "x" +
-                             std::to_string(kHeight) + ":rate=" + std::to_string(kRate) + ":duration=" +
-                             std::to_string(kSeconds) + " -c:v mjpeg -q:v 3 '" + clip.string() + "'";
-    if (std::system(make.c_str()) != 0) {
-        std::fprintf(stderr, "could not make the clip\n");
-        return 1;
-    }
-
     StDirectShow com;
     std::unique_ptr<CFormatTypes> types = CFormatTypes::sFormatTypes ? nullptr : std::make_unique<CFormatTypes>();
     std::unique_ptr<CVideoCodecsInfo> codecs = CVideoCodecsInfo::sInfo ? nullptr : std::make_unique<CVideoCodecsInfo>(true);
@@ -117,31 +74,70 @@ int main()
     gif->SetSupported(1600, true);
     CDirectShowWindow window;
     window.CreateEx(0, nullptr, "video", WS_POPUP, CRect(0, 0, kWidth, kHeight), nullptr, 0);
-
-    std::printf("load before: %s; build: %s\n", Load().c_str(), MV_BUILD_TYPE);
-    std::vector<double> engine, ffmpeg;
-    for (int run = 0; run < kRuns; ++run) {
-        // The side that goes first changes run by run.
-        for (int side = 0; side < 2; ++side) {
-            const bool ours = (run + side) % 2 == 0;
-            const auto start = std::chrono::steady_clock::now();
-            const bool ok = ours ? EngineGif(window, clip, dir / "engine.gif") : FfmpegGif(clip, dir / "ffmpeg.gif");
-            const double seconds = Seconds(start);
-            if (!ok) {
-                std::fprintf(stderr, "%s failed\n", ours ? "the engine" : "ffmpeg");
-                return 1;
-            }
-            (ours ? engine : ffmpeg).push_back(seconds);
-            std::printf("run %d %-7s %.3f s\n", run + 1, ours ? "engine" : "ffmpeg", seconds);
-        }
-    }
+    SBenchClip clip;
+    const bool ok = ProbeBenchClip(in, clip) && clip.video && CGifAdministrator(clip, out).RunToEnd(window);
     window.DestroyWindow();
-    const double ours = Median(engine), theirs = Median(ffmpeg);
-    std::printf("\nanimated GIF, %dx%d, %d fps, %d s, fixed palette, looping\n", kWidth, kHeight, kRate, kSeconds);
-    std::printf("  median engine %.3f s, ffmpeg %.3f s; ffmpeg time / engine time %.2f (aim: at least 0.90)\n",
-                ours, theirs, theirs / ours);
-    std::printf("  sizes: engine %ju bytes, ffmpeg %ju bytes\n", std::uintmax_t(fs::file_size(dir / "engine.gif")),
-                std::uintmax_t(fs::file_size(dir / "ffmpeg.gif")));
-    std::printf("load after: %s\n", Load().c_str());
-    return 0;
+    return ok && fs::exists(out) && fs::file_size(out) > 0;
+}
+
+// The tool's arguments for the same file: the decoder's pictures converted once by
+// libswscale to the encoder's 3-3-2 format (bicubic, no dither), the encoder's own defaults,
+// looping for ever.
+std::vector<std::string> FfmpegGif(const fs::path& in, const fs::path& out)
+{
+    return {"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", in.string(), "-an", "-c:v", "gif", "-pix_fmt", "bgr8",
+            "-loop", "0", out.string()};
+}
+
+// How many bytes two files differ in; -1 when their sizes differ.
+long DifferingBytes(const fs::path& a, const fs::path& b)
+{
+    std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+    const std::vector<char> one{std::istreambuf_iterator<char>(x), std::istreambuf_iterator<char>()};
+    const std::vector<char> two{std::istreambuf_iterator<char>(y), std::istreambuf_iterator<char>()};
+    if (one.size() != two.size()) return -1;
+    long differing = 0;
+    for (size_t i = 0; i < one.size(); ++i) differing += one[i] != two[i];
+    return differing;
+}
+
+} // namespace
+
+// Usage: image_bench [rounds] (5 by default).
+int main(int argc, char** argv)
+{
+    MvTestHome home; // settings and tables of a throw-away user
+    if (argc == 4 && std::strcmp(argv[1], "--convert") == 0) return EngineGif(argv[2], argv[3]) ? 0 : 1;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const fs::path dir = fs::path(home.Path()) / "bench";
+    fs::create_directories(dir);
+    const fs::path clip = dir / "clip.avi", ours = dir / "engine.gif", theirs = dir / "ffmpeg.gif";
+    const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=" + std::to_string(kWidth) + "x" +
+                             std::to_string(kHeight) + ":rate=" + std::to_string(kRate) + ":duration=" +
+                             std::to_string(kSeconds) + " -c:v mjpeg -q:v 3 '" + clip.string() + "'";
+    if (std::system(make.c_str()) != 0) {
+        std::fprintf(stderr, "could not make the clip\n");
+        return 1;
+    }
+    const double load = LoadNow();
+    const auto runs = ConvertInTurn(rounds, clip.string(), ours.string(), FfmpegGif(clip, theirs));
+    const std::string conditions = Conditions(load);
+    std::printf("animated GIF of a %d s %dx%d %d fps clip, fixed palette, looping; each side a fresh process, "
+                "in turn, %d rounds, medians\n\n", kSeconds, kWidth, kHeight, kRate, rounds);
+    std::printf("| engine | ffmpeg | ffmpeg / engine | aim |\n|---|---|---|---|\n");
+    std::printf("%s\n\n", RatioRow(runs[0], runs[1], "at least 0.90").c_str());
+    std::printf("| side | stream (ffprobe) | frames | size | PSNR Y / U / V against the clip |\n|---|---|---|---|---|\n");
+    for (const auto& [side, file] : {std::pair{"engine", ours}, std::pair{"ffmpeg", theirs}}) {
+        const PlanePsnr psnr = MeasurePsnr(file, clip);
+        std::string stream = ProbeMedia(file, "stream=codec_name,pix_fmt,width,height,r_frame_rate", "v:0");
+        std::replace(stream.begin(), stream.end(), '\n', ' ');
+        std::printf("| %s | %s | %s | %ju bytes | %.2f / %.2f / %.2f dB |\n", side, stream.c_str(),
+                    ProbeMedia(file, "stream=nb_read_frames", "v:0", "-count_frames").c_str(),
+                    std::uintmax_t(fs::exists(file) ? fs::file_size(file) : 0), psnr.y, psnr.u, psnr.v);
+    }
+    const long differing = DifferingBytes(ours, theirs);
+    if (differing < 0) std::printf("\nthe two files differ in size\n");
+    else std::printf("\nthe two files differ in %ld bytes\n", differing);
+    std::printf("%s\n", conditions.c_str());
+    return AllOk(runs[0]) && AllOk(runs[1]) ? 0 : 1;
 }

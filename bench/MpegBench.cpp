@@ -2,9 +2,10 @@
 // engine's administrators and with the ffmpeg tool asked for the same output (MPEG-2 video
 // at 2 Mbit/s with that ceiling, no B-frames, 12-frame groups, MPEG audio layer II at
 // 192 kbit/s, 44.1 kHz stereo). The two sides alternate run by run; each is timed from the
-// same start: the engine's set-up inside its timer, ffmpeg as a fresh process. Prints both
-// medians, their ratio, the load averages around the runs and the build type.
+// same start: each a fresh process. Prints both medians, their ratio, the load around the
+// runs and the build type.
 #include "BenchConversion.h"
+#include "BenchRuns.h"
 #include "CDirectShowWindow.h"
 #include "CFileOutputFilters2.h"
 #include "CFormatTypes.h"
@@ -14,11 +15,10 @@
 #include "win32/windowing/Window.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +29,6 @@ namespace {
 
 constexpr unsigned long kVideoBitrate = 2000000;
 constexpr unsigned long kAudioBitrate = 192000;
-constexpr int kRounds = 5;
 
 class CMpegConversion : public CBenchConversion {
 public:
@@ -84,31 +83,13 @@ bool EngineConvert(const fs::path& in, const fs::path& out)
     return ok && fs::exists(out);
 }
 
-bool FfmpegConvert(const fs::path& in, const fs::path& out)
+// The tool's arguments for the same file.
+std::vector<std::string> FfmpegConvert(const fs::path& in, const fs::path& out)
 {
-    const std::string command =
-        "ffmpeg -nostdin -v error -y -i '" + in.string() + "' -c:v mpeg2video -b:v " + std::to_string(kVideoBitrate) +
-        " -maxrate " + std::to_string(kVideoBitrate) + " -bufsize 1835008 -g 12 -bf 0 -r 25 -s 640x480 -c:a mp2 -b:a " +
-        std::to_string(kAudioBitrate) + " -ar 44100 -ac 2 -f vob '" + out.string() + "'";
-    return std::system(command.c_str()) == 0;
-}
-
-std::string LoadAverages()
-{
-    std::ifstream in("/proc/loadavg");
-    double one = 0, five = 0, fifteen = 0;
-    in >> one >> five >> fifteen;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f %.2f %.2f", one, five, fifteen);
-    return text;
-}
-
-template <class F>
-double Seconds(F&& run, bool& ok)
-{
-    const auto start = std::chrono::steady_clock::now();
-    ok = run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return {"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", in.string(), "-c:v", "mpeg2video", "-b:v",
+            std::to_string(kVideoBitrate), "-maxrate", std::to_string(kVideoBitrate), "-bufsize", "1835008", "-g", "12",
+            "-bf", "0", "-r", "25", "-s", "640x480", "-c:a", "mp2", "-b:a", std::to_string(kAudioBitrate), "-ar",
+            "44100", "-ac", "2", "-f", "vob", out.string()};
 }
 
 // What ffprobe reads of a file's picture and sound, to show both sides wrote the same kind.
@@ -122,53 +103,31 @@ void Describe(const char* side, const fs::path& file)
     std::printf("(%.1f MB)\n", double(fs::file_size(file)) / 1e6);
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
-int main()
+// Usage: mpeg_bench [rounds] (5 by default).
+int main(int argc, char** argv)
 {
     MvTestHome home; // settings and tables of a throw-away user
+    if (argc == 4 && std::strcmp(argv[1], "--convert") == 0) return EngineConvert(argv[2], argv[3]) ? 0 : 1;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const fs::path dir = fs::path(home.Path()) / "bench";
     fs::create_directories(dir);
-    const fs::path clip = dir / "clip.avi";
+    const fs::path clip = dir / "clip.avi", ours = dir / "engine.mpg", theirs = dir / "ffmpeg.mpg";
     const std::string make = "ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=60 "
                              "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=60 -ac 2 "
                              "-c:v mjpeg -q:v 3 -c:a pcm_s16le '" + clip.string() + "'";
     if (std::system(make.c_str()) != 0) return 1;
-    std::printf("MPEG-2 program stream of a 60 s 640x480 25 fps clip with sound, %d rounds, build %s\n", kRounds,
-                MV_BUILD_TYPE);
-    std::vector<double> engine, ffmpeg;
-    for (int round = 0; round < kRounds; ++round) {
-        const std::string before = LoadAverages();
-        bool engineOk = false, ffmpegOk = false;
-        // Alternate which side goes first, so neither always runs on a warmer machine.
-        double e = 0, f = 0;
-        if (round % 2 == 0) {
-            e = Seconds([&] { return EngineConvert(clip, dir / "engine.mpg"); }, engineOk);
-            f = Seconds([&] { return FfmpegConvert(clip, dir / "ffmpeg.mpg"); }, ffmpegOk);
-        } else {
-            f = Seconds([&] { return FfmpegConvert(clip, dir / "ffmpeg.mpg"); }, ffmpegOk);
-            e = Seconds([&] { return EngineConvert(clip, dir / "engine.mpg"); }, engineOk);
-        }
-        if (!engineOk || !ffmpegOk) {
-            std::printf("round %d: %s failed\n", round + 1, engineOk ? "ffmpeg" : "the engine");
-            return 1;
-        }
-        engine.push_back(e);
-        ffmpeg.push_back(f);
-        std::printf("round %d: engine %.2f s, ffmpeg %.2f s (load before %s, after %s)\n", round + 1, e, f,
-                    before.c_str(), LoadAverages().c_str());
-    }
+    const double load = LoadNow();
+    const auto runs = ConvertInTurn(rounds, clip.string(), ours.string(), FfmpegConvert(clip, theirs));
+    const std::string conditions = Conditions(load);
+    std::printf("MPEG-2 program stream of a 60 s 640x480 25 fps clip with sound; each side a fresh process, in turn, "
+                "%d rounds, medians\n\n", rounds);
+    std::printf("| engine | ffmpeg | ffmpeg / engine | aim |\n|---|---|---|---|\n");
+    std::printf("%s\n\n", RatioRow(runs[0], runs[1], "at least 0.90").c_str());
     std::printf("streams written (codec, size or rate, bit rate):\n");
-    Describe("engine", dir / "engine.mpg");
-    Describe("ffmpeg", dir / "ffmpeg.mpg");
-    const double ours = Median(engine), theirs = Median(ffmpeg);
-    std::printf("median: engine %.2f s, ffmpeg %.2f s; ffmpeg time / engine time %.2f (aim: at least 0.90)\n", ours,
-                theirs, theirs / ours);
-    return 0;
+    Describe("engine", ours);
+    Describe("ffmpeg", theirs);
+    std::printf("%s\n", conditions.c_str());
+    return AllOk(runs[0]) && AllOk(runs[1]) ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 // kept from one picture to the next.
 #include "dshow/PictureFormat.h"
 
+#include <array>
+
 struct SwsContext;
 
 class CPictureConverter {
@@ -18,4 +20,6 @@ public:
 
 private:
     SwsContext* m_scaler = nullptr;
+    // The sizes and formats m_scaler was made for.
+    std::array<int, 6> m_request = {};
 };
