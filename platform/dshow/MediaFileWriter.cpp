@@ -17,8 +17,12 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 const CLSID CLSID_WavFileWriter = {0xEAD6A41B, 0x2CA7, 0x4DBC, {0xAC, 0x65, 0xDD, 0x81, 0x77, 0x30, 0x15, 0xA1}};
 const CLSID CLSID_Mp3FileWriter = {0x807D0701, 0x7C02, 0x4C3E, {0xA0, 0xEA, 0xAB, 0x49, 0x77, 0x2D, 0xB4, 0x86}};
@@ -64,6 +68,8 @@ struct CMediaFileWriter::Stream {
     int index = 0;
     CAudioEncoding audio;
     CVideoEncoding video;
+    int64_t soundBytes = 0; // PCM taken in
+    double end = 0;          // seconds: where the last packet written ends
 
     AVCodecContext* Codec() const { return video.IsOpen() ? video.Codec() : audio.Codec(); }
 
@@ -71,9 +77,22 @@ struct CMediaFileWriter::Stream {
     {
         return [this, output](AVPacket& packet) -> HRESULT {
             packet.stream_index = index;
+            if (packet.pts != AV_NOPTS_VALUE)
+                end = std::max(end, double(packet.pts + std::max<int64_t>(packet.duration, 1)) * av_q2d(Codec()->time_base));
             av_packet_rescale_ts(&packet, Codec()->time_base, output->streams[index]->time_base);
             return av_interleaved_write_frame(output, &packet) < 0 ? STG_E_MEDIUMFULL : S_OK;
         };
+    }
+
+    // Silence from the end of the sound taken to `until` seconds.
+    HRESULT PadSound(double until, AVFormatContext* output)
+    {
+        const WAVEFORMATEX* format = PcmFormatOf(pin->MediaType());
+        if (!format || !format->nAvgBytesPerSec || !format->nBlockAlign) return S_OK;
+        const int64_t blocks = std::llround(until * format->nSamplesPerSec) - soundBytes / format->nBlockAlign;
+        if (blocks <= 0) return S_OK;
+        const std::vector<BYTE> silence(size_t(blocks) * format->nBlockAlign, format->wBitsPerSample == 8 ? 0x80 : 0);
+        return audio.Push(silence.data(), LONG(silence.size()), Writer(output));
     }
 };
 
@@ -149,6 +168,9 @@ HRESULT CMediaFileWriter::OpenFile()
         CloseFile();
         return E_FAIL;
     }
+    // ASF times may fall before zero by up to its preroll: the sound encoder's lead-in keeps
+    // its place there instead of pushing every stream, and the file's length, later.
+    if (std::string_view(Container()) == "asf") m_output->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
     for (size_t i = 0; i < PinCount(); ++i) {
         CBasePin* pin = PinAt(i);
         if (!pin->IsConnected() || !Writes(pin)) continue;
@@ -206,6 +228,7 @@ HRESULT CMediaFileWriter::Receive(CBasePin* pin, const MediaSample& sample)
         if (stream->video.IsOpen())
             return stream->video.Push(sample.data, sample.size, sample.hasTime, sample.start, stream->Writer(m_output),
                                       sample.stop);
+        stream->soundBytes += sample.size;
         return stream->audio.Push(sample.data, sample.size, stream->Writer(m_output));
     }
     // A stream left out of the file is taken and dropped.
@@ -216,10 +239,19 @@ HRESULT CMediaFileWriter::Finish()
 {
     if (!m_output || !m_output->pb) return S_FALSE;
     HRESULT hr = S_OK;
+    // Pictures first: DV carries each picture's sound in its frame and drops a last picture
+    // whose sound falls short, so the sound is made up to the pictures' end with silence.
+    double pictures = 0;
     for (auto& stream : m_streams) {
-        if (FAILED(hr)) break;
-        hr = stream->video.IsOpen() ? stream->video.Finish(stream->Writer(m_output))
-                                    : stream->audio.Finish(stream->Writer(m_output));
+        if (!stream->video.IsOpen() || FAILED(hr)) continue;
+        hr = stream->video.Finish(stream->Writer(m_output));
+        pictures = std::max(pictures, stream->end);
+    }
+    const bool padded = std::string_view(Container()) == "dv";
+    for (auto& stream : m_streams) {
+        if (stream->video.IsOpen() || FAILED(hr)) continue;
+        if (padded) hr = stream->PadSound(pictures, m_output);
+        if (SUCCEEDED(hr)) hr = stream->audio.Finish(stream->Writer(m_output));
     }
     if (av_write_trailer(m_output) < 0 && SUCCEEDED(hr)) hr = STG_E_MEDIUMFULL;
     CloseFile();

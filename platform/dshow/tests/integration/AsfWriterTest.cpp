@@ -249,4 +249,31 @@ TEST_F(AsfWriterTest, AVideoProfileWritesWindowsMediaVideo)
     EXPECT_NEAR(std::atof(answer.substr(answer.rfind('\n') + 1).c_str()), 10.0, 0.05);
 }
 
+TEST_F(AsfWriterTest, PictureAndSoundStartTogetherAndTheFileLastsAsLongAsThem)
+{
+    // Two seconds of pictures and sound through the writer's own profile (29.97 frames a second).
+    const fs::path clip = m_dir / "clip.mkv";
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi "
+                           "-i sine=sample_rate=44100:duration=2 -ac 2 -c:v mpeg4 -c:a flac '" +
+                           clip.string() + "'")
+                              .c_str()),
+              0);
+    IBaseFilter* source = LoadMediaSource(clip);
+    ASSERT_NE(source, nullptr);
+    IBaseFilter* writer = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_WmAsfWriter, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&writer)),
+              S_OK);
+    const fs::path target = m_dir / "clip.wmv";
+    EXPECT_EQ(WriteLinked(source, writer, {{u"Video", u"Video Input 01"}, {u"Audio", u"Audio Input 01"}}, target),
+              EC_COMPLETE);
+    writer->Release();
+    source->Release();
+    // The sound coder's lead-in sits before zero, so the first picture is at zero and the file
+    // is as long as its 60 pictures and that lead-in, not pushed later by it.
+    EXPECT_EQ(ProbeMedia(target, "stream=start_time", "v:0"), "0.000000");
+    EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "60");
+    EXPECT_NEAR(std::atof(ProbeMedia(target, "format=duration").c_str()), 60 / 29.97 + 0.047, 0.01);
+}
+
 } // namespace

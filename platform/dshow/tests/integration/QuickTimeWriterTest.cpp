@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +20,7 @@ constexpr CLSID kMp4Export = {0xBC99931A, 0x8215, 0x4F53, {0x87, 0x62, 0x93, 0x6
 constexpr CLSID kMovWriter = {0x733E3501, 0x32ED, 0x40EB, {0xBD, 0xFB, 0x84, 0x2E, 0xCE, 0xA4, 0x82, 0x2F}};
 constexpr CLSID k3gpExport = {0xA333431D, 0x26E4, 0x4BFB, {0xBD, 0x52, 0x7D, 0x48, 0x02, 0x4B, 0x88, 0x0C}};
 constexpr CLSID kAifExport = {0x81CF4B2F, 0x7B31, 0x4617, {0x9F, 0x66, 0x3A, 0xC7, 0x97, 0x4C, 0x18, 0xBD}};
+constexpr CLSID kDvExport = {0xBAAE9A94, 0x2A1E, 0x43CD, {0xA2, 0xEF, 0x51, 0xAD, 0xB7, 0x9F, 0x5A, 0x2F}};
 constexpr CLSID kFlcExport = {0x4B7DC760, 0x34AE, 0x4654, {0x8E, 0x87, 0xE7, 0x20, 0x65, 0x7B, 0xCC, 0x76}};
 
 constexpr DWORD Code(const char (&text)[5])
@@ -145,6 +147,31 @@ TEST_F(QuickTimeWriterTest, VideoIsWrittenWithTheCompressorChosen)
         EXPECT_EQ(answer.substr(0, answer.find('\n')), c.codec) << answer;
         EXPECT_NEAR(std::atof(answer.substr(answer.rfind('\n') + 1).c_str()), 10.0, 0.05);
     }
+}
+
+TEST_F(QuickTimeWriterTest, DvKeepsTheLastNtscPictureWhoseSoundEndsShort)
+{
+    // Two seconds of sound under 60 NTSC pictures, which last 2.002 seconds: each DV frame
+    // carries its own sound, so the last one's is made up with silence rather than dropped.
+    const fs::path clip = m_dir / "ntsc.avi";
+    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=720x480:rate=30000/1001:duration=2 "
+                           "-f lavfi -i sine=sample_rate=48000:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
+                           clip.string() + "'")
+                              .c_str()),
+              0);
+    IBaseFilter* source = LoadMediaSource(clip);
+    ASSERT_NE(source, nullptr);
+    IBaseFilter* writer = nullptr;
+    ASSERT_EQ(CoCreateInstance(kDvExport, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
+                               reinterpret_cast<void**>(&writer)),
+              S_OK);
+    const fs::path target = m_dir / "ntsc.dv";
+    EXPECT_EQ(WriteLinked(source, writer, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}, target), EC_COMPLETE);
+    writer->Release();
+    source->Release();
+    EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "60");
+    EXPECT_EQ(ProbeMedia(target, "stream=avg_frame_rate", "v:0"), "30000/1001");
+    EXPECT_NEAR(std::atof(ProbeMedia(target, "format=duration").c_str()), 60 * 1001 / 30000.0, 0.001);
 }
 
 } // namespace
