@@ -159,6 +159,16 @@ void CWindowsMediaSystem2::AddCustomProfile(const char* path)
     m_profiles.AddSetting(VersionNumber(version), new CWmProfile2(m_profileManager, profile));
 }
 
+CString CWindowsMediaSystem2::GetFirstCodecName(IWMProfileManager* manager, const GUID& type)
+{
+    IWMCodecInfo3* raw = nullptr;
+    if (!manager || FAILED(QueryInterfaceTo(manager, &raw)) || !raw) return CString();
+    TWmHeld<IWMCodecInfo3> codecs(raw);
+    DWORD count = 0;
+    if (FAILED(codecs->GetCodecInfoCount(type, &count)) || count == 0) return CString();
+    return CodecName(codecs.get(), type, 0);
+}
+
 IWMCodecInfo3* CWindowsMediaSystem2::QueryCodecs() const
 {
     IWMCodecInfo3* codecs = nullptr;

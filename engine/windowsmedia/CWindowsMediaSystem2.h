@@ -5,10 +5,12 @@
 #include "CDirectShowSystem2.h"
 #include "CWmProfilesInfo.h"
 #include "CWmvCoreLibrary.h"
+#include "afx/CString.h"
 
 #include <string>
 
 struct IWMCodecInfo3;
+struct IWMProfileManager;
 
 class CWindowsMediaSystem2 : public CDirectShowSystem2 {
 public:
@@ -29,6 +31,8 @@ public:
     void AddWindowsMediaCodecs();
     // A ".prx" file's text: its bytes read as wide text; empty when it cannot be read.
     static std::u16string ReadProfile(const char* path);
+    // The runtime's first codec of the kind (audio or video); empty without one.
+    static CString GetFirstCodecName(IWMProfileManager* manager, const GUID& type);
     // The profile version number of a runtime version: 4, 7, 8, 9, or 0 for any other.
     static unsigned short VersionNumber(DWORD version);
 

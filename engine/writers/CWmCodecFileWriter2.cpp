@@ -1,6 +1,7 @@
 #include "CWmCodecFileWriter2.h"
 
 #include "CDirectShowSystem2.h"
+#include "CWindowsMediaSystem2.h"
 #include "CWmStreamFormat.h"
 #include "WmHeld.h"
 #include "dshow/VideoInfo.h"
@@ -54,10 +55,10 @@ void CWmCodecFileWriter2::SetEncodingMode(IWMStreamConfig* config, LONG encoderC
     }
 }
 
-bool CWmCodecFileWriter2::AddVideoStream(IWMProfile* profile, WORD number)
+bool CWmCodecFileWriter2::AddVideoStream(IWMProfile* profile, WORD number, const char* codecName)
 {
     CDirectShowSystem2* system = CDirectShowSystem2::sSystem;
-    TWmHeld<IWMStreamConfig> config(system->GetVideoStream(m_videoCodecName, m_videoEncoderControl));
+    TWmHeld<IWMStreamConfig> config(system->GetVideoStream(codecName, m_videoEncoderControl));
     if (!config || !m_width || !m_height || m_frameRate <= 0) return false;
     config->SetStreamNumber(number);
     config->SetBufferWindow(4000);
@@ -78,19 +79,30 @@ bool CWmCodecFileWriter2::AddVideoStream(IWMProfile* profile, WORD number)
 
 bool CWmCodecFileWriter2::SetupBeforeConnect()
 {
-    if (m_videoCodecName.IsEmpty() && m_audioCodecName.IsEmpty()) return true;
     CDirectShowSystem2* system = CDirectShowSystem2::sSystem;
     IWMProfileManager* manager = system ? system->GetProfileManager() : nullptr;
+    CString videoName = m_videoCodecName, audioName = m_audioCodecName;
+    const bool unnamed = videoName.IsEmpty() && audioName.IsEmpty();
+    if (unnamed) {
+        // The writer's own profile would code the picture at its own size and rate: a wanted
+        // picture goes to the runtime's first codecs at the size, rate and bitrates decided.
+        if (!GetWantsVideo()) return true;
+        videoName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Video);
+        audioName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Audio);
+        if (videoName.IsEmpty() || (GetWantsAudio() && audioName.IsEmpty())) return true;
+    }
     IWMProfile* rawProfile = nullptr;
     if (!manager || FAILED(manager->CreateEmptyProfile(WMT_VER_9_0, &rawProfile)) || !rawProfile) return false;
     TWmHeld<IWMProfile> profile(rawProfile);
     WORD number = 1;
     if (GetWantsAudio()) {
         TWmHeld<IWMStreamConfig> audio(
-            system->GetAudioStream(m_audioCodecName, m_sampleRate, m_channels, m_bits, m_audioBitrate, GetWantsVideo()));
+            system->GetAudioStream(audioName, m_sampleRate, m_channels, m_bits, m_audioBitrate, GetWantsVideo()));
+        // Sound the runtime has no format for, where no codec was named: CD quality, as the writer's own.
+        if (!audio && unnamed) audio.reset(system->GetAudioStream(audioName, 44100, 2, 16, 128000, true));
         if (!audio || FAILED(audio->SetStreamNumber(number)) || FAILED(profile->AddStream(audio.get()))) return false;
         ++number;
     }
-    if (GetWantsVideo() && !AddVideoStream(profile.get(), number)) return false;
+    if (GetWantsVideo() && !AddVideoStream(profile.get(), number, videoName)) return false;
     return ApplyProfile(profile.get());
 }

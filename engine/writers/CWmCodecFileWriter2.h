@@ -31,7 +31,7 @@ public:
     unsigned long GetVideoBitrate() const { return m_videoBitrate; }
 
 private:
-    bool AddVideoStream(IWMProfile* profile, WORD number);
+    bool AddVideoStream(IWMProfile* profile, WORD number, const char* codecName);
 
     CString m_videoCodecName;
     CString m_audioCodecName;
