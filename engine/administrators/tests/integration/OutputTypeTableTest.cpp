@@ -5,10 +5,8 @@
 //
 // Not here: 2040 SWF, whose files state no duration (MpegRoadTest reads its pictures).
 //
-// Still to come (rows join the table when their writers are built): the preset "WMV for Zune,
-// up to 320 x 240". Held elsewhere: 610 and 611 in NTSC (QuickTimeVideoRoadTest), 640 with
-// video and the presets "MPEG-4 for iPod, flexible resolution" and "MPEG-4 for Archos"
-// (DevicePresetConversionTest), 250 and 251 with video (WindowsMediaRoadTest).
+// Held elsewhere: 640 with video and the presets "MPEG-4 for iPod, flexible resolution" and
+// "MPEG-4 for Archos", whose limits come from a device's decision (DevicePresetConversionTest).
 // 1700 Images (a folder of files) and 1800 FTP upload (a server) are on ImageRoadTest's road.
 #include "CDirectShowSystem2.h"
 #include "CId3TagReader.h"
@@ -55,6 +53,10 @@ struct SOutputCase {
     const char* wmProfile = "";
     unsigned short width = 0, height = 0;  // 0: the input's
     ETvType tvType = 0;
+    // The made clip's picture and rate, as ffmpeg's test source takes them.
+    const char* clipSize = "320x240";
+    const char* clipRate = "25";
+    double fps = 0;  // the frame rate written (0: the one asked, else the input's)
     // What is found: the container as ffprobe names it, the codecs, the sound's rate and channels.
     const char* format = "";
     const char* audio = "";
@@ -113,6 +115,14 @@ const SOutputCase kVideoTypes[] = {
      .tvType = 2, .format = "dv", .audio = "pcm_s16le", .video = "dvvideo", .rate = "48000"},
     {.name = "QuickTimeDvProPal", .input = kClip, .type = 611, .extension = "dv", .width = 720, .height = 576,
      .tvType = 2, .format = "dv", .audio = "pcm_s16le", .video = "dvvideo", .rate = "48000"},
+    {.name = "QuickTimeDvNtsc", .input = kClip, .type = 610, .extension = "dv", .clipSize = "720x480",
+     .clipRate = "30000/1001", .format = "dv", .audio = "pcm_s16le", .video = "dvvideo", .rate = "48000"},
+    {.name = "QuickTimeDvProNtsc", .input = kClip, .type = 611, .extension = "dv", .clipSize = "720x480",
+     .clipRate = "30000/1001", .format = "dv", .audio = "pcm_s16le", .video = "dvvideo", .rate = "48000"},
+    {.name = "WmvProfile", .input = kClip, .type = 250, .extension = "wmv", .wmProfile = "Video for broadband (340 Kbps)",
+     .fps = 30000.0 / 1001, .format = "asf", .audio = "wmav2", .video = "wmv2"},
+    {.name = "WmvProfileResized", .input = kClip, .type = 251, .extension = "wmv",
+     .wmProfile = "Video for broadband (340 Kbps)", .format = "asf", .audio = "wmav2", .video = "wmv2"},
     {.name = "Mkv", .input = kClip, .type = 1200, .extension = "mkv", .audioCodec = "Lame_enc.dll",
      .videoCodec = "MPEG-4 Video", .format = "matroska,webm", .audio = "mp3", .video = "mpeg4"},
     {.name = "Wmv", .input = kClip, .type = 200, .extension = "wmv", .audioCodec = "Windows Media Audio 9.2",
@@ -172,6 +182,8 @@ const SOutputCase kPresets[] = {
      .media = kMediaTypeAudio},
     {.name = "PmcVideo", .input = kClip, .format = "asf", .audio = "wmav2", .video = "wmv2",
      .family = UTargetPresets::kPmc, .media = kMediaTypeVideo},
+    {.name = "ZuneVideo", .input = kClip, .format = "asf", .audio = "wmav2", .video = "wmv2",
+     .family = UTargetPresets::kZune, .media = kMediaTypeVideo},
     {.name = "ZenVisionVideo", .input = kClip, .format = "asf", .audio = "wmav2", .video = "wmv2",
      .family = UTargetPresets::kZenVision, .media = kMediaTypeVideo},
 };
@@ -194,6 +206,14 @@ const SOutputCase kRefusals[] = {
 };
 
 void PrintTo(const SOutputCase& c, std::ostream* out) { *out << c.name; }
+
+// A rate as ffprobe writes it, "30000/1001" or "25/1".
+double FrameRateOf(const std::string& text)
+{
+    const size_t slash = text.find('/');
+    const double over = slash == std::string::npos ? 1 : std::atof(text.c_str() + slash + 1);
+    return over > 0 ? std::atof(text.c_str()) / over : 0;
+}
 
 // The highest rate an encoder takes at or below the one asked: the presets carry 480000 and
 // 441000, which a decision brings down to 48000 and 44100.
@@ -329,7 +349,7 @@ TEST_P(OutputTypeTable, WritesAFileFfmpegDecodesAsTheRowPromises)
 {
     const SOutputCase& c = GetParam();
     SProbedFile file;
-    ASSERT_TRUE(c.input == kClip ? ProbeClip(file, kClipSeconds) : ProbeSpeech(file));
+    ASSERT_TRUE(c.input == kClip ? ProbeClip(file, kClipSeconds, c.clipSize, c.clipRate) : ProbeSpeech(file));
     const SOutput output = OutputOf(c, file);
     ASSERT_TRUE(c.family < 0 || m_preset) << "no preset of the family";
 
@@ -384,15 +404,20 @@ TEST_P(OutputTypeTable, WritesAFileFfmpegDecodesAsTheRowPromises)
 
     SDecodedMedia decoded;
     const bool video = output.wantsVideo && file.video;
+    const double rate = c.fps > 0 ? c.fps : output.frameRate > 0 ? output.frameRate : file.frameRate;
     EXPECT_EQ(DecodeMedia(output.path, kClipRate, decoded), video) << output.path;
     if (video) {
         EXPECT_EQ(decoded.videoCodec, c.video);
         EXPECT_EQ(decoded.audioCodec, c.audio);
         EXPECT_EQ(decoded.width, output.width ? output.width : file.width);
         EXPECT_EQ(decoded.height, output.height ? output.height : file.height);
-        // Every frame of the input, each of them whole.
-        const double rate = output.frameRate > 0 ? output.frameRate : file.frameRate;
+        // Every frame of the input, each of them whole, at the rate written where the
+        // container states one (FLC does not).
         EXPECT_EQ(decoded.frames, std::lround(kClipSeconds * rate)) << output.path;
+        const double stated = FrameRateOf(ProbedValue(ProbeMedia(output.path, "v"), "avg_frame_rate"));
+        if (stated > 0) {
+            EXPECT_NEAR(stated, rate, 0.01) << output.path;
+        }
     }
     if (m_preset) ExpectWithinPreset(output, decoded, file.duration);
 }
