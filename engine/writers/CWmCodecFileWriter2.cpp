@@ -84,12 +84,11 @@ bool CWmCodecFileWriter2::SetupBeforeConnect()
     CString videoName = m_videoCodecName, audioName = m_audioCodecName;
     const bool unnamed = videoName.IsEmpty() && audioName.IsEmpty();
     if (unnamed) {
-        // The writer's own profile would code the picture at its own size and rate: a wanted
-        // picture goes to the runtime's first codecs at the size, rate and bitrates decided.
-        if (!GetWantsVideo()) return true;
-        videoName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Video);
-        audioName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Audio);
-        if (videoName.IsEmpty() || (GetWantsAudio() && audioName.IsEmpty())) return true;
+        // The writer's own profile would code its own picture size, frame rate and sound,
+        // whatever was decided: the runtime's first codecs write the decided ones instead.
+        if (GetWantsVideo()) videoName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Video);
+        if (GetWantsAudio()) audioName = CWindowsMediaSystem2::GetFirstCodecName(manager, WMMEDIATYPE_Audio);
+        if (GetWantsVideo() == videoName.IsEmpty() || GetWantsAudio() == audioName.IsEmpty()) return true;
     }
     IWMProfile* rawProfile = nullptr;
     if (!manager || FAILED(manager->CreateEmptyProfile(WMT_VER_9_0, &rawProfile)) || !rawProfile) return false;
