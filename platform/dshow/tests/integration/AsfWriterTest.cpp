@@ -252,23 +252,12 @@ TEST_F(AsfWriterTest, AVideoProfileWritesWindowsMediaVideo)
 TEST_F(AsfWriterTest, PictureAndSoundStartTogetherAndTheFileLastsAsLongAsThem)
 {
     // Two seconds of pictures and sound through the writer's own profile (29.97 frames a second).
-    const fs::path clip = m_dir / "clip.mkv";
-    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi "
-                           "-i sine=sample_rate=44100:duration=2 -ac 2 -c:v mpeg4 -c:a flac '" +
-                           clip.string() + "'")
-                              .c_str()),
-              0);
-    IBaseFilter* source = LoadMediaSource(clip);
-    ASSERT_NE(source, nullptr);
-    IBaseFilter* writer = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_WmAsfWriter, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
-                               reinterpret_cast<void**>(&writer)),
-              S_OK);
     const fs::path target = m_dir / "clip.wmv";
-    EXPECT_EQ(WriteLinked(source, writer, {{u"Video", u"Video Input 01"}, {u"Audio", u"Audio Input 01"}}, target),
+    ASSERT_EQ(WriteMadeClip("-f lavfi -i testsrc=size=320x240:rate=25:duration=2 -f lavfi -i "
+                            "sine=sample_rate=44100:duration=2 -ac 2 -c:v mpeg4 -c:a flac",
+                            m_dir / "clip.mkv", CLSID_WmAsfWriter,
+                            {{u"Video", u"Video Input 01"}, {u"Audio", u"Audio Input 01"}}, target),
               EC_COMPLETE);
-    writer->Release();
-    source->Release();
     // The sound coder's lead-in sits before zero, so the first picture is at zero and the file
     // is as long as its 60 pictures and that lead-in, not pushed later by it.
     EXPECT_EQ(ProbeMedia(target, "stream=start_time", "v:0"), "0.000000");

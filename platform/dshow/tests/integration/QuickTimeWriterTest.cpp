@@ -153,22 +153,11 @@ TEST_F(QuickTimeWriterTest, DvKeepsTheLastNtscPictureWhoseSoundEndsShort)
 {
     // Two seconds of sound under 60 NTSC pictures, which last 2.002 seconds: each DV frame
     // carries its own sound, so the last one's is made up with silence rather than dropped.
-    const fs::path clip = m_dir / "ntsc.avi";
-    ASSERT_EQ(std::system(("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=720x480:rate=30000/1001:duration=2 "
-                           "-f lavfi -i sine=sample_rate=48000:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le '" +
-                           clip.string() + "'")
-                              .c_str()),
-              0);
-    IBaseFilter* source = LoadMediaSource(clip);
-    ASSERT_NE(source, nullptr);
-    IBaseFilter* writer = nullptr;
-    ASSERT_EQ(CoCreateInstance(kDvExport, nullptr, CLSCTX_INPROC_SERVER, IBaseFilter::kIid,
-                               reinterpret_cast<void**>(&writer)),
-              S_OK);
     const fs::path target = m_dir / "ntsc.dv";
-    EXPECT_EQ(WriteLinked(source, writer, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}, target), EC_COMPLETE);
-    writer->Release();
-    source->Release();
+    ASSERT_EQ(WriteMadeClip("-f lavfi -i testsrc=size=720x480:rate=30000/1001:duration=2 -f lavfi -i "
+                            "sine=sample_rate=48000:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le",
+                            m_dir / "ntsc.avi", kDvExport, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}, target),
+              EC_COMPLETE);
     EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "60");
     EXPECT_EQ(ProbeMedia(target, "stream=avg_frame_rate", "v:0"), "30000/1001");
     EXPECT_NEAR(std::atof(ProbeMedia(target, "format=duration").c_str()), 60 * 1001 / 30000.0, 0.001);

@@ -7,7 +7,9 @@
 
 #include "MediaFiles.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 
 struct SWriterLink {
     const char16_t* from; // the source's pin
@@ -66,6 +68,24 @@ inline LONG WriteThrough(const std::filesystem::path& wav, IBaseFilter* writer, 
 {
     IBaseFilter* source = LoadMediaSource(wav);
     const LONG code = source ? WriteFrom(source, u"Audio", writer, pin, target) : -1;
+    SafeRelease(source);
+    return code;
+}
+
+// A clip the ffmpeg tool makes from its lavfi sources, written by a new writer of that class
+// with the pins linked as listed; the graph's ending event, or -1.
+inline LONG WriteMadeClip(const std::string& sources, const std::filesystem::path& clip, REFCLSID writerClass,
+                          std::initializer_list<SWriterLink> links, const std::filesystem::path& target)
+{
+    const std::string make = "ffmpeg -nostdin -v error -y " + sources + " '" + clip.string() + "'";
+    if (std::system(make.c_str()) != 0) return -1;
+    IBaseFilter* source = LoadMediaSource(clip);
+    IBaseFilter* writer = nullptr;
+    const LONG code = source && SUCCEEDED(CoCreateInstance(writerClass, nullptr, CLSCTX_INPROC_SERVER,
+                                                           IBaseFilter::kIid, reinterpret_cast<void**>(&writer)))
+                          ? WriteLinked(source, writer, links, target)
+                          : -1;
+    SafeRelease(writer);
     SafeRelease(source);
     return code;
 }
