@@ -1,5 +1,6 @@
-// The stages that draw: the audio level picture, the time stamp and the 3D mix, run from
-// test sources into a sink that keeps the last picture.
+// The stages that draw (the audio level picture, the time stamp, the 3D mix) and the one
+// that paces pictures to a frame rate, run from test sources into a sink that keeps the last
+// picture and the times of all.
 #include "com/ComRuntime.h"
 #include "dshow/BasePin.h"
 #include "dshow/FilterGraph.h"
@@ -17,7 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,6 +39,7 @@ public:
     {
         std::lock_guard lock(m_lock);
         last.assign(sample.data, sample.data + sample.size);
+        if (sample.hasTime) times.push_back({sample.start, sample.stop});
         const VIDEOINFOHEADER* info = RgbVideoInfo(PinAt(0)->MediaType());
         width = info->bmiHeader.biWidth;
         height = info->bmiHeader.biHeight;
@@ -51,6 +55,7 @@ public:
     }
     std::mutex m_lock;
     std::vector<BYTE> last;
+    std::vector<std::pair<REFERENCE_TIME, REFERENCE_TIME>> times; // start, stop
     LONG width = 0, height = 0;
     int count = 0;
 };
@@ -93,25 +98,35 @@ public:
     HRESULT GetMediaType(CBasePin*, int index, CMediaType& type) override
     {
         if (index != 0) return S_FALSE;
-        MakeRgbVideoType(type, MEDIASUBTYPE_RGB32, m_width, m_height, kFrame);
+        MakeRgbVideoType(type, MEDIASUBTYPE_RGB32, m_width, m_height, TimeOf(1));
         if (m_imageSize) reinterpret_cast<VIDEOINFOHEADER*>(type.pbFormat)->bmiHeader.biSizeImage = m_imageSize;
         return S_OK;
     }
     // A type whose image size claims fewer bytes than the rows hold, and pictures of only that many.
     void ClaimImageSize(DWORD bytes) { m_imageSize = bytes; }
     static constexpr int kFrames = 5;
+    // That many pictures at rateNum / rateDen a second, each timed to the nearest unit.
+    void SetTiming(int frames, int64_t rateNum, int64_t rateDen)
+    {
+        m_frames = frames;
+        m_rateNum = rateNum;
+        m_rateDen = rateDen;
+    }
 
 protected:
-    static constexpr REFERENCE_TIME kFrame = kUnitsPerSecond / 25;
+    REFERENCE_TIME TimeOf(int frame) const
+    {
+        return (frame * kUnitsPerSecond * m_rateDen + m_rateNum / 2) / m_rateNum;
+    }
     HRESULT SeekTo(REFERENCE_TIME position) override
     {
-        m_next = int(position / kFrame);
+        m_next = int(position / TimeOf(1));
         return S_OK;
     }
-    REFERENCE_TIME MediaDuration() override { return kFrames * kFrame; }
+    REFERENCE_TIME MediaDuration() override { return TimeOf(m_frames); }
     HRESULT ProduceNext() override
     {
-        if (m_next >= kFrames || PastStop(m_next * kFrame)) return S_FALSE;
+        if (m_next >= m_frames || PastStop(TimeOf(m_next))) return S_FALSE;
         if (m_next == 0 && m_waitFor && !m_waitFor->Wait()) return E_FAIL;
         std::vector<BYTE> picture(size_t(m_width * m_height * 4));
         for (LONG i = 0; i < m_width * m_height; ++i) {
@@ -125,8 +140,8 @@ protected:
         MediaSample sample;
         sample.data = picture.data();
         sample.size = m_imageSize ? LONG(m_imageSize) : LONG(picture.size());
-        sample.start = m_next * kFrame;
-        sample.stop = sample.start + kFrame;
+        sample.start = TimeOf(m_next);
+        sample.stop = TimeOf(m_next + 1);
         sample.hasTime = true;
         SetReached(sample.start);
         ++m_next;
@@ -142,6 +157,8 @@ private:
     Gate* m_opens;
     int m_next = 0;
     DWORD m_imageSize = 0;
+    int m_frames = kFrames;
+    int64_t m_rateNum = 25, m_rateDen = 1;
 };
 
 class PictureStagesTest : public ::testing::Test {
@@ -370,6 +387,52 @@ TEST_F(PictureStagesTest, MixRefusesUnknownAnaglyphColoursAndFilters)
     EXPECT_EQ(settings->SetAnaglyphFilter(3), E_INVALIDARG);
     EXPECT_EQ(settings->SetAnaglyphFilter(-1), E_INVALIDARG);
     settings->Release();
+}
+
+TEST_F(PictureStagesTest, PulseRegulatorTimesEveryFrameAtNtscRatesAndCoversTheInputsEnd)
+{
+    const struct {
+        const char* name;
+        int frames;
+        int64_t rateNum, rateDen; // the input's
+        double rate;              // the regulator's
+        int expected;
+    } cases[] = {
+        // Two seconds at 25 become 60 frame times of 1/29.97 s, the last ending past 2 s.
+        {"25 to 29.97", 50, 25, 1, 29.97, 60},
+        // 60 pictures of 1001/30000 s each pass one for one, none doubled or lost at the end.
+        {"30000/1001 to 30000/1001", 60, 30000, 1001, 30000.0 / 1001, 60},
+        {"30000/1001 to 29.97", 60, 30000, 1001, 29.97, 60},
+        // 2.002 s at 25: the last picture still shows in the frame time from 2 s.
+        {"30000/1001 to 25", 60, 30000, 1001, 25, 51},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* source = new CFlatPictureSource(16, 12, {1, 2, 3}, {1, 2, 3}, nullptr, nullptr);
+        source->SetTiming(c.frames, c.rateNum, c.rateDen);
+        filters.push_back(source);
+        graph->AddFilter(source, u"Pictures");
+        IBaseFilter* pulse = Add(CLSID_PulseRegulator, u"Pulse Regulator");
+        IPulseRegulatorSettings* settings = nullptr;
+        ASSERT_EQ(QueryInterfaceTo<IPulseRegulatorSettings>(pulse, &settings), S_OK);
+        EXPECT_EQ(settings->SetFrameRate(c.rate), S_OK);
+        settings->Release();
+        ASSERT_EQ(Link(source, u"Out", pulse, u"Video In"), S_OK);
+        ASSERT_EQ(Link(pulse, u"Video Out", sink, u"In"), S_OK);
+        sink->times.clear();
+        ASSERT_EQ(Run(), EC_COMPLETE);
+        const REFERENCE_TIME frame = std::llround(kUnitsPerSecond / c.rate);
+        ASSERT_EQ(int(sink->times.size()), c.expected);
+        for (int n = 0; n < c.expected; ++n) {
+            EXPECT_EQ(sink->times[n].first, n * frame) << n;
+            EXPECT_EQ(sink->times[n].second, (n + 1) * frame) << n;
+        }
+        const REFERENCE_TIME end = (c.frames * kUnitsPerSecond * c.rateDen + c.rateNum / 2) / c.rateNum;
+        EXPECT_GE(sink->times.back().second, end);
+        EXPECT_LT(sink->times.back().first, end);
+        graph->RemoveFilter(source);
+        graph->RemoveFilter(pulse);
+    }
 }
 
 } // namespace
