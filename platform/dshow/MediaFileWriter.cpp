@@ -89,10 +89,18 @@ struct CMediaFileWriter::Stream {
     {
         const WAVEFORMATEX* format = PcmFormatOf(pin->MediaType());
         if (!format || !format->nAvgBytesPerSec || !format->nBlockAlign) return S_OK;
-        const int64_t blocks = std::llround(until * format->nSamplesPerSec) - soundBytes / format->nBlockAlign;
+        int64_t blocks = std::llround(until * format->nSamplesPerSec) - soundBytes / format->nBlockAlign;
         if (blocks <= 0) return S_OK;
-        const std::vector<BYTE> silence(size_t(blocks) * format->nBlockAlign, format->wBitsPerSample == 8 ? 0x80 : 0);
-        return audio.Push(silence.data(), LONG(silence.size()), Writer(output));
+        // A second at a time: the gap may be as long as the pictures.
+        const std::vector<BYTE> silence(size_t(format->nSamplesPerSec) * format->nBlockAlign,
+                                        format->wBitsPerSample == 8 ? 0x80 : 0);
+        while (blocks > 0) {
+            const int64_t now = std::min<int64_t>(blocks, format->nSamplesPerSec);
+            const HRESULT hr = audio.Push(silence.data(), LONG(now * format->nBlockAlign), Writer(output));
+            if (FAILED(hr)) return hr;
+            blocks -= now;
+        }
+        return S_OK;
     }
 };
 

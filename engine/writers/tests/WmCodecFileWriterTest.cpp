@@ -64,7 +64,7 @@ protected:
         for (DWORD i = 0; i < count; ++i) {
             IWMStreamConfig* stream = nullptr;
             if (FAILED(profile->GetStream(i, &stream)) || !stream) return false;
-            TWmHeld<IWMStreamConfig> config(stream);
+            TWmHeld<IWMStreamConfig> heldStream(stream);
             CWmStreamFormat format(stream);
             SStreamSeen seen;
             stream->GetBitrate(&seen.bitrate);

@@ -149,18 +149,22 @@ TEST_F(QuickTimeWriterTest, VideoIsWrittenWithTheCompressorChosen)
     }
 }
 
-TEST_F(QuickTimeWriterTest, DvKeepsTheLastNtscPictureWhoseSoundEndsShort)
+TEST_F(QuickTimeWriterTest, DvKeepsTheLastNtscPicturesWhoseSoundEndsShort)
 {
-    // Two seconds of sound under 60 NTSC pictures, which last 2.002 seconds: each DV frame
-    // carries its own sound, so the last one's is made up with silence rather than dropped.
-    const fs::path target = m_dir / "ntsc.dv";
-    ASSERT_EQ(WriteMadeClip("-f lavfi -i testsrc=size=720x480:rate=30000/1001:duration=2 -f lavfi -i "
-                            "sine=sample_rate=48000:duration=2 -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le",
-                            m_dir / "ntsc.avi", kDvExport, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}, target),
-              EC_COMPLETE);
-    EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "60");
-    EXPECT_EQ(ProbeMedia(target, "stream=avg_frame_rate", "v:0"), "30000/1001");
-    EXPECT_NEAR(std::atof(ProbeMedia(target, "format=duration").c_str()), 60 * 1001 / 30000.0, 0.001);
+    // 60 NTSC pictures last 2.002 seconds: each DV frame carries its own sound, so what the
+    // sound leaves uncovered, a part of the last frame or whole seconds, is made up with silence.
+    for (const char* sound : {"2", "0.5"}) {
+        SCOPED_TRACE(sound);
+        const fs::path target = m_dir / (std::string("ntsc") + sound + ".dv");
+        ASSERT_EQ(WriteMadeClip(std::string("-f lavfi -i testsrc=size=720x480:rate=30000/1001:duration=2 -f lavfi -i "
+                                            "sine=sample_rate=48000:duration=") +
+                                    sound + " -ac 2 -c:v mjpeg -q:v 3 -c:a pcm_s16le",
+                                m_dir / "ntsc.avi", kDvExport, {{u"Video", u"Video"}, {u"Audio", u"Audio"}}, target),
+                  EC_COMPLETE);
+        EXPECT_EQ(ProbeMedia(target, "stream=nb_read_frames", "v:0", "-count_frames"), "60");
+        EXPECT_EQ(ProbeMedia(target, "stream=avg_frame_rate", "v:0"), "30000/1001");
+        EXPECT_NEAR(std::atof(ProbeMedia(target, "format=duration").c_str()), 60 * 1001 / 30000.0, 0.001);
+    }
 }
 
 } // namespace
