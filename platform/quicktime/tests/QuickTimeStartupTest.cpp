@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <link.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -55,6 +63,58 @@ TEST_F(QuickTimeStartupTest, TheVersionIsKnownOnlyWhileStartedAndFollowsTheH264E
     exit();
     terminate();
     EXPECT_EQ(gestalt(gestaltQuickTime, &version), qtmlNotInitialized);
+}
+
+int FindAvcodec(dl_phdr_info* info, size_t, void* found)
+{
+    if (info->dlpi_name && std::strstr(info->dlpi_name, "/libavcodec.so")) *static_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool AvcodecLoaded()
+{
+    bool found = false;
+    dl_iterate_phdr(FindAvcodec, &found);
+    return found;
+}
+
+// In a process of its own, so that no other test has loaded FFmpeg before.
+TEST(QuickTimeStartupAlone, StartingAndAskingTheVersionLeavesFfmpegUnloaded)
+{
+#ifndef MV_BUILT_AVCODEC
+    GTEST_SKIP() << "the build did not find out what FFmpeg encodes";
+#endif
+    const char* paths = std::getenv("LD_LIBRARY_PATH");
+    if (paths && *paths) GTEST_SKIP() << "LD_LIBRARY_PATH may lead the loader to another FFmpeg";
+    if (!std::getenv("MV_QT_ALONE")) {
+        std::string self(4096, '\0');
+        self.resize(std::max<ssize_t>(0, ::readlink("/proc/self/exe", self.data(), self.size() - 1)));
+        std::string filter = "--gtest_filter=QuickTimeStartupAlone.*";
+        char* argv[] = {self.data(), filter.data(), nullptr};
+        ::setenv("MV_QT_ALONE", "1", 1);
+        pid_t pid = -1;
+        int spawned = posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv, environ);
+        ::unsetenv("MV_QT_ALONE");
+        ASSERT_EQ(spawned, 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return;
+    }
+    ASSERT_FALSE(AvcodecLoaded());
+    HMODULE module = LoadLibrary("QTMLClient.dll");
+    ASSERT_NE(module, nullptr);
+    auto initialize = Bind<InitializeQTMLProc>(module, "InitializeQTML");
+    auto gestalt = Bind<GestaltProc>(module, "Gestalt");
+    auto encoder = Bind<QTEncoderForFormatProc>(module, "QTEncoderForFormat");
+    ASSERT_TRUE(initialize && gestalt && encoder);
+    ASSERT_EQ(initialize(0), noErr);
+    long version = 0;
+    ASSERT_EQ(gestalt(gestaltQuickTime, &version), noErr);
+    EXPECT_FALSE(AvcodecLoaded());
+    // The answer is FFmpeg's own, which is loaded to find the encoder.
+    EXPECT_EQ(version >= 0x07030000, encoder(0x61766331) != nullptr); // 'avc1'
+    EXPECT_TRUE(AvcodecLoaded());
 }
 
 TEST_F(QuickTimeStartupTest, FormatCodesMapToEncodersOrToNone)
