@@ -149,7 +149,7 @@ void MvLockedFile::RemoveStaleTemporaries(const std::string& path)
     ::closedir(dir);
 }
 
-bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t size, bool ownerOnly)
+bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t size, bool ownerOnly, bool sync)
 {
     RemoveStaleTemporaries(path);
     std::string temp = TemporaryPrefix(path) + "XXXXXX";
@@ -162,11 +162,11 @@ bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t si
     mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (ownerOnly) mode = 0600;
     ::fchmod(fd.Get(), mode);
-    bool ok = WriteAll(fd.Get(), static_cast<const char*>(bytes), size) && ::fsync(fd.Get()) == 0;
+    bool ok = WriteAll(fd.Get(), static_cast<const char*>(bytes), size) && (!sync || ::fsync(fd.Get()) == 0);
     int error = errno;
     ok = ::close(fd.Release()) == 0 && ok;
     if (ok && ::rename(temp.c_str(), path.c_str()) == 0) {
-        SyncFolderOf(path);
+        if (sync) SyncFolderOf(path);
         return true;
     }
     if (ok) error = errno;
@@ -175,7 +175,8 @@ bool MvLockedFile::Replace(const std::string& path, const void* bytes, size_t si
     return false;
 }
 
-bool MvLockedFile::Update(const std::string& path, const std::function<bool(std::string&)>& change, bool ownerOnly)
+bool MvLockedFile::Update(const std::string& path, const std::function<bool(std::string&)>& change, bool ownerOnly,
+                          bool sync)
 {
     if (MvSettingsBatch::Active()) return MvSettingsBatch::Stage(path, change);
     // The lock is on the folder, so no lock file is left beside the settings.
@@ -204,5 +205,5 @@ bool MvLockedFile::Update(const std::string& path, const std::function<bool(std:
         SetLastError(ERROR_CANTWRITE);
         return false;
     }
-    return Replace(path, bytes.data(), bytes.size(), ownerOnly);
+    return Replace(path, bytes.data(), bytes.size(), ownerOnly, sync);
 }

@@ -21,12 +21,16 @@ public:
     static bool ReadFile(const std::string& path, std::string& bytes, bool* truncated = nullptr);
     // change() edits the bytes and returns whether they are to be written. False when the
     // file cannot be read whole or writing failed; true when nothing needed writing. With
-    // ownerOnly the file is left readable and writable by its owner alone.
+    // ownerOnly the file is left readable and writable by its owner alone. Without sync the
+    // new file is renamed into place unsynced: every reader sees it at once, and the system's
+    // write-back takes it to the disk (a power cut may lose the change, as the system's own
+    // registry may).
     static bool Update(const std::string& path, const std::function<bool(std::string&)>& change,
-                       bool ownerOnly = false);
-    // Replaces the file with the bytes through a synced temporary file (no lock). The file
-    // keeps its permissions; a new one gets 0644, or 0600 with ownerOnly.
-    static bool Replace(const std::string& path, const void* bytes, size_t size, bool ownerOnly = false);
+                       bool ownerOnly = false, bool sync = true);
+    // Replaces the file with the bytes through a temporary file (no lock), synced unless told
+    // otherwise. The file keeps its permissions; a new one gets 0644, or 0600 with ownerOnly.
+    static bool Replace(const std::string& path, const void* bytes, size_t size, bool ownerOnly = false,
+                        bool sync = true);
 
     // The name of a temporary file for replacing path: it carries this process's id, so that
     // RemoveStaleTemporaries can tell a dead process's leftover from a save in progress.

@@ -126,14 +126,17 @@ LONG Modify(Store& store, int root, std::function<LONG(MvRegKey&)> edit)
     size_t slash = path.find_last_of('/');
     if (!MvCreateFolders(path.substr(0, slash))) return ERROR_ACCESS_DENIED;
     auto result = std::make_shared<LONG>(ERROR_SUCCESS);
-    bool ok = MvLockedFile::Update(path, [root, edit = std::move(edit), result](std::string& bytes) {
+    // Not synced: the system's registry, too, leaves a change to its lazy writer, and a
+    // settings load marks and clears its crash guard here each time, two disk flushes a load.
+    auto change = [root, edit = std::move(edit), result](std::string& bytes) {
         MvRegKey tree;
         Load(root, bytes, tree);
         *result = edit(tree);
         if (*result != ERROR_SUCCESS) return false;
         bytes = tree.Write();
         return true;
-    });
+    };
+    bool ok = MvLockedFile::Update(path, change, false, false);
     store.cache[root].valid = false;
     if (*result == -1) return ERROR_SUCCESS;
     if (!ok) return static_cast<LONG>(GetLastError() ? GetLastError() : ERROR_CANTWRITE);
