@@ -7,14 +7,19 @@
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
   enable_language(ASM)
 endif()
+# The sanitizer build links as usual: a library unloaded before the leak check (one that
+# only a module loaded by name had pulled in) leaves its own start-up blocks unnamed.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64" AND NOT MV_SANITIZE)
+  set(MV_LAZY_LINKS ON)
+else()
+  set(MV_LAZY_LINKS OFF)
+endif()
 
 function(mv_lazy_link target)
   foreach(prefix ${ARGN})
     target_include_directories(${target} SYSTEM PRIVATE ${${prefix}_INCLUDE_DIRS})
     target_compile_options(${target} PRIVATE ${${prefix}_CFLAGS_OTHER})
-    # The sanitizer build links as usual: a library unloaded before the leak check (one that
-    # only a module loaded by name had pulled in) leaves its own start-up blocks unnamed.
-    if(NOT CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64" OR MV_SANITIZE)
+    if(NOT MV_LAZY_LINKS)
       target_link_libraries(${target} PRIVATE ${${prefix}_LINK_LIBRARIES})
       continue()
     endif()
@@ -30,7 +35,7 @@ function(mv_lazy_link target)
   get_target_property(done ${target} MV_LAZY_LOADER)
   if(NOT done)
     set_target_properties(${target} PROPERTIES MV_LAZY_LOADER ON)
-    if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64" AND NOT MV_SANITIZE)
+    if(MV_LAZY_LINKS)
       target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/lazy/LazyResolve.S
                                        ${PROJECT_SOURCE_DIR}/cmake/lazy/LazyBind.cpp)
       target_link_libraries(${target} PRIVATE ${CMAKE_DL_LIBS})

@@ -82,7 +82,7 @@ bool AvcodecLoaded()
 TEST(QuickTimeStartupAlone, StartingAndAskingTheVersionLeavesFfmpegUnloaded)
 {
 #ifndef MV_BUILT_AVCODEC
-    GTEST_SKIP() << "the build did not find out what FFmpeg encodes";
+    GTEST_SKIP() << "FFmpeg is linked as usual, or the build did not find out what it encodes";
 #endif
     const char* paths = std::getenv("LD_LIBRARY_PATH");
     if (paths && *paths) GTEST_SKIP() << "LD_LIBRARY_PATH may lead the loader to another FFmpeg";
