@@ -1,6 +1,7 @@
 #pragma once
-// Decodes the coded audio streams of the file source to 16-bit PCM at the stream's
-// own rate and channel count.
+// Decodes the coded audio streams of the file source to PCM at the stream's own rate and
+// channel count: 16 bits, or 24 or 32 where the stream holds integer samples that deep
+// (24-bit FLAC, ALAC or AIFF), so lossless sound keeps its depth.
 #include "dshow/StreamDecoder.h"
 
 #include <memory>
@@ -25,9 +26,11 @@ protected:
 
 private:
     bool OpenConverter();
+    int OutBits() const;
 
     std::unique_ptr<CAudioConverter> m_converter;
     REFERENCE_TIME m_next = 0; // time of the next PCM sample handed on
     bool m_timeKnown = false;
+    int m_bits = 16; // depth handed on, decided when the stream opens
 };
 

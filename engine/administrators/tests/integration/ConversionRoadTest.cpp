@@ -201,3 +201,44 @@ TEST_F(ConversionRoadTest, PcmOfEveryDepthStaysPcmAndIsWrittenAtTheDepthAsked)
         EXPECT_LE(worst, 1.5 * step) << label;
     }
 }
+
+TEST_F(ConversionRoadTest, DeepLosslessSoundKeepsItsDepthThroughTheDecoder)
+{
+    // A 24-bit tone, coded losslessly by the ffmpeg tool, decoded by the engine and written
+    // to a 24-bit WAV: every sample must come back to within the rounding of 24 bits, which a
+    // stream decoded to 16 bits on its way misses by far.
+    constexpr int kRate = 44100;
+    auto tone = [](uint32_t frame) { return 0.5 * std::sin(2 * M_PI * 440 * double(frame) / kRate); };
+    const fs::path wav = m_dir / "tone24.wav";
+    WritePcmWav(wav, kRate, 2, 24, false, kRate, [&](uint32_t frame) {
+        return int32_t(std::lround(std::round(tone(frame) * 8388608.0) * 256.0));
+    });
+    const struct {
+        const char* extension;
+        const char* coder;
+    } cases[] = {{"flac", "flac"}, {"aiff", "pcm_s24be"}, {"m4a", "alac"}};
+    for (const auto& c : cases) {
+        const fs::path coded = m_dir / (std::string("tone24.") + c.extension);
+        ASSERT_EQ(0, std::system(("ffmpeg -nostdin -v error -y -i '" + wav.string() + "' -c:a " + c.coder + " '" +
+                                  coded.string() + "'")
+                                     .c_str()))
+            << c.extension;
+        SProbedFile file;
+        CString error;
+        ASSERT_TRUE(ProbeFile(coded, file, error)) << c.extension << ": " << error;
+
+        SOutput output;
+        output.type = 500;
+        output.bits = 24;
+        output.path = m_dir / "out" / (std::string("from-") + c.extension + ".wav");
+        ASSERT_TRUE(RunsToTheEnd(file, output)) << c.extension;
+        const auto probed = ExpectAudio(output.path, "pcm_s24le", "44100", "2", 1.0, 0.001);
+        EXPECT_EQ(ProbedValue(probed, "bits_per_sample"), "24") << c.extension;
+
+        const std::vector<double> samples = DecodedChannel(output.path, 2);
+        ASSERT_EQ(long(samples.size()), kRate) << c.extension;
+        double worst = 0;
+        for (size_t i = 0; i < samples.size(); ++i) worst = std::max(worst, std::abs(samples[i] - tone(uint32_t(i))));
+        EXPECT_LE(worst, 1.5 * std::ldexp(1.0, -23)) << c.extension;
+    }
+}
