@@ -25,9 +25,9 @@ foreach(lib mvwin32 mvafx mvcom mvsapi mvdshow mvbase mvsys mvvoice mvframe mvda
     list(APPEND mv_header_libs ${lib})
   endif()
 endforeach()
-add_executable(mv_all_headers_tests ${mv_all_headers_src} ${PROJECT_SOURCE_DIR}/cmake/AllHeadersTest.cpp
-               ${PROJECT_SOURCE_DIR}/cmake/TestMain.cpp)
+add_executable(mv_all_headers_tests ${mv_all_headers_src} ${PROJECT_SOURCE_DIR}/cmake/AllHeadersTest.cpp)
 target_include_directories(mv_all_headers_tests PRIVATE ${PROJECT_SOURCE_DIR}/platform)
-target_link_libraries(mv_all_headers_tests PRIVATE ${mv_header_libs} GTest::gtest GTest::gmock)
+target_link_libraries(mv_all_headers_tests PRIVATE ${mv_header_libs} mv_test_main GTest::gtest GTest::gmock)
+mv_test_code_options(mv_all_headers_tests)
 add_test(NAME mv_all_headers_tests COMMAND mv_all_headers_tests)
 set_tests_properties(mv_all_headers_tests PROPERTIES LABELS unit TIMEOUT 60)
