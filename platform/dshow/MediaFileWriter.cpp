@@ -7,6 +7,7 @@
 #include "dshow/FilterRegistry.h"
 #include "dshow/MediaType.h"
 #include "dshow/PcmSample.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/WideText.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -142,7 +143,7 @@ CMediaFileWriter::SStreamEncoding CMediaFileWriter::EncodingOf(CBasePin* pin, bo
     encoding.encoder = video ? m_kind.videoEncoder : m_kind.audioEncoder;
     encoding.maxChannels = m_kind.maxChannels;
     if (video) {
-        const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
+        const VIDEOINFOHEADER* info = PictureVideoInfo(pin->MediaType());
         // About 3 bits a pixel a second at 25 frames a second.
         encoding.bitRate = int64_t(info->bmiHeader.biWidth & ~1) * (std::abs(info->bmiHeader.biHeight) & ~1) * 3;
     } else {
@@ -156,7 +157,7 @@ CMediaFileWriter::SStreamEncoding CMediaFileWriter::EncodingOf(CBasePin* pin, bo
 
 HRESULT CMediaFileWriter::CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type)
 {
-    bool ok = IsVideoPin(pin) ? RgbVideoInfo(type) != nullptr : PcmFormatOf(type) != nullptr;
+    bool ok = IsVideoPin(pin) ? PictureVideoInfo(type) != nullptr : PcmFormatOf(type) != nullptr;
     return ok ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
@@ -196,7 +197,7 @@ HRESULT CMediaFileWriter::OpenFile()
         bool opened = false;
         if (e.encoder && video) {
             stream->video.SetKeyFrameInterval(e.keyFrames);
-            opened = SUCCEEDED(stream->video.Open(e.encoder, *RgbVideoInfo(pin->MediaType()), e.quality, e.bitRate,
+            opened = SUCCEEDED(stream->video.Open(e.encoder, *PictureVideoInfo(pin->MediaType()), e.quality, e.bitRate,
                                                   globalHeader, e.picture.width > 0 ? &e.picture : nullptr,
                                                   e.options.empty() ? nullptr : e.options.c_str()));
         } else if (e.encoder)

@@ -1,7 +1,8 @@
 #pragma once
 // Encodes what it receives and writes it to a file: one class id per file kind.
 // Audio kinds (WAV, MP3, OGG Vorbis, AAC in MP4, WMA in ASF, FLAC) take PCM on their
-// "In" pin; video kinds (AVI, MP4) take RGB pictures on "Video" and PCM on "Audio".
+// "In" pin; video kinds (AVI, MP4) take pictures (RGB, or a decoder's YUV, converted once
+// to the encoder's format) on "Video" and PCM on "Audio".
 // The file is finished when every stream ends or the graph stops, whichever is first.
 #include "dshow/FileSinkFilter.h"
 #include "dshow/encoders/VideoEncoding.h"
@@ -28,8 +29,8 @@ public:
     // Without pins the derived writer makes its own.
     explicit CMediaFileWriter(const FileWriterKind& kind, bool pins = true);
     HRESULT CheckMediaType(CBasePin* pin, const AM_MEDIA_TYPE& type) override;
-    // A type of each pin's kind, so that the pins are found by kind; any PCM or RGB
-    // picture is taken.
+    // A type of each pin's kind, so that the pins are found by kind; any PCM or listed
+    // picture format is taken.
     HRESULT GetMediaType(CBasePin* pin, int index, CMediaType& type) override;
     HRESULT Receive(CBasePin* pin, const MediaSample& sample) override;
 

@@ -5,6 +5,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavutil/pixdesc.h>
 }
 
 #include <algorithm>
@@ -17,6 +18,17 @@ namespace {
 // times is not filled for ever).
 constexpr int64_t kMostRepeats = 250;
 
+// JPEG coders list limited-range YUV too, but open with it only when told to break the
+// standard; they are given full-range pictures.
+bool OpensWith(const AVCodec* codec, AVPixelFormat format)
+{
+    const bool jpeg = codec->id == AV_CODEC_ID_MJPEG || codec->id == AV_CODEC_ID_LJPEG || codec->id == AV_CODEC_ID_AMV;
+    if (!jpeg) return true;
+    const AVPixFmtDescriptor* described = av_pix_fmt_desc_get(format);
+    return (described && (described->flags & AV_PIX_FMT_FLAG_RGB)) || format == AV_PIX_FMT_YUVJ420P
+        || format == AV_PIX_FMT_YUVJ422P || format == AV_PIX_FMT_YUVJ444P;
+}
+
 // The encoder's pixel format for pictures of the input's: the input's own when the encoder
 // takes a YUV input as it is (no conversion), else the one closest to plain 4:2:0.
 AVPixelFormat ChoosePixelFormat(const AVCodec* codec, int input)
@@ -24,9 +36,9 @@ AVPixelFormat ChoosePixelFormat(const AVCodec* codec, int input)
     if (!codec->pix_fmts) return AV_PIX_FMT_YUV420P;
     if (!IsRgbPixelFormat(input))
         for (const AVPixelFormat* f = codec->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
-            if (*f == input) return *f;
+            if (*f == input && OpensWith(codec, *f)) return *f;
     for (const AVPixelFormat* f = codec->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
-        if (*f == AV_PIX_FMT_YUV420P || *f == AV_PIX_FMT_YUVJ420P) return *f;
+        if ((*f == AV_PIX_FMT_YUV420P || *f == AV_PIX_FMT_YUVJ420P) && OpensWith(codec, *f)) return *f;
     return codec->pix_fmts[0];
 }
 

@@ -2,6 +2,7 @@
 
 #include "dshow/FilterRegistry.h"
 #include "dshow/BasePin.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/formats/DvFormat.h"
 #include "dshow/formats/TagKeys.h"
@@ -222,7 +223,7 @@ CMediaFileWriter::SStreamEncoding CQuickTimeWriter::EncodingOf(CBasePin* pin, bo
     }
     if (video && m_dv) {
         // DV has one picture per TV system: the input's rate names it, else its lines.
-        const VIDEOINFOHEADER* info = RgbVideoInfo(pin->MediaType());
+        const VIDEOINFOHEADER* info = PictureVideoInfo(pin->MediaType());
         const LONG lines = info ? std::abs(info->bmiHeader.biHeight) : 0;
         const DvSystem* system = info ? DvSystemOfFrameTime(info->AvgTimePerFrame) : nullptr;
         if (!system) system = lines > 0 && lines <= kDvNtsc.height ? &kDvNtsc : &kDvPal;

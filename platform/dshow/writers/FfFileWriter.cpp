@@ -4,6 +4,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/MediaType.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/writers/MpegRates.h"
 #include "dshow/writers/MpegWriterIds.h"
@@ -103,7 +104,7 @@ CMediaFileWriter::SStreamEncoding CFfFileWriter::EncodingOf(CBasePin* pin, bool 
         e.options = "threads=auto";
         if (Is(e.encoder, "mpeg1video")) {
             // MPEG-1 video knows only the standard frame rates.
-            const VIDEOINFOHEADER* input = RgbVideoInfo(pin->MediaType());
+            const VIDEOINFOHEADER* input = PictureVideoInfo(pin->MediaType());
             const REFERENCE_TIME frame = input->AvgTimePerFrame;
             const MpegFrameRate rate =
                 NearestMpegFrameRate(frame > 0 ? double(kUnitsPerSecond) / double(frame) : 25.0);

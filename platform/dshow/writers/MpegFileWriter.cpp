@@ -4,6 +4,7 @@
 #include "dshow/BasePin.h"
 #include "dshow/FilterRegistry.h"
 #include "dshow/MediaType.h"
+#include "dshow/PictureFormat.h"
 #include "dshow/VideoInfo.h"
 #include "dshow/writers/MpegRates.h"
 #include "dshow/writers/MpegWriterIds.h"
@@ -137,7 +138,7 @@ CMediaFileWriter::SStreamEncoding CMpegFileWriter::EncodingOf(CBasePin* pin, boo
         e.bitRate = NearestMpegAudioBitrate(format.audioBitrate ? format.audioBitrate : bitrate, e.sampleRate, layer3);
         return e;
     }
-    const VIDEOINFOHEADER* input = RgbVideoInfo(pin->MediaType());
+    const VIDEOINFOHEADER* input = PictureVideoInfo(pin->MediaType());
     e.encoder = format.videoEncoder;
     VideoEncodingTarget& target = e.picture;
     target.pixelFormat = 0; // planar 4:2:0
