@@ -145,8 +145,14 @@ int main(int argc, char** argv)
     for (size_t words : counts) {
         std::ofstream(textFile) << Text(words);
         const auto runs = Alternate(rounds, {
-            [&] { return RunProgram({SelfPath(), "--task", textFile.string(), taskMp3.string()}); },
             [&] {
+                // A file left by the round before would stop the task at its "replace?" question.
+                fs::remove(taskMp3);
+                return RunProgram({SelfPath(), "--task", textFile.string(), taskMp3.string()});
+            },
+            [&] {
+                fs::remove(ffmpegMp3);
+                fs::remove(wav);
                 ProgramRun speak = RunProgram({"espeak-ng", "-v", "gmw/en-US", "-s", "175", "-w", wav.string(), "-f",
                                                textFile.string()});
                 const ProgramRun encode =
