@@ -91,9 +91,14 @@ endfunction()
 
 # Test code is compiled for a quick build, not for speed: in an optimised build it takes -Og,
 # which halves its compile time and still runs the tests well inside their limits (the code
-# under test keeps the build's own optimisation).
+# under test keeps the build's own optimisation). Under the sanitizers only the code under
+# test is instrumented: the runtime still checks every allocation and leak the tests make,
+# and a test source compiles in two thirds of the time.
 function(mv_test_code_options target)
   target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Og>)
+  if(MV_SANITIZE)
+    target_compile_options(${target} PRIVATE -fno-sanitize=address,undefined)
+  endif()
 endfunction()
 
 # One GoogleTest program from the given sources, run by CTest under the given label.
