@@ -7,6 +7,7 @@
 #include "afx/CString.h"
 #include "com/Guid.h"
 #include "win32/kernel/ShellFolders.h"
+#include "win32/settings/SettingsBatch.h"
 
 const char* const CDecoderInfo::kCodecSection = "Codec";
 const char* const CDecoderInfo::kCountKey = "Count";
@@ -76,6 +77,9 @@ void CDecoderInfo::LoadIni()
 
 void CDecoderInfo::SaveIni()
 {
+    // The list lands whole in one replacement of the file, not value by value (a first start
+    // wrote the file 90 times).
+    MvSettingsBatch batch;
     MvCreateFolders(UDirectoryUtils::GetCommonAppDataDirectory());
     CDecoderItem::WriteIniValue(CRegistry(kCodecSection, kCountKey, &m_profile), DWORD(GetCodecCount()));
     for (int i = 0; i < GetCodecCount(); ++i) GetCodec(i)->SaveIni(&m_profile, i);
