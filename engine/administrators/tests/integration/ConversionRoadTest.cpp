@@ -11,10 +11,23 @@
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
 class ConversionRoadTest : public CConversionRoad {};
+
+// The deep PCM tests' sound: a 440 Hz tone at half of full scale, stereo at 44.1 kHz.
+constexpr int kToneRate = 44100;
+double ToneAt(uint32_t frame) { return 0.5 * std::sin(2 * M_PI * 440 * double(frame) / kToneRate); }
+
+// How far the worst decoded sample lies from the tone.
+double WorstFromTone(const std::vector<double>& samples)
+{
+    double worst = 0;
+    for (size_t i = 0; i < samples.size(); ++i) worst = std::max(worst, std::abs(samples[i] - ToneAt(uint32_t(i))));
+    return worst;
+}
 
 } // namespace
 
@@ -140,9 +153,8 @@ TEST_F(ConversionRoadTest, BadInputEndsTheJobWithAnErrorAndNeverHangs)
 
 TEST_F(ConversionRoadTest, PcmOfEveryDepthStaysPcmAndIsWrittenAtTheDepthAsked)
 {
-    // A 440 Hz tone at half of full scale, in stereo at 44.1 kHz so that only the depth changes.
-    constexpr int kRate = 44100;
-    auto tone = [](uint32_t frame) { return 0.5 * std::sin(2 * M_PI * 440 * double(frame) / kRate); };
+    // Only the depth changes from case to case.
+    constexpr int kRate = kToneRate;
     // The installed "PCM" compressor, as the codec check lists it, goes into AVI in some cases.
     AddCodec("PCM", CLSID_PcmAudioCompressor, {100});
     const struct {
@@ -171,7 +183,7 @@ TEST_F(ConversionRoadTest, PcmOfEveryDepthStaysPcmAndIsWrittenAtTheDepthAsked)
         const double scale = std::ldexp(1.0, c.inBits - 1);
         WritePcmWav(wav, kRate, 2, c.inBits, c.extensible, kRate, [&](uint32_t frame) {
             // Rounded at the input's depth and placed at the top of 32 bits.
-            const double value = std::clamp(std::round(tone(frame) * scale), -scale, scale - 1);
+            const double value = std::clamp(std::round(ToneAt(frame) * scale), -scale, scale - 1);
             return int32_t(std::lround(value * std::ldexp(1.0, 32 - c.inBits)));
         });
         SProbedFile file;
@@ -196,9 +208,7 @@ TEST_F(ConversionRoadTest, PcmOfEveryDepthStaysPcmAndIsWrittenAtTheDepthAsked)
         const std::vector<double> samples = DecodedChannel(output.path, 2);
         ASSERT_EQ(long(samples.size()), kRate) << label;
         const double step = std::ldexp(1.0, 1 - std::min(c.inBits, c.outBits));
-        double worst = 0;
-        for (size_t i = 0; i < samples.size(); ++i) worst = std::max(worst, std::abs(samples[i] - tone(uint32_t(i))));
-        EXPECT_LE(worst, 1.5 * step) << label;
+        EXPECT_LE(WorstFromTone(samples), 1.5 * step) << label;
     }
 }
 
@@ -207,11 +217,10 @@ TEST_F(ConversionRoadTest, DeepLosslessSoundKeepsItsDepthThroughTheDecoder)
     // A 24-bit tone, coded losslessly by the ffmpeg tool, decoded by the engine and written
     // to a 24-bit WAV: every sample must come back to within the rounding of 24 bits, which a
     // stream decoded to 16 bits on its way misses by far.
-    constexpr int kRate = 44100;
-    auto tone = [](uint32_t frame) { return 0.5 * std::sin(2 * M_PI * 440 * double(frame) / kRate); };
+    constexpr int kRate = kToneRate;
     const fs::path wav = m_dir / "tone24.wav";
     WritePcmWav(wav, kRate, 2, 24, false, kRate, [&](uint32_t frame) {
-        return int32_t(std::lround(std::round(tone(frame) * 8388608.0) * 256.0));
+        return int32_t(std::lround(std::round(ToneAt(frame) * 8388608.0) * 256.0));
     });
     const struct {
         const char* extension;
@@ -237,8 +246,6 @@ TEST_F(ConversionRoadTest, DeepLosslessSoundKeepsItsDepthThroughTheDecoder)
 
         const std::vector<double> samples = DecodedChannel(output.path, 2);
         ASSERT_EQ(long(samples.size()), kRate) << c.extension;
-        double worst = 0;
-        for (size_t i = 0; i < samples.size(); ++i) worst = std::max(worst, std::abs(samples[i] - tone(uint32_t(i))));
-        EXPECT_LE(worst, 1.5 * std::ldexp(1.0, -23)) << c.extension;
+        EXPECT_LE(WorstFromTone(samples), 1.5 * std::ldexp(1.0, -23)) << c.extension;
     }
 }
